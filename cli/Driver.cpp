@@ -1,0 +1,278 @@
+#include "Driver.h"
+
+#include "GameFile.h"
+#include "Stacking.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+namespace quadrell {
+
+namespace {
+
+    std::string trim(const std::string& text) {
+        const auto first = text.find_first_not_of(" \t\r");
+        if (first == std::string::npos) return {};
+        const auto last = text.find_last_not_of(" \t\r");
+        return text.substr(first, last - first + 1);
+    }
+
+} // namespace
+
+Driver::Driver(const AppPaths& paths, std::ostream& out)
+    : out_(out)
+    , prompter_(out)
+    , session_(paths, view_, prompter_, window_, replay_) {
+    session_.SetWinHandler([this] { out_ << "won\n"; });
+    registerCommands();
+}
+
+std::optional<std::int32_t> Driver::ParseInt(const std::string& text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    std::int32_t value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || first == last) return std::nullopt;
+    return value;
+}
+
+std::string Driver::CardName(Card card) {
+    static const char* ranks = "A23456789TJQK";
+    static const char* suits = "HCDS";
+    return { ranks[rankOf(card) - 1], suits[suitOf(card) - 1] };
+}
+
+std::string Driver::DealText(std::int32_t gameNumber) {
+    Deck deck {};
+    DealGame(gameNumber, deck);
+    std::string text;
+    for (int column = 0; column < kColumns; ++column) {
+        text += "column " + std::to_string(column + 1) + ":";
+        for (int i = column; i < kCardCount; i += kColumns)
+            text += " " + CardName(deck[static_cast<std::size_t>(i)]);
+        text += "\n";
+    }
+    return text;
+}
+
+void Driver::error(const std::string& reason) { out_ << "error: " << reason << '\n'; }
+
+void Driver::addBoardCommand(const std::string& name, Handler handler) {
+    commands_[name] = [this, handler = std::move(handler)](const std::string& args) {
+        if (!session_.engine.state().gGameActive) return error("no game on the board");
+        handler(args);
+    };
+}
+
+void Driver::registerCommands() {
+    auto noArgs = [this](std::function<void()> action) {
+        return [this, action = std::move(action)](const std::string& args) {
+            if (!args.empty()) return error("unexpected argument: " + args);
+            action();
+        };
+    };
+    auto menuKey = [this, noArgs](const char* key) {
+        return noArgs([this, key] { session_.menu.SelectType(QString::fromLatin1(key)); });
+    };
+    commands_["new"] = [this](const std::string& a) { newGame(a); };
+    commands_["deal"] = [this](const std::string& a) {
+        const auto n = ParseInt(a);
+        if (!n) return error("malformed number: " + a);
+        out_ << DealText(*n);
+    };
+    commands_["dialog"] = [this](const std::string& a) { dialog(a); };
+    commands_["open"] = [this](const std::string& a) { open(a); };
+    commands_["state"] = noArgs([this] { printState(); });
+    commands_["history"] = noArgs([this] { printHistory(); });
+    addBoardCommand("click", [this](const std::string& a) { click(a); });
+    addBoardCommand("dblclick", [this](const std::string& a) { doubleClick(a); });
+    addBoardCommand("cell", [this](const std::string& a) { cell(a); });
+    addBoardCommand("surface", [this](const std::string& a) { surface(a); });
+    addBoardCommand("undo", menuKey("Undo"));
+    addBoardCommand("redo", menuKey("Redo"));
+    addBoardCommand("undoall", menuKey("UndoAll"));
+    addBoardCommand("redoall", menuKey("RedoAll"));
+    addBoardCommand("snapshot", noArgs([this] { snapshot(); }));
+    addBoardCommand("tosnapshot", noArgs([this] { toSnapshot(); }));
+    addBoardCommand("source", noArgs([this] { printSource(); }));
+    addBoardCommand("save", [this](const std::string& a) {
+        if (a.empty()) return error("save needs a path");
+        session_.trans.SaveToFile(QString::fromStdString(a));
+    });
+}
+
+int Driver::Run(std::istream& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+        RunLine(line);
+        out_.flush();
+    }
+    return 0;
+}
+
+void Driver::RunLine(const std::string& raw) {
+    const std::string line = trim(raw);
+    if (line.empty() || line.front() == '#') return;
+    const auto space = line.find(' ');
+    const std::string name = line.substr(0, space);
+    const std::string args = space == std::string::npos ? std::string() : trim(line.substr(space + 1));
+    const auto command = commands_.find(name);
+    if (command == commands_.end()) return error("unknown command: " + name);
+    command->second(args);
+    answerWin();
+}
+
+void Driver::answerWin() {
+    if (!session_.WinPending()) return;
+    // The finished-game dialog's "Cancel": the win is recorded and the board emptied.
+    session_.ClearWinPending();
+    session_.menu.GameWon();
+    session_.menu.NoGame();
+}
+
+void Driver::giveUp() {
+    const GameState& s = session_.engine.state();
+    if (s.gGameActive && !s.gFinishedView) session_.menu.GameLost();
+}
+
+void Driver::newGame(const std::string& args) {
+    const auto n = ParseInt(args);
+    if (!n) return error("malformed number: " + args);
+    if (*n <= 0 || *n >= 3240000) {
+        prompter_.Message("Please Enter a valid number between 0 and 3240000", MessageIcon::Information, kAppTitle);
+        return;
+    }
+    giveUp();
+    session_.menu.NewGame(*n, false);
+    session_.menu.Game_Started(false);
+}
+
+std::optional<Loc> Driver::cardLocation(const std::string& args) {
+    const auto loc = ParseInt(args);
+    if (!loc) {
+        error("malformed number: " + args);
+        return std::nullopt;
+    }
+    if (*loc < 0 || *loc >= kBoardSize || session_.engine.state().gBoard.GetCardIndex(static_cast<Loc>(*loc)) == kNoCard) {
+        error("no card at " + args);
+        return std::nullopt;
+    }
+    return static_cast<Loc>(*loc);
+}
+
+void Driver::press(Loc location) {
+    GameState& s = session_.engine.state();
+    s.gClickedLoc = s.gBoard.GetLocation(s.gBoard.GetCardIndex(location));
+    MoveRules& rules = session_.engine.rules();
+    switch (cCards::GetStatus(s.gClickedLoc)) {
+    case 1:
+        rules.CardClicked(s.gClickedLoc);
+        break;
+    case 2:
+        rules.CellCardClicked(s.gClickedLoc);
+        break;
+    default:
+        rules.FoundationClicked(s.gClickedLoc);
+        break;
+    }
+}
+
+void Driver::click(const std::string& args) {
+    if (const auto loc = cardLocation(args)) press(*loc);
+}
+
+void Driver::doubleClick(const std::string& args) {
+    const auto loc = cardLocation(args);
+    if (!loc) return;
+    const cGame& board = session_.engine.state().gBoard;
+    const Card card = board.GetCardIndex(*loc);
+    press(*loc);
+    const Loc now = board.GetLocation(card); // the press may have moved it
+    if (cCards::GetStatus(now) == 1) session_.engine.rules().CardDoubleClicked(now);
+}
+
+void Driver::cell(const std::string& args) {
+    const auto i = ParseInt(args);
+    if (!i) return error("malformed number: " + args);
+    if (*i < 0 || *i >= kCells) return error("no cell " + args);
+    const auto location = static_cast<Loc>(kFirstCell + *i);
+    if (session_.engine.state().gBoard.GetCardIndex(location) != kNoCard) return error("cell " + args + " is occupied");
+    session_.engine.rules().CellClicked(location);
+}
+
+void Driver::surface(const std::string& args) {
+    std::istringstream in(args);
+    std::string xs;
+    std::string ys;
+    std::string extra;
+    in >> xs >> ys >> extra;
+    const auto x = ParseInt(xs);
+    const auto y = ParseInt(ys);
+    if (!x || !y || !extra.empty()) return error("surface needs X and Y in twips");
+    session_.engine.rules().BackgroundClicked(*x, *y);
+}
+
+void Driver::dialog(const std::string& args) {
+    if (args == "single") return prompter_.SetEmptyColumnAnswer(EmptyColumnChoice::Single);
+    if (args == "column") return prompter_.SetEmptyColumnAnswer(EmptyColumnChoice::Column);
+    if (args == "cancel") return prompter_.SetEmptyColumnAnswer(EmptyColumnChoice::Cancel);
+    error("dialog takes single, column or cancel");
+}
+
+void Driver::snapshot() {
+    if (session_.engine.state().gFinishedView) return error("a finished game is being watched");
+    session_.menu.SnapshotPosition();
+}
+
+void Driver::toSnapshot() {
+    if (!session_.save.SnapShot()) return error("no snapshot taken");
+    session_.menu.UndoToSnapshot();
+}
+
+void Driver::open(const std::string& path) {
+    if (path.empty()) return error("open needs a path");
+    const QString file = QString::fromStdString(path);
+    const GameFileRead read = GameFile::Read(file);
+    if (!read.game) return session_.trans.ReportUnusable(file, read);
+    giveUp();
+    session_.trans.Restore(file, *read.game);
+    session_.menu.Game_Started(GameFile::KindOf(file) == GameFile::Kind::Finished);
+    while (replay_.ForwardRunning())
+        session_.trans.ReplayTick(true);
+}
+
+void Driver::printSource() {
+    const std::string text = session_.trans.CreateSource().toStdString();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find("\r\n", start);
+        out_ << "source: " << text.substr(start, end - start) << '\n';
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+}
+
+void Driver::printState() {
+    const GameState& s = session_.engine.state();
+    const cTrans& t = session_.trans;
+    out_ << "cards:";
+    for (Card c = 0; c < kCardCount; ++c)
+        out_ << ' ' << s.gBoard.GetLocation(c);
+    out_ << "\nhistory: " << t.TransCount() << ' ' << t.GetTransID() << ' ' << t.MoveCounter() << '\n';
+    out_ << "moves: " << s.gBoard.GetPossibleMoves() << '\n';
+    out_ << "active: " << (s.gGameActive ? 1 : 0) << ' ' << (s.gFinishedView ? 1 : 0) << '\n';
+    out_ << "selected: " << s.gSelected << '\n';
+}
+
+void Driver::printHistory() {
+    const cTrans& t = session_.trans;
+    for (int i = 1; i <= t.TransCount(); ++i) {
+        const TransRecord& e = t.Entry(i);
+        out_ << "entry: " << i << ' ' << e.SrcLoc << ' ' << e.Destloc << ' ' << e.mode << ' ' << e.MoveNo << '\n';
+    }
+}
+
+} // namespace quadrell

@@ -1,0 +1,33 @@
+#include "ScriptedPrompter.h"
+
+namespace quadrell {
+
+std::string ScriptedPrompter::OneLine(const std::string& text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            line += " / ";
+            ++i;
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
+void ScriptedPrompter::Message(const std::string& text, MessageIcon, const std::string&) {
+    out_ << "message: " << OneLine(text) << '\n';
+}
+
+bool ScriptedPrompter::Question(const std::string& text, const std::string&) {
+    out_ << "question: " << OneLine(text) << '\n';
+    return true;
+}
+
+EmptyColumnChoice ScriptedPrompter::AskEmptyColumn() {
+    out_ << "dialog: Move to Empty Column..\n";
+    return answer_;
+}
+
+} // namespace quadrell

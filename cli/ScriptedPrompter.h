@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Prompter.h"
+
+#include <ostream>
+#include <string>
+
+namespace quadrell {
+
+// Answers every question itself and writes what it was asked, one line each: messages
+// are shown as read, Yes/No questions get Yes, the empty-column dialog gets the button
+// last scripted (Cancel until one is).
+class ScriptedPrompter final : public Prompter {
+public:
+    explicit ScriptedPrompter(std::ostream& out) : out_(out) { }
+
+    void Message(const std::string& text, MessageIcon icon, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title) override;
+    EmptyColumnChoice AskEmptyColumn() override;
+
+    void SetEmptyColumnAnswer(EmptyColumnChoice choice) { answer_ = choice; }
+    // CR LF between lines becomes " / ", so one fact stays on one line.
+    static std::string OneLine(const std::string& text);
+
+private:
+    std::ostream& out_;
+    EmptyColumnChoice answer_ = EmptyColumnChoice::Cancel;
+};
+
+} // namespace quadrell

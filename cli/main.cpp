@@ -1,0 +1,25 @@
+#include "Driver.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+// quadrell-cli [--home DIR]: plays the game from standard input without a window.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
+    const QStringList args = QCoreApplication::arguments();
+    quadrell::AppPaths paths = quadrell::AppPaths::Standard();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--home")) {
+        paths = quadrell::AppPaths::Inside(args.at(2));
+    } else if (args.size() != 1) {
+        std::cerr << "usage: quadrell-cli [--home DIR]\n";
+        return 2;
+    }
+    if (!paths.Create()) {
+        std::cerr << "quadrell-cli: cannot create " << paths.dataFolder.toStdString() << '\n';
+        return 1;
+    }
+    quadrell::Driver driver(paths, std::cout);
+    return driver.Run(std::cin);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Card.h"
+
+namespace quadrell {
+
+// What the engine asks of whoever shows the board. The engine decides where cards go;
+// the view only draws them there.
+class BoardView {
+public:
+    virtual ~BoardView() = default;
+
+    // The card's picture comes to the front and slides from source to destination in
+    // `steps` positions (the last exactly on the destination), or jumps there when instant.
+    virtual void MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) = 0;
+    // Laying out a deal: the card's picture shows `card`, comes to the front, lies at location.
+    virtual void PlaceCard(Card card, Loc location) = 0;
+    // All 52 card pictures at once.
+    virtual void ShowCards(bool visible) = 0;
+    // The selection frame moves onto the card at `selected`, or is parked when it is -1.
+    virtual void SelectionChanged(Loc selected) = 0;
+};
+
+// A view that shows nothing: validation runs and benchmarks.
+class NullBoardView final : public BoardView {
+public:
+    void MoveCard(Card, Loc, Loc, int, bool) override { }
+    void PlaceCard(Card, Loc) override { }
+    void ShowCards(bool) override { }
+    void SelectionChanged(Loc) override { }
+};
+
+} // namespace quadrell

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quadrell {
+
+// A card number 0..51 (hearts, clubs, diamonds, spades, each ace to king); -1 is no card.
+using Card = std::int16_t;
+// A location code: column places 0..199, cells 200..203, foundations 205..208.
+using Loc = std::int16_t;
+
+constexpr Card kNoCard = -1;
+constexpr Loc kNoLoc = -1;
+constexpr Loc kFirstCell = 200;
+constexpr Loc kNotAPlace = 204;
+constexpr Loc kFirstFoundation = 205;
+constexpr Loc kLastFoundation = 208;
+constexpr int kBoardSize = 213; // codes 209..212 exist but are never used
+constexpr int kColumns = 8;
+constexpr int kCells = 4;
+constexpr int kCardCount = 52;
+
+// Move modes passed with every single-card step.
+constexpr std::int32_t kModePlayer = 1;
+constexpr std::int32_t kModeClickPlace = -1;
+constexpr std::int32_t kModeFollowUp = 2;
+constexpr std::int32_t kModeHistory = 3;
+
+// Suit 1 hearts, 2 clubs, 3 diamonds, 4 spades; -1 for no card.
+constexpr int suitOf(Card c) { return c < 0 ? -1 : c / 13 + 1; }
+// Rank 1 ace .. 13 king; -1 for no card.
+constexpr int rankOf(Card c) { return c < 0 ? -1 : c % 13 + 1; }
+// Colour code 1 red (hearts, diamonds), 2 black (clubs, spades).
+constexpr int colourOf(Card c) { return suitOf(c) == 1 || suitOf(c) == 3 ? 1 : 2; }
+
+constexpr bool isColumnPlace(int loc) { return loc >= 0 && loc < kFirstCell; }
+constexpr bool isCell(int loc) { return loc >= kFirstCell && loc < kFirstCell + kCells; }
+constexpr bool isFoundation(int loc) { return loc >= kFirstFoundation && loc <= kLastFoundation; }
+constexpr int columnOf(int loc) { return loc % kColumns; }
+constexpr int rowOf(int loc) { return loc / kColumns; }
+constexpr Loc foundationOf(Card c) { return static_cast<Loc>(kNotAPlace + suitOf(c)); }
+
+} // namespace quadrell

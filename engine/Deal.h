@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Card.h"
+
+#include <array>
+#include <cstdint>
+
+namespace quadrell {
+
+using Deck = std::array<Card, 53>; // entry 52 is never used
+
+// Exact division rounded to the nearest integer, ties to the even one (d > 0).
+std::int32_t roundedDiv(std::int32_t n, std::int32_t d);
+
+// The four permutation rows the game number selects, each clamped to 1..30.
+std::array<std::int16_t, 4> DealDigits(std::int32_t gameNumber);
+
+// Fills deck[0..51] with the dealt order of the game: card deck[i] lies at location i.
+void DealGame(std::int32_t gameNumber, Deck& deck);
+
+} // namespace quadrell

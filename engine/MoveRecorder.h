@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Card.h"
+
+#include <cstdint>
+
+namespace quadrell {
+
+// Where every recorded single-card step goes (the move history).
+class MoveRecorder {
+public:
+    virtual ~MoveRecorder() = default;
+    virtual std::int16_t SaveTrans(Loc source, Loc destination, std::int32_t mode) = 0;
+};
+
+} // namespace quadrell

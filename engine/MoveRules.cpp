@@ -1,0 +1,152 @@
+#include "MoveRules.h"
+
+#include "Engine.h"
+#include "Stacking.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quadrell {
+
+void MoveRules::SelectCard(Loc location) {
+    GameState& s = engine_.state();
+    const Card c = s.gBoard.GetCardIndex(location);
+    s.gSelected = c >= 0 ? s.gBoard.GetLocation(c) : location;
+    s.gSelectionShown = true;
+    engine_.view().SelectionChanged(s.gSelected);
+}
+
+void MoveRules::ClearSelection() {
+    GameState& s = engine_.state();
+    const bool wasShown = s.gSelectionShown || s.gSelected != kNoLoc;
+    s.gSelectionShown = false;
+    s.gSelected = kNoLoc;
+    if (wasShown) engine_.view().SelectionChanged(kNoLoc);
+}
+
+void MoveRules::CardClicked(Loc location) {
+    GameState& s = engine_.state();
+    const Loc b = s.gBoard.GetBottomCardLocation(location);
+    if (s.gSelected == kNoLoc) {
+        SelectCard(b);
+        return;
+    }
+    if (s.gSelected == b) {
+        ClearSelection();
+        return;
+    }
+    const std::int16_t n = CountCardsToMove(s.gBoard, s.gSelected, location);
+    if (n == 1) {
+        MoveOntoCard(b);
+    } else if (n < 1) {
+        s.gBoard.ShowMessages();
+    } else if (cCards::GetStatus(s.gSelected) == 1) {
+        MoveCards(s.gSelected, b, n);
+    }
+}
+
+void MoveRules::CellCardClicked(Loc location) {
+    GameState& s = engine_.state();
+    if (s.gSelected == kNoLoc) {
+        SelectCard(location);
+    } else if (s.gSelected == location) {
+        ClearSelection();
+    }
+}
+
+void MoveRules::FoundationClicked(Loc location) {
+    GameState& s = engine_.state();
+    if (s.gSelected == kNoLoc) return;
+    const Card top = s.gBoard.GetCardIndex(location);
+    const Card selected = s.gBoard.GetCardIndex(s.gSelected);
+    if (top < 0 || selected < 0) return;
+    if (suitOf(top) == suitOf(selected) && rankOf(top) + 1 == rankOf(selected))
+        s.gBoard.SetLocation(s.gSelected, foundationOf(top), kModeClickPlace, 0, false);
+}
+
+void MoveRules::CellClicked(Loc location) {
+    GameState& s = engine_.state();
+    if (s.gSelected != kNoLoc) s.gBoard.SetLocation(s.gSelected, location, kModeClickPlace, 0, false);
+    ClearSelection();
+}
+
+int MoveRules::ColumnAt(int x) {
+    for (int i = 0; i < kColumns; ++i)
+        if (120 + 1200 * i < x && x < 120 + 1200 * (i + 1)) return i;
+    return -1;
+}
+
+void MoveRules::BackgroundClicked(int x, int y) {
+    GameState& s = engine_.state();
+    if (!s.gGameActive || y < 1800) return;
+    const int column = ColumnAt(x);
+    if (column < 0) return;
+    if (s.gBoard.GetCardIndex(static_cast<Loc>(column)) != kNoCard) {
+        CardClicked(s.gBoard.GetBottomCardLocation(static_cast<Loc>(column)));
+    } else if (s.gSelected != kNoLoc) {
+        EmptyColumnClicked(column);
+    }
+}
+
+void MoveRules::EmptyColumnClicked(int column) {
+    GameState& s = engine_.state();
+    const bool lone = cCards::GetStatus(s.gSelected) != 1
+        || !CanStack(s.gBoard, s.gSelected, static_cast<Loc>(s.gSelected - kColumns));
+    if (lone || GetFreeSpace(s.gBoard) < 2) {
+        MoveSingleToColumn(column);
+        return;
+    }
+    switch (engine_.prompter().AskEmptyColumn()) {
+    case EmptyColumnChoice::Single:
+        MoveSingleToColumn(column);
+        break;
+    case EmptyColumnChoice::Column:
+        MoveRunToColumn(column);
+        break;
+    case EmptyColumnChoice::Cancel:
+        CancelEmptyColumn();
+        break;
+    }
+}
+
+void MoveRules::MoveSingleToColumn(int column) {
+    engine_.mover().MoveToColumn(engine_.state().gSelected, static_cast<Loc>(column), kNoLoc);
+}
+
+void MoveRules::MoveRunToColumn(int column) {
+    GameState& s = engine_.state();
+    const auto emptyColumns = CountEmptyColumns(s.gBoard);
+    const auto cap = CalcFreeSpace(static_cast<std::int16_t>(emptyColumns - 1), CountEmptyCells(s.gBoard)) + 1;
+    const int length = CountSequenceLinks(s.gBoard, s.gSelected) + 1;
+    const int n = std::min(length, cap);
+    engine_.mover().MoveColumn(s.gSelected, static_cast<Loc>(column - kColumns), n, column);
+}
+
+void MoveRules::CancelEmptyColumn() { ClearSelection(); }
+
+void MoveRules::CardDoubleClicked(Loc location) {
+    if (engine_.options().AllowDoubleClick() != 1) return;
+    const Loc b = engine_.state().gBoard.GetBottomCardLocation(location);
+    if (b == kNoLoc) return;
+    engine_.mover().MoveToEmptyCell(b, kModePlayer);
+}
+
+void MoveRules::MoveOntoCard(Loc target) {
+    GameState& s = engine_.state();
+    if (CanStack(s.gBoard, s.gSelected, target)) s.gBoard.SetLocation(s.gSelected, static_cast<Loc>(target + kColumns), kModePlayer, 0, false);
+    ClearSelection();
+}
+
+void MoveRules::MoveCards(Loc source, Loc target, std::int16_t count) {
+    const std::int16_t space = GetFreeSpace(engine_.state().gBoard);
+    if (space >= count - 1) {
+        engine_.mover().MoveColumn(source, target, count, -1);
+        return;
+    }
+    ClearSelection();
+    engine_.prompter().Message("That Move requirs moving " + std::to_string(count) + " Cards.\r\n"
+            + "You only have enough free space to move " + std::to_string(space + 1) + ".",
+        MessageIcon::Information, kAppTitle);
+}
+
+} // namespace quadrell

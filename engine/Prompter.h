@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace quadrell {
+
+enum class MessageIcon { Information, Question, Exclamation, Stop };
+enum class EmptyColumnChoice { Single, Column, Cancel };
+
+inline const std::string kAppTitle = "Quadrell 2000";
+
+// Every question or message the program puts to the player goes through here, so rules
+// never build a window themselves. Texts use CR LF between lines.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual void Message(const std::string& text, MessageIcon icon, const std::string& title) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool Question(const std::string& text, const std::string& title) = 0;
+    // The "Move to Empty Column.." dialog.
+    virtual EmptyColumnChoice AskEmptyColumn() = 0;
+};
+
+// Told when the last king reaches its foundation. The listener opens the finished-game
+// dialog once the move that won has come to rest.
+class WinListener {
+public:
+    virtual ~WinListener() = default;
+    virtual void GameWonDetected() = 0;
+};
+
+} // namespace quadrell

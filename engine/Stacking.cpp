@@ -1,0 +1,109 @@
+#include "Stacking.h"
+
+#include "cGame.h"
+
+namespace quadrell {
+
+bool CanStack(const cGame& board, Loc moving, Loc target) {
+    if (target < 0) return false;
+    const Card m = board.GetCardIndex(moving);
+    const Card t = board.GetCardIndex(target);
+    if (m >= 0 && t >= 0 && colourOf(m) == colourOf(t)) return false;
+    return rankOf(m) + 1 == rankOf(t);
+}
+
+std::int16_t CountEmptyCells(const cGame& board) {
+    std::int16_t n = 0;
+    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
+        n += board.GetCardIndex(cell) == kNoCard ? 1 : 0;
+    return n;
+}
+
+std::int16_t CountEmptyColumns(const cGame& board) {
+    std::int16_t n = 0;
+    for (Loc column = 0; column < kColumns; ++column)
+        n += board.GetCardIndex(column) == kNoCard ? 1 : 0;
+    return n;
+}
+
+std::int16_t CalcFreeSpace(std::int16_t columns, std::int16_t cells) {
+    if (columns == 0 || cells == 0) return static_cast<std::int16_t>(cells + columns);
+    return static_cast<std::int16_t>((columns + 1) * cells + columns);
+}
+
+std::int16_t GetFreeSpace(const cGame& board) {
+    return CalcFreeSpace(CountEmptyColumns(board), CountEmptyCells(board));
+}
+
+std::int16_t CountSequenceLinks(const cGame& board, Loc location) {
+    std::int16_t links = 0;
+    for (int q = location - kColumns; q >= 0; q -= kColumns) {
+        if (!CanStack(board, static_cast<Loc>(q + kColumns), static_cast<Loc>(q))) break;
+        ++links;
+    }
+    return links == 0 ? -1 : links;
+}
+
+std::int16_t CountCardsToMove(const cGame& board, Loc source, Loc target) {
+    const Loc t = board.GetBottomCardLocation(target);
+    if (source >= kFirstCell) return CanStack(board, source, t) ? 1 : -1; // a lone card
+    int q = source;
+    for (int i = 1; i <= rowOf(source) + 1; ++i) {
+        if (CanStack(board, static_cast<Loc>(q), t)) return static_cast<std::int16_t>(i);
+        if (q < kColumns) return -1;
+        if (!CanStack(board, static_cast<Loc>(q), static_cast<Loc>(q - kColumns))) return -1;
+        q -= kColumns;
+    }
+    return -1;
+}
+
+std::int16_t GetLowestFoundation(const cGame& board, int colour) {
+    Loc first = 0;
+    if (colour == 1) {
+        first = kFirstFoundation; // hearts and diamonds
+    } else if (colour == 2) {
+        first = kFirstFoundation + 1; // clubs and spades
+    } else {
+        return 0;
+    }
+    const int a = rankOf(board.GetCardIndex(first));
+    const int b = rankOf(board.GetCardIndex(static_cast<Loc>(first + 2)));
+    return static_cast<std::int16_t>(a < b ? a : b);
+}
+
+namespace {
+
+    // At most one move of the exposed card onto a cell card or a lone exposed card.
+    bool HasMoveOnto(const cGame& board, Loc bottom) {
+        for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
+            if (CanStack(board, cell, bottom)) return true;
+        for (Loc column = 0; column < kColumns; ++column) {
+            const Loc s = board.GetBottomCardLocation(column);
+            if (s != kNoLoc && CountSequenceLinks(board, s) == -1 && CanStack(board, s, bottom)) return true;
+        }
+        return false;
+    }
+
+    bool GoesToFoundation(const cGame& board, Loc bottom) {
+        const Card c = board.GetCardIndex(bottom);
+        for (Loc f = kFirstFoundation; f <= kLastFoundation; ++f) {
+            const Card top = board.GetCardIndex(f);
+            if (top >= 0 && suitOf(c) == suitOf(top) && rankOf(c) == rankOf(top) + 1) return true;
+        }
+        return false;
+    }
+
+} // namespace
+
+std::int16_t CountPossibleMoves(const cGame& board) {
+    int moves = CountEmptyCells(board) + CountEmptyColumns(board);
+    for (Loc column = 0; column < kColumns; ++column) {
+        const Loc b = board.GetBottomCardLocation(column);
+        if (b == kNoLoc) continue;
+        if (HasMoveOnto(board, b)) ++moves;
+        if (GoesToFoundation(board, b)) ++moves;
+    }
+    return static_cast<std::int16_t>(moves);
+}
+
+} // namespace quadrell

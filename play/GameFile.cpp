@@ -1,0 +1,208 @@
+#include "GameFile.h"
+
+#include "Deal.h"
+#include "cGame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <charconv>
+#include <limits>
+
+namespace quadrell {
+
+namespace {
+
+    constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+    void appendNumber(QByteArray& out, qint64 value) {
+        out.append(value < 0 ? '-' : ' ');
+        out.append(QByteArray::number(value < 0 ? -value : value));
+        out.append(' ');
+    }
+
+    bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
+
+    // Splits the text into whole numbers; empty with an error on anything else.
+    std::optional<std::vector<qint64>> numbersOf(const QByteArray& bytes, QString* error) {
+        std::vector<qint64> numbers;
+        const char* p = bytes.constData();
+        const char* end = p + bytes.size();
+        while (p < end) {
+            if (isSeparator(*p)) {
+                ++p;
+                continue;
+            }
+            const char* start = p;
+            while (p < end && !isSeparator(*p))
+                ++p;
+            const char* digits = (*start == '+') ? start + 1 : start;
+            qint64 value = 0;
+            const auto [last, ec] = std::from_chars(digits, p, value);
+            if (ec != std::errc() || last != p || digits == p || (digits != start && *digits == '-')) {
+                *error = QStringLiteral("\"%1\" is not a number.")
+                             .arg(QString::fromLatin1(start, static_cast<int>(std::min<qint64>(p - start, 20))));
+                return std::nullopt;
+            }
+            numbers.push_back(value);
+        }
+        return numbers;
+    }
+
+    std::optional<QString> checkEntry(const TransRecord& e, std::size_t index) {
+        const auto where = QStringLiteral("Entry %1: ").arg(index);
+        if (e.SrcLoc < 0 || e.SrcLoc >= kBoardSize || e.Destloc < 0 || e.Destloc >= kBoardSize)
+            return where + QStringLiteral("a location code outside 0..212.");
+        if (e.mode != kModePlayer && e.mode != kModeClickPlace && e.mode != kModeFollowUp)
+            return where + QStringLiteral("the mode %1 is not 1, -1 or 2.").arg(e.mode);
+        return std::nullopt;
+    }
+
+    bool fitsIn16(qint64 v) { return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max(); }
+
+    // Where a card may land: the end of a column, an empty cell, or its own foundation
+    // when it is the next card of the suit.
+    bool canLand(const cGame& board, Card card, Loc destination) {
+        if (isColumnPlace(destination)) {
+            const Loc bottom = board.GetBottomCardLocation(destination);
+            const int next = bottom == kNoLoc ? columnOf(destination) : bottom + kColumns;
+            return destination == next;
+        }
+        if (isCell(destination)) return board.GetCardIndex(destination) == kNoCard;
+        if (!isFoundation(destination) || destination != foundationOf(card)) return false;
+        const Card top = board.GetCardIndex(destination);
+        return top == kNoCard ? rankOf(card) == 1 : top == card - 1;
+    }
+
+    bool canLeave(const cGame& board, Loc source) {
+        if (board.GetCardIndex(source) == kNoCard) return false;
+        if (isColumnPlace(source)) return board.GetBottomCardLocation(source) == source;
+        return isCell(source) || isFoundation(source);
+    }
+
+} // namespace
+
+GameFile::Kind GameFile::KindOf(const QString& path) {
+    const QString ending = path.right(3).toUpper();
+    if (ending == QLatin1String("QRL")) return Kind::Incomplete;
+    if (ending == QLatin1String("Q2K")) return Kind::Finished;
+    return Kind::Other;
+}
+
+QByteArray GameFile::Format(qint32 gameNumber, const std::vector<TransRecord>& entries, std::size_t count) {
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(16 + count * 20));
+    appendNumber(out, gameNumber);
+    out.append("\r\n");
+    for (std::size_t i = 0; i < count && i < entries.size(); ++i) {
+        const TransRecord& e = entries[i];
+        appendNumber(out, e.SrcLoc);
+        appendNumber(out, e.Destloc);
+        appendNumber(out, e.mode);
+        appendNumber(out, e.MoveNo);
+        out.append("\r\n");
+    }
+    return out;
+}
+
+GameFileRead GameFile::Parse(const QByteArray& bytes) {
+    GameFileRead result;
+    const auto numbers = numbersOf(bytes, &result.error);
+    if (!numbers) return result;
+    if (numbers->empty()) {
+        result.error = QStringLiteral("It holds no game number.");
+        return result;
+    }
+    const qint64 number = numbers->front();
+    if (number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<qint32>::max()) {
+        result.error = QStringLiteral("The game number is out of range.");
+        return result;
+    }
+    const std::size_t rest = numbers->size() - 1;
+    if (rest % 4 != 0) {
+        result.error = QStringLiteral("Its last entry is incomplete.");
+        return result;
+    }
+    if (rest / 4 > kMaxEntries) {
+        result.error = QStringLiteral("It holds more than %1 entries.").arg(kMaxEntries);
+        return result;
+    }
+    GameFileData game;
+    game.gameNumber = static_cast<qint32>(number);
+    game.entries.reserve(rest / 4);
+    for (std::size_t i = 1; i < numbers->size(); i += 4) {
+        const qint64* n = numbers->data() + i;
+        if (!fitsIn16(n[0]) || !fitsIn16(n[1]) || !fitsIn16(n[3]) || !fitsIn16(n[2])) {
+            result.error = QStringLiteral("Entry %1: a number is out of range.").arg(game.entries.size() + 1);
+            return result;
+        }
+        const TransRecord e { static_cast<qint16>(n[0]), static_cast<qint16>(n[1]), static_cast<qint32>(n[2]),
+            static_cast<qint16>(n[3]) };
+        if (auto problem = checkEntry(e, game.entries.size() + 1)) {
+            result.error = *problem;
+            return result;
+        }
+        game.entries.push_back(e);
+    }
+    if (auto problem = CheckMoves(game)) {
+        result.error = *problem;
+        return result;
+    }
+    result.game = std::move(game);
+    return result;
+}
+
+std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
+    cGame board;
+    Deck deck {};
+    DealGame(game.gameNumber, deck);
+    for (Loc i = 0; i < kCardCount; ++i)
+        board.init(i, deck[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < game.entries.size(); ++i) {
+        const TransRecord& e = game.entries[i];
+        if (!canLeave(board, e.SrcLoc))
+            return QStringLiteral("Entry %1: no card can leave %2.").arg(i + 1).arg(e.SrcLoc);
+        if (!canLand(board, board.GetCardIndex(e.SrcLoc), e.Destloc))
+            return QStringLiteral("Entry %1: the card cannot go to %2.").arg(i + 1).arg(e.Destloc);
+        board.ApplyStep(e.SrcLoc, e.Destloc);
+    }
+    return std::nullopt;
+}
+
+GameFileRead GameFile::Read(const QString& path) {
+    GameFileRead result;
+    QFile file(path);
+    if (!QFileInfo::exists(path)) {
+        result.missing = true;
+        result.error = QStringLiteral("The file does not exist.");
+        return result;
+    }
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("It is a folder, not a game file.");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    if (file.size() > kMaxFileSize) {
+        result.error = QStringLiteral("It is too large to be a game file.");
+        return result;
+    }
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    return Parse(bytes);
+}
+
+bool GameFile::Write(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    if (error) *error = file.errorString();
+    return false;
+}
+
+} // namespace quadrell

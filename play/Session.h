@@ -1,0 +1,44 @@
+#pragma once
+
+#include "AppPaths.h"
+#include "Engine.h"
+#include "SettingsStore.h"
+#include "cMenu.h"
+#include "cOpt.h"
+#include "cSave.h"
+#include "cTrans.h"
+
+#include <functional>
+
+namespace quadrell {
+
+class GameWindow;
+class ReplayControl;
+
+// The objects one run of the program shares, created once in this order and wired to
+// whatever shows the board and asks the player: a window, or the headless driver.
+class Session final : public WinListener {
+public:
+    Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window, ReplayControl& replay);
+
+    // Called once when a game is won; the finished-game dialog is opened from here after
+    // the winning move has come to rest.
+    void SetWinHandler(std::function<void()> handler) { winHandler_ = std::move(handler); }
+    void GameWonDetected() override;
+    bool WinPending() const { return winPending_; }
+    void ClearWinPending() { winPending_ = false; }
+
+    AppPaths paths;
+    SettingsStore store;
+    cOpt opt;
+    cSave save;
+    Engine engine;
+    cTrans trans;
+    cMenu menu;
+
+private:
+    std::function<void()> winHandler_;
+    bool winPending_ = false;
+};
+
+} // namespace quadrell

@@ -1,0 +1,130 @@
+#include "cMenu.h"
+
+#include "Engine.h"
+#include "GameWindow.h"
+#include "cOpt.h"
+#include "cSave.h"
+#include "cTrans.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+
+#include <cmath>
+
+namespace quadrell {
+
+cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window, ReplayControl& replay)
+    : engine_(engine)
+    , trans_(trans)
+    , options_(options)
+    , save_(save)
+    , window_(window)
+    , replay_(replay) {
+    trans_.SetMenu(this);
+}
+
+bool cMenu::AllowNewGame() {
+    const GameState& s = engine_.state();
+    if (!s.gGameActive || s.gFinishedView) return true;
+    if (!engine_.prompter().Question("Are you sure You want to Quit this Game ?", kAppTitle)) return false;
+    GameLost();
+    return true;
+}
+
+qint32 cMenu::DrawGameNumber(qint32 limit) {
+    // A single-precision r in [0, 1): 24 random bits.
+    const float r = static_cast<float>(QRandomGenerator::global()->generate() >> 8) / 16777216.0F;
+    return static_cast<qint32>(std::nearbyint(static_cast<double>(r) * limit));
+}
+
+void cMenu::SelectGame(const QString& key) {
+    if (key != QLatin1String("New") && key != QLatin1String("Select") && key != QLatin1String("Restart")
+        && key != QLatin1String("Open"))
+        return;
+    if (!AllowNewGame()) return;
+    if (key == QLatin1String("New")) {
+        NewGame(DrawGameNumber(options_.GetRandomLimit()), false);
+        Game_Started(false);
+    } else if (key == QLatin1String("Restart")) {
+        NewGame(engine_.state().gGameNumber, false);
+        Game_Started(false);
+    }
+}
+
+void cMenu::SelectType(const QString& key) {
+    if (key == QLatin1String("Undo")) {
+        trans_.Undo(options_.UndoRedoSpeed());
+    } else if (key == QLatin1String("Redo")) {
+        trans_.Redo(options_.UndoRedoSpeed());
+    } else if (key == QLatin1String("UndoAll")) {
+        trans_.UndoAll(options_.UndoRedoAllSpeed());
+    } else if (key == QLatin1String("RedoAll")) {
+        trans_.RedoAll(options_.UndoRedoAllSpeed());
+    } else if (key == QLatin1String("ReplayBack")) {
+        trans_.Replay(2);
+    } else if (key == QLatin1String("ReplayForward")) {
+        trans_.Replay(1);
+    } else if (key == QLatin1String("ReplayStop")) {
+        trans_.ReplayStop();
+    }
+}
+
+void cMenu::NewGame(qint32 gameNumber, bool keepHistory) {
+    GameState& s = engine_.state();
+    s.gGameNumber = gameNumber;
+    window_.SetClockRunning(true);
+    replay_.SetStopEnabled(false);
+    engine_.rules().ClearSelection();
+    if (!keepHistory) {
+        trans_.Reset();
+        save_.SetGameStartTime(QDateTime::currentDateTime());
+        save_.SetUnfinished(false);
+    }
+    engine_.NewBoard();
+    ShowCards(false);
+    window_.StatusbarUpdate();
+    engine_.DealAndLayOut(gameNumber);
+    window_.SetCaption(QStringLiteral("QuadRell 2000 - Game No. %1").arg(gameNumber));
+    ShowCards(true);
+}
+
+void cMenu::ShowCards(bool visible) { engine_.view().ShowCards(visible); }
+
+void cMenu::Game_Started(bool finishedGame) {
+    GameState& s = engine_.state();
+    s.gGameActive = true;
+    ShowCards(true);
+    save_.SetSnapShot(false);
+    window_.SetUndoToSnapshotEnabled(false);
+    if (finishedGame) window_.ResetClockAndStatus(false);
+    s.gFinishedView = finishedGame;
+}
+
+void cMenu::NoGame() {
+    GameState& s = engine_.state();
+    s.gGameActive = false;
+    s.gFinishedView = false;
+    window_.SetClockRunning(false);
+    ShowCards(false);
+    save_.SetSnapShot(false);
+    window_.SetUndoToSnapshotEnabled(false);
+    window_.ResetClockAndStatus(true);
+    window_.SetCaption(QStringLiteral("Quadrell 2000"));
+    trans_.Reset();
+}
+
+void cMenu::GameLost() { NoGame(); }
+
+void cMenu::GameWon() { NoGame(); }
+
+void cMenu::SnapshotPosition() {
+    save_.SetSnapShot(true);
+    save_.SetSnapShotValue(trans_.MoveID());
+    window_.SetUndoToSnapshotEnabled(true);
+}
+
+void cMenu::UndoToSnapshot() {
+    if (save_.SnapShot()) trans_.PlayNum(save_.SnapShotValue());
+}
+
+} // namespace quadrell

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "MoveRecorder.h"
+#include "TransRecord.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace quadrell {
+
+class Engine;
+class ReplayControl;
+class cMenu;
+class cOpt;
+struct GameFileData;
+struct GameFileRead;
+
+// The move history: every recorded step, undo and redo in whole groups, the return to a
+// snapshot, the timed replay, and the game file and source text built from it.
+class cTrans final : public MoveRecorder {
+public:
+    cTrans(Engine& engine, const cOpt& options, ReplayControl& replay);
+    ~cTrans() override;
+    cTrans(const cTrans&) = delete;
+    cTrans& operator=(const cTrans&) = delete;
+
+    // An empty history, as a new one starts.
+    void Reset();
+    void SetMenu(cMenu* menu) { menu_ = menu; }
+
+    std::int16_t SaveTrans(Loc source, Loc destination, std::int32_t mode) override;
+    std::int16_t MoveID() const;
+    std::int16_t GetTransID() const { return TransID_; }
+    std::int16_t TransCount() const { return TransCount_; }
+    std::int16_t MoveCounter() const { return MoveCounter_; }
+    std::int16_t Capacity() const { return static_cast<std::int16_t>(entries_.size() - 1); }
+    const TransRecord& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
+
+    bool UndoPossible() const { return TransID_ >= 1; }
+    bool RedoPossible() const { return TransID_ < TransCount_; }
+    bool UndoAllPossible() const { return TransID_ >= 2; }
+    bool RedoAllPossible() const { return TransID_ < TransCount_ - 1; }
+
+    bool Undo(std::int16_t speed = 0);
+    bool Redo(std::int16_t speed = 0);
+    bool UndoAll(std::int16_t speed = 0);
+    bool RedoAll(std::int16_t speed = 0);
+    void PlayNum(std::int16_t num);
+
+    bool Replay(std::int32_t mType);
+    void ReplayStop();
+    // One tick of the running replay timer: one group forward or back.
+    void ReplayTick(bool forward);
+    // "Replay &All": back to the deal at once, then forward on the timer.
+    void ReplayAll();
+
+    // Writes the game file; a failure is reported to the player and answered false.
+    bool SaveToFile(const QString& fl);
+    // Reads, checks and restores a game file. A file that cannot be used is reported with
+    // its path, and the board, the history and the game state stay exactly as they were.
+    bool OpenFromFile(const QString& fl);
+    // The two halves of OpenFromFile, for callers that check a file before giving up the
+    // game in play: tell the player why a file cannot be used; restore a checked game.
+    void ReportUnusable(const QString& fl, const GameFileRead& read);
+    void Restore(const QString& fl, const GameFileData& game);
+    // The source text: every recorded entry as two place names and three spaces.
+    QString CreateSource() const;
+    static QString GetLocationName(Loc location);
+
+    // Fills the history from a checked game file; position at the deal.
+    void Load(const std::vector<TransRecord>& entries);
+
+private:
+    void grow();
+    void moveBack(const TransRecord& e, std::int16_t speed);
+    void moveForward(const TransRecord& e, std::int16_t speed);
+    std::int16_t moveNoAt(int index) const { return index < 1 ? 0 : entries_[static_cast<std::size_t>(index)].MoveNo; }
+
+    Engine& engine_;
+    const cOpt& options_;
+    ReplayControl& replay_;
+    cMenu* menu_ = nullptr;
+    std::vector<TransRecord> entries_; // entry 0 is never used
+    std::int16_t TransCount_ = 0;
+    std::int16_t TransID_ = 0;
+    std::int16_t MoveCounter_ = 0;
+};
+
+} // namespace quadrell

@@ -1,0 +1,25 @@
+#include "AppPaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace quadrell {
+
+AppPaths AppPaths::Standard() {
+    AppPaths paths;
+    paths.configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    paths.dataFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                           .filePath(QStringLiteral("Quadrell 2000"));
+    return paths;
+}
+
+AppPaths AppPaths::Inside(const QString& home) {
+    const QDir dir(home);
+    return AppPaths { dir.filePath(QStringLiteral("config")), dir.filePath(QStringLiteral("data")) };
+}
+
+bool AppPaths::Create() const { return QDir().mkpath(configFolder) && QDir().mkpath(dataFolder); }
+
+QString AppPaths::InData(const QString& name) const { return dataFolder + QLatin1Char('/') + name; }
+
+} // namespace quadrell

@@ -1,0 +1,92 @@
+#include "cOpt.h"
+
+#include "SettingsStore.h"
+
+namespace quadrell {
+
+namespace {
+    const QString kOptions = QStringLiteral("Options");
+    // BackColor and BackPicture have always been kept under this spelling.
+    const QString kAppOtherSpelling = QStringLiteral("QuadRell 2000");
+} // namespace
+
+qint16 cOpt::get(const char* key, qint16 fallback) const {
+    return store_.GetInt16(kOptions, QLatin1String(key), fallback);
+}
+
+void cOpt::set(const char* key, qint32 value) { store_.SetInt(kOptions, QLatin1String(key), value); }
+
+qint16 cOpt::RandomIndex() const { return get("RandomIndex", 3); }
+void cOpt::SetRandomIndex(qint16 value) { set("RandomIndex", value); }
+qint16 cOpt::EnableFlash() const { return get("EnableFlash", 1); }
+void cOpt::SetEnableFlash(qint16 value) { set("EnableFlash", value); }
+int cOpt::AllowDoubleClick() const { return get("AllowDoubleClick", 1); }
+void cOpt::SetAllowDoubleClick(qint16 value) { set("AllowDoubleClick", value); }
+qint16 cOpt::EnableUnfinished() const { return get("EnableUnfinished", 1); }
+void cOpt::SetEnableUnfinished(qint16 value) { set("EnableUnfinished", value); }
+int cOpt::ShowMessages() const { return get("ShowMessages", 1); }
+void cOpt::SetShowMessages(qint16 value) { set("ShowMessages", value); }
+qint16 cOpt::UndoRedoAllSpeed() const { return get("UndoRedoAllSpeed", 5); }
+void cOpt::SetUndoRedoAllSpeed(qint16 value) { set("UndoRedoAllSpeed", value); }
+qint16 cOpt::UndoRedoSpeed() const { return get("UndoRedoSpeed", 10); }
+void cOpt::SetUndoRedoSpeed(qint16 value) { set("UndoRedoSpeed", value); }
+int cOpt::CardSpeed() const { return get("CardSpeed", 30); }
+void cOpt::SetCardSpeed(qint16 value) { set("CardSpeed", value); }
+
+qint16 cOpt::ShowTimer() const { return get("ShowTimer", 1); }
+void cOpt::SetShowTimer(qint16 value) {
+    set("ShowTimer", value);
+    if (widgets_) widgets_->TimerShown(value != 0);
+}
+
+qint16 cOpt::ShowStatusbar() const { return get("ShowStatusbar", 1); }
+void cOpt::SetShowStatusbar(qint16 value) {
+    set("ShowStatusbar", value);
+    if (widgets_) widgets_->StatusbarShown(value != 0);
+}
+
+qint16 cOpt::ShowToolbar() const { return get("ShowToolbar", 1); }
+void cOpt::SetShowToolbar(qint16 value) {
+    set("ShowToolbar", value);
+    if (widgets_) widgets_->ToolbarShown(value != 0);
+}
+
+bool cOpt::BackPicEnable() const { return store_.GetBool(kOptions, QStringLiteral("BackPicEnable"), false); }
+void cOpt::SetBackPicEnable(bool value) { store_.SetBool(kOptions, QStringLiteral("BackPicEnable"), value); }
+
+qint32 cOpt::BackColor() const {
+    const QString text = store_.GetSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackColor"), QStringLiteral("8404992"));
+    return SettingsStore::ToInt32(text).value_or(8404992);
+}
+void cOpt::SetBackColor(qint32 value) {
+    store_.SaveSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackColor"), QString::number(value));
+}
+
+QString cOpt::BackPicture() const {
+    return store_.GetSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackPicture"), QString());
+}
+void cOpt::SetBackPicture(const QString& value) {
+    if (widgets_) widgets_->BackPictureChosen(value); // the picture is loaded before the path is kept
+    store_.SaveSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackPicture"), value);
+}
+
+qint16 cOpt::FwdBackSpeed() const { return get("FwdBackSpeed", 50); }
+void cOpt::SetFwdBackSpeed(qint16 value) {
+    set("FwdBackSpeed", value);
+    if (widgets_) widgets_->ReplayIntervalChanged(value * 10);
+}
+
+qint32 cOpt::GetRandomLimit() const {
+    switch (RandomIndex()) {
+    case 1:
+        return 40000;
+    case 2:
+        return 640000;
+    case 3:
+        return 3240000;
+    default:
+        return 0;
+    }
+}
+
+} // namespace quadrell

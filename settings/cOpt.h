@@ -1,0 +1,72 @@
+#pragma once
+
+#include "EngineOptions.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace quadrell {
+
+class SettingsStore;
+
+// What some option setters change on the main window besides the stored value.
+class OptionWidgets {
+public:
+    virtual ~OptionWidgets() = default;
+    virtual void TimerShown(bool shown) = 0;
+    virtual void StatusbarShown(bool shown) = 0;
+    virtual void ToolbarShown(bool shown) = 0;
+    virtual void BackPictureChosen(const QString& path) = 0;
+    virtual void ReplayIntervalChanged(int milliseconds) = 0;
+};
+
+// The "Options" section, one property per option, read from the store at every access.
+class cOpt final : public EngineOptions {
+public:
+    explicit cOpt(SettingsStore& store) : store_(store) { }
+
+    void SetWidgets(OptionWidgets* widgets) { widgets_ = widgets; }
+
+    qint16 RandomIndex() const;
+    void SetRandomIndex(qint16 value);
+    qint16 EnableFlash() const;
+    void SetEnableFlash(qint16 value);
+    int AllowDoubleClick() const override;
+    void SetAllowDoubleClick(qint16 value);
+    qint16 EnableUnfinished() const;
+    void SetEnableUnfinished(qint16 value);
+    qint16 ShowTimer() const;
+    void SetShowTimer(qint16 value);
+    qint16 ShowStatusbar() const;
+    void SetShowStatusbar(qint16 value);
+    qint16 ShowToolbar() const;
+    void SetShowToolbar(qint16 value);
+    int ShowMessages() const override;
+    void SetShowMessages(qint16 value);
+    bool BackPicEnable() const;
+    void SetBackPicEnable(bool value);
+    qint32 BackColor() const;
+    void SetBackColor(qint32 value);
+    QString BackPicture() const;
+    void SetBackPicture(const QString& value);
+    qint16 FwdBackSpeed() const;
+    void SetFwdBackSpeed(qint16 value);
+    qint16 UndoRedoAllSpeed() const;
+    void SetUndoRedoAllSpeed(qint16 value);
+    qint16 UndoRedoSpeed() const;
+    void SetUndoRedoSpeed(qint16 value);
+    int CardSpeed() const override;
+    void SetCardSpeed(qint16 value);
+
+    // The upper end of the random deal range for RandomIndex 1..3; 0 for anything else.
+    qint32 GetRandomLimit() const;
+
+private:
+    qint16 get(const char* key, qint16 fallback) const;
+    void set(const char* key, qint32 value);
+
+    SettingsStore& store_;
+    OptionWidgets* widgets_ = nullptr;
+};
+
+} // namespace quadrell

@@ -1,0 +1,84 @@
+#include "cSave.h"
+
+#include "SettingsStore.h"
+
+namespace quadrell {
+
+namespace {
+    const QString kSave = QStringLiteral("Save");
+    const QString kNone = QStringLiteral("None");
+    const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+} // namespace
+
+cSave::cSave(SettingsStore& store, QString installFolder)
+    : store_(store)
+    , installFolder_(std::move(installFolder)) { }
+
+QString cSave::InInstallFolder(const QString& name) const { return installFolder_ + QLatin1Char('/') + name; }
+
+QString cSave::text(const char* key, const QString& fallback) const {
+    return store_.GetText(kSave, QLatin1String(key), fallback);
+}
+void cSave::setText(const char* key, const QString& value) { store_.SetText(kSave, QLatin1String(key), value); }
+qint16 cSave::number(const char* key, qint16 fallback) const {
+    return store_.GetInt16(kSave, QLatin1String(key), fallback);
+}
+void cSave::setNumber(const char* key, qint32 value) { store_.SetInt(kSave, QLatin1String(key), value); }
+
+QString cSave::DateText(const QDateTime& when) { return when.toString(kDateFormat); }
+
+QDateTime cSave::ParseDate(const QString& text, const QDateTime& fallback) {
+    const QDateTime when = QDateTime::fromString(text.trimmed(), kDateFormat);
+    return when.isValid() ? when : fallback;
+}
+
+QString cSave::ScoreFile() const { return text("ScoreFile", InInstallFolder(QStringLiteral("Quadrell2000.sre"))); }
+void cSave::SetScoreFile(const QString& value) { setText("ScoreFile", value); }
+QString cSave::InStallFolder() const { return text("InstallFolder", installFolder_); }
+void cSave::SetInStallFolder(const QString& value) { setText("InstallFolder", value); }
+qint16 cSave::SnapShotValue() const { return number("SnapShotValue", 0); }
+void cSave::SetSnapShotValue(qint16 value) { setNumber("SnapShotValue", value); }
+bool cSave::SnapShot() const { return store_.GetBool(kSave, QStringLiteral("SnapShot"), false); }
+void cSave::SetSnapShot(bool value) { store_.SetBool(kSave, QStringLiteral("SnapShot"), value); }
+QString cSave::LastExportedDate() const { return text("LastExportedDate", kNone); }
+void cSave::SetLastExportedDate(const QString& value) { setText("LastExportedDate", value); }
+QString cSave::LastExportedFile() const { return text("LastExportedFile", kNone); }
+void cSave::SetLastExportedFile(const QString& value) { setText("LastExportedFile", value); }
+QString cSave::GeneralClearedDate() const { return text("GeneralClearedDate", kNone); }
+void cSave::SetGeneralClearedDate(const QString& value) { setText("GeneralClearedDate", value); }
+QString cSave::GlobalClearedDate() const { return text("GlobalClearedDate", kNone); }
+void cSave::SetGlobalClearedDate(const QString& value) { setText("GlobalClearedDate", value); }
+qint16 cSave::LastGameTime() const { return number("LastGameTime", 0); }
+void cSave::SetLastGameTime(qint16 value) { setNumber("LastGameTime", value); }
+
+QDateTime cSave::GameStartTime() const {
+    const QDateTime now = QDateTime::currentDateTime();
+    return ParseDate(text("GameStartTime", DateText(now)), now);
+}
+void cSave::SetGameStartTime(const QDateTime& value) { setText("GameStartTime", DateText(value)); }
+QDateTime cSave::SessionStart() const {
+    const QDateTime now = QDateTime::currentDateTime();
+    return ParseDate(text("SessionStart", DateText(now)), now);
+}
+void cSave::SetSessionStart(const QDateTime& value) { setText("SessionStart", DateText(value)); }
+
+QString cSave::FavFolder() const { return text("FavFolder", InInstallFolder(QStringLiteral("Favorites"))); }
+void cSave::SetFavFolder(const QString& value) { setText("FavFolder", value); }
+QString cSave::FinishedDir() const { return text("FinishedDir", installFolder_); }
+void cSave::SetFinishedDir(const QString& value) { setText("FinishedDir", value); }
+QString cSave::IncompleteDir() const { return text("IncompleteDir", installFolder_); }
+void cSave::SetIncompleteDir(const QString& value) { setText("IncompleteDir", value); }
+qint16 cSave::IncludeDate() const { return number("IncludeDate", 1); }
+void cSave::SetIncludeDate(qint16 value) { setNumber("IncludeDate", value); }
+qint16 cSave::IncludeTime() const { return number("IncludeTime", 1); }
+void cSave::SetIncludeTime(qint16 value) { setNumber("IncludeTime", value); }
+qint16 cSave::InCompleteSave() const { return number("InCompleteSave", 0); }
+void cSave::SetInCompleteSave(qint16 value) { setNumber("InCompleteSave", value); }
+qint16 cSave::FinishedSave() const { return number("FinishedSave", 1); }
+void cSave::SetFinishedSave(qint16 value) { setNumber("FinishedSave", value); }
+bool cSave::Unfinished() const { return store_.GetBool(kSave, QStringLiteral("Unfinished"), false); }
+void cSave::SetUnfinished(bool value) { store_.SetBool(kSave, QStringLiteral("Unfinished"), value); }
+QString cSave::GetLastDir() const { return text("LastDir", installFolder_); }
+void cSave::SaveLastDir(const QString& folder) { setText("LastDir", folder); }
+
+} // namespace quadrell

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+namespace quadrell {
+
+class SettingsStore;
+
+// The "Save" section: saved-game folders and the bookkeeping values other classes keep
+// there, read from the store at every access.
+class cSave {
+public:
+    cSave(SettingsStore& store, QString installFolder);
+
+    QString InstallFolder() const { return installFolder_; }
+    // A path in the program folder, joined with one "/".
+    QString InInstallFolder(const QString& name) const;
+
+    QString ScoreFile() const;
+    void SetScoreFile(const QString& value);
+    QString InStallFolder() const;
+    void SetInStallFolder(const QString& value);
+    qint16 SnapShotValue() const;
+    void SetSnapShotValue(qint16 value);
+    bool SnapShot() const;
+    void SetSnapShot(bool value);
+    QString LastExportedDate() const;
+    void SetLastExportedDate(const QString& value);
+    QString LastExportedFile() const;
+    void SetLastExportedFile(const QString& value);
+    QString GeneralClearedDate() const;
+    void SetGeneralClearedDate(const QString& value);
+    QString GlobalClearedDate() const;
+    void SetGlobalClearedDate(const QString& value);
+    qint16 LastGameTime() const;
+    void SetLastGameTime(qint16 value);
+    QDateTime GameStartTime() const;
+    void SetGameStartTime(const QDateTime& value);
+    QDateTime SessionStart() const;
+    void SetSessionStart(const QDateTime& value);
+    QString FavFolder() const;
+    void SetFavFolder(const QString& value);
+    QString FinishedDir() const;
+    void SetFinishedDir(const QString& value);
+    QString IncompleteDir() const;
+    void SetIncompleteDir(const QString& value);
+    qint16 IncludeDate() const;
+    void SetIncludeDate(qint16 value);
+    qint16 IncludeTime() const;
+    void SetIncludeTime(qint16 value);
+    qint16 InCompleteSave() const;
+    void SetInCompleteSave(qint16 value);
+    qint16 FinishedSave() const;
+    void SetFinishedSave(qint16 value);
+    bool Unfinished() const;
+    void SetUnfinished(bool value);
+    QString GetLastDir() const;
+    void SaveLastDir(const QString& folder);
+
+    // Dates are kept as ISO text in local time, so they read back on any locale.
+    static QString DateText(const QDateTime& when);
+    static QDateTime ParseDate(const QString& text, const QDateTime& fallback);
+
+private:
+    QString text(const char* key, const QString& fallback) const;
+    void setText(const char* key, const QString& value);
+    qint16 number(const char* key, qint16 fallback) const;
+    void setNumber(const char* key, qint32 value);
+
+    SettingsStore& store_;
+    QString installFolder_;
+};
+
+} // namespace quadrell
