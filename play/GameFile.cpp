@@ -163,7 +163,8 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
         const TransRecord& e = game.entries[i];
         if (!canLeave(board, e.SrcLoc))
             return QStringLiteral("Entry %1: no card can leave %2.").arg(i + 1).arg(e.SrcLoc);
-        if (!canLand(board, board.GetCardIndex(e.SrcLoc), e.Destloc))
+        const bool sameColumn = isColumnPlace(e.SrcLoc) && isColumnPlace(e.Destloc) && columnOf(e.SrcLoc) == columnOf(e.Destloc);
+        if (sameColumn || !canLand(board, board.GetCardIndex(e.SrcLoc), e.Destloc))
             return QStringLiteral("Entry %1: the card cannot go to %2.").arg(i + 1).arg(e.Destloc);
         board.ApplyStep(e.SrcLoc, e.Destloc);
     }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Card.h"
+#include "Engine.h"
+
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace quadrell::test {
+
+// "7S" -> card number; ranks A23456789TJQK, suits HCDS.
+inline Card CardOf(const std::string& name) {
+    static const std::string ranks = "A23456789TJQK";
+    static const std::string suits = "HCDS";
+    const auto rank = ranks.find(name.at(0));
+    const auto suit = suits.find(name.at(1));
+    if (name.size() != 2 || rank == std::string::npos || suit == std::string::npos)
+        throw std::invalid_argument("bad card name " + name);
+    return static_cast<Card>(suit * 13 + rank);
+}
+
+// Lays out a position by hand: columns from their first card down, cells, foundation tops.
+// Cards not named are simply absent; the rules never count them.
+class BoardBuilder {
+public:
+    explicit BoardBuilder(Engine& engine) : engine_(engine) {
+        engine_.NewBoard();
+        engine_.state().gGameActive = true;
+    }
+
+    BoardBuilder& column(int c, const std::string& cards) {
+        std::istringstream in(cards);
+        std::string name;
+        for (int row = 0; in >> name; ++row)
+            engine_.state().gBoard.init(static_cast<Loc>(row * kColumns + c), CardOf(name));
+        return *this;
+    }
+    BoardBuilder& cell(int i, const std::string& card) {
+        engine_.state().gBoard.init(static_cast<Loc>(kFirstCell + i), CardOf(card));
+        return *this;
+    }
+    // The foundation of the card's suit, topped by that card.
+    BoardBuilder& foundation(const std::string& top) {
+        const Card c = CardOf(top);
+        engine_.state().gBoard.init(foundationOf(c), c);
+        return *this;
+    }
+
+private:
+    Engine& engine_;
+};
+
+} // namespace quadrell::test

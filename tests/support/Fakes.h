@@ -1,0 +1,96 @@
+#pragma once
+
+#include "BoardView.h"
+#include "EngineOptions.h"
+#include "MoveRecorder.h"
+#include "Prompter.h"
+
+#include <string>
+#include <vector>
+
+namespace quadrell::test {
+
+// One animated move as the engine handed it to the view.
+struct ViewMove {
+    Card card;
+    Loc source;
+    Loc destination;
+    int steps;
+    bool instant;
+    friend bool operator==(const ViewMove&, const ViewMove&) = default;
+};
+
+class RecordingView final : public BoardView {
+public:
+    void MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) override {
+        moves.push_back({ card, source, destination, steps, instant });
+    }
+    void PlaceCard(Card, Loc) override { ++placed; }
+    void ShowCards(bool visible) override { shown = visible; }
+    void SelectionChanged(Loc selected) override { frame = selected; }
+
+    std::vector<ViewMove> moves;
+    int placed = 0;
+    bool shown = false;
+    Loc frame = kNoLoc;
+};
+
+class MemoryOptions final : public EngineOptions {
+public:
+    int ShowMessages() const override { return showMessages; }
+    int AllowDoubleClick() const override { return allowDoubleClick; }
+    int CardSpeed() const override { return cardSpeed; }
+
+    int showMessages = 1;
+    int allowDoubleClick = 1;
+    int cardSpeed = 30;
+};
+
+// Remembers what it was asked and answers as scripted.
+class RecordingPrompter final : public Prompter {
+public:
+    void Message(const std::string& text, MessageIcon, const std::string& title) override {
+        messages.push_back(text);
+        titles.push_back(title);
+    }
+    bool Question(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return yes;
+    }
+    EmptyColumnChoice AskEmptyColumn() override {
+        ++dialogs;
+        return emptyColumn;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> titles;
+    std::vector<std::string> questions;
+    int dialogs = 0;
+    bool yes = true;
+    EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
+};
+
+class CountingWinListener final : public WinListener {
+public:
+    void GameWonDetected() override { ++wins; }
+    int wins = 0;
+};
+
+// One recorded step.
+struct Step {
+    Loc source;
+    Loc destination;
+    std::int32_t mode;
+    friend bool operator==(const Step&, const Step&) = default;
+};
+
+class StepRecorder final : public MoveRecorder {
+public:
+    std::int16_t SaveTrans(Loc source, Loc destination, std::int32_t mode) override {
+        steps.push_back({ source, destination, mode });
+        return static_cast<std::int16_t>(steps.size());
+    }
+    std::vector<Step> steps;
+};
+
+} // namespace quadrell::test

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "BoardBuilder.h"
+#include "Fakes.h"
+#include "GameWindow.h"
+#include "Session.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+
+// A whole session with its settings in a temporary folder and recording fakes around it.
+class SessionFixture : public ::testing::Test {
+protected:
+    SessionFixture() {
+        paths.Create();
+        session.SetWinHandler([this] { ++wins; });
+    }
+
+    GameState& state() { return session.engine.state(); }
+    cGame& board() { return session.engine.state().gBoard; }
+    cTrans& trans() { return session.trans; }
+    QString file(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    AppPaths paths = AppPaths::Inside(dir.path());
+    RecordingView view;
+    RecordingPrompter prompter;
+    HeadlessGameWindow window;
+    ManualReplayControl replay;
+    Session session { paths, view, prompter, window, replay };
+    int wins = 0;
+};
+
+} // namespace quadrell::test
