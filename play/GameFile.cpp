@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -23,6 +24,13 @@ namespace {
     }
 
     bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
+
+    QString describeToken(const char* start, const char* end) {
+        const bool printable = std::all_of(start, end, [](char c) { return c > ' ' && c < 127; });
+        if (!printable) return QStringLiteral("It is not a text file of numbers.");
+        const auto length = static_cast<qsizetype>(std::min<std::ptrdiff_t>(end - start, 20));
+        return QStringLiteral("\"%1\" is not a number.").arg(QString::fromLatin1(start, length));
+    }
 
     // Splits the text into whole numbers; empty with an error on anything else.
     std::optional<std::vector<qint64>> numbersOf(const QByteArray& bytes, QString* error) {
@@ -41,8 +49,7 @@ namespace {
             qint64 value = 0;
             const auto [last, ec] = std::from_chars(digits, p, value);
             if (ec != std::errc() || last != p || digits == p || (digits != start && *digits == '-')) {
-                *error = QStringLiteral("\"%1\" is not a number.")
-                             .arg(QString::fromLatin1(start, static_cast<int>(std::min<qint64>(p - start, 20))));
+                *error = describeToken(start, p);
                 return std::nullopt;
             }
             numbers.push_back(value);

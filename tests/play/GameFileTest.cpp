@@ -74,7 +74,7 @@ namespace {
             { "0 48 200 1 1 49 200 1 2", "cannot go to 200" },
             { "0 48 204 1 1", "cannot go to 204" },
             { "0 48 200 1 70000", "out of range" },
-            { QByteArray("\x00\xff\x13\x37", 4), "not a number" },
+            { QByteArray("\x00\xff\x13\x37", 4), "not a text file" },
             { tooMany, "more than 32767" },
         };
         for (const Row& row : rows) {
