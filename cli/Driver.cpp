@@ -12,12 +12,12 @@ namespace quadrell {
 
 namespace {
 
-    std::string trim(const std::string& text) {
-        const auto first = text.find_first_not_of(" \t\r");
-        if (first == std::string::npos) return {};
-        const auto last = text.find_last_not_of(" \t\r");
-        return text.substr(first, last - first + 1);
-    }
+std::string trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
 
 } // namespace
 
@@ -40,9 +40,11 @@ std::optional<std::int32_t> Driver::ParseInt(const std::string& text) {
 }
 
 std::string Driver::CardName(Card card) {
-    static const char* ranks = "A23456789TJQK";
-    static const char* suits = "HCDS";
-    return { ranks[rankOf(card) - 1], suits[suitOf(card) - 1] };
+    static const std::string ranks = "A23456789TJQK";
+    static const std::string suits = "HCDS";
+    if (card < 0 || card >= kCardCount) return "--";
+    return { ranks[static_cast<std::size_t>(rankOf(card) - 1)],
+        suits[static_cast<std::size_t>(suitOf(card) - 1)] };
 }
 
 std::string Driver::DealText(std::int32_t gameNumber) {
@@ -51,8 +53,10 @@ std::string Driver::DealText(std::int32_t gameNumber) {
     std::string text;
     for (int column = 0; column < kColumns; ++column) {
         text += "column " + std::to_string(column + 1) + ":";
-        for (int i = column; i < kCardCount; i += kColumns)
-            text += " " + CardName(deck[static_cast<std::size_t>(i)]);
+        for (int i = column; i < kCardCount; i += kColumns) {
+            text += ' ';
+            text += CardName(deck[static_cast<std::size_t>(i)]);
+        }
         text += "\n";
     }
     return text;
@@ -118,7 +122,8 @@ void Driver::RunLine(const std::string& raw) {
     if (line.empty() || line.front() == '#') return;
     const auto space = line.find(' ');
     const std::string name = line.substr(0, space);
-    const std::string args = space == std::string::npos ? std::string() : trim(line.substr(space + 1));
+    const std::string args
+        = space == std::string::npos ? std::string() : trim(line.substr(space + 1));
     const auto command = commands_.find(name);
     if (command == commands_.end()) return error("unknown command: " + name);
     command->second(args);
@@ -142,7 +147,8 @@ void Driver::newGame(const std::string& args) {
     const auto n = ParseInt(args);
     if (!n) return error("malformed number: " + args);
     if (*n <= 0 || *n >= 3240000) {
-        prompter_.Message("Please Enter a valid number between 0 and 3240000", MessageIcon::Information, kAppTitle);
+        prompter_.Message("Please Enter a valid number between 0 and 3240000",
+            MessageIcon::Information, kAppTitle);
         return;
     }
     giveUp();
@@ -156,7 +162,8 @@ std::optional<Loc> Driver::cardLocation(const std::string& args) {
         error("malformed number: " + args);
         return std::nullopt;
     }
-    if (*loc < 0 || *loc >= kBoardSize || session_.engine.state().gBoard.GetCardIndex(static_cast<Loc>(*loc)) == kNoCard) {
+    if (*loc < 0 || *loc >= kBoardSize
+        || session_.engine.state().gBoard.GetCardIndex(static_cast<Loc>(*loc)) == kNoCard) {
         error("no card at " + args);
         return std::nullopt;
     }
@@ -199,7 +206,8 @@ void Driver::cell(const std::string& args) {
     if (!i) return error("malformed number: " + args);
     if (*i < 0 || *i >= kCells) return error("no cell " + args);
     const auto location = static_cast<Loc>(kFirstCell + *i);
-    if (session_.engine.state().gBoard.GetCardIndex(location) != kNoCard) return error("cell " + args + " is occupied");
+    if (session_.engine.state().gBoard.GetCardIndex(location) != kNoCard)
+        return error("cell " + args + " is occupied");
     session_.engine.rules().CellClicked(location);
 }
 
@@ -261,7 +269,8 @@ void Driver::printState() {
     out_ << "cards:";
     for (Card c = 0; c < kCardCount; ++c)
         out_ << ' ' << s.gBoard.GetLocation(c);
-    out_ << "\nhistory: " << t.TransCount() << ' ' << t.GetTransID() << ' ' << t.MoveCounter() << '\n';
+    out_ << "\nhistory: " << t.TransCount() << ' ' << t.GetTransID() << ' ' << t.MoveCounter()
+         << '\n';
     out_ << "moves: " << s.gBoard.GetPossibleMoves() << '\n';
     out_ << "active: " << (s.gGameActive ? 1 : 0) << ' ' << (s.gFinishedView ? 1 : 0) << '\n';
     out_ << "selected: " << s.gSelected << '\n';
@@ -271,7 +280,8 @@ void Driver::printHistory() {
     const cTrans& t = session_.trans;
     for (int i = 1; i <= t.TransCount(); ++i) {
         const TransRecord& e = t.Entry(i);
-        out_ << "entry: " << i << ' ' << e.SrcLoc << ' ' << e.Destloc << ' ' << e.mode << ' ' << e.MoveNo << '\n';
+        out_ << "entry: " << i << ' ' << e.SrcLoc << ' ' << e.Destloc << ' ' << e.mode << ' '
+             << e.MoveNo << '\n';
     }
 }
 

@@ -1,7 +1,6 @@
 #include "Driver.h"
 
 #include <QCoreApplication>
-
 #include <iostream>
 
 // quadrell-cli [--home DIR]: plays the game from standard input without a window.

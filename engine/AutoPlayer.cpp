@@ -30,12 +30,14 @@ void AutoPlayer::TryAutoMove(Loc location) {
     if (rank == 1) board.SetLocation(location, home, kModeFollowUp, 0, false);
     if (rank == 2 && homeRank() == 1) board.SetLocation(location, home, kModeFollowUp, 0, false);
     const int lowestOther = GetLowestFoundation(board, colour == 1 ? 2 : 1);
-    if (rank < lowestOther + 2 && homeRank() + 1 == rank) board.SetLocation(location, home, kModeFollowUp, 0, false);
+    if (rank < lowestOther + 2 && homeRank() + 1 == rank)
+        board.SetLocation(location, home, kModeFollowUp, 0, false);
 }
 
 void AutoPlayer::CheckGameWon() {
     const cGame& board = engine_.state().gBoard;
-    if (GetLowestFoundation(board, 2) == 13 && GetLowestFoundation(board, 1) == 13) engine_.winListener().GameWonDetected();
+    if (GetLowestFoundation(board, 2) == 13 && GetLowestFoundation(board, 1) == 13)
+        engine_.winListener().GameWonDetected();
 }
 
 } // namespace quadrell

@@ -28,16 +28,16 @@ std::array<std::int16_t, 4> DealDigits(std::int32_t gameNumber) {
 
 namespace {
 
-    // Offsets that turn each array's ranks into one suit: diamonds, hearts, spades, clubs.
-    constexpr std::array<int, 4> kSuitOffset { 26, 0, 39, 13 };
+// Offsets that turn each array's ranks into one suit: diamonds, hearts, spades, clubs.
+constexpr std::array<int, 4> kSuitOffset { 26, 0, 39, 13 };
 
-    // Block b (0-based) starts at 13 * ((X + b - 1) mod 4) of the deck.
-    int blockStart(int rotation, int block) { return 13 * ((rotation + block - 1) % 4); }
+// Block b (0-based) starts at 13 * ((X + b - 1) mod 4) of the deck.
+int blockStart(int rotation, int block) { return 13 * ((rotation + block - 1) % 4); }
 
-    int rotationOf(std::int32_t gameNumber) {
-        int x = 4 + gameNumber % 4;
-        return x > 4 ? x - 4 : x;
-    }
+int rotationOf(std::int32_t gameNumber) {
+    int x = 4 + gameNumber % 4;
+    return x > 4 ? x - 4 : x;
+}
 
 } // namespace
 
@@ -61,8 +61,9 @@ void DealGame(std::int32_t gameNumber, Deck& deck) {
                 array = 0;
                 member = 12;
             }
-            deck[static_cast<std::size_t>(start + k)] = static_cast<Card>(
-                arrays[static_cast<std::size_t>(array)].c(member) + kSuitOffset[static_cast<std::size_t>(array)]);
+            deck[static_cast<std::size_t>(start + k)]
+                = static_cast<Card>(arrays[static_cast<std::size_t>(array)].c(member)
+                    + kSuitOffset[static_cast<std::size_t>(array)]);
         }
     }
     deck[52] = kNoCard;

@@ -2,7 +2,8 @@
 
 namespace quadrell {
 
-Engine::Engine(BoardView& view, const EngineOptions& options, Prompter& prompter, WinListener& winListener)
+Engine::Engine(
+    BoardView& view, const EngineOptions& options, Prompter& prompter, WinListener& winListener)
     : view_(&view)
     , options_(&options)
     , prompter_(&prompter)

@@ -17,7 +17,8 @@ namespace quadrell {
 // the board view, the options, the prompter, the win listener and the move recorder.
 class Engine {
 public:
-    Engine(BoardView& view, const EngineOptions& options, Prompter& prompter, WinListener& winListener);
+    Engine(BoardView& view, const EngineOptions& options, Prompter& prompter,
+        WinListener& winListener);
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 

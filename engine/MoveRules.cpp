@@ -66,7 +66,8 @@ void MoveRules::FoundationClicked(Loc location) {
 
 void MoveRules::CellClicked(Loc location) {
     GameState& s = engine_.state();
-    if (s.gSelected != kNoLoc) s.gBoard.SetLocation(s.gSelected, location, kModeClickPlace, 0, false);
+    if (s.gSelected != kNoLoc)
+        s.gBoard.SetLocation(s.gSelected, location, kModeClickPlace, 0, false);
     ClearSelection();
 }
 
@@ -116,7 +117,8 @@ void MoveRules::MoveSingleToColumn(int column) {
 void MoveRules::MoveRunToColumn(int column) {
     GameState& s = engine_.state();
     const auto emptyColumns = CountEmptyColumns(s.gBoard);
-    const auto cap = CalcFreeSpace(static_cast<std::int16_t>(emptyColumns - 1), CountEmptyCells(s.gBoard)) + 1;
+    const auto cap
+        = CalcFreeSpace(static_cast<std::int16_t>(emptyColumns - 1), CountEmptyCells(s.gBoard)) + 1;
     const int length = CountSequenceLinks(s.gBoard, s.gSelected) + 1;
     const int n = std::min(length, cap);
     engine_.mover().MoveColumn(s.gSelected, static_cast<Loc>(column - kColumns), n, column);
@@ -133,7 +135,9 @@ void MoveRules::CardDoubleClicked(Loc location) {
 
 void MoveRules::MoveOntoCard(Loc target) {
     GameState& s = engine_.state();
-    if (CanStack(s.gBoard, s.gSelected, target)) s.gBoard.SetLocation(s.gSelected, static_cast<Loc>(target + kColumns), kModePlayer, 0, false);
+    if (CanStack(s.gBoard, s.gSelected, target))
+        s.gBoard.SetLocation(
+            s.gSelected, static_cast<Loc>(target + kColumns), kModePlayer, 0, false);
     ClearSelection();
 }
 

@@ -73,25 +73,26 @@ std::int16_t GetLowestFoundation(const cGame& board, int colour) {
 
 namespace {
 
-    // At most one move of the exposed card onto a cell card or a lone exposed card.
-    bool HasMoveOnto(const cGame& board, Loc bottom) {
-        for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
-            if (CanStack(board, cell, bottom)) return true;
-        for (Loc column = 0; column < kColumns; ++column) {
-            const Loc s = board.GetBottomCardLocation(column);
-            if (s != kNoLoc && CountSequenceLinks(board, s) == -1 && CanStack(board, s, bottom)) return true;
-        }
-        return false;
+// At most one move of the exposed card onto a cell card or a lone exposed card.
+bool HasMoveOnto(const cGame& board, Loc bottom) {
+    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
+        if (CanStack(board, cell, bottom)) return true;
+    for (Loc column = 0; column < kColumns; ++column) {
+        const Loc s = board.GetBottomCardLocation(column);
+        if (s != kNoLoc && CountSequenceLinks(board, s) == -1 && CanStack(board, s, bottom))
+            return true;
     }
+    return false;
+}
 
-    bool GoesToFoundation(const cGame& board, Loc bottom) {
-        const Card c = board.GetCardIndex(bottom);
-        for (Loc f = kFirstFoundation; f <= kLastFoundation; ++f) {
-            const Card top = board.GetCardIndex(f);
-            if (top >= 0 && suitOf(c) == suitOf(top) && rankOf(c) == rankOf(top) + 1) return true;
-        }
-        return false;
+bool GoesToFoundation(const cGame& board, Loc bottom) {
+    const Card c = board.GetCardIndex(bottom);
+    for (Loc f = kFirstFoundation; f <= kLastFoundation; ++f) {
+        const Card top = board.GetCardIndex(f);
+        if (top >= 0 && suitOf(c) == suitOf(top) && rankOf(c) == rankOf(top) + 1) return true;
     }
+    return false;
+}
 
 } // namespace
 

@@ -45,12 +45,14 @@ std::int16_t cCards::GetPositionx(Loc where) {
 }
 
 std::int16_t cCards::GetLocation(std::int16_t positionx, std::int16_t positiony) {
-    location = static_cast<std::int16_t>(positiony == 200 ? kFirstCell + positionx : positiony * kColumns + positionx);
+    location = static_cast<std::int16_t>(
+        positiony == 200 ? kFirstCell + positionx : positiony * kColumns + positionx);
     return location;
 }
 
 std::int16_t cCards::PlaceX(Loc where) {
-    if (where >= kFirstFoundation) return static_cast<std::int16_t>(1080 * (where - kFirstCell) - 260);
+    if (where >= kFirstFoundation)
+        return static_cast<std::int16_t>(1080 * (where - kFirstCell) - 260);
     if (where >= kFirstCell) return static_cast<std::int16_t>(1080 * (where - kFirstCell));
     return static_cast<std::int16_t>(100 + 1170 * columnOf(where));
 }

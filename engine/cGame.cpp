@@ -24,13 +24,15 @@ Card cGame::ApplyStep(Loc source, Loc destination) {
         board_[static_cast<std::size_t>(source)] = kNoCard;
     } else {
         // A foundation holds only its top card: the one below it in the suit shows next.
-        board_[static_cast<std::size_t>(source)] = rankOf(c) == 1 ? kNoCard : static_cast<Card>(c - 1);
+        board_[static_cast<std::size_t>(source)]
+            = rankOf(c) == 1 ? kNoCard : static_cast<Card>(c - 1);
     }
     if (c >= 0) tags_[static_cast<std::size_t>(c)] = destination;
     return c;
 }
 
-void cGame::SetLocation(Loc source, Loc destination, std::int32_t mode, std::int16_t speed, bool instant) {
+void cGame::SetLocation(
+    Loc source, Loc destination, std::int32_t mode, std::int16_t speed, bool instant) {
     if (engine_ == nullptr) {
         ApplyStep(source, destination);
         return;
@@ -48,7 +50,8 @@ std::int16_t cGame::GetTotalCards(Loc location) const {
     if (location >= kFirstCell) return 0;
     const int column = columnOf(location);
     for (int row = 0; row <= 20; ++row) {
-        if (board_[static_cast<std::size_t>(row * kColumns + column)] == kNoCard) return static_cast<std::int16_t>(row);
+        if (board_[static_cast<std::size_t>(row * kColumns + column)] == kNoCard)
+            return static_cast<std::int16_t>(row);
     }
     return 20; // no reachable position holds more than 19 cards in a column
 }

@@ -20,7 +20,8 @@ public:
     // The location the card's picture carries in its tag; -1 before the first deal.
     Loc GetLocation(Card cardIndex) const { return tags_[static_cast<std::size_t>(cardIndex)]; }
     // Records, moves, animates and then runs automatic play, as the mode asks.
-    void SetLocation(Loc source, Loc destination, std::int32_t mode, std::int16_t speed, bool instant);
+    void SetLocation(
+        Loc source, Loc destination, std::int32_t mode, std::int16_t speed, bool instant);
     std::int16_t GetTotalCards(Loc location) const;
     Loc GetBottomCardLocation(Loc location) const;
     // The response to a move that is not allowed.

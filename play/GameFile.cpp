@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -15,78 +14,80 @@ namespace quadrell {
 
 namespace {
 
-    constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-    void appendNumber(QByteArray& out, qint64 value) {
-        out.append(value < 0 ? '-' : ' ');
-        out.append(QByteArray::number(value < 0 ? -value : value));
-        out.append(' ');
-    }
+void appendNumber(QByteArray& out, qint64 value) {
+    out.append(value < 0 ? '-' : ' ');
+    out.append(QByteArray::number(value < 0 ? -value : value));
+    out.append(' ');
+}
 
-    bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
+bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
 
-    QString describeToken(const char* start, const char* end) {
-        const bool printable = std::all_of(start, end, [](char c) { return c > ' ' && c < 127; });
-        if (!printable) return QStringLiteral("It is not a text file of numbers.");
-        const auto length = static_cast<qsizetype>(std::min<std::ptrdiff_t>(end - start, 20));
-        return QStringLiteral("\"%1\" is not a number.").arg(QString::fromLatin1(start, length));
-    }
+QString describeToken(const char* start, const char* end) {
+    const bool printable = std::all_of(start, end, [](char c) { return c > ' ' && c < 127; });
+    if (!printable) return QStringLiteral("It is not a text file of numbers.");
+    const auto length = static_cast<qsizetype>(std::min<std::ptrdiff_t>(end - start, 20));
+    return QStringLiteral("\"%1\" is not a number.").arg(QString::fromLatin1(start, length));
+}
 
-    // Splits the text into whole numbers; empty with an error on anything else.
-    std::optional<std::vector<qint64>> numbersOf(const QByteArray& bytes, QString* error) {
-        std::vector<qint64> numbers;
-        const char* p = bytes.constData();
-        const char* end = p + bytes.size();
-        while (p < end) {
-            if (isSeparator(*p)) {
-                ++p;
-                continue;
-            }
-            const char* start = p;
-            while (p < end && !isSeparator(*p))
-                ++p;
-            const char* digits = (*start == '+') ? start + 1 : start;
-            qint64 value = 0;
-            const auto [last, ec] = std::from_chars(digits, p, value);
-            if (ec != std::errc() || last != p || digits == p || (digits != start && *digits == '-')) {
-                *error = describeToken(start, p);
-                return std::nullopt;
-            }
-            numbers.push_back(value);
+// Splits the text into whole numbers; empty with an error on anything else.
+std::optional<std::vector<qint64>> numbersOf(const QByteArray& bytes, QString* error) {
+    std::vector<qint64> numbers;
+    const char* p = bytes.constData();
+    const char* end = p + bytes.size();
+    while (p < end) {
+        if (isSeparator(*p)) {
+            ++p;
+            continue;
         }
-        return numbers;
-    }
-
-    std::optional<QString> checkEntry(const TransRecord& e, std::size_t index) {
-        const auto where = QStringLiteral("Entry %1: ").arg(index);
-        if (e.SrcLoc < 0 || e.SrcLoc >= kBoardSize || e.Destloc < 0 || e.Destloc >= kBoardSize)
-            return where + QStringLiteral("a location code outside 0..212.");
-        if (e.mode != kModePlayer && e.mode != kModeClickPlace && e.mode != kModeFollowUp)
-            return where + QStringLiteral("the mode %1 is not 1, -1 or 2.").arg(e.mode);
-        return std::nullopt;
-    }
-
-    bool fitsIn16(qint64 v) { return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max(); }
-
-    // Where a card may land: the end of a column, an empty cell, or its own foundation
-    // when it is the next card of the suit.
-    bool canLand(const cGame& board, Card card, Loc destination) {
-        if (isColumnPlace(destination)) {
-            const Loc bottom = board.GetBottomCardLocation(destination);
-            const int next = bottom == kNoLoc ? columnOf(destination) : bottom + kColumns;
-            return destination == next;
+        const char* start = p;
+        while (p < end && !isSeparator(*p))
+            ++p;
+        const char* digits = (*start == '+') ? start + 1 : start;
+        qint64 value = 0;
+        const auto [last, ec] = std::from_chars(digits, p, value);
+        if (ec != std::errc() || last != p || digits == p || (digits != start && *digits == '-')) {
+            *error = describeToken(start, p);
+            return std::nullopt;
         }
-        if (isCell(destination)) return board.GetCardIndex(destination) == kNoCard;
-        if (!isFoundation(destination) || destination != foundationOf(card)) return false;
-        const Card top = board.GetCardIndex(destination);
-        return top == kNoCard ? rankOf(card) == 1 : top == card - 1;
+        numbers.push_back(value);
     }
+    return numbers;
+}
 
-    bool canLeave(const cGame& board, Loc source) {
-        if (board.GetCardIndex(source) == kNoCard) return false;
-        if (isColumnPlace(source)) return board.GetBottomCardLocation(source) == source;
-        return isCell(source) || isFoundation(source);
+std::optional<QString> checkEntry(const TransRecord& e, std::size_t index) {
+    const auto where = QStringLiteral("Entry %1: ").arg(index);
+    if (e.SrcLoc < 0 || e.SrcLoc >= kBoardSize || e.Destloc < 0 || e.Destloc >= kBoardSize)
+        return where + QStringLiteral("a location code outside 0..212.");
+    if (e.mode != kModePlayer && e.mode != kModeClickPlace && e.mode != kModeFollowUp)
+        return where + QStringLiteral("the mode %1 is not 1, -1 or 2.").arg(e.mode);
+    return std::nullopt;
+}
+
+bool fitsIn16(qint64 v) {
+    return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max();
+}
+
+// Where a card may land: the end of a column, an empty cell, or its own foundation
+// when it is the next card of the suit.
+bool canLand(const cGame& board, Card card, Loc destination) {
+    if (isColumnPlace(destination)) {
+        const Loc bottom = board.GetBottomCardLocation(destination);
+        const int next = bottom == kNoLoc ? columnOf(destination) : bottom + kColumns;
+        return destination == next;
     }
+    if (isCell(destination)) return board.GetCardIndex(destination) == kNoCard;
+    if (!isFoundation(destination) || destination != foundationOf(card)) return false;
+    const Card top = board.GetCardIndex(destination);
+    return top == kNoCard ? rankOf(card) == 1 : top == card - 1;
+}
+
+bool canLeave(const cGame& board, Loc source) {
+    if (board.GetCardIndex(source) == kNoCard) return false;
+    if (isColumnPlace(source)) return board.GetBottomCardLocation(source) == source;
+    return isCell(source) || isFoundation(source);
+}
 
 } // namespace
 
@@ -97,7 +98,8 @@ GameFile::Kind GameFile::KindOf(const QString& path) {
     return Kind::Other;
 }
 
-QByteArray GameFile::Format(qint32 gameNumber, const std::vector<TransRecord>& entries, std::size_t count) {
+QByteArray GameFile::Format(
+    qint32 gameNumber, const std::vector<TransRecord>& entries, std::size_t count) {
     QByteArray out;
     out.reserve(static_cast<qsizetype>(16 + count * 20));
     appendNumber(out, gameNumber);
@@ -122,7 +124,8 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
         return result;
     }
     const qint64 number = numbers->front();
-    if (number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<qint32>::max()) {
+    if (number < std::numeric_limits<qint32>::min()
+        || number > std::numeric_limits<qint32>::max()) {
         result.error = QStringLiteral("The game number is out of range.");
         return result;
     }
@@ -141,11 +144,12 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
     for (std::size_t i = 1; i < numbers->size(); i += 4) {
         const qint64* n = numbers->data() + i;
         if (!fitsIn16(n[0]) || !fitsIn16(n[1]) || !fitsIn16(n[3]) || !fitsIn16(n[2])) {
-            result.error = QStringLiteral("Entry %1: a number is out of range.").arg(game.entries.size() + 1);
+            result.error = QStringLiteral("Entry %1: a number is out of range.")
+                               .arg(game.entries.size() + 1);
             return result;
         }
-        const TransRecord e { static_cast<qint16>(n[0]), static_cast<qint16>(n[1]), static_cast<qint32>(n[2]),
-            static_cast<qint16>(n[3]) };
+        const TransRecord e { static_cast<qint16>(n[0]), static_cast<qint16>(n[1]),
+            static_cast<qint32>(n[2]), static_cast<qint16>(n[3]) };
         if (auto problem = checkEntry(e, game.entries.size() + 1)) {
             result.error = *problem;
             return result;
@@ -170,7 +174,8 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
         const TransRecord& e = game.entries[i];
         if (!canLeave(board, e.SrcLoc))
             return QStringLiteral("Entry %1: no card can leave %2.").arg(i + 1).arg(e.SrcLoc);
-        const bool sameColumn = isColumnPlace(e.SrcLoc) && isColumnPlace(e.Destloc) && columnOf(e.SrcLoc) == columnOf(e.Destloc);
+        const bool sameColumn = isColumnPlace(e.SrcLoc) && isColumnPlace(e.Destloc)
+            && columnOf(e.SrcLoc) == columnOf(e.Destloc);
         if (sameColumn || !canLand(board, board.GetCardIndex(e.SrcLoc), e.Destloc))
             return QStringLiteral("Entry %1: the card cannot go to %2.").arg(i + 1).arg(e.Destloc);
         board.ApplyStep(e.SrcLoc, e.Destloc);
@@ -208,7 +213,8 @@ GameFileRead GameFile::Read(const QString& path) {
 
 bool GameFile::Write(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
     if (error) *error = file.errorString();
     return false;
 }

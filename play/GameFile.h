@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -35,7 +34,8 @@ public:
     // By the last three characters of the path, in any case: "QRL" or "Q2K".
     static Kind KindOf(const QString& path);
 
-    static QByteArray Format(qint32 gameNumber, const std::vector<TransRecord>& entries, std::size_t count);
+    static QByteArray Format(
+        qint32 gameNumber, const std::vector<TransRecord>& entries, std::size_t count);
     // Parses and checks the text; on failure the error says what is wrong.
     static GameFileRead Parse(const QByteArray& bytes);
     static GameFileRead Read(const QString& path);

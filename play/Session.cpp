@@ -2,7 +2,8 @@
 
 namespace quadrell {
 
-Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, GameWindow& window, ReplayControl& replay)
+Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, GameWindow& window,
+    ReplayControl& replay)
     : paths(appPaths)
     , store(appPaths.configFolder)
     , opt(store)

@@ -19,7 +19,8 @@ class ReplayControl;
 // whatever shows the board and asks the player: a window, or the headless driver.
 class Session final : public WinListener {
 public:
-    Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window, ReplayControl& replay);
+    Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window,
+        ReplayControl& replay);
 
     // Called once when a game is won; the finished-game dialog is opened from here after
     // the winning move has come to rest.

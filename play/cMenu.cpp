@@ -8,12 +8,12 @@
 
 #include <QDateTime>
 #include <QRandomGenerator>
-
 #include <cmath>
 
 namespace quadrell {
 
-cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window, ReplayControl& replay)
+cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window,
+    ReplayControl& replay)
     : engine_(engine)
     , trans_(trans)
     , options_(options)
@@ -26,7 +26,8 @@ cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWind
 bool cMenu::AllowNewGame() {
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
-    if (!engine_.prompter().Question("Are you sure You want to Quit this Game ?", kAppTitle)) return false;
+    if (!engine_.prompter().Question("Are you sure You want to Quit this Game ?", kAppTitle))
+        return false;
     GameLost();
     return true;
 }
@@ -38,8 +39,8 @@ qint32 cMenu::DrawGameNumber(qint32 limit) {
 }
 
 void cMenu::SelectGame(const QString& key) {
-    if (key != QLatin1String("New") && key != QLatin1String("Select") && key != QLatin1String("Restart")
-        && key != QLatin1String("Open"))
+    if (key != QLatin1String("New") && key != QLatin1String("Select")
+        && key != QLatin1String("Restart") && key != QLatin1String("Open"))
         return;
     if (!AllowNewGame()) return;
     if (key == QLatin1String("New")) {

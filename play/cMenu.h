@@ -16,7 +16,8 @@ class cTrans;
 // the commands the menus and the toolbar send by key.
 class cMenu {
 public:
-    cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window, ReplayControl& replay);
+    cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window,
+        ReplayControl& replay);
 
     // May the game on the board be left? Asks while a game is played; Yes gives it up.
     bool AllowNewGame();

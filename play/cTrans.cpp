@@ -9,7 +9,7 @@
 namespace quadrell {
 
 namespace {
-    constexpr std::size_t kGrowth = 100;
+constexpr std::size_t kGrowth = 100;
 }
 
 cTrans::cTrans(Engine& engine, const cOpt& options, ReplayControl& replay)
@@ -37,7 +37,8 @@ std::int16_t cTrans::SaveTrans(Loc source, Loc destination, std::int32_t mode) {
     TransCount_ = TransID_;
     if (static_cast<std::size_t>(TransID_) >= entries_.size()) grow();
     if (mode == kModePlayer) ++MoveCounter_;
-    entries_[static_cast<std::size_t>(TransID_)] = TransRecord { source, destination, mode, MoveCounter_ };
+    entries_[static_cast<std::size_t>(TransID_)]
+        = TransRecord { source, destination, mode, MoveCounter_ };
     return TransID_;
 }
 
@@ -165,10 +166,12 @@ void cTrans::Load(const std::vector<TransRecord>& entries) {
 bool cTrans::SaveToFile(const QString& fl) {
     const GameState& s = engine_.state();
     const std::size_t n = static_cast<std::size_t>(s.gFinishedView ? TransCount_ : TransID_);
-    const std::vector<TransRecord> written(entries_.begin() + 1, entries_.begin() + 1 + static_cast<std::ptrdiff_t>(n));
+    const std::vector<TransRecord> written(
+        entries_.begin() + 1, entries_.begin() + 1 + static_cast<std::ptrdiff_t>(n));
     QString error;
     if (GameFile::Write(fl, GameFile::Format(s.gGameNumber, written, n), &error)) return true;
-    engine_.prompter().Message(QStringLiteral("The game could not be saved to\r\n%1\r\n%2").arg(fl, error).toStdString(),
+    engine_.prompter().Message(
+        QStringLiteral("The game could not be saved to\r\n%1\r\n%2").arg(fl, error).toStdString(),
         MessageIcon::Exclamation, kAppTitle);
     return false;
 }
@@ -184,8 +187,9 @@ bool cTrans::OpenFromFile(const QString& fl) {
 }
 
 void cTrans::ReportUnusable(const QString& fl, const GameFileRead& read) {
-    const QString text = read.missing ? QStringLiteral("Sorry File Doesn't Exists\r\n%1").arg(fl)
-                                      : QStringLiteral("The game file\r\n%1\r\ncannot be opened. %2").arg(fl, read.error);
+    const QString text = read.missing
+        ? QStringLiteral("Sorry File Doesn't Exists\r\n%1").arg(fl)
+        : QStringLiteral("The game file\r\n%1\r\ncannot be opened. %2").arg(fl, read.error);
     engine_.prompter().Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 
@@ -207,8 +211,10 @@ void cTrans::Restore(const QString& fl, const GameFileData& game) {
 }
 
 QString cTrans::GetLocationName(Loc location) {
-    if (location >= 0 && location < kFirstCell) return QString(QLatin1Char(static_cast<char>('A' + columnOf(location))));
-    if (isCell(location) || isFoundation(location)) return QString::number(location - kFirstCell + (isCell(location) ? 1 : 0));
+    if (location >= 0 && location < kFirstCell)
+        return QString(QLatin1Char(static_cast<char>('A' + columnOf(location))));
+    if (isCell(location) || isFoundation(location))
+        return QString::number(location - kFirstCell + (isCell(location) ? 1 : 0));
     return QString();
 }
 

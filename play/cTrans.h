@@ -4,7 +4,6 @@
 #include "TransRecord.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <vector>
 
@@ -76,7 +75,9 @@ private:
     void grow();
     void moveBack(const TransRecord& e, std::int16_t speed);
     void moveForward(const TransRecord& e, std::int16_t speed);
-    std::int16_t moveNoAt(int index) const { return index < 1 ? 0 : entries_[static_cast<std::size_t>(index)].MoveNo; }
+    std::int16_t moveNoAt(int index) const {
+        return index < 1 ? 0 : entries_[static_cast<std::size_t>(index)].MoveNo;
+    }
 
     Engine& engine_;
     const cOpt& options_;

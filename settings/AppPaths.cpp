@@ -15,7 +15,8 @@ AppPaths AppPaths::Standard() {
 
 AppPaths AppPaths::Inside(const QString& home) {
     const QDir dir(home);
-    return AppPaths { dir.filePath(QStringLiteral("config")), dir.filePath(QStringLiteral("data")) };
+    return AppPaths { dir.filePath(QStringLiteral("config")),
+        dir.filePath(QStringLiteral("data")) };
 }
 
 bool AppPaths::Create() const { return QDir().mkpath(configFolder) && QDir().mkpath(dataFolder); }

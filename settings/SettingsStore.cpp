@@ -2,21 +2,19 @@
 
 #include <QDir>
 #include <QSettings>
-
 #include <limits>
 
 namespace quadrell {
 
 namespace {
 
-    QString keyPath(const QString& section, const QString& key) {
-        return section.toLower() + QLatin1Char('/') + key.toLower();
-    }
+QString keyPath(const QString& section, const QString& key) {
+    return section.toLower() + QLatin1Char('/') + key.toLower();
+}
 
 } // namespace
 
-SettingsStore::SettingsStore(QString folder)
-    : folder_(std::move(folder)) { }
+SettingsStore::SettingsStore(QString folder) : folder_(std::move(folder)) { }
 
 SettingsStore::~SettingsStore() = default;
 
@@ -30,12 +28,14 @@ QSettings& SettingsStore::settingsFor(const QString& app) const {
     return *slot;
 }
 
-QString SettingsStore::GetSetting(const QString& app, const QString& section, const QString& key, const QString& fallback) const {
+QString SettingsStore::GetSetting(
+    const QString& app, const QString& section, const QString& key, const QString& fallback) const {
     const QVariant value = settingsFor(app).value(keyPath(section, key));
     return value.isValid() ? value.toString() : fallback;
 }
 
-void SettingsStore::SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
+void SettingsStore::SaveSetting(
+    const QString& app, const QString& section, const QString& key, const QString& value) {
     QSettings& settings = settingsFor(app);
     settings.setValue(keyPath(section, key), value);
     settings.sync(); // a crash right after a change must not lose it
@@ -51,12 +51,15 @@ void SettingsStore::DeleteAll(const QString& app) {
     settings.sync();
 }
 
-bool SettingsStore::IsEmpty(const QString& app) const { return settingsFor(app).allKeys().isEmpty(); }
+bool SettingsStore::IsEmpty(const QString& app) const {
+    return settingsFor(app).allKeys().isEmpty();
+}
 
 std::optional<qint32> SettingsStore::ToInt32(const QString& text) {
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+    if (!ok || value < std::numeric_limits<qint32>::min()
+        || value > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(value);
 }
@@ -73,7 +76,8 @@ std::optional<bool> SettingsStore::ToBool(const QString& text) {
 
 qint16 SettingsStore::GetInt16(const QString& section, const QString& key, qint16 fallback) const {
     const auto value = ToInt32(GetText(section, key, QString::number(fallback)));
-    if (!value || *value < std::numeric_limits<qint16>::min() || *value > std::numeric_limits<qint16>::max())
+    if (!value || *value < std::numeric_limits<qint16>::min()
+        || *value > std::numeric_limits<qint16>::max())
         return fallback;
     return static_cast<qint16>(*value);
 }
@@ -92,7 +96,8 @@ float SettingsStore::GetSingle(const QString& section, const QString& key, float
     return ok && qIsFinite(value) ? value : fallback;
 }
 
-QString SettingsStore::GetText(const QString& section, const QString& key, const QString& fallback) const {
+QString SettingsStore::GetText(
+    const QString& section, const QString& key, const QString& fallback) const {
     return GetSetting(kApp, section, key, fallback);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QtGlobal>
-
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,8 +21,10 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& fallback) const;
-    void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value);
+    QString GetSetting(const QString& app, const QString& section, const QString& key,
+        const QString& fallback) const;
+    void SaveSetting(
+        const QString& app, const QString& section, const QString& key, const QString& value);
     bool Contains(const QString& app, const QString& section, const QString& key) const;
     // Removes every section of the application.
     void DeleteAll(const QString& app);
@@ -45,7 +46,9 @@ public:
 
     static std::optional<qint32> ToInt32(const QString& text);
     static std::optional<bool> ToBool(const QString& text);
-    static QString FromBool(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+    static QString FromBool(bool value) {
+        return value ? QStringLiteral("True") : QStringLiteral("False");
+    }
 
 private:
     QSettings& settingsFor(const QString& app) const;

@@ -5,16 +5,18 @@
 namespace quadrell {
 
 namespace {
-    const QString kOptions = QStringLiteral("Options");
-    // BackColor and BackPicture have always been kept under this spelling.
-    const QString kAppOtherSpelling = QStringLiteral("QuadRell 2000");
+const QString kOptions = QStringLiteral("Options");
+// BackColor and BackPicture have always been kept under this spelling.
+const QString kAppOtherSpelling = QStringLiteral("QuadRell 2000");
 } // namespace
 
 qint16 cOpt::get(const char* key, qint16 fallback) const {
     return store_.GetInt16(kOptions, QLatin1String(key), fallback);
 }
 
-void cOpt::set(const char* key, qint32 value) { store_.SetInt(kOptions, QLatin1String(key), value); }
+void cOpt::set(const char* key, qint32 value) {
+    store_.SetInt(kOptions, QLatin1String(key), value);
+}
 
 qint16 cOpt::RandomIndex() const { return get("RandomIndex", 3); }
 void cOpt::SetRandomIndex(qint16 value) { set("RandomIndex", value); }
@@ -51,22 +53,29 @@ void cOpt::SetShowToolbar(qint16 value) {
     if (widgets_) widgets_->ToolbarShown(value != 0);
 }
 
-bool cOpt::BackPicEnable() const { return store_.GetBool(kOptions, QStringLiteral("BackPicEnable"), false); }
-void cOpt::SetBackPicEnable(bool value) { store_.SetBool(kOptions, QStringLiteral("BackPicEnable"), value); }
+bool cOpt::BackPicEnable() const {
+    return store_.GetBool(kOptions, QStringLiteral("BackPicEnable"), false);
+}
+void cOpt::SetBackPicEnable(bool value) {
+    store_.SetBool(kOptions, QStringLiteral("BackPicEnable"), value);
+}
 
 qint32 cOpt::BackColor() const {
-    const QString text = store_.GetSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackColor"), QStringLiteral("8404992"));
+    const QString text = store_.GetSetting(
+        kAppOtherSpelling, kOptions, QStringLiteral("BackColor"), QStringLiteral("8404992"));
     return SettingsStore::ToInt32(text).value_or(8404992);
 }
 void cOpt::SetBackColor(qint32 value) {
-    store_.SaveSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackColor"), QString::number(value));
+    store_.SaveSetting(
+        kAppOtherSpelling, kOptions, QStringLiteral("BackColor"), QString::number(value));
 }
 
 QString cOpt::BackPicture() const {
     return store_.GetSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackPicture"), QString());
 }
 void cOpt::SetBackPicture(const QString& value) {
-    if (widgets_) widgets_->BackPictureChosen(value); // the picture is loaded before the path is kept
+    if (widgets_)
+        widgets_->BackPictureChosen(value); // the picture is loaded before the path is kept
     store_.SaveSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackPicture"), value);
 }
 

@@ -5,25 +5,31 @@
 namespace quadrell {
 
 namespace {
-    const QString kSave = QStringLiteral("Save");
-    const QString kNone = QStringLiteral("None");
-    const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+const QString kSave = QStringLiteral("Save");
+const QString kNone = QStringLiteral("None");
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 } // namespace
 
 cSave::cSave(SettingsStore& store, QString installFolder)
     : store_(store)
     , installFolder_(std::move(installFolder)) { }
 
-QString cSave::InInstallFolder(const QString& name) const { return installFolder_ + QLatin1Char('/') + name; }
+QString cSave::InInstallFolder(const QString& name) const {
+    return installFolder_ + QLatin1Char('/') + name;
+}
 
 QString cSave::text(const char* key, const QString& fallback) const {
     return store_.GetText(kSave, QLatin1String(key), fallback);
 }
-void cSave::setText(const char* key, const QString& value) { store_.SetText(kSave, QLatin1String(key), value); }
+void cSave::setText(const char* key, const QString& value) {
+    store_.SetText(kSave, QLatin1String(key), value);
+}
 qint16 cSave::number(const char* key, qint16 fallback) const {
     return store_.GetInt16(kSave, QLatin1String(key), fallback);
 }
-void cSave::setNumber(const char* key, qint32 value) { store_.SetInt(kSave, QLatin1String(key), value); }
+void cSave::setNumber(const char* key, qint32 value) {
+    store_.SetInt(kSave, QLatin1String(key), value);
+}
 
 QString cSave::DateText(const QDateTime& when) { return when.toString(kDateFormat); }
 
@@ -32,7 +38,9 @@ QDateTime cSave::ParseDate(const QString& text, const QDateTime& fallback) {
     return when.isValid() ? when : fallback;
 }
 
-QString cSave::ScoreFile() const { return text("ScoreFile", InInstallFolder(QStringLiteral("Quadrell2000.sre"))); }
+QString cSave::ScoreFile() const {
+    return text("ScoreFile", InInstallFolder(QStringLiteral("Quadrell2000.sre")));
+}
 void cSave::SetScoreFile(const QString& value) { setText("ScoreFile", value); }
 QString cSave::InStallFolder() const { return text("InstallFolder", installFolder_); }
 void cSave::SetInStallFolder(const QString& value) { setText("InstallFolder", value); }
@@ -62,7 +70,9 @@ QDateTime cSave::SessionStart() const {
 }
 void cSave::SetSessionStart(const QDateTime& value) { setText("SessionStart", DateText(value)); }
 
-QString cSave::FavFolder() const { return text("FavFolder", InInstallFolder(QStringLiteral("Favorites"))); }
+QString cSave::FavFolder() const {
+    return text("FavFolder", InInstallFolder(QStringLiteral("Favorites")));
+}
 void cSave::SetFavFolder(const QString& value) { setText("FavFolder", value); }
 QString cSave::FinishedDir() const { return text("FinishedDir", installFolder_); }
 void cSave::SetFinishedDir(const QString& value) { setText("FinishedDir", value); }
@@ -76,8 +86,12 @@ qint16 cSave::InCompleteSave() const { return number("InCompleteSave", 0); }
 void cSave::SetInCompleteSave(qint16 value) { setNumber("InCompleteSave", value); }
 qint16 cSave::FinishedSave() const { return number("FinishedSave", 1); }
 void cSave::SetFinishedSave(qint16 value) { setNumber("FinishedSave", value); }
-bool cSave::Unfinished() const { return store_.GetBool(kSave, QStringLiteral("Unfinished"), false); }
-void cSave::SetUnfinished(bool value) { store_.SetBool(kSave, QStringLiteral("Unfinished"), value); }
+bool cSave::Unfinished() const {
+    return store_.GetBool(kSave, QStringLiteral("Unfinished"), false);
+}
+void cSave::SetUnfinished(bool value) {
+    store_.SetBool(kSave, QStringLiteral("Unfinished"), value);
+}
 QString cSave::GetLastDir() const { return text("LastDir", installFolder_); }
 void cSave::SaveLastDir(const QString& folder) { setText("LastDir", folder); }
 

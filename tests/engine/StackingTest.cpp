@@ -1,101 +1,104 @@
-#include "EngineFixture.h"
 #include "Stacking.h"
+
+#include "EngineFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
 namespace {
 
-    class StackingTest : public EngineFixture { };
+class StackingTest : public EngineFixture { };
 
-    TEST_F(StackingTest, ColourAndRankDecideWhatStacks) {
-        build().column(0, "8H").column(1, "7S").column(2, "8S").column(3, "7D").column(4, "9D").column(5, "KS");
-        EXPECT_TRUE(CanStack(board(), 1, 0));   // black 7 on red 8
-        EXPECT_FALSE(CanStack(board(), 1, 2));  // black 7 on black 8
-        EXPECT_FALSE(CanStack(board(), 3, 4));  // red 7 on red 9
-        EXPECT_FALSE(CanStack(board(), 3, 0));  // red on red
-        EXPECT_FALSE(CanStack(board(), 5, 0));  // a king never stacks
-        EXPECT_FALSE(CanStack(board(), 1, -1)); // no place
-        EXPECT_FALSE(CanStack(board(), 1, 6));  // an empty place takes nothing
-        EXPECT_FALSE(CanStack(board(), 200, 0));
-    }
+TEST_F(StackingTest, ColourAndRankDecideWhatStacks) {
+    build().column(0, "8H").column(1, "7S").column(2, "8S").column(3, "7D").column(4, "9D").column(
+        5, "KS");
+    EXPECT_TRUE(CanStack(board(), 1, 0));   // black 7 on red 8
+    EXPECT_FALSE(CanStack(board(), 1, 2));  // black 7 on black 8
+    EXPECT_FALSE(CanStack(board(), 3, 4));  // red 7 on red 9
+    EXPECT_FALSE(CanStack(board(), 3, 0));  // red on red
+    EXPECT_FALSE(CanStack(board(), 5, 0));  // a king never stacks
+    EXPECT_FALSE(CanStack(board(), 1, -1)); // no place
+    EXPECT_FALSE(CanStack(board(), 1, 6));  // an empty place takes nothing
+    EXPECT_FALSE(CanStack(board(), 200, 0));
+}
 
-    TEST(FreeSpace, FormulaGivesOneLessThanTheLargestMove) {
-        for (std::int16_t e = 0; e <= 7; ++e) {
-            for (std::int16_t f = 0; f <= 4; ++f)
-                EXPECT_EQ(CalcFreeSpace(e, f) + 1, (f + 1) * (e + 1)) << e << " columns " << f << " cells";
-        }
+TEST(FreeSpace, FormulaGivesOneLessThanTheLargestMove) {
+    for (std::int16_t e = 0; e <= 7; ++e) {
+        for (std::int16_t f = 0; f <= 4; ++f)
+            EXPECT_EQ(CalcFreeSpace(e, f) + 1, (f + 1) * (e + 1))
+                << e << " columns " << f << " cells";
     }
+}
 
-    TEST_F(StackingTest, EmptyPlacesAreCounted) {
-        build().column(0, "KS").column(3, "QH").cell(2, "5D");
-        EXPECT_EQ(CountEmptyCells(board()), 3);
-        EXPECT_EQ(CountEmptyColumns(board()), 6);
-        EXPECT_EQ(GetFreeSpace(board()), 7 * 3 + 6);
-    }
+TEST_F(StackingTest, EmptyPlacesAreCounted) {
+    build().column(0, "KS").column(3, "QH").cell(2, "5D");
+    EXPECT_EQ(CountEmptyCells(board()), 3);
+    EXPECT_EQ(CountEmptyColumns(board()), 6);
+    EXPECT_EQ(GetFreeSpace(board()), 7 * 3 + 6);
+}
 
-    TEST_F(StackingTest, SequenceLinksStopAtTheFirstBreak) {
-        build().column(0, "2C KH QS JH TS").column(1, "9D").column(2, "9S 8D").column(3, "8D 4C");
-        EXPECT_EQ(CountSequenceLinks(board(), 32), 3); // TS JH QS KH, not the 2C
-        EXPECT_EQ(CountSequenceLinks(board(), 24), 2);
-        EXPECT_EQ(CountSequenceLinks(board(), 1), -1); // row 0 has nothing above
-        EXPECT_EQ(CountSequenceLinks(board(), 10), 1);
-        EXPECT_EQ(CountSequenceLinks(board(), 11), -1);
-    }
+TEST_F(StackingTest, SequenceLinksStopAtTheFirstBreak) {
+    build().column(0, "2C KH QS JH TS").column(1, "9D").column(2, "9S 8D").column(3, "8D 4C");
+    EXPECT_EQ(CountSequenceLinks(board(), 32), 3); // TS JH QS KH, not the 2C
+    EXPECT_EQ(CountSequenceLinks(board(), 24), 2);
+    EXPECT_EQ(CountSequenceLinks(board(), 1), -1); // row 0 has nothing above
+    EXPECT_EQ(CountSequenceLinks(board(), 10), 1);
+    EXPECT_EQ(CountSequenceLinks(board(), 11), -1);
+}
 
-    TEST_F(StackingTest, CardsToMoveCountsTheRunThatFits) {
-        // Column 0 holds the run KH QS JH TS 9H under a 5C that breaks it.
-        build()
-            .column(0, "5C KH QS JH TS 9H")
-            .column(1, "KD")
-            .column(2, "QC")
-            .column(3, "JS 3H")
-            .column(4, "TC")
-            .column(5, "QD")
-            .cell(0, "JC");
-        EXPECT_EQ(CountCardsToMove(board(), 40, 1), 4);  // QS JH TS 9H onto KD
-        EXPECT_EQ(CountCardsToMove(board(), 40, 2), 3);  // JH TS 9H onto QC
-        EXPECT_EQ(CountCardsToMove(board(), 40, 4), 1);  // 9H onto TC
-        EXPECT_EQ(CountCardsToMove(board(), 40, 11), -1); // nothing fits on 3H
-        EXPECT_EQ(CountCardsToMove(board(), 200, 5), 1); // a cell card moves alone: JC onto QD
-        EXPECT_EQ(CountCardsToMove(board(), 200, 2), -1);
-    }
+TEST_F(StackingTest, CardsToMoveCountsTheRunThatFits) {
+    // Column 0 holds the run KH QS JH TS 9H under a 5C that breaks it.
+    build()
+        .column(0, "5C KH QS JH TS 9H")
+        .column(1, "KD")
+        .column(2, "QC")
+        .column(3, "JS 3H")
+        .column(4, "TC")
+        .column(5, "QD")
+        .cell(0, "JC");
+    EXPECT_EQ(CountCardsToMove(board(), 40, 1), 4);   // QS JH TS 9H onto KD
+    EXPECT_EQ(CountCardsToMove(board(), 40, 2), 3);   // JH TS 9H onto QC
+    EXPECT_EQ(CountCardsToMove(board(), 40, 4), 1);   // 9H onto TC
+    EXPECT_EQ(CountCardsToMove(board(), 40, 11), -1); // nothing fits on 3H
+    EXPECT_EQ(CountCardsToMove(board(), 200, 5), 1);  // a cell card moves alone: JC onto QD
+    EXPECT_EQ(CountCardsToMove(board(), 200, 2), -1);
+}
 
-    TEST_F(StackingTest, PossibleMovesCountEmptyPlacesAndOneMoveEach) {
-        // 2 empty cells, 1 empty column, and only 4C onto 5D to move: 4.
-        build()
-            .column(0, "KH 4C")
-            .column(1, "KS 5D")
-            .column(2, "KD 9C")
-            .column(3, "KC 9H")
-            .column(4, "QC 9S")
-            .column(5, "QH QS")
-            .column(6, "QD JC")
-            .cell(0, "2H")
-            .cell(1, "2D")
-            .foundation("AC");
-        EXPECT_EQ(board().GetPossibleMoves(), 4);
-        state().gGameActive = false;
-        EXPECT_EQ(board().GetPossibleMoves(), 0);
-    }
+TEST_F(StackingTest, PossibleMovesCountEmptyPlacesAndOneMoveEach) {
+    // 2 empty cells, 1 empty column, and only 4C onto 5D to move: 4.
+    build()
+        .column(0, "KH 4C")
+        .column(1, "KS 5D")
+        .column(2, "KD 9C")
+        .column(3, "KC 9H")
+        .column(4, "QC 9S")
+        .column(5, "QH QS")
+        .column(6, "QD JC")
+        .cell(0, "2H")
+        .cell(1, "2D")
+        .foundation("AC");
+    EXPECT_EQ(board().GetPossibleMoves(), 4);
+    state().gGameActive = false;
+    EXPECT_EQ(board().GetPossibleMoves(), 0);
+}
 
-    TEST_F(StackingTest, PossibleMovesCountFoundationAndCellMovesButNotRuns) {
-        build()
-            .column(0, "KH 2C") // 2C home: 1
-            .column(1, "KS JH TS") // 9D from a cell onto TS: 1
-            .column(2, "KD 7C")
-            .column(3, "KC 5H")
-            .column(4, "QS 6C") // 5H onto 6C: 1
-            .column(5, "QH 7D") // 6C onto 7D: 1
-            .column(6, "QD 9S")
-            .column(7, "8H JD") // TS would fit, but it heads a run: not counted
-            .cell(0, "4D")
-            .cell(1, "3S")
-            .cell(2, "9D")
-            .cell(3, "2S")
-            .foundation("AC");
-        EXPECT_EQ(board().GetPossibleMoves(), 4);
-    }
+TEST_F(StackingTest, PossibleMovesCountFoundationAndCellMovesButNotRuns) {
+    build()
+        .column(0, "KH 2C")    // 2C home: 1
+        .column(1, "KS JH TS") // 9D from a cell onto TS: 1
+        .column(2, "KD 7C")
+        .column(3, "KC 5H")
+        .column(4, "QS 6C") // 5H onto 6C: 1
+        .column(5, "QH 7D") // 6C onto 7D: 1
+        .column(6, "QD 9S")
+        .column(7, "8H JD") // TS would fit, but it heads a run: not counted
+        .cell(0, "4D")
+        .cell(1, "3S")
+        .cell(2, "9D")
+        .cell(3, "2S")
+        .foundation("AC");
+    EXPECT_EQ(board().GetPossibleMoves(), 4);
+}
 
 } // namespace
 } // namespace quadrell::test

@@ -6,100 +6,106 @@
 namespace quadrell::test {
 namespace {
 
-    class FlowTest : public SessionFixture {
-    protected:
-        void startGame(qint32 n) {
-            session.menu.NewGame(n, false);
-            session.menu.Game_Started(false);
-        }
-    };
-
-    TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
-        startGame(5);
-        session.engine.rules().CardDoubleClicked(48);
-        session.save.SetUnfinished(true);
-        session.menu.NewGame(1000, false);
-        EXPECT_EQ(state().gGameNumber, 1000);
-        EXPECT_TRUE(state().gGameActive);
-        EXPECT_EQ(trans().TransCount(), 0);
-        EXPECT_EQ(window.Caption(), QStringLiteral("QuadRell 2000 - Game No. 1000"));
-        EXPECT_FALSE(session.save.Unfinished());
-        EXPECT_LE(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
-        EXPECT_TRUE(view.shown);
-        for (Loc i = 0; i < kCardCount; ++i)
-            EXPECT_EQ(board().GetLocation(board().GetCardIndex(i)), i);
-        EXPECT_EQ(board().GetCardIndex(200), kNoCard);
+class FlowTest : public SessionFixture {
+protected:
+    void startGame(qint32 n) {
+        session.menu.NewGame(n, false);
+        session.menu.Game_Started(false);
     }
+};
 
-    TEST_F(FlowTest, NoGameEmptiesTheBoardAndForgetsTheSnapshot) {
-        startGame(5);
-        session.menu.SnapshotPosition();
-        session.engine.rules().CardDoubleClicked(48);
-        session.menu.NoGame();
-        EXPECT_FALSE(state().gGameActive);
-        EXPECT_FALSE(state().gFinishedView);
-        EXPECT_FALSE(view.shown);
-        EXPECT_FALSE(session.save.SnapShot());
-        EXPECT_EQ(trans().TransCount(), 0);
-        EXPECT_EQ(window.Caption(), QStringLiteral("Quadrell 2000"));
-        EXPECT_EQ(board().GetPossibleMoves(), 0);
-    }
+TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
+    startGame(5);
+    session.engine.rules().CardDoubleClicked(48);
+    session.save.SetUnfinished(true);
+    session.menu.NewGame(1000, false);
+    EXPECT_EQ(state().gGameNumber, 1000);
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(trans().TransCount(), 0);
+    EXPECT_EQ(window.Caption(), QStringLiteral("QuadRell 2000 - Game No. 1000"));
+    EXPECT_FALSE(session.save.Unfinished());
+    EXPECT_LE(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
+    EXPECT_TRUE(view.shown);
+    for (Loc i = 0; i < kCardCount; ++i)
+        EXPECT_EQ(board().GetLocation(board().GetCardIndex(i)), i);
+    EXPECT_EQ(board().GetCardIndex(200), kNoCard);
+}
 
-    TEST_F(FlowTest, LeavingAGameInPlayAsksOnce) {
-        startGame(5);
-        prompter.yes = false;
-        EXPECT_FALSE(session.menu.AllowNewGame());
-        EXPECT_TRUE(state().gGameActive);
-        prompter.yes = true;
-        EXPECT_TRUE(session.menu.AllowNewGame());
-        EXPECT_FALSE(state().gGameActive);
-        EXPECT_EQ(prompter.questions, (std::vector<std::string>(2, "Are you sure You want to Quit this Game ?")));
-        EXPECT_TRUE(session.menu.AllowNewGame()); // nothing on the board: no question
-        state().gGameActive = true;
-        state().gFinishedView = true;
-        EXPECT_TRUE(session.menu.AllowNewGame()); // watching: no question
-        EXPECT_EQ(prompter.questions.size(), 2U);
-    }
+TEST_F(FlowTest, NoGameEmptiesTheBoardAndForgetsTheSnapshot) {
+    startGame(5);
+    session.menu.SnapshotPosition();
+    session.engine.rules().CardDoubleClicked(48);
+    session.menu.NoGame();
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_FALSE(state().gFinishedView);
+    EXPECT_FALSE(view.shown);
+    EXPECT_FALSE(session.save.SnapShot());
+    EXPECT_EQ(trans().TransCount(), 0);
+    EXPECT_EQ(window.Caption(), QStringLiteral("Quadrell 2000"));
+    EXPECT_EQ(board().GetPossibleMoves(), 0);
+}
 
-    TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {
-        startGame(4242);
-        session.engine.rules().CardDoubleClicked(48);
-        session.menu.SelectGame(QStringLiteral("Restart"));
-        EXPECT_EQ(state().gGameNumber, 4242);
-        EXPECT_EQ(trans().TransCount(), 0);
-        EXPECT_EQ(prompter.questions.size(), 1U);
-    }
+TEST_F(FlowTest, LeavingAGameInPlayAsksOnce) {
+    startGame(5);
+    prompter.yes = false;
+    EXPECT_FALSE(session.menu.AllowNewGame());
+    EXPECT_TRUE(state().gGameActive);
+    prompter.yes = true;
+    EXPECT_TRUE(session.menu.AllowNewGame());
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_EQ(prompter.questions,
+        (std::vector<std::string>(2, "Are you sure You want to Quit this Game ?")));
+    EXPECT_TRUE(session.menu.AllowNewGame()); // nothing on the board: no question
+    state().gGameActive = true;
+    state().gFinishedView = true;
+    EXPECT_TRUE(session.menu.AllowNewGame()); // watching: no question
+    EXPECT_EQ(prompter.questions.size(), 2U);
+}
 
-    TEST_F(FlowTest, ToolbarKeysReachOnlyTheirOwnDispatcher) {
-        startGame(5);
-        session.engine.rules().CardDoubleClicked(48);
-        session.menu.SelectGame(QStringLiteral("Undo"));
-        EXPECT_EQ(trans().GetTransID(), trans().TransCount());
-        session.menu.SelectType(QStringLiteral("New"));
-        EXPECT_EQ(state().gGameNumber, 5);
-        EXPECT_TRUE(prompter.questions.empty());
-    }
+TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {
+    startGame(4242);
+    session.engine.rules().CardDoubleClicked(48);
+    session.menu.SelectGame(QStringLiteral("Restart"));
+    EXPECT_EQ(state().gGameNumber, 4242);
+    EXPECT_EQ(trans().TransCount(), 0);
+    EXPECT_EQ(prompter.questions.size(), 1U);
+}
 
-    TEST_F(FlowTest, RandomDealsStayInTheirRange) {
-        for (int i = 0; i < 2000; ++i) {
-            const qint32 n = cMenu::DrawGameNumber(40000);
-            ASSERT_GE(n, 0);
-            ASSERT_LE(n, 40000);
-        }
-        EXPECT_EQ(cMenu::DrawGameNumber(0), 0);
-        session.opt.SetRandomIndex(1);
-        session.menu.SelectGame(QStringLiteral("New"));
-        EXPECT_TRUE(state().gGameActive);
-        EXPECT_LE(state().gGameNumber, 40000);
-    }
+TEST_F(FlowTest, ToolbarKeysReachOnlyTheirOwnDispatcher) {
+    startGame(5);
+    session.engine.rules().CardDoubleClicked(48);
+    session.menu.SelectGame(QStringLiteral("Undo"));
+    EXPECT_EQ(trans().GetTransID(), trans().TransCount());
+    session.menu.SelectType(QStringLiteral("New"));
+    EXPECT_EQ(state().gGameNumber, 5);
+    EXPECT_TRUE(prompter.questions.empty());
+}
 
-    TEST_F(FlowTest, AWinIsAnnouncedOnceHoweverManyPassesSeeIt) {
-        BoardBuilder(session.engine).column(0, "KS").foundation("KH").foundation("KC").foundation("KD").foundation("QS");
-        session.engine.rules().CardClicked(0);
-        session.engine.rules().FoundationClicked(208);
-        EXPECT_EQ(wins, 1);
-        EXPECT_TRUE(session.WinPending());
+TEST_F(FlowTest, RandomDealsStayInTheirRange) {
+    for (int i = 0; i < 2000; ++i) {
+        const qint32 n = cMenu::DrawGameNumber(40000);
+        ASSERT_GE(n, 0);
+        ASSERT_LE(n, 40000);
     }
+    EXPECT_EQ(cMenu::DrawGameNumber(0), 0);
+    session.opt.SetRandomIndex(1);
+    session.menu.SelectGame(QStringLiteral("New"));
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_LE(state().gGameNumber, 40000);
+}
+
+TEST_F(FlowTest, AWinIsAnnouncedOnceHoweverManyPassesSeeIt) {
+    BoardBuilder(session.engine)
+        .column(0, "KS")
+        .foundation("KH")
+        .foundation("KC")
+        .foundation("KD")
+        .foundation("QS");
+    session.engine.rules().CardClicked(0);
+    session.engine.rules().FoundationClicked(208);
+    EXPECT_EQ(wins, 1);
+    EXPECT_TRUE(session.WinPending());
+}
 
 } // namespace
 } // namespace quadrell::test

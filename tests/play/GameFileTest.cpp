@@ -1,4 +1,5 @@
 #include "GameFile.h"
+
 #include "SessionFixture.h"
 
 #include <QFile>
@@ -7,206 +8,210 @@
 namespace quadrell::test {
 namespace {
 
-    QByteArray readAll(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
-    void writeAll(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
 
-    TEST(GameFileFormat, SignPositionDigitsAndATrailingSpace) {
-        const std::vector<TransRecord> entries { { 12, 200, -1, 3 }, { 0, 205, 2, 0 } };
-        EXPECT_EQ(GameFile::Format(1234, entries, 2), QByteArray(" 1234 \r\n 12  200 -1  3 \r\n 0  205  2  0 \r\n"));
-        EXPECT_EQ(GameFile::Format(-7, entries, 0), QByteArray("-7 \r\n"));
-    }
+TEST(GameFileFormat, SignPositionDigitsAndATrailingSpace) {
+    const std::vector<TransRecord> entries { { 12, 200, -1, 3 }, { 0, 205, 2, 0 } };
+    EXPECT_EQ(GameFile::Format(1234, entries, 2),
+        QByteArray(" 1234 \r\n 12  200 -1  3 \r\n 0  205  2  0 \r\n"));
+    EXPECT_EQ(GameFile::Format(-7, entries, 0), QByteArray("-7 \r\n"));
+}
 
-    TEST(GameFileFormat, KindIsTheLastThreeCharactersInAnyCase) {
-        EXPECT_EQ(GameFile::KindOf(QStringLiteral("/a/b.QRL")), GameFile::Kind::Incomplete);
-        EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.qrl")), GameFile::Kind::Incomplete);
-        EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.Q2K")), GameFile::Kind::Finished);
-        EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.q2k")), GameFile::Kind::Finished);
-        EXPECT_EQ(GameFile::KindOf(QStringLiteral("q2k")), GameFile::Kind::Finished);
-        EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.txt")), GameFile::Kind::Other);
-        EXPECT_EQ(GameFile::KindOf(QString()), GameFile::Kind::Other);
-    }
+TEST(GameFileFormat, KindIsTheLastThreeCharactersInAnyCase) {
+    EXPECT_EQ(GameFile::KindOf(QStringLiteral("/a/b.QRL")), GameFile::Kind::Incomplete);
+    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.qrl")), GameFile::Kind::Incomplete);
+    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.Q2K")), GameFile::Kind::Finished);
+    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.q2k")), GameFile::Kind::Finished);
+    EXPECT_EQ(GameFile::KindOf(QStringLiteral("q2k")), GameFile::Kind::Finished);
+    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.txt")), GameFile::Kind::Other);
+    EXPECT_EQ(GameFile::KindOf(QString()), GameFile::Kind::Other);
+}
 
-    TEST(GameFileParse, AnySpacingCommasAndLineEndsReadTheSame) {
-        // Game 0 exposes 9H and 2S; 9H to a cell, then 2S to the next.
-        const auto read = GameFile::Parse("0\n48,200,1,1\r\n\r\n   49 , 201 , -1 , 1");
-        ASSERT_TRUE(read.game) << read.error.toStdString();
-        EXPECT_EQ(read.game->gameNumber, 0);
-        const std::vector<TransRecord> expected { { 48, 200, 1, 1 }, { 49, 201, -1, 1 } };
-        EXPECT_EQ(read.game->entries, expected);
-        const auto again = GameFile::Parse(GameFile::Format(0, expected, 2));
-        ASSERT_TRUE(again.game);
-        EXPECT_EQ(again.game->entries, expected);
-    }
+TEST(GameFileParse, AnySpacingCommasAndLineEndsReadTheSame) {
+    // Game 0 exposes 9H and 2S; 9H to a cell, then 2S to the next.
+    const auto read = GameFile::Parse("0\n48,200,1,1\r\n\r\n   49 , 201 , -1 , 1");
+    ASSERT_TRUE(read.game) << read.error.toStdString();
+    EXPECT_EQ(read.game->gameNumber, 0);
+    const std::vector<TransRecord> expected { { 48, 200, 1, 1 }, { 49, 201, -1, 1 } };
+    EXPECT_EQ(read.game->entries, expected);
+    const auto again = GameFile::Parse(GameFile::Format(0, expected, 2));
+    ASSERT_TRUE(again.game);
+    EXPECT_EQ(again.game->entries, expected);
+}
 
-    TEST(GameFileParse, DamagedFilesAreRefusedWithAReason) {
-        struct Row {
-            QByteArray text;
-            const char* reason;
-        };
-        QByteArray tooMany(" 0 \r\n");
-        for (int i = 0; i < 16384; ++i)
-            tooMany += " 48  200  1  1 \r\n 200  48  1  2 \r\n";
-        const Row rows[] {
-            { "", "no game number" },
-            { " \r\n , ", "no game number" },
-            { "abc", "not a number" },
-            { " 12x ", "not a number" },
-            { "1.5", "not a number" },
-            { "--3", "not a number" },
-            { "99999999999", "out of range" },
-            { "0 48 200 1", "incomplete" },
-            { "0 48 213 1 1", "outside 0..212" },
-            { "0 -1 200 1 1", "outside 0..212" },
-            { "0 48 200 3 1", "mode 3" },
-            { "0 48 200 0 1", "mode 0" },
-            { "0 200 48 1 1", "no card can leave 200" },
-            { "0 40 200 1 1", "no card can leave 40" },  // covered, not exposed
-            { "0 48 56 1 1", "cannot go to 56" },        // further down its own column
-            { "0 48 205 1 1", "cannot go to 205" },      // a nine on an empty foundation
-            { "0 48 200 1 1 49 200 1 2", "cannot go to 200" },
-            { "0 48 204 1 1", "cannot go to 204" },
-            { "0 48 200 1 70000", "out of range" },
-            { QByteArray("\x00\xff\x13\x37", 4), "not a text file" },
-            { tooMany, "more than 32767" },
-        };
-        for (const Row& row : rows) {
-            const auto read = GameFile::Parse(row.text);
-            EXPECT_FALSE(read.game) << row.reason;
-            EXPECT_TRUE(read.error.contains(QLatin1String(row.reason))) << read.error.toStdString();
-        }
-    }
-
-    class GameFileTest : public SessionFixture {
-    protected:
-        void dealAndPlay() {
-            session.menu.NewGame(0, false);
-            session.menu.Game_Started(false);
-            session.engine.rules().CardDoubleClicked(48); // 9H to cell 1
-            session.engine.rules().CardDoubleClicked(49); // 2S to cell 2
-            session.engine.rules().CardDoubleClicked(50); // 7C to cell 3
-        }
+TEST(GameFileParse, DamagedFilesAreRefusedWithAReason) {
+    struct Row {
+        QByteArray text;
+        const char* reason;
     };
-
-    TEST_F(GameFileTest, SavingWritesOnlyTheEntriesOnTheBoard) {
-        dealAndPlay();
-        trans().Undo();
-        ASSERT_TRUE(trans().SaveToFile(file("a.qrl")));
-        // The 9H uncovered the AH, which went home by itself.
-        EXPECT_EQ(readAll(file("a.qrl")), QByteArray(" 0 \r\n 48  200  1  1 \r\n 40  205  2  1 \r\n 49  201  1  2 \r\n"));
-        state().gFinishedView = true; // while a finished game is watched, all of it
-        ASSERT_TRUE(trans().SaveToFile(file("b.q2k")));
-        EXPECT_EQ(readAll(file("b.q2k")).count("\r\n"), 5);
+    QByteArray tooMany(" 0 \r\n");
+    for (int i = 0; i < 16384; ++i)
+        tooMany += " 48  200  1  1 \r\n 200  48  1  2 \r\n";
+    const Row rows[] {
+        { "", "no game number" },
+        { " \r\n , ", "no game number" },
+        { "abc", "not a number" },
+        { " 12x ", "not a number" },
+        { "1.5", "not a number" },
+        { "--3", "not a number" },
+        { "99999999999", "out of range" },
+        { "0 48 200 1", "incomplete" },
+        { "0 48 213 1 1", "outside 0..212" },
+        { "0 -1 200 1 1", "outside 0..212" },
+        { "0 48 200 3 1", "mode 3" },
+        { "0 48 200 0 1", "mode 0" },
+        { "0 200 48 1 1", "no card can leave 200" },
+        { "0 40 200 1 1", "no card can leave 40" }, // covered, not exposed
+        { "0 48 56 1 1", "cannot go to 56" },       // further down its own column
+        { "0 48 205 1 1", "cannot go to 205" },     // a nine on an empty foundation
+        { "0 48 200 1 1 49 200 1 2", "cannot go to 200" },
+        { "0 48 204 1 1", "cannot go to 204" },
+        { "0 48 200 1 70000", "out of range" },
+        { QByteArray("\x00\xff\x13\x37", 4), "not a text file" },
+        { tooMany, "more than 32767" },
+    };
+    for (const Row& row : rows) {
+        const auto read = GameFile::Parse(row.text);
+        EXPECT_FALSE(read.game) << row.reason;
+        EXPECT_TRUE(read.error.contains(QLatin1String(row.reason))) << read.error.toStdString();
     }
+}
 
-    TEST_F(GameFileTest, AnIncompleteGameComesBackAtItsPositionWithNoRedo) {
-        dealAndPlay();
-        trans().Undo();
-        trans().SaveToFile(file("a.qrl"));
-        const auto tags = [this] {
-            std::vector<Loc> t;
-            for (Card c = 0; c < kCardCount; ++c)
-                t.push_back(board().GetLocation(c));
-            return t;
-        };
-        const auto before = tags();
-        session.menu.NoGame();
-        view.moves.clear();
-        ASSERT_TRUE(trans().OpenFromFile(file("a.qrl")));
-        EXPECT_EQ(tags(), before);
-        EXPECT_EQ(trans().TransCount(), 3);
-        EXPECT_EQ(trans().GetTransID(), 3);
-        EXPECT_EQ(trans().MoveCounter(), 2);
-        EXPECT_FALSE(trans().RedoPossible());
-        EXPECT_TRUE(state().gGameActive);
-        EXPECT_FALSE(state().gFinishedView);
-        for (const ViewMove& m : view.moves)
-            EXPECT_EQ(m.steps, 1); // restored in single steps
+class GameFileTest : public SessionFixture {
+protected:
+    void dealAndPlay() {
+        session.menu.NewGame(0, false);
+        session.menu.Game_Started(false);
+        session.engine.rules().CardDoubleClicked(48); // 9H to cell 1
+        session.engine.rules().CardDoubleClicked(49); // 2S to cell 2
+        session.engine.rules().CardDoubleClicked(50); // 7C to cell 3
     }
+};
 
-    TEST_F(GameFileTest, AFinishedGameIsDealtAndReplayedForWatching) {
-        dealAndPlay();
-        trans().SaveToFile(file("w.Q2K"));
-        session.menu.NoGame();
-        ASSERT_TRUE(trans().OpenFromFile(file("w.Q2K")));
-        EXPECT_TRUE(state().gFinishedView);
-        EXPECT_EQ(trans().GetTransID(), 0);
-        EXPECT_TRUE(replay.ForwardRunning());
-        while (replay.ForwardRunning())
-            trans().ReplayTick(true);
-        EXPECT_EQ(trans().GetTransID(), 4);
-    }
+TEST_F(GameFileTest, SavingWritesOnlyTheEntriesOnTheBoard) {
+    dealAndPlay();
+    trans().Undo();
+    ASSERT_TRUE(trans().SaveToFile(file("a.qrl")));
+    // The 9H uncovered the AH, which went home by itself.
+    EXPECT_EQ(readAll(file("a.qrl")),
+        QByteArray(" 0 \r\n 48  200  1  1 \r\n 40  205  2  1 \r\n 49  201  1  2 \r\n"));
+    state().gFinishedView = true; // while a finished game is watched, all of it
+    ASSERT_TRUE(trans().SaveToFile(file("b.q2k")));
+    EXPECT_EQ(readAll(file("b.q2k")).count("\r\n"), 5);
+}
 
-    TEST_F(GameFileTest, AnyOtherEndingShowsTheDealWithTheHistoryLoaded) {
-        dealAndPlay();
-        trans().SaveToFile(file("game.txt"));
-        session.menu.NoGame();
-        ASSERT_TRUE(trans().OpenFromFile(file("game.txt")));
-        EXPECT_EQ(trans().TransCount(), 4);
-        EXPECT_EQ(trans().GetTransID(), 0);
-        EXPECT_EQ(board().GetCardIndex(48), 8);
-    }
+TEST_F(GameFileTest, AnIncompleteGameComesBackAtItsPositionWithNoRedo) {
+    dealAndPlay();
+    trans().Undo();
+    trans().SaveToFile(file("a.qrl"));
+    const auto tags = [this] {
+        std::vector<Loc> t;
+        for (Card c = 0; c < kCardCount; ++c)
+            t.push_back(board().GetLocation(c));
+        return t;
+    };
+    const auto before = tags();
+    session.menu.NoGame();
+    view.moves.clear();
+    ASSERT_TRUE(trans().OpenFromFile(file("a.qrl")));
+    EXPECT_EQ(tags(), before);
+    EXPECT_EQ(trans().TransCount(), 3);
+    EXPECT_EQ(trans().GetTransID(), 3);
+    EXPECT_EQ(trans().MoveCounter(), 2);
+    EXPECT_FALSE(trans().RedoPossible());
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_FALSE(state().gFinishedView);
+    for (const ViewMove& m : view.moves)
+        EXPECT_EQ(m.steps, 1); // restored in single steps
+}
 
-    TEST_F(GameFileTest, AnEmptyHistoryIsAOneLineFile) {
-        session.menu.NewGame(77, false);
-        trans().SaveToFile(file("e.qrl"));
-        EXPECT_EQ(readAll(file("e.qrl")), QByteArray(" 77 \r\n"));
-        ASSERT_TRUE(trans().OpenFromFile(file("e.qrl")));
-        EXPECT_EQ(state().gGameNumber, 77);
-        EXPECT_EQ(trans().TransCount(), 0);
-    }
+TEST_F(GameFileTest, AFinishedGameIsDealtAndReplayedForWatching) {
+    dealAndPlay();
+    trans().SaveToFile(file("w.Q2K"));
+    session.menu.NoGame();
+    ASSERT_TRUE(trans().OpenFromFile(file("w.Q2K")));
+    EXPECT_TRUE(state().gFinishedView);
+    EXPECT_EQ(trans().GetTransID(), 0);
+    EXPECT_TRUE(replay.ForwardRunning());
+    while (replay.ForwardRunning())
+        trans().ReplayTick(true);
+    EXPECT_EQ(trans().GetTransID(), 4);
+}
 
-    TEST_F(GameFileTest, AFileThatCannotBeUsedChangesNothing) {
-        dealAndPlay();
-        writeAll(file("bad.qrl"), QByteArray(" 5 \r\n 48  999  1  1 \r\n"));
-        const int count = trans().TransCount();
-        const Card top = board().GetCardIndex(200);
-        EXPECT_FALSE(trans().OpenFromFile(file("bad.qrl")));
-        EXPECT_FALSE(trans().OpenFromFile(file("missing.qrl")));
-        EXPECT_FALSE(trans().OpenFromFile(dir.path()));
-        ASSERT_EQ(prompter.messages.size(), 3U);
-        EXPECT_EQ(prompter.messages[0].find("The game file\r\n" + file("bad.qrl").toStdString()), 0U);
-        EXPECT_EQ(prompter.messages[1], "Sorry File Doesn't Exists\r\n" + file("missing.qrl").toStdString());
-        EXPECT_NE(prompter.messages[2].find("folder"), std::string::npos);
-        EXPECT_EQ(trans().TransCount(), count);
-        EXPECT_EQ(board().GetCardIndex(200), top);
-        EXPECT_EQ(state().gGameNumber, 0);
-        EXPECT_TRUE(state().gGameActive);
-    }
+TEST_F(GameFileTest, AnyOtherEndingShowsTheDealWithTheHistoryLoaded) {
+    dealAndPlay();
+    trans().SaveToFile(file("game.txt"));
+    session.menu.NoGame();
+    ASSERT_TRUE(trans().OpenFromFile(file("game.txt")));
+    EXPECT_EQ(trans().TransCount(), 4);
+    EXPECT_EQ(trans().GetTransID(), 0);
+    EXPECT_EQ(board().GetCardIndex(48), 8);
+}
 
-    TEST_F(GameFileTest, AFailedSaveIsReportedWithItsPath) {
-        dealAndPlay();
-        EXPECT_FALSE(trans().SaveToFile(file("no/such/folder/x.qrl")));
-        ASSERT_EQ(prompter.messages.size(), 1U);
-        EXPECT_NE(prompter.messages[0].find(file("no/such/folder/x.qrl").toStdString()), std::string::npos);
-    }
+TEST_F(GameFileTest, AnEmptyHistoryIsAOneLineFile) {
+    session.menu.NewGame(77, false);
+    trans().SaveToFile(file("e.qrl"));
+    EXPECT_EQ(readAll(file("e.qrl")), QByteArray(" 77 \r\n"));
+    ASSERT_TRUE(trans().OpenFromFile(file("e.qrl")));
+    EXPECT_EQ(state().gGameNumber, 77);
+    EXPECT_EQ(trans().TransCount(), 0);
+}
 
-    TEST_F(GameFileTest, SourceNamesPlacesFifteenMovesToALine) {
-        EXPECT_EQ(cTrans::GetLocationName(0), QStringLiteral("A"));
-        EXPECT_EQ(cTrans::GetLocationName(199), QStringLiteral("H"));
-        EXPECT_EQ(cTrans::GetLocationName(200), QStringLiteral("1"));
-        EXPECT_EQ(cTrans::GetLocationName(203), QStringLiteral("4"));
-        EXPECT_EQ(cTrans::GetLocationName(204), QString());
-        EXPECT_EQ(cTrans::GetLocationName(205), QStringLiteral("5"));
-        EXPECT_EQ(cTrans::GetLocationName(208), QStringLiteral("8"));
-        BoardBuilder(session.engine).column(0, "KS");
-        board().SetLocation(0, 200, kModePlayer, 0, true);
-        board().SetLocation(200, 0, kModePlayer, 0, true);
-        EXPECT_EQ(trans().CreateSource(), QStringLiteral("A1   1A   "));
-        for (int i = 0; i < 29; ++i)
-            board().SetLocation(i % 2 ? 200 : 0, i % 2 ? 0 : 200, kModePlayer, 0, true);
-        const QStringList lines = trans().CreateSource().split(QStringLiteral("\r\n"));
-        ASSERT_EQ(lines.size(), 3);
-        EXPECT_EQ(lines[0].size(), 15 * 5);
-        EXPECT_EQ(lines[2], QStringLiteral("A1   "));
-    }
+TEST_F(GameFileTest, AFileThatCannotBeUsedChangesNothing) {
+    dealAndPlay();
+    writeAll(file("bad.qrl"), QByteArray(" 5 \r\n 48  999  1  1 \r\n"));
+    const int count = trans().TransCount();
+    const Card top = board().GetCardIndex(200);
+    EXPECT_FALSE(trans().OpenFromFile(file("bad.qrl")));
+    EXPECT_FALSE(trans().OpenFromFile(file("missing.qrl")));
+    EXPECT_FALSE(trans().OpenFromFile(dir.path()));
+    ASSERT_EQ(prompter.messages.size(), 3U);
+    EXPECT_EQ(prompter.messages[0].find("The game file\r\n" + file("bad.qrl").toStdString()), 0U);
+    EXPECT_EQ(
+        prompter.messages[1], "Sorry File Doesn't Exists\r\n" + file("missing.qrl").toStdString());
+    EXPECT_NE(prompter.messages[2].find("folder"), std::string::npos);
+    EXPECT_EQ(trans().TransCount(), count);
+    EXPECT_EQ(board().GetCardIndex(200), top);
+    EXPECT_EQ(state().gGameNumber, 0);
+    EXPECT_TRUE(state().gGameActive);
+}
+
+TEST_F(GameFileTest, AFailedSaveIsReportedWithItsPath) {
+    dealAndPlay();
+    EXPECT_FALSE(trans().SaveToFile(file("no/such/folder/x.qrl")));
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(
+        prompter.messages[0].find(file("no/such/folder/x.qrl").toStdString()), std::string::npos);
+}
+
+TEST_F(GameFileTest, SourceNamesPlacesFifteenMovesToALine) {
+    EXPECT_EQ(cTrans::GetLocationName(0), QStringLiteral("A"));
+    EXPECT_EQ(cTrans::GetLocationName(199), QStringLiteral("H"));
+    EXPECT_EQ(cTrans::GetLocationName(200), QStringLiteral("1"));
+    EXPECT_EQ(cTrans::GetLocationName(203), QStringLiteral("4"));
+    EXPECT_EQ(cTrans::GetLocationName(204), QString());
+    EXPECT_EQ(cTrans::GetLocationName(205), QStringLiteral("5"));
+    EXPECT_EQ(cTrans::GetLocationName(208), QStringLiteral("8"));
+    BoardBuilder(session.engine).column(0, "KS");
+    board().SetLocation(0, 200, kModePlayer, 0, true);
+    board().SetLocation(200, 0, kModePlayer, 0, true);
+    EXPECT_EQ(trans().CreateSource(), QStringLiteral("A1   1A   "));
+    for (int i = 0; i < 29; ++i)
+        board().SetLocation(i % 2 ? 200 : 0, i % 2 ? 0 : 200, kModePlayer, 0, true);
+    const QStringList lines = trans().CreateSource().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0].size(), 15 * 5);
+    EXPECT_EQ(lines[2], QStringLiteral("A1   "));
+}
 
 } // namespace
 } // namespace quadrell::test

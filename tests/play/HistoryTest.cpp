@@ -5,177 +5,178 @@
 namespace quadrell::test {
 namespace {
 
-    class HistoryTest : public SessionFixture {
-    protected:
-        HistoryTest() { BoardBuilder(session.engine).column(0, "KS").cell(1, "KH"); }
+class HistoryTest : public SessionFixture {
+protected:
+    HistoryTest() { BoardBuilder(session.engine).column(0, "KS").cell(1, "KH"); }
 
-        // A player move: the KS goes between column 0 and the first cell.
-        void playerMove() {
-            const bool inColumn = board().GetCardIndex(0) != kNoCard;
-            board().SetLocation(inColumn ? 0 : 200, inColumn ? 200 : 0, kModePlayer, 0, true);
-        }
-        // A follow-up step: the KH goes round the other three cells.
-        void followUp() {
-            const Loc from = board().GetLocation(CardOf("KH"));
-            board().SetLocation(from, from == 203 ? 201 : static_cast<Loc>(from + 1), kModeFollowUp, 0, true);
-        }
-        // Moves 1..9, move 5 followed by two automatic steps.
-        void playNine() {
-            for (int move = 1; move <= 9; ++move) {
-                playerMove();
-                if (move == 5) {
-                    followUp();
-                    followUp();
-                }
+    // A player move: the KS goes between column 0 and the first cell.
+    void playerMove() {
+        const bool inColumn = board().GetCardIndex(0) != kNoCard;
+        board().SetLocation(inColumn ? 0 : 200, inColumn ? 200 : 0, kModePlayer, 0, true);
+    }
+    // A follow-up step: the KH goes round the other three cells.
+    void followUp() {
+        const Loc from = board().GetLocation(CardOf("KH"));
+        board().SetLocation(
+            from, from == 203 ? 201 : static_cast<Loc>(from + 1), kModeFollowUp, 0, true);
+    }
+    // Moves 1..9, move 5 followed by two automatic steps.
+    void playNine() {
+        for (int move = 1; move <= 9; ++move) {
+            playerMove();
+            if (move == 5) {
+                followUp();
+                followUp();
             }
         }
-        void counters(int count, int id, int moveCounter) {
-            EXPECT_EQ(trans().TransCount(), count);
-            EXPECT_EQ(trans().GetTransID(), id);
-            EXPECT_EQ(trans().MoveCounter(), moveCounter);
-        }
-    };
-
-    TEST_F(HistoryTest, OneUndoTakesBackAPlayerMoveWithItsAutomaticMoves) {
-        playerMove();
-        followUp();
-        followUp();
-        followUp();
-        counters(4, 4, 1);
-        EXPECT_TRUE(trans().Undo());
-        counters(4, 0, 0);
-        EXPECT_EQ(board().GetCardIndex(0), CardOf("KS"));
-        EXPECT_EQ(view.moves.size(), 8U); // four steps made, four taken back
-        EXPECT_FALSE(trans().Undo());
     }
-
-    TEST_F(HistoryTest, ClickedIntoACellKeepsTheMoveNumber) {
-        playerMove();
-        board().SetLocation(200, 203, kModeClickPlace, 0, true);
-        followUp();
-        counters(3, 3, 1);
-        EXPECT_EQ(trans().Entry(2).MoveNo, 1);
-        EXPECT_TRUE(trans().Undo()); // the -1 entry and its follow-up only
-        counters(3, 1, 1);
+    void counters(int count, int id, int moveCounter) {
+        EXPECT_EQ(trans().TransCount(), count);
+        EXPECT_EQ(trans().GetTransID(), id);
+        EXPECT_EQ(trans().MoveCounter(), moveCounter);
     }
+};
 
-    TEST_F(HistoryTest, RedoToTheEndAnswersFalseAndTheNextMoveIsNumberedOn) {
-        playerMove();
-        playerMove();
-        followUp();
-        trans().UndoAll();
-        EXPECT_TRUE(trans().Redo());
-        counters(3, 1, 1);
-        EXPECT_FALSE(trans().Redo());
-        counters(3, 3, 2);
-        playerMove();
-        EXPECT_EQ(trans().Entry(4).MoveNo, 3);
-    }
+TEST_F(HistoryTest, OneUndoTakesBackAPlayerMoveWithItsAutomaticMoves) {
+    playerMove();
+    followUp();
+    followUp();
+    followUp();
+    counters(4, 4, 1);
+    EXPECT_TRUE(trans().Undo());
+    counters(4, 0, 0);
+    EXPECT_EQ(board().GetCardIndex(0), CardOf("KS"));
+    EXPECT_EQ(view.moves.size(), 8U); // four steps made, four taken back
+    EXPECT_FALSE(trans().Undo());
+}
 
-    TEST_F(HistoryTest, ANewMoveAfterUndoDropsTheUndoneEntries) {
-        for (int i = 0; i < 4; ++i)
-            playerMove();
-        trans().Undo();
-        trans().Undo();
-        playerMove();
-        counters(3, 3, 3);
-    }
+TEST_F(HistoryTest, ClickedIntoACellKeepsTheMoveNumber) {
+    playerMove();
+    board().SetLocation(200, 203, kModeClickPlace, 0, true);
+    followUp();
+    counters(3, 3, 1);
+    EXPECT_EQ(trans().Entry(2).MoveNo, 1);
+    EXPECT_TRUE(trans().Undo()); // the -1 entry and its follow-up only
+    counters(3, 1, 1);
+}
 
-    TEST_F(HistoryTest, PossibleFlagsAtTheEnds) {
-        playerMove();
-        EXPECT_TRUE(trans().UndoPossible());
-        EXPECT_FALSE(trans().UndoAllPossible());
-        playerMove();
-        EXPECT_TRUE(trans().UndoAllPossible());
-        trans().Undo();
-        EXPECT_TRUE(trans().RedoPossible());
-        EXPECT_FALSE(trans().RedoAllPossible());
-        trans().Undo();
-        EXPECT_TRUE(trans().RedoAllPossible());
-        EXPECT_TRUE(trans().RedoAll());
-        EXPECT_FALSE(trans().RedoAll());
-        counters(2, 2, 2);
-    }
+TEST_F(HistoryTest, RedoToTheEndAnswersFalseAndTheNextMoveIsNumberedOn) {
+    playerMove();
+    playerMove();
+    followUp();
+    trans().UndoAll();
+    EXPECT_TRUE(trans().Redo());
+    counters(3, 1, 1);
+    EXPECT_FALSE(trans().Redo());
+    counters(3, 3, 2);
+    playerMove();
+    EXPECT_EQ(trans().Entry(4).MoveNo, 3);
+}
 
-    TEST_F(HistoryTest, BackToTheSnapshotIncludesItsAutomaticMoves) {
-        playNine();
-        trans().PlayNum(5);
-        counters(11, 7, 5);
-        EXPECT_EQ(trans().MoveID(), 5);
-    }
-
-    TEST_F(HistoryTest, ForwardToTheSnapshotStopsAfterThePlayerMove) {
-        playNine();
-        trans().PlayNum(2);
-        counters(11, 2, 2);
-        trans().PlayNum(5);
-        counters(11, 5, 5);
-        EXPECT_EQ(board().GetCardIndex(201), CardOf("KH")); // its follow-ups stay undone
-    }
-
-    TEST_F(HistoryTest, SnapshotCommandsUseTheSettings) {
-        playNine();
-        trans().PlayNum(5);
-        session.menu.SnapshotPosition();
-        EXPECT_TRUE(session.save.SnapShot());
-        EXPECT_EQ(session.save.SnapShotValue(), 5);
-        trans().RedoAll();
-        session.menu.UndoToSnapshot();
-        counters(11, 7, 5);
-    }
-
-    TEST_F(HistoryTest, TheHundredAndFirstEntryGrowsTheArray) {
-        EXPECT_EQ(trans().Capacity(), 100);
-        for (int i = 0; i < 101; ++i)
-            playerMove();
-        EXPECT_EQ(trans().Capacity(), 200);
-        EXPECT_EQ(trans().Entry(1).MoveNo, 1);
-        EXPECT_EQ(trans().Entry(101).MoveNo, 101);
-    }
-
-    TEST_F(HistoryTest, UndoAndRedoAnimateAtTheSpeedTheyAreGiven) {
+TEST_F(HistoryTest, ANewMoveAfterUndoDropsTheUndoneEntries) {
+    for (int i = 0; i < 4; ++i)
         playerMove();
-        view.moves.clear();
-        session.menu.SelectType(QStringLiteral("Undo"));
-        session.menu.SelectType(QStringLiteral("Redo"));
-        session.menu.SelectType(QStringLiteral("UndoAll"));
-        ASSERT_EQ(view.moves.size(), 3U);
-        EXPECT_EQ(view.moves[0].steps, 10);
-        EXPECT_EQ(view.moves[1].steps, 10);
-        EXPECT_EQ(view.moves[2].steps, 5);
-    }
+    trans().Undo();
+    trans().Undo();
+    playerMove();
+    counters(3, 3, 3);
+}
 
-    TEST_F(HistoryTest, ReplayForwardTicksOnePlayerMoveAtATimeAndStopsByItself) {
-        playerMove();
-        followUp();
-        playerMove();
-        trans().UndoAll();
-        trans().Replay(1);
-        EXPECT_TRUE(replay.ForwardRunning());
-        EXPECT_TRUE(replay.StopEnabled());
-        trans().ReplayTick(true);
-        counters(3, 2, 1);
-        EXPECT_TRUE(replay.ForwardRunning());
-        trans().ReplayTick(true);
-        counters(3, 3, 2);
-        EXPECT_FALSE(replay.ForwardRunning());
-        EXPECT_FALSE(replay.StopEnabled());
-        trans().Replay(2);
-        EXPECT_TRUE(replay.BackwardRunning());
-        trans().ReplayStop();
-        EXPECT_FALSE(replay.BackwardRunning());
-        EXPECT_FALSE(replay.StopEnabled());
-    }
+TEST_F(HistoryTest, PossibleFlagsAtTheEnds) {
+    playerMove();
+    EXPECT_TRUE(trans().UndoPossible());
+    EXPECT_FALSE(trans().UndoAllPossible());
+    playerMove();
+    EXPECT_TRUE(trans().UndoAllPossible());
+    trans().Undo();
+    EXPECT_TRUE(trans().RedoPossible());
+    EXPECT_FALSE(trans().RedoAllPossible());
+    trans().Undo();
+    EXPECT_TRUE(trans().RedoAllPossible());
+    EXPECT_TRUE(trans().RedoAll());
+    EXPECT_FALSE(trans().RedoAll());
+    counters(2, 2, 2);
+}
 
-    TEST_F(HistoryTest, ReplayAllRewindsAtOnceThenPlaysOnTheTimer) {
+TEST_F(HistoryTest, BackToTheSnapshotIncludesItsAutomaticMoves) {
+    playNine();
+    trans().PlayNum(5);
+    counters(11, 7, 5);
+    EXPECT_EQ(trans().MoveID(), 5);
+}
+
+TEST_F(HistoryTest, ForwardToTheSnapshotStopsAfterThePlayerMove) {
+    playNine();
+    trans().PlayNum(2);
+    counters(11, 2, 2);
+    trans().PlayNum(5);
+    counters(11, 5, 5);
+    EXPECT_EQ(board().GetCardIndex(201), CardOf("KH")); // its follow-ups stay undone
+}
+
+TEST_F(HistoryTest, SnapshotCommandsUseTheSettings) {
+    playNine();
+    trans().PlayNum(5);
+    session.menu.SnapshotPosition();
+    EXPECT_TRUE(session.save.SnapShot());
+    EXPECT_EQ(session.save.SnapShotValue(), 5);
+    trans().RedoAll();
+    session.menu.UndoToSnapshot();
+    counters(11, 7, 5);
+}
+
+TEST_F(HistoryTest, TheHundredAndFirstEntryGrowsTheArray) {
+    EXPECT_EQ(trans().Capacity(), 100);
+    for (int i = 0; i < 101; ++i)
         playerMove();
-        playerMove();
-        view.moves.clear();
-        trans().ReplayAll();
-        counters(2, 0, 0);
-        EXPECT_EQ(view.moves.front().steps, 1);
-        EXPECT_TRUE(replay.ForwardRunning());
-    }
+    EXPECT_EQ(trans().Capacity(), 200);
+    EXPECT_EQ(trans().Entry(1).MoveNo, 1);
+    EXPECT_EQ(trans().Entry(101).MoveNo, 101);
+}
+
+TEST_F(HistoryTest, UndoAndRedoAnimateAtTheSpeedTheyAreGiven) {
+    playerMove();
+    view.moves.clear();
+    session.menu.SelectType(QStringLiteral("Undo"));
+    session.menu.SelectType(QStringLiteral("Redo"));
+    session.menu.SelectType(QStringLiteral("UndoAll"));
+    ASSERT_EQ(view.moves.size(), 3U);
+    EXPECT_EQ(view.moves[0].steps, 10);
+    EXPECT_EQ(view.moves[1].steps, 10);
+    EXPECT_EQ(view.moves[2].steps, 5);
+}
+
+TEST_F(HistoryTest, ReplayForwardTicksOnePlayerMoveAtATimeAndStopsByItself) {
+    playerMove();
+    followUp();
+    playerMove();
+    trans().UndoAll();
+    trans().Replay(1);
+    EXPECT_TRUE(replay.ForwardRunning());
+    EXPECT_TRUE(replay.StopEnabled());
+    trans().ReplayTick(true);
+    counters(3, 2, 1);
+    EXPECT_TRUE(replay.ForwardRunning());
+    trans().ReplayTick(true);
+    counters(3, 3, 2);
+    EXPECT_FALSE(replay.ForwardRunning());
+    EXPECT_FALSE(replay.StopEnabled());
+    trans().Replay(2);
+    EXPECT_TRUE(replay.BackwardRunning());
+    trans().ReplayStop();
+    EXPECT_FALSE(replay.BackwardRunning());
+    EXPECT_FALSE(replay.StopEnabled());
+}
+
+TEST_F(HistoryTest, ReplayAllRewindsAtOnceThenPlaysOnTheTimer) {
+    playerMove();
+    playerMove();
+    view.moves.clear();
+    trans().ReplayAll();
+    counters(2, 0, 0);
+    EXPECT_EQ(view.moves.front().steps, 1);
+    EXPECT_TRUE(replay.ForwardRunning());
+}
 
 } // namespace
 } // namespace quadrell::test
