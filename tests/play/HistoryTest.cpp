@@ -125,6 +125,15 @@ TEST_F(HistoryTest, SnapshotCommandsUseTheSettings) {
     counters(11, 7, 5);
 }
 
+TEST_F(HistoryTest, AFullHistoryKeepsItsEntriesAndRecordsNoMore) {
+    for (int i = 0; i < 32767; ++i)
+        playerMove();
+    playerMove(); // the board still moves, the 16-bit history does not overflow
+    counters(32767, 32767, 32767);
+    EXPECT_EQ(trans().Entry(32767).MoveNo, 32767);
+    EXPECT_TRUE(trans().Undo());
+    counters(32767, 32766, 32766);
+}
 TEST_F(HistoryTest, TheHundredAndFirstEntryGrowsTheArray) {
     EXPECT_EQ(trans().Capacity(), 100);
     for (int i = 0; i < 101; ++i)
