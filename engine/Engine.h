@@ -34,7 +34,6 @@ public:
     MoveRecorder* recorder() { return recorder_; }
 
     void SetRecorder(MoveRecorder* recorder) { recorder_ = recorder; }
-    void SetView(BoardView& view) { view_ = &view; }
 
     // A fresh, empty board for the next deal.
     void NewBoard();

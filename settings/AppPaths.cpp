@@ -21,6 +21,4 @@ AppPaths AppPaths::Inside(const QString& home) {
 
 bool AppPaths::Create() const { return QDir().mkpath(configFolder) && QDir().mkpath(dataFolder); }
 
-QString AppPaths::InData(const QString& name) const { return dataFolder + QLatin1Char('/') + name; }
-
 } // namespace quadrell

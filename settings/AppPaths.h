@@ -15,8 +15,6 @@ struct AppPaths {
     static AppPaths Inside(const QString& home);
     // Creates both folders; false when one cannot be made.
     bool Create() const;
-    // A path inside the program folder, joined with one "/".
-    QString InData(const QString& name) const;
 };
 
 } // namespace quadrell

@@ -41,10 +41,6 @@ void SettingsStore::SaveSetting(
     settings.sync(); // a crash right after a change must not lose it
 }
 
-bool SettingsStore::Contains(const QString& app, const QString& section, const QString& key) const {
-    return settingsFor(app).contains(keyPath(section, key));
-}
-
 void SettingsStore::DeleteAll(const QString& app) {
     QSettings& settings = settingsFor(app);
     settings.clear();

@@ -25,7 +25,6 @@ public:
         const QString& fallback) const;
     void SaveSetting(
         const QString& app, const QString& section, const QString& key, const QString& value);
-    bool Contains(const QString& app, const QString& section, const QString& key) const;
     // Removes every section of the application.
     void DeleteAll(const QString& app);
     // Nothing stored yet for the application: the first start for this user.
