@@ -20,6 +20,9 @@ public:
     void Message(const std::string&, MessageIcon, const std::string&) override { }
     bool Question(const std::string&, const std::string&) override { return true; }
     EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
+    std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 
 class NoWins final : public WinListener {

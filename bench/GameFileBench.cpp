@@ -14,6 +14,9 @@ public:
     void Message(const std::string&, MessageIcon, const std::string&) override { }
     bool Question(const std::string&, const std::string&) override { return true; }
     EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
+    std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 
 // Game 0's exposed 9H goes to a cell and back, 32767 times in all.

@@ -171,20 +171,8 @@ std::optional<Loc> Driver::cardLocation(const std::string& args) {
 }
 
 void Driver::press(Loc location) {
-    GameState& s = session_.engine.state();
-    s.gClickedLoc = s.gBoard.GetLocation(s.gBoard.GetCardIndex(location));
-    MoveRules& rules = session_.engine.rules();
-    switch (cCards::GetStatus(s.gClickedLoc)) {
-    case 1:
-        rules.CardClicked(s.gClickedLoc);
-        break;
-    case 2:
-        rules.CellCardClicked(s.gClickedLoc);
-        break;
-    default:
-        rules.FoundationClicked(s.gClickedLoc);
-        break;
-    }
+    session_.pointer.CardPressed(
+        session_.engine.state().gBoard.GetCardIndex(location), PointerInput::Button::Left);
 }
 
 void Driver::click(const std::string& args) {
@@ -194,11 +182,9 @@ void Driver::click(const std::string& args) {
 void Driver::doubleClick(const std::string& args) {
     const auto loc = cardLocation(args);
     if (!loc) return;
-    const cGame& board = session_.engine.state().gBoard;
-    const Card card = board.GetCardIndex(*loc);
+    const Card card = session_.engine.state().gBoard.GetCardIndex(*loc);
     press(*loc);
-    const Loc now = board.GetLocation(card); // the press may have moved it
-    if (cCards::GetStatus(now) == 1) session_.engine.rules().CardDoubleClicked(now);
+    session_.pointer.CardDoubleClicked(card); // wherever the press has left it
 }
 
 void Driver::cell(const std::string& args) {
@@ -208,7 +194,7 @@ void Driver::cell(const std::string& args) {
     const auto location = static_cast<Loc>(kFirstCell + *i);
     if (session_.engine.state().gBoard.GetCardIndex(location) != kNoCard)
         return error("cell " + args + " is occupied");
-    session_.engine.rules().CellClicked(location);
+    session_.pointer.CellPictureClicked(*i);
 }
 
 void Driver::surface(const std::string& args) {
@@ -220,7 +206,7 @@ void Driver::surface(const std::string& args) {
     const auto x = ParseInt(xs);
     const auto y = ParseInt(ys);
     if (!x || !y || !extra.empty()) return error("surface needs X and Y in twips");
-    session_.engine.rules().BackgroundClicked(*x, *y);
+    session_.pointer.SurfacePressed(*x, *y);
 }
 
 void Driver::dialog(const std::string& args) {

@@ -30,4 +30,9 @@ EmptyColumnChoice ScriptedPrompter::AskEmptyColumn() {
     return answer_;
 }
 
+std::string ScriptedPrompter::SaveFileName(
+    const std::string&, const std::string&, const std::string&) {
+    return {}; // the driver saves by its own command, never through a dialog
+}
+
 } // namespace quadrell

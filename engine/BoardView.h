@@ -19,6 +19,9 @@ public:
     virtual void ShowCards(bool visible) = 0;
     // The selection frame moves onto the card at `selected`, or is parked when it is -1.
     virtual void SelectionChanged(Loc selected) = 0;
+    // Stacking order of one card's picture: the right-button look at a covered card.
+    virtual void BringToFront(Card card) = 0;
+    virtual void SendToBack(Card card) = 0;
 };
 
 // A view that shows nothing: validation runs and benchmarks.
@@ -28,6 +31,8 @@ public:
     void PlaceCard(Card, Loc) override { }
     void ShowCards(bool) override { }
     void SelectionChanged(Loc) override { }
+    void BringToFront(Card) override { }
+    void SendToBack(Card) override { }
 };
 
 } // namespace quadrell

@@ -19,6 +19,10 @@ public:
     virtual bool Question(const std::string& text, const std::string& title) = 0;
     // The "Move to Empty Column.." dialog.
     virtual EmptyColumnChoice AskEmptyColumn() = 0;
+    // A save-file dialog that asks before replacing a file; empty when cancelled.
+    virtual std::string SaveFileName(
+        const std::string& folder, const std::string& proposed, const std::string& filter)
+        = 0;
 };
 
 // Told when the last king reaches its foundation. The listener opens the finished-game

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quadrell {
 
@@ -16,6 +17,9 @@ public:
     virtual void ResetClockAndStatus(bool clearPanels) = 0;
     virtual void StatusbarUpdate() = 0;
     virtual void SetUndoToSnapshotEnabled(bool enabled) = 0;
+    // Fills the player box and selects its 1-based position.
+    virtual void ListPlayers(const QStringList& names, int current) = 0;
+    virtual void SelectPlayer(int position) = 0;
 };
 
 // The two replay timers and the "Sto&p" entry.
@@ -53,10 +57,14 @@ public:
     void ResetClockAndStatus(bool) override { }
     void StatusbarUpdate() override { }
     void SetUndoToSnapshotEnabled(bool) override { }
+    void ListPlayers(const QStringList&, int current) override { player_ = current; }
+    void SelectPlayer(int position) override { player_ = position; }
     const QString& Caption() const { return caption_; }
+    int Player() const { return player_; }
 
 private:
     QString caption_;
+    int player_ = 0;
 };
 
 } // namespace quadrell

@@ -2,11 +2,15 @@
 
 #include "AppPaths.h"
 #include "Engine.h"
+#include "PointerInput.h"
 #include "SettingsStore.h"
 #include "cMenu.h"
 #include "cOpt.h"
+#include "cPlayer.h"
 #include "cSave.h"
+#include "cTime.h"
 #include "cTrans.h"
+#include "cUser.h"
 
 #include <functional>
 
@@ -28,17 +32,24 @@ public:
     void GameWonDetected() override;
     bool WinPending() const { return winPending_; }
     void ClearWinPending() { winPending_ = false; }
+    // How the window flashes its title; the headless driver has none.
+    void SetFlashStarter(PointerInput::FlashStarter starter) { flashStarter_ = std::move(starter); }
 
     AppPaths paths;
     SettingsStore store;
     cOpt opt;
     cSave save;
+    cPlayer players;
     Engine engine;
+    cUser users;
     cTrans trans;
     cMenu menu;
+    cTime time;
+    PointerInput pointer;
 
 private:
     std::function<void()> winHandler_;
+    PointerInput::FlashStarter flashStarter_;
     bool winPending_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "Engine.h"
 #include "GameWindow.h"
 #include "cOpt.h"
+#include "cPlayer.h"
 #include "cSave.h"
 #include "cTrans.h"
 
@@ -12,12 +13,13 @@
 
 namespace quadrell {
 
-cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window,
-    ReplayControl& replay)
+cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
+    GameWindow& window, ReplayControl& replay)
     : engine_(engine)
     , trans_(trans)
     , options_(options)
     , save_(save)
+    , players_(players)
     , window_(window)
     , replay_(replay) {
     trans_.SetMenu(this);
@@ -70,6 +72,22 @@ void cMenu::SelectType(const QString& key) {
     }
 }
 
+MenuState cMenu::Update_Menu(bool replayRunning) const {
+    const GameState& s = engine_.state();
+    const bool active = s.gGameActive;
+    const bool free = active && !replayRunning;
+    MenuState m;
+    m.restart = active;
+    m.snapshot = active && !s.gFinishedView;
+    m.undoToSnapshot = save_.SnapShot() && save_.SnapShotValue() != trans_.MoveID();
+    m.replayAll = active && (trans_.UndoPossible() || trans_.RedoPossible());
+    m.undo = free && trans_.UndoPossible();
+    m.redo = free && trans_.RedoPossible();
+    m.undoAll = free && trans_.UndoAllPossible();
+    m.redoAll = free && trans_.RedoAllPossible();
+    return m;
+}
+
 void cMenu::NewGame(qint32 gameNumber, bool keepHistory) {
     GameState& s = engine_.state();
     s.gGameNumber = gameNumber;
@@ -111,7 +129,33 @@ void cMenu::NoGame() {
     window_.SetUndoToSnapshotEnabled(false);
     window_.ResetClockAndStatus(true);
     window_.SetCaption(QStringLiteral("Quadrell 2000"));
+    ApplyPendingPlayer();
     trans_.Reset();
+}
+
+void cMenu::PlayerChosen(int position, const QString& name) {
+    const int current = players_.CurrentComboIndex();
+    if (!players_.ChangePlayer() && position == current) return;
+    if (!engine_.state().gGameActive) {
+        players_.SetCurrentComboIndex(static_cast<qint16>(position));
+        return;
+    }
+    engine_.prompter().Message(
+        QStringLiteral("Quadrell 2000 cannot change Player in middle of the Game.\r\n"
+                       " Player will be changed to  %1  after you finish this game.")
+            .arg(name)
+            .toStdString(),
+        MessageIcon::Information, kAppTitle);
+    players_.SetChangePlayer(true);
+    players_.SetNewPlayerComboIndex(static_cast<qint16>(position));
+    window_.SelectPlayer(current);
+}
+
+void cMenu::ApplyPendingPlayer() {
+    if (!players_.ChangePlayer()) return;
+    players_.SetChangePlayer(false);
+    players_.SetCurrentComboIndex(players_.NewPlayerComboIndex());
+    window_.SelectPlayer(players_.CurrentComboIndex());
 }
 
 void cMenu::GameLost() { NoGame(); }

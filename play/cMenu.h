@@ -9,15 +9,29 @@ class Engine;
 class GameWindow;
 class ReplayControl;
 class cOpt;
+class cPlayer;
 class cSave;
 class cTrans;
+
+// Which menu entries are usable, as the general timer refreshes them.
+struct MenuState {
+    bool restart = false; // also "&Save Game", "&Close Game", "S&ource", "&Add to Favorites..."
+    bool snapshot = false;
+    bool undoToSnapshot = false;
+    bool replayAll = false;
+    bool undo = false; // also "&Back"
+    bool redo = false; // also "&Forward"
+    bool undoAll = false;
+    bool redoAll = false;
+    friend bool operator==(const MenuState&, const MenuState&) = default;
+};
 
 // The life of a game: dealing, starting, giving up, winning and emptying the board, and
 // the commands the menus and the toolbar send by key.
 class cMenu {
 public:
-    cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, GameWindow& window,
-        ReplayControl& replay);
+    cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
+        GameWindow& window, ReplayControl& replay);
 
     // May the game on the board be left? Asks while a game is played; Yes gives it up.
     bool AllowNewGame();
@@ -26,12 +40,18 @@ public:
     // Every other command key. Unknown keys are ignored.
     void SelectType(const QString& key);
 
+    // The enabled states of the game-dependent entries; undo and redo wait while a replay runs.
+    MenuState Update_Menu(bool replayRunning) const;
+
     void NewGame(qint32 gameNumber, bool keepHistory);
     void ShowCards(bool visible);
     void Game_Started(bool finishedGame = false);
     void NoGame();
     void GameLost();
     void GameWon();
+
+    // The player box: a change during a game waits for its end. `position` is 1-based.
+    void PlayerChosen(int position, const QString& name);
 
     // "Snapshot &Position" and "Und&o to Snapshot".
     void SnapshotPosition();
@@ -41,10 +61,13 @@ public:
     static qint32 DrawGameNumber(qint32 limit);
 
 private:
+    void ApplyPendingPlayer();
+
     Engine& engine_;
     cTrans& trans_;
     cOpt& options_;
     cSave& save_;
+    cPlayer& players_;
     GameWindow& window_;
     ReplayControl& replay_;
 };

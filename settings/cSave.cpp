@@ -56,8 +56,10 @@ QString cSave::GeneralClearedDate() const { return text("GeneralClearedDate", kN
 void cSave::SetGeneralClearedDate(const QString& value) { setText("GeneralClearedDate", value); }
 QString cSave::GlobalClearedDate() const { return text("GlobalClearedDate", kNone); }
 void cSave::SetGlobalClearedDate(const QString& value) { setText("GlobalClearedDate", value); }
-qint16 cSave::LastGameTime() const { return number("LastGameTime", 0); }
-void cSave::SetLastGameTime(qint16 value) { setNumber("LastGameTime", value); }
+qint32 cSave::LastGameTime() const {
+    return store_.GetInt32(kSave, QStringLiteral("LastGameTime"), 0);
+}
+void cSave::SetLastGameTime(qint32 value) { setNumber("LastGameTime", value); }
 
 QDateTime cSave::GameStartTime() const {
     const QDateTime now = QDateTime::currentDateTime();

@@ -34,8 +34,9 @@ public:
     void SetGeneralClearedDate(const QString& value);
     QString GlobalClearedDate() const;
     void SetGlobalClearedDate(const QString& value);
-    qint16 LastGameTime() const;
-    void SetLastGameTime(qint16 value);
+    // Seconds; kept 32-bit so a long game is never cut short.
+    qint32 LastGameTime() const;
+    void SetLastGameTime(qint32 value);
     QDateTime GameStartTime() const;
     void SetGameStartTime(const QDateTime& value);
     QDateTime SessionStart() const;

@@ -28,11 +28,14 @@ public:
     void PlaceCard(Card, Loc) override { ++placed; }
     void ShowCards(bool visible) override { shown = visible; }
     void SelectionChanged(Loc selected) override { frame = selected; }
+    void BringToFront(Card card) override { stacking.push_back(card); }
+    void SendToBack(Card card) override { stacking.push_back(static_cast<Card>(-1 - card)); }
 
     std::vector<ViewMove> moves;
     int placed = 0;
     bool shown = false;
     Loc frame = kNoLoc;
+    std::vector<Card> stacking; // brought to the front: the card; sent to the back: -1 - card
 };
 
 class MemoryOptions final : public EngineOptions {
@@ -61,11 +64,18 @@ public:
         ++dialogs;
         return emptyColumn;
     }
+    std::string SaveFileName(
+        const std::string&, const std::string& proposed, const std::string&) override {
+        proposedNames.push_back(proposed);
+        return saveAs;
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> titles;
     std::vector<std::string> questions;
     int dialogs = 0;
+    std::vector<std::string> proposedNames;
+    std::string saveAs; // the answer of every save-file dialog; empty cancels
     bool yes = true;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
 };

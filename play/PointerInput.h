@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Card.h"
+
+#include <functional>
+
+namespace quadrell {
+
+class Engine;
+class cOpt;
+
+// Routes the pointer on the board to the click rules, and adds the pointer's own
+// feedback: the look at a covered card, the pointer over a possible target, the title
+// flash that hints at a game with one move or none left.
+class PointerInput {
+public:
+    enum class Button { Left, Right, Other };
+    // Starts a title flash: `count` flashes, `intervalMs` apart.
+    using FlashStarter = std::function<void(int intervalMs, int count)>;
+
+    PointerInput(Engine& engine, const cOpt& options, FlashStarter startFlash);
+
+    void CardPressed(Card card, Button button);
+    void CardReleased(Card card, Button button);
+    // The pointer over a card shows that the selected cards could go there.
+    bool ShowsMovePointer(Card card) const;
+    void CardDoubleClicked(Card card);
+    void CellPictureClicked(int cell);
+    void SurfacePressed(int xTwips, int yTwips);
+
+private:
+    void flashHint();
+
+    Engine& engine_;
+    const cOpt& options_;
+    FlashStarter startFlash_;
+};
+
+} // namespace quadrell

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace quadrell {
+
+class Engine;
+class cSave;
+
+// The figures of the clock box and the status bar.
+class cTime {
+public:
+    cTime(const Engine& engine, cSave& save) : engine_(engine), save_(save) { }
+
+    // 52 minus the cards on the foundations; 0 with no game on the board.
+    qint16 GetCardLeft() const;
+    // Share of the cards on the foundations, 0..100.
+    qint16 GetGamePercentage() const;
+    // Seconds the current game has been played. A reading outside a day (the clock set
+    // back, or a very long game) starts the count again from the kept base.
+    qint32 GetGameTime();
+    // Seconds since the program started, restarting past a day.
+    qint32 GetSessionTime();
+
+private:
+    const Engine& engine_;
+    cSave& save_;
+    qint32 lastValidGameTime_ = 0;
+};
+
+} // namespace quadrell

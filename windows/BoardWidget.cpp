@@ -1,0 +1,220 @@
+#include "BoardWidget.h"
+
+#include "Icons.h"
+#include "PointerInput.h"
+#include "cCards.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+#include <algorithm>
+
+namespace quadrell {
+
+namespace {
+
+constexpr double kCardW = 1065;
+constexpr double kCardH = 1440;
+constexpr double kCellLeft = 0;
+constexpr double kFoundationLeft = 5160;
+constexpr double kPlaceStep = 1080;
+const QPointF kLogoAt(4490, 240);
+constexpr double kLogoSize = 495;
+
+PointerInput::Button buttonOf(Qt::MouseButton b) {
+    if (b == Qt::LeftButton) return PointerInput::Button::Left;
+    if (b == Qt::RightButton) return PointerInput::Button::Right;
+    return PointerInput::Button::Other;
+}
+
+QPointF placeOf(Loc loc) { return { double(cCards::PlaceX(loc)), double(cCards::PlaceY(loc)) }; }
+
+} // namespace
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), movePointer_(Icons::MovePointer()) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    for (Card c = 0; c < kCardCount; ++c)
+        stacking_.push_back(c);
+}
+
+QRectF BoardWidget::pixels(QPointF twips, double widthTwips, double heightTwips) {
+    return { twips / kTwipsPerPixel, QSizeF(widthTwips, heightTwips) / kTwipsPerPixel };
+}
+
+QRectF BoardWidget::cardRect(Card card) const { return pixels(CardPosition(card), kCardW, kCardH); }
+
+void BoardWidget::SetBackground(const QColor& colour, const QPixmap& picture) {
+    colour_ = colour;
+    picture_ = picture;
+    update();
+}
+
+int BoardWidget::StackIndex(Card card) const {
+    const auto it = std::find(stacking_.begin(), stacking_.end(), card);
+    return static_cast<int>(it - stacking_.begin());
+}
+
+void BoardWidget::BringToFront(Card card) {
+    stacking_.erase(std::find(stacking_.begin(), stacking_.end(), card));
+    stacking_.push_back(card);
+    update();
+}
+
+void BoardWidget::SendToBack(Card card) {
+    stacking_.erase(std::find(stacking_.begin(), stacking_.end(), card));
+    stacking_.insert(stacking_.begin(), card);
+    update();
+}
+
+void BoardWidget::PlaceCard(Card card, Loc location) {
+    BringToFront(card);
+    position_[static_cast<std::size_t>(card)] = placeOf(location);
+    placed_[static_cast<std::size_t>(card)] = true;
+}
+
+void BoardWidget::ShowCards(bool visible) {
+    visible_ = visible;
+    update();
+}
+
+void BoardWidget::SelectionChanged(Loc selected) {
+    framed_ = kNoCard;
+    if (selected != kNoLoc) {
+        const QPointF at = placeOf(selected);
+        for (auto it = stacking_.rbegin(); it != stacking_.rend() && framed_ == kNoCard; ++it)
+            if (CardPosition(*it) == at) framed_ = *it;
+    }
+    update();
+}
+
+void BoardWidget::paintStep() {
+    if (isVisible()) repaint();
+}
+
+void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) {
+    BringToFront(card);
+    auto& at = position_[static_cast<std::size_t>(card)];
+    const QPointF from = placeOf(source);
+    const QPointF to = placeOf(destination);
+    if (!instant && steps > 0) {
+        moving_ = true;
+        // Paced only where someone can watch it, and never for one-step moves.
+        const bool paced = steps > 1 && isVisible();
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 1; i <= steps; ++i) {
+            at = from + (to - from) * (double(i) / steps);
+            paintStep();
+            if (stepObserver_) stepObserver_(card, i);
+            if (paced) {
+                const qint64 wait = qint64(i) * kStepMs - clock.elapsed();
+                if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
+            }
+        }
+        moving_ = false;
+    }
+    at = to;
+    update();
+}
+
+Card BoardWidget::CardAt(QPoint point) const {
+    if (!visible_) return kNoCard;
+    for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it)
+        if (placed_[static_cast<std::size_t>(*it)] && cardRect(*it).contains(point)) return *it;
+    return kNoCard;
+}
+
+int BoardWidget::cellAt(QPoint point) const {
+    for (int i = 0; i < kCells; ++i)
+        if (pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point)) return i;
+    return -1;
+}
+
+bool BoardWidget::overFixedPicture(QPoint point) const {
+    if (pixels(kLogoAt, kLogoSize, kLogoSize).contains(point)) return true;
+    for (int i = 0; i < 4; ++i)
+        if (pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point))
+            return true;
+    return cellAt(point) >= 0;
+}
+
+void BoardWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const qreal dpr = devicePixelRatioF();
+    p.fillRect(rect(), colour_);
+    if (!picture_.isNull()) p.drawPixmap(0, 0, picture_);
+    for (int i = 0; i < 4; ++i) {
+        p.drawPixmap(pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
+            art_.Place(0, colour_, dpr));
+        p.drawPixmap(pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
+            art_.Place(i + 1, colour_, dpr));
+    }
+    p.drawPixmap(pixels(kLogoAt, kLogoSize, kLogoSize).topLeft(), art_.Logo(dpr));
+    if (!visible_) return;
+    for (Card c : stacking_) {
+        if (!placed_[static_cast<std::size_t>(c)]) continue;
+        const QRectF r = cardRect(c);
+        p.drawPixmap(r.topLeft(), art_.Face(c, dpr));
+        if (c == framed_) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(QColor(0x1c, 0x7c, 0xf0), 2.5));
+            p.setBrush(QColor(0x1c, 0x7c, 0xf0, 40));
+            p.drawRoundedRect(r.adjusted(1.25, 1.25, -1.25, -1.25), 5, 5);
+            p.setRenderHint(QPainter::Antialiasing, false);
+        }
+    }
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    if (!input_) return;
+    const QPoint at = event->position().toPoint();
+    pressed_ = CardAt(at);
+    pressedCell_ = -1;
+    if (pressed_ != kNoCard) {
+        input_->CardPressed(pressed_, buttonOf(event->button()));
+    } else if (cellAt(at) >= 0) {
+        pressedCell_ = cellAt(at);
+        return; // a cell reacts to a whole click
+    } else if (!overFixedPicture(at)) {
+        input_->SurfacePressed(qRound(at.x() * kTwipsPerPixel), qRound(at.y() * kTwipsPerPixel));
+    }
+    emit InputHandled();
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!input_) return;
+    const QPoint at = event->position().toPoint();
+    if (pressed_ != kNoCard) {
+        input_->CardReleased(pressed_, buttonOf(event->button()));
+    } else if (pressedCell_ >= 0 && cellAt(at) == pressedCell_ && CardAt(at) == kNoCard
+        && event->button() == Qt::LeftButton) {
+        input_->CellPictureClicked(pressedCell_);
+    }
+    pressed_ = kNoCard;
+    pressedCell_ = -1;
+    emit InputHandled();
+}
+
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!input_ || event->button() != Qt::LeftButton) return;
+    // The second press of a double click reaches only the card's double-click handler.
+    const Card card = CardAt(event->position().toPoint());
+    pressed_ = kNoCard;
+    if (card != kNoCard) input_->CardDoubleClicked(card);
+    emit InputHandled();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!input_) return;
+    const Card card = CardAt(event->position().toPoint());
+    if (card != kNoCard && input_->ShowsMovePointer(card)) {
+        setCursor(movePointer_);
+    } else {
+        unsetCursor();
+    }
+}
+
+} // namespace quadrell

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "BoardView.h"
+#include "CardArt.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+namespace quadrell {
+
+class PointerInput;
+
+// The board surface: the cell and foundation places, the logo and the 52 card pictures,
+// each with its own place and stacking order, moved in straight-line steps.
+class BoardWidget final : public QWidget, public BoardView {
+    Q_OBJECT
+public:
+    static constexpr double kTwipsPerPixel = 15.0;
+    // Steps of a move are paced this far apart, so the default 30 steps take 150 ms.
+    static constexpr int kStepMs = 5;
+
+    explicit BoardWidget(QWidget* parent = nullptr);
+
+    void SetInput(PointerInput* input) { input_ = input; }
+    void SetBackground(const QColor& colour, const QPixmap& picture);
+    QColor Background() const { return colour_; }
+
+    void MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) override;
+    void PlaceCard(Card card, Loc location) override;
+    void ShowCards(bool visible) override;
+    void SelectionChanged(Loc selected) override;
+    void BringToFront(Card card) override;
+    void SendToBack(Card card) override;
+
+    // Where a card picture lies, in twips; its place in the stacking order (0 = back).
+    QPointF CardPosition(Card card) const { return position_[static_cast<std::size_t>(card)]; }
+    int StackIndex(Card card) const;
+    bool CardsShown() const { return visible_; }
+    // The card picture under a point of the widget, -1 for none.
+    Card CardAt(QPoint point) const;
+    // Called after every step of a move has been painted (tests, screenshots).
+    void SetStepObserver(std::function<void(Card, int)> observer) {
+        stepObserver_ = std::move(observer);
+    }
+
+signals:
+    // A pointer event has been handled: the window refreshes what depends on the board.
+    void InputHandled();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    static QRectF pixels(QPointF twips, double widthTwips, double heightTwips);
+    QRectF cardRect(Card card) const;
+    int cellAt(QPoint point) const;
+    bool overFixedPicture(QPoint point) const;
+    void paintStep();
+
+    PointerInput* input_ = nullptr;
+    CardArt art_;
+    QColor colour_ { 0, 64, 128 };
+    QPixmap picture_;
+    std::array<QPointF, kCardCount> position_ {};
+    std::array<bool, kCardCount> placed_ {};
+    std::vector<Card> stacking_; // back to front
+    bool visible_ = false;
+    Card framed_ = kNoCard;
+    Card pressed_ = kNoCard;
+    int pressedCell_ = -1;
+    bool moving_ = false;
+    QCursor movePointer_;
+    std::function<void(Card, int)> stepObserver_;
+};
+
+} // namespace quadrell

@@ -1,0 +1,57 @@
+#include "QtPrompter.h"
+
+#include "dlgMove.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quadrell {
+
+namespace {
+
+QMessageBox::Icon iconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
+void QtPrompter::Message(const std::string& message, MessageIcon icon, const std::string& title) {
+    QMessageBox box(iconOf(icon), text(title), text(message), QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+bool QtPrompter::Question(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, text(title), text(question),
+        QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+EmptyColumnChoice QtPrompter::AskEmptyColumn() {
+    dlgMove dialog(owner_);
+    return dialog.Ask();
+}
+
+std::string QtPrompter::SaveFileName(
+    const std::string& folder, const std::string& proposed, const std::string& filter) {
+    const QString start
+        = QString::fromStdString(folder) + QLatin1Char('/') + QString::fromStdString(proposed);
+    return QFileDialog::getSaveFileName(owner_, QString(), start, QString::fromStdString(filter))
+        .toStdString();
+}
+
+} // namespace quadrell

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Prompter.h"
+
+class QWidget;
+
+namespace quadrell {
+
+// Message boxes and questions as windows, owned by the main window.
+class QtPrompter final : public Prompter {
+public:
+    explicit QtPrompter(QWidget* owner) : owner_(owner) { }
+
+    void Message(const std::string& text, MessageIcon icon, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title) override;
+    EmptyColumnChoice AskEmptyColumn() override;
+    std::string SaveFileName(
+        const std::string& folder, const std::string& proposed, const std::string& filter) override;
+
+private:
+    QWidget* owner_;
+};
+
+} // namespace quadrell

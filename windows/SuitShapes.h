@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPainterPath>
+#include <QRectF>
+
+namespace quadrell {
+
+// The four suit symbols as vector paths filling `box`: 1 hearts, 2 clubs, 3 diamonds, 4 spades.
+QPainterPath SuitPath(int suit, const QRectF& box);
+
+} // namespace quadrell

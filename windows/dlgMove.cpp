@@ -1,0 +1,40 @@
+#include "dlgMove.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+dlgMove::dlgMove(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Move to Empty Column.."));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        new QLabel(tr("Move the selected card alone, or the whole run above it?"), this));
+    auto* buttons = new QHBoxLayout;
+    auto add = [this, buttons](const QString& caption, const char* name, EmptyColumnChoice choice) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, choice] {
+            choice_ = choice;
+            accept();
+        });
+        return button;
+    };
+    add(QStringLiteral("Move Single Card"), "cmdSingle", EmptyColumnChoice::Single)
+        ->setDefault(true);
+    add(QStringLiteral("Move Column"), "cmdColumn", EmptyColumnChoice::Column);
+    add(QStringLiteral("Cancel"), "cmdCancel", EmptyColumnChoice::Cancel);
+    layout->addLayout(buttons);
+}
+
+EmptyColumnChoice dlgMove::Ask() {
+    choice_ = EmptyColumnChoice::Cancel;
+    exec();
+    return choice_;
+}
+
+} // namespace quadrell

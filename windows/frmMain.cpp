@@ -1,0 +1,384 @@
+#include "frmMain.h"
+
+#include "BoardWidget.h"
+#include "HelpWindow.h"
+#include "Icons.h"
+#include "cScore.h"
+#include "dlgAbout.h"
+#include "frmSource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace quadrell {
+
+namespace {
+
+constexpr double kTwips = BoardWidget::kTwipsPerPixel;
+const QString kSave = QStringLiteral("Save");
+
+QColor fromStoredColour(qint32 bgr) {
+    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
+}
+
+QPixmap loadPicture(const QString& path) {
+    if (path.isEmpty()) return {};
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+} // namespace
+
+frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes)
+    : commandLine_(std::move(commandLine))
+    , board_(new BoardWidget)
+    , session_(paths, *board_, prompter_, *this, *this)
+    , lifecycle_(session_, kept_, std::move(registerFileTypes)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(Icons::Program());
+    SetCaption(QStringLiteral("Quadrell 2000"));
+    buildMenus();
+    buildToolbar();
+    buildStatusbar();
+    buildTimers();
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(strip_);
+    column->addWidget(board_, 1);
+    board_->setObjectName(QStringLiteral("picBack"));
+    board_->SetInput(&session_.pointer);
+    setCentralWidget(central);
+    setFixedWidth(kWidth);
+    setMinimumHeight(240);
+    connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
+    session_.opt.SetWidgets(this);
+    session_.SetFlashStarter([this](int intervalMs, int count) { StartFlash(intervalMs, count); });
+    session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::showFinish); });
+}
+
+frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
+
+bool frmMain::Load() {
+    if (lifecycle_.FirstRunNeeded()) lifecycle_.FirstRunReset();
+    lifecycle_.CheckFolders();
+    ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex());
+    const QDateTime now = QDateTime::currentDateTime();
+    session_.save.SetSessionStart(now);
+    session_.save.SetGameStartTime(now);
+    UpdateBG();
+    session_.menu.ShowCards(false);
+    if (!lifecycle_.Open_Game(commandLine_)) return false;
+    restoreGeometry();
+    TimerShown(session_.opt.ShowTimer() == 1);
+    StatusbarShown(session_.opt.ShowStatusbar() == 1);
+    ToolbarShown(session_.opt.ShowToolbar() == 1);
+    RestoreAll();
+    RefreshMenus();
+    kept_.Update();
+    tmGeneral_.start();
+    loaded_ = true;
+    return true;
+}
+
+QAction* frmMain::Action(const QString& name) const {
+    if (actions_.contains(name)) return actions_.value(name);
+    return buttons_.value(name, nullptr);
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+void frmMain::menuCommand(const QString& key) {
+    cMenu& menu = session_.menu;
+    if (key == QLatin1String("New") || key == QLatin1String("Restart")) {
+        menu.SelectGame(key);
+    } else if (key == QLatin1String("Snapshot")) {
+        menu.SnapshotPosition();
+    } else if (key == QLatin1String("UndoSnapshot")) {
+        menu.UndoToSnapshot();
+    } else if (key == QLatin1String("ReplayAll")) {
+        session_.trans.ReplayAll();
+    } else {
+        // Select, Open, Save and the windows of favourites, options, scores, customising
+        // and autosave arrive with their dialogs; until then these commands show nothing.
+        menu.SelectType(key);
+    }
+    afterCommand();
+}
+
+void frmMain::toolbarClicked(const QString& key) {
+    if (key == QLatin1String("Help")) return showHelp();
+    if (key == QLatin1String("Select") || key == QLatin1String("Open")) return;
+    session_.menu.SelectType(key);
+    session_.menu.SelectGame(key);
+    afterCommand();
+}
+
+void frmMain::afterCommand() {
+    RefreshMenus();
+    StatusbarUpdate();
+    kept_.Update();
+}
+
+void frmMain::afterInput() {
+    StatusbarUpdate();
+    kept_.Update();
+}
+
+void frmMain::showFinish() {
+    if (!session_.WinPending()) return;
+    // The finished-game dialog's "Cancel": the win is recorded and the board emptied.
+    session_.ClearWinPending();
+    session_.menu.GameWon();
+    session_.menu.NoGame();
+    afterCommand();
+}
+
+void frmMain::closeGame() {
+    if (!session_.engine.state().gGameActive) return;
+    if (!prompter_.Question("Are you sure you want to close this Game ?", kAppTitle)) return;
+    session_.menu.GameLost();
+    afterCommand();
+}
+
+void frmMain::exitNow() {
+    lifecycle_.Exit();
+    QCoreApplication::exit(0);
+}
+
+void frmMain::showSource() {
+    if (!session_.engine.state().gGameActive) return;
+    frmSource source(session_, prompter_, this);
+    source.exec();
+}
+
+void frmMain::showHelp() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void frmMain::showAbout() {
+    dlgAbout about(this);
+    about.exec();
+}
+
+void frmMain::playerChosen(int index) {
+    session_.menu.PlayerChosen(index + 1, players_->itemText(index));
+    board_->setFocus();
+}
+
+// ---- menus and toolbar ------------------------------------------------------------------
+
+void frmMain::RefreshMenus() {
+    const MenuState m = session_.menu.Update_Menu(ForwardRunning() || BackwardRunning());
+    for (const char* name : { "mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuAddFav" })
+        actions_[QLatin1String(name)]->setEnabled(m.restart);
+    actions_[QStringLiteral("mnusnap")]->setEnabled(m.snapshot);
+    actions_[QStringLiteral("mnuUndosnap")]->setEnabled(m.undoToSnapshot);
+    actions_[QStringLiteral("mnuReplayAll")]->setEnabled(m.replayAll);
+    actions_[QStringLiteral("mnuUndo")]->setEnabled(m.undo);
+    actions_[QStringLiteral("mnuBack")]->setEnabled(m.undo);
+    actions_[QStringLiteral("mnuRedo")]->setEnabled(m.redo);
+    actions_[QStringLiteral("mnuForward")]->setEnabled(m.redo);
+    actions_[QStringLiteral("mnuUndoall")]->setEnabled(m.undoAll);
+    actions_[QStringLiteral("mnuRedoall")]->setEnabled(m.redoAll);
+    // No recent games are listed yet, so both recent lists stay closed.
+    actions_[QStringLiteral("mnuComp")]->setEnabled(false);
+    actions_[QStringLiteral("mnuIncomp")]->setEnabled(false);
+    // SyncToolbar: the buttons follow their menu entries.
+    const std::pair<const char*, const char*> sync[] = { { "Restart", "mnuRestart" },
+        { "Save", "mnuSave" }, { "UndoAll", "mnuUndoall" }, { "Undo", "mnuUndo" },
+        { "Redo", "mnuRedo" }, { "RedoAll", "mnuRedoall" }, { "ReplayBack", "mnuBack" },
+        { "ReplayStop", "mnuStop" }, { "ReplayForward", "mnuForward" }, { "AddFav", "mnuAddFav" } };
+    for (const auto& [button, entry] : sync)
+        buttons_[QLatin1String(button)]->setEnabled(actions_[QLatin1String(entry)]->isEnabled());
+}
+
+void frmMain::RestoreAll() {
+    const QList<QAction*> positions = toolbar_->actions();
+    for (int i = 0; i < positions.size(); ++i)
+        positions[i]->setVisible(session_.store.GetBool(
+            QStringLiteral("Custom"), QStringLiteral("Button%1").arg(i + 1), true));
+    for (int i = 1; i <= 5; ++i)
+        topMenus_[i]->menuAction()->setVisible(session_.store.GetBool(
+            QStringLiteral("Custom"), QStringLiteral("Menu%1").arg(i), true));
+    for (int i = 0; i < 4; ++i)
+        panels_[static_cast<std::size_t>(i)]->setVisible(session_.store.GetBool(
+            QStringLiteral("Custom"), QStringLiteral("Panel%1").arg(i + 1), true));
+}
+
+// ---- GameWindow ---------------------------------------------------------------------------
+
+void frmMain::SetCaption(const QString& caption) {
+    caption_ = caption;
+    if (!tmrFlash_.isActive()) setWindowTitle(caption);
+}
+
+void frmMain::SetClockRunning(bool running) {
+    if (running) {
+        tmrTime_.start();
+    } else {
+        tmrTime_.stop();
+    }
+}
+
+void frmMain::ResetClockAndStatus(bool clearPanels) {
+    clock_->setText(cScore::ConvertTimeS(0) + QLatin1Char(' '));
+    if (!clearPanels) return;
+    for (QLabel* panel : panels_)
+        panel->clear();
+}
+
+void frmMain::StatusbarUpdate() {
+    if (!session_.engine.state().gGameActive) return;
+    const qint16 left = session_.time.GetCardLeft();
+    const int possible = left == 0 ? 0 : session_.engine.state().gBoard.GetPossibleMoves();
+    panels_[1]->setText(QStringLiteral("Cards Left: %1").arg(left));
+    panels_[0]->setText(QStringLiteral("Movements: %1").arg(session_.trans.MoveID()));
+    panels_[2]->setText(QStringLiteral("Possible Moves: %1").arg(possible));
+    panels_[3]->setText(
+        QStringLiteral("Session Time: ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
+}
+
+void frmMain::ClockTick() {
+    if (!session_.engine.state().gFinishedView)
+        clock_->setText(cScore::ConvertTimeS(session_.time.GetGameTime()) + QLatin1Char(' '));
+    StatusbarUpdate();
+}
+
+void frmMain::SetUndoToSnapshotEnabled(bool enabled) {
+    actions_[QStringLiteral("mnuUndosnap")]->setEnabled(enabled);
+}
+
+void frmMain::ListPlayers(const QStringList& names, int current) {
+    players_->clear();
+    for (const QString& name : names)
+        players_->addItem(Icons::Player(), name);
+    if (!names.isEmpty()) SelectPlayer(current);
+}
+
+void frmMain::SelectPlayer(int position) { players_->setCurrentIndex(position - 1); }
+
+// ---- ReplayControl ------------------------------------------------------------------------
+
+void frmMain::SetForward(bool running) { running ? tmrForward_.start() : tmrForward_.stop(); }
+void frmMain::SetBackward(bool running) { running ? tmrBackward_.start() : tmrBackward_.stop(); }
+
+void frmMain::SetStopEnabled(bool enabled) {
+    actions_[QStringLiteral("mnuStop")]->setEnabled(enabled);
+    buttons_[QStringLiteral("ReplayStop")]->setEnabled(enabled);
+}
+
+// ---- OptionWidgets ------------------------------------------------------------------------
+
+void frmMain::TimerShown(bool shown) {
+    clock_->setVisible(shown);
+    actions_[QStringLiteral("mnuTimer")]->setChecked(shown);
+}
+
+void frmMain::StatusbarShown(bool shown) {
+    statusBar()->setVisible(shown);
+    actions_[QStringLiteral("mnuStatusbar")]->setChecked(shown);
+}
+
+void frmMain::ToolbarShown(bool shown) {
+    strip_->setVisible(shown);
+    actions_[QStringLiteral("mnuToolbar")]->setChecked(shown);
+}
+
+void frmMain::BackPictureChosen(const QString& path) {
+    board_->SetBackground(board_->Background(), loadPicture(path));
+}
+
+void frmMain::ReplayIntervalChanged(int milliseconds) {
+    tmrForward_.setInterval(milliseconds);
+    tmrBackward_.setInterval(milliseconds);
+}
+
+void frmMain::UpdateBG() {
+    const cOpt& opt = session_.opt;
+    board_->SetBackground(fromStoredColour(opt.BackColor()),
+        opt.BackPicEnable() ? loadPicture(opt.BackPicture()) : QPixmap());
+}
+
+void frmMain::toggleView(const char* which) {
+    const bool shown = actions_[QLatin1String(which)]->isChecked(); // already toggled by the click
+    const auto value = static_cast<qint16>(shown ? 1 : 0);
+    if (qstrcmp(which, "mnuToolbar") == 0) session_.opt.SetShowToolbar(value);
+    if (qstrcmp(which, "mnuStatusbar") == 0) session_.opt.SetShowStatusbar(value);
+    if (qstrcmp(which, "mnuTimer") == 0) session_.opt.SetShowTimer(value);
+}
+
+// ---- title flash --------------------------------------------------------------------------
+
+void frmMain::StartFlash(int intervalMs, int count) {
+    flashCount_ = count;
+    flashTicks_ = 0;
+    flashInverted_ = false;
+    setWindowTitle(caption_);
+    tmrFlash_.setInterval(intervalMs);
+    tmrFlash_.start();
+}
+
+void frmMain::flashTick() {
+    flashInverted_ = !flashInverted_;
+    setWindowTitle(
+        flashInverted_ ? QStringLiteral("\u25c6 %1 \u25c6").arg(caption_.toUpper()) : caption_);
+    if (flashInverted_) QApplication::alert(this, tmrFlash_.interval());
+    if (++flashTicks_ > flashCount_) {
+        tmrFlash_.stop();
+        flashInverted_ = false;
+        setWindowTitle(caption_);
+    }
+}
+
+// ---- geometry and closing -----------------------------------------------------------------
+
+void frmMain::restoreGeometry() {
+    const float height = session_.store.GetSingle(kSave, QStringLiteral("Height"), 6555);
+    const float left = session_.store.GetSingle(kSave, QStringLiteral("Left"), 500);
+    const float top = session_.store.GetSingle(kSave, QStringLiteral("Top"), 500);
+    const QRect screen
+        = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    int h = std::isfinite(height) ? qRound(height / kTwips) : 0;
+    if (h < minimumHeight() || h > std::max(screen.height(), minimumHeight()))
+        h = qRound(6555 / kTwips);
+    QRect wanted(qRound(left / kTwips), qRound(top / kTwips), kWidth, h);
+    // A place that no screen shows falls back to the default one.
+    if (!std::isfinite(left) || !std::isfinite(top) || !screen.intersects(wanted))
+        wanted.moveTopLeft(QPoint(qRound(500 / kTwips), qRound(500 / kTwips)) + screen.topLeft());
+    resize(kWidth, h);
+    move(wanted.topLeft());
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (loaded_ && !isMinimized())
+        session_.store.SetSingle(
+            kSave, QStringLiteral("Height"), static_cast<float>(height() * kTwips));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    session_.store.SetSingle(kSave, QStringLiteral("Left"), static_cast<float>(x() * kTwips));
+    session_.store.SetSingle(kSave, QStringLiteral("Top"), static_cast<float>(y() * kTwips));
+    lifecycle_.Unload();
+    tmGeneral_.stop();
+    tmrTime_.stop();
+    event->accept();
+}
+
+} // namespace quadrell

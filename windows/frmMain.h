@@ -1,0 +1,142 @@
+#pragma once
+
+#include "GameWindow.h"
+#include "HelpWindow.h"
+#include "KeptGame.h"
+#include "Lifecycle.h"
+#include "QtPrompter.h"
+#include "Session.h"
+#include "cOpt.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace quadrell {
+
+class BoardWidget;
+
+// The main window: the board, the menus, the toolbar, the status bar and the clocks.
+// It holds no rules: commands go to cMenu, the board's pointer to PointerInput.
+class frmMain final : public QMainWindow,
+                      public GameWindow,
+                      public ReplayControl,
+                      public OptionWidgets {
+    Q_OBJECT
+public:
+    // The width never changes: 9645 twips.
+    static constexpr int kWidth = 643;
+
+    frmMain(
+        const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});
+    ~frmMain() override;
+
+    // The load handler, in its specified order. False when the player chose to leave at
+    // the question about the unfinished game.
+    bool Load();
+
+    Session& session() { return session_; }
+    BoardWidget& board() { return *board_; }
+    KeptGame& kept() { return kept_; }
+    // A menu entry or toolbar button by its control name ("mnuUndo") or toolbar key ("Undo").
+    QAction* Action(const QString& name) const;
+    QLabel* Panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
+    QLabel* ClockBox() const { return clock_; }
+    QWidget* ToolbarStrip() const { return strip_; }
+    QComboBox* PlayerBox() const { return players_; }
+    // The general timer's work, callable at once.
+    void RefreshMenus();
+    void ClockTick();
+    QString Caption() const { return caption_; }
+    bool Flashing() const { return tmrFlash_.isActive(); }
+    HelpWindow* Help() const { return help_; }
+
+    // GameWindow
+    void SetCaption(const QString& caption) override;
+    void SetClockRunning(bool running) override;
+    void ResetClockAndStatus(bool clearPanels) override;
+    void StatusbarUpdate() override;
+    void SetUndoToSnapshotEnabled(bool enabled) override;
+    void ListPlayers(const QStringList& names, int current) override;
+    void SelectPlayer(int position) override;
+    // ReplayControl
+    void SetForward(bool running) override;
+    void SetBackward(bool running) override;
+    void SetStopEnabled(bool enabled) override;
+    bool ForwardRunning() const override { return tmrForward_.isActive(); }
+    bool BackwardRunning() const override { return tmrBackward_.isActive(); }
+    // OptionWidgets
+    void TimerShown(bool shown) override;
+    void StatusbarShown(bool shown) override;
+    void ToolbarShown(bool shown) override;
+    void BackPictureChosen(const QString& path) override;
+    void ReplayIntervalChanged(int milliseconds) override;
+
+    // Applies the board colour and, when enabled, the picture (a picture that cannot be
+    // loaded leaves the colour alone).
+    void UpdateBG();
+    void StartFlash(int intervalMs, int count);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusbar();
+    void buildTimers();
+    QAction* addEntry(
+        QMenu* menu, const QString& caption, const char* name, const QKeySequence& keys = {});
+    void toolbarClicked(const QString& key);
+    void menuCommand(const QString& key);
+    void afterCommand();
+    void afterInput();
+    void showFinish();
+    void flashTick();
+    void restoreGeometry();
+    void toggleView(const char* which);
+    void closeGame();
+    void exitNow();
+    void showSource();
+    void showHelp();
+    void showAbout();
+    void playerChosen(int index);
+    void RestoreAll();
+
+    QString commandLine_;
+    QtPrompter prompter_ { this };
+    BoardWidget* board_;
+    Session session_;
+    KeptGame kept_ { session_ };
+    Lifecycle lifecycle_;
+    QMap<QString, QAction*> actions_;
+    QMap<QString, QAction*> buttons_;
+    QMenu* topMenus_[6] {};
+    QWidget* strip_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QComboBox* players_ = nullptr;
+    QLabel* clock_ = nullptr;
+    std::array<QLabel*, 4> panels_ {};
+    QTimer tmGeneral_;
+    QTimer tmrTime_;
+    QTimer tmrFlash_;
+    QTimer tmrForward_;
+    QTimer tmrBackward_;
+    int flashCount_ = 0;
+    int flashTicks_ = 0;
+    bool flashInverted_ = false;
+    QString caption_;
+    bool loaded_ = false;
+    QPointer<HelpWindow> help_;
+};
+
+} // namespace quadrell
