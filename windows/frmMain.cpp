@@ -155,7 +155,7 @@ void frmMain::closeGame() {
 
 void frmMain::exitNow() {
     lifecycle_.Exit();
-    QCoreApplication::exit(0);
+    quit_();
 }
 
 void frmMain::showSource() {

@@ -8,6 +8,7 @@
 #include "Session.h"
 #include "cOpt.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -52,6 +53,8 @@ public:
     QLabel* ClockBox() const { return clock_; }
     QWidget* ToolbarStrip() const { return strip_; }
     QComboBox* PlayerBox() const { return players_; }
+    // How "E&xit" ends the program; a test ends nothing.
+    void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
     // The general timer's work, callable at once.
     void RefreshMenus();
     void ClockTick();
@@ -137,6 +140,7 @@ private:
     QString caption_;
     bool loaded_ = false;
     QPointer<HelpWindow> help_;
+    std::function<void()> quit_ = [] { QCoreApplication::exit(0); };
 };
 
 } // namespace quadrell

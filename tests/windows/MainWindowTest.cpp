@@ -1,0 +1,375 @@
+#include "BoardWidget.h"
+#include "ModalAnswerer.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace quadrell::test {
+
+// A position with no possible move: full columns, full cells, nothing fits anywhere.
+struct BoardBuilderLite {
+    static void NoMoves(frmMain& w) {
+        Engine& e = w.session().engine;
+        e.NewBoard();
+        e.state().gGameActive = true;
+        const char* columns[8]
+            = { "KH 8H", "KC 8C", "KD 8D", "KS 8S", "QH 6H", "QC 6C", "QD 6D", "QS 6S" };
+        const char* cells[4] = { "4H", "4C", "4D", "4S" };
+        auto card = [](const char* name) {
+            const QString ranks = QStringLiteral("A23456789TJQK");
+            const QString suits = QStringLiteral("HCDS");
+            return static_cast<Card>(
+                suits.indexOf(QLatin1Char(name[1])) * 13 + ranks.indexOf(QLatin1Char(name[0])));
+        };
+        for (int c = 0; c < 8; ++c) {
+            const QStringList names = QString::fromLatin1(columns[c]).split(QLatin1Char(' '));
+            for (int row = 0; row < names.size(); ++row)
+                e.state().gBoard.init(
+                    static_cast<Loc>(row * 8 + c), card(names[row].toLatin1().constData()));
+        }
+        for (int i = 0; i < 4; ++i)
+            e.state().gBoard.init(static_cast<Loc>(200 + i), card(cells[i]));
+    }
+};
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    AppPaths paths_;
+    int registered_ = 0;
+
+    std::unique_ptr<frmMain> open(const QString& commandLine = {}) {
+        auto window = std::make_unique<frmMain>(paths_, commandLine, [this] { ++registered_; });
+        if (!window->Load()) return nullptr;
+        window->show();
+        return window;
+    }
+    static void deal(frmMain& w, qint32 game) {
+        w.session().menu.NewGame(game, false);
+        w.session().menu.Game_Started(false);
+    }
+    // A left click on the middle of the card picture lying at `loc`.
+    static void clickCard(frmMain& w, Loc loc) {
+        const Card card = w.session().engine.state().gBoard.GetCardIndex(loc);
+        const QPointF at
+            = w.board().CardPosition(card) / BoardWidget::kTwipsPerPixel + QPointF(35, 8);
+        QTest::mouseClick(&w.board(), Qt::LeftButton, {}, at.toPoint());
+    }
+    static std::vector<Loc> tags(frmMain& w) {
+        std::vector<Loc> t;
+        for (Card c = 0; c < kCardCount; ++c)
+            t.push_back(w.session().engine.state().gBoard.GetLocation(c));
+        return t;
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        paths_ = AppPaths::Inside(dir_.path() + QStringLiteral("/run")
+            + QString::number(QDateTime::currentMSecsSinceEpoch()));
+        paths_.Create();
+        registered_ = 0;
+    }
+
+    void firstStartResetsAndShowsAnEmptyBoard() {
+        auto w = open();
+        QCOMPARE(registered_, 1);
+        QVERIFY(QDir(paths_.dataFolder + QStringLiteral("/favorites/Easy Games")).exists());
+        QVERIFY(QDir(paths_.dataFolder + QStringLiteral("/Incomplete")).exists());
+        QVERIFY(QFile::exists(paths_.dataFolder + QStringLiteral("/Quadrell2000.sre")));
+        QCOMPARE(w->PlayerBox()->currentText(), QStringLiteral("Guest"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quadrell 2000"));
+        QCOMPARE(w->ClockBox()->text(), QStringLiteral("0:00:00 "));
+        QVERIFY(w->Panel(0)->text().isEmpty());
+        for (const char* off : { "mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuUndo",
+                 "mnuRedo", "mnusnap", "mnuUndosnap", "mnuReplayAll", "mnuStop", "mnuComp",
+                 "mnuIncomp", "Undo", "ReplayStop" })
+            QVERIFY2(!w->Action(QLatin1String(off))->isEnabled(), off);
+        for (const char* on : { "mnuNew", "mnuOpen", "mnuExit", "New", "Help" })
+            QVERIFY2(w->Action(QLatin1String(on))->isEnabled(), on);
+        w->close();
+        auto again = open(); // the second start is no first run
+        QCOMPARE(registered_, 1);
+    }
+
+    void aNewGameFillsCaptionBoardAndStatus() {
+        auto w = open();
+        w->Action(QStringLiteral("mnuNew"))->trigger();
+        const qint32 game = w->session().engine.state().gGameNumber;
+        QCOMPARE(w->windowTitle(), QStringLiteral("QuadRell 2000 - Game No. %1").arg(game));
+        QVERIFY(w->board().CardsShown());
+        w->ClockTick();
+        QCOMPARE(w->Panel(0)->text(), QStringLiteral("Movements: 0"));
+        QCOMPARE(w->Panel(1)->text(), QStringLiteral("Cards Left: 52"));
+        QVERIFY(w->Panel(2)->text().startsWith(QStringLiteral("Possible Moves: ")));
+        QVERIFY(w->Panel(3)->text().startsWith(QStringLiteral("Session Time: 0:00:0")));
+        QVERIFY(w->ClockBox()->text().startsWith(QStringLiteral("0:00:0")));
+        QVERIFY(w->Action(QStringLiteral("mnuRestart"))->isEnabled());
+        QVERIFY(w->Action(QStringLiteral("Restart"))->isEnabled());
+    }
+
+    void clicksOnCardsMoveThemAsTheRulesSay() {
+        auto w = open();
+        deal(*w, 7);
+        clickCard(*w, 45); // JH
+        QCOMPARE(w->session().engine.state().gSelected, Loc(45));
+        clickCard(*w, 47); // onto QC
+        const cGame& board = w->session().engine.state().gBoard;
+        QCOMPARE(board.GetCardIndex(55), Card(10)); // the jack of hearts
+        QCOMPARE(w->board().CardPosition(10), QPointF(100 + 1170 * 7, 1600 + 256 * 6));
+        // A click on the empty cell picture puts the selected card there.
+        clickCard(*w, 46);
+        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(1080 * 2 / 15 + 30, 40));
+        QCOMPARE(board.GetCardIndex(202), Card(42)); // the four of spades
+        // A press on the surface over a column clicks its exposed card.
+        QTest::mouseClick(
+            &w->board(), Qt::LeftButton, {}, QPoint(8300 / 15, 4800 / 15)); // band of column 6
+        QCOMPARE(w->session().engine.state().gSelected, board.GetBottomCardLocation(6));
+        QCOMPARE(w->session().trans.TransCount(), qint16(2));
+    }
+
+    void aDoubleClickSendsTheCardToACell() {
+        auto w = open();
+        deal(*w, 7);
+        const Card td = w->session().engine.state().gBoard.GetCardIndex(48);
+        const QPointF at
+            = w->board().CardPosition(td) / BoardWidget::kTwipsPerPixel + QPointF(35, 40);
+        QTest::mouseDClick(&w->board(), Qt::LeftButton, {}, at.toPoint());
+        QCOMPARE(w->session().engine.state().gBoard.GetCardIndex(200), td);
+    }
+
+    void theRightButtonShowsACoveredCardWhole() {
+        auto w = open();
+        deal(*w, 7);
+        const Card covered = w->session().engine.state().gBoard.GetCardIndex(16);
+        const int before = w->board().StackIndex(covered);
+        const QPoint at
+            = (w->board().CardPosition(covered) / BoardWidget::kTwipsPerPixel + QPointF(35, 8))
+                  .toPoint();
+        QTest::mousePress(&w->board(), Qt::RightButton, {}, at);
+        QCOMPARE(w->board().StackIndex(covered), kCardCount - 1);
+        QTest::mouseRelease(&w->board(), Qt::RightButton, {}, at);
+        QVERIFY(w->board().StackIndex(covered)
+            < w->board().StackIndex(w->session().engine.state().gBoard.GetCardIndex(24)));
+        QVERIFY(w->board().StackIndex(covered) <= before);
+    }
+
+    void aMoveIsAnimatedInItsStepsAndInstantMovesJump() {
+        auto w = open();
+        deal(*w, 7);
+        std::vector<QPointF> seen;
+        w->board().SetStepObserver(
+            [&](Card card, int) { seen.push_back(w->board().CardPosition(card)); });
+        w->board().MoveCard(0, 0, 200, 30, false);
+        QCOMPARE(seen.size(), std::size_t(30));
+        QVERIFY(qAbs(seen.front().x() - 96.6667) < 0.01);
+        QVERIFY(qAbs(seen.front().y() - 1546.6667) < 0.01);
+        QCOMPARE(seen.back(), QPointF(0, 0));
+        seen.clear();
+        w->board().MoveCard(0, 200, 0, 30, true);
+        QVERIFY(seen.empty());
+        QCOMPARE(w->board().CardPosition(0), QPointF(100, 1600));
+    }
+
+    void menusFollowTheHistory() {
+        auto w = open();
+        deal(*w, 7);
+        w->session().engine.rules().CardDoubleClicked(48);
+        w->RefreshMenus();
+        QVERIFY(w->Action(QStringLiteral("mnuUndo"))->isEnabled());
+        QVERIFY(w->Action(QStringLiteral("Undo"))->isEnabled());
+        QVERIFY(!w->Action(QStringLiteral("mnuRedo"))->isEnabled());
+        QVERIFY(w->Action(QStringLiteral("mnuReplayAll"))->isEnabled());
+        w->Action(QStringLiteral("mnuUndo"))->trigger();
+        QVERIFY(w->Action(QStringLiteral("mnuRedo"))->isEnabled());
+        QVERIFY(w->Action(QStringLiteral("Redo"))->isEnabled());
+        QVERIFY(!w->Action(QStringLiteral("mnuUndo"))->isEnabled());
+        w->Action(QStringLiteral("mnuForward"))->trigger(); // a replay holds undo and redo back
+        QVERIFY(w->ForwardRunning());
+        QVERIFY(w->Action(QStringLiteral("mnuStop"))->isEnabled());
+        QVERIFY(!w->Action(QStringLiteral("mnuRedo"))->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->ForwardRunning(), 3000);
+        QVERIFY(!w->Action(QStringLiteral("mnuStop"))->isEnabled());
+    }
+
+    void snapshotEntriesEnableAsSpecified() {
+        auto w = open();
+        deal(*w, 7);
+        w->RefreshMenus();
+        QVERIFY(w->Action(QStringLiteral("mnusnap"))->isEnabled());
+        QVERIFY(!w->Action(QStringLiteral("mnuUndosnap"))->isEnabled());
+        w->Action(QStringLiteral("mnusnap"))->trigger();
+        QVERIFY(!w->Action(QStringLiteral("mnuUndosnap"))->isEnabled()); // the same move number
+        w->session().engine.rules().CardDoubleClicked(48);
+        w->RefreshMenus();
+        QVERIFY(w->Action(QStringLiteral("mnuUndosnap"))->isEnabled());
+        w->Action(QStringLiteral("mnuUndosnap"))->trigger();
+        QCOMPARE(w->session().trans.GetTransID(), qint16(0));
+    }
+
+    void viewTogglesHideAndStore() {
+        auto w = open();
+        w->Action(QStringLiteral("mnuTimer"))->trigger();
+        QVERIFY(!w->ClockBox()->isVisible());
+        QVERIFY(!w->Action(QStringLiteral("mnuTimer"))->isChecked());
+        QCOMPARE(w->session().opt.ShowTimer(), qint16(0));
+        w->Action(QStringLiteral("mnuToolbar"))->trigger();
+        QVERIFY(!w->ToolbarStrip()->isVisible());
+        w->Action(QStringLiteral("mnuToolbar"))->trigger();
+        QVERIFY(w->ToolbarStrip()->isVisible());
+        QCOMPARE(w->session().opt.ShowToolbar(), qint16(1));
+    }
+
+    void closingKeepsTheGameAndTheNextStartResumesIt() {
+        std::vector<Loc> before;
+        {
+            auto w = open();
+            deal(*w, 1000);
+            w->session().engine.rules().CardDoubleClicked(48);
+            w->session().engine.rules().CardDoubleClicked(49);
+            before = tags(*w);
+            w->close();
+            QVERIFY(w->session().save.Unfinished());
+        }
+        auto w = open();
+        QCOMPARE(w->session().engine.state().gGameNumber, 1000);
+        QCOMPARE(tags(*w), before);
+        QCOMPARE(w->session().trans.MoveID(), qint16(2));
+        QVERIFY(w->session().engine.state().gGameActive);
+    }
+
+    void aKilledProgramResumesAtItsLastMove() {
+        std::vector<Loc> before;
+        {
+            auto w = open();
+            deal(*w, 1000);
+            clickCard(*w, 48);
+            QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(10, 40)); // into cell 1
+            before = tags(*w);
+            // No close: the window is dropped as a killed program would leave it.
+        }
+        auto w = open();
+        QCOMPARE(w->session().engine.state().gGameNumber, 1000);
+        QCOMPARE(tags(*w), before);
+        QVERIFY(w->session().engine.state().gGameActive);
+    }
+
+    void exitKeepsNothing() {
+        {
+            auto w = open();
+            deal(*w, 1000);
+            w->session().engine.rules().CardDoubleClicked(48);
+            w->kept().Update();
+            bool quit = false;
+            w->SetQuitAction([&quit] { quit = true; });
+            w->Action(QStringLiteral("mnuExit"))->trigger();
+            QVERIFY(quit);
+        }
+        auto w = open();
+        QVERIFY(!w->session().engine.state().gGameActive);
+    }
+
+    void closingWithTheOptionOffGivesTheGameUp() {
+        {
+            auto w = open();
+            w->session().opt.SetEnableUnfinished(0);
+            deal(*w, 1000);
+            w->close();
+            QVERIFY(!w->session().save.Unfinished());
+            QVERIFY(!w->session().engine.state().gGameActive);
+        }
+        auto w = open();
+        QVERIFY(!w->session().engine.state().gGameActive);
+    }
+
+    void aBadCommandLineFileIsNamedAndTheBoardStaysEmpty() {
+        ModalAnswerer answers;
+        const QString missing = dir_.filePath(QStringLiteral("nowhere/game.qrl"));
+        auto w = open(missing);
+        QVERIFY(w);
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY(answers.texts.front().contains(missing));
+        QVERIFY(!w->session().engine.state().gGameActive);
+    }
+
+    void aCommandLineFileWhileAGameWaitsAsksFirst() {
+        const QString file = dir_.filePath(QStringLiteral("seven.qrl"));
+        {
+            auto w = open();
+            deal(*w, 7);
+            w->session().engine.rules().CardDoubleClicked(48);
+            w->session().trans.SaveToFile(file);
+            w->close();
+        }
+        {
+            ModalAnswerer no(false);
+            QVERIFY(!open(file)); // No: the program ends
+            QCOMPARE(no.texts.size(), 1);
+            QVERIFY(no.texts.front().startsWith(
+                QStringLiteral("Are you sure you want to exit the previously")));
+        }
+        ModalAnswerer yes;
+        auto w = open(file);
+        QVERIFY(w);
+        QCOMPARE(w->session().engine.state().gGameNumber, 7);
+        QCOMPARE(w->session().trans.TransCount(), qint16(1));
+    }
+
+    void nonsenseInTheStoreStillOpensAWindowOnScreen() {
+        {
+            auto w = open();
+            w->session().store.SetText(
+                QStringLiteral("Save"), QStringLiteral("Height"), QStringLiteral("tall"));
+            w->session().store.SetText(
+                QStringLiteral("Save"), QStringLiteral("Left"), QStringLiteral("-9e30"));
+            w->session().store.SetText(
+                QStringLiteral("Save"), QStringLiteral("Top"), QStringLiteral("nan"));
+            w->session().opt.SetBackPicEnable(true);
+            w->session().opt.SetBackPicture(dir_.filePath(QStringLiteral("missing.png")));
+        }
+        auto w = open();
+        QCOMPARE(w->width(), frmMain::kWidth);
+        QCOMPARE(w->height(), qRound(6555 / 15.0));
+        QCOMPARE(w->board().Background(), QColor(0, 64, 128));
+    }
+
+    void pickingAnotherPlayerDuringAGameWaitsForItsEnd() {
+        ModalAnswerer answers;
+        auto w = open();
+        w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
+        w->ListPlayers(w->session().users.ComboNames(), 1);
+        deal(*w, 7);
+        w->session().menu.PlayerChosen(2, QStringLiteral("Ann"));
+        QCOMPARE(w->PlayerBox()->currentIndex(), 0);
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(answers.texts.front(),
+            QStringLiteral("Quadrell 2000 cannot change Player in middle of the Game.\n"
+                           " Player will be changed to  Ann  after you finish this game."));
+        w->session().menu.GameLost();
+        QCOMPARE(w->PlayerBox()->currentIndex(), 1);
+        QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
+    }
+
+    void theFlashWarnsWhenNoMoveIsLeft() {
+        auto w = open();
+        BoardBuilderLite::NoMoves(*w);
+        const Card card = w->session().engine.state().gBoard.GetCardIndex(8);
+        w->session().pointer.CardPressed(card, PointerInput::Button::Right);
+        QVERIFY(w->Flashing());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->Flashing(), 2000);
+        QCOMPARE(w->windowTitle(), w->Caption());
+    }
+};
+
+} // namespace quadrell::test
+
+QTEST_MAIN(quadrell::test::MainWindowTest)
+#include "MainWindowTest.moc"
