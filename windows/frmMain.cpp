@@ -66,7 +66,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
     session_.opt.SetWidgets(this);
     session_.SetFlashStarter([this](int intervalMs, int count) { StartFlash(intervalMs, count); });
-    session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::showFinish); });
+    // The won board stays in view a moment before the game is recorded and cleared.
+    session_.SetWinHandler([this] { QTimer::singleShot(kWonBoardMs, this, &frmMain::showFinish); });
 }
 
 frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
@@ -101,6 +102,7 @@ QAction* frmMain::Action(const QString& name) const {
 // ---- commands -------------------------------------------------------------------------
 
 void frmMain::menuCommand(const QString& key) {
+    showFinish(); // a command right after a win first closes the won game
     cMenu& menu = session_.menu;
     if (key == QLatin1String("New") || key == QLatin1String("Restart")) {
         menu.SelectGame(key);
@@ -121,6 +123,7 @@ void frmMain::menuCommand(const QString& key) {
 void frmMain::toolbarClicked(const QString& key) {
     if (key == QLatin1String("Help")) return showHelp();
     if (key == QLatin1String("Select") || key == QLatin1String("Open")) return;
+    showFinish();
     session_.menu.SelectType(key);
     session_.menu.SelectGame(key);
     afterCommand();

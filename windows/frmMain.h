@@ -35,6 +35,7 @@ class frmMain final : public QMainWindow,
 public:
     // The width never changes: 9645 twips.
     static constexpr int kWidth = 643;
+    static constexpr int kWonBoardMs = 1200;
 
     frmMain(
         const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});

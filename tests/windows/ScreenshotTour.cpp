@@ -1,0 +1,110 @@
+// Saves pictures of the main window for a person to look at: quadrell-tour OUTPUT_FOLDER.
+// Not a test; run it on the offscreen platform after a change to the window.
+#include "BoardWidget.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quadrell;
+
+namespace {
+
+void save(QWidget& w, const QString& path, QMenu* menu = nullptr, QPoint menuAt = {}) {
+    QPixmap shot = w.grab();
+    if (menu) {
+        QPixmap canvas(shot.width(), std::max(shot.height(), menuAt.y() + menu->height()));
+        canvas.fill(Qt::black);
+        QPainter p(&canvas);
+        p.drawPixmap(0, 0, shot);
+        p.drawPixmap(menuAt, menu->grab());
+        p.end();
+        shot = canvas;
+    }
+    shot.save(path);
+}
+
+Card cardOf(const char* name) {
+    const QString ranks = QStringLiteral("A23456789TJQK");
+    const QString suits = QStringLiteral("HCDS");
+    return static_cast<Card>(
+        suits.indexOf(QLatin1Char(name[1])) * 13 + ranks.indexOf(QLatin1Char(name[0])));
+}
+
+// Columns from the left, each from its first card down; the other cards stay off the board.
+void place(Engine& engine, std::initializer_list<const char*> columns) {
+    int c = 0;
+    for (const char* column : columns) {
+        const QStringList names = QString::fromLatin1(column).split(QLatin1Char(' '));
+        for (int row = 0; row < names.size(); ++row)
+            engine.state().gBoard.init(
+                static_cast<Loc>(row * kColumns + c), cardOf(names[row].toLatin1().constData()));
+        ++c;
+    }
+}
+
+template <typename... Columns> void place(Engine& engine, Columns... columns) {
+    place(engine, { columns... });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QTemporaryDir home;
+    frmMain w(AppPaths::Inside(home.path()), QString());
+    w.SetQuitAction([] {});
+    w.Load();
+    w.show();
+    QTest::qWait(50);
+    save(w, out + QStringLiteral("/empty.png"));
+    w.session().menu.NewGame(7, false);
+    w.session().menu.Game_Started(false);
+    w.ClockTick();
+    w.RefreshMenus();
+    save(w, out + QStringLiteral("/deal.png"));
+    w.session().engine.rules().CardClicked(45);
+    save(w, out + QStringLiteral("/selected.png"));
+    QMenuBar* bar = w.menuBar();
+    int i = 0;
+    for (QAction* top : bar->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu) continue;
+        const QPoint at = bar->actionGeometry(top).bottomLeft() + bar->pos();
+        menu->popup(w.mapToGlobal(at));
+        QTest::qWait(30);
+        save(w, out + QStringLiteral("/menu%1.png").arg(++i), menu, at);
+        menu->hide();
+    }
+    // A run of five carried onto a king through one cell and two empty columns.
+    Engine& engine = w.session().engine;
+    engine.rules().ClearSelection();
+    engine.NewBoard();
+    engine.state().gGameActive = true;
+    place(engine, "5C QS JH TS 9H 8S", "KD", "KC", "KS", "QH", "QD");
+    for (const auto& [cell, name] :
+        { std::pair { 200, "3D" }, std::pair { 201, "4H" }, std::pair { 202, "5D" } })
+        engine.state().gBoard.init(static_cast<Loc>(cell), cardOf(name));
+    engine.view().ShowCards(true);
+    for (Loc loc = 0; loc < kBoardSize; ++loc) {
+        const Card c = engine.state().gBoard.GetCardIndex(loc);
+        if (c >= 0) w.board().PlaceCard(c, loc);
+    }
+    for (Card c = 0; c < kCardCount; ++c) // cards left out of the position go off the board
+        if (engine.state().gBoard.GetCardIndex(engine.state().gBoard.GetLocation(c)) != c)
+            w.board().PlaceCard(c, 212);
+    int steps = 0;
+    w.board().SetStepObserver([&](Card, int) {
+        if (++steps == 5 * 30 + 12) save(w, out + QStringLiteral("/moving.png"));
+    });
+    engine.rules().CardClicked(40);
+    engine.rules().CardClicked(1);
+    w.board().SetStepObserver({});
+    save(w, out + QStringLiteral("/after.png"));
+    return 0;
+}
