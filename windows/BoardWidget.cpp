@@ -90,8 +90,9 @@ void BoardWidget::SelectionChanged(Loc selected) {
     update();
 }
 
-void BoardWidget::paintStep() {
-    if (isVisible()) repaint();
+void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
+    // Only the card's old and new place change, so only they are painted again.
+    if (isVisible()) repaint(before.united(after).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
 void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) {
@@ -106,8 +107,9 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
         QElapsedTimer clock;
         clock.start();
         for (int i = 1; i <= steps; ++i) {
+            const QRectF before = cardRect(card);
             at = from + (to - from) * (double(i) / steps);
-            paintStep();
+            paintStep(before, cardRect(card));
             if (stepObserver_) stepObserver_(card, i);
             if (paced) {
                 const qint64 wait = qint64(i) * kStepMs - clock.elapsed();

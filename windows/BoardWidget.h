@@ -61,7 +61,7 @@ private:
     QRectF cardRect(Card card) const;
     int cellAt(QPoint point) const;
     bool overFixedPicture(QPoint point) const;
-    void paintStep();
+    void paintStep(const QRectF& before, const QRectF& after);
 
     PointerInput* input_ = nullptr;
     CardArt art_;

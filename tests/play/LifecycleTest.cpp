@@ -1,0 +1,129 @@
+#include "Lifecycle.h"
+
+#include "KeptGame.h"
+#include "SessionFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+class LifecycleTest : public SessionFixture {
+protected:
+    KeptGame kept { session };
+    int registered = 0;
+    Lifecycle life { session, kept, [this] { ++registered; } };
+
+    QString data(const QString& name) const { return paths.dataFolder + QLatin1Char('/') + name; }
+    void playGame(qint32 n) {
+        session.menu.NewGame(n, false);
+        session.menu.Game_Started(false);
+        session.engine.rules().CardDoubleClicked(48);
+    }
+};
+
+TEST_F(LifecycleTest, TheFirstRunResetsEverythingAndSetsUpTheFolders) {
+    EXPECT_TRUE(life.FirstRunNeeded());
+    session.opt.SetCardSpeed(3);
+    EXPECT_FALSE(life.FirstRunNeeded());
+    session.store.SetText(QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
+    EXPECT_TRUE(life.FirstRunNeeded());
+    life.FirstRunReset();
+    EXPECT_EQ(registered, 1);
+    EXPECT_EQ(session.opt.CardSpeed(), 30); // every setting deleted
+    EXPECT_FALSE(life.FirstRunNeeded());
+    EXPECT_EQ(session.save.InStallFolder(), paths.dataFolder);
+    EXPECT_EQ(session.save.FavFolder(), data(QStringLiteral("favorites")));
+    EXPECT_TRUE(QDir(data(QStringLiteral("favorites/Easy Games"))).exists());
+    EXPECT_TRUE(QDir(data(QStringLiteral("Incomplete"))).exists());
+    EXPECT_TRUE(QDir(data(QStringLiteral("Finished"))).exists());
+    EXPECT_EQ(QFileInfo(data(QStringLiteral("Quadrell2000.sre"))).size(), 0);
+    EXPECT_EQ(session.players.GetName(1), QStringLiteral("Guest"));
+    EXPECT_EQ(session.players.GetFullName(1), QStringLiteral("Guest Player"));
+}
+
+TEST_F(LifecycleTest, MissingFoldersAndFilesAreReplacedAtStart) {
+    session.save.SetFavFolder(data(QStringLiteral("gone")));
+    session.save.SetIncompleteDir(data(QStringLiteral("gone too")));
+    session.save.SetScoreFile(data(QStringLiteral("scores.sre")));
+    life.CheckFolders();
+    EXPECT_EQ(session.save.FavFolder(), data(QStringLiteral("favorites")));
+    EXPECT_TRUE(QDir(data(QStringLiteral("favorites/Easy Games"))).exists());
+    EXPECT_EQ(session.save.IncompleteDir(), paths.dataFolder);
+    EXPECT_FALSE(QDir(data(QStringLiteral("gone too"))).exists()); // nothing created for it
+    EXPECT_TRUE(QFile::exists(data(QStringLiteral("scores.sre"))));
+    EXPECT_EQ(session.players.TotalPlayers(), 1);
+}
+
+TEST_F(LifecycleTest, AKeptGameIsResumedAndNothingElseOpensAnEmptyBoard) {
+    EXPECT_TRUE(life.Open_Game(QString()));
+    EXPECT_FALSE(state().gGameActive);
+    playGame(1000);
+    life.Unload();
+    EXPECT_TRUE(session.save.Unfinished());
+    session.menu.NoGame();
+    EXPECT_TRUE(life.Open_Game(QString()));
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(state().gGameNumber, 1000);
+    EXPECT_EQ(trans().TransCount(), 1);
+    EXPECT_TRUE(prompter.questions.empty());
+}
+
+TEST_F(LifecycleTest, ANamedFileWithAKeptGameWaitingAsksFirst) {
+    playGame(7);
+    trans().SaveToFile(file(QStringLiteral("seven.qrl")));
+    playGame(1000);
+    life.Unload();
+    prompter.yes = false;
+    EXPECT_FALSE(life.Open_Game(file(QStringLiteral("seven.qrl"))));
+    ASSERT_EQ(prompter.questions.size(), 1U);
+    EXPECT_EQ(prompter.questions[0],
+        "Are you sure you want to exit the previously\r\nunfinished game and start this game ?");
+    prompter.yes = true;
+    EXPECT_TRUE(life.Open_Game(file(QStringLiteral("seven.qrl"))));
+    EXPECT_EQ(state().gGameNumber, 7);
+}
+
+TEST_F(LifecycleTest, ClosingWithoutKeepingGivesTheGameUp) {
+    session.opt.SetEnableUnfinished(0);
+    playGame(1000);
+    life.Unload();
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_FALSE(session.save.Unfinished());
+    EXPECT_EQ(session.save.LastGameTime(), 0);
+}
+
+TEST_F(LifecycleTest, EveryMoveIsKeptAndAKilledGameComesBack) {
+    playGame(1000);
+    kept.Update();
+    session.engine.rules().CardDoubleClicked(49);
+    kept.Update();
+    const QByteArray written = [&] {
+        QFile f(kept.Path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_EQ(written.count("\r\n"), 1 + trans().TransCount());
+    EXPECT_FALSE(session.save.Unfinished()); // the specified key keeps its meaning in play
+    // The next start finds the game as if the program had been closed.
+    KeptGame next(session);
+    next.Recover();
+    EXPECT_TRUE(session.save.Unfinished());
+    session.menu.NoGame();
+    EXPECT_TRUE(life.Open_Game(QString()));
+    EXPECT_EQ(trans().TransCount(), 2);
+}
+
+TEST_F(LifecycleTest, AnEndedGameIsNoLongerKept) {
+    playGame(1000);
+    kept.Update();
+    session.menu.GameLost();
+    kept.Update();
+    KeptGame next(session);
+    next.Recover();
+    EXPECT_FALSE(session.save.Unfinished());
+}
+
+} // namespace
+} // namespace quadrell::test

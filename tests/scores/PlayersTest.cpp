@@ -1,0 +1,61 @@
+#include "Fakes.h"
+#include "SettingsStore.h"
+#include "cPlayer.h"
+#include "cScore.h"
+#include "cUser.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+TEST(ConvertTimeS, ClockTimeWithTwoDigitMinutesAndSeconds) {
+    const std::pair<qint64, const char*> rows[] { { 0, "0:00:00" }, { 65, "0:01:05" },
+        { 3725, "1:02:05" }, { 86399, "23:59:59" }, { 86400 * 3, "12:00:00" }, { -5, "0:00:00" } };
+    for (const auto& [seconds, text] : rows)
+        EXPECT_EQ(cScore::ConvertTimeS(seconds), QLatin1String(text)) << seconds;
+}
+
+class PlayersTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store { dir.path() };
+    cPlayer players { store };
+    RecordingPrompter prompter;
+    cUser users { players, prompter };
+};
+
+TEST_F(PlayersTest, PlayersFillTheFirstEmptySlotsUpToFive) {
+    users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
+        QStringLiteral("2026-12-05 10:00:00"));
+    users.AddUser(QStringLiteral("guest"), QString(), QString()); // names are case-sensitive
+    EXPECT_EQ(players.TotalPlayers(), 2);
+    EXPECT_EQ(players.GetFullName(1), QStringLiteral("Guest Player"));
+    EXPECT_EQ(players.GetNum(QStringLiteral("guest")), 2);
+    users.AddUser(QStringLiteral("Guest"), QString(), QString());
+    EXPECT_EQ(prompter.messages, (std::vector<std::string> { "Player exists!" }));
+    for (const char* name : { "C", "D", "E", "F" })
+        users.AddUser(QLatin1String(name), QString(), QString());
+    EXPECT_EQ(players.TotalPlayers(), 5);
+    EXPECT_EQ(prompter.messages.back(), "Maximum 5 Players only");
+    EXPECT_FALSE(players.PlayerExists(QStringLiteral("F")));
+    EXPECT_EQ(users.ComboNames(), (QStringList { "Guest", "guest", "C", "D", "E" }));
+}
+
+TEST_F(PlayersTest, TheCurrentPlayerAndAPendingChangeAreStored) {
+    EXPECT_EQ(players.CurrentComboIndex(), 1);
+    EXPECT_FALSE(players.ChangePlayer());
+    players.SetCurrentComboIndex(3);
+    players.SetChangePlayer(true);
+    players.SetNewPlayerComboIndex(2);
+    EXPECT_EQ(
+        store.GetText(QStringLiteral("Player6"), QStringLiteral("CurrentComboIndex"), QString()),
+        QStringLiteral("3"));
+    EXPECT_EQ(store.GetText(QStringLiteral("Save"), QStringLiteral("ChangePlayer"), QString()),
+        QStringLiteral("True"));
+    EXPECT_EQ(players.NewPlayerComboIndex(), 2);
+}
+
+} // namespace
+} // namespace quadrell::test
