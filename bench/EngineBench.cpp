@@ -23,6 +23,7 @@ public:
     std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
 };
 
 class NoWins final : public WinListener {

@@ -17,6 +17,7 @@ public:
     std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
 };
 
 // Game 0's exposed 9H goes to a cell and back, 32767 times in all.

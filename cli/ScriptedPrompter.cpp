@@ -35,4 +35,6 @@ std::string ScriptedPrompter::SaveFileName(
     return {}; // the driver saves by its own command, never through a dialog
 }
 
+std::string ScriptedPrompter::BrowseForFolder(const std::string&, const std::string&) { return {}; }
+
 } // namespace quadrell

@@ -23,6 +23,8 @@ public:
     virtual std::string SaveFileName(
         const std::string& folder, const std::string& proposed, const std::string& filter)
         = 0;
+    // The folder browser, opened at `start`; empty when cancelled.
+    virtual std::string BrowseForFolder(const std::string& title, const std::string& start) = 0;
 };
 
 // Told when the last king reaches its foundation. The listener opens the finished-game

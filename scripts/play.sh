@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
-exec build/release/cli/quadrell-cli "$@"
+exec build/release/app/quadrell2000 "$@"

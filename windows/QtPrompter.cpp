@@ -54,4 +54,10 @@ std::string QtPrompter::SaveFileName(
         .toStdString();
 }
 
+std::string QtPrompter::BrowseForFolder(const std::string& title, const std::string& start) {
+    return QFileDialog::getExistingDirectory(owner_, QString::fromStdString(title), QString::fromStdString(start),
+        QFileDialog::ShowDirsOnly)
+        .toStdString();
+}
+
 } // namespace quadrell

@@ -16,6 +16,7 @@ public:
     EmptyColumnChoice AskEmptyColumn() override;
     std::string SaveFileName(
         const std::string& folder, const std::string& proposed, const std::string& filter) override;
+    std::string BrowseForFolder(const std::string& title, const std::string& start) override;
 
 private:
     QWidget* owner_;

@@ -1,4 +1,5 @@
 #include "GameFile.h"
+#include "GameSource.h"
 
 #include "SessionFixture.h"
 
@@ -211,6 +212,14 @@ TEST_F(GameFileTest, SourceNamesPlacesFifteenMovesToALine) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0].size(), 15 * 5);
     EXPECT_EQ(lines[2], QStringLiteral("A1   "));
+}
+
+TEST(GameSourceFile, HeaderThenTheSourceText) {
+    const QDateTime when(QDate(2026, 12, 5), QTime(9, 8, 7));
+    EXPECT_EQ(GameSource::FileText(QStringLiteral("Guest"), when, 1000, QStringLiteral("A1   15   ")),
+        QStringLiteral("Quadrell 2000 Source File\r\n*************************\r\n \r\nCreated by   : Guest\r\n"
+                       "Created Date : 2026-12-05 09:08:07\r\nGame No      : 1000\r\n \r\nA1   15   \r\n"));
+    EXPECT_EQ(GameSource::ProposedName(-3), QStringLiteral("-3 Source"));
 }
 
 } // namespace

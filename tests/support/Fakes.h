@@ -64,6 +64,10 @@ public:
         ++dialogs;
         return emptyColumn;
     }
+    std::string BrowseForFolder(const std::string& title, const std::string&) override {
+        folderTitles.push_back(title);
+        return folder;
+    }
     std::string SaveFileName(
         const std::string&, const std::string& proposed, const std::string&) override {
         proposedNames.push_back(proposed);
@@ -76,6 +80,8 @@ public:
     int dialogs = 0;
     std::vector<std::string> proposedNames;
     std::string saveAs; // the answer of every save-file dialog; empty cancels
+    std::vector<std::string> folderTitles;
+    std::string folder; // the answer of every folder browser
     bool yes = true;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
 };
