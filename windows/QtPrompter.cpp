@@ -55,8 +55,8 @@ std::string QtPrompter::SaveFileName(
 }
 
 std::string QtPrompter::BrowseForFolder(const std::string& title, const std::string& start) {
-    return QFileDialog::getExistingDirectory(owner_, QString::fromStdString(title), QString::fromStdString(start),
-        QFileDialog::ShowDirsOnly)
+    return QFileDialog::getExistingDirectory(owner_, QString::fromStdString(title),
+        QString::fromStdString(start), QFileDialog::ShowDirsOnly)
         .toStdString();
 }
 

@@ -1,6 +1,6 @@
 #include "GameFile.h"
-#include "GameSource.h"
 
+#include "GameSource.h"
 #include "SessionFixture.h"
 
 #include <QFile>
@@ -216,9 +216,12 @@ TEST_F(GameFileTest, SourceNamesPlacesFifteenMovesToALine) {
 
 TEST(GameSourceFile, HeaderThenTheSourceText) {
     const QDateTime when(QDate(2026, 12, 5), QTime(9, 8, 7));
-    EXPECT_EQ(GameSource::FileText(QStringLiteral("Guest"), when, 1000, QStringLiteral("A1   15   ")),
-        QStringLiteral("Quadrell 2000 Source File\r\n*************************\r\n \r\nCreated by   : Guest\r\n"
-                       "Created Date : 2026-12-05 09:08:07\r\nGame No      : 1000\r\n \r\nA1   15   \r\n"));
+    EXPECT_EQ(
+        GameSource::FileText(QStringLiteral("Guest"), when, 1000, QStringLiteral("A1   15   ")),
+        QStringLiteral(
+            "Quadrell 2000 Source File\r\n*************************\r\n \r\nCreated by   : "
+            "Guest\r\n"
+            "Created Date : 2026-12-05 09:08:07\r\nGame No      : 1000\r\n \r\nA1   15   \r\n"));
     EXPECT_EQ(GameSource::ProposedName(-3), QStringLiteral("-3 Source"));
 }
 
