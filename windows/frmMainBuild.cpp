@@ -150,7 +150,7 @@ void frmMain::buildMenus() {
 void frmMain::buildToolbar() {
     strip_ = new QWidget(this);
     strip_->setObjectName(QStringLiteral("PicTop"));
-    strip_->setFixedHeight(28);
+    strip_->setFixedHeight(26); // 380 twips, rounded up to hold the player box
     auto* row = new QHBoxLayout(strip_);
     row->setContentsMargins(0, 0, 2, 0);
     row->setSpacing(2);

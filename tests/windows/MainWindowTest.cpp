@@ -1,12 +1,16 @@
 #include "BoardWidget.h"
 #include "ModalAnswerer.h"
+#include "dlgAbout.h"
 #include "frmMain.h"
+#include "frmSource.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
@@ -356,6 +360,31 @@ private slots:
         w->session().menu.GameLost();
         QCOMPARE(w->PlayerBox()->currentIndex(), 1);
         QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
+    }
+
+    void helpAndAboutShowTheirOwnTexts() {
+        auto w = open();
+        w->Action(QStringLiteral("Help"))->trigger();
+        QVERIFY(w->Help() && w->Help()->isVisible());
+        auto* browser = w->Help()->findChild<QTextBrowser*>();
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("How to play")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Undo to Snapshot")));
+        QCOMPARE(dlgAbout::VersionLine(), QStringLiteral("Version : 1.0.3"));
+        ModalAnswerer answers;
+        answers.handler = [](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("About Quadrell 2000"));
+            static_cast<QDialog*>(dialog)->accept();
+        };
+        w->Action(QStringLiteral("mnuAbout"))->trigger();
+    }
+
+    void theSourceWindowShowsTheMoves() {
+        auto w = open();
+        deal(*w, 7);
+        w->session().engine.rules().CardDoubleClicked(48);
+        frmSource source(w->session(), w->session().engine.prompter(), w.get());
+        QCOMPARE(source.windowTitle(), QStringLiteral("Quadrell 2000 Source"));
+        QCOMPARE(source.Text()->toPlainText(), QStringLiteral("A1   "));
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {
