@@ -244,7 +244,11 @@ Drawing drawingFor(const QString& key) {
 
 } // namespace
 
-QIcon Command(const QString& key) { return make(drawingFor(key)); }
+QIcon Command(const QString& key) {
+    if (key == QLatin1String("Root")) return Program();
+    if (key == QLatin1String("User")) return Player();
+    return make(drawingFor(key));
+}
 
 QIcon Program() {
     return make([](QPainter& p) {
