@@ -24,6 +24,7 @@ public:
         return {};
     }
     std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
+    std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
 };
 
 class NoWins final : public WinListener {

@@ -18,6 +18,7 @@ public:
         return {};
     }
     std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
+    std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
 };
 
 // Game 0's exposed 9H goes to a cell and back, 32767 times in all.

@@ -37,4 +37,6 @@ std::string ScriptedPrompter::SaveFileName(
 
 std::string ScriptedPrompter::BrowseForFolder(const std::string&, const std::string&) { return {}; }
 
+std::string ScriptedPrompter::OpenFileName(const std::string&, const std::string&) { return {}; }
+
 } // namespace quadrell

@@ -25,6 +25,8 @@ public:
         = 0;
     // The folder browser, opened at `start`; empty when cancelled.
     virtual std::string BrowseForFolder(const std::string& title, const std::string& start) = 0;
+    // An open-file dialog; empty when cancelled.
+    virtual std::string OpenFileName(const std::string& folder, const std::string& filter) = 0;
 };
 
 // Told when the last king reaches its foundation. The listener opens the finished-game

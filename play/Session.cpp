@@ -9,14 +9,17 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     , opt(store)
     , save(store, appPaths.dataFolder)
     , players(store)
+    , recent(store)
     , engine(view, opt, prompter, *this)
     , users(players, prompter)
     , trans(engine, opt, replay)
-    , menu(engine, trans, opt, save, players, window, replay)
+    , menu(engine, trans, opt, save, players, recent, window, replay)
     , time(engine, save)
     , pointer(engine, opt, [this](int intervalMs, int count) {
         if (flashStarter_) flashStarter_(intervalMs, count);
-    }) { }
+    }) {
+    menu.SetFiles(&files);
+}
 
 void Session::GameWonDetected() {
     // Every automatic-play pass that follows the last king tests again; one win is one dialog.

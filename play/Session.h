@@ -2,11 +2,13 @@
 
 #include "AppPaths.h"
 #include "Engine.h"
+#include "GameFileDialogs.h"
 #include "PointerInput.h"
 #include "SettingsStore.h"
 #include "cMenu.h"
 #include "cOpt.h"
 #include "cPlayer.h"
+#include "cRecent.h"
 #include "cSave.h"
 #include "cTime.h"
 #include "cTrans.h"
@@ -40,12 +42,14 @@ public:
     cOpt opt;
     cSave save;
     cPlayer players;
+    cRecent recent;
     Engine engine;
     cUser users;
     cTrans trans;
     cMenu menu;
     cTime time;
     PointerInput pointer;
+    GameFileDialogs files { *this };
 
 private:
     std::function<void()> winHandler_;

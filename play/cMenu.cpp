@@ -1,9 +1,13 @@
 #include "cMenu.h"
 
 #include "Engine.h"
+#include "GameDialogs.h"
+#include "GameFile.h"
+#include "GameFileDialogs.h"
 #include "GameWindow.h"
 #include "cOpt.h"
 #include "cPlayer.h"
+#include "cRecent.h"
 #include "cSave.h"
 #include "cTrans.h"
 
@@ -14,12 +18,13 @@
 namespace quadrell {
 
 cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-    GameWindow& window, ReplayControl& replay)
+    cRecent& recent, GameWindow& window, ReplayControl& replay)
     : engine_(engine)
     , trans_(trans)
     , options_(options)
     , save_(save)
     , players_(players)
+    , recent_(recent)
     , window_(window)
     , replay_(replay) {
     trans_.SetMenu(this);
@@ -51,11 +56,17 @@ void cMenu::SelectGame(const QString& key) {
     } else if (key == QLatin1String("Restart")) {
         NewGame(engine_.state().gGameNumber, false);
         Game_Started(false);
+    } else if (dialogs_ && key == QLatin1String("Select")) {
+        dialogs_->ShowSelectGame();
+    } else if (dialogs_ && key == QLatin1String("Open")) {
+        dialogs_->ShowOpenGame();
     }
 }
 
 void cMenu::SelectType(const QString& key) {
-    if (key == QLatin1String("Undo")) {
+    if (key == QLatin1String("Save")) {
+        if (files_) files_->File_Save(QStringLiteral(".qrl"));
+    } else if (key == QLatin1String("Undo")) {
         trans_.Undo(options_.UndoRedoSpeed());
     } else if (key == QLatin1String("Redo")) {
         trans_.Redo(options_.UndoRedoSpeed());
@@ -158,9 +169,32 @@ void cMenu::ApplyPendingPlayer() {
     window_.SelectPlayer(players_.CurrentComboIndex());
 }
 
-void cMenu::GameLost() { NoGame(); }
+void cMenu::autoSave(bool finished) {
+    if ((finished ? save_.FinishedSave() : save_.InCompleteSave()) != 1) return;
+    const QString name = save_.GetFileName(engine_.state().gGameNumber, finished);
+    // A folder that cannot take the file is reported with its path; the game ends all the same.
+    if (trans_.SaveToFile(name)) recent_.AddtoRecent(name);
+}
 
-void cMenu::GameWon() { NoGame(); }
+void cMenu::GameLost() {
+    autoSave(false);
+    NoGame();
+}
+
+void cMenu::GameWon() {
+    autoSave(true);
+    NoGame();
+}
+
+void cMenu::OpenRecent(qint16 slot) {
+    const QString path = recent_.GetRecent(slot);
+    if (path.isEmpty()) return;
+    // A file that is gone or damaged is reported before the game in play is touched.
+    const GameFileRead read = GameFile::Read(path);
+    if (!read.game) return trans_.ReportUnusable(path, read);
+    if (!AllowNewGame()) return;
+    trans_.Restore(path, *read.game);
+}
 
 void cMenu::SnapshotPosition() {
     save_.SetSnapShot(true);

@@ -10,6 +10,9 @@ class GameWindow;
 class ReplayControl;
 class cOpt;
 class cPlayer;
+class cRecent;
+class GameDialogs;
+class GameFileDialogs;
 class cSave;
 class cTrans;
 
@@ -31,7 +34,11 @@ struct MenuState {
 class cMenu {
 public:
     cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-        GameWindow& window, ReplayControl& replay);
+        cRecent& recent, GameWindow& window, ReplayControl& replay);
+
+    // The windows that "Select" and "Open" show, and the file dialogs of "Save".
+    void SetDialogs(GameDialogs* dialogs) { dialogs_ = dialogs; }
+    void SetFiles(GameFileDialogs* files) { files_ = files; }
 
     // May the game on the board be left? Asks while a game is played; Yes gives it up.
     bool AllowNewGame();
@@ -47,8 +54,11 @@ public:
     void ShowCards(bool visible);
     void Game_Started(bool finishedGame = false);
     void NoGame();
+    // The game given up, or won: autosaved when that is on, then the board emptied.
     void GameLost();
     void GameWon();
+    // A "Recent" item: slot 1..5 finished games, 6..10 incomplete ones.
+    void OpenRecent(qint16 slot);
 
     // The player box: a change during a game waits for its end. `position` is 1-based.
     void PlayerChosen(int position, const QString& name);
@@ -62,12 +72,16 @@ public:
 
 private:
     void ApplyPendingPlayer();
+    void autoSave(bool finished);
 
     Engine& engine_;
     cTrans& trans_;
     cOpt& options_;
     cSave& save_;
     cPlayer& players_;
+    cRecent& recent_;
+    GameDialogs* dialogs_ = nullptr;
+    GameFileDialogs* files_ = nullptr;
     GameWindow& window_;
     ReplayControl& replay_;
 };

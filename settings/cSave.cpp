@@ -2,6 +2,8 @@
 
 #include "SettingsStore.h"
 
+#include <QFileInfo>
+
 namespace quadrell {
 
 namespace {
@@ -96,5 +98,36 @@ void cSave::SetUnfinished(bool value) {
 }
 QString cSave::GetLastDir() const { return text("LastDir", installFolder_); }
 void cSave::SaveLastDir(const QString& folder) { setText("LastDir", folder); }
+
+QString cSave::GetFileName(qint32 gameNumber, bool finished, const QDateTime& now) const {
+    const QString folder = finished ? FinishedDir() : IncompleteDir();
+    const QString ext = finished ? QStringLiteral(".q2k") : QStringLiteral(".qrl");
+    QString prefix;
+    if (IncludeDate() == 1) prefix += now.toString(QStringLiteral("ddMM")) + QLatin1Char('-');
+    if (IncludeTime() == 1) prefix += now.toString(QStringLiteral("HHmm")) + QLatin1Char('-');
+    const QString base = folder + QLatin1Char('/') + prefix + QString::number(gameNumber);
+    if (!QFileInfo::exists(base + ext)) return base + ext;
+    for (int i = 0;; ++i) {
+        const QString candidate
+            = base + QStringLiteral("-%1").arg(i, 2, 10, QLatin1Char('0')) + ext;
+        if (!QFileInfo::exists(candidate)) return candidate;
+    }
+}
+
+void cSave::SaveAutoSave(qint16 inc, qint16 fin, const QString& incompleteDir,
+    const QString& finishedDir, qint16 time, qint16 date) {
+    SetInCompleteSave(inc);
+    SetFinishedSave(fin);
+    SetIncompleteDir(incompleteDir);
+    SetFinishedDir(finishedDir);
+    SetIncludeTime(time);
+    SetIncludeDate(date);
+}
+
+QString cSave::SizeCheck(const QString& x, int size) {
+    if (size < 1) size = 70;
+    if (x.size() <= size) return x;
+    return x.left(7) + QStringLiteral("...") + x.right(size - 7);
+}
 
 } // namespace quadrell

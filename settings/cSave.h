@@ -60,6 +60,16 @@ public:
     QString GetLastDir() const;
     void SaveLastDir(const QString& folder);
 
+    // The path of an autosaved game: optional "ddmm-" and "hhmm-" prefixes, the game number,
+    // a "-00" counter when the name is taken, ".q2k" or ".qrl". Never an existing file.
+    QString GetFileName(qint32 gameNumber, bool finished,
+        const QDateTime& now = QDateTime::currentDateTime()) const;
+    // The options window's Autosave page, written in this order.
+    void SaveAutoSave(qint16 inc, qint16 fin, const QString& incompleteDir,
+        const QString& finishedDir, qint16 time, qint16 date);
+    // A path shortened for display: its first 7 characters, "...", its last size - 7.
+    static QString SizeCheck(const QString& x, int size = 70);
+
     // Dates are kept as ISO text in local time, so they read back on any locale.
     static QString DateText(const QDateTime& when);
     static QDateTime ParseDate(const QString& text, const QDateTime& fallback);

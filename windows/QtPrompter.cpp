@@ -60,4 +60,10 @@ std::string QtPrompter::BrowseForFolder(const std::string& title, const std::str
         .toStdString();
 }
 
+std::string QtPrompter::OpenFileName(const std::string& folder, const std::string& filter) {
+    return QFileDialog::getOpenFileName(
+        owner_, QString(), QString::fromStdString(folder), QString::fromStdString(filter))
+        .toStdString();
+}
+
 } // namespace quadrell

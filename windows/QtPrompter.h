@@ -17,6 +17,7 @@ public:
     std::string SaveFileName(
         const std::string& folder, const std::string& proposed, const std::string& filter) override;
     std::string BrowseForFolder(const std::string& title, const std::string& start) override;
+    std::string OpenFileName(const std::string& folder, const std::string& filter) override;
 
 private:
     QWidget* owner_;

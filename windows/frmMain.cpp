@@ -5,6 +5,9 @@
 #include "Icons.h"
 #include "cScore.h"
 #include "dlgAbout.h"
+#include "frmAutoSave.h"
+#include "frmOpenGame.h"
+#include "frmSelectGame.h"
 #include "frmSource.h"
 
 #include <QAction>
@@ -65,6 +68,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     setMinimumHeight(240);
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
     session_.opt.SetWidgets(this);
+    session_.menu.SetDialogs(this);
+    session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
     session_.SetFlashStarter([this](int intervalMs, int count) { StartFlash(intervalMs, count); });
     // The won board stays in view a moment before the game is recorded and cleared.
     session_.SetWinHandler([this] { QTimer::singleShot(kWonBoardMs, this, &frmMain::showFinish); });
@@ -79,6 +84,7 @@ bool frmMain::Load() {
     const QDateTime now = QDateTime::currentDateTime();
     session_.save.SetSessionStart(now);
     session_.save.SetGameStartTime(now);
+    session_.recent.UpdateRecent();
     UpdateBG();
     session_.menu.ShowCards(false);
     if (!lifecycle_.Open_Game(commandLine_)) return false;
@@ -104,8 +110,11 @@ QAction* frmMain::Action(const QString& name) const {
 void frmMain::menuCommand(const QString& key) {
     showFinish(); // a command right after a win first closes the won game
     cMenu& menu = session_.menu;
-    if (key == QLatin1String("New") || key == QLatin1String("Restart")) {
+    if (key == QLatin1String("New") || key == QLatin1String("Restart")
+        || key == QLatin1String("Select") || key == QLatin1String("Open")) {
         menu.SelectGame(key);
+    } else if (key == QLatin1String("AutoSave")) {
+        ShowAutoSave();
     } else if (key == QLatin1String("Snapshot")) {
         menu.SnapshotPosition();
     } else if (key == QLatin1String("UndoSnapshot")) {
@@ -113,8 +122,8 @@ void frmMain::menuCommand(const QString& key) {
     } else if (key == QLatin1String("ReplayAll")) {
         session_.trans.ReplayAll();
     } else {
-        // Select, Open, Save and the windows of favourites, options, scores, customising
-        // and autosave arrive with their dialogs; until then these commands show nothing.
+        // The windows of favourites, options, scores and customising arrive with their
+        // dialogs; until then those commands show nothing.
         menu.SelectType(key);
     }
     afterCommand();
@@ -122,7 +131,6 @@ void frmMain::menuCommand(const QString& key) {
 
 void frmMain::toolbarClicked(const QString& key) {
     if (key == QLatin1String("Help")) return showHelp();
-    if (key == QLatin1String("Select") || key == QLatin1String("Open")) return;
     showFinish();
     session_.menu.SelectType(key);
     session_.menu.SelectGame(key);
@@ -184,6 +192,38 @@ void frmMain::playerChosen(int index) {
     board_->setFocus();
 }
 
+// ---- dialogs ------------------------------------------------------------------------------
+
+void frmMain::ShowSelectGame() {
+    frmSelectGame dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::ShowOpenGame() {
+    frmOpenGame dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::ShowAutoSave() {
+    frmAutoSave dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::UpdateRecent() {
+    for (int list = 0; list < 2; ++list) {
+        bool any = false;
+        for (int i = 0; i < 5; ++i) {
+            const QString path = session_.recent.GetRecent(static_cast<qint16>(list * 5 + i + 1));
+            recentItems_[list][i]->setVisible(!path.isEmpty());
+            QString shown = path;
+            recentItems_[list][i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                shown.replace(QLatin1Char('&'), QLatin1String("&&"))));
+            any = any || !path.isEmpty();
+        }
+        recentNone_[list]->setVisible(!any);
+    }
+}
+
 // ---- menus and toolbar ------------------------------------------------------------------
 
 void frmMain::RefreshMenus() {
@@ -199,9 +239,8 @@ void frmMain::RefreshMenus() {
     actions_[QStringLiteral("mnuForward")]->setEnabled(m.redo);
     actions_[QStringLiteral("mnuUndoall")]->setEnabled(m.undoAll);
     actions_[QStringLiteral("mnuRedoall")]->setEnabled(m.redoAll);
-    // No recent games are listed yet, so both recent lists stay closed.
-    actions_[QStringLiteral("mnuComp")]->setEnabled(false);
-    actions_[QStringLiteral("mnuIncomp")]->setEnabled(false);
+    actions_[QStringLiteral("mnuComp")]->setEnabled(session_.recent.EnableFinish());
+    actions_[QStringLiteral("mnuIncomp")]->setEnabled(session_.recent.EnableInComplete());
     // SyncToolbar: the buttons follow their menu entries.
     const std::pair<const char*, const char*> sync[] = { { "Restart", "mnuRestart" },
         { "Save", "mnuSave" }, { "UndoAll", "mnuUndoall" }, { "Undo", "mnuUndo" },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameDialogs.h"
 #include "GameWindow.h"
 #include "HelpWindow.h"
 #include "KeptGame.h"
@@ -30,7 +31,8 @@ class BoardWidget;
 class frmMain final : public QMainWindow,
                       public GameWindow,
                       public ReplayControl,
-                      public OptionWidgets {
+                      public OptionWidgets,
+                      public GameDialogs {
     Q_OBJECT
 public:
     // The width never changes: 9645 twips.
@@ -84,6 +86,15 @@ public:
     void BackPictureChosen(const QString& path) override;
     void ReplayIntervalChanged(int milliseconds) override;
 
+    // GameDialogs
+    void ShowSelectGame() override;
+    void ShowOpenGame() override;
+    void ShowAutoSave();
+    // The two "Recent" submenus from the store.
+    void UpdateRecent();
+    QAction* RecentItem(int list, int index) const { return recentItems_[list][index]; }
+    QAction* RecentNone(int list) const { return recentNone_[list]; }
+
     // Applies the board colour and, when enabled, the picture (a picture that cannot be
     // loaded leaves the colour alone).
     void UpdateBG();
@@ -125,6 +136,8 @@ private:
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;
     QMenu* topMenus_[6] {};
+    QAction* recentItems_[2][5] {};
+    QAction* recentNone_[2] {};
     QWidget* strip_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QComboBox* players_ = nullptr;

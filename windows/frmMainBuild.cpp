@@ -76,15 +76,27 @@ void frmMain::buildMenus() {
     connect(addEntry(game, QStringLiteral("&Close Game"), "mnuClose"), &QAction::triggered, this,
         &frmMain::closeGame);
     game->addSeparator();
-    for (const auto& [caption, name, item] :
-        { std::tuple { "Recent &Finished", "mnuComp", "Recent1" },
-            std::tuple { "Recent &InComplete", "mnuIncomp", "Recent2" } }) {
-        QMenu* recent = game->addMenu(QLatin1String(caption));
-        recent->menuAction()->setObjectName(QLatin1String(name));
-        actions_.insert(QLatin1String(name), recent->menuAction());
-        for (int i = 1; i <= 5; ++i)
-            addEntry(recent, QStringLiteral("&%1").arg(i), item)->setVisible(false);
-        recent->addAction(QStringLiteral("None"))->setEnabled(false);
+    const char* recentMenus[2][3] = { { "Recent &Finished", "mnuComp", "Recent1" },
+        { "Recent &InComplete", "mnuIncomp", "Recent2" } };
+    for (int list = 0; list < 2; ++list) {
+        QMenu* recent = game->addMenu(QLatin1String(recentMenus[list][0]));
+        recent->menuAction()->setObjectName(QLatin1String(recentMenus[list][1]));
+        actions_.insert(QLatin1String(recentMenus[list][1]), recent->menuAction());
+        for (int i = 0; i < 5; ++i) {
+            QAction* item = recent->addAction(QStringLiteral("&%1").arg(i + 1));
+            item->setObjectName(QLatin1String(recentMenus[list][2]));
+            item->setVisible(false);
+            const auto slot = static_cast<qint16>(list * 5 + i + 1);
+            connect(item, &QAction::triggered, this, [this, slot] {
+                showFinish();
+                session_.menu.OpenRecent(slot);
+                afterCommand();
+            });
+            recentItems_[list][i] = item;
+        }
+        recentNone_[list] = recent->addAction(QStringLiteral("None"));
+        recentNone_[list]->setObjectName(QStringLiteral("Recent%1Sep").arg(list + 1));
+        recentNone_[list]->setEnabled(false);
     }
     game->addSeparator();
     connect(addEntry(game, QStringLiteral("E&xit"), "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)),

@@ -68,6 +68,10 @@ public:
         folderTitles.push_back(title);
         return folder;
     }
+    std::string OpenFileName(const std::string&, const std::string& filter) override {
+        filters.push_back(filter);
+        return openAs;
+    }
     std::string SaveFileName(
         const std::string&, const std::string& proposed, const std::string&) override {
         proposedNames.push_back(proposed);
@@ -82,6 +86,8 @@ public:
     std::string saveAs; // the answer of every save-file dialog; empty cancels
     std::vector<std::string> folderTitles;
     std::string folder; // the answer of every folder browser
+    std::vector<std::string> filters;
+    std::string openAs; // the answer of every open-file dialog
     bool yes = true;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace quadrell {
+
+class cRecent;
+
+// One listed game file.
+struct GameListItem {
+    QString path;
+    QString name; // without folder and extension
+    bool finished = false;
+    QDateTime created;
+};
+
+// Which game files the open window and the autosave window list.
+class GameLists {
+public:
+    enum class Kinds { Incomplete, Finished, Both };
+
+    // The game files directly in the folder, of the kinds asked for, in the order the
+    // file system gives them; a folder that cannot be read lists nothing.
+    static std::vector<GameListItem> Folder(const QString& folder, Kinds kinds);
+    // Recent slots first .. first + 4, empty ones skipped, whether or not the files exist.
+    static std::vector<GameListItem> Recent(const cRecent& recent, int first);
+    // The direct subfolders of the favourites root.
+    static QStringList FavouriteFolders(const QString& root);
+    static GameListItem Item(const QString& path);
+};
+
+} // namespace quadrell

@@ -1,0 +1,143 @@
+#include "GameFile.h"
+#include "GameLists.h"
+#include "SelectGameRules.h"
+#include "SessionFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+class SavedGamesFlowTest : public SessionFixture {
+protected:
+    void playGame(qint32 n) {
+        session.menu.NewGame(n, false);
+        session.menu.Game_Started(false);
+        session.engine.rules().CardDoubleClicked(48);
+    }
+    QString folder(const QString& name) {
+        QDir().mkpath(file(name));
+        return file(name);
+    }
+};
+
+TEST(SelectGameRules, NumbersStrictlyInsideTheRangeRoundedHalvesToEven) {
+    const std::pair<const char*, qint32> accepted[] { { "1", 1 }, { "12.5", 12 }, { "13.5", 14 },
+        { "1e3", 1000 }, { " 77 ", 77 }, { "3239999", 3239999 }, { "0.6", 1 }, { "0.4", 0 } };
+    for (const auto& [text, game] : accepted)
+        EXPECT_EQ(SelectGameRules::Validate(QLatin1String(text)), game) << text;
+    for (const char* text : { "0", "3240000", "-5", "abc", "", "1e9", "nan", "inf", "12abc" })
+        EXPECT_FALSE(SelectGameRules::Validate(QLatin1String(text))) << text;
+    EXPECT_EQ(
+        SelectGameRules::Label(40000), QStringLiteral("Select a Game Number between 0 and 40000"));
+}
+
+TEST_F(SavedGamesFlowTest, AGivenUpGameIsAutosavedWhenThatIsOn) {
+    session.save.SetInCompleteSave(1);
+    session.save.SetIncompleteDir(folder(QStringLiteral("lost")));
+    session.save.SetIncludeDate(0);
+    session.save.SetIncludeTime(0);
+    playGame(1234);
+    session.menu.GameLost();
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("lost/1234.qrl"))));
+    EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("lost/1234.qrl")));
+    session.save.SetInCompleteSave(0);
+    playGame(1234);
+    session.menu.GameLost();
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("lost/1234-00.qrl"))));
+}
+
+TEST_F(SavedGamesFlowTest, AWonGameIsAutosavedByDefault) {
+    session.save.SetFinishedDir(folder(QStringLiteral("won")));
+    playGame(5);
+    session.menu.GameWon();
+    EXPECT_EQ(
+        GameLists::Folder(file(QStringLiteral("won")), GameLists::Kinds::Finished).size(), 1U);
+    EXPECT_TRUE(session.recent.EnableFinish());
+}
+
+TEST_F(SavedGamesFlowTest, AnAutosaveFolderThatIsGoneIsReportedAndTheGameStillEnds) {
+    session.save.SetInCompleteSave(1);
+    session.save.SetIncompleteDir(file(QStringLiteral("missing")));
+    playGame(9);
+    session.menu.GameLost();
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(prompter.messages[0].find(file(QStringLiteral("missing")).toStdString()),
+        std::string::npos);
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_FALSE(session.recent.EnableInComplete());
+}
+
+TEST_F(SavedGamesFlowTest, ARecentFileThatIsGoneLeavesTheGameInPlay) {
+    session.recent.AddtoRecent(file(QStringLiteral("gone.qrl")));
+    playGame(3);
+    const int entries = trans().TransCount();
+    session.menu.OpenRecent(6);
+    EXPECT_EQ(prompter.messages,
+        (std::vector<std::string> {
+            "Sorry File Doesn't Exists\r\n" + file(QStringLiteral("gone.qrl")).toStdString() }));
+    EXPECT_TRUE(prompter.questions.empty());
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(trans().TransCount(), entries);
+}
+
+TEST_F(SavedGamesFlowTest, ARecentGameOpensAfterTheQuestion) {
+    playGame(3);
+    const int entries = trans().TransCount();
+    trans().SaveToFile(file(QStringLiteral("three.qrl")));
+    session.recent.AddtoRecent(file(QStringLiteral("three.qrl")));
+    playGame(4);
+    session.menu.OpenRecent(6);
+    EXPECT_EQ(prompter.questions.size(), 1U);
+    EXPECT_EQ(state().gGameNumber, 3);
+    EXPECT_EQ(trans().TransCount(), entries);
+}
+
+TEST_F(SavedGamesFlowTest, TheSaveDialogProposesTheNumberAndRemembersTheFolder) {
+    playGame(77);
+    prompter.saveAs = file(QStringLiteral("kept")).toStdString(); // no extension typed
+    session.menu.SelectType(QStringLiteral("Save"));
+    EXPECT_EQ(prompter.proposedNames, (std::vector<std::string> { "77.qrl" }));
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("kept.qrl"))));
+    EXPECT_EQ(session.save.GetLastDir(), dir.path());
+    EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("kept.qrl")));
+    prompter.saveAs.clear(); // cancelled: nothing happens
+    session.menu.SelectType(QStringLiteral("Save"));
+    EXPECT_EQ(session.recent.GetTotalNumb(6), 1);
+}
+
+TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
+    playGame(12);
+    trans().SaveToFile(file(QStringLiteral("twelve.qrl")));
+    session.menu.NoGame();
+    prompter.openAs = file(QStringLiteral("twelve.qrl")).toStdString();
+    EXPECT_TRUE(session.files.File_Open());
+    EXPECT_EQ(state().gGameNumber, 12);
+    EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("twelve.qrl")));
+    QFile junk(file(QStringLiteral("junk.qrl")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("junk");
+    junk.close();
+    prompter.openAs = file(QStringLiteral("junk.qrl")).toStdString();
+    EXPECT_FALSE(session.files.File_Open());
+    EXPECT_EQ(session.recent.GetTotalNumb(6), 1); // a file that did not open is not listed
+}
+
+TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
+    const QString mixed = folder(QStringLiteral("mixed"));
+    for (const char* name : { "a.qrl", "b.Q2K", "c.txt", "d.q2k" }) {
+        QFile f(mixed + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Both).size(), 3U);
+    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Finished).size(), 2U);
+    const auto incomplete = GameLists::Folder(mixed, GameLists::Kinds::Incomplete);
+    ASSERT_EQ(incomplete.size(), 1U);
+    EXPECT_EQ(incomplete[0].name, QStringLiteral("a"));
+    EXPECT_TRUE(GameLists::Folder(file(QStringLiteral("nowhere")), GameLists::Kinds::Both).empty());
+}
+
+} // namespace
+} // namespace quadrell::test

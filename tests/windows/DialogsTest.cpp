@@ -1,0 +1,204 @@
+#include "ModalAnswerer.h"
+#include "frmAutoSave.h"
+#include "frmMain.h"
+#include "frmOpenGame.h"
+#include "frmSelectGame.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+namespace quadrell::test {
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<frmMain> window_;
+    int run_ = 0;
+
+    Session& session() { return window_->session(); }
+    QString make(const QString& relative, const QByteArray& content = " 7 \r\n") {
+        const QString path = dir_.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+        return path;
+    }
+    static QTreeWidgetItem* find(QTreeWidget* tree, const QString& parent, const QString& text) {
+        for (QTreeWidgetItem* item : tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive))
+            if (item->parent() && item->parent()->text(0) == parent) return item;
+        return nullptr;
+    }
+    static QStringList names(QAbstractItemModel* model) {
+        QStringList out;
+        for (int row = 0; row < model->rowCount(); ++row)
+            out << model->index(row, 0).data().toString();
+        out.sort();
+        return out;
+    }
+
+private slots:
+    void init() {
+        const AppPaths paths
+            = AppPaths::Inside(dir_.filePath(QStringLiteral("home%1").arg(++run_)));
+        paths.Create();
+        window_ = std::make_unique<frmMain>(paths, QString());
+        window_->SetQuitAction([] {});
+        QVERIFY(window_->Load());
+    }
+    void cleanup() { window_.reset(); }
+
+    void selectGameProposesANumberAndRefusesBadOnes() {
+        session().opt.SetRandomIndex(1);
+        frmSelectGame dialog(session(), window_.get());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Game"));
+        QCOMPARE(
+            dialog.Label()->text(), QStringLiteral("Select a Game Number between 0 and 40000"));
+        const int proposed = dialog.Text()->text().toInt();
+        QVERIFY(proposed >= 0 && proposed <= 40000);
+        QCOMPARE(dialog.Text()->selectedText(), dialog.Text()->text());
+        ModalAnswerer answers;
+        for (const char* bad : { "3240000", "abc", "-5", "" }) {
+            dialog.Text()->setText(QLatin1String(bad));
+            dialog.Select();
+            QCOMPARE(dialog.Text()->text(), QStringLiteral("0"));
+        }
+        QCOMPARE(answers.texts.size(), 4);
+        QCOMPARE(answers.texts.front(),
+            QStringLiteral("Please Enter a valid number between 0 and 3240000"));
+        dialog.Text()->setText(QStringLiteral("12.5"));
+        dialog.Select();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(session().engine.state().gGameNumber, 12);
+        QVERIFY(session().engine.state().gGameActive);
+    }
+
+    void openGameListsEveryPlaceAndRefusesAFileThatIsGone() {
+        const QString fav = session().save.FavFolder();
+        make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/easy.qrl"));
+        make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/watch.q2k"));
+        make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/readme.txt"));
+        session().recent.AddtoRecent(dir_.filePath(QStringLiteral("vanished.q2k")));
+        frmOpenGame dialog(session(), window_.get());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Quadrell 2000 Select Game"));
+        QVERIFY(!dialog.SelectButton()->isEnabled());
+        QTreeWidgetItem* easy
+            = find(dialog.Tree(), QStringLiteral("Favorites"), QStringLiteral("Easy Games"));
+        QVERIFY(easy);
+        for (const auto& [parent, child] : { std::pair { "AutoSave", "Incomplete Games" },
+                 std::pair { "AutoSave", "Finished Games" },
+                 std::pair { "Recent Games", "Incomplete Games" },
+                 std::pair { "Recent Games", "Finished Games" },
+                 std::pair { "Others", "Saved Games" } })
+            QVERIFY2(find(dialog.Tree(), QLatin1String(parent), QLatin1String(child)), child);
+        dialog.ShowNode(easy);
+        QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
+        QVERIFY(dialog.SelectButton()->isEnabled());
+        dialog.ShowNode(
+            find(dialog.Tree(), QStringLiteral("Recent Games"), QStringLiteral("Finished Games")));
+        QCOMPARE(names(dialog.Model()), QStringList { "vanished" });
+        ModalAnswerer answers;
+        dialog.Select();
+        QCOMPARE(answers.texts, QStringList { "Sorry File Doesn't Exists" });
+        QVERIFY(dialog.result() != QDialog::Accepted);
+    }
+
+    void openGameOpensTheChosenFile() {
+        session().menu.NewGame(7, false);
+        session().menu.Game_Started(false);
+        session().engine.rules().CardDoubleClicked(48);
+        session().trans.SaveToFile(session().save.IncompleteDir() + QStringLiteral("/seven.qrl"));
+        session().menu.NoGame();
+        frmOpenGame dialog(session(), window_.get());
+        dialog.ShowNode(
+            find(dialog.Tree(), QStringLiteral("AutoSave"), QStringLiteral("Incomplete Games")));
+        QCOMPARE(names(dialog.Model()), QStringList { "seven" });
+        dialog.Select();
+        QCOMPARE(session().engine.state().gGameNumber, 7);
+        QVERIFY(session().engine.state().gGameActive);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
+        session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
+        session().save.SetFinishedDir(dir_.filePath(QStringLiteral("fin%1").arg(run_)));
+        const QString inc = QStringLiteral("inc%1/").arg(run_);
+        const QString fin = QStringLiteral("fin%1/").arg(run_);
+        make(inc + QStringLiteral("a.qrl"));
+        make(inc + QStringLiteral("b.qrl"));
+        make(inc + QStringLiteral("keep.txt"));
+        make(fin + QStringLiteral("c.q2k"));
+        make(fin + QStringLiteral("stray.qrl"));
+        frmAutoSave dialog(session(), window_.get());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("AutoSave"));
+        QCOMPARE(names(dialog.List(0)->model()), (QStringList { "a", "b" }));
+        QCOMPARE(
+            names(dialog.List(1)->model()), QStringList { "c" }); // a .qrl is not a finished game
+        dialog.UpdateButtons();
+        QVERIFY(dialog.DeleteButton()->isEnabled());
+        QVERIFY(dialog.DeleteAllButton()->isEnabled());
+        dialog.Tabs()->setCurrentIndex(1);
+        dialog.UpdateButtons();
+        QVERIFY(dialog.DeleteButton()->isEnabled());
+        QVERIFY(!dialog.DeleteAllButton()->isEnabled());
+        dialog.Tabs()->setCurrentIndex(0);
+        ModalAnswerer answers;
+        dialog.DeleteAll();
+        QCOMPARE(answers.texts,
+            QStringList { "Are you sure you want to delete all files in this Folder ?" });
+        QCOMPARE(dialog.List(0)->model()->rowCount(), 0);
+        QVERIFY(QFile::exists(dir_.filePath(inc + QStringLiteral("keep.txt"))));
+        dialog.UpdateButtons();
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+    }
+
+    void aFileThatCannotBeDeletedIsNamed() {
+        session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
+        const QString a = make(QStringLiteral("inc%1/a.qrl").arg(run_));
+        make(QStringLiteral("inc%1/b.qrl").arg(run_));
+        frmAutoSave dialog(session(), window_.get());
+        QFile::remove(a); // gone since the list was filled
+        dialog.List(0)->selectAll();
+        ModalAnswerer answers;
+        dialog.Delete();
+        QCOMPARE(answers.texts.size(), 2);
+        QCOMPARE(answers.texts[0], QStringLiteral("Are you sure you want to delete these Files ?"));
+        QVERIFY(answers.texts[1].contains(a));
+        QCOMPARE(dialog.List(0)->model()->rowCount(), 0); // the other one is deleted all the same
+    }
+
+    void recentMenusShowTheirPathsOrNone() {
+        QVERIFY(window_->RecentNone(0)->isVisible());
+        QVERIFY(window_->RecentNone(1)->isVisible());
+        session().recent.AddtoRecent(QStringLiteral("/games/a&b.qrl"));
+        QVERIFY(window_->RecentNone(0)->isVisible());
+        QVERIFY(!window_->RecentNone(1)->isVisible());
+        QVERIFY(window_->RecentItem(1, 0)->isVisible());
+        QCOMPARE(window_->RecentItem(1, 0)->text(), QStringLiteral("&1 /games/a&&b.qrl"));
+        QVERIFY(!window_->RecentItem(1, 1)->isVisible());
+        window_->RefreshMenus();
+        QVERIFY(window_->Action(QStringLiteral("mnuIncomp"))->isEnabled());
+        QVERIFY(!window_->Action(QStringLiteral("mnuComp"))->isEnabled());
+        session().recent.CrearRecent();
+        QVERIFY(window_->RecentNone(1)->isVisible());
+    }
+};
+
+} // namespace quadrell::test
+
+QTEST_MAIN(quadrell::test::DialogsTest)
+#include "DialogsTest.moc"

@@ -1,0 +1,131 @@
+#include "frmAutoSave.h"
+
+#include "Icons.h"
+#include "Session.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , tabs_(new QTabWidget(this))
+    , delete_(new QPushButton(QStringLiteral("Delete"), this))
+    , deleteAll_(new QPushButton(QStringLiteral("Delete All"), this)) {
+    setWindowTitle(QStringLiteral("AutoSave"));
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    const QString titles[2]
+        = { QStringLiteral("Incomplete Games"), QStringLiteral("Finished Games") };
+    const QString tabNames[2]
+        = { QStringLiteral("Incomplete Folder"), QStringLiteral("Finished Folder") };
+    for (int tab = 0; tab < 2; ++tab) {
+        frames_[tab] = new QGroupBox(this);
+        lists_[tab] = new QTreeView(frames_[tab]);
+        lists_[tab]->setObjectName(QStringLiteral("ListView%1").arg(tab + 1));
+        models_[tab] = new QStandardItemModel(0, 2, this);
+        models_[tab]->setHorizontalHeaderLabels({ titles[tab], QStringLiteral("Date Created") });
+        lists_[tab]->setModel(models_[tab]);
+        lists_[tab]->setRootIsDecorated(false);
+        lists_[tab]->setUniformRowHeights(true);
+        lists_[tab]->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        lists_[tab]->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        lists_[tab]->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        auto* inside = new QVBoxLayout(frames_[tab]);
+        inside->addWidget(lists_[tab]);
+        tabs_->addTab(frames_[tab], tabNames[tab]);
+        FillList(tab);
+    }
+    delete_->setObjectName(QStringLiteral("cmdDelete"));
+    deleteAll_->setObjectName(QStringLiteral("cmdDeleteAll"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    connect(delete_, &QPushButton::clicked, this, &frmAutoSave::Delete);
+    connect(deleteAll_, &QPushButton::clicked, this, &frmAutoSave::DeleteAll);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(delete_);
+    buttons->addWidget(deleteAll_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+    timer_.setInterval(100);
+    connect(&timer_, &QTimer::timeout, this, &frmAutoSave::UpdateButtons);
+    timer_.start();
+    UpdateButtons();
+    resize(520, 360);
+}
+
+QString frmAutoSave::folder(int tab) const {
+    return tab == 0 ? session_.save.IncompleteDir() : session_.save.FinishedDir();
+}
+
+void frmAutoSave::FillList(int tab) {
+    QStandardItemModel* model = models_[tab];
+    model->removeRows(0, model->rowCount());
+    const auto items = GameLists::Folder(
+        folder(tab), tab == 0 ? GameLists::Kinds::Incomplete : GameLists::Kinds::Finished);
+    const QIcon icon
+        = Icons::Command(tab == 0 ? QStringLiteral("Incomplete") : QStringLiteral("Finished"));
+    for (const GameListItem& game : items) {
+        auto* name = new QStandardItem(icon, game.name);
+        name->setData(game.path, Qt::UserRole);
+        name->setToolTip(game.path);
+        model->appendRow({ name, new QStandardItem(cSave::DateText(game.created)) });
+    }
+    frames_[tab]->setTitle(QStringLiteral("Folder : ") + cSave::SizeCheck(folder(tab), 50));
+    if (model->rowCount() > 0) lists_[tab]->setCurrentIndex(model->index(0, 0));
+}
+
+void frmAutoSave::UpdateButtons() {
+    const int count = models_[tabs_->currentIndex()]->rowCount();
+    delete_->setEnabled(count >= 1);
+    deleteAll_->setEnabled(count >= 2);
+}
+
+void frmAutoSave::Delete() {
+    const int tab = tabs_->currentIndex();
+    QStringList paths;
+    for (const QModelIndex& index : lists_[tab]->selectionModel()->selectedRows())
+        paths << index.data(Qt::UserRole).toString();
+    if (paths.isEmpty()) return;
+    if (!session_.engine.prompter().Question(
+            "Are you sure you want to delete these Files ?", kAppTitle))
+        return;
+    deletePaths(paths, tab);
+}
+
+void frmAutoSave::DeleteAll() {
+    const int tab = tabs_->currentIndex();
+    QStringList paths;
+    for (int row = 0; row < models_[tab]->rowCount(); ++row)
+        paths << models_[tab]->index(row, 0).data(Qt::UserRole).toString();
+    if (!session_.engine.prompter().Question(
+            "Are you sure you want to delete all files in this Folder ?", kAppTitle))
+        return;
+    deletePaths(paths, tab);
+}
+
+void frmAutoSave::deletePaths(const QStringList& paths, int tab) {
+    QStringList failed;
+    for (const QString& path : paths)
+        if (!QFile::remove(path)) failed << path;
+    FillList(tab);
+    if (failed.isEmpty()) return;
+    session_.engine.prompter().Message((QStringLiteral("These files could not be deleted:\r\n")
+                                           + failed.join(QStringLiteral("\r\n")))
+                                           .toStdString(),
+        MessageIcon::Exclamation, kAppTitle);
+}
+
+} // namespace quadrell

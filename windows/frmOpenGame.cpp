@@ -1,0 +1,167 @@
+#include "frmOpenGame.h"
+
+#include "GameFile.h"
+#include "Icons.h"
+#include "Session.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QListView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+namespace {
+
+const int kTagRole = Qt::UserRole + 1;
+
+QTreeWidgetItem* node(
+    QTreeWidgetItem* parent, const QString& text, const QString& tag, const QString& key = {}) {
+    auto* item = new QTreeWidgetItem(parent, { text });
+    item->setData(0, kTagRole, tag);
+    item->setData(0, Qt::UserRole, key);
+    item->setIcon(0, Icons::Command(QStringLiteral("CloseFold")));
+    return item;
+}
+
+} // namespace
+
+frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , tree_(new QTreeWidget(this))
+    , list_(new QListView(this))
+    , model_(new QStandardItemModel(this))
+    , select_(new QPushButton(QStringLiteral("Select"), this)) {
+    setWindowTitle(QStringLiteral("Quadrell 2000 Select Game"));
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setModel(model_);
+    list_->setUniformItemSizes(true); // thousands of files scroll without a stall
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    model_->setHorizontalHeaderLabels({ QStringLiteral("Game List") });
+    select_->setObjectName(QStringLiteral("cmdSelect"));
+    select_->setEnabled(false);
+    auto* browse = new QPushButton(QStringLiteral("Browse"), this);
+    browse->setObjectName(QStringLiteral("cmdBrowse"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(
+        tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ShowNode(item); });
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+        [](QTreeWidgetItem* now, QTreeWidgetItem* before) {
+            if (before && before->parent())
+                before->setIcon(0, Icons::Command(QStringLiteral("CloseFold")));
+            if (now && now->parent()) now->setIcon(0, Icons::Command(QStringLiteral("OpenFold")));
+        });
+    connect(list_, &QListView::clicked, this, [this] { select_->setEnabled(true); });
+    connect(list_, &QListView::doubleClicked, this, &frmOpenGame::Select);
+    connect(select_, &QPushButton::clicked, this, &frmOpenGame::Select);
+    connect(browse, &QPushButton::clicked, this, &frmOpenGame::Browse);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(tree_, 2);
+    panes->addWidget(list_, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(browse);
+    buttons->addWidget(select_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes);
+    layout->addLayout(buttons);
+    buildTree();
+    resize(560, 360);
+}
+
+void frmOpenGame::buildTree() {
+    auto* root = new QTreeWidgetItem(tree_, { QStringLiteral("Quadrell 2000") });
+    root->setIcon(0, Icons::Program());
+    root->setData(0, Qt::UserRole, QStringLiteral("q2k"));
+    QTreeWidgetItem* favourites
+        = node(root, QStringLiteral("Favorites"), QStringLiteral("2"), QStringLiteral("Favorites"));
+    for (const QString& folder : GameLists::FavouriteFolders(session_.save.FavFolder()))
+        node(favourites, QFileInfo(folder).fileName(), QStringLiteral("Fav"), folder);
+    QTreeWidgetItem* autosave
+        = node(root, QStringLiteral("AutoSave"), QStringLiteral("2"), QStringLiteral("AutoSave"));
+    node(autosave, QStringLiteral("Incomplete Games"), QStringLiteral("InCompSave"));
+    node(autosave, QStringLiteral("Finished Games"), QStringLiteral("FinishSave"));
+    QTreeWidgetItem* recent
+        = node(root, QStringLiteral("Recent Games"), QStringLiteral("2"), QStringLiteral("Recent"));
+    node(recent, QStringLiteral("Incomplete Games"), QStringLiteral("RecentIncomp"));
+    node(recent, QStringLiteral("Finished Games"), QStringLiteral("RecentFinish"));
+    QTreeWidgetItem* others
+        = node(root, QStringLiteral("Others"), QStringLiteral("2"), QStringLiteral("Others"));
+    node(others, QStringLiteral("Saved Games"), QStringLiteral("Saved"));
+    tree_->expandAll();
+}
+
+void frmOpenGame::ShowNode(QTreeWidgetItem* item) {
+    const QString tag = item->data(0, kTagRole).toString();
+    const QString key = item->data(0, Qt::UserRole).toString();
+    const cSave& save = session_.save;
+    using K = GameLists::Kinds;
+    if (tag == QLatin1String("Fav")) {
+        fill(GameLists::Folder(key, K::Both));
+    } else if (tag == QLatin1String("InCompSave")) {
+        fill(GameLists::Folder(save.IncompleteDir(), K::Incomplete));
+    } else if (tag == QLatin1String("FinishSave")) {
+        fill(GameLists::Folder(save.FinishedDir(), K::Finished));
+    } else if (tag == QLatin1String("RecentIncomp")) {
+        fill(GameLists::Recent(session_.recent, 6));
+    } else if (tag == QLatin1String("RecentFinish")) {
+        fill(GameLists::Recent(session_.recent, 1));
+    } else if (tag == QLatin1String("Saved")) {
+        fill(GameLists::Folder(save.GetLastDir(), K::Both));
+    } else {
+        return; // the root and the group nodes list nothing
+    }
+}
+
+void frmOpenGame::fill(const std::vector<GameListItem>& items) {
+    model_->removeRows(0, model_->rowCount());
+    const QIcon finished = Icons::Command(QStringLiteral("Finished"));
+    const QIcon incomplete = Icons::Command(QStringLiteral("Incomplete"));
+    QList<QStandardItem*> rows;
+    rows.reserve(static_cast<qsizetype>(items.size()));
+    for (const GameListItem& game : items) {
+        auto* row = new QStandardItem(game.finished ? finished : incomplete, game.name);
+        row->setData(game.path, Qt::UserRole);
+        row->setToolTip(game.path);
+        rows << row;
+    }
+    for (QStandardItem* row : rows)
+        model_->appendRow(row);
+    if (model_->rowCount() > 0) list_->setCurrentIndex(model_->index(0, 0));
+    // With nothing listed there is nothing to select.
+    select_->setEnabled(model_->rowCount() > 0);
+}
+
+void frmOpenGame::Select() {
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid()) return;
+    const QString path = current.data(Qt::UserRole).toString();
+    if (!QFileInfo::exists(path)) {
+        session_.engine.prompter().Message(
+            "Sorry File Doesn't Exists", MessageIcon::Exclamation, kAppTitle);
+        return;
+    }
+    hide();
+    if (!session_.trans.OpenFromFile(path)) {
+        show(); // not a game file: the player may choose another
+        return;
+    }
+    session_.menu.Game_Started(GameFile::KindOf(path) == GameFile::Kind::Finished);
+    accept();
+}
+
+void frmOpenGame::Browse() {
+    if (session_.files.File_Open()) accept();
+}
+
+} // namespace quadrell

@@ -1,0 +1,59 @@
+#include "frmSelectGame.h"
+
+#include "SelectGameRules.h"
+#include "Session.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+frmSelectGame::frmSelectGame(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , label_(new QLabel(this))
+    , text_(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Select Game"));
+    const qint32 limit = session_.opt.GetRandomLimit();
+    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setText(SelectGameRules::Label(limit));
+    text_->setObjectName(QStringLiteral("Text1"));
+    text_->setText(QString::number(cMenu::DrawGameNumber(limit)));
+    text_->selectAll();
+    auto* select = new QPushButton(QStringLiteral("Select"), this);
+    select->setObjectName(QStringLiteral("cmdSelect"));
+    select->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(select, &QPushButton::clicked, this, &frmSelectGame::Select);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(select);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(text_);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
+}
+
+void frmSelectGame::Select() {
+    const auto game = SelectGameRules::Validate(text_->text());
+    if (!game) {
+        session_.engine.prompter().Message(
+            SelectGameRules::Refusal().toStdString(), MessageIcon::Information, kAppTitle);
+        text_->setText(QStringLiteral("0"));
+        text_->setFocus();
+        text_->selectAll();
+        return;
+    }
+    session_.menu.NewGame(*game, false);
+    session_.menu.Game_Started(false);
+    accept();
+}
+
+} // namespace quadrell
