@@ -124,6 +124,17 @@ void cSave::SaveAutoSave(qint16 inc, qint16 fin, const QString& incompleteDir,
     SetIncludeDate(date);
 }
 
+AutoSavePage cSave::GetSave() const {
+    return AutoSavePage { FinishedDir(), IncompleteDir(), InCompleteSave(), FinishedSave(),
+        IncludeDate(), IncludeTime() };
+}
+
+AutoSaveEnabled cSave::AutoSave_Change(const AutoSavePage& page) {
+    const bool finished = page.finished == 1;
+    const bool incomplete = page.incomplete == 1;
+    return AutoSaveEnabled { finished || incomplete, finished, incomplete };
+}
+
 QString cSave::SizeCheck(const QString& x, int size) {
     if (size < 1) size = 70;
     if (x.size() <= size) return x;

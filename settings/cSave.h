@@ -8,6 +8,22 @@ namespace quadrell {
 
 class SettingsStore;
 
+// The Autosave page of the options window: its six boxes, and which of them can be used.
+struct AutoSavePage {
+    QString finishedDir;
+    QString incompleteDir;
+    qint16 incomplete = 0; // chkIncomp
+    qint16 finished = 0;   // chkFinish
+    qint16 date = 0;       // chkDate
+    qint16 time = 0;       // chkTime
+};
+struct AutoSaveEnabled {
+    bool nameParts = false;     // chkDate, chkTime
+    bool finishedDir = false;   // txtFinished and its Browse button
+    bool incompleteDir = false; // txtIncomplete and its Browse button
+    friend bool operator==(const AutoSaveEnabled&, const AutoSaveEnabled&) = default;
+};
+
 // The "Save" section: saved-game folders and the bookkeeping values other classes keep
 // there, read from the store at every access.
 class cSave {
@@ -67,6 +83,9 @@ public:
     // The options window's Autosave page, written in this order.
     void SaveAutoSave(qint16 inc, qint16 fin, const QString& incompleteDir,
         const QString& finishedDir, qint16 time, qint16 date);
+    // The page filled from the store, and what its check boxes leave usable.
+    AutoSavePage GetSave() const;
+    static AutoSaveEnabled AutoSave_Change(const AutoSavePage& page);
     // A path shortened for display: its first 7 characters, "...", its last size - 7.
     static QString SizeCheck(const QString& x, int size = 70);
 

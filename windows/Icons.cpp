@@ -151,6 +151,37 @@ Drawing drawingFor(const QString& key) {
             p.drawPath(arc);
             arrowHead(p, QPointF(14.2, 5.5), 0.2, kGreen);
         };
+    if (key == QLatin1String("CloseFold"))
+        return [](QPainter& p) { folder(p, QColor(0xf2, 0xc9, 0x4c)); };
+    if (key == QLatin1String("OpenFold"))
+        return [](QPainter& p) {
+            folder(p, QColor(0xe0, 0xb0, 0x35));
+            QPainterPath flap;
+            flap.moveTo(3, 7.5);
+            flap.lineTo(16, 7.5);
+            flap.lineTo(14, 14);
+            flap.lineTo(1, 14);
+            flap.closeSubpath();
+            p.setPen(QPen(QColor(0xa0, 0x78, 0x10), 0.8));
+            p.setBrush(QColor(0xf7, 0xd8, 0x6a));
+            p.drawPath(flap);
+        };
+    if (key == QLatin1String("Incomplete") || key == QLatin1String("Finished"))
+        return [key](QPainter& p) {
+            QPainterPath page;
+            page.moveTo(3, 1);
+            page.lineTo(10, 1);
+            page.lineTo(13, 4);
+            page.lineTo(13, 15);
+            page.lineTo(3, 15);
+            page.closeSubpath();
+            p.setPen(QPen(kInk, 0.8));
+            p.setBrush(Qt::white);
+            p.drawPath(page);
+            p.fillPath(SuitPath(1, QRectF(5, 3.5, 6, 6)), kRed);
+            p.fillRect(
+                QRectF(3.4, 10.5, 9.2, 4.1), key == QLatin1String("Finished") ? kBlue : kGold);
+        };
     if (key == QLatin1String("Open") || key == QLatin1String("OpenFav"))
         return [key](QPainter& p) {
             folder(p, QColor(0xf2, 0xc9, 0x4c));

@@ -77,6 +77,19 @@ TEST_F(SavedGamesTest, TheAutosavePageIsWrittenInOneGo) {
     EXPECT_EQ(save.IncludeDate(), 1);
 }
 
+TEST_F(SavedGamesTest, TheAutosavePageReadsTheStoreAndEnablesByItsBoxes) {
+    const AutoSavePage page = save.GetSave();
+    EXPECT_EQ(page.finished, 1);
+    EXPECT_EQ(page.incomplete, 0);
+    EXPECT_EQ(page.incompleteDir, dir.path());
+    EXPECT_EQ(cSave::AutoSave_Change(page), (AutoSaveEnabled { true, true, false }));
+    EXPECT_EQ(cSave::AutoSave_Change(AutoSavePage {}), (AutoSaveEnabled { false, false, false }));
+    AutoSavePage both;
+    both.finished = 1;
+    both.incomplete = 1;
+    EXPECT_EQ(cSave::AutoSave_Change(both), (AutoSaveEnabled { true, true, true }));
+}
+
 TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     int rebuilt = 0;
     recent.SetMenuRebuilder([&rebuilt] { ++rebuilt; });

@@ -1,13 +1,19 @@
 // Saves pictures of the main window for a person to look at: quadrell-tour OUTPUT_FOLDER.
 // Not a test; run it on the offscreen platform after a change to the window.
 #include "BoardWidget.h"
+#include "frmAutoSave.h"
 #include "frmMain.h"
+#include "frmOpenGame.h"
+#include "frmSelectGame.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace quadrell;
@@ -49,6 +55,47 @@ void place(Engine& engine, std::initializer_list<const char*> columns) {
 
 template <typename... Columns> void place(Engine& engine, Columns... columns) {
     place(engine, { columns... });
+}
+
+void game(Session& session, const QString& path, qint32 number) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    session.menu.NewGame(number, false);
+    session.trans.SaveToFile(path);
+}
+
+// The select, open and autosave windows, with a game or two in every place they list.
+void savedGames(frmMain& w, const QString& out) {
+    Session& s = w.session();
+    const QString fav = s.save.FavFolder();
+    game(s, fav + QStringLiteral("/Easy Games/Morning.qrl"), 11);
+    game(s, fav + QStringLiteral("/Easy Games/Quick win.q2k"), 12);
+    game(s, fav + QStringLiteral("/Hard Games/Tricky.qrl"), 13);
+    for (int i = 0; i < 3; ++i) {
+        game(s, s.save.GetFileName(100 + i, false), 100 + i);
+        game(s, s.save.GetFileName(200 + i, true), 200 + i);
+    }
+    s.recent.AddtoRecent(fav + QStringLiteral("/Easy Games/Quick win.q2k"));
+    s.recent.AddtoRecent(fav + QStringLiteral("/Easy Games/Morning.qrl"));
+    s.menu.NoGame();
+    frmSelectGame select(s, &w);
+    select.show();
+    QTest::qWait(20);
+    select.grab().save(out + QStringLiteral("/select.png"));
+    frmOpenGame open(s, &w);
+    open.show();
+    QTreeWidgetItem* easy
+        = open.Tree()->findItems(QStringLiteral("Easy Games"), Qt::MatchRecursive).value(0);
+    open.Tree()->setCurrentItem(easy);
+    open.ShowNode(easy);
+    QTest::qWait(20);
+    open.grab().save(out + QStringLiteral("/open.png"));
+    frmAutoSave autosave(s, &w);
+    autosave.show();
+    QTest::qWait(20);
+    autosave.grab().save(out + QStringLiteral("/autosave.png"));
+    autosave.Tabs()->setCurrentIndex(1);
+    QTest::qWait(20);
+    autosave.grab().save(out + QStringLiteral("/autosave2.png"));
 }
 
 } // namespace
@@ -106,5 +153,6 @@ int main(int argc, char** argv) {
     engine.rules().CardClicked(1);
     w.board().SetStepObserver({});
     save(w, out + QStringLiteral("/after.png"));
+    savedGames(w, out);
     return 0;
 }
