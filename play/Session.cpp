@@ -15,10 +15,12 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     , trans(engine, opt, replay)
     , menu(engine, trans, opt, save, players, recent, window, replay)
     , time(engine, save)
+    , score(save, players, prompter)
     , pointer(engine, opt, [this](int intervalMs, int count) {
         if (flashStarter_) flashStarter_(intervalMs, count);
     }) {
     menu.SetFiles(&files);
+    menu.SetScoring(&score, &time);
 }
 
 void Session::GameWonDetected() {

@@ -10,6 +10,7 @@
 #include "cPlayer.h"
 #include "cRecent.h"
 #include "cSave.h"
+#include "cScore.h"
 #include "cTime.h"
 #include "cTrans.h"
 #include "cUser.h"
@@ -48,6 +49,7 @@ public:
     cTrans trans;
     cMenu menu;
     cTime time;
+    cScore score;
     PointerInput pointer;
     GameFileDialogs files { *this };
 

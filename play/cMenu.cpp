@@ -9,6 +9,8 @@
 #include "cPlayer.h"
 #include "cRecent.h"
 #include "cSave.h"
+#include "cScore.h"
+#include "cTime.h"
 #include "cTrans.h"
 
 #include <QDateTime>
@@ -176,13 +178,21 @@ void cMenu::autoSave(bool finished) {
     if (trans_.SaveToFile(name)) recent_.AddtoRecent(name);
 }
 
+void cMenu::saveScore() {
+    if (!score_ || !time_) return;
+    score_->SaveScore(engine_.state().gGameNumber, trans_.MoveID(), time_->GetGameTime(),
+        time_->GetGamePercentage());
+}
+
 void cMenu::GameLost() {
     autoSave(false);
+    saveScore();
     NoGame();
 }
 
 void cMenu::GameWon() {
     autoSave(true);
+    saveScore();
     NoGame();
 }
 

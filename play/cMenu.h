@@ -11,6 +11,8 @@ class ReplayControl;
 class cOpt;
 class cPlayer;
 class cRecent;
+class cScore;
+class cTime;
 class GameDialogs;
 class GameFileDialogs;
 class cSave;
@@ -39,6 +41,11 @@ public:
     // The windows that "Select" and "Open" show, and the file dialogs of "Save".
     void SetDialogs(GameDialogs* dialogs) { dialogs_ = dialogs; }
     void SetFiles(GameFileDialogs* files) { files_ = files; }
+    // Where ended games are scored, and the clock that times them.
+    void SetScoring(cScore* score, cTime* time) {
+        score_ = score;
+        time_ = time;
+    }
 
     // May the game on the board be left? Asks while a game is played; Yes gives it up.
     bool AllowNewGame();
@@ -73,6 +80,7 @@ public:
 private:
     void ApplyPendingPlayer();
     void autoSave(bool finished);
+    void saveScore();
 
     Engine& engine_;
     cTrans& trans_;
@@ -82,6 +90,8 @@ private:
     cRecent& recent_;
     GameDialogs* dialogs_ = nullptr;
     GameFileDialogs* files_ = nullptr;
+    cScore* score_ = nullptr;
+    cTime* time_ = nullptr;
     GameWindow& window_;
     ReplayControl& replay_;
 };

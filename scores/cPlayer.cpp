@@ -2,6 +2,10 @@
 
 #include "SettingsStore.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace quadrell {
 
 namespace {
@@ -59,6 +63,70 @@ qint16 cPlayer::TotalPlayers() const {
     for (qint16 slot = 1; slot <= kSlots; ++slot)
         n += GetName(slot).isEmpty() ? 0 : 1;
     return n;
+}
+
+qint16 cPlayer::GetCurrentPlayerIndex() const {
+    int position = 0;
+    for (qint16 slot = 1; slot <= kSlots; ++slot)
+        if (!GetName(slot).isEmpty() && ++position == CurrentComboIndex()) return slot;
+    return 0;
+}
+
+void cPlayer::RemovePlayer(qint16 slot) {
+    for (const char* key : { "Name", "FullName", "Date", "Total", "Won", "Lost", "Time", "Score" })
+        store_.Remove(section(slot), QLatin1String(key));
+    SaveTotal();
+}
+
+qint32 cPlayer::total(qint16 slot, const char* key) const {
+    return store_.GetInt32(section(slot), QLatin1String(key), 0);
+}
+
+qint16 cPlayer::GetAvgScore(qint16 slot) const {
+    const qint32 games = GetTotal(slot);
+    return games < 1 ? 0 : static_cast<qint16>(std::nearbyint(double(GetScore(slot)) / games));
+}
+
+qint16 cPlayer::GetPerc(qint16 slot) const {
+    const qint32 games = GetTotal(slot);
+    return games < 1 ? 0
+                     : static_cast<qint16>(std::nearbyint(double(GetWon(slot)) / games * 100.0));
+}
+
+bool cPlayer::SaveScore(
+    qint16 slot, qint32 total, qint32 won, qint32 lost, qint32 time, qint32 score) {
+    const std::pair<const char*, qint32> adds[] = { { "Total", total }, { "Won", won },
+        { "Lost", lost }, { "Time", time }, { "Score", score } };
+    qint64 sums[5];
+    for (int i = 0; i < 5; ++i) {
+        sums[i] = qint64(this->total(slot, adds[i].first)) + adds[i].second;
+        if (sums[i] > std::numeric_limits<qint32>::max()
+            || sums[i] < std::numeric_limits<qint32>::min())
+            return false;
+    }
+    for (int i = 0; i < 5; ++i)
+        store_.SetInt(section(slot), QLatin1String(adds[i].first), static_cast<qint32>(sums[i]));
+    SaveTotal();
+    return true;
+}
+
+void cPlayer::SaveTotal() {
+    store_.SetText(kTotals, QStringLiteral("Name"), QStringLiteral("Total"));
+    for (const char* key : { "Total", "Won", "Lost", "Time", "Score" }) {
+        qint64 sum = 0;
+        for (qint16 slot = 1; slot <= kSlots; ++slot)
+            sum += total(slot, key);
+        // Each slot stays in range, so only the sum over five could leave it; it stops at the edge.
+        store_.SetInt(kTotals, QLatin1String(key),
+            static_cast<qint32>(std::clamp<qint64>(
+                sum, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max())));
+    }
+}
+
+void cPlayer::ClearGlobal() {
+    for (qint16 slot = 1; slot <= 6; ++slot)
+        for (const char* key : { "Total", "Won", "Lost", "Time", "Score" })
+            store_.SetInt(section(slot), QLatin1String(key), 0);
 }
 
 } // namespace quadrell

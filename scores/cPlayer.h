@@ -31,8 +31,28 @@ public:
     // The first slot holding exactly this name, 0 when none does.
     qint16 GetNum(const QString& name) const;
     qint16 TotalPlayers() const;
+    // The slot of the player at box position CurrentComboIndex (the box lists the
+    // non-empty slots in order); 0 when there is none.
+    qint16 GetCurrentPlayerIndex() const;
+    void RemovePlayer(qint16 slot);
+
+    // Totals of a slot (6 is the totals slot).
+    qint32 GetTotal(qint16 slot) const { return total(slot, "Total"); }
+    qint32 GetWon(qint16 slot) const { return total(slot, "Won"); }
+    qint32 GetLost(qint16 slot) const { return total(slot, "Lost"); }
+    qint32 GetTime(qint16 slot) const { return total(slot, "Time"); }
+    qint32 GetScore(qint16 slot) const { return total(slot, "Score"); }
+    qint16 GetAvgScore(qint16 slot) const;
+    qint16 GetPerc(qint16 slot) const;
+    // Adds one ended game to the slot and rewrites the totals slot. A sum that would leave
+    // the 32-bit range changes nothing and answers false.
+    bool SaveScore(qint16 slot, qint32 total, qint32 won, qint32 lost, qint32 time, qint32 score);
+    void SaveTotal();
+    void ClearGlobal();
 
 private:
+    qint32 total(qint16 slot, const char* key) const;
+
     SettingsStore& store_;
 };
 

@@ -1,16 +1,47 @@
 #pragma once
 
+#include "ScoreRec.h"
+
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 namespace quadrell {
 
-// Scores of ended games. The time text shared by the clocks and the score board lives here.
+class Prompter;
+class cPlayer;
+class cSave;
+
+// Scores of ended games: the points formula, the score file, and the records loaded from it.
 class cScore {
 public:
+    cScore(cSave& save, cPlayer& players, Prompter& prompter)
+        : save_(save)
+        , players_(players)
+        , prompter_(prompter) { }
+
     // Seconds as the clock time "h:mm:ss"; hours are counted modulo 60 as the clock
     // always has, and a negative reading (the system clock set back) shows zero.
     static QString ConvertTimeS(qint64 seconds);
+    // Points: perc x 100 / (moves + time), rounded, tripled for a won game.
+    static qint32 GetScore(qint32 moves, qint32 time, qint16 perc);
+
+    // Records the game that has just ended for the current player: one line appended to
+    // the score file, and the player's totals. Never reads the score file.
+    void SaveScore(qint32 gameNumber, qint32 moves, qint32 time, qint16 perc,
+        const QDateTime& when = QDateTime::currentDateTime());
+    // The records of the players there are now, each made after its player was added.
+    void LoadScores();
+    const std::vector<ScoreRec>& Records() const { return records_; }
+    void Clear_General();
+    void Clear_Global();
+
+private:
+    cSave& save_;
+    cPlayer& players_;
+    Prompter& prompter_;
+    std::vector<ScoreRec> records_;
 };
 
 } // namespace quadrell

@@ -41,6 +41,12 @@ void SettingsStore::SaveSetting(
     settings.sync(); // a crash right after a change must not lose it
 }
 
+void SettingsStore::Remove(const QString& section, const QString& key) {
+    QSettings& settings = settingsFor(kApp);
+    settings.remove(keyPath(section, key));
+    settings.sync();
+}
+
 void SettingsStore::DeleteAll(const QString& app) {
     QSettings& settings = settingsFor(app);
     settings.clear();

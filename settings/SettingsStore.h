@@ -25,6 +25,8 @@ public:
         const QString& fallback) const;
     void SaveSetting(
         const QString& app, const QString& section, const QString& key, const QString& value);
+    // Removes one key of the application "Quadrell 2000".
+    void Remove(const QString& section, const QString& key);
     // Removes every section of the application.
     void DeleteAll(const QString& app);
     // Nothing stored yet for the application: the first start for this user.

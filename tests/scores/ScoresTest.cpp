@@ -1,0 +1,174 @@
+#include "Fakes.h"
+#include "ScoreFile.h"
+#include "SettingsStore.h"
+#include "cPlayer.h"
+#include "cSave.h"
+#include "cScore.h"
+#include "cUser.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+TEST(PointsFormula, RoundedQuotientTripledForAWin) {
+    struct Row {
+        qint32 moves, time;
+        qint16 perc;
+        qint32 points;
+    };
+    for (const Row& r : { Row { 93, 187, 100, 108 }, Row { 20, 80, 50, 50 }, Row { 50, 10, 0, 0 },
+             Row { 150, 50, 5, 2 }, Row { 150, 50, 7, 4 }, Row { 100, 100, 100, 150 },
+             Row { 0, 0, 3, 300 } })
+        EXPECT_EQ(cScore::GetScore(r.moves, r.time, r.perc), r.points)
+            << r.moves << " " << r.time << " " << r.perc;
+}
+
+TEST(ScoreFileFormat, QuotedTextsPlainNumbersTimeBeforeGame) {
+    ScoreRec r;
+    r.Name = QStringLiteral("Guest");
+    r.Time = 187;
+    r.GameNo = 617;
+    r.Moves = 93;
+    r.Date = QStringLiteral("2026-12-05 10:11:12");
+    r.Perc = 100;
+    r.Score = 108;
+    const QByteArray line = ScoreFile::FormatLine(r);
+    EXPECT_EQ(line, QByteArray("\"Guest\",187,617,93,\"2026-12-05 10:11:12\",100,108\r\n"));
+    const auto back = ScoreFile::ParseLine(line.chopped(2));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->GameNo, 617);
+    EXPECT_EQ(back->Time, 187);
+    EXPECT_EQ(back->Date, r.Date);
+}
+
+TEST(ScoreFileFormat, LinesThatAreNotSevenFieldsAreSkippedAndATornEndIsIgnored) {
+    const QByteArray text = "\"A\",1,2,3,\"2026-01-01 00:00:00\",0,0\r\n"
+                            "\"Bad \"name\"\",1,2,3,\"d\",0,0\r\n"
+                            "\"C\",1,2,3,\"2026-01-01 00:00:00\",101,0\r\n"
+                            "garbage\r\n"
+                            "\"D\",1,2,3,\"2026-01-01 00:00:00\",50,5\r\n"
+                            "\"E\",1,2,3,\"2026-01-01 00:";
+    const auto records = ScoreFile::ParseAll(text);
+    ASSERT_EQ(records.size(), 2U);
+    EXPECT_EQ(records[0].Name, QStringLiteral("A"));
+    EXPECT_EQ(records[1].Name, QStringLiteral("D"));
+}
+
+class ScoresTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store { dir.filePath(QStringLiteral("config")) };
+    cSave save { store, dir.path() };
+    cPlayer players { store };
+    RecordingPrompter prompter;
+    cUser users { players, prompter };
+    cScore score { save, players, prompter };
+    const QDateTime created { QDate(2026, 12, 1), QTime(10, 0, 0) };
+
+    QByteArray file() {
+        QFile f(save.ScoreFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void addPlayer(const char* name, const QDateTime& when) {
+        users.AddUser(QLatin1String(name), QString(), cSave::DateText(when));
+    }
+};
+
+TEST_F(ScoresTest, AnEndedGameIsOneLineAndCountsForItsPlayer) {
+    addPlayer("Guest", created);
+    score.SaveScore(617, 93, 187, 100, created.addDays(1));
+    score.SaveScore(5, 0, 30, 0, created.addDays(1));
+    EXPECT_EQ(file(),
+        QByteArray("\"Guest\",187,617,93,\"2026-12-02 10:00:00\",100,108\r\n"
+                   "\"Guest\",30,5,0,\"2026-12-02 10:00:00\",0,0\r\n"));
+    EXPECT_EQ(players.GetTotal(1), 2);
+    EXPECT_EQ(players.GetWon(1), 1);
+    EXPECT_EQ(players.GetLost(1), 1);
+    EXPECT_EQ(players.GetTime(1), 217);
+    EXPECT_EQ(players.GetScore(1), 108);
+    EXPECT_EQ(players.GetTotal(6), 2); // the totals slot
+    EXPECT_EQ(players.GetAvgScore(1), 54);
+    EXPECT_EQ(players.GetPerc(1), 50);
+}
+
+TEST_F(ScoresTest, LoadingKeepsOnlyRecordsOfPlayersMadeBeforeThem) {
+    addPlayer("Ann", created);
+    addPlayer("Bob", created);
+    score.SaveScore(1, 10, 10, 50, created);            // the same second: not loaded
+    score.SaveScore(2, 10, 10, 50, created.addSecs(1)); // Ann, a second later
+    players.SetCurrentComboIndex(2);
+    score.SaveScore(3, 10, 10, 50, created.addSecs(5)); // Bob
+    score.LoadScores();
+    ASSERT_EQ(score.Records().size(), 2U);
+    EXPECT_EQ(score.Records()[0].GameNo, 2);
+    // Bob leaves; a new Bob made later does not inherit his games.
+    players.RemovePlayer(2);
+    addPlayer("Bob", created.addDays(1));
+    score.LoadScores();
+    ASSERT_EQ(score.Records().size(), 1U);
+    EXPECT_EQ(file().count("\r\n"), 3); // the file keeps every line
+}
+
+TEST_F(ScoresTest, ManyLinesLoadTheSameTwice) {
+    addPlayer("Guest", created);
+    for (int i = 0; i < 150; ++i)
+        score.SaveScore(i, 10, 20, 10, created.addSecs(60 + i));
+    score.LoadScores();
+    EXPECT_EQ(score.Records().size(), 150U);
+    score.LoadScores();
+    EXPECT_EQ(score.Records().size(), 150U);
+}
+
+TEST_F(ScoresTest, ALineTornByACrashDoesNotSpoilTheNext) {
+    addPlayer("Guest", created);
+    score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+    {
+        QFile f(save.ScoreFile());
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\"Guest\",20,2,1");
+    }
+    score.SaveScore(3, 10, 20, 10, created.addSecs(120));
+    score.LoadScores();
+    ASSERT_EQ(score.Records().size(), 2U);
+    EXPECT_EQ(score.Records()[1].GameNo, 3);
+}
+
+TEST_F(ScoresTest, TotalsThatWouldOverflowAreRefusedWithAMessage) {
+    addPlayer("Guest", created);
+    store.SetInt(QStringLiteral("Player1"), QStringLiteral("Time"), 2147483000);
+    score.SaveScore(1, 10, 1000, 10, created.addSecs(60));
+    EXPECT_EQ(players.GetTime(1), 2147483000);
+    EXPECT_EQ(players.GetTotal(1), 0);
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_NE(prompter.messages.back().find("too large"), std::string::npos);
+    score.LoadScores();
+    EXPECT_EQ(score.Records().size(), 1U); // the game itself is still in the file
+}
+
+TEST_F(ScoresTest, ClearingEmptiesTheFileOrTheTotals) {
+    addPlayer("Guest", created);
+    score.SaveScore(1, 10, 20, 100, created.addSecs(60));
+    score.Clear_General();
+    EXPECT_TRUE(file().isEmpty());
+    EXPECT_NE(save.GeneralClearedDate(), QStringLiteral("None"));
+    EXPECT_EQ(players.GetTotal(1), 1);
+    score.Clear_Global();
+    EXPECT_EQ(players.GetTotal(1), 0);
+    EXPECT_EQ(players.GetTotal(6), 0);
+    EXPECT_EQ(players.GetName(1), QStringLiteral("Guest"));
+}
+
+TEST_F(ScoresTest, AScoreFileThatCannotBeWrittenIsReported) {
+    addPlayer("Guest", created);
+    save.SetScoreFile(dir.filePath(QStringLiteral("no/such/folder/scores.sre")));
+    score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(prompter.messages[0].find("no/such/folder/scores.sre"), std::string::npos);
+    EXPECT_EQ(players.GetTotal(1), 1); // the totals still count the game
+}
+
+} // namespace
+} // namespace quadrell::test
