@@ -8,6 +8,7 @@ public:
     virtual ~GameDialogs() = default;
     virtual void ShowSelectGame() = 0;
     virtual void ShowOpenGame() = 0;
+    virtual void ShowScoreBoard() = 0;
 };
 
 } // namespace quadrell

@@ -82,6 +82,8 @@ void cMenu::SelectType(const QString& key) {
         trans_.Replay(1);
     } else if (key == QLatin1String("ReplayStop")) {
         trans_.ReplayStop();
+    } else if (dialogs_ && key == QLatin1String("Scoreboard")) {
+        dialogs_->ShowScoreBoard();
     }
 }
 

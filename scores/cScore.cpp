@@ -2,6 +2,7 @@
 
 #include "Prompter.h"
 #include "ScoreFile.h"
+#include "SettingsStore.h"
 #include "cPlayer.h"
 #include "cSave.h"
 
@@ -77,6 +78,14 @@ void cScore::Clear_General() {
     if (file.open(QIODevice::WriteOnly)) file.commit();
     save_.SetGeneralClearedDate(cSave::DateText(QDateTime::currentDateTime()));
     records_.clear();
+}
+
+qint16 cScore::DayComboIndex() const {
+    return save_.Store().GetInt16(QStringLiteral("Score"), QStringLiteral("DayComboIndex"), 1);
+}
+
+void cScore::SetDayComboIndex(qint16 value) {
+    save_.Store().SetInt(QStringLiteral("Score"), QStringLiteral("DayComboIndex"), value);
 }
 
 void cScore::Clear_Global() {

@@ -36,6 +36,9 @@ public:
     const std::vector<ScoreRec>& Records() const { return records_; }
     void Clear_General();
     void Clear_Global();
+    // The period last chosen on the score board: 1 "Show Today" .. 5 "Show All".
+    qint16 DayComboIndex() const;
+    void SetDayComboIndex(qint16 value);
 
 private:
     cSave& save_;

@@ -31,6 +31,7 @@ public:
     cSave(SettingsStore& store, QString installFolder);
 
     QString InstallFolder() const { return installFolder_; }
+    SettingsStore& Store() const { return store_; }
     // A path in the program folder, joined with one "/".
     QString InInstallFolder(const QString& name) const;
 

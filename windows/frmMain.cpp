@@ -7,6 +7,7 @@
 #include "dlgAbout.h"
 #include "frmAutoSave.h"
 #include "frmOpenGame.h"
+#include "frmScore.h"
 #include "frmSelectGame.h"
 #include "frmSource.h"
 
@@ -202,6 +203,11 @@ void frmMain::ShowSelectGame() {
 void frmMain::ShowOpenGame() {
     frmOpenGame dialog(session_, this);
     dialog.exec();
+}
+
+void frmMain::ShowScoreBoard() {
+    frmScore board(session_, this);
+    board.exec();
 }
 
 void frmMain::ShowAutoSave() {

@@ -89,6 +89,7 @@ public:
     // GameDialogs
     void ShowSelectGame() override;
     void ShowOpenGame() override;
+    void ShowScoreBoard() override;
     void ShowAutoSave();
     // The two "Recent" submenus from the store.
     void UpdateRecent();

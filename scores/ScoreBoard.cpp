@@ -1,0 +1,272 @@
+#include "ScoreBoard.h"
+
+#include "cPlayer.h"
+#include "cSave.h"
+#include "cScore.h"
+
+#include <cmath>
+
+namespace quadrell {
+
+namespace {
+
+bool won(const ScoreRec& r) { return r.Perc == 100; }
+
+// A line in print zones: each field after the first starts at the next 14-character boundary.
+class ZoneLine {
+public:
+    ZoneLine& text(const QString& t) {
+        place(t);
+        return *this;
+    }
+    ZoneLine& number(qint64 n) {
+        place((n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::llabs(n))
+            + QLatin1Char(' '));
+        return *this;
+    }
+    QString str() const { return line_; }
+
+private:
+    void place(const QString& field) {
+        if (!first_) line_ += QString(14 - line_.size() % 14, QLatin1Char(' '));
+        first_ = false;
+        line_ += field;
+    }
+    QString line_;
+    bool first_ = true;
+};
+
+int monthsBetween(const QDate& from, const QDate& to) {
+    return (to.year() - from.year()) * 12 + to.month() - from.month();
+}
+
+} // namespace
+
+qint32 ScoreBoard::Rounded(double value) { return static_cast<qint32>(std::nearbyint(value)); }
+
+std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& records) {
+    const qint64 n = static_cast<qint64>(records.size());
+    qint64 w = 0, time = 0, score = 0, moves = 0;
+    for (const ScoreRec& r : records) {
+        w += won(r) ? 1 : 0;
+        time += r.Time;
+        score += r.Score;
+        moves += r.Moves;
+    }
+    auto avg = [n](qint64 sum) { return n == 0 ? 0 : Rounded(double(sum) / double(n)); };
+    return { { QStringLiteral("Games Played"), QString::number(n) },
+        { QStringLiteral("Games Won"), QString::number(w) },
+        { QStringLiteral("Games Lost"), QString::number(n - w) },
+        { QStringLiteral("Time Taken"), cScore::ConvertTimeS(time) },
+        { QStringLiteral("Total Score"), QString::number(score) },
+        { QStringLiteral("Total Moves"), QString::number(moves) },
+        { QStringLiteral("Average Moves"), QString::number(avg(moves)) },
+        { QStringLiteral("Average Time"), cScore::ConvertTimeS(avg(time)) },
+        { QStringLiteral("Average Score"), QString::number(avg(score)) },
+        { QStringLiteral("Winning Percentage"),
+            QString::number(avg(w * 100)) + QStringLiteral(" %") } };
+}
+
+QStringList ScoreBoard::Session(
+    const std::vector<ScoreRec>& records, const QDateTime& sessionStart) {
+    const QString since = cSave::DateText(sessionStart);
+    int s = 0, sw = 0;
+    for (const ScoreRec& r : records) {
+        if (r.Date <= since) continue;
+        ++s;
+        sw += won(r) ? 1 : 0;
+    }
+    return { QStringLiteral("Session Started : ") + since,
+        QStringLiteral("Games Played : %1").arg(s), QStringLiteral("Games Won : %1").arg(sw),
+        QStringLiteral("Games Lost : %1").arg(s - sw),
+        QStringLiteral("Percentage : %1 %").arg(s == 0 ? 0 : Rounded(sw * 100.0 / s)) };
+}
+
+std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records, const QString& player,
+    int dayComboIndex, bool onlyFinished, const QDate& today) {
+    static const int limits[] = { 0, 1, 3, 7, 30 };
+    const int limit = dayComboIndex >= 1 && dayComboIndex <= 4 ? limits[dayComboIndex] : 0;
+    const bool all = player == QLatin1String("All");
+    std::vector<int> listed;
+    for (int i = 0; i < static_cast<int>(records.size()); ++i) {
+        const ScoreRec& r = records[static_cast<std::size_t>(i)];
+        if (!all && r.Name != player) continue;
+        if (onlyFinished && !won(r)) continue;
+        if (limit > 0) {
+            const qint64 d = QDate::fromString(r.Date.left(10), Qt::ISODate).daysTo(today);
+            if (d > limit - 1 || d < 0) continue;
+        }
+        listed.push_back(i);
+    }
+    return listed;
+}
+
+std::array<ScoreRec, 6> ScoreBoard::Statistics(
+    const std::vector<ScoreRec>& records, const cPlayer& players) {
+    std::array<ScoreRec, 6> entries {};
+    for (qint16 i = 1; i <= 5; ++i)
+        entries[static_cast<std::size_t>(i)].Name = players.GetName(i);
+    for (const ScoreRec& r : records) {
+        for (std::size_t i = 1; i <= 5; ++i) {
+            ScoreRec& e = entries[i];
+            if (e.Name.isEmpty() || e.Name != r.Name) continue;
+            ++e.Total;
+            e.Moves += r.Moves;
+            e.Time += r.Time;
+            e.Score += r.Score;
+            if (won(r)) {
+                ++e.Won;
+                e.WonMoves += r.Moves;
+                e.WonTime += r.Time;
+            } else {
+                ++e.Lost;
+            }
+        }
+    }
+    for (ScoreRec& e : entries) {
+        if (e.Total > 0) {
+            e.Perc = static_cast<qint16>(Rounded(e.Won * 100.0 / e.Total));
+            e.AvgScore = static_cast<qint16>(Rounded(double(e.Score) / e.Total));
+        }
+        if (e.Won > 0) {
+            e.AvgTime = Rounded(double(e.WonTime) / e.Won);
+            e.AvgMoves = static_cast<qint16>(Rounded(double(e.WonMoves) / e.Won));
+        }
+    }
+    return entries;
+}
+
+const QStringList& ScoreBoard::StatisticsRows() {
+    static const QStringList rows { QStringLiteral("Games Played"), QStringLiteral("Games Won"),
+        QStringLiteral("Games Lost"), QStringLiteral("Total No. of Moves"),
+        QStringLiteral("Average Winning Moves"), QStringLiteral("Total Game Points"),
+        QStringLiteral("Total Time Taken"), QStringLiteral("Average Winning Time"),
+        QStringLiteral("Winning Percentage"), QStringLiteral("Avg. Games per Month"),
+        QStringLiteral("Average Points") };
+    return rows;
+}
+
+QStringList ScoreBoard::StatisticsColumn(
+    const ScoreRec& e, const QString& playerDate, const QDateTime& now) {
+    const QDate created = cSave::ParseDate(playerDate, now).date();
+    const int months = monthsBetween(created, now.date()) + 1;
+    const int perMonth = months < 1 ? 0 : Rounded(double(e.Total) / months);
+    return { QString::number(e.Won + e.Lost), QString::number(e.Won), QString::number(e.Lost),
+        QString::number(e.Moves), QString::number(e.AvgMoves), QString::number(e.Score),
+        cScore::ConvertTimeS(e.Time), cScore::ConvertTimeS(e.AvgTime),
+        QString::number(e.Perc) + QStringLiteral(" %"), QString::number(perMonth),
+        QString::number(e.AvgScore) };
+}
+
+std::vector<ScoreRec> ScoreBoard::TopScores(const std::vector<ScoreRec>& records) {
+    std::vector<ScoreRec> top(13); // positions 1..12; every Score starts at 0
+    for (const ScoreRec& r : records) {
+        const auto points = static_cast<qint16>(r.Score); // compared as the 16-bit values they are
+        for (std::size_t p = 1; p <= 12; ++p) {
+            if (points > static_cast<qint16>(top[p].Score)) {
+                top.insert(top.begin() + static_cast<std::ptrdiff_t>(p), r);
+                top.resize(13);
+                break;
+            }
+        }
+    }
+    return top;
+}
+
+std::vector<QStringList> ScoreBoard::Global(const cPlayer& players) {
+    std::vector<QStringList> rows;
+    auto row = [&players](qint16 slot, const QString& name) {
+        return QStringList { name, QString::number(players.GetTotal(slot)),
+            QString::number(players.GetWon(slot)), QString::number(players.GetLost(slot)),
+            cScore::ConvertTimeS(players.GetTime(slot)), QString::number(players.GetAvgScore(slot)),
+            QString::number(players.GetPerc(slot)) + QStringLiteral(" %") };
+    };
+    for (qint16 slot = 1; slot <= 5; ++slot)
+        if (!players.GetName(slot).isEmpty()) rows.push_back(row(slot, players.GetName(slot)));
+    while (rows.size() < 5)
+        rows.push_back({ QStringLiteral("None") });
+    rows.push_back(row(6, QStringLiteral("Total")));
+    return rows;
+}
+
+QByteArray ScoreBoard::Export(const std::vector<ScoreRec>& records,
+    const std::array<ScoreRec, 6>& statistics, const cPlayer& players, const QString& currentPlayer,
+    const QDateTime& now) {
+    QStringList lines;
+    const QString blank = QStringLiteral(" ");
+    auto totals = [](const QString& name, qint64 total, qint64 w, qint64 l, qint64 time, qint64 avg,
+                      qint64 perc) {
+        return ZoneLine()
+            .text(name)
+            .number(total)
+            .number(w)
+            .number(l)
+            .text(cScore::ConvertTimeS(time))
+            .number(avg)
+            .number(perc)
+            .str();
+    };
+    lines << QStringLiteral("Quadrell 2000 Score Board") << blank
+          << QStringLiteral("*************************") << blank;
+    lines << ZoneLine().text(QStringLiteral("Created By")).text(currentPlayer).str();
+    lines << ZoneLine().text(QStringLiteral("Created Date")).text(cSave::DateText(now)).str()
+          << blank;
+    lines << QString(34, QLatin1Char('-')) << blank << QStringLiteral("Player List") << blank;
+    lines << ZoneLine()
+                 .text(QStringLiteral("Name"))
+                 .text(QStringLiteral("Created Date & Time"))
+                 .text(QStringLiteral("Full Name"))
+                 .str()
+          << blank;
+    for (qint16 slot = 1; slot <= 5; ++slot)
+        if (!players.GetName(slot).isEmpty())
+            lines << ZoneLine()
+                         .text(players.GetName(slot))
+                         .text(players.GetDate(slot))
+                         .text(players.GetFullName(slot))
+                         .str();
+    lines << blank << blank << QStringLiteral("Global History") << blank;
+    lines << ZoneLine()
+                 .text(QStringLiteral("Player"))
+                 .text(QStringLiteral("Total"))
+                 .text(QStringLiteral("Won"))
+                 .text(QStringLiteral("Lost"))
+                 .text(QStringLiteral("Time"))
+                 .text(QStringLiteral("Avg. Points"))
+                 .text(QStringLiteral("Perc"))
+                 .str();
+    for (qint16 slot = 1; slot <= 6; ++slot)
+        if (!players.GetName(slot).isEmpty())
+            lines << totals(players.GetName(slot), players.GetTotal(slot), players.GetWon(slot),
+                players.GetLost(slot), players.GetTime(slot), players.GetAvgScore(slot),
+                players.GetPerc(slot));
+    lines << blank << blank << QStringLiteral("General History") << blank;
+    for (std::size_t i = 1; i <= 5; ++i) {
+        const ScoreRec& e = statistics[i];
+        if (!e.Name.isEmpty())
+            lines << totals(e.Name, e.Total, e.Won, e.Lost, e.Time, e.AvgScore, e.Perc);
+    }
+    lines << blank << blank << QStringLiteral("General Score") << blank;
+    lines << ZoneLine()
+                 .text(QStringLiteral("Player"))
+                 .text(QStringLiteral("Time"))
+                 .text(QStringLiteral("GameNo"))
+                 .text(QStringLiteral("Moves"))
+                 .text(QStringLiteral("Perc"))
+                 .text(QStringLiteral("Score"))
+                 .text(QStringLiteral("Date"))
+                 .str();
+    for (const ScoreRec& r : records)
+        lines << ZoneLine()
+                     .text(r.Name)
+                     .text(cScore::ConvertTimeS(r.Time))
+                     .number(r.GameNo)
+                     .number(r.Moves)
+                     .text(QString::number(r.Perc) + QStringLiteral(" %"))
+                     .number(r.Score)
+                     .text(r.Date)
+                     .str();
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+} // namespace quadrell

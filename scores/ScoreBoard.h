@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ScoreRec.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace quadrell {
+
+class cPlayer;
+
+// The board half of the scores: every list and statistic the score board shows, derived
+// from the loaded records and the player totals.
+class ScoreBoard {
+public:
+    using Row = std::pair<QString, QString>; // a label and its value
+
+    // "General" page, all games of every player.
+    static std::vector<Row> General(const std::vector<ScoreRec>& records);
+    // "This Session" panel: games recorded after the session started.
+    static QStringList Session(const std::vector<ScoreRec>& records, const QDateTime& sessionStart);
+    // "Score Board" page: indices into the records, in file order. `days` 0 means no limit.
+    static std::vector<int> ListScore(const std::vector<ScoreRec>& records, const QString& player,
+        int dayComboIndex, bool onlyFinished, const QDate& today);
+    // "Statistics" page: entries 1..5 mirror the player slots (entry 0 unused).
+    static std::array<ScoreRec, 6> Statistics(
+        const std::vector<ScoreRec>& records, const cPlayer& players);
+    static QStringList StatisticsColumn(
+        const ScoreRec& entry, const QString& playerDate, const QDateTime& now);
+    static const QStringList& StatisticsRows();
+    // "Top Scores": positions 1..12 by points, highest first, ties in file order.
+    static std::vector<ScoreRec> TopScores(const std::vector<ScoreRec>& records);
+    // "Global Statistics": six rows of seven columns from the player totals.
+    static std::vector<QStringList> Global(const cPlayer& players);
+    // The export text, in print zones of 14 characters.
+    static QByteArray Export(const std::vector<ScoreRec>& records,
+        const std::array<ScoreRec, 6>& statistics, const cPlayer& players,
+        const QString& currentPlayer, const QDateTime& now);
+
+    static qint32 Rounded(double value);
+};
+
+} // namespace quadrell

@@ -1,0 +1,196 @@
+#include "ScoreBoard.h"
+
+#include "Fakes.h"
+#include "SettingsStore.h"
+#include "cPlayer.h"
+#include "cSave.h"
+#include "cScore.h"
+#include "cUser.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+ScoreRec game(
+    const char* name, const char* date, qint32 moves, qint32 time, qint16 perc, qint32 number = 1) {
+    ScoreRec r;
+    r.Name = QLatin1String(name);
+    r.Date = QLatin1String(date);
+    r.Moves = moves;
+    r.Time = time;
+    r.Perc = perc;
+    r.GameNo = number;
+    r.Score = cScore::GetScore(moves, time, perc);
+    return r;
+}
+
+class ScoreBoardTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store { dir.path() };
+    cPlayer players { store };
+    RecordingPrompter prompter;
+    cUser users { players, prompter };
+    std::vector<ScoreRec> records {
+        game("Ann", "2026-12-05 09:00:00", 93, 187, 100, 617), // 108 points
+        game("Ann", "2026-12-04 23:59:00", 20, 80, 50, 7),     // 50
+        game("Bob", "2026-12-05 10:00:00", 50, 150, 100, 8),   // 150
+        game("Bob", "2026-11-20 10:00:00", 40, 60, 0, 9),      // 0
+    };
+    const QDate today { 2026, 12, 5 };
+
+    void SetUp() override {
+        users.AddUser(QStringLiteral("Ann"), QStringLiteral("Ann Lee"),
+            QStringLiteral("2026-11-01 08:00:00"));
+        users.AddUser(QStringLiteral("Bob"), QString(), QStringLiteral("2026-12-01 08:00:00"));
+    }
+    static QString value(const std::vector<ScoreBoard::Row>& rows, const char* label) {
+        for (const auto& [l, v] : rows)
+            if (l == QLatin1String(label)) return v;
+        return QStringLiteral("?");
+    }
+};
+
+TEST_F(ScoreBoardTest, GeneralCountsEveryGameWithRoundedAverages) {
+    const auto rows = ScoreBoard::General(records);
+    EXPECT_EQ(value(rows, "Games Played"), QStringLiteral("4"));
+    EXPECT_EQ(value(rows, "Games Won"), QStringLiteral("2"));
+    EXPECT_EQ(value(rows, "Games Lost"), QStringLiteral("2"));
+    EXPECT_EQ(value(rows, "Time Taken"), QStringLiteral("0:07:57")); // 477 s
+    EXPECT_EQ(value(rows, "Total Score"), QStringLiteral("308"));
+    EXPECT_EQ(value(rows, "Average Moves"), QStringLiteral("51")); // 203 / 4 = 50.75
+    EXPECT_EQ(value(rows, "Average Score"), QStringLiteral("77"));
+    EXPECT_EQ(value(rows, "Winning Percentage"), QStringLiteral("50 %"));
+    const auto none = ScoreBoard::General({});
+    EXPECT_EQ(value(none, "Average Time"), QStringLiteral("0:00:00"));
+    EXPECT_EQ(value(none, "Winning Percentage"), QStringLiteral("0 %"));
+}
+
+TEST_F(ScoreBoardTest, TheSessionCountsGamesAfterItsStart) {
+    const QStringList s = ScoreBoard::Session(records, QDateTime(today, QTime(9, 0, 0)));
+    EXPECT_EQ(s[1], QStringLiteral("Games Played : 1")); // 09:00:00 itself is not after the start
+    EXPECT_EQ(s[2], QStringLiteral("Games Won : 1"));
+    EXPECT_EQ(s[4], QStringLiteral("Percentage : 100 %"));
+}
+
+TEST_F(ScoreBoardTest, TheListFollowsPlayerPeriodAndFinishedGames) {
+    using V = std::vector<int>;
+    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Ann"), 1, false, today),
+        V { 0 }); // not yesterday 23:59
+    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Ann"), 2, false, today), (V { 0, 1 }));
+    EXPECT_EQ(
+        ScoreBoard::ListScore(records, QStringLiteral("All"), 5, false, today), (V { 0, 1, 2, 3 }));
+    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("All"), 4, true, today), (V { 0, 2 }));
+    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Bob"), 3, false, today), V { 2 });
+    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Bob"), 9, false, today),
+        (V { 2, 3 })); // no limit
+}
+
+TEST_F(ScoreBoardTest, StatisticsPerPlayer) {
+    const auto stats = ScoreBoard::Statistics(records, players);
+    const ScoreRec& ann = stats[1];
+    EXPECT_EQ(ann.Name, QStringLiteral("Ann"));
+    EXPECT_EQ(ann.Total, 2);
+    EXPECT_EQ(ann.Won, 1);
+    EXPECT_EQ(ann.Perc, 50);
+    EXPECT_EQ(ann.AvgScore, 79); // 158 / 2
+    EXPECT_EQ(ann.AvgTime, 187);
+    EXPECT_EQ(ann.AvgMoves, 93);
+    EXPECT_TRUE(stats[3].Name.isEmpty());
+    const QStringList bob = ScoreBoard::StatisticsColumn(
+        stats[2], players.GetDate(2), QDateTime(today, QTime(12, 0)));
+    EXPECT_EQ(bob[0], QStringLiteral("2"));
+    EXPECT_EQ(bob[8], QStringLiteral("50 %"));
+    EXPECT_EQ(bob[9], QStringLiteral("2")); // all in the month of creation: games per month = games
+    const QStringList annColumn
+        = ScoreBoard::StatisticsColumn(ann, players.GetDate(1), QDateTime(today, QTime(12, 0)));
+    EXPECT_EQ(annColumn[9], QStringLiteral("1")); // two games over two months
+    EXPECT_EQ(annColumn[7], QStringLiteral("0:03:07"));
+}
+
+TEST_F(ScoreBoardTest, TopScoresKeepTwelveByPointsAndTiesInFileOrder) {
+    std::vector<ScoreRec> many;
+    for (int points = 12; points >= 1; --points) {
+        ScoreRec r = game("Ann", "2026-12-05 09:00:00", 1, 1, 1, points);
+        r.Score = points;
+        many.push_back(r);
+    }
+    ScoreRec tie = many[2];
+    tie.GameNo = 99;
+    many.push_back(tie);
+    ScoreRec zero = many[0];
+    zero.Score = 0;
+    many.push_back(zero);
+    const auto top = ScoreBoard::TopScores(many);
+    EXPECT_EQ(top[1].Score, 12);
+    EXPECT_EQ(top[3].GameNo, 10); // the earlier of the two tens stays ahead
+    EXPECT_EQ(top[4].GameNo, 99);
+    EXPECT_EQ(top[12].Score, 2);
+}
+
+TEST_F(ScoreBoardTest, GlobalRowsFillUpToFiveAndEndWithTheTotal) {
+    players.SaveScore(1, 1, 1, 0, 120, 30);
+    const auto rows = ScoreBoard::Global(players);
+    ASSERT_EQ(rows.size(), 6U);
+    EXPECT_EQ(rows[0], (QStringList { "Ann", "1", "1", "0", "0:02:00", "30", "100 %" }));
+    EXPECT_EQ(rows[2], QStringList { "None" });
+    EXPECT_EQ(rows[5][0], QStringLiteral("Total"));
+    EXPECT_EQ(rows[5][1], QStringLiteral("1"));
+}
+
+TEST_F(ScoreBoardTest, TheExportTextInPrintZones) {
+    players.SaveScore(1, 1, 1, 0, 187, 108);
+    const std::vector<ScoreRec> one { records[0] };
+    const auto stats = ScoreBoard::Statistics(one, players);
+    const QByteArray text = ScoreBoard::Export(
+        one, stats, players, QStringLiteral("Ann"), QDateTime(today, QTime(12, 30)));
+    const QByteArray expected = "Quadrell 2000 Score Board\r\n"
+                                " \r\n"
+                                "*************************\r\n"
+                                " \r\n"
+                                "Created By    Ann\r\n"
+                                "Created Date  2026-12-05 12:30:00\r\n"
+                                " \r\n"
+                                "----------------------------------\r\n"
+                                " \r\n"
+                                "Player List\r\n"
+                                " \r\n"
+                                "Name          Created Date & Time         Full Name\r\n"
+                                " \r\n"
+                                "Ann           2026-11-01 08:00:00         Ann Lee\r\n"
+                                "Bob           2026-12-01 08:00:00         \r\n"
+                                " \r\n"
+                                " \r\n"
+                                "Global History\r\n"
+                                " \r\n"
+                                "Player        Total         Won           Lost          Time      "
+                                "    Avg. Points   Perc\r\n"
+                                "Ann            1             1             0            0:03:07   "
+                                "     108           100 \r\n"
+                                "Bob            0             0             0            0:00:00   "
+                                "     0             0 \r\n"
+                                "Total          1             1             0            0:03:07   "
+                                "     108           100 \r\n"
+                                " \r\n"
+                                " \r\n"
+                                "General History\r\n"
+                                " \r\n"
+                                "Ann            1             1             0            0:03:07   "
+                                "     108           100 \r\n"
+                                "Bob            0             0             0            0:00:00   "
+                                "     0             0 \r\n"
+                                " \r\n"
+                                " \r\n"
+                                "General Score\r\n"
+                                " \r\n"
+                                "Player        Time          GameNo        Moves         Perc      "
+                                "    Score         Date\r\n"
+                                "Ann           0:03:07        617           93           100 %     "
+                                "     108          2026-12-05 09:00:00\r\n";
+    EXPECT_EQ(text.toStdString(), expected.toStdString());
+}
+
+} // namespace
+} // namespace quadrell::test

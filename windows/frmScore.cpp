@@ -1,0 +1,330 @@
+#include "frmScore.h"
+
+#include "Icons.h"
+#include "ScoreBoard.h"
+#include "ScoreListModel.h"
+#include "Session.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+namespace {
+
+QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(QLatin1String(name));
+    tree->setRootIsDecorated(false);
+    tree->setHeaderLabels(columns);
+    return tree;
+}
+
+QLabel* label(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+void bold(QTreeWidgetItem* item) {
+    QFont f = item->font(0);
+    f.setBold(true);
+    for (int c = 0; c < item->columnCount(); ++c)
+        item->setFont(c, f);
+}
+
+} // namespace
+
+frmScore::frmScore(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , tabs_(new QTabWidget(this)) {
+    setWindowTitle(QStringLiteral("QuadRell 2000 Score Board"));
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    tabs_->addTab(generalPage(), QStringLiteral("General"));
+    tabs_->addTab(scoreBoardPage(), QStringLiteral("Score Board"));
+    statistics_ = list(this, "lvwStatistics", { QStringLiteral("Statistics") });
+    tabs_->addTab(statistics_, QStringLiteral("Statistics"));
+    top_ = list(this, "lvwTopScore",
+        { QStringLiteral("Player"), QStringLiteral("Date"), QStringLiteral("GameNo"),
+            QStringLiteral("Moves"), QStringLiteral("Time"), QStringLiteral("Score") });
+    tabs_->addTab(top_, QStringLiteral("Top Scores"));
+    tabs_->addTab(globalPage(), QStringLiteral("Global Statistics"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* clear = new QPushButton(QStringLiteral("Clear Score"), this);
+    clear->setObjectName(QStringLiteral("cmdClear"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(clear, &QPushButton::clicked, this, &frmScore::Clear);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clear);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+    timer_.setInterval(100);
+    connect(&timer_, &QTimer::timeout, this, &frmScore::tick);
+    timer_.start();
+    Create_All();
+    tick();
+    resize(640, 440);
+}
+
+QWidget* frmScore::generalPage() {
+    auto* page = new QWidget(this);
+    general_ = list(page, "lvwGeneral", { QStringLiteral("Type"), QStringLiteral("Value") });
+    auto* session = new QGroupBox(QStringLiteral("This Session"), page);
+    auto* sessionRows = new QVBoxLayout(session);
+    for (const char* name : { "lblSessionStart", "lblSessionPlayed", "lblSessionWon",
+             "lblSessionLost", "lblSessionPerc", "lblSessionTime" })
+        sessionRows->addWidget(label(session, name));
+    auto* game = new QGroupBox(QStringLiteral("This Game"), page);
+    game->setObjectName(QStringLiteral("fraGame"));
+    auto* gameRows = new QVBoxLayout(game);
+    for (const char* name : { "lblPlayer", "lblMoves", "lblCardsLeft", "lblGameTime" })
+        gameRows->addWidget(label(game, name));
+    game->setEnabled(session_.engine.state().gGameActive);
+    auto* panels = new QVBoxLayout;
+    panels->addWidget(session);
+    panels->addWidget(game);
+    panels->addStretch();
+    auto* row = new QHBoxLayout(page);
+    row->addWidget(general_, 1);
+    row->addLayout(panels, 1);
+    return page;
+}
+
+QWidget* frmScore::scoreBoardPage() {
+    auto* page = new QWidget(this);
+    users_ = new QComboBox(page);
+    users_->setObjectName(QStringLiteral("imcUser"));
+    days_ = new QComboBox(page);
+    days_->setObjectName(QStringLiteral("imcDay"));
+    days_->addItems({ QStringLiteral("Show Today"), QStringLiteral("Last 3 Days"),
+        QStringLiteral("Last 1 Week"), QStringLiteral("Last 1 Month"),
+        QStringLiteral("Show All") });
+    finished_ = new QCheckBox(QStringLiteral("Show Only Finished Games"), page);
+    finished_->setObjectName(QStringLiteral("chkFinished"));
+    scores_ = new QTreeView(page);
+    scores_->setObjectName(QStringLiteral("lvwScore"));
+    scores_->setRootIsDecorated(false);
+    scores_->setUniformRowHeights(true);
+    model_ = new ScoreListModel(this);
+    scores_->setModel(model_);
+    connect(users_, &QComboBox::activated, this, [this] { ListScore(users_->currentText()); });
+    connect(days_, &QComboBox::activated, this, [this](int index) {
+        session_.score.SetDayComboIndex(static_cast<qint16>(index + 1));
+        ListScore(users_->currentText());
+    });
+    connect(finished_, &QCheckBox::clicked, this, [this] { ListScore(users_->currentText()); });
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(users_);
+    choices->addWidget(days_);
+    choices->addWidget(finished_);
+    choices->addStretch();
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(choices);
+    layout->addWidget(scores_);
+    return page;
+}
+
+QWidget* frmScore::globalPage() {
+    auto* page = new QWidget(this);
+    global_ = list(page, "lvwGlobal",
+        { QStringLiteral("Player"), QStringLiteral("Total"), QStringLiteral("Won"),
+            QStringLiteral("Lost"), QStringLiteral("Time"), QStringLiteral("Points"),
+            QStringLiteral("Perc") });
+    auto* exportButton = new QPushButton(QStringLiteral("Export Score"), page);
+    exportButton->setObjectName(QStringLiteral("cmdExport"));
+    auto* clearGlobal = new QPushButton(QStringLiteral("Clear Global"), page);
+    clearGlobal->setObjectName(QStringLiteral("cmdGlobal"));
+    connect(exportButton, &QPushButton::clicked, this, &frmScore::Export);
+    connect(clearGlobal, &QPushButton::clicked, this, &frmScore::ClearGlobal);
+    auto* labels = new QVBoxLayout;
+    for (const char* name :
+        { "lblExportFile", "lblExportDate", "lblGlobalCleared", "lblGeneralCleared" })
+        labels->addWidget(label(page, name));
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(exportButton);
+    buttons->addWidget(clearGlobal);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(labels, 1);
+    bottom->addLayout(buttons);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(global_);
+    layout->addLayout(bottom);
+    return page;
+}
+
+QLabel* frmScore::Label(const QString& name) const { return findChild<QLabel*>(name); }
+
+void frmScore::Create_All() {
+    session_.score.LoadScores();
+    users_->clear();
+    for (const QString& name : session_.users.ComboNames())
+        users_->addItem(Icons::Player(), name);
+    users_->addItem(QStringLiteral("All"));
+    users_->setCurrentIndex(std::max(0, session_.players.CurrentComboIndex() - 1));
+    days_->setCurrentIndex(std::clamp<int>(session_.score.DayComboIndex(), 1, 5) - 1);
+    ListScore(users_->currentText());
+    fillStatistics();
+    fillTopScores();
+    fillGeneral();
+    fillGlobal();
+}
+
+void frmScore::ListScore(const QString& player) {
+    const auto& records = session_.score.Records();
+    model_->Show(&records,
+        ScoreBoard::ListScore(records, player, session_.score.DayComboIndex(),
+            finished_->isChecked(), QDate::currentDate()),
+        player == QLatin1String("All"));
+}
+
+void frmScore::fillGeneral() {
+    general_->clear();
+    for (const auto& [type, value] : ScoreBoard::General(session_.score.Records()))
+        new QTreeWidgetItem(general_, { type, value });
+    const QStringList session
+        = ScoreBoard::Session(session_.score.Records(), session_.save.SessionStart());
+    const char* names[] = { "lblSessionStart", "lblSessionPlayed", "lblSessionWon",
+        "lblSessionLost", "lblSessionPerc" };
+    for (int i = 0; i < 5; ++i)
+        Label(QLatin1String(names[i]))->setText(session[i]);
+    const QStringList players = session_.users.ComboNames();
+    const int current = session_.players.CurrentComboIndex();
+    Label(QStringLiteral("lblPlayer"))
+        ->setText(QStringLiteral("Player : ") + players.value(current - 1));
+    Label(QStringLiteral("lblMoves"))
+        ->setText(QStringLiteral("Moves : %1").arg(session_.trans.MoveID()));
+    Label(QStringLiteral("lblCardsLeft"))
+        ->setText(QStringLiteral("Cards Left : %1").arg(session_.time.GetCardLeft()));
+}
+
+void frmScore::fillStatistics() {
+    stats_ = ScoreBoard::Statistics(session_.score.Records(), session_.players);
+    QStringList headers { QStringLiteral("Statistics") };
+    std::vector<QStringList> columns;
+    for (qint16 i = 1; i <= 5; ++i) {
+        const ScoreRec& e = stats_[static_cast<std::size_t>(i)];
+        if (e.Name.isEmpty()) continue;
+        headers << e.Name;
+        columns.push_back(ScoreBoard::StatisticsColumn(
+            e, session_.players.GetDate(i), QDateTime::currentDateTime()));
+    }
+    statistics_->clear();
+    statistics_->setColumnCount(static_cast<int>(headers.size()));
+    statistics_->setHeaderLabels(headers);
+    const QStringList& rows = ScoreBoard::StatisticsRows();
+    for (int r = 0; r < rows.size(); ++r) {
+        auto* item = new QTreeWidgetItem(statistics_, { rows[r] });
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            item->setText(static_cast<int>(c) + 1, columns[c][r]);
+        if (r == rows.size() - 1) bold(item);
+    }
+}
+
+void frmScore::fillTopScores() {
+    top_->clear();
+    const auto top = ScoreBoard::TopScores(session_.score.Records());
+    for (std::size_t p = 1; p <= 11; ++p) {
+        const ScoreRec& r = top[p];
+        if (r.Score <= 0 || !session_.players.PlayerExists(r.Name)) continue;
+        auto* item = new QTreeWidgetItem(top_,
+            { r.Name, r.Date, QString::number(r.GameNo), QString::number(r.Moves),
+                cScore::ConvertTimeS(r.Time), QString::number(r.Score) });
+        item->setIcon(0, Icons::Player());
+    }
+    if (top_->topLevelItemCount() > 0) {
+        QTreeWidgetItem* best = top_->topLevelItem(0);
+        best->setIcon(0, Icons::Command(QStringLiteral("AddFav"))); // the best player's star
+        bold(best);
+    }
+}
+
+void frmScore::fillGlobal() {
+    global_->clear();
+    const auto rows = ScoreBoard::Global(session_.players);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto* item = new QTreeWidgetItem(global_, rows[i]);
+        item->setIcon(0,
+            i + 1 == rows.size() ? Icons::Command(QStringLiteral("Scoreboard")) : Icons::Player());
+        if (i + 1 == rows.size()) bold(item);
+    }
+    const cSave& save = session_.save;
+    Label(QStringLiteral("lblExportFile"))
+        ->setText(QStringLiteral("Last Exported File : ")
+            + cSave::SizeCheck(save.LastExportedFile(), 30));
+    Label(QStringLiteral("lblExportDate"))
+        ->setText(QStringLiteral("Last Exported Date : ") + save.LastExportedDate());
+    Label(QStringLiteral("lblGlobalCleared"))
+        ->setText(QStringLiteral("Last Global Cleared : ") + save.GlobalClearedDate());
+    Label(QStringLiteral("lblGeneralCleared"))
+        ->setText(QStringLiteral("Last General Cleared : ") + save.GeneralClearedDate());
+}
+
+void frmScore::tick() {
+    const bool active = session_.engine.state().gGameActive;
+    Label(QStringLiteral("lblGameTime"))
+        ->setText(QStringLiteral("Time Elapsed : ")
+            + cScore::ConvertTimeS(active ? session_.time.GetGameTime() : 0));
+    Label(QStringLiteral("lblSessionTime"))
+        ->setText(QStringLiteral("Time Elapsed : ")
+            + cScore::ConvertTimeS(session_.time.GetSessionTime()));
+}
+
+void frmScore::Export() {
+    Prompter& prompter = session_.engine.prompter();
+    const QString path = QString::fromStdString(prompter.SaveFileName(
+        session_.save.GetLastDir().toStdString(), "Score Board", "Text File (*.txt)"));
+    if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return;
+    const QStringList players = session_.users.ComboNames();
+    const QByteArray text = ScoreBoard::Export(session_.score.Records(), stats_, session_.players,
+        players.value(session_.players.CurrentComboIndex() - 1), QDateTime::currentDateTime());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        prompter.Message(QStringLiteral("The score board could not be exported to\r\n%1")
+                             .arg(path)
+                             .toStdString(),
+            MessageIcon::Exclamation, kAppTitle);
+        return;
+    }
+    session_.save.SetLastExportedDate(cSave::DateText(QDateTime::currentDateTime()));
+    session_.save.SetLastExportedFile(path);
+    Create_All();
+}
+
+void frmScore::Clear() {
+    if (!session_.engine.prompter().Question(
+            "Are you sure you want to clear Score Board ? ", kAppTitle))
+        return;
+    session_.score.Clear_General();
+    Create_All();
+}
+
+void frmScore::ClearGlobal() {
+    if (!session_.engine.prompter().Question(
+            "Are you sure you want to delete Global and General scores ? ", kAppTitle))
+        return;
+    session_.score.Clear_General();
+    session_.score.Clear_Global();
+    Create_All();
+}
+
+} // namespace quadrell

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ScoreRec.h"
+
+#include <QDialog>
+#include <QTimer>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+class QTreeView;
+class QTreeWidget;
+
+namespace quadrell {
+
+class ScoreListModel;
+class Session;
+
+// "QuadRell 2000 Score Board": the games of this session and of all time, the recorded
+// games, per-player statistics, the top scores and the totals, with export and clearing.
+class frmScore final : public QDialog {
+    Q_OBJECT
+public:
+    frmScore(Session& session, QWidget* owner);
+
+    // Everything refreshed from the score file and the player totals.
+    void Create_All();
+    void ListScore(const QString& player);
+    void Export();
+    void Clear();
+    void ClearGlobal();
+
+    QTabWidget* Tabs() const { return tabs_; }
+    QTreeWidget* General() const { return general_; }
+    QComboBox* Users() const { return users_; }
+    QComboBox* Days() const { return days_; }
+    QCheckBox* OnlyFinished() const { return finished_; }
+    QTreeView* Scores() const { return scores_; }
+    QTreeWidget* Statistics() const { return statistics_; }
+    QTreeWidget* TopScores() const { return top_; }
+    QTreeWidget* Global() const { return global_; }
+    QLabel* Label(const QString& name) const;
+
+private:
+    QWidget* generalPage();
+    QWidget* scoreBoardPage();
+    QWidget* globalPage();
+    void fillGeneral();
+    void fillStatistics();
+    void fillTopScores();
+    void fillGlobal();
+    void tick();
+
+    Session& session_;
+    QTabWidget* tabs_;
+    QTreeWidget* general_ = nullptr;
+    QComboBox* users_ = nullptr;
+    QComboBox* days_ = nullptr;
+    QCheckBox* finished_ = nullptr;
+    QTreeView* scores_ = nullptr;
+    ScoreListModel* model_ = nullptr;
+    QTreeWidget* statistics_ = nullptr;
+    QTreeWidget* top_ = nullptr;
+    QTreeWidget* global_ = nullptr;
+    std::array<ScoreRec, 6> stats_ {};
+    QTimer timer_;
+};
+
+} // namespace quadrell
