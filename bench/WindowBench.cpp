@@ -1,11 +1,14 @@
 // Speeds of the window: painting the board, the pace of a move, opening a game in play.
 #include "BoardWidget.h"
 #include "GameFile.h"
+#include "ScoreFile.h"
 #include "frmMain.h"
+#include "frmScore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <benchmark/benchmark.h>
 
 namespace quadrell {
@@ -59,6 +62,42 @@ void OpenGameOf500Entries(benchmark::State& state) {
         shown.window.session().trans.OpenFromFile(path);
 }
 BENCHMARK(OpenGameOf500Entries)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Opening the score board (Create_All) on a score file of 100,000 or 1,000,000 games.
+void OpenScoreBoard(benchmark::State& state) {
+    Shown shown;
+    Session& session = shown.window.session();
+    QByteArray text;
+    ScoreRec r;
+    r.Name = session.players.GetName(1);
+    for (int i = 0; i < state.range(0); ++i) {
+        r.GameNo = i;
+        r.Moves = 80 + i % 50;
+        r.Time = 150 + i % 400;
+        r.Perc = static_cast<qint16>(i % 3 == 0 ? 100 : i % 100);
+        r.Score = cScore::GetScore(r.Moves, r.Time, r.Perc);
+        r.Date = QStringLiteral("2026-%1-%2 10:00:00")
+                     .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
+                     .arg(1 + i % 28, 2, 10, QLatin1Char('0'));
+        text += ScoreFile::FormatLine(r);
+    }
+    QFile file(session.save.ScoreFile());
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    file.close();
+    session.players.AddPlayer(r.Name, 1, QString(), QStringLiteral("2000-01-01 00:00:00"));
+    session.score.SetDayComboIndex(5);
+    for (auto _ : state) {
+        frmScore board(session, &shown.window);
+        benchmark::DoNotOptimize(board.Scores()->model()->rowCount());
+    }
+}
+BENCHMARK(OpenScoreBoard)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 } // namespace
 } // namespace quadrell

@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include "FinishFlow.h"
 #include "GameFile.h"
 #include "Stacking.h"
 
@@ -132,10 +133,7 @@ void Driver::RunLine(const std::string& raw) {
 
 void Driver::answerWin() {
     if (!session_.WinPending()) return;
-    // The finished-game dialog's "Cancel": the win is recorded and the board emptied.
-    session_.ClearWinPending();
-    session_.menu.GameWon();
-    session_.menu.NoGame();
+    FinishFlow(session_).Cancel(); // the finished-game dialog's "Cancel"
 }
 
 void Driver::giveUp() {

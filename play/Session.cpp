@@ -10,6 +10,7 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     , save(store, appPaths.dataFolder)
     , players(store)
     , recent(store)
+    , finish(store)
     , engine(view, opt, prompter, *this)
     , users(players, prompter)
     , trans(engine, opt, replay)

@@ -5,6 +5,7 @@
 #include "GameFileDialogs.h"
 #include "PointerInput.h"
 #include "SettingsStore.h"
+#include "cFinish.h"
 #include "cMenu.h"
 #include "cOpt.h"
 #include "cPlayer.h"
@@ -44,6 +45,7 @@ public:
     cSave save;
     cPlayer players;
     cRecent recent;
+    cFinish finish;
     Engine engine;
     cUser users;
     cTrans trans;

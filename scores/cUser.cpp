@@ -20,6 +20,37 @@ void cUser::AddUser(const QString& name, const QString& fullName, const QString&
     prompter_.Message("Maximum 5 Players only", MessageIcon::Exclamation, kAppTitle);
 }
 
+bool cUser::RemoveUser(const QString& key) {
+    if (players_.TotalPlayers() < 2) {
+        prompter_.Message("Minimum one player is Required !", MessageIcon::Exclamation, kAppTitle);
+        return false;
+    }
+    static const QStringList keys { QStringLiteral("x1"), QStringLiteral("x2"),
+        QStringLiteral("x3"), QStringLiteral("x4"), QStringLiteral("x5") };
+    const auto slot = static_cast<qint16>(keys.indexOf(key) + 1);
+    if (slot < 1) return false;
+    players_.RemovePlayer(slot);
+    players_.SetCurrentComboIndex(1);
+    return true;
+}
+
+QString cUser::ProposedName() const {
+    for (int i = 1; i <= 4; ++i) {
+        const QString name = QStringLiteral("Player%1").arg(i);
+        if (!players_.PlayerExists(name)) return name;
+    }
+    return QString();
+}
+
+QString cUser::CheckName(const QString& name) {
+    if (name.isEmpty()) return QStringLiteral("PlayerName is Required");
+    if (name.size() > 8) return QStringLiteral("Maximum 8 Characters only");
+    // A quote would break the score file's quoted names.
+    if (name.contains(QLatin1Char('"')))
+        return QStringLiteral("A player name cannot hold a quote.");
+    return QString();
+}
+
 QStringList cUser::ComboNames() const {
     QStringList names;
     for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot) {

@@ -15,6 +15,13 @@ public:
 
     // Adds the player to the first empty slot; refuses a name in use or a sixth player.
     void AddUser(const QString& name, const QString& fullName, const QString& date);
+    // Removes the player of options-list key "x1".."x5"; the last player stays. The first
+    // listed player becomes current. False when nothing was removed.
+    bool RemoveUser(const QString& key);
+    // "Add a Player": the first of Player1..Player4 not yet a name, empty when all are.
+    QString ProposedName() const;
+    // The refusal for a typed name, or empty when it may be added.
+    static QString CheckName(const QString& name);
     // The player box: every non-empty slot's name, in slot order.
     QStringList ComboNames() const;
 

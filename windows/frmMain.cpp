@@ -5,6 +5,7 @@
 #include "Icons.h"
 #include "cScore.h"
 #include "dlgAbout.h"
+#include "dlgFinish.h"
 #include "frmAutoSave.h"
 #include "frmOpenGame.h"
 #include "frmScore.h"
@@ -72,8 +73,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.menu.SetDialogs(this);
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
     session_.SetFlashStarter([this](int intervalMs, int count) { StartFlash(intervalMs, count); });
-    // The won board stays in view a moment before the game is recorded and cleared.
-    session_.SetWinHandler([this] { QTimer::singleShot(kWonBoardMs, this, &frmMain::showFinish); });
+    // The finished-game dialog opens once the winning move and its automatic moves are over.
+    session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::showFinish); });
 }
 
 frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
@@ -151,10 +152,8 @@ void frmMain::afterInput() {
 
 void frmMain::showFinish() {
     if (!session_.WinPending()) return;
-    // The finished-game dialog's "Cancel": the win is recorded and the board emptied.
-    session_.ClearWinPending();
-    session_.menu.GameWon();
-    session_.menu.NoGame();
+    dlgFinish finish(session_, this);
+    finish.exec();
     afterCommand();
 }
 

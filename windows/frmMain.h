@@ -37,7 +37,6 @@ class frmMain final : public QMainWindow,
 public:
     // The width never changes: 9645 twips.
     static constexpr int kWidth = 643;
-    static constexpr int kWonBoardMs = 1200;
 
     frmMain(
         const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});

@@ -28,6 +28,7 @@ QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns)
     tree->setObjectName(QLatin1String(name));
     tree->setRootIsDecorated(false);
     tree->setHeaderLabels(columns);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents); // these lists stay short
     return tree;
 }
 
@@ -127,6 +128,11 @@ QWidget* frmScore::scoreBoardPage() {
     scores_->setUniformRowHeights(true);
     model_ = new ScoreListModel(this);
     scores_->setModel(model_);
+    // A million rows: fixed widths, never measured row by row.
+    for (const auto& [column, width] :
+        { std::pair { 0, 70 }, std::pair { 1, 140 }, std::pair { 2, 70 }, std::pair { 3, 70 },
+            std::pair { 4, 55 }, std::pair { 5, 60 }, std::pair { 6, 60 } })
+        scores_->setColumnWidth(column, width);
     connect(users_, &QComboBox::activated, this, [this] { ListScore(users_->currentText()); });
     connect(days_, &QComboBox::activated, this, [this](int index) {
         session_.score.SetDayComboIndex(static_cast<qint16>(index + 1));

@@ -57,5 +57,35 @@ TEST_F(PlayersTest, TheCurrentPlayerAndAPendingChangeAreStored) {
     EXPECT_EQ(players.NewPlayerComboIndex(), 2);
 }
 
+TEST_F(PlayersTest, RemovingKeepsTheLastPlayerAndMakesTheFirstCurrent) {
+    users.AddUser(QStringLiteral("A"), QString(), QString());
+    EXPECT_FALSE(users.RemoveUser(QStringLiteral("x1")));
+    EXPECT_EQ(prompter.messages, (std::vector<std::string> { "Minimum one player is Required !" }));
+    users.AddUser(QStringLiteral("B"), QString(), QString());
+    users.AddUser(QStringLiteral("C"), QString(), QString());
+    players.SetCurrentComboIndex(3);
+    EXPECT_TRUE(users.RemoveUser(QStringLiteral("x2")));
+    EXPECT_EQ(users.ComboNames(), (QStringList { "A", "C" }));
+    EXPECT_EQ(players.CurrentComboIndex(), 1);
+    users.AddUser(QStringLiteral("D"), QString(), QString());
+    EXPECT_EQ(players.GetName(2), QStringLiteral("D")); // the freed slot is used again
+    EXPECT_FALSE(users.RemoveUser(QStringLiteral("y1")));
+}
+
+TEST_F(PlayersTest, NewNamesAreProposedAndChecked) {
+    EXPECT_EQ(users.ProposedName(), QStringLiteral("Player1"));
+    users.AddUser(QStringLiteral("Player1"), QString(), QString());
+    users.AddUser(QStringLiteral("Player2"), QString(), QString());
+    EXPECT_EQ(users.ProposedName(), QStringLiteral("Player3"));
+    users.AddUser(QStringLiteral("Player3"), QString(), QString());
+    users.AddUser(QStringLiteral("Player4"), QString(), QString());
+    EXPECT_EQ(users.ProposedName(), QString());
+    EXPECT_EQ(cUser::CheckName(QString()), QStringLiteral("PlayerName is Required"));
+    EXPECT_EQ(
+        cUser::CheckName(QStringLiteral("123456789")), QStringLiteral("Maximum 8 Characters only"));
+    EXPECT_EQ(cUser::CheckName(QStringLiteral("12345678")), QString());
+    EXPECT_FALSE(cUser::CheckName(QStringLiteral("a\"b")).isEmpty());
+}
+
 } // namespace
 } // namespace quadrell::test

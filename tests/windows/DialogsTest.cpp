@@ -1,10 +1,15 @@
 #include "ModalAnswerer.h"
+#include "dlgFinish.h"
+#include "frmAddPlayer.h"
 #include "frmAutoSave.h"
 #include "frmMain.h"
 #include "frmOpenGame.h"
+#include "frmScore.h"
 #include "frmSelectGame.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -179,6 +184,80 @@ private slots:
         QCOMPARE(answers.texts[0], QStringLiteral("Are you sure you want to delete these Files ?"));
         QVERIFY(answers.texts[1].contains(a));
         QCOMPARE(dialog.List(0)->model()->rowCount(), 0); // the other one is deleted all the same
+    }
+
+    void theFinishedGameDialogRecordsTheWinHoweverItCloses() {
+        session().menu.NewGame(617, false);
+        session().menu.Game_Started(false);
+        session().GameWonDetected();
+        {
+            dlgFinish finish(session(), window_.get());
+            QCOMPARE(finish.windowTitle(), QStringLiteral("Congrats You Win !"));
+            QCOMPARE(finish.NextGame()->count(), 4);
+            QCOMPARE(finish.NextGame()->itemText(2), QStringLiteral("Restart the Same Game"));
+            QCOMPARE(finish.Folders()->itemText(0), QStringLiteral("Favorites -> Easy Games"));
+            QVERIFY(!finish.SavePath()->isEnabled()); // nothing ticked yet
+            finish.SaveBox()->click();
+            QVERIFY(finish.SavePath()->isEnabled());
+            finish.show();
+            finish.close(); // the close box
+        }
+        QVERIFY(!session().engine.state().gGameActive);
+        QVERIFY(!session().WinPending());
+        QFile scores(session().save.ScoreFile());
+        QVERIFY(scores.open(QIODevice::ReadOnly));
+        QCOMPARE(scores.readAll().count("\r\n"), 1);
+        QCOMPARE(session().finish.SaveEnable(), qint16(0)); // choices are kept by OK only
+    }
+
+    void theScoreBoardShowsEveryPage() {
+        session().users.AddUser(
+            QStringLiteral("Ann"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session().players.SetCurrentComboIndex(2);
+        session().score.SaveScore(617, 93, 187, 100);
+        session().score.SaveScore(8, 20, 80, 50);
+        session().score.SetDayComboIndex(5);
+        frmScore board(session(), window_.get());
+        QCOMPARE(board.windowTitle(), QStringLiteral("QuadRell 2000 Score Board"));
+        QCOMPARE(board.Tabs()->count(), 5);
+        QCOMPARE(board.Tabs()->tabText(4), QStringLiteral("Global Statistics"));
+        QCOMPARE(board.General()->topLevelItem(0)->text(1), QStringLiteral("2"));
+        QCOMPARE(board.Users()->currentText(), QStringLiteral("Ann"));
+        QCOMPARE(board.Scores()->model()->rowCount(), 2);
+        QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(),
+            QStringLiteral("ID"));
+        board.OnlyFinished()->click();
+        QCOMPARE(board.Scores()->model()->rowCount(), 1);
+        QCOMPARE(board.Statistics()->columnCount(), 3); // Statistics, Guest, Ann
+        QCOMPARE(board.Statistics()->topLevelItemCount(), 11);
+        QCOMPARE(board.TopScores()->topLevelItem(0)->text(5), QStringLiteral("108"));
+        QVERIFY(board.TopScores()->topLevelItem(0)->font(0).bold());
+        QCOMPARE(board.Global()->topLevelItemCount(), 6);
+        QCOMPARE(board.Global()->topLevelItem(5)->text(0), QStringLiteral("Total"));
+        QCOMPARE(board.Label(QStringLiteral("lblGeneralCleared"))->text(),
+            QStringLiteral("Last General Cleared : None"));
+        ModalAnswerer answers;
+        board.Clear();
+        QCOMPARE(answers.texts, QStringList { "Are you sure you want to clear Score Board ? " });
+        QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
+        QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+    }
+
+    void addingAPlayerChecksTheName() {
+        frmAddPlayer add(session(), window_.get());
+        QCOMPARE(add.windowTitle(), QStringLiteral("Add a Player"));
+        QCOMPARE(add.PlayerName()->text(), QStringLiteral("Player1"));
+        ModalAnswerer answers;
+        add.PlayerName()->setText(QStringLiteral("NineChars"));
+        add.Add();
+        add.PlayerName()->clear();
+        add.Add();
+        QCOMPARE(
+            answers.texts, (QStringList { "Maximum 8 Characters only", "PlayerName is Required" }));
+        add.PlayerName()->setText(QStringLiteral("Zoe"));
+        add.Add();
+        QCOMPARE(add.result(), int(QDialog::Accepted));
+        QVERIFY(session().players.PlayerExists(QStringLiteral("Zoe")));
     }
 
     void recentMenusShowTheirPathsOrNone() {

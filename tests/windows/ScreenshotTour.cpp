@@ -1,9 +1,11 @@
 // Saves pictures of the main window for a person to look at: quadrell-tour OUTPUT_FOLDER.
 // Not a test; run it on the offscreen platform after a change to the window.
 #include "BoardWidget.h"
+#include "dlgFinish.h"
 #include "frmAutoSave.h"
 #include "frmMain.h"
 #include "frmOpenGame.h"
+#include "frmScore.h"
 #include "frmSelectGame.h"
 
 #include <QApplication>
@@ -98,6 +100,37 @@ void savedGames(frmMain& w, const QString& out) {
     autosave.grab().save(out + QStringLiteral("/autosave2.png"));
 }
 
+// The score board with several players, and the finished-game dialog.
+void scores(frmMain& w, const QString& out) {
+    Session& s = w.session();
+    const char* names[] = { "Ann", "Bob", "Chloe" };
+    for (const char* name : names)
+        s.users.AddUser(QLatin1String(name), QStringLiteral("%1 Player").arg(QLatin1String(name)),
+            QStringLiteral("2026-01-01 00:00:00"));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 0; i < 24; ++i) {
+        s.players.SetCurrentComboIndex(static_cast<qint16>(1 + i % 4));
+        const bool won = i % 3 != 1;
+        s.score.SaveScore(1000 + 37 * i, 70 + (i * 7) % 40, 120 + (i * 53) % 300,
+            static_cast<qint16>(won ? 100 : 20 + i * 3), now.addSecs(-3600 * (i % 5) - 60 * i));
+    }
+    s.players.SetCurrentComboIndex(2);
+    s.score.SetDayComboIndex(5);
+    s.menu.NewGame(617, false);
+    s.menu.Game_Started(false);
+    frmScore board(s, &w);
+    board.show();
+    for (int tab = 0; tab < 5; ++tab) {
+        board.Tabs()->setCurrentIndex(tab);
+        QTest::qWait(20);
+        board.grab().save(out + QStringLiteral("/score%1.png").arg(tab + 1));
+    }
+    dlgFinish finish(s, &w);
+    finish.show();
+    QTest::qWait(20);
+    finish.grab().save(out + QStringLiteral("/finish.png"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -154,5 +187,6 @@ int main(int argc, char** argv) {
     w.board().SetStepObserver({});
     save(w, out + QStringLiteral("/after.png"));
     savedGames(w, out);
+    scores(w, out);
     return 0;
 }

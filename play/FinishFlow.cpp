@@ -1,0 +1,86 @@
+#include "FinishFlow.h"
+
+#include "GameLists.h"
+#include "Session.h"
+
+#include <QFileInfo>
+
+namespace quadrell {
+
+const QStringList& FinishFlow::Keys() {
+    static const QStringList keys { QStringLiteral("New"), QStringLiteral("Select"),
+        QStringLiteral("Restart"), QStringLiteral("Open") };
+    return keys;
+}
+
+const QStringList& FinishFlow::Captions() {
+    static const QStringList captions { QStringLiteral("Start a New Game"),
+        QStringLiteral("Select a New Game"), QStringLiteral("Restart the Same Game"),
+        QStringLiteral("Open an Existing Game") };
+    return captions;
+}
+
+QString FinishFlow::ProposedSavePath() const {
+    return session_.save.GetLastDir() + QLatin1Char('/')
+        + QString::number(session_.engine.state().gGameNumber);
+}
+
+QString FinishFlow::ProposedFavName() const {
+    const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
+    return QStringLiteral("%1 Played by %2").arg(session_.engine.state().gGameNumber).arg(player);
+}
+
+QStringList FinishFlow::FavouriteFolders() const {
+    return GameLists::FavouriteFolders(session_.save.FavFolder());
+}
+
+void FinishFlow::saveCopy(const Choices& c) {
+    const QString folder = QFileInfo(c.savePath).absolutePath();
+    if (!c.save || c.savePath.isEmpty() || !QFileInfo(folder).isDir()) return; // nothing said
+    session_.save.SaveLastDir(folder);
+    const QString path = c.savePath + QStringLiteral(".q2k");
+    if (session_.save.FinishedSave() == 0) session_.recent.AddtoRecent(path);
+    session_.trans.SaveToFile(path);
+}
+
+void FinishFlow::saveFavourite(const Choices& c) {
+    if (!c.favourite || c.favFolder.isEmpty()) return;
+    const QString name = c.favName.trimmed();
+    // A typed name never reaches outside its favourites folder.
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+        session_.engine.prompter().Message(
+            QStringLiteral("\"%1\" cannot be the name of a favourite.")
+                .arg(c.favName)
+                .toStdString(),
+            MessageIcon::Exclamation, kAppTitle);
+        return;
+    }
+    const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");
+    if (QFileInfo::exists(path)
+        && !session_.engine.prompter().Question(
+            QStringLiteral("File %1 exists! Do you want to overwrite ?").arg(path).toStdString(),
+            kAppTitle))
+        return;
+    session_.trans.SaveToFile(path);
+}
+
+void FinishFlow::Accept(const Choices& c) {
+    session_.finish.SetFavEnable(c.favourite ? 1 : 0);
+    session_.finish.SetLastFavIndex(static_cast<qint16>(c.favIndex));
+    session_.finish.SetLastSelectIndex(static_cast<qint16>(c.nextIndex));
+    session_.finish.SetSaveEnable(c.save ? 1 : 0);
+    saveCopy(c);
+    saveFavourite(c);
+    session_.menu.GameWon();
+    session_.ClearWinPending();
+    session_.menu.SelectGame(Keys().value(c.nextIndex - 1, QStringLiteral("New")));
+}
+
+void FinishFlow::Cancel() {
+    session_.menu.GameWon();
+    session_.menu.NoGame();
+    session_.ClearWinPending();
+}
+
+} // namespace quadrell

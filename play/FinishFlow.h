@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quadrell {
+
+class Session;
+
+// What the finished-game dialog does with the player's choices: keep the game, keep a
+// favourite copy, record the win, start the next game.
+class FinishFlow {
+public:
+    // The four next-game choices, in the order the dialog lists them.
+    static const QStringList& Keys();
+    static const QStringList& Captions();
+
+    struct Choices {
+        bool save = false;
+        QString savePath; // without extension
+        bool favourite = false;
+        QString favFolder;
+        QString favName;
+        int favIndex = 1;  // 1-based position of the folder chosen
+        int nextIndex = 1; // 1-based position of the next-game choice
+    };
+
+    explicit FinishFlow(Session& session) : session_(session) { }
+
+    // The path box and the name box as the dialog opens.
+    QString ProposedSavePath() const;
+    QString ProposedFavName() const;
+    QStringList FavouriteFolders() const;
+    // "OK": stores the choices, saves as chosen, records the win, starts the next game.
+    void Accept(const Choices& choices);
+    // "Cancel" and the close box: the win is recorded, nothing saved, nothing stored.
+    void Cancel();
+
+private:
+    void saveCopy(const Choices& c);
+    void saveFavourite(const Choices& c);
+
+    Session& session_;
+};
+
+} // namespace quadrell

@@ -1,0 +1,115 @@
+#include "FinishFlow.h"
+#include "GameLists.h"
+#include "SessionFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+class FinishTest : public SessionFixture {
+protected:
+    FinishTest() {
+        session.users.AddUser(
+            QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session.save.SetFinishedSave(0);
+        QDir().mkpath(file(QStringLiteral("fav/Easy Games")));
+        session.save.SetFavFolder(file(QStringLiteral("fav")));
+        session.menu.NewGame(617, false);
+        session.menu.Game_Started(false);
+        session.engine.rules().CardDoubleClicked(48);
+        session.GameWonDetected();
+    }
+    FinishFlow flow { session };
+    QByteArray scores() {
+        QFile f(session.save.ScoreFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    FinishFlow::Choices choices() {
+        FinishFlow::Choices c;
+        c.savePath = file(QStringLiteral("617"));
+        c.favFolder = file(QStringLiteral("fav/Easy Games"));
+        c.favName = flow.ProposedFavName();
+        return c;
+    }
+};
+
+TEST_F(FinishTest, TheBoxesOpenWithTheGameNumberAndThePlayer) {
+    session.save.SaveLastDir(dir.path());
+    EXPECT_EQ(flow.ProposedSavePath(), file(QStringLiteral("617")));
+    EXPECT_EQ(flow.ProposedFavName(), QStringLiteral("617 Played by Guest"));
+    EXPECT_EQ(flow.FavouriteFolders(), QStringList { file(QStringLiteral("fav/Easy Games")) });
+}
+
+TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
+    FinishFlow::Choices c = choices();
+    c.save = true;
+    c.favourite = true;
+    c.nextIndex = 3; // "Restart the Same Game"
+    flow.Accept(c);
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("617.q2k"))));
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"))));
+    EXPECT_EQ(session.recent.GetRecent(1),
+        file(QStringLiteral("617.q2k"))); // no autosave, so listed here
+    EXPECT_EQ(session.save.GetLastDir(), dir.path());
+    EXPECT_EQ(scores().count("\r\n"), 1);
+    EXPECT_EQ(session.finish.SaveEnable(), 1);
+    EXPECT_EQ(session.finish.FavEnable(), 1);
+    EXPECT_EQ(session.finish.LastSelectIndex(), 3);
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(state().gGameNumber, 617);
+    EXPECT_EQ(trans().TransCount(), 0);
+    EXPECT_FALSE(session.WinPending());
+}
+
+TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
+    FinishFlow::Choices c = choices();
+    c.favourite = true;
+    const QString fav = file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"));
+    QFile old(fav);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    prompter.yes = false;
+    flow.Accept(c);
+    ASSERT_EQ(prompter.questions.size(), 1U);
+    EXPECT_EQ(
+        prompter.questions[0], "File " + fav.toStdString() + " exists! Do you want to overwrite ?");
+    QFile kept(fav);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old"));
+    EXPECT_EQ(scores().count("\r\n"), 1); // the win is recorded all the same
+}
+
+TEST_F(FinishTest, AFavouriteNameCannotLeaveItsFolder) {
+    FinishFlow::Choices c = choices();
+    c.favourite = true;
+    c.favName = QStringLiteral("../escape");
+    flow.Accept(c);
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/escape.q2k"))));
+    ASSERT_EQ(prompter.messages.size(), 1U);
+}
+
+TEST_F(FinishTest, AMissingSaveFolderSavesNothingAndSaysNothing) {
+    FinishFlow::Choices c = choices();
+    c.save = true;
+    c.savePath = file(QStringLiteral("nowhere/617"));
+    flow.Accept(c);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(scores().count("\r\n"), 1);
+}
+
+TEST_F(FinishTest, CancelRecordsTheWinAndStoresNoChoice) {
+    session.finish.SetLastSelectIndex(2);
+    flow.Cancel();
+    EXPECT_EQ(scores().count("\r\n"), 1);
+    EXPECT_TRUE(scores().contains(",617,"));
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_EQ(session.finish.LastSelectIndex(), 2);
+    EXPECT_EQ(session.players.GetTotal(1), 1);
+}
+
+} // namespace
+} // namespace quadrell::test

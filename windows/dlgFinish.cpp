@@ -1,0 +1,124 @@
+#include "dlgFinish.h"
+
+#include "Icons.h"
+#include "Session.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+dlgFinish::dlgFinish(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , flow_(session)
+    , imcGame_(new QComboBox(this))
+    , chkSave_(new QCheckBox(QStringLiteral("Save this Game"), this))
+    , txtSave_(new QLineEdit(this))
+    , cmdBrowse_(new QPushButton(QStringLiteral("Browse"), this))
+    , chkFav_(new QCheckBox(QStringLiteral("Add To Favorites"), this))
+    , imc1_(new QComboBox(this))
+    , txtFav_(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Congrats You Win !"));
+    imcGame_->setObjectName(QStringLiteral("imcGame"));
+    for (const QString& caption : FinishFlow::Captions())
+        imcGame_->addItem(Icons::Command(QStringLiteral("New")), caption);
+    for (const QString& folder : flow_.FavouriteFolders())
+        imc1_->addItem(Icons::Command(QStringLiteral("CloseFold")),
+            QStringLiteral("Favorites -> ") + QFileInfo(folder).fileName(), folder);
+    txtSave_->setText(flow_.ProposedSavePath());
+    txtFav_->setText(flow_.ProposedFavName());
+    chkFav_->setChecked(session_.finish.FavEnable() == 1);
+    chkSave_->setChecked(session_.finish.SaveEnable() == 1);
+    imcGame_->setCurrentIndex(std::clamp<int>(session_.finish.LastSelectIndex(), 1, 4) - 1);
+    if (imc1_->count() > 0)
+        imc1_->setCurrentIndex(
+            std::clamp<int>(session_.finish.LastFavIndex(), 1, imc1_->count()) - 1);
+
+    auto* select = new QGroupBox(QStringLiteral("Select"), this);
+    auto* selectRow = new QVBoxLayout(select);
+    selectRow->addWidget(imcGame_);
+    auto* options = new QGroupBox(QStringLiteral("Options"), this);
+    auto* grid = new QGridLayout(options);
+    grid->addWidget(chkSave_, 0, 0, 1, 2);
+    grid->addWidget(txtSave_, 1, 0);
+    grid->addWidget(cmdBrowse_, 1, 1);
+    grid->addWidget(chkFav_, 2, 0, 1, 2);
+    grid->addWidget(imc1_, 3, 0, 1, 2);
+    grid->addWidget(txtFav_, 4, 0, 1, 2);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    connect(ok, &QPushButton::clicked, this, &dlgFinish::Ok);
+    connect(cancel, &QPushButton::clicked, this, &dlgFinish::Cancel);
+    connect(cmdBrowse_, &QPushButton::clicked, this, &dlgFinish::Browse);
+    connect(chkSave_, &QCheckBox::clicked, this, &dlgFinish::applyEnableRule);
+    connect(chkFav_, &QCheckBox::clicked, this, &dlgFinish::applyEnableRule);
+    connect(imc1_, &QComboBox::activated, this, [this] {
+        txtFav_->selectAll();
+        txtFav_->setFocus();
+    });
+    connect(imcGame_, &QComboBox::activated, ok, qOverload<>(&QWidget::setFocus));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(select);
+    layout->addWidget(options);
+    layout->addLayout(buttons);
+    applyEnableRule();
+    resize(380, sizeHint().height());
+}
+
+void dlgFinish::applyEnableRule() {
+    txtSave_->setEnabled(chkSave_->isChecked());
+    cmdBrowse_->setEnabled(chkSave_->isChecked());
+    imc1_->setEnabled(chkFav_->isChecked());
+    txtFav_->setEnabled(chkFav_->isChecked());
+}
+
+void dlgFinish::Browse() {
+    const std::string folder = session_.engine.prompter().BrowseForFolder(
+        "Select A Directory", session_.save.GetLastDir().toStdString());
+    if (folder.empty()) return; // cancelled: the path box keeps its text
+    txtSave_->setText(QString::fromStdString(folder) + QLatin1Char('/')
+        + QString::number(session_.engine.state().gGameNumber));
+}
+
+void dlgFinish::Ok() {
+    FinishFlow::Choices c;
+    c.save = chkSave_->isChecked();
+    c.savePath = txtSave_->text();
+    c.favourite = chkFav_->isChecked();
+    c.favFolder = imc1_->currentData().toString();
+    c.favName = txtFav_->text();
+    c.favIndex = imc1_->currentIndex() + 1;
+    c.nextIndex = imcGame_->currentIndex() + 1;
+    done_ = true;
+    hide();
+    flow_.Accept(c);
+    accept();
+}
+
+void dlgFinish::Cancel() {
+    done_ = true;
+    flow_.Cancel();
+    QDialog::reject();
+}
+
+void dlgFinish::reject() {
+    if (!done_) return Cancel(); // the close box and Escape record the win too
+    QDialog::reject();
+}
+
+} // namespace quadrell

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "FinishFlow.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace quadrell {
+
+class Session;
+
+// "Congrats You Win !": keep the won game, keep a favourite copy, choose the next game.
+// Every way of closing it records the win; the close box counts as "Cancel".
+class dlgFinish final : public QDialog {
+    Q_OBJECT
+public:
+    dlgFinish(Session& session, QWidget* owner);
+
+    QCheckBox* SaveBox() const { return chkSave_; }
+    QLineEdit* SavePath() const { return txtSave_; }
+    QCheckBox* FavouriteBox() const { return chkFav_; }
+    QComboBox* Folders() const { return imc1_; }
+    QLineEdit* FavouriteName() const { return txtFav_; }
+    QComboBox* NextGame() const { return imcGame_; }
+    void Ok();
+    void Cancel();
+    void Browse();
+
+protected:
+    void reject() override;
+
+private:
+    void applyEnableRule();
+
+    Session& session_;
+    FinishFlow flow_;
+    QComboBox* imcGame_;
+    QCheckBox* chkSave_;
+    QLineEdit* txtSave_;
+    QPushButton* cmdBrowse_;
+    QCheckBox* chkFav_;
+    QComboBox* imc1_;
+    QLineEdit* txtFav_;
+    bool done_ = false;
+};
+
+} // namespace quadrell

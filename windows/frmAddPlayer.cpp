@@ -1,0 +1,54 @@
+#include "frmAddPlayer.h"
+
+#include "Session.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+frmAddPlayer::frmAddPlayer(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , txtPlayer_(new QLineEdit(this))
+    , txtFullName_(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Add a Player"));
+    txtPlayer_->setObjectName(QStringLiteral("txtPlayer"));
+    txtFullName_->setObjectName(QStringLiteral("txtFullName"));
+    txtPlayer_->setText(session_.users.ProposedName());
+    txtPlayer_->selectAll();
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Player Name :"), txtPlayer_);
+    form->addRow(QStringLiteral("Full Name :"), txtFullName_);
+    auto* add = new QPushButton(QStringLiteral("Add"), this);
+    add->setObjectName(QStringLiteral("cmdAdd"));
+    add->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(add, &QPushButton::clicked, this, &frmAddPlayer::Add);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(add);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+}
+
+void frmAddPlayer::Add() {
+    const QString refusal = cUser::CheckName(txtPlayer_->text());
+    if (!refusal.isEmpty()) {
+        session_.engine.prompter().Message(
+            refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        return;
+    }
+    session_.users.AddUser(
+        txtPlayer_->text(), txtFullName_->text(), cSave::DateText(QDateTime::currentDateTime()));
+    accept();
+}
+
+} // namespace quadrell

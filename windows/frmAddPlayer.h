@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace quadrell {
+
+class Session;
+
+// "Add a Player": a short name of up to eight characters and an optional full name.
+class frmAddPlayer final : public QDialog {
+    Q_OBJECT
+public:
+    frmAddPlayer(Session& session, QWidget* owner);
+    QLineEdit* PlayerName() const { return txtPlayer_; }
+    QLineEdit* FullName() const { return txtFullName_; }
+    void Add();
+
+private:
+    Session& session_;
+    QLineEdit* txtPlayer_;
+    QLineEdit* txtFullName_;
+};
+
+} // namespace quadrell
