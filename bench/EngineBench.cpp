@@ -25,6 +25,11 @@ public:
     }
     std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
     std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
+    std::string InputBox(const std::string&, const std::string&, bool& ok) override {
+        ok = false;
+        return {};
+    }
+    unsigned ChooseColour(unsigned initial) override { return initial; }
 };
 
 class NoWins final : public WinListener {

@@ -19,6 +19,11 @@ public:
     }
     std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
     std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
+    std::string InputBox(const std::string&, const std::string&, bool& ok) override {
+        ok = false;
+        return {};
+    }
+    unsigned ChooseColour(unsigned initial) override { return initial; }
 };
 
 // Game 0's exposed 9H goes to a cell and back, 32767 times in all.

@@ -39,4 +39,11 @@ std::string ScriptedPrompter::BrowseForFolder(const std::string&, const std::str
 
 std::string ScriptedPrompter::OpenFileName(const std::string&, const std::string&) { return {}; }
 
+std::string ScriptedPrompter::InputBox(const std::string&, const std::string&, bool& ok) {
+    ok = false;
+    return {};
+}
+
+unsigned ScriptedPrompter::ChooseColour(unsigned initial) { return initial; }
+
 } // namespace quadrell

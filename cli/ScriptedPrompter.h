@@ -21,6 +21,8 @@ public:
         const std::string& folder, const std::string& proposed, const std::string& filter) override;
     std::string BrowseForFolder(const std::string& title, const std::string& start) override;
     std::string OpenFileName(const std::string& folder, const std::string& filter) override;
+    std::string InputBox(const std::string& prompt, const std::string& title, bool& ok) override;
+    unsigned ChooseColour(unsigned initial) override;
 
     void SetEmptyColumnAnswer(EmptyColumnChoice choice) { answer_ = choice; }
     // CR LF between lines becomes " / ", so one fact stays on one line.

@@ -27,6 +27,10 @@ public:
     virtual std::string BrowseForFolder(const std::string& title, const std::string& start) = 0;
     // An open-file dialog; empty when cancelled.
     virtual std::string OpenFileName(const std::string& folder, const std::string& filter) = 0;
+    // A one-line input box; `ok` false when cancelled.
+    virtual std::string InputBox(const std::string& prompt, const std::string& title, bool& ok) = 0;
+    // The colour dialog as 0xRRGGBB, primed with `initial`; the initial colour when cancelled.
+    virtual unsigned ChooseColour(unsigned initial) = 0;
 };
 
 // Told when the last king reaches its foundation. The listener opens the finished-game

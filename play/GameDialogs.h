@@ -9,6 +9,10 @@ public:
     virtual void ShowSelectGame() = 0;
     virtual void ShowOpenGame() = 0;
     virtual void ShowScoreBoard() = 0;
+    virtual void ShowAddFav() = 0;
+    virtual void ShowOpenFav() = 0;
+    virtual void ShowOrganizeFav() = 0;
+    virtual void ShowOptions() = 0;
 };
 
 } // namespace quadrell

@@ -11,6 +11,7 @@ class GameWindow {
 public:
     virtual ~GameWindow() = default;
     virtual void SetCaption(const QString& caption) = 0;
+    virtual QString Caption() const = 0;
     // tmrTime: the game clock runs while a game is on the board.
     virtual void SetClockRunning(bool running) = 0;
     // The clock box shows zero time; the status panels are emptied.
@@ -59,7 +60,7 @@ public:
     void SetUndoToSnapshotEnabled(bool) override { }
     void ListPlayers(const QStringList&, int current) override { player_ = current; }
     void SelectPlayer(int position) override { player_ = position; }
-    const QString& Caption() const { return caption_; }
+    QString Caption() const override { return caption_; }
     int Player() const { return player_; }
 
 private:

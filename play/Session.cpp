@@ -11,15 +11,18 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     , players(store)
     , recent(store)
     , finish(store)
+    , custom(store)
     , engine(view, opt, prompter, *this)
     , users(players, prompter)
     , trans(engine, opt, replay)
     , menu(engine, trans, opt, save, players, recent, window, replay)
     , time(engine, save)
     , score(save, players, prompter)
-    , pointer(engine, opt, [this](int intervalMs, int count) {
-        if (flashStarter_) flashStarter_(intervalMs, count);
-    }) {
+    , pointer(engine, opt,
+          [this](int intervalMs, int count) {
+              if (flashStarter_) flashStarter_(intervalMs, count);
+          })
+    , window_(window) {
     menu.SetFiles(&files);
     menu.SetScoring(&score, &time);
 }

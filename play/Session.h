@@ -5,6 +5,7 @@
 #include "GameFileDialogs.h"
 #include "PointerInput.h"
 #include "SettingsStore.h"
+#include "cCustom.h"
 #include "cFinish.h"
 #include "cMenu.h"
 #include "cOpt.h"
@@ -30,6 +31,8 @@ public:
     Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window,
         ReplayControl& replay);
 
+    GameWindow& window() { return window_; }
+
     // Called once when a game is won; the finished-game dialog is opened from here after
     // the winning move has come to rest.
     void SetWinHandler(std::function<void()> handler) { winHandler_ = std::move(handler); }
@@ -46,6 +49,7 @@ public:
     cPlayer players;
     cRecent recent;
     cFinish finish;
+    cCustom custom;
     Engine engine;
     cUser users;
     cTrans trans;
@@ -56,6 +60,7 @@ public:
     GameFileDialogs files { *this };
 
 private:
+    GameWindow& window_;
     std::function<void()> winHandler_;
     PointerInput::FlashStarter flashStarter_;
     bool winPending_ = false;

@@ -84,6 +84,14 @@ void cMenu::SelectType(const QString& key) {
         trans_.ReplayStop();
     } else if (dialogs_ && key == QLatin1String("Scoreboard")) {
         dialogs_->ShowScoreBoard();
+    } else if (dialogs_ && key == QLatin1String("AddFav")) {
+        dialogs_->ShowAddFav();
+    } else if (dialogs_ && key == QLatin1String("OpenFav")) {
+        dialogs_->ShowOpenFav();
+    } else if (dialogs_ && key == QLatin1String("OrgFav")) {
+        dialogs_->ShowOrganizeFav();
+    } else if (dialogs_ && key == QLatin1String("Options")) {
+        dialogs_->ShowOptions();
     }
 }
 

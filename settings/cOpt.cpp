@@ -85,6 +85,49 @@ void cOpt::SetFwdBackSpeed(qint16 value) {
     if (widgets_) widgets_->ReplayIntervalChanged(value * 10);
 }
 
+GeneralPage cOpt::GeneralInit() const {
+    const qint16 index = RandomIndex();
+    return GeneralPage { index >= 1 && index <= 3 ? index : 0,
+        static_cast<qint16>(AllowDoubleClick()), static_cast<qint16>(ShowMessages()), EnableFlash(),
+        EnableUnfinished() };
+}
+
+void cOpt::SaveGeneral(
+    qint16 doubleClick, qint16 messages, qint16 enFlash, qint16 unfinished, int range) {
+    SetAllowDoubleClick(doubleClick);
+    SetShowMessages(messages);
+    SetEnableFlash(enFlash);
+    SetEnableUnfinished(unfinished);
+    if (range >= 1 && range <= 3) SetRandomIndex(static_cast<qint16>(range));
+}
+
+std::array<qint16, 4> cOpt::SliderInit() const {
+    return { static_cast<qint16>(CardSpeed()), UndoRedoSpeed(), UndoRedoAllSpeed(),
+        FwdBackSpeed() };
+}
+
+void cOpt::SaveSlider(qint16 cardSpeed, qint16 urSpeed, qint16 urAllSpeed, qint16 fbSpeed) {
+    SetCardSpeed(cardSpeed);
+    SetUndoRedoSpeed(urSpeed);
+    SetUndoRedoAllSpeed(urAllSpeed);
+    SetFwdBackSpeed(fbSpeed);
+}
+
+BackgroundPage cOpt::BackGroundInit() const {
+    return BackgroundPage { BackPicEnable(), BackPicture(), BackColor() };
+}
+
+void cOpt::SaveColor(qint32 colour, const QString& picture, bool pictureEnabled) {
+    SetBackColor(colour);
+    SetBackPicture(picture);
+    SetBackPicEnable(pictureEnabled);
+    UpdateBG();
+}
+
+void cOpt::UpdateBG() {
+    if (widgets_) widgets_->BackgroundChanged();
+}
+
 qint32 cOpt::GetRandomLimit() const {
     switch (RandomIndex()) {
     case 1:

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 namespace quadrell {
 
@@ -18,6 +19,24 @@ public:
     virtual void ToolbarShown(bool shown) = 0;
     virtual void BackPictureChosen(const QString& path) = 0;
     virtual void ReplayIntervalChanged(int milliseconds) = 0;
+    // UpdateBG: the board takes the stored colour and picture.
+    virtual void BackgroundChanged() = 0;
+};
+
+// The General page of the options window.
+struct GeneralPage {
+    int range = 0; // 1..3, 0 when RandomIndex is outside them
+    qint16 doubleClick = 0;
+    qint16 messages = 0;
+    qint16 flash = 0;
+    qint16 unfinished = 0;
+};
+
+// The Background page of the options window.
+struct BackgroundPage {
+    bool pictureEnabled = false;
+    QString picture;
+    qint32 colour = 0; // blue x 65536 + green x 256 + red
 };
 
 // The "Options" section, one property per option, read from the store at every access.
@@ -57,6 +76,16 @@ public:
     void SetUndoRedoSpeed(qint16 value);
     int CardSpeed() const override;
     void SetCardSpeed(qint16 value);
+
+    // The options window's pages, filled from the store and written back in their order.
+    GeneralPage GeneralInit() const;
+    void SaveGeneral(
+        qint16 doubleClick, qint16 messages, qint16 enFlash, qint16 unfinished, int range);
+    std::array<qint16, 4> SliderInit() const;
+    void SaveSlider(qint16 cardSpeed, qint16 urSpeed, qint16 urAllSpeed, qint16 fbSpeed);
+    BackgroundPage BackGroundInit() const;
+    void SaveColor(qint32 colour, const QString& picture, bool pictureEnabled);
+    void UpdateBG();
 
     // The upper end of the random deal range for RandomIndex 1..3; 0 for anything else.
     qint32 GetRandomLimit() const;

@@ -2,7 +2,9 @@
 
 #include "dlgMove.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace quadrell {
@@ -64,6 +66,17 @@ std::string QtPrompter::OpenFileName(const std::string& folder, const std::strin
     return QFileDialog::getOpenFileName(
         owner_, QString(), QString::fromStdString(folder), QString::fromStdString(filter))
         .toStdString();
+}
+
+std::string QtPrompter::InputBox(const std::string& prompt, const std::string& title, bool& ok) {
+    return QInputDialog::getText(
+        owner_, text(title), text(prompt), QLineEdit::Normal, QString(), &ok)
+        .toStdString();
+}
+
+unsigned QtPrompter::ChooseColour(unsigned initial) {
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(initial), owner_);
+    return chosen.isValid() ? chosen.rgb() & 0xffffffu : initial;
 }
 
 } // namespace quadrell

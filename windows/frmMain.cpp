@@ -6,9 +6,14 @@
 #include "cScore.h"
 #include "dlgAbout.h"
 #include "dlgFinish.h"
+#include "frmAddFav.h"
 #include "frmAutoSave.h"
+#include "frmCustomize.h"
+#include "frmFavourites.h"
 #include "frmOpenGame.h"
+#include "frmOptions.h"
 #include "frmScore.h"
+#include "frmSelectFav.h"
 #include "frmSelectGame.h"
 #include "frmSource.h"
 
@@ -117,6 +122,8 @@ void frmMain::menuCommand(const QString& key) {
         menu.SelectGame(key);
     } else if (key == QLatin1String("AutoSave")) {
         ShowAutoSave();
+    } else if (key == QLatin1String("Customize")) {
+        ShowCustomize();
     } else if (key == QLatin1String("Snapshot")) {
         menu.SnapshotPosition();
     } else if (key == QLatin1String("UndoSnapshot")) {
@@ -124,8 +131,6 @@ void frmMain::menuCommand(const QString& key) {
     } else if (key == QLatin1String("ReplayAll")) {
         session_.trans.ReplayAll();
     } else {
-        // The windows of favourites, options, scores and customising arrive with their
-        // dialogs; until then those commands show nothing.
         menu.SelectType(key);
     }
     afterCommand();
@@ -209,6 +214,32 @@ void frmMain::ShowScoreBoard() {
     board.exec();
 }
 
+void frmMain::ShowAddFav() {
+    if (!session_.engine.state().gGameActive) return;
+    frmAddFav dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::ShowOpenFav() {
+    frmSelectFav dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::ShowOrganizeFav() {
+    frmFavourites dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::ShowOptions() {
+    frmOptions dialog(session_, this);
+    dialog.exec();
+}
+
+void frmMain::ShowCustomize() {
+    frmCustomize dialog(session_, *this);
+    dialog.exec();
+}
+
 void frmMain::ShowAutoSave() {
     frmAutoSave dialog(session_, this);
     dialog.exec();
@@ -256,16 +287,33 @@ void frmMain::RefreshMenus() {
 }
 
 void frmMain::RestoreAll() {
+    const cCustom& custom = session_.custom;
     const QList<QAction*> positions = toolbar_->actions();
     for (int i = 0; i < positions.size(); ++i)
-        positions[i]->setVisible(session_.store.GetBool(
-            QStringLiteral("Custom"), QStringLiteral("Button%1").arg(i + 1), true));
-    for (int i = 1; i <= 5; ++i)
-        topMenus_[i]->menuAction()->setVisible(session_.store.GetBool(
-            QStringLiteral("Custom"), QStringLiteral("Menu%1").arg(i), true));
-    for (int i = 0; i < 4; ++i)
-        panels_[static_cast<std::size_t>(i)]->setVisible(session_.store.GetBool(
-            QStringLiteral("Custom"), QStringLiteral("Panel%1").arg(i + 1), true));
+        positions[i]->setVisible(custom.Button(i + 1));
+    for (int i = 1; i <= cCustom::kMenus; ++i)
+        topMenus_[i]->menuAction()->setVisible(custom.Menu(i));
+    for (int i = 0; i < cCustom::kPanels; ++i)
+        panels_[static_cast<std::size_t>(i)]->setVisible(custom.Panel(i + 1));
+}
+
+bool frmMain::ToolbarPositionVisible(int position) const {
+    return toolbar_->actions().at(position - 1)->isVisible();
+}
+bool frmMain::MenuVisible(int index) const { return topMenus_[index]->menuAction()->isVisible(); }
+bool frmMain::PanelVisible(int index) const {
+    return !panels_[static_cast<std::size_t>(index - 1)]->isHidden();
+}
+
+void frmMain::ApplyCustom(const std::array<bool, 25>& buttons, const std::array<bool, 6>& menus,
+    const std::array<bool, 5>& panels) {
+    const QList<QAction*> positions = toolbar_->actions();
+    for (int i = 0; i < positions.size(); ++i)
+        positions[i]->setVisible(buttons[static_cast<std::size_t>(i + 1)]);
+    for (int i = 1; i <= cCustom::kMenus; ++i)
+        topMenus_[i]->menuAction()->setVisible(menus[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < cCustom::kPanels; ++i)
+        panels_[static_cast<std::size_t>(i)]->setVisible(panels[static_cast<std::size_t>(i + 1)]);
 }
 
 // ---- GameWindow ---------------------------------------------------------------------------

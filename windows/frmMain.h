@@ -60,7 +60,7 @@ public:
     // The general timer's work, callable at once.
     void RefreshMenus();
     void ClockTick();
-    QString Caption() const { return caption_; }
+    QString Caption() const override { return caption_; }
     bool Flashing() const { return tmrFlash_.isActive(); }
     HelpWindow* Help() const { return help_; }
 
@@ -84,11 +84,17 @@ public:
     void ToolbarShown(bool shown) override;
     void BackPictureChosen(const QString& path) override;
     void ReplayIntervalChanged(int milliseconds) override;
+    void BackgroundChanged() override { UpdateBG(); }
 
     // GameDialogs
     void ShowSelectGame() override;
     void ShowOpenGame() override;
     void ShowScoreBoard() override;
+    void ShowAddFav() override;
+    void ShowOpenFav() override;
+    void ShowOrganizeFav() override;
+    void ShowOptions() override;
+    void ShowCustomize();
     void ShowAutoSave();
     // The two "Recent" submenus from the store.
     void UpdateRecent();
@@ -98,6 +104,14 @@ public:
     // Applies the board colour and, when enabled, the picture (a picture that cannot be
     // loaded leaves the colour alone).
     void UpdateBG();
+    // Customisation: toolbar positions 1..24, menus 1..5 (Edit, View, Replay, Favorites,
+    // Help), status panels 1..4, shown or hidden at once.
+    void RestoreAll();
+    void ApplyCustom(const std::array<bool, 25>& buttons, const std::array<bool, 6>& menus,
+        const std::array<bool, 5>& panels);
+    bool ToolbarPositionVisible(int position) const;
+    bool MenuVisible(int index) const;
+    bool PanelVisible(int index) const;
     void StartFlash(int intervalMs, int count);
 
 protected:
@@ -125,7 +139,6 @@ private:
     void showHelp();
     void showAbout();
     void playerChosen(int index);
-    void RestoreAll();
 
     QString commandLine_;
     QtPrompter prompter_ { this };

@@ -111,6 +111,8 @@ public:
     void ToolbarShown(bool shown) override { toolbar = shown; }
     void BackPictureChosen(const QString& path) override { picture = path; }
     void ReplayIntervalChanged(int milliseconds) override { interval = milliseconds; }
+    void BackgroundChanged() override { ++backgrounds; }
+    int backgrounds = 0;
     bool timer = true, statusbar = true, toolbar = true;
     QString picture;
     int interval = 0;
@@ -152,6 +154,33 @@ TEST_F(SettingsTest, DeleteAllEmptiesTheStoreAndValuesOutliveTheObject) {
     store.DeleteAll(kApp);
     EXPECT_TRUE(store.IsEmpty(kApp));
     EXPECT_EQ(opt.CardSpeed(), 30);
+}
+
+TEST_F(SettingsTest, TheOptionsPagesReadAndWriteTheirKeys) {
+    RecordingWidgets widgets;
+    opt.SetWidgets(&widgets);
+    const GeneralPage general = opt.GeneralInit();
+    EXPECT_EQ(general.range, 3);
+    EXPECT_EQ(general.doubleClick, 1);
+    opt.SaveGeneral(0, 0, 1, 0, 1);
+    EXPECT_EQ(opt.AllowDoubleClick(), 0);
+    EXPECT_EQ(opt.ShowMessages(), 0);
+    EXPECT_EQ(opt.EnableUnfinished(), 0);
+    EXPECT_EQ(opt.RandomIndex(), 1);
+    opt.SetRandomIndex(9);
+    EXPECT_EQ(opt.GeneralInit().range, 0);
+    opt.SaveGeneral(1, 1, 1, 1, 0); // no range chosen: RandomIndex stays
+    EXPECT_EQ(opt.RandomIndex(), 9);
+    EXPECT_EQ(opt.SliderInit(), (std::array<qint16, 4> { 30, 10, 5, 50 }));
+    opt.SaveSlider(60, 20, 2, 100);
+    EXPECT_EQ(opt.SliderInit(), (std::array<qint16, 4> { 60, 20, 2, 100 }));
+    EXPECT_EQ(widgets.interval, 1000);
+    opt.SaveColor(255, QStringLiteral("/p.png"), true);
+    EXPECT_EQ(widgets.backgrounds, 1);
+    const BackgroundPage back = opt.BackGroundInit();
+    EXPECT_TRUE(back.pictureEnabled);
+    EXPECT_EQ(back.picture, QStringLiteral("/p.png"));
+    EXPECT_EQ(back.colour, 255);
 }
 
 } // namespace

@@ -72,6 +72,12 @@ public:
         filters.push_back(filter);
         return openAs;
     }
+    std::string InputBox(const std::string& prompt, const std::string&, bool& ok) override {
+        prompts.push_back(prompt);
+        ok = inputOk;
+        return input;
+    }
+    unsigned ChooseColour(unsigned initial) override { return colour ? colour : initial; }
     std::string SaveFileName(
         const std::string&, const std::string& proposed, const std::string&) override {
         proposedNames.push_back(proposed);
@@ -88,6 +94,10 @@ public:
     std::string folder; // the answer of every folder browser
     std::vector<std::string> filters;
     std::string openAs; // the answer of every open-file dialog
+    std::vector<std::string> prompts;
+    std::string input; // the answer of every input box
+    bool inputOk = true;
+    unsigned colour = 0; // the colour dialog's choice; 0 cancels
     bool yes = true;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
 };

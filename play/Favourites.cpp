@@ -1,0 +1,144 @@
+#include "Favourites.h"
+
+#include "GameWindow.h"
+#include "Session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quadrell {
+
+QString Favourites::Root() const { return session_.save.FavFolder(); }
+
+QStringList Favourites::Folders() const { return GameLists::FavouriteFolders(Root()); }
+
+QString Favourites::DisplayName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.size() > 4 ? name.left(name.size() - 4) : name;
+}
+
+std::vector<GameListItem> Favourites::Games(const QString& folder) const {
+    std::vector<GameListItem> games;
+    if (folder.isEmpty() || QDir(folder) == QDir(Root())) return games;
+    for (const QFileInfo& file :
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::NoSort)) {
+        GameListItem item = GameLists::Item(file.filePath());
+        item.name = DisplayName(file.filePath());
+        games.push_back(item);
+    }
+    return games;
+}
+
+QString Favourites::CheckName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("\"%1\" cannot be used as a name here.").arg(name);
+    for (QChar c : name)
+        if (c.unicode() < 0x20) return QStringLiteral("A name cannot hold control characters.");
+    return QString();
+}
+
+void Favourites::tell(const QString& text, bool information) const {
+    session_.engine.prompter().Message(text.toStdString(),
+        information ? MessageIcon::Information : MessageIcon::Exclamation, kAppTitle);
+}
+
+QString Favourites::AddProposal() const {
+    const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
+    return QStringLiteral("%1 - Played by %2").arg(session_.engine.state().gGameNumber).arg(player);
+}
+
+bool Favourites::Add(const QString& folder, const QString& name) {
+    const QString refusal = CheckName(name);
+    if (!refusal.isEmpty()) {
+        tell(refusal, false);
+        return false;
+    }
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || QDir(folder) == QDir(Root())) {
+        tell(QStringLiteral("Choose a favourites folder for the game."));
+        return false;
+    }
+    const QString ext
+        = session_.engine.state().gFinishedView ? QStringLiteral(".q2k") : QStringLiteral(".qrl");
+    return session_.trans.SaveToFile(folder + QLatin1Char('/') + name + ext);
+}
+
+bool Favourites::Play(const QString& path) {
+    if (!session_.trans.OpenFromFile(path)) return false;
+    session_.window().SetCaption(
+        session_.window().Caption() + QStringLiteral(" [") + DisplayName(path) + QLatin1Char(']'));
+    return true;
+}
+
+bool Favourites::CreateFolder() {
+    bool ok = false;
+    const QString name = QString::fromStdString(session_.engine.prompter().InputBox(
+        "Enter the folder name you want to create", kAppTitle, ok));
+    if (!ok || name.size() < 1 || name.size() > 30) return false;
+    const QString refusal = CheckName(name);
+    if (!refusal.isEmpty()) {
+        tell(refusal, false);
+        return false;
+    }
+    const QString path = Root() + QLatin1Char('/') + name;
+    if (QFileInfo::exists(path)) {
+        tell(QStringLiteral("Folder Exists"));
+        return false;
+    }
+    if (!QDir().mkpath(path)) {
+        tell(QStringLiteral("The folder %1 could not be created.").arg(path), false);
+        return false;
+    }
+    return true;
+}
+
+bool Favourites::DeleteFolder(const QString& folder) {
+    if (Folders().size() < 2) {
+        tell(QStringLiteral("Minimum one folder must exists"));
+        return false;
+    }
+    const std::string question
+        = "Are you sure you want to delete " + QFileInfo(folder).fileName().toStdString() + " ?";
+    if (!session_.engine.prompter().Question(question, kAppTitle)) return false;
+    if (!QDir(folder).removeRecursively()) {
+        tell(QStringLiteral("The folder %1 could not be deleted.").arg(folder), false);
+        return false;
+    }
+    return true;
+}
+
+void Favourites::DeleteGames(const QStringList& paths) {
+    if (paths.isEmpty()
+        || !session_.engine.prompter().Question("Are you sure you want to delete ?", kAppTitle))
+        return;
+    QStringList failed;
+    for (const QString& path : paths)
+        if (!QFile::remove(path)) failed << path;
+    if (!failed.isEmpty())
+        tell(QStringLiteral("These games could not be deleted:\r\n")
+                + failed.join(QStringLiteral("\r\n")),
+            false);
+}
+
+void Favourites::MoveGames(const QStringList& paths, const QString& target) {
+    QStringList failed;
+    for (const QString& path : paths) {
+        const QString destination = target + QLatin1Char('/') + QFileInfo(path).fileName();
+        if (QFileInfo(path).absolutePath() == QFileInfo(target).absoluteFilePath())
+            continue; // already there
+        if (QFileInfo::exists(destination)) {
+            const std::string question
+                = "File " + destination.toStdString() + " exists! Do you want to overwrite ?";
+            if (!session_.engine.prompter().Question(question, kAppTitle)) continue;
+            QFile::remove(destination);
+        }
+        if (!QFile::rename(path, destination)) failed << path;
+    }
+    if (!failed.isEmpty())
+        tell(QStringLiteral("These games could not be moved:\r\n")
+                + failed.join(QStringLiteral("\r\n")),
+            false);
+}
+
+} // namespace quadrell

@@ -1,0 +1,66 @@
+#include "FavouriteWidgets.h"
+
+#include "Icons.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace quadrell::FavouriteWidgets {
+
+void FillTree(
+    QTreeWidget* tree, const QString& rootText, const QStringList& folders, bool selectLast) {
+    tree->clear();
+    auto* root = new QTreeWidgetItem(tree, { rootText });
+    root->setData(0, Qt::UserRole, QStringLiteral("Favorites"));
+    root->setIcon(0, Icons::Command(QStringLiteral("AddFav")));
+    QTreeWidgetItem* chosen = nullptr;
+    for (const QString& folder : folders) {
+        auto* item = new QTreeWidgetItem(root, { QFileInfo(folder).fileName() });
+        item->setData(0, Qt::UserRole, folder);
+        item->setIcon(0, Icons::Command(QStringLiteral("CloseFold")));
+        if (!chosen || selectLast) chosen = item;
+    }
+    tree->expandAll();
+    tree->setCurrentItem(chosen ? chosen : root);
+}
+
+void FillChooser(
+    QComboBox* chooser, const QString& rootText, const QStringList& folders, bool withRoot) {
+    chooser->clear();
+    if (withRoot)
+        chooser->addItem(
+            Icons::Command(QStringLiteral("AddFav")), rootText, QStringLiteral("Favorites"));
+    for (const QString& folder : folders)
+        chooser->addItem(
+            Icons::Command(QStringLiteral("CloseFold")), QFileInfo(folder).fileName(), folder);
+    chooser->setCurrentIndex(chooser->count() - 1);
+}
+
+void FillGames(QListWidget* list, const std::vector<GameListItem>& games) {
+    list->clear();
+    const QIcon finished = Icons::Command(QStringLiteral("Finished"));
+    const QIcon incomplete = Icons::Command(QStringLiteral("Incomplete"));
+    for (const GameListItem& game : games) {
+        auto* item = new QListWidgetItem(
+            game.path.right(3).toUpper() == QLatin1String("Q2K") ? finished : incomplete, game.name,
+            list);
+        item->setData(Qt::UserRole, game.path);
+        item->setToolTip(game.path);
+    }
+    if (list->count() > 0) list->setCurrentRow(0);
+}
+
+QStringList SelectedPaths(QListWidget* list) {
+    QStringList paths;
+    for (QListWidgetItem* item : list->selectedItems())
+        paths << item->data(Qt::UserRole).toString();
+    return paths;
+}
+
+QString CurrentKey(QTreeWidget* tree) {
+    return tree->currentItem() ? tree->currentItem()->data(0, Qt::UserRole).toString() : QString();
+}
+
+} // namespace quadrell::FavouriteWidgets

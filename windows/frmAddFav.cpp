@@ -1,0 +1,51 @@
+#include "frmAddFav.h"
+
+#include "FavouriteWidgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+frmAddFav::frmAddFav(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , favourites_(session)
+    , text_(new QLineEdit(this))
+    , tree_(new QTreeWidget(this)) {
+    setWindowTitle(QStringLiteral("Add to Favorites"));
+    text_->setObjectName(QStringLiteral("Text1"));
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    FavouriteWidgets::FillTree(tree_, QStringLiteral("Favourites"), favourites_.Folders(), false);
+    text_->setText(favourites_.AddProposal());
+    text_->selectAll();
+    auto* name = new QLabel(QStringLiteral("&Name"), this);
+    name->setBuddy(text_);
+    auto* add = new QPushButton(QStringLiteral("Add"), this);
+    add->setObjectName(QStringLiteral("cmdAdd"));
+    add->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(add, &QPushButton::clicked, this, &frmAddFav::Add);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(add);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name);
+    layout->addWidget(text_);
+    layout->addWidget(tree_);
+    layout->addLayout(buttons);
+    resize(360, 320);
+}
+
+void frmAddFav::Add() {
+    if (favourites_.Add(FavouriteWidgets::CurrentKey(tree_), text_->text())) accept();
+}
+
+} // namespace quadrell

@@ -1,0 +1,118 @@
+#include "frmCustomize.h"
+
+#include "Icons.h"
+#include "Session.h"
+#include "frmMain.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+namespace {
+
+// Toolbar positions as the customise list names them; separators are not listed.
+const std::pair<int, const char*> kButtons[]
+    = { { 1, "New Game" }, { 2, "Select Game" }, { 3, "Restart Game " }, { 5, "Open Game" },
+          { 6, "Save Game" }, { 8, "Undo All" }, { 9, "Undo" }, { 10, "Redo" }, { 11, "Redo All" },
+          { 13, "Replay Back" }, { 14, "Stop" }, { 15, "Replay Forward" },
+          { 17, "Add to Favorites" }, { 18, "Organize Favorites" }, { 19, "Play from Favorites" },
+          { 21, "Options" }, { 22, "Score Board" }, { 24, "Help Contents" } };
+const char* const kKeys[] = { "", "New", "Select", "Restart", "", "Open", "Save", "", "UndoAll",
+    "Undo", "Redo", "RedoAll", "", "ReplayBack", "ReplayStop", "ReplayForward", "", "AddFav",
+    "OrgFav", "OpenFav", "", "Options", "Scoreboard", "", "Help" };
+const char* const kMenus[] = { "Edit", "View", "Replay", "Favorites", "Help" };
+const char* const kPanels[] = { "Total Moves", "Cards Left", "Possible Moves", "Session Time" };
+
+void addItem(
+    QListWidget* list, const QString& text, int index, bool checked, const QIcon& icon = {}) {
+    auto* item = new QListWidgetItem(icon, text, list);
+    item->setData(Qt::UserRole, index);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+} // namespace
+
+frmCustomize::frmCustomize(Session& session, frmMain& main)
+    : QDialog(&main)
+    , session_(session)
+    , main_(main)
+    , toolbar_(list("lvwToolbar", QStringLiteral("Tool Bar")))
+    , menus_(list("lvwMenu", QStringLiteral("Menu")))
+    , panels_(list("lvwStatusbar", QStringLiteral("Status Bar"))) {
+    setWindowTitle(QStringLiteral("Customize Quadrell 2000"));
+    for (const auto& [position, text] : kButtons)
+        addItem(toolbar_, QLatin1String(text), position, session_.custom.Button(position),
+            Icons::Command(QLatin1String(kKeys[position])));
+    for (int i = 1; i <= 5; ++i)
+        addItem(menus_, QLatin1String(kMenus[i - 1]), i, session_.custom.Menu(i));
+    for (int i = 1; i <= 4; ++i)
+        addItem(panels_, QLatin1String(kPanels[i - 1]), i, session_.custom.Panel(i));
+    for (QListWidget* l : { toolbar_, menus_, panels_ })
+        connect(l, &QListWidget::itemChanged, this, &frmCustomize::Apply);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Command1"));
+    connect(ok, &QPushButton::clicked, this, [this] {
+        SaveAll();
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &frmCustomize::Cancel);
+    auto* lists = new QHBoxLayout;
+    for (QListWidget* l : { toolbar_, menus_, panels_ }) {
+        auto* frame = new QGroupBox(l->property("title").toString(), this);
+        auto* inside = new QVBoxLayout(frame);
+        inside->addWidget(l);
+        lists->addWidget(frame, l == toolbar_ ? 2 : 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists);
+    layout->addLayout(buttons);
+    resize(560, 380);
+}
+
+QListWidget* frmCustomize::list(const char* name, const QString& title) {
+    auto* l = new QListWidget(this);
+    l->setObjectName(QLatin1String(name));
+    l->setProperty("title", title);
+    return l;
+}
+
+void frmCustomize::Apply() {
+    std::array<bool, 25> checked {};
+    for (int row = 0; row < toolbar_->count(); ++row)
+        checked[static_cast<std::size_t>(toolbar_->item(row)->data(Qt::UserRole).toInt())]
+            = toolbar_->item(row)->checkState() == Qt::Checked;
+    std::array<bool, 6> menus {};
+    for (int row = 0; row < menus_->count(); ++row)
+        menus[static_cast<std::size_t>(row + 1)] = menus_->item(row)->checkState() == Qt::Checked;
+    std::array<bool, 5> panels {};
+    for (int row = 0; row < panels_->count(); ++row)
+        panels[static_cast<std::size_t>(row + 1)] = panels_->item(row)->checkState() == Qt::Checked;
+    main_.ApplyCustom(cCustom::ToolbarVisibility(checked), menus, panels);
+}
+
+void frmCustomize::SaveAll() {
+    for (int i = 1; i <= cCustom::kButtons; ++i)
+        session_.custom.SetButton(i, main_.ToolbarPositionVisible(i));
+    for (int row = 0; row < menus_->count(); ++row)
+        session_.custom.SetMenu(row + 1, menus_->item(row)->checkState() == Qt::Checked);
+    for (int row = 0; row < panels_->count(); ++row)
+        session_.custom.SetPanel(row + 1, panels_->item(row)->checkState() == Qt::Checked);
+}
+
+void frmCustomize::Cancel() {
+    main_.RestoreAll();
+    reject();
+}
+
+} // namespace quadrell

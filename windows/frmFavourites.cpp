@@ -1,0 +1,117 @@
+#include "frmFavourites.h"
+
+#include "FavouriteWidgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+frmFavourites::frmFavourites(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , favourites_(session)
+    , tree_(new QTreeWidget(this))
+    , list_(new QListWidget(this))
+    , imcFav_(new QComboBox(this))
+    , deleteFolder_(new QPushButton(QStringLiteral("Delete"), this))
+    , move_(new QPushButton(QStringLiteral("Move"), this))
+    , deleteGame_(new QPushButton(QStringLiteral("Delete"), this)) {
+    setWindowTitle(QStringLiteral("Favourites"));
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setToolTip(QStringLiteral("Ctrl+Click for MultiSelect"));
+    imcFav_->setObjectName(QStringLiteral("imcFav"));
+    deleteFolder_->setObjectName(QStringLiteral("cmdDeleteFolder"));
+    move_->setObjectName(QStringLiteral("cmdMove"));
+    deleteGame_->setObjectName(QStringLiteral("cmdDeleteGame"));
+    auto* create = new QPushButton(QStringLiteral("Create"), this);
+    create->setObjectName(QStringLiteral("cmdCreate"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("cmdOK"));
+    connect(tree_, &QTreeWidget::itemClicked, this, &frmFavourites::ShowFolder);
+    connect(create, &QPushButton::clicked, this, &frmFavourites::Create);
+    connect(deleteFolder_, &QPushButton::clicked, this, &frmFavourites::DeleteFolder);
+    connect(deleteGame_, &QPushButton::clicked, this, &frmFavourites::DeleteGames);
+    connect(move_, &QPushButton::clicked, this, &frmFavourites::Move);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* folder = new QGroupBox(QStringLiteral("Folder"), this);
+    auto* folderRow = new QHBoxLayout(folder);
+    folderRow->addWidget(create);
+    folderRow->addWidget(deleteFolder_);
+    auto* games = new QGroupBox(QStringLiteral("Move Game(s) to this Folder or Delete"), this);
+    auto* gamesRow = new QHBoxLayout(games);
+    gamesRow->addWidget(imcFav_, 1);
+    gamesRow->addWidget(move_);
+    gamesRow->addWidget(deleteGame_);
+    auto* left = new QVBoxLayout;
+    left->addWidget(tree_);
+    left->addWidget(folder);
+    auto* right = new QVBoxLayout;
+    right->addWidget(list_);
+    right->addWidget(games);
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(left, 2);
+    panes->addLayout(right, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    timer_.setInterval(100);
+    connect(&timer_, &QTimer::timeout, this, &frmFavourites::UpdateButtons);
+    timer_.start();
+    Fill();
+    resize(560, 360);
+}
+
+void frmFavourites::Fill() {
+    const QStringList folders = favourites_.Folders();
+    FavouriteWidgets::FillTree(tree_, QStringLiteral("Favorites"), folders, true);
+    FavouriteWidgets::FillChooser(imcFav_, QString(), folders, false);
+    ShowFolder();
+}
+
+void frmFavourites::ShowFolder() {
+    const QString key = FavouriteWidgets::CurrentKey(tree_);
+    FavouriteWidgets::FillGames(list_,
+        key == QLatin1String("Favorites") ? std::vector<GameListItem> {} : favourites_.Games(key));
+    UpdateButtons();
+}
+
+void frmFavourites::UpdateButtons() {
+    const bool games = list_->count() > 0;
+    deleteGame_->setEnabled(games);
+    move_->setEnabled(games);
+    const bool root = FavouriteWidgets::CurrentKey(tree_) == QLatin1String("Favorites");
+    deleteFolder_->setEnabled(
+        !root && tree_->topLevelItemCount() > 0 && tree_->topLevelItem(0)->childCount() >= 2);
+}
+
+void frmFavourites::Create() {
+    if (favourites_.CreateFolder()) Fill();
+}
+
+void frmFavourites::DeleteFolder() {
+    const QString key = FavouriteWidgets::CurrentKey(tree_);
+    if (key == QLatin1String("Favorites")) return;
+    favourites_.DeleteFolder(key);
+    Fill();
+}
+
+void frmFavourites::DeleteGames() {
+    favourites_.DeleteGames(FavouriteWidgets::SelectedPaths(list_));
+    ShowFolder();
+}
+
+void frmFavourites::Move() {
+    favourites_.MoveGames(
+        FavouriteWidgets::SelectedPaths(list_), imcFav_->currentData().toString());
+    ShowFolder();
+}
+
+} // namespace quadrell

@@ -1,0 +1,356 @@
+#include "frmOptions.h"
+
+#include "GameWindow.h"
+#include "Icons.h"
+#include "Session.h"
+#include "frmAddPlayer.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+namespace {
+
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption, int state) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(state == 1);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+QLineEdit* line(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLineEdit(text, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+qint16 state(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+
+// Stored colours are blue x 65536 + green x 256 + red.
+unsigned rgbOf(qint32 stored) {
+    return (unsigned(stored) & 0xff) << 16 | (unsigned(stored) & 0xff00)
+        | (unsigned(stored) >> 16 & 0xff);
+}
+qint32 storedOf(unsigned rgb) {
+    return static_cast<qint32>((rgb & 0xff) << 16 | (rgb & 0xff00) | (rgb >> 16 & 0xff));
+}
+
+} // namespace
+
+frmOptions::frmOptions(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , session_(session)
+    , tabs_(new QTabWidget(this)) {
+    setWindowTitle(QStringLiteral("QuadRell 2000 Options"));
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    tabs_->addTab(generalPage(), QStringLiteral("General"));
+    tabs_->addTab(animationPage(), QStringLiteral("Animation"));
+    tabs_->addTab(autosavePage(), QStringLiteral("Autosave"));
+    tabs_->addTab(playersPage(), QStringLiteral("Players"));
+    tabs_->addTab(backgroundPage(), QStringLiteral("Background"));
+    auto* ok = button(this, "OKButton", QStringLiteral("OK"));
+    ok->setDefault(true);
+    auto* cancel = button(this, "CancelButton", QStringLiteral("Cancel"));
+    connect(ok, &QPushButton::clicked, this, &frmOptions::Ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+    resize(460, 360);
+}
+
+QCheckBox* frmOptions::Check(const char* name) const {
+    return findChild<QCheckBox*>(QLatin1String(name));
+}
+QLineEdit* frmOptions::Text(const char* name) const {
+    return findChild<QLineEdit*>(QLatin1String(name));
+}
+QPushButton* frmOptions::Button(const char* name) const {
+    return findChild<QPushButton*>(QLatin1String(name));
+}
+
+QWidget* frmOptions::generalPage() {
+    auto* page = new QWidget(this);
+    const GeneralPage g = session_.opt.GeneralInit();
+    auto* settings = new QGroupBox(QStringLiteral("Settings"), page);
+    auto* rows = new QVBoxLayout(settings);
+    rows->addWidget(
+        check(settings, "chkFlash", QStringLiteral("Enable Flashing Title Bar"), g.flash));
+    rows->addWidget(check(
+        settings, "chkMessages", QStringLiteral("Display Messages on Illegal Moves"), g.messages));
+    rows->addWidget(check(settings, "chkDoubleClick",
+        QStringLiteral("Double Click moves the Card to a free Cell"), g.doubleClick));
+    rows->addWidget(check(settings, "chkUnfinished",
+        QStringLiteral("Start Unfinished Game at Startup"), g.unfinished));
+    auto* range = new QGroupBox(QStringLiteral("Random Range"), page);
+    auto* rangeRows = new QVBoxLayout(range);
+    const char* captions[] = { "0 to 40,000", "0 to 6,40,000", "0 to 32,40,000" };
+    for (int i = 0; i < 3; ++i) {
+        ranges_[static_cast<std::size_t>(i)] = new QRadioButton(QLatin1String(captions[i]), range);
+        ranges_[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("optRange%1").arg(i + 1));
+        ranges_[static_cast<std::size_t>(i)]->setChecked(g.range == i + 1);
+        rangeRows->addWidget(ranges_[static_cast<std::size_t>(i)]);
+    }
+    auto* recent = new QGroupBox(QStringLiteral("Recent List"), page);
+    auto* recentRow = new QHBoxLayout(recent);
+    auto* clear = button(recent, "cmdFlash", QStringLiteral("Clear"));
+    clear->setEnabled(session_.recent.EnableFinish() || session_.recent.EnableInComplete());
+    connect(clear, &QPushButton::clicked, this, &frmOptions::ClearRecent);
+    recentRow->addWidget(
+        new QLabel(QStringLiteral("Click to Clear Recent Games List."), recent), 1);
+    recentRow->addWidget(clear);
+    auto* layout = new QVBoxLayout(page);
+    auto* top = new QHBoxLayout;
+    top->addWidget(settings, 2);
+    top->addWidget(range, 1);
+    layout->addLayout(top);
+    layout->addWidget(recent);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* frmOptions::animationPage() {
+    auto* page = new QWidget(this);
+    auto* frame = new QGroupBox(QStringLiteral("Animation Speed"), page);
+    auto* form = new QFormLayout(frame);
+    const auto values = session_.opt.SliderInit();
+    const char* names[] = { "sdrCardSpeed", "sdrURSpeed", "sdrURAllSpeed", "sdrFBSpeed" };
+    const char* labels[]
+        = { "Card Moving Speed", "Undo/Redo Speed", "UndoAll/RedoAll Speed", "Replay Speed" };
+    for (std::size_t i = 0; i < 4; ++i) {
+        auto* slider = new QSlider(Qt::Horizontal, frame);
+        slider->setObjectName(QLatin1String(names[i]));
+        slider->setRange(1, 100);
+        slider->setTickInterval(10);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setValue(values[i]);
+        sliders_[i] = slider;
+        form->addRow(QLatin1String(labels[i]), slider);
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(frame);
+    layout->addWidget(new QLabel(
+        tr("A larger value is slower: more steps per move, a longer replay interval."), page));
+    layout->addStretch();
+    return page;
+}
+
+QWidget* frmOptions::autosavePage() {
+    auto* page = new QWidget(this);
+    const AutoSavePage a = session_.save.GetSave();
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(
+        check(page, "chkIncomp", QStringLiteral("Enable Incomplete AutoSave"), a.incomplete), 0, 0,
+        1, 2);
+    grid->addWidget(line(page, "txtIncomplete", a.incompleteDir), 1, 0);
+    grid->addWidget(button(page, "cmdIncomplete", QStringLiteral("Browse")), 1, 1);
+    grid->addWidget(
+        check(page, "chkFinish", QStringLiteral("Enable Finished AutoSave"), a.finished), 2, 0, 1,
+        2);
+    grid->addWidget(line(page, "txtFinished", a.finishedDir), 3, 0);
+    grid->addWidget(button(page, "cmdFinished", QStringLiteral("Browse")), 3, 1);
+    grid->addWidget(
+        check(page, "chkDate", QStringLiteral("Include Date in AutoSave File Name"), a.date), 4, 0,
+        1, 2);
+    grid->addWidget(
+        check(page, "chkTime", QStringLiteral("Include Time in AutoSave File Name"), a.time), 5, 0,
+        1, 2);
+    grid->setRowStretch(6, 1);
+    connect(Check("chkIncomp"), &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
+    connect(Check("chkFinish"), &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
+    connect(Button("cmdIncomplete"), &QPushButton::clicked, this, [this] { BrowseFolder(true); });
+    connect(Button("cmdFinished"), &QPushButton::clicked, this, [this] { BrowseFolder(false); });
+    autoSaveChange();
+    return page;
+}
+
+QWidget* frmOptions::playersPage() {
+    auto* page = new QWidget(this);
+    players_ = new QTreeWidget(page);
+    players_->setObjectName(QStringLiteral("ListView1"));
+    players_->setRootIsDecorated(false);
+    players_->setHeaderLabels(
+        { QStringLiteral("Player Name"), QStringLiteral("Player Full Name") });
+    auto* add = button(page, "cmdAdd", QStringLiteral("Add Player"));
+    auto* remove = button(page, "cmdRemove", QStringLiteral("Remove Player"));
+    connect(add, &QPushButton::clicked, this, &frmOptions::AddPlayer);
+    connect(remove, &QPushButton::clicked, this, &frmOptions::RemovePlayer);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(players_, 1);
+    layout->addLayout(buttons);
+    ListUsers();
+    return page;
+}
+
+QWidget* frmOptions::backgroundPage() {
+    auto* page = new QWidget(this);
+    const BackgroundPage b = session_.opt.BackGroundInit();
+    colour_ = rgbOf(b.colour);
+    picture_ = b.picture;
+    auto* colourFrame = new QGroupBox(QStringLiteral("Background Color"), page);
+    auto* colourRow = new QHBoxLayout(colourFrame);
+    preview_ = new QFrame(colourFrame);
+    preview_->setObjectName(QStringLiteral("Picture1"));
+    preview_->setFixedSize(64, 32);
+    preview_->setFrameStyle(QFrame::Box);
+    preview_->setAutoFillBackground(true);
+    auto* colourButton = button(colourFrame, "cmdColor", QStringLiteral("Color"));
+    connect(colourButton, &QPushButton::clicked, this, &frmOptions::ChooseColour);
+    colourRow->addWidget(colourButton);
+    colourRow->addWidget(preview_);
+    colourRow->addStretch();
+    auto* imageFrame = new QGroupBox(QStringLiteral("Background Image"), page);
+    auto* imageGrid = new QGridLayout(imageFrame);
+    imageGrid->addWidget(check(imageFrame, "chkImage", QStringLiteral("Enable BackGround Image"),
+                             b.pictureEnabled ? 1 : 0),
+        0, 0, 1, 2);
+    imageGrid->addWidget(line(imageFrame, "txtImage", b.picture), 1, 0);
+    imageGrid->addWidget(button(imageFrame, "cmdImage", QStringLiteral("Browse")), 1, 1);
+    connect(Check("chkImage"), &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
+    connect(Button("cmdImage"), &QPushButton::clicked, this, &frmOptions::ChooseImage);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(colourFrame);
+    layout->addWidget(imageFrame);
+    layout->addStretch();
+    showColour();
+    imageEnableChange();
+    return page;
+}
+
+void frmOptions::autoSaveChange() {
+    AutoSavePage page;
+    page.incomplete = state(Check("chkIncomp"));
+    page.finished = state(Check("chkFinish"));
+    const AutoSaveEnabled e = cSave::AutoSave_Change(page);
+    Check("chkDate")->setEnabled(e.nameParts);
+    Check("chkTime")->setEnabled(e.nameParts);
+    Text("txtFinished")->setEnabled(e.finishedDir);
+    Button("cmdFinished")->setEnabled(e.finishedDir);
+    Text("txtIncomplete")->setEnabled(e.incompleteDir);
+    Button("cmdIncomplete")->setEnabled(e.incompleteDir);
+}
+
+void frmOptions::imageEnableChange() {
+    const bool on = Check("chkImage")->isChecked();
+    Text("txtImage")->setEnabled(on);
+    Button("cmdImage")->setEnabled(on);
+}
+
+void frmOptions::showColour() {
+    QPalette p = preview_->palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(colour_));
+    preview_->setPalette(p);
+}
+
+void frmOptions::ChooseColour() {
+    colour_ = session_.engine.prompter().ChooseColour(colour_);
+    showColour();
+}
+
+void frmOptions::ChooseImage() {
+    const std::string file
+        = session_.engine.prompter().OpenFileName(QFileInfo(picture_).absolutePath().toStdString(),
+            "Pictures (*.bmp *.jpg *.jpeg *.gif *.png)");
+    if (file.empty()) return;
+    picture_ = QString::fromStdString(file);
+    Text("txtImage")->setText(picture_);
+}
+
+void frmOptions::BrowseFolder(bool incomplete) {
+    QLineEdit* box = Text(incomplete ? "txtIncomplete" : "txtFinished");
+    const QString start = incomplete ? session_.save.IncompleteDir() : session_.save.FinishedDir();
+    const QString chosen = QString::fromStdString(
+        session_.engine.prompter().BrowseForFolder("Select A Directory", start.toStdString()));
+    if (!chosen.isEmpty() && QDir(chosen).exists()) box->setText(chosen);
+}
+
+void frmOptions::ClearRecent() {
+    if (!session_.engine.prompter().Question(
+            "Are you Sure you want to Clear Recent List ?", "Cleare Recent List"))
+        return;
+    session_.recent.CrearRecent();
+    Button("cmdFlash")->setEnabled(false);
+}
+
+void frmOptions::ListUsers() {
+    players_->clear();
+    QTreeWidgetItem* last = nullptr;
+    for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot) {
+        const QString name = session_.players.GetName(slot);
+        if (name.isEmpty()) continue;
+        last = new QTreeWidgetItem(players_, { name, session_.players.GetFullName(slot) });
+        last->setIcon(0, Icons::Player());
+        last->setData(0, Qt::UserRole, QStringLiteral("x%1").arg(slot));
+    }
+    if (last) players_->setCurrentItem(last);
+}
+
+void frmOptions::AddPlayer() {
+    frmAddPlayer add(session_, parentWidget());
+    add.exec();
+    ListUsers();
+}
+
+void frmOptions::RemovePlayer() {
+    QTreeWidgetItem* item = players_->currentItem();
+    if (!item) return;
+    const std::string question
+        = "Are you sure you want to remove " + item->text(0).toStdString() + " ?";
+    if (!session_.engine.prompter().Question(question, kAppTitle)) return;
+    if (session_.users.RemoveUser(item->data(0, Qt::UserRole).toString()))
+        session_.window().ListPlayers(
+            session_.users.ComboNames(), session_.players.CurrentComboIndex());
+    ListUsers();
+}
+
+void frmOptions::Ok() {
+    session_.opt.SaveColor(storedOf(colour_), picture_, Check("chkImage")->isChecked());
+    session_.opt.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
+        static_cast<qint16>(sliders_[1]->value()), static_cast<qint16>(sliders_[2]->value()),
+        static_cast<qint16>(sliders_[3]->value()));
+    session_.save.SaveAutoSave(state(Check("chkIncomp")), state(Check("chkFinish")),
+        Text("txtIncomplete")->text(), Text("txtFinished")->text(), state(Check("chkTime")),
+        state(Check("chkDate")));
+    int range = 0;
+    for (int i = 0; i < 3; ++i)
+        if (ranges_[static_cast<std::size_t>(i)]->isChecked()) range = i + 1;
+    session_.opt.SaveGeneral(state(Check("chkDoubleClick")), state(Check("chkMessages")),
+        state(Check("chkFlash")), state(Check("chkUnfinished")), range);
+    session_.window().ListPlayers(
+        session_.users.ComboNames(), session_.players.CurrentComboIndex());
+    session_.opt.SetShowToolbar(session_.opt.ShowToolbar());
+    session_.opt.SetShowStatusbar(session_.opt.ShowStatusbar());
+    accept();
+}
+
+} // namespace quadrell

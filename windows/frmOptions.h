@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class QTreeWidget;
+
+namespace quadrell {
+
+class Session;
+
+// "QuadRell 2000 Options": five pages of options; OK writes them all, Cancel nothing.
+class frmOptions final : public QDialog {
+    Q_OBJECT
+public:
+    frmOptions(Session& session, QWidget* owner);
+
+    QTabWidget* Tabs() const { return tabs_; }
+    QCheckBox* Check(const char* name) const;
+    QRadioButton* Range(int index) const { return ranges_[static_cast<std::size_t>(index - 1)]; }
+    QSlider* Slider(int index) const { return sliders_[static_cast<std::size_t>(index)]; }
+    QLineEdit* Text(const char* name) const;
+    QPushButton* Button(const char* name) const;
+    QTreeWidget* Players() const { return players_; }
+    unsigned DialogColour() const { return colour_; }
+
+    void Ok();
+    void ClearRecent();
+    void ChooseColour();
+    void ChooseImage();
+    void BrowseFolder(bool incomplete);
+    void AddPlayer();
+    void RemovePlayer();
+    void ListUsers();
+
+private:
+    QWidget* generalPage();
+    QWidget* animationPage();
+    QWidget* autosavePage();
+    QWidget* playersPage();
+    QWidget* backgroundPage();
+    void autoSaveChange();
+    void imageEnableChange();
+    void showColour();
+
+    Session& session_;
+    QTabWidget* tabs_;
+    std::array<QRadioButton*, 3> ranges_ {};
+    std::array<QSlider*, 4> sliders_ {};
+    QTreeWidget* players_ = nullptr;
+    QFrame* preview_ = nullptr;
+    unsigned colour_ = 0; // the colour dialog's colour, 0xRRGGBB
+    QString picture_;     // the file dialog's file name
+};
+
+} // namespace quadrell

@@ -1,0 +1,61 @@
+#include "frmSelectFav.h"
+
+#include "FavouriteWidgets.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+frmSelectFav::frmSelectFav(Session& session, QWidget* owner)
+    : QDialog(owner)
+    , favourites_(session)
+    , imc1_(new QComboBox(this))
+    , list_(new QListWidget(this))
+    , play_(new QPushButton(QStringLiteral("Play"), this)) {
+    setWindowTitle(QStringLiteral("Open From Favorites"));
+    imc1_->setObjectName(QStringLiteral("imc1"));
+    list_->setObjectName(QStringLiteral("ListView1"));
+    play_->setObjectName(QStringLiteral("cmdPlay"));
+    play_->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    FavouriteWidgets::FillChooser(imc1_, QStringLiteral("Favorites"), favourites_.Folders(), true);
+    connect(imc1_, &QComboBox::currentIndexChanged, this, &frmSelectFav::ShowFolder);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &frmSelectFav::Play);
+    connect(play_, &QPushButton::clicked, this, &frmSelectFav::Play);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(play_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(imc1_);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+    ShowFolder();
+    resize(360, 320);
+}
+
+void frmSelectFav::ShowFolder() {
+    const QString key = imc1_->currentData().toString();
+    FavouriteWidgets::FillGames(list_,
+        key == QLatin1String("Favorites") ? std::vector<GameListItem> {} : favourites_.Games(key));
+    play_->setEnabled(list_->count() > 0);
+}
+
+void frmSelectFav::Play() {
+    QListWidgetItem* item = list_->currentItem();
+    if (!item) return;
+    hide();
+    if (favourites_.Play(item->data(Qt::UserRole).toString())) {
+        accept();
+    } else {
+        show();
+    }
+}
+
+} // namespace quadrell

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Favourites.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace quadrell {
+
+// "Open From Favorites": a kept game chosen by folder and opened.
+class frmSelectFav final : public QDialog {
+    Q_OBJECT
+public:
+    frmSelectFav(Session& session, QWidget* owner);
+    QComboBox* Folders() const { return imc1_; }
+    QListWidget* Games() const { return list_; }
+    QPushButton* PlayButton() const { return play_; }
+    void ShowFolder();
+    void Play();
+
+private:
+    Favourites favourites_;
+    QComboBox* imc1_;
+    QListWidget* list_;
+    QPushButton* play_;
+};
+
+} // namespace quadrell
