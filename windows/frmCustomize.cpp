@@ -68,7 +68,8 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
         auto* frame = new QGroupBox(l->property("title").toString(), this);
         auto* inside = new QVBoxLayout(frame);
         inside->addWidget(l);
-        lists->addWidget(frame, l == toolbar_ ? 2 : 1);
+        l->setIconSize(QSize(16, 16));
+        lists->addWidget(frame, l == toolbar_ ? 3 : 2);
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

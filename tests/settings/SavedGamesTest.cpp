@@ -1,4 +1,5 @@
 #include "SettingsStore.h"
+#include "cCustom.h"
 #include "cRecent.h"
 #include "cSave.h"
 
@@ -116,6 +117,28 @@ TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     EXPECT_EQ(
         store.GetText(QStringLiteral("Recent"), QStringLiteral("Recent1"), QStringLiteral("x")),
         QString());
+}
+
+TEST_F(SavedGamesTest, CustomisationShowsEverythingAtFirstAndSeparatorsFollowTheirGroups) {
+    cCustom custom(store);
+    EXPECT_TRUE(custom.Button(4));
+    EXPECT_TRUE(custom.Menu(2));
+    EXPECT_TRUE(custom.Panel(4));
+    std::array<bool, 25> checked {};
+    checked.fill(true);
+    checked[1] = checked[2] = checked[3] = false; // New, Select, Restart
+    checked[19] = false;                          // Play from Favorites
+    auto visible = cCustom::ToolbarVisibility(checked);
+    EXPECT_FALSE(visible[4]);
+    EXPECT_TRUE(visible[20]); // two of its group remain
+    EXPECT_TRUE(visible[24]);
+    checked[2] = true;
+    visible = cCustom::ToolbarVisibility(checked);
+    EXPECT_TRUE(visible[4]);
+    custom.SetPanel(2, false);
+    EXPECT_EQ(store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
+        QStringLiteral("False"));
+    EXPECT_FALSE(custom.Panel(2));
 }
 
 } // namespace

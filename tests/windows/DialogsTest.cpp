@@ -1,10 +1,16 @@
 #include "ModalAnswerer.h"
+#include "SettingsStore.h"
 #include "dlgFinish.h"
+#include "frmAddFav.h"
 #include "frmAddPlayer.h"
 #include "frmAutoSave.h"
+#include "frmCustomize.h"
+#include "frmFavourites.h"
 #include "frmMain.h"
 #include "frmOpenGame.h"
+#include "frmOptions.h"
 #include "frmScore.h"
+#include "frmSelectFav.h"
 #include "frmSelectGame.h"
 
 #include <QAction>
@@ -15,7 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -258,6 +267,104 @@ private slots:
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
         QVERIFY(session().players.PlayerExists(QStringLiteral("Zoe")));
+    }
+
+    void optionsOkWritesEveryPageAndCancelNothing() {
+        SettingsStore& store = session().store;
+        {
+            frmOptions options(session(), window_.get());
+            QCOMPARE(options.windowTitle(), QStringLiteral("QuadRell 2000 Options"));
+            QCOMPARE(options.Tabs()->count(), 5);
+            QVERIFY(options.Range(3)->isChecked());
+            QCOMPARE(options.Slider(0)->value(), 30);
+            QVERIFY(!options.Button("cmdFlash")->isEnabled()); // no recent games
+            QVERIFY(!options.Text("txtIncomplete")->isEnabled());
+            options.Check("chkMessages")->setChecked(false);
+            options.Slider(0)->setValue(12);
+            options.Range(1)->setChecked(true);
+            options.reject();
+        }
+        QCOMPARE(session().opt.ShowMessages(), 1);
+        QCOMPARE(session().opt.CardSpeed(), 30);
+        QVERIFY(!store.GetText(QStringLiteral("Options"), QStringLiteral("CardSpeed"), QString())
+                     .size());
+        frmOptions options(session(), window_.get());
+        options.Check("chkMessages")->setChecked(false);
+        options.Slider(0)->setValue(12);
+        options.Slider(3)->setValue(7);
+        options.Range(1)->setChecked(true);
+        options.Check("chkIncomp")->click();
+        QVERIFY(options.Text("txtIncomplete")->isEnabled());
+        options.Ok();
+        QCOMPARE(session().opt.ShowMessages(), 0);
+        QCOMPARE(session().opt.CardSpeed(), 12);
+        QCOMPARE(session().opt.FwdBackSpeed(), qint16(7));
+        QCOMPARE(session().opt.RandomIndex(), qint16(1));
+        QCOMPARE(session().save.InCompleteSave(), qint16(1));
+        QCOMPARE(store.GetText(QStringLiteral("Options"), QStringLiteral("BackColor"), QString()),
+            QStringLiteral("8404992"));
+        QCOMPARE(
+            store.GetText(QStringLiteral("Options"), QStringLiteral("BackPicEnable"), QString()),
+            QStringLiteral("False"));
+    }
+
+    void clearingTheRecentListsOutlivesCancel() {
+        session().recent.AddtoRecent(QStringLiteral("/g/a.qrl"));
+        frmOptions options(session(), window_.get());
+        QVERIFY(options.Button("cmdFlash")->isEnabled());
+        ModalAnswerer answers;
+        options.ClearRecent();
+        QCOMPARE(answers.texts, QStringList { "Are you Sure you want to Clear Recent List ?" });
+        QVERIFY(!options.Button("cmdFlash")->isEnabled());
+        options.reject();
+        QVERIFY(!session().recent.EnableInComplete());
+    }
+
+    void customisingAppliesAtOnceAndCancelRestores() {
+        frmCustomize custom(session(), *window_);
+        QCOMPARE(custom.windowTitle(), QStringLiteral("Customize Quadrell 2000"));
+        QCOMPARE(custom.Toolbar()->count(), 18);
+        QCOMPARE(custom.Toolbar()->item(2)->text(), QStringLiteral("Restart Game "));
+        for (int row = 0; row < 3; ++row)
+            custom.Toolbar()->item(row)->setCheckState(Qt::Unchecked);
+        QVERIFY(!window_->ToolbarPositionVisible(4));
+        QVERIFY(!window_->ToolbarPositionVisible(1));
+        custom.Menus()->item(1)->setCheckState(Qt::Unchecked); // View
+        QVERIFY(!window_->MenuVisible(2));
+        custom.Cancel();
+        QVERIFY(window_->MenuVisible(2));
+        QVERIFY(window_->ToolbarPositionVisible(4));
+        frmCustomize again(session(), *window_);
+        again.Panels()->item(1)->setCheckState(Qt::Unchecked); // Cards Left
+        again.SaveAll();
+        QCOMPARE(
+            session().store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
+            QStringLiteral("False"));
+        window_->RestoreAll();
+        QVERIFY(!window_->PanelVisible(2));
+    }
+
+    void theFavouritesWindowsListAddAndOrganise() {
+        session().menu.NewGame(0, false);
+        session().menu.Game_Started(false);
+        frmAddFav add(session(), window_.get());
+        QCOMPARE(add.windowTitle(), QStringLiteral("Add to Favorites"));
+        QCOMPARE(add.Name()->text(), QStringLiteral("0 - Played by Guest"));
+        QCOMPARE(add.Tree()->currentItem()->text(0), QStringLiteral("Easy Games"));
+        add.Add();
+        QCOMPARE(add.result(), int(QDialog::Accepted));
+        frmSelectFav open(session(), window_.get());
+        QCOMPARE(open.Games()->count(), 1);
+        QVERIFY(open.PlayButton()->isEnabled());
+        open.Folders()->setCurrentIndex(0); // the root lists nothing
+        QCOMPARE(open.Games()->count(), 0);
+        QVERIFY(!open.PlayButton()->isEnabled());
+        frmFavourites organise(session(), window_.get());
+        QCOMPARE(organise.windowTitle(), QStringLiteral("Favourites"));
+        QCOMPARE(organise.Games()->count(), 1);
+        organise.UpdateButtons();
+        QVERIFY(organise.MoveButton()->isEnabled());
+        QVERIFY(!organise.DeleteFolderButton()->isEnabled()); // the only folder
     }
 
     void recentMenusShowTheirPathsOrNone() {

@@ -2,13 +2,19 @@
 // Not a test; run it on the offscreen platform after a change to the window.
 #include "BoardWidget.h"
 #include "dlgFinish.h"
+#include "frmAddFav.h"
 #include "frmAutoSave.h"
+#include "frmCustomize.h"
+#include "frmFavourites.h"
 #include "frmMain.h"
 #include "frmOpenGame.h"
+#include "frmOptions.h"
 #include "frmScore.h"
+#include "frmSelectFav.h"
 #include "frmSelectGame.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,6 +137,35 @@ void scores(frmMain& w, const QString& out) {
     finish.grab().save(out + QStringLiteral("/finish.png"));
 }
 
+template <typename Dialog> void shoot(Dialog& dialog, const QString& path) {
+    dialog.show();
+    QTest::qWait(20);
+    dialog.grab().save(path);
+}
+
+// The favourites windows, every page of the options, the customise window.
+void organise(frmMain& w, const QString& out) {
+    Session& s = w.session();
+    {
+        frmAddFav add(s, &w);
+        shoot(add, out + QStringLiteral("/addfav.png"));
+        frmSelectFav open(s, &w);
+        open.Folders()->setCurrentIndex(1);
+        shoot(open, out + QStringLiteral("/openfav.png"));
+        frmFavourites fav(s, &w);
+        fav.Tree()->setCurrentItem(fav.Tree()->topLevelItem(0)->child(0));
+        fav.ShowFolder();
+        shoot(fav, out + QStringLiteral("/favourites.png"));
+    }
+    frmOptions options(s, &w);
+    for (int tab = 0; tab < 5; ++tab) {
+        options.Tabs()->setCurrentIndex(tab);
+        shoot(options, out + QStringLiteral("/options%1.png").arg(tab + 1));
+    }
+    frmCustomize custom(s, w);
+    shoot(custom, out + QStringLiteral("/customize.png"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -188,5 +223,6 @@ int main(int argc, char** argv) {
     save(w, out + QStringLiteral("/after.png"));
     savedGames(w, out);
     scores(w, out);
+    organise(w, out);
     return 0;
 }
