@@ -1,4 +1,5 @@
 // Speeds of the engine: dealing every game, counting possible moves.
+#include "BenchFakes.h"
 #include "Deal.h"
 #include "Engine.h"
 #include "cGame.h"
@@ -7,35 +8,6 @@
 
 namespace quadrell {
 namespace {
-
-class QuietOptions final : public EngineOptions {
-public:
-    int ShowMessages() const override { return 0; }
-    int AllowDoubleClick() const override { return 1; }
-    int CardSpeed() const override { return 30; }
-};
-
-class QuietPrompter final : public Prompter {
-public:
-    void Message(const std::string&, MessageIcon, const std::string&) override { }
-    bool Question(const std::string&, const std::string&) override { return true; }
-    EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
-    std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
-    std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
-    std::string InputBox(const std::string&, const std::string&, bool& ok) override {
-        ok = false;
-        return {};
-    }
-    unsigned ChooseColour(unsigned initial) override { return initial; }
-};
-
-class NoWins final : public WinListener {
-public:
-    void GameWonDetected() override { }
-};
 
 // Every game number offered, dealt and laid out on a board.
 void DealAndLayOutAll(benchmark::State& state) {

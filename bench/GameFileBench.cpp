@@ -1,4 +1,5 @@
 // Reading a game file of the largest size a history can hold and restoring it.
+#include "BenchFakes.h"
 #include "GameFile.h"
 #include "GameWindow.h"
 #include "Session.h"
@@ -8,23 +9,6 @@
 
 namespace quadrell {
 namespace {
-
-class QuietPrompter final : public Prompter {
-public:
-    void Message(const std::string&, MessageIcon, const std::string&) override { }
-    bool Question(const std::string&, const std::string&) override { return true; }
-    EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
-    std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
-    std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
-    std::string InputBox(const std::string&, const std::string&, bool& ok) override {
-        ok = false;
-        return {};
-    }
-    unsigned ChooseColour(unsigned initial) override { return initial; }
-};
 
 // Game 0's exposed 9H goes to a cell and back, 32767 times in all.
 QByteArray largestGame() {

@@ -1,0 +1,39 @@
+#pragma once
+
+// Stand-ins for the player in benchmarks: nothing is shown, every question gets Yes.
+#include "Engine.h"
+
+#include <string>
+
+namespace quadrell {
+
+class QuietOptions final : public EngineOptions {
+public:
+    int ShowMessages() const override { return 0; }
+    int AllowDoubleClick() const override { return 1; }
+    int CardSpeed() const override { return 30; }
+};
+
+class QuietPrompter final : public Prompter {
+public:
+    void Message(const std::string&, MessageIcon, const std::string&) override { }
+    bool Question(const std::string&, const std::string&) override { return true; }
+    EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
+    std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
+    std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
+    std::string InputBox(const std::string&, const std::string&, bool& ok) override {
+        ok = false;
+        return {};
+    }
+    unsigned ChooseColour(unsigned initial) override { return initial; }
+};
+
+class NoWins final : public WinListener {
+public:
+    void GameWonDetected() override { }
+};
+
+} // namespace quadrell
