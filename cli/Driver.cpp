@@ -2,6 +2,7 @@
 
 #include "FinishFlow.h"
 #include "GameFile.h"
+#include "Solver.h"
 #include "Stacking.h"
 
 #include <charconv>
@@ -103,6 +104,8 @@ void Driver::registerCommands() {
     addBoardCommand("snapshot", noArgs([this] { snapshot(); }));
     addBoardCommand("tosnapshot", noArgs([this] { toSnapshot(); }));
     addBoardCommand("source", noArgs([this] { printSource(); }));
+    addBoardCommand("solve", noArgs([this] { solve(false); }));
+    addBoardCommand("hint", noArgs([this] { solve(true); }));
     addBoardCommand("save", [this](const std::string& a) {
         if (a.empty()) return error("save needs a path");
         session_.trans.SaveToFile(QString::fromStdString(a));
@@ -245,6 +248,31 @@ void Driver::printSource() {
         if (end == std::string::npos) break;
         start = end + 2;
     }
+}
+
+void Driver::solve(bool hintOnly) {
+    const Solver::Result r = Solver::Solve(session_.engine.state().gBoard);
+    static const char* verdicts[] = { "won", "lost", "unknown" };
+    const char* verdict = verdicts[static_cast<int>(r.verdict)];
+    auto name = [](const SolverMove& m) {
+        return (cTrans::GetLocationName(m.source) + cTrans::GetLocationName(m.target))
+            .toStdString();
+    };
+    if (hintOnly) {
+        out_ << "hint: "
+             << (r.verdict == Solver::Verdict::Won && !r.line.empty() ? name(r.line.front())
+                                                                      : verdict)
+             << '\n';
+        return;
+    }
+    out_ << "verdict: " << verdict << '\n';
+    if (r.verdict == Solver::Verdict::Won) {
+        out_ << "line:";
+        for (const SolverMove& m : r.line)
+            out_ << ' ' << name(m);
+        out_ << '\n';
+    }
+    out_ << "nodes: " << r.nodes << '\n';
 }
 
 void Driver::printState() {

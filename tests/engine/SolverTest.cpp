@@ -1,0 +1,101 @@
+#include "Solver.h"
+
+#include "EngineFixture.h"
+#include "Stacking.h"
+
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+class SolverTest : public EngineFixture {
+protected:
+    bool won() {
+        return GetLowestFoundation(board(), 1) == 13 && GetLowestFoundation(board(), 2) == 13;
+    }
+};
+
+TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
+    for (std::int32_t game = 1; game <= 200; ++game) {
+        engine.NewBoard();
+        engine.DealAndLayOut(game);
+        const Solver::Result r = Solver::Solve(board());
+        ASSERT_EQ(r.verdict, Solver::Verdict::Won) << "game " << game;
+        for (const SolverMove& m : r.line)
+            ASSERT_TRUE(Solver::Play(engine, m))
+                << "game " << game << " move " << m.source << "->" << m.target;
+        EXPECT_TRUE(won()) << "game " << game;
+    }
+}
+
+TEST_F(SolverTest, APositionWithNoWayOutIsProvedLost) {
+    build()
+        .column(0, "KH 8H")
+        .column(1, "KC 8C")
+        .column(2, "KD 8D")
+        .column(3, "KS 8S")
+        .column(4, "QH 6H")
+        .column(5, "QC 6C")
+        .column(6, "QD 6D")
+        .column(7, "QS 6S")
+        .cell(0, "4H")
+        .cell(1, "4C")
+        .cell(2, "4D"); // one free cell: moves, but none that leads anywhere
+    const Solver::Result r = Solver::Solve(board());
+    EXPECT_EQ(r.verdict, Solver::Verdict::Lost);
+    EXPECT_TRUE(r.line.empty());
+    EXPECT_GT(r.nodes, 1);
+}
+
+TEST_F(SolverTest, TheOnlyWinMayNeedAnEmptyColumn) {
+    // The king of spades covers the six of hearts, every cell is full, and a king goes
+    // onto nothing: only an empty column frees the hearts.
+    build()
+        .column(0, "6H KS")
+        .column(1, "KH QH JH TH 8H 7H")
+        .column(2, "KD QD JD TD 8D 7D 6D")
+        .column(3, "KC QC JC TC 8C 7C 6C")
+        .column(4, "QS JS TS 8S 7S 6S")
+        .cell(0, "9H")
+        .cell(1, "9D")
+        .cell(2, "9C")
+        .cell(3, "9S")
+        .foundation("5H")
+        .foundation("5D")
+        .foundation("5C")
+        .foundation("5S");
+    const Solver::Result r = Solver::Solve(board());
+    ASSERT_EQ(r.verdict, Solver::Verdict::Won);
+    bool usedEmptyColumn = false;
+    for (const SolverMove& m : r.line) {
+        usedEmptyColumn = usedEmptyColumn || (isColumnPlace(m.target) && rowOf(m.target) == 0);
+        ASSERT_TRUE(Solver::Play(engine, m));
+    }
+    EXPECT_TRUE(usedEmptyColumn);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(SolverTest, ASolveCanBeCancelledOrRunOutOfTime) {
+    engine.NewBoard();
+    engine.DealAndLayOut(617);
+    std::atomic<bool> cancel { true };
+    Solver::Limits limits;
+    limits.cancel = &cancel;
+    EXPECT_EQ(Solver::Solve(board(), limits).verdict, Solver::Verdict::Unknown);
+    limits.cancel = nullptr;
+    limits.seconds = 0;
+    EXPECT_EQ(Solver::Solve(board(), limits).verdict, Solver::Verdict::Unknown);
+    limits.seconds = 2;
+    limits.memoryBytes = 1; // the smallest search there is
+    EXPECT_NE(Solver::Solve(board(), limits).verdict, Solver::Verdict::Lost);
+}
+
+TEST_F(SolverTest, AWonBoardNeedsNoMove) {
+    build().foundation("KH").foundation("KC").foundation("KD").foundation("KS");
+    const Solver::Result r = Solver::Solve(board());
+    EXPECT_EQ(r.verdict, Solver::Verdict::Won);
+    EXPECT_TRUE(r.line.empty());
+}
+
+} // namespace
+} // namespace quadrell::test
