@@ -1,5 +1,5 @@
 // Solves every deal from game 1 up to N from its start and prints how it went:
-//   quadrell-solver-bench [N=10000] [seconds=2]
+//   quadrell-solver-bench [N=10000] [seconds=2] [first=1]
 #include "Deal.h"
 #include "Solver.h"
 #include "cGame.h"
@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
     long nodes = 0;
     std::vector<double> ms;
     Deck deck {};
-    for (int game = 1; game <= last; ++game) {
+    const int first = argc > 3 ? std::atoi(argv[3]) : 1;
+    for (int game = first; game <= last; ++game) {
         cGame board;
         DealGame(game, deck);
         for (Loc i = 0; i < kCardCount; ++i)
@@ -44,5 +46,12 @@ int main(int argc, char** argv) {
     std::printf(
         "time per game: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms; %ld nodes in all\n",
         at(0.5), at(0.9), at(0.99), ms.back(), nodes);
+    // The peak over the whole run bounds every single search.
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (std::strncmp(line, "VmHWM:", 6) == 0) std::printf("peak memory: %s", line + 6);
+        std::fclose(status);
+    }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 
 namespace quadrell {
@@ -90,6 +91,16 @@ void BoardWidget::SelectionChanged(Loc selected) {
     update();
 }
 
+void BoardWidget::ShowHint(Loc source, Loc target, int milliseconds) {
+    hintSource_ = source;
+    hintTarget_ = target;
+    update();
+    QTimer::singleShot(milliseconds, this, [this] {
+        hintSource_ = hintTarget_ = kNoLoc;
+        update();
+    });
+}
+
 void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
     // Only the card's old and new place change, so only they are painted again.
     if (isVisible()) repaint(before.united(after).toAlignedRect().adjusted(-2, -2, 2, 2));
@@ -167,6 +178,14 @@ void BoardWidget::paintEvent(QPaintEvent*) {
             p.drawRoundedRect(r.adjusted(1.25, 1.25, -1.25, -1.25), 5, 5);
             p.setRenderHint(QPainter::Antialiasing, false);
         }
+    }
+    if (hintSource_ != kNoLoc) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0xff, 0x9f, 0x1c), 3, Qt::DashLine));
+        p.setBrush(QColor(0xff, 0x9f, 0x1c, 50));
+        for (Loc place : { hintSource_, hintTarget_ })
+            p.drawRoundedRect(
+                pixels(placeOf(place), kCardW, kCardH).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
     }
 }
 

@@ -40,6 +40,9 @@ public:
     bool CardsShown() const { return visible_; }
     // The card picture under a point of the widget, -1 for none.
     Card CardAt(QPoint point) const;
+    // The hint: the card at `source` and the place `target` outlined for a moment.
+    void ShowHint(Loc source, Loc target, int milliseconds);
+    bool HintShown() const { return hintSource_ != kNoLoc; }
     // Called after every step of a move has been painted (tests, screenshots).
     void SetStepObserver(std::function<void(Card, int)> observer) {
         stepObserver_ = std::move(observer);
@@ -77,6 +80,8 @@ private:
     bool moving_ = false;
     QCursor movePointer_;
     std::function<void(Card, int)> stepObserver_;
+    Loc hintSource_ = kNoLoc;
+    Loc hintTarget_ = kNoLoc;
 };
 
 } // namespace quadrell

@@ -115,7 +115,8 @@ QAction* frmMain::Action(const QString& name) const {
 // ---- commands -------------------------------------------------------------------------
 
 void frmMain::menuCommand(const QString& key) {
-    showFinish(); // a command right after a win first closes the won game
+    cancelSolve(); // the next command ends a search under way
+    showFinish();  // a command right after a win first closes the won game
     cMenu& menu = session_.menu;
     if (key == QLatin1String("New") || key == QLatin1String("Restart")
         || key == QLatin1String("Select") || key == QLatin1String("Open")) {
@@ -130,6 +131,9 @@ void frmMain::menuCommand(const QString& key) {
         menu.UndoToSnapshot();
     } else if (key == QLatin1String("ReplayAll")) {
         session_.trans.ReplayAll();
+    } else if (key == QLatin1String("ReplayStop")) {
+        StopSolution();
+        menu.SelectType(key);
     } else {
         menu.SelectType(key);
     }
@@ -151,6 +155,7 @@ void frmMain::afterCommand() {
 }
 
 void frmMain::afterInput() {
+    cancelSolve();
     StatusbarUpdate();
     kept_.Update();
 }
@@ -195,6 +200,83 @@ void frmMain::showAbout() {
 void frmMain::playerChosen(int index) {
     session_.menu.PlayerChosen(index + 1, players_->itemText(index));
     board_->setFocus();
+}
+
+// ---- hint and solution -------------------------------------------------------------------
+
+void frmMain::startSolve(std::function<void(const Solver::Result&)> done) {
+    cancelSolve();
+    solve_.Start(session_.engine.state().gBoard,
+        [this, done = std::move(done)](const Solver::Result& result) {
+            QApplication::restoreOverrideCursor();
+            statusBar()->clearMessage();
+            done(result);
+        });
+    // A search that takes a while shows that it is busy.
+    QTimer::singleShot(300, this, [this] {
+        if (!solve_.Running()) return;
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        statusBar()->showMessage(tr("Looking for a winning line..."));
+    });
+}
+
+void frmMain::cancelSolve() {
+    if (!solve_.Running()) return;
+    solve_.Cancel();
+    if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    statusBar()->clearMessage();
+}
+
+bool frmMain::reportNoLine(const Solver::Result& result) {
+    if (result.verdict == Solver::Verdict::Won && !result.line.empty()) return false;
+    if (result.verdict == Solver::Verdict::Lost) {
+        prompter_.Message("This game can no longer be won from here.\r\nUndo can take you back to "
+                          "a position that can.",
+            MessageIcon::Information, kAppTitle);
+    } else if (result.verdict == Solver::Verdict::Unknown) {
+        prompter_.Message(
+            "No winning line was found in the time allowed.", MessageIcon::Information, kAppTitle);
+    }
+    return true;
+}
+
+void frmMain::Hint() {
+    const GameState& s = session_.engine.state();
+    if (!s.gGameActive || s.gFinishedView) return;
+    startSolve([this](const Solver::Result& result) {
+        if (reportNoLine(result)) return;
+        board_->ShowHint(result.line.front().source, result.line.front().target, kHintMs);
+    });
+}
+
+void frmMain::ShowSolution() {
+    const GameState& s = session_.engine.state();
+    if (!s.gGameActive || s.gFinishedView) return;
+    StopSolution();
+    startSolve([this](const Solver::Result& result) {
+        if (reportNoLine(result)) return;
+        solution_ = result.line;
+        solutionStep_ = 0;
+        solutionTimer_.setInterval(session_.opt.FwdBackSpeed() * 10);
+        solutionTimer_.start();
+        SetStopEnabled(true);
+    });
+}
+
+void frmMain::StopSolution() {
+    if (!solutionTimer_.isActive()) return;
+    solutionTimer_.stop();
+    solution_.clear();
+    SetStopEnabled(false);
+}
+
+void frmMain::solutionTick() {
+    const bool played = solutionStep_ < solution_.size() && session_.engine.state().gGameActive
+        && Solver::Play(session_.engine, solution_[solutionStep_]);
+    ++solutionStep_;
+    if (!played || solutionStep_ >= solution_.size()) StopSolution();
+    StatusbarUpdate();
+    kept_.Update();
 }
 
 // ---- dialogs ------------------------------------------------------------------------------
@@ -267,6 +349,8 @@ void frmMain::RefreshMenus() {
     for (const char* name : { "mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuAddFav" })
         actions_[QLatin1String(name)]->setEnabled(m.restart);
     actions_[QStringLiteral("mnusnap")]->setEnabled(m.snapshot);
+    actions_[QStringLiteral("mnuHint")]->setEnabled(m.snapshot);
+    actions_[QStringLiteral("mnuSolution")]->setEnabled(m.snapshot && !solutionTimer_.isActive());
     actions_[QStringLiteral("mnuUndosnap")]->setEnabled(m.undoToSnapshot);
     actions_[QStringLiteral("mnuReplayAll")]->setEnabled(m.replayAll);
     actions_[QStringLiteral("mnuUndo")]->setEnabled(m.undo);

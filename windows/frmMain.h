@@ -7,6 +7,7 @@
 #include "Lifecycle.h"
 #include "QtPrompter.h"
 #include "Session.h"
+#include "SolveTask.h"
 #include "cOpt.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,13 @@ public:
     QComboBox* PlayerBox() const { return players_; }
     // How "E&xit" ends the program; a test ends nothing.
     void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+    // "Hint" and "Show Solution": the solver runs off this thread; its answer comes back here.
+    void Hint();
+    void ShowSolution();
+    void StopSolution();
+    bool Solving() const { return solve_.Running(); }
+    bool PlayingSolution() const { return solutionTimer_.isActive(); }
+    static constexpr int kHintMs = 1500;
     // The general timer's work, callable at once.
     void RefreshMenus();
     void ClockTick();
@@ -129,6 +137,10 @@ private:
     void menuCommand(const QString& key);
     void afterCommand();
     void afterInput();
+    void startSolve(std::function<void(const Solver::Result&)> done);
+    void cancelSolve();
+    bool reportNoLine(const Solver::Result& result);
+    void solutionTick();
     void showFinish();
     void flashTick();
     void restoreGeometry();
@@ -161,6 +173,10 @@ private:
     QTimer tmrFlash_;
     QTimer tmrForward_;
     QTimer tmrBackward_;
+    QTimer solutionTimer_;
+    SolveTask solve_;
+    std::vector<SolverMove> solution_;
+    std::size_t solutionStep_ = 0;
     int flashCount_ = 0;
     int flashTicks_ = 0;
     bool flashInverted_ = false;

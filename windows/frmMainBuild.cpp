@@ -120,6 +120,9 @@ void frmMain::buildMenus() {
     command(addEntry(edit, QStringLiteral("R&edo All"), "mnuRedoall",
                 QKeySequence(Qt::CTRL | Qt::Key_V)),
         "RedoAll");
+    edit->addSeparator();
+    connect(addEntry(edit, QStringLiteral("&Hint"), "mnuHint", Qt::Key_H), &QAction::triggered,
+        this, &frmMain::Hint);
 
     QMenu* view = topMenus_[2] = menuBar()->addMenu(QStringLiteral("&View"));
     for (const auto& [caption, name] : { std::pair { "&Toolbar", "mnuToolbar" },
@@ -136,6 +139,8 @@ void frmMain::buildMenus() {
     command(addEntry(replay, QStringLiteral("&Forward"), "mnuForward"), "ReplayForward");
     command(addEntry(replay, QStringLiteral("&Back"), "mnuBack"), "ReplayBack");
     command(addEntry(replay, QStringLiteral("Replay &All"), "mnuReplayAll"), "ReplayAll");
+    connect(addEntry(replay, QStringLiteral("Show &Solution"), "mnuSolution"), &QAction::triggered,
+        this, &frmMain::ShowSolution);
     command(
         addEntry(replay, QStringLiteral("Sto&p"), "mnuStop", QKeySequence(Qt::CTRL | Qt::Key_T)),
         "ReplayStop");
@@ -231,6 +236,7 @@ void frmMain::buildTimers() {
         session_.trans.ReplayTick(true);
         afterCommand();
     });
+    connect(&solutionTimer_, &QTimer::timeout, this, &frmMain::solutionTick);
     connect(&tmrBackward_, &QTimer::timeout, this, [this] {
         session_.trans.ReplayTick(false);
         afterCommand();

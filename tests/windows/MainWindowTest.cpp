@@ -387,6 +387,47 @@ private slots:
         QCOMPARE(source.Text()->toPlainText(), QStringLiteral("A1   "));
     }
 
+    void aHintOutlinesTheNextMoveForAMoment() {
+        auto w = open();
+        deal(*w, 617);
+        w->RefreshMenus();
+        w->Action(QStringLiteral("mnuHint"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w->board().HintShown(), 5000);
+        QCOMPARE(w->session().trans.TransCount(), qint16(0)); // nothing is moved
+        QTRY_VERIFY_WITH_TIMEOUT(!w->board().HintShown(), 3000);
+    }
+
+    void aPositionThatCannotBeWonIsSaid() {
+        auto w = open();
+        BoardBuilderLite::NoMoves(*w);
+        ModalAnswerer answers;
+        w->Hint();
+        QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 5000);
+        QVERIFY(answers.texts.front().startsWith(
+            QStringLiteral("This game can no longer be won from here.")));
+    }
+
+    void theSolutionPlaysToAWinAndAnyCommandCancelsASearch() {
+        auto w = open();
+        w->session().opt.SetFwdBackSpeed(1);
+        w->session().opt.SetCardSpeed(1); // one step a move: no pacing
+        deal(*w, 617);
+        w->RefreshMenus();
+        ModalAnswerer answers; // Yes to leaving the game; the finished-game dialog closed
+        answers.handler = [](QWidget* dialog) { dialog->close(); };
+        w->ShowSolution();
+        QVERIFY(w->Solving());
+        w->Action(QStringLiteral("mnuRestart"))->trigger(); // cancels the search
+        QVERIFY(!w->Solving());
+        deal(*w, 617);
+        w->ShowSolution();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->session().engine.state().gGameActive, 20000);
+        QFile scores(w->session().save.ScoreFile());
+        QVERIFY(scores.open(QIODevice::ReadOnly));
+        QVERIFY(scores.readAll().contains(",617,"));
+        QVERIFY(!w->PlayingSolution());
+    }
+
     void theFlashWarnsWhenNoMoveIsLeft() {
         auto w = open();
         BoardBuilderLite::NoMoves(*w);

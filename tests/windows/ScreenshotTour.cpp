@@ -71,6 +71,25 @@ void game(Session& session, const QString& path, qint32 number) {
     session.trans.SaveToFile(path);
 }
 
+// A hint shown, and a solution being played.
+void solver(frmMain& w, const QString& out) {
+    Session& s = w.session();
+    s.menu.NewGame(617, false);
+    s.menu.Game_Started(false);
+    w.Hint();
+    QTRY_VERIFY_WITH_TIMEOUT(w.board().HintShown(), 5000);
+    save(w, out + QStringLiteral("/hint.png"));
+    s.opt.SetFwdBackSpeed(20);
+    s.opt.SetCardSpeed(8);
+    w.ShowSolution();
+    QTRY_VERIFY_WITH_TIMEOUT(s.trans.MoveID() >= 12, 20000);
+    w.ClockTick();
+    save(w, out + QStringLiteral("/solution.png"));
+    w.StopSolution();
+    s.opt.SetCardSpeed(30);
+    s.opt.SetFwdBackSpeed(50);
+}
+
 // The select, open and autosave windows, with a game or two in every place they list.
 void savedGames(frmMain& w, const QString& out) {
     Session& s = w.session();
@@ -221,6 +240,7 @@ int main(int argc, char** argv) {
     engine.rules().CardClicked(1);
     w.board().SetStepObserver({});
     save(w, out + QStringLiteral("/after.png"));
+    solver(w, out);
     savedGames(w, out);
     scores(w, out);
     organise(w, out);

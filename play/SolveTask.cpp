@@ -1,0 +1,46 @@
+#include "SolveTask.h"
+
+#include <QMetaObject>
+
+namespace quadrell {
+
+SolveTask::~SolveTask() {
+    Cancel();
+    join();
+}
+
+void SolveTask::join() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void SolveTask::Cancel() {
+    if (cancel_) cancel_->store(true);
+    running_ = false;
+}
+
+void SolveTask::Start(const cGame& board, Done done, Solver::Limits limits) {
+    Cancel();
+    join();
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    limits.cancel = cancel_.get();
+    running_ = true;
+    const int generation = ++generation_;
+    cGame copy = board;
+    copy.Attach(nullptr); // the copy only answers questions about its places
+    worker_
+        = std::thread([this, copy, limits, generation, done = std::move(done), keep = cancel_]() {
+              Solver::Result result = Solver::Solve(copy, limits);
+              if (keep->load()) return;
+              QMetaObject::invokeMethod(
+                  this,
+                  [this, result, generation, done] {
+                      // Only the latest solve, and only while nobody cancelled it, is answered.
+                      if (generation != generation_ || !running_) return;
+                      running_ = false;
+                      done(result);
+                  },
+                  Qt::QueuedConnection);
+          });
+}
+
+} // namespace quadrell
