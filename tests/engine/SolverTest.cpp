@@ -16,7 +16,7 @@ protected:
 };
 
 TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
-    for (std::int32_t game = 1; game <= 200; ++game) {
+    for (std::int32_t game = 1; game <= 300; ++game) {
         engine.NewBoard();
         engine.DealAndLayOut(game);
         const Solver::Result r = Solver::Solve(board());
