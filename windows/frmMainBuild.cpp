@@ -175,7 +175,7 @@ void frmMain::buildToolbar() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setStyleSheet(
-        QStringLiteral("QToolButton { padding: 2px; margin: 0px; } QToolBar { spacing: 0px; }"));
+        QStringLiteral("QToolButton { padding: 1px; margin: 0px; } QToolBar { spacing: 0px; }"));
     for (int i = 0; i < 24; ++i) {
         const Button& b = kButtons[i];
         QAction* a = nullptr;
@@ -194,7 +194,7 @@ void frmMain::buildToolbar() {
     row->addStretch();
     players_ = new QComboBox(strip_);
     players_->setObjectName(QStringLiteral("ImageCombo1"));
-    players_->setFixedWidth(78);
+    players_->setFixedWidth(92);
     players_->setFocusPolicy(Qt::NoFocus);
     connect(players_, &QComboBox::activated, this, &frmMain::playerChosen);
     row->addWidget(players_);
