@@ -8,6 +8,12 @@ namespace {
 // Runs carried as chains of single steps, checked step by step.
 class MoveColumnTest : public EngineFixture {
 protected:
+    // Columns 2 to 5 hold cards that take nothing the tests move.
+    BoardBuilder standers() {
+        BoardBuilder b = build();
+        b.column(2, "KC").column(3, "KS").column(4, "QH").column(5, "QD");
+        return b;
+    }
     void move(Loc exposed, Loc target) {
         engine.rules().CardClicked(exposed);
         engine.rules().CardClicked(target);
@@ -15,13 +21,9 @@ protected:
 };
 
 TEST_F(MoveColumnTest, FiveCardsThroughOneCellAndTwoEmptyColumns) {
-    build()
+    standers()
         .column(0, "5C QS JH TS 9H 8S")
         .column(1, "KD")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
         .cell(0, "3D")
         .cell(1, "4H")
         .cell(2, "5D");
@@ -47,13 +49,9 @@ TEST_F(MoveColumnTest, FiveCardsThroughOneCellAndTwoEmptyColumns) {
 }
 
 TEST_F(MoveColumnTest, ThreeCardsThroughTwoEmptyColumnsAndNoCell) {
-    build()
+    standers()
         .column(0, "5C JH TS 9H")
         .column(1, "QC")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
         .cell(0, "3D")
         .cell(1, "4H")
         .cell(2, "5D")
@@ -65,13 +63,9 @@ TEST_F(MoveColumnTest, ThreeCardsThroughTwoEmptyColumnsAndNoCell) {
 }
 
 TEST_F(MoveColumnTest, ThreeCardsThroughTwoCellsStartANewMove) {
-    build()
+    standers()
         .column(0, "5C JH TS 9H")
         .column(1, "QC")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
         .column(6, "KH")
         .column(7, "KD")
         .cell(0, "3D")
@@ -83,13 +77,9 @@ TEST_F(MoveColumnTest, ThreeCardsThroughTwoCellsStartANewMove) {
 }
 
 TEST_F(MoveColumnTest, MoveColumnIntoTheOnlyEmptyColumnIsCutToCapacity) {
-    build()
+    standers()
         .column(0, "5C QS JH TS 9H")
         .column(1, "KD")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
         .column(6, "QC")
         .cell(0, "3D")
         .cell(1, "4H")
@@ -104,13 +94,9 @@ TEST_F(MoveColumnTest, MoveColumnIntoTheOnlyEmptyColumnIsCutToCapacity) {
 }
 
 TEST_F(MoveColumnTest, AutomaticPlayWaitsForTheWholeRun) {
-    build()
+    standers()
         .column(0, "5C AH QS JH TS 9H")
         .column(1, "KD")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
         .column(6, "QC")
         .cell(0, "3D")
         .cell(1, "4H");

@@ -29,18 +29,8 @@ TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
 }
 
 TEST_F(SolverTest, APositionWithNoWayOutIsProvedLost) {
-    build()
-        .column(0, "KH 8H")
-        .column(1, "KC 8C")
-        .column(2, "KD 8D")
-        .column(3, "KS 8S")
-        .column(4, "QH 6H")
-        .column(5, "QC 6C")
-        .column(6, "QD 6D")
-        .column(7, "QS 6S")
-        .cell(0, "4H")
-        .cell(1, "4C")
-        .cell(2, "4D"); // one free cell: moves, but none that leads anywhere
+    build().noMovesLeft();
+    board().init(203, kNoCard); // one free cell: moves, but none that leads anywhere
     const Solver::Result r = Solver::Solve(board());
     EXPECT_EQ(r.verdict, Solver::Verdict::Lost);
     EXPECT_TRUE(r.line.empty());

@@ -34,20 +34,7 @@ TEST_F(PointerTest, TheRightButtonLiftsACoveredCardAndPutsTheColumnBack) {
 }
 
 TEST_F(PointerTest, TheTitleFlashesWhenOneMoveOrNoneIsLeft) {
-    // No free place and nothing fits: no move at all.
-    BoardBuilder(session.engine)
-        .column(0, "KH 8H")
-        .column(1, "KC 8C")
-        .column(2, "KD 8D")
-        .column(3, "KS 8S")
-        .column(4, "QH 6H")
-        .column(5, "QC 6C")
-        .column(6, "QD 6D")
-        .column(7, "QS 6S")
-        .cell(0, "4H")
-        .cell(1, "4C")
-        .cell(2, "4D")
-        .cell(3, "4S");
+    BoardBuilder(session.engine).noMovesLeft();
     pointer().CardPressed(cardAt(8), PointerInput::Button::Right);
     ASSERT_EQ(flashes.size(), 1U);
     EXPECT_EQ(flashes[0], std::make_pair(100, 7));

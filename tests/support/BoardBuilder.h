@@ -47,6 +47,13 @@ public:
         return *this;
     }
 
+    // Eight columns and four cells where nothing fits anywhere and nothing goes home.
+    BoardBuilder& noMovesLeft() {
+        column(0, "KH 8H").column(1, "KC 8C").column(2, "KD 8D").column(3, "KS 8S");
+        column(4, "QH 6H").column(5, "QC 6C").column(6, "QD 6D").column(7, "QS 6S");
+        return cell(0, "4H").cell(1, "4C").cell(2, "4D").cell(3, "4S");
+    }
+
 private:
     Engine& engine_;
 };

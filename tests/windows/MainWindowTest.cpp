@@ -1,3 +1,4 @@
+#include "BoardBuilder.h"
 #include "BoardWidget.h"
 #include "ModalAnswerer.h"
 #include "dlgAbout.h"
@@ -15,32 +16,6 @@
 #include <memory>
 
 namespace quadrell::test {
-
-// A position with no possible move: full columns, full cells, nothing fits anywhere.
-struct BoardBuilderLite {
-    static void NoMoves(frmMain& w) {
-        Engine& e = w.session().engine;
-        e.NewBoard();
-        e.state().gGameActive = true;
-        const char* columns[8]
-            = { "KH 8H", "KC 8C", "KD 8D", "KS 8S", "QH 6H", "QC 6C", "QD 6D", "QS 6S" };
-        const char* cells[4] = { "4H", "4C", "4D", "4S" };
-        auto card = [](const char* name) {
-            const QString ranks = QStringLiteral("A23456789TJQK");
-            const QString suits = QStringLiteral("HCDS");
-            return static_cast<Card>(
-                suits.indexOf(QLatin1Char(name[1])) * 13 + ranks.indexOf(QLatin1Char(name[0])));
-        };
-        for (int c = 0; c < 8; ++c) {
-            const QStringList names = QString::fromLatin1(columns[c]).split(QLatin1Char(' '));
-            for (int row = 0; row < names.size(); ++row)
-                e.state().gBoard.init(
-                    static_cast<Loc>(row * 8 + c), card(names[row].toLatin1().constData()));
-        }
-        for (int i = 0; i < 4; ++i)
-            e.state().gBoard.init(static_cast<Loc>(200 + i), card(cells[i]));
-    }
-};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -399,7 +374,7 @@ private slots:
 
     void aPositionThatCannotBeWonIsSaid() {
         auto w = open();
-        BoardBuilderLite::NoMoves(*w);
+        BoardBuilder(w->session().engine).noMovesLeft();
         ModalAnswerer answers;
         w->Hint();
         QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 5000);
@@ -430,7 +405,7 @@ private slots:
 
     void theFlashWarnsWhenNoMoveIsLeft() {
         auto w = open();
-        BoardBuilderLite::NoMoves(*w);
+        BoardBuilder(w->session().engine).noMovesLeft();
         const Card card = w->session().engine.state().gBoard.GetCardIndex(8);
         w->session().pointer.CardPressed(card, PointerInput::Button::Right);
         QVERIFY(w->Flashing());
