@@ -1,5 +1,6 @@
 #include "dlgFinish.h"
 
+#include "DialogParts.h"
 #include "Icons.h"
 #include "Session.h"
 
@@ -53,11 +54,9 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
     grid->addWidget(chkFav_, 2, 0, 1, 2);
     grid->addWidget(imc1_, 3, 0, 1, 2);
     grid->addWidget(txtFav_, 4, 0, 1, 2);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
+    auto* ok = NamedButton(this, "OKButton", QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* cancel = NamedButton(this, "CancelButton", QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &dlgFinish::Ok);
     connect(cancel, &QPushButton::clicked, this, &dlgFinish::Cancel);
     connect(cmdBrowse_, &QPushButton::clicked, this, &dlgFinish::Browse);
@@ -68,10 +67,7 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
         txtFav_->setFocus();
     });
     connect(imcGame_, &QComboBox::activated, ok, qOverload<>(&QWidget::setFocus));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ ok, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(select);
     layout->addWidget(options);

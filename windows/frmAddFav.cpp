@@ -1,5 +1,6 @@
 #include "frmAddFav.h"
 
+#include "DialogParts.h"
 #include "FavouriteWidgets.h"
 
 #include <QHBoxLayout>
@@ -25,17 +26,12 @@ frmAddFav::frmAddFav(Session& session, QWidget* owner)
     text_->selectAll();
     auto* name = new QLabel(QStringLiteral("&Name"), this);
     name->setBuddy(text_);
-    auto* add = new QPushButton(QStringLiteral("Add"), this);
-    add->setObjectName(QStringLiteral("cmdAdd"));
+    auto* add = NamedButton(this, "cmdAdd", QStringLiteral("Add"));
     add->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     connect(add, &QPushButton::clicked, this, &frmAddFav::Add);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(add);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ add, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name);
     layout->addWidget(text_);

@@ -1,5 +1,6 @@
 #include "frmAddPlayer.h"
 
+#include "DialogParts.h"
 #include "Session.h"
 
 #include <QFormLayout>
@@ -23,17 +24,12 @@ frmAddPlayer::frmAddPlayer(Session& session, QWidget* owner)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Player Name :"), txtPlayer_);
     form->addRow(QStringLiteral("Full Name :"), txtFullName_);
-    auto* add = new QPushButton(QStringLiteral("Add"), this);
-    add->setObjectName(QStringLiteral("cmdAdd"));
+    auto* add = NamedButton(this, "cmdAdd", QStringLiteral("Add"));
     add->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     connect(add, &QPushButton::clicked, this, &frmAddPlayer::Add);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(add);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ add, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

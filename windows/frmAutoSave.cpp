@@ -1,5 +1,6 @@
 #include "frmAutoSave.h"
 
+#include "DialogParts.h"
 #include "Icons.h"
 #include "Session.h"
 
@@ -46,8 +47,7 @@ frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
     }
     delete_->setObjectName(QStringLiteral("cmdDelete"));
     deleteAll_->setObjectName(QStringLiteral("cmdDeleteAll"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    auto* close = NamedButton(this, "cmdClose", QStringLiteral("Close"));
     connect(delete_, &QPushButton::clicked, this, &frmAutoSave::Delete);
     connect(deleteAll_, &QPushButton::clicked, this, &frmAutoSave::DeleteAll);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

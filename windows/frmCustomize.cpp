@@ -1,5 +1,6 @@
 #include "frmCustomize.h"
 
+#include "DialogParts.h"
 #include "Icons.h"
 #include "Session.h"
 #include "frmMain.h"
@@ -54,10 +55,8 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
         addItem(panels_, QLatin1String(kPanels[i - 1]), i, session_.custom.Panel(i));
     for (QListWidget* l : { toolbar_, menus_, panels_ })
         connect(l, &QListWidget::itemChanged, this, &frmCustomize::Apply);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command1"));
+    auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));
+    auto* cancel = NamedButton(this, "Command1", QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, [this] {
         SaveAll();
         accept();
@@ -71,10 +70,7 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
         l->setIconSize(QSize(16, 16));
         lists->addWidget(frame, l == toolbar_ ? 3 : 2);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ ok, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);
     layout->addLayout(buttons);

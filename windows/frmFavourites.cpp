@@ -1,5 +1,6 @@
 #include "frmFavourites.h"
 
+#include "DialogParts.h"
 #include "FavouriteWidgets.h"
 
 #include <QComboBox>
@@ -31,10 +32,8 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
     deleteFolder_->setObjectName(QStringLiteral("cmdDeleteFolder"));
     move_->setObjectName(QStringLiteral("cmdMove"));
     deleteGame_->setObjectName(QStringLiteral("cmdDeleteGame"));
-    auto* create = new QPushButton(QStringLiteral("Create"), this);
-    create->setObjectName(QStringLiteral("cmdCreate"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdOK"));
+    auto* create = NamedButton(this, "cmdCreate", QStringLiteral("Create"));
+    auto* close = NamedButton(this, "cmdOK", QStringLiteral("Close"));
     connect(tree_, &QTreeWidget::itemClicked, this, &frmFavourites::ShowFolder);
     connect(create, &QPushButton::clicked, this, &frmFavourites::Create);
     connect(deleteFolder_, &QPushButton::clicked, this, &frmFavourites::DeleteFolder);

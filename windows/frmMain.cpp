@@ -372,13 +372,16 @@ void frmMain::RefreshMenus() {
 
 void frmMain::RestoreAll() {
     const cCustom& custom = session_.custom;
-    const QList<QAction*> positions = toolbar_->actions();
-    for (int i = 0; i < positions.size(); ++i)
-        positions[i]->setVisible(custom.Button(i + 1));
+    std::array<bool, 25> buttons {};
+    for (int i = 1; i <= cCustom::kButtons; ++i)
+        buttons[static_cast<std::size_t>(i)] = custom.Button(i);
+    std::array<bool, 6> menus {};
     for (int i = 1; i <= cCustom::kMenus; ++i)
-        topMenus_[i]->menuAction()->setVisible(custom.Menu(i));
-    for (int i = 0; i < cCustom::kPanels; ++i)
-        panels_[static_cast<std::size_t>(i)]->setVisible(custom.Panel(i + 1));
+        menus[static_cast<std::size_t>(i)] = custom.Menu(i);
+    std::array<bool, 5> panels {};
+    for (int i = 1; i <= cCustom::kPanels; ++i)
+        panels[static_cast<std::size_t>(i)] = custom.Panel(i);
+    ApplyCustom(buttons, menus, panels);
 }
 
 bool frmMain::ToolbarPositionVisible(int position) const {

@@ -1,5 +1,6 @@
 #include "frmOpenGame.h"
 
+#include "DialogParts.h"
 #include "GameFile.h"
 #include "Icons.h"
 #include "Session.h"
@@ -47,10 +48,8 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     model_->setHorizontalHeaderLabels({ QStringLiteral("Game List") });
     select_->setObjectName(QStringLiteral("cmdSelect"));
     select_->setEnabled(false);
-    auto* browse = new QPushButton(QStringLiteral("Browse"), this);
-    browse->setObjectName(QStringLiteral("cmdBrowse"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* browse = NamedButton(this, "cmdBrowse", QStringLiteral("Browse"));
+    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     connect(
         tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ShowNode(item); });
     connect(tree_, &QTreeWidget::currentItemChanged, this,
@@ -67,11 +66,7 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     auto* panes = new QHBoxLayout;
     panes->addWidget(tree_, 2);
     panes->addWidget(list_, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(browse);
-    buttons->addWidget(select_);
+    auto* buttons = ButtonRow({ cancel, browse, select_ });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes);
     layout->addLayout(buttons);

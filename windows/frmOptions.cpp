@@ -1,5 +1,6 @@
 #include "frmOptions.h"
 
+#include "DialogParts.h"
 #include "GameWindow.h"
 #include "Icons.h"
 #include "Session.h"
@@ -33,12 +34,6 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption, int 
     return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 QLineEdit* line(QWidget* parent, const char* name, const QString& text) {
     auto* l = new QLineEdit(text, parent);
     l->setObjectName(QLatin1String(name));
@@ -69,15 +64,12 @@ frmOptions::frmOptions(Session& session, QWidget* owner)
     tabs_->addTab(autosavePage(), QStringLiteral("Autosave"));
     tabs_->addTab(playersPage(), QStringLiteral("Players"));
     tabs_->addTab(backgroundPage(), QStringLiteral("Background"));
-    auto* ok = button(this, "OKButton", QStringLiteral("OK"));
+    auto* ok = NamedButton(this, "OKButton", QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* cancel = button(this, "CancelButton", QStringLiteral("Cancel"));
+    auto* cancel = NamedButton(this, "CancelButton", QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &frmOptions::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ ok, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
@@ -119,7 +111,7 @@ QWidget* frmOptions::generalPage() {
     }
     auto* recent = new QGroupBox(QStringLiteral("Recent List"), page);
     auto* recentRow = new QHBoxLayout(recent);
-    auto* clear = button(recent, "cmdFlash", QStringLiteral("Clear"));
+    auto* clear = NamedButton(recent, "cmdFlash", QStringLiteral("Clear"));
     clear->setEnabled(session_.recent.EnableFinish() || session_.recent.EnableInComplete());
     connect(clear, &QPushButton::clicked, this, &frmOptions::ClearRecent);
     recentRow->addWidget(
@@ -169,12 +161,12 @@ QWidget* frmOptions::autosavePage() {
         check(page, "chkIncomp", QStringLiteral("Enable Incomplete AutoSave"), a.incomplete), 0, 0,
         1, 2);
     grid->addWidget(line(page, "txtIncomplete", a.incompleteDir), 1, 0);
-    grid->addWidget(button(page, "cmdIncomplete", QStringLiteral("Browse")), 1, 1);
+    grid->addWidget(NamedButton(page, "cmdIncomplete", QStringLiteral("Browse")), 1, 1);
     grid->addWidget(
         check(page, "chkFinish", QStringLiteral("Enable Finished AutoSave"), a.finished), 2, 0, 1,
         2);
     grid->addWidget(line(page, "txtFinished", a.finishedDir), 3, 0);
-    grid->addWidget(button(page, "cmdFinished", QStringLiteral("Browse")), 3, 1);
+    grid->addWidget(NamedButton(page, "cmdFinished", QStringLiteral("Browse")), 3, 1);
     grid->addWidget(
         check(page, "chkDate", QStringLiteral("Include Date in AutoSave File Name"), a.date), 4, 0,
         1, 2);
@@ -197,8 +189,8 @@ QWidget* frmOptions::playersPage() {
     players_->setRootIsDecorated(false);
     players_->setHeaderLabels(
         { QStringLiteral("Player Name"), QStringLiteral("Player Full Name") });
-    auto* add = button(page, "cmdAdd", QStringLiteral("Add Player"));
-    auto* remove = button(page, "cmdRemove", QStringLiteral("Remove Player"));
+    auto* add = NamedButton(page, "cmdAdd", QStringLiteral("Add Player"));
+    auto* remove = NamedButton(page, "cmdRemove", QStringLiteral("Remove Player"));
     connect(add, &QPushButton::clicked, this, &frmOptions::AddPlayer);
     connect(remove, &QPushButton::clicked, this, &frmOptions::RemovePlayer);
     auto* buttons = new QVBoxLayout;
@@ -224,7 +216,7 @@ QWidget* frmOptions::backgroundPage() {
     preview_->setFixedSize(64, 32);
     preview_->setFrameStyle(QFrame::Box);
     preview_->setAutoFillBackground(true);
-    auto* colourButton = button(colourFrame, "cmdColor", QStringLiteral("Color"));
+    auto* colourButton = NamedButton(colourFrame, "cmdColor", QStringLiteral("Color"));
     connect(colourButton, &QPushButton::clicked, this, &frmOptions::ChooseColour);
     colourRow->addWidget(colourButton);
     colourRow->addWidget(preview_);
@@ -235,7 +227,7 @@ QWidget* frmOptions::backgroundPage() {
                              b.pictureEnabled ? 1 : 0),
         0, 0, 1, 2);
     imageGrid->addWidget(line(imageFrame, "txtImage", b.picture), 1, 0);
-    imageGrid->addWidget(button(imageFrame, "cmdImage", QStringLiteral("Browse")), 1, 1);
+    imageGrid->addWidget(NamedButton(imageFrame, "cmdImage", QStringLiteral("Browse")), 1, 1);
     connect(Check("chkImage"), &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
     connect(Button("cmdImage"), &QPushButton::clicked, this, &frmOptions::ChooseImage);
     auto* layout = new QVBoxLayout(page);

@@ -1,5 +1,6 @@
 #include "frmScore.h"
 
+#include "DialogParts.h"
 #include "Icons.h"
 #include "ScoreBoard.h"
 #include "ScoreListModel.h"
@@ -62,12 +63,9 @@ frmScore::frmScore(Session& session, QWidget* owner)
             QStringLiteral("Moves"), QStringLiteral("Time"), QStringLiteral("Score") });
     tabs_->addTab(top_, QStringLiteral("Top Scores"));
     tabs_->addTab(globalPage(), QStringLiteral("Global Statistics"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* clear = new QPushButton(QStringLiteral("Clear Score"), this);
-    clear->setObjectName(QStringLiteral("cmdClear"));
+    auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));
+    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    auto* clear = NamedButton(this, "cmdClear", QStringLiteral("Clear Score"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(clear, &QPushButton::clicked, this, &frmScore::Clear);

@@ -1,5 +1,6 @@
 #include "frmSelectFav.h"
 
+#include "DialogParts.h"
 #include "FavouriteWidgets.h"
 
 #include <QComboBox>
@@ -21,17 +22,13 @@ frmSelectFav::frmSelectFav(Session& session, QWidget* owner)
     list_->setObjectName(QStringLiteral("ListView1"));
     play_->setObjectName(QStringLiteral("cmdPlay"));
     play_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     FavouriteWidgets::FillChooser(imc1_, QStringLiteral("Favorites"), favourites_.Folders(), true);
     connect(imc1_, &QComboBox::currentIndexChanged, this, &frmSelectFav::ShowFolder);
     connect(list_, &QListWidget::itemDoubleClicked, this, &frmSelectFav::Play);
     connect(play_, &QPushButton::clicked, this, &frmSelectFav::Play);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(play_);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ play_, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(imc1_);
     layout->addWidget(list_);

@@ -1,5 +1,6 @@
 #include "frmSelectGame.h"
 
+#include "DialogParts.h"
 #include "SelectGameRules.h"
 #include "Session.h"
 
@@ -23,17 +24,12 @@ frmSelectGame::frmSelectGame(Session& session, QWidget* owner)
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setText(QString::number(cMenu::DrawGameNumber(limit)));
     text_->selectAll();
-    auto* select = new QPushButton(QStringLiteral("Select"), this);
-    select->setObjectName(QStringLiteral("cmdSelect"));
+    auto* select = NamedButton(this, "cmdSelect", QStringLiteral("Select"));
     select->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     connect(select, &QPushButton::clicked, this, &frmSelectGame::Select);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(select);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow({ select, cancel });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(text_);

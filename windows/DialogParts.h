@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class QHBoxLayout;
+class QPushButton;
+class QWidget;
+
+namespace quadrell {
+
+// A push button with the control name the program's windows give it.
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
+// A dialog's row of buttons, pushed to the right.
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+
+} // namespace quadrell
