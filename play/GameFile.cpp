@@ -1,11 +1,9 @@
 #include "GameFile.h"
 
 #include "Deal.h"
+#include "SafeFile.h"
 #include "cGame.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -13,8 +11,6 @@
 namespace quadrell {
 
 namespace {
-
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 void appendNumber(QByteArray& out, qint64 value) {
     out.append(value < 0 ? '-' : ' ');
@@ -75,7 +71,7 @@ bool canLand(const cGame& board, Card card, Loc destination) {
     if (isColumnPlace(destination)) {
         const Loc bottom = board.GetBottomCardLocation(destination);
         const int next = bottom == kNoLoc ? columnOf(destination) : bottom + kColumns;
-        return destination == next;
+        return destination == next && rowOf(destination) < kMaxColumnCards;
     }
     if (isCell(destination)) return board.GetCardIndex(destination) == kNoCard;
     if (!isFoundation(destination) || destination != foundationOf(card)) return false;
@@ -170,8 +166,16 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
     DealGame(game.gameNumber, deck);
     for (Loc i = 0; i < kCardCount; ++i)
         board.init(i, deck[static_cast<std::size_t>(i)]);
+    qint16 moveNo = 0;
     for (std::size_t i = 0; i < game.entries.size(); ++i) {
         const TransRecord& e = game.entries[i];
+        // Move numbers start at 0 and rise by one at each move the player starts.
+        if (e.mode == kModePlayer) ++moveNo;
+        if (e.MoveNo != moveNo)
+            return QStringLiteral("Entry %1: the move number %2 should be %3.")
+                .arg(i + 1)
+                .arg(e.MoveNo)
+                .arg(moveNo);
         if (!canLeave(board, e.SrcLoc))
             return QStringLiteral("Entry %1: no card can leave %2.").arg(i + 1).arg(e.SrcLoc);
         const bool sameColumn = isColumnPlace(e.SrcLoc) && isColumnPlace(e.Destloc)
@@ -184,39 +188,18 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
 }
 
 GameFileRead GameFile::Read(const QString& path) {
-    GameFileRead result;
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        result.missing = true;
-        result.error = QStringLiteral("The file does not exist.");
+    const FileRead file = SafeFile::Read(path, SafeFile::kGameFileCap);
+    if (!file.ok) {
+        GameFileRead result;
+        result.missing = file.missing;
+        result.error = file.error;
         return result;
     }
-    if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("It is a folder, not a game file.");
-        return result;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (file.size() > kMaxFileSize) {
-        result.error = QStringLiteral("It is too large to be a game file.");
-        return result;
-    }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
-    return Parse(bytes);
+    return Parse(file.bytes);
 }
 
 bool GameFile::Write(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error) *error = file.errorString();
-    return false;
+    return SafeFile::Write(path, bytes, error);
 }
 
 } // namespace quadrell

@@ -1,8 +1,7 @@
 #include "GameSource.h"
 
+#include "SafeFile.h"
 #include "cSave.h"
-
-#include <QSaveFile>
 
 namespace quadrell {
 
@@ -17,9 +16,7 @@ QString GameSource::FileText(
 }
 
 bool GameSource::Save(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return SafeFile::Write(path, text.toUtf8());
 }
 
 } // namespace quadrell

@@ -1,10 +1,10 @@
 #include "FileAssociation.h"
 
 #include "Resources.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace quadrell {
@@ -13,8 +13,7 @@ namespace {
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) file.commit();
+    SafeFile::Write(path, bytes); // the association is a convenience: failures stay silent
 }
 
 void runIfPresent(const QString& tool, const QString& folder) {

@@ -2,6 +2,7 @@
 
 #include "DialogParts.h"
 #include "Icons.h"
+#include "SafeFile.h"
 #include "ScoreBoard.h"
 #include "ScoreListModel.h"
 #include "Session.h"
@@ -14,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -301,10 +301,10 @@ void frmScore::Export() {
     const QStringList players = session_.users.ComboNames();
     const QByteArray text = ScoreBoard::Export(session_.score.Records(), stats_, session_.players,
         players.value(session_.players.CurrentComboIndex() - 1), QDateTime::currentDateTime());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        prompter.Message(QStringLiteral("The score board could not be exported to\r\n%1")
-                             .arg(path)
+    QString error;
+    if (!SafeFile::Write(path, text, &error)) {
+        prompter.Message(QStringLiteral("The score board could not be exported to\r\n%1\r\n%2")
+                             .arg(path, error)
                              .toStdString(),
             MessageIcon::Exclamation, kAppTitle);
         return;

@@ -1,0 +1,100 @@
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quadrell {
+
+namespace {
+
+QString notRegular(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) return QStringLiteral("It is a folder, not a file.");
+    if (S_ISFIFO(info.st_mode)) return QStringLiteral("It is a pipe, not a file.");
+    return QStringLiteral("It is a device or a special file, not a file.");
+}
+
+QString tooLarge() { return QStringLiteral("It is too large for this kind of file."); }
+
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+} // namespace
+
+QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissing) {
+    struct stat info { };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        if (errno == ENOENT && mayBeMissing) return QString();
+        return errno == ENOENT ? QStringLiteral("The file does not exist.") : systemError();
+    }
+    if (!S_ISREG(info.st_mode)) return notRegular(info);
+    if (info.st_size > cap) return tooLarge();
+    return QString();
+}
+
+FileRead SafeFile::Read(const QString& path, qint64 cap) {
+    FileRead result;
+    // Non-blocking, so a FIFO put in the file's place between a check and the open cannot hang.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.missing = errno == ENOENT;
+        result.error = result.missing ? QStringLiteral("The file does not exist.") : systemError();
+        return result;
+    }
+    struct stat info { };
+    if (::fstat(fd, &info) != 0) {
+        result.error = systemError();
+    } else if (!S_ISREG(info.st_mode)) {
+        result.error = notRegular(info);
+    } else if (info.st_size > cap) {
+        result.error = tooLarge();
+    } else {
+        result.bytes.resize(static_cast<qsizetype>(info.st_size));
+        qsizetype done = 0;
+        bool failed = false;
+        while (done < result.bytes.size()) {
+            const ssize_t n = ::read(
+                fd, result.bytes.data() + done, static_cast<size_t>(result.bytes.size() - done));
+            if (n < 0 && errno == EINTR) continue;
+            failed = n < 0;
+            if (n <= 0) break;
+            done += n;
+        }
+        if (failed) {
+            result.error = systemError();
+        } else {
+            result.bytes.truncate(done); // a file that shrank while read gives what it held
+            result.ok = true;
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    // The final flush is checked here: a commit after a failed flush would replace the old
+    // file with a truncated one.
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+        && file.flush() && file.error() == QFileDevice::NoError && file.commit();
+    if (ok && QFileInfo(path).size() == bytes.size()) return true;
+    if (error)
+        *error = ok ? QStringLiteral("The file was not written in full.") : file.errorString();
+    if (!ok) file.cancelWriting();
+    return false;
+}
+
+bool SafeFile::RemoveTree(const QString& path, const QString& root) {
+    const QString inside = QDir::cleanPath(QFileInfo(root).absoluteFilePath()) + QLatin1Char('/');
+    const QFileInfo folder(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (!folder.absoluteFilePath().startsWith(inside)) return false;
+    if (folder.isSymLink()) return QFile::remove(folder.absoluteFilePath());
+    // Qt removes links found inside as links and does not walk into them.
+    return QDir(folder.absoluteFilePath()).removeRecursively();
+}
+
+} // namespace quadrell

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace quadrell {
+
+// What reading a file gave: its bytes, or why there are none.
+struct FileRead {
+    QByteArray bytes;
+    bool ok = false;
+    bool missing = false; // nothing at the path
+    QString error;        // why, when not ok
+};
+
+// Reading and writing whole files so that nothing is lost: only regular files are read
+// (a FIFO or a device would hang or never end), each kind with its size cap; a file is
+// written whole or keeps its old content.
+class SafeFile {
+public:
+    // Game files are small; a score file of a million lines is about 50 MB.
+    static constexpr qint64 kGameFileCap = 16 * 1024 * 1024;
+    static constexpr qint64 kScoreFileCap = 256 * 1024 * 1024;
+    static constexpr qint64 kPictureCap = 64 * 1024 * 1024;
+
+    // Opens without blocking and refuses anything but a regular file at most `cap` bytes.
+    static FileRead Read(const QString& path, qint64 cap);
+    // A regular file, or nothing at all there: what may be read or appended to.
+    static QString CheckRegular(const QString& path, qint64 cap, bool mayBeMissing);
+    // Written to a temporary file, flushed and checked, then renamed over the old one; on
+    // failure the old file is untouched and `error` says why.
+    static bool Write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+    // Removes a folder and what it holds, never anything outside `root`: the folder must lie
+    // inside it, and a link (the folder itself or anything within) goes as a link, with
+    // whatever it points to left alone.
+    static bool RemoveTree(const QString& path, const QString& root);
+};
+
+} // namespace quadrell
