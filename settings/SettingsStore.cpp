@@ -1,8 +1,13 @@
 #include "SettingsStore.h"
 
+#include "SafeFile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <cstdio>
 #include <limits>
+#include <unistd.h>
 
 namespace quadrell {
 
@@ -10,6 +15,38 @@ namespace {
 
 QString keyPath(const QString& section, const QString& key) {
     return section.toLower() + QLatin1Char('/') + key.toLower();
+}
+
+QString backupOf(const QString& path) { return path + QStringLiteral(".bak"); }
+
+// A whole INI file as QSettings writes it: every line a section, a key or empty, the last
+// one ended. An empty or cut file fails, and so does one that holds fewer keys than it should.
+bool wholeIni(const QByteArray& bytes, qsizetype keys) {
+    if (bytes.isEmpty()) return keys == 0;
+    if (!bytes.endsWith('\n')) return false;
+    qsizetype found = 0;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QByteArray t = line.trimmed();
+        if (t.isEmpty() || t.startsWith('[') || t.startsWith(';')) continue;
+        if (!t.contains('=')) return false;
+        ++found;
+    }
+    return keys < 0 || found == keys;
+}
+
+FileRead readIni(const QString& path) { return SafeFile::Read(path, 16 * 1024 * 1024); }
+
+// A kill between keeping the copy and checking the new file leaves both; the copy comes
+// back only when the file itself is not whole.
+void recoverFromBackup(const QString& path) {
+    const QString backup = backupOf(path);
+    if (!QFile::exists(backup)) return;
+    const FileRead current = readIni(path);
+    if (current.ok && !current.bytes.isEmpty() && wholeIni(current.bytes, -1)) {
+        QFile::remove(backup);
+        return;
+    }
+    std::rename(QFile::encodeName(backup).constData(), QFile::encodeName(path).constData());
 }
 
 } // namespace
@@ -24,8 +61,53 @@ QString SettingsStore::FileName(const QString& app) const {
 
 QSettings& SettingsStore::settingsFor(const QString& app) const {
     auto& slot = files_[app.toLower()];
-    if (!slot) slot = std::make_unique<QSettings>(FileName(app), QSettings::IniFormat);
+    if (!slot) {
+        recoverFromBackup(FileName(app));
+        slot = std::make_unique<QSettings>(FileName(app), QSettings::IniFormat);
+    }
     return *slot;
+}
+
+void SettingsStore::changed(const QString& app) {
+    dirty_[app.toLower()] = true;
+    if (batchDepth_ == 0) syncAll(); // a crash right after a change must not lose it
+}
+
+void SettingsStore::syncAll() {
+    bool ok = true;
+    for (auto& [app, dirty] : dirty_) {
+        if (!dirty) continue;
+        dirty = false;
+        ok = sync(app) && ok;
+    }
+    if (ok) {
+        failing_ = false;
+    } else if (!failing_) {
+        failing_ = true;
+        if (failureHandler_) failureHandler_(QDir::toNativeSeparators(FileName(kApp)));
+    }
+}
+
+bool SettingsStore::sync(const QString& app) {
+    QSettings& settings = settingsFor(app);
+    const QString path = settings.fileName();
+    const QByteArray name = QFile::encodeName(path);
+    const QByteArray backup = QFile::encodeName(backupOf(path));
+    // The old file stays reachable under a second name while the new one is written.
+    ::unlink(backup.constData());
+    const bool kept = ::link(name.constData(), backup.constData()) == 0;
+    settings.sync();
+    const FileRead written = readIni(path);
+    const bool whole = settings.status() == QSettings::NoError && written.ok
+        && wholeIni(written.bytes, settings.allKeys().size());
+    if (whole) {
+        if (kept) ::unlink(backup.constData());
+        return true;
+    }
+    if (kept) std::rename(backup.constData(), name.constData());
+    // What is in memory now matches no file; read the store again as the disk holds it.
+    files_[app].reset();
+    return false;
 }
 
 QString SettingsStore::GetSetting(
@@ -38,19 +120,19 @@ void SettingsStore::SaveSetting(
     const QString& app, const QString& section, const QString& key, const QString& value) {
     QSettings& settings = settingsFor(app);
     settings.setValue(keyPath(section, key), value);
-    settings.sync(); // a crash right after a change must not lose it
+    changed(app);
 }
 
 void SettingsStore::Remove(const QString& section, const QString& key) {
     QSettings& settings = settingsFor(kApp);
     settings.remove(keyPath(section, key));
-    settings.sync();
+    changed(kApp);
 }
 
 void SettingsStore::DeleteAll(const QString& app) {
     QSettings& settings = settingsFor(app);
     settings.clear();
-    settings.sync();
+    changed(app);
 }
 
 bool SettingsStore::IsEmpty(const QString& app) const {

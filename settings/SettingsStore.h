@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,11 +14,37 @@ namespace quadrell {
 // The per-user settings store: text values under (application, section, key). Every name
 // is folded to lower case, so "QuadRell 2000" and "Quadrell 2000", "Save" and "save" reach
 // the same values. A read never writes; an absent key gives the caller's default.
+//
+// Every change reaches the disk at once, and the file is never left empty or cut short:
+// the last good copy stays beside it until the new one has been read back whole, and
+// comes back when it was not.
 class SettingsStore {
 public:
     // One INI file per application inside `folder`.
     explicit SettingsStore(QString folder);
     ~SettingsStore();
+
+    // Changes made while a Batch lives reach the disk together, in one write, when the
+    // outermost Batch ends: either all of them or none.
+    class Batch {
+    public:
+        explicit Batch(SettingsStore& store) : store_(store) { ++store_.batchDepth_; }
+        ~Batch() {
+            if (--store_.batchDepth_ == 0) store_.syncAll();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        SettingsStore& store_;
+    };
+
+    // Told once when a write fails (with the file's path), and again only after a later
+    // write has succeeded.
+    void SetFailureHandler(std::function<void(const QString& path)> handler) {
+        failureHandler_ = std::move(handler);
+    }
+    bool WriteFailing() const { return failing_; }
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -53,9 +80,16 @@ public:
 
 private:
     QSettings& settingsFor(const QString& app) const;
+    void changed(const QString& app);
+    void syncAll();
+    bool sync(const QString& app);
 
     QString folder_;
     mutable std::map<QString, std::unique_ptr<QSettings>> files_;
+    std::map<QString, bool> dirty_;
+    int batchDepth_ = 0;
+    bool failing_ = false;
+    std::function<void(const QString&)> failureHandler_;
 };
 
 // The application name every setting lives under.
