@@ -1,5 +1,7 @@
 #include "ScoreFile.h"
 
+#include "SafeFile.h"
+
 #include <QFile>
 #include <charconv>
 #include <limits>
@@ -33,9 +35,30 @@ bool comma(const char*& p, const char* end) {
     return true;
 }
 
-bool fits32(qint64 v) {
-    return v >= std::numeric_limits<qint32>::min() && v <= std::numeric_limits<qint32>::max();
+bool fits32(qint64 v) { return v >= 0 && v <= std::numeric_limits<qint32>::max(); }
+
+// "yyyy-MM-dd HH:mm:ss" with each field in its range; checked by hand, since a million
+// records go through here when the board opens.
+bool storedDate(const QString& d) {
+    if (d.size() != 19) return false;
+    auto digits = [&d](int at, int n) {
+        int v = 0;
+        for (int i = at; i < at + n; ++i) {
+            const char16_t c = d[i].unicode();
+            if (c < u'0' || c > u'9') return -1;
+            v = v * 10 + (c - u'0');
+        }
+        return v;
+    };
+    if (d[4] != u'-' || d[7] != u'-' || d[10] != u' ' || d[13] != u':' || d[16] != u':')
+        return false;
+    const int month = digits(5, 2), day = digits(8, 2);
+    return digits(0, 4) >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= 31
+        && digits(11, 2) >= 0 && digits(11, 2) <= 23 && digits(14, 2) >= 0 && digits(14, 2) <= 59
+        && digits(17, 2) >= 0 && digits(17, 2) <= 59;
 }
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 } // namespace
 
@@ -55,7 +78,7 @@ std::optional<ScoreRec> ScoreFile::ParseLine(const QByteArray& line) {
         && quoted(p, end, r.Date) && comma(p, end) && number(p, end, perc) && comma(p, end)
         && number(p, end, score) && p == end;
     if (!ok || !fits32(time) || !fits32(game) || !fits32(moves) || !fits32(score) || perc < 0
-        || perc > 100)
+        || perc > 100 || !storedDate(r.Date))
         return std::nullopt;
     r.Time = static_cast<qint32>(time);
     r.GameNo = static_cast<qint32>(game);
@@ -67,29 +90,68 @@ std::optional<ScoreRec> ScoreFile::ParseLine(const QByteArray& line) {
 
 std::vector<ScoreRec> ScoreFile::ParseAll(const QByteArray& text) {
     std::vector<ScoreRec> records;
+    const char* data = text.constData();
+    const qsizetype size = text.size();
     qsizetype start = 0;
-    for (;;) {
-        const qsizetype end = text.indexOf("\r\n", start);
-        if (end < 0) break; // what follows the last CR LF is a torn line, if anything
-        if (auto r = ParseLine(text.mid(start, end - start))) records.push_back(std::move(*r));
-        start = end + 2;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (!isLineEnd(data[i])) continue;
+        if (i > start) {
+            if (auto r = ParseLine(QByteArray::fromRawData(data + start, i - start)))
+                records.push_back(std::move(*r));
+        }
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+        start = i + 1;
     }
-    return records;
+    return records; // what follows the last line end is a torn line, if anything
 }
 
-bool ScoreFile::Append(const QString& path, const ScoreRec& record, QString* error) {
+qint64 ScoreFile::Prepare(const QString& path, QString* error) {
+    const QString refusal = SafeFile::CheckRegular(path, SafeFile::kScoreFileCap, true);
+    if (!refusal.isEmpty()) {
+        if (error) *error = refusal;
+        return -1;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    if (!file.open(QIODevice::ReadWrite)) {
+        if (error) *error = file.errorString();
+        return -1;
+    }
+    const qint64 size = file.size();
+    // The torn part is what follows the last line end; a record is never longer than this.
+    const qint64 tail = std::min<qint64>(size, 64 * 1024);
+    file.seek(size - tail);
+    const QByteArray end = file.read(tail);
+    qsizetype cut = end.size();
+    while (cut > 0 && !isLineEnd(end[cut - 1]))
+        --cut;
+    if (cut == end.size()) return size;
+    if (cut == 0 && tail < size) {
+        if (error) *error = QStringLiteral("Its last line is too long to be a record.");
+        return -1;
+    }
+    QFile side(TornPath(path));
+    const QByteArray torn = end.mid(cut) + "\r\n";
+    // Set aside first, then cut: a crash in between keeps the fragment twice, never loses it.
+    if (!side.open(QIODevice::WriteOnly | QIODevice::Append) || side.write(torn) != torn.size()
+        || !side.flush() || !file.resize(size - tail + cut)) {
+        if (error) *error = file.errorString();
+        return -1;
+    }
+    return size - tail + cut;
+}
+
+bool ScoreFile::WriteAt(
+    const QString& path, qint64 offset, const QByteArray& line, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) {
         if (error) *error = file.errorString();
         return false;
     }
-    QByteArray line = FormatLine(record);
-    if (file.size() > 0) {
-        // A line torn by a crash gets its end, so the new one starts on a line of its own.
-        file.seek(file.size() - 1);
-        if (file.read(1) != "\n") line.prepend("\r\n");
-    }
-    const bool ok = file.write(line) == line.size() && file.flush();
+    if (offset > file.size()) offset = file.size(); // the file was cleared meanwhile
+    file.seek(offset);
+    if (file.read(line.size()) == line) return true;
+    const bool ok = file.resize(offset) && file.seek(offset) && file.write(line) == line.size()
+        && file.flush();
     if (!ok && error) *error = file.errorString();
     return ok;
 }

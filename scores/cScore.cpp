@@ -1,14 +1,13 @@
 #include "cScore.h"
 
 #include "Prompter.h"
+#include "SafeFile.h"
 #include "ScoreFile.h"
 #include "SettingsStore.h"
 #include "cPlayer.h"
 #include "cSave.h"
 
-#include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <cmath>
 
 namespace quadrell {
@@ -33,11 +32,19 @@ qint32 cScore::GetScore(qint32 moves, qint32 time, qint16 perc) {
     return static_cast<qint32>(std::min(std::fabs(points), 2147483647.0));
 }
 
+namespace {
+const QString kSave = QStringLiteral("Save");
+const QString kPending = QStringLiteral("PendingScore");
+} // namespace
+
+void cScore::report(const QString& text) {
+    prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
+}
+
 void cScore::SaveScore(
     qint32 gameNumber, qint32 moves, qint32 time, qint16 perc, const QDateTime& when) {
-    const qint16 slot = players_.GetCurrentPlayerIndex();
     ScoreRec r;
-    r.Name = players_.GetName(slot);
+    r.Name = players_.GetName(players_.GetCurrentPlayerIndex());
     r.Time = time;
     r.GameNo = gameNumber;
     r.Moves = moves;
@@ -45,37 +52,71 @@ void cScore::SaveScore(
     r.Perc = perc;
     r.Score = GetScore(moves, time, perc);
     QString error;
-    if (!ScoreFile::Append(save_.ScoreFile(), r, &error))
-        prompter_.Message(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
-                              .arg(save_.ScoreFile(), error)
-                              .toStdString(),
-            MessageIcon::Exclamation, kAppTitle);
-    const bool won = perc == 100;
-    if (slot > 0 && !players_.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, time, r.Score))
-        prompter_.Message(QStringLiteral("The totals of %1 are too large to add this game.")
-                              .arg(r.Name)
-                              .toStdString(),
-            MessageIcon::Exclamation, kAppTitle);
+    const qint64 offset = ScoreFile::Prepare(save_.ScoreFile(), &error);
+    {
+        SettingsStore::Batch batch(save_.Store());
+        // The note: where the line goes, whose totals it adds to, and the line itself.
+        save_.Store().SetText(kSave, kPending,
+            QStringLiteral("%1 %2 ").arg(offset).arg(players_.GetCurrentPlayerIndex())
+                + QString::fromUtf8(ScoreFile::FormatLine(r).chopped(2)));
+        if (forgetGame_) forgetGame_();
+    }
+    if (offset < 0)
+        report(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
+                   .arg(save_.ScoreFile(), error));
+    if (checkpoint_) checkpoint_("noted");
+    finishPending();
+}
+
+void cScore::RecoverPending() { finishPending(); }
+
+void cScore::finishPending() {
+    SettingsStore& store = save_.Store();
+    const QString note = store.GetText(kSave, kPending, QString());
+    if (note.isEmpty()) return;
+    const QStringList parts = note.split(QLatin1Char(' '));
+    const qint64 offset = parts.value(0).toLongLong();
+    const auto slot = static_cast<qint16>(parts.value(1).toInt());
+    const QByteArray line = note.section(QLatin1Char(' '), 2).toUtf8() + "\r\n";
+    const auto r = ScoreFile::ParseLine(line.chopped(2));
+    QString error;
+    if (r && offset >= 0 && !ScoreFile::WriteAt(save_.ScoreFile(), offset, line, &error))
+        report(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
+                   .arg(save_.ScoreFile(), error));
+    if (checkpoint_) checkpoint_("written");
+    bool added = true;
+    {
+        SettingsStore::Batch batch(store);
+        const bool won = r && r->Perc == 100;
+        if (r && slot > 0 && players_.GetName(slot) == r->Name)
+            added = players_.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, r->Time, r->Score);
+        store.Remove(kSave, kPending);
+    }
+    if (!added)
+        report(QStringLiteral("The totals of %1 are too large to add this game.").arg(r->Name));
+    if (checkpoint_) checkpoint_("done");
 }
 
 void cScore::LoadScores() {
     records_.clear();
-    QFile file(save_.ScoreFile());
-    if (!file.open(QIODevice::ReadOnly)) return;
+    const FileRead file = SafeFile::Read(save_.ScoreFile(), SafeFile::kScoreFileCap);
+    if (!file.ok) return;
     // Each player's creation date, once; ISO texts compare as the moments they name.
     QHash<QString, QString> since;
     for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot)
         if (!players_.GetName(slot).isEmpty())
             since.insert(players_.GetName(slot), players_.GetDate(slot));
-    for (ScoreRec& r : ScoreFile::ParseAll(file.readAll())) {
+    for (ScoreRec& r : ScoreFile::ParseAll(file.bytes)) {
         const auto player = since.constFind(r.Name);
         if (player != since.constEnd() && r.Date > *player) records_.push_back(std::move(r));
     }
 }
 
 void cScore::Clear_General() {
-    QSaveFile file(save_.ScoreFile());
-    if (file.open(QIODevice::WriteOnly)) file.commit();
+    QString error;
+    if (!SafeFile::Write(save_.ScoreFile(), QByteArray(), &error))
+        report(QStringLiteral("The score file\r\n%1\r\ncould not be cleared.\r\n%2")
+                   .arg(save_.ScoreFile(), error));
     save_.SetGeneralClearedDate(cSave::DateText(QDateTime::currentDateTime()));
     records_.clear();
 }

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <vector>
 
 namespace quadrell {
@@ -28,9 +29,21 @@ public:
     static qint32 GetScore(qint32 moves, qint32 time, qint16 perc);
 
     // Records the game that has just ended for the current player: one line appended to
-    // the score file, and the player's totals. Never reads the score file.
+    // the score file, and the player's totals. Never reads the whole score file.
+    //
+    // Exactly once, whenever the program is killed: the record is first noted in the store
+    // together with forgetting the game in play (`SetForgetGame`), in one write; then the
+    // line is written and the totals added with the note cleared, in one write again. A note
+    // found at the next start is finished by `RecoverPending`.
     void SaveScore(qint32 gameNumber, qint32 moves, qint32 time, qint16 perc,
         const QDateTime& when = QDateTime::currentDateTime());
+    void RecoverPending();
+    // Store changes that forget the game being recorded; made in the note's write.
+    void SetForgetGame(std::function<void()> forget) { forgetGame_ = std::move(forget); }
+    // Called after each step of recording ("noted", "written", "done"): tests stop here.
+    void SetCheckpoint(std::function<void(const char*)> checkpoint) {
+        checkpoint_ = std::move(checkpoint);
+    }
     // The records of the players there are now, each made after its player was added.
     void LoadScores();
     const std::vector<ScoreRec>& Records() const { return records_; }
@@ -41,10 +54,15 @@ public:
     void SetDayComboIndex(qint16 value);
 
 private:
+    void finishPending();
+    void report(const QString& text);
+
     cSave& save_;
     cPlayer& players_;
     Prompter& prompter_;
     std::vector<ScoreRec> records_;
+    std::function<void()> forgetGame_;
+    std::function<void(const char*)> checkpoint_;
 };
 
 } // namespace quadrell
