@@ -1,5 +1,6 @@
 // Solves every deal from game 1 up to N from its start and prints how it went:
-//   quadrell-solver-bench [N=10000] [seconds=2] [first=1]
+//   quadrell-solver-bench [N=10000] [seconds=2] [first=1] [nodes=0]
+// With a node budget and seconds 0 the verdicts do not depend on the machine's load.
 #include "Deal.h"
 #include "Solver.h"
 #include "cGame.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     std::vector<double> ms;
     Deck deck {};
     const int first = argc > 3 ? std::atoi(argv[3]) : 1;
+    if (argc > 4) limits.nodeBudget = std::atol(argv[4]);
+    long maxNodes = 0;
     for (int game = first; game <= last; ++game) {
         cGame board;
         DealGame(game, deck);
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());
         nodes += r.nodes;
+        maxNodes = std::max(maxNodes, r.nodes);
         won += r.verdict == Solver::Verdict::Won;
         lost += r.verdict == Solver::Verdict::Lost;
         if (r.verdict == Solver::Verdict::Unknown) {
@@ -46,6 +50,7 @@ int main(int argc, char** argv) {
     std::printf(
         "time per game: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms; %ld nodes in all\n",
         at(0.5), at(0.9), at(0.99), ms.back(), nodes);
+    std::printf("most nodes for one game: %ld\n", maxNodes);
     // The peak over the whole run bounds every single search.
     if (FILE* status = std::fopen("/proc/self/status", "r")) {
         char line[256];

@@ -251,7 +251,9 @@ void Driver::printSource() {
 }
 
 void Driver::solve(bool hintOnly) {
-    const Solver::Result r = Solver::Solve(session_.engine.state().gBoard);
+    // A node budget, not a clock: the driver's answers are the same on any machine.
+    const Solver::Result r
+        = Solver::Solve(session_.engine.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
     static const char* verdicts[] = { "won", "lost", "unknown" };
     const char* verdict = verdicts[static_cast<int>(r.verdict)];
     auto name = [](const SolverMove& m) {

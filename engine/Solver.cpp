@@ -239,9 +239,11 @@ std::vector<SolverMove> lineTo(const Search& s, int id) {
 
 Solver::Result Solver::Solve(const cGame& board, const Limits& limits) {
     using Clock = std::chrono::steady_clock;
+    const bool timed = limits.seconds > 0;
     const auto deadline = Clock::now()
-        + std::chrono::duration_cast<Clock::duration>(
-            std::chrono::duration<double>(limits.seconds));
+        + (timed ? std::chrono::duration_cast<Clock::duration>(
+               std::chrono::duration<double>(limits.seconds))
+                 : Clock::duration::zero());
     const std::size_t maxNodes
         = std::max<std::size_t>(1000, limits.memoryBytes / (sizeof(Pos) + sizeof(Node) + 64));
     Result result;
@@ -255,8 +257,12 @@ Solver::Result Solver::Solve(const cGame& board, const Limits& limits) {
     s.add(start, -1, {});
     int found = -1;
     while (!s.open.empty() && found < 0) {
+        if (limits.nodeBudget > 0 && result.nodes >= limits.nodeBudget) {
+            result.verdict = Verdict::Unknown;
+            return result;
+        }
         if ((++result.nodes & 255) == 0) {
-            if (Clock::now() > deadline || (limits.cancel && limits.cancel->load())
+            if ((timed && Clock::now() > deadline) || (limits.cancel && limits.cancel->load())
                 || s.states.size() > maxNodes) {
                 result.verdict = Verdict::Unknown;
                 return result;

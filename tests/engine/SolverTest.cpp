@@ -10,6 +10,8 @@ namespace {
 
 class SolverTest : public EngineFixture {
 protected:
+    // Verdicts under a node budget, never a clock: a busy machine cannot change them.
+    const Solver::Limits budget = Solver::Limits::Nodes(Solver::kDealBudget);
     bool won() {
         return GetLowestFoundation(board(), 1) == 13 && GetLowestFoundation(board(), 2) == 13;
     }
@@ -19,7 +21,7 @@ TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
     for (std::int32_t game = 1; game <= 300; ++game) {
         engine.NewBoard();
         engine.DealAndLayOut(game);
-        const Solver::Result r = Solver::Solve(board());
+        const Solver::Result r = Solver::Solve(board(), budget);
         ASSERT_EQ(r.verdict, Solver::Verdict::Won) << "game " << game;
         for (const SolverMove& m : r.line)
             ASSERT_TRUE(Solver::Play(engine, m))
@@ -31,7 +33,7 @@ TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
 TEST_F(SolverTest, APositionWithNoWayOutIsProvedLost) {
     build().noMovesLeft();
     board().init(203, kNoCard); // one free cell: moves, but none that leads anywhere
-    const Solver::Result r = Solver::Solve(board());
+    const Solver::Result r = Solver::Solve(board(), budget);
     EXPECT_EQ(r.verdict, Solver::Verdict::Lost);
     EXPECT_TRUE(r.line.empty());
     EXPECT_GT(r.nodes, 1);
@@ -54,7 +56,7 @@ TEST_F(SolverTest, TheOnlyWinMayNeedAnEmptyColumn) {
         .foundation("5D")
         .foundation("5C")
         .foundation("5S");
-    const Solver::Result r = Solver::Solve(board());
+    const Solver::Result r = Solver::Solve(board(), budget);
     ASSERT_EQ(r.verdict, Solver::Verdict::Won);
     bool usedEmptyColumn = false;
     for (const SolverMove& m : r.line) {
@@ -72,17 +74,18 @@ TEST_F(SolverTest, ASolveCanBeCancelledOrRunOutOfTime) {
     Solver::Limits limits;
     limits.cancel = &cancel;
     EXPECT_EQ(Solver::Solve(board(), limits).verdict, Solver::Verdict::Unknown);
-    limits.cancel = nullptr;
-    limits.seconds = 0;
-    EXPECT_EQ(Solver::Solve(board(), limits).verdict, Solver::Verdict::Unknown);
-    limits.seconds = 2;
+    limits = Solver::Limits::Nodes(10);
+    const Solver::Result r = Solver::Solve(board(), limits);
+    EXPECT_EQ(r.verdict, Solver::Verdict::Unknown);
+    EXPECT_EQ(r.nodes, 10);
+    limits = Solver::Limits::Nodes(Solver::kDealBudget);
     limits.memoryBytes = 1; // the smallest search there is
     EXPECT_NE(Solver::Solve(board(), limits).verdict, Solver::Verdict::Lost);
 }
 
 TEST_F(SolverTest, AWonBoardNeedsNoMove) {
     build().foundation("KH").foundation("KC").foundation("KD").foundation("KS");
-    const Solver::Result r = Solver::Solve(board());
+    const Solver::Result r = Solver::Solve(board(), budget);
     EXPECT_EQ(r.verdict, Solver::Verdict::Won);
     EXPECT_TRUE(r.line.empty());
 }
