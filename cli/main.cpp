@@ -1,3 +1,4 @@
+#include "DataLock.h"
 #include "Driver.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,15 @@ int main(int argc, char** argv) {
     }
     if (!paths.Create()) {
         std::cerr << "quadrell-cli: cannot create " << paths.dataFolder.toStdString() << '\n';
+        return 1;
+    }
+    // The window program or another driver on the same folder would corrupt what we write.
+    quadrell::DataLock lock(paths.dataFolder);
+    if (!lock.TryLock()) {
+        std::cerr
+            << "quadrell-cli: "
+            << lock.InUseText().replace(QStringLiteral("\r\n"), QStringLiteral(" ")).toStdString()
+            << '\n';
         return 1;
     }
     quadrell::Driver driver(paths, std::cout);

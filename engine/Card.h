@@ -19,6 +19,8 @@ constexpr int kBoardSize = 213; // codes 209..212 exist but are never used
 constexpr int kColumns = 8;
 constexpr int kCells = 4;
 constexpr int kCardCount = 52;
+// Seven dealt cards under a king and the twelve below it: no column can hold more.
+constexpr int kMaxColumnCards = 19;
 
 // Move modes passed with every single-card step.
 constexpr std::int32_t kModePlayer = 1;

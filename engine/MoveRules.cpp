@@ -24,6 +24,16 @@ void MoveRules::ClearSelection() {
     if (wasShown) engine_.view().SelectionChanged(kNoLoc);
 }
 
+bool MoveRules::historyHasRoom() {
+    const MoveRecorder* recorder = engine_.recorder();
+    if (recorder == nullptr || recorder->RoomLeft() >= kStepsOfLongestMove) return true;
+    ClearSelection();
+    engine_.prompter().Message("The move history of this game is full.\r\nNo more moves can be "
+                               "recorded; undo, replay and saving still work.",
+        MessageIcon::Information, kAppTitle);
+    return false;
+}
+
 void MoveRules::CardClicked(Loc location) {
     GameState& s = engine_.state();
     const Loc b = s.gBoard.GetBottomCardLocation(location);
@@ -35,6 +45,7 @@ void MoveRules::CardClicked(Loc location) {
         ClearSelection();
         return;
     }
+    if (!historyHasRoom()) return;
     const std::int16_t n = CountCardsToMove(s.gBoard, s.gSelected, location);
     if (n == 1) {
         MoveOntoCard(b);
@@ -56,7 +67,7 @@ void MoveRules::CellCardClicked(Loc location) {
 
 void MoveRules::FoundationClicked(Loc location) {
     GameState& s = engine_.state();
-    if (s.gSelected == kNoLoc) return;
+    if (s.gSelected == kNoLoc || !historyHasRoom()) return;
     const Card top = s.gBoard.GetCardIndex(location);
     const Card selected = s.gBoard.GetCardIndex(s.gSelected);
     if (top < 0 || selected < 0) return;
@@ -66,6 +77,7 @@ void MoveRules::FoundationClicked(Loc location) {
 
 void MoveRules::CellClicked(Loc location) {
     GameState& s = engine_.state();
+    if (s.gSelected != kNoLoc && !historyHasRoom()) return;
     if (s.gSelected != kNoLoc)
         s.gBoard.SetLocation(s.gSelected, location, kModeClickPlace, 0, false);
     ClearSelection();
@@ -84,7 +96,7 @@ void MoveRules::BackgroundClicked(int x, int y) {
     if (column < 0) return;
     if (s.gBoard.GetCardIndex(static_cast<Loc>(column)) != kNoCard) {
         CardClicked(s.gBoard.GetBottomCardLocation(static_cast<Loc>(column)));
-    } else if (s.gSelected != kNoLoc) {
+    } else if (s.gSelected != kNoLoc && historyHasRoom()) {
         EmptyColumnClicked(column);
     }
 }
@@ -127,7 +139,7 @@ void MoveRules::MoveRunToColumn(int column) {
 void MoveRules::CancelEmptyColumn() { ClearSelection(); }
 
 void MoveRules::CardDoubleClicked(Loc location) {
-    if (engine_.options().AllowDoubleClick() != 1) return;
+    if (engine_.options().AllowDoubleClick() != 1 || !historyHasRoom()) return;
     const Loc b = engine_.state().gBoard.GetBottomCardLocation(location);
     if (b == kNoLoc) return;
     engine_.mover().MoveToEmptyCell(b, kModePlayer);

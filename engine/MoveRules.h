@@ -36,8 +36,15 @@ public:
     // The column band a surface x falls in, -1 outside all of them.
     static int ColumnAt(int x);
 
+    // The most steps one move can take: a run of 13 parked and brought back through cells
+    // and empty columns, and every card going home after it.
+    static constexpr int kStepsOfLongestMove = 128;
+
 private:
     void EmptyColumnClicked(int column);
+    // False, with a message and the selection cleared, when the history could not record
+    // the longest move: a move is refused before anything moves rather than played unrecorded.
+    bool historyHasRoom();
 
     Engine& engine_;
 };

@@ -1,6 +1,7 @@
 #include "Favourites.h"
 
 #include "GameWindow.h"
+#include "SafeFile.h"
 #include "Session.h"
 
 #include <QDir>
@@ -101,7 +102,7 @@ bool Favourites::DeleteFolder(const QString& folder) {
     const std::string question
         = "Are you sure you want to delete " + QFileInfo(folder).fileName().toStdString() + " ?";
     if (!session_.engine.prompter().Question(question, kAppTitle)) return false;
-    if (!QDir(folder).removeRecursively()) {
+    if (!SafeFile::RemoveTree(folder, Root())) {
         tell(QStringLiteral("The folder %1 could not be deleted.").arg(folder), false);
         return false;
     }

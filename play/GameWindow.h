@@ -32,6 +32,12 @@ public:
     virtual void SetStopEnabled(bool enabled) = 0;
     virtual bool ForwardRunning() const = 0;
     virtual bool BackwardRunning() const = 0;
+    // Before a question that can give up the game: nothing may go on playing behind it.
+    virtual void StopPlayback() {
+        SetForward(false);
+        SetBackward(false);
+        SetStopEnabled(false);
+    }
 };
 
 // Replay timers without a clock: the caller ticks them by hand.

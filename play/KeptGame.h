@@ -8,26 +8,34 @@ class Session;
 
 // Never lose a game in play: after every completed move the game is kept in
 // "Unfinished.qrl" with its time, so a program killed at any moment comes back where it
-// was. Its own keys say a game is running; the specified Unfinished and LastGameTime keep
-// their meaning, since the game clock reads them.
+// was. Its own keys say a game is running; the Unfinished and LastGameTime keys keep
+// their meaning for the game kept at exit, since the game clock reads them.
 class KeptGame {
 public:
     explicit KeptGame(Session& session) : session_(session) { }
 
     QString Path() const;
-    // At start-up: a game left by a killed program becomes the kept unfinished game.
+    // At start-up: a game left by a killed program becomes the kept unfinished game, and a
+    // file that no longer stands for a game is removed.
     void Recover();
-    // After each handled input or command: rewrites the file when the position changed.
+    // After each handled input or command: rewrites the file when the position changed. A
+    // failing write is reported once; play goes on.
     void Update();
-    // The game ended, or the program closes and keeps the game its own way.
+    // Closing the window with a game in play: kept for the next start.
+    void KeepAtExit();
+    // The game was recorded, or is not to be kept: nothing will resume it. Store changes
+    // only, so the recording can make them in its own write.
     void Forget();
 
 private:
     bool playing() const;
+    bool anythingKept() const;
     QString signature() const;
+    bool write();
 
     Session& session_;
     QString written_;
+    bool failing_ = false;
 };
 
 } // namespace quadrell

@@ -1,12 +1,13 @@
 #include "Lifecycle.h"
 
-#include "KeptGame.h"
+#include "GameFile.h"
+#include "SafeFile.h"
 #include "Session.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <optional>
 
 namespace quadrell {
 
@@ -14,16 +15,16 @@ namespace {
 
 void makeFolder(const QString& path) { QDir().mkpath(path); }
 
-void createEmptyFile(const QString& path) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.commit();
+// Only where there is nothing: an existing score file is never emptied.
+void createIfMissing(const QString& path) {
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) return;
+    SafeFile::Write(path, QByteArray());
 }
 
 } // namespace
 
-Lifecycle::Lifecycle(Session& session, KeptGame& kept, Registrar registerFileTypes)
+Lifecycle::Lifecycle(Session& session, Registrar registerFileTypes)
     : session_(session)
-    , kept_(kept)
     , registerFileTypes_(std::move(registerFileTypes)) { }
 
 bool Lifecycle::FirstRunNeeded() const {
@@ -34,6 +35,7 @@ bool Lifecycle::FirstRunNeeded() const {
 
 void Lifecycle::FirstRunReset() {
     cSave& save = session_.save;
+    SettingsStore::Batch batch(session_.store);
     session_.store.DeleteAll(kApp);
     if (registerFileTypes_) registerFileTypes_();
     save.SetInStallFolder(save.InstallFolder());
@@ -44,7 +46,7 @@ void Lifecycle::FirstRunReset() {
     save.SetFinishedDir(save.InInstallFolder(QStringLiteral("Finished")));
     makeFolder(save.IncompleteDir());
     makeFolder(save.FinishedDir());
-    createEmptyFile(save.ScoreFile());
+    createIfMissing(save.ScoreFile());
     session_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
         cSave::DateText(QDateTime::currentDateTime()));
 }
@@ -60,7 +62,12 @@ void Lifecycle::CheckFolders() {
     if (session_.players.TotalPlayers() < 1)
         session_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
             cSave::DateText(QDateTime::currentDateTime()));
-    if (!QFile::exists(save.ScoreFile())) createEmptyFile(save.ScoreFile());
+    createIfMissing(save.ScoreFile());
+}
+
+void Lifecycle::Recover() {
+    session_.score.RecoverPending();
+    session_.kept.Recover();
 }
 
 bool Lifecycle::openOrEmpty(const QString& path) {
@@ -70,47 +77,47 @@ bool Lifecycle::openOrEmpty(const QString& path) {
 }
 
 bool Lifecycle::Open_Game(const QString& commandLine) {
-    kept_.Recover();
+    const QString kept = session_.kept.Path();
+    const bool resume = session_.save.Unfinished() && QFileInfo::exists(kept);
     const QString named = commandLine.trimmed();
-    const bool resume = session_.save.Unfinished() && QFile::exists(kept_.Path());
-    if (named.isEmpty()) {
+    std::optional<GameFileRead> read;
+    if (!named.isEmpty()) {
+        read = GameFile::Read(named);
+        if (!read->game) {
+            session_.trans.ReportUnusable(named, *read);
+            read.reset(); // the kept game, if any, goes on as if nothing had been named
+        }
+    }
+    if (!read) {
         if (resume) {
-            openOrEmpty(kept_.Path());
+            openOrEmpty(kept);
         } else {
             session_.menu.NoGame();
         }
         return true;
     }
-    if (!resume) {
-        openOrEmpty(named);
-        return true;
+    if (resume) {
+        if (!session_.engine.prompter().Question("Are you sure you want to exit the previously\r\n"
+                                                 "unfinished game and start this game ?",
+                kAppTitle))
+            return false;
+        if (session_.trans.OpenFromFile(kept)) session_.menu.GameLost();
     }
-    if (!session_.engine.prompter().Question(
-            "Are you sure you want to exit the previously\r\nunfinished game and start this game ?",
-            kAppTitle))
-        return false;
-    if (session_.trans.OpenFromFile(kept_.Path())) session_.menu.GameLost();
-    openOrEmpty(named);
+    session_.trans.Restore(named, *read->game);
     return true;
 }
 
 void Lifecycle::Unload() {
     const GameState& s = session_.engine.state();
     const bool playing = s.gGameActive && !s.gFinishedView;
-    cSave& save = session_.save;
     if (session_.opt.EnableUnfinished() == 1 && playing) {
-        session_.engine.rules().ClearSelection();
-        session_.trans.SaveToFile(kept_.Path());
-        save.SetLastGameTime(session_.time.GetGameTime());
-        save.SetUnfinished(true);
-    } else {
-        if (playing) session_.menu.GameLost();
-        save.SetUnfinished(false);
-        save.SetLastGameTime(0);
+        session_.kept.KeepAtExit();
+        return;
     }
-    kept_.Forget();
+    if (playing) session_.menu.GameLost();
+    session_.kept.Forget();
 }
 
-void Lifecycle::Exit() { kept_.Forget(); }
+void Lifecycle::Exit() { session_.kept.Forget(); }
 
 } // namespace quadrell

@@ -5,7 +5,6 @@
 
 namespace quadrell {
 
-class KeptGame;
 class Session;
 
 // What the main window does when it loads and unloads, without the window: the
@@ -13,15 +12,21 @@ class Session;
 class Lifecycle {
 public:
     using Registrar = std::function<void()>;
-    Lifecycle(Session& session, KeptGame& kept, Registrar registerFileTypes);
+    Lifecycle(Session& session, Registrar registerFileTypes);
 
     // A first start for this user, or "Install"/"Fresh" set to 1. Ask before anything is
     // written to the store.
     bool FirstRunNeeded() const;
+    // Restores the defaults and creates what is missing; a score file, kept game, saved
+    // game or favourite that exists is never emptied or removed.
     void FirstRunReset();
+    // Before anything else at start-up: a game being recorded when the program was killed
+    // is recorded now, and a game kept by a killed program is taken up.
+    void Recover();
     void CheckFolders();
     // Resumes the kept game or opens the file named on the command line, asking when both
-    // apply. False when the player chose to leave instead.
+    // apply. A named file that cannot be used is reported first and costs nothing. False
+    // when the player chose to leave instead.
     bool Open_Game(const QString& commandLine);
     // Closing the window: keep the game in play, or give it up.
     void Unload();
@@ -32,7 +37,6 @@ private:
     bool openOrEmpty(const QString& path);
 
     Session& session_;
-    KeptGame& kept_;
     Registrar registerFileTypes_;
 };
 

@@ -25,6 +25,15 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     , window_(window) {
     menu.SetFiles(&files);
     menu.SetScoring(&score, &time);
+    // Recording a game and forgetting its kept copy are one write to the store.
+    score.SetForgetGame([this] { kept.Forget(); });
+    store.SetFailureHandler([&prompter](const QString& path) {
+        prompter.Message(QStringLiteral("The settings could not be saved to\r\n%1\r\nThe last "
+                                        "saved settings are kept.")
+                             .arg(path)
+                             .toStdString(),
+            MessageIcon::Exclamation, kAppTitle);
+    });
 }
 
 void Session::GameWonDetected() {

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "Engine.h"
 #include "GameFileDialogs.h"
+#include "KeptGame.h"
 #include "PointerInput.h"
 #include "SettingsStore.h"
 #include "cCustom.h"
@@ -58,6 +59,7 @@ public:
     cScore score;
     PointerInput pointer;
     GameFileDialogs files { *this };
+    KeptGame kept { *this };
 
 private:
     GameWindow& window_;

@@ -35,6 +35,7 @@ cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer&
 bool cMenu::AllowNewGame() {
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
+    replay_.StopPlayback();
     if (!engine_.prompter().Question("Are you sure You want to Quit this Game ?", kAppTitle))
         return false;
     GameLost();
@@ -208,12 +209,18 @@ void cMenu::GameWon() {
 
 void cMenu::OpenRecent(qint16 slot) {
     const QString path = recent_.GetRecent(slot);
-    if (path.isEmpty()) return;
-    // A file that is gone or damaged is reported before the game in play is touched.
+    if (!path.isEmpty()) OpenChecked(path);
+}
+
+bool cMenu::OpenChecked(const QString& path) {
     const GameFileRead read = GameFile::Read(path);
-    if (!read.game) return trans_.ReportUnusable(path, read);
-    if (!AllowNewGame()) return;
+    if (!read.game) {
+        trans_.ReportUnusable(path, read);
+        return false;
+    }
+    if (!AllowNewGame()) return false;
     trans_.Restore(path, *read.game);
+    return true;
 }
 
 void cMenu::SnapshotPosition() {

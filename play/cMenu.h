@@ -66,6 +66,10 @@ public:
     void GameWon();
     // A "Recent" item: slot 1..5 finished games, 6..10 incomplete ones.
     void OpenRecent(qint16 slot);
+    // Opens a game file named from outside (a recent list, another launch): a file that is
+    // gone or damaged is reported before the game in play is touched; then leaving the
+    // game asks once. False when nothing was opened.
+    bool OpenChecked(const QString& path);
 
     // The player box: a change during a game waits for its end. `position` is 1-based.
     void PlayerChosen(int position, const QString& name);

@@ -42,6 +42,8 @@ std::int16_t cTrans::SaveTrans(Loc source, Loc destination, std::int32_t mode) {
     return TransID_;
 }
 
+int cTrans::RoomLeft() const { return GameFile::kMaxEntries - TransID_; }
+
 std::int16_t cTrans::MoveID() const { return moveNoAt(TransID_); }
 
 void cTrans::moveBack(const TransRecord& e, std::int16_t speed) {
@@ -163,13 +165,17 @@ void cTrans::Load(const std::vector<TransRecord>& entries) {
     MoveCounter_ = 0;
 }
 
-bool cTrans::SaveToFile(const QString& fl) {
+bool cTrans::WriteFile(const QString& fl, QString* error) const {
     const GameState& s = engine_.state();
     const std::size_t n = static_cast<std::size_t>(s.gFinishedView ? TransCount_ : TransID_);
     const std::vector<TransRecord> written(
         entries_.begin() + 1, entries_.begin() + 1 + static_cast<std::ptrdiff_t>(n));
+    return GameFile::Write(fl, GameFile::Format(s.gGameNumber, written, n), error);
+}
+
+bool cTrans::SaveToFile(const QString& fl) {
     QString error;
-    if (GameFile::Write(fl, GameFile::Format(s.gGameNumber, written, n), &error)) return true;
+    if (WriteFile(fl, &error)) return true;
     engine_.prompter().Message(
         QStringLiteral("The game could not be saved to\r\n%1\r\n%2").arg(fl, error).toStdString(),
         MessageIcon::Exclamation, kAppTitle);
@@ -204,6 +210,9 @@ void cTrans::Restore(const QString& fl, const GameFileData& game) {
     case GameFile::Kind::Incomplete:
         RedoAll(1);
         menu_->Game_Started(false);
+        // A game kept with every king home (the program stopped in the finished-game
+        // dialog) is won, not played on.
+        engine_.autoPlayer().CheckGameWon();
         break;
     case GameFile::Kind::Other:
         break;

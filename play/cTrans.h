@@ -30,6 +30,7 @@ public:
     void SetMenu(cMenu* menu) { menu_ = menu; }
 
     std::int16_t SaveTrans(Loc source, Loc destination, std::int32_t mode) override;
+    int RoomLeft() const override;
     std::int16_t MoveID() const;
     std::int16_t GetTransID() const { return TransID_; }
     std::int16_t TransCount() const { return TransCount_; }
@@ -57,6 +58,8 @@ public:
 
     // Writes the game file; a failure is reported to the player and answered false.
     bool SaveToFile(const QString& fl);
+    // The same without a word to the player; `error` says why it failed.
+    bool WriteFile(const QString& fl, QString* error) const;
     // Reads, checks and restores a game file. A file that cannot be used is reported with
     // its path, and the board, the history and the game state stay exactly as they were.
     bool OpenFromFile(const QString& fl);

@@ -72,7 +72,16 @@ qint16 cPlayer::GetCurrentPlayerIndex() const {
     return 0;
 }
 
+qint16 cPlayer::ComboPosition(qint16 slot) const {
+    if (GetName(slot).isEmpty()) return 0;
+    qint16 position = 0;
+    for (qint16 s = 1; s <= slot; ++s)
+        position += GetName(s).isEmpty() ? 0 : 1;
+    return position;
+}
+
 void cPlayer::RemovePlayer(qint16 slot) {
+    SettingsStore::Batch batch(store_);
     for (const char* key : { "Name", "FullName", "Date", "Total", "Won", "Lost", "Time", "Score" })
         store_.Remove(section(slot), QLatin1String(key));
     SaveTotal();
@@ -95,6 +104,7 @@ qint16 cPlayer::GetPerc(qint16 slot) const {
 
 bool cPlayer::SaveScore(
     qint16 slot, qint32 total, qint32 won, qint32 lost, qint32 time, qint32 score) {
+    SettingsStore::Batch batch(store_);
     const std::pair<const char*, qint32> adds[] = { { "Total", total }, { "Won", won },
         { "Lost", lost }, { "Time", time }, { "Score", score } };
     qint64 sums[5];
@@ -124,6 +134,7 @@ void cPlayer::SaveTotal() {
 }
 
 void cPlayer::ClearGlobal() {
+    SettingsStore::Batch batch(store_);
     for (qint16 slot = 1; slot <= 6; ++slot)
         for (const char* key : { "Total", "Won", "Lost", "Time", "Score" })
             store_.SetInt(section(slot), QLatin1String(key), 0);

@@ -10,7 +10,7 @@ void cUser::AddUser(const QString& name, const QString& fullName, const QString&
         prompter_.Message("Player exists!", MessageIcon::Exclamation, kAppTitle);
         return;
     }
-    if (name.isEmpty()) return;
+    if (name.isEmpty() || !CheckName(name).isEmpty()) return;
     for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot) {
         if (players_.GetName(slot).isEmpty()) {
             players_.AddPlayer(name, slot, fullName, date);
@@ -29,8 +29,19 @@ bool cUser::RemoveUser(const QString& key) {
         QStringLiteral("x3"), QStringLiteral("x4"), QStringLiteral("x5") };
     const auto slot = static_cast<qint16>(keys.indexOf(key) + 1);
     if (slot < 1) return false;
+    // A change waiting for the end of the game follows its player to the new box
+    // position, or is dropped with the player it named.
+    const qint16 pending = players_.ChangePlayer() ? players_.NewPlayerComboIndex() : 0;
+    const qint16 removedAt = players_.ComboPosition(slot);
     players_.RemovePlayer(slot);
     players_.SetCurrentComboIndex(1);
+    if (pending > 0) {
+        if (pending == removedAt) {
+            players_.SetChangePlayer(false);
+        } else if (pending > removedAt) {
+            players_.SetNewPlayerComboIndex(static_cast<qint16>(pending - 1));
+        }
+    }
     return true;
 }
 
@@ -44,6 +55,11 @@ QString cUser::ProposedName() const {
 
 QString cUser::CheckName(const QString& name) {
     if (name.isEmpty()) return QStringLiteral("PlayerName is Required");
+    // A line end or other control character would tear the score file's lines.
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            return QStringLiteral("A player name cannot hold control characters.");
     if (name.size() > 8) return QStringLiteral("Maximum 8 Characters only");
     // A quote would break the score file's quoted names.
     if (name.contains(QLatin1Char('"')))

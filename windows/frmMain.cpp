@@ -3,6 +3,7 @@
 #include "BoardWidget.h"
 #include "HelpWindow.h"
 #include "Icons.h"
+#include "SafeFile.h"
 #include "cScore.h"
 #include "dlgAbout.h"
 #include "dlgFinish.h"
@@ -42,7 +43,9 @@ QColor fromStoredColour(qint32 bgr) {
 }
 
 QPixmap loadPicture(const QString& path) {
-    if (path.isEmpty()) return {};
+    // A pipe or a device in the picture's place would hang every start.
+    if (path.isEmpty() || !SafeFile::CheckRegular(path, SafeFile::kPictureCap, false).isEmpty())
+        return {};
     QImageReader reader(path);
     const QImage image = reader.read();
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
@@ -54,7 +57,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     : commandLine_(std::move(commandLine))
     , board_(new BoardWidget)
     , session_(paths, *board_, prompter_, *this, *this)
-    , lifecycle_(session_, kept_, std::move(registerFileTypes)) {
+    , lifecycle_(session_, std::move(registerFileTypes)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::Program());
     SetCaption(QStringLiteral("Quadrell 2000"));
@@ -85,6 +88,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
 frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
 
 bool frmMain::Load() {
+    lifecycle_.Recover();
     if (lifecycle_.FirstRunNeeded()) lifecycle_.FirstRunReset();
     lifecycle_.CheckFolders();
     ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex());
@@ -101,7 +105,7 @@ bool frmMain::Load() {
     ToolbarShown(session_.opt.ShowToolbar() == 1);
     RestoreAll();
     RefreshMenus();
-    kept_.Update();
+    session_.kept.Update();
     tmGeneral_.start();
     loaded_ = true;
     return true;
@@ -151,13 +155,13 @@ void frmMain::toolbarClicked(const QString& key) {
 void frmMain::afterCommand() {
     RefreshMenus();
     StatusbarUpdate();
-    kept_.Update();
+    session_.kept.Update();
 }
 
 void frmMain::afterInput() {
     cancelSolve();
     StatusbarUpdate();
-    kept_.Update();
+    session_.kept.Update();
 }
 
 void frmMain::showFinish() {
@@ -167,8 +171,24 @@ void frmMain::showFinish() {
     afterCommand();
 }
 
+void frmMain::OpenHandedFile(const QString& path) {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    QApplication::alert(this);
+    if (path.isEmpty()) return;
+    // Not inside the hand-over itself: the question it may ask runs an event loop of its own.
+    QTimer::singleShot(0, this, [this, path] {
+        cancelSolve();
+        showFinish();
+        session_.menu.OpenChecked(path);
+        afterCommand();
+    });
+}
+
 void frmMain::closeGame() {
     if (!session_.engine.state().gGameActive) return;
+    StopPlayback();
     if (!prompter_.Question("Are you sure you want to close this Game ?", kAppTitle)) return;
     session_.menu.GameLost();
     afterCommand();
@@ -276,7 +296,7 @@ void frmMain::solutionTick() {
     ++solutionStep_;
     if (!played || solutionStep_ >= solution_.size()) StopSolution();
     StatusbarUpdate();
-    kept_.Update();
+    session_.kept.Update();
 }
 
 // ---- dialogs ------------------------------------------------------------------------------
@@ -459,6 +479,11 @@ void frmMain::SelectPlayer(int position) { players_->setCurrentIndex(position - 
 
 void frmMain::SetForward(bool running) { running ? tmrForward_.start() : tmrForward_.stop(); }
 void frmMain::SetBackward(bool running) { running ? tmrBackward_.start() : tmrBackward_.stop(); }
+
+void frmMain::StopPlayback() {
+    StopSolution();
+    ReplayControl::StopPlayback();
+}
 
 void frmMain::SetStopEnabled(bool enabled) {
     actions_[QStringLiteral("mnuStop")]->setEnabled(enabled);

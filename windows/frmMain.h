@@ -3,7 +3,6 @@
 #include "GameDialogs.h"
 #include "GameWindow.h"
 #include "HelpWindow.h"
-#include "KeptGame.h"
 #include "Lifecycle.h"
 #include "QtPrompter.h"
 #include "Session.h"
@@ -49,7 +48,7 @@ public:
 
     Session& session() { return session_; }
     BoardWidget& board() { return *board_; }
-    KeptGame& kept() { return kept_; }
+    KeptGame& kept() { return session_.kept; }
     // A menu entry or toolbar button by its control name ("mnuUndo") or toolbar key ("Undo").
     QAction* Action(const QString& name) const;
     QLabel* Panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
@@ -65,6 +64,9 @@ public:
     bool Solving() const { return solve_.Running(); }
     bool PlayingSolution() const { return solutionTimer_.isActive(); }
     static constexpr int kHintMs = 1500;
+    // Another launch handed over a game file (or none): the window comes to the front and
+    // opens it as "Open" would, asking once when a game is being played.
+    void OpenHandedFile(const QString& path);
     // The general timer's work, callable at once.
     void RefreshMenus();
     void ClockTick();
@@ -86,6 +88,7 @@ public:
     void SetStopEnabled(bool enabled) override;
     bool ForwardRunning() const override { return tmrForward_.isActive(); }
     bool BackwardRunning() const override { return tmrBackward_.isActive(); }
+    void StopPlayback() override;
     // OptionWidgets
     void TimerShown(bool shown) override;
     void StatusbarShown(bool shown) override;
@@ -156,7 +159,6 @@ private:
     QtPrompter prompter_ { this };
     BoardWidget* board_;
     Session session_;
-    KeptGame kept_ { session_ };
     Lifecycle lifecycle_;
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;

@@ -12,9 +12,9 @@ namespace {
 
 class LifecycleTest : public SessionFixture {
 protected:
-    KeptGame kept { session };
+    KeptGame& kept = session.kept;
     int registered = 0;
-    Lifecycle life { session, kept, [this] { ++registered; } };
+    Lifecycle life { session, [this] { ++registered; } };
 
     QString data(const QString& name) const { return paths.dataFolder + QLatin1Char('/') + name; }
     void playGame(qint32 n) {

@@ -122,7 +122,9 @@ public:
         steps.push_back({ source, destination, mode });
         return static_cast<std::int16_t>(steps.size());
     }
+    int RoomLeft() const override { return room; }
     std::vector<Step> steps;
+    int room = 1 << 20;
 };
 
 } // namespace quadrell::test

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+namespace quadrell {
+
+// One writer at a time on a data folder: the score file, the kept game and the saved games
+// would be corrupted by two programs writing them at once. The lock goes with the process,
+// so a killed program never leaves the folder locked.
+class DataLock {
+public:
+    explicit DataLock(const QString& dataFolder);
+
+    // False when another running program holds the folder.
+    bool TryLock();
+    QString Folder() const { return folder_; }
+    // The message for a folder that is in use.
+    QString InUseText() const;
+
+private:
+    QString folder_;
+    QLockFile lock_;
+};
+
+} // namespace quadrell
