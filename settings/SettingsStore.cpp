@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QSettings>
 #include <cstdio>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quadrell {
@@ -89,6 +91,8 @@ void SettingsStore::syncAll() {
 }
 
 bool SettingsStore::sync(const QString& app) {
+    // QSettings keeps the first error it met for good: only a fresh object tells of this write.
+    if (settingsFor(app).status() != QSettings::NoError) renew(app);
     QSettings& settings = settingsFor(app);
     const QString path = settings.fileName();
     const QByteArray name = QFile::encodeName(path);
@@ -102,12 +106,33 @@ bool SettingsStore::sync(const QString& app) {
         && wholeIni(written.bytes, settings.allKeys().size());
     if (whole) {
         if (kept) ::unlink(backup.constData());
+        unsaved_[app].clear();
         return true;
     }
     if (kept) std::rename(backup.constData(), name.constData());
-    // What is in memory now matches no file; read the store again as the disk holds it.
-    files_[app].reset();
+    ::unlink(backup.constData()); // a rename onto the same file leaves both names
+    // Qt keeps the parsed file across QSettings objects and reads it again only when its
+    // time stamp changes: the restored file gets one of its own.
+    struct stat info { };
+    if (::stat(name.constData(), &info) == 0) {
+        const timespec times[2]
+            = { info.st_atim, { info.st_mtim.tv_sec - 1, info.st_mtim.tv_nsec } };
+        ::utimensat(AT_FDCWD, name.constData(), times, 0);
+    }
+    renew(app);
     return false;
+}
+
+void SettingsStore::renew(const QString& app) {
+    files_[app].reset();
+    QSettings& fresh = settingsFor(app);
+    for (const auto& [key, value] : unsaved_[app]) {
+        if (value) {
+            fresh.setValue(key, *value);
+        } else {
+            fresh.remove(key);
+        }
+    }
 }
 
 QString SettingsStore::GetSetting(
@@ -120,18 +145,25 @@ void SettingsStore::SaveSetting(
     const QString& app, const QString& section, const QString& key, const QString& value) {
     QSettings& settings = settingsFor(app);
     settings.setValue(keyPath(section, key), value);
+    unsaved_[app.toLower()][keyPath(section, key)] = value;
     changed(app);
 }
 
 void SettingsStore::Remove(const QString& section, const QString& key) {
     QSettings& settings = settingsFor(kApp);
     settings.remove(keyPath(section, key));
+    unsaved_[kApp.toLower()][keyPath(section, key)] = std::nullopt;
     changed(kApp);
 }
 
 void SettingsStore::DeleteAll(const QString& app) {
     QSettings& settings = settingsFor(app);
+    const QStringList keys = settings.allKeys();
     settings.clear();
+    auto& unsaved = unsaved_[app.toLower()];
+    unsaved.clear();
+    for (const QString& key : keys)
+        unsaved[key] = std::nullopt;
     changed(app);
 }
 

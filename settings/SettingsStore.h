@@ -40,7 +40,8 @@ public:
     };
 
     // Told once when a write fails (with the file's path), and again only after a later
-    // write has succeeded.
+    // write has succeeded. What could not be written stays in memory and goes with the next
+    // write that succeeds.
     void SetFailureHandler(std::function<void(const QString& path)> handler) {
         failureHandler_ = std::move(handler);
     }
@@ -83,10 +84,14 @@ private:
     void changed(const QString& app);
     void syncAll();
     bool sync(const QString& app);
+    // A new QSettings for the application, with the changes not yet on disk applied again.
+    void renew(const QString& app);
 
     QString folder_;
     mutable std::map<QString, std::unique_ptr<QSettings>> files_;
     std::map<QString, bool> dirty_;
+    // Per application: the changes not yet on disk (an empty value removes the key).
+    std::map<QString, std::map<QString, std::optional<QString>>> unsaved_;
     int batchDepth_ = 0;
     bool failing_ = false;
     std::function<void(const QString&)> failureHandler_;

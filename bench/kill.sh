@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The long kill run: whole games played in the window program (offscreen), killed without
+# warning again and again, half the time at a chosen moment of the play (a move, a question,
+# the Select Game or finished-game dialog, each step of recording a score) and half the
+# time at a random moment of the clock; after each kill the next start is checked.
+#   bench/kill.sh [BUILD_DIR] [KILLS] [SEED]
+set -euo pipefail
+build=${1:-build/ci}
+kills=${2:-240}
+seed=${3:-2026}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+QT_QPA_PLATFORM=offscreen "$build/tests/kill/quadrell-kill" run "$work/home" "$seed" "$kills" --timed 2>/dev/null

@@ -1,0 +1,239 @@
+#include "KillChild.h"
+
+#include "BoardWidget.h"
+#include "SafeFile.h"
+#include "ScoreFile.h"
+#include "Solver.h"
+#include "frmMain.h"
+#include "frmSelectGame.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+#include <map>
+#include <set>
+
+namespace quadrell::test {
+
+namespace {
+
+class Player {
+public:
+    Player(frmMain& window, quint32 seed, const QString& killAt, int games)
+        : w_(window)
+        , s_(window.session())
+        , random_(seed)
+        , killKind_(killAt.section(QLatin1Char(':'), 0, 0))
+        , killCount_(killAt.section(QLatin1Char(':'), 1).toInt())
+        , games_(games) { }
+
+    void Start() {
+        report();
+        s_.score.SetCheckpoint([this](const char* step) {
+            if (qstrcmp(step, "done") == 0) {
+                say(QStringLiteral("recorded %1").arg(recording_));
+                ++played_;
+            }
+            event(QLatin1String(step));
+        });
+        connect();
+    }
+
+private:
+    void say(const QString& line) {
+        std::printf("%s\n", qPrintable(line));
+        std::fflush(stdout);
+    }
+
+    void event(const QString& kind) {
+        if (kind == killKind_ && --killCount_ == 0) {
+            say(QStringLiteral("kill %1").arg(kind));
+            std::raise(SIGKILL);
+        }
+    }
+
+    // What the files say at start-up, before anything is played.
+    void report() {
+        const GameState& st = s_.engine.state();
+        if (st.gGameActive && !st.gFinishedView) {
+            say(QStringLiteral("start resumed %1 %2")
+                    .arg(st.gGameNumber)
+                    .arg(s_.trans.GetTransID()));
+            next_ = st.gGameNumber + 1;
+        } else {
+            say(QStringLiteral("start none"));
+        }
+        const FileRead file = SafeFile::Read(s_.save.ScoreFile(), SafeFile::kScoreFileCap);
+        std::map<qint32, int> count;
+        qint64 total = 0, won = 0, time = 0, score = 0;
+        QStringList numbers;
+        for (const ScoreRec& r : ScoreFile::ParseAll(file.bytes)) {
+            numbers << QString::number(r.GameNo);
+            ++count[r.GameNo];
+            next_ = std::max(next_, r.GameNo + 1);
+            ++total;
+            won += r.Perc == 100;
+            time += r.Time;
+            score += r.Score;
+        }
+        say(QStringLiteral("games ") + numbers.join(QLatin1Char(' ')));
+        int dup = 0;
+        for (const auto& [game, n] : count)
+            dup += n - 1;
+        say(QStringLiteral("dup %1").arg(dup));
+        const cPlayer& p = s_.players;
+        const bool ok = p.GetTotal(1) == total && p.GetWon(1) == won && p.GetTime(1) == time
+            && p.GetScore(1) == score && p.GetLost(1) == total - won;
+        say(ok ? QStringLiteral("totals ok")
+               : QStringLiteral("totals mismatch: file %1 %2 %3 %4, totals %5 %6 %7 %8")
+                     .arg(total)
+                     .arg(won)
+                     .arg(time)
+                     .arg(score)
+                     .arg(p.GetTotal(1))
+                     .arg(p.GetWon(1))
+                     .arg(p.GetTime(1))
+                     .arg(p.GetScore(1)));
+    }
+
+    // Two timers: a timer does not fire again while its own handler runs, and the play
+    // timer's handler is still running while a dialog it opened waits for its answer.
+    void connect() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { step(); });
+        // The answer is given from a fresh single-shot timer, since it may open the next
+        // dialog and wait in it.
+        QObject::connect(&answerer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || answering_) return;
+            answering_ = true;
+            QTimer::singleShot(0, modal, [this, modal] {
+                answering_ = false;
+                answer(modal);
+            });
+        });
+        timer_.start(0);
+        answerer_.start(1);
+    }
+
+    void step() {
+        if (QApplication::activeModalWidget()) return;
+        play();
+    }
+
+    void answer(QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            event(QStringLiteral("question"));
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes ? yes : box->button(QMessageBox::Ok))->click();
+        } else if (qobject_cast<frmSelectGame*>(modal)) {
+            event(QStringLiteral("select"));
+            modal->findChild<QLineEdit*>(QStringLiteral("Text1"))
+                ->setText(QString::number(next_++));
+            for (QPushButton* b : modal->findChildren<QPushButton*>())
+                if (b->text().contains(QLatin1String("Select"))) return b->click();
+        } else if (auto* finish = modal->findChild<QComboBox*>(QStringLiteral("imcGame"))) {
+            event(QStringLiteral("finish"));
+            recording_ = s_.engine.state().gGameNumber;
+            line_.clear();
+            // "Select a New Game" keeps the numbers ours; Cancel leaves an empty board.
+            const bool select = random_.bounded(3) != 0;
+            finish->setCurrentIndex(1);
+            const char* name = select ? "OKButton" : "CancelButton";
+            modal->findChild<QPushButton*>(QLatin1String(name))->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject(); // the empty-column dialog: the single card is moved
+        }
+    }
+
+    void play() {
+        const GameState& st = s_.engine.state();
+        if (s_.WinPending()) return; // the finished-game dialog is on its way
+        if (!st.gGameActive || st.gFinishedView) {
+            if (played_ >= games_) {
+                timer_.stop();
+                QApplication::exit(0);
+                return;
+            }
+            line_.clear();
+            w_.Action(QStringLiteral("mnuSelect"))->trigger();
+            return;
+        }
+        if (line_.empty() && position_ == 0) plan();
+        if (position_ >= line_.size() || static_cast<long>(position_) == giveUpAt_) return giveUp();
+        recording_ = st.gGameNumber;
+        Solver::Play(s_.engine, line_[position_++]);
+        emit w_.board().InputHandled();
+        say(QStringLiteral("kept %1 %2").arg(st.gGameNumber).arg(s_.trans.GetTransID()));
+        event(QStringLiteral("move"));
+        if (position_ >= line_.size()) { // won: the dialog follows
+            line_.clear();
+            position_ = 0;
+        }
+    }
+
+    void plan() {
+        const Solver::Result r
+            = Solver::Solve(s_.engine.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
+        line_ = r.line;
+        position_ = 0;
+        // A third of the games are given up part of the way through.
+        giveUpAt_ = random_.bounded(3) == 0
+            ? static_cast<long>(random_.bounded(std::max<int>(1, int(line_.size()))))
+            : -1;
+        if (r.verdict != Solver::Verdict::Won) giveUpAt_ = 0;
+    }
+
+    void giveUp() {
+        recording_ = s_.engine.state().gGameNumber;
+        line_.clear();
+        position_ = 0;
+        giveUpAt_ = -1;
+        // Given up by closing it, or by choosing another game.
+        const bool close = random_.bounded(2) == 0;
+        w_.Action(QLatin1String(close ? "mnuClose" : "mnuSelect"))->trigger();
+    }
+
+    frmMain& w_;
+    Session& s_;
+    QRandomGenerator random_;
+    QString killKind_;
+    int killCount_;
+    int games_;
+    int played_ = 0;
+    qint32 next_ = 1000;
+    qint32 recording_ = -1;
+    std::vector<SolverMove> line_;
+    std::size_t position_ = 0;
+    long giveUpAt_ = -1;
+    QTimer timer_;
+    QTimer answerer_;
+    bool answering_ = false;
+};
+
+} // namespace
+
+int KillChild::Run(const QString& home, quint32 seed, const QString& killAt, int games) {
+    const AppPaths paths = AppPaths::Inside(home);
+    paths.Create();
+    frmMain window(paths, QString());
+    window.SetQuitAction([] { QApplication::exit(0); });
+    if (!window.Load()) return 1;
+    window.session().opt.SetCardSpeed(1); // no animation to wait for
+    window.show();
+    Player player(window, seed, killAt, games);
+    player.Start();
+    const int code = QApplication::exec();
+    window.close();
+    return code;
+}
+
+} // namespace quadrell::test

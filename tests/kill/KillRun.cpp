@@ -1,0 +1,63 @@
+#include "KillRun.h"
+
+#include <map>
+
+namespace quadrell::test {
+
+void KillCheck::judgeStart(const QStringList& lines) {
+    std::optional<Open> resumed;
+    std::multiset<qint32> games;
+    for (const QString& line : lines) {
+        const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (w.value(0) == QLatin1String("start") && w.value(1) == QLatin1String("resumed"))
+            resumed = Open { w.value(2).toInt(), w.value(3).toInt() };
+        if (w.value(0) == QLatin1String("games"))
+            for (int i = 1; i < w.size(); ++i)
+                games.insert(w[i].toInt());
+        if (w.value(0) == QLatin1String("dup") && w.value(1).toInt() > 0) {
+            figures_.doubled += w.value(1).toInt();
+            problems_ << line;
+        }
+        if (w.value(0) == QLatin1String("totals") && w.value(1) != QLatin1String("ok")) {
+            ++figures_.mismatches;
+            problems_ << line;
+        }
+    }
+    if (resumed && games.count(resumed->game) > 0) {
+        ++figures_.resurrected;
+        problems_ << QStringLiteral("game %1 resumed after it was recorded").arg(resumed->game);
+    }
+    if (open_) {
+        const bool recorded = games.count(open_->game) > 0;
+        const bool back = resumed && resumed->game == open_->game;
+        if (!recorded && !back) {
+            ++figures_.lostGames;
+            problems_ << QStringLiteral("game %1 neither resumed nor recorded").arg(open_->game);
+        } else if (back && resumed->entry < open_->entry) {
+            figures_.lostMoves += open_->entry - resumed->entry;
+            problems_ << QStringLiteral("game %1 resumed at entry %2, kept at %3")
+                             .arg(open_->game)
+                             .arg(resumed->entry)
+                             .arg(open_->entry);
+        }
+    }
+    open_ = resumed;
+}
+
+void KillCheck::Take(const QStringList& lines, bool killed) {
+    ++figures_.runs;
+    figures_.kills += killed ? 1 : 0;
+    judgeStart(lines);
+    for (const QString& line : lines) {
+        const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (w.value(0) == QLatin1String("kept")) {
+            ++figures_.movesKept;
+            open_ = Open { w.value(1).toInt(), w.value(2).toInt() };
+        } else if (w.value(0) == QLatin1String("recorded")) {
+            ++figures_.gamesRecorded;
+            if (open_ && open_->game == w.value(1).toInt()) open_.reset();
+        }
+    }
+}
+
+} // namespace quadrell::test
