@@ -122,5 +122,14 @@ TEST_F(FavouritesTest, PlayingNamesTheGameInTheCaption) {
     EXPECT_EQ(window.Caption(), QStringLiteral("QuadRell 2000 - Game No. 9 [nine]"));
 }
 
+TEST_F(FavouritesTest, DeletingALinkedFolderRemovesTheLinkOnly) {
+    QDir().mkpath(file(QStringLiteral("elsewhere")));
+    touch(QStringLiteral("elsewhere/keep.q2k"));
+    ASSERT_TRUE(QFile::link(file(QStringLiteral("elsewhere")), file(QStringLiteral("fav/Linked"))));
+    EXPECT_TRUE(favourites.DeleteFolder(file(QStringLiteral("fav/Linked"))));
+    EXPECT_FALSE(QFileInfo(file(QStringLiteral("fav/Linked"))).isSymLink());
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("elsewhere/keep.q2k"))));
+}
+
 } // namespace
 } // namespace quadrell::test

@@ -107,5 +107,20 @@ TEST_F(FlowTest, AWinIsAnnouncedOnceHoweverManyPassesSeeIt) {
     EXPECT_TRUE(session.WinPending());
 }
 
+TEST_F(FlowTest, AReplayIsStoppedBeforeTheQuestionThatCanEndTheGame) {
+    startGame(1000);
+    session.engine.rules().CardDoubleClicked(48);
+    session.engine.rules().CardDoubleClicked(49);
+    session.menu.SelectType(QStringLiteral("ReplayBack"));
+    ASSERT_TRUE(replay.BackwardRunning());
+    prompter.yes = false;
+    session.menu.SelectGame(QStringLiteral("New"));
+    ASSERT_EQ(prompter.questions.size(), 1U);
+    EXPECT_FALSE(replay.BackwardRunning()); // nothing took the moves back behind the question
+    EXPECT_FALSE(replay.StopEnabled());
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(trans().GetTransID(), trans().TransCount());
+}
+
 } // namespace
 } // namespace quadrell::test

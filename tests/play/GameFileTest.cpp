@@ -77,6 +77,9 @@ TEST(GameFileParse, DamagedFilesAreRefusedWithAReason) {
         { "0 48 200 1 1 49 200 1 2", "cannot go to 200" },
         { "0 48 204 1 1", "cannot go to 204" },
         { "0 48 200 1 70000", "out of range" },
+        { "0 48 200 1 -32768", "move number -32768 should be 1" },
+        { "0 48 200 1 1 49 201 1 1", "move number 1 should be 2" },
+        { "0 48 200 2 1", "move number 1 should be 0" },
         { QByteArray("\x00\xff\x13\x37", 4), "not a text file" },
         { tooMany, "more than 32767" },
     };
@@ -223,6 +226,25 @@ TEST(GameSourceFile, HeaderThenTheSourceText) {
             "Guest\r\n"
             "Created Date : 2026-12-05 09:08:07\r\nGame No      : 1000\r\n \r\nA1   15   \r\n"));
     EXPECT_EQ(GameSource::ProposedName(-3), QStringLiteral("-3 Source"));
+}
+
+TEST(GameFileParse, NoColumnTakesMoreCardsThanPlayCouldStackThere) {
+    // Exposed cards of the other columns laid on column 0 of game 0 one by one: its twelfth
+    // new card is the nineteenth, the most any column can hold; the thirteenth is refused.
+    int count[kColumns] = { 7, 7, 7, 7, 6, 6, 6, 6 };
+    QByteArray text(" 0 \r\n");
+    for (int k = 1; k <= 13; ++k) {
+        const int from = 1 + (k - 1) % 7;
+        const int source = (--count[from]) * kColumns + from;
+        const int target = (count[0]++) * kColumns;
+        text += QByteArray::number(source) + ' ' + QByteArray::number(target) + " 1 "
+            + QByteArray::number(k) + "\r\n";
+        const auto read = GameFile::Parse(text);
+        EXPECT_EQ(bool(read.game), k <= 12) << k;
+        if (k == 13) {
+            EXPECT_TRUE(read.error.contains(QLatin1String("Entry 13: the card cannot go to 152")));
+        }
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "GameFile.h"
 #include "SessionFixture.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +186,24 @@ TEST_F(HistoryTest, ReplayAllRewindsAtOnceThenPlaysOnTheTimer) {
     counters(2, 0, 0);
     EXPECT_EQ(view.moves.front().steps, 1);
     EXPECT_TRUE(replay.ForwardRunning());
+}
+
+TEST_F(HistoryTest, AMoveTheFullHistoryCouldNotRecordIsRefusedBeforeAnythingMoves) {
+    for (int i = 0; i < GameFile::kMaxEntries - 100; ++i)
+        trans().SaveTrans(0, 200, kModePlayer); // entries only; the board stays
+    const int entries = trans().GetTransID();
+    session.engine.rules().CardClicked(0);       // the KS is selected
+    session.engine.rules().CellClicked(200);     // and would go to the first cell
+    session.engine.rules().CardDoubleClicked(0); // or by a double click
+    EXPECT_EQ(board().GetCardIndex(0), CardOf("KS"));
+    EXPECT_EQ(board().GetCardIndex(200), kNoCard);
+    EXPECT_EQ(trans().GetTransID(), entries);
+    ASSERT_EQ(prompter.messages.size(), 2U);
+    EXPECT_NE(prompter.messages[0].find("history of this game is full"), std::string::npos);
+    EXPECT_EQ(state().gSelected, kNoLoc);
+    trans().Reset(); // with room again the same move is played and recorded
+    session.engine.rules().CardDoubleClicked(0);
+    EXPECT_EQ(board().GetCardIndex(200), CardOf("KS"));
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "Lifecycle.h"
 
+#include "FaultInjection.h"
 #include "KeptGame.h"
 #include "SessionFixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -123,6 +125,92 @@ TEST_F(LifecycleTest, AnEndedGameIsNoLongerKept) {
     KeptGame next(session);
     next.Recover();
     EXPECT_FALSE(session.save.Unfinished());
+}
+
+TEST_F(LifecycleTest, AFirstRunNeverEmptiesOrRemovesWhatExists) {
+    const QByteArray scores = "\"Guest\",10,5,3,\"2026-12-01 10:00:00\",0,0\r\n";
+    ASSERT_TRUE(writeContent(data(QStringLiteral("Quadrell2000.sre")), scores));
+    QDir().mkpath(data(QStringLiteral("favorites/Easy Games")));
+    ASSERT_TRUE(writeContent(data(QStringLiteral("favorites/Easy Games/mine.q2k")), " 7 \r\n"));
+    ASSERT_TRUE(writeContent(data(QStringLiteral("Unfinished.qrl")), " 7 \r\n"));
+    for (int run = 0; run < 2; ++run) {
+        // An empty store (a settings file lost), then "Fresh" set on purpose.
+        if (run == 1)
+            session.store.SetText(
+                QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
+        ASSERT_TRUE(life.FirstRunNeeded());
+        life.FirstRunReset();
+        EXPECT_EQ(contentOf(data(QStringLiteral("Quadrell2000.sre"))), scores);
+        EXPECT_TRUE(QFile::exists(data(QStringLiteral("favorites/Easy Games/mine.q2k"))));
+        EXPECT_TRUE(QFile::exists(data(QStringLiteral("Unfinished.qrl"))));
+    }
+}
+
+TEST_F(LifecycleTest, ANamedFileThatCannotBeUsedCostsNothing) {
+    playGame(1000);
+    life.Unload();
+    const QString fifo = file(QStringLiteral("pipe.qrl"));
+    ASSERT_TRUE(makeFifo(fifo));
+    ASSERT_TRUE(writeContent(file(QStringLiteral("binary.qrl")), QByteArray("\x00\x01\xff", 3)));
+    for (const QString& named : { file(QStringLiteral("missing.qrl")), fifo,
+             file(QStringLiteral("binary.qrl")), dir.path() }) {
+        prompter.messages.clear();
+        session.menu.NoGame();
+        EXPECT_TRUE(life.Open_Game(named));
+        EXPECT_EQ(prompter.messages.size(), 1U) << named.toStdString();
+        EXPECT_TRUE(prompter.questions.empty()); // nothing to choose between
+        EXPECT_EQ(state().gGameNumber, 1000);    // the kept game goes on
+        EXPECT_EQ(trans().TransCount(), 1);
+        EXPECT_TRUE(session.save.Unfinished());
+    }
+}
+
+TEST_F(LifecycleTest, AResumedGameThatEndsIsNeverResumedAgain) {
+    playGame(1000);
+    life.Unload();
+    session.menu.NoGame();
+    life.Recover();
+    ASSERT_TRUE(life.Open_Game(QString()));
+    kept.Update();
+    session.menu.GameLost(); // "Close Game"
+    // Forgotten in the same write that records it, before anything else happens.
+    EXPECT_FALSE(session.save.Unfinished());
+    EXPECT_FALSE(
+        session.store.GetBool(QStringLiteral("Save"), QStringLiteral("KeptRunning"), false));
+    kept.Update();
+    EXPECT_FALSE(QFile::exists(kept.Path()));
+    life.Recover();
+    EXPECT_TRUE(life.Open_Game(QString()));
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_EQ(contentOf(session.save.ScoreFile()).count("\r\n"), 1);
+}
+
+TEST_F(LifecycleTest, AKeptGameThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
+    playGame(1000);
+    kept.Update();
+    auto reports = [this] {
+        return std::count_if(prompter.messages.begin(), prompter.messages.end(),
+            [](const std::string& m) { return m.find("Unfinished.qrl") != std::string::npos; });
+    };
+    {
+        FileSizeLimit full(16);
+        for (Loc loc : { 49, 50, 51 }) {
+            session.engine.rules().CardDoubleClicked(loc);
+            kept.Update();
+        }
+    }
+    EXPECT_EQ(reports(), 1);
+    EXPECT_EQ(trans().TransCount(), 4);
+    kept.Update(); // nothing new to write: the position is unchanged
+    session.engine.rules().CardDoubleClicked(200);
+    kept.Update();
+    EXPECT_EQ(contentOf(kept.Path()).count("\r\n"), 1 + trans().TransCount());
+    {
+        FileSizeLimit full(16);
+        trans().Undo();
+        kept.Update();
+    }
+    EXPECT_EQ(reports(), 2); // a success in between cleared the state
 }
 
 } // namespace

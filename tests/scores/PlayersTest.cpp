@@ -87,5 +87,18 @@ TEST_F(PlayersTest, NewNamesAreProposedAndChecked) {
     EXPECT_FALSE(cUser::CheckName(QStringLiteral("a\"b")).isEmpty());
 }
 
+TEST_F(PlayersTest, APendingChangeFollowsItsPlayerOrGoesWithIt) {
+    for (const char* name : { "A", "B", "C" })
+        users.AddUser(QLatin1String(name), QString(), QString());
+    players.SetChangePlayer(true);
+    players.SetNewPlayerComboIndex(3); // C, at the end of the game
+    EXPECT_TRUE(users.RemoveUser(QStringLiteral("x1")));
+    EXPECT_TRUE(players.ChangePlayer());
+    EXPECT_EQ(players.NewPlayerComboIndex(), 2); // C moved up one place
+    EXPECT_TRUE(users.RemoveUser(QStringLiteral("x3")));
+    EXPECT_FALSE(players.ChangePlayer()); // C is gone: nothing waits
+    EXPECT_EQ(players.GetName(players.GetCurrentPlayerIndex()), QStringLiteral("B"));
+}
+
 } // namespace
 } // namespace quadrell::test

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "FaultInjection.h"
 #include "ScoreFile.h"
 #include "SettingsStore.h"
 #include "cPlayer.h"
@@ -55,6 +56,32 @@ TEST(ScoreFileFormat, LinesThatAreNotSevenFieldsAreSkippedAndATornEndIsIgnored) 
     ASSERT_EQ(records.size(), 2U);
     EXPECT_EQ(records[0].Name, QStringLiteral("A"));
     EXPECT_EQ(records[1].Name, QStringLiteral("D"));
+}
+
+TEST(ScoreFileFormat, EveryKindOfLineEndReads) {
+    const QByteArray a = "\"A\",1,2,3,\"2026-01-01 00:00:00\",0,0";
+    const QByteArray b = "\"B\",1,2,3,\"2026-01-01 00:00:00\",100,9";
+    for (const QByteArray& end : { QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r") }) {
+        const auto records = ScoreFile::ParseAll(a + end + end + b + end);
+        ASSERT_EQ(records.size(), 2U) << end.toHex().constData();
+        EXPECT_EQ(records[1].Score, 9);
+    }
+    EXPECT_EQ(ScoreFile::ParseAll(a + "\n" + b + "\r\n" + a + "\r").size(), 3U);
+}
+
+TEST(ScoreFileFormat, UnreadableDatesAndNegativeNumbersAreSkipped) {
+    for (const char* line : { "\"A\",1,2,3,\"yesterday\",0,0",
+             "\"A\",1,2,3,\"2026-13-01 00:00:00\",0,0", "\"A\",1,2,3,\"2026-01-01 24:00:00\",0,0",
+             "\"A\",1,2,3,\"05/12/2026 10:11:12\",0,0", "\"A\",-1,2,3,\"2026-01-01 00:00:00\",0,0",
+             "\"A\",1,-2,3,\"2026-01-01 00:00:00\",0,0", "\"A\",1,2,-3,\"2026-01-01 00:00:00\",0,0",
+             "\"A\",1,2,3,\"2026-01-01 00:00:00\",0,-7" })
+        EXPECT_FALSE(ScoreFile::ParseLine(line)) << line;
+}
+
+TEST(PlayerNames, ControlCharactersAreRefused) {
+    for (const char* name : { "a\r\nb", "tab\there", "nl\n" })
+        EXPECT_FALSE(cUser::CheckName(QLatin1String(name)).isEmpty()) << name;
+    EXPECT_TRUE(cUser::CheckName(QStringLiteral("Zoë")).isEmpty());
 }
 
 class ScoresTest : public ::testing::Test {
@@ -134,6 +161,76 @@ TEST_F(ScoresTest, ALineTornByACrashDoesNotSpoilTheNext) {
     score.LoadScores();
     ASSERT_EQ(score.Records().size(), 2U);
     EXPECT_EQ(score.Records()[1].GameNo, 3);
+}
+
+TEST_F(ScoresTest, ATornLineIsSetAsideNeverClosedIntoARecord) {
+    addPlayer("Guest", created);
+    score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+    // Cut from ",300": closed with a line end it would read as a wrong record.
+    const QByteArray torn = "\"Guest\",100,5,30,\"2026-12-02 10:00:00\",100,30";
+    {
+        QFile f(save.ScoreFile());
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(torn);
+    }
+    score.SaveScore(3, 10, 20, 10, created.addSecs(120));
+    score.LoadScores();
+    ASSERT_EQ(score.Records().size(), 2U);
+    EXPECT_EQ(score.Records()[1].GameNo, 3);
+    EXPECT_FALSE(file().contains(torn));
+    QFile side(ScoreFile::TornPath(save.ScoreFile()));
+    ASSERT_TRUE(side.open(QIODevice::ReadOnly));
+    EXPECT_EQ(side.readAll(), torn + "\r\n"); // nothing is lost
+}
+
+TEST_F(ScoresTest, ARecordCutShortByAKillIsFinishedOnceAtTheNextStart) {
+    addPlayer("Guest", created);
+    score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+    // The files as a kill leaves them after each step of recording the next game.
+    QString note;
+    QByteArray before, written;
+    score.SetCheckpoint([&](const char* step) {
+        if (qstrcmp(step, "noted") == 0) {
+            note = store.GetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), {});
+            before = file();
+        }
+        if (qstrcmp(step, "written") == 0) written = file();
+    });
+    score.SaveScore(2, 5, 40, 100, created.addSecs(120));
+    score.SetCheckpoint({});
+    ASSERT_FALSE(note.isEmpty());
+    const QByteArray done = file();
+    for (const QByteArray& left : { before, written, written.left(written.size() - 7) }) {
+        ASSERT_TRUE(QFile::remove(save.ScoreFile()));
+        QFile f(save.ScoreFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(left);
+        f.close();
+        store.SetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), note);
+        store.SetInt(QStringLiteral("Player1"), QStringLiteral("Total"), 1);
+        store.SetInt(QStringLiteral("Player1"), QStringLiteral("Won"), 0);
+        score.RecoverPending();
+        EXPECT_EQ(file(), done);
+        EXPECT_EQ(players.GetTotal(1), 2);
+        EXPECT_EQ(players.GetWon(1), 1);
+        score.RecoverPending(); // a second start has nothing left to do
+        EXPECT_EQ(players.GetTotal(1), 2);
+    }
+}
+
+TEST_F(ScoresTest, APipeOrADeviceAsTheScoreFileIsRefusedAtOnce) {
+    addPlayer("Guest", created);
+    const QString fifo = dir.filePath(QStringLiteral("fifo.sre"));
+    ASSERT_TRUE(makeFifo(fifo));
+    for (const QString& path : { fifo, QStringLiteral("/dev/zero") }) {
+        prompter.messages.clear();
+        save.SetScoreFile(path);
+        score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+        score.LoadScores();
+        EXPECT_TRUE(score.Records().empty());
+        ASSERT_EQ(prompter.messages.size(), 1U) << path.toStdString();
+        EXPECT_NE(prompter.messages[0].find("not a file"), std::string::npos);
+    }
 }
 
 TEST_F(ScoresTest, TotalsThatWouldOverflowAreRefusedWithAMessage) {
