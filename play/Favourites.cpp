@@ -66,7 +66,8 @@ bool Favourites::Add(const QString& folder, const QString& name) {
 }
 
 bool Favourites::Play(const QString& path) {
-    if (!session_.trans.OpenFromFile(path)) return false;
+    // Checked first; leaving a game in play asks once.
+    if (!session_.menu.OpenChecked(path)) return false;
     session_.window().SetCaption(
         session_.window().Caption() + QStringLiteral(" [") + DisplayName(path) + QLatin1Char(']'));
     return true;

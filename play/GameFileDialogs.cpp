@@ -21,8 +21,8 @@ bool GameFileDialogs::File_Open() {
         session_.save.GetLastDir().toStdString(), OpenFilter().toStdString()));
     if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
     session_.save.SaveLastDir(QFileInfo(path).absolutePath());
-    session_.trans.Reset();
-    // Only a file that opened joins the recent lists.
+    // Checked before anything on the board changes; only a file that opened joins the
+    // recent lists.
     if (!session_.trans.OpenFromFile(path)) return false;
     session_.recent.AddtoRecent(path);
     session_.trans.Replay(1);

@@ -1,9 +1,11 @@
 #include "Driver.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace quadrell::test {
 namespace {
@@ -35,6 +37,22 @@ TEST(Driver, HomeFolderHoldsEverythingItWrites) {
     EXPECT_EQ(out.str(), "");
     EXPECT_TRUE(QFileInfo::exists(driver.session().store.FileName(kApp)));
     EXPECT_TRUE(driver.session().store.FileName(kApp).startsWith(dir.path()));
+}
+
+TEST(Driver, APipeOrAFolderIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const AppPaths paths = AppPaths::Inside(dir.path());
+    ASSERT_TRUE(paths.Create());
+    const QString fifo = dir.filePath(QStringLiteral("pipe.qrl"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::ostringstream out;
+    Driver driver(paths, out);
+    std::istringstream in(
+        "new 5\nopen " + fifo.toStdString() + "\nopen " + dir.path().toStdString() + "\nstate\n");
+    driver.Run(in);
+    EXPECT_NE(out.str().find("It is a pipe, not a file."), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("It is a folder, not a file."), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("history: 0 0 0"), std::string::npos) << out.str(); // game 5 stays
 }
 
 } // namespace

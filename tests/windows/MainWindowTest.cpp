@@ -1,4 +1,5 @@
 #include "BoardBuilder.h"
+#include "FaultInjection.h"
 #include "BoardWidget.h"
 #include "ModalAnswerer.h"
 #include "dlgAbout.h"
@@ -239,6 +240,40 @@ private slots:
         QCOMPARE(w->session().engine.state().gGameNumber, 1000);
         QCOMPARE(tags(*w), before);
         QVERIFY(w->session().engine.state().gGameActive);
+    }
+
+    void aPipeAsTheBackgroundPictureDoesNotStopTheStart() {
+        const QString fifo = dir_.filePath(QStringLiteral("picture.bmp"));
+        QVERIFY(makeFifo(fifo));
+        {
+            SettingsStore store(paths_.configFolder);
+            cOpt(store).SaveColor(0x800000, fifo, true);
+        }
+        auto w = open();
+        QVERIFY(w);
+        QVERIFY(w->session().opt.BackPicEnable());
+        QFile::remove(fifo);
+    }
+
+    // A game resumed at start and then given up is recorded once and never comes back.
+    void aResumedGameGivenUpStaysGone() {
+        {
+            auto w = open();
+            deal(*w, 1000);
+            w->session().engine.rules().CardDoubleClicked(48);
+            w->kept().Update(); // killed after this move
+        }
+        {
+            auto w = open();
+            QCOMPARE(w->session().engine.state().gGameNumber, 1000);
+            ModalAnswerer yes;
+            w->Action(QStringLiteral("mnuClose"))->trigger();
+            QVERIFY(!w->session().engine.state().gGameActive);
+            // killed here, before anything else
+        }
+        auto w = open();
+        QVERIFY(!w->session().engine.state().gGameActive);
+        QCOMPARE(contentOf(w->session().save.ScoreFile()).count("\r\n"), 1);
     }
 
     void exitKeepsNothing() {
