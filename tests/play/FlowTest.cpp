@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -120,6 +121,24 @@ TEST_F(FlowTest, AReplayIsStoppedBeforeTheQuestionThatCanEndTheGame) {
     EXPECT_FALSE(replay.StopEnabled());
     EXPECT_TRUE(state().gGameActive);
     EXPECT_EQ(trans().GetTransID(), trans().TransCount());
+}
+
+TEST_F(FlowTest, AFileFromOutsideIsCheckedBeforeTheGameInPlayIsLeft) {
+    startGame(1000);
+    session.engine.rules().CardDoubleClicked(48);
+    trans().SaveToFile(file(QStringLiteral("kept.qrl")));
+    QFile bad(file(QStringLiteral("bad.qrl")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a game");
+    bad.close();
+    EXPECT_FALSE(session.menu.OpenChecked(file(QStringLiteral("bad.qrl"))));
+    EXPECT_TRUE(prompter.questions.empty());
+    EXPECT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(trans().TransCount(), 1); // the game in play is untouched
+    startGame(7);
+    EXPECT_TRUE(session.menu.OpenChecked(file(QStringLiteral("kept.qrl"))));
+    EXPECT_EQ(prompter.questions.size(), 1U); // leaving game 7 asks once
+    EXPECT_EQ(state().gGameNumber, 1000);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "BoardBuilder.h"
-#include "FaultInjection.h"
 #include "BoardWidget.h"
+#include "FaultInjection.h"
 #include "ModalAnswerer.h"
 #include "dlgAbout.h"
 #include "frmMain.h"
