@@ -28,6 +28,7 @@ Driver::Driver(const AppPaths& paths, std::ostream& out)
     , prompter_(out)
     , session_(paths, view_, prompter_, window_, replay_) {
     session_.SetWinHandler([this] { out_ << "won\n"; });
+    session_.score.RecoverPending(); // a record a kill cut short, finished before anything else
     registerCommands();
 }
 
