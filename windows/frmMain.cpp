@@ -176,9 +176,14 @@ void frmMain::OpenHandedFile(const QString& path) {
     raise();
     activateWindow();
     QApplication::alert(this);
-    if (path.isEmpty()) return;
-    // Not inside the hand-over itself: the question it may ask runs an event loop of its own.
-    QTimer::singleShot(0, this, [this, path] {
+    if (!path.isEmpty()) openWhenFree(path, 0);
+}
+
+void frmMain::openWhenFree(const QString& path, int delayMs) {
+    // Never inside the hand-over itself, nor over a dialog of ours (a finished-game dialog
+    // shown twice would record the game twice): the file waits until the dialog is closed.
+    QTimer::singleShot(delayMs, this, [this, path] {
+        if (QApplication::activeModalWidget()) return openWhenFree(path, 200);
         cancelSolve();
         showFinish();
         session_.menu.OpenChecked(path);

@@ -148,6 +148,7 @@ private:
     void flashTick();
     void restoreGeometry();
     void toggleView(const char* which);
+    void openWhenFree(const QString& path, int delayMs);
     void closeGame();
     void exitNow();
     void showSource();

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -273,6 +274,30 @@ private slots:
         }
         auto w = open();
         QVERIFY(!w->session().engine.state().gGameActive);
+        QCOMPARE(contentOf(w->session().save.ScoreFile()).count("\r\n"), 1);
+    }
+
+    // Another launch hands over a file while the finished-game dialog is open: the file
+    // waits for the dialog, and the won game is recorded once.
+    void aHandedFileWaitsForTheFinishedGameDialog() {
+        auto w = open();
+        deal(*w, 7);
+        w->session().engine.rules().CardDoubleClicked(48);
+        w->session().trans.SaveToFile(dir_.filePath(QStringLiteral("seven.qrl")));
+        deal(*w, 1000);
+        int dialogs = 0;
+        ModalAnswerer answers;
+        answers.handler = [&](QWidget* dialog) {
+            if (++dialogs == 1) {
+                w->OpenHandedFile(dir_.filePath(QStringLiteral("seven.qrl")));
+                QTest::qWait(50); // the hand-over's own turn of the event loop passes
+            }
+            if (auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("CancelButton")))
+                cancel->click();
+        };
+        w->session().GameWonDetected();
+        QTRY_COMPARE(w->session().engine.state().gGameNumber, 7);
+        QCOMPARE(dialogs, 1);
         QCOMPARE(contentOf(w->session().save.ScoreFile()).count("\r\n"), 1);
     }
 
