@@ -1,6 +1,7 @@
 #include "DataLock.h"
 
 #include <QDir>
+#include <csignal>
 
 namespace quadrell {
 
@@ -11,7 +12,14 @@ DataLock::DataLock(const QString& dataFolder)
     lock_.setStaleLockTime(0);
 }
 
-bool DataLock::TryLock() { return lock_.tryLock(0); }
+bool DataLock::TryLock() {
+    if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) return true;
+    // A stale lock that could not be replaced (the disk is full) is held by no one either.
+    qint64 pid = 0;
+    QString host, app;
+    return !lock_.getLockInfo(&pid, &host, &app) || pid <= 0
+        || ::kill(static_cast<pid_t>(pid), 0) != 0;
+}
 
 QString DataLock::InUseText() const {
     return QStringLiteral("Another copy of Quadrell 2000 is using\r\n%1\r\nClose it first; two "

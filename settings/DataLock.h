@@ -12,7 +12,9 @@ class DataLock {
 public:
     explicit DataLock(const QString& dataFolder);
 
-    // False when another running program holds the folder.
+    // False when another running program holds the folder. A folder where no lock file can
+    // be made (a full disk, no write permission) is not held by anyone: true, and the
+    // program goes on to report each write that fails.
     bool TryLock();
     QString Folder() const { return folder_; }
     // The message for a folder that is in use.

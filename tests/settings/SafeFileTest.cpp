@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include "DataLock.h"
 #include "FaultInjection.h"
 #include "SettingsStore.h"
 
@@ -71,6 +72,23 @@ TEST_F(SafeFileTest, DeletingAFolderNeverReachesOutsideItsRoot) {
     EXPECT_FALSE(SafeFile::RemoveTree(outside, root));
     EXPECT_FALSE(SafeFile::RemoveTree(root + QStringLiteral("/../elsewhere"), root));
     EXPECT_EQ(contentOf(outside + QStringLiteral("/precious.q2k")), "1");
+}
+
+TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
+    DataLock first(dir.path());
+    ASSERT_TRUE(first.TryLock());
+    DataLock second(dir.path());
+    EXPECT_FALSE(second.TryLock()); // this very process holds it, and it runs
+    EXPECT_TRUE(second.InUseText().contains(dir.path()));
+}
+
+TEST_F(SafeFileTest, ALockLeftByAKilledProgramIsTakenOverEvenOnAFullDisk) {
+    // The lock file of a process that is gone: its number is far above any in use.
+    ASSERT_TRUE(
+        writeContent(path(QStringLiteral("quadrell.lock")), "2147483000\nquadrell2000\nhost\n"));
+    FileSizeLimit full(0);
+    DataLock lock(dir.path());
+    EXPECT_TRUE(lock.TryLock());
 }
 
 class SettingsFaultTest : public SafeFileTest {
