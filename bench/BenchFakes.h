@@ -17,7 +17,7 @@ public:
 class QuietPrompter final : public Prompter {
 public:
     void Message(const std::string&, MessageIcon, const std::string&) override { }
-    bool Question(const std::string&, const std::string&) override { return true; }
+    bool Question(const std::string&, const std::string&, MessageIcon) override { return true; }
     EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
     std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
         return {};

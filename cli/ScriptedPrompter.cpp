@@ -20,7 +20,7 @@ void ScriptedPrompter::Message(const std::string& text, MessageIcon, const std::
     out_ << "message: " << OneLine(text) << '\n';
 }
 
-bool ScriptedPrompter::Question(const std::string& text, const std::string&) {
+bool ScriptedPrompter::Question(const std::string& text, const std::string&, MessageIcon) {
     out_ << "question: " << OneLine(text) << '\n';
     return true;
 }

@@ -15,7 +15,7 @@ public:
     explicit ScriptedPrompter(std::ostream& out) : out_(out) { }
 
     void Message(const std::string& text, MessageIcon icon, const std::string& title) override;
-    bool Question(const std::string& text, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title, MessageIcon icon) override;
     EmptyColumnChoice AskEmptyColumn() override;
     std::string SaveFileName(
         const std::string& folder, const std::string& proposed, const std::string& filter) override;

@@ -15,8 +15,9 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
     virtual void Message(const std::string& text, MessageIcon icon, const std::string& title) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool Question(const std::string& text, const std::string& title) = 0;
+    // A Yes/No question with its icon (the stop icon before anything is destroyed); true
+    // for Yes.
+    virtual bool Question(const std::string& text, const std::string& title, MessageIcon icon) = 0;
     // The "Move to Empty Column.." dialog.
     virtual EmptyColumnChoice AskEmptyColumn() = 0;
     // A save-file dialog that asks before replacing a file; empty when cancelled.

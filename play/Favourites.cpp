@@ -102,7 +102,7 @@ bool Favourites::DeleteFolder(const QString& folder) {
     }
     const std::string question
         = "Are you sure you want to delete " + QFileInfo(folder).fileName().toStdString() + " ?";
-    if (!session_.engine.prompter().Question(question, kAppTitle)) return false;
+    if (!session_.engine.prompter().Question(question, kAppTitle, MessageIcon::Stop)) return false;
     if (!SafeFile::RemoveTree(folder, Root())) {
         tell(QStringLiteral("The folder %1 could not be deleted.").arg(folder), false);
         return false;
@@ -112,7 +112,8 @@ bool Favourites::DeleteFolder(const QString& folder) {
 
 void Favourites::DeleteGames(const QStringList& paths) {
     if (paths.isEmpty()
-        || !session_.engine.prompter().Question("Are you sure you want to delete ?", kAppTitle))
+        || !session_.engine.prompter().Question(
+            "Are you sure you want to delete ?", kAppTitle, MessageIcon::Stop))
         return;
     QStringList failed;
     for (const QString& path : paths)
@@ -132,7 +133,8 @@ void Favourites::MoveGames(const QStringList& paths, const QString& target) {
         if (QFileInfo::exists(destination)) {
             const std::string question
                 = "File " + destination.toStdString() + " exists! Do you want to overwrite ?";
-            if (!session_.engine.prompter().Question(question, kAppTitle)) continue;
+            if (!session_.engine.prompter().Question(question, kAppTitle, MessageIcon::Question))
+                continue;
             QFile::remove(destination);
         }
         if (!QFile::rename(path, destination)) failed << path;

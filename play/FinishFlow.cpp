@@ -60,7 +60,7 @@ void FinishFlow::saveFavourite(const Choices& c) {
     if (QFileInfo::exists(path)
         && !session_.engine.prompter().Question(
             QStringLiteral("File %1 exists! Do you want to overwrite ?").arg(path).toStdString(),
-            kAppTitle))
+            kAppTitle, MessageIcon::Question))
         return;
     session_.trans.SaveToFile(path);
 }

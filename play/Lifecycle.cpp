@@ -99,7 +99,7 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
     if (resume) {
         if (!session_.engine.prompter().Question("Are you sure you want to exit the previously\r\n"
                                                  "unfinished game and start this game ?",
-                kAppTitle))
+                kAppTitle, MessageIcon::Question))
             return false;
         if (session_.trans.OpenFromFile(kept)) session_.menu.GameLost();
     }

@@ -36,7 +36,8 @@ bool cMenu::AllowNewGame() {
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
     replay_.StopPlayback();
-    if (!engine_.prompter().Question("Are you sure You want to Quit this Game ?", kAppTitle))
+    if (!engine_.prompter().Question(
+            "Are you sure You want to Quit this Game ?", kAppTitle, MessageIcon::Question))
         return false;
     GameLost();
     return true;

@@ -36,9 +36,9 @@ void QtPrompter::Message(const std::string& message, MessageIcon icon, const std
     box.exec();
 }
 
-bool QtPrompter::Question(const std::string& question, const std::string& title) {
-    QMessageBox box(QMessageBox::Question, text(title), text(question),
-        QMessageBox::Yes | QMessageBox::No, owner_);
+bool QtPrompter::Question(const std::string& question, const std::string& title, MessageIcon icon) {
+    QMessageBox box(
+        iconOf(icon), text(title), text(question), QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -100,7 +100,7 @@ void frmAutoSave::Delete() {
         paths << index.data(Qt::UserRole).toString();
     if (paths.isEmpty()) return;
     if (!session_.engine.prompter().Question(
-            "Are you sure you want to delete these Files ?", kAppTitle))
+            "Are you sure you want to delete these Files ?", kAppTitle, MessageIcon::Stop))
         return;
     deletePaths(paths, tab);
 }
@@ -111,7 +111,8 @@ void frmAutoSave::DeleteAll() {
     for (int row = 0; row < models_[tab]->rowCount(); ++row)
         paths << models_[tab]->index(row, 0).data(Qt::UserRole).toString();
     if (!session_.engine.prompter().Question(
-            "Are you sure you want to delete all files in this Folder ?", kAppTitle))
+            "Are you sure you want to delete all files in this Folder ?", kAppTitle,
+            MessageIcon::Stop))
         return;
     deletePaths(paths, tab);
 }

@@ -194,7 +194,9 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
 void frmMain::closeGame() {
     if (!session_.engine.state().gGameActive) return;
     StopPlayback();
-    if (!prompter_.Question("Are you sure you want to close this Game ?", kAppTitle)) return;
+    if (!prompter_.Question(
+            "Are you sure you want to close this Game ?", kAppTitle, MessageIcon::Question))
+        return;
     session_.menu.GameLost();
     afterCommand();
 }

@@ -287,8 +287,8 @@ void frmOptions::BrowseFolder(bool incomplete) {
 }
 
 void frmOptions::ClearRecent() {
-    if (!session_.engine.prompter().Question(
-            "Are you Sure you want to Clear Recent List ?", "Cleare Recent List"))
+    if (!session_.engine.prompter().Question("Are you Sure you want to Clear Recent List ?",
+            "Cleare Recent List", MessageIcon::Question))
         return;
     session_.recent.CrearRecent();
     Button("cmdFlash")->setEnabled(false);
@@ -318,7 +318,7 @@ void frmOptions::RemovePlayer() {
     if (!item) return;
     const std::string question
         = "Are you sure you want to remove " + item->text(0).toStdString() + " ?";
-    if (!session_.engine.prompter().Question(question, kAppTitle)) return;
+    if (!session_.engine.prompter().Question(question, kAppTitle, MessageIcon::Stop)) return;
     if (session_.users.RemoveUser(item->data(0, Qt::UserRole).toString()))
         session_.window().ListPlayers(
             session_.users.ComboNames(), session_.players.CurrentComboIndex());

@@ -316,7 +316,7 @@ void frmScore::Export() {
 
 void frmScore::Clear() {
     if (!session_.engine.prompter().Question(
-            "Are you sure you want to clear Score Board ? ", kAppTitle))
+            "Are you sure you want to clear Score Board ? ", kAppTitle, MessageIcon::Stop))
         return;
     session_.score.Clear_General();
     Create_All();
@@ -324,7 +324,8 @@ void frmScore::Clear() {
 
 void frmScore::ClearGlobal() {
     if (!session_.engine.prompter().Question(
-            "Are you sure you want to delete Global and General scores ? ", kAppTitle))
+            "Are you sure you want to delete Global and General scores ? ", kAppTitle,
+            MessageIcon::Stop))
         return;
     session_.score.Clear_General();
     session_.score.Clear_Global();

@@ -84,6 +84,7 @@ TEST_F(FavouritesTest, TheLastFolderStaysAndDeletingAsksFirst) {
     prompter.yes = false;
     EXPECT_FALSE(favourites.DeleteFolder(file(QStringLiteral("fav/Hard Games"))));
     EXPECT_EQ(prompter.questions.back(), "Are you sure you want to delete Hard Games ?");
+    EXPECT_EQ(prompter.questionIcons.back(), MessageIcon::Stop); // it destroys games
     prompter.yes = true;
     EXPECT_TRUE(favourites.DeleteFolder(file(QStringLiteral("fav/Hard Games"))));
     EXPECT_FALSE(QDir(file(QStringLiteral("fav/Hard Games"))).exists());
@@ -110,6 +111,7 @@ TEST_F(FavouritesTest, GamesAreMovedAndDeleted) {
     favourites.DeleteGames({ file(QStringLiteral("fav/Hard Games/a.qrl")),
         file(QStringLiteral("fav/Hard Games/gone.qrl")) });
     EXPECT_EQ(prompter.questions.back(), "Are you sure you want to delete ?");
+    EXPECT_EQ(prompter.questionIcons.back(), MessageIcon::Stop);
     EXPECT_EQ(names(QStringLiteral("fav/Hard Games")), QStringList { "b" });
     EXPECT_NE(prompter.messages.back().find("gone.qrl"), std::string::npos);
 }

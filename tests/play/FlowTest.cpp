@@ -56,6 +56,7 @@ TEST_F(FlowTest, LeavingAGameInPlayAsksOnce) {
     EXPECT_FALSE(state().gGameActive);
     EXPECT_EQ(prompter.questions,
         (std::vector<std::string>(2, "Are you sure You want to Quit this Game ?")));
+    EXPECT_EQ(prompter.questionIcons[0], MessageIcon::Question);
     EXPECT_TRUE(session.menu.AllowNewGame()); // nothing on the board: no question
     state().gGameActive = true;
     state().gFinishedView = true;

@@ -56,8 +56,9 @@ public:
         messages.push_back(text);
         titles.push_back(title);
     }
-    bool Question(const std::string& text, const std::string&) override {
+    bool Question(const std::string& text, const std::string&, MessageIcon icon) override {
         questions.push_back(text);
+        questionIcons.push_back(icon);
         return yes;
     }
     EmptyColumnChoice AskEmptyColumn() override {
@@ -87,6 +88,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> titles;
     std::vector<std::string> questions;
+    std::vector<MessageIcon> questionIcons;
     int dialogs = 0;
     std::vector<std::string> proposedNames;
     std::string saveAs; // the answer of every save-file dialog; empty cancels

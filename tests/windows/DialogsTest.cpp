@@ -248,6 +248,8 @@ private slots:
         ModalAnswerer answers;
         board.Clear();
         QCOMPARE(answers.texts, QStringList { "Are you sure you want to clear Score Board ? " });
+        QCOMPARE(
+            answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
         QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
     }

@@ -20,6 +20,7 @@ public:
     }
 
     QStringList texts;
+    QList<QMessageBox::Icon> icons;
     std::function<void(QWidget*)> handler; // a dialog of our own, answered by the test
 
 private:
@@ -28,6 +29,7 @@ private:
         if (!modal) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts << box->text();
+            icons << box->icon();
             QAbstractButton* button = box->button(yes_ ? QMessageBox::Yes : QMessageBox::No);
             if (!button) button = box->button(QMessageBox::Ok);
             button->click();
