@@ -101,6 +101,9 @@ TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     recent.AddtoRecent(QStringLiteral("/g/won4.q2k"));             // already in slot 3
     EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/won6.q2k"));
     EXPECT_EQ(recent.GetRecent(3), QStringLiteral("/g/won4.q2k"));
+    recent.AddtoRecent(QStringLiteral("/g/won2.q2k")); // already in the last slot
+    EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/won6.q2k"));
+    EXPECT_EQ(recent.GetRecent(5), QStringLiteral("/g/won2.q2k"));
     recent.AddtoRecent(QStringLiteral("/g/WON4.Q2K")); // another case is another path
     EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/WON4.Q2K"));
     EXPECT_FALSE(recent.EnableInComplete());
@@ -110,7 +113,7 @@ TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     EXPECT_EQ(recent.GetRecent(6), QStringLiteral("/g/lost.qrl"));
     EXPECT_EQ(recent.GetTotalNumb(6), 1);
     EXPECT_TRUE(recent.EnableInComplete());
-    EXPECT_EQ(rebuilt, 11); // every offer rebuilds the menus, taken or not
+    EXPECT_EQ(rebuilt, 12); // every offer rebuilds the menus, taken or not
     recent.CrearRecent();
     EXPECT_FALSE(recent.EnableFinish());
     EXPECT_FALSE(recent.EnableInComplete());
