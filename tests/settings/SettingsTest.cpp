@@ -1,9 +1,15 @@
+#include "Fakes.h"
 #include "SettingsStore.h"
+#include "cCustom.h"
+#include "cFinish.h"
 #include "cOpt.h"
+#include "cPlayer.h"
 #include "cSave.h"
+#include "cScore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -23,29 +29,73 @@ protected:
 };
 
 TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
-    EXPECT_EQ(opt.RandomIndex(), 3);
-    EXPECT_EQ(opt.GetRandomLimit(), 3240000);
-    EXPECT_EQ(opt.EnableFlash(), 1);
-    EXPECT_EQ(opt.AllowDoubleClick(), 1);
-    EXPECT_EQ(opt.EnableUnfinished(), 1);
-    EXPECT_EQ(opt.ShowTimer(), 1);
-    EXPECT_EQ(opt.ShowStatusbar(), 1);
-    EXPECT_EQ(opt.ShowToolbar(), 1);
-    EXPECT_EQ(opt.ShowMessages(), 1);
-    EXPECT_FALSE(opt.BackPicEnable());
-    EXPECT_EQ(opt.BackColor(), 8404992);
-    EXPECT_EQ(opt.BackPicture(), QString());
-    EXPECT_EQ(opt.CardSpeed(), 30);
-    EXPECT_EQ(opt.UndoRedoSpeed(), 10);
-    EXPECT_EQ(opt.UndoRedoAllSpeed(), 5);
-    EXPECT_EQ(opt.FwdBackSpeed(), 50);
-    EXPECT_EQ(save.ScoreFile(), QStringLiteral("/games/Quadrell2000.sre"));
-    EXPECT_EQ(save.IncompleteDir(), QStringLiteral("/games"));
-    EXPECT_EQ(save.LastExportedDate(), QStringLiteral("None"));
-    EXPECT_EQ(save.FinishedSave(), 1);
-    EXPECT_EQ(save.InCompleteSave(), 0);
-    EXPECT_FALSE(save.Unfinished());
-    EXPECT_FALSE(save.SnapShot());
+    cFinish finish { store };
+    cCustom custom { store };
+    cPlayer players { store };
+    RecordingPrompter prompter;
+    cScore score { save, players, prompter };
+    auto n = [](auto value) { return QString::number(value); };
+    auto b = [](bool value) { return SettingsStore::FromBool(value); };
+    // Every key of the settings table with its default, as its owner reads it.
+    const std::vector<std::pair<const char*, std::function<QString()>>> rows {
+        { "1 Options/RandomIndex 3", [&] { return n(opt.RandomIndex()); } },
+        { "2 Options/RandomLimit 3240000", [&] { return n(opt.GetRandomLimit()); } },
+        { "3 Options/EnableFlash 1", [&] { return n(opt.EnableFlash()); } },
+        { "4 Options/AllowDoubleClick 1", [&] { return n(opt.AllowDoubleClick()); } },
+        { "5 Options/EnableUnfinished 1", [&] { return n(opt.EnableUnfinished()); } },
+        { "6 Options/ShowTimer 1", [&] { return n(opt.ShowTimer()); } },
+        { "7 Options/ShowStatusbar 1", [&] { return n(opt.ShowStatusbar()); } },
+        { "8 Options/ShowToolbar 1", [&] { return n(opt.ShowToolbar()); } },
+        { "9 Options/ShowMessages 1", [&] { return n(opt.ShowMessages()); } },
+        { "10 Options/BackPicEnable False", [&] { return b(opt.BackPicEnable()); } },
+        { "11 Options/BackColor 8404992", [&] { return n(opt.BackColor()); } },
+        { "12 Options/BackPicture ", [&] { return opt.BackPicture(); } },
+        { "13 Options/FwdBackSpeed 50", [&] { return n(opt.FwdBackSpeed()); } },
+        { "14 Options/UndoRedoAllSpeed 5", [&] { return n(opt.UndoRedoAllSpeed()); } },
+        { "15 Options/UndoRedoSpeed 10", [&] { return n(opt.UndoRedoSpeed()); } },
+        { "16 Options/CardSpeed 30", [&] { return n(opt.CardSpeed()); } },
+        { "17 Save/ScoreFile /games/Quadrell2000.sre", [&] { return save.ScoreFile(); } },
+        { "18 Save/InstallFolder /games", [&] { return save.InStallFolder(); } },
+        { "19 Save/SnapShotValue 0", [&] { return n(save.SnapShotValue()); } },
+        { "20 Save/SnapShot False", [&] { return b(save.SnapShot()); } },
+        { "21 Save/LastExportedDate None", [&] { return save.LastExportedDate(); } },
+        { "22 Save/LastExportedFile None", [&] { return save.LastExportedFile(); } },
+        { "23 Save/GeneralClearedDate None", [&] { return save.GeneralClearedDate(); } },
+        { "24 Save/GlobalClearedDate None", [&] { return save.GlobalClearedDate(); } },
+        { "25 Save/FavFolder /games/Favorites", [&] { return save.FavFolder(); } },
+        { "26 Save/FinishedDir /games", [&] { return save.FinishedDir(); } },
+        { "27 Save/IncompleteDir /games", [&] { return save.IncompleteDir(); } },
+        { "28 Save/IncludeDate 1", [&] { return n(save.IncludeDate()); } },
+        { "29 Save/IncludeTime 1", [&] { return n(save.IncludeTime()); } },
+        { "30 Save/InCompleteSave 0", [&] { return n(save.InCompleteSave()); } },
+        { "31 Save/FinishedSave 1", [&] { return n(save.FinishedSave()); } },
+        { "32 Save/LastDir /games", [&] { return save.GetLastDir(); } },
+        { "33 Save/Unfinished False", [&] { return b(save.Unfinished()); } },
+        { "34 Save/NewPlayerComboIndex 1", [&] { return n(players.NewPlayerComboIndex()); } },
+        { "35 Save/ChangePlayer False", [&] { return b(players.ChangePlayer()); } },
+        { "36 Player6/CurrentComboIndex 1", [&] { return n(players.CurrentComboIndex()); } },
+        { "37 Player1/Total 0", [&] { return n(players.GetTotal(1)); } },
+        { "38 Player1/Name ", [&] { return players.GetName(1); } },
+        { "39 Finish/FavEnable 0", [&] { return n(finish.FavEnable()); } },
+        { "40 Finish/SaveEnable 0", [&] { return n(finish.SaveEnable()); } },
+        { "41 Finish/LastFavIndex 1", [&] { return n(finish.LastFavIndex()); } },
+        { "42 Finish/LastSelectIndex 1", [&] { return n(finish.LastSelectIndex()); } },
+        { "43 Score/DayComboIndex 1", [&] { return n(score.DayComboIndex()); } },
+        { "44 Custom/Button24 True", [&] { return b(custom.Button(24)); } },
+        { "45 Custom/Menu5 True", [&] { return b(custom.Menu(5)); } },
+        { "46 Custom/Panel4 True", [&] { return b(custom.Panel(4)); } },
+        { "47 Recent/Recent10 ",
+            [&] {
+                return store.GetText(
+                    QStringLiteral("Recent"), QStringLiteral("Recent10"), QString());
+            } },
+    };
+    for (const auto& [row, read] : rows) {
+        const QString expected = QString::fromLatin1(row).section(QLatin1Char(' '), 2);
+        EXPECT_EQ(read(), expected) << row;
+    }
+    for (int i = 1; i <= cCustom::kButtons; ++i)
+        EXPECT_TRUE(custom.Button(i)) << i;
     // Reading wrote nothing.
     EXPECT_TRUE(store.IsEmpty(kApp));
     EXPECT_FALSE(QFile::exists(store.FileName(kApp)));
