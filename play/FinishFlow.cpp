@@ -1,5 +1,6 @@
 #include "FinishFlow.h"
 
+#include "Favourites.h"
 #include "GameLists.h"
 #include "Session.h"
 
@@ -46,14 +47,11 @@ void FinishFlow::saveCopy(const Choices& c) {
 void FinishFlow::saveFavourite(const Choices& c) {
     if (!c.favourite || c.favFolder.isEmpty()) return;
     const QString name = c.favName.trimmed();
-    // A typed name never reaches outside its favourites folder.
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+    // The one rule for a favourite's name: it never reaches outside its folder.
+    const QString refusal = Favourites::CheckName(name);
+    if (!refusal.isEmpty()) {
         session_.engine.prompter().Message(
-            QStringLiteral("\"%1\" cannot be the name of a favourite.")
-                .arg(c.favName)
-                .toStdString(),
-            MessageIcon::Exclamation, kAppTitle);
+            refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
     const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");

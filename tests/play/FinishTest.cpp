@@ -1,3 +1,4 @@
+#include "Favourites.h"
 #include "FinishFlow.h"
 #include "GameLists.h"
 #include "SessionFixture.h"
@@ -83,13 +84,18 @@ TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
     EXPECT_EQ(scores().count("\r\n"), 1); // the win is recorded all the same
 }
 
-TEST_F(FinishTest, AFavouriteNameCannotLeaveItsFolder) {
-    FinishFlow::Choices c = choices();
-    c.favourite = true;
-    c.favName = QStringLiteral("../escape");
-    flow.Accept(c);
-    EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/escape.q2k"))));
-    ASSERT_EQ(prompter.messages.size(), 1U);
+TEST_F(FinishTest, AFavouriteNameFollowsTheOneRuleForNames) {
+    for (const char* name : { "../escape", "tab\there", ".." }) {
+        prompter.messages.clear();
+        FinishFlow::Choices c = choices();
+        c.favourite = true;
+        c.favName = QLatin1String(name);
+        flow.Accept(c);
+        EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/escape.q2k"))));
+        ASSERT_EQ(prompter.messages.size(), 1U) << name;
+        EXPECT_EQ(QString::fromStdString(prompter.messages[0]),
+            Favourites::CheckName(QLatin1String(name)));
+    }
 }
 
 TEST_F(FinishTest, AMissingSaveFolderSavesNothingAndSaysNothing) {
