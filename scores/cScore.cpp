@@ -41,6 +41,11 @@ void cScore::report(const QString& text) {
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 
+void cScore::reportUnwritten(const QString& error) {
+    report(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
+               .arg(save_.ScoreFile(), error));
+}
+
 void cScore::SaveScore(
     qint32 gameNumber, qint32 moves, qint32 time, qint16 perc, const QDateTime& when) {
     ScoreRec r;
@@ -61,9 +66,7 @@ void cScore::SaveScore(
                 + QString::fromUtf8(ScoreFile::FormatLine(r).chopped(2)));
         if (forgetGame_) forgetGame_();
     }
-    if (offset < 0)
-        report(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
-                   .arg(save_.ScoreFile(), error));
+    if (offset < 0) reportUnwritten(error);
     if (checkpoint_) checkpoint_("noted");
     finishPending();
 }
@@ -81,8 +84,7 @@ void cScore::finishPending() {
     const auto r = ScoreFile::ParseLine(line.chopped(2));
     QString error;
     if (r && offset >= 0 && !ScoreFile::WriteAt(save_.ScoreFile(), offset, line, &error))
-        report(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
-                   .arg(save_.ScoreFile(), error));
+        reportUnwritten(error);
     if (checkpoint_) checkpoint_("written");
     bool added = true;
     {

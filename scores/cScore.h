@@ -56,6 +56,7 @@ public:
 private:
     void finishPending();
     void report(const QString& text);
+    void reportUnwritten(const QString& error);
 
     cSave& save_;
     cPlayer& players_;
