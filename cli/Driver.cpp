@@ -81,9 +81,6 @@ void Driver::registerCommands() {
             action();
         };
     };
-    auto menuKey = [this, noArgs](const char* key) {
-        return noArgs([this, key] { session_.menu.SelectType(QString::fromLatin1(key)); });
-    };
     commands_["new"] = [this](const std::string& a) { newGame(a); };
     commands_["deal"] = [this](const std::string& a) {
         const auto n = ParseInt(a);
@@ -98,10 +95,10 @@ void Driver::registerCommands() {
     addBoardCommand("dblclick", [this](const std::string& a) { doubleClick(a); });
     addBoardCommand("cell", [this](const std::string& a) { cell(a); });
     addBoardCommand("surface", [this](const std::string& a) { surface(a); });
-    addBoardCommand("undo", menuKey("Undo"));
-    addBoardCommand("redo", menuKey("Redo"));
-    addBoardCommand("undoall", menuKey("UndoAll"));
-    addBoardCommand("redoall", menuKey("RedoAll"));
+    addBoardCommand("undo", noArgs([this] { session_.menu.Undo(); }));
+    addBoardCommand("redo", noArgs([this] { session_.menu.Redo(); }));
+    addBoardCommand("undoall", noArgs([this] { session_.menu.UndoAll(); }));
+    addBoardCommand("redoall", noArgs([this] { session_.menu.RedoAll(); }));
     addBoardCommand("snapshot", noArgs([this] { snapshot(); }));
     addBoardCommand("tosnapshot", noArgs([this] { toSnapshot(); }));
     addBoardCommand("source", noArgs([this] { printSource(); }));

@@ -8,12 +8,6 @@
 
 namespace quadrell {
 
-const QStringList& FinishFlow::Keys() {
-    static const QStringList keys { QStringLiteral("New"), QStringLiteral("Select"),
-        QStringLiteral("Restart"), QStringLiteral("Open") };
-    return keys;
-}
-
 const QStringList& FinishFlow::Captions() {
     static const QStringList captions { QStringLiteral("Start a New Game"),
         QStringLiteral("Select a New Game"), QStringLiteral("Restart the Same Game"),
@@ -72,7 +66,7 @@ void FinishFlow::Accept(const Choices& c) {
     saveFavourite(c);
     session_.menu.GameWon();
     session_.ClearWinPending();
-    session_.menu.SelectGame(Keys().value(c.nextIndex - 1, QStringLiteral("New")));
+    session_.menu.SelectGame(cMenu::GameKeys().value(c.nextIndex - 1, cMenu::GameKeys().front()));
 }
 
 void FinishFlow::Cancel() {

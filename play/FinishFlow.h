@@ -11,8 +11,7 @@ class Session;
 // favourite copy, record the win, start the next game.
 class FinishFlow {
 public:
-    // The four next-game choices, in the order the dialog lists them.
-    static const QStringList& Keys();
+    // The four next-game choices, in the order of cMenu::GameKeys().
     static const QStringList& Captions();
 
     struct Choices {

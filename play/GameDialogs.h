@@ -13,6 +13,8 @@ public:
     virtual void ShowOpenFav() = 0;
     virtual void ShowOrganizeFav() = 0;
     virtual void ShowOptions() = 0;
+    virtual void ShowCustomize() = 0;
+    virtual void ShowAutoSave() = 0;
 };
 
 } // namespace quadrell

@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <cmath>
+#include <utility>
 
 namespace quadrell {
 
@@ -49,53 +50,64 @@ qint32 cMenu::DrawGameNumber(qint32 limit) {
     return static_cast<qint32>(std::nearbyint(static_cast<double>(r) * limit));
 }
 
+const QStringList& cMenu::GameKeys() {
+    static const QStringList keys { QStringLiteral("New"), QStringLiteral("Select"),
+        QStringLiteral("Restart"), QStringLiteral("Open") };
+    return keys;
+}
+
 void cMenu::SelectGame(const QString& key) {
-    if (key != QLatin1String("New") && key != QLatin1String("Select")
-        && key != QLatin1String("Restart") && key != QLatin1String("Open"))
-        return;
-    if (!AllowNewGame()) return;
-    if (key == QLatin1String("New")) {
+    const auto which = GameKeys().indexOf(key);
+    if (which < 0 || !AllowNewGame()) return;
+    if (which == 0) { // New
         NewGame(DrawGameNumber(options_.GetRandomLimit()), false);
         Game_Started(false);
-    } else if (key == QLatin1String("Restart")) {
+    } else if (which == 2) { // Restart
         NewGame(engine_.state().gGameNumber, false);
         Game_Started(false);
-    } else if (dialogs_ && key == QLatin1String("Select")) {
-        dialogs_->ShowSelectGame();
-    } else if (dialogs_ && key == QLatin1String("Open")) {
-        dialogs_->ShowOpenGame();
+    } else if (dialogs_) {
+        which == 1 ? dialogs_->ShowSelectGame() : dialogs_->ShowOpenGame();
     }
 }
 
 void cMenu::SelectType(const QString& key) {
-    if (key == QLatin1String("Save")) {
-        if (files_) files_->File_Save(QStringLiteral(".qrl"));
-    } else if (key == QLatin1String("Undo")) {
-        trans_.Undo(options_.UndoRedoSpeed());
-    } else if (key == QLatin1String("Redo")) {
-        trans_.Redo(options_.UndoRedoSpeed());
-    } else if (key == QLatin1String("UndoAll")) {
-        trans_.UndoAll(options_.UndoRedoAllSpeed());
-    } else if (key == QLatin1String("RedoAll")) {
-        trans_.RedoAll(options_.UndoRedoAllSpeed());
-    } else if (key == QLatin1String("ReplayBack")) {
-        trans_.Replay(2);
-    } else if (key == QLatin1String("ReplayForward")) {
-        trans_.Replay(1);
-    } else if (key == QLatin1String("ReplayStop")) {
-        trans_.ReplayStop();
-    } else if (dialogs_ && key == QLatin1String("Scoreboard")) {
-        dialogs_->ShowScoreBoard();
-    } else if (dialogs_ && key == QLatin1String("AddFav")) {
-        dialogs_->ShowAddFav();
-    } else if (dialogs_ && key == QLatin1String("OpenFav")) {
-        dialogs_->ShowOpenFav();
-    } else if (dialogs_ && key == QLatin1String("OrgFav")) {
-        dialogs_->ShowOrganizeFav();
-    } else if (dialogs_ && key == QLatin1String("Options")) {
-        dialogs_->ShowOptions();
-    }
+    using Run = void (*)(cMenu&);
+    using Show = void (GameDialogs::*)();
+    static const std::pair<const char*, Run> kCommands[] = {
+        { "Save", [](cMenu& m) { m.SaveGame(); } },
+        { "Undo", [](cMenu& m) { m.Undo(); } },
+        { "Redo", [](cMenu& m) { m.Redo(); } },
+        { "UndoAll", [](cMenu& m) { m.UndoAll(); } },
+        { "RedoAll", [](cMenu& m) { m.RedoAll(); } },
+        { "ReplayBack", [](cMenu& m) { m.trans_.Replay(2); } },
+        { "ReplayForward", [](cMenu& m) { m.trans_.Replay(1); } },
+        { "ReplayStop", [](cMenu& m) { m.replay_.StopPlayback(); } },
+        { "ReplayAll", [](cMenu& m) { m.trans_.ReplayAll(); } },
+        { "Snapshot", [](cMenu& m) { m.SnapshotPosition(); } },
+        { "UndoSnapshot", [](cMenu& m) { m.UndoToSnapshot(); } },
+    };
+    static const std::pair<const char*, Show> kWindows[] = {
+        { "Scoreboard", &GameDialogs::ShowScoreBoard },
+        { "AddFav", &GameDialogs::ShowAddFav },
+        { "OpenFav", &GameDialogs::ShowOpenFav },
+        { "OrgFav", &GameDialogs::ShowOrganizeFav },
+        { "Options", &GameDialogs::ShowOptions },
+        { "Customize", &GameDialogs::ShowCustomize },
+        { "AutoSave", &GameDialogs::ShowAutoSave },
+    };
+    for (const auto& [name, run] : kCommands)
+        if (key == QLatin1String(name)) return run(*this);
+    for (const auto& [name, show] : kWindows)
+        if (dialogs_ && key == QLatin1String(name)) return (dialogs_->*show)();
 }
+
+void cMenu::SaveGame() {
+    if (files_) files_->File_Save(QStringLiteral(".qrl"));
+}
+void cMenu::Undo() { trans_.Undo(options_.UndoRedoSpeed()); }
+void cMenu::Redo() { trans_.Redo(options_.UndoRedoSpeed()); }
+void cMenu::UndoAll() { trans_.UndoAll(options_.UndoRedoAllSpeed()); }
+void cMenu::RedoAll() { trans_.RedoAll(options_.UndoRedoAllSpeed()); }
 
 MenuState cMenu::Update_Menu(bool replayRunning) const {
     const GameState& s = engine_.state();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace quadrell {
@@ -49,10 +50,17 @@ public:
 
     // May the game on the board be left? Asks while a game is played; Yes gives it up.
     bool AllowNewGame();
-    // "New", "Select", "Restart", "Open".
+    // "New", "Select", "Restart", "Open", in the order the finished-game dialog offers them.
+    static const QStringList& GameKeys();
     void SelectGame(const QString& key);
     // Every other command key. Unknown keys are ignored.
     void SelectType(const QString& key);
+    // The history commands, at the speeds the options set.
+    void SaveGame();
+    void Undo();
+    void Redo();
+    void UndoAll();
+    void RedoAll();
 
     // The enabled states of the game-dependent entries; undo and redo wait while a replay runs.
     MenuState Update_Menu(bool replayRunning) const;

@@ -14,12 +14,12 @@ void FillTree(
     tree->clear();
     auto* root = new QTreeWidgetItem(tree, { rootText });
     root->setData(0, Qt::UserRole, QStringLiteral("Favorites"));
-    root->setIcon(0, Icons::Command(QStringLiteral("AddFav")));
+    root->setIcon(0, Icons::Of(Icons::Glyph::AddFavourite));
     QTreeWidgetItem* chosen = nullptr;
     for (const QString& folder : folders) {
         auto* item = new QTreeWidgetItem(root, { QFileInfo(folder).fileName() });
         item->setData(0, Qt::UserRole, folder);
-        item->setIcon(0, Icons::Command(QStringLiteral("CloseFold")));
+        item->setIcon(0, Icons::Of(Icons::Glyph::ClosedFolder));
         if (!chosen || selectLast) chosen = item;
     }
     tree->expandAll();
@@ -31,17 +31,17 @@ void FillChooser(
     chooser->clear();
     if (withRoot)
         chooser->addItem(
-            Icons::Command(QStringLiteral("AddFav")), rootText, QStringLiteral("Favorites"));
+            Icons::Of(Icons::Glyph::AddFavourite), rootText, QStringLiteral("Favorites"));
     for (const QString& folder : folders)
         chooser->addItem(
-            Icons::Command(QStringLiteral("CloseFold")), QFileInfo(folder).fileName(), folder);
+            Icons::Of(Icons::Glyph::ClosedFolder), QFileInfo(folder).fileName(), folder);
     chooser->setCurrentIndex(chooser->count() - 1);
 }
 
 void FillGames(QListWidget* list, const std::vector<GameListItem>& games) {
     list->clear();
-    const QIcon finished = Icons::Command(QStringLiteral("Finished"));
-    const QIcon incomplete = Icons::Command(QStringLiteral("Incomplete"));
+    const QIcon finished = Icons::Of(Icons::Glyph::FinishedGame);
+    const QIcon incomplete = Icons::Of(Icons::Glyph::IncompleteGame);
     for (const GameListItem& game : games) {
         auto* item = new QListWidgetItem(
             game.path.right(3).toUpper() == QLatin1String("Q2K") ? finished : incomplete, game.name,

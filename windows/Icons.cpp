@@ -125,14 +125,15 @@ void star(QPainter& p, QPointF c, double r, QColor fill) {
     p.drawPath(s);
 }
 
-Drawing drawingFor(const QString& key) {
-    if (key == QLatin1String("New"))
+Drawing drawingFor(Glyph glyph) {
+    switch (glyph) {
+    case Glyph::NewGame:
         return [](QPainter& p) {
             card(p, QRectF(2, 1.5, 8.5, 12), 4);
             card(p, QRectF(5.5, 3, 8.5, 12), 1);
             star(p, QPointF(12.5, 3.5), 3, kGold);
         };
-    if (key == QLatin1String("Select"))
+    case Glyph::SelectGame:
         return [](QPainter& p) {
             card(p, QRectF(1.5, 1.5, 9, 12.5), 3);
             p.setPen(QPen(kInk, 1.8));
@@ -140,7 +141,7 @@ Drawing drawingFor(const QString& key) {
             p.drawEllipse(QPointF(10.5, 10), 3.3, 3.3);
             p.drawLine(QPointF(12.8, 12.4), QPointF(15, 14.8));
         };
-    if (key == QLatin1String("Restart"))
+    case Glyph::RestartGame:
         return [](QPainter& p) {
             card(p, QRectF(4, 3.5, 8, 11), 2);
             QPainterPath arc;
@@ -151,9 +152,9 @@ Drawing drawingFor(const QString& key) {
             p.drawPath(arc);
             arrowHead(p, QPointF(14.2, 5.5), 0.2, kGreen);
         };
-    if (key == QLatin1String("CloseFold"))
+    case Glyph::ClosedFolder:
         return [](QPainter& p) { folder(p, QColor(0xf2, 0xc9, 0x4c)); };
-    if (key == QLatin1String("OpenFold"))
+    case Glyph::OpenFolder:
         return [](QPainter& p) {
             folder(p, QColor(0xe0, 0xb0, 0x35));
             QPainterPath flap;
@@ -166,8 +167,9 @@ Drawing drawingFor(const QString& key) {
             p.setBrush(QColor(0xf7, 0xd8, 0x6a));
             p.drawPath(flap);
         };
-    if (key == QLatin1String("Incomplete") || key == QLatin1String("Finished"))
-        return [key](QPainter& p) {
+    case Glyph::IncompleteGame:
+    case Glyph::FinishedGame:
+        return [glyph](QPainter& p) {
             QPainterPath page;
             page.moveTo(3, 1);
             page.lineTo(10, 1);
@@ -179,16 +181,16 @@ Drawing drawingFor(const QString& key) {
             p.setBrush(Qt::white);
             p.drawPath(page);
             p.fillPath(SuitPath(1, QRectF(5, 3.5, 6, 6)), kRed);
-            p.fillRect(
-                QRectF(3.4, 10.5, 9.2, 4.1), key == QLatin1String("Finished") ? kBlue : kGold);
+            p.fillRect(QRectF(3.4, 10.5, 9.2, 4.1), glyph == Glyph::FinishedGame ? kBlue : kGold);
         };
-    if (key == QLatin1String("Open") || key == QLatin1String("OpenFav"))
-        return [key](QPainter& p) {
+    case Glyph::OpenGame:
+    case Glyph::OpenFavourite:
+        return [glyph](QPainter& p) {
             folder(p, QColor(0xf2, 0xc9, 0x4c));
-            if (key == QLatin1String("OpenFav"))
+            if (glyph == Glyph::OpenFavourite)
                 star(p, QPointF(9, 10), 3.6, QColor(0xf7, 0x7b, 0x2a));
         };
-    if (key == QLatin1String("Save"))
+    case Glyph::SaveGame:
         return [](QPainter& p) {
             p.setPen(QPen(kInk, 0.8));
             p.setBrush(kBlue);
@@ -198,34 +200,38 @@ Drawing drawingFor(const QString& key) {
             p.setBrush(QColor(0xdd, 0xe6, 0xf3));
             p.drawRect(QRectF(3.5, 9, 9, 5.5));
         };
-    if (key == QLatin1String("Undo")) return [](QPainter& p) { turnArrow(p, false, false); };
-    if (key == QLatin1String("Redo")) return [](QPainter& p) { turnArrow(p, true, false); };
-    if (key == QLatin1String("UndoAll")) return [](QPainter& p) { turnArrow(p, false, true); };
-    if (key == QLatin1String("RedoAll")) return [](QPainter& p) { turnArrow(p, true, true); };
-    if (key == QLatin1String("ReplayBack"))
+    case Glyph::Undo:
+        return [](QPainter& p) { turnArrow(p, false, false); };
+    case Glyph::Redo:
+        return [](QPainter& p) { turnArrow(p, true, false); };
+    case Glyph::UndoAll:
+        return [](QPainter& p) { turnArrow(p, false, true); };
+    case Glyph::RedoAll:
+        return [](QPainter& p) { turnArrow(p, true, true); };
+    case Glyph::Back:
         return [](QPainter& p) {
             triangle(p, 9.5, false, kBlue);
             triangle(p, 15, false, kBlue);
         };
-    if (key == QLatin1String("ReplayForward"))
+    case Glyph::Forward:
         return [](QPainter& p) {
             triangle(p, 1, true, kGreen);
             triangle(p, 6.5, true, kGreen);
         };
-    if (key == QLatin1String("ReplayStop"))
+    case Glyph::Stop:
         return [](QPainter& p) {
             p.setPen(QPen(kRed.darker(130), 0.8));
             p.setBrush(kRed);
             p.drawRoundedRect(QRectF(3, 3, 10, 10), 1.5, 1.5);
         };
-    if (key == QLatin1String("AddFav"))
+    case Glyph::AddFavourite:
         return [](QPainter& p) {
             star(p, QPointF(7, 8.5), 6.5, kGold);
             p.setPen(QPen(kGreen, 2));
             p.drawLine(QPointF(13, 9), QPointF(13, 15));
             p.drawLine(QPointF(10, 12), QPointF(16, 12));
         };
-    if (key == QLatin1String("OrgFav"))
+    case Glyph::OrganizeFavourites:
         return [](QPainter& p) {
             folder(p, QColor(0xf2, 0xc9, 0x4c));
             p.setPen(QPen(kInk, 1));
@@ -233,7 +239,7 @@ Drawing drawingFor(const QString& key) {
                 p.drawLine(QPointF(4, y - 0.5), QPointF(12, y - 0.5));
             star(p, QPointF(12.5, 4), 3.3, kGold);
         };
-    if (key == QLatin1String("Options"))
+    case Glyph::Options:
         return [](QPainter& p) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x6b, 0x76, 0x88));
@@ -248,7 +254,7 @@ Drawing drawingFor(const QString& key) {
             p.setBrush(Qt::white);
             p.drawEllipse(QPointF(8, 8), 2.2, 2.2);
         };
-    if (key == QLatin1String("Scoreboard"))
+    case Glyph::ScoreBoard:
         return [](QPainter& p) {
             p.setPen(QPen(kInk, 0.6));
             const QColor bars[] = { kBlue, kGreen, kGold };
@@ -258,7 +264,7 @@ Drawing drawingFor(const QString& key) {
                 p.drawRect(QRectF(2 + i * 4.3, 15 - heights[i], 3.5, heights[i]));
             }
         };
-    if (key == QLatin1String("Help"))
+    case Glyph::Help:
         return [](QPainter& p) {
             p.setPen(QPen(kBlue.darker(130), 0.8));
             p.setBrush(kBlue);
@@ -270,16 +276,13 @@ Drawing drawingFor(const QString& key) {
             p.setPen(Qt::white);
             p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
         };
+    }
     return [](QPainter& p) { card(p, QRectF(3, 1.5, 10, 13), 4); };
 }
 
 } // namespace
 
-QIcon Command(const QString& key) {
-    if (key == QLatin1String("Root")) return Program();
-    if (key == QLatin1String("User")) return Player();
-    return make(drawingFor(key));
-}
+QIcon Of(Glyph glyph) { return make(drawingFor(glyph)); }
 
 QIcon Program() {
     return make([](QPainter& p) {

@@ -2,15 +2,38 @@
 
 #include <QCursor>
 #include <QIcon>
-#include <QString>
 
 namespace quadrell {
 
 // The program's icons, painted from vectors at every size asked for, so they are crisp on
-// any screen: toolbar commands by key, the program, the player, the move pointer.
+// any screen: the commands, the folders and games of the lists, the program, the player,
+// the move pointer.
 namespace Icons {
-// A toolbar or menu command by its key ("New", "Undo", "ReplayStop", ...).
-QIcon Command(const QString& key);
+enum class Glyph {
+    NewGame,
+    SelectGame,
+    RestartGame,
+    OpenGame,
+    SaveGame,
+    Undo,
+    Redo,
+    UndoAll,
+    RedoAll,
+    Back,
+    Forward,
+    Stop,
+    AddFavourite,
+    OrganizeFavourites,
+    OpenFavourite,
+    Options,
+    ScoreBoard,
+    Help,
+    ClosedFolder,
+    OpenFolder,
+    IncompleteGame,
+    FinishedGame,
+};
+QIcon Of(Glyph glyph);
 QIcon Program();
 QIcon Player();
 QCursor MovePointer();

@@ -7,8 +7,8 @@ namespace quadrell {
 
 ScoreListModel::ScoreListModel(QObject* parent)
     : QAbstractTableModel(parent)
-    , won_(Icons::Command(QStringLiteral("Finished")))
-    , lost_(Icons::Command(QStringLiteral("Incomplete"))) { }
+    , won_(Icons::Of(Icons::Glyph::FinishedGame))
+    , lost_(Icons::Of(Icons::Glyph::IncompleteGame)) { }
 
 void ScoreListModel::Show(
     const std::vector<ScoreRec>* records, std::vector<int> rows, bool allPlayers) {

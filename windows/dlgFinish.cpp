@@ -30,9 +30,9 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
     setWindowTitle(QStringLiteral("Congrats You Win !"));
     imcGame_->setObjectName(QStringLiteral("imcGame"));
     for (const QString& caption : FinishFlow::Captions())
-        imcGame_->addItem(Icons::Command(QStringLiteral("New")), caption);
+        imcGame_->addItem(Icons::Of(Icons::Glyph::NewGame), caption);
     for (const QString& folder : flow_.FavouriteFolders())
-        imc1_->addItem(Icons::Command(QStringLiteral("CloseFold")),
+        imc1_->addItem(Icons::Of(Icons::Glyph::ClosedFolder),
             QStringLiteral("Favorites -> ") + QFileInfo(folder).fileName(), folder);
     txtSave_->setText(flow_.ProposedSavePath());
     txtFav_->setText(flow_.ProposedFavName());

@@ -76,7 +76,7 @@ void frmAutoSave::FillList(int tab) {
     const auto items = GameLists::Folder(
         folder(tab), tab == 0 ? GameLists::Kinds::Incomplete : GameLists::Kinds::Finished);
     const QIcon icon
-        = Icons::Command(tab == 0 ? QStringLiteral("Incomplete") : QStringLiteral("Finished"));
+        = Icons::Of(tab == 0 ? Icons::Glyph::IncompleteGame : Icons::Glyph::FinishedGame);
     for (const GameListItem& game : items) {
         auto* name = new QStandardItem(icon, game.name);
         name->setData(game.path, Qt::UserRole);

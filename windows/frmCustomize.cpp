@@ -1,5 +1,6 @@
 #include "frmCustomize.h"
 
+#include "CommandTable.h"
 #include "DialogParts.h"
 #include "Icons.h"
 #include "Session.h"
@@ -14,19 +15,6 @@
 namespace quadrell {
 
 namespace {
-
-// Toolbar positions as the customise list names them; separators are not listed.
-const std::pair<int, const char*> kButtons[]
-    = { { 1, "New Game" }, { 2, "Select Game" }, { 3, "Restart Game " }, { 5, "Open Game" },
-          { 6, "Save Game" }, { 8, "Undo All" }, { 9, "Undo" }, { 10, "Redo" }, { 11, "Redo All" },
-          { 13, "Replay Back" }, { 14, "Stop" }, { 15, "Replay Forward" },
-          { 17, "Add to Favorites" }, { 18, "Organize Favorites" }, { 19, "Play from Favorites" },
-          { 21, "Options" }, { 22, "Score Board" }, { 24, "Help Contents" } };
-const char* const kKeys[] = { "", "New", "Select", "Restart", "", "Open", "Save", "", "UndoAll",
-    "Undo", "Redo", "RedoAll", "", "ReplayBack", "ReplayStop", "ReplayForward", "", "AddFav",
-    "OrgFav", "OpenFav", "", "Options", "Scoreboard", "", "Help" };
-const char* const kMenus[] = { "Edit", "View", "Replay", "Favorites", "Help" };
-const char* const kPanels[] = { "Total Moves", "Cards Left", "Possible Moves", "Session Time" };
 
 void addItem(
     QListWidget* list, const QString& text, int index, bool checked, const QIcon& icon = {}) {
@@ -46,13 +34,17 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
     , menus_(list("lvwMenu", QStringLiteral("Menu")))
     , panels_(list("lvwStatusbar", QStringLiteral("Status Bar"))) {
     setWindowTitle(QStringLiteral("Customize Quadrell 2000"));
-    for (const auto& [position, text] : kButtons)
-        addItem(toolbar_, QLatin1String(text), position, session_.custom.Button(position),
-            Icons::Command(QLatin1String(kKeys[position])));
-    for (int i = 1; i <= 5; ++i)
-        addItem(menus_, QLatin1String(kMenus[i - 1]), i, session_.custom.Menu(i));
+    for (int position = 1; position <= CommandTable::kPositions; ++position)
+        if (const Command* command = CommandTable::AtPosition(position))
+            addItem(toolbar_, QLatin1String(CommandTable::ListName(*command)), position,
+                session_.custom.Button(position), Icons::Of(command->glyph));
+    for (const MenuInfo& menu : CommandTable::Menus())
+        if (menu.customIndex > 0)
+            addItem(menus_, QLatin1String(menu.listName), menu.customIndex,
+                session_.custom.Menu(menu.customIndex));
     for (int i = 1; i <= 4; ++i)
-        addItem(panels_, QLatin1String(kPanels[i - 1]), i, session_.custom.Panel(i));
+        addItem(
+            panels_, QLatin1String(CommandTable::kPanelNames[i - 1]), i, session_.custom.Panel(i));
     for (QListWidget* l : { toolbar_, menus_, panels_ })
         connect(l, &QListWidget::itemChanged, this, &frmCustomize::Apply);
     auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));

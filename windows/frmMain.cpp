@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "BoardWidget.h"
+#include "CommandTable.h"
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "SafeFile.h"
@@ -118,37 +119,16 @@ QAction* frmMain::Action(const QString& name) const {
 
 // ---- commands -------------------------------------------------------------------------
 
-void frmMain::menuCommand(const QString& key) {
+void frmMain::run(const Command& command) {
+    if (command.route == Command::Route::Window) return (this->*command.handler)();
     cancelSolve(); // the next command ends a search under way
     showFinish();  // a command right after a win first closes the won game
-    cMenu& menu = session_.menu;
-    if (key == QLatin1String("New") || key == QLatin1String("Restart")
-        || key == QLatin1String("Select") || key == QLatin1String("Open")) {
-        menu.SelectGame(key);
-    } else if (key == QLatin1String("AutoSave")) {
-        ShowAutoSave();
-    } else if (key == QLatin1String("Customize")) {
-        ShowCustomize();
-    } else if (key == QLatin1String("Snapshot")) {
-        menu.SnapshotPosition();
-    } else if (key == QLatin1String("UndoSnapshot")) {
-        menu.UndoToSnapshot();
-    } else if (key == QLatin1String("ReplayAll")) {
-        session_.trans.ReplayAll();
-    } else if (key == QLatin1String("ReplayStop")) {
-        StopSolution();
-        menu.SelectType(key);
+    const QString key = QLatin1String(command.key);
+    if (command.route == Command::Route::Game) {
+        session_.menu.SelectGame(key);
     } else {
-        menu.SelectType(key);
+        session_.menu.SelectType(key);
     }
-    afterCommand();
-}
-
-void frmMain::toolbarClicked(const QString& key) {
-    if (key == QLatin1String("Help")) return showHelp();
-    showFinish();
-    session_.menu.SelectType(key);
-    session_.menu.SelectGame(key);
     afterCommand();
 }
 
@@ -372,29 +352,26 @@ void frmMain::UpdateRecent() {
 // ---- menus and toolbar ------------------------------------------------------------------
 
 void frmMain::RefreshMenus() {
-    const MenuState m = session_.menu.Update_Menu(ForwardRunning() || BackwardRunning());
-    for (const char* name : { "mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuAddFav" })
-        actions_[QLatin1String(name)]->setEnabled(m.restart);
-    actions_[QStringLiteral("mnusnap")]->setEnabled(m.snapshot);
-    actions_[QStringLiteral("mnuHint")]->setEnabled(m.snapshot);
-    actions_[QStringLiteral("mnuSolution")]->setEnabled(m.snapshot && !solutionTimer_.isActive());
-    actions_[QStringLiteral("mnuUndosnap")]->setEnabled(m.undoToSnapshot);
-    actions_[QStringLiteral("mnuReplayAll")]->setEnabled(m.replayAll);
-    actions_[QStringLiteral("mnuUndo")]->setEnabled(m.undo);
-    actions_[QStringLiteral("mnuBack")]->setEnabled(m.undo);
-    actions_[QStringLiteral("mnuRedo")]->setEnabled(m.redo);
-    actions_[QStringLiteral("mnuForward")]->setEnabled(m.redo);
-    actions_[QStringLiteral("mnuUndoall")]->setEnabled(m.undoAll);
-    actions_[QStringLiteral("mnuRedoall")]->setEnabled(m.redoAll);
-    actions_[QStringLiteral("mnuComp")]->setEnabled(session_.recent.EnableFinish());
-    actions_[QStringLiteral("mnuIncomp")]->setEnabled(session_.recent.EnableInComplete());
-    // SyncToolbar: the buttons follow their menu entries.
-    const std::pair<const char*, const char*> sync[] = { { "Restart", "mnuRestart" },
-        { "Save", "mnuSave" }, { "UndoAll", "mnuUndoall" }, { "Undo", "mnuUndo" },
-        { "Redo", "mnuRedo" }, { "RedoAll", "mnuRedoall" }, { "ReplayBack", "mnuBack" },
-        { "ReplayStop", "mnuStop" }, { "ReplayForward", "mnuForward" }, { "AddFav", "mnuAddFav" } };
-    for (const auto& [button, entry] : sync)
-        buttons_[QLatin1String(button)]->setEnabled(actions_[QLatin1String(entry)]->isEnabled());
+    commandState_.game = session_.menu.Update_Menu(ForwardRunning() || BackwardRunning());
+    commandState_.solutionPlaying = solutionTimer_.isActive();
+    applyEnabling();
+    recentMenus_[0]->setEnabled(session_.recent.EnableFinish());
+    recentMenus_[1]->setEnabled(session_.recent.EnableInComplete());
+}
+
+void frmMain::applyEnabling() {
+    // A toolbar button follows its menu entry.
+    for (const Command& command : CommandTable::Commands()) {
+        const bool on = !command.enabled || command.enabled(commandState_);
+        actions_[QLatin1String(command.control)]->setEnabled(on);
+        if (QAction* button = buttons_.value(QLatin1String(command.key))) button->setEnabled(on);
+    }
+}
+
+QAction* frmMain::entryFor(void (frmMain::*handler)()) const {
+    for (const Command& command : CommandTable::Commands())
+        if (command.handler == handler) return actions_.value(QLatin1String(command.control));
+    return nullptr;
 }
 
 void frmMain::RestoreAll() {
@@ -470,7 +447,8 @@ void frmMain::ClockTick() {
 }
 
 void frmMain::SetUndoToSnapshotEnabled(bool enabled) {
-    actions_[QStringLiteral("mnuUndosnap")]->setEnabled(enabled);
+    commandState_.game.undoToSnapshot = enabled;
+    applyEnabling();
 }
 
 void frmMain::ListPlayers(const QStringList& names, int current) {
@@ -493,25 +471,25 @@ void frmMain::StopPlayback() {
 }
 
 void frmMain::SetStopEnabled(bool enabled) {
-    actions_[QStringLiteral("mnuStop")]->setEnabled(enabled);
-    buttons_[QStringLiteral("ReplayStop")]->setEnabled(enabled);
+    commandState_.stop = enabled;
+    applyEnabling();
 }
 
 // ---- OptionWidgets ------------------------------------------------------------------------
 
 void frmMain::TimerShown(bool shown) {
     clock_->setVisible(shown);
-    actions_[QStringLiteral("mnuTimer")]->setChecked(shown);
+    entryFor(&frmMain::toggleTimer)->setChecked(shown);
 }
 
 void frmMain::StatusbarShown(bool shown) {
     statusBar()->setVisible(shown);
-    actions_[QStringLiteral("mnuStatusbar")]->setChecked(shown);
+    entryFor(&frmMain::toggleStatusbar)->setChecked(shown);
 }
 
 void frmMain::ToolbarShown(bool shown) {
     strip_->setVisible(shown);
-    actions_[QStringLiteral("mnuToolbar")]->setChecked(shown);
+    entryFor(&frmMain::toggleToolbar)->setChecked(shown);
 }
 
 void frmMain::BackPictureChosen(const QString& path) {
@@ -529,12 +507,15 @@ void frmMain::UpdateBG() {
         opt.BackPicEnable() ? loadPicture(opt.BackPicture()) : QPixmap());
 }
 
-void frmMain::toggleView(const char* which) {
-    const bool shown = actions_[QLatin1String(which)]->isChecked(); // already toggled by the click
-    const auto value = static_cast<qint16>(shown ? 1 : 0);
-    if (qstrcmp(which, "mnuToolbar") == 0) session_.opt.SetShowToolbar(value);
-    if (qstrcmp(which, "mnuStatusbar") == 0) session_.opt.SetShowStatusbar(value);
-    if (qstrcmp(which, "mnuTimer") == 0) session_.opt.SetShowTimer(value);
+// The entry is already toggled by the click.
+void frmMain::toggleToolbar() {
+    session_.opt.SetShowToolbar(entryFor(&frmMain::toggleToolbar)->isChecked() ? 1 : 0);
+}
+void frmMain::toggleStatusbar() {
+    session_.opt.SetShowStatusbar(entryFor(&frmMain::toggleStatusbar)->isChecked() ? 1 : 0);
+}
+void frmMain::toggleTimer() {
+    session_.opt.SetShowTimer(entryFor(&frmMain::toggleTimer)->isChecked() ? 1 : 0);
 }
 
 // ---- title flash --------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandTable.h"
 #include "GameDialogs.h"
 #include "GameWindow.h"
 #include "HelpWindow.h"
@@ -34,6 +35,7 @@ class frmMain final : public QMainWindow,
                       public OptionWidgets,
                       public GameDialogs {
     Q_OBJECT
+    friend class CommandTable; // its rows name the window's own commands
 public:
     // The width never changes: 9645 twips.
     static constexpr int kWidth = 643;
@@ -69,6 +71,8 @@ public:
     void OpenHandedFile(const QString& path);
     // The general timer's work, callable at once.
     void RefreshMenus();
+    // What the commands' enabling rules were last given.
+    const CommandState& EnablingState() const { return commandState_; }
     void ClockTick();
     QString Caption() const override { return caption_; }
     bool Flashing() const { return tmrFlash_.isActive(); }
@@ -105,8 +109,8 @@ public:
     void ShowOpenFav() override;
     void ShowOrganizeFav() override;
     void ShowOptions() override;
-    void ShowCustomize();
-    void ShowAutoSave();
+    void ShowCustomize() override;
+    void ShowAutoSave() override;
     // The two "Recent" submenus from the store.
     void UpdateRecent();
     QAction* RecentItem(int list, int index) const { return recentItems_[list][index]; }
@@ -134,10 +138,11 @@ private:
     void buildToolbar();
     void buildStatusbar();
     void buildTimers();
-    QAction* addEntry(
-        QMenu* menu, const QString& caption, const char* name, const QKeySequence& keys = {});
-    void toolbarClicked(const QString& key);
-    void menuCommand(const QString& key);
+    void buildRecentMenus(QMenu* game);
+    // A command of the table, from its menu entry or its toolbar button.
+    void run(const Command& command);
+    void applyEnabling();
+    QAction* entryFor(void (frmMain::*handler)()) const;
     void afterCommand();
     void afterInput();
     void startSolve(std::function<void(const Solver::Result&)> done);
@@ -147,7 +152,9 @@ private:
     void showFinish();
     void flashTick();
     void restoreGeometry();
-    void toggleView(const char* which);
+    void toggleToolbar();
+    void toggleStatusbar();
+    void toggleTimer();
     void openWhenFree(const QString& path, int delayMs);
     void closeGame();
     void exitNow();
@@ -164,6 +171,8 @@ private:
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;
     QMenu* topMenus_[6] {};
+    QAction* recentMenus_[2] {};
+    CommandState commandState_;
     QAction* recentItems_[2][5] {};
     QAction* recentNone_[2] {};
     QWidget* strip_ = nullptr;

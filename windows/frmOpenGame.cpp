@@ -25,7 +25,7 @@ QTreeWidgetItem* node(
     auto* item = new QTreeWidgetItem(parent, { text });
     item->setData(0, kTagRole, tag);
     item->setData(0, Qt::UserRole, key);
-    item->setIcon(0, Icons::Command(QStringLiteral("CloseFold")));
+    item->setIcon(0, Icons::Of(Icons::Glyph::ClosedFolder));
     return item;
 }
 
@@ -55,8 +55,8 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     connect(tree_, &QTreeWidget::currentItemChanged, this,
         [](QTreeWidgetItem* now, QTreeWidgetItem* before) {
             if (before && before->parent())
-                before->setIcon(0, Icons::Command(QStringLiteral("CloseFold")));
-            if (now && now->parent()) now->setIcon(0, Icons::Command(QStringLiteral("OpenFold")));
+                before->setIcon(0, Icons::Of(Icons::Glyph::ClosedFolder));
+            if (now && now->parent()) now->setIcon(0, Icons::Of(Icons::Glyph::OpenFolder));
         });
     connect(list_, &QListView::clicked, this, [this] { select_->setEnabled(true); });
     connect(list_, &QListView::doubleClicked, this, &frmOpenGame::Select);
@@ -120,8 +120,8 @@ void frmOpenGame::ShowNode(QTreeWidgetItem* item) {
 
 void frmOpenGame::fill(const std::vector<GameListItem>& items) {
     model_->removeRows(0, model_->rowCount());
-    const QIcon finished = Icons::Command(QStringLiteral("Finished"));
-    const QIcon incomplete = Icons::Command(QStringLiteral("Incomplete"));
+    const QIcon finished = Icons::Of(Icons::Glyph::FinishedGame);
+    const QIcon incomplete = Icons::Of(Icons::Glyph::IncompleteGame);
     QList<QStandardItem*> rows;
     rows.reserve(static_cast<qsizetype>(items.size()));
     for (const GameListItem& game : items) {

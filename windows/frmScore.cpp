@@ -257,7 +257,7 @@ void frmScore::fillTopScores() {
     }
     if (top_->topLevelItemCount() > 0) {
         QTreeWidgetItem* best = top_->topLevelItem(0);
-        best->setIcon(0, Icons::Command(QStringLiteral("AddFav"))); // the best player's star
+        best->setIcon(0, Icons::Of(Icons::Glyph::AddFavourite)); // the best player's star
         bold(best);
     }
 }
@@ -267,8 +267,8 @@ void frmScore::fillGlobal() {
     const auto rows = ScoreBoard::Global(session_.players);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         auto* item = new QTreeWidgetItem(global_, rows[i]);
-        item->setIcon(0,
-            i + 1 == rows.size() ? Icons::Command(QStringLiteral("Scoreboard")) : Icons::Player());
+        item->setIcon(
+            0, i + 1 == rows.size() ? Icons::Of(Icons::Glyph::ScoreBoard) : Icons::Player());
         if (i + 1 == rows.size()) bold(item);
     }
     const cSave& save = session_.save;

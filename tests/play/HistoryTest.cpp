@@ -83,20 +83,35 @@ TEST_F(HistoryTest, ANewMoveAfterUndoDropsTheUndoneEntries) {
     counters(3, 3, 3);
 }
 
-TEST_F(HistoryTest, PossibleFlagsAtTheEnds) {
+TEST_F(HistoryTest, TheMenuStateFollowsTheHistory) {
+    state().gGameActive = true;
+    auto menu = [this](bool replaying = false) { return session.menu.Update_Menu(replaying); };
+    const MenuState idle { .restart = true, .snapshot = true };
+    EXPECT_EQ(menu(), idle);
     playerMove();
-    EXPECT_TRUE(trans().UndoPossible());
-    EXPECT_FALSE(trans().UndoAllPossible());
+    EXPECT_EQ(
+        menu(), (MenuState { .restart = true, .snapshot = true, .replayAll = true, .undo = true }));
     playerMove();
-    EXPECT_TRUE(trans().UndoAllPossible());
+    EXPECT_EQ(menu(),
+        (MenuState {
+            .restart = true, .snapshot = true, .replayAll = true, .undo = true, .undoAll = true }));
+    // A running replay holds the history commands back.
+    EXPECT_EQ(menu(true), (MenuState { .restart = true, .snapshot = true, .replayAll = true }));
     trans().Undo();
-    EXPECT_TRUE(trans().RedoPossible());
-    EXPECT_FALSE(trans().RedoAllPossible());
+    EXPECT_EQ(menu(),
+        (MenuState {
+            .restart = true, .snapshot = true, .replayAll = true, .undo = true, .redo = true }));
     trans().Undo();
-    EXPECT_TRUE(trans().RedoAllPossible());
+    EXPECT_EQ(menu(),
+        (MenuState {
+            .restart = true, .snapshot = true, .replayAll = true, .redo = true, .redoAll = true }));
     EXPECT_TRUE(trans().RedoAll());
     EXPECT_FALSE(trans().RedoAll());
     counters(2, 2, 2);
+    state().gFinishedView = true; // a finished game watched: no snapshot
+    EXPECT_FALSE(menu().snapshot);
+    state().gGameActive = false;
+    EXPECT_EQ(menu(), MenuState {});
 }
 
 TEST_F(HistoryTest, BackToTheSnapshotIncludesItsAutomaticMoves) {

@@ -1,5 +1,6 @@
 #include "BoardBuilder.h"
 #include "BoardWidget.h"
+#include "CommandTable.h"
 #include "FaultInjection.h"
 #include "ModalAnswerer.h"
 #include "dlgAbout.h"
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+#include <map>
 #include <memory>
 
 namespace quadrell::test {
@@ -179,6 +181,61 @@ private slots:
         QVERIFY(!w->Action(QStringLiteral("mnuRedo"))->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!w->ForwardRunning(), 3000);
         QVERIFY(!w->Action(QStringLiteral("mnuStop"))->isEnabled());
+    }
+
+    // What each command waits for, written out apart from the table; the rest are always on.
+    void everyCommandIsEnabledByItsOwnState() {
+        using Rule = bool (*)(const CommandState&);
+        const std::map<std::string, Rule> waitsFor {
+            { "Restart", [](const CommandState& s) { return s.game.restart; } },
+            { "Save", [](const CommandState& s) { return s.game.restart; } },
+            { "Close", [](const CommandState& s) { return s.game.restart; } },
+            { "Source", [](const CommandState& s) { return s.game.restart; } },
+            { "AddFav", [](const CommandState& s) { return s.game.restart; } },
+            { "Snapshot", [](const CommandState& s) { return s.game.snapshot; } },
+            { "Hint", [](const CommandState& s) { return s.game.snapshot; } },
+            { "Solution",
+                [](const CommandState& s) { return s.game.snapshot && !s.solutionPlaying; } },
+            { "UndoSnapshot", [](const CommandState& s) { return s.game.undoToSnapshot; } },
+            { "ReplayAll", [](const CommandState& s) { return s.game.replayAll; } },
+            { "Undo", [](const CommandState& s) { return s.game.undo; } },
+            { "ReplayBack", [](const CommandState& s) { return s.game.undo; } },
+            { "Redo", [](const CommandState& s) { return s.game.redo; } },
+            { "ReplayForward", [](const CommandState& s) { return s.game.redo; } },
+            { "UndoAll", [](const CommandState& s) { return s.game.undoAll; } },
+            { "RedoAll", [](const CommandState& s) { return s.game.redoAll; } },
+            { "ReplayStop", [](const CommandState& s) { return s.stop; } },
+        };
+        for (const Command& command : CommandTable::Commands()) {
+            const auto rule = waitsFor.find(command.key);
+            for (int bits = 0; bits < 1 << 10; ++bits) {
+                auto bit = [bits](int i) { return (bits >> i & 1) != 0; };
+                const CommandState s { { bit(0), bit(1), bit(2), bit(3), bit(4), bit(5), bit(6),
+                                           bit(7) },
+                    bit(8), bit(9) };
+                const bool wanted = rule == waitsFor.end() || rule->second(s);
+                const bool given = !command.enabled || command.enabled(s);
+                QVERIFY2(given == wanted, command.key);
+            }
+        }
+    }
+
+    // The built menus and toolbar apply each row's rule to the window's state.
+    void entriesAndButtonsFollowTheirRows() {
+        auto w = open();
+        for (int step = 0; step < 4; ++step) {
+            if (step == 1) deal(*w, 7);
+            if (step == 2) w->session().engine.rules().CardDoubleClicked(48);
+            if (step == 3) w->Action(QStringLiteral("mnuUndo"))->trigger();
+            w->RefreshMenus();
+            for (const Command& command : CommandTable::Commands()) {
+                const bool on = !command.enabled || command.enabled(w->EnablingState());
+                QVERIFY2(
+                    w->Action(QLatin1String(command.control))->isEnabled() == on, command.control);
+                if (command.button > 0)
+                    QVERIFY2(w->Action(QLatin1String(command.key))->isEnabled() == on, command.key);
+            }
+        }
     }
 
     void snapshotEntriesEnableAsSpecified() {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Icons.h"
+#include "cMenu.h"
+
+#include <span>
+
+namespace quadrell {
+
+class frmMain;
+
+// What the enabling rules read: the game's menu state and what the window is playing.
+struct CommandState {
+    MenuState game;
+    bool stop = false;            // a replay or a solution can be stopped
+    bool solutionPlaying = false; // "Show Solution" is playing its line
+};
+
+// The menu bar's menus, in their order; the customisable ones have a number 1..5.
+struct MenuInfo {
+    const char* caption;
+    const char* control;
+    int customIndex; // 0: always shown
+    const char* listName;
+};
+
+// Every command of the menus and the toolbar, one row each: the menus, the toolbar, their
+// icons, their enabling and the customisation list are all built from this table.
+struct Command {
+    // Where a command goes: cMenu::SelectGame, cMenu::SelectType, or the window itself.
+    enum class Route { Game, Type, Window };
+    const char* key;           // the command's key for cMenu and the toolbar
+    int menu;                  // index into Menus()
+    const char* control;       // the menu entry's name
+    const char* caption;       // the menu entry's text
+    const char* shortcut = ""; // in portable text ("Ctrl+Z")
+    bool gapBefore = false;    // a separator above the entry
+    bool checkable = false;    // a View toggle
+    int button = 0;            // toolbar position 1..24; 0 when not on the toolbar
+    const char* tip = "";      // the button's tooltip
+    const char* listName = ""; // the customise list's text, when not the tip
+    Icons::Glyph glyph = Icons::Glyph::NewGame;
+    Route route = Route::Type;
+    void (frmMain::*handler)() = nullptr;           // Route::Window
+    bool (*enabled)(const CommandState&) = nullptr; // nullptr: always usable
+};
+
+class CommandTable {
+public:
+    static std::span<const Command> Commands();
+    static std::span<const MenuInfo> Menus();
+    // The toolbar has 24 positions; those without a command are separators.
+    static constexpr int kPositions = 24;
+    static const Command* AtPosition(int position);
+    static const Command* ByKey(const char* key);
+    // The customise list's text for a toolbar command.
+    static const char* ListName(const Command& command);
+    static const char* const kPanelNames[4];
+};
+
+} // namespace quadrell
