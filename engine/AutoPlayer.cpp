@@ -25,12 +25,13 @@ void AutoPlayer::TryAutoMove(Loc location) {
     const int rank = rankOf(c);
     const int colour = colourOf(c);
     const auto home = static_cast<Loc>(kNotAPlace + suit);
-    auto homeRank = [&board, home] { return rankOf(board.GetCardIndex(home)); };
+    auto followsHome
+        = [&board, home, c] { return followsOnFoundation(c, board.GetCardIndex(home)); };
 
     if (rank == 1) board.SetLocation(location, home, kModeFollowUp, 0, false);
-    if (rank == 2 && homeRank() == 1) board.SetLocation(location, home, kModeFollowUp, 0, false);
+    if (rank == 2 && followsHome()) board.SetLocation(location, home, kModeFollowUp, 0, false);
     const int lowestOther = GetLowestFoundation(board, colour == 1 ? 2 : 1);
-    if (rank < lowestOther + 2 && homeRank() + 1 == rank)
+    if (rank < lowestOther + 2 && followsHome())
         board.SetLocation(location, home, kModeFollowUp, 0, false);
 }
 

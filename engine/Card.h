@@ -35,6 +35,20 @@ constexpr int rankOf(Card c) { return c < 0 ? -1 : c % 13 + 1; }
 // Colour code 1 red (hearts, diamonds), 2 black (clubs, spades).
 constexpr int colourOf(Card c) { return suitOf(c) == 1 || suitOf(c) == 3 ? 1 : 2; }
 
+// The one rule for building down a column: a card lies on one of the other colour and one
+// rank higher.
+constexpr bool stacksOn(Card moving, Card target) {
+    return moving >= 0 && target >= 0 && colourOf(moving) != colourOf(target)
+        && rankOf(moving) + 1 == rankOf(target);
+}
+// The one rule for sending a card home: it is the next card of its suit on the foundation
+// whose top card is `top` (kNoCard for an empty one, which takes an ace).
+constexpr bool followsOnFoundation(Card card, Card top) {
+    if (card < 0) return false;
+    return top == kNoCard ? rankOf(card) == 1
+                          : suitOf(top) == suitOf(card) && rankOf(top) + 1 == rankOf(card);
+}
+
 constexpr bool isColumnPlace(int loc) { return loc >= 0 && loc < kFirstCell; }
 constexpr bool isCell(int loc) { return loc >= kFirstCell && loc < kFirstCell + kCells; }
 constexpr bool isFoundation(int loc) { return loc >= kFirstFoundation && loc <= kLastFoundation; }

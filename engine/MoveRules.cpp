@@ -70,8 +70,8 @@ void MoveRules::FoundationClicked(Loc location) {
     if (s.gSelected == kNoLoc || !historyHasRoom()) return;
     const Card top = s.gBoard.GetCardIndex(location);
     const Card selected = s.gBoard.GetCardIndex(s.gSelected);
-    if (top < 0 || selected < 0) return;
-    if (suitOf(top) == suitOf(selected) && rankOf(top) + 1 == rankOf(selected))
+    if (top < 0) return; // an empty foundation takes no click
+    if (followsOnFoundation(selected, top))
         s.gBoard.SetLocation(s.gSelected, foundationOf(top), kModeClickPlace, 0, false);
 }
 

@@ -30,7 +30,14 @@ int suit0(int card) { return card / 13; }
 int rank1(int card) { return card % 13 + 1; }
 bool red(int card) { return suit0(card) == 0 || suit0(card) == 2; }
 bool stacks(int moving, int target) {
-    return target >= 0 && red(moving) != red(target) && rank1(moving) + 1 == rank1(target);
+    return stacksOn(static_cast<Card>(moving), static_cast<Card>(target));
+}
+// The card on top of a suit's foundation, kNoCard for none.
+Card homeTop(const Pos& p, int suit) {
+    return p.home[suit] == 0 ? kNoCard : static_cast<Card>(suit * 13 + p.home[suit] - 1);
+}
+bool goesHome(const Pos& p, int card) {
+    return followsOnFoundation(static_cast<Card>(card), homeTop(p, suit0(card)));
 }
 
 // The lower rank of the other colour's foundations.
@@ -40,7 +47,7 @@ int otherLowest(const Pos& p, int card) {
 
 bool safeHome(const Pos& p, int card) {
     const int r = rank1(card);
-    if (p.home[suit0(card)] + 1 != r) return false;
+    if (!goesHome(p, card)) return false;
     if (r <= 2) return true;
     return r < otherLowest(p, card) + 2;
 }
@@ -150,8 +157,7 @@ template <typename Visit> void forEachMove(const Pos& p, Visit&& visit) {
     for (int c = 0; c < kColumns; ++c) {
         const int t = p.top(c);
         if (t < 0) continue;
-        if (p.home[suit0(t)] > 0
-            && p.home[suit0(t)] + 1 == rank1(t)) { // an empty foundation takes no click
+        if (p.home[suit0(t)] > 0 && goesHome(p, t)) { // an empty foundation takes no click
             fromColumn(c, [&](Pos& q, int card) {
                 ++q.home[suit0(card)];
                 visit(q, SolverMove { columnTopLoc(p, c), foundationOf(static_cast<Card>(card)) });
@@ -184,7 +190,7 @@ template <typename Visit> void forEachMove(const Pos& p, Visit&& visit) {
         const int card = p.cell[i] == kEmpty ? -1 : p.cell[i];
         if (card < 0) continue;
         const Loc from = static_cast<Loc>(kFirstCell + i);
-        if (p.home[suit0(card)] > 0 && p.home[suit0(card)] + 1 == rank1(card)) {
+        if (p.home[suit0(card)] > 0 && goesHome(p, card)) {
             Pos q = p;
             q.cell[i] = kEmpty;
             ++q.home[suit0(card)];

@@ -5,11 +5,7 @@
 namespace quadrell {
 
 bool CanStack(const cGame& board, Loc moving, Loc target) {
-    if (target < 0) return false;
-    const Card m = board.GetCardIndex(moving);
-    const Card t = board.GetCardIndex(target);
-    if (m >= 0 && t >= 0 && colourOf(m) == colourOf(t)) return false;
-    return rankOf(m) + 1 == rankOf(t);
+    return target >= 0 && stacksOn(board.GetCardIndex(moving), board.GetCardIndex(target));
 }
 
 std::int16_t CountEmptyCells(const cGame& board) {

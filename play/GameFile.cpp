@@ -65,18 +65,18 @@ bool fitsIn16(qint64 v) {
     return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max();
 }
 
-// Where a card may land: the end of a column, an empty cell, or its own foundation
-// when it is the next card of the suit.
+// Where a card may land: an empty column, onto the end of a column it stacks on, an empty
+// cell, or its own foundation when it is the next card of the suit.
 bool canLand(const cGame& board, Card card, Loc destination) {
     if (isColumnPlace(destination)) {
         const Loc bottom = board.GetBottomCardLocation(destination);
-        const int next = bottom == kNoLoc ? columnOf(destination) : bottom + kColumns;
-        return destination == next && rowOf(destination) < kMaxColumnCards;
+        if (bottom == kNoLoc) return destination == columnOf(destination);
+        return destination == bottom + kColumns && rowOf(destination) < kMaxColumnCards
+            && stacksOn(card, board.GetCardIndex(bottom));
     }
     if (isCell(destination)) return board.GetCardIndex(destination) == kNoCard;
     if (!isFoundation(destination) || destination != foundationOf(card)) return false;
-    const Card top = board.GetCardIndex(destination);
-    return top == kNoCard ? rankOf(card) == 1 : top == card - 1;
+    return followsOnFoundation(card, board.GetCardIndex(destination));
 }
 
 bool canLeave(const cGame& board, Loc source) {
