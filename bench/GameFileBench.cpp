@@ -33,7 +33,7 @@ void ReadAndRestoreLargestGame(benchmark::State& state) {
     ManualReplayControl replay;
     Session session(paths, view, prompter, window, replay);
     for (auto _ : state) {
-        if (!session.trans.OpenFromFile(path)) state.SkipWithError("the file did not open");
+        if (!session.menu.OpenFromFile(path)) state.SkipWithError("the file did not open");
     }
     state.counters["entries"] = session.trans.TransCount();
 }

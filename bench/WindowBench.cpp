@@ -59,7 +59,7 @@ void OpenGameOf500Entries(benchmark::State& state) {
     const QString path = shown.home.filePath(QStringLiteral("long.qrl"));
     GameFile::Write(path, GameFile::Format(0, entries, entries.size()), nullptr);
     for (auto _ : state)
-        shown.window.session().trans.OpenFromFile(path);
+        shown.window.session().menu.OpenFromFile(path);
 }
 BENCHMARK(OpenGameOf500Entries)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -69,7 +69,7 @@ void Driver::error(const std::string& reason) { out_ << "error: " << reason << '
 
 void Driver::addBoardCommand(const std::string& name, Handler handler) {
     commands_[name] = [this, handler = std::move(handler)](const std::string& args) {
-        if (!session_.engine.state().gGameActive) return error("no game on the board");
+        if (!session_.state().gGameActive) return error("no game on the board");
         handler(args);
     };
 }
@@ -138,7 +138,7 @@ void Driver::answerWin() {
 }
 
 void Driver::giveUp() {
-    const GameState& s = session_.engine.state();
+    const GameState& s = session_.state();
     if (s.gGameActive && !s.gFinishedView) session_.menu.GameLost();
 }
 
@@ -162,7 +162,7 @@ std::optional<Loc> Driver::cardLocation(const std::string& args) {
         return std::nullopt;
     }
     if (*loc < 0 || *loc >= kBoardSize
-        || session_.engine.state().gBoard.GetCardIndex(static_cast<Loc>(*loc)) == kNoCard) {
+        || session_.state().gBoard.GetCardIndex(static_cast<Loc>(*loc)) == kNoCard) {
         error("no card at " + args);
         return std::nullopt;
     }
@@ -171,7 +171,7 @@ std::optional<Loc> Driver::cardLocation(const std::string& args) {
 
 void Driver::press(Loc location) {
     session_.pointer.CardPressed(
-        session_.engine.state().gBoard.GetCardIndex(location), PointerInput::Button::Left);
+        session_.state().gBoard.GetCardIndex(location), PointerInput::Button::Left);
 }
 
 void Driver::click(const std::string& args) {
@@ -181,7 +181,7 @@ void Driver::click(const std::string& args) {
 void Driver::doubleClick(const std::string& args) {
     const auto loc = cardLocation(args);
     if (!loc) return;
-    const Card card = session_.engine.state().gBoard.GetCardIndex(*loc);
+    const Card card = session_.state().gBoard.GetCardIndex(*loc);
     press(*loc);
     session_.pointer.CardDoubleClicked(card); // wherever the press has left it
 }
@@ -191,7 +191,7 @@ void Driver::cell(const std::string& args) {
     if (!i) return error("malformed number: " + args);
     if (*i < 0 || *i >= kCells) return error("no cell " + args);
     const auto location = static_cast<Loc>(kFirstCell + *i);
-    if (session_.engine.state().gBoard.GetCardIndex(location) != kNoCard)
+    if (session_.state().gBoard.GetCardIndex(location) != kNoCard)
         return error("cell " + args + " is occupied");
     session_.pointer.CellPictureClicked(*i);
 }
@@ -216,7 +216,7 @@ void Driver::dialog(const std::string& args) {
 }
 
 void Driver::snapshot() {
-    if (session_.engine.state().gFinishedView) return error("a finished game is being watched");
+    if (session_.state().gFinishedView) return error("a finished game is being watched");
     session_.menu.SnapshotPosition();
 }
 
@@ -229,9 +229,9 @@ void Driver::open(const std::string& path) {
     if (path.empty()) return error("open needs a path");
     const QString file = QString::fromStdString(path);
     const GameFileRead read = GameFile::Read(file);
-    if (!read.game) return session_.trans.ReportUnusable(file, read);
+    if (!read.game) return session_.menu.ReportUnusable(file, read);
     giveUp();
-    session_.trans.Restore(file, *read.game);
+    session_.menu.Restore(file, *read.game);
     session_.menu.Game_Started(GameFile::KindOf(file) == GameFile::Kind::Finished);
     while (replay_.ForwardRunning())
         session_.trans.ReplayTick(true);
@@ -251,7 +251,7 @@ void Driver::printSource() {
 void Driver::solve(bool hintOnly) {
     // A node budget, not a clock: the driver's answers are the same on any machine.
     const Solver::Result r
-        = Solver::Solve(session_.engine.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
+        = Solver::Solve(session_.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
     static const char* verdicts[] = { "won", "lost", "unknown" };
     const char* verdict = verdicts[static_cast<int>(r.verdict)];
     auto name = [](const SolverMove& m) {
@@ -276,7 +276,7 @@ void Driver::solve(bool hintOnly) {
 }
 
 void Driver::printState() {
-    const GameState& s = session_.engine.state();
+    const GameState& s = session_.state();
     const cTrans& t = session_.trans;
     out_ << "cards:";
     for (Card c = 0; c < kCardCount; ++c)

@@ -10,7 +10,11 @@
 
 namespace quadrell {
 
-QString Favourites::Root() const { return session_.save.FavFolder(); }
+Favourites::Favourites(Session& session)
+    : Favourites(session.save, session.players, session.engine.state(), session.trans, session.menu,
+        session.window(), session.prompter) { }
+
+QString Favourites::Root() const { return save_.FavFolder(); }
 
 QStringList Favourites::Folders() const { return GameLists::FavouriteFolders(Root()); }
 
@@ -41,13 +45,13 @@ QString Favourites::CheckName(const QString& name) {
 }
 
 void Favourites::tell(const QString& text, bool information) const {
-    session_.engine.prompter().Message(text.toStdString(),
+    prompter_.Message(text.toStdString(),
         information ? MessageIcon::Information : MessageIcon::Exclamation, kAppTitle);
 }
 
 QString Favourites::AddProposal() const {
-    const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
-    return QStringLiteral("%1 - Played by %2").arg(session_.engine.state().gGameNumber).arg(player);
+    const QString player = players_.GetName(players_.GetCurrentPlayerIndex());
+    return QStringLiteral("%1 - Played by %2").arg(state_.gGameNumber).arg(player);
 }
 
 bool Favourites::Add(const QString& folder, const QString& name) {
@@ -60,23 +64,22 @@ bool Favourites::Add(const QString& folder, const QString& name) {
         tell(QStringLiteral("Choose a favourites folder for the game."));
         return false;
     }
-    const QString ext
-        = session_.engine.state().gFinishedView ? QStringLiteral(".q2k") : QStringLiteral(".qrl");
-    return session_.trans.SaveToFile(folder + QLatin1Char('/') + name + ext);
+    const QString ext = state_.gFinishedView ? QStringLiteral(".q2k") : QStringLiteral(".qrl");
+    return trans_.SaveToFile(folder + QLatin1Char('/') + name + ext);
 }
 
 bool Favourites::Play(const QString& path) {
     // Checked first; leaving a game in play asks once.
-    if (!session_.menu.OpenChecked(path)) return false;
-    session_.window().SetCaption(
-        session_.window().Caption() + QStringLiteral(" [") + DisplayName(path) + QLatin1Char(']'));
+    if (!menu_.OpenChecked(path)) return false;
+    window_.SetCaption(
+        window_.Caption() + QStringLiteral(" [") + DisplayName(path) + QLatin1Char(']'));
     return true;
 }
 
 bool Favourites::CreateFolder() {
     bool ok = false;
-    const QString name = QString::fromStdString(session_.engine.prompter().InputBox(
-        "Enter the folder name you want to create", kAppTitle, ok));
+    const QString name = QString::fromStdString(
+        prompter_.InputBox("Enter the folder name you want to create", kAppTitle, ok));
     if (!ok || name.size() < 1 || name.size() > 30) return false;
     const QString refusal = CheckName(name);
     if (!refusal.isEmpty()) {
@@ -102,7 +105,7 @@ bool Favourites::DeleteFolder(const QString& folder) {
     }
     const std::string question
         = "Are you sure you want to delete " + QFileInfo(folder).fileName().toStdString() + " ?";
-    if (!session_.engine.prompter().Question(question, kAppTitle, MessageIcon::Stop)) return false;
+    if (!prompter_.Question(question, kAppTitle, MessageIcon::Stop)) return false;
     if (!SafeFile::RemoveTree(folder, Root())) {
         tell(QStringLiteral("The folder %1 could not be deleted.").arg(folder), false);
         return false;
@@ -112,12 +115,9 @@ bool Favourites::DeleteFolder(const QString& folder) {
 
 void Favourites::DeleteGames(const QStringList& paths) {
     if (paths.isEmpty()
-        || !session_.engine.prompter().Question(
-            "Are you sure you want to delete ?", kAppTitle, MessageIcon::Stop))
+        || !prompter_.Question("Are you sure you want to delete ?", kAppTitle, MessageIcon::Stop))
         return;
-    QStringList failed;
-    for (const QString& path : paths)
-        if (!QFile::remove(path)) failed << path;
+    const QStringList failed = GameLists::Remove(paths);
     if (!failed.isEmpty())
         tell(QStringLiteral("These games could not be deleted:\r\n")
                 + failed.join(QStringLiteral("\r\n")),
@@ -133,8 +133,7 @@ void Favourites::MoveGames(const QStringList& paths, const QString& target) {
         if (QFileInfo::exists(destination)) {
             const std::string question
                 = "File " + destination.toStdString() + " exists! Do you want to overwrite ?";
-            if (!session_.engine.prompter().Question(question, kAppTitle, MessageIcon::Question))
-                continue;
+            if (!prompter_.Question(question, kAppTitle, MessageIcon::Question)) continue;
             QFile::remove(destination);
         }
         if (!QFile::rename(path, destination)) failed << path;

@@ -8,13 +8,30 @@
 
 namespace quadrell {
 
+class GameWindow;
+class Prompter;
 class Session;
+class cMenu;
+class cPlayer;
+class cSave;
+class cTrans;
+struct GameState;
 
 // The favourites tree: one level of folders under the root, each holding kept games.
 // Every name the player types stays inside the root.
 class Favourites {
 public:
-    explicit Favourites(Session& session) : session_(session) { }
+    Favourites(const cSave& save, const cPlayer& players, const GameState& state, cTrans& trans,
+        cMenu& menu, GameWindow& window, Prompter& prompter)
+        : save_(save)
+        , players_(players)
+        , state_(state)
+        , trans_(trans)
+        , menu_(menu)
+        , window_(window)
+        , prompter_(prompter) { }
+    // The same, wired to a session's objects.
+    explicit Favourites(Session& session);
 
     QString Root() const;
     QStringList Folders() const;
@@ -40,7 +57,13 @@ public:
 private:
     void tell(const QString& text, bool information = true) const;
 
-    Session& session_;
+    const cSave& save_;
+    const cPlayer& players_;
+    const GameState& state_;
+    cTrans& trans_;
+    cMenu& menu_;
+    GameWindow& window_;
+    Prompter& prompter_;
 };
 
 } // namespace quadrell

@@ -17,12 +17,12 @@ const QStringList& FinishFlow::Captions() {
 
 QString FinishFlow::ProposedSavePath() const {
     return session_.save.GetLastDir() + QLatin1Char('/')
-        + QString::number(session_.engine.state().gGameNumber);
+        + QString::number(session_.state().gGameNumber);
 }
 
 QString FinishFlow::ProposedFavName() const {
     const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
-    return QStringLiteral("%1 Played by %2").arg(session_.engine.state().gGameNumber).arg(player);
+    return QStringLiteral("%1 Played by %2").arg(session_.state().gGameNumber).arg(player);
 }
 
 QStringList FinishFlow::FavouriteFolders() const {
@@ -44,13 +44,12 @@ void FinishFlow::saveFavourite(const Choices& c) {
     // The one rule for a favourite's name: it never reaches outside its folder.
     const QString refusal = Favourites::CheckName(name);
     if (!refusal.isEmpty()) {
-        session_.engine.prompter().Message(
-            refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
     const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");
     if (QFileInfo::exists(path)
-        && !session_.engine.prompter().Question(
+        && !session_.prompter.Question(
             QStringLiteral("File %1 exists! Do you want to overwrite ?").arg(path).toStdString(),
             kAppTitle, MessageIcon::Question))
         return;

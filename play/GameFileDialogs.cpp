@@ -1,6 +1,11 @@
 #include "GameFileDialogs.h"
 
-#include "Session.h"
+#include "GameState.h"
+#include "Prompter.h"
+#include "cMenu.h"
+#include "cRecent.h"
+#include "cSave.h"
+#include "cTrans.h"
 
 #include <QFileInfo>
 
@@ -17,30 +22,29 @@ QString GameFileDialogs::SaveFilter(const QString& ext) {
 }
 
 bool GameFileDialogs::File_Open() {
-    const QString path = QString::fromStdString(session_.engine.prompter().OpenFileName(
-        session_.save.GetLastDir().toStdString(), OpenFilter().toStdString()));
+    const QString path = QString::fromStdString(
+        prompter_.OpenFileName(save_.GetLastDir().toStdString(), OpenFilter().toStdString()));
     if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
-    session_.save.SaveLastDir(QFileInfo(path).absolutePath());
+    save_.SaveLastDir(QFileInfo(path).absolutePath());
     // Checked before anything on the board changes; only a file that opened joins the
     // recent lists.
-    if (!session_.trans.OpenFromFile(path)) return false;
-    session_.recent.AddtoRecent(path);
-    session_.trans.Replay(1);
+    if (!menu_.OpenFromFile(path)) return false;
+    recent_.AddtoRecent(path);
+    trans_.Replay(1);
     return true;
 }
 
 void GameFileDialogs::File_Save(const QString& ext) {
-    const QString proposed = QString::number(session_.engine.state().gGameNumber) + ext;
-    QString path = QString::fromStdString(
-        session_.engine.prompter().SaveFileName(session_.save.GetLastDir().toStdString(),
-            proposed.toStdString(), SaveFilter(ext).toStdString()));
+    const QString proposed = QString::number(state_.gGameNumber) + ext;
+    QString path = QString::fromStdString(prompter_.SaveFileName(
+        save_.GetLastDir().toStdString(), proposed.toStdString(), SaveFilter(ext).toStdString()));
     if (path.isEmpty()) return;
     if (!path.endsWith(ext, Qt::CaseInsensitive) && QFileInfo(path).suffix().isEmpty()) path += ext;
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir()) return;
-    if (!session_.trans.SaveToFile(path)) return;
-    session_.recent.AddtoRecent(path);
-    session_.save.SaveLastDir(folder);
+    if (!trans_.SaveToFile(path)) return;
+    recent_.AddtoRecent(path);
+    save_.SaveLastDir(folder);
 }
 
 } // namespace quadrell

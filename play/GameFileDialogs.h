@@ -4,13 +4,25 @@
 
 namespace quadrell {
 
-class Session;
+class Prompter;
+class cMenu;
+class cRecent;
+class cSave;
+class cTrans;
+struct GameState;
 
 // Opening and saving games through the file dialogs, remembering the folder last used
 // and offering every path to the recent lists.
 class GameFileDialogs {
 public:
-    explicit GameFileDialogs(Session& session) : session_(session) { }
+    GameFileDialogs(cSave& save, cRecent& recent, cMenu& menu, cTrans& trans,
+        const GameState& state, Prompter& prompter)
+        : save_(save)
+        , recent_(recent)
+        , menu_(menu)
+        , trans_(trans)
+        , state_(state)
+        , prompter_(prompter) { }
 
     // The open dialog with both kinds of game file; true when a game was opened.
     bool File_Open();
@@ -21,7 +33,12 @@ public:
     static QString SaveFilter(const QString& ext);
 
 private:
-    Session& session_;
+    cSave& save_;
+    cRecent& recent_;
+    cMenu& menu_;
+    cTrans& trans_;
+    const GameState& state_;
+    Prompter& prompter_;
 };
 
 } // namespace quadrell

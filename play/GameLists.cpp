@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 namespace quadrell {
@@ -45,6 +46,13 @@ QStringList GameLists::FavouriteFolders(const QString& root) {
     while (it.hasNext())
         folders << it.next();
     return folders;
+}
+
+QStringList GameLists::Remove(const QStringList& paths) {
+    QStringList failed;
+    for (const QString& path : paths)
+        if (!QFile::remove(path)) failed << path;
+    return failed;
 }
 
 } // namespace quadrell

@@ -30,6 +30,8 @@ public:
     // The direct subfolders of the favourites root.
     static QStringList FavouriteFolders(const QString& root);
     static GameListItem Item(const QString& path);
+    // Removes game files; answers the ones that could not be removed.
+    static QStringList Remove(const QStringList& paths);
 };
 
 } // namespace quadrell

@@ -1,6 +1,11 @@
 #include "KeptGame.h"
 
-#include "Session.h"
+#include "Engine.h"
+#include "SettingsStore.h"
+#include "cOpt.h"
+#include "cSave.h"
+#include "cTime.h"
+#include "cTrans.h"
 
 #include <QFile>
 
@@ -12,24 +17,22 @@ const QString kRunning = QStringLiteral("KeptRunning");
 const QString kTime = QStringLiteral("KeptGameTime");
 } // namespace
 
-QString KeptGame::Path() const {
-    return session_.save.InInstallFolder(QStringLiteral("Unfinished.qrl"));
-}
+QString KeptGame::Path() const { return save_.InInstallFolder(QStringLiteral("Unfinished.qrl")); }
 
 bool KeptGame::playing() const {
-    const GameState& s = session_.engine.state();
-    return s.gGameActive && !s.gFinishedView && session_.opt.EnableUnfinished() == 1;
+    const GameState& s = engine_.state();
+    return s.gGameActive && !s.gFinishedView && options_.EnableUnfinished() == 1;
 }
 
 bool KeptGame::anythingKept() const {
-    return session_.save.Unfinished() || session_.store.GetBool(kSave, kRunning, false);
+    return save_.Unfinished() || store_.GetBool(kSave, kRunning, false);
 }
 
 QString KeptGame::signature() const {
-    const cTrans& t = session_.trans;
+    const cTrans& t = trans_;
     const TransRecord last = t.Entry(t.GetTransID());
     return QStringLiteral("%1 %2 %3 %4 %5")
-        .arg(session_.engine.state().gGameNumber)
+        .arg(engine_.state().gGameNumber)
         .arg(t.GetTransID())
         .arg(t.TransCount())
         .arg(last.SrcLoc)
@@ -37,25 +40,25 @@ QString KeptGame::signature() const {
 }
 
 void KeptGame::Recover() {
-    SettingsStore& store = session_.store;
+    SettingsStore& store = store_;
     if (store.GetBool(kSave, kRunning, false)) {
         SettingsStore::Batch batch(store);
-        session_.save.SetUnfinished(true);
-        session_.save.SetLastGameTime(store.GetInt32(kSave, kTime, 0));
+        save_.SetUnfinished(true);
+        save_.SetLastGameTime(store.GetInt32(kSave, kTime, 0));
         store.SetBool(kSave, kRunning, false);
-    } else if (!session_.save.Unfinished()) {
+    } else if (!save_.Unfinished()) {
         QFile::remove(Path()); // left by a game that has since been recorded
     }
 }
 
 bool KeptGame::write() {
     QString error;
-    if (session_.trans.WriteFile(Path(), &error)) {
+    if (trans_.WriteFile(Path(), &error)) {
         failing_ = false;
         return true;
     }
     if (!failing_)
-        session_.engine.prompter().Message(
+        prompter_.Message(
             QStringLiteral("The game could not be saved to\r\n%1\r\n%2\r\nPlay goes on; it will "
                            "be kept again as soon as it can be.")
                 .arg(Path(), error)
@@ -69,33 +72,33 @@ void KeptGame::Update() {
     if (!playing()) {
         if (written_.isEmpty()) return;
         written_.clear();
-        if (session_.store.GetBool(kSave, kRunning, false)) Forget();
+        if (store_.GetBool(kSave, kRunning, false)) Forget();
         if (!anythingKept()) QFile::remove(Path());
         return;
     }
     const QString now = signature();
     if (now == written_ || !write()) return;
-    SettingsStore::Batch batch(session_.store);
-    session_.store.SetInt(kSave, kTime, session_.time.GetGameTime());
-    session_.store.SetBool(kSave, kRunning, true);
+    SettingsStore::Batch batch(store_);
+    store_.SetInt(kSave, kTime, time_.GetGameTime());
+    store_.SetBool(kSave, kRunning, true);
     written_ = now;
 }
 
 void KeptGame::KeepAtExit() {
-    session_.engine.rules().ClearSelection();
-    session_.trans.SaveToFile(Path());
-    SettingsStore::Batch batch(session_.store);
-    session_.save.SetLastGameTime(session_.time.GetGameTime());
-    session_.save.SetUnfinished(true);
-    session_.store.SetBool(kSave, kRunning, false);
+    engine_.rules().ClearSelection();
+    trans_.SaveToFile(Path());
+    SettingsStore::Batch batch(store_);
+    save_.SetLastGameTime(time_.GetGameTime());
+    save_.SetUnfinished(true);
+    store_.SetBool(kSave, kRunning, false);
     written_.clear();
 }
 
 void KeptGame::Forget() {
-    SettingsStore::Batch batch(session_.store);
-    session_.store.SetBool(kSave, kRunning, false);
-    session_.save.SetUnfinished(false);
-    session_.save.SetLastGameTime(0);
+    SettingsStore::Batch batch(store_);
+    store_.SetBool(kSave, kRunning, false);
+    save_.SetUnfinished(false);
+    save_.SetLastGameTime(0);
 }
 
 } // namespace quadrell

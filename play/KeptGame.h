@@ -4,7 +4,13 @@
 
 namespace quadrell {
 
-class Session;
+class Engine;
+class Prompter;
+class SettingsStore;
+class cOpt;
+class cSave;
+class cTime;
+class cTrans;
 
 // Never lose a game in play: after every completed move the game is kept in
 // "Unfinished.qrl" with its time, so a program killed at any moment comes back where it
@@ -12,7 +18,15 @@ class Session;
 // their meaning for the game kept at exit, since the game clock reads them.
 class KeptGame {
 public:
-    explicit KeptGame(Session& session) : session_(session) { }
+    KeptGame(SettingsStore& store, cSave& save, const cOpt& options, Engine& engine, cTrans& trans,
+        cTime& time, Prompter& prompter)
+        : store_(store)
+        , save_(save)
+        , options_(options)
+        , engine_(engine)
+        , trans_(trans)
+        , time_(time)
+        , prompter_(prompter) { }
 
     QString Path() const;
     // At start-up: a game left by a killed program becomes the kept unfinished game, and a
@@ -33,7 +47,13 @@ private:
     QString signature() const;
     bool write();
 
-    Session& session_;
+    SettingsStore& store_;
+    cSave& save_;
+    const cOpt& options_;
+    Engine& engine_;
+    cTrans& trans_;
+    cTime& time_;
+    Prompter& prompter_;
     QString written_;
     bool failing_ = false;
 };

@@ -71,7 +71,7 @@ void Lifecycle::Recover() {
 }
 
 bool Lifecycle::openOrEmpty(const QString& path) {
-    if (session_.trans.OpenFromFile(path)) return true;
+    if (session_.menu.OpenFromFile(path)) return true;
     session_.menu.NoGame();
     return false;
 }
@@ -84,7 +84,7 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
     if (!named.isEmpty()) {
         read = GameFile::Read(named);
         if (!read->game) {
-            session_.trans.ReportUnusable(named, *read);
+            session_.menu.ReportUnusable(named, *read);
             read.reset(); // the kept game, if any, goes on as if nothing had been named
         }
     }
@@ -97,18 +97,18 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
         return true;
     }
     if (resume) {
-        if (!session_.engine.prompter().Question("Are you sure you want to exit the previously\r\n"
-                                                 "unfinished game and start this game ?",
+        if (!session_.prompter.Question("Are you sure you want to exit the previously\r\n"
+                                        "unfinished game and start this game ?",
                 kAppTitle, MessageIcon::Question))
             return false;
-        if (session_.trans.OpenFromFile(kept)) session_.menu.GameLost();
+        if (session_.menu.OpenFromFile(kept)) session_.menu.GameLost();
     }
-    session_.trans.Restore(named, *read->game);
+    session_.menu.Restore(named, *read->game);
     return true;
 }
 
 void Lifecycle::Unload() {
-    const GameState& s = session_.engine.state();
+    const GameState& s = session_.state();
     const bool playing = s.gGameActive && !s.gFinishedView;
     if (session_.opt.EnableUnfinished() == 1 && playing) {
         session_.kept.KeepAtExit();

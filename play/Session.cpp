@@ -2,9 +2,10 @@
 
 namespace quadrell {
 
-Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, GameWindow& window,
+Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, GameWindow& window,
     ReplayControl& replay)
-    : paths(appPaths)
+    : prompter(asker)
+    , paths(appPaths)
     , store(appPaths.configFolder)
     , opt(store)
     , save(store, appPaths.dataFolder)
@@ -14,8 +15,8 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     , custom(store)
     , engine(view, opt, prompter, *this)
     , users(players, prompter)
-    , trans(engine, opt, replay)
-    , menu(engine, trans, opt, save, players, recent, window, replay)
+    , trans(engine, opt, replay, prompter)
+    , menu(engine, trans, opt, save, players, recent, window, replay, prompter)
     , time(engine, save)
     , score(save, players, prompter)
     , pointer(engine, opt,
@@ -27,7 +28,7 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& prompter, 
     menu.SetScoring(&score, &time);
     // Recording a game and forgetting its kept copy are one write to the store.
     score.SetForgetGame([this] { kept.Forget(); });
-    store.SetFailureHandler([&prompter](const QString& path) {
+    store.SetFailureHandler([this](const QString& path) {
         prompter.Message(QStringLiteral("The settings could not be saved to\r\n%1\r\nThe last "
                                         "saved settings are kept.")
                              .arg(path)

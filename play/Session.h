@@ -33,6 +33,8 @@ public:
         ReplayControl& replay);
 
     GameWindow& window() { return window_; }
+    // The shared game state (the g-names), owned by the engine.
+    GameState& state() { return engine.state(); }
 
     // Called once when a game is won; the finished-game dialog is opened from here after
     // the winning move has come to rest.
@@ -43,6 +45,7 @@ public:
     // How the window flashes its title; the headless driver has none.
     void SetFlashStarter(PointerInput::FlashStarter starter) { flashStarter_ = std::move(starter); }
 
+    Prompter& prompter; // every message and question of the session
     AppPaths paths;
     SettingsStore store;
     cOpt opt;
@@ -58,8 +61,8 @@ public:
     cTime time;
     cScore score;
     PointerInput pointer;
-    GameFileDialogs files { *this };
-    KeptGame kept { *this };
+    GameFileDialogs files { save, recent, menu, trans, engine.state(), prompter };
+    KeptGame kept { store, save, opt, engine, trans, time, prompter };
 
 private:
     GameWindow& window_;

@@ -21,7 +21,7 @@
 namespace quadrell {
 
 cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-    cRecent& recent, GameWindow& window, ReplayControl& replay)
+    cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter)
     : engine_(engine)
     , trans_(trans)
     , options_(options)
@@ -29,15 +29,14 @@ cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer&
     , players_(players)
     , recent_(recent)
     , window_(window)
-    , replay_(replay) {
-    trans_.SetMenu(this);
-}
+    , replay_(replay)
+    , prompter_(prompter) { }
 
 bool cMenu::AllowNewGame() {
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
     replay_.StopPlayback();
-    if (!engine_.prompter().Question(
+    if (!prompter_.Question(
             "Are you sure You want to Quit this Game ?", kAppTitle, MessageIcon::Question))
         return false;
     GameLost();
@@ -177,11 +176,10 @@ void cMenu::PlayerChosen(int position, const QString& name) {
         players_.SetCurrentComboIndex(static_cast<qint16>(position));
         return;
     }
-    engine_.prompter().Message(
-        QStringLiteral("Quadrell 2000 cannot change Player in middle of the Game.\r\n"
-                       " Player will be changed to  %1  after you finish this game.")
-            .arg(name)
-            .toStdString(),
+    prompter_.Message(QStringLiteral("Quadrell 2000 cannot change Player in middle of the Game.\r\n"
+                                     " Player will be changed to  %1  after you finish this game.")
+                          .arg(name)
+                          .toStdString(),
         MessageIcon::Information, kAppTitle);
     players_.SetChangePlayer(true);
     players_.SetNewPlayerComboIndex(static_cast<qint16>(position));
@@ -228,12 +226,49 @@ void cMenu::OpenRecent(qint16 slot) {
 bool cMenu::OpenChecked(const QString& path) {
     const GameFileRead read = GameFile::Read(path);
     if (!read.game) {
-        trans_.ReportUnusable(path, read);
+        ReportUnusable(path, read);
         return false;
     }
     if (!AllowNewGame()) return false;
-    trans_.Restore(path, *read.game);
+    Restore(path, *read.game);
     return true;
+}
+
+bool cMenu::OpenFromFile(const QString& fl) {
+    const GameFileRead read = GameFile::Read(fl);
+    if (!read.game) {
+        ReportUnusable(fl, read);
+        return false;
+    }
+    Restore(fl, *read.game);
+    return true;
+}
+
+void cMenu::ReportUnusable(const QString& fl, const GameFileRead& read) {
+    const QString text = read.missing
+        ? QStringLiteral("Sorry File Doesn't Exists\r\n%1").arg(fl)
+        : QStringLiteral("The game file\r\n%1\r\ncannot be opened. %2").arg(fl, read.error);
+    prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
+}
+
+void cMenu::Restore(const QString& fl, const GameFileData& game) {
+    trans_.Load(game.entries);
+    NewGame(game.gameNumber, true);
+    switch (GameFile::KindOf(fl)) {
+    case GameFile::Kind::Finished:
+        trans_.Replay(1);
+        Game_Started(true);
+        break;
+    case GameFile::Kind::Incomplete:
+        trans_.RedoAll(1);
+        Game_Started(false);
+        // A game kept with every king home (the program stopped in the finished-game
+        // dialog) is won, not played on.
+        engine_.autoPlayer().CheckGameWon();
+        break;
+    case GameFile::Kind::Other:
+        break;
+    }
 }
 
 void cMenu::SnapshotPosition() {

@@ -8,6 +8,9 @@ namespace quadrell {
 
 class Engine;
 class GameWindow;
+class Prompter;
+struct GameFileData;
+struct GameFileRead;
 class ReplayControl;
 class cOpt;
 class cPlayer;
@@ -37,7 +40,7 @@ struct MenuState {
 class cMenu {
 public:
     cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-        cRecent& recent, GameWindow& window, ReplayControl& replay);
+        cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter);
 
     // The windows that "Select" and "Open" show, and the file dialogs of "Save".
     void SetDialogs(GameDialogs* dialogs) { dialogs_ = dialogs; }
@@ -78,6 +81,13 @@ public:
     // gone or damaged is reported before the game in play is touched; then leaving the
     // game asks once. False when nothing was opened.
     bool OpenChecked(const QString& path);
+    // Reads, checks and restores a game file. A file that cannot be used is reported with
+    // its path, and the board, the history and the game state stay exactly as they were.
+    bool OpenFromFile(const QString& fl);
+    // The two halves of OpenFromFile, for callers that check a file before giving up the
+    // game in play: tell the player why a file cannot be used; restore a checked game.
+    void ReportUnusable(const QString& fl, const GameFileRead& read);
+    void Restore(const QString& fl, const GameFileData& game);
 
     // The player box: a change during a game waits for its end. `position` is 1-based.
     void PlayerChosen(int position, const QString& name);
@@ -106,6 +116,7 @@ private:
     cTime* time_ = nullptr;
     GameWindow& window_;
     ReplayControl& replay_;
+    Prompter& prompter_;
 };
 
 } // namespace quadrell

@@ -3,7 +3,6 @@
 #include "Engine.h"
 #include "GameFile.h"
 #include "GameWindow.h"
-#include "cMenu.h"
 #include "cOpt.h"
 
 namespace quadrell {
@@ -12,10 +11,11 @@ namespace {
 constexpr std::size_t kGrowth = 100;
 }
 
-cTrans::cTrans(Engine& engine, const cOpt& options, ReplayControl& replay)
+cTrans::cTrans(Engine& engine, const cOpt& options, ReplayControl& replay, Prompter& prompter)
     : engine_(engine)
     , options_(options)
-    , replay_(replay) {
+    , replay_(replay)
+    , prompter_(prompter) {
     Reset();
     engine_.SetRecorder(this);
 }
@@ -176,47 +176,10 @@ bool cTrans::WriteFile(const QString& fl, QString* error) const {
 bool cTrans::SaveToFile(const QString& fl) {
     QString error;
     if (WriteFile(fl, &error)) return true;
-    engine_.prompter().Message(
+    prompter_.Message(
         QStringLiteral("The game could not be saved to\r\n%1\r\n%2").arg(fl, error).toStdString(),
         MessageIcon::Exclamation, kAppTitle);
     return false;
-}
-
-bool cTrans::OpenFromFile(const QString& fl) {
-    const GameFileRead read = GameFile::Read(fl);
-    if (!read.game) {
-        ReportUnusable(fl, read);
-        return false;
-    }
-    Restore(fl, *read.game);
-    return true;
-}
-
-void cTrans::ReportUnusable(const QString& fl, const GameFileRead& read) {
-    const QString text = read.missing
-        ? QStringLiteral("Sorry File Doesn't Exists\r\n%1").arg(fl)
-        : QStringLiteral("The game file\r\n%1\r\ncannot be opened. %2").arg(fl, read.error);
-    engine_.prompter().Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
-}
-
-void cTrans::Restore(const QString& fl, const GameFileData& game) {
-    Load(game.entries);
-    menu_->NewGame(game.gameNumber, true);
-    switch (GameFile::KindOf(fl)) {
-    case GameFile::Kind::Finished:
-        Replay(1);
-        menu_->Game_Started(true);
-        break;
-    case GameFile::Kind::Incomplete:
-        RedoAll(1);
-        menu_->Game_Started(false);
-        // A game kept with every king home (the program stopped in the finished-game
-        // dialog) is won, not played on.
-        engine_.autoPlayer().CheckGameWon();
-        break;
-    case GameFile::Kind::Other:
-        break;
-    }
 }
 
 QString cTrans::GetLocationName(Loc location) {

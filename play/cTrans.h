@@ -11,23 +11,21 @@ namespace quadrell {
 
 class Engine;
 class ReplayControl;
-class cMenu;
+class Prompter;
 class cOpt;
-struct GameFileData;
-struct GameFileRead;
 
 // The move history: every recorded step, undo and redo in whole groups, the return to a
-// snapshot, the timed replay, and the game file and source text built from it.
+// snapshot, the timed replay, and the game file and source text built from it. Opening a
+// game file is cMenu's: it starts a game.
 class cTrans final : public MoveRecorder {
 public:
-    cTrans(Engine& engine, const cOpt& options, ReplayControl& replay);
+    cTrans(Engine& engine, const cOpt& options, ReplayControl& replay, Prompter& prompter);
     ~cTrans() override;
     cTrans(const cTrans&) = delete;
     cTrans& operator=(const cTrans&) = delete;
 
     // An empty history, as a new one starts.
     void Reset();
-    void SetMenu(cMenu* menu) { menu_ = menu; }
 
     std::int16_t SaveTrans(Loc source, Loc destination, std::int32_t mode) override;
     int RoomLeft() const override;
@@ -60,13 +58,6 @@ public:
     bool SaveToFile(const QString& fl);
     // The same without a word to the player; `error` says why it failed.
     bool WriteFile(const QString& fl, QString* error) const;
-    // Reads, checks and restores a game file. A file that cannot be used is reported with
-    // its path, and the board, the history and the game state stay exactly as they were.
-    bool OpenFromFile(const QString& fl);
-    // The two halves of OpenFromFile, for callers that check a file before giving up the
-    // game in play: tell the player why a file cannot be used; restore a checked game.
-    void ReportUnusable(const QString& fl, const GameFileRead& read);
-    void Restore(const QString& fl, const GameFileData& game);
     // The source text: every recorded entry as two place names and three spaces.
     QString CreateSource() const;
     static QString GetLocationName(Loc location);
@@ -85,7 +76,7 @@ private:
     Engine& engine_;
     const cOpt& options_;
     ReplayControl& replay_;
-    cMenu* menu_ = nullptr;
+    Prompter& prompter_;
     std::vector<TransRecord> entries_; // entry 0 is never used
     std::int16_t TransCount_ = 0;
     std::int16_t TransID_ = 0;

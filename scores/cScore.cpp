@@ -2,11 +2,13 @@
 
 #include "Prompter.h"
 #include "SafeFile.h"
+#include "ScoreBoard.h"
 #include "ScoreFile.h"
 #include "SettingsStore.h"
 #include "cPlayer.h"
 #include "cSave.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <cmath>
 
@@ -39,6 +41,23 @@ const QString kPending = QStringLiteral("PendingScore");
 
 void cScore::report(const QString& text) {
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
+}
+
+bool cScore::Export(
+    const std::array<ScoreRec, 6>& statistics, const QString& currentPlayer, const QDateTime& now) {
+    const QString path = QString::fromStdString(prompter_.SaveFileName(
+        save_.GetLastDir().toStdString(), "Score Board", "Text File (*.txt)"));
+    if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;
+    const QByteArray text = ScoreBoard::Export(records_, statistics, players_, currentPlayer, now);
+    QString error;
+    if (!SafeFile::Write(path, text, &error)) {
+        report(QStringLiteral("The score board could not be exported to\r\n%1\r\n%2")
+                   .arg(path, error));
+        return false;
+    }
+    save_.SetLastExportedDate(cSave::DateText(now));
+    save_.SetLastExportedFile(path);
+    return true;
 }
 
 void cScore::reportUnwritten(const QString& error) {

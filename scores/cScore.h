@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -49,6 +50,10 @@ public:
     const std::vector<ScoreRec>& Records() const { return records_; }
     void Clear_General();
     void Clear_Global();
+    // "Export": asks where, writes the score board's text whole and notes the export; a
+    // failure is reported with its path. False when nothing was exported.
+    bool Export(const std::array<ScoreRec, 6>& statistics, const QString& currentPlayer,
+        const QDateTime& now = QDateTime::currentDateTime());
     // The period last chosen on the score board: 1 "Show Today" .. 5 "Show All".
     qint16 DayComboIndex() const;
     void SetDayComboIndex(qint16 value);

@@ -84,11 +84,11 @@ void dlgFinish::applyEnableRule() {
 }
 
 void dlgFinish::Browse() {
-    const std::string folder = session_.engine.prompter().BrowseForFolder(
+    const std::string folder = session_.prompter.BrowseForFolder(
         "Select A Directory", session_.save.GetLastDir().toStdString());
     if (folder.empty()) return; // cancelled: the path box keeps its text
     txtSave_->setText(QString::fromStdString(folder) + QLatin1Char('/')
-        + QString::number(session_.engine.state().gGameNumber));
+        + QString::number(session_.state().gGameNumber));
 }
 
 void dlgFinish::Ok() {

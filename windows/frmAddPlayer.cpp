@@ -38,8 +38,7 @@ frmAddPlayer::frmAddPlayer(Session& session, QWidget* owner)
 void frmAddPlayer::Add() {
     const QString refusal = cUser::CheckName(txtPlayer_->text());
     if (!refusal.isEmpty()) {
-        session_.engine.prompter().Message(
-            refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
     session_.users.AddUser(

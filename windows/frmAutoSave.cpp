@@ -4,7 +4,6 @@
 #include "Icons.h"
 #include "Session.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,7 +17,7 @@ namespace quadrell {
 
 frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , autoSaves_(session.save, session.prompter)
     , tabs_(new QTabWidget(this))
     , delete_(new QPushButton(QStringLiteral("Delete"), this))
     , deleteAll_(new QPushButton(QStringLiteral("Delete All"), this)) {
@@ -66,15 +65,16 @@ frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
     resize(520, 360);
 }
 
-QString frmAutoSave::folder(int tab) const {
-    return tab == 0 ? session_.save.IncompleteDir() : session_.save.FinishedDir();
+namespace {
+AutoSaves::Folder folderOf(int tab) {
+    return tab == 0 ? AutoSaves::Folder::Incomplete : AutoSaves::Folder::Finished;
 }
+} // namespace
 
 void frmAutoSave::FillList(int tab) {
     QStandardItemModel* model = models_[tab];
     model->removeRows(0, model->rowCount());
-    const auto items = GameLists::Folder(
-        folder(tab), tab == 0 ? GameLists::Kinds::Incomplete : GameLists::Kinds::Finished);
+    const auto items = autoSaves_.Games(folderOf(tab));
     const QIcon icon
         = Icons::Of(tab == 0 ? Icons::Glyph::IncompleteGame : Icons::Glyph::FinishedGame);
     for (const GameListItem& game : items) {
@@ -83,7 +83,8 @@ void frmAutoSave::FillList(int tab) {
         name->setToolTip(game.path);
         model->appendRow({ name, new QStandardItem(cSave::DateText(game.created)) });
     }
-    frames_[tab]->setTitle(QStringLiteral("Folder : ") + cSave::SizeCheck(folder(tab), 50));
+    frames_[tab]->setTitle(
+        QStringLiteral("Folder : ") + cSave::SizeCheck(autoSaves_.Path(folderOf(tab)), 50));
     if (model->rowCount() > 0) lists_[tab]->setCurrentIndex(model->index(0, 0));
 }
 
@@ -98,11 +99,7 @@ void frmAutoSave::Delete() {
     QStringList paths;
     for (const QModelIndex& index : lists_[tab]->selectionModel()->selectedRows())
         paths << index.data(Qt::UserRole).toString();
-    if (paths.isEmpty()) return;
-    if (!session_.engine.prompter().Question(
-            "Are you sure you want to delete these Files ?", kAppTitle, MessageIcon::Stop))
-        return;
-    deletePaths(paths, tab);
+    if (autoSaves_.Delete(paths, false)) FillList(tab);
 }
 
 void frmAutoSave::DeleteAll() {
@@ -110,23 +107,7 @@ void frmAutoSave::DeleteAll() {
     QStringList paths;
     for (int row = 0; row < models_[tab]->rowCount(); ++row)
         paths << models_[tab]->index(row, 0).data(Qt::UserRole).toString();
-    if (!session_.engine.prompter().Question(
-            "Are you sure you want to delete all files in this Folder ?", kAppTitle,
-            MessageIcon::Stop))
-        return;
-    deletePaths(paths, tab);
-}
-
-void frmAutoSave::deletePaths(const QStringList& paths, int tab) {
-    QStringList failed;
-    for (const QString& path : paths)
-        if (!QFile::remove(path)) failed << path;
-    FillList(tab);
-    if (failed.isEmpty()) return;
-    session_.engine.prompter().Message((QStringLiteral("These files could not be deleted:\r\n")
-                                           + failed.join(QStringLiteral("\r\n")))
-                                           .toStdString(),
-        MessageIcon::Exclamation, kAppTitle);
+    if (autoSaves_.Delete(paths, true)) FillList(tab);
 }
 
 } // namespace quadrell

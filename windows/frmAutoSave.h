@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameLists.h"
+#include "AutoSaves.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -32,10 +32,7 @@ public:
     void DeleteAll();
 
 private:
-    void deletePaths(const QStringList& paths, int tab);
-    QString folder(int tab) const;
-
-    Session& session_;
+    AutoSaves autoSaves_;
     QTabWidget* tabs_;
     QGroupBox* frames_[2] {};
     QTreeView* lists_[2] {};

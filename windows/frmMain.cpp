@@ -172,7 +172,7 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
 }
 
 void frmMain::closeGame() {
-    if (!session_.engine.state().gGameActive) return;
+    if (!session_.state().gGameActive) return;
     StopPlayback();
     if (!prompter_.Question(
             "Are you sure you want to close this Game ?", kAppTitle, MessageIcon::Question))
@@ -187,7 +187,7 @@ void frmMain::exitNow() {
 }
 
 void frmMain::showSource() {
-    if (!session_.engine.state().gGameActive) return;
+    if (!session_.state().gGameActive) return;
     frmSource source(session_, prompter_, this);
     source.exec();
 }
@@ -213,8 +213,8 @@ void frmMain::playerChosen(int index) {
 
 void frmMain::startSolve(std::function<void(const Solver::Result&)> done) {
     cancelSolve();
-    solve_.Start(session_.engine.state().gBoard,
-        [this, done = std::move(done)](const Solver::Result& result) {
+    solve_.Start(
+        session_.state().gBoard, [this, done = std::move(done)](const Solver::Result& result) {
             QApplication::restoreOverrideCursor();
             statusBar()->clearMessage();
             done(result);
@@ -248,7 +248,7 @@ bool frmMain::reportNoLine(const Solver::Result& result) {
 }
 
 void frmMain::Hint() {
-    const GameState& s = session_.engine.state();
+    const GameState& s = session_.state();
     if (!s.gGameActive || s.gFinishedView) return;
     startSolve([this](const Solver::Result& result) {
         if (reportNoLine(result)) return;
@@ -257,7 +257,7 @@ void frmMain::Hint() {
 }
 
 void frmMain::ShowSolution() {
-    const GameState& s = session_.engine.state();
+    const GameState& s = session_.state();
     if (!s.gGameActive || s.gFinishedView) return;
     StopSolution();
     startSolve([this](const Solver::Result& result) {
@@ -278,7 +278,7 @@ void frmMain::StopSolution() {
 }
 
 void frmMain::solutionTick() {
-    const bool played = solutionStep_ < solution_.size() && session_.engine.state().gGameActive
+    const bool played = solutionStep_ < solution_.size() && session_.state().gGameActive
         && Solver::Play(session_.engine, solution_[solutionStep_]);
     ++solutionStep_;
     if (!played || solutionStep_ >= solution_.size()) StopSolution();
@@ -304,7 +304,7 @@ void frmMain::ShowScoreBoard() {
 }
 
 void frmMain::ShowAddFav() {
-    if (!session_.engine.state().gGameActive) return;
+    if (!session_.state().gGameActive) return;
     frmAddFav dialog(session_, this);
     dialog.exec();
 }
@@ -430,9 +430,9 @@ void frmMain::ResetClockAndStatus(bool clearPanels) {
 }
 
 void frmMain::StatusbarUpdate() {
-    if (!session_.engine.state().gGameActive) return;
+    if (!session_.state().gGameActive) return;
     const qint16 left = session_.time.GetCardLeft();
-    const int possible = left == 0 ? 0 : session_.engine.state().gBoard.GetPossibleMoves();
+    const int possible = left == 0 ? 0 : session_.state().gBoard.GetPossibleMoves();
     panels_[1]->setText(QStringLiteral("Cards Left: %1").arg(left));
     panels_[0]->setText(QStringLiteral("Movements: %1").arg(session_.trans.MoveID()));
     panels_[2]->setText(QStringLiteral("Possible Moves: %1").arg(possible));
@@ -441,7 +441,7 @@ void frmMain::StatusbarUpdate() {
 }
 
 void frmMain::ClockTick() {
-    if (!session_.engine.state().gFinishedView)
+    if (!session_.state().gFinishedView)
         clock_->setText(cScore::ConvertTimeS(session_.time.GetGameTime()) + QLatin1Char(' '));
     StatusbarUpdate();
 }

@@ -142,12 +142,11 @@ void frmOpenGame::Select() {
     if (!current.isValid()) return;
     const QString path = current.data(Qt::UserRole).toString();
     if (!QFileInfo::exists(path)) {
-        session_.engine.prompter().Message(
-            "Sorry File Doesn't Exists", MessageIcon::Exclamation, kAppTitle);
+        session_.prompter.Message("Sorry File Doesn't Exists", MessageIcon::Exclamation, kAppTitle);
         return;
     }
     hide();
-    if (!session_.trans.OpenFromFile(path)) {
+    if (!session_.menu.OpenFromFile(path)) {
         show(); // not a game file: the player may choose another
         return;
     }

@@ -265,13 +265,13 @@ void frmOptions::showColour() {
 }
 
 void frmOptions::ChooseColour() {
-    colour_ = session_.engine.prompter().ChooseColour(colour_);
+    colour_ = session_.prompter.ChooseColour(colour_);
     showColour();
 }
 
 void frmOptions::ChooseImage() {
     const std::string file
-        = session_.engine.prompter().OpenFileName(QFileInfo(picture_).absolutePath().toStdString(),
+        = session_.prompter.OpenFileName(QFileInfo(picture_).absolutePath().toStdString(),
             "Pictures (*.bmp *.jpg *.jpeg *.gif *.png)");
     if (file.empty()) return;
     picture_ = QString::fromStdString(file);
@@ -282,12 +282,12 @@ void frmOptions::BrowseFolder(bool incomplete) {
     QLineEdit* box = Text(incomplete ? "txtIncomplete" : "txtFinished");
     const QString start = incomplete ? session_.save.IncompleteDir() : session_.save.FinishedDir();
     const QString chosen = QString::fromStdString(
-        session_.engine.prompter().BrowseForFolder("Select A Directory", start.toStdString()));
+        session_.prompter.BrowseForFolder("Select A Directory", start.toStdString()));
     if (!chosen.isEmpty() && QDir(chosen).exists()) box->setText(chosen);
 }
 
 void frmOptions::ClearRecent() {
-    if (!session_.engine.prompter().Question("Are you Sure you want to Clear Recent List ?",
+    if (!session_.prompter.Question("Are you Sure you want to Clear Recent List ?",
             "Cleare Recent List", MessageIcon::Question))
         return;
     session_.recent.CrearRecent();
@@ -318,7 +318,7 @@ void frmOptions::RemovePlayer() {
     if (!item) return;
     const std::string question
         = "Are you sure you want to remove " + item->text(0).toStdString() + " ?";
-    if (!session_.engine.prompter().Question(question, kAppTitle, MessageIcon::Stop)) return;
+    if (!session_.prompter.Question(question, kAppTitle, MessageIcon::Stop)) return;
     if (session_.users.RemoveUser(item->data(0, Qt::UserRole).toString()))
         session_.window().ListPlayers(
             session_.users.ComboNames(), session_.players.CurrentComboIndex());

@@ -2,14 +2,12 @@
 
 #include "DialogParts.h"
 #include "Icons.h"
-#include "SafeFile.h"
 #include "ScoreBoard.h"
 #include "ScoreListModel.h"
 #include "Session.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,7 +96,7 @@ QWidget* frmScore::generalPage() {
     auto* gameRows = new QVBoxLayout(game);
     for (const char* name : { "lblPlayer", "lblMoves", "lblCardsLeft", "lblGameTime" })
         gameRows->addWidget(label(game, name));
-    game->setEnabled(session_.engine.state().gGameActive);
+    game->setEnabled(session_.state().gGameActive);
     auto* panels = new QVBoxLayout;
     panels->addWidget(session);
     panels->addWidget(game);
@@ -284,7 +282,7 @@ void frmScore::fillGlobal() {
 }
 
 void frmScore::tick() {
-    const bool active = session_.engine.state().gGameActive;
+    const bool active = session_.state().gGameActive;
     Label(QStringLiteral("lblGameTime"))
         ->setText(QStringLiteral("Time Elapsed : ")
             + cScore::ConvertTimeS(active ? session_.time.GetGameTime() : 0));
@@ -294,28 +292,13 @@ void frmScore::tick() {
 }
 
 void frmScore::Export() {
-    Prompter& prompter = session_.engine.prompter();
-    const QString path = QString::fromStdString(prompter.SaveFileName(
-        session_.save.GetLastDir().toStdString(), "Score Board", "Text File (*.txt)"));
-    if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return;
     const QStringList players = session_.users.ComboNames();
-    const QByteArray text = ScoreBoard::Export(session_.score.Records(), stats_, session_.players,
-        players.value(session_.players.CurrentComboIndex() - 1), QDateTime::currentDateTime());
-    QString error;
-    if (!SafeFile::Write(path, text, &error)) {
-        prompter.Message(QStringLiteral("The score board could not be exported to\r\n%1\r\n%2")
-                             .arg(path, error)
-                             .toStdString(),
-            MessageIcon::Exclamation, kAppTitle);
-        return;
-    }
-    session_.save.SetLastExportedDate(cSave::DateText(QDateTime::currentDateTime()));
-    session_.save.SetLastExportedFile(path);
-    Create_All();
+    if (session_.score.Export(stats_, players.value(session_.players.CurrentComboIndex() - 1)))
+        Create_All();
 }
 
 void frmScore::Clear() {
-    if (!session_.engine.prompter().Question(
+    if (!session_.prompter.Question(
             "Are you sure you want to clear Score Board ? ", kAppTitle, MessageIcon::Stop))
         return;
     session_.score.Clear_General();
@@ -323,9 +306,8 @@ void frmScore::Clear() {
 }
 
 void frmScore::ClearGlobal() {
-    if (!session_.engine.prompter().Question(
-            "Are you sure you want to delete Global and General scores ? ", kAppTitle,
-            MessageIcon::Stop))
+    if (!session_.prompter.Question("Are you sure you want to delete Global and General scores ? ",
+            kAppTitle, MessageIcon::Stop))
         return;
     session_.score.Clear_General();
     session_.score.Clear_Global();

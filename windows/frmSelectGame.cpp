@@ -40,7 +40,7 @@ frmSelectGame::frmSelectGame(Session& session, QWidget* owner)
 void frmSelectGame::Select() {
     const auto game = SelectGameRules::Validate(text_->text());
     if (!game) {
-        session_.engine.prompter().Message(
+        session_.prompter.Message(
             SelectGameRules::Refusal().toStdString(), MessageIcon::Information, kAppTitle);
         text_->setText(QStringLiteral("0"));
         text_->setFocus();

@@ -39,7 +39,7 @@ frmSource::frmSource(Session& session, Prompter& prompter, QWidget* owner)
 }
 
 void frmSource::Save() {
-    const qint32 game = session_.engine.state().gGameNumber;
+    const qint32 game = session_.state().gGameNumber;
     const std::string path = prompter_.SaveFileName(session_.save.GetLastDir().toStdString(),
         GameSource::ProposedName(game).toStdString(), "Text File (*.txt)");
     if (path.empty()) return;

@@ -109,7 +109,8 @@ TEST_F(LifecycleTest, EveryMoveIsKeptAndAKilledGameComesBack) {
     EXPECT_EQ(written.count("\r\n"), 1 + trans().TransCount());
     EXPECT_FALSE(session.save.Unfinished()); // the specified key keeps its meaning in play
     // The next start finds the game as if the program had been closed.
-    KeptGame next(session);
+    KeptGame next { session.store, session.save, session.opt, session.engine, session.trans,
+        session.time, session.prompter };
     next.Recover();
     EXPECT_TRUE(session.save.Unfinished());
     session.menu.NoGame();
@@ -122,7 +123,8 @@ TEST_F(LifecycleTest, AnEndedGameIsNoLongerKept) {
     kept.Update();
     session.menu.GameLost();
     kept.Update();
-    KeptGame next(session);
+    KeptGame next { session.store, session.save, session.opt, session.engine, session.trans,
+        session.time, session.prompter };
     next.Recover();
     EXPECT_FALSE(session.save.Unfinished());
 }

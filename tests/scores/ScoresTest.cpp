@@ -267,5 +267,27 @@ TEST_F(ScoresTest, AScoreFileThatCannotBeWrittenIsReported) {
     EXPECT_EQ(players.GetTotal(1), 1); // the totals still count the game
 }
 
+TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
+    addPlayer("Guest", created);
+    score.SaveScore(617, 93, 187, 100, created.addDays(1));
+    const std::array<ScoreRec, 6> statistics {};
+    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created)); // cancelled
+    const QString path = dir.filePath(QStringLiteral("board.txt"));
+    prompter.saveAs = path.toStdString();
+    ASSERT_TRUE(writeContent(path, "the last export"));
+    {
+        FileSizeLimit full(8);
+        EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created));
+    }
+    EXPECT_EQ(contentOf(path), QByteArray("the last export"));
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(prompter.messages[0].find(path.toStdString()), std::string::npos);
+    EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
+    ASSERT_TRUE(score.Export(statistics, QStringLiteral("Guest"), created.addDays(2)));
+    EXPECT_TRUE(contentOf(path).contains("Guest"));
+    EXPECT_EQ(save.LastExportedFile(), path);
+    EXPECT_EQ(save.LastExportedDate(), QStringLiteral("2026-12-03 10:00:00"));
+}
+
 } // namespace
 } // namespace quadrell::test

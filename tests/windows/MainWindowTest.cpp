@@ -474,7 +474,7 @@ private slots:
         auto w = open();
         deal(*w, 7);
         w->session().engine.rules().CardDoubleClicked(48);
-        frmSource source(w->session(), w->session().engine.prompter(), w.get());
+        frmSource source(w->session(), w->session().prompter, w.get());
         QCOMPARE(source.windowTitle(), QStringLiteral("Quadrell 2000 Source"));
         QCOMPARE(source.Text()->toPlainText(), QStringLiteral("A1   "));
     }
