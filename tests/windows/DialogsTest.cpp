@@ -170,6 +170,12 @@ private slots:
         QVERIFY(dialog.DeleteButton()->isEnabled());
         QVERIFY(!dialog.DeleteAllButton()->isEnabled());
         dialog.Tabs()->setCurrentIndex(0);
+        {
+            ModalAnswerer no(false);
+            dialog.DeleteAll();
+            QCOMPARE(no.icons, QList<QMessageBox::Icon> { QMessageBox::Critical });
+        }
+        QCOMPARE(dialog.List(0)->model()->rowCount(), 2); // No keeps every file
         ModalAnswerer answers;
         dialog.DeleteAll();
         QCOMPARE(answers.texts,
