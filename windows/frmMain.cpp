@@ -58,7 +58,11 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     : commandLine_(std::move(commandLine))
     , board_(new BoardWidget)
     , session_(paths, *board_, prompter_, *this, *this)
-    , lifecycle_(session_, std::move(registerFileTypes)) {
+    , lifecycle_(session_, std::move(registerFileTypes))
+    , assist_(session_, *board_, *this, *statusBar(), [this] {
+        StatusbarUpdate();
+        session_.kept.Update();
+    }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::Program());
     SetCaption(QStringLiteral("Quadrell 2000"));
@@ -81,7 +85,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.opt.SetWidgets(this);
     session_.menu.SetDialogs(this);
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
-    session_.SetFlashStarter([this](int intervalMs, int count) { StartFlash(intervalMs, count); });
+    session_.SetFlashStarter(
+        [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
     // The finished-game dialog opens once the winning move and its automatic moves are over.
     session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::showFinish); });
 }
@@ -121,8 +126,8 @@ QAction* frmMain::Action(const QString& name) const {
 
 void frmMain::run(const Command& command) {
     if (command.route == Command::Route::Window) return (this->*command.handler)();
-    cancelSolve(); // the next command ends a search under way
-    showFinish();  // a command right after a win first closes the won game
+    assist_.Cancel(); // the next command ends a search under way
+    showFinish();     // a command right after a win first closes the won game
     const QString key = QLatin1String(command.key);
     if (command.route == Command::Route::Game) {
         session_.menu.SelectGame(key);
@@ -139,7 +144,7 @@ void frmMain::afterCommand() {
 }
 
 void frmMain::afterInput() {
-    cancelSolve();
+    assist_.Cancel();
     StatusbarUpdate();
     session_.kept.Update();
 }
@@ -164,7 +169,7 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
     // shown twice would record the game twice): the file waits until the dialog is closed.
     QTimer::singleShot(delayMs, this, [this, path] {
         if (QApplication::activeModalWidget()) return openWhenFree(path, 200);
-        cancelSolve();
+        assist_.Cancel();
         showFinish();
         session_.menu.OpenChecked(path);
         afterCommand();
@@ -209,154 +214,37 @@ void frmMain::playerChosen(int index) {
     board_->setFocus();
 }
 
-// ---- hint and solution -------------------------------------------------------------------
-
-void frmMain::startSolve(std::function<void(const Solver::Result&)> done) {
-    cancelSolve();
-    solve_.Start(
-        session_.state().gBoard, [this, done = std::move(done)](const Solver::Result& result) {
-            QApplication::restoreOverrideCursor();
-            statusBar()->clearMessage();
-            done(result);
-        });
-    // A search that takes a while shows that it is busy.
-    QTimer::singleShot(300, this, [this] {
-        if (!solve_.Running()) return;
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        statusBar()->showMessage(tr("Looking for a winning line..."));
-    });
-}
-
-void frmMain::cancelSolve() {
-    if (!solve_.Running()) return;
-    solve_.Cancel();
-    if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    statusBar()->clearMessage();
-}
-
-bool frmMain::reportNoLine(const Solver::Result& result) {
-    if (result.verdict == Solver::Verdict::Won && !result.line.empty()) return false;
-    if (result.verdict == Solver::Verdict::Lost) {
-        prompter_.Message("This game can no longer be won from here.\r\nUndo can take you back to "
-                          "a position that can.",
-            MessageIcon::Information, kAppTitle);
-    } else if (result.verdict == Solver::Verdict::Unknown) {
-        prompter_.Message(
-            "No winning line was found in the time allowed.", MessageIcon::Information, kAppTitle);
-    }
-    return true;
-}
-
-void frmMain::Hint() {
-    const GameState& s = session_.state();
-    if (!s.gGameActive || s.gFinishedView) return;
-    startSolve([this](const Solver::Result& result) {
-        if (reportNoLine(result)) return;
-        board_->ShowHint(result.line.front().source, result.line.front().target, kHintMs);
-    });
-}
-
-void frmMain::ShowSolution() {
-    const GameState& s = session_.state();
-    if (!s.gGameActive || s.gFinishedView) return;
-    StopSolution();
-    startSolve([this](const Solver::Result& result) {
-        if (reportNoLine(result)) return;
-        solution_ = result.line;
-        solutionStep_ = 0;
-        solutionTimer_.setInterval(session_.opt.FwdBackSpeed() * 10);
-        solutionTimer_.start();
-        SetStopEnabled(true);
-    });
-}
-
-void frmMain::StopSolution() {
-    if (!solutionTimer_.isActive()) return;
-    solutionTimer_.stop();
-    solution_.clear();
-    SetStopEnabled(false);
-}
-
-void frmMain::solutionTick() {
-    const bool played = solutionStep_ < solution_.size() && session_.state().gGameActive
-        && Solver::Play(session_.engine, solution_[solutionStep_]);
-    ++solutionStep_;
-    if (!played || solutionStep_ >= solution_.size()) StopSolution();
-    StatusbarUpdate();
-    session_.kept.Update();
-}
-
 // ---- dialogs ------------------------------------------------------------------------------
 
-void frmMain::ShowSelectGame() {
-    frmSelectGame dialog(session_, this);
+namespace {
+// A window of ours, shown modally over the main window until it closes.
+template <typename Dialog, typename Owner> void showModal(Session& session, Owner owner) {
+    Dialog dialog(session, owner);
     dialog.exec();
 }
+} // namespace
 
-void frmMain::ShowOpenGame() {
-    frmOpenGame dialog(session_, this);
-    dialog.exec();
-}
-
-void frmMain::ShowScoreBoard() {
-    frmScore board(session_, this);
-    board.exec();
-}
-
+void frmMain::ShowSelectGame() { showModal<frmSelectGame>(session_, this); }
+void frmMain::ShowOpenGame() { showModal<frmOpenGame>(session_, this); }
+void frmMain::ShowScoreBoard() { showModal<frmScore>(session_, this); }
+void frmMain::ShowOpenFav() { showModal<frmSelectFav>(session_, this); }
+void frmMain::ShowOrganizeFav() { showModal<frmFavourites>(session_, this); }
+void frmMain::ShowOptions() { showModal<frmOptions>(session_, this); }
+void frmMain::ShowCustomize() { showModal<frmCustomize, frmMain&>(session_, *this); }
+void frmMain::ShowAutoSave() { showModal<frmAutoSave>(session_, this); }
 void frmMain::ShowAddFav() {
-    if (!session_.state().gGameActive) return;
-    frmAddFav dialog(session_, this);
-    dialog.exec();
+    if (session_.state().gGameActive) showModal<frmAddFav>(session_, this);
 }
 
-void frmMain::ShowOpenFav() {
-    frmSelectFav dialog(session_, this);
-    dialog.exec();
-}
-
-void frmMain::ShowOrganizeFav() {
-    frmFavourites dialog(session_, this);
-    dialog.exec();
-}
-
-void frmMain::ShowOptions() {
-    frmOptions dialog(session_, this);
-    dialog.exec();
-}
-
-void frmMain::ShowCustomize() {
-    frmCustomize dialog(session_, *this);
-    dialog.exec();
-}
-
-void frmMain::ShowAutoSave() {
-    frmAutoSave dialog(session_, this);
-    dialog.exec();
-}
-
-void frmMain::UpdateRecent() {
-    for (int list = 0; list < 2; ++list) {
-        bool any = false;
-        for (int i = 0; i < 5; ++i) {
-            const QString path = session_.recent.GetRecent(static_cast<qint16>(list * 5 + i + 1));
-            recentItems_[list][i]->setVisible(!path.isEmpty());
-            QString shown = path;
-            recentItems_[list][i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
-                shown.replace(QLatin1Char('&'), QLatin1String("&&"))));
-            any = any || !path.isEmpty();
-        }
-        recentNone_[list]->setVisible(!any);
-    }
-}
+void frmMain::UpdateRecent() { recent_->Update(); }
 
 // ---- menus and toolbar ------------------------------------------------------------------
 
 void frmMain::RefreshMenus() {
     commandState_.game = session_.menu.Update_Menu(ForwardRunning() || BackwardRunning());
-    commandState_.solutionPlaying = solutionTimer_.isActive();
+    commandState_.solutionPlaying = assist_.PlayingSolution();
     applyEnabling();
-    recentMenus_[0]->setEnabled(session_.recent.EnableFinish());
-    recentMenus_[1]->setEnabled(session_.recent.EnableInComplete());
+    recent_->UpdateEnabled();
 }
 
 void frmMain::applyEnabling() {
@@ -409,10 +297,7 @@ void frmMain::ApplyCustom(const std::array<bool, 25>& buttons, const std::array<
 
 // ---- GameWindow ---------------------------------------------------------------------------
 
-void frmMain::SetCaption(const QString& caption) {
-    caption_ = caption;
-    if (!tmrFlash_.isActive()) setWindowTitle(caption);
-}
+void frmMain::SetCaption(const QString& caption) { title_.SetCaption(caption); }
 
 void frmMain::SetClockRunning(bool running) {
     if (running) {
@@ -466,7 +351,7 @@ void frmMain::SetForward(bool running) { running ? tmrForward_.start() : tmrForw
 void frmMain::SetBackward(bool running) { running ? tmrBackward_.start() : tmrBackward_.stop(); }
 
 void frmMain::StopPlayback() {
-    StopSolution();
+    assist_.StopSolution();
     ReplayControl::StopPlayback();
 }
 
@@ -516,29 +401,6 @@ void frmMain::toggleStatusbar() {
 }
 void frmMain::toggleTimer() {
     session_.opt.SetShowTimer(entryFor(&frmMain::toggleTimer)->isChecked() ? 1 : 0);
-}
-
-// ---- title flash --------------------------------------------------------------------------
-
-void frmMain::StartFlash(int intervalMs, int count) {
-    flashCount_ = count;
-    flashTicks_ = 0;
-    flashInverted_ = false;
-    setWindowTitle(caption_);
-    tmrFlash_.setInterval(intervalMs);
-    tmrFlash_.start();
-}
-
-void frmMain::flashTick() {
-    flashInverted_ = !flashInverted_;
-    setWindowTitle(
-        flashInverted_ ? QStringLiteral("\u25c6 %1 \u25c6").arg(caption_.toUpper()) : caption_);
-    if (flashInverted_) QApplication::alert(this, tmrFlash_.interval());
-    if (++flashTicks_ > flashCount_) {
-        tmrFlash_.stop();
-        flashInverted_ = false;
-        setWindowTitle(caption_);
-    }
 }
 
 // ---- geometry and closing -----------------------------------------------------------------

@@ -6,8 +6,10 @@
 #include "HelpWindow.h"
 #include "Lifecycle.h"
 #include "QtPrompter.h"
+#include "RecentMenus.h"
 #include "Session.h"
-#include "SolveTask.h"
+#include "SolverAssist.h"
+#include "TitleFlash.h"
 #include "cOpt.h"
 
 #include <QCoreApplication>
@@ -59,13 +61,12 @@ public:
     QComboBox* PlayerBox() const { return players_; }
     // How "E&xit" ends the program; a test ends nothing.
     void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
-    // "Hint" and "Show Solution": the solver runs off this thread; its answer comes back here.
-    void Hint();
-    void ShowSolution();
-    void StopSolution();
-    bool Solving() const { return solve_.Running(); }
-    bool PlayingSolution() const { return solutionTimer_.isActive(); }
-    static constexpr int kHintMs = 1500;
+    // "Hint" and "Show Solution".
+    void Hint() { assist_.Hint(); }
+    void ShowSolution() { assist_.ShowSolution(); }
+    void StopSolution() { assist_.StopSolution(); }
+    bool Solving() const { return assist_.Solving(); }
+    bool PlayingSolution() const { return assist_.PlayingSolution(); }
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
     void OpenHandedFile(const QString& path);
@@ -74,8 +75,8 @@ public:
     // What the commands' enabling rules were last given.
     const CommandState& EnablingState() const { return commandState_; }
     void ClockTick();
-    QString Caption() const override { return caption_; }
-    bool Flashing() const { return tmrFlash_.isActive(); }
+    QString Caption() const override { return title_.Caption(); }
+    bool Flashing() const { return title_.Active(); }
     HelpWindow* Help() const { return help_; }
 
     // GameWindow
@@ -113,8 +114,8 @@ public:
     void ShowAutoSave() override;
     // The two "Recent" submenus from the store.
     void UpdateRecent();
-    QAction* RecentItem(int list, int index) const { return recentItems_[list][index]; }
-    QAction* RecentNone(int list) const { return recentNone_[list]; }
+    QAction* RecentItem(int list, int index) const { return recent_->Item(list, index); }
+    QAction* RecentNone(int list) const { return recent_->None(list); }
 
     // Applies the board colour and, when enabled, the picture (a picture that cannot be
     // loaded leaves the colour alone).
@@ -127,7 +128,6 @@ public:
     bool ToolbarPositionVisible(int position) const;
     bool MenuVisible(int index) const;
     bool PanelVisible(int index) const;
-    void StartFlash(int intervalMs, int count);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -138,19 +138,13 @@ private:
     void buildToolbar();
     void buildStatusbar();
     void buildTimers();
-    void buildRecentMenus(QMenu* game);
     // A command of the table, from its menu entry or its toolbar button.
     void run(const Command& command);
     void applyEnabling();
     QAction* entryFor(void (frmMain::*handler)()) const;
     void afterCommand();
     void afterInput();
-    void startSolve(std::function<void(const Solver::Result&)> done);
-    void cancelSolve();
-    bool reportNoLine(const Solver::Result& result);
-    void solutionTick();
     void showFinish();
-    void flashTick();
     void restoreGeometry();
     void toggleToolbar();
     void toggleStatusbar();
@@ -171,10 +165,8 @@ private:
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;
     QMenu* topMenus_[6] {};
-    QAction* recentMenus_[2] {};
     CommandState commandState_;
-    QAction* recentItems_[2][5] {};
-    QAction* recentNone_[2] {};
+    RecentMenus* recent_ = nullptr;
     QWidget* strip_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QComboBox* players_ = nullptr;
@@ -182,17 +174,10 @@ private:
     std::array<QLabel*, 4> panels_ {};
     QTimer tmGeneral_;
     QTimer tmrTime_;
-    QTimer tmrFlash_;
     QTimer tmrForward_;
     QTimer tmrBackward_;
-    QTimer solutionTimer_;
-    SolveTask solve_;
-    std::vector<SolverMove> solution_;
-    std::size_t solutionStep_ = 0;
-    int flashCount_ = 0;
-    int flashTicks_ = 0;
-    bool flashInverted_ = false;
-    QString caption_;
+    TitleFlash title_ { *this };
+    SolverAssist assist_;
     bool loaded_ = false;
     QPointer<HelpWindow> help_;
     std::function<void()> quit_ = [] { QCoreApplication::exit(0); };

@@ -31,37 +31,17 @@ void frmMain::buildMenus() {
         connect(action, &QAction::triggered, this, [this, &command] { run(command); });
         actions_.insert(QLatin1String(command.control), action);
     }
-    buildRecentMenus(bar.front());
-}
-
-void frmMain::buildRecentMenus(QMenu* game) {
     // Between the last game command and the separator above "E&xit".
+    QMenu* game = bar.front();
     QAction* exitGap = game->actions().at(game->actions().size() - 2);
     game->insertSeparator(exitGap);
-    const char* recentMenus[2][3] = { { "Recent &Finished", "mnuComp", "Recent1" },
-        { "Recent &InComplete", "mnuIncomp", "Recent2" } };
-    for (int list = 0; list < 2; ++list) {
-        auto* recent = new QMenu(QLatin1String(recentMenus[list][0]), game);
-        game->insertMenu(exitGap, recent);
-        recent->menuAction()->setObjectName(QLatin1String(recentMenus[list][1]));
-        recentMenus_[list] = recent->menuAction();
-        actions_.insert(QLatin1String(recentMenus[list][1]), recent->menuAction());
-        for (int i = 0; i < 5; ++i) {
-            QAction* item = recent->addAction(QStringLiteral("&%1").arg(i + 1));
-            item->setObjectName(QLatin1String(recentMenus[list][2]));
-            item->setVisible(false);
-            const auto slot = static_cast<qint16>(list * 5 + i + 1);
-            connect(item, &QAction::triggered, this, [this, slot] {
-                showFinish();
-                session_.menu.OpenRecent(slot);
-                afterCommand();
-            });
-            recentItems_[list][i] = item;
-        }
-        recentNone_[list] = recent->addAction(QStringLiteral("None"));
-        recentNone_[list]->setObjectName(QStringLiteral("Recent%1Sep").arg(list + 1));
-        recentNone_[list]->setEnabled(false);
-    }
+    recent_ = new RecentMenus(*game, exitGap, session_.recent, [this](qint16 slot) {
+        showFinish();
+        session_.menu.OpenRecent(slot);
+        afterCommand();
+    });
+    for (int list = 0; list < 2; ++list)
+        actions_.insert(recent_->Menu(list)->objectName(), recent_->Menu(list));
 }
 
 void frmMain::buildToolbar() {
@@ -129,13 +109,11 @@ void frmMain::buildTimers() {
     connect(&tmGeneral_, &QTimer::timeout, this, &frmMain::RefreshMenus);
     tmrTime_.setInterval(100);
     connect(&tmrTime_, &QTimer::timeout, this, &frmMain::ClockTick);
-    connect(&tmrFlash_, &QTimer::timeout, this, &frmMain::flashTick);
     ReplayIntervalChanged(session_.opt.FwdBackSpeed() * 10);
     connect(&tmrForward_, &QTimer::timeout, this, [this] {
         session_.trans.ReplayTick(true);
         afterCommand();
     });
-    connect(&solutionTimer_, &QTimer::timeout, this, &frmMain::solutionTick);
     connect(&tmrBackward_, &QTimer::timeout, this, [this] {
         session_.trans.ReplayTick(false);
         afterCommand();

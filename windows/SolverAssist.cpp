@@ -1,0 +1,99 @@
+#include "SolverAssist.h"
+
+#include "BoardWidget.h"
+#include "GameWindow.h"
+#include "Session.h"
+
+#include <QApplication>
+#include <QStatusBar>
+
+namespace quadrell {
+
+SolverAssist::SolverAssist(Session& session, BoardWidget& board, ReplayControl& replay,
+    QStatusBar& status, std::function<void()> afterStep)
+    : session_(session)
+    , board_(board)
+    , replay_(replay)
+    , status_(status)
+    , afterStep_(std::move(afterStep)) {
+    connect(&timer_, &QTimer::timeout, this, &SolverAssist::tick);
+}
+
+bool SolverAssist::assistable() const {
+    const GameState& s = session_.state();
+    return s.gGameActive && !s.gFinishedView;
+}
+
+void SolverAssist::start(std::function<void(const Solver::Result&)> done) {
+    Cancel();
+    task_.Start(
+        session_.state().gBoard, [this, done = std::move(done)](const Solver::Result& result) {
+            QApplication::restoreOverrideCursor();
+            status_.clearMessage();
+            done(result);
+        });
+    // A search that takes a while shows that it is busy.
+    QTimer::singleShot(300, this, [this] {
+        if (!task_.Running()) return;
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        status_.showMessage(tr("Looking for a winning line..."));
+    });
+}
+
+void SolverAssist::Cancel() {
+    if (!task_.Running()) return;
+    task_.Cancel();
+    if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    status_.clearMessage();
+}
+
+bool SolverAssist::reportNoLine(const Solver::Result& result) {
+    if (result.verdict == Solver::Verdict::Won && !result.line.empty()) return false;
+    if (result.verdict == Solver::Verdict::Lost) {
+        session_.prompter.Message("This game can no longer be won from here.\r\nUndo can take "
+                                  "you back to a position that can.",
+            MessageIcon::Information, kAppTitle);
+    } else if (result.verdict == Solver::Verdict::Unknown) {
+        session_.prompter.Message(
+            "No winning line was found in the time allowed.", MessageIcon::Information, kAppTitle);
+    }
+    return true;
+}
+
+void SolverAssist::Hint() {
+    if (!assistable()) return;
+    start([this](const Solver::Result& result) {
+        if (reportNoLine(result)) return;
+        board_.ShowHint(result.line.front().source, result.line.front().target, kHintMs);
+    });
+}
+
+void SolverAssist::ShowSolution() {
+    if (!assistable()) return;
+    StopSolution();
+    start([this](const Solver::Result& result) {
+        if (reportNoLine(result)) return;
+        line_ = result.line;
+        step_ = 0;
+        timer_.setInterval(session_.opt.FwdBackSpeed() * 10);
+        timer_.start();
+        replay_.SetStopEnabled(true);
+    });
+}
+
+void SolverAssist::StopSolution() {
+    if (!timer_.isActive()) return;
+    timer_.stop();
+    line_.clear();
+    replay_.SetStopEnabled(false);
+}
+
+void SolverAssist::tick() {
+    const bool played = step_ < line_.size() && session_.state().gGameActive
+        && Solver::Play(session_.engine, line_[step_]);
+    ++step_;
+    if (!played || step_ >= line_.size()) StopSolution();
+    afterStep_();
+}
+
+} // namespace quadrell
