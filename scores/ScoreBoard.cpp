@@ -42,8 +42,6 @@ int monthsBetween(const QDate& from, const QDate& to) {
 
 } // namespace
 
-qint32 ScoreBoard::Rounded(double value) { return static_cast<qint32>(std::nearbyint(value)); }
-
 std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& records) {
     const qint64 n = static_cast<qint64>(records.size());
     qint64 w = 0, time = 0, score = 0, moves = 0;
@@ -53,7 +51,7 @@ std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& re
         score += r.Score;
         moves += r.Moves;
     }
-    auto avg = [n](qint64 sum) { return n == 0 ? 0 : Rounded(double(sum) / double(n)); };
+    auto avg = [n](qint64 sum) { return AverageOf(sum, n); };
     return { { QStringLiteral("Games Played"), QString::number(n) },
         { QStringLiteral("Games Won"), QString::number(w) },
         { QStringLiteral("Games Lost"), QString::number(n - w) },
@@ -64,7 +62,7 @@ std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& re
         { QStringLiteral("Average Time"), cScore::ConvertTimeS(avg(time)) },
         { QStringLiteral("Average Score"), QString::number(avg(score)) },
         { QStringLiteral("Winning Percentage"),
-            QString::number(avg(w * 100)) + QStringLiteral(" %") } };
+            QString::number(PercentOf(w, n)) + QStringLiteral(" %") } };
 }
 
 QStringList ScoreBoard::Session(
@@ -79,7 +77,7 @@ QStringList ScoreBoard::Session(
     return { QStringLiteral("Session Started : ") + since,
         QStringLiteral("Games Played : %1").arg(s), QStringLiteral("Games Won : %1").arg(sw),
         QStringLiteral("Games Lost : %1").arg(s - sw),
-        QStringLiteral("Percentage : %1 %").arg(s == 0 ? 0 : Rounded(sw * 100.0 / s)) };
+        QStringLiteral("Percentage : %1 %").arg(PercentOf(sw, s)) };
 }
 
 std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records, const QString& player,
@@ -124,14 +122,10 @@ std::array<ScoreRec, 6> ScoreBoard::Statistics(
         }
     }
     for (ScoreRec& e : entries) {
-        if (e.Total > 0) {
-            e.Perc = static_cast<qint16>(Rounded(e.Won * 100.0 / e.Total));
-            e.AvgScore = static_cast<qint16>(Rounded(double(e.Score) / e.Total));
-        }
-        if (e.Won > 0) {
-            e.AvgTime = Rounded(double(e.WonTime) / e.Won);
-            e.AvgMoves = static_cast<qint16>(Rounded(double(e.WonMoves) / e.Won));
-        }
+        e.Perc = PercentOf(e.Won, e.Total);
+        e.AvgScore = AverageOf(e.Score, e.Total);
+        e.AvgTime = AverageOf(e.WonTime, e.Won);
+        e.AvgMoves = AverageOf(e.WonMoves, e.Won);
     }
     return entries;
 }
@@ -150,7 +144,7 @@ QStringList ScoreBoard::StatisticsColumn(
     const ScoreRec& e, const QString& playerDate, const QDateTime& now) {
     const QDate created = cSave::ParseDate(playerDate, now).date();
     const int months = monthsBetween(created, now.date()) + 1;
-    const int perMonth = months < 1 ? 0 : Rounded(double(e.Total) / months);
+    const qint64 perMonth = AverageOf(e.Total, months);
     return { QString::number(e.Won + e.Lost), QString::number(e.Won), QString::number(e.Lost),
         QString::number(e.Moves), QString::number(e.AvgMoves), QString::number(e.Score),
         cScore::ConvertTimeS(e.Time), cScore::ConvertTimeS(e.AvgTime),

@@ -39,8 +39,6 @@ public:
     static QByteArray Export(const std::vector<ScoreRec>& records,
         const std::array<ScoreRec, 6>& statistics, const cPlayer& players,
         const QString& currentPlayer, const QDateTime& now);
-
-    static qint32 Rounded(double value);
 };
 
 } // namespace quadrell

@@ -1,5 +1,6 @@
 #include "cPlayer.h"
 
+#include "ScoreRec.h"
 #include "SettingsStore.h"
 
 #include <algorithm>
@@ -91,16 +92,11 @@ qint32 cPlayer::total(qint16 slot, const char* key) const {
     return store_.GetInt32(section(slot), QLatin1String(key), 0);
 }
 
-qint16 cPlayer::GetAvgScore(qint16 slot) const {
-    const qint32 games = GetTotal(slot);
-    return games < 1 ? 0 : static_cast<qint16>(std::nearbyint(double(GetScore(slot)) / games));
+qint32 cPlayer::GetAvgScore(qint16 slot) const {
+    return static_cast<qint32>(AverageOf(GetScore(slot), GetTotal(slot)));
 }
 
-qint16 cPlayer::GetPerc(qint16 slot) const {
-    const qint32 games = GetTotal(slot);
-    return games < 1 ? 0
-                     : static_cast<qint16>(std::nearbyint(double(GetWon(slot)) / games * 100.0));
-}
+qint16 cPlayer::GetPerc(qint16 slot) const { return PercentOf(GetWon(slot), GetTotal(slot)); }
 
 bool cPlayer::SaveScore(
     qint16 slot, qint32 total, qint32 won, qint32 lost, qint32 time, qint32 score) {

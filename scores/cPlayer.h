@@ -44,7 +44,7 @@ public:
     qint32 GetLost(qint16 slot) const { return total(slot, "Lost"); }
     qint32 GetTime(qint16 slot) const { return total(slot, "Time"); }
     qint32 GetScore(qint16 slot) const { return total(slot, "Score"); }
-    qint16 GetAvgScore(qint16 slot) const;
+    qint32 GetAvgScore(qint16 slot) const;
     qint16 GetPerc(qint16 slot) const;
     // Adds one ended game to the slot and rewrites the totals slot. A sum that would leave
     // the 32-bit range changes nothing and answers false.

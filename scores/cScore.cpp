@@ -16,7 +16,7 @@ namespace quadrell {
 
 QString cScore::ConvertTimeS(qint64 seconds) {
     if (seconds < 0) seconds = 0;
-    const qint64 hours = (seconds / 3600) % 60;
+    const qint64 hours = seconds / 3600; // never wraps: totals run to thousands of hours
     const qint64 minutes = (seconds / 60) % 60;
     return QStringLiteral("%1:%2:%3")
         .arg(hours)

@@ -23,8 +23,8 @@ public:
         , players_(players)
         , prompter_(prompter) { }
 
-    // Seconds as the clock time "h:mm:ss"; hours are counted modulo 60 as the clock
-    // always has, and a negative reading (the system clock set back) shows zero.
+    // Seconds as the clock time "h:mm:ss", with every whole hour ("83333:26:40"); a
+    // negative reading (the system clock set back) shows zero.
     static QString ConvertTimeS(qint64 seconds);
     // Points: perc x 100 / (moves + time), rounded, tripled for a won game.
     static qint32 GetScore(qint32 moves, qint32 time, qint16 perc);

@@ -10,9 +10,10 @@
 namespace quadrell::test {
 namespace {
 
-TEST(ConvertTimeS, ClockTimeWithTwoDigitMinutesAndSeconds) {
+TEST(ConvertTimeS, ClockTimeWithTwoDigitMinutesAndSecondsAndEveryHour) {
     const std::pair<qint64, const char*> rows[] { { 0, "0:00:00" }, { 65, "0:01:05" },
-        { 3725, "1:02:05" }, { 86399, "23:59:59" }, { 86400 * 3, "12:00:00" }, { -5, "0:00:00" } };
+        { 3725, "1:02:05" }, { 86399, "23:59:59" }, { 216000, "60:00:00" },
+        { 300000400, "83333:26:40" }, { -5, "0:00:00" } };
     for (const auto& [seconds, text] : rows)
         EXPECT_EQ(cScore::ConvertTimeS(seconds), QLatin1String(text)) << seconds;
 }

@@ -110,6 +110,34 @@ TEST_F(ScoreBoardTest, StatisticsPerPlayer) {
     EXPECT_EQ(annColumn[7], QStringLiteral("0:03:07"));
 }
 
+// 23 won of 40 is 57.5 %: 58 on every page, halves to even.
+TEST_F(ScoreBoardTest, EveryPageRoundsAPercentageTheSameWay) {
+    std::vector<ScoreRec> forty;
+    for (int i = 0; i < 40; ++i)
+        forty.push_back(game("Ann", "2026-12-05 09:00:00", 10, 10, i < 23 ? 100 : 0));
+    EXPECT_EQ(value(ScoreBoard::General(forty), "Winning Percentage"), QStringLiteral("58 %"));
+    EXPECT_EQ(ScoreBoard::Statistics(forty, players)[1].Perc, 58);
+    EXPECT_EQ(ScoreBoard::Session(forty, QDateTime(today.addDays(-1), QTime()))[4],
+        QStringLiteral("Percentage : 58 %"));
+    players.SaveScore(1, 40, 23, 17, 400, 0);
+    EXPECT_EQ(players.GetPerc(1), 58);
+    EXPECT_EQ(ScoreBoard::Global(players)[0][6], QStringLiteral("58 %"));
+    EXPECT_EQ(PercentOf(1, 8), 12); // 12.5
+    EXPECT_EQ(AverageOf(7, 2), 4);  // 3.5
+}
+
+// Sums past 32 bits stay exact, and so do their averages and times.
+TEST_F(ScoreBoardTest, StatisticsSumsNeverWrap) {
+    std::vector<ScoreRec> big(3, game("Ann", "2026-12-05 09:00:00", 2000000000, 2000000000, 100));
+    const ScoreRec ann = ScoreBoard::Statistics(big, players)[1];
+    EXPECT_EQ(ann.Moves, 6000000000LL);
+    EXPECT_EQ(ann.AvgMoves, 2000000000LL);
+    const QStringList column
+        = ScoreBoard::StatisticsColumn(ann, players.GetDate(1), QDateTime(today, QTime(12, 0)));
+    EXPECT_EQ(column[3], QStringLiteral("6000000000"));
+    EXPECT_EQ(column[6], QStringLiteral("1666666:40:00"));
+}
+
 TEST_F(ScoreBoardTest, TopScoresKeepTwelveByPointsAndTiesInFileOrder) {
     std::vector<ScoreRec> many;
     for (int points = 12; points >= 1; --points) {
