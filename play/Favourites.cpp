@@ -36,7 +36,7 @@ std::vector<GameListItem> Favourites::Games(const QString& folder) const {
 }
 
 QString Favourites::CheckName(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
         || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("\"%1\" cannot be used as a name here.").arg(name);
     for (QChar c : name)
@@ -80,7 +80,7 @@ bool Favourites::CreateFolder() {
     bool ok = false;
     const QString name = QString::fromStdString(
         prompter_.InputBox("Enter the folder name you want to create", kAppTitle, ok));
-    if (!ok || name.size() < 1 || name.size() > 30) return false;
+    if (!ok || name.isEmpty() || name.toUcs4().size() > 30) return false;
     const QString refusal = CheckName(name);
     if (!refusal.isEmpty()) {
         tell(refusal, false);

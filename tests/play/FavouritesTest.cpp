@@ -54,12 +54,12 @@ TEST_F(FavouritesTest, AddingProposesTheGameAndSavesItByItsKind) {
 
 TEST_F(FavouritesTest, TypedNamesNeverLeaveTheRoot) {
     session.menu.NewGame(5, false);
-    for (const char* bad : { "../out", "a/b", "..", ".", "a\\b", "" }) {
+    for (const char* bad : { "../out", "a/b", "..", ".", "a\\b", "", "   " }) {
         EXPECT_FALSE(favourites.Add(file(QStringLiteral("fav/Easy Games")), QLatin1String(bad)))
             << bad;
     }
     EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/out.qrl"))));
-    EXPECT_EQ(prompter.messages.size(), 6U);
+    EXPECT_EQ(prompter.messages.size(), 7U);
     prompter.input = "../../escape";
     EXPECT_FALSE(favourites.CreateFolder());
     EXPECT_FALSE(QDir(file(QStringLiteral("escape"))).exists());
@@ -70,6 +70,10 @@ TEST_F(FavouritesTest, FoldersAreCreatedOnceWithinThirtyCharacters) {
     EXPECT_FALSE(favourites.CreateFolder());
     EXPECT_TRUE(prompter.messages.empty()); // too long: nothing at all
     prompter.input = std::string(30, 'x');
+    EXPECT_TRUE(favourites.CreateFolder());
+    prompter.input.clear();
+    for (int i = 0; i < 30; ++i)
+        prompter.input += "\U0001F0A1"; // thirty characters, sixty UTF-16 units
     EXPECT_TRUE(favourites.CreateFolder());
     EXPECT_EQ(prompter.prompts.back(), "Enter the folder name you want to create");
     EXPECT_FALSE(favourites.CreateFolder());

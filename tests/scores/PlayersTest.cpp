@@ -85,6 +85,11 @@ TEST_F(PlayersTest, NewNamesAreProposedAndChecked) {
     EXPECT_EQ(
         cUser::CheckName(QStringLiteral("123456789")), QStringLiteral("Maximum 8 Characters only"));
     EXPECT_EQ(cUser::CheckName(QStringLiteral("12345678")), QString());
+    EXPECT_EQ(cUser::CheckName(QStringLiteral("   ")), QStringLiteral("PlayerName is Required"));
+    // Eight characters, each stored in two UTF-16 units.
+    EXPECT_EQ(cUser::CheckName(QString::fromUtf8("\U0001F0A1\U0001F0B1\U0001F0C1\U0001F0D1"
+                                                 "\U0001F0A2\U0001F0B2\U0001F0C2\U0001F0D2")),
+        QString());
     EXPECT_FALSE(cUser::CheckName(QStringLiteral("a\"b")).isEmpty());
 }
 
