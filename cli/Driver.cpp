@@ -145,11 +145,8 @@ void Driver::giveUp() {
 void Driver::newGame(const std::string& args) {
     const auto n = ParseInt(args);
     if (!n) return error("malformed number: " + args);
-    if (*n <= 0 || *n >= 3240000) {
-        prompter_.Message("Please Enter a valid number between 0 and 3240000",
-            MessageIcon::Information, kAppTitle);
-        return;
-    }
+    // Any number a deal takes, 0 and the random limit included, as a random New Game
+    // or an opened file may give it.
     giveUp();
     session_.menu.NewGame(*n, false);
     session_.menu.Game_Started(false);

@@ -36,6 +36,10 @@ bool comma(const char*& p, const char* end) {
 }
 
 bool fits32(qint64 v) { return v >= 0 && v <= std::numeric_limits<qint32>::max(); }
+// A game number is any deal's: a game file may carry a negative one.
+bool anyInt32(qint64 v) {
+    return v >= std::numeric_limits<qint32>::min() && v <= std::numeric_limits<qint32>::max();
+}
 
 // "yyyy-MM-dd HH:mm:ss" with each field in its range; checked by hand, since a million
 // records go through here when the board opens.
@@ -77,7 +81,7 @@ std::optional<ScoreRec> ScoreFile::ParseLine(const QByteArray& line) {
         && number(p, end, game) && comma(p, end) && number(p, end, moves) && comma(p, end)
         && quoted(p, end, r.Date) && comma(p, end) && number(p, end, perc) && comma(p, end)
         && number(p, end, score) && p == end;
-    if (!ok || !fits32(time) || !fits32(game) || !fits32(moves) || !fits32(score) || perc < 0
+    if (!ok || !fits32(time) || !anyInt32(game) || !fits32(moves) || !fits32(score) || perc < 0
         || perc > 100 || !storedDate(r.Date))
         return std::nullopt;
     r.Time = static_cast<qint32>(time);

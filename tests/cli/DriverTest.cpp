@@ -39,6 +39,26 @@ TEST(Driver, HomeFolderHoldsEverythingItWrites) {
     EXPECT_TRUE(driver.session().store.FileName(kApp).startsWith(dir.path()));
 }
 
+TEST(Driver, AnyWholeNumberDealsAndTheGameInPlayIsGivenUpFirst) {
+    QTemporaryDir dir;
+    const AppPaths paths = AppPaths::Inside(dir.path());
+    ASSERT_TRUE(paths.Create());
+    std::ostringstream out;
+    Driver driver(paths, out);
+    for (const qint32 n : { 5, 0, 3240000, -7, 2147483647 }) {
+        std::istringstream in("new " + std::to_string(n) + "\n");
+        driver.Run(in);
+        EXPECT_EQ(driver.session().state().gGameNumber, n);
+        EXPECT_TRUE(driver.session().state().gGameActive);
+    }
+    EXPECT_EQ(out.str(), "");
+    QFile scores(driver.session().save.ScoreFile());
+    ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
+    const QByteArray lines = scores.readAll();
+    EXPECT_EQ(lines.count("\r\n"), 4) << lines.toStdString(); // each game left, recorded once
+    EXPECT_TRUE(lines.contains(",-7,"));
+}
+
 TEST(Driver, APipeOrAFolderIsRefusedAtOnce) {
     QTemporaryDir dir;
     const AppPaths paths = AppPaths::Inside(dir.path());

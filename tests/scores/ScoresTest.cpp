@@ -70,12 +70,14 @@ TEST(ScoreFileFormat, EveryKindOfLineEndReads) {
 }
 
 TEST(ScoreFileFormat, UnreadableDatesAndNegativeNumbersAreSkipped) {
-    for (const char* line : { "\"A\",1,2,3,\"yesterday\",0,0",
-             "\"A\",1,2,3,\"2026-13-01 00:00:00\",0,0", "\"A\",1,2,3,\"2026-01-01 24:00:00\",0,0",
-             "\"A\",1,2,3,\"05/12/2026 10:11:12\",0,0", "\"A\",-1,2,3,\"2026-01-01 00:00:00\",0,0",
-             "\"A\",1,-2,3,\"2026-01-01 00:00:00\",0,0", "\"A\",1,2,-3,\"2026-01-01 00:00:00\",0,0",
-             "\"A\",1,2,3,\"2026-01-01 00:00:00\",0,-7" })
+    for (const char* line :
+        { "\"A\",1,2,3,\"yesterday\",0,0", "\"A\",1,2,3,\"2026-13-01 00:00:00\",0,0",
+            "\"A\",1,2,3,\"2026-01-01 24:00:00\",0,0", "\"A\",1,2,3,\"05/12/2026 10:11:12\",0,0",
+            "\"A\",-1,2,3,\"2026-01-01 00:00:00\",0,0", "\"A\",1,2,-3,\"2026-01-01 00:00:00\",0,0",
+            "\"A\",1,2,3,\"2026-01-01 00:00:00\",0,-7" })
         EXPECT_FALSE(ScoreFile::ParseLine(line)) << line;
+    // A game number may be negative, as a game file's may.
+    EXPECT_EQ(ScoreFile::ParseLine("\"A\",1,-2,3,\"2026-01-01 00:00:00\",0,0")->GameNo, -2);
 }
 
 TEST(PlayerNames, ControlCharactersAreRefused) {
