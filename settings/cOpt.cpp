@@ -2,6 +2,8 @@
 
 #include "SettingsStore.h"
 
+#include <algorithm>
+
 namespace quadrell {
 
 namespace {
@@ -14,40 +16,49 @@ qint16 cOpt::get(const char* key, qint16 fallback) const {
     return store_.GetInt16(kOptions, QLatin1String(key), fallback);
 }
 
+// A hand-edited value outside its control's range would stop replay dead or freeze the
+// window for seconds a card: every ranged option is read within its control's range.
+qint16 cOpt::ticked(const char* key) const {
+    return static_cast<qint16>(std::clamp<qint16>(get(key, 1), 0, 1));
+}
+qint16 cOpt::speed(const char* key, qint16 fallback) const {
+    return std::clamp<qint16>(get(key, fallback), kMinSpeed, kMaxSpeed);
+}
+
 void cOpt::set(const char* key, qint32 value) {
     store_.SetInt(kOptions, QLatin1String(key), value);
 }
 
 qint16 cOpt::RandomIndex() const { return get("RandomIndex", 3); }
 void cOpt::SetRandomIndex(qint16 value) { set("RandomIndex", value); }
-qint16 cOpt::EnableFlash() const { return get("EnableFlash", 1); }
+qint16 cOpt::EnableFlash() const { return ticked("EnableFlash"); }
 void cOpt::SetEnableFlash(qint16 value) { set("EnableFlash", value); }
-int cOpt::AllowDoubleClick() const { return get("AllowDoubleClick", 1); }
+int cOpt::AllowDoubleClick() const { return ticked("AllowDoubleClick"); }
 void cOpt::SetAllowDoubleClick(qint16 value) { set("AllowDoubleClick", value); }
-qint16 cOpt::EnableUnfinished() const { return get("EnableUnfinished", 1); }
+qint16 cOpt::EnableUnfinished() const { return ticked("EnableUnfinished"); }
 void cOpt::SetEnableUnfinished(qint16 value) { set("EnableUnfinished", value); }
-int cOpt::ShowMessages() const { return get("ShowMessages", 1); }
+int cOpt::ShowMessages() const { return ticked("ShowMessages"); }
 void cOpt::SetShowMessages(qint16 value) { set("ShowMessages", value); }
-qint16 cOpt::UndoRedoAllSpeed() const { return get("UndoRedoAllSpeed", 5); }
+qint16 cOpt::UndoRedoAllSpeed() const { return speed("UndoRedoAllSpeed", 5); }
 void cOpt::SetUndoRedoAllSpeed(qint16 value) { set("UndoRedoAllSpeed", value); }
-qint16 cOpt::UndoRedoSpeed() const { return get("UndoRedoSpeed", 10); }
+qint16 cOpt::UndoRedoSpeed() const { return speed("UndoRedoSpeed", 10); }
 void cOpt::SetUndoRedoSpeed(qint16 value) { set("UndoRedoSpeed", value); }
-int cOpt::CardSpeed() const { return get("CardSpeed", 30); }
+int cOpt::CardSpeed() const { return speed("CardSpeed", 30); }
 void cOpt::SetCardSpeed(qint16 value) { set("CardSpeed", value); }
 
-qint16 cOpt::ShowTimer() const { return get("ShowTimer", 1); }
+qint16 cOpt::ShowTimer() const { return ticked("ShowTimer"); }
 void cOpt::SetShowTimer(qint16 value) {
     set("ShowTimer", value);
     if (widgets_) widgets_->TimerShown(value != 0);
 }
 
-qint16 cOpt::ShowStatusbar() const { return get("ShowStatusbar", 1); }
+qint16 cOpt::ShowStatusbar() const { return ticked("ShowStatusbar"); }
 void cOpt::SetShowStatusbar(qint16 value) {
     set("ShowStatusbar", value);
     if (widgets_) widgets_->StatusbarShown(value != 0);
 }
 
-qint16 cOpt::ShowToolbar() const { return get("ShowToolbar", 1); }
+qint16 cOpt::ShowToolbar() const { return ticked("ShowToolbar"); }
 void cOpt::SetShowToolbar(qint16 value) {
     set("ShowToolbar", value);
     if (widgets_) widgets_->ToolbarShown(value != 0);
@@ -79,7 +90,7 @@ void cOpt::SetBackPicture(const QString& value) {
     store_.SaveSetting(kAppOtherSpelling, kOptions, QStringLiteral("BackPicture"), value);
 }
 
-qint16 cOpt::FwdBackSpeed() const { return get("FwdBackSpeed", 50); }
+qint16 cOpt::FwdBackSpeed() const { return speed("FwdBackSpeed", 50); }
 void cOpt::SetFwdBackSpeed(qint16 value) {
     set("FwdBackSpeed", value);
     if (widgets_) widgets_->ReplayIntervalChanged(value * 10);

@@ -42,6 +42,10 @@ struct BackgroundPage {
 // The "Options" section, one property per option, read from the store at every access.
 class cOpt final : public EngineOptions {
 public:
+    // The range of the four speed sliders.
+    static constexpr qint16 kMinSpeed = 1;
+    static constexpr qint16 kMaxSpeed = 100;
+
     explicit cOpt(SettingsStore& store) : store_(store) { }
 
     void SetWidgets(OptionWidgets* widgets) { widgets_ = widgets; }
@@ -92,6 +96,8 @@ public:
 
 private:
     qint16 get(const char* key, qint16 fallback) const;
+    qint16 ticked(const char* key) const;
+    qint16 speed(const char* key, qint16 fallback) const;
     void set(const char* key, qint32 value);
 
     SettingsStore& store_;

@@ -138,7 +138,7 @@ QWidget* frmOptions::animationPage() {
     for (std::size_t i = 0; i < 4; ++i) {
         auto* slider = new QSlider(Qt::Horizontal, frame);
         slider->setObjectName(QLatin1String(names[i]));
-        slider->setRange(1, 100);
+        slider->setRange(cOpt::kMinSpeed, cOpt::kMaxSpeed);
         slider->setTickInterval(10);
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setValue(values[i]);

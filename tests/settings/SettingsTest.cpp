@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <tuple>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -128,6 +129,26 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertGiveTheDefault) {
     store.SetText(
         QStringLiteral("Save"), QStringLiteral("GameStartTime"), QStringLiteral("yesterday"));
     EXPECT_LE(save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
+}
+
+TEST_F(SettingsTest, HandEditedValuesAreReadWithinTheirControlsRange) {
+    const std::tuple<const char*, const char*, std::function<int()>, int> rows[] {
+        { "FwdBackSpeed", "-5", [&] { return opt.FwdBackSpeed(); }, 1 },
+        { "CardSpeed", "400", [&] { return opt.CardSpeed(); }, 100 },
+        { "UndoRedoSpeed", "0", [&] { return opt.UndoRedoSpeed(); }, 1 },
+        { "UndoRedoAllSpeed", "32767", [&] { return opt.UndoRedoAllSpeed(); }, 100 },
+        { "ShowToolbar", "2", [&] { return opt.ShowToolbar(); }, 1 },
+        { "ShowTimer", "2", [&] { return opt.ShowTimer(); }, 1 },
+        { "ShowStatusbar", "-1", [&] { return opt.ShowStatusbar(); }, 0 },
+        { "ShowMessages", "7", [&] { return opt.ShowMessages(); }, 1 },
+        { "AllowDoubleClick", "3", [&] { return opt.AllowDoubleClick(); }, 1 },
+        { "EnableFlash", "-2", [&] { return opt.EnableFlash(); }, 0 },
+        { "EnableUnfinished", "9", [&] { return opt.EnableUnfinished(); }, 1 },
+    };
+    for (const auto& [key, text, read, value] : rows) {
+        put(key, text);
+        EXPECT_EQ(read(), value) << key << "=" << text;
+    }
 }
 
 TEST_F(SettingsTest, TrueFalseSettingsReadWordsOrNumbers) {
