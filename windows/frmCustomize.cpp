@@ -8,8 +8,9 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace quadrell {
@@ -17,11 +18,16 @@ namespace quadrell {
 namespace {
 
 void addItem(
-    QListWidget* list, const QString& text, int index, bool checked, const QIcon& icon = {}) {
-    auto* item = new QListWidgetItem(icon, text, list);
-    item->setData(Qt::UserRole, index);
+    QTreeWidget* list, const QString& text, int index, bool checked, const QIcon& icon = {}) {
+    auto* item = new QTreeWidgetItem(list, { text });
+    item->setIcon(0, icon);
+    item->setData(0, Qt::UserRole, index);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+bool ticked(const QTreeWidget* list, int row) {
+    return list->topLevelItem(row)->checkState(0) == Qt::Checked;
 }
 
 } // namespace
@@ -45,17 +51,17 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
     for (int i = 1; i <= 4; ++i)
         addItem(
             panels_, QLatin1String(CommandTable::kPanelNames[i - 1]), i, session_.custom.Panel(i));
-    for (QListWidget* l : { toolbar_, menus_, panels_ })
-        connect(l, &QListWidget::itemChanged, this, &frmCustomize::Apply);
+    for (QTreeWidget* l : { toolbar_, menus_, panels_ })
+        connect(l, &QTreeWidget::itemChanged, this, &frmCustomize::Apply);
     auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));
     auto* cancel = NamedButton(this, "Command1", QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, [this] {
         SaveAll();
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &frmCustomize::Cancel);
+    connect(cancel, &QPushButton::clicked, this, &frmCustomize::reject);
     auto* lists = new QHBoxLayout;
-    for (QListWidget* l : { toolbar_, menus_, panels_ }) {
+    for (QTreeWidget* l : { toolbar_, menus_, panels_ }) {
         auto* frame = new QGroupBox(l->property("title").toString(), this);
         auto* inside = new QVBoxLayout(frame);
         inside->addWidget(l);
@@ -69,39 +75,43 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
     resize(560, 380);
 }
 
-QListWidget* frmCustomize::list(const char* name, const QString& title) {
-    auto* l = new QListWidget(this);
+QTreeWidget* frmCustomize::list(const char* name, const QString& title) {
+    auto* l = new QTreeWidget(this);
     l->setObjectName(QLatin1String(name));
     l->setProperty("title", title);
+    l->setHeaderLabels({ title }); // one column of the list's own title
+    l->setRootIsDecorated(false);
+    l->header()->setSectionResizeMode(QHeaderView::Stretch);
     return l;
 }
 
 void frmCustomize::Apply() {
     std::array<bool, 25> checked {};
-    for (int row = 0; row < toolbar_->count(); ++row)
-        checked[static_cast<std::size_t>(toolbar_->item(row)->data(Qt::UserRole).toInt())]
-            = toolbar_->item(row)->checkState() == Qt::Checked;
+    for (int row = 0; row < toolbar_->topLevelItemCount(); ++row)
+        checked[static_cast<std::size_t>(
+            toolbar_->topLevelItem(row)->data(0, Qt::UserRole).toInt())]
+            = ticked(toolbar_, row);
     std::array<bool, 6> menus {};
-    for (int row = 0; row < menus_->count(); ++row)
-        menus[static_cast<std::size_t>(row + 1)] = menus_->item(row)->checkState() == Qt::Checked;
+    for (int row = 0; row < menus_->topLevelItemCount(); ++row)
+        menus[static_cast<std::size_t>(row + 1)] = ticked(menus_, row);
     std::array<bool, 5> panels {};
-    for (int row = 0; row < panels_->count(); ++row)
-        panels[static_cast<std::size_t>(row + 1)] = panels_->item(row)->checkState() == Qt::Checked;
+    for (int row = 0; row < panels_->topLevelItemCount(); ++row)
+        panels[static_cast<std::size_t>(row + 1)] = ticked(panels_, row);
     main_.ApplyCustom(cCustom::ToolbarVisibility(checked), menus, panels);
 }
 
 void frmCustomize::SaveAll() {
     for (int i = 1; i <= cCustom::kButtons; ++i)
         session_.custom.SetButton(i, main_.ToolbarPositionVisible(i));
-    for (int row = 0; row < menus_->count(); ++row)
-        session_.custom.SetMenu(row + 1, menus_->item(row)->checkState() == Qt::Checked);
-    for (int row = 0; row < panels_->count(); ++row)
-        session_.custom.SetPanel(row + 1, panels_->item(row)->checkState() == Qt::Checked);
+    for (int row = 0; row < menus_->topLevelItemCount(); ++row)
+        session_.custom.SetMenu(row + 1, ticked(menus_, row));
+    for (int row = 0; row < panels_->topLevelItemCount(); ++row)
+        session_.custom.SetPanel(row + 1, ticked(panels_, row));
 }
 
-void frmCustomize::Cancel() {
+void frmCustomize::reject() {
     main_.RestoreAll();
-    reject();
+    QDialog::reject();
 }
 
 } // namespace quadrell

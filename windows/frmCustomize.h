@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-class QListWidget;
-class QListWidgetItem;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace quadrell {
 
@@ -16,21 +16,23 @@ class frmCustomize final : public QDialog {
     Q_OBJECT
 public:
     frmCustomize(Session& session, frmMain& main);
-    QListWidget* Toolbar() const { return toolbar_; }
-    QListWidget* Menus() const { return menus_; }
-    QListWidget* Panels() const { return panels_; }
+    QTreeWidget* Toolbar() const { return toolbar_; }
+    QTreeWidget* Menus() const { return menus_; }
+    QTreeWidget* Panels() const { return panels_; }
     void Apply();
     void SaveAll();
-    void Cancel();
+    // Cancel, Escape and the close box: back to the stored choices.
+    void Cancel() { reject(); }
+    void reject() override;
 
 private:
-    QListWidget* list(const char* name, const QString& title);
+    QTreeWidget* list(const char* name, const QString& title);
 
     Session& session_;
     frmMain& main_;
-    QListWidget* toolbar_;
-    QListWidget* menus_;
-    QListWidget* panels_;
+    QTreeWidget* toolbar_;
+    QTreeWidget* menus_;
+    QTreeWidget* panels_;
 };
 
 } // namespace quadrell

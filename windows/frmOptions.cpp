@@ -226,7 +226,9 @@ QWidget* frmOptions::backgroundPage() {
     imageGrid->addWidget(check(imageFrame, "chkImage", QStringLiteral("Enable BackGround Image"),
                              b.pictureEnabled ? 1 : 0),
         0, 0, 1, 2);
-    imageGrid->addWidget(line(imageFrame, "txtImage", b.picture), 1, 0);
+    QLineEdit* picturePath = line(imageFrame, "txtImage", b.picture);
+    picturePath->setReadOnly(true); // chosen with Browse, so it is always a picture
+    imageGrid->addWidget(picturePath, 1, 0);
     imageGrid->addWidget(NamedButton(imageFrame, "cmdImage", QStringLiteral("Browse")), 1, 1);
     connect(Check("chkImage"), &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
     connect(Button("cmdImage"), &QPushButton::clicked, this, &frmOptions::ChooseImage);

@@ -287,6 +287,7 @@ private slots:
             QCOMPARE(options.Slider(0)->value(), 30);
             QVERIFY(!options.Button("cmdFlash")->isEnabled()); // no recent games
             QVERIFY(!options.Text("txtIncomplete")->isEnabled());
+            QVERIFY(options.Text("txtImage")->isReadOnly());
             options.Check("chkMessages")->setChecked(false);
             options.Slider(0)->setValue(12);
             options.Range(1)->setChecked(true);
@@ -331,24 +332,36 @@ private slots:
     void customisingAppliesAtOnceAndCancelRestores() {
         frmCustomize custom(session(), *window_);
         QCOMPARE(custom.windowTitle(), QStringLiteral("Customize Quadrell 2000"));
-        QCOMPARE(custom.Toolbar()->count(), 18);
-        QCOMPARE(custom.Toolbar()->item(2)->text(), QStringLiteral("Restart Game "));
+        QCOMPARE(custom.Toolbar()->topLevelItemCount(), 18);
+        QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), QStringLiteral("Restart Game "));
+        QCOMPARE(custom.Toolbar()->headerItem()->text(0), QStringLiteral("Tool Bar"));
+        QCOMPARE(custom.Panels()->headerItem()->text(0), QStringLiteral("Status Bar"));
         for (int row = 0; row < 3; ++row)
-            custom.Toolbar()->item(row)->setCheckState(Qt::Unchecked);
+            custom.Toolbar()->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
         QVERIFY(!window_->ToolbarPositionVisible(4));
         QVERIFY(!window_->ToolbarPositionVisible(1));
-        custom.Menus()->item(1)->setCheckState(Qt::Unchecked); // View
+        custom.Menus()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // View
         QVERIFY(!window_->MenuVisible(2));
         custom.Cancel();
         QVERIFY(window_->MenuVisible(2));
         QVERIFY(window_->ToolbarPositionVisible(4));
         frmCustomize again(session(), *window_);
-        again.Panels()->item(1)->setCheckState(Qt::Unchecked); // Cards Left
+        again.Panels()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // Cards Left
         again.SaveAll();
         QCOMPARE(
             session().store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
             QStringLiteral("False"));
         window_->RestoreAll();
+        QVERIFY(!window_->PanelVisible(2));
+        // Escape, in the window's own loop, goes back to the stored choices as Cancel does.
+        ModalAnswerer escape;
+        escape.handler = [](QWidget* dialog) {
+            static_cast<frmCustomize*>(dialog)->Menus()->topLevelItem(1)->setCheckState(
+                0, Qt::Unchecked);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        };
+        window_->ShowCustomize();
+        QVERIFY(window_->MenuVisible(2));
         QVERIFY(!window_->PanelVisible(2));
     }
 
