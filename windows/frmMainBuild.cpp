@@ -30,6 +30,7 @@ void frmMain::buildMenus() {
         action->setCheckable(command.checkable);
         connect(action, &QAction::triggered, this, [this, &command] { run(command); });
         actions_.insert(QLatin1String(command.control), action);
+        addAction(action); // its shortcut works while its menu is hidden
     }
     // Between the last game command and the separator above "E&xit".
     QMenu* game = bar.front();

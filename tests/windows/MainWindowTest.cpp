@@ -226,6 +226,20 @@ private slots:
         check();
     }
 
+    void aHiddenMenuKeepsItsShortcuts() {
+        auto w = open();
+        deal(*w, 7);
+        w->session().engine.rules().CardDoubleClicked(48);
+        w->RefreshMenus();
+        std::array<bool, 6> menus {};
+        w->ApplyCustom({}, menus, {}); // every customisable menu hidden, Edit among them
+        QVERIFY(!w->MenuVisible(1));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->session().trans.GetTransID(), qint16(0));
+    }
+
     void viewTogglesHideAndStore() {
         auto w = open();
         w->Action(QStringLiteral("mnuTimer"))->trigger();
