@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -15,6 +16,35 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     resize(620, 560);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void HelpWindow::ShowWithin(const QRect& available) {
+    // Placed once to be shown, and again once the frame the desktop adds is known.
+    place(available);
+    show();
+    place(available);
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::place(const QRect& available) {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(available.size() - frame));
+    QRect placed(QPoint(), size() + frame);
+    placed.moveCenter(
+        parentWidget() ? parentWidget()->frameGeometry().center() : available.center());
+    placed.moveLeft(
+        qBound(available.left(), placed.left(), available.right() - placed.width() + 1));
+    placed.moveTop(qBound(available.top(), placed.top(), available.bottom() - placed.height() + 1));
+    move(placed.topLeft());
 }
 
 } // namespace quadrell

@@ -199,9 +199,8 @@ void frmMain::showSource() {
 
 void frmMain::showHelp() {
     if (!help_) help_ = new HelpWindow(this);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    help_->ShowWithin(
+        (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry());
 }
 
 void frmMain::showAbout() {

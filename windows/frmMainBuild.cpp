@@ -96,6 +96,7 @@ void frmMain::buildToolbar() {
 void frmMain::buildStatusbar() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->setContentsMargins(0, 0, 3, 0); // room for the last panel's right border
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));

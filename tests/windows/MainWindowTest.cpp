@@ -226,6 +226,13 @@ private slots:
         check();
     }
 
+    void theLastStatusPanelKeepsItsRightBorder() {
+        auto w = open();
+        QTRY_VERIFY(w->Panel(3)->isVisible());
+        const QWidget* bar = w->Panel(3)->parentWidget();
+        QVERIFY(w->Panel(3)->geometry().right() < bar->width() - 1);
+    }
+
     void aHiddenMenuKeepsItsShortcuts() {
         auto w = open();
         deal(*w, 7);
@@ -448,6 +455,13 @@ private slots:
         auto* browser = w->Help()->findChild<QTextBrowser*>();
         QVERIFY(browser->toPlainText().contains(QStringLiteral("How to play")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Undo to Snapshot")));
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QVERIFY(!w->Help()->isVisible());
+        // Opened from a window at the screen's corner, it is still whole on the screen.
+        const QRect screen = w->screen()->availableGeometry();
+        w->move(screen.bottomRight() - QPoint(100, 100));
+        w->Action(QStringLiteral("mnuContents"))->trigger();
+        QVERIFY2(screen.contains(w->Help()->frameGeometry()), "the help window leaves the screen");
         QCOMPARE(dlgAbout::VersionLine(), QStringLiteral("Version : 1.0.3"));
         ModalAnswerer answers;
         answers.handler = [](QWidget* dialog) {
