@@ -129,10 +129,18 @@ QWidget* frmScore::scoreBoardPage() {
         { std::pair { 0, 70 }, std::pair { 1, 140 }, std::pair { 2, 70 }, std::pair { 3, 70 },
             std::pair { 4, 55 }, std::pair { 5, 60 }, std::pair { 6, 60 } })
         scores_->setColumnWidth(column, width);
-    connect(users_, &QComboBox::activated, this, [this] { ListScore(users_->currentText()); });
-    connect(days_, &QComboBox::activated, this, [this](int index) {
+    // After a choice the keyboard goes to OK, so Enter closes the board.
+    auto focusOk = [this] {
+        if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"))) ok->setFocus();
+    };
+    connect(users_, &QComboBox::activated, this, [this, focusOk] {
+        ListScore(users_->currentText());
+        focusOk();
+    });
+    connect(days_, &QComboBox::activated, this, [this, focusOk](int index) {
         session_.score.SetDayComboIndex(static_cast<qint16>(index + 1));
         ListScore(users_->currentText());
+        focusOk();
     });
     connect(finished_, &QCheckBox::clicked, this, [this] { ListScore(users_->currentText()); });
     auto* choices = new QHBoxLayout;

@@ -241,6 +241,10 @@ private slots:
         QCOMPARE(board.Scores()->model()->rowCount(), 2);
         QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(),
             QStringLiteral("ID"));
+        board.show();
+        board.Users()->setFocus();
+        emit board.Users()->activated(board.Users()->currentIndex());
+        QCOMPARE(board.focusWidget()->objectName(), QStringLiteral("cmdOK"));
         board.OnlyFinished()->click();
         QCOMPARE(board.Scores()->model()->rowCount(), 1);
         QCOMPARE(board.Statistics()->columnCount(), 3); // Statistics, Guest, Ann
