@@ -417,8 +417,12 @@ void frmMain::restoreGeometry() {
     // A place that no screen shows falls back to the default one.
     if (!std::isfinite(left) || !std::isfinite(top) || !screen.intersects(wanted))
         wanted.moveTopLeft(QPoint(qRound(500 / kTwips), qRound(500 / kTwips)) + screen.topLeft());
-    resize(kWidth, h);
-    move(wanted.topLeft());
+    // Whole on the free area, the title bar never above it.
+    wanted.moveLeft(std::max(screen.left(), std::min(wanted.left(), screen.right() - kWidth)));
+    wanted.moveTop(std::max(screen.top(), std::min(wanted.top(), screen.bottom() - h)));
+    // The place kept is the window's inside, not its frame: a frame the desktop has not
+    // drawn yet (a message shown before the window) cannot shift it from start to start.
+    setGeometry(wanted);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -429,8 +433,11 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    session_.store.SetSingle(kSave, QStringLiteral("Left"), static_cast<float>(x() * kTwips));
-    session_.store.SetSingle(kSave, QStringLiteral("Top"), static_cast<float>(y() * kTwips));
+    const QPoint inside = geometry().topLeft();
+    SettingsStore::Batch batch(session_.store);
+    session_.store.SetSingle(
+        kSave, QStringLiteral("Left"), static_cast<float>(inside.x() * kTwips));
+    session_.store.SetSingle(kSave, QStringLiteral("Top"), static_cast<float>(inside.y() * kTwips));
     lifecycle_.Unload();
     tmGeneral_.stop();
     tmrTime_.stop();

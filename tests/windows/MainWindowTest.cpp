@@ -413,6 +413,26 @@ private slots:
         QCOMPARE(w->session().trans.TransCount(), qint16(1));
     }
 
+    // A message before the window (here: a file that is gone) must not move it: the place
+    // kept at closing is the place it opens at, start after start.
+    void theWindowOpensWhereItWasClosed() {
+        const QString missing = dir_.filePath(QStringLiteral("gone.qrl"));
+        {
+            SettingsStore store(paths_.configFolder); // left by a start that crept upwards
+            store.SetSingle(QStringLiteral("Save"), QStringLiteral("Top"), -405);
+        }
+        QPoint first;
+        for (int start = 0; start < 3; ++start) {
+            ModalAnswerer answers;
+            auto w = open(missing);
+            QTRY_VERIFY(w->isVisible());
+            if (start == 0) first = w->frameGeometry().topLeft();
+            QCOMPARE(w->frameGeometry().topLeft(), first);
+            QVERIFY(w->screen()->availableGeometry().contains(w->geometry().topLeft()));
+            w->close();
+        }
+    }
+
     void nonsenseInTheStoreStillOpensAWindowOnScreen() {
         {
             auto w = open();
