@@ -5,6 +5,7 @@
 #include "GameFile.h"
 #include "GameFileDialogs.h"
 #include "GameWindow.h"
+#include "SettingsStore.h"
 #include "cOpt.h"
 #include "cPlayer.h"
 #include "cRecent.h"
@@ -156,6 +157,7 @@ void cMenu::Game_Started(bool finishedGame) {
 }
 
 void cMenu::NoGame() {
+    SettingsStore::Batch batch(save_.Store()); // the snapshot and a waiting player change
     GameState& s = engine_.state();
     s.gGameActive = false;
     s.gFinishedView = false;

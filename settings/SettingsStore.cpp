@@ -101,6 +101,7 @@ bool SettingsStore::sync(const QString& app) {
     ::unlink(backup.constData());
     const bool kept = ::link(name.constData(), backup.constData()) == 0;
     settings.sync();
+    ++writes_;
     const FileRead written = readIni(path);
     const bool whole = settings.status() == QSettings::NoError && written.ok
         && wholeIni(written.bytes, settings.allKeys().size());

@@ -79,6 +79,9 @@ public:
         return value ? QStringLiteral("True") : QStringLiteral("False");
     }
 
+    // How many times the files were written since the store was made.
+    int Writes() const { return writes_; }
+
 private:
     QSettings& settingsFor(const QString& app) const;
     void changed(const QString& app);
@@ -93,6 +96,7 @@ private:
     // Per application: the changes not yet on disk (an empty value removes the key).
     std::map<QString, std::map<QString, std::optional<QString>>> unsaved_;
     int batchDepth_ = 0;
+    int writes_ = 0;
     bool failing_ = false;
     std::function<void(const QString&)> failureHandler_;
 };

@@ -27,6 +27,7 @@ void cRecent::insert(qint16 first, const QString& x) {
     if (x.isEmpty()) return;
     for (qint16 i = first; i < first + 5; ++i)
         if (GetRecent(i) == x) return; // a listed path keeps its place
+    SettingsStore::Batch batch(store_);
     for (qint16 i = first + 4; i > first; --i)
         SetRecent(i, GetRecent(static_cast<qint16>(i - 1)));
     SetRecent(first, x);
@@ -43,6 +44,7 @@ void cRecent::AddtoRecent(const QString& x) {
 }
 
 void cRecent::CrearRecent() {
+    SettingsStore::Batch batch(store_);
     for (qint16 i = 1; i <= 10; ++i)
         SetRecent(i, QString());
     UpdateRecent();

@@ -83,6 +83,19 @@ TEST_F(FlowTest, ToolbarKeysReachOnlyTheirOwnDispatcher) {
     EXPECT_TRUE(prompter.questions.empty());
 }
 
+TEST_F(FlowTest, EndingAGameWritesTheSettingsFewTimes) {
+    session.save.SetInCompleteSave(1);
+    startGame(5);
+    session.engine.rules().CardDoubleClicked(48);
+    session.kept.Update();
+    const int before = session.store.Writes();
+    session.menu.GameLost();
+    session.kept.Update();
+    // The autosave's recent list; the record's note; the record with the player's and the
+    // Total row's totals; the emptied board.
+    EXPECT_LE(session.store.Writes() - before, 4);
+}
+
 TEST_F(FlowTest, RandomDealsStayInTheirRange) {
     for (int i = 0; i < 2000; ++i) {
         const qint32 n = cMenu::DrawGameNumber(40000);
