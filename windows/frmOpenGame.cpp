@@ -145,11 +145,8 @@ void frmOpenGame::Select() {
         session_.prompter.Message("Sorry File Doesn't Exists", MessageIcon::Exclamation, kAppTitle);
         return;
     }
-    hide();
-    if (!session_.menu.OpenFromFile(path)) {
-        show(); // not a game file: the player may choose another
-        return;
-    }
+    // Not a game file: reported, and the window stays for another choice.
+    if (!session_.menu.OpenFromFile(path)) return;
     session_.menu.Game_Started(GameFile::KindOf(path) == GameFile::Kind::Finished);
     accept();
 }

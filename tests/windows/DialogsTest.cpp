@@ -147,6 +147,35 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
+    // A damaged file picked in the real dialog loop: the message, and the dialog stays open.
+    void openGameStaysOpenAfterAnUnusableFile() {
+        const QString inc = session().save.IncompleteDir().mid(dir_.path().size() + 1);
+        make(inc + QStringLiteral("/bad.qrl"), "this is not a game\r\n");
+        bool stayed = false;
+        ModalAnswerer boxes; // the message about the file
+        ModalAnswerer dialogs;
+        dialogs.handler = [&](QWidget* dialog) {
+            auto* open = qobject_cast<frmOpenGame*>(dialog);
+            if (!open) return;
+            if (stayed) return open->reject(); // back in its own loop after the message
+            open->ShowNode(
+                find(open->Tree(), QStringLiteral("AutoSave"), QStringLiteral("Incomplete Games")));
+            open->Select();
+            stayed = true;
+        };
+        int calls = 0;
+        const auto counted = dialogs.handler;
+        dialogs.handler = [&](QWidget* dialog) {
+            ++calls;
+            counted(dialog);
+        };
+        window_->ShowOpenGame();
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.front().contains(QStringLiteral("bad.qrl")));
+        QCOMPARE(calls, 2); // the window was still there for a second choice
+        QVERIFY(!session().state().gGameActive);
+    }
+
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
         session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
         session().save.SetFinishedDir(dir_.filePath(QStringLiteral("fin%1").arg(run_)));
