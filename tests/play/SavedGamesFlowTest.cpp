@@ -123,6 +123,15 @@ TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
     prompter.openAs = file(QStringLiteral("junk.qrl")).toStdString();
     EXPECT_FALSE(session.files.File_Open());
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1); // a file that did not open is not listed
+    // A finished game being watched keeps its history when the next file is damaged.
+    trans().SaveToFile(file(QStringLiteral("twelve.q2k")));
+    ASSERT_TRUE(session.menu.OpenFromFile(file(QStringLiteral("twelve.q2k"))));
+    ASSERT_TRUE(state().gFinishedView);
+    const qint16 entries = trans().TransCount();
+    ASSERT_GT(entries, 0);
+    EXPECT_FALSE(session.files.File_Open());
+    EXPECT_EQ(trans().TransCount(), entries);
+    EXPECT_TRUE(state().gFinishedView && state().gGameActive);
 }
 
 TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
