@@ -20,11 +20,31 @@ void appendNumber(QByteArray& out, qint64 value) {
 
 bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
 
-QString describeToken(const char* start, const char* end) {
-    const bool printable = std::all_of(start, end, [](char c) { return c > ' ' && c < 127; });
-    if (!printable) return QStringLiteral("It is not a text file of numbers.");
+// "line 2, column 7" of the byte at `at`.
+QString placeOf(const char* begin, const char* at) {
+    const auto line = 1 + std::count(begin, at, '\n');
+    const char* lineStart = at;
+    while (lineStart > begin && lineStart[-1] != '\n')
+        --lineStart;
+    return QStringLiteral("line %1, column %2").arg(line).arg(at - lineStart + 1);
+}
+
+// What is wrong with a token that is not a number, and where it is.
+QString describeToken(const char* begin, const char* start, const char* end) {
+    if (start == begin && end - start >= 3 && std::equal(start, start + 3, "\xEF\xBB\xBF"))
+        return QStringLiteral("It begins with a byte-order mark; a game file is plain text.");
+    const char* odd = std::find_if(start, end, [](char c) { return c <= ' ' || c >= 127; });
+    if (odd != end && *odd == '\t')
+        return QStringLiteral("There is a tab at %1; numbers are separated by spaces, commas "
+                              "or line ends.")
+            .arg(placeOf(begin, odd));
+    if (odd != end)
+        return QStringLiteral("There is a byte %1 at %2; a game file is plain text.")
+            .arg(QStringLiteral("0x%1").arg(static_cast<uchar>(*odd), 2, 16, QLatin1Char('0')))
+            .arg(placeOf(begin, odd));
     const auto length = static_cast<qsizetype>(std::min<std::ptrdiff_t>(end - start, 20));
-    return QStringLiteral("\"%1\" is not a number.").arg(QString::fromLatin1(start, length));
+    return QStringLiteral("\"%1\" at %2 is not a number.")
+        .arg(QString::fromLatin1(start, length), placeOf(begin, start));
 }
 
 // Splits the text into whole numbers; empty with an error on anything else.
@@ -44,7 +64,7 @@ std::optional<std::vector<qint64>> numbersOf(const QByteArray& bytes, QString* e
         qint64 value = 0;
         const auto [last, ec] = std::from_chars(digits, p, value);
         if (ec != std::errc() || last != p || digits == p || (digits != start && *digits == '-')) {
-            *error = describeToken(start, p);
+            *error = describeToken(bytes.constData(), start, p);
             return std::nullopt;
         }
         numbers.push_back(value);

@@ -60,7 +60,12 @@ TEST(GameFileParse, DamagedFilesAreRefusedWithAReason) {
     const Row rows[] {
         { "", "no game number" },
         { " \r\n , ", "no game number" },
-        { "abc", "not a number" },
+        { "abc", "\"abc\" at line 1, column 1 is not a number" },
+        { "\xEF\xBB\xBF 0 \r\n", "byte-order mark" },
+        { " 0 \r\n 48\t200 1 1\r\n", "a tab at line 2, column 4" },
+        { " 0 \r\n 48 2\x01"
+          "00 1 1\r\n",
+            "byte 0x01 at line 2, column 6" },
         { " 12x ", "not a number" },
         { "1.5", "not a number" },
         { "--3", "not a number" },
@@ -80,7 +85,7 @@ TEST(GameFileParse, DamagedFilesAreRefusedWithAReason) {
         { "0 48 200 1 -32768", "move number -32768 should be 1" },
         { "0 48 200 1 1 49 201 1 1", "move number 1 should be 2" },
         { "0 48 200 2 1", "move number 1 should be 0" },
-        { QByteArray("\x00\xff\x13\x37", 4), "not a text file" },
+        { QByteArray("\x00\xff\x13\x37", 4), "a byte 0x00 at line 1, column 1" },
         { tooMany, "more than 32767" },
     };
     for (const Row& row : rows) {
