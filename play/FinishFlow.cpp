@@ -38,15 +38,18 @@ void FinishFlow::saveCopy(const Choices& c) {
     session_.trans.SaveToFile(path);
 }
 
-void FinishFlow::saveFavourite(const Choices& c) {
-    if (!c.favourite || c.favFolder.isEmpty()) return;
-    const QString name = c.favName.trimmed();
+QString FinishFlow::Refusal(const Choices& c) const {
+    if (!c.favourite) return QString();
+    if (c.favFolder.isEmpty())
+        return QStringLiteral("There is no favourite folder to add the game to.\r\nUntick "
+                              "\"Add To Favorites\", or make a folder with Organize Favorites.");
     // The one rule for a favourite's name: it never reaches outside its folder.
-    const QString refusal = Favourites::CheckName(name);
-    if (!refusal.isEmpty()) {
-        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
-        return;
-    }
+    return Favourites::CheckName(c.favName.trimmed());
+}
+
+void FinishFlow::saveFavourite(const Choices& c) {
+    if (!c.favourite || !Refusal(c).isEmpty()) return;
+    const QString name = c.favName.trimmed();
     const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");
     if (QFileInfo::exists(path)
         && !session_.prompter.Question(

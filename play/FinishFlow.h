@@ -32,6 +32,10 @@ public:
     QStringList FavouriteFolders() const;
     // "OK": stores the choices, saves as chosen, records the win, starts the next game.
     void Accept(const Choices& choices);
+    // Why the choices cannot be carried out as they stand (a favourite name that cannot be
+    // used, or no favourite folder to put it in); empty when they can. Told to the player,
+    // who stays in the dialog to change them.
+    QString Refusal(const Choices& choices) const;
     // "Cancel" and the close box: the win is recorded, nothing saved, nothing stored.
     void Cancel();
 

@@ -100,6 +100,11 @@ void dlgFinish::Ok() {
     c.favName = txtFav_->text();
     c.favIndex = imc1_->currentIndex() + 1;
     c.nextIndex = imcGame_->currentIndex() + 1;
+    const QString refusal = flow_.Refusal(c);
+    if (!refusal.isEmpty()) {
+        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        return; // the dialog stays, nothing recorded yet
+    }
     done_ = true;
     hide();
     flow_.Accept(c);

@@ -84,18 +84,20 @@ TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
     EXPECT_EQ(scores().count("\r\n"), 1); // the win is recorded all the same
 }
 
-TEST_F(FinishTest, AFavouriteNameFollowsTheOneRuleForNames) {
-    for (const char* name : { "../escape", "tab\there", ".." }) {
-        prompter.messages.clear();
-        FinishFlow::Choices c = choices();
-        c.favourite = true;
+TEST_F(FinishTest, AFavouriteNameOrAMissingFolderIsRefusedBeforeAnythingIsDone) {
+    FinishFlow::Choices c = choices();
+    c.favourite = true;
+    for (const char* name : { "../escape", "tab\there", "..", "   " }) {
         c.favName = QLatin1String(name);
-        flow.Accept(c);
-        EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/escape.q2k"))));
-        ASSERT_EQ(prompter.messages.size(), 1U) << name;
-        EXPECT_EQ(QString::fromStdString(prompter.messages[0]),
-            Favourites::CheckName(QLatin1String(name)));
+        EXPECT_EQ(flow.Refusal(c), Favourites::CheckName(QString(name).trimmed())) << name;
+        EXPECT_FALSE(flow.Refusal(c).isEmpty()) << name;
     }
+    c.favName = QStringLiteral("fine");
+    EXPECT_TRUE(flow.Refusal(c).isEmpty());
+    c.favFolder.clear(); // no favourite folder at all
+    EXPECT_TRUE(flow.Refusal(c).contains(QStringLiteral("no favourite folder")));
+    c.favourite = false;
+    EXPECT_TRUE(flow.Refusal(c).isEmpty());
 }
 
 TEST_F(FinishTest, AMissingSaveFolderSavesNothingAndSaysNothing) {

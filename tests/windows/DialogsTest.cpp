@@ -1,3 +1,4 @@
+#include "FaultInjection.h"
 #include "ModalAnswerer.h"
 #include "SettingsStore.h"
 #include "dlgFinish.h"
@@ -252,6 +253,30 @@ private slots:
         QVERIFY(scores.open(QIODevice::ReadOnly));
         QCOMPARE(scores.readAll().count("\r\n"), 1);
         QCOMPARE(session().finish.SaveEnable(), qint16(0)); // choices are kept by OK only
+    }
+
+    // OK with a favourite name that cannot be used: told so, and the dialog stays with
+    // nothing recorded; a usable name then goes through.
+    void theFinishedGameDialogChecksTheFavouriteNameBeforeClosing() {
+        session().menu.NewGame(617, false);
+        session().menu.Game_Started(false);
+        dlgFinish finish(session(), window_.get());
+        finish.FavouriteBox()->click();
+        finish.FavouriteName()->setText(QStringLiteral("a/b"));
+        {
+            ModalAnswerer boxes;
+            finish.Ok();
+            QCOMPARE(boxes.texts.size(), 1);
+        }
+        QVERIFY(finish.result() != QDialog::Accepted);
+        QVERIFY(!QFile::exists(session().save.ScoreFile())
+            || contentOf(session().save.ScoreFile()).isEmpty());
+        finish.FavouriteName()->setText(QStringLiteral("Good one"));
+        ModalAnswerer answers; // the next game's question, if any
+        finish.Ok();
+        QCOMPARE(finish.result(), int(QDialog::Accepted));
+        QVERIFY(
+            QFile::exists(session().save.FavFolder() + QStringLiteral("/Easy Games/Good one.q2k")));
     }
 
     void theScoreBoardShowsEveryPage() {
