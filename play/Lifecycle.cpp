@@ -53,12 +53,13 @@ void Lifecycle::FirstRunReset() {
 
 void Lifecycle::CheckFolders() {
     cSave& save = session_.save;
-    if (!QDir(save.FavFolder()).exists()) {
+    // An empty or relative name is repaired as a folder that is gone is.
+    if (!cSave::UsableFolder(save.FavFolder())) {
         save.SetFavFolder(save.InInstallFolder(QStringLiteral("favorites")));
         makeFolder(save.FavFolder() + QStringLiteral("/Easy Games"));
     }
-    if (!QDir(save.IncompleteDir()).exists()) save.SetIncompleteDir(save.InstallFolder());
-    if (!QDir(save.FinishedDir()).exists()) save.SetFinishedDir(save.InstallFolder());
+    if (!cSave::UsableFolder(save.IncompleteDir())) save.SetIncompleteDir(save.InstallFolder());
+    if (!cSave::UsableFolder(save.FinishedDir())) save.SetFinishedDir(save.InstallFolder());
     if (session_.players.TotalPlayers() < 1)
         session_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
             cSave::DateText(QDateTime::currentDateTime()));

@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace quadrell {
@@ -112,6 +113,19 @@ QString cSave::GetFileName(qint32 gameNumber, bool finished, const QDateTime& no
             = base + QStringLiteral("-%1").arg(i, 2, 10, QLatin1Char('0')) + ext;
         if (!QFileInfo::exists(candidate)) return candidate;
     }
+}
+
+bool cSave::UsableFolder(const QString& path) {
+    return !path.isEmpty() && QDir::isAbsolutePath(path) && QFileInfo(path).isDir();
+}
+
+QString cSave::CheckAutoSaveFolders(const QString& incompleteDir, const QString& finishedDir) {
+    for (const QString& folder : { incompleteDir, finishedDir })
+        if (!UsableFolder(folder))
+            return QStringLiteral("\"%1\" is not a folder games can be saved in.\r\nChoose an "
+                                  "existing folder with Browse.")
+                .arg(folder);
+    return QString();
 }
 
 void cSave::SaveAutoSave(qint16 inc, qint16 fin, const QString& incompleteDir,

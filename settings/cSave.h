@@ -82,6 +82,11 @@ public:
     QString GetFileName(qint32 gameNumber, bool finished,
         const QDateTime& now = QDateTime::currentDateTime()) const;
     // The options window's Autosave page, written in this order.
+    // A folder games can be saved in: an existing folder named by its whole path. An empty
+    // or relative name would put the games wherever the program happens to run.
+    static bool UsableFolder(const QString& path);
+    // The Options refusal for the two autosave folder names, or empty when both can be used.
+    static QString CheckAutoSaveFolders(const QString& incompleteDir, const QString& finishedDir);
     void SaveAutoSave(qint16 inc, qint16 fin, const QString& incompleteDir,
         const QString& finishedDir, qint16 time, qint16 date);
     // The page filled from the store, and what its check boxes leave usable.

@@ -328,6 +328,12 @@ void frmOptions::RemovePlayer() {
 }
 
 void frmOptions::Ok() {
+    const QString refusal
+        = cSave::CheckAutoSaveFolders(Text("txtIncomplete")->text(), Text("txtFinished")->text());
+    if (!refusal.isEmpty()) {
+        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        return; // nothing written; the window stays for a folder that can be used
+    }
     session_.opt.SaveColor(storedOf(colour_), picture_, Check("chkImage")->isChecked());
     session_.opt.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
         static_cast<qint16>(sliders_[1]->value()), static_cast<qint16>(sliders_[2]->value()),

@@ -54,7 +54,12 @@ TEST_F(LifecycleTest, MissingFoldersAndFilesAreReplacedAtStart) {
     EXPECT_EQ(session.save.FavFolder(), data(QStringLiteral("favorites")));
     EXPECT_TRUE(QDir(data(QStringLiteral("favorites/Easy Games"))).exists());
     EXPECT_EQ(session.save.IncompleteDir(), paths.dataFolder);
-    EXPECT_FALSE(QDir(data(QStringLiteral("gone too"))).exists()); // nothing created for it
+    EXPECT_FALSE(QDir(data(QStringLiteral("gone too"))).exists());       // nothing created for it
+    for (const QString& name : { QString(), QStringLiteral("games") }) { // empty, relative
+        session.save.SetFinishedDir(name);
+        life.CheckFolders();
+        EXPECT_EQ(session.save.FinishedDir(), paths.dataFolder) << name.toStdString();
+    }
     EXPECT_TRUE(QFile::exists(data(QStringLiteral("scores.sre"))));
     EXPECT_EQ(session.players.TotalPlayers(), 1);
 }

@@ -356,6 +356,14 @@ private slots:
         QVERIFY(!store.GetText(QStringLiteral("Options"), QStringLiteral("CardSpeed"), QString())
                      .size());
         frmOptions options(session(), window_.get());
+        for (const QString& folder : { QString(), QStringLiteral("relative/games") }) {
+            options.Text("txtFinished")->setText(folder);
+            ModalAnswerer refused;
+            options.Ok();
+            QCOMPARE(refused.texts.size(), 1);
+            QVERIFY(options.result() != QDialog::Accepted);
+        }
+        options.Text("txtFinished")->setText(session().save.FinishedDir());
         options.Check("chkMessages")->setChecked(false);
         options.Slider(0)->setValue(12);
         options.Slider(3)->setValue(7);
