@@ -39,7 +39,8 @@ void GameFileDialogs::File_Save(const QString& ext) {
     QString path = QString::fromStdString(prompter_.SaveFileName(
         save_.GetLastDir().toStdString(), proposed.toStdString(), SaveFilter(ext).toStdString()));
     if (path.isEmpty()) return;
-    if (!path.endsWith(ext, Qt::CaseInsensitive) && QFileInfo(path).suffix().isEmpty()) path += ext;
+    // "my.game" is a name with a dot, not a game file of another kind.
+    if (!path.endsWith(ext, Qt::CaseInsensitive)) path += ext;
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir()) return;
     if (!trans_.SaveToFile(path)) return;

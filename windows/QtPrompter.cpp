@@ -3,9 +3,12 @@
 #include "dlgMove.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace quadrell {
 
@@ -50,10 +53,29 @@ EmptyColumnChoice QtPrompter::AskEmptyColumn() {
 
 std::string QtPrompter::SaveFileName(
     const std::string& folder, const std::string& proposed, const std::string& filter) {
-    const QString start
+    const QString filters = QString::fromStdString(filter);
+    // "Quadrell 2000 InComplete Game (*.qrl)": the name always ends in ".qrl", whatever
+    // dots it has ("v1.2 best"), and the question about replacing sees that whole name.
+    const QRegularExpressionMatch found
+        = QRegularExpression(QStringLiteral("\\(\\*(\\.[A-Za-z0-9]+)\\)")).match(filters);
+    const QString suffix = found.hasMatch() ? found.captured(1) : QString();
+    QString start
         = QString::fromStdString(folder) + QLatin1Char('/') + QString::fromStdString(proposed);
-    return QFileDialog::getSaveFileName(owner_, QString(), start, QString::fromStdString(filter))
-        .toStdString();
+    for (;;) {
+        QFileDialog dialog(owner_, QString(), start, filters);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        QString path = dialog.selectedFiles().constFirst();
+        if (!suffix.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
+        if (!QFileInfo::exists(path)
+            || Question(QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
+                            .arg(QDir::toNativeSeparators(path))
+                            .toStdString(),
+                kAppTitle, MessageIcon::Exclamation))
+            return path.toStdString();
+        start = path; // No: the dialog again, for another name
+    }
 }
 
 std::string QtPrompter::BrowseForFolder(const std::string& title, const std::string& start) {

@@ -106,6 +106,11 @@ TEST_F(SavedGamesFlowTest, TheSaveDialogProposesTheNumberAndRemembersTheFolder) 
     prompter.saveAs.clear(); // cancelled: nothing happens
     session.menu.SelectType(QStringLiteral("Save"));
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1);
+    for (const char* dotted : { "my.game", "v1.2 best" }) { // a dot is no extension
+        prompter.saveAs = file(QLatin1String(dotted)).toStdString();
+        session.menu.SelectType(QStringLiteral("Save"));
+        EXPECT_TRUE(QFile::exists(file(QLatin1String(dotted) + QStringLiteral(".qrl")))) << dotted;
+    }
 }
 
 TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {

@@ -1,5 +1,7 @@
 #include "FaultInjection.h"
+#include "GameFileDialogs.h"
 #include "ModalAnswerer.h"
+#include "QtPrompter.h"
 #include "SettingsStore.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -175,6 +178,33 @@ private slots:
         QVERIFY(boxes.texts.front().contains(QStringLiteral("bad.qrl")));
         QCOMPARE(calls, 2); // the window was still there for a second choice
         QVERIFY(!session().state().gGameActive);
+    }
+
+    // The real save dialog: "mysave" typed where "mysave.qrl" exists asks before replacing;
+    // No brings the dialog back, and a name with a dot still gets the extension.
+    void theSaveDialogAsksBeforeReplacingTheRealName() {
+        const QString kept = make(QStringLiteral("saves%1/mysave.qrl").arg(run_), "kept");
+        const QString folder = QFileInfo(kept).absolutePath();
+        QStringList typed { QStringLiteral("mysave"), QStringLiteral("v1.2 best") };
+        int dialogs = 0;
+        ModalAnswerer no(false); // No to replacing
+        ModalAnswerer names;
+        names.handler = [&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            if (!files) return;
+            if (files->property("answered").toBool()) return;
+            files->setProperty("answered", true);
+            files->selectFile(typed.value(dialogs++));
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        };
+        QtPrompter prompter(window_.get());
+        const std::string path = prompter.SaveFileName(folder.toStdString(), "5.qrl",
+            GameFileDialogs::SaveFilter(QStringLiteral(".qrl")).toStdString());
+        QCOMPARE(no.texts.size(), 1);
+        QVERIFY(no.texts.front().contains(QStringLiteral("mysave.qrl")));
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(QString::fromStdString(path), folder + QStringLiteral("/v1.2 best.qrl"));
+        QCOMPARE(contentOf(kept), QByteArray("kept"));
     }
 
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
