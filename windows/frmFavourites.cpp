@@ -34,7 +34,8 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
     deleteGame_->setObjectName(QStringLiteral("cmdDeleteGame"));
     auto* create = NamedButton(this, "cmdCreate", QStringLiteral("Create"));
     auto* close = NamedButton(this, "cmdOK", QStringLiteral("Close"));
-    connect(tree_, &QTreeWidget::itemClicked, this, &frmFavourites::ShowFolder);
+    // A click or the arrow keys: Delete then acts on the folder whose games are shown.
+    connect(tree_, &QTreeWidget::currentItemChanged, this, &frmFavourites::ShowFolder);
     connect(create, &QPushButton::clicked, this, &frmFavourites::Create);
     connect(deleteFolder_, &QPushButton::clicked, this, &frmFavourites::DeleteFolder);
     connect(deleteGame_, &QPushButton::clicked, this, &frmFavourites::DeleteGames);

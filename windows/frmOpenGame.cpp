@@ -8,9 +8,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QListView>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -35,7 +35,7 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     : QDialog(owner)
     , session_(session)
     , tree_(new QTreeWidget(this))
-    , list_(new QListView(this))
+    , list_(new QTreeView(this))
     , model_(new QStandardItemModel(this))
     , select_(new QPushButton(QStringLiteral("Select"), this)) {
     setWindowTitle(QStringLiteral("Quadrell 2000 Select Game"));
@@ -43,23 +43,24 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     tree_->setHeaderHidden(true);
     list_->setObjectName(QStringLiteral("ListView1"));
     list_->setModel(model_);
-    list_->setUniformItemSizes(true); // thousands of files scroll without a stall
+    list_->setRootIsDecorated(false);  // one column under its header, "Game List"
+    list_->setUniformRowHeights(true); // thousands of files scroll without a stall
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     model_->setHorizontalHeaderLabels({ QStringLiteral("Game List") });
     select_->setObjectName(QStringLiteral("cmdSelect"));
     select_->setEnabled(false);
     auto* browse = NamedButton(this, "cmdBrowse", QStringLiteral("Browse"));
     auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
-    connect(
-        tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ShowNode(item); });
+    // A click or the arrow keys: the current node's games are listed.
     connect(tree_, &QTreeWidget::currentItemChanged, this,
-        [](QTreeWidgetItem* now, QTreeWidgetItem* before) {
+        [this](QTreeWidgetItem* now, QTreeWidgetItem* before) {
             if (before && before->parent())
                 before->setIcon(0, Icons::Of(Icons::Glyph::ClosedFolder));
             if (now && now->parent()) now->setIcon(0, Icons::Of(Icons::Glyph::OpenFolder));
+            if (now) ShowNode(now);
         });
-    connect(list_, &QListView::clicked, this, [this] { select_->setEnabled(true); });
-    connect(list_, &QListView::doubleClicked, this, &frmOpenGame::Select);
+    connect(list_, &QTreeView::clicked, this, [this] { select_->setEnabled(true); });
+    connect(list_, &QTreeView::doubleClicked, this, &frmOpenGame::Select);
     connect(select_, &QPushButton::clicked, this, &frmOpenGame::Select);
     connect(browse, &QPushButton::clicked, this, &frmOpenGame::Browse);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -114,7 +115,7 @@ void frmOpenGame::ShowNode(QTreeWidgetItem* item) {
     } else if (tag == QLatin1String("Saved")) {
         fill(GameLists::Folder(save.GetLastDir(), K::Both));
     } else {
-        return; // the root and the group nodes list nothing
+        fill({}); // the root and the group nodes list nothing
     }
 }
 

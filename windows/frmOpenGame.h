@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QListView;
+class QTreeView;
 class QPushButton;
 class QStandardItemModel;
 class QTreeWidget;
@@ -22,7 +22,7 @@ public:
     frmOpenGame(Session& session, QWidget* owner);
 
     QTreeWidget* Tree() const { return tree_; }
-    QListView* List() const { return list_; }
+    QTreeView* List() const { return list_; }
     QStandardItemModel* Model() const { return model_; }
     QPushButton* SelectButton() const { return select_; }
     // The list of a tree node, as a click on it fills it.
@@ -36,7 +36,7 @@ private:
 
     Session& session_;
     QTreeWidget* tree_;
-    QListView* list_;
+    QTreeView* list_;
     QStandardItemModel* model_;
     QPushButton* select_;
 };

@@ -123,9 +123,21 @@ private slots:
                  std::pair { "Recent Games", "Finished Games" },
                  std::pair { "Others", "Saved Games" } })
             QVERIFY2(find(dialog.Tree(), QLatin1String(parent), QLatin1String(child)), child);
-        dialog.ShowNode(easy);
+        // The arrow keys list a folder as a click does; a group node lists nothing.
+        dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0));
+        QTest::keyClick(dialog.Tree(), Qt::Key_Down); // the Favorites group
+        QCOMPARE(dialog.Model()->rowCount(), 0);
+        QTest::keyClick(dialog.Tree(), Qt::Key_Down); // Easy Games
         QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
         QVERIFY(dialog.SelectButton()->isEnabled());
+        QTest::keyClick(dialog.Tree(), Qt::Key_Up);
+        QCOMPARE(dialog.Model()->rowCount(), 0);
+        QVERIFY(!dialog.SelectButton()->isEnabled());
+        QVERIFY(!dialog.List()->isHeaderHidden());
+        QCOMPARE(
+            dialog.Model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Game List"));
+        dialog.ShowNode(easy);
+        QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
         dialog.ShowNode(
             find(dialog.Tree(), QStringLiteral("Recent Games"), QStringLiteral("Finished Games")));
         QCOMPARE(names(dialog.Model()), QStringList { "vanished" });
@@ -482,6 +494,10 @@ private slots:
         organise.UpdateButtons();
         QVERIFY(organise.MoveButton()->isEnabled());
         QVERIFY(!organise.DeleteFolderButton()->isEnabled()); // the only folder
+        QTest::keyClick(organise.Tree(), Qt::Key_Up); // to the root: its list is empty
+        QCOMPARE(organise.Games()->count(), 0);
+        QTest::keyClick(organise.Tree(), Qt::Key_Down);
+        QCOMPARE(organise.Games()->count(), 1);
     }
 
     void recentMenusShowTheirPathsOrNone() {
