@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    quadrell::FileAssociation::RefreshIfMoved(QCoreApplication::applicationFilePath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     quadrell::frmMain window(paths, named, [] {
         quadrell::FileAssociation::RegisterFileTypes(QCoreApplication::applicationFilePath(),
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
     xvfb xauth fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 missing=()

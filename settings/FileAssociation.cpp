@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace quadrell {
 
@@ -24,20 +25,29 @@ void runIfPresent(const QString& tool, const QString& folder) {
     process.waitForFinished(5000);
 }
 
-// Desktop entries quote an Exec path holding spaces or reserved characters.
+// The Exec value for a path, by the desktop-entry rules: a path holding reserved characters
+// goes in double quotes with backslash, quote, backtick and dollar escaped; then, as every
+// string value, backslashes are doubled and line ends written as escapes; a percent sign
+// is doubled so it is not read as a field code.
 QString execPath(const QString& path) {
-    static const QString reserved = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
-    for (QChar c : path) {
-        if (reserved.contains(c)) {
-            QString quoted = path;
-            quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-                .replace(QLatin1Char('"'), QLatin1String("\\\""));
-            quoted.replace(QLatin1Char('`'), QLatin1String("\\`"))
-                .replace(QLatin1Char('$'), QLatin1String("\\$"));
-            return QLatin1Char('"') + quoted + QLatin1Char('"');
-        }
+    static const QString reserved = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`");
+    QString arg = path;
+    if (std::any_of(path.begin(), path.end(), [](QChar c) { return reserved.contains(c); })) {
+        arg.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('"'), QLatin1String("\\\""))
+            .replace(QLatin1Char('`'), QLatin1String("\\`"))
+            .replace(QLatin1Char('$'), QLatin1String("\\$"));
+        arg = QLatin1Char('"') + arg + QLatin1Char('"');
     }
-    return path;
+    arg.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    return arg.replace(QLatin1Char('%'), QLatin1String("%%"));
+}
+
+QString entryPath(const QString& dataHome) {
+    return QDir(dataHome).filePath(QStringLiteral("applications/quadrell2000.desktop"));
 }
 
 } // namespace
@@ -48,10 +58,17 @@ QByteArray FileAssociation::DesktopEntry(const QString& programPath) {
     return entry;
 }
 
+void FileAssociation::RefreshIfMoved(const QString& programPath, const QString& dataHome) {
+    const FileRead entry = SafeFile::Read(entryPath(dataHome), 1 << 16);
+    // An entry of ours naming another place (the program was moved, or rebuilt elsewhere)
+    // would start nothing, or an old copy: it is written again for this program.
+    if (entry.ok && entry.bytes != DesktopEntry(programPath))
+        RegisterFileTypes(programPath, dataHome);
+}
+
 void FileAssociation::RegisterFileTypes(const QString& programPath, const QString& dataHome) {
     const QDir home(dataHome);
-    writeFile(home.filePath(QStringLiteral("applications/quadrell2000.desktop")),
-        DesktopEntry(programPath));
+    writeFile(entryPath(dataHome), DesktopEntry(programPath));
     writeFile(home.filePath(QStringLiteral("mime/packages/quadrell2000.xml")),
         ResourceBytes(QStringLiteral("quadrell2000-mime.xml")));
     const QString icons = QStringLiteral("icons/hicolor/scalable/");

@@ -11,6 +11,9 @@ public:
     // `dataHome` is the per-user data folder (XDG_DATA_HOME, usually ~/.local/share).
     static void RegisterFileTypes(const QString& programPath, const QString& dataHome);
     static QByteArray DesktopEntry(const QString& programPath);
+    // At every start: an entry written earlier for a program somewhere else is written
+    // again for this one. Nothing is written when there is no entry of ours.
+    static void RefreshIfMoved(const QString& programPath, const QString& dataHome);
 };
 
 } // namespace quadrell
