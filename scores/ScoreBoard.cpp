@@ -99,14 +99,14 @@ std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records, con
     return listed;
 }
 
-std::array<ScoreRec, 6> ScoreBoard::Statistics(
+std::array<ScoreStats, 6> ScoreBoard::Statistics(
     const std::vector<ScoreRec>& records, const cPlayer& players) {
-    std::array<ScoreRec, 6> entries {};
+    std::array<ScoreStats, 6> entries {};
     for (qint16 i = 1; i <= 5; ++i)
         entries[static_cast<std::size_t>(i)].Name = players.GetName(i);
     for (const ScoreRec& r : records) {
         for (std::size_t i = 1; i <= 5; ++i) {
-            ScoreRec& e = entries[i];
+            ScoreStats& e = entries[i];
             if (e.Name.isEmpty() || e.Name != r.Name) continue;
             ++e.Total;
             e.Moves += r.Moves;
@@ -121,7 +121,7 @@ std::array<ScoreRec, 6> ScoreBoard::Statistics(
             }
         }
     }
-    for (ScoreRec& e : entries) {
+    for (ScoreStats& e : entries) {
         e.Perc = PercentOf(e.Won, e.Total);
         e.AvgScore = AverageOf(e.Score, e.Total);
         e.AvgTime = AverageOf(e.WonTime, e.Won);
@@ -141,7 +141,7 @@ const QStringList& ScoreBoard::StatisticsRows() {
 }
 
 QStringList ScoreBoard::StatisticsColumn(
-    const ScoreRec& e, const QString& playerDate, const QDateTime& now) {
+    const ScoreStats& e, const QString& playerDate, const QDateTime& now) {
     const QDate created = cSave::ParseDate(playerDate, now).date();
     const int months = monthsBetween(created, now.date()) + 1;
     const qint64 perMonth = AverageOf(e.Total, months);
@@ -184,8 +184,8 @@ std::vector<QStringList> ScoreBoard::Global(const cPlayer& players) {
 }
 
 QByteArray ScoreBoard::Export(const std::vector<ScoreRec>& records,
-    const std::array<ScoreRec, 6>& statistics, const cPlayer& players, const QString& currentPlayer,
-    const QDateTime& now) {
+    const std::array<ScoreStats, 6>& statistics, const cPlayer& players,
+    const QString& currentPlayer, const QDateTime& now) {
     QStringList lines;
     const QString blank = QStringLiteral(" ");
     auto totals = [](const QString& name, qint64 total, qint64 w, qint64 l, qint64 time, qint64 avg,
@@ -236,7 +236,7 @@ QByteArray ScoreBoard::Export(const std::vector<ScoreRec>& records,
                 players.GetPerc(slot));
     lines << blank << blank << QStringLiteral("General History") << blank;
     for (std::size_t i = 1; i <= 5; ++i) {
-        const ScoreRec& e = statistics[i];
+        const ScoreStats& e = statistics[i];
         if (!e.Name.isEmpty())
             lines << totals(e.Name, e.Total, e.Won, e.Lost, e.Time, e.AvgScore, e.Perc);
     }

@@ -26,10 +26,10 @@ public:
     static std::vector<int> ListScore(const std::vector<ScoreRec>& records, const QString& player,
         int dayComboIndex, bool onlyFinished, const QDate& today);
     // "Statistics" page: entries 1..5 mirror the player slots (entry 0 unused).
-    static std::array<ScoreRec, 6> Statistics(
+    static std::array<ScoreStats, 6> Statistics(
         const std::vector<ScoreRec>& records, const cPlayer& players);
     static QStringList StatisticsColumn(
-        const ScoreRec& entry, const QString& playerDate, const QDateTime& now);
+        const ScoreStats& entry, const QString& playerDate, const QDateTime& now);
     static const QStringList& StatisticsRows();
     // "Top Scores": positions 1..12 by points, highest first, ties in file order.
     static std::vector<ScoreRec> TopScores(const std::vector<ScoreRec>& records);
@@ -37,7 +37,7 @@ public:
     static std::vector<QStringList> Global(const cPlayer& players);
     // The export text, in print zones of 14 characters.
     static QByteArray Export(const std::vector<ScoreRec>& records,
-        const std::array<ScoreRec, 6>& statistics, const cPlayer& players,
+        const std::array<ScoreStats, 6>& statistics, const cPlayer& players,
         const QString& currentPlayer, const QDateTime& now);
 };
 

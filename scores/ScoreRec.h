@@ -6,17 +6,26 @@
 
 namespace quadrell {
 
-// One recorded game (the first seven fields, the only ones in the score file), or a
-// player's statistics on the score board (the rest).
-// The sums are 64-bit: a million games of the largest times still add up exactly.
+// One recorded game: the seven fields of a score file line. Kept small, since the board
+// holds a million of them.
 struct ScoreRec {
     QString Name;
     qint32 GameNo = 0;
-    qint64 Time = 0;
-    qint64 Moves = 0;
+    qint32 Time = 0;
+    qint32 Moves = 0;
     QString Date;
     qint16 Perc = 0;
+    qint32 Score = 0;
+};
+
+// A player's statistics on the score board. The sums are 64-bit: a million games of the
+// largest times still add up exactly.
+struct ScoreStats {
+    QString Name;
+    qint64 Time = 0;
+    qint64 Moves = 0;
     qint64 Score = 0;
+    qint16 Perc = 0;
     qint64 Won = 0;
     qint64 Lost = 0;
     qint64 WonTime = 0;

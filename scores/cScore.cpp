@@ -43,8 +43,8 @@ void cScore::report(const QString& text) {
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 
-bool cScore::Export(
-    const std::array<ScoreRec, 6>& statistics, const QString& currentPlayer, const QDateTime& now) {
+bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
+    const QDateTime& now) {
     const QString path = QString::fromStdString(prompter_.SaveFileName(
         save_.GetLastDir().toStdString(), "Score Board", "Text File (*.txt)"));
     if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;

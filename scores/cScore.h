@@ -52,7 +52,7 @@ public:
     void Clear_Global();
     // "Export": asks where, writes the score board's text whole and notes the export; a
     // failure is reported with its path. False when nothing was exported.
-    bool Export(const std::array<ScoreRec, 6>& statistics, const QString& currentPlayer,
+    bool Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
         const QDateTime& now = QDateTime::currentDateTime());
     // The period last chosen on the score board: 1 "Show Today" .. 5 "Show All".
     qint16 DayComboIndex() const;

@@ -232,7 +232,7 @@ void frmScore::fillStatistics() {
     QStringList headers { QStringLiteral("Statistics") };
     std::vector<QStringList> columns;
     for (qint16 i = 1; i <= 5; ++i) {
-        const ScoreRec& e = stats_[static_cast<std::size_t>(i)];
+        const ScoreStats& e = stats_[static_cast<std::size_t>(i)];
         if (e.Name.isEmpty()) continue;
         headers << e.Name;
         columns.push_back(ScoreBoard::StatisticsColumn(

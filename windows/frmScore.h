@@ -64,7 +64,7 @@ private:
     QTreeWidget* statistics_ = nullptr;
     QTreeWidget* top_ = nullptr;
     QTreeWidget* global_ = nullptr;
-    std::array<ScoreRec, 6> stats_ {};
+    std::array<ScoreStats, 6> stats_ {};
     QTimer timer_;
 };
 

@@ -90,7 +90,7 @@ TEST_F(ScoreBoardTest, TheListFollowsPlayerPeriodAndFinishedGames) {
 
 TEST_F(ScoreBoardTest, StatisticsPerPlayer) {
     const auto stats = ScoreBoard::Statistics(records, players);
-    const ScoreRec& ann = stats[1];
+    const ScoreStats& ann = stats[1];
     EXPECT_EQ(ann.Name, QStringLiteral("Ann"));
     EXPECT_EQ(ann.Total, 2);
     EXPECT_EQ(ann.Won, 1);
@@ -129,7 +129,7 @@ TEST_F(ScoreBoardTest, EveryPageRoundsAPercentageTheSameWay) {
 // Sums past 32 bits stay exact, and so do their averages and times.
 TEST_F(ScoreBoardTest, StatisticsSumsNeverWrap) {
     std::vector<ScoreRec> big(3, game("Ann", "2026-12-05 09:00:00", 2000000000, 2000000000, 100));
-    const ScoreRec ann = ScoreBoard::Statistics(big, players)[1];
+    const ScoreStats ann = ScoreBoard::Statistics(big, players)[1];
     EXPECT_EQ(ann.Moves, 6000000000LL);
     EXPECT_EQ(ann.AvgMoves, 2000000000LL);
     const QStringList column

@@ -272,7 +272,7 @@ TEST_F(ScoresTest, AScoreFileThatCannotBeWrittenIsReported) {
 TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     addPlayer("Guest", created);
     score.SaveScore(617, 93, 187, 100, created.addDays(1));
-    const std::array<ScoreRec, 6> statistics {};
+    const std::array<ScoreStats, 6> statistics {};
     EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created)); // cancelled
     const QString path = dir.filePath(QStringLiteral("board.txt"));
     prompter.saveAs = path.toStdString();
