@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTreeWidget>
 
 namespace quadrell::FavouriteWidgets {
@@ -38,24 +37,32 @@ void FillChooser(
     chooser->setCurrentIndex(chooser->count() - 1);
 }
 
-void FillGames(QListWidget* list, const std::vector<GameListItem>& games) {
+void SetUpGameList(QTreeWidget* list, const QString& header) {
+    list->setColumnCount(1);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderLabels({ header });
+    list->setHeaderHidden(header.isEmpty());
+}
+
+void FillGames(QTreeWidget* list, const std::vector<GameListItem>& games) {
     list->clear();
     const QIcon finished = Icons::Of(Icons::Glyph::FinishedGame);
     const QIcon incomplete = Icons::Of(Icons::Glyph::IncompleteGame);
     for (const GameListItem& game : games) {
-        auto* item = new QListWidgetItem(
-            game.path.right(3).toUpper() == QLatin1String("Q2K") ? finished : incomplete, game.name,
-            list);
-        item->setData(Qt::UserRole, game.path);
-        item->setToolTip(game.path);
+        auto* item = new QTreeWidgetItem(list, { game.name });
+        item->setIcon(
+            0, game.path.right(3).toUpper() == QLatin1String("Q2K") ? finished : incomplete);
+        item->setData(0, Qt::UserRole, game.path);
+        item->setToolTip(0, game.path);
     }
-    if (list->count() > 0) list->setCurrentRow(0);
+    if (list->topLevelItemCount() > 0) list->setCurrentItem(list->topLevelItem(0));
 }
 
-QStringList SelectedPaths(QListWidget* list) {
+QStringList SelectedPaths(QTreeWidget* list) {
     QStringList paths;
-    for (QListWidgetItem* item : list->selectedItems())
-        paths << item->data(Qt::UserRole).toString();
+    for (QTreeWidgetItem* item : list->selectedItems())
+        paths << item->data(0, Qt::UserRole).toString();
     return paths;
 }
 

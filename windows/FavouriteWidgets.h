@@ -7,7 +7,6 @@
 #include <vector>
 
 class QComboBox;
-class QListWidget;
 class QTreeWidget;
 
 namespace quadrell {
@@ -20,8 +19,10 @@ void FillTree(
     QTreeWidget* tree, const QString& rootText, const QStringList& folders, bool selectLast);
 void FillChooser(
     QComboBox* chooser, const QString& rootText, const QStringList& folders, bool withRoot);
-void FillGames(QListWidget* list, const std::vector<GameListItem>& games);
-QStringList SelectedPaths(QListWidget* list);
+// A game list: one column, under the header given (none when empty).
+void SetUpGameList(QTreeWidget* list, const QString& header);
+void FillGames(QTreeWidget* list, const std::vector<GameListItem>& games);
+QStringList SelectedPaths(QTreeWidget* list);
 QString CurrentKey(QTreeWidget* tree);
 } // namespace FavouriteWidgets
 

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -17,7 +16,7 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
     : QDialog(owner)
     , favourites_(session)
     , tree_(new QTreeWidget(this))
-    , list_(new QListWidget(this))
+    , list_(new QTreeWidget(this))
     , imcFav_(new QComboBox(this))
     , deleteFolder_(new QPushButton(QStringLiteral("Delete"), this))
     , move_(new QPushButton(QStringLiteral("Move"), this))
@@ -26,6 +25,7 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
     list_->setObjectName(QStringLiteral("ListView1"));
+    FavouriteWidgets::SetUpGameList(list_, QStringLiteral("Games"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setToolTip(QStringLiteral("Ctrl+Click for MultiSelect"));
     imcFav_->setObjectName(QStringLiteral("imcFav"));
@@ -84,7 +84,7 @@ void frmFavourites::ShowFolder() {
 }
 
 void frmFavourites::UpdateButtons() {
-    const bool games = list_->count() > 0;
+    const bool games = list_->topLevelItemCount() > 0;
     deleteGame_->setEnabled(games);
     move_->setEnabled(games);
     const bool root = FavouriteWidgets::CurrentKey(tree_) == QLatin1String("Favorites");

@@ -6,7 +6,6 @@
 #include <QTimer>
 
 class QComboBox;
-class QListWidget;
 class QPushButton;
 class QTreeWidget;
 
@@ -18,7 +17,7 @@ class frmFavourites final : public QDialog {
 public:
     frmFavourites(Session& session, QWidget* owner);
     QTreeWidget* Tree() const { return tree_; }
-    QListWidget* Games() const { return list_; }
+    QTreeWidget* Games() const { return list_; }
     QComboBox* Target() const { return imcFav_; }
     QPushButton* DeleteFolderButton() const { return deleteFolder_; }
     QPushButton* MoveButton() const { return move_; }
@@ -33,7 +32,7 @@ public:
 private:
     Favourites favourites_;
     QTreeWidget* tree_;
-    QListWidget* list_;
+    QTreeWidget* list_;
     QComboBox* imcFav_;
     QPushButton* deleteFolder_;
     QPushButton* move_;

@@ -5,8 +5,8 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace quadrell {
@@ -15,17 +15,18 @@ frmSelectFav::frmSelectFav(Session& session, QWidget* owner)
     : QDialog(owner)
     , favourites_(session)
     , imc1_(new QComboBox(this))
-    , list_(new QListWidget(this))
+    , list_(new QTreeWidget(this))
     , play_(new QPushButton(QStringLiteral("Play"), this)) {
     setWindowTitle(QStringLiteral("Open From Favorites"));
     imc1_->setObjectName(QStringLiteral("imc1"));
     list_->setObjectName(QStringLiteral("ListView1"));
+    FavouriteWidgets::SetUpGameList(list_, QString());
     play_->setObjectName(QStringLiteral("cmdPlay"));
     play_->setDefault(true);
     auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     FavouriteWidgets::FillChooser(imc1_, QStringLiteral("Favorites"), favourites_.Folders(), true);
     connect(imc1_, &QComboBox::currentIndexChanged, this, &frmSelectFav::ShowFolder);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &frmSelectFav::Play);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &frmSelectFav::Play);
     connect(play_, &QPushButton::clicked, this, &frmSelectFav::Play);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = ButtonRow({ play_, cancel });
@@ -41,18 +42,14 @@ void frmSelectFav::ShowFolder() {
     const QString key = imc1_->currentData().toString();
     FavouriteWidgets::FillGames(list_,
         key == QLatin1String("Favorites") ? std::vector<GameListItem> {} : favourites_.Games(key));
-    play_->setEnabled(list_->count() > 0);
+    play_->setEnabled(list_->topLevelItemCount() > 0);
 }
 
 void frmSelectFav::Play() {
-    QListWidgetItem* item = list_->currentItem();
+    QTreeWidgetItem* item = list_->currentItem();
     if (!item) return;
-    hide();
-    if (favourites_.Play(item->data(Qt::UserRole).toString())) {
-        accept();
-    } else {
-        show();
-    }
+    // A file that cannot be used is reported and the window stays for another choice.
+    if (favourites_.Play(item->data(0, Qt::UserRole).toString())) accept();
 }
 
 } // namespace quadrell

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 namespace quadrell {
@@ -16,7 +16,7 @@ class frmSelectFav final : public QDialog {
 public:
     frmSelectFav(Session& session, QWidget* owner);
     QComboBox* Folders() const { return imc1_; }
-    QListWidget* Games() const { return list_; }
+    QTreeWidget* Games() const { return list_; }
     QPushButton* PlayButton() const { return play_; }
     void ShowFolder();
     void Play();
@@ -24,7 +24,7 @@ public:
 private:
     Favourites favourites_;
     QComboBox* imc1_;
-    QListWidget* list_;
+    QTreeWidget* list_;
     QPushButton* play_;
 };
 

@@ -219,6 +219,24 @@ private slots:
         QCOMPARE(contentOf(kept), QByteArray("kept"));
     }
 
+    void openFromFavoritesStaysOpenAfterAnUnusableFile() {
+        make(session().save.FavFolder().mid(dir_.path().size() + 1)
+                + QStringLiteral("/Easy Games/bad.qrl"),
+            "not a game");
+        int calls = 0;
+        ModalAnswerer boxes;
+        ModalAnswerer dialogs;
+        dialogs.handler = [&](QWidget* dialog) {
+            auto* open = qobject_cast<frmSelectFav*>(dialog);
+            if (!open) return;
+            if (calls++ > 0) return open->reject(); // still there after the message
+            open->Play();
+        };
+        window_->ShowOpenFav();
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(calls, 2);
+    }
+
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
         session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
         session().save.SetFinishedDir(dir_.filePath(QStringLiteral("fin%1").arg(run_)));
@@ -483,21 +501,23 @@ private slots:
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
         frmSelectFav open(session(), window_.get());
-        QCOMPARE(open.Games()->count(), 1);
+        QCOMPARE(open.Games()->topLevelItemCount(), 1);
         QVERIFY(open.PlayButton()->isEnabled());
         open.Folders()->setCurrentIndex(0); // the root lists nothing
-        QCOMPARE(open.Games()->count(), 0);
+        QCOMPARE(open.Games()->topLevelItemCount(), 0);
         QVERIFY(!open.PlayButton()->isEnabled());
         frmFavourites organise(session(), window_.get());
         QCOMPARE(organise.windowTitle(), QStringLiteral("Favourites"));
-        QCOMPARE(organise.Games()->count(), 1);
+        QCOMPARE(organise.Games()->topLevelItemCount(), 1);
+        QCOMPARE(organise.Games()->headerItem()->text(0), QStringLiteral("Games"));
+        QVERIFY(!organise.Games()->isHeaderHidden());
         organise.UpdateButtons();
         QVERIFY(organise.MoveButton()->isEnabled());
         QVERIFY(!organise.DeleteFolderButton()->isEnabled()); // the only folder
-        QTest::keyClick(organise.Tree(), Qt::Key_Up); // to the root: its list is empty
-        QCOMPARE(organise.Games()->count(), 0);
+        QTest::keyClick(organise.Tree(), Qt::Key_Up);         // to the root: its list is empty
+        QCOMPARE(organise.Games()->topLevelItemCount(), 0);
         QTest::keyClick(organise.Tree(), Qt::Key_Down);
-        QCOMPARE(organise.Games()->count(), 1);
+        QCOMPARE(organise.Games()->topLevelItemCount(), 1);
     }
 
     void recentMenusShowTheirPathsOrNone() {
