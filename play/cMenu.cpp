@@ -81,7 +81,7 @@ void cMenu::SelectType(const QString& key) {
         { "RedoAll", [](cMenu& m) { m.RedoAll(); } },
         { "ReplayBack", [](cMenu& m) { m.trans_.Replay(2); } },
         { "ReplayForward", [](cMenu& m) { m.trans_.Replay(1); } },
-        { "ReplayStop", [](cMenu& m) { m.replay_.StopPlayback(); } },
+        { "ReplayStop", [](cMenu& m) { m.trans_.ReplayStop(); } },
         { "ReplayAll", [](cMenu& m) { m.trans_.ReplayAll(); } },
         { "Snapshot", [](cMenu& m) { m.SnapshotPosition(); } },
         { "UndoSnapshot", [](cMenu& m) { m.UndoToSnapshot(); } },

@@ -132,9 +132,7 @@ bool cTrans::Replay(std::int32_t mType) {
 }
 
 void cTrans::ReplayStop() {
-    replay_.SetStopEnabled(false);
-    replay_.SetBackward(false);
-    replay_.SetForward(false);
+    replay_.StopPlayback(); // and whatever else the window is playing
 }
 
 void cTrans::ReplayTick(bool forward) {

@@ -3,8 +3,6 @@
 
 #include "frmMain.h"
 
-#include <cstring>
-
 namespace quadrell {
 
 namespace {
@@ -129,12 +127,6 @@ std::span<const MenuInfo> CommandTable::Menus() { return kMenus; }
 const Command* CommandTable::AtPosition(int position) {
     for (const Command& c : Commands())
         if (c.button == position) return &c;
-    return nullptr;
-}
-
-const Command* CommandTable::ByKey(const char* key) {
-    for (const Command& c : Commands())
-        if (std::strcmp(c.key, key) == 0) return &c;
     return nullptr;
 }
 

@@ -52,7 +52,6 @@ public:
     // The toolbar has 24 positions; those without a command are separators.
     static constexpr int kPositions = 24;
     static const Command* AtPosition(int position);
-    static const Command* ByKey(const char* key);
     // The customise list's text for a toolbar command.
     static const char* ListName(const Command& command);
     static const char* const kPanelNames[4];
