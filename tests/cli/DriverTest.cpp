@@ -26,28 +26,33 @@ TEST(Driver, NumbersMustBeWholeAndInRange) {
     EXPECT_FALSE(Driver::ParseInt("0x10"));
 }
 
-TEST(Driver, HomeFolderHoldsEverythingItWrites) {
+// A driver with its own home folder; `run` feeds it lines.
+class DriverTest : public ::testing::Test {
+protected:
     QTemporaryDir dir;
-    const AppPaths paths = AppPaths::Inside(dir.path());
-    ASSERT_TRUE(paths.Create());
+    AppPaths paths = [this] {
+        AppPaths p = AppPaths::Inside(dir.path());
+        p.Create();
+        return p;
+    }();
     std::ostringstream out;
-    Driver driver(paths, out);
-    std::istringstream in("new 5\n  # a comment\n\nclick 44\n");
-    EXPECT_EQ(driver.Run(in), 0);
+    Driver driver { paths, out };
+    int run(const std::string& lines) {
+        std::istringstream in(lines);
+        return driver.Run(in);
+    }
+};
+
+TEST_F(DriverTest, HomeFolderHoldsEverythingItWrites) {
+    EXPECT_EQ(run("new 5\n  # a comment\n\nclick 44\n"), 0);
     EXPECT_EQ(out.str(), "");
     EXPECT_TRUE(QFileInfo::exists(driver.session().store.FileName(kApp)));
     EXPECT_TRUE(driver.session().store.FileName(kApp).startsWith(dir.path()));
 }
 
-TEST(Driver, AnyWholeNumberDealsAndTheGameInPlayIsGivenUpFirst) {
-    QTemporaryDir dir;
-    const AppPaths paths = AppPaths::Inside(dir.path());
-    ASSERT_TRUE(paths.Create());
-    std::ostringstream out;
-    Driver driver(paths, out);
+TEST_F(DriverTest, AnyWholeNumberDealsAndTheGameInPlayIsGivenUpFirst) {
     for (const qint32 n : { 5, 0, 3240000, -7, 2147483647 }) {
-        std::istringstream in("new " + std::to_string(n) + "\n");
-        driver.Run(in);
+        run("new " + std::to_string(n) + "\n");
         EXPECT_EQ(driver.session().state().gGameNumber, n);
         EXPECT_TRUE(driver.session().state().gGameActive);
     }
@@ -59,17 +64,10 @@ TEST(Driver, AnyWholeNumberDealsAndTheGameInPlayIsGivenUpFirst) {
     EXPECT_TRUE(lines.contains(",-7,"));
 }
 
-TEST(Driver, APipeOrAFolderIsRefusedAtOnce) {
-    QTemporaryDir dir;
-    const AppPaths paths = AppPaths::Inside(dir.path());
-    ASSERT_TRUE(paths.Create());
+TEST_F(DriverTest, APipeOrAFolderIsRefusedAtOnce) {
     const QString fifo = dir.filePath(QStringLiteral("pipe.qrl"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    std::ostringstream out;
-    Driver driver(paths, out);
-    std::istringstream in(
-        "new 5\nopen " + fifo.toStdString() + "\nopen " + dir.path().toStdString() + "\nstate\n");
-    driver.Run(in);
+    run("new 5\nopen " + fifo.toStdString() + "\nopen " + dir.path().toStdString() + "\nstate\n");
     EXPECT_NE(out.str().find("It is a pipe, not a file."), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("It is a folder, not a file."), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("history: 0 0 0"), std::string::npos) << out.str(); // game 5 stays
