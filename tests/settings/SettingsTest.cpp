@@ -10,8 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <tuple>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace quadrell::test {
 namespace {
