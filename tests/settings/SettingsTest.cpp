@@ -230,9 +230,6 @@ TEST_F(SettingsTest, DeleteAllEmptiesTheStoreAndValuesOutliveTheObject) {
 TEST_F(SettingsTest, TheOptionsPagesReadAndWriteTheirKeys) {
     RecordingWidgets widgets;
     opt.SetWidgets(&widgets);
-    const GeneralPage general = opt.GeneralInit();
-    EXPECT_EQ(general.range, 3);
-    EXPECT_EQ(general.doubleClick, 1);
     opt.SaveGeneral(0, 0, 1, 0, 1);
     EXPECT_EQ(opt.AllowDoubleClick(), 0);
     EXPECT_EQ(opt.ShowMessages(), 0);
