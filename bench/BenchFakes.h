@@ -20,7 +20,7 @@ public:
     bool Question(const std::string&, const std::string&, MessageIcon) override { return true; }
     EmptyColumnChoice AskEmptyColumn() override { return EmptyColumnChoice::Single; }
     std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
-        return {};
+        return saveAs;
     }
     std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
     std::string OpenFileName(const std::string&, const std::string&) override { return {}; }
@@ -29,6 +29,15 @@ public:
         return {};
     }
     unsigned ChooseColour(unsigned initial) override { return initial; }
+    // In place, or through `progress` (a window's own) when one is given.
+    void RunWithProgress(
+        const std::string& label, const std::function<void(const Progress&)>& work) override {
+        if (progress) return progress->RunWithProgress(label, work);
+        work([](std::int64_t, std::int64_t) { return true; });
+    }
+
+    std::string saveAs;
+    Prompter* progress = nullptr;
 };
 
 class NoWins final : public WinListener {

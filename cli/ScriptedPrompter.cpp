@@ -46,4 +46,10 @@ std::string ScriptedPrompter::InputBox(const std::string&, const std::string&, b
 
 unsigned ScriptedPrompter::ChooseColour(unsigned initial) { return initial; }
 
+// Nobody is there to cancel: the task runs to its end.
+void ScriptedPrompter::RunWithProgress(
+    const std::string&, const std::function<void(const Progress&)>& work) {
+    work([](std::int64_t, std::int64_t) { return true; });
+}
+
 } // namespace quadrell

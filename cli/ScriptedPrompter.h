@@ -23,6 +23,8 @@ public:
     std::string OpenFileName(const std::string& folder, const std::string& filter) override;
     std::string InputBox(const std::string& prompt, const std::string& title, bool& ok) override;
     unsigned ChooseColour(unsigned initial) override;
+    void RunWithProgress(
+        const std::string& label, const std::function<void(const Progress&)>& work) override;
 
     void SetEmptyColumnAnswer(EmptyColumnChoice choice) { answer_ = choice; }
     // CR LF between lines becomes " / ", so one fact stays on one line.

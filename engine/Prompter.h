@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quadrell {
@@ -32,6 +34,15 @@ public:
     virtual std::string InputBox(const std::string& prompt, const std::string& title, bool& ok) = 0;
     // The colour dialog as 0xRRGGBB, primed with `initial`; the initial colour when cancelled.
     virtual unsigned ChooseColour(unsigned initial) = 0;
+
+    // Told how far a long task has come (`done` of `total`); answers false once the player
+    // has cancelled it, and the task then stops.
+    using Progress = std::function<bool(std::int64_t done, std::int64_t total)>;
+    // Runs `work` with a progress window the player can cancel, off the window's thread so
+    // the window stays painted; returns when `work` does.
+    virtual void RunWithProgress(
+        const std::string& label, const std::function<void(const Progress&)>& work)
+        = 0;
 };
 
 // Told when the last king reaches its foundation. The listener opens the finished-game

@@ -4,6 +4,7 @@
 #include "cSave.h"
 #include "cScore.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace quadrell {
@@ -12,27 +13,36 @@ namespace {
 
 bool won(const ScoreRec& r) { return r.Perc == 100; }
 
-// A line in print zones: each field after the first starts at the next 14-character boundary.
+// A line in print zones: each field after the first starts at the next 14-character
+// boundary. Built as UTF-8, counting characters, since the export writes a million of them.
 class ZoneLine {
 public:
-    ZoneLine& text(const QString& t) {
-        place(t);
+    explicit ZoneLine(QByteArray& out) : out_(out) { }
+    ZoneLine& text(const QString& t) { return bytes(t.toUtf8()); }
+    ZoneLine& bytes(QByteArrayView field) {
+        if (!first_) {
+            const int pad = 14 - width_ % 14;
+            out_.append(pad, ' ');
+            width_ += pad;
+        }
+        first_ = false;
+        out_ += field;
+        for (const char c : field)
+            width_ += (c & 0xC0) != 0x80 ? 1 : 0; // a character's first byte
         return *this;
     }
     ZoneLine& number(qint64 n) {
-        place((n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::llabs(n))
-            + QLatin1Char(' '));
-        return *this;
+        char digits[24];
+        digits[0] = n < 0 ? '-' : ' ';
+        const auto end = std::to_chars(digits + 1, digits + sizeof digits - 1, n < 0 ? -n : n).ptr;
+        *end = ' ';
+        return bytes(QByteArrayView(digits, end + 1 - digits));
     }
-    QString str() const { return line_; }
+    void end() { out_ += "\r\n"; }
 
 private:
-    void place(const QString& field) {
-        if (!first_) line_ += QString(14 - line_.size() % 14, QLatin1Char(' '));
-        first_ = false;
-        line_ += field;
-    }
-    QString line_;
+    QByteArray& out_;
+    int width_ = 0;
     bool first_ = true;
 };
 
@@ -67,14 +77,14 @@ std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& re
 
 QStringList ScoreBoard::Session(
     const std::vector<ScoreRec>& records, const QDateTime& sessionStart) {
-    const QString since = cSave::DateText(sessionStart);
+    const ScoreDate since = ScoreDate::Of(sessionStart);
     int s = 0, sw = 0;
     for (const ScoreRec& r : records) {
         if (r.Date <= since) continue;
         ++s;
         sw += won(r) ? 1 : 0;
     }
-    return { QStringLiteral("Session Started : ") + since,
+    return { QStringLiteral("Session Started : ") + cSave::DateText(sessionStart),
         QStringLiteral("Games Played : %1").arg(s), QStringLiteral("Games Won : %1").arg(sw),
         QStringLiteral("Games Lost : %1").arg(s - sw),
         QStringLiteral("Percentage : %1 %").arg(PercentOf(sw, s)) };
@@ -91,7 +101,7 @@ std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records, con
         if (!all && r.Name != player) continue;
         if (onlyFinished && !won(r)) continue;
         if (limit > 0) {
-            const qint64 d = QDate::fromString(r.Date.left(10), Qt::ISODate).daysTo(today);
+            const qint64 d = r.Date.Day().daysTo(today);
             if (d > limit - 1 || d < 0) continue;
         }
         listed.push_back(i);
@@ -183,14 +193,19 @@ std::vector<QStringList> ScoreBoard::Global(const cPlayer& players) {
     return rows;
 }
 
-QByteArray ScoreBoard::Export(const std::vector<ScoreRec>& records,
-    const std::array<ScoreStats, 6>& statistics, const cPlayer& players,
-    const QString& currentPlayer, const QDateTime& now) {
-    QStringList lines;
-    const QString blank = QStringLiteral(" ");
-    auto totals = [](const QString& name, qint64 total, qint64 w, qint64 l, qint64 time, qint64 avg,
-                      qint64 perc) {
-        return ZoneLine()
+QByteArray ScoreBoard::ExportHead(const std::array<ScoreStats, 6>& statistics,
+    const cPlayer& players, const QString& currentPlayer, const QDateTime& now) {
+    QByteArray out;
+    auto line = [&out](std::initializer_list<QString> fields) {
+        ZoneLine zones(out);
+        for (const QString& field : fields)
+            zones.text(field);
+        zones.end();
+    };
+    auto blank = [&line] { line({ QStringLiteral(" ") }); };
+    auto totals = [&out](const QString& name, qint64 total, qint64 w, qint64 l, qint64 time,
+                      qint64 avg, qint64 perc) {
+        ZoneLine(out)
             .text(name)
             .number(total)
             .number(w)
@@ -198,69 +213,65 @@ QByteArray ScoreBoard::Export(const std::vector<ScoreRec>& records,
             .text(cScore::ConvertTimeS(time))
             .number(avg)
             .number(perc)
-            .str();
+            .end();
     };
-    lines << QStringLiteral("Quadrell 2000 Score Board") << blank
-          << QStringLiteral("*************************") << blank;
-    lines << ZoneLine().text(QStringLiteral("Created By")).text(currentPlayer).str();
-    lines << ZoneLine().text(QStringLiteral("Created Date")).text(cSave::DateText(now)).str()
-          << blank;
-    lines << QString(34, QLatin1Char('-')) << blank << QStringLiteral("Player List") << blank;
-    lines << ZoneLine()
-                 .text(QStringLiteral("Name"))
-                 .text(QStringLiteral("Created Date & Time"))
-                 .text(QStringLiteral("Full Name"))
-                 .str()
-          << blank;
+    line({ QStringLiteral("Quadrell 2000 Score Board") });
+    blank();
+    line({ QStringLiteral("*************************") });
+    blank();
+    line({ QStringLiteral("Created By"), currentPlayer });
+    line({ QStringLiteral("Created Date"), cSave::DateText(now) });
+    blank();
+    line({ QString(34, QLatin1Char('-')) });
+    blank();
+    line({ QStringLiteral("Player List") });
+    blank();
+    line({ QStringLiteral("Name"), QStringLiteral("Created Date & Time"),
+        QStringLiteral("Full Name") });
+    blank();
     for (qint16 slot = 1; slot <= 5; ++slot)
         if (!players.GetName(slot).isEmpty())
-            lines << ZoneLine()
-                         .text(players.GetName(slot))
-                         .text(players.GetDate(slot))
-                         .text(players.GetFullName(slot))
-                         .str();
-    lines << blank << blank << QStringLiteral("Global History") << blank;
-    lines << ZoneLine()
-                 .text(QStringLiteral("Player"))
-                 .text(QStringLiteral("Total"))
-                 .text(QStringLiteral("Won"))
-                 .text(QStringLiteral("Lost"))
-                 .text(QStringLiteral("Time"))
-                 .text(QStringLiteral("Avg. Points"))
-                 .text(QStringLiteral("Perc"))
-                 .str();
+            line({ players.GetName(slot), players.GetDate(slot), players.GetFullName(slot) });
+    blank();
+    blank();
+    line({ QStringLiteral("Global History") });
+    blank();
+    line({ QStringLiteral("Player"), QStringLiteral("Total"), QStringLiteral("Won"),
+        QStringLiteral("Lost"), QStringLiteral("Time"), QStringLiteral("Avg. Points"),
+        QStringLiteral("Perc") });
     for (qint16 slot = 1; slot <= 6; ++slot)
         if (!players.GetName(slot).isEmpty())
-            lines << totals(players.GetName(slot), players.GetTotal(slot), players.GetWon(slot),
+            totals(players.GetName(slot), players.GetTotal(slot), players.GetWon(slot),
                 players.GetLost(slot), players.GetTime(slot), players.GetAvgScore(slot),
                 players.GetPerc(slot));
-    lines << blank << blank << QStringLiteral("General History") << blank;
+    blank();
+    blank();
+    line({ QStringLiteral("General History") });
+    blank();
     for (std::size_t i = 1; i <= 5; ++i) {
         const ScoreStats& e = statistics[i];
-        if (!e.Name.isEmpty())
-            lines << totals(e.Name, e.Total, e.Won, e.Lost, e.Time, e.AvgScore, e.Perc);
+        if (!e.Name.isEmpty()) totals(e.Name, e.Total, e.Won, e.Lost, e.Time, e.AvgScore, e.Perc);
     }
-    lines << blank << blank << QStringLiteral("General Score") << blank;
-    lines << ZoneLine()
-                 .text(QStringLiteral("Player"))
-                 .text(QStringLiteral("Time"))
-                 .text(QStringLiteral("GameNo"))
-                 .text(QStringLiteral("Moves"))
-                 .text(QStringLiteral("Perc"))
-                 .text(QStringLiteral("Score"))
-                 .text(QStringLiteral("Date"))
-                 .str();
-    for (const ScoreRec& r : records)
-        lines << ZoneLine()
-                     .text(r.Name)
-                     .text(cScore::ConvertTimeS(r.Time))
-                     .number(r.GameNo)
-                     .number(r.Moves)
-                     .text(QString::number(r.Perc) + QStringLiteral(" %"))
-                     .number(r.Score)
-                     .text(r.Date)
-                     .str();
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    blank();
+    blank();
+    line({ QStringLiteral("General Score") });
+    blank();
+    line({ QStringLiteral("Player"), QStringLiteral("Time"), QStringLiteral("GameNo"),
+        QStringLiteral("Moves"), QStringLiteral("Perc"), QStringLiteral("Score"),
+        QStringLiteral("Date") });
+    return out;
+}
+
+void ScoreBoard::ExportLine(const ScoreRec& r, QByteArray& out) {
+    ZoneLine(out)
+        .text(r.Name)
+        .text(cScore::ConvertTimeS(r.Time))
+        .number(r.GameNo)
+        .number(r.Moves)
+        .text(QString::number(r.Perc) + QStringLiteral(" %"))
+        .number(r.Score)
+        .text(r.Date.Text())
+        .end();
 }
 
 } // namespace quadrell

@@ -35,10 +35,11 @@ public:
     static std::vector<ScoreRec> TopScores(const std::vector<ScoreRec>& records);
     // "Global Statistics": six rows of seven columns from the player totals.
     static std::vector<QStringList> Global(const cPlayer& players);
-    // The export text, in print zones of 14 characters.
-    static QByteArray Export(const std::vector<ScoreRec>& records,
-        const std::array<ScoreStats, 6>& statistics, const cPlayer& players,
-        const QString& currentPlayer, const QDateTime& now);
+    // The export, in print zones of 14 characters: the text before the recorded games, then
+    // one line per game, added to `out`, so a million games never sit in memory as text.
+    static QByteArray ExportHead(const std::array<ScoreStats, 6>& statistics,
+        const cPlayer& players, const QString& currentPlayer, const QDateTime& now);
+    static void ExportLine(const ScoreRec& record, QByteArray& out);
 };
 
 } // namespace quadrell

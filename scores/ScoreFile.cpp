@@ -18,13 +18,14 @@ bool number(const char*& p, const char* end, qint64& value) {
     return ec == std::errc() && last == p && start != p;
 }
 
-bool quoted(const char*& p, const char* end, QString& text) {
+// The text between two quotes, without them.
+bool quoted(const char*& p, const char* end, QByteArrayView& text) {
     if (p >= end || *p != '"') return false;
     const char* start = ++p;
     while (p < end && *p != '"')
         ++p;
     if (p >= end) return false;
-    text = QString::fromUtf8(start, static_cast<qsizetype>(p - start));
+    text = QByteArrayView(start, p - start);
     ++p;
     return true;
 }
@@ -41,49 +42,66 @@ bool anyInt32(qint64 v) {
     return v >= std::numeric_limits<qint32>::min() && v <= std::numeric_limits<qint32>::max();
 }
 
-// "yyyy-MM-dd HH:mm:ss" with each field in its range; checked by hand, since a million
-// records go through here when the board opens.
-bool storedDate(const QString& d) {
-    if (d.size() != 19) return false;
-    auto digits = [&d](int at, int n) {
-        int v = 0;
-        for (int i = at; i < at + n; ++i) {
-            const char16_t c = d[i].unicode();
-            if (c < u'0' || c > u'9') return -1;
-            v = v * 10 + (c - u'0');
-        }
-        return v;
-    };
-    if (d[4] != u'-' || d[7] != u'-' || d[10] != u' ' || d[13] != u':' || d[16] != u':')
-        return false;
-    const int month = digits(5, 2), day = digits(8, 2);
-    return digits(0, 4) >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= 31
-        && digits(11, 2) >= 0 && digits(11, 2) <= 23 && digits(14, 2) >= 0 && digits(14, 2) <= 59
-        && digits(17, 2) >= 0 && digits(17, 2) <= 59;
-}
-
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 } // namespace
 
-QByteArray ScoreFile::FormatLine(const ScoreRec& r) {
-    return '"' + r.Name.toUtf8() + "\"," + QByteArray::number(r.Time) + ','
-        + QByteArray::number(r.GameNo) + ',' + QByteArray::number(r.Moves) + ",\"" + r.Date.toUtf8()
-        + "\"," + QByteArray::number(r.Perc) + ',' + QByteArray::number(r.Score) + "\r\n";
+QString ScoreFile::Names::Of(QByteArrayView utf8) {
+    const QByteArray key = QByteArray::fromRawData(utf8.data(), utf8.size());
+    const auto known = seen_.constFind(key);
+    if (known != seen_.constEnd()) return *known;
+    const QString name = QString::fromUtf8(utf8);
+    seen_.insert(utf8.toByteArray(), name);
+    return name;
 }
 
-std::optional<ScoreRec> ScoreFile::ParseLine(const QByteArray& line) {
-    const char* p = line.constData();
+// A CR LF cut between two parts ends a line and then an empty one, which is no record.
+void ScoreFile::Reader::Feed(QByteArrayView part) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        const char c = part[i];
+        if (!isLineEnd(c)) continue;
+        if (!rest_.isEmpty()) {
+            rest_ += part.sliced(start, i - start);
+            line(rest_);
+            rest_.clear();
+        } else {
+            line(part.sliced(start, i - start));
+        }
+        if (c == '\r' && i + 1 < part.size() && part[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < part.size()) rest_ += part.sliced(start);
+}
+
+void ScoreFile::Reader::line(QByteArrayView text) {
+    if (text.isEmpty()) return;
+    if (auto r = ParseLine(text, &names_)) take_(*r);
+}
+
+QByteArray ScoreFile::FormatLine(const ScoreRec& r) {
+    return '"' + r.Name.toUtf8() + "\"," + QByteArray::number(r.Time) + ','
+        + QByteArray::number(r.GameNo) + ',' + QByteArray::number(r.Moves) + ",\""
+        + r.Date.Text().toLatin1() + "\"," + QByteArray::number(r.Perc) + ','
+        + QByteArray::number(r.Score) + "\r\n";
+}
+
+std::optional<ScoreRec> ScoreFile::ParseLine(QByteArrayView line, Names* names) {
+    const char* p = line.data();
     const char* end = p + line.size();
-    ScoreRec r;
+    QByteArrayView name, date;
     qint64 time = 0, game = 0, moves = 0, perc = 0, score = 0;
-    const bool ok = quoted(p, end, r.Name) && comma(p, end) && number(p, end, time) && comma(p, end)
+    const bool ok = quoted(p, end, name) && comma(p, end) && number(p, end, time) && comma(p, end)
         && number(p, end, game) && comma(p, end) && number(p, end, moves) && comma(p, end)
-        && quoted(p, end, r.Date) && comma(p, end) && number(p, end, perc) && comma(p, end)
+        && quoted(p, end, date) && comma(p, end) && number(p, end, perc) && comma(p, end)
         && number(p, end, score) && p == end;
-    if (!ok || !fits32(time) || !anyInt32(game) || !fits32(moves) || !fits32(score) || perc < 0
-        || perc > 100 || !storedDate(r.Date))
+    const auto stored = ok ? ScoreDate::Parse(date) : std::nullopt;
+    if (!stored || !fits32(time) || !anyInt32(game) || !fits32(moves) || !fits32(score) || perc < 0
+        || perc > 100)
         return std::nullopt;
+    ScoreRec r;
+    r.Name = names ? names->Of(name) : QString::fromUtf8(name);
+    r.Date = *stored;
     r.Time = static_cast<qint32>(time);
     r.GameNo = static_cast<qint32>(game);
     r.Moves = static_cast<qint32>(moves);
@@ -92,21 +110,11 @@ std::optional<ScoreRec> ScoreFile::ParseLine(const QByteArray& line) {
     return r;
 }
 
-std::vector<ScoreRec> ScoreFile::ParseAll(const QByteArray& text) {
+std::vector<ScoreRec> ScoreFile::ParseAll(QByteArrayView text) {
     std::vector<ScoreRec> records;
-    const char* data = text.constData();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (!isLineEnd(data[i])) continue;
-        if (i > start) {
-            if (auto r = ParseLine(QByteArray::fromRawData(data + start, i - start)))
-                records.push_back(std::move(*r));
-        }
-        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    return records; // what follows the last line end is a torn line, if anything
+    Reader reader([&records](ScoreRec& r) { records.push_back(std::move(r)); });
+    reader.Feed(text);
+    return records;
 }
 
 qint64 ScoreFile::Prepare(const QString& path, QString* error) {

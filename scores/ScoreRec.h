@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScoreDate.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <cmath>
@@ -7,15 +9,15 @@
 namespace quadrell {
 
 // One recorded game: the seven fields of a score file line. Kept small, since the board
-// holds a million of them.
+// holds a million of them: the records of one player share one name.
 struct ScoreRec {
     QString Name;
+    ScoreDate Date;
     qint32 GameNo = 0;
     qint32 Time = 0;
     qint32 Moves = 0;
-    QString Date;
-    qint16 Perc = 0;
     qint32 Score = 0;
+    qint16 Perc = 0;
 };
 
 // A player's statistics on the score board. The sums are 64-bit: a million games of the

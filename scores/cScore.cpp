@@ -10,7 +10,9 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quadrell {
 
@@ -37,6 +39,8 @@ qint32 cScore::GetScore(qint32 moves, qint32 time, qint16 perc) {
 namespace {
 const QString kSave = QStringLiteral("Save");
 const QString kPending = QStringLiteral("PendingScore");
+// "",0,0,0,"yyyy-MM-dd HH:mm:ss",0,0 and its LF: no record is shorter.
+constexpr qint64 kShortestLine = 35;
 } // namespace
 
 void cScore::report(const QString& text) {
@@ -48,13 +52,31 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
     const QString path = QString::fromStdString(prompter_.SaveFileName(
         save_.GetLastDir().toStdString(), "Score Board", "Text File (*.txt)"));
     if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;
-    const QByteArray text = ScoreBoard::Export(records_, statistics, players_, currentPlayer, now);
+    QByteArray head = ScoreBoard::ExportHead(statistics, players_, currentPlayer, now);
+    const auto total = static_cast<std::int64_t>(records_.size());
+    SafeFile::Written written = SafeFile::Written::Stopped;
     QString error;
-    if (!SafeFile::Write(path, text, &error)) {
+    prompter_.RunWithProgress(
+        "Exporting the score board...", [&](const Prompter::Progress& progress) {
+            std::int64_t done = 0;
+            written = SafeFile::WriteParts(
+                path,
+                [&](QByteArray& part) {
+                    if (!head.isEmpty()) {
+                        part = std::exchange(head, QByteArray());
+                        return true;
+                    }
+                    // Parts of about a megabyte: little memory, and Cancel is felt at once.
+                    for (const std::int64_t end = std::min(done + 16384, total); done < end; ++done)
+                        ScoreBoard::ExportLine(records_[static_cast<std::size_t>(done)], part);
+                    return progress(done, total);
+                },
+                &error);
+        });
+    if (written == SafeFile::Written::Failed)
         report(QStringLiteral("The score board could not be exported to\r\n%1\r\n%2")
                    .arg(path, error));
-        return false;
-    }
+    if (written != SafeFile::Written::Whole) return false;
     save_.SetLastExportedDate(cSave::DateText(now));
     save_.SetLastExportedFile(path);
     return true;
@@ -72,7 +94,7 @@ void cScore::SaveScore(
     r.Time = time;
     r.GameNo = gameNumber;
     r.Moves = moves;
-    r.Date = cSave::DateText(when);
+    r.Date = ScoreDate::Of(when);
     r.Perc = perc;
     r.Score = GetScore(moves, time, perc);
     QString error;
@@ -119,18 +141,25 @@ void cScore::finishPending() {
 }
 
 void cScore::LoadScores() {
-    records_.clear();
-    const FileRead file = SafeFile::Read(save_.ScoreFile(), SafeFile::kScoreFileCap);
-    if (!file.ok) return;
-    // Each player's creation date, once; ISO texts compare as the moments they name.
-    QHash<QString, QString> since;
+    records_ = {};
+    // Each player's creation date, once. The file is read in parts, never held whole.
+    QHash<QString, ScoreDate> since;
     for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot)
         if (!players_.GetName(slot).isEmpty())
-            since.insert(players_.GetName(slot), players_.GetDate(slot));
-    for (ScoreRec& r : ScoreFile::ParseAll(file.bytes)) {
+            since.insert(players_.GetName(slot),
+                ScoreDate::Of(cSave::ParseDate(players_.GetDate(slot), QDateTime())));
+    const QFileInfo file(save_.ScoreFile());
+    // Room for the shortest lines: pages never filled are never taken from the system.
+    records_.reserve(static_cast<std::size_t>(std::max<qint64>(file.size(), 0) / kShortestLine));
+    ScoreFile::Reader reader([this, &since](ScoreRec& r) {
         const auto player = since.constFind(r.Name);
-        if (player != since.constEnd() && r.Date > *player) records_.push_back(std::move(r));
-    }
+        if (player != since.constEnd() && r.Date > *player) {
+            r.Name = player.key(); // one string for all of a player's records
+            records_.push_back(std::move(r));
+        }
+    });
+    SafeFile::ReadParts(save_.ScoreFile(), SafeFile::kScoreFileCap,
+        [&reader](QByteArrayView part) { reader.Feed(part); });
 }
 
 void cScore::Clear_General() {

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace quadrell {
 
@@ -37,6 +39,14 @@ QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissin
 }
 
 FileRead SafeFile::Read(const QString& path, qint64 cap) {
+    QByteArray bytes;
+    FileRead result = ReadParts(path, cap, [&bytes](QByteArrayView part) { bytes += part; });
+    if (result.ok) result.bytes = std::move(bytes);
+    return result;
+}
+
+FileRead SafeFile::ReadParts(
+    const QString& path, qint64 cap, const std::function<void(QByteArrayView)>& take) {
     FileRead result;
     // Non-blocking, so a FIFO put in the file's place between a check and the open cannot hang.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -53,22 +63,20 @@ FileRead SafeFile::Read(const QString& path, qint64 cap) {
     } else if (info.st_size > cap) {
         result.error = tooLarge();
     } else {
-        result.bytes.resize(static_cast<qsizetype>(info.st_size));
-        qsizetype done = 0;
-        bool failed = false;
-        while (done < result.bytes.size()) {
-            const ssize_t n = ::read(
-                fd, result.bytes.data() + done, static_cast<size_t>(result.bytes.size() - done));
+        // A file that shrinks or grows while read gives what it held, up to its size then.
+        std::vector<char> buffer(1 << 20);
+        qint64 left = info.st_size;
+        result.ok = true;
+        while (left > 0) {
+            const ssize_t n = ::read(fd, buffer.data(), std::min<size_t>(buffer.size(), left));
             if (n < 0 && errno == EINTR) continue;
-            failed = n < 0;
+            if (n < 0) {
+                result.ok = false;
+                result.error = systemError();
+            }
             if (n <= 0) break;
-            done += n;
-        }
-        if (failed) {
-            result.error = systemError();
-        } else {
-            result.bytes.truncate(done); // a file that shrank while read gives what it held
-            result.ok = true;
+            take(QByteArrayView(buffer.data(), n));
+            left -= n;
         }
     }
     ::close(fd);
@@ -76,16 +84,42 @@ FileRead SafeFile::Read(const QString& path, qint64 cap) {
 }
 
 bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* error) {
+    bool given = false;
+    return WriteParts(
+               path,
+               [&](QByteArray& part) {
+                   part = given ? QByteArray() : bytes;
+                   given = true;
+                   return true;
+               },
+               error)
+        == Written::Whole;
+}
+
+SafeFile::Written SafeFile::WriteParts(
+    const QString& path, const std::function<bool(QByteArray&)>& next, QString* error) {
     QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    qint64 size = 0;
+    QByteArray part;
+    while (ok) {
+        part.clear();
+        if (!next(part)) {
+            file.cancelWriting();
+            return Written::Stopped;
+        }
+        if (part.isEmpty()) break;
+        ok = file.write(part) == part.size();
+        size += part.size();
+    }
     // The final flush is checked here: a commit after a failed flush would replace the old
     // file with a truncated one.
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-        && file.flush() && file.error() == QFileDevice::NoError && file.commit();
-    if (ok && QFileInfo(path).size() == bytes.size()) return true;
+    ok = ok && file.flush() && file.error() == QFileDevice::NoError && file.commit();
+    if (ok && QFileInfo(path).size() == size) return Written::Whole;
     if (error)
         *error = ok ? QStringLiteral("The file was not written in full.") : file.errorString();
     if (!ok) file.cancelWriting();
-    return false;
+    return Written::Failed;
 }
 
 bool SafeFile::RemoveTree(const QString& path, const QString& root) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 namespace quadrell {
 
@@ -26,11 +28,20 @@ public:
 
     // Opens without blocking and refuses anything but a regular file at most `cap` bytes.
     static FileRead Read(const QString& path, qint64 cap);
+    // The same, handing the bytes to `take` part after part instead of holding them all:
+    // `bytes` stays empty.
+    static FileRead ReadParts(
+        const QString& path, qint64 cap, const std::function<void(QByteArrayView)>& take);
     // A regular file, or nothing at all there: what may be read or appended to.
     static QString CheckRegular(const QString& path, qint64 cap, bool mayBeMissing);
     // Written to a temporary file, flushed and checked, then renamed over the old one; on
     // failure the old file is untouched and `error` says why.
     static bool Write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+    // The same, for text made part after part: `next` fills the next part (empty when there
+    // is no more) and answers false to stop, which keeps the old file.
+    enum class Written { Whole, Failed, Stopped };
+    static Written WriteParts(
+        const QString& path, const std::function<bool(QByteArray&)>& next, QString* error);
     // Removes a folder and what it holds, never anything outside `root`: the folder must lie
     // inside it, and a link (the folder itself or anything within) goes as a link, with
     // whatever it points to left alone.

@@ -4,11 +4,17 @@
 
 #include <QColorDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QRegularExpression>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <memory>
 
 namespace quadrell {
 
@@ -99,6 +105,42 @@ std::string QtPrompter::InputBox(const std::string& prompt, const std::string& t
 unsigned QtPrompter::ChooseColour(unsigned initial) {
     const QColor chosen = QColorDialog::getColor(QColor::fromRgb(initial), owner_);
     return chosen.isValid() ? chosen.rgb() & 0xffffffu : initial;
+}
+
+void QtPrompter::RunWithProgress(
+    const std::string& label, const std::function<void(const Progress&)>& work) {
+    std::atomic<bool> cancelled { false };
+    std::atomic<int> permille { 0 };
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
+        work([&](std::int64_t done, std::int64_t total) {
+            permille = total > 0 ? static_cast<int>(done * 1000 / total) : 1000;
+            return !cancelled;
+        });
+    }));
+    // A short task ends before any window could be read: none is shown, and meanwhile clicks
+    // and keys wait, so nothing the task reads can change under it.
+    QEventLoop waiting;
+    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
+    QTimer::singleShot(kProgressDelayMs, &waiting, &QEventLoop::quit);
+    worker->start();
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!worker->isFinished()) {
+        QProgressDialog dialog(text(label), QStringLiteral("Cancel"), 0, 1000, owner_);
+        dialog.setObjectName(QStringLiteral("dlgProgress"));
+        dialog.setWindowTitle(QString::fromStdString(kAppTitle));
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.setMinimumDuration(0);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        QObject::connect(&dialog, &QProgressDialog::canceled, [&] { cancelled = true; });
+        QObject::connect(worker.get(), &QThread::finished, &dialog, [&dialog] { dialog.done(0); });
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] { dialog.setValue(permille); });
+        tick.start(50);
+        dialog.setValue(permille);
+        if (!worker->isFinished()) dialog.exec();
+    }
+    worker->wait();
 }
 
 } // namespace quadrell

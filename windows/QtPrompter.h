@@ -20,6 +20,11 @@ public:
     std::string OpenFileName(const std::string& folder, const std::string& filter) override;
     std::string InputBox(const std::string& prompt, const std::string& title, bool& ok) override;
     unsigned ChooseColour(unsigned initial) override;
+    void RunWithProgress(
+        const std::string& label, const std::function<void(const Progress&)>& work) override;
+
+    // How long a task may run before its progress window appears.
+    static constexpr int kProgressDelayMs = 300;
 
 private:
     QWidget* owner_;

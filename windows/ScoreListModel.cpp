@@ -38,7 +38,7 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
     case 0:
         return all_ ? QVariant(r.Name) : QVariant(index.row() + 1);
     case 1:
-        return r.Date;
+        return r.Date.Text();
     case 2:
         return r.GameNo;
     case 3:

@@ -257,7 +257,7 @@ void frmScore::fillTopScores() {
         const ScoreRec& r = top[p];
         if (r.Score <= 0 || !session_.players.PlayerExists(r.Name)) continue;
         auto* item = new QTreeWidgetItem(top_,
-            { r.Name, r.Date, QString::number(r.GameNo), QString::number(r.Moves),
+            { r.Name, r.Date.Text(), QString::number(r.GameNo), QString::number(r.Moves),
                 cScore::ConvertTimeS(r.Time), QString::number(r.Score) });
         item->setIcon(0, Icons::Player());
     }

@@ -17,7 +17,7 @@ ScoreRec game(
     const char* name, const char* date, qint32 moves, qint32 time, qint16 perc, qint32 number = 1) {
     ScoreRec r;
     r.Name = QLatin1String(name);
-    r.Date = QLatin1String(date);
+    r.Date = *ScoreDate::Parse(QByteArrayView(date));
     r.Moves = moves;
     r.Time = time;
     r.Perc = perc;
@@ -172,8 +172,9 @@ TEST_F(ScoreBoardTest, TheExportTextInPrintZones) {
     players.SaveScore(1, 1, 1, 0, 187, 108);
     const std::vector<ScoreRec> one { records[0] };
     const auto stats = ScoreBoard::Statistics(one, players);
-    const QByteArray text = ScoreBoard::Export(
-        one, stats, players, QStringLiteral("Ann"), QDateTime(today, QTime(12, 30)));
+    QByteArray text = ScoreBoard::ExportHead(
+        stats, players, QStringLiteral("Ann"), QDateTime(today, QTime(12, 30)));
+    ScoreBoard::ExportLine(one[0], text);
     const QByteArray expected = "Quadrell 2000 Score Board\r\n"
                                 " \r\n"
                                 "*************************\r\n"

@@ -33,7 +33,7 @@ TEST(ScoreFileFormat, QuotedTextsPlainNumbersTimeBeforeGame) {
     r.Time = 187;
     r.GameNo = 617;
     r.Moves = 93;
-    r.Date = QStringLiteral("2026-12-05 10:11:12");
+    r.Date = *ScoreDate::Parse(QByteArrayView("2026-12-05 10:11:12"));
     r.Perc = 100;
     r.Score = 108;
     const QByteArray line = ScoreFile::FormatLine(r);
@@ -56,6 +56,26 @@ TEST(ScoreFileFormat, LinesThatAreNotSevenFieldsAreSkippedAndATornEndIsIgnored) 
     ASSERT_EQ(records.size(), 2U);
     EXPECT_EQ(records[0].Name, QStringLiteral("A"));
     EXPECT_EQ(records[1].Name, QStringLiteral("D"));
+}
+
+TEST(ScoreFileFormat, AFileReadInPartsGivesWhatItGivesWhole) {
+    const QByteArray text = "\"Ann\",1,2,3,\"2026-01-01 00:00:00\",0,0\r\n"
+                            "\"Bob\",4,5,6,\"2026-01-02 00:00:00\",100,7\r\n\r\n"
+                            "\"Ann\",8,9,10,\"2026-01-03 00:00:00\",50,1\n"
+                            "\"Bob\",1,2,3,\"2026-01-04 00:00:00\",0,0\r"
+                            "\"Ann\",1,2,3,\"2026-01-05 00:00";
+    // Every cut, even one between the CR and the LF of a line end.
+    for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+        std::vector<ScoreRec> records;
+        ScoreFile::Reader reader([&records](ScoreRec& r) { records.push_back(r); });
+        reader.Feed(QByteArrayView(text).first(cut));
+        reader.Feed(QByteArrayView(text).sliced(cut));
+        ASSERT_EQ(records.size(), 4U) << cut;
+        EXPECT_EQ(records[2].Time, 8) << cut;
+        EXPECT_EQ(records[3].Date.Text(), QStringLiteral("2026-01-04 00:00:00")) << cut;
+        // One player's records share one name.
+        EXPECT_TRUE(records[0].Name.isSharedWith(records[2].Name)) << cut;
+    }
 }
 
 TEST(ScoreFileFormat, EveryKindOfLineEndReads) {
@@ -285,6 +305,12 @@ TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     ASSERT_EQ(prompter.messages.size(), 1U);
     EXPECT_NE(prompter.messages[0].find(path.toStdString()), std::string::npos);
     EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
+    prompter.cancelAt = 0; // Cancel at the first report
+    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created));
+    EXPECT_EQ(contentOf(path), QByteArray("the last export"));
+    EXPECT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
+    prompter.cancelAt = INT64_MAX;
     ASSERT_TRUE(score.Export(statistics, QStringLiteral("Guest"), created.addDays(2)));
     EXPECT_TRUE(contentOf(path).contains("Guest"));
     EXPECT_EQ(save.LastExportedFile(), path);

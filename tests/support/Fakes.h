@@ -79,6 +79,15 @@ public:
         return input;
     }
     unsigned ChooseColour(unsigned initial) override { return colour ? colour : initial; }
+    // Runs the task in place; Cancel is pressed once it has reported `cancelAt` or more.
+    void RunWithProgress(
+        const std::string& label, const std::function<void(const Progress&)>& work) override {
+        progressLabels.push_back(label);
+        work([this](std::int64_t done, std::int64_t) {
+            reported.push_back(done);
+            return done < cancelAt;
+        });
+    }
     std::string SaveFileName(
         const std::string&, const std::string& proposed, const std::string&) override {
         proposedNames.push_back(proposed);
@@ -102,6 +111,9 @@ public:
     unsigned colour = 0; // the colour dialog's choice; 0 cancels
     bool yes = true;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
+    std::vector<std::string> progressLabels;
+    std::vector<std::int64_t> reported; // every progress report, in order
+    std::int64_t cancelAt = INT64_MAX;
 };
 
 class CountingWinListener final : public WinListener {

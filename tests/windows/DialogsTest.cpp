@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -203,11 +204,7 @@ private slots:
         ModalAnswerer names;
         names.handler = [&](QWidget* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
-            if (!files) return;
-            if (files->property("answered").toBool()) return;
-            files->setProperty("answered", true);
-            files->selectFile(typed.value(dialogs++));
-            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            if (files && ModalAnswerer::TypeFileName(files, typed.value(dialogs))) ++dialogs;
         };
         QtPrompter prompter(window_.get());
         const std::string path = prompter.SaveFileName(folder.toStdString(), "5.qrl",
@@ -376,6 +373,47 @@ private slots:
             answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
         QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+    }
+
+    void exportWritesTheBoardWithoutAWindowForAShortTask() {
+        // Recorded after the player was made, as a record must be to count.
+        session().score.SaveScore(617, 93, 187, 100, QDateTime::currentDateTime().addSecs(60));
+        frmScore board(session(), window_.get());
+        const QString path = dir_.filePath(QStringLiteral("board%1.txt").arg(run_));
+        int progressWindows = 0;
+        ModalAnswerer answers;
+        answers.handler = [&](QWidget* modal) {
+            if (qobject_cast<QProgressDialog*>(modal)) ++progressWindows;
+            if (auto* files = qobject_cast<QFileDialog*>(modal))
+                ModalAnswerer::TypeFileName(files, path);
+        };
+        board.findChild<QPushButton*>(QStringLiteral("cmdExport"))->click();
+        const QByteArray text = contentOf(path);
+        QVERIFY(text.startsWith("Quadrell 2000 Score Board\r\n"));
+        QVERIFY(text.contains("\r\nGuest         0:03:07        617           93           100 %"));
+        QCOMPARE(progressWindows, 0);
+        QCOMPARE(session().save.LastExportedFile(), path);
+    }
+
+    void aLongTaskShowsItsProgressAndStopsOnCancel() {
+        QtPrompter prompter(window_.get());
+        QString label;
+        ModalAnswerer answers;
+        answers.handler = [&](QWidget* modal) {
+            auto* progress = qobject_cast<QProgressDialog*>(modal);
+            if (!progress || !label.isEmpty()) return;
+            label = progress->labelText();
+            progress->findChild<QPushButton*>()->click();
+        };
+        std::int64_t reports = 0;
+        prompter.RunWithProgress(
+            "Exporting the score board...", [&](const Prompter::Progress& progress) {
+                // Runs until told to stop: only Cancel ends it.
+                while (progress(++reports % 1000, 1000))
+                    QThread::usleep(200);
+            });
+        QCOMPARE(label, QStringLiteral("Exporting the score board..."));
+        QVERIFY(reports > 0);
     }
 
     void addingAPlayerChecksTheName() {

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +25,31 @@ public:
     QStringList texts;
     QList<QMessageBox::Icon> icons;
     std::function<void(QWidget*)> handler; // a dialog of our own, answered by the test
+
+    // Types `name` (a bare name or a whole path) into a file dialog and accepts it once it is
+    // what the dialog would answer: the dialog fills in its own proposal when its folder has
+    // been read, which may come after the typing, so the check and the accept come together.
+    // True when it has accepted.
+    static bool TypeFileName(QFileDialog* files, const QString& name) {
+        auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!edit || files->property("accepted").toBool()) return false;
+        // A whole path: its folder first, then its name.
+        const QFileInfo path(name);
+        if (path.isAbsolute() && files->directory().absolutePath() != path.absolutePath()) {
+            files->setDirectory(path.absolutePath());
+            return false;
+        }
+        const QString typed = path.isAbsolute() ? path.fileName() : name;
+        // What accepting would give: the name typed, or a file still selected in the list.
+        if (files->selectedFiles().value(0) != files->directory().absoluteFilePath(typed)) {
+            files->selectFile(typed);
+            edit->setText(typed);
+            return false;
+        }
+        files->setProperty("accepted", true);
+        QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+        return true;
+    }
 
 private:
     void answer() {
