@@ -21,6 +21,9 @@ constexpr int kCells = 4;
 constexpr int kCardCount = 52;
 // Seven dealt cards under a king and the twelve below it: no column can hold more.
 constexpr int kMaxColumnCards = 19;
+// A card's size on the board, in twips.
+constexpr int kCardWidthTwips = 1065;
+constexpr int kCardHeightTwips = 1440;
 
 // Move modes passed with every single-card step.
 constexpr std::int32_t kModePlayer = 1;

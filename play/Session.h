@@ -4,6 +4,7 @@
 #include "Engine.h"
 #include "GameFileDialogs.h"
 #include "KeptGame.h"
+#include "KeyboardPlay.h"
 #include "PointerInput.h"
 #include "SettingsStore.h"
 #include "cCustom.h"
@@ -61,6 +62,7 @@ public:
     cTime time;
     cScore score;
     PointerInput pointer;
+    KeyboardPlay keyboard { engine, pointer };
     GameFileDialogs files { save, recent, menu, trans, engine.state(), prompter };
     KeptGame kept { store, save, opt, engine, trans, time, prompter };
 

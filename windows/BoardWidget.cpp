@@ -1,22 +1,25 @@
 #include "BoardWidget.h"
 
 #include "Icons.h"
+#include "KeyboardPlay.h"
 #include "PointerInput.h"
 #include "cCards.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 
 namespace quadrell {
 
 namespace {
 
-constexpr double kCardW = 1065;
-constexpr double kCardH = 1440;
+constexpr double kCardW = kCardWidthTwips;
+constexpr double kCardH = kCardHeightTwips;
 constexpr double kCellLeft = 0;
 constexpr double kFoundationLeft = 5160;
 constexpr double kPlaceStep = 1080;
@@ -77,6 +80,8 @@ void BoardWidget::PlaceCard(Card card, Loc location) {
 }
 
 void BoardWidget::ShowCards(bool visible) {
+    // Cards shown after none: a game has been dealt, and the cursor starts on the left.
+    if (visible && !visible_ && keyboard_) keyboard_->Reset();
     visible_ = visible;
     update();
 }
@@ -166,7 +171,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
             art_.Place(i + 1, colour_, dpr));
     }
     p.drawPixmap(pixels(kLogoAt, kLogoSize, kLogoSize).topLeft(), art_.Logo(dpr));
-    if (!visible_) return;
+    if (!visible_) return paintWelcome(p);
     for (Card c : stacking_) {
         if (!placed_[static_cast<std::size_t>(c)]) continue;
         const QRectF r = cardRect(c);
@@ -187,9 +192,43 @@ void BoardWidget::paintEvent(QPaintEvent*) {
             p.drawRoundedRect(
                 pixels(placeOf(place), kCardW, kCardH).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
     }
+    paintKeyboardCursor(p);
+}
+
+void BoardWidget::paintKeyboardCursor(QPainter& p) const {
+    if (!keyboard_ || !keyboardShown_) return;
+    // Around the place, kept inside the board where the place touches its edge.
+    const QRectF r = pixels(placeOf(keyboard_->Place()), kCardW, kCardH)
+                         .adjusted(-3, -3, 3, 3)
+                         .intersected(QRectF(rect()).adjusted(2, 2, -2, -2));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    // Dark under light: seen on white cards and on any background colour.
+    p.setPen(QPen(QColor(0, 0, 0, 160), 4));
+    p.drawRoundedRect(r, 7, 7);
+    p.setPen(QPen(QColor(0xff, 0xe0, 0x40), 2));
+    p.drawRoundedRect(r, 7, 7);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// The empty board says how to begin, quietly, in the middle of the table.
+void BoardWidget::paintWelcome(QPainter& p) const {
+    QFont font = p.font();
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    p.setFont(font);
+    const QColor quiet
+        = colour_.lightness() > 140 ? QColor(0, 0, 0, 140) : QColor(255, 255, 255, 170);
+    p.setPen(quiet);
+    const QRectF below(0, pixels({ 0, 1600 }, 0, 0).top(), width(), height());
+    p.drawText(below.adjusted(0, 0, 0, -below.height() / 2), Qt::AlignCenter,
+        QStringLiteral("New Game \u2014 F2\nSelect Game \u2014 F3"));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    if (keyboardShown_) {
+        keyboardShown_ = false;
+        update();
+    }
     if (!input_) return;
     const QPoint at = event->position().toPoint();
     pressed_ = CardAt(at);
@@ -235,6 +274,48 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
         setCursor(movePointer_);
     } else {
         unsetCursor();
+    }
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    if (!keyboard_ || moving_ || !keyboardKey(event)) return QWidget::keyPressEvent(event);
+    keyboardShown_ = true;
+    update();
+    emit InputHandled();
+}
+
+bool BoardWidget::keyboardKey(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = mods == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (!plain) return false;
+        using Step = KeyboardPlay::Step;
+        static const std::map<int, Step> steps { { Qt::Key_Left, Step::Left },
+            { Qt::Key_Right, Step::Right }, { Qt::Key_Up, Step::Up },
+            { Qt::Key_Down, Step::Down } };
+        keyboard_->Go(steps.at(event->key()));
+        return true;
+    }
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (mods == Qt::ShiftModifier && event->key() != Qt::Key_Space) {
+            keyboard_->ActivateTwice();
+            return true;
+        }
+        if (!plain) return false;
+        keyboard_->Activate();
+        return true;
+    case Qt::Key_Escape:
+        if (!plain) return false;
+        keyboard_->ClearSelection();
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -10,6 +10,7 @@
 
 namespace quadrell {
 
+class KeyboardPlay;
 class PointerInput;
 
 // The board surface: the cell and foundation places, the logo and the 52 card pictures,
@@ -24,6 +25,9 @@ public:
     explicit BoardWidget(QWidget* parent = nullptr);
 
     void SetInput(PointerInput* input) { input_ = input; }
+    void SetKeyboard(KeyboardPlay* keyboard) { keyboard_ = keyboard; }
+    // The keyboard cursor is drawn once a key has moved or used it, until the pointer is used.
+    bool KeyboardCursorShown() const { return keyboardShown_; }
     void SetBackground(const QColor& colour, const QPixmap& picture);
     QColor Background() const { return colour_; }
 
@@ -58,8 +62,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool keyboardKey(const QKeyEvent* event);
+    void paintKeyboardCursor(QPainter& p) const;
+    void paintWelcome(QPainter& p) const;
     static QRectF pixels(QPointF twips, double widthTwips, double heightTwips);
     QRectF cardRect(Card card) const;
     int cellAt(QPoint point) const;
@@ -67,6 +75,8 @@ private:
     void paintStep(const QRectF& before, const QRectF& after);
 
     PointerInput* input_ = nullptr;
+    KeyboardPlay* keyboard_ = nullptr;
+    bool keyboardShown_ = false;
     CardArt art_;
     QColor colour_ { 0, 64, 128 };
     QPixmap picture_;

@@ -78,6 +78,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     column->addWidget(board_, 1);
     board_->setObjectName(QStringLiteral("picBack"));
     board_->SetInput(&session_.pointer);
+    board_->SetKeyboard(&session_.keyboard);
     setCentralWidget(central);
     setFixedWidth(kWidth);
     setMinimumHeight(240);

@@ -1,4 +1,6 @@
+#include "BoardBuilder.h"
 #include "SessionFixture.h"
+#include "Solver.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +59,80 @@ TEST_F(PointerTest, TheMovePointerShowsOnlyOverAColumnThatTakesTheSelection) {
     EXPECT_TRUE(pointer().ShowsMovePointer(cardAt(0)));  // any card of that column
     EXPECT_FALSE(pointer().ShowsMovePointer(cardAt(1))); // the column of the selection
     EXPECT_FALSE(pointer().ShowsMovePointer(cardAt(200)));
+}
+
+class KeyboardTest : public SessionFixture {
+protected:
+    using Step = KeyboardPlay::Step;
+    KeyboardPlay& keys() { return session.keyboard; }
+    Card cardAt(int loc) { return board().GetCardIndex(static_cast<Loc>(loc)); }
+    // Walks the cursor with the arrow keys alone to where `loc` is shown.
+    void walkTo(Loc loc) {
+        const bool top = loc >= kFirstCell;
+        const int across = !top ? columnOf(loc)
+            : isCell(loc)       ? loc - kFirstCell
+                                : kCells + loc - kFirstFoundation;
+        keys().Go(top ? Step::Up : Step::Down);
+        while (keys().Across() < across)
+            keys().Go(Step::Right);
+        while (keys().Across() > across)
+            keys().Go(Step::Left);
+    }
+};
+
+TEST_F(KeyboardTest, TheCursorCrossesBothRowsAndStopsAtTheEnds) {
+    session.menu.NewGame(1, false);
+    session.menu.Game_Started(false);
+    keys().Reset();
+    keys().Go(Step::Left);
+    EXPECT_EQ(keys().Place(), board().GetBottomCardLocation(0)); // the first column's exposed card
+    for (int i = 0; i < 9; ++i)
+        keys().Go(Step::Right);
+    EXPECT_EQ(keys().Across(), 7);
+    keys().Go(Step::Up); // above the right four columns: the foundations
+    EXPECT_EQ(keys().Place(), kLastFoundation);
+    for (int i = 0; i < 4; ++i)
+        keys().Go(Step::Left);
+    EXPECT_EQ(keys().Place(), kFirstCell + 3);
+    keys().Go(Step::Down);
+    EXPECT_EQ(keys().Place(), board().GetBottomCardLocation(3));
+}
+
+TEST_F(KeyboardTest, EnterSelectsAndEscapeClearsShiftEnterDoesADoubleClick) {
+    BoardBuilder(session.engine).column(2, "KH QS JH TS");
+    state().gGameActive = true;
+    walkTo(26);
+    keys().Activate();
+    EXPECT_EQ(state().gSelected, 26);
+    keys().ClearSelection();
+    EXPECT_EQ(state().gSelected, kNoLoc);
+    keys().ActivateTwice(); // the exposed ten goes to a free cell
+    EXPECT_NE(cardAt(200), kNoCard);
+    EXPECT_EQ(board().GetBottomCardLocation(2), 18);
+    walkTo(200);
+    keys().Activate(); // the ten in the cell, selected
+    walkTo(2);
+    keys().Activate(); // and back onto the jack
+    EXPECT_EQ(board().GetBottomCardLocation(2), 26);
+    EXPECT_EQ(cardAt(200), kNoCard);
+}
+
+TEST_F(KeyboardTest, AWholeGameIsWonWithTheKeyboardAlone) {
+    session.menu.NewGame(617, false);
+    session.menu.Game_Started(false);
+    prompter.emptyColumn = EmptyColumnChoice::Single;
+    keys().Reset();
+    const Solver::Result solved
+        = Solver::Solve(board(), Solver::Limits::Nodes(Solver::kDealBudget));
+    ASSERT_EQ(solved.verdict, Solver::Verdict::Won);
+    for (const SolverMove& move : solved.line) {
+        walkTo(move.source);
+        keys().Activate();
+        ASSERT_EQ(state().gSelected, move.source);
+        walkTo(move.target);
+        keys().Activate();
+    }
+    EXPECT_EQ(wins, 1);
 }
 
 } // namespace

@@ -121,6 +121,33 @@ private slots:
         QCOMPARE(w->session().engine.state().gBoard.GetCardIndex(200), td);
     }
 
+    void theKeysPlayOnTheBoardAndThePointerHidesTheirCursor() {
+        auto w = open();
+        deal(*w, 7);
+        BoardWidget& board = w->board();
+        const GameState& state = w->session().engine.state();
+        QVERIFY(!board.KeyboardCursorShown()); // the board looks as ever until a key is used
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&board, Qt::Key_Right);
+        QTest::keyClick(&board, Qt::Key_Return); // JH, as a click on it
+        QCOMPARE(state.gSelected, Loc(45));
+        QVERIFY(board.KeyboardCursorShown());
+        QTest::keyClick(&board, Qt::Key_Escape);
+        QCOMPARE(state.gSelected, kNoLoc);
+        QTest::keyClick(&board, Qt::Key_Return, Qt::ShiftModifier); // a double click: to a cell
+        QCOMPARE(state.gBoard.GetCardIndex(200), Card(10));
+        QTest::keyClick(&board, Qt::Key_Up); // over column 5: the second foundation
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&board, Qt::Key_Left);
+        QTest::keyClick(&board, Qt::Key_Space); // the jack in the cell, selected
+        QCOMPARE(state.gSelected, Loc(200));
+        QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(300, 28)); // the logo
+        QVERIFY(!board.KeyboardCursorShown());
+        deal(*w, 8); // each deal starts the cursor on the first column
+        QCOMPARE(w->session().keyboard.Across(), 0);
+        QVERIFY(!w->session().keyboard.OnTopRow());
+    }
+
     void theRightButtonShowsACoveredCardWhole() {
         auto w = open();
         deal(*w, 7);

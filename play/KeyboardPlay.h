@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Card.h"
+
+namespace quadrell {
+
+class Engine;
+class PointerInput;
+
+// Play without the pointer: a cursor over the sixteen places, the eight columns below and
+// the four cells and four foundations above them, that acts as a click (or a double click)
+// on the card it stands on. It goes through the pointer's own rules, never rules of its own.
+class KeyboardPlay {
+public:
+    enum class Step { Left, Right, Up, Down };
+
+    KeyboardPlay(Engine& engine, PointerInput& pointer) : engine_(engine), pointer_(pointer) { }
+
+    // Back to the first column, as when a game is dealt.
+    void Reset() {
+        top_ = false;
+        x_ = 0;
+    }
+    void Go(Step step);
+    // What a click does at the cursor: on its card, or on the empty cell or column.
+    void Activate();
+    // What a double click does on the card at the cursor.
+    void ActivateTwice();
+    void ClearSelection();
+
+    // The place the cursor stands on: a column's exposed card (its first row when empty),
+    // a cell or a foundation.
+    Loc Place() const;
+    bool OnTopRow() const { return top_; }
+    int Across() const { return x_; }
+
+private:
+    Card cardAtCursor() const;
+
+    Engine& engine_;
+    PointerInput& pointer_;
+    bool top_ = false;
+    int x_ = 0; // 0..7: a column below; above, cells 0..3 then foundations 4..7
+};
+
+} // namespace quadrell
