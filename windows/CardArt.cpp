@@ -64,6 +64,9 @@ void drawIndex(QPainter& p, int suit, int rank) {
         }
         p.drawText(QRectF(1, 2, 16, 15), Qt::AlignCenter, QLatin1String(kRanks[rank - 1]));
         p.fillPath(SuitPath(suit, QRectF(4, 17, 10, 10)), CardArt::SuitColour(suit));
+        // Beside the rank too, within the strip a covered card shows: 6 of diamonds and 6 of
+        // hearts differ there as well.
+        p.fillPath(SuitPath(suit, QRectF(17.5, 4, 8.5, 8.5)), CardArt::SuitColour(suit));
         p.restore();
     }
 }

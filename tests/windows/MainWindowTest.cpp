@@ -1,5 +1,6 @@
 #include "BoardBuilder.h"
 #include "BoardWidget.h"
+#include "CardArt.h"
 #include "CommandTable.h"
 #include "FaultInjection.h"
 #include "ModalAnswerer.h"
@@ -146,6 +147,20 @@ private slots:
         deal(*w, 8); // each deal starts the cursor on the first column
         QCOMPARE(w->session().keyboard.Across(), 0);
         QVERIFY(!w->session().keyboard.OnTopRow());
+    }
+
+    void aCoveredCardShowsItsSuitInItsStrip() {
+        // Suit 1 hearts, 3 diamonds: the sixes, red both, differ in the strip left showing.
+        CardArt art;
+        const int strip = 13; // the index line of the strip, above the reach of any pip
+        auto stripOf = [&art](Card card) {
+            return art.Face(card, 1.0).toImage().copy(0, 0, CardArt::kWidth, strip);
+        };
+        const Card sixOfHearts = 5, sixOfDiamonds = 2 * 13 + 5;
+        QVERIFY(stripOf(sixOfHearts) != stripOf(sixOfDiamonds));
+        // The rank's own place is the same in both: only the suit tells them apart there.
+        QCOMPARE(stripOf(sixOfHearts).copy(0, 0, 16, strip),
+            stripOf(sixOfDiamonds).copy(0, 0, 16, strip));
     }
 
     void theRightButtonShowsACoveredCardWhole() {
