@@ -39,7 +39,8 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
 
 void Session::GameWonDetected() {
     // Every automatic-play pass that follows the last king tests again; one win is one dialog.
-    if (winPending_) return;
+    // A finished game being watched was recorded when it ended.
+    if (winPending_ || engine.state().gFinishedView) return;
     winPending_ = true;
     if (winHandler_) winHandler_();
 }

@@ -214,6 +214,16 @@ void cMenu::GameLost() {
     NoGame();
 }
 
+void cMenu::GiveUpAndWatch() {
+    const qint32 game = engine_.state().gGameNumber;
+    const std::vector<TransRecord> played = trans_.Played();
+    GameLost();
+    trans_.Load(played);
+    NewGame(game, true);
+    trans_.RedoAll(1);
+    Game_Started(true);
+}
+
 void cMenu::GameWon() {
     autoSave(true);
     saveScore();

@@ -74,6 +74,9 @@ public:
     void NoGame();
     // The game given up, or won: autosaved when that is on, then the board emptied.
     void GameLost();
+    // Gives the game in play up, recorded as lost as quitting it is, and lays the same
+    // position out again as a finished game being watched: what follows is never scored.
+    void GiveUpAndWatch();
     void GameWon();
     // A "Recent" item: slot 1..5 finished games, 6..10 incomplete ones.
     void OpenRecent(qint16 slot);

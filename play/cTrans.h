@@ -62,6 +62,10 @@ public:
     QString CreateSource() const;
     static QString GetLocationName(Loc location);
 
+    // The entries played up to the present position, as a game file keeps them.
+    std::vector<TransRecord> Played() const {
+        return { entries_.begin() + 1, entries_.begin() + 1 + TransID_ };
+    }
     // Fills the history from a checked game file; position at the deal.
     void Load(const std::vector<TransRecord>& entries);
 

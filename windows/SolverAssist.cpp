@@ -73,6 +73,12 @@ void SolverAssist::ShowSolution() {
     StopSolution();
     start([this](const Solver::Result& result) {
         if (reportNoLine(result)) return;
+        // Only a game given up is shown its way out: a solution is never a scored win.
+        if (!session_.prompter.Question("Showing the solution gives this game up: it is "
+                                        "recorded as lost.\r\nDo you want to give it up ?",
+                kAppTitle, MessageIcon::Question))
+            return;
+        session_.menu.GiveUpAndWatch();
         line_ = result.line;
         step_ = 0;
         timer_.setInterval(session_.opt.FwdBackSpeed() * 10);

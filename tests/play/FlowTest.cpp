@@ -1,4 +1,5 @@
 #include "SessionFixture.h"
+#include "Solver.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -153,6 +154,31 @@ TEST_F(FlowTest, AFileFromOutsideIsCheckedBeforeTheGameInPlayIsLeft) {
     EXPECT_TRUE(session.menu.OpenChecked(file(QStringLiteral("kept.qrl"))));
     EXPECT_EQ(prompter.questions.size(), 1U); // leaving game 7 asks once
     EXPECT_EQ(state().gGameNumber, 1000);
+}
+
+TEST_F(FlowTest, AGameGivenUpToWatchItsSolutionIsOneLossAndNoWin) {
+    session.users.AddUser(
+        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    startGame(617);
+    session.engine.rules().CardDoubleClicked(48); // a move of the player's own
+    std::vector<Loc> before;
+    for (Card c = 0; c < kCardCount; ++c)
+        before.push_back(board().GetLocation(c));
+    session.menu.GiveUpAndWatch();
+    EXPECT_EQ(session.players.GetLost(1), 1);
+    EXPECT_TRUE(state().gFinishedView);
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(state().gGameNumber, 617);
+    for (Card c = 0; c < kCardCount; ++c)
+        EXPECT_EQ(board().GetLocation(c), before[static_cast<std::size_t>(c)]) << c;
+    // Played out to the last king: watched, never a second record.
+    const Solver::Result solved
+        = Solver::Solve(board(), Solver::Limits::Nodes(Solver::kDealBudget));
+    ASSERT_EQ(solved.verdict, Solver::Verdict::Won);
+    for (const SolverMove& move : solved.line)
+        ASSERT_TRUE(Solver::Play(session.engine, move));
+    EXPECT_EQ(wins, 0);
+    EXPECT_EQ(session.players.GetTotal(1), 1);
 }
 
 } // namespace

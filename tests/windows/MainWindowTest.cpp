@@ -553,25 +553,40 @@ private slots:
             QStringLiteral("This game can no longer be won from here.")));
     }
 
-    void theSolutionPlaysToAWinAndAnyCommandCancelsASearch() {
+    void theSolutionIsWatchedOnlyInAGameGivenUpAndAnyCommandCancelsASearch() {
         auto w = open();
         w->session().opt.SetFwdBackSpeed(1);
         w->session().opt.SetCardSpeed(1); // one step a move: no pacing
         deal(*w, 617);
         w->RefreshMenus();
-        ModalAnswerer answers; // Yes to leaving the game; the finished-game dialog closed
-        answers.handler = [](QWidget* dialog) { dialog->close(); };
+        int finishDialogs = 0;
+        ModalAnswerer answers; // Yes to leaving or giving up the game
+        answers.handler = [&finishDialogs](QWidget* dialog) {
+            ++finishDialogs;
+            dialog->close();
+        };
         w->ShowSolution();
         QVERIFY(w->Solving());
         w->Action(QStringLiteral("mnuRestart"))->trigger(); // cancels the search
         QVERIFY(!w->Solving());
         deal(*w, 617);
+        answers.texts.clear();
         w->ShowSolution();
-        QTRY_VERIFY_WITH_TIMEOUT(!w->session().engine.state().gGameActive, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->PlayingSolution(), 20000);
+        QVERIFY(answers.texts.front().startsWith(
+            QStringLiteral("Showing the solution gives this game up")));
+        QTRY_VERIFY_WITH_TIMEOUT(!w->PlayingSolution(), 20000);
+        const GameState& state = w->session().engine.state();
+        for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
+            QCOMPARE(rankOf(state.gBoard.GetCardIndex(home)), 13);
+        QVERIFY(state.gFinishedView); // watched to its end, no finished-game dialog
+        QCOMPARE(finishDialogs, 0);
         QFile scores(w->session().save.ScoreFile());
         QVERIFY(scores.open(QIODevice::ReadOnly));
-        QVERIFY(scores.readAll().contains(",617,"));
-        QVERIFY(!w->PlayingSolution());
+        const QList<QByteArray> lines = scores.readAll().split('\n');
+        QCOMPARE(lines.count() - 1, 2); // left at Restart, then given up: no win
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(lines[i].contains(",617,") && !lines[i].contains("\",100,"));
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {
