@@ -75,8 +75,40 @@ void BoardWidget::SendToBack(Card card) {
 
 void BoardWidget::PlaceCard(Card card, Loc location) {
     BringToFront(card);
-    position_[static_cast<std::size_t>(card)] = placeOf(location);
+    loc_[static_cast<std::size_t>(card)] = location;
     placed_[static_cast<std::size_t>(card)] = true;
+    relayout();
+}
+
+// A column whose exposed card would fall below the board closes up its strips just enough
+// to show that card whole; every other place is where the rules put it.
+QPointF BoardWidget::ShownAt(Loc loc) const {
+    QPointF at = placeOf(loc);
+    if (!isColumnPlace(loc)) return at;
+    int rows = rowOf(loc) + 1;
+    for (Card c = 0; c < kCardCount; ++c) {
+        const Loc other = loc_[static_cast<std::size_t>(c)];
+        if (placed_[static_cast<std::size_t>(c)] && isColumnPlace(other)
+            && columnOf(other) == columnOf(loc))
+            rows = std::max(rows, rowOf(other) + 1);
+    }
+    const double top = cCards::PlaceY(static_cast<Loc>(columnOf(loc)));
+    const double room = std::max(0.0, height() * kTwipsPerPixel - kCardH - top);
+    const double strip = cCards::PlaceY(kColumns) - top;
+    if (rows > 1 && strip * (rows - 1) > room) at.setY(top + rowOf(loc) * room / (rows - 1));
+    return at;
+}
+
+void BoardWidget::relayout() {
+    for (Card c = 0; c < kCardCount; ++c)
+        if (placed_[static_cast<std::size_t>(c)])
+            position_[static_cast<std::size_t>(c)] = ShownAt(loc_[static_cast<std::size_t>(c)]);
+    update();
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!moving_) relayout();
 }
 
 void BoardWidget::ShowCards(bool visible) {
@@ -89,7 +121,7 @@ void BoardWidget::ShowCards(bool visible) {
 void BoardWidget::SelectionChanged(Loc selected) {
     framed_ = kNoCard;
     if (selected != kNoLoc) {
-        const QPointF at = placeOf(selected);
+        const QPointF at = ShownAt(selected);
         for (auto it = stacking_.rbegin(); it != stacking_.rend() && framed_ == kNoCard; ++it)
             if (CardPosition(*it) == at) framed_ = *it;
     }
@@ -114,8 +146,10 @@ void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
 void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) {
     BringToFront(card);
     auto& at = position_[static_cast<std::size_t>(card)];
-    const QPointF from = placeOf(source);
-    const QPointF to = placeOf(destination);
+    const QPointF from = ShownAt(source);
+    loc_[static_cast<std::size_t>(card)] = destination;
+    placed_[static_cast<std::size_t>(card)] = true;
+    const QPointF to = ShownAt(destination);
     if (!instant && steps > 0) {
         moving_ = true;
         // Paced only where someone can watch it, and never for one-step moves.
@@ -135,7 +169,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
         moving_ = false;
     }
     at = to;
-    update();
+    relayout(); // the column left closes up again, or opens out
 }
 
 Card BoardWidget::CardAt(QPoint point) const {
@@ -190,7 +224,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         p.setBrush(QColor(0xff, 0x9f, 0x1c, 50));
         for (Loc place : { hintSource_, hintTarget_ })
             p.drawRoundedRect(
-                pixels(placeOf(place), kCardW, kCardH).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+                pixels(ShownAt(place), kCardW, kCardH).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
     }
     paintKeyboardCursor(p);
 }
@@ -198,7 +232,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 void BoardWidget::paintKeyboardCursor(QPainter& p) const {
     if (!keyboard_ || !keyboardShown_) return;
     // Around the place, kept inside the board where the place touches its edge.
-    const QRectF r = pixels(placeOf(keyboard_->Place()), kCardW, kCardH)
+    const QRectF r = pixels(ShownAt(keyboard_->Place()), kCardW, kCardH)
                          .adjusted(-3, -3, 3, 3)
                          .intersected(QRectF(rect()).adjusted(2, 2, -2, -2));
     p.setRenderHint(QPainter::Antialiasing);

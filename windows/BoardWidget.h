@@ -41,6 +41,8 @@ public:
     // Where a card picture lies, in twips; its place in the stacking order (0 = back).
     QPointF CardPosition(Card card) const { return position_[static_cast<std::size_t>(card)]; }
     int StackIndex(Card card) const;
+    // Where the board shows a place, in twips: a long column's strips closed up to fit.
+    QPointF ShownAt(Loc loc) const;
     bool CardsShown() const { return visible_; }
     // The card picture under a point of the widget, -1 for none.
     Card CardAt(QPoint point) const;
@@ -63,6 +65,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool keyboardKey(const QKeyEvent* event);
@@ -73,6 +76,7 @@ private:
     int cellAt(QPoint point) const;
     bool overFixedPicture(QPoint point) const;
     void paintStep(const QRectF& before, const QRectF& after);
+    void relayout();
 
     PointerInput* input_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
@@ -82,6 +86,7 @@ private:
     QPixmap picture_;
     std::array<QPointF, kCardCount> position_ {};
     std::array<bool, kCardCount> placed_ {};
+    std::array<Loc, kCardCount> loc_ {};
     std::vector<Card> stacking_; // back to front
     bool visible_ = false;
     Card framed_ = kNoCard;

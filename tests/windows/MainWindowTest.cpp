@@ -163,6 +163,25 @@ private slots:
             stripOf(sixOfDiamonds).copy(0, 0, 16, strip));
     }
 
+    void aLongColumnClosesUpToShowItsExposedCardWhole() {
+        BoardWidget board;
+        board.resize(643, 368); // the board at the window's first size
+        board.show();
+        for (int row = 0; row < kMaxColumnCards; ++row)
+            board.PlaceCard(static_cast<Card>(row), static_cast<Loc>(row * kColumns));
+        for (int row = 0; row < 7; ++row)
+            board.PlaceCard(static_cast<Card>(30 + row), static_cast<Loc>(row * kColumns + 1));
+        board.ShowCards(true);
+        const double bottom = 368 * BoardWidget::kTwipsPerPixel;
+        QCOMPARE(board.CardPosition(0), QPointF(100, 1600));
+        QCOMPARE(board.CardPosition(18).y() + kCardHeightTwips, bottom);       // just whole
+        QCOMPARE(board.CardPosition(36), QPointF(100 + 1170, 1600 + 256 * 6)); // as ever
+        if (qEnvironmentVariableIsSet("QUADRELL_SHOTS"))
+            board.grab().save(qEnvironmentVariable("QUADRELL_SHOTS") + "/long-column.png");
+        board.resize(643, 700); // room enough: the strips open out again
+        QCOMPARE(board.CardPosition(18), QPointF(100, 1600 + 256 * 18));
+    }
+
     void theRightButtonShowsACoveredCardWhole() {
         auto w = open();
         deal(*w, 7);
