@@ -2,7 +2,6 @@
 
 #include "Engine.h"
 #include "PointerInput.h"
-#include "cCards.h"
 
 #include <algorithm>
 
@@ -39,19 +38,7 @@ Card KeyboardPlay::cardAtCursor() const {
 }
 
 void KeyboardPlay::Activate() {
-    if (!engine_.state().gGameActive) return;
-    if (const Card card = cardAtCursor(); card != kNoCard) {
-        pointer_.CardPressed(card, PointerInput::Button::Left);
-        pointer_.CardReleased(card, PointerInput::Button::Left);
-    } else if (top_ && x_ < kCells) {
-        pointer_.CellPictureClicked(x_);
-    } else if (!top_) {
-        // The middle of the empty column's first place, as the pointer would press it.
-        const Loc place = Place();
-        pointer_.SurfacePressed(cCards::PlaceX(place) + kCardWidthTwips / 2,
-            cCards::PlaceY(place) + kCardHeightTwips / 2);
-    }
-    // An empty foundation takes nothing from a click; a double click sends a card home.
+    if (engine_.state().gGameActive) pointer_.ClickPlace(Place());
 }
 
 void KeyboardPlay::ActivateTwice() {

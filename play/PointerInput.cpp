@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 #include "Stacking.h"
+#include "cCards.h"
 #include "cOpt.h"
 
 namespace quadrell {
@@ -73,6 +74,42 @@ void PointerInput::CellPictureClicked(int cell) {
 
 void PointerInput::SurfacePressed(int xTwips, int yTwips) {
     engine_.rules().BackgroundClicked(xTwips, yTwips);
+}
+
+void PointerInput::ClickPlace(Loc place) {
+    const cGame& board = engine_.state().gBoard;
+    if (isColumnPlace(place) && board.GetCardIndex(static_cast<Loc>(columnOf(place))) != kNoCard)
+        place = board.GetBottomCardLocation(static_cast<Loc>(columnOf(place)));
+    if (const Card card = board.GetCardIndex(place); card != kNoCard) {
+        CardPressed(card, Button::Left);
+    } else if (isCell(place)) {
+        CellPictureClicked(place - kFirstCell);
+    } else if (isColumnPlace(place)) {
+        // The middle of the empty column's first place, as the pointer would press it.
+        const auto first = static_cast<Loc>(columnOf(place));
+        SurfacePressed(cCards::PlaceX(first) + kCardWidthTwips / 2,
+            cCards::PlaceY(first) + kCardHeightTwips / 2);
+    }
+}
+
+std::vector<Card> PointerInput::Liftable(Card card) const {
+    const GameState& s = engine_.state();
+    const Loc loc = s.gBoard.GetLocation(card);
+    if (!s.gGameActive || s.gSelected == kNoLoc) return {};
+    if (isCell(loc)) return s.gSelected == loc ? std::vector<Card> { card } : std::vector<Card> {};
+    if (!isColumnPlace(loc) || s.gBoard.GetBottomCardLocation(loc) != s.gSelected) return {};
+    // From the pressed card down, each card must stack on the one above it.
+    std::vector<Card> lifted { card };
+    for (Loc at = loc; at != s.gSelected; at = static_cast<Loc>(at + kColumns)) {
+        if (!CanStack(s.gBoard, static_cast<Loc>(at + kColumns), at)) return {};
+        lifted.push_back(s.gBoard.GetCardIndex(static_cast<Loc>(at + kColumns)));
+    }
+    return lifted;
+}
+
+void PointerInput::DropOn(Loc place) {
+    ClickPlace(place);
+    engine_.rules().ClearSelection();
 }
 
 } // namespace quadrell

@@ -3,6 +3,7 @@
 #include "Card.h"
 
 #include <functional>
+#include <vector>
 
 namespace quadrell {
 
@@ -27,6 +28,16 @@ public:
     void CardDoubleClicked(Card card);
     void CellPictureClicked(int cell);
     void SurfacePressed(int xTwips, int yTwips);
+    // A click on a place as a whole: on its top card (a column's exposed card), or on the
+    // empty cell or column. An empty foundation takes no click.
+    void ClickPlace(Loc place);
+
+    // Dragging: after a press on `card`, the cards a drag lifts (that card and those below
+    // it) when the press selected them and the rules would move them together; none
+    // otherwise.
+    std::vector<Card> Liftable(Card card) const;
+    // Dropped on `place`: the click on that place, then nothing stays selected.
+    void DropOn(Loc place);
 
 private:
     void flashHint();

@@ -5,6 +5,7 @@
 #include "PointerInput.h"
 #include "cCards.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace quadrell {
 
@@ -24,6 +26,7 @@ constexpr double kCellLeft = 0;
 constexpr double kFoundationLeft = 5160;
 constexpr double kPlaceStep = 1080;
 const QPointF kLogoAt(4490, 240);
+constexpr int kSlideBackSteps = 8;
 constexpr double kLogoSize = 495;
 
 PointerInput::Button buttonOf(Qt::MouseButton b) {
@@ -146,7 +149,9 @@ void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
 void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) {
     BringToFront(card);
     auto& at = position_[static_cast<std::size_t>(card)];
-    const QPointF from = ShownAt(source);
+    // A card just let go leaves from where the pointer left it.
+    const bool held = std::find(dropping_.begin(), dropping_.end(), card) != dropping_.end();
+    const QPointF from = held ? at : ShownAt(source);
     loc_[static_cast<std::size_t>(card)] = destination;
     placed_[static_cast<std::size_t>(card)] = true;
     const QPointF to = ShownAt(destination);
@@ -267,8 +272,13 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     pressed_ = CardAt(at);
     pressedCell_ = -1;
+    liftable_.clear();
     if (pressed_ != kNoCard) {
         input_->CardPressed(pressed_, buttonOf(event->button()));
+        if (event->button() == Qt::LeftButton) {
+            liftable_ = input_->Liftable(pressed_);
+            pressPoint_ = at;
+        }
     } else if (cellAt(at) >= 0) {
         pressedCell_ = cellAt(at);
         return; // a cell reacts to a whole click
@@ -281,7 +291,10 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!input_) return;
     const QPoint at = event->position().toPoint();
-    if (pressed_ != kNoCard) {
+    liftable_.clear();
+    if (!lifted_.empty() && event->button() == Qt::LeftButton) {
+        drop(at);
+    } else if (pressed_ != kNoCard) {
         input_->CardReleased(pressed_, buttonOf(event->button()));
     } else if (pressedCell_ >= 0 && cellAt(at) == pressedCell_ && CardAt(at) == kNoCard
         && event->button() == Qt::LeftButton) {
@@ -303,12 +316,75 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!input_) return;
+    if ((event->buttons() & Qt::LeftButton) && !moving_ && (!liftable_.empty() || !lifted_.empty()))
+        dragTo(event->position().toPoint());
     const Card card = CardAt(event->position().toPoint());
     if (card != kNoCard && input_->ShowsMovePointer(card)) {
         setCursor(movePointer_);
     } else {
         unsetCursor();
     }
+}
+
+// The lifted cards follow the pointer, above everything, once it has gone the platform's
+// drag distance from the press.
+void BoardWidget::dragTo(QPoint point) {
+    if (lifted_.empty()) {
+        if ((point - pressPoint_).manhattanLength() < QApplication::startDragDistance()) return;
+        lifted_ = std::move(liftable_);
+        liftable_.clear();
+        grab_ = QPointF(pressPoint_) - cardRect(lifted_.front()).topLeft();
+        for (Card c : lifted_)
+            BringToFront(c);
+    }
+    const QPointF corner = (QPointF(point) - grab_) * kTwipsPerPixel;
+    const QPointF shift = corner - CardPosition(lifted_.front());
+    for (Card c : lifted_)
+        position_[static_cast<std::size_t>(c)] += shift;
+    update();
+}
+
+// The place under the point: a cell, a foundation or a column (its first place).
+Loc BoardWidget::placeAt(QPoint point) const {
+    for (Loc place = kFirstCell; place <= kLastFoundation; ++place)
+        if (place != kNotAPlace && pixels(placeOf(place), kCardW, kCardH).contains(point))
+            return place;
+    const double x = point.x() * kTwipsPerPixel;
+    for (int column = 0; column < kColumns; ++column) {
+        const double left = cCards::PlaceX(static_cast<Loc>(column));
+        if (point.y() * kTwipsPerPixel >= cCards::PlaceY(0) && x >= left - 52
+            && x < left + kCardW + 53)
+            return static_cast<Loc>(column);
+    }
+    return kNoLoc;
+}
+
+// The move clicking the target would make; cards that stay where they were slide back.
+void BoardWidget::drop(QPoint point) {
+    const std::vector<Card> lifted = std::exchange(lifted_, {});
+    const Loc from = loc_[static_cast<std::size_t>(lifted.front())];
+    // Off every place, the top of the card held says where it is going.
+    const QRectF held = cardRect(lifted.front());
+    const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10)).toPoint();
+    Loc target = placeAt(point);
+    if (target == kNoLoc) target = placeAt(head);
+    dropping_ = lifted;
+    if (target != kNoLoc) input_->DropOn(target);
+    dropping_.clear();
+    pressed_ = kNoCard;
+    if (loc_[static_cast<std::size_t>(lifted.front())] != from || !visible_) return relayout();
+    for (Card c : lifted) {
+        const QPointF back = ShownAt(loc_[static_cast<std::size_t>(c)]);
+        const QPointF start = position_[static_cast<std::size_t>(c)];
+        for (int i = 1; i <= kSlideBackSteps; ++i) {
+            const QRectF before = cardRect(c);
+            position_[static_cast<std::size_t>(c)]
+                = start + (back - start) * (double(i) / kSlideBackSteps);
+            paintStep(before, cardRect(c));
+            QThread::msleep(kStepMs);
+        }
+    }
+    relayout();
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {

@@ -28,6 +28,8 @@ public:
     void SetKeyboard(KeyboardPlay* keyboard) { keyboard_ = keyboard; }
     // The keyboard cursor is drawn once a key has moved or used it, until the pointer is used.
     bool KeyboardCursorShown() const { return keyboardShown_; }
+    // The cards a drag holds above the board, none between drags.
+    const std::vector<Card>& Lifted() const { return lifted_; }
     void SetBackground(const QColor& colour, const QPixmap& picture);
     QColor Background() const { return colour_; }
 
@@ -77,10 +79,18 @@ private:
     bool overFixedPicture(QPoint point) const;
     void paintStep(const QRectF& before, const QRectF& after);
     void relayout();
+    void dragTo(QPoint point);
+    void drop(QPoint point);
+    Loc placeAt(QPoint point) const;
 
     PointerInput* input_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     bool keyboardShown_ = false;
+    QPoint pressPoint_;
+    std::vector<Card> liftable_; // what a drag from the press would hold
+    std::vector<Card> lifted_;   // what it holds, once the pointer has gone far enough
+    std::vector<Card> dropping_; // the cards let go, while the drop's move is made
+    QPointF grab_;               // the pointer less the first lifted card's corner, in pixels
     CardArt art_;
     QColor colour_ { 0, 64, 128 };
     QPixmap picture_;

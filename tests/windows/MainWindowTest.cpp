@@ -47,6 +47,17 @@ private:
             = w.board().CardPosition(card) / BoardWidget::kTwipsPerPixel + QPointF(35, 8);
         QTest::mouseClick(&w.board(), Qt::LeftButton, {}, at.toPoint());
     }
+    // Presses the card at `loc`, drags it in steps to `to` (board pixels) and lets go.
+    static void dragCard(frmMain& w, Loc loc, QPoint to) {
+        const Card card = w.session().engine.state().gBoard.GetCardIndex(loc);
+        const QPoint from
+            = (w.board().CardPosition(card) / BoardWidget::kTwipsPerPixel + QPointF(35, 8))
+                  .toPoint();
+        QTest::mousePress(&w.board(), Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 10; ++i)
+            QTest::mouseMove(&w.board(), from + (to - from) * i / 10);
+        QTest::mouseRelease(&w.board(), Qt::LeftButton, {}, to);
+    }
     static std::vector<Loc> tags(frmMain& w) {
         std::vector<Loc> t;
         for (Card c = 0; c < kCardCount; ++c)
@@ -110,6 +121,34 @@ private slots:
             &w->board(), Qt::LeftButton, {}, QPoint(8300 / 15, 4800 / 15)); // band of column 6
         QCOMPARE(w->session().engine.state().gSelected, board.GetBottomCardLocation(6));
         QCOMPARE(w->session().trans.TransCount(), qint16(2));
+    }
+
+    void dragsMakeTheClickMovesAndIllegalDropsSlideBack() {
+        auto w = open();
+        deal(*w, 7);
+        const GameState& state = w->session().engine.state();
+        const BoardWidget& board = w->board();
+        const auto before = tags(*w);
+        ModalAnswerer answers; // a drop says what the same click would say
+        // 4S at 46 onto column 0, where it does not fit: back where it was, nothing moved.
+        const Card four = state.gBoard.GetCardIndex(46);
+        dragCard(*w, 46, QPoint(40, 250));
+        QCOMPARE(tags(*w), before);
+        QCOMPARE(board.CardPosition(four), board.ShownAt(46));
+        QVERIFY(board.Lifted().empty());
+        QCOMPARE(state.gSelected, kNoLoc);
+        QCOMPARE(answers.texts, QStringList { QStringLiteral("That move is not Allowed") });
+        // JH at 45 onto QC at the foot of column 7, let go over that column.
+        dragCard(*w, 45, QPoint(7 * 1170 / 15 + 40, 300));
+        QCOMPARE(state.gBoard.GetCardIndex(55), Card(10));
+        QCOMPARE(board.CardPosition(10), board.ShownAt(55));
+        // 4S into the third cell.
+        dragCard(*w, 46, QPoint(1080 * 2 / 15 + 30, 40));
+        QCOMPARE(state.gBoard.GetCardIndex(202), four);
+        QCOMPARE(w->session().trans.TransCount(), qint16(2));
+        // A press and release where it was, without a drag, stays a click: a selection.
+        clickCard(*w, 44);
+        QCOMPARE(state.gSelected, Loc(state.gBoard.GetBottomCardLocation(4)));
     }
 
     void aDoubleClickSendsTheCardToACell() {
