@@ -52,6 +52,11 @@ void cOpt::SetShowTimer(qint16 value) {
     if (widgets_) widgets_->TimerShown(value != 0);
 }
 
+qint16 cOpt::ShowWinnable() const {
+    return static_cast<qint16>(std::clamp<qint16>(get("ShowWinnable", 0), 0, 1));
+}
+void cOpt::SetShowWinnable(qint16 value) { set("ShowWinnable", value); }
+
 qint16 cOpt::ShowStatusbar() const { return ticked("ShowStatusbar"); }
 void cOpt::SetShowStatusbar(qint16 value) {
     set("ShowStatusbar", value);

@@ -60,6 +60,9 @@ public:
     void SetEnableUnfinished(qint16 value);
     qint16 ShowTimer() const;
     void SetShowTimer(qint16 value);
+    // "Can It Be Won" beside the clock; off unless chosen.
+    qint16 ShowWinnable() const;
+    void SetShowWinnable(qint16 value);
     qint16 ShowStatusbar() const;
     void SetShowStatusbar(qint16 value);
     qint16 ShowToolbar() const;

@@ -85,6 +85,8 @@ std::span<const Command> CommandTable::Commands() {
             .checkable = true, .route = R::Window, .handler = &frmMain::toggleStatusbar },
         { .key = "Timer", .menu = View, .control = "mnuTimer", .caption = "T&imer",
             .checkable = true, .route = R::Window, .handler = &frmMain::toggleTimer },
+        { .key = "Winnable", .menu = View, .control = "mnuWinnable", .caption = "&Can It Be Won",
+            .checkable = true, .route = R::Window, .handler = &frmMain::toggleWinnable },
         { .key = "Source", .menu = View, .control = "mnuSource", .caption = "S&ource",
             .shortcut = "F4", .gapBefore = true, .route = R::Window,
             .handler = &frmMain::showSource, .enabled = gameOpen },

@@ -108,6 +108,7 @@ bool frmMain::Load() {
     if (!lifecycle_.Open_Game(commandLine_)) return false;
     restoreGeometry();
     TimerShown(session_.opt.ShowTimer() == 1);
+    entryFor(&frmMain::toggleWinnable)->setChecked(session_.opt.ShowWinnable() == 1);
     StatusbarShown(session_.opt.ShowStatusbar() == 1);
     ToolbarShown(session_.opt.ShowToolbar() == 1);
     RestoreAll();
@@ -315,6 +316,7 @@ void frmMain::ResetClockAndStatus(bool clearPanels) {
 }
 
 void frmMain::StatusbarUpdate() {
+    if (watch_) watch_->Update();
     if (!session_.state().gGameActive) return;
     const qint16 left = session_.time.GetCardLeft();
     const int possible = left == 0 ? 0 : session_.state().gBoard.GetPossibleMoves();
@@ -399,6 +401,11 @@ void frmMain::toggleToolbar() {
 void frmMain::toggleStatusbar() {
     session_.opt.SetShowStatusbar(entryFor(&frmMain::toggleStatusbar)->isChecked() ? 1 : 0);
 }
+void frmMain::toggleWinnable() {
+    session_.opt.SetShowWinnable(entryFor(&frmMain::toggleWinnable)->isChecked() ? 1 : 0);
+    watch_->Update();
+}
+
 void frmMain::toggleTimer() {
     session_.opt.SetShowTimer(entryFor(&frmMain::toggleTimer)->isChecked() ? 1 : 0);
 }

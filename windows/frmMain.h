@@ -10,6 +10,7 @@
 #include "Session.h"
 #include "SolverAssist.h"
 #include "TitleFlash.h"
+#include "WinnableWatch.h"
 #include "cOpt.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ public:
     QAction* Action(const QString& name) const;
     QLabel* Panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
     QLabel* ClockBox() const { return clock_; }
+    QLabel* WinnableBox() const { return winnable_; }
     QWidget* ToolbarStrip() const { return strip_; }
     QComboBox* PlayerBox() const { return players_; }
     // How "E&xit" ends the program; a test ends nothing.
@@ -149,6 +151,7 @@ private:
     void toggleToolbar();
     void toggleStatusbar();
     void toggleTimer();
+    void toggleWinnable();
     void openWhenFree(const QString& path, int delayMs);
     void closeGame();
     void exitNow();
@@ -171,6 +174,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     QComboBox* players_ = nullptr;
     QLabel* clock_ = nullptr;
+    QLabel* winnable_ = nullptr;
     std::array<QLabel*, 4> panels_ {};
     QTimer tmGeneral_;
     QTimer tmrTime_;
@@ -178,6 +182,7 @@ private:
     QTimer tmrBackward_;
     TitleFlash title_ { *this };
     SolverAssist assist_;
+    std::unique_ptr<WinnableWatch> watch_;
     bool loaded_ = false;
     QPointer<HelpWindow> help_;
     std::function<void()> quit_ = [] { QCoreApplication::exit(0); };

@@ -87,10 +87,15 @@ void frmMain::buildToolbar() {
     mono.setBold(true);
     clock_->setFont(mono);
     clock_->setMinimumWidth(
-        clock_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8);
+        clock_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")) + 12); // and padding
     clock_->setStyleSheet(
         QStringLiteral("QLabel { background: #10241a; color: #7cf29a; padding: 1px 3px; }"));
+    winnable_ = new QLabel(strip_);
+    winnable_->setObjectName(QStringLiteral("lblWinnable"));
+    winnable_->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(winnable_);
     row->addWidget(clock_);
+    watch_ = std::make_unique<WinnableWatch>(session_, *winnable_);
 }
 
 void frmMain::buildStatusbar() {

@@ -144,6 +144,7 @@ TEST_F(SettingsTest, HandEditedValuesAreReadWithinTheirControlsRange) {
         { "AllowDoubleClick", "3", [&] { return opt.AllowDoubleClick(); }, 1 },
         { "EnableFlash", "-2", [&] { return opt.EnableFlash(); }, 0 },
         { "EnableUnfinished", "9", [&] { return opt.EnableUnfinished(); }, 1 },
+        { "ShowWinnable", "5", [&] { return opt.ShowWinnable(); }, 1 },
     };
     for (const auto& [key, text, read, value] : rows) {
         put(key, text);

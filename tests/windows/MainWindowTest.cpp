@@ -647,6 +647,22 @@ private slots:
             QVERIFY(lines[i].contains(",617,") && !lines[i].contains("\",100,"));
     }
 
+    void canItBeWonAnswersBesideTheClockWhenChosen() {
+        auto w = open();
+        deal(*w, 617);
+        w->StatusbarUpdate();
+        QVERIFY(w->WinnableBox()->isHidden()); // off unless chosen
+        w->Action(QStringLiteral("mnuWinnable"))->trigger();
+        QCOMPARE(w->session().opt.ShowWinnable(), qint16(1));
+        QTRY_COMPARE_WITH_TIMEOUT(w->WinnableBox()->text(), QStringLiteral("Winnable"), 20000);
+        QVERIFY(w->WinnableBox()->isVisible());
+        BoardBuilder(w->session().engine).noMovesLeft(); // and after the next move
+        w->StatusbarUpdate();
+        QTRY_COMPARE_WITH_TIMEOUT(w->WinnableBox()->text(), QStringLiteral("Lost"), 20000);
+        w->Action(QStringLiteral("mnuWinnable"))->trigger();
+        QVERIFY(w->WinnableBox()->isHidden());
+    }
+
     void theFlashWarnsWhenNoMoveIsLeft() {
         auto w = open();
         BoardBuilder(w->session().engine).noMovesLeft();

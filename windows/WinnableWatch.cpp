@@ -1,0 +1,58 @@
+#include "WinnableWatch.h"
+
+#include "Session.h"
+
+#include <QLabel>
+
+namespace quadrell {
+
+WinnableWatch::WinnableWatch(Session& session, QLabel& label, QObject* parent)
+    : QObject(parent)
+    , session_(session)
+    , label_(label)
+    , task_(this) {
+    label_.setToolTip(QStringLiteral("Can this game still be won from here?"));
+    label_.hide();
+}
+
+WinnableWatch::Places WinnableWatch::places() const {
+    Places at {};
+    for (Card c = 0; c < kCardCount; ++c)
+        at[static_cast<std::size_t>(c)] = session_.state().gBoard.GetLocation(c);
+    return at;
+}
+
+void WinnableWatch::show(const QString& text) {
+    label_.setText(text);
+    label_.show();
+}
+
+void WinnableWatch::Update() {
+    const GameState& s = session_.state();
+    if (session_.opt.ShowWinnable() != 1 || !s.gGameActive || s.gFinishedView) {
+        task_.Cancel();
+        any_ = false;
+        label_.hide();
+        return;
+    }
+    const Places now = places();
+    if (any_ && now == searched_) return;
+    any_ = true;
+    searched_ = now;
+    show(QStringLiteral("..."));
+    task_.Start(
+        s.gBoard,
+        [this](const Solver::Result& result) {
+            switch (result.verdict) {
+            case Solver::Verdict::Won:
+                return show(QStringLiteral("Winnable"));
+            case Solver::Verdict::Lost:
+                return show(QStringLiteral("Lost"));
+            case Solver::Verdict::Unknown:
+                return show(QStringLiteral("Not known"));
+            }
+        },
+        Solver::Limits::Nodes(kNodeBudget));
+}
+
+} // namespace quadrell
