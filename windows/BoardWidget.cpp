@@ -83,18 +83,27 @@ void BoardWidget::PlaceCard(Card card, Loc location) {
     relayout();
 }
 
+// How many rows each column shows.
+std::array<int, kColumns> BoardWidget::columnRows() const {
+    std::array<int, kColumns> rows {};
+    for (Card c = 0; c < kCardCount; ++c) {
+        const Loc at = loc_[static_cast<std::size_t>(c)];
+        if (placed_[static_cast<std::size_t>(c)] && isColumnPlace(at)) {
+            int& n = rows[static_cast<std::size_t>(columnOf(at))];
+            n = std::max(n, rowOf(at) + 1);
+        }
+    }
+    return rows;
+}
+
+QPointF BoardWidget::ShownAt(Loc loc) const { return shownAt(loc, columnRows()); }
+
 // A column whose exposed card would fall below the board closes up its strips just enough
 // to show that card whole; every other place is where the rules put it.
-QPointF BoardWidget::ShownAt(Loc loc) const {
+QPointF BoardWidget::shownAt(Loc loc, const std::array<int, kColumns>& columnRows) const {
     QPointF at = placeOf(loc);
     if (!isColumnPlace(loc)) return at;
-    int rows = rowOf(loc) + 1;
-    for (Card c = 0; c < kCardCount; ++c) {
-        const Loc other = loc_[static_cast<std::size_t>(c)];
-        if (placed_[static_cast<std::size_t>(c)] && isColumnPlace(other)
-            && columnOf(other) == columnOf(loc))
-            rows = std::max(rows, rowOf(other) + 1);
-    }
+    const int rows = std::max(rowOf(loc) + 1, columnRows[static_cast<std::size_t>(columnOf(loc))]);
     const double top = cCards::PlaceY(static_cast<Loc>(columnOf(loc)));
     const double room = std::max(0.0, height() * kTwipsPerPixel - kCardH - top);
     const double strip = cCards::PlaceY(kColumns) - top;
@@ -103,9 +112,11 @@ QPointF BoardWidget::ShownAt(Loc loc) const {
 }
 
 void BoardWidget::relayout() {
+    const auto rows = columnRows(); // once for all 52 cards
     for (Card c = 0; c < kCardCount; ++c)
         if (placed_[static_cast<std::size_t>(c)])
-            position_[static_cast<std::size_t>(c)] = ShownAt(loc_[static_cast<std::size_t>(c)]);
+            position_[static_cast<std::size_t>(c)]
+                = shownAt(loc_[static_cast<std::size_t>(c)], rows);
     update();
 }
 

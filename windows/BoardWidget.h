@@ -79,6 +79,8 @@ private:
     bool overFixedPicture(QPoint point) const;
     void paintStep(const QRectF& before, const QRectF& after);
     void relayout();
+    std::array<int, kColumns> columnRows() const;
+    QPointF shownAt(Loc loc, const std::array<int, kColumns>& columnRows) const;
     void dragTo(QPoint point);
     void drop(QPoint point);
     Loc placeAt(QPoint point) const;
