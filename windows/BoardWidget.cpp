@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QThread>
 #include <QTimer>
+#include <QtMath>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -47,11 +48,17 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), movePointer_(Icons:
         stacking_.push_back(c);
 }
 
-QRectF BoardWidget::pixels(QPointF twips, double widthTwips, double heightTwips) {
-    return { twips / kTwipsPerPixel, QSizeF(widthTwips, heightTwips) / kTwipsPerPixel };
+QRectF BoardWidget::Pixels(QPointF twips, double widthTwips, double heightTwips) const {
+    const double k = scale_ / kTwipsPerPixel;
+    return { originX_ + twips.x() * k, twips.y() * k, widthTwips * k, heightTwips * k };
 }
 
-QRectF BoardWidget::cardRect(Card card) const { return pixels(CardPosition(card), kCardW, kCardH); }
+QPointF BoardWidget::TwipsAt(QPointF point) const {
+    const double k = kTwipsPerPixel / scale_;
+    return { (point.x() - originX_) * k, point.y() * k };
+}
+
+QRectF BoardWidget::cardRect(Card card) const { return Pixels(CardPosition(card), kCardW, kCardH); }
 
 void BoardWidget::SetBackground(const QColor& colour, const QPixmap& picture) {
     colour_ = colour;
@@ -105,7 +112,7 @@ QPointF BoardWidget::shownAt(Loc loc, const std::array<int, kColumns>& columnRow
     if (!isColumnPlace(loc)) return at;
     const int rows = std::max(rowOf(loc) + 1, columnRows[static_cast<std::size_t>(columnOf(loc))]);
     const double top = cCards::PlaceY(static_cast<Loc>(columnOf(loc)));
-    const double room = std::max(0.0, height() * kTwipsPerPixel - kCardH - top);
+    const double room = std::max(0.0, height() * kTwipsPerPixel / scale_ - kCardH - top);
     const double strip = cCards::PlaceY(kColumns) - top;
     if (rows > 1 && strip * (rows - 1) > room) at.setY(top + rowOf(loc) * room / (rows - 1));
     return at;
@@ -122,7 +129,20 @@ void BoardWidget::relayout() {
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    rescale();
     if (!moving_) relayout();
+}
+
+// As wide as the widget, up to the height that shows a full column; never smaller than the
+// first size unless the widget is narrower than that.
+void BoardWidget::rescale() {
+    const double byWidth = width() / kBoardWidth;
+    const double byHeight = height() / kBoardHeight;
+    const double scale = byWidth <= 1 ? byWidth : std::max(1.0, std::min(byWidth, byHeight));
+    const double clamped = std::clamp(scale, kMinScale, kMaxScale);
+    if (clamped != scale_) art_.Clear();
+    scale_ = clamped;
+    originX_ = std::max(0.0, (width() - kBoardWidth * scale_) / 2);
 }
 
 void BoardWidget::ShowCards(bool visible) {
@@ -154,7 +174,8 @@ void BoardWidget::ShowHint(Loc source, Loc target, int milliseconds) {
 
 void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
     // Only the card's old and new place change, so only they are painted again.
-    if (isVisible()) repaint(before.united(after).toAlignedRect().adjusted(-2, -2, 2, 2));
+    const int m = qCeil(2 * scale_);
+    if (isVisible()) repaint(before.united(after).toAlignedRect().adjusted(-m, -m, m, m));
 }
 
 void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) {
@@ -197,14 +218,14 @@ Card BoardWidget::CardAt(QPoint point) const {
 
 int BoardWidget::cellAt(QPoint point) const {
     for (int i = 0; i < kCells; ++i)
-        if (pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point)) return i;
+        if (Pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point)) return i;
     return -1;
 }
 
 bool BoardWidget::overFixedPicture(QPoint point) const {
-    if (pixels(kLogoAt, kLogoSize, kLogoSize).contains(point)) return true;
+    if (Pixels(kLogoAt, kLogoSize, kLogoSize).contains(point)) return true;
     for (int i = 0; i < 4; ++i)
-        if (pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point))
+        if (Pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point))
             return true;
     return cellAt(point) >= 0;
 }
@@ -213,34 +234,41 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const qreal dpr = devicePixelRatioF();
     p.fillRect(rect(), colour_);
-    if (!picture_.isNull()) p.drawPixmap(0, 0, picture_);
-    for (int i = 0; i < 4; ++i) {
-        p.drawPixmap(pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
-            art_.Place(0, colour_, dpr));
-        p.drawPixmap(pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
-            art_.Place(i + 1, colour_, dpr));
+    if (!picture_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, scale_ != 1);
+        p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * scale_), picture_,
+            QRectF(picture_.rect()));
     }
-    p.drawPixmap(pixels(kLogoAt, kLogoSize, kLogoSize).topLeft(), art_.Logo(dpr));
+    for (int i = 0; i < 4; ++i) {
+        p.drawPixmap(Pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
+            art_.Place(0, colour_, scale_, dpr));
+        p.drawPixmap(Pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
+            art_.Place(i + 1, colour_, scale_, dpr));
+    }
+    p.drawPixmap(Pixels(kLogoAt, kLogoSize, kLogoSize).topLeft(), art_.Logo(scale_, dpr));
     if (!visible_) return paintWelcome(p);
     for (Card c : stacking_) {
         if (!placed_[static_cast<std::size_t>(c)]) continue;
         const QRectF r = cardRect(c);
-        p.drawPixmap(r.topLeft(), art_.Face(c, dpr));
+        p.drawPixmap(r.topLeft(), art_.Face(c, scale_, dpr));
         if (c == framed_) {
             p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(QColor(0x1c, 0x7c, 0xf0), 2.5));
+            const double s = scale_;
+            p.setPen(QPen(QColor(0x1c, 0x7c, 0xf0), 2.5 * s));
             p.setBrush(QColor(0x1c, 0x7c, 0xf0, 40));
-            p.drawRoundedRect(r.adjusted(1.25, 1.25, -1.25, -1.25), 5, 5);
+            p.drawRoundedRect(r.adjusted(1.25 * s, 1.25 * s, -1.25 * s, -1.25 * s), 5 * s, 5 * s);
             p.setRenderHint(QPainter::Antialiasing, false);
         }
     }
     if (hintSource_ != kNoLoc) {
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0xff, 0x9f, 0x1c), 3, Qt::DashLine));
+        const double s = scale_;
+        p.setPen(QPen(QColor(0xff, 0x9f, 0x1c), 3 * s, Qt::DashLine));
         p.setBrush(QColor(0xff, 0x9f, 0x1c, 50));
         for (Loc place : { hintSource_, hintTarget_ })
-            p.drawRoundedRect(
-                pixels(ShownAt(place), kCardW, kCardH).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+            p.drawRoundedRect(Pixels(ShownAt(place), kCardW, kCardH)
+                                  .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s),
+                5 * s, 5 * s);
     }
     paintKeyboardCursor(p);
 }
@@ -248,28 +276,29 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 void BoardWidget::paintKeyboardCursor(QPainter& p) const {
     if (!keyboard_ || !keyboardShown_) return;
     // Around the place, kept inside the board where the place touches its edge.
-    const QRectF r = pixels(ShownAt(keyboard_->Place()), kCardW, kCardH)
-                         .adjusted(-3, -3, 3, 3)
-                         .intersected(QRectF(rect()).adjusted(2, 2, -2, -2));
+    const double s = scale_;
+    const QRectF r = Pixels(ShownAt(keyboard_->Place()), kCardW, kCardH)
+                         .adjusted(-3 * s, -3 * s, 3 * s, 3 * s)
+                         .intersected(QRectF(rect()).adjusted(2 * s, 2 * s, -2 * s, -2 * s));
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     // Dark under light: seen on white cards and on any background colour.
-    p.setPen(QPen(QColor(0, 0, 0, 160), 4));
-    p.drawRoundedRect(r, 7, 7);
-    p.setPen(QPen(QColor(0xff, 0xe0, 0x40), 2));
-    p.drawRoundedRect(r, 7, 7);
+    p.setPen(QPen(QColor(0, 0, 0, 160), 4 * s));
+    p.drawRoundedRect(r, 7 * s, 7 * s);
+    p.setPen(QPen(QColor(0xff, 0xe0, 0x40), 2 * s));
+    p.drawRoundedRect(r, 7 * s, 7 * s);
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // The empty board says how to begin, quietly, in the middle of the table.
 void BoardWidget::paintWelcome(QPainter& p) const {
     QFont font = p.font();
-    font.setPointSizeF(font.pointSizeF() * 1.3);
+    font.setPointSizeF(font.pointSizeF() * 1.3 * scale_);
     p.setFont(font);
     const QColor quiet
         = colour_.lightness() > 140 ? QColor(0, 0, 0, 140) : QColor(255, 255, 255, 170);
     p.setPen(quiet);
-    const QRectF below(0, pixels({ 0, 1600 }, 0, 0).top(), width(), height());
+    const QRectF below(0, Pixels({ 0, 1600 }, 0, 0).top(), width(), height());
     p.drawText(below.adjusted(0, 0, 0, -below.height() / 2), Qt::AlignCenter,
         QStringLiteral("New Game \u2014 F2\nSelect Game \u2014 F3"));
 }
@@ -294,7 +323,8 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
         pressedCell_ = cellAt(at);
         return; // a cell reacts to a whole click
     } else if (!overFixedPicture(at)) {
-        input_->SurfacePressed(qRound(at.x() * kTwipsPerPixel), qRound(at.y() * kTwipsPerPixel));
+        const QPointF twips = TwipsAt(at);
+        input_->SurfacePressed(qRound(twips.x()), qRound(twips.y()));
     }
     emit InputHandled();
 }
@@ -348,7 +378,7 @@ void BoardWidget::dragTo(QPoint point) {
         for (Card c : lifted_)
             BringToFront(c);
     }
-    const QPointF corner = (QPointF(point) - grab_) * kTwipsPerPixel;
+    const QPointF corner = TwipsAt(QPointF(point) - grab_);
     const QPointF shift = corner - CardPosition(lifted_.front());
     for (Card c : lifted_)
         position_[static_cast<std::size_t>(c)] += shift;
@@ -358,13 +388,13 @@ void BoardWidget::dragTo(QPoint point) {
 // The place under the point: a cell, a foundation or a column (its first place).
 Loc BoardWidget::placeAt(QPoint point) const {
     for (Loc place = kFirstCell; place <= kLastFoundation; ++place)
-        if (place != kNotAPlace && pixels(placeOf(place), kCardW, kCardH).contains(point))
+        if (place != kNotAPlace && Pixels(placeOf(place), kCardW, kCardH).contains(point))
             return place;
-    const double x = point.x() * kTwipsPerPixel;
+    const QPointF twips = TwipsAt(point);
+    const double x = twips.x();
     for (int column = 0; column < kColumns; ++column) {
         const double left = cCards::PlaceX(static_cast<Loc>(column));
-        if (point.y() * kTwipsPerPixel >= cCards::PlaceY(0) && x >= left - 52
-            && x < left + kCardW + 53)
+        if (twips.y() >= cCards::PlaceY(0) && x >= left - 52 && x < left + kCardW + 53)
             return static_cast<Loc>(column);
     }
     return kNoLoc;
@@ -376,7 +406,7 @@ void BoardWidget::drop(QPoint point) {
     const Loc from = loc_[static_cast<std::size_t>(lifted.front())];
     // Off every place, the top of the card held says where it is going.
     const QRectF held = cardRect(lifted.front());
-    const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10)).toPoint();
+    const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10 * scale_)).toPoint();
     Loc target = placeAt(point);
     if (target == kNoLoc) target = placeAt(head);
     dropping_ = lifted;

@@ -21,6 +21,11 @@ public:
     static constexpr double kTwipsPerPixel = 15.0;
     // Steps of a move are paced this far apart, so the default 30 steps take 150 ms.
     static constexpr int kStepMs = 5;
+    // The board at 100 %: the window's first width, and the height a 13-card column needs.
+    static constexpr double kBoardWidth = 643;
+    static constexpr double kBoardHeight = 407;
+    static constexpr double kMinScale = 0.5;
+    static constexpr double kMaxScale = 4.0;
 
     explicit BoardWidget(QWidget* parent = nullptr);
 
@@ -46,6 +51,11 @@ public:
     // Where the board shows a place, in twips: a long column's strips closed up to fit.
     QPointF ShownAt(Loc loc) const;
     bool CardsShown() const { return visible_; }
+    // How large the board is drawn: 1 at the window's first size, growing with the window.
+    double Scale() const { return scale_; }
+    // Where a point in twips lies on the widget, and back.
+    QRectF Pixels(QPointF twips, double widthTwips, double heightTwips) const;
+    QPointF TwipsAt(QPointF point) const;
     // The card picture under a point of the widget, -1 for none.
     Card CardAt(QPoint point) const;
     // The hint: the card at `source` and the place `target` outlined for a moment.
@@ -73,7 +83,7 @@ private:
     bool keyboardKey(const QKeyEvent* event);
     void paintKeyboardCursor(QPainter& p) const;
     void paintWelcome(QPainter& p) const;
-    static QRectF pixels(QPointF twips, double widthTwips, double heightTwips);
+    void rescale();
     QRectF cardRect(Card card) const;
     int cellAt(QPoint point) const;
     bool overFixedPicture(QPoint point) const;
@@ -101,6 +111,8 @@ private:
     std::array<Loc, kCardCount> loc_ {};
     std::vector<Card> stacking_; // back to front
     bool visible_ = false;
+    double scale_ = 1;
+    double originX_ = 0; // a board narrower than the widget sits in its middle
     Card framed_ = kNoCard;
     Card pressed_ = kNoCard;
     int pressedCell_ = -1;

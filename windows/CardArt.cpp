@@ -34,8 +34,8 @@ const std::array<std::vector<Pip>, 11> kPips { {
         { L, 76 }, { R, 76 } },
 } };
 
-QPixmap canvas(int w, int h, qreal dpr) {
-    QPixmap pm(qRound(w * dpr), qRound(h * dpr));
+QPixmap canvas(int w, int h, double scale, qreal dpr) {
+    QPixmap pm(qRound(w * scale * dpr), qRound(h * scale * dpr));
     pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::transparent);
     return pm;
@@ -134,9 +134,9 @@ void drawCourt(QPainter& p, int suit, int rank) {
     drawPip(p, suit, QPointF(51, 48), 8, true);
 }
 
-quint64 key(int kind, int a, QRgb colour, qreal dpr) {
-    return (quint64(kind) << 56) ^ (quint64(a) << 48) ^ (quint64(colour) << 16)
-        ^ quint64(qRound(dpr * 100));
+quint64 key(int kind, int a, QRgb colour, double scale, qreal dpr) {
+    return (quint64(kind) << 60) | (quint64(a) << 52) | (quint64(colour & 0xffffff) << 28)
+        | (quint64(qRound(scale * 1000) & 0x3fff) << 14) | quint64(qRound(dpr * 100) & 0x3fff);
 }
 
 } // namespace
@@ -145,11 +145,12 @@ QColor CardArt::SuitColour(int suit) {
     return suit == 1 || suit == 3 ? QColor(0xc4, 0x12, 0x1c) : QColor(0x16, 0x16, 0x1a);
 }
 
-QPixmap CardArt::Face(Card card, qreal dpr) {
-    auto& cached = cache_[key(1, card, 0, dpr)];
+QPixmap CardArt::Face(Card card, double scale, qreal dpr) {
+    auto& cached = cache_[key(1, card, 0, scale, dpr)];
     if (!cached.isNull()) return cached;
-    QPixmap pm = canvas(kWidth, kHeight, dpr);
+    QPixmap pm = canvas(kWidth, kHeight, scale, dpr);
     QPainter p(&pm);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QPen(QColor(0x7a, 0x7a, 0x80), 1));
@@ -171,12 +172,13 @@ QPixmap CardArt::Face(Card card, qreal dpr) {
     return pm;
 }
 
-QPixmap CardArt::Place(int suit, const QColor& board, qreal dpr) {
-    auto& cached = cache_[key(2, suit, board.rgb(), dpr)];
+QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr) {
+    auto& cached = cache_[key(2, suit, board.rgb(), scale, dpr)];
     if (!cached.isNull()) return cached;
-    QPixmap pm = canvas(kWidth, kHeight, dpr);
+    QPixmap pm = canvas(kWidth, kHeight, scale, dpr);
     pm.fill(board);
     QPainter p(&pm);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor line = board.lightness() > 128 ? board.darker(140) : board.lighter(170);
     p.setPen(QPen(line, 1.5));
@@ -192,11 +194,12 @@ QPixmap CardArt::Place(int suit, const QColor& board, qreal dpr) {
     return pm;
 }
 
-QPixmap CardArt::Logo(qreal dpr) {
-    auto& cached = cache_[key(3, 0, 0, dpr)];
+QPixmap CardArt::Logo(double scale, qreal dpr) {
+    auto& cached = cache_[key(3, 0, 0, scale, dpr)];
     if (!cached.isNull()) return cached;
-    QPixmap pm = canvas(kLogoSize, kLogoSize, dpr);
+    QPixmap pm = canvas(kLogoSize, kLogoSize, scale, dpr);
     QPainter p(&pm);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient glow(QPointF(12, 10), 26);
     glow.setColorAt(0, QColor(0xff, 0xf3, 0xc4));

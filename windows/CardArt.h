@@ -8,18 +8,21 @@
 
 namespace quadrell {
 
-// The pictures of the board, painted from vectors at the screen's device pixel ratio so
-// they stay crisp at any scale: 52 card faces, the cell and foundation places, the logo.
+// The pictures of the board, painted from vectors at the board's scale and the screen's
+// device pixel ratio so they stay crisp at any size: 52 card faces, the cell and foundation
+// places, the logo.
 class CardArt {
 public:
-    static constexpr int kWidth = 71; // logical pixels
+    static constexpr int kWidth = 71; // logical pixels at a scale of 1
     static constexpr int kHeight = 96;
     static constexpr int kLogoSize = 33;
 
-    QPixmap Face(Card card, qreal dpr);
+    QPixmap Face(Card card, double scale, qreal dpr);
     // An empty cell (suit 0) or the foundation of a suit, drawn over the board colour.
-    QPixmap Place(int suit, const QColor& board, qreal dpr);
-    QPixmap Logo(qreal dpr);
+    QPixmap Place(int suit, const QColor& board, double scale, qreal dpr);
+    QPixmap Logo(double scale, qreal dpr);
+    // Forgets every picture: the board has changed its scale.
+    void Clear() { cache_.clear(); }
 
     static QColor SuitColour(int suit);
 

@@ -80,8 +80,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
     setCentralWidget(central);
-    setFixedWidth(kWidth);
-    setMinimumHeight(240);
+    setMinimumSize(kMinWidth, 240);
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
     session_.opt.SetWidgets(this);
     session_.menu.SetDialogs(this);
@@ -414,6 +413,7 @@ void frmMain::toggleTimer() {
 
 void frmMain::restoreGeometry() {
     const float height = session_.store.GetSingle(kSave, QStringLiteral("Height"), 6555);
+    const float width = session_.store.GetSingle(kSave, QStringLiteral("Width"), kWidth * kTwips);
     const float left = session_.store.GetSingle(kSave, QStringLiteral("Left"), 500);
     const float top = session_.store.GetSingle(kSave, QStringLiteral("Top"), 500);
     const QRect screen
@@ -421,12 +421,21 @@ void frmMain::restoreGeometry() {
     int h = std::isfinite(height) ? qRound(height / kTwips) : 0;
     if (h < minimumHeight() || h > std::max(screen.height(), minimumHeight()))
         h = qRound(6555 / kTwips);
-    QRect wanted(qRound(left / kTwips), qRound(top / kTwips), kWidth, h);
+    int w = std::isfinite(width) ? qRound(width / kTwips) : 0;
+    if (w < minimumWidth() || w > std::max(screen.width(), minimumWidth())) w = kWidth;
+    // Never larger than the free area, whatever the screen's scale: the frame needs room too.
+    // Before the desktop has drawn the frame its size is not known: allow for a thin border
+    // and a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) frame = QSize(8, 32);
+    w = std::max(minimumWidth(), std::min(w, screen.width() - frame.width()));
+    h = std::max(minimumHeight(), std::min(h, screen.height() - frame.height()));
+    QRect wanted(qRound(left / kTwips), qRound(top / kTwips), w, h);
     // A place that no screen shows falls back to the default one.
     if (!std::isfinite(left) || !std::isfinite(top) || !screen.intersects(wanted))
         wanted.moveTopLeft(QPoint(qRound(500 / kTwips), qRound(500 / kTwips)) + screen.topLeft());
     // Whole on the free area, the title bar never above it.
-    wanted.moveLeft(std::max(screen.left(), std::min(wanted.left(), screen.right() - kWidth)));
+    wanted.moveLeft(std::max(screen.left(), std::min(wanted.left(), screen.right() - w)));
     wanted.moveTop(std::max(screen.top(), std::min(wanted.top(), screen.bottom() - h)));
     // The place kept is the window's inside, not its frame: a frame the desktop has not
     // drawn yet (a message shown before the window) cannot shift it from start to start.
@@ -435,9 +444,12 @@ void frmMain::restoreGeometry() {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (loaded_ && !isMinimized())
-        session_.store.SetSingle(
-            kSave, QStringLiteral("Height"), static_cast<float>(height() * kTwips));
+    // A maximised window keeps the size it will come back to, not the screen's.
+    if (!loaded_ || isMinimized() || isMaximized() || isFullScreen()) return;
+    SettingsStore::Batch batch(session_.store);
+    session_.store.SetSingle(
+        kSave, QStringLiteral("Height"), static_cast<float>(height() * kTwips));
+    session_.store.SetSingle(kSave, QStringLiteral("Width"), static_cast<float>(width() * kTwips));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -40,8 +40,10 @@ class frmMain final : public QMainWindow,
     Q_OBJECT
     friend class CommandTable; // its rows name the window's own commands
 public:
-    // The width never changes: 9645 twips.
+    // The width the window first opens at: 9645 twips. The player may make it wider or
+    // narrower; the board scales with it.
     static constexpr int kWidth = 643;
+    static constexpr int kMinWidth = 320;
 
     frmMain(
         const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});

@@ -69,7 +69,9 @@ void frmMain::buildToolbar() {
         }
         a->setObjectName(QStringLiteral("Button%1").arg(position));
     }
-    toolbar_->setMinimumWidth(toolbar_->sizeHint().width());
+    // Every button shows from the first width up; a narrower window folds the last ones
+    // into the toolbar's extension menu.
+    toolbar_->setMinimumWidth(0);
     row->addWidget(toolbar_);
     row->addStretch();
     players_ = new QComboBox(strip_);
@@ -106,7 +108,7 @@ void frmMain::buildStatusbar() {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panels_[i]->setMinimumWidth(120);
+        panels_[i]->setMinimumWidth(40);
         statusBar()->addPermanentWidget(panels_[i], 1);
     }
 }

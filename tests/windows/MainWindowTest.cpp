@@ -40,23 +40,37 @@ private:
         w.session().menu.NewGame(game, false);
         w.session().menu.Game_Started(false);
     }
-    // A left click on the middle of the card picture lying at `loc`.
-    static void clickCard(frmMain& w, Loc loc) {
+    // A point on the board, in widget pixels at the board's present scale.
+    static QPoint at(const BoardWidget& board, QPointF twips) {
+        return board.Pixels(twips, 0, 0).topLeft().toPoint();
+    }
+    // Near the top of the card picture lying at `loc`, where its strip shows.
+    static QPoint onCard(frmMain& w, Loc loc) {
         const Card card = w.session().engine.state().gBoard.GetCardIndex(loc);
-        const QPointF at
-            = w.board().CardPosition(card) / BoardWidget::kTwipsPerPixel + QPointF(35, 8);
-        QTest::mouseClick(&w.board(), Qt::LeftButton, {}, at.toPoint());
+        return at(w.board(), w.board().CardPosition(card) + QPointF(35, 8) * 15);
+    }
+    // The middle of a place.
+    static QPoint onPlace(const BoardWidget& board, Loc loc) {
+        return at(board, board.ShownAt(loc) + QPointF(35, 48) * 15);
+    }
+    static void clickCard(frmMain& w, Loc loc) {
+        QTest::mouseClick(&w.board(), Qt::LeftButton, {}, onCard(w, loc));
     }
     // Presses the card at `loc`, drags it in steps to `to` (board pixels) and lets go.
     static void dragCard(frmMain& w, Loc loc, QPoint to) {
-        const Card card = w.session().engine.state().gBoard.GetCardIndex(loc);
-        const QPoint from
-            = (w.board().CardPosition(card) / BoardWidget::kTwipsPerPixel + QPointF(35, 8))
-                  .toPoint();
+        const QPoint from = onCard(w, loc);
         QTest::mousePress(&w.board(), Qt::LeftButton, {}, from);
         for (int i = 1; i <= 10; ++i)
             QTest::mouseMove(&w.board(), from + (to - from) * i / 10);
         QTest::mouseRelease(&w.board(), Qt::LeftButton, {}, to);
+    }
+    // Lays the engine's position out on the board as it stands, each column top down.
+    static void showPosition(frmMain& w) {
+        const cGame& board = w.session().engine.state().gBoard;
+        for (Loc loc = 0; loc <= kLastFoundation; ++loc)
+            if (loc != kNotAPlace && board.GetCardIndex(loc) != kNoCard)
+                w.board().PlaceCard(board.GetCardIndex(loc), loc);
+        w.board().ShowCards(true);
     }
     static std::vector<Loc> tags(frmMain& w) {
         std::vector<Loc> t;
@@ -151,6 +165,39 @@ private slots:
         QCOMPARE(state.gSelected, Loc(state.gBoard.GetBottomCardLocation(4)));
     }
 
+    // At twice the size: onto a foundation, into an empty column, and refused by both kinds.
+    void dragsAtTwiceTheSizeReachFoundationsAndEmptyColumns() {
+        auto w = open();
+        w->resize(1300, 1000);
+        BoardWidget& board = w->board();
+        QTRY_COMPARE(board.Scale(), 1300 / 643.0);
+        BoardBuilder(w->session().engine)
+            .column(0, "KH 3S")
+            .column(1, "QD 5C")
+            .column(3, "2D")
+            .foundation("2S");
+        showPosition(*w);
+        const GameState& state = w->session().engine.state();
+        const Loc spades = foundationOf(CardOf("3S"));
+        ModalAnswerer answers;
+        dragCard(*w, 8, onPlace(board, spades)); // 3S onto 2S
+        QCOMPARE(state.gBoard.GetCardIndex(spades), CardOf("3S"));
+        QCOMPARE(board.CardPosition(CardOf("3S")), board.ShownAt(spades));
+        dragCard(*w, 9, onPlace(board, 2)); // 5C into the empty third column
+        QCOMPARE(state.gBoard.GetCardIndex(2), CardOf("5C"));
+        QCOMPARE(board.CardPosition(CardOf("5C")), board.ShownAt(2));
+        QVERIFY(answers.texts.isEmpty());
+        const auto before = tags(*w);
+        dragCard(*w, 0, onPlace(board, spades)); // a king on a three: nothing, silently
+        QCOMPARE(tags(*w), before);
+        QCOMPARE(board.CardPosition(CardOf("KH")), board.ShownAt(0));
+        QVERIFY(answers.texts.isEmpty());
+        dragCard(*w, 0, onPlace(board, 1)); // a king on a queen: said, and back
+        QCOMPARE(tags(*w), before);
+        QCOMPARE(board.CardPosition(CardOf("KH")), board.ShownAt(0));
+        QCOMPARE(answers.texts, QStringList { QStringLiteral("That move is not Allowed") });
+    }
+
     void aDoubleClickSendsTheCardToACell() {
         auto w = open();
         deal(*w, 7);
@@ -193,7 +240,7 @@ private slots:
         CardArt art;
         const int strip = 13; // the index line of the strip, above the reach of any pip
         auto stripOf = [&art](Card card) {
-            return art.Face(card, 1.0).toImage().copy(0, 0, CardArt::kWidth, strip);
+            return art.Face(card, 1.0, 1.0).toImage().copy(0, 0, CardArt::kWidth, strip);
         };
         const Card sixOfHearts = 5, sixOfDiamonds = 2 * 13 + 5;
         QVERIFY(stripOf(sixOfHearts) != stripOf(sixOfDiamonds));
@@ -219,6 +266,37 @@ private slots:
             board.grab().save(qEnvironmentVariable("QUADRELL_SHOTS") + "/long-column.png");
         board.resize(643, 700); // room enough: the strips open out again
         QCOMPARE(board.CardPosition(18), QPointF(100, 1600 + 256 * 18));
+    }
+
+    void theBoardScalesWithItsWidgetAndStaysCrisp() {
+        BoardWidget board;
+        board.resize(643, 368);
+        board.show();
+        for (Card c = 0; c < kCardCount; ++c)
+            board.PlaceCard(c, static_cast<Loc>(c));
+        board.ShowCards(true);
+        // At the first size every place is where it has always been: twips / 15.
+        QCOMPARE(board.Scale(), 1.0);
+        QCOMPARE(board.Pixels(board.CardPosition(9), kCardWidthTwips, kCardHeightTwips),
+            QRectF(1270 / 15.0, 1856 / 15.0, 71, 96));
+        QCOMPARE(board.CardAt(QPoint(90, 130)), Card(9));
+        board.resize(1286, 900);
+        QCOMPARE(board.Scale(), 2.0);
+        QCOMPARE(board.CardAt(QPoint(180, 260)), Card(9));
+        // The exposed card is drawn from art made at this size, not an enlarged small picture.
+        CardArt art;
+        const QImage face = art.Face(48, 2.0, 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint corner = board.Pixels(board.CardPosition(48), 0, 0).topLeft().toPoint();
+        const QRect r(corner + QPoint(4, 4), face.size() - QSize(8, 8));
+        const QImage shown = board.grab(r).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, face.copy(4, 4, face.width() - 8, face.height() - 8));
+        // A wide, low board keeps its first size, in the middle; a narrow one shrinks to fit.
+        board.resize(2000, 400);
+        QCOMPARE(board.Scale(), 1.0);
+        QCOMPARE(board.CardAt(QPoint((2000 - 643) / 2 + 90, 130)), Card(9));
+        board.resize(400, 300);
+        QCOMPARE(board.Scale(), 400 / 643.0);
+        QCOMPARE(board.CardAt(QPoint(56, 81)), Card(9));
     }
 
     void theRightButtonShowsACoveredCardWhole() {
@@ -522,6 +600,22 @@ private slots:
             QVERIFY(w->screen()->availableGeometry().contains(w->geometry().topLeft()));
             w->close();
         }
+    }
+
+    void theWindowKeepsItsSizeAndNeverOpensLargerThanTheScreen() {
+        {
+            auto w = open();
+            w->resize(700, 520);
+            QTRY_COMPARE(w->size(), QSize(700, 520));
+        }
+        {
+            auto w = open();
+            QCOMPARE(w->size(), QSize(700, 520));
+            QCOMPARE(w->board().Scale(), w->board().width() / 643.0);
+            w->session().store.SetSingle(QStringLiteral("Save"), QStringLiteral("Width"), 1e6f);
+        }
+        auto w = open();
+        QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
     }
 
     void nonsenseInTheStoreStillOpensAWindowOnScreen() {
