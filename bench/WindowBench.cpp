@@ -2,6 +2,7 @@
 // the score board and its export.
 #include "BenchFakes.h"
 #include "BoardWidget.h"
+#include "CardArt.h"
 #include "GameFile.h"
 #include "QtPrompter.h"
 #include "Rss.h"
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QtMath>
 #include <benchmark/benchmark.h>
 
 namespace quadrell {
@@ -52,6 +55,97 @@ void MoveOfThirtySteps(benchmark::State& state) {
     }
 }
 BENCHMARK(MoveOfThirtySteps)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A window whose board is drawn at `percent` of its first size.
+void ScaleTo(frmMain& window, int percent) {
+    const double s = percent / 100.0;
+    const int chrome = window.height() - window.board().height();
+    window.resize(
+        qCeil(BoardWidget::kBoardWidth * s), qCeil(BoardWidget::kBoardHeight * s) + chrome);
+    QApplication::processEvents();
+}
+
+// One frame of a drag: the pointer moves, the held cards follow, the board is painted. The
+// cards held are the exposed card, or a run of 10 laid at the foot of the first column.
+void DragFrame(benchmark::State& state) {
+    Shown shown;
+    ScaleTo(shown.window, static_cast<int>(state.range(0)));
+    Engine& engine = shown.window.session().engine;
+    BoardWidget& board = shown.window.board();
+    const int run = static_cast<int>(state.range(1));
+    engine.NewBoard();
+    engine.state().gGameActive = true;
+    // K of spades down to 4 of hearts, alternating colours: suit 4 spades, 1 hearts.
+    for (int row = 0; row < run; ++row) {
+        const Card c = static_cast<Card>((row % 2 == 0 ? 39 : 0) + 12 - row);
+        engine.state().gBoard.init(static_cast<Loc>(row * kColumns), c);
+        board.PlaceCard(c, static_cast<Loc>(row * kColumns));
+    }
+    const Card head = engine.state().gBoard.GetCardIndex(0);
+    QPointF at = board.Pixels(board.CardPosition(head), 0, 0).topLeft() + QPointF(20, 8);
+    auto send = [&board](QEvent::Type type, QPointF point, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, point, board.mapToGlobal(point), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(&board, &e);
+    };
+    send(QEvent::MouseButtonPress, at, Qt::LeftButton); // selects the run and holds its head
+    int step = 0;
+    for (auto _ : state) {
+        // To and fro, a little up and down: never off the board.
+        at += QPointF(step % 40 < 20 ? 7 : -7, step % 2 == 0 ? 3 : -3);
+        ++step;
+        send(QEvent::MouseMove, at, Qt::LeftButton);
+        board.repaint();
+    }
+    if (board.Lifted().size() != static_cast<std::size_t>(run)) state.SkipWithError("not lifted");
+    state.counters["scale_%"] = board.Scale() * 100; // as drawn, not as asked
+}
+BENCHMARK(DragFrame)
+    ->ArgsProduct({ { 100, 300 }, { 1, 10 } })
+    ->ArgNames({ "percent", "cards" })
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The art at a new scale: the 52 faces, the five places and the logo drawn anew.
+void RenderArtAtNewScale(benchmark::State& state) {
+    CardArt art;
+    const double scale = state.range(0) / 100.0;
+    const QColor board(0, 64, 128);
+    int turn = 0;
+    for (auto _ : state) {
+        const double s = scale + (turn++ % 2) / 100.0; // a new scale: nothing cached
+        art.Clear();
+        for (Card c = 0; c < kCardCount; ++c)
+            benchmark::DoNotOptimize(art.Face(c, s, 1.0));
+        for (int suit = 0; suit <= 4; ++suit)
+            benchmark::DoNotOptimize(art.Place(suit, board, s, 1.0));
+        benchmark::DoNotOptimize(art.Logo(s, 1.0));
+    }
+}
+BENCHMARK(RenderArtAtNewScale)
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(300)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The whole window resized to a new scale: its layout, the art drawn anew and the board
+// painted with it (and, on a real display, the window server's share).
+void ResizeRendersArt(benchmark::State& state) {
+    Shown shown;
+    const int percent = static_cast<int>(state.range(0));
+    bool other = false;
+    for (auto _ : state) {
+        ScaleTo(shown.window, percent + (other ? 1 : 0)); // a new scale: nothing cached
+        shown.window.board().repaint();
+        other = !other;
+    }
+}
+BENCHMARK(ResizeRendersArt)
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(300)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // A game of 500 entries opened while another is played: every step drawn, none paced.
 void OpenGameOf500Entries(benchmark::State& state) {

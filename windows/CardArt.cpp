@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentMap>
 #include <array>
+#include <numeric>
 
 namespace quadrell {
 
@@ -33,6 +35,14 @@ const std::array<std::vector<Pip>, 11> kPips { {
     { { L, 20 }, { R, 20 }, { M, 29.5 }, { L, 39 }, { R, 39 }, { L, 57 }, { R, 57 }, { M, 66.5 },
         { L, 76 }, { R, 76 } },
 } };
+
+QImage faceCanvas(double scale, qreal dpr) {
+    QImage image(qRound(CardArt::kWidth * scale * dpr), qRound(CardArt::kHeight * scale * dpr),
+        QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    return image;
+}
 
 QPixmap canvas(int w, int h, double scale, qreal dpr) {
     QPixmap pm(qRound(w * scale * dpr), qRound(h * scale * dpr));
@@ -146,10 +156,26 @@ QColor CardArt::SuitColour(int suit) {
 }
 
 QPixmap CardArt::Face(Card card, double scale, qreal dpr) {
-    auto& cached = cache_[key(1, card, 0, scale, dpr)];
-    if (!cached.isNull()) return cached;
-    QPixmap pm = canvas(kWidth, kHeight, scale, dpr);
-    QPainter p(&pm);
+    const quint64 k = key(1, card, 0, scale, dpr);
+    if (const auto it = cache_.constFind(k); it != cache_.cend()) return *it;
+    drawAllFaces(scale, dpr);
+    return cache_.value(k);
+}
+
+// A new size needs every face at once: they are drawn side by side on every core.
+void CardArt::drawAllFaces(double scale, qreal dpr) {
+    std::vector<Card> cards(kCardCount);
+    std::iota(cards.begin(), cards.end(), Card(0));
+    QList<QImage> faces = QtConcurrent::blockingMapped<QList<QImage>>(
+        cards, [scale, dpr](Card c) { return drawFace(c, scale, dpr); });
+    for (Card c = 0; c < kCardCount; ++c)
+        cache_.insert(key(1, c, 0, scale, dpr),
+            QPixmap::fromImage(std::move(faces[static_cast<qsizetype>(c)])));
+}
+
+QImage CardArt::drawFace(Card card, double scale, qreal dpr) {
+    QImage image = faceCanvas(scale, dpr);
+    QPainter p(&image);
     p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -168,8 +194,7 @@ QPixmap CardArt::Face(Card card, double scale, qreal dpr) {
         drawCourt(p, suit, rank);
     }
     p.end();
-    cached = pm;
-    return pm;
+    return image;
 }
 
 QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 
 namespace quadrell {
@@ -27,6 +28,9 @@ public:
     static QColor SuitColour(int suit);
 
 private:
+    void drawAllFaces(double scale, qreal dpr);
+    static QImage drawFace(Card card, double scale, qreal dpr);
+
     QHash<quint64, QPixmap> cache_;
 };
 

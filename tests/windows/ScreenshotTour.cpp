@@ -1,6 +1,7 @@
 // Saves pictures of the main window for a person to look at: quadrell-tour OUTPUT_FOLDER.
 // Not a test; run it on the offscreen platform after a change to the window.
 #include "BoardWidget.h"
+#include "ModalAnswerer.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
 #include "frmAutoSave.h"
@@ -39,7 +40,7 @@ void save(QWidget& w, const QString& path, QMenu* menu = nullptr, QPoint menuAt 
         p.end();
         shot = canvas;
     }
-    shot.save(path);
+    if (!shot.save(path)) qFatal("cannot write %s", qPrintable(path));
 }
 
 Card cardOf(const char* name) {
@@ -81,6 +82,7 @@ void solver(frmMain& w, const QString& out) {
     save(w, out + QStringLiteral("/hint.png"));
     s.opt.SetFwdBackSpeed(20);
     s.opt.SetCardSpeed(8);
+    test::ModalAnswerer giveUp; // the solution is watched only in a game given up
     w.ShowSolution();
     QTRY_VERIFY_WITH_TIMEOUT(s.trans.MoveID() >= 12, 20000);
     w.ClockTick();
@@ -187,6 +189,34 @@ void organise(frmMain& w, const QString& out) {
 
 } // namespace
 
+// The board at twice and three times its first size, and a 19-card column at the first.
+void scaled(frmMain& w, const QString& out) {
+    const QSize first = w.size();
+    const int chrome = w.height() - w.board().height();
+    for (int percent : { 200, 300 }) {
+        w.resize(643 * percent / 100, 407 * percent / 100 + chrome);
+        QTest::qWait(30);
+        save(w, out + QStringLiteral("/board%1.png").arg(percent));
+    }
+    w.resize(first);
+    QTest::qWait(30);
+    Engine& engine = w.session().engine;
+    engine.rules().ClearSelection();
+    std::vector<Loc> kept;
+    for (Card c = 0; c < kCardCount; ++c)
+        kept.push_back(engine.state().gBoard.GetLocation(c));
+    // Column 1 from king to ace in spades and hearts, then six more: 19 cards.
+    const char* const run[] = { "KS", "QH", "JS", "TH", "9S", "8H", "7S", "6H", "5S", "4H", "3S",
+        "2H", "AS", "KC", "QD", "JC", "TD", "9C", "8D" };
+    for (Card c = 0; c < kCardCount; ++c) // the rest off the board
+        w.board().PlaceCard(c, 212);
+    for (int row = 0; row < 19; ++row)
+        w.board().PlaceCard(cardOf(run[row]), static_cast<Loc>(row * kColumns));
+    save(w, out + QStringLiteral("/column19.png"));
+    for (Card c = 0; c < kCardCount; ++c) // the deal as it was
+        w.board().PlaceCard(c, kept[static_cast<std::size_t>(c)]);
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
@@ -204,6 +234,7 @@ int main(int argc, char** argv) {
     save(w, out + QStringLiteral("/deal.png"));
     w.session().engine.rules().CardClicked(45);
     save(w, out + QStringLiteral("/selected.png"));
+    scaled(w, out);
     QMenuBar* bar = w.menuBar();
     int i = 0;
     for (QAction* top : bar->actions()) {
