@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core openbox xdotool
+    at-spi2-core python3-pyatspi dbus-daemon
     desktop-file-utils appstream
 )
 

@@ -1,5 +1,7 @@
 #include "BoardWidget.h"
 
+#include "BoardAccessible.h"
+#include "CardNames.h"
 #include "Icons.h"
 #include "KeyboardPlay.h"
 #include "PointerInput.h"
@@ -44,6 +46,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), movePointer_(Icons:
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    BoardAccessible::Install();
     for (Card c = 0; c < kCardCount; ++c)
         stacking_.push_back(c);
 }
@@ -64,6 +67,15 @@ void BoardWidget::SetBackground(const QColor& colour, const QPixmap& picture) {
     colour_ = colour;
     picture_ = picture;
     update();
+}
+
+Loc BoardWidget::PlaceOf(Card card) const {
+    const auto i = static_cast<std::size_t>(card);
+    if (card < 0 || card >= kCardCount || !placed_[i]) return kNoLoc;
+    const Loc at = loc_[i];
+    const bool real
+        = (at >= 0 && at < kColumns * kMaxColumnCards) || isCell(at) || isFoundation(at);
+    return real ? at : kNoLoc;
 }
 
 int BoardWidget::StackIndex(Card card) const {
@@ -185,6 +197,9 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     const bool held = std::find(dropping_.begin(), dropping_.end(), card) != dropping_.end();
     const QPointF from = held ? at : ShownAt(source);
     loc_[static_cast<std::size_t>(card)] = destination;
+    // Said once the moves of this turn are over: a run is one announcement, not five.
+    if (moved_.empty()) QTimer::singleShot(0, this, &BoardWidget::announceMoves);
+    moved_.emplace_back(card, destination);
     placed_[static_cast<std::size_t>(card)] = true;
     const QPointF to = ShownAt(destination);
     if (!instant && steps > 0) {
@@ -207,6 +222,29 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     }
     at = to;
     relayout(); // the column left closes up again, or opens out
+}
+
+void BoardWidget::announceMoves() {
+    // Each card once, where it ended, in the order the cards first moved.
+    std::vector<std::pair<Card, Loc>> last;
+    for (const auto& [card, to] : moved_) {
+        auto it = std::find_if(
+            last.begin(), last.end(), [card = card](const auto& m) { return m.first == card; });
+        if (it == last.end()) {
+            last.emplace_back(card, to);
+        } else {
+            it->second = to;
+        }
+    }
+    moved_.clear();
+    constexpr std::size_t kSaid = 4;
+    QStringList said;
+    for (std::size_t i = 0; i < last.size() && i < kSaid; ++i)
+        said << CardNames::OfMove(last[i].first, last[i].second);
+    lastMove_ = said.join(QStringLiteral("; "));
+    if (last.size() > kSaid)
+        lastMove_ += QStringLiteral("; and %1 more cards").arg(last.size() - kSaid);
+    BoardAccessible::MoveAnnounced(*this);
 }
 
 Card BoardWidget::CardAt(QPoint point) const {
@@ -433,6 +471,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
     keyboardShown_ = true;
     update();
     emit InputHandled();
+    BoardAccessible::FocusMoved(*this);
 }
 
 bool BoardWidget::keyboardKey(const QKeyEvent* event) {

@@ -31,6 +31,7 @@ public:
 
     void SetInput(PointerInput* input) { input_ = input; }
     void SetKeyboard(KeyboardPlay* keyboard) { keyboard_ = keyboard; }
+    const KeyboardPlay* Keyboard() const { return keyboard_; }
     // The keyboard cursor is drawn once a key has moved or used it, until the pointer is used.
     bool KeyboardCursorShown() const { return keyboardShown_; }
     // The cards a drag holds above the board, none between drags.
@@ -51,6 +52,11 @@ public:
     // Where the board shows a place, in twips: a long column's strips closed up to fit.
     QPointF ShownAt(Loc loc) const;
     bool CardsShown() const { return visible_; }
+    // The place a card lies on, kNoLoc while it is on none; the card the frame is drawn round.
+    Loc PlaceOf(Card card) const;
+    Card Framed() const { return framed_; }
+    // What the cards last moved did, as a screen reader says it: "Seven of Hearts to cell 1".
+    const QString& LastMove() const { return lastMove_; }
     // How large the board is drawn: 1 at the window's first size, growing with the window.
     double Scale() const { return scale_; }
     // Where a point in twips lies on the widget, and back.
@@ -94,6 +100,7 @@ private:
     void dragTo(QPoint point);
     void drop(QPoint point);
     Loc placeAt(QPoint point) const;
+    void announceMoves();
 
     PointerInput* input_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
@@ -119,6 +126,8 @@ private:
     bool moving_ = false;
     QCursor movePointer_;
     std::function<void(Card, int)> stepObserver_;
+    std::vector<std::pair<Card, Loc>> moved_; // since the last announcement
+    QString lastMove_;
     Loc hintSource_ = kNoLoc;
     Loc hintTarget_ = kNoLoc;
 };

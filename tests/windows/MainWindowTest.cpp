@@ -8,6 +8,7 @@
 #include "frmMain.h"
 #include "frmSource.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -297,6 +298,48 @@ private slots:
         board.resize(400, 300);
         QCOMPARE(board.Scale(), 400 / 643.0);
         QCOMPARE(board.CardAt(QPoint(56, 81)), Card(9));
+    }
+
+    void aScreenReaderHearsThePlacesTheCardsTheCursorAndTheMoves() {
+        auto w = open();
+        deal(*w, 7);
+        BoardWidget& board = w->board();
+        board.setFocus();
+        QTRY_VERIFY(board.hasFocus());
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(&board);
+        QCOMPARE(tree->text(QAccessible::Name), QStringLiteral("Board"));
+        QCOMPARE(tree->childCount(), 17);
+        // Column 6 of deal 7: six cards, the jack of hearts exposed at the foot.
+        QAccessibleInterface* column = tree->child(5);
+        QCOMPARE(column->text(QAccessible::Name), QStringLiteral("Column 6"));
+        QCOMPARE(column->childCount(), 6);
+        QAccessibleInterface* jack = column->child(5);
+        QCOMPARE(jack->text(QAccessible::Name), QStringLiteral("Jack of Hearts, column 6"));
+        QCOMPARE(jack->text(QAccessible::Description), QStringLiteral("exposed"));
+        QCOMPARE(column->child(0)->text(QAccessible::Description), QStringLiteral("covered"));
+        QCOMPARE(jack->parent(), column);
+        QCOMPARE(column->indexOfChild(jack), 5);
+        QCOMPARE(tree->childAt(jack->rect().center().x(), jack->rect().center().y()), jack);
+        QCOMPARE(tree->child(8)->text(QAccessible::Name), QStringLiteral("Cell 1: empty"));
+        QCOMPARE(
+            tree->child(12)->text(QAccessible::Name), QStringLiteral("Hearts foundation: empty"));
+        // The cursor is the focus (the events that say so are checked over AT-SPI): five steps
+        // right stand on the jack.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&board, Qt::Key_Right);
+        QCOMPARE(tree->focusChild(), jack);
+        QVERIFY(jack->state().focused);
+        // Played from the keys onto the queen of clubs: the move is said, the jack renamed.
+        QTest::keyClick(&board, Qt::Key_Space);
+        QVERIFY(jack->state().selected);
+        QTest::keyClick(&board, Qt::Key_Right);
+        QTest::keyClick(&board, Qt::Key_Right);
+        QTest::keyClick(&board, Qt::Key_Space);
+        QTRY_COMPARE(board.LastMove(), QStringLiteral("Jack of Hearts to column 8"));
+        QCOMPARE(jack->text(QAccessible::Name), QStringLiteral("Jack of Hearts, column 8"));
+        QCOMPARE(jack->parent(), tree->child(7));
+        QCOMPARE(tree->focusChild(), jack); // the cursor's column now ends with it
+        QCOMPARE(tree->child(16)->text(QAccessible::Name), board.LastMove());
     }
 
     void theRightButtonShowsACoveredCardWhole() {

@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Walks the board's accessible tree over AT-SPI, as a screen reader would, and plays one
+move from the keyboard: every card is named with its place, the cursor is the focus, and the
+move is said. Run by run.sh inside its own X display and D-Bus session."""
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CARD = re.compile(
+    r"^(Ace|Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|King) of "
+    r"(Hearts|Clubs|Diamonds|Spades)(, (column [1-8]|cell [1-4]|the \w+ foundation))?$")
+failures = []
+passed = []
+events = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    (passed if ok else failures).append(what)
+
+
+def find(node, test, depth=0):
+    if node is None or depth > 12:
+        return None
+    try:
+        if test(node):
+            return node
+        for i in range(node.childCount):
+            found = find(node.getChildAtIndex(i), test, depth + 1)
+            if found is not None:
+                return found
+    except Exception:
+        return None
+    return None
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(100):
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name in ("Quadrell 2000", "quadrell2000"):
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def board_of(app):
+    return find(app, lambda n: n.name == "Board" and n.childCount == 17)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+
+
+def names(node):
+    return [node.getChildAtIndex(i).name for i in range(node.childCount)]
+
+
+def on_event(event):
+    try:
+        events.append((event.type, event.source.name, event.detail1))
+    except Exception:
+        pass
+
+
+def main():
+    app = application()
+    check(app is not None, "the program is on the accessibility bus")
+    if app is None:
+        return 1
+    key("F2")  # a new game
+    time.sleep(1.5)
+    board = board_of(app)
+    check(board is not None, "the board is found by its name, with its 17 places")
+    if board is None:
+        return 1
+    columns = [board.getChildAtIndex(i) for i in range(8)]
+    check([c.name for c in columns] == ["Column %d" % (i + 1) for i in range(8)],
+          "the columns are named Column 1 to Column 8")
+    cards = [n for c in columns for n in names(c)]
+    check(len(cards) == 52, "the columns hold the 52 cards of the deal (%d)" % len(cards))
+    check(all(CARD.match(n) for n in cards), "every card is named like 'Seven of Hearts, column 3'")
+    check(all(n.endswith(", column %d" % (i + 1)) for i, c in enumerate(columns) for n in names(c)),
+          "each card names the column it lies in")
+    covered = columns[0].getChildAtIndex(0)
+    exposed = columns[0].getChildAtIndex(columns[0].childCount - 1)
+    check(covered.description == "covered" and exposed.description == "exposed",
+          "covered and exposed cards say so")
+    check(covered.getRole() == pyatspi.ROLE_LIST_ITEM, "a card is a list item of its column")
+    cells = names(board)[8:16]
+    check(cells[:4] == ["Cell %d: empty" % (i + 1) for i in range(4)], "the empty cells say so")
+    check(cells[4:] == ["%s foundation: empty" % s for s in ("Hearts", "Clubs", "Diamonds", "Spades")],
+          "the empty foundations say so")
+
+    pyatspi.Registry.registerEventListener(
+        on_event, "object:state-changed:focused", "object:property-change:accessible-name")
+    second = columns[1].getChildAtIndex(columns[1].childCount - 1).name
+    first = exposed.name.split(",")[0]
+
+    steps = [
+        lambda: key("Right"),            # the cursor to column 2's exposed card
+        lambda: key("Left", "space"),    # back, and select column 1's exposed card
+        lambda: key("Up", "space"),      # into cell 1
+    ]
+
+    def run(i=[0]):
+        if i[0] < len(steps):
+            steps[i[0]]()
+            i[0] += 1
+            return True
+        pyatspi.Registry.stop()
+        return False
+
+    GLib.timeout_add(1200, run)
+    GLib.timeout_add(15000, lambda: pyatspi.Registry.stop())
+    pyatspi.Registry.start()
+
+    focused = [name for kind, name, on in events if kind == "object:state-changed:focused" and on]
+    check(second in focused, "the cursor's place takes the focus: '%s'" % second)
+    said = [name for kind, name, _ in events if kind == "object:property-change:accessible-name"]
+    print("said:", said)
+    check(any(s.startswith(first + " to cell 1") for s in said),
+          "the move is said: '%s to cell 1'" % first)
+    check(board.getChildAtIndex(8).name == "Cell 1: " + first, "the cell names its card")
+    check(board.getChildAtIndex(16).name.startswith(first + " to cell 1"),
+          "the board's last-move line says it")
+    print("%d passed, %d failed" % (len(passed), len(failures)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

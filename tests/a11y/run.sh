@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Starts the program in an X display of its own with a window manager and a D-Bus session
+# with the accessibility bus, then walks its board over AT-SPI: run.sh PROGRAM.
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ -z "${QUADRELL_A11Y_INNER:-}" ]]; then
+    export QUADRELL_A11Y_INNER=1
+    exec xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- "$0" "$@"
+fi
+home=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+openbox >/dev/null 2>&1 &
+# Qt speaks to the accessibility bus even with no screen reader running.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+for _ in $(seq 50); do
+    window=$(xdotool search --name "Quadrell 2000" 2>/dev/null | tail -1) && break
+    sleep 0.1
+done
+sleep 1
+xdotool search --name "Quadrell 2000" | tail -1 | xargs -I{} xdotool windowactivate --sync {} || true
+# Debian's own Python: the one that has pyatspi.
+/usr/bin/python3 "$here/board_tree.py"
