@@ -82,6 +82,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     setCentralWidget(central);
     setMinimumSize(kMinWidth, 240);
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
+    connect(&sizeKeeper_, &QTimer::timeout, this, &frmMain::keepSize);
     session_.opt.SetWidgets(this);
     session_.menu.SetDialogs(this);
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
@@ -446,6 +447,13 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // A maximised window keeps the size it will come back to, not the screen's.
     if (!loaded_ || isMinimized() || isMaximized() || isFullScreen()) return;
+    // Dragging the frame resizes many times a second; the store is written when it stops.
+    sizeKeeper_.setSingleShot(true);
+    sizeKeeper_.start(250);
+}
+
+void frmMain::keepSize() {
+    sizeKeeper_.stop();
     SettingsStore::Batch batch(session_.store);
     session_.store.SetSingle(
         kSave, QStringLiteral("Height"), static_cast<float>(height() * kTwips));
@@ -453,6 +461,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (sizeKeeper_.isActive()) keepSize();
     const QPoint inside = geometry().topLeft();
     SettingsStore::Batch batch(session_.store);
     session_.store.SetSingle(

@@ -182,6 +182,8 @@ private:
     QTimer tmrTime_;
     QTimer tmrForward_;
     QTimer tmrBackward_;
+    QTimer sizeKeeper_; // the size is written once a resize has settled
+    void keepSize();
     TitleFlash title_ { *this };
     SolverAssist assist_;
     std::unique_ptr<WinnableWatch> watch_;

@@ -649,7 +649,10 @@ private slots:
         {
             auto w = open();
             w->resize(700, 520);
-            QTRY_COMPARE(w->size(), QSize(700, 520));
+            // Written once the resizing has settled, before any close.
+            QTRY_COMPARE(
+                w->session().store.GetSingle(QStringLiteral("Save"), QStringLiteral("Width"), 0),
+                700.0f * 15);
         }
         {
             auto w = open();
