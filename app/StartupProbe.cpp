@@ -34,8 +34,9 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
         watched->removeEventFilter(this);
         // Report once the paint in progress has finished.
         QTimer::singleShot(0, [this] {
-            std::printf("startup-ms: %lld\nrss-kb: %ld\n", static_cast<long long>(clock_.elapsed()),
-                residentKb());
+            std::printf("startup-ms: %lld\nrss-kb: %ld\nhelp-bytes: %lld\n",
+                static_cast<long long>(clock_.elapsed()), residentKb(),
+                static_cast<long long>(QFile(QStringLiteral(":/help/index.html")).size()));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });

@@ -6,7 +6,8 @@
 namespace quadrell {
 
 // With QUADRELL_STARTUP_PROBE set, the program reports how long it took from its start to
-// the first painted board, and its memory then, and quits: the start-up benchmark.
+// the first painted board, its memory then and the size of the help it carries, and quits:
+// the start-up benchmark, and the check that an installed copy starts.
 class StartupProbe final : public QObject {
 public:
     StartupProbe();

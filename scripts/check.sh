@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything warning-free and runs every test: the unit
 # tests and driver scripts, the same again under AddressSanitizer and UBSan, a bounded
-# fuzzing run of the game-file reader, and the formatting check.
+# fuzzing run of the game-file reader, the Debian package (built, checked by lintian,
+# unpacked and started), and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,6 +25,9 @@ corpus=$(mktemp -d)
 build/fuzz/tests/fuzz/gamefile-fuzz -max_total_time="$FUZZ_SECONDS" -max_len=4096 -print_final_stats=1 \
     -artifact_prefix="$corpus/" "$corpus" tests/fuzz/corpus 2>&1 | tail -n 3
 rm -rf "$corpus"
+
+echo "== the Debian package"
+scripts/check-package.sh
 
 echo "== formatting"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth fonts-dejavu-core openbox xdotool
     at-spi2-core python3-pyatspi dbus-daemon
     desktop-file-utils appstream
+    librsvg2-bin dpkg-dev lintian
 )
 
 missing=()

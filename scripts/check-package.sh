@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the Debian package as the README says, has lintian check it, then unpacks it into
+# an empty root and starts the program from there offscreen, with an empty home: it must
+# paint its window and carry its help, and the files a desktop needs must be in place.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+cmake --preset package >/dev/null
+cmake --build --preset package -j "$jobs"
+rm -f build/package/quadrell2000_*.deb
+cpack --preset package >/dev/null
+deb=$(ls build/package/quadrell2000_*.deb)
+echo "built $deb"
+dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+
+echo "== lintian"
+lintian --fail-on error --display-level '>=warning' "$deb"
+
+echo "== the unpacked program"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+for file in usr/games/quadrell2000 usr/games/quadrell-cli \
+    usr/share/applications/quadrell2000.desktop usr/share/mime/packages/quadrell2000.xml \
+    usr/share/icons/hicolor/scalable/apps/quadrell2000.svg \
+    usr/share/icons/hicolor/48x48/apps/quadrell2000.png \
+    usr/share/icons/hicolor/256x256/apps/quadrell2000.png \
+    usr/share/metainfo/io.github.quadrell2000.metainfo.xml \
+    usr/share/man/man6/quadrell2000.6.gz usr/share/man/man6/quadrell-cli.6.gz \
+    usr/share/doc/quadrell2000/copyright; do
+    [[ -f "$root/$file" ]] || { echo "missing from the package: /$file"; exit 1; }
+done
+grep -qx 'Exec=/usr/games/quadrell2000 %f' "$root/usr/share/applications/quadrell2000.desktop" || {
+    echo "the desktop entry does not start /usr/games/quadrell2000"; exit 1; }
+desktop-file-validate "$root/usr/share/applications/quadrell2000.desktop"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/io.github.quadrell2000.metainfo.xml" \
+    | tail -n 1
+mkdir -p "$work/home"
+report=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
+    XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen QUADRELL_STARTUP_PROBE=1 \
+    timeout 60 "$root/usr/games/quadrell2000")
+echo "$report"
+grep -q '^startup-ms: ' <<<"$report" || { echo "the window was never painted"; exit 1; }
+help=$(sed -n 's/^help-bytes: //p' <<<"$report")
+(( help > 1000 )) || { echo "the help is missing"; exit 1; }
+[[ -f "$work/home/config/quadrell 2000.ini" ]] || { echo "no settings were written"; exit 1; }
+echo "quit" | "$root/usr/games/quadrell-cli" --home "$work/cli" >/dev/null
+echo "== the package installs and starts"
