@@ -3,6 +3,8 @@
 #include "BenchFakes.h"
 #include "BoardWidget.h"
 #include "CardArt.h"
+#include "ChartsPage.h"
+#include "ChartsView.h"
 #include "GameFile.h"
 #include "QtPrompter.h"
 #include "Rss.h"
@@ -15,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtMath>
@@ -236,6 +239,25 @@ BENCHMARK(ExportScoreBoard)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+// The score board's Charts page on 1,000,000 recorded games: the numbers counted for every
+// player and the page painted, as when the tab is first shown.
+void ChartsPageOfAMillionGames(benchmark::State& state) {
+    Shown shown;
+    Session& session = shown.window.session();
+    WriteScoreFile(session, 1000000);
+    frmScore board(session, &shown.window);
+    auto* page = board.findChild<ChartsPage*>();
+    page->resize(760, 440);
+    QImage canvas(page->View().size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        page->Refresh();
+        QPainter p(&canvas);
+        page->View().Render(p, QRectF(canvas.rect()));
+    }
+    state.counters["periods"] = static_cast<double>(page->View().Charts().periods.size());
+}
+BENCHMARK(ChartsPageOfAMillionGames)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 } // namespace
 } // namespace quadrell

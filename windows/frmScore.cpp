@@ -1,5 +1,6 @@
 #include "frmScore.h"
 
+#include "ChartsPage.h"
 #include "DialogParts.h"
 #include "Icons.h"
 #include "ScoreBoard.h"
@@ -61,6 +62,8 @@ frmScore::frmScore(Session& session, QWidget* owner)
             QStringLiteral("Moves"), QStringLiteral("Time"), QStringLiteral("Score") });
     tabs_->addTab(top_, QStringLiteral("Top Scores"));
     tabs_->addTab(globalPage(), QStringLiteral("Global Statistics"));
+    charts_ = new ChartsPage(session_.score.Records(), session_.prompter, this);
+    tabs_->addTab(charts_, QStringLiteral("Charts"));
     auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));
     auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
     auto* clear = NamedButton(this, "cmdClear", QStringLiteral("Clear Score"));
@@ -197,6 +200,7 @@ void frmScore::Create_All() {
     fillTopScores();
     fillGeneral();
     fillGlobal();
+    if (charts_) charts_->Reset();
 }
 
 void frmScore::ListScore(const QString& player) {

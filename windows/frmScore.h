@@ -16,6 +16,7 @@ class QTreeWidget;
 namespace quadrell {
 
 class ScoreListModel;
+class ChartsPage;
 class Session;
 
 // "QuadRell 2000 Score Board": the games of this session and of all time, the recorded
@@ -55,6 +56,7 @@ private:
 
     Session& session_;
     QTabWidget* tabs_;
+    ChartsPage* charts_ = nullptr;
     QTreeWidget* general_ = nullptr;
     QComboBox* users_ = nullptr;
     QComboBox* days_ = nullptr;

@@ -1,3 +1,5 @@
+#include "ChartsPage.h"
+#include "ChartsView.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
 #include "ModalAnswerer.h"
@@ -345,8 +347,9 @@ private slots:
         session().score.SetDayComboIndex(5);
         frmScore board(session(), window_.get());
         QCOMPARE(board.windowTitle(), QStringLiteral("QuadRell 2000 Score Board"));
-        QCOMPARE(board.Tabs()->count(), 5);
+        QCOMPARE(board.Tabs()->count(), 6);
         QCOMPARE(board.Tabs()->tabText(4), QStringLiteral("Global Statistics"));
+        QCOMPARE(board.Tabs()->tabText(5), QStringLiteral("Charts"));
         QCOMPARE(board.General()->topLevelItem(0)->text(1), QStringLiteral("2"));
         QCOMPARE(board.Users()->currentText(), QStringLiteral("Ann"));
         QCOMPARE(board.Scores()->model()->rowCount(), 2);
@@ -373,6 +376,56 @@ private slots:
             answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
         QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+    }
+
+    void theChartsPageDrawsTheChosenPlayersAndSavesItsPictures() {
+        session().users.AddUser(
+            QStringLiteral("Ann"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session().players.SetCurrentComboIndex(2);
+        session().score.SaveScore(617, 93, 187, 100); // Ann wins
+        session().score.SaveScore(8, 20, 80, 50);     // and loses
+        session().users.AddUser(
+            QStringLiteral("Bob"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session().players.SetCurrentComboIndex(3);
+        session().score.SaveScore(9, 60, 100, 100); // Bob wins
+        frmScore board(session(), window_.get());
+        auto* page = board.findChild<ChartsPage*>();
+        QVERIFY(page->View().Charts().players.empty()); // counted only when first shown
+        board.show();
+        board.Tabs()->setCurrentWidget(page);
+        const ScoreCharts& charts = page->View().Charts();
+        QCOMPARE(charts.players.size(), std::size_t(2));
+        QCOMPARE(charts.longestStreak, 1);
+        QCOMPARE(charts.currentStreak, 1);
+        auto* players = page->findChild<QComboBox*>(QStringLiteral("cboChartPlayer"));
+        QCOMPARE(players->count(), 3); // all, Ann, Bob
+        players->setCurrentIndex(players->findText(QStringLiteral("Ann")));
+        emit players->activated(players->currentIndex());
+        QCOMPARE(charts.players.size(), std::size_t(1));
+        QCOMPARE(charts.players[0].played, 2);
+        QCOMPARE(charts.players[0].won, 1);
+        QCOMPARE(charts.currentStreak, 0);
+        // Both pictures, from the page's buttons and their save dialogs.
+        const QString png = dir_.filePath(QStringLiteral("charts%1.png").arg(run_));
+        const QString svg = dir_.filePath(QStringLiteral("charts%1.svg").arg(run_));
+        for (const auto& [button, path] :
+            { std::pair { "cmdChartPng", png }, { "cmdChartSvg", svg } }) {
+            ModalAnswerer answers;
+            answers.handler = [&path](QWidget* modal) {
+                if (auto* files = qobject_cast<QFileDialog*>(modal))
+                    ModalAnswerer::TypeFileName(files, path);
+            };
+            page->findChild<QPushButton*>(QLatin1String(button))->click();
+            QVERIFY(answers.texts.isEmpty());
+        }
+        QCOMPARE(QImage(png).size(), page->View().size() * 2);
+        const QByteArray picture = contentOf(svg);
+        QVERIFY(picture.contains("<svg"));
+        QVERIFY(picture.contains("Streaks and bests"));
+        // Where nothing can be written, nothing is, and the caller hears of it.
+        QVERIFY(!page->SavePng(QStringLiteral("/proc/charts.png")));
+        QVERIFY(!page->SaveSvg(dir_.filePath(QStringLiteral("missing/charts.svg"))));
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing"))));
     }
 
     void exportWritesTheBoardWithoutAWindowForAShortTask() {

@@ -135,11 +135,13 @@ void scores(frmMain& w, const QString& out) {
         s.users.AddUser(QLatin1String(name), QStringLiteral("%1 Player").arg(QLatin1String(name)),
             QStringLiteral("2026-01-01 00:00:00"));
     const QDateTime now = QDateTime::currentDateTime();
-    for (int i = 0; i < 24; ++i) {
+    // A hundred and twenty games over four months, the latest first.
+    for (int i = 0; i < 120; ++i) {
         s.players.SetCurrentComboIndex(static_cast<qint16>(1 + i % 4));
-        const bool won = i % 3 != 1;
+        const bool won = i % 3 != 1 && i % 7 != 3;
         s.score.SaveScore(1000 + 37 * i, 70 + (i * 7) % 40, 120 + (i * 53) % 300,
-            static_cast<qint16>(won ? 100 : 20 + i * 3), now.addSecs(-3600 * (i % 5) - 60 * i));
+            static_cast<qint16>(won ? 100 : 20 + i % 60),
+            now.addSecs(-3600 * (i % 5) - 86400 * (i - i / 4)));
     }
     s.players.SetCurrentComboIndex(2);
     s.score.SetDayComboIndex(5);
@@ -147,7 +149,8 @@ void scores(frmMain& w, const QString& out) {
     s.menu.Game_Started(false);
     frmScore board(s, &w);
     board.show();
-    for (int tab = 0; tab < 5; ++tab) {
+    board.resize(760, 520);
+    for (int tab = 0; tab < board.Tabs()->count(); ++tab) {
         board.Tabs()->setCurrentIndex(tab);
         QTest::qWait(20);
         board.grab().save(out + QStringLiteral("/score%1.png").arg(tab + 1));

@@ -1,0 +1,114 @@
+#include "ChartsPage.h"
+
+#include "ChartsView.h"
+#include "Prompter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+
+namespace quadrell {
+
+ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter, QWidget* parent)
+    : QWidget(parent)
+    , records_(records)
+    , prompter_(prompter)
+    , players_(new QComboBox(this))
+    , span_(new QComboBox(this))
+    , view_(new ChartsView(this)) {
+    players_->setObjectName(QStringLiteral("cboChartPlayer"));
+    players_->addItem(QStringLiteral("All Players"));
+    span_->setObjectName(QStringLiteral("cboChartSpan"));
+    span_->addItems({ QStringLiteral("By Week"), QStringLiteral("By Month") });
+    auto* png = new QPushButton(QStringLiteral("Save as PNG..."), this);
+    png->setObjectName(QStringLiteral("cmdChartPng"));
+    auto* svg = new QPushButton(QStringLiteral("Save as SVG..."), this);
+    svg->setObjectName(QStringLiteral("cmdChartSvg"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(players_);
+    row->addWidget(span_);
+    row->addStretch();
+    row->addWidget(png);
+    row->addWidget(svg);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(row);
+    column->addWidget(view_, 1);
+    connect(players_, &QComboBox::activated, this, &ChartsPage::Refresh);
+    connect(span_, &QComboBox::activated, this, &ChartsPage::Refresh);
+    connect(png, &QPushButton::clicked, this,
+        [this] { save(QStringLiteral(".png"), QStringLiteral("PNG Picture (*.png)")); });
+    connect(svg, &QPushButton::clicked, this,
+        [this] { save(QStringLiteral(".svg"), QStringLiteral("SVG Picture (*.svg)")); });
+}
+
+// A score board opened on another page never counts a million games for its charts.
+void ChartsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!listed_) Refresh();
+}
+
+void ChartsPage::Refresh() {
+    const auto span
+        = span_->currentIndex() == 1 ? ScoreCharts::Span::Month : ScoreCharts::Span::Week;
+    const QStringList chosen
+        = players_->currentIndex() <= 0 ? QStringList() : QStringList { players_->currentText() };
+    ScoreCharts charts = ScoreCharts::Of(records_, chosen, span);
+    if (!listed_) {
+        for (const auto& player : charts.players)
+            players_->addItem(player.name);
+        listed_ = true;
+    }
+    view_->SetCharts(std::move(charts), span);
+}
+
+void ChartsPage::Reset() {
+    while (players_->count() > 1)
+        players_->removeItem(players_->count() - 1);
+    listed_ = false;
+    if (isVisible()) Refresh();
+}
+
+bool ChartsPage::SavePng(const QString& path) const {
+    // Twice the size on screen: sharp on paper too.
+    QImage image(view_->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    QPainter p(&image);
+    view_->Render(p, QRectF(QPointF(0, 0), view_->size()));
+    p.end();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.flush()
+        && file.commit();
+}
+
+bool ChartsPage::SaveSvg(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(view_->size());
+    svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
+    svg.setTitle(QStringLiteral("Quadrell 2000 charts"));
+    QPainter p(&svg);
+    view_->Render(p, QRectF(QPointF(0, 0), view_->size()));
+    p.end();
+    return file.error() == QFileDevice::NoError && file.flush() && file.commit();
+}
+
+void ChartsPage::save(const QString& suffix, const QString& filter) {
+    const QString path
+        = QString::fromStdString(prompter_.SaveFileName(QDir::homePath().toStdString(),
+            (QStringLiteral("Quadrell 2000 charts") + suffix).toStdString(), filter.toStdString()));
+    if (path.isEmpty()) return;
+    const bool saved = suffix == QLatin1String(".png") ? SavePng(path) : SaveSvg(path);
+    if (!saved)
+        prompter_.Message(
+            ("Cannot write " + path + ".").toStdString(), MessageIcon::Stop, "Quadrell 2000");
+}
+
+} // namespace quadrell

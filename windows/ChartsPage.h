@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ScoreCharts.h"
+
+#include <QWidget>
+#include <vector>
+
+class QComboBox;
+
+namespace quadrell {
+
+class ChartsView;
+class Prompter;
+
+// The score board's "Charts" page: the player or players and the span chosen above, the
+// charts below, and the page saved as a PNG or an SVG picture.
+class ChartsPage final : public QWidget {
+    Q_OBJECT
+public:
+    ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter, QWidget* parent = nullptr);
+
+    ChartsView& View() const { return *view_; }
+    // Draws the charts anew for what is chosen; the first time also lists the players.
+    void Refresh();
+    // The records have changed (cleared, reloaded): counted again when next seen.
+    void Reset();
+    // Writes the picture whole or not at all; false when it could not.
+    bool SavePng(const QString& path) const;
+    bool SaveSvg(const QString& path) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void save(const QString& suffix, const QString& filter);
+
+    const std::vector<ScoreRec>& records_;
+    Prompter& prompter_;
+    QComboBox* players_;
+    QComboBox* span_;
+    ChartsView* view_;
+    bool listed_ = false;
+};
+
+} // namespace quadrell

@@ -1,0 +1,241 @@
+#include "ChartsView.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace quadrell {
+
+namespace {
+
+const QColor kPlayed(0x9c, 0xc3, 0xe6);
+const QColor kWon(0x1f, 0x5f, 0x9e);
+const QColor kRate(0xd9, 0x5f, 0x02);
+const QColor kInk(0x20, 0x20, 0x20);
+const QColor kGrid(0xdd, 0xdd, 0xdd);
+constexpr double kBarStep = 9; // pixels per period, at the least
+constexpr double kAxis = 40;   // room for the numbers left and right of a chart
+
+QString clock(qint64 seconds) {
+    return seconds >= 3600
+        ? QStringLiteral("%1:%2:%3")
+              .arg(seconds / 3600)
+              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+              .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+        : QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+void title(QPainter& p, const QRectF& area, const QString& text) {
+    QFont f = p.font();
+    f.setBold(true);
+    p.save();
+    p.setFont(f);
+    p.setPen(kInk);
+    p.drawText(
+        area.adjusted(0, 0, 0, -(area.height() - 18)), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.restore();
+}
+
+void swatch(QPainter& p, QPointF at, const QColor& colour, const QString& text) {
+    p.fillRect(QRectF(at, QSizeF(10, 10)), colour);
+    p.setPen(kInk);
+    p.drawText(at + QPointF(14, 9), text);
+}
+
+} // namespace
+
+ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picCharts"));
+    setMinimumSize(560, 360);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void ChartsView::SetCharts(ScoreCharts charts, ScoreCharts::Span span) {
+    charts_ = std::move(charts);
+    span_ = span;
+    update();
+}
+
+int ChartsView::PeriodsShown(double width, std::size_t periods) {
+    const auto fits = static_cast<std::size_t>(std::max(1.0, (width - 2 * kAxis) / kBarStep));
+    return static_cast<int>(std::min(periods, fits));
+}
+
+void ChartsView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Render(p, rect());
+}
+
+void ChartsView::Render(QPainter& p, const QRectF& area) const {
+    p.fillRect(area, Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF inner = area.adjusted(8, 8, -8, -8);
+    if (charts_.players.empty()) {
+        p.setPen(kInk);
+        p.drawText(inner, Qt::AlignCenter, QStringLiteral("No games recorded"));
+        return;
+    }
+    const double top = inner.height() * 0.5;
+    periodChart(p, QRectF(inner.topLeft(), QSizeF(inner.width(), top - 8)));
+    // Two histograms and the table, which needs a little more room.
+    const double part = inner.width() * 0.26;
+    const QRectF lower(inner.left(), inner.top() + top, inner.width(), inner.height() - top);
+    histogram(p, QRectF(lower.left(), lower.top(), part - 8, lower.height()), charts_.winningTimes,
+        QStringLiteral("Winning times"), true);
+    histogram(p, QRectF(lower.left() + part, lower.top(), part - 8, lower.height()), charts_.points,
+        QStringLiteral("Points"), false);
+    playerTable(p,
+        QRectF(lower.left() + 2 * part + 8, lower.top(), inner.width() - 2 * part - 8,
+            lower.height()));
+}
+
+void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
+    title(p, area,
+        span_ == ScoreCharts::Span::Week ? QStringLiteral("Games per week")
+                                         : QStringLiteral("Games per month"));
+    const QRectF plot = area.adjusted(kAxis, 24, -kAxis, -18);
+    const int shown = PeriodsShown(area.width(), charts_.periods.size());
+    const auto first = charts_.periods.end() - shown;
+    qint64 most = 1;
+    for (auto it = first; it != charts_.periods.end(); ++it)
+        most = std::max(most, it->played);
+    p.setPen(kGrid);
+    for (int i = 0; i <= 4; ++i) {
+        const double y = plot.bottom() - plot.height() * i / 4;
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.setPen(kInk);
+        p.drawText(QRectF(area.left(), y - 7, kAxis - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
+            QString::number(qRound(most * i / 4.0)));
+        p.drawText(QRectF(plot.right() + 4, y - 7, kAxis, 14), Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("%1%").arg(25 * i));
+        p.setPen(kGrid);
+    }
+    const double step = plot.width() / std::max(1, shown);
+    QPainterPath rate;
+    const QLocale c = QLocale::c();
+    const QString format = span_ == ScoreCharts::Span::Week ? QStringLiteral("d MMM yy")
+                                                            : QStringLiteral("MMM yyyy");
+    // A date under every bar that leaves room for the one before.
+    const double labelWidth
+        = p.fontMetrics().horizontalAdvance(c.toString(QDate(2026, 12, 30), format)) + 12;
+    const int labelEvery = std::max(1, static_cast<int>(std::ceil(labelWidth / step)));
+    int i = 0;
+    for (auto it = first; it != charts_.periods.end(); ++it, ++i) {
+        const double x = plot.left() + i * step;
+        const double played = plot.height() * it->played / most;
+        const double won = plot.height() * it->won / most;
+        const double w = std::max(1.0, step * 0.8);
+        p.fillRect(QRectF(x, plot.bottom() - played, w, played), kPlayed);
+        p.fillRect(QRectF(x, plot.bottom() - won, w, won), kWon);
+        const QPointF point(x + w / 2, plot.bottom() - plot.height() * it->WinRate() / 100);
+        if (it->played > 0) {
+            if (rate.elementCount() == 0) {
+                rate.moveTo(point);
+            } else {
+                rate.lineTo(point);
+            }
+        }
+        if (i % labelEvery == 0) {
+            p.setPen(kInk);
+            p.drawText(QPointF(x, plot.bottom() + 14), c.toString(it->start, format));
+        }
+    }
+    p.setPen(QPen(kRate, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rate);
+    const QPointF legend(area.right() - 260, area.top() + 4);
+    swatch(p, legend, kPlayed, QStringLiteral("played"));
+    swatch(p, legend + QPointF(80, 0), kWon, QStringLiteral("won"));
+    swatch(p, legend + QPointF(140, 0), kRate, QStringLiteral("win rate"));
+}
+
+void ChartsView::histogram(QPainter& p, const QRectF& area,
+    const std::vector<ScoreCharts::Bin>& bins, const QString& name, bool asTime) const {
+    title(p, area, name);
+    const QRectF plot = area.adjusted(kAxis, 24, -4, -30);
+    if (bins.empty()) {
+        p.setPen(kInk);
+        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No games won"));
+        return;
+    }
+    qint64 most = 1;
+    for (const auto& b : bins)
+        most = std::max(most, b.count);
+    p.setPen(kInk);
+    p.drawText(QRectF(area.left(), plot.top() - 7, kAxis - 4, 14),
+        Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
+    p.drawText(QRectF(area.left(), plot.bottom() - 7, kAxis - 4, 14),
+        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+    const double step = plot.width() / static_cast<double>(bins.size());
+    for (std::size_t i = 0; i < bins.size(); ++i) {
+        const double h = plot.height() * bins[i].count / most;
+        p.fillRect(QRectF(plot.left() + i * step + 1, plot.bottom() - h, step - 2, h), kWon);
+    }
+    const auto label = [asTime](qint64 v) { return asTime ? clock(v) : QString::number(v); };
+    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignLeft,
+        label(bins.front().from));
+    p.drawText(QRectF(plot.center().x(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignRight,
+        label(bins.back().to));
+    p.drawText(QRectF(plot.left(), plot.bottom() + 14, plot.width(), 14), Qt::AlignCenter,
+        asTime ? QStringLiteral("minutes:seconds") : QStringLiteral("points a game"));
+}
+
+void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
+    title(p, area, QStringLiteral("Streaks and bests"));
+    p.save();
+    p.setPen(kInk);
+    const QFont plain = p.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const QFontMetricsF metrics(bold); // bold is the wider: it sizes every column
+    const double line = metrics.height() + 2;
+    std::vector<QStringList> rows { { QStringLiteral("Player"), QStringLiteral("Won"),
+        QStringLiteral("Streak"), QStringLiteral("Longest"), QStringLiteral("Fastest"),
+        QStringLiteral("Points") } };
+    for (const auto& pl : charts_.players)
+        rows.push_back({ pl.name, QStringLiteral("%1/%2").arg(pl.won).arg(pl.played),
+            QString::number(pl.currentStreak), QString::number(pl.longestStreak),
+            pl.bestTime > 0 ? clock(pl.bestTime) : QStringLiteral("-"),
+            QString::number(pl.bestScore) });
+    if (charts_.players.size() > 1)
+        rows.push_back({ QStringLiteral("All"), QString(), QString::number(charts_.currentStreak),
+            QString::number(charts_.longestStreak), QString(), QString() });
+    // Each figure's column as wide as its widest cell; the names have what is left.
+    std::vector<double> widths(6, 0);
+    for (const auto& r : rows)
+        for (int i = 1; i < 6; ++i)
+            widths[static_cast<std::size_t>(i)] = std::max(
+                widths[static_cast<std::size_t>(i)], metrics.horizontalAdvance(r[i]) + 10);
+    double figures = 0;
+    for (int i = 1; i < 6; ++i)
+        figures += widths[static_cast<std::size_t>(i)];
+    widths[0] = std::max(40.0, area.width() - figures);
+    double y = area.top() + 22;
+    for (std::size_t r = 0; r < rows.size() && y + line <= area.bottom(); ++r) {
+        const bool heading = r == 0 || (r + 1 == rows.size() && charts_.players.size() > 1);
+        p.setFont(heading ? bold : plain);
+        double x = area.left();
+        for (int i = 0; i < 6; ++i) {
+            const double w = widths[static_cast<std::size_t>(i)];
+            const QString text
+                = QFontMetricsF(p.font()).elidedText(rows[r][i], Qt::ElideRight, w - 4);
+            p.drawText(QRectF(x, y, w - 4, line),
+                (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
+            x += w;
+        }
+        if (r == 0) {
+            p.setPen(kGrid);
+            p.drawLine(QPointF(area.left(), y + line), QPointF(x, y + line));
+            p.setPen(kInk);
+        }
+        y += line + (r == 0 ? 3 : 0);
+    }
+    p.restore();
+}
+
+} // namespace quadrell

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ScoreCharts.h"
+
+#include <QWidget>
+
+class QPainter;
+
+namespace quadrell {
+
+// The score board's charts, drawn with QPainter so that the screen, a PNG and an SVG show the
+// same picture: games played and won per period as bars with the win rate as a line, the
+// winning times and the points as histograms, and each player's streaks and bests.
+class ChartsView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartsView(QWidget* parent = nullptr);
+
+    void SetCharts(ScoreCharts charts, ScoreCharts::Span span);
+    const ScoreCharts& Charts() const { return charts_; }
+    // The whole picture in `area`, on any paint device.
+    void Render(QPainter& p, const QRectF& area) const;
+    // How many periods the bars show in an area this wide: the latest ones.
+    static int PeriodsShown(double width, std::size_t periods);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void periodChart(QPainter& p, const QRectF& area) const;
+    void histogram(QPainter& p, const QRectF& area, const std::vector<ScoreCharts::Bin>& bins,
+        const QString& title, bool asTime) const;
+    void playerTable(QPainter& p, const QRectF& area) const;
+
+    ScoreCharts charts_;
+    ScoreCharts::Span span_ = ScoreCharts::Span::Week;
+};
+
+} // namespace quadrell
