@@ -1,6 +1,7 @@
 // Saves pictures of the main window for a person to look at: quadrell-tour OUTPUT_FOLDER.
 // Not a test; run it on the offscreen platform after a change to the window.
 #include "BoardWidget.h"
+#include "ChartsView.h"
 #include "ModalAnswerer.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
@@ -155,6 +156,9 @@ void scores(frmMain& w, const QString& out) {
         QTest::qWait(20);
         board.grab().save(out + QStringLiteral("/score%1.png").arg(tab + 1));
     }
+    board.resize(600, 470);
+    QTest::qWait(20);
+    board.findChild<ChartsView*>()->grab().save(out + QStringLiteral("/help-charts.png"));
     dlgFinish finish(s, &w);
     finish.show();
     QTest::qWait(20);
@@ -191,6 +195,33 @@ void organise(frmMain& w, const QString& out) {
 }
 
 } // namespace
+
+// The board alone, for the help: a card selected, the keyboard cursor, a run being dragged.
+void helpPictures(frmMain& w, const QString& out) {
+    // Small enough for the help window: the board drawn at two thirds of its size.
+    const QSize first = w.size();
+    w.resize(430, 330);
+    QTest::qWait(30);
+    BoardWidget& board = w.board();
+    board.grab().save(out + QStringLiteral("/help-selected.png"));
+    w.session().engine.rules().ClearSelection();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&board, Qt::Key_Right);
+    board.grab().save(out + QStringLiteral("/help-keyboard.png"));
+    // The jack of hearts at the foot of column 6 carried over column 8's queen of clubs.
+    const QPoint from
+        = board.Pixels(board.ShownAt(45) + QPointF(525, 120), 0, 0).topLeft().toPoint();
+    const QPoint to = board.Pixels(board.ShownAt(47) + QPointF(300, 900), 0, 0).topLeft().toPoint();
+    QTest::mousePress(&board, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 8; ++i)
+        QTest::mouseMove(&board, from + (to - from) * i / 8);
+    board.grab().save(out + QStringLiteral("/help-drag.png"));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, to);
+    w.session().menu.Undo();
+    w.session().engine.rules().ClearSelection();
+    w.resize(first);
+    QTest::qWait(30);
+}
 
 // The board at twice and three times its first size, and a 19-card column at the first.
 void scaled(frmMain& w, const QString& out) {
@@ -237,6 +268,7 @@ int main(int argc, char** argv) {
     save(w, out + QStringLiteral("/deal.png"));
     w.session().engine.rules().CardClicked(45);
     save(w, out + QStringLiteral("/selected.png"));
+    helpPictures(w, out);
     scaled(w, out);
     QMenuBar* bar = w.menuBar();
     int i = 0;
