@@ -704,8 +704,13 @@ private slots:
         w->Action(QStringLiteral("Help"))->trigger();
         QVERIFY(w->Help() && w->Help()->isVisible());
         auto* browser = w->Help()->findChild<QTextBrowser*>();
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("How to play")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Playing with the mouse")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Undo to Snapshot")));
+        for (const char* picture : { "selected.png", "keyboard.png", "drag.png", "charts.png" }) {
+            const QUrl url = browser->source().resolved(QUrl(QLatin1String(picture)));
+            const QVariant data = browser->loadResource(QTextDocument::ImageResource, url);
+            QVERIFY2(!QImage::fromData(data.toByteArray()).isNull(), picture);
+        }
         QTest::keyClick(browser, Qt::Key_Escape);
         QVERIFY(!w->Help()->isVisible());
         // Opened from a window at the screen's corner, it is still whole on the screen.
