@@ -34,9 +34,10 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
         watched->removeEventFilter(this);
         // Report once the paint in progress has finished.
         QTimer::singleShot(0, [this] {
-            std::printf("startup-ms: %lld\nrss-kb: %ld\nhelp-bytes: %lld\n",
+            std::printf("startup-ms: %lld\nrss-kb: %ld\nhelp-bytes: %lld\nlanguage: %s\n",
                 static_cast<long long>(clock_.elapsed()), residentKb(),
-                static_cast<long long>(QFile(QStringLiteral(":/help/index.html")).size()));
+                static_cast<long long>(QFile(QStringLiteral(":/help/index.html")).size()),
+                qPrintable(language_));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });

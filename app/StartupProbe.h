@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 
 namespace quadrell {
 
@@ -12,6 +13,8 @@ class StartupProbe final : public QObject {
 public:
     StartupProbe();
     void Watch(QWidget* board);
+    // The language the program speaks, reported with the rest.
+    void Language(QString language) { language_ = std::move(language); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -19,6 +22,7 @@ protected:
 private:
     QElapsedTimer clock_;
     bool enabled_ = false;
+    QString language_;
 };
 
 } // namespace quadrell

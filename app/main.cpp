@@ -4,10 +4,12 @@
 #include "FileAssociation.h"
 #include "SingleInstance.h"
 #include "StartupProbe.h"
+#include "Translations.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
     QApplication::setApplicationVersion(QStringLiteral(QUADRELL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quadrell2000"));
+    probe.Language(quadrell::Translations::Install(app, QLocale::system().name()));
     QStringList words = QApplication::arguments();
     words.removeFirst();
     const QString named = words.join(QLatin1Char(' '));

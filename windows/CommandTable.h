@@ -3,6 +3,7 @@
 #include "Icons.h"
 #include "cMenu.h"
 
+#include <QString>
 #include <span>
 
 namespace quadrell {
@@ -55,6 +56,8 @@ public:
     // The customise list's text for a toolbar command.
     static const char* ListName(const Command& command);
     static const char* const kPanelNames[4];
+    // A text of the table (a caption, a tip, a list or panel name) in the user's language.
+    static QString Text(const char* text);
 };
 
 } // namespace quadrell

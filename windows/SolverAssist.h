@@ -20,6 +20,7 @@ class Session;
 // stays live; a hint outlines the next move for a moment, a solution plays its line on the
 // replay timer through the click rules.
 class SolverAssist final : public QObject {
+    Q_OBJECT // tr() looks its texts up under this class's name
 public:
     static constexpr int kHintMs = 1500;
 

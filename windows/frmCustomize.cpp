@@ -42,15 +42,15 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
     setWindowTitle(QStringLiteral("Customize Quadrell 2000"));
     for (int position = 1; position <= CommandTable::kPositions; ++position)
         if (const Command* command = CommandTable::AtPosition(position))
-            addItem(toolbar_, QLatin1String(CommandTable::ListName(*command)), position,
+            addItem(toolbar_, CommandTable::Text(CommandTable::ListName(*command)), position,
                 session_.custom.Button(position), Icons::Of(command->glyph));
     for (const MenuInfo& menu : CommandTable::Menus())
         if (menu.customIndex > 0)
-            addItem(menus_, QLatin1String(menu.listName), menu.customIndex,
+            addItem(menus_, CommandTable::Text(menu.listName), menu.customIndex,
                 session_.custom.Menu(menu.customIndex));
     for (int i = 1; i <= 4; ++i)
-        addItem(
-            panels_, QLatin1String(CommandTable::kPanelNames[i - 1]), i, session_.custom.Panel(i));
+        addItem(panels_, CommandTable::Text(CommandTable::kPanelNames[i - 1]), i,
+            session_.custom.Panel(i));
     for (QTreeWidget* l : { toolbar_, menus_, panels_ })
         connect(l, &QTreeWidget::itemChanged, this, &frmCustomize::Apply);
     auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));

@@ -16,7 +16,7 @@ namespace quadrell {
 void frmMain::buildMenus() {
     std::vector<QMenu*> bar;
     for (const MenuInfo& info : CommandTable::Menus()) {
-        QMenu* menu = menuBar()->addMenu(QLatin1String(info.caption));
+        QMenu* menu = menuBar()->addMenu(CommandTable::Text(info.caption));
         menu->setObjectName(QLatin1String(info.control));
         if (info.customIndex > 0) topMenus_[info.customIndex] = menu;
         bar.push_back(menu);
@@ -24,7 +24,7 @@ void frmMain::buildMenus() {
     for (const Command& command : CommandTable::Commands()) {
         QMenu* menu = bar[static_cast<std::size_t>(command.menu)];
         if (command.gapBefore) menu->addSeparator();
-        QAction* action = menu->addAction(QLatin1String(command.caption));
+        QAction* action = menu->addAction(CommandTable::Text(command.caption));
         action->setObjectName(QLatin1String(command.control));
         action->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
         action->setCheckable(command.checkable);
@@ -63,7 +63,7 @@ void frmMain::buildToolbar() {
         if (!command) {
             a = toolbar_->addSeparator();
         } else {
-            a = toolbar_->addAction(Icons::Of(command->glyph), QLatin1String(command->tip));
+            a = toolbar_->addAction(Icons::Of(command->glyph), CommandTable::Text(command->tip));
             connect(a, &QAction::triggered, this, [this, command] { run(*command); });
             buttons_.insert(QLatin1String(command->key), a);
         }

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Brings every translation up to date from the sources, then fails when a message is left
+# untranslated or unfinished, or when the committed .ts files were behind the sources.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --build --preset ci --target update_translations >/dev/null
+if ! git diff --quiet -- translations/; then
+    git diff --stat -- translations/
+    echo "translations/ is behind the sources: build update_translations and translate"
+    exit 1
+fi
+/usr/bin/python3 - translations/*.ts <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+bad = 0
+for path in sys.argv[1:]:
+    root = ET.parse(path).getroot()
+    for context in root.iter("context"):
+        for message in context.iter("message"):
+            t = message.find("translation")
+            if t is None or t.get("type") in ("unfinished", "vanished", "obsolete") or not (t.text or "").strip():
+                bad += 1
+                print("%s: %s: not translated: %r" % (path, context.findtext("name"), message.findtext("source")))
+    print("%s: %d messages" % (path, sum(1 for _ in root.iter("message"))))
+sys.exit(1 if bad else 0)
+PY
+echo "== every message translated"
