@@ -37,7 +37,7 @@ desktop-file-validate "$root/usr/share/applications/quadrell2000.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/io.github.quadrell2000.metainfo.xml" \
     | tail -n 1
 mkdir -p "$work/home"
-report=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
+report=$(LANG=C.UTF-8 HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
     XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen QUADRELL_STARTUP_PROBE=1 \
     timeout 60 "$root/usr/games/quadrell2000")
 echo "$report"
@@ -45,5 +45,10 @@ grep -q '^startup-ms: ' <<<"$report" || { echo "the window was never painted"; e
 help=$(sed -n 's/^help-bytes: //p' <<<"$report")
 (( help > 1000 )) || { echo "the help is missing"; exit 1; }
 [[ -f "$work/home/config/quadrell 2000.ini" ]] || { echo "no settings were written"; exit 1; }
+grep -qx 'language: en' <<<"$report" || { echo "an English system did not get English"; exit 1; }
+german=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
+    XDG_RUNTIME_DIR=$work/home LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen QUADRELL_STARTUP_PROBE=1 \
+    timeout 60 "$root/usr/games/quadrell2000")
+grep -qx 'language: de_DE' <<<"$german" || { echo "the German translation was not found"; exit 1; }
 echo "quit" | "$root/usr/games/quadrell-cli" --home "$work/cli" >/dev/null
 echo "== the package installs and starts"

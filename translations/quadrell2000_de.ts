@@ -2,6 +2,142 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Arrow keys move between the places; Space or Enter plays; Escape clears the selection.</source>
+        <translation>Die Pfeiltasten wechseln zwischen den Plätzen; Leertaste oder Eingabe spielt; Escape hebt die Auswahl auf.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Cell %1: %2</source>
+        <translation>Zelle %1: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 foundation: %2</source>
+        <translation>Ablagestapel %1: %2</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 Karte</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 Karten</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>exposed</source>
+        <translation>frei</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: the rank, then the suit (&quot;Seven of Hearts&quot;).</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>cell %1</source>
+        <translation>Zelle %1</translation>
+    </message>
+    <message>
+        <source>the %1 foundation</source>
+        <translation>Ablagestapel %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A move said aloud: a card, then where it went (&quot;Seven of Hearts to cell 1&quot;).</extracomment>
+        <translation>%1 nach %2</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;Game</source>
@@ -275,12 +411,59 @@
         <source>&amp;About Quadrell 2000</source>
         <translation>Ü&amp;ber Quadrell 2000</translation>
     </message>
+    <message>
+        <source>Recent &amp;Finished</source>
+        <translation>Zuletzt &amp;beendet</translation>
+    </message>
+    <message>
+        <source>Recent &amp;InComplete</source>
+        <translation>Zuletzt &amp;unvollendet</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::BoardWidget</name>
+    <message numerus="yes">
+        <source>; and %n more cards</source>
+        <translation>
+            <numerusform>; und %n weitere Karte</numerusform>
+            <numerusform>; und %n weitere Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Game — F2
+Select Game — F3</source>
+        <translation>Neues Spiel — F2
+Spiel wählen — F3</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::SolverAssist</name>
     <message>
         <source>Looking for a winning line...</source>
         <translation>Suche einen Weg zum Sieg...</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::WinnableWatch</name>
+    <message>
+        <source>Can this game still be won from here?</source>
+        <translation>Kann dieses Spiel von hier aus noch gewonnen werden?</translation>
+    </message>
+    <message>
+        <source>Winnable</source>
+        <translation>Gewinnbar</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Not known</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -295,6 +478,25 @@
     <message>
         <source>Move the selected card alone, or the whole run above it?</source>
         <translation>Nur die gewählte Karte verschieben oder die ganze Reihe darüber?</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmMain</name>
+    <message>
+        <source>Cards Left: %1</source>
+        <translation>Übrige Karten: %1</translation>
+    </message>
+    <message>
+        <source>Movements: %1</source>
+        <translation>Züge: %1</translation>
+    </message>
+    <message>
+        <source>Possible Moves: %1</source>
+        <translation>Mögliche Züge: %1</translation>
+    </message>
+    <message>
+        <source>Session Time: </source>
+        <translation>Sitzungsdauer: </translation>
     </message>
 </context>
 <context>

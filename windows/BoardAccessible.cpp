@@ -4,6 +4,8 @@
 #include "BoardWidget.h"
 #include "KeyboardPlay.h"
 
+#include <QCoreApplication>
+
 namespace quadrell {
 
 namespace {
@@ -27,8 +29,7 @@ BoardAccessible* of(BoardWidget& board) {
 
 } // namespace
 
-BoardAccessible::BoardAccessible(BoardWidget* board)
-    : QAccessibleWidget(board, QAccessible::Pane, QStringLiteral("Board")) {
+BoardAccessible::BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Pane) {
     // Owned by Qt's cache, as every interface it hands out; given back when the board goes.
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
         const auto kind = i < kCellItems ? BoardItem::Kind::Column
@@ -127,10 +128,11 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return QStringLiteral("Board");
+    if (t == QAccessible::Name) return QCoreApplication::translate("Board", "Board");
     if (t == QAccessible::Description)
-        return QStringLiteral("Arrow keys move between the places; Space or Enter plays; "
-                              "Escape clears the selection.");
+        return QCoreApplication::translate("Board",
+            "Arrow keys move between the places; Space or Enter plays; Escape clears the "
+            "selection.");
     return QAccessibleWidget::text(t);
 }
 

@@ -243,7 +243,7 @@ void BoardWidget::announceMoves() {
         said << CardNames::OfMove(last[i].first, last[i].second);
     lastMove_ = said.join(QStringLiteral("; "));
     if (last.size() > kSaid)
-        lastMove_ += QStringLiteral("; and %1 more cards").arg(last.size() - kSaid);
+        lastMove_ += tr("; and %n more cards", nullptr, static_cast<int>(last.size() - kSaid));
     BoardAccessible::MoveAnnounced(*this);
 }
 
@@ -338,7 +338,7 @@ void BoardWidget::paintWelcome(QPainter& p) const {
     p.setPen(quiet);
     const QRectF below(0, Pixels({ 0, 1600 }, 0, 0).top(), width(), height());
     p.drawText(below.adjusted(0, 0, 0, -below.height() / 2), Qt::AlignCenter,
-        QStringLiteral("New Game \u2014 F2\nSelect Game \u2014 F3"));
+        tr("New Game \u2014 F2\nSelect Game \u2014 F3"));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "cRecent.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace quadrell {
@@ -10,10 +11,11 @@ RecentMenus::RecentMenus(
     QMenu& game, QAction* before, const cRecent& recent, std::function<void(qint16)> open)
     : QObject(&game)
     , recent_(recent) {
-    const char* names[2][3] = { { "Recent &Finished", "mnuComp", "Recent1" },
-        { "Recent &InComplete", "mnuIncomp", "Recent2" } };
+    const char* names[2][3]
+        = { { QT_TRANSLATE_NOOP("Command", "Recent &Finished"), "mnuComp", "Recent1" },
+              { QT_TRANSLATE_NOOP("Command", "Recent &InComplete"), "mnuIncomp", "Recent2" } };
     for (int list = 0; list < 2; ++list) {
-        auto* menu = new QMenu(QLatin1String(names[list][0]), &game);
+        auto* menu = new QMenu(QCoreApplication::translate("Command", names[list][0]), &game);
         game.insertMenu(before, menu);
         menus_[list] = menu->menuAction();
         menus_[list]->setObjectName(QLatin1String(names[list][1]));
@@ -25,7 +27,7 @@ RecentMenus::RecentMenus(
             connect(item, &QAction::triggered, this, [open, slot] { open(slot); });
             items_[list][i] = item;
         }
-        none_[list] = menu->addAction(QStringLiteral("None"));
+        none_[list] = menu->addAction(QCoreApplication::translate("Command", "None"));
         none_[list]->setObjectName(QStringLiteral("Recent%1Sep").arg(list + 1));
         none_[list]->setEnabled(false);
     }

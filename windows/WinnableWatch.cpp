@@ -11,7 +11,7 @@ WinnableWatch::WinnableWatch(Session& session, QLabel& label, QObject* parent)
     , session_(session)
     , label_(label)
     , task_(this) {
-    label_.setToolTip(QStringLiteral("Can this game still be won from here?"));
+    label_.setToolTip(tr("Can this game still be won from here?"));
     label_.hide();
 }
 
@@ -45,11 +45,11 @@ void WinnableWatch::Update() {
         [this](const Solver::Result& result) {
             switch (result.verdict) {
             case Solver::Verdict::Won:
-                return show(QStringLiteral("Winnable"));
+                return show(tr("Winnable"));
             case Solver::Verdict::Lost:
-                return show(QStringLiteral("Lost"));
+                return show(tr("Lost"));
             case Solver::Verdict::Unknown:
-                return show(QStringLiteral("Not known"));
+                return show(tr("Not known"));
             }
         },
         Solver::Limits::Nodes(kNodeBudget));

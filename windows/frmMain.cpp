@@ -320,11 +320,11 @@ void frmMain::StatusbarUpdate() {
     if (!session_.state().gGameActive) return;
     const qint16 left = session_.time.GetCardLeft();
     const int possible = left == 0 ? 0 : session_.state().gBoard.GetPossibleMoves();
-    panels_[1]->setText(QStringLiteral("Cards Left: %1").arg(left));
-    panels_[0]->setText(QStringLiteral("Movements: %1").arg(session_.trans.MoveID()));
-    panels_[2]->setText(QStringLiteral("Possible Moves: %1").arg(possible));
+    panels_[1]->setText(tr("Cards Left: %1").arg(left));
+    panels_[0]->setText(tr("Movements: %1").arg(session_.trans.MoveID()));
+    panels_[2]->setText(tr("Possible Moves: %1").arg(possible));
     panels_[3]->setText(
-        QStringLiteral("Session Time: ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
+        tr("Session Time: ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
 }
 
 void frmMain::ClockTick() {
