@@ -441,6 +441,13 @@ Spiel wählen — F3</translation>
     </message>
 </context>
 <context>
+    <name>quadrell::HelpWindow</name>
+    <message>
+        <source>Quadrell 2000 Help</source>
+        <translation>Quadrell 2000 Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>quadrell::SolverAssist</name>
     <message>
         <source>Looking for a winning line...</source>
@@ -472,12 +479,238 @@ Spiel wählen — F3</translation>
         <source>A solitaire of eight columns, four cells and four foundations.</source>
         <translation>Eine Patience mit acht Spalten, vier Zellen und vier Ablagestapeln.</translation>
     </message>
+    <message>
+        <source>Version : %1.%2.%3</source>
+        <translation>Version : %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>About Quadrell 2000</source>
+        <translation>Über Quadrell 2000</translation>
+    </message>
+    <message>
+        <source>Quadrell 2000</source>
+        <translation>Quadrell 2000</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::dlgFinish</name>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Add To Favorites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Congrats You Win !</source>
+        <translation>Glückwunsch, gewonnen!</translation>
+    </message>
+    <message>
+        <source>Favorites -&gt; </source>
+        <translation>Favoriten -&gt; </translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::dlgMove</name>
     <message>
         <source>Move the selected card alone, or the whole run above it?</source>
         <translation>Nur die gewählte Karte verschieben oder die ganze Reihe darüber?</translation>
+    </message>
+    <message>
+        <source>Move to Empty Column..</source>
+        <translation>In leere Spalte verschieben..</translation>
+    </message>
+    <message>
+        <source>Move Single Card</source>
+        <translation>Einzelne Karte verschieben</translation>
+    </message>
+    <message>
+        <source>Move Column</source>
+        <translation>Reihe verschieben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmAddFav</name>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmAddPlayer</name>
+    <message>
+        <source>Add a Player</source>
+        <translation>Spieler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Player Name :</source>
+        <translation>Spielername :</translation>
+    </message>
+    <message>
+        <source>Full Name :</source>
+        <translation>Vollständiger Name :</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmAutoSave</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>AutoSave</source>
+        <translation>Automatisch gespeichert</translation>
+    </message>
+    <message>
+        <source>Incomplete Games</source>
+        <translation>Unvollendete Spiele</translation>
+    </message>
+    <message>
+        <source>Finished Games</source>
+        <translation>Beendete Spiele</translation>
+    </message>
+    <message>
+        <source>Incomplete Folder</source>
+        <translation>Ordner unvollendeter Spiele</translation>
+    </message>
+    <message>
+        <source>Finished Folder</source>
+        <translation>Ordner beendeter Spiele</translation>
+    </message>
+    <message>
+        <source>Date Created</source>
+        <translation>Erstellt am</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Folder : </source>
+        <translation>Ordner : </translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmCustomize</name>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Customize Quadrell 2000</source>
+        <translation>Quadrell 2000 anpassen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmFavourites</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Ctrl+Click for MultiSelect</source>
+        <translation>Strg+Klick wählt mehrere</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Move Game(s) to this Folder or Delete</source>
+        <translation>Spiel(e) in diesen Ordner verschieben oder löschen</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
     </message>
 </context>
 <context>
@@ -500,10 +733,419 @@ Spiel wählen — F3</translation>
     </message>
 </context>
 <context>
+    <name>quadrell::frmOpenGame</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Quadrell 2000 Select Game</source>
+        <translation>Quadrell 2000 Spiel wählen</translation>
+    </message>
+    <message>
+        <source>Game List</source>
+        <translation>Spieleliste</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Quadrell 2000</source>
+        <translation>Quadrell 2000</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>AutoSave</source>
+        <translation>Automatisch gespeichert</translation>
+    </message>
+    <message>
+        <source>Incomplete Games</source>
+        <translation>Unvollendete Spiele</translation>
+    </message>
+    <message>
+        <source>Finished Games</source>
+        <translation>Beendete Spiele</translation>
+    </message>
+    <message>
+        <source>Recent Games</source>
+        <translation>Zuletzt gespielt</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Saved Games</source>
+        <translation>Gespeicherte Spiele</translation>
+    </message>
+</context>
+<context>
     <name>quadrell::frmOptions</name>
     <message>
         <source>A larger value is slower: more steps per move, a longer replay interval.</source>
         <translation>Ein größerer Wert ist langsamer: mehr Schritte pro Zug, längere Pausen beim Abspielen.</translation>
+    </message>
+    <message>
+        <source>QuadRell 2000 Options</source>
+        <translation>QuadRell 2000 Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Autosave</source>
+        <translation>Automatisch speichern</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Enable Flashing Title Bar</source>
+        <translation>Titelleiste blinken lassen</translation>
+    </message>
+    <message>
+        <source>Display Messages on Illegal Moves</source>
+        <translation>Meldung bei unerlaubten Zügen</translation>
+    </message>
+    <message>
+        <source>Double Click moves the Card to a free Cell</source>
+        <translation>Doppelklick legt die Karte in eine freie Zelle</translation>
+    </message>
+    <message>
+        <source>Start Unfinished Game at Startup</source>
+        <translation>Unvollendetes Spiel beim Start fortsetzen</translation>
+    </message>
+    <message>
+        <source>Random Range</source>
+        <translation>Zufallsbereich</translation>
+    </message>
+    <message>
+        <source>Recent List</source>
+        <translation>Zuletzt-Liste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Click to Clear Recent Games List.</source>
+        <translation>Klicken, um die Liste der zuletzt gespielten Spiele zu leeren.</translation>
+    </message>
+    <message>
+        <source>Animation Speed</source>
+        <translation>Animationsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Enable Incomplete AutoSave</source>
+        <translation>Unvollendete Spiele automatisch speichern</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Enable Finished AutoSave</source>
+        <translation>Beendete Spiele automatisch speichern</translation>
+    </message>
+    <message>
+        <source>Include Date in AutoSave File Name</source>
+        <translation>Datum in den Dateinamen aufnehmen</translation>
+    </message>
+    <message>
+        <source>Include Time in AutoSave File Name</source>
+        <translation>Uhrzeit in den Dateinamen aufnehmen</translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Player Full Name</source>
+        <translation>Vollständiger Name</translation>
+    </message>
+    <message>
+        <source>Add Player</source>
+        <translation>Spieler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Player</source>
+        <translation>Spieler entfernen</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Enable BackGround Image</source>
+        <translation>Hintergrundbild verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmScore</name>
+    <message>
+        <source>QuadRell 2000 Score Board</source>
+        <translation>QuadRell 2000 Punktetafel</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Score Board</source>
+        <translation>Punktetafel</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>GameNo</source>
+        <translation>Spielnr.</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Top Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Global Statistics</source>
+        <translation>Gesamtstatistik</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Clear Score</source>
+        <translation>Punkte löschen</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>This Session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>This Game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Show Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Last 3 Days</source>
+        <translation>Letzte 3 Tage</translation>
+    </message>
+    <message>
+        <source>Last 1 Week</source>
+        <translation>Letzte Woche</translation>
+    </message>
+    <message>
+        <source>Last 1 Month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Show Only Finished Games</source>
+        <translation>Nur beendete Spiele zeigen</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Perc</source>
+        <translation>Proz.</translation>
+    </message>
+    <message>
+        <source>Export Score</source>
+        <translation>Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>Clear Global</source>
+        <translation>Gesamt löschen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Player : </source>
+        <translation>Spieler : </translation>
+    </message>
+    <message>
+        <source>Moves : %1</source>
+        <translation>Züge : %1</translation>
+    </message>
+    <message>
+        <source>Cards Left : %1</source>
+        <translation>Übrige Karten : %1</translation>
+    </message>
+    <message>
+        <source>Last Exported File : </source>
+        <translation>Zuletzt exportierte Datei : </translation>
+    </message>
+    <message>
+        <source>Last Exported Date : </source>
+        <translation>Zuletzt exportiert am : </translation>
+    </message>
+    <message>
+        <source>Last Global Cleared : </source>
+        <translation>Gesamt zuletzt gelöscht : </translation>
+    </message>
+    <message>
+        <source>Last General Cleared : </source>
+        <translation>Allgemein zuletzt gelöscht : </translation>
+    </message>
+    <message>
+        <source>Time Elapsed : </source>
+        <translation>Verstrichene Zeit : </translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmSelectFav</name>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Open From Favorites</source>
+        <translation>Aus Favoriten öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmSelectGame</name>
+    <message>
+        <source>Select Game</source>
+        <translation>Spiel wählen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::frmSource</name>
+    <message>
+        <source>Quadrell 2000 Source</source>
+        <translation>Quadrell 2000 Quelltext</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>The source could not be saved to<byte value="xd"/>
+%1</source>
+        <translation>Der Quelltext konnte nicht gespeichert werden unter<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 </TS>

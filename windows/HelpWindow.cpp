@@ -8,7 +8,7 @@ namespace quadrell {
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quadrell 2000 Help"));
+    setWindowTitle(tr("Quadrell 2000 Help"));
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
     browser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));

@@ -21,8 +21,8 @@ class Session;
 // replay timer through the click rules.
 class SolverAssist final : public QObject {
     Q_OBJECT // tr() looks its texts up under this class's name
-public:
-    static constexpr int kHintMs = 1500;
+        public : static constexpr int kHintMs
+                 = 1500;
 
     // `afterStep` runs after each move the solution plays.
     SolverAssist(Session& session, BoardWidget& board, ReplayControl& replay, QStatusBar& status,

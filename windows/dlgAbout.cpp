@@ -12,14 +12,14 @@
 namespace quadrell {
 
 QString dlgAbout::VersionLine() {
-    return QStringLiteral("Version : %1.%2.%3")
+    return tr("Version : %1.%2.%3")
         .arg(QUADRELL_VERSION_MAJOR)
         .arg(QUADRELL_VERSION_MINOR)
         .arg(QUADRELL_VERSION_PATCH);
 }
 
 dlgAbout::dlgAbout(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("About Quadrell 2000"));
+    setWindowTitle(tr("About Quadrell 2000"));
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* inside = new QHBoxLayout(frame);
@@ -27,7 +27,7 @@ dlgAbout::dlgAbout(QWidget* owner) : QDialog(owner) {
     logo->setPixmap(Icons::Program().pixmap(QSize(64, 64), devicePixelRatioF()));
     inside->addWidget(logo, 0, Qt::AlignTop);
     auto* text = new QVBoxLayout;
-    auto* name = new QLabel(QStringLiteral("Quadrell 2000"), frame);
+    auto* name = new QLabel(tr("Quadrell 2000"), frame);
     QFont big = name->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
@@ -39,7 +39,7 @@ dlgAbout::dlgAbout(QWidget* owner) : QDialog(owner) {
     text->addWidget(
         new QLabel(tr("A solitaire of eight columns, four cells and four foundations."), frame));
     inside->addLayout(text);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

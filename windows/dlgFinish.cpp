@@ -23,17 +23,17 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
     , imcGame_(new QComboBox(this))
     , chkSave_(new QCheckBox(QStringLiteral("Save this Game"), this))
     , txtSave_(new QLineEdit(this))
-    , cmdBrowse_(new QPushButton(QStringLiteral("Browse"), this))
-    , chkFav_(new QCheckBox(QStringLiteral("Add To Favorites"), this))
+    , cmdBrowse_(new QPushButton(tr("Browse"), this))
+    , chkFav_(new QCheckBox(tr("Add To Favorites"), this))
     , imc1_(new QComboBox(this))
     , txtFav_(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Congrats You Win !"));
+    setWindowTitle(tr("Congrats You Win !"));
     imcGame_->setObjectName(QStringLiteral("imcGame"));
     for (const QString& caption : FinishFlow::Captions())
         imcGame_->addItem(Icons::Of(Icons::Glyph::NewGame), caption);
     for (const QString& folder : flow_.FavouriteFolders())
         imc1_->addItem(Icons::Of(Icons::Glyph::ClosedFolder),
-            QStringLiteral("Favorites -> ") + QFileInfo(folder).fileName(), folder);
+            tr("Favorites -> ") + QFileInfo(folder).fileName(), folder);
     txtSave_->setText(flow_.ProposedSavePath());
     txtFav_->setText(flow_.ProposedFavName());
     chkFav_->setChecked(session_.finish.FavEnable() == 1);
@@ -43,10 +43,10 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
         imc1_->setCurrentIndex(
             std::clamp<int>(session_.finish.LastFavIndex(), 1, imc1_->count()) - 1);
 
-    auto* select = new QGroupBox(QStringLiteral("Select"), this);
+    auto* select = new QGroupBox(tr("Select"), this);
     auto* selectRow = new QVBoxLayout(select);
     selectRow->addWidget(imcGame_);
-    auto* options = new QGroupBox(QStringLiteral("Options"), this);
+    auto* options = new QGroupBox(tr("Options"), this);
     auto* grid = new QGridLayout(options);
     grid->addWidget(chkSave_, 0, 0, 1, 2);
     grid->addWidget(txtSave_, 1, 0);
@@ -54,9 +54,9 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
     grid->addWidget(chkFav_, 2, 0, 1, 2);
     grid->addWidget(imc1_, 3, 0, 1, 2);
     grid->addWidget(txtFav_, 4, 0, 1, 2);
-    auto* ok = NamedButton(this, "OKButton", QStringLiteral("OK"));
+    auto* ok = NamedButton(this, "OKButton", tr("OK"));
     ok->setDefault(true);
-    auto* cancel = NamedButton(this, "CancelButton", QStringLiteral("Cancel"));
+    auto* cancel = NamedButton(this, "CancelButton", tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, &dlgFinish::Ok);
     connect(cancel, &QPushButton::clicked, this, &dlgFinish::Cancel);
     connect(cmdBrowse_, &QPushButton::clicked, this, &dlgFinish::Browse);

@@ -8,7 +8,7 @@
 namespace quadrell {
 
 dlgMove::dlgMove(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Move to Empty Column.."));
+    setWindowTitle(tr("Move to Empty Column.."));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
@@ -24,10 +24,9 @@ dlgMove::dlgMove(QWidget* owner) : QDialog(owner) {
         });
         return button;
     };
-    add(QStringLiteral("Move Single Card"), "cmdSingle", EmptyColumnChoice::Single)
-        ->setDefault(true);
-    add(QStringLiteral("Move Column"), "cmdColumn", EmptyColumnChoice::Column);
-    add(QStringLiteral("Cancel"), "cmdCancel", EmptyColumnChoice::Cancel);
+    add(tr("Move Single Card"), "cmdSingle", EmptyColumnChoice::Single)->setDefault(true);
+    add(tr("Move Column"), "cmdColumn", EmptyColumnChoice::Column);
+    add(tr("Cancel"), "cmdCancel", EmptyColumnChoice::Cancel);
     layout->addLayout(buttons);
 }
 

@@ -17,18 +17,18 @@ frmAddFav::frmAddFav(Session& session, QWidget* owner)
     , favourites_(session)
     , text_(new QLineEdit(this))
     , tree_(new QTreeWidget(this)) {
-    setWindowTitle(QStringLiteral("Add to Favorites"));
+    setWindowTitle(tr("Add to Favorites"));
     text_->setObjectName(QStringLiteral("Text1"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
-    FavouriteWidgets::FillTree(tree_, QStringLiteral("Favourites"), favourites_.Folders(), false);
+    FavouriteWidgets::FillTree(tree_, tr("Favourites"), favourites_.Folders(), false);
     text_->setText(favourites_.AddProposal());
     text_->selectAll();
-    auto* name = new QLabel(QStringLiteral("&Name"), this);
+    auto* name = new QLabel(tr("&Name"), this);
     name->setBuddy(text_);
-    auto* add = NamedButton(this, "cmdAdd", QStringLiteral("Add"));
+    auto* add = NamedButton(this, "cmdAdd", tr("Add"));
     add->setDefault(true);
-    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
     connect(add, &QPushButton::clicked, this, &frmAddFav::Add);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = ButtonRow({ add, cancel });

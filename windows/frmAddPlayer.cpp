@@ -16,17 +16,17 @@ frmAddPlayer::frmAddPlayer(Session& session, QWidget* owner)
     , session_(session)
     , txtPlayer_(new QLineEdit(this))
     , txtFullName_(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Add a Player"));
+    setWindowTitle(tr("Add a Player"));
     txtPlayer_->setObjectName(QStringLiteral("txtPlayer"));
     txtFullName_->setObjectName(QStringLiteral("txtFullName"));
     txtPlayer_->setText(session_.users.ProposedName());
     txtPlayer_->selectAll();
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Player Name :"), txtPlayer_);
-    form->addRow(QStringLiteral("Full Name :"), txtFullName_);
-    auto* add = NamedButton(this, "cmdAdd", QStringLiteral("Add"));
+    form->addRow(tr("Player Name :"), txtPlayer_);
+    form->addRow(tr("Full Name :"), txtFullName_);
+    auto* add = NamedButton(this, "cmdAdd", tr("Add"));
     add->setDefault(true);
-    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
     connect(add, &QPushButton::clicked, this, &frmAddPlayer::Add);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = ButtonRow({ add, cancel });

@@ -19,20 +19,18 @@ frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
     : QDialog(owner)
     , autoSaves_(session.save, session.prompter)
     , tabs_(new QTabWidget(this))
-    , delete_(new QPushButton(QStringLiteral("Delete"), this))
-    , deleteAll_(new QPushButton(QStringLiteral("Delete All"), this)) {
-    setWindowTitle(QStringLiteral("AutoSave"));
+    , delete_(new QPushButton(tr("Delete"), this))
+    , deleteAll_(new QPushButton(tr("Delete All"), this)) {
+    setWindowTitle(tr("AutoSave"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
-    const QString titles[2]
-        = { QStringLiteral("Incomplete Games"), QStringLiteral("Finished Games") };
-    const QString tabNames[2]
-        = { QStringLiteral("Incomplete Folder"), QStringLiteral("Finished Folder") };
+    const QString titles[2] = { tr("Incomplete Games"), tr("Finished Games") };
+    const QString tabNames[2] = { tr("Incomplete Folder"), tr("Finished Folder") };
     for (int tab = 0; tab < 2; ++tab) {
         frames_[tab] = new QGroupBox(this);
         lists_[tab] = new QTreeView(frames_[tab]);
         lists_[tab]->setObjectName(QStringLiteral("ListView%1").arg(tab + 1));
         models_[tab] = new QStandardItemModel(0, 2, this);
-        models_[tab]->setHorizontalHeaderLabels({ titles[tab], QStringLiteral("Date Created") });
+        models_[tab]->setHorizontalHeaderLabels({ titles[tab], tr("Date Created") });
         lists_[tab]->setModel(models_[tab]);
         lists_[tab]->setRootIsDecorated(false);
         lists_[tab]->setUniformRowHeights(true);
@@ -46,7 +44,7 @@ frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
     }
     delete_->setObjectName(QStringLiteral("cmdDelete"));
     deleteAll_->setObjectName(QStringLiteral("cmdDeleteAll"));
-    auto* close = NamedButton(this, "cmdClose", QStringLiteral("Close"));
+    auto* close = NamedButton(this, "cmdClose", tr("Close"));
     connect(delete_, &QPushButton::clicked, this, &frmAutoSave::Delete);
     connect(deleteAll_, &QPushButton::clicked, this, &frmAutoSave::DeleteAll);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -83,8 +81,7 @@ void frmAutoSave::FillList(int tab) {
         name->setToolTip(game.path);
         model->appendRow({ name, new QStandardItem(cSave::DateText(game.created)) });
     }
-    frames_[tab]->setTitle(
-        QStringLiteral("Folder : ") + cSave::SizeCheck(autoSaves_.Path(folderOf(tab)), 50));
+    frames_[tab]->setTitle(tr("Folder : ") + cSave::SizeCheck(autoSaves_.Path(folderOf(tab)), 50));
     if (model->rowCount() > 0) lists_[tab]->setCurrentIndex(model->index(0, 0));
 }
 

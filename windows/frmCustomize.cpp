@@ -36,10 +36,10 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
     : QDialog(&main)
     , session_(session)
     , main_(main)
-    , toolbar_(list("lvwToolbar", QStringLiteral("Tool Bar")))
-    , menus_(list("lvwMenu", QStringLiteral("Menu")))
-    , panels_(list("lvwStatusbar", QStringLiteral("Status Bar"))) {
-    setWindowTitle(QStringLiteral("Customize Quadrell 2000"));
+    , toolbar_(list("lvwToolbar", tr("Tool Bar")))
+    , menus_(list("lvwMenu", tr("Menu")))
+    , panels_(list("lvwStatusbar", tr("Status Bar"))) {
+    setWindowTitle(tr("Customize Quadrell 2000"));
     for (int position = 1; position <= CommandTable::kPositions; ++position)
         if (const Command* command = CommandTable::AtPosition(position))
             addItem(toolbar_, CommandTable::Text(CommandTable::ListName(*command)), position,
@@ -53,8 +53,8 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
             session_.custom.Panel(i));
     for (QTreeWidget* l : { toolbar_, menus_, panels_ })
         connect(l, &QTreeWidget::itemChanged, this, &frmCustomize::Apply);
-    auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));
-    auto* cancel = NamedButton(this, "Command1", QStringLiteral("Cancel"));
+    auto* ok = NamedButton(this, "cmdOK", tr("OK"));
+    auto* cancel = NamedButton(this, "Command1", tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, [this] {
         SaveAll();
         accept();

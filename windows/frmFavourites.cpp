@@ -18,22 +18,22 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
     , tree_(new QTreeWidget(this))
     , list_(new QTreeWidget(this))
     , imcFav_(new QComboBox(this))
-    , deleteFolder_(new QPushButton(QStringLiteral("Delete"), this))
-    , move_(new QPushButton(QStringLiteral("Move"), this))
-    , deleteGame_(new QPushButton(QStringLiteral("Delete"), this)) {
-    setWindowTitle(QStringLiteral("Favourites"));
+    , deleteFolder_(new QPushButton(tr("Delete"), this))
+    , move_(new QPushButton(tr("Move"), this))
+    , deleteGame_(new QPushButton(tr("Delete"), this)) {
+    setWindowTitle(tr("Favourites"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
     list_->setObjectName(QStringLiteral("ListView1"));
-    FavouriteWidgets::SetUpGameList(list_, QStringLiteral("Games"));
+    FavouriteWidgets::SetUpGameList(list_, tr("Games"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setToolTip(QStringLiteral("Ctrl+Click for MultiSelect"));
+    list_->setToolTip(tr("Ctrl+Click for MultiSelect"));
     imcFav_->setObjectName(QStringLiteral("imcFav"));
     deleteFolder_->setObjectName(QStringLiteral("cmdDeleteFolder"));
     move_->setObjectName(QStringLiteral("cmdMove"));
     deleteGame_->setObjectName(QStringLiteral("cmdDeleteGame"));
-    auto* create = NamedButton(this, "cmdCreate", QStringLiteral("Create"));
-    auto* close = NamedButton(this, "cmdOK", QStringLiteral("Close"));
+    auto* create = NamedButton(this, "cmdCreate", tr("Create"));
+    auto* close = NamedButton(this, "cmdOK", tr("Close"));
     // A click or the arrow keys: Delete then acts on the folder whose games are shown.
     connect(tree_, &QTreeWidget::currentItemChanged, this, &frmFavourites::ShowFolder);
     connect(create, &QPushButton::clicked, this, &frmFavourites::Create);
@@ -41,11 +41,11 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
     connect(deleteGame_, &QPushButton::clicked, this, &frmFavourites::DeleteGames);
     connect(move_, &QPushButton::clicked, this, &frmFavourites::Move);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* folder = new QGroupBox(QStringLiteral("Folder"), this);
+    auto* folder = new QGroupBox(tr("Folder"), this);
     auto* folderRow = new QHBoxLayout(folder);
     folderRow->addWidget(create);
     folderRow->addWidget(deleteFolder_);
-    auto* games = new QGroupBox(QStringLiteral("Move Game(s) to this Folder or Delete"), this);
+    auto* games = new QGroupBox(tr("Move Game(s) to this Folder or Delete"), this);
     auto* gamesRow = new QHBoxLayout(games);
     gamesRow->addWidget(imcFav_, 1);
     gamesRow->addWidget(move_);
@@ -71,7 +71,7 @@ frmFavourites::frmFavourites(Session& session, QWidget* owner)
 
 void frmFavourites::Fill() {
     const QStringList folders = favourites_.Folders();
-    FavouriteWidgets::FillTree(tree_, QStringLiteral("Favorites"), folders, true);
+    FavouriteWidgets::FillTree(tree_, tr("Favorites"), folders, true);
     FavouriteWidgets::FillChooser(imcFav_, QString(), folders, false);
     ShowFolder();
 }

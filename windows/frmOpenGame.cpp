@@ -37,8 +37,8 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     , tree_(new QTreeWidget(this))
     , list_(new QTreeView(this))
     , model_(new QStandardItemModel(this))
-    , select_(new QPushButton(QStringLiteral("Select"), this)) {
-    setWindowTitle(QStringLiteral("Quadrell 2000 Select Game"));
+    , select_(new QPushButton(tr("Select"), this)) {
+    setWindowTitle(tr("Quadrell 2000 Select Game"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
     list_->setObjectName(QStringLiteral("ListView1"));
@@ -46,11 +46,11 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
     list_->setRootIsDecorated(false);  // one column under its header, "Game List"
     list_->setUniformRowHeights(true); // thousands of files scroll without a stall
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    model_->setHorizontalHeaderLabels({ QStringLiteral("Game List") });
+    model_->setHorizontalHeaderLabels({ tr("Game List") });
     select_->setObjectName(QStringLiteral("cmdSelect"));
     select_->setEnabled(false);
-    auto* browse = NamedButton(this, "cmdBrowse", QStringLiteral("Browse"));
-    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    auto* browse = NamedButton(this, "cmdBrowse", tr("Browse"));
+    auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
     // A click or the arrow keys: the current node's games are listed.
     connect(tree_, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem* now, QTreeWidgetItem* before) {
@@ -76,24 +76,24 @@ frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
 }
 
 void frmOpenGame::buildTree() {
-    auto* root = new QTreeWidgetItem(tree_, { QStringLiteral("Quadrell 2000") });
+    auto* root = new QTreeWidgetItem(tree_, { tr("Quadrell 2000") });
     root->setIcon(0, Icons::Program());
     root->setData(0, Qt::UserRole, QStringLiteral("q2k"));
     QTreeWidgetItem* favourites
-        = node(root, QStringLiteral("Favorites"), QStringLiteral("2"), QStringLiteral("Favorites"));
+        = node(root, tr("Favorites"), QStringLiteral("2"), QStringLiteral("Favorites"));
     for (const QString& folder : GameLists::FavouriteFolders(session_.save.FavFolder()))
         node(favourites, QFileInfo(folder).fileName(), QStringLiteral("Fav"), folder);
     QTreeWidgetItem* autosave
-        = node(root, QStringLiteral("AutoSave"), QStringLiteral("2"), QStringLiteral("AutoSave"));
-    node(autosave, QStringLiteral("Incomplete Games"), QStringLiteral("InCompSave"));
-    node(autosave, QStringLiteral("Finished Games"), QStringLiteral("FinishSave"));
+        = node(root, tr("AutoSave"), QStringLiteral("2"), QStringLiteral("AutoSave"));
+    node(autosave, tr("Incomplete Games"), QStringLiteral("InCompSave"));
+    node(autosave, tr("Finished Games"), QStringLiteral("FinishSave"));
     QTreeWidgetItem* recent
-        = node(root, QStringLiteral("Recent Games"), QStringLiteral("2"), QStringLiteral("Recent"));
-    node(recent, QStringLiteral("Incomplete Games"), QStringLiteral("RecentIncomp"));
-    node(recent, QStringLiteral("Finished Games"), QStringLiteral("RecentFinish"));
+        = node(root, tr("Recent Games"), QStringLiteral("2"), QStringLiteral("Recent"));
+    node(recent, tr("Incomplete Games"), QStringLiteral("RecentIncomp"));
+    node(recent, tr("Finished Games"), QStringLiteral("RecentFinish"));
     QTreeWidgetItem* others
-        = node(root, QStringLiteral("Others"), QStringLiteral("2"), QStringLiteral("Others"));
-    node(others, QStringLiteral("Saved Games"), QStringLiteral("Saved"));
+        = node(root, tr("Others"), QStringLiteral("2"), QStringLiteral("Others"));
+    node(others, tr("Saved Games"), QStringLiteral("Saved"));
     tree_->expandAll();
 }
 

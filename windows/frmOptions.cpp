@@ -57,16 +57,16 @@ frmOptions::frmOptions(Session& session, QWidget* owner)
     : QDialog(owner)
     , session_(session)
     , tabs_(new QTabWidget(this)) {
-    setWindowTitle(QStringLiteral("QuadRell 2000 Options"));
+    setWindowTitle(tr("QuadRell 2000 Options"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
-    tabs_->addTab(generalPage(), QStringLiteral("General"));
-    tabs_->addTab(animationPage(), QStringLiteral("Animation"));
-    tabs_->addTab(autosavePage(), QStringLiteral("Autosave"));
-    tabs_->addTab(playersPage(), QStringLiteral("Players"));
-    tabs_->addTab(backgroundPage(), QStringLiteral("Background"));
-    auto* ok = NamedButton(this, "OKButton", QStringLiteral("OK"));
+    tabs_->addTab(generalPage(), tr("General"));
+    tabs_->addTab(animationPage(), tr("Animation"));
+    tabs_->addTab(autosavePage(), tr("Autosave"));
+    tabs_->addTab(playersPage(), tr("Players"));
+    tabs_->addTab(backgroundPage(), tr("Background"));
+    auto* ok = NamedButton(this, "OKButton", tr("OK"));
     ok->setDefault(true);
-    auto* cancel = NamedButton(this, "CancelButton", QStringLiteral("Cancel"));
+    auto* cancel = NamedButton(this, "CancelButton", tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, &frmOptions::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = ButtonRow({ ok, cancel });
@@ -89,17 +89,16 @@ QPushButton* frmOptions::Button(const char* name) const {
 QWidget* frmOptions::generalPage() {
     auto* page = new QWidget(this);
     const GeneralPage g = session_.opt.GeneralInit();
-    auto* settings = new QGroupBox(QStringLiteral("Settings"), page);
+    auto* settings = new QGroupBox(tr("Settings"), page);
     auto* rows = new QVBoxLayout(settings);
+    rows->addWidget(check(settings, "chkFlash", tr("Enable Flashing Title Bar"), g.flash));
     rows->addWidget(
-        check(settings, "chkFlash", QStringLiteral("Enable Flashing Title Bar"), g.flash));
-    rows->addWidget(check(
-        settings, "chkMessages", QStringLiteral("Display Messages on Illegal Moves"), g.messages));
+        check(settings, "chkMessages", tr("Display Messages on Illegal Moves"), g.messages));
     rows->addWidget(check(settings, "chkDoubleClick",
-        QStringLiteral("Double Click moves the Card to a free Cell"), g.doubleClick));
-    rows->addWidget(check(settings, "chkUnfinished",
-        QStringLiteral("Start Unfinished Game at Startup"), g.unfinished));
-    auto* range = new QGroupBox(QStringLiteral("Random Range"), page);
+        tr("Double Click moves the Card to a free Cell"), g.doubleClick));
+    rows->addWidget(
+        check(settings, "chkUnfinished", tr("Start Unfinished Game at Startup"), g.unfinished));
+    auto* range = new QGroupBox(tr("Random Range"), page);
     auto* rangeRows = new QVBoxLayout(range);
     const char* captions[] = { "0 to 40,000", "0 to 6,40,000", "0 to 32,40,000" };
     for (int i = 0; i < 3; ++i) {
@@ -109,13 +108,12 @@ QWidget* frmOptions::generalPage() {
         ranges_[static_cast<std::size_t>(i)]->setChecked(g.range == i + 1);
         rangeRows->addWidget(ranges_[static_cast<std::size_t>(i)]);
     }
-    auto* recent = new QGroupBox(QStringLiteral("Recent List"), page);
+    auto* recent = new QGroupBox(tr("Recent List"), page);
     auto* recentRow = new QHBoxLayout(recent);
-    auto* clear = NamedButton(recent, "cmdFlash", QStringLiteral("Clear"));
+    auto* clear = NamedButton(recent, "cmdFlash", tr("Clear"));
     clear->setEnabled(session_.recent.EnableFinish() || session_.recent.EnableInComplete());
     connect(clear, &QPushButton::clicked, this, &frmOptions::ClearRecent);
-    recentRow->addWidget(
-        new QLabel(QStringLiteral("Click to Clear Recent Games List."), recent), 1);
+    recentRow->addWidget(new QLabel(tr("Click to Clear Recent Games List."), recent), 1);
     recentRow->addWidget(clear);
     auto* layout = new QVBoxLayout(page);
     auto* top = new QHBoxLayout;
@@ -129,7 +127,7 @@ QWidget* frmOptions::generalPage() {
 
 QWidget* frmOptions::animationPage() {
     auto* page = new QWidget(this);
-    auto* frame = new QGroupBox(QStringLiteral("Animation Speed"), page);
+    auto* frame = new QGroupBox(tr("Animation Speed"), page);
     auto* form = new QFormLayout(frame);
     const auto values = session_.opt.SliderInit();
     const char* names[] = { "sdrCardSpeed", "sdrURSpeed", "sdrURAllSpeed", "sdrFBSpeed" };
@@ -158,21 +156,17 @@ QWidget* frmOptions::autosavePage() {
     const AutoSavePage a = session_.save.GetSave();
     auto* grid = new QGridLayout(page);
     grid->addWidget(
-        check(page, "chkIncomp", QStringLiteral("Enable Incomplete AutoSave"), a.incomplete), 0, 0,
-        1, 2);
+        check(page, "chkIncomp", tr("Enable Incomplete AutoSave"), a.incomplete), 0, 0, 1, 2);
     grid->addWidget(line(page, "txtIncomplete", a.incompleteDir), 1, 0);
-    grid->addWidget(NamedButton(page, "cmdIncomplete", QStringLiteral("Browse")), 1, 1);
+    grid->addWidget(NamedButton(page, "cmdIncomplete", tr("Browse")), 1, 1);
     grid->addWidget(
-        check(page, "chkFinish", QStringLiteral("Enable Finished AutoSave"), a.finished), 2, 0, 1,
-        2);
+        check(page, "chkFinish", tr("Enable Finished AutoSave"), a.finished), 2, 0, 1, 2);
     grid->addWidget(line(page, "txtFinished", a.finishedDir), 3, 0);
-    grid->addWidget(NamedButton(page, "cmdFinished", QStringLiteral("Browse")), 3, 1);
+    grid->addWidget(NamedButton(page, "cmdFinished", tr("Browse")), 3, 1);
     grid->addWidget(
-        check(page, "chkDate", QStringLiteral("Include Date in AutoSave File Name"), a.date), 4, 0,
-        1, 2);
+        check(page, "chkDate", tr("Include Date in AutoSave File Name"), a.date), 4, 0, 1, 2);
     grid->addWidget(
-        check(page, "chkTime", QStringLiteral("Include Time in AutoSave File Name"), a.time), 5, 0,
-        1, 2);
+        check(page, "chkTime", tr("Include Time in AutoSave File Name"), a.time), 5, 0, 1, 2);
     grid->setRowStretch(6, 1);
     connect(Check("chkIncomp"), &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
     connect(Check("chkFinish"), &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
@@ -187,10 +181,9 @@ QWidget* frmOptions::playersPage() {
     players_ = new QTreeWidget(page);
     players_->setObjectName(QStringLiteral("ListView1"));
     players_->setRootIsDecorated(false);
-    players_->setHeaderLabels(
-        { QStringLiteral("Player Name"), QStringLiteral("Player Full Name") });
-    auto* add = NamedButton(page, "cmdAdd", QStringLiteral("Add Player"));
-    auto* remove = NamedButton(page, "cmdRemove", QStringLiteral("Remove Player"));
+    players_->setHeaderLabels({ tr("Player Name"), tr("Player Full Name") });
+    auto* add = NamedButton(page, "cmdAdd", tr("Add Player"));
+    auto* remove = NamedButton(page, "cmdRemove", tr("Remove Player"));
     connect(add, &QPushButton::clicked, this, &frmOptions::AddPlayer);
     connect(remove, &QPushButton::clicked, this, &frmOptions::RemovePlayer);
     auto* buttons = new QVBoxLayout;
@@ -209,27 +202,27 @@ QWidget* frmOptions::backgroundPage() {
     const BackgroundPage b = session_.opt.BackGroundInit();
     colour_ = rgbOf(b.colour);
     picture_ = b.picture;
-    auto* colourFrame = new QGroupBox(QStringLiteral("Background Color"), page);
+    auto* colourFrame = new QGroupBox(tr("Background Color"), page);
     auto* colourRow = new QHBoxLayout(colourFrame);
     preview_ = new QFrame(colourFrame);
     preview_->setObjectName(QStringLiteral("Picture1"));
     preview_->setFixedSize(64, 32);
     preview_->setFrameStyle(QFrame::Box);
     preview_->setAutoFillBackground(true);
-    auto* colourButton = NamedButton(colourFrame, "cmdColor", QStringLiteral("Color"));
+    auto* colourButton = NamedButton(colourFrame, "cmdColor", tr("Color"));
     connect(colourButton, &QPushButton::clicked, this, &frmOptions::ChooseColour);
     colourRow->addWidget(colourButton);
     colourRow->addWidget(preview_);
     colourRow->addStretch();
-    auto* imageFrame = new QGroupBox(QStringLiteral("Background Image"), page);
+    auto* imageFrame = new QGroupBox(tr("Background Image"), page);
     auto* imageGrid = new QGridLayout(imageFrame);
-    imageGrid->addWidget(check(imageFrame, "chkImage", QStringLiteral("Enable BackGround Image"),
-                             b.pictureEnabled ? 1 : 0),
-        0, 0, 1, 2);
+    imageGrid->addWidget(
+        check(imageFrame, "chkImage", tr("Enable BackGround Image"), b.pictureEnabled ? 1 : 0), 0,
+        0, 1, 2);
     QLineEdit* picturePath = line(imageFrame, "txtImage", b.picture);
     picturePath->setReadOnly(true); // chosen with Browse, so it is always a picture
     imageGrid->addWidget(picturePath, 1, 0);
-    imageGrid->addWidget(NamedButton(imageFrame, "cmdImage", QStringLiteral("Browse")), 1, 1);
+    imageGrid->addWidget(NamedButton(imageFrame, "cmdImage", tr("Browse")), 1, 1);
     connect(Check("chkImage"), &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
     connect(Button("cmdImage"), &QPushButton::clicked, this, &frmOptions::ChooseImage);
     auto* layout = new QVBoxLayout(page);

@@ -51,22 +51,21 @@ frmScore::frmScore(Session& session, QWidget* owner)
     : QDialog(owner)
     , session_(session)
     , tabs_(new QTabWidget(this)) {
-    setWindowTitle(QStringLiteral("QuadRell 2000 Score Board"));
+    setWindowTitle(tr("QuadRell 2000 Score Board"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
-    tabs_->addTab(generalPage(), QStringLiteral("General"));
-    tabs_->addTab(scoreBoardPage(), QStringLiteral("Score Board"));
-    statistics_ = list(this, "lvwStatistics", { QStringLiteral("Statistics") });
-    tabs_->addTab(statistics_, QStringLiteral("Statistics"));
+    tabs_->addTab(generalPage(), tr("General"));
+    tabs_->addTab(scoreBoardPage(), tr("Score Board"));
+    statistics_ = list(this, "lvwStatistics", { tr("Statistics") });
+    tabs_->addTab(statistics_, tr("Statistics"));
     top_ = list(this, "lvwTopScore",
-        { QStringLiteral("Player"), QStringLiteral("Date"), QStringLiteral("GameNo"),
-            QStringLiteral("Moves"), QStringLiteral("Time"), QStringLiteral("Score") });
-    tabs_->addTab(top_, QStringLiteral("Top Scores"));
-    tabs_->addTab(globalPage(), QStringLiteral("Global Statistics"));
+        { tr("Player"), tr("Date"), tr("GameNo"), tr("Moves"), tr("Time"), tr("Score") });
+    tabs_->addTab(top_, tr("Top Scores"));
+    tabs_->addTab(globalPage(), tr("Global Statistics"));
     charts_ = new ChartsPage(session_.score.Records(), session_.prompter, this);
-    tabs_->addTab(charts_, QStringLiteral("Charts"));
-    auto* ok = NamedButton(this, "cmdOK", QStringLiteral("OK"));
-    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
-    auto* clear = NamedButton(this, "cmdClear", QStringLiteral("Clear Score"));
+    tabs_->addTab(charts_, tr("Charts"));
+    auto* ok = NamedButton(this, "cmdOK", tr("OK"));
+    auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
+    auto* clear = NamedButton(this, "cmdClear", tr("Clear Score"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(clear, &QPushButton::clicked, this, &frmScore::Clear);
@@ -88,13 +87,13 @@ frmScore::frmScore(Session& session, QWidget* owner)
 
 QWidget* frmScore::generalPage() {
     auto* page = new QWidget(this);
-    general_ = list(page, "lvwGeneral", { QStringLiteral("Type"), QStringLiteral("Value") });
-    auto* session = new QGroupBox(QStringLiteral("This Session"), page);
+    general_ = list(page, "lvwGeneral", { tr("Type"), tr("Value") });
+    auto* session = new QGroupBox(tr("This Session"), page);
     auto* sessionRows = new QVBoxLayout(session);
     for (const char* name : { "lblSessionStart", "lblSessionPlayed", "lblSessionWon",
              "lblSessionLost", "lblSessionPerc", "lblSessionTime" })
         sessionRows->addWidget(label(session, name));
-    auto* game = new QGroupBox(QStringLiteral("This Game"), page);
+    auto* game = new QGroupBox(tr("This Game"), page);
     game->setObjectName(QStringLiteral("fraGame"));
     auto* gameRows = new QVBoxLayout(game);
     for (const char* name : { "lblPlayer", "lblMoves", "lblCardsLeft", "lblGameTime" })
@@ -116,10 +115,9 @@ QWidget* frmScore::scoreBoardPage() {
     users_->setObjectName(QStringLiteral("imcUser"));
     days_ = new QComboBox(page);
     days_->setObjectName(QStringLiteral("imcDay"));
-    days_->addItems({ QStringLiteral("Show Today"), QStringLiteral("Last 3 Days"),
-        QStringLiteral("Last 1 Week"), QStringLiteral("Last 1 Month"),
-        QStringLiteral("Show All") });
-    finished_ = new QCheckBox(QStringLiteral("Show Only Finished Games"), page);
+    days_->addItems({ tr("Show Today"), tr("Last 3 Days"), tr("Last 1 Week"), tr("Last 1 Month"),
+        tr("Show All") });
+    finished_ = new QCheckBox(tr("Show Only Finished Games"), page);
     finished_->setObjectName(QStringLiteral("chkFinished"));
     scores_ = new QTreeView(page);
     scores_->setObjectName(QStringLiteral("lvwScore"));
@@ -137,15 +135,15 @@ QWidget* frmScore::scoreBoardPage() {
         if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"))) ok->setFocus();
     };
     connect(users_, &QComboBox::activated, this, [this, focusOk] {
-        ListScore(users_->currentText());
+        ListScore(chosenPlayer());
         focusOk();
     });
     connect(days_, &QComboBox::activated, this, [this, focusOk](int index) {
         session_.score.SetDayComboIndex(static_cast<qint16>(index + 1));
-        ListScore(users_->currentText());
+        ListScore(chosenPlayer());
         focusOk();
     });
-    connect(finished_, &QCheckBox::clicked, this, [this] { ListScore(users_->currentText()); });
+    connect(finished_, &QCheckBox::clicked, this, [this] { ListScore(chosenPlayer()); });
     auto* choices = new QHBoxLayout;
     choices->addWidget(users_);
     choices->addWidget(days_);
@@ -160,12 +158,10 @@ QWidget* frmScore::scoreBoardPage() {
 QWidget* frmScore::globalPage() {
     auto* page = new QWidget(this);
     global_ = list(page, "lvwGlobal",
-        { QStringLiteral("Player"), QStringLiteral("Total"), QStringLiteral("Won"),
-            QStringLiteral("Lost"), QStringLiteral("Time"), QStringLiteral("Points"),
-            QStringLiteral("Perc") });
-    auto* exportButton = new QPushButton(QStringLiteral("Export Score"), page);
+        { tr("Player"), tr("Total"), tr("Won"), tr("Lost"), tr("Time"), tr("Points"), tr("Perc") });
+    auto* exportButton = new QPushButton(tr("Export Score"), page);
     exportButton->setObjectName(QStringLiteral("cmdExport"));
-    auto* clearGlobal = new QPushButton(QStringLiteral("Clear Global"), page);
+    auto* clearGlobal = new QPushButton(tr("Clear Global"), page);
     clearGlobal->setObjectName(QStringLiteral("cmdGlobal"));
     connect(exportButton, &QPushButton::clicked, this, &frmScore::Export);
     connect(clearGlobal, &QPushButton::clicked, this, &frmScore::ClearGlobal);
@@ -192,15 +188,21 @@ void frmScore::Create_All() {
     users_->clear();
     for (const QString& name : session_.users.ComboNames())
         users_->addItem(Icons::Player(), name);
-    users_->addItem(QStringLiteral("All"));
+    users_->addItem(tr("All"));
     users_->setCurrentIndex(std::max(0, session_.players.CurrentComboIndex() - 1));
     days_->setCurrentIndex(std::clamp<int>(session_.score.DayComboIndex(), 1, 5) - 1);
-    ListScore(users_->currentText());
+    ListScore(chosenPlayer());
     fillStatistics();
     fillTopScores();
     fillGeneral();
     fillGlobal();
     if (charts_) charts_->Reset();
+}
+
+// The last entry is every player, whatever the language calls it.
+QString frmScore::chosenPlayer() const {
+    return users_->currentIndex() == users_->count() - 1 ? QStringLiteral("All")
+                                                         : users_->currentText();
 }
 
 void frmScore::ListScore(const QString& player) {
@@ -223,17 +225,15 @@ void frmScore::fillGeneral() {
         Label(QLatin1String(names[i]))->setText(session[i]);
     const QStringList players = session_.users.ComboNames();
     const int current = session_.players.CurrentComboIndex();
-    Label(QStringLiteral("lblPlayer"))
-        ->setText(QStringLiteral("Player : ") + players.value(current - 1));
-    Label(QStringLiteral("lblMoves"))
-        ->setText(QStringLiteral("Moves : %1").arg(session_.trans.MoveID()));
+    Label(QStringLiteral("lblPlayer"))->setText(tr("Player : ") + players.value(current - 1));
+    Label(QStringLiteral("lblMoves"))->setText(tr("Moves : %1").arg(session_.trans.MoveID()));
     Label(QStringLiteral("lblCardsLeft"))
-        ->setText(QStringLiteral("Cards Left : %1").arg(session_.time.GetCardLeft()));
+        ->setText(tr("Cards Left : %1").arg(session_.time.GetCardLeft()));
 }
 
 void frmScore::fillStatistics() {
     stats_ = ScoreBoard::Statistics(session_.score.Records(), session_.players);
-    QStringList headers { QStringLiteral("Statistics") };
+    QStringList headers { tr("Statistics") };
     std::vector<QStringList> columns;
     for (qint16 i = 1; i <= 5; ++i) {
         const ScoreStats& e = stats_[static_cast<std::size_t>(i)];
@@ -283,24 +283,22 @@ void frmScore::fillGlobal() {
     }
     const cSave& save = session_.save;
     Label(QStringLiteral("lblExportFile"))
-        ->setText(QStringLiteral("Last Exported File : ")
-            + cSave::SizeCheck(save.LastExportedFile(), 30));
+        ->setText(tr("Last Exported File : ") + cSave::SizeCheck(save.LastExportedFile(), 30));
     Label(QStringLiteral("lblExportDate"))
-        ->setText(QStringLiteral("Last Exported Date : ") + save.LastExportedDate());
+        ->setText(tr("Last Exported Date : ") + save.LastExportedDate());
     Label(QStringLiteral("lblGlobalCleared"))
-        ->setText(QStringLiteral("Last Global Cleared : ") + save.GlobalClearedDate());
+        ->setText(tr("Last Global Cleared : ") + save.GlobalClearedDate());
     Label(QStringLiteral("lblGeneralCleared"))
-        ->setText(QStringLiteral("Last General Cleared : ") + save.GeneralClearedDate());
+        ->setText(tr("Last General Cleared : ") + save.GeneralClearedDate());
 }
 
 void frmScore::tick() {
     const bool active = session_.state().gGameActive;
     Label(QStringLiteral("lblGameTime"))
-        ->setText(QStringLiteral("Time Elapsed : ")
-            + cScore::ConvertTimeS(active ? session_.time.GetGameTime() : 0));
+        ->setText(
+            tr("Time Elapsed : ") + cScore::ConvertTimeS(active ? session_.time.GetGameTime() : 0));
     Label(QStringLiteral("lblSessionTime"))
-        ->setText(QStringLiteral("Time Elapsed : ")
-            + cScore::ConvertTimeS(session_.time.GetSessionTime()));
+        ->setText(tr("Time Elapsed : ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
 }
 
 void frmScore::Export() {

@@ -54,6 +54,9 @@ private:
     void fillGlobal();
     void tick();
 
+    // The player whose games the list shows, or "All".
+    QString chosenPlayer() const;
+
     Session& session_;
     QTabWidget* tabs_;
     ChartsPage* charts_ = nullptr;

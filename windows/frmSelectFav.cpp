@@ -16,15 +16,15 @@ frmSelectFav::frmSelectFav(Session& session, QWidget* owner)
     , favourites_(session)
     , imc1_(new QComboBox(this))
     , list_(new QTreeWidget(this))
-    , play_(new QPushButton(QStringLiteral("Play"), this)) {
-    setWindowTitle(QStringLiteral("Open From Favorites"));
+    , play_(new QPushButton(tr("Play"), this)) {
+    setWindowTitle(tr("Open From Favorites"));
     imc1_->setObjectName(QStringLiteral("imc1"));
     list_->setObjectName(QStringLiteral("ListView1"));
     FavouriteWidgets::SetUpGameList(list_, QString());
     play_->setObjectName(QStringLiteral("cmdPlay"));
     play_->setDefault(true);
-    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
-    FavouriteWidgets::FillChooser(imc1_, QStringLiteral("Favorites"), favourites_.Folders(), true);
+    auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
+    FavouriteWidgets::FillChooser(imc1_, tr("Favorites"), favourites_.Folders(), true);
     connect(imc1_, &QComboBox::currentIndexChanged, this, &frmSelectFav::ShowFolder);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &frmSelectFav::Play);
     connect(play_, &QPushButton::clicked, this, &frmSelectFav::Play);

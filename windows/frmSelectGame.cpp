@@ -17,16 +17,16 @@ frmSelectGame::frmSelectGame(Session& session, QWidget* owner)
     , session_(session)
     , label_(new QLabel(this))
     , text_(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Select Game"));
+    setWindowTitle(tr("Select Game"));
     const qint32 limit = session_.opt.GetRandomLimit();
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setText(SelectGameRules::Label(limit));
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setText(QString::number(cMenu::DrawGameNumber(limit)));
     text_->selectAll();
-    auto* select = NamedButton(this, "cmdSelect", QStringLiteral("Select"));
+    auto* select = NamedButton(this, "cmdSelect", tr("Select"));
     select->setDefault(true);
-    auto* cancel = NamedButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
     connect(select, &QPushButton::clicked, this, &frmSelectGame::Select);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = ButtonRow({ select, cancel });

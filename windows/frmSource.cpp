@@ -16,18 +16,18 @@ frmSource::frmSource(Session& session, Prompter& prompter, QWidget* owner)
     , session_(session)
     , prompter_(prompter)
     , text_(new QPlainTextEdit(this)) {
-    setWindowTitle(QStringLiteral("Quadrell 2000 Source"));
+    setWindowTitle(tr("Quadrell 2000 Source"));
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setPlainText(
         session_.trans.CreateSource().replace(QLatin1String("\r\n"), QLatin1String("\n")));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("cmdOK"));
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cmdCancel"));
-    QPushButton* save = buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::ActionRole);
+    QPushButton* save = buttons->addButton(tr("Save"), QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("cmdSave"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -51,8 +51,7 @@ void frmSource::Save() {
     const QString file = QString::fromStdString(path);
     if (!GameSource::Save(
             file, GameSource::FileText(player, QDateTime::currentDateTime(), game, body)))
-        prompter_.Message(
-            QStringLiteral("The source could not be saved to\r\n%1").arg(file).toStdString(),
+        prompter_.Message(tr("The source could not be saved to\r\n%1").arg(file).toStdString(),
             MessageIcon::Exclamation, kAppTitle);
 }
 
