@@ -18,7 +18,10 @@ for path in sys.argv[1:]:
     for context in root.iter("context"):
         for message in context.iter("message"):
             t = message.find("translation")
-            if t is None or t.get("type") in ("unfinished", "vanished", "obsolete") or not (t.text or "").strip():
+            forms = [f.text for f in t.iter("numerusform")] if t is not None else []
+            texts = forms if message.get("numerus") == "yes" else [t.text if t is not None else ""]
+            if t is None or t.get("type") in ("unfinished", "vanished", "obsolete") \
+                    or not texts or not all((x or "").strip() for x in texts):
                 bad += 1
                 print("%s: %s: not translated: %r" % (path, context.findtext("name"), message.findtext("source")))
     print("%s: %d messages" % (path, sum(1 for _ in root.iter("message"))))
