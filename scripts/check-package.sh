@@ -36,7 +36,7 @@ grep -qx 'Exec=/usr/games/quadrell2000 %f' "$root/usr/share/applications/quadrel
 desktop-file-validate "$root/usr/share/applications/quadrell2000.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/io.github.quadrell2000.metainfo.xml" \
     | tail -n 1
-mkdir -p "$work/home"
+mkdir -p "$work/home" && chmod 700 "$work/home"
 report=$(LANG=C.UTF-8 HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
     XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen QUADRELL_STARTUP_PROBE=1 \
     timeout 60 "$root/usr/games/quadrell2000")
