@@ -426,13 +426,6 @@
 </context>
 <context>
     <name>quadrell::BoardWidget</name>
-    <message numerus="yes">
-        <source>; and %n more cards</source>
-        <translation>
-            <numerusform>; und %n weitere Karte</numerusform>
-            <numerusform>; und %n weitere Karten</numerusform>
-        </translation>
-    </message>
     <message>
         <source>New Game — F2
 Select Game — F3</source>

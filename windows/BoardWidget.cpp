@@ -1,7 +1,7 @@
 #include "BoardWidget.h"
 
 #include "BoardAccessible.h"
-#include "CardNames.h"
+#include "BoardKeys.h"
 #include "Icons.h"
 #include "KeyboardPlay.h"
 #include "PointerInput.h"
@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QtMath>
 #include <algorithm>
-#include <map>
 #include <utility>
 
 namespace quadrell {
@@ -198,8 +197,8 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     const QPointF from = held ? at : ShownAt(source);
     loc_[static_cast<std::size_t>(card)] = destination;
     // Said once the moves of this turn are over: a run is one announcement, not five.
-    if (moved_.empty()) QTimer::singleShot(0, this, &BoardWidget::announceMoves);
-    moved_.emplace_back(card, destination);
+    if (announcer_.Moved(card, destination))
+        QTimer::singleShot(0, this, &BoardWidget::announceMoves);
     placed_[static_cast<std::size_t>(card)] = true;
     const QPointF to = ShownAt(destination);
     if (!instant && steps > 0) {
@@ -225,25 +224,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
 }
 
 void BoardWidget::announceMoves() {
-    // Each card once, where it ended, in the order the cards first moved.
-    std::vector<std::pair<Card, Loc>> last;
-    for (const auto& [card, to] : moved_) {
-        auto it = std::find_if(
-            last.begin(), last.end(), [card = card](const auto& m) { return m.first == card; });
-        if (it == last.end()) {
-            last.emplace_back(card, to);
-        } else {
-            it->second = to;
-        }
-    }
-    moved_.clear();
-    constexpr std::size_t kSaid = 4;
-    QStringList said;
-    for (std::size_t i = 0; i < last.size() && i < kSaid; ++i)
-        said << CardNames::OfMove(last[i].first, last[i].second);
-    lastMove_ = said.join(QStringLiteral("; "));
-    if (last.size() > kSaid)
-        lastMove_ += tr("; and %n more cards", nullptr, static_cast<int>(last.size() - kSaid));
+    lastMove_ = announcer_.Take();
     BoardAccessible::MoveAnnounced(*this);
 }
 
@@ -467,46 +448,12 @@ void BoardWidget::drop(QPoint point) {
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
-    if (!keyboard_ || moving_ || !keyboardKey(event)) return QWidget::keyPressEvent(event);
+    if (!keyboard_ || moving_ || !BoardKeys::Apply(*event, *keyboard_))
+        return QWidget::keyPressEvent(event);
     keyboardShown_ = true;
     update();
     emit InputHandled();
     BoardAccessible::FocusMoved(*this);
-}
-
-bool BoardWidget::keyboardKey(const QKeyEvent* event) {
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    const bool plain = mods == Qt::NoModifier;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        if (!plain) return false;
-        using Step = KeyboardPlay::Step;
-        static const std::map<int, Step> steps { { Qt::Key_Left, Step::Left },
-            { Qt::Key_Right, Step::Right }, { Qt::Key_Up, Step::Up },
-            { Qt::Key_Down, Step::Down } };
-        keyboard_->Go(steps.at(event->key()));
-        return true;
-    }
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (mods == Qt::ShiftModifier && event->key() != Qt::Key_Space) {
-            keyboard_->ActivateTwice();
-            return true;
-        }
-        if (!plain) return false;
-        keyboard_->Activate();
-        return true;
-    case Qt::Key_Escape:
-        if (!plain) return false;
-        keyboard_->ClearSelection();
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace quadrell

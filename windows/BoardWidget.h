@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "CardArt.h"
+#include "MoveAnnouncer.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -86,7 +87,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    bool keyboardKey(const QKeyEvent* event);
     void paintKeyboardCursor(QPainter& p) const;
     void paintWelcome(QPainter& p) const;
     void rescale();
@@ -126,7 +126,7 @@ private:
     bool moving_ = false;
     QCursor movePointer_;
     std::function<void(Card, int)> stepObserver_;
-    std::vector<std::pair<Card, Loc>> moved_; // since the last announcement
+    MoveAnnouncer announcer_;
     QString lastMove_;
     Loc hintSource_ = kNoLoc;
     Loc hintTarget_ = kNoLoc;

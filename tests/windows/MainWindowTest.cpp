@@ -4,6 +4,7 @@
 #include "CommandTable.h"
 #include "FaultInjection.h"
 #include "ModalAnswerer.h"
+#include "MoveAnnouncer.h"
 #include "dlgAbout.h"
 #include "frmMain.h"
 #include "frmSource.h"
@@ -340,6 +341,21 @@ private slots:
         QCOMPARE(jack->parent(), tree->child(7));
         QCOMPARE(tree->focusChild(), jack); // the cursor's column now ends with it
         QCOMPARE(tree->child(16)->text(QAccessible::Name), board.LastMove());
+    }
+
+    void aTurnOfManyMovesIsSaidInOneLine() {
+        MoveAnnouncer said;
+        QVERIFY(said.Moved(0, kFirstCell));        // the first of the turn asks to be said
+        QVERIFY(!said.Moved(0, kFirstFoundation)); // the same card again: where it ended counts
+        for (Card c = 1; c <= 4; ++c)
+            said.Moved(c, static_cast<Loc>(c));
+        QCOMPARE(said.Take(),
+            QStringLiteral("Ace of Hearts to the Hearts foundation; Two of Hearts to column 2; "
+                           "Three of Hearts to column 3; Four of Hearts to column 4; "
+                           "and 1 more cards"));
+        QCOMPARE(said.Take(), QString());
+        QVERIFY(said.Moved(12, 7));
+        QCOMPARE(said.Take(), QStringLiteral("King of Hearts to column 8"));
     }
 
     void theRightButtonShowsACoveredCardWhole() {

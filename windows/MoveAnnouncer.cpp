@@ -1,0 +1,39 @@
+#include "MoveAnnouncer.h"
+
+#include "CardNames.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+
+namespace quadrell {
+
+bool MoveAnnouncer::Moved(Card card, Loc destination) {
+    moved_.emplace_back(card, destination);
+    return moved_.size() == 1;
+}
+
+QString MoveAnnouncer::Take() {
+    // Each card once, where it ended, in the order the cards first moved.
+    std::vector<std::pair<Card, Loc>> last;
+    for (const auto& [card, to] : moved_) {
+        auto it = std::find_if(
+            last.begin(), last.end(), [card = card](const auto& m) { return m.first == card; });
+        if (it == last.end()) {
+            last.emplace_back(card, to);
+        } else {
+            it->second = to;
+        }
+    }
+    moved_.clear();
+    QStringList said;
+    for (std::size_t i = 0; i < last.size() && i < kSaid; ++i)
+        said << CardNames::OfMove(last[i].first, last[i].second);
+    QString line = said.join(QStringLiteral("; "));
+    if (last.size() > kSaid)
+        line += QCoreApplication::translate(
+            "Board", "; and %n more cards", nullptr, static_cast<int>(last.size() - kSaid));
+    return line;
+}
+
+} // namespace quadrell
