@@ -4,6 +4,7 @@
 #include "SafeFile.h"
 #include "Session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +39,12 @@ std::vector<GameListItem> Favourites::Games(const QString& folder) const {
 QString Favourites::CheckName(const QString& name) {
     if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
         || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("\"%1\" cannot be used as a name here.").arg(name);
+        return QCoreApplication::translate("Favourites", "\"%1\" cannot be used as a name here.")
+            .arg(name);
     for (QChar c : name)
-        if (c.unicode() < 0x20) return QStringLiteral("A name cannot hold control characters.");
+        if (c.unicode() < 0x20)
+            return QCoreApplication::translate(
+                "Favourites", "A name cannot hold control characters.");
     return QString();
 }
 
@@ -61,7 +65,7 @@ bool Favourites::Add(const QString& folder, const QString& name) {
         return false;
     }
     if (folder.isEmpty() || !QFileInfo(folder).isDir() || QDir(folder) == QDir(Root())) {
-        tell(QStringLiteral("Choose a favourites folder for the game."));
+        tell(QCoreApplication::translate("Favourites", "Choose a favourites folder for the game."));
         return false;
     }
     const QString ext = state_.gFinishedView ? QStringLiteral(".q2k") : QStringLiteral(".qrl");
@@ -78,8 +82,10 @@ bool Favourites::Play(const QString& path) {
 
 bool Favourites::CreateFolder() {
     bool ok = false;
-    const QString name = QString::fromStdString(
-        prompter_.InputBox("Enter the folder name you want to create", kAppTitle, ok));
+    const QString name = QString::fromStdString(prompter_.InputBox(
+        QCoreApplication::translate("Favourites", "Enter the folder name you want to create")
+            .toStdString(),
+        kAppTitle, ok));
     if (!ok || name.isEmpty() || name.toUcs4().size() > 30) return false;
     const QString refusal = CheckName(name);
     if (!refusal.isEmpty()) {
@@ -88,11 +94,13 @@ bool Favourites::CreateFolder() {
     }
     const QString path = Root() + QLatin1Char('/') + name;
     if (QFileInfo::exists(path)) {
-        tell(QStringLiteral("Folder Exists"));
+        tell(QCoreApplication::translate("Favourites", "Folder Exists"));
         return false;
     }
     if (!QDir().mkpath(path)) {
-        tell(QStringLiteral("The folder %1 could not be created.").arg(path), false);
+        tell(QCoreApplication::translate("Favourites", "The folder %1 could not be created.")
+                 .arg(path),
+            false);
         return false;
     }
     return true;
@@ -100,14 +108,18 @@ bool Favourites::CreateFolder() {
 
 bool Favourites::DeleteFolder(const QString& folder) {
     if (Folders().size() < 2) {
-        tell(QStringLiteral("Minimum one folder must exists"));
+        tell(QCoreApplication::translate("Favourites", "Minimum one folder must exists"));
         return false;
     }
     const std::string question
-        = "Are you sure you want to delete " + QFileInfo(folder).fileName().toStdString() + " ?";
+        = QCoreApplication::translate("Favourites", "Are you sure you want to delete %1 ?")
+              .arg(QFileInfo(folder).fileName())
+              .toStdString();
     if (!prompter_.Question(question, kAppTitle, MessageIcon::Stop)) return false;
     if (!SafeFile::RemoveTree(folder, Root())) {
-        tell(QStringLiteral("The folder %1 could not be deleted.").arg(folder), false);
+        tell(QCoreApplication::translate("Favourites", "The folder %1 could not be deleted.")
+                 .arg(folder),
+            false);
         return false;
     }
     return true;
@@ -115,11 +127,14 @@ bool Favourites::DeleteFolder(const QString& folder) {
 
 void Favourites::DeleteGames(const QStringList& paths) {
     if (paths.isEmpty()
-        || !prompter_.Question("Are you sure you want to delete ?", kAppTitle, MessageIcon::Stop))
+        || !prompter_.Question(
+            QCoreApplication::translate("Favourites", "Are you sure you want to delete ?")
+                .toStdString(),
+            kAppTitle, MessageIcon::Stop))
         return;
     const QStringList failed = GameLists::Remove(paths);
     if (!failed.isEmpty())
-        tell(QStringLiteral("These games could not be deleted:\r\n")
+        tell(QCoreApplication::translate("Favourites", "These games could not be deleted:\r\n")
                 + failed.join(QStringLiteral("\r\n")),
             false);
 }
@@ -131,15 +146,17 @@ void Favourites::MoveGames(const QStringList& paths, const QString& target) {
         if (QFileInfo(path).absolutePath() == QFileInfo(target).absoluteFilePath())
             continue; // already there
         if (QFileInfo::exists(destination)) {
-            const std::string question
-                = "File " + destination.toStdString() + " exists! Do you want to overwrite ?";
+            const std::string question = QCoreApplication::translate(
+                "Favourites", "File %1 exists! Do you want to overwrite ?")
+                                             .arg(destination)
+                                             .toStdString();
             if (!prompter_.Question(question, kAppTitle, MessageIcon::Question)) continue;
             QFile::remove(destination);
         }
         if (!QFile::rename(path, destination)) failed << path;
     }
     if (!failed.isEmpty())
-        tell(QStringLiteral("These games could not be moved:\r\n")
+        tell(QCoreApplication::translate("Favourites", "These games could not be moved:\r\n")
                 + failed.join(QStringLiteral("\r\n")),
             false);
 }

@@ -4,14 +4,17 @@
 #include "GameLists.h"
 #include "Session.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quadrell {
 
 const QStringList& FinishFlow::Captions() {
-    static const QStringList captions { QStringLiteral("Start a New Game"),
-        QStringLiteral("Select a New Game"), QStringLiteral("Restart the Same Game"),
-        QStringLiteral("Open an Existing Game") };
+    static const QStringList captions { QCoreApplication::translate(
+                                            "FinishFlow", "Start a New Game"),
+        QCoreApplication::translate("FinishFlow", "Select a New Game"),
+        QCoreApplication::translate("FinishFlow", "Restart the Same Game"),
+        QCoreApplication::translate("FinishFlow", "Open an Existing Game") };
     return captions;
 }
 
@@ -41,8 +44,9 @@ void FinishFlow::saveCopy(const Choices& c) {
 QString FinishFlow::Refusal(const Choices& c) const {
     if (!c.favourite) return QString();
     if (c.favFolder.isEmpty())
-        return QStringLiteral("There is no favourite folder to add the game to.\r\nUntick "
-                              "\"Add To Favorites\", or make a folder with Organize Favorites.");
+        return QCoreApplication::translate("FinishFlow",
+            "There is no favourite folder to add the game to.\r\nUntick \"Add To Favorites\", "
+            "or make a folder with Organize Favorites.");
     // The one rule for a favourite's name: it never reaches outside its folder.
     return Favourites::CheckName(c.favName.trimmed());
 }
@@ -53,7 +57,9 @@ void FinishFlow::saveFavourite(const Choices& c) {
     const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");
     if (QFileInfo::exists(path)
         && !session_.prompter.Question(
-            QStringLiteral("File %1 exists! Do you want to overwrite ?").arg(path).toStdString(),
+            QCoreApplication::translate("Favourites", "File %1 exists! Do you want to overwrite ?")
+                .arg(path)
+                .toStdString(),
             kAppTitle, MessageIcon::Question))
         return;
     session_.trans.SaveToFile(path);

@@ -7,6 +7,7 @@
 #include "cTime.h"
 #include "cTrans.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace quadrell {
@@ -59,8 +60,9 @@ bool KeptGame::write() {
     }
     if (!failing_)
         prompter_.Message(
-            QStringLiteral("The game could not be saved to\r\n%1\r\n%2\r\nPlay goes on; it will "
-                           "be kept again as soon as it can be.")
+            QCoreApplication::translate("KeptGame",
+                "The game could not be saved to\r\n%1\r\n%2\r\nPlay goes on; it will be kept "
+                "again as soon as it can be.")
                 .arg(Path(), error)
                 .toStdString(),
             MessageIcon::Exclamation, kAppTitle);

@@ -14,6 +14,7 @@
 #include "cTime.h"
 #include "cTrans.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <cmath>
@@ -38,7 +39,9 @@ bool cMenu::AllowNewGame() {
     if (!s.gGameActive || s.gFinishedView) return true;
     replay_.StopPlayback();
     if (!prompter_.Question(
-            "Are you sure You want to Quit this Game ?", kAppTitle, MessageIcon::Question))
+            QCoreApplication::translate("cMenu", "Are you sure You want to Quit this Game ?")
+                .toStdString(),
+            kAppTitle, MessageIcon::Question))
         return false;
     GameLost();
     return true;
@@ -178,8 +181,9 @@ void cMenu::PlayerChosen(int position, const QString& name) {
         players_.SetCurrentComboIndex(static_cast<qint16>(position));
         return;
     }
-    prompter_.Message(QStringLiteral("Quadrell 2000 cannot change Player in middle of the Game.\r\n"
-                                     " Player will be changed to  %1  after you finish this game.")
+    prompter_.Message(QCoreApplication::translate("cMenu",
+                          "Quadrell 2000 cannot change Player in middle of the Game.\r\n"
+                          " Player will be changed to  %1  after you finish this game.")
                           .arg(name)
                           .toStdString(),
         MessageIcon::Information, kAppTitle);
@@ -258,8 +262,9 @@ bool cMenu::OpenFromFile(const QString& fl) {
 
 void cMenu::ReportUnusable(const QString& fl, const GameFileRead& read) {
     const QString text = read.missing
-        ? QStringLiteral("Sorry File Doesn't Exists\r\n%1").arg(fl)
-        : QStringLiteral("The game file\r\n%1\r\ncannot be opened. %2").arg(fl, read.error);
+        ? QCoreApplication::translate("cMenu", "Sorry File Doesn't Exists\r\n%1").arg(fl)
+        : QCoreApplication::translate("cMenu", "The game file\r\n%1\r\ncannot be opened. %2")
+              .arg(fl, read.error);
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 

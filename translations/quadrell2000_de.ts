@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AutoSaves</name>
+    <message>
+        <source>Are you sure you want to delete all files in this Folder ?</source>
+        <translation>Wirklich alle Dateien in diesem Ordner löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete these Files ?</source>
+        <translation>Diese Dateien wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted:<byte value="xd"/>
+</source>
+        <translation>Diese Dateien konnten nicht gelöscht werden:<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Board</source>
@@ -422,6 +439,130 @@
     <message>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>Favourites</name>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name here.</source>
+        <translation>&quot;%1&quot; kann hier nicht als Name dienen.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold control characters.</source>
+        <translation>Ein Name darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Choose a favourites folder for the game.</source>
+        <translation>Wählen Sie einen Favoritenordner für das Spiel.</translation>
+    </message>
+    <message>
+        <source>Enter the folder name you want to create</source>
+        <translation>Name des neuen Ordners</translation>
+    </message>
+    <message>
+        <source>Folder Exists</source>
+        <translation>Der Ordner gibt es schon</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Minimum one folder must exists</source>
+        <translation>Mindestens ein Ordner muss bleiben</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 ?</source>
+        <translation>%1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be deleted.</source>
+        <translation>Der Ordner %1 konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete ?</source>
+        <translation>Wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>These games could not be deleted:<byte value="xd"/>
+</source>
+        <translation>Diese Spiele konnten nicht gelöscht werden:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>File %1 exists! Do you want to overwrite ?</source>
+        <translation>Die Datei %1 gibt es schon! Überschreiben?</translation>
+    </message>
+    <message>
+        <source>These games could not be moved:<byte value="xd"/>
+</source>
+        <translation>Diese Spiele konnten nicht verschoben werden:<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>FinishFlow</name>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Select a New Game</source>
+        <translation>Ein neues Spiel wählen</translation>
+    </message>
+    <message>
+        <source>Restart the Same Game</source>
+        <translation>Dasselbe Spiel neu beginnen</translation>
+    </message>
+    <message>
+        <source>Open an Existing Game</source>
+        <translation>Ein gespeichertes Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>There is no favourite folder to add the game to.<byte value="xd"/>
+Untick &quot;Add To Favorites&quot;, or make a folder with Organize Favorites.</source>
+        <translation>Es gibt keinen Favoritenordner für das Spiel.<byte value="xd"/>
+Entfernen Sie den Haken bei &quot;Zu Favoriten hinzufügen&quot; oder legen Sie unter Favoriten verwalten einen Ordner an.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The game could not be saved to<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+Play goes on; it will be kept again as soon as it can be.</source>
+        <translation>Das Spiel konnte nicht gespeichert werden unter<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
+    </message>
+</context>
+<context>
+    <name>cMenu</name>
+    <message>
+        <source>Are you sure You want to Quit this Game ?</source>
+        <translation>Wollen Sie dieses Spiel wirklich aufgeben?</translation>
+    </message>
+    <message>
+        <source>Quadrell 2000 cannot change Player in middle of the Game.<byte value="xd"/>
+ Player will be changed to  %1  after you finish this game.</source>
+        <translation>Quadrell 2000 kann den Spieler nicht mitten im Spiel wechseln.<byte value="xd"/>
+ Nach diesem Spiel spielt  %1 .</translation>
+    </message>
+    <message>
+        <source>Sorry File Doesn&apos;t Exists<byte value="xd"/>
+%1</source>
+        <translation>Die Datei gibt es leider nicht<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The game file<byte value="xd"/>
+%1<byte value="xd"/>
+cannot be opened. %2</source>
+        <translation>Die Spieldatei<byte value="xd"/>
+%1<byte value="xd"/>
+kann nicht geöffnet werden. %2</translation>
     </message>
 </context>
 <context>
