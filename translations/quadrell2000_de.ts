@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Folder Exists</source>
-        <translation>Der Ordner gibt es schon</translation>
+        <translation>Den Ordner gibt es schon</translation>
     </message>
     <message>
         <source>The folder %1 could not be created.</source>
