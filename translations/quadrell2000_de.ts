@@ -539,6 +539,13 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
     </message>
 </context>
 <context>
+    <name>QtPrompter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>cMenu</name>
     <message>
         <source>Are you sure You want to Quit this Game ?</source>

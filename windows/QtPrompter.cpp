@@ -3,6 +3,7 @@
 #include "dlgMove.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -125,7 +126,8 @@ void QtPrompter::RunWithProgress(
     worker->start();
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
     if (!worker->isFinished()) {
-        QProgressDialog dialog(text(label), QStringLiteral("Cancel"), 0, 1000, owner_);
+        QProgressDialog dialog(
+            text(label), QCoreApplication::translate("QtPrompter", "Cancel"), 0, 1000, owner_);
         dialog.setObjectName(QStringLiteral("dlgProgress"));
         dialog.setWindowTitle(QString::fromStdString(kAppTitle));
         dialog.setWindowModality(Qt::ApplicationModal);
