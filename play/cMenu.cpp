@@ -143,7 +143,8 @@ void cMenu::NewGame(qint32 gameNumber, bool keepHistory) {
     ShowCards(false);
     window_.StatusbarUpdate();
     engine_.DealAndLayOut(gameNumber);
-    window_.SetCaption(QStringLiteral("QuadRell 2000 - Game No. %1").arg(gameNumber));
+    window_.SetCaption(
+        QCoreApplication::translate("cMenu", "QuadRell 2000 - Game No. %1").arg(gameNumber));
     ShowCards(true);
 }
 

@@ -571,6 +571,10 @@ cannot be opened. %2</source>
 %1<byte value="xd"/>
 kann nicht geöffnet werden. %2</translation>
     </message>
+    <message>
+        <source>QuadRell 2000 - Game No. %1</source>
+        <translation>QuadRell 2000 - Spiel Nr. %1</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::BoardWidget</name>
