@@ -544,6 +544,12 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>%1 already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>%1 gibt es schon.<byte value="xd"/>
+Wollen Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>cMenu</name>
@@ -586,10 +592,135 @@ Spiel wählen — F3</translation>
     </message>
 </context>
 <context>
+    <name>quadrell::ChartsPage</name>
+    <message>
+        <source>All Players</source>
+        <translation>Alle Spieler</translation>
+    </message>
+    <message>
+        <source>By Week</source>
+        <translation>Nach Wochen</translation>
+    </message>
+    <message>
+        <source>By Month</source>
+        <translation>Nach Monaten</translation>
+    </message>
+    <message>
+        <source>Save as PNG...</source>
+        <translation>Als PNG speichern...</translation>
+    </message>
+    <message>
+        <source>Save as SVG...</source>
+        <translation>Als SVG speichern...</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quadrell 2000 charts</source>
+        <translation>Quadrell 2000 Diagramme</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::ChartsView</name>
+    <message>
+        <source>No games recorded</source>
+        <translation>Keine Spiele aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Winning times</source>
+        <translation>Siegeszeiten</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Games per week</source>
+        <translation>Spiele pro Woche</translation>
+    </message>
+    <message>
+        <source>Games per month</source>
+        <translation>Spiele pro Monat</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <translation>d. MMM yy</translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>gespielt</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>win rate</source>
+        <translation>Siegquote</translation>
+    </message>
+    <message>
+        <source>No games won</source>
+        <translation>Keine Spiele gewonnen</translation>
+    </message>
+    <message>
+        <source>minutes:seconds</source>
+        <translation>Minuten:Sekunden</translation>
+    </message>
+    <message>
+        <source>points a game</source>
+        <translation>Punkte pro Spiel</translation>
+    </message>
+    <message>
+        <source>Streaks and bests</source>
+        <translation>Serien und Bestwerte</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gew.</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Längste</translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <translation>Schnellste</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+</context>
+<context>
     <name>quadrell::HelpWindow</name>
     <message>
         <source>Quadrell 2000 Help</source>
         <translation>Quadrell 2000 Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::ScoreListModel</name>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>

@@ -23,12 +23,12 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     , span_(new QComboBox(this))
     , view_(new ChartsView(this)) {
     players_->setObjectName(QStringLiteral("cboChartPlayer"));
-    players_->addItem(QStringLiteral("All Players"));
+    players_->addItem(tr("All Players"));
     span_->setObjectName(QStringLiteral("cboChartSpan"));
-    span_->addItems({ QStringLiteral("By Week"), QStringLiteral("By Month") });
-    auto* png = new QPushButton(QStringLiteral("Save as PNG..."), this);
+    span_->addItems({ tr("By Week"), tr("By Month") });
+    auto* png = new QPushButton(tr("Save as PNG..."), this);
     png->setObjectName(QStringLiteral("cmdChartPng"));
-    auto* svg = new QPushButton(QStringLiteral("Save as SVG..."), this);
+    auto* svg = new QPushButton(tr("Save as SVG..."), this);
     svg->setObjectName(QStringLiteral("cmdChartSvg"));
     auto* row = new QHBoxLayout;
     row->addWidget(players_);
@@ -42,9 +42,9 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     connect(players_, &QComboBox::activated, this, &ChartsPage::Refresh);
     connect(span_, &QComboBox::activated, this, &ChartsPage::Refresh);
     connect(png, &QPushButton::clicked, this,
-        [this] { save(QStringLiteral(".png"), QStringLiteral("PNG Picture (*.png)")); });
+        [this] { save(QStringLiteral(".png"), tr("PNG Picture (*.png)")); });
     connect(svg, &QPushButton::clicked, this,
-        [this] { save(QStringLiteral(".svg"), QStringLiteral("SVG Picture (*.svg)")); });
+        [this] { save(QStringLiteral(".svg"), tr("SVG Picture (*.svg)")); });
 }
 
 // A score board opened on another page never counts a million games for its charts.
@@ -93,7 +93,7 @@ bool ChartsPage::SaveSvg(const QString& path) const {
     svg.setOutputDevice(&file);
     svg.setSize(view_->size());
     svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-    svg.setTitle(QStringLiteral("Quadrell 2000 charts"));
+    svg.setTitle(tr("Quadrell 2000 charts"));
     QPainter p(&svg);
     view_->Render(p, QRectF(QPointF(0, 0), view_->size()));
     p.end();
@@ -103,7 +103,7 @@ bool ChartsPage::SaveSvg(const QString& path) const {
 void ChartsPage::save(const QString& suffix, const QString& filter) {
     const QString path
         = QString::fromStdString(prompter_.SaveFileName(QDir::homePath().toStdString(),
-            (QStringLiteral("Quadrell 2000 charts") + suffix).toStdString(), filter.toStdString()));
+            (tr("Quadrell 2000 charts") + suffix).toStdString(), filter.toStdString()));
     if (path.isEmpty()) return;
     const bool saved = suffix == QLatin1String(".png") ? SavePng(path) : SaveSvg(path);
     if (!saved)

@@ -77,7 +77,7 @@ void ChartsView::Render(QPainter& p, const QRectF& area) const {
     const QRectF inner = area.adjusted(8, 8, -8, -8);
     if (charts_.players.empty()) {
         p.setPen(kInk);
-        p.drawText(inner, Qt::AlignCenter, QStringLiteral("No games recorded"));
+        p.drawText(inner, Qt::AlignCenter, tr("No games recorded"));
         return;
     }
     const double top = inner.height() * 0.5;
@@ -86,18 +86,16 @@ void ChartsView::Render(QPainter& p, const QRectF& area) const {
     const double part = inner.width() * 0.26;
     const QRectF lower(inner.left(), inner.top() + top, inner.width(), inner.height() - top);
     histogram(p, QRectF(lower.left(), lower.top(), part - 8, lower.height()), charts_.winningTimes,
-        QStringLiteral("Winning times"), true);
+        tr("Winning times"), true);
     histogram(p, QRectF(lower.left() + part, lower.top(), part - 8, lower.height()), charts_.points,
-        QStringLiteral("Points"), false);
+        tr("Points"), false);
     playerTable(p,
         QRectF(lower.left() + 2 * part + 8, lower.top(), inner.width() - 2 * part - 8,
             lower.height()));
 }
 
 void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
-    title(p, area,
-        span_ == ScoreCharts::Span::Week ? QStringLiteral("Games per week")
-                                         : QStringLiteral("Games per month"));
+    title(p, area, span_ == ScoreCharts::Span::Week ? tr("Games per week") : tr("Games per month"));
     const QRectF plot = area.adjusted(kAxis, 24, -kAxis, -18);
     const int shown = PeriodsShown(area.width(), charts_.periods.size());
     const auto first = charts_.periods.end() - shown;
@@ -117,9 +115,8 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     }
     const double step = plot.width() / std::max(1, shown);
     QPainterPath rate;
-    const QLocale c = QLocale::c();
-    const QString format = span_ == ScoreCharts::Span::Week ? QStringLiteral("d MMM yy")
-                                                            : QStringLiteral("MMM yyyy");
+    const QLocale c; // month names in the player's language
+    const QString format = span_ == ScoreCharts::Span::Week ? tr("d MMM yy") : tr("MMM yyyy");
     // A date under every bar that leaves room for the one before.
     const double labelWidth
         = p.fontMetrics().horizontalAdvance(c.toString(QDate(2026, 12, 30), format)) + 12;
@@ -149,9 +146,9 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     p.setBrush(Qt::NoBrush);
     p.drawPath(rate);
     const QPointF legend(area.right() - 260, area.top() + 4);
-    swatch(p, legend, kPlayed, QStringLiteral("played"));
-    swatch(p, legend + QPointF(80, 0), kWon, QStringLiteral("won"));
-    swatch(p, legend + QPointF(140, 0), kRate, QStringLiteral("win rate"));
+    swatch(p, legend, kPlayed, tr("played"));
+    swatch(p, legend + QPointF(80, 0), kWon, tr("won"));
+    swatch(p, legend + QPointF(140, 0), kRate, tr("win rate"));
 }
 
 void ChartsView::histogram(QPainter& p, const QRectF& area,
@@ -160,7 +157,7 @@ void ChartsView::histogram(QPainter& p, const QRectF& area,
     const QRectF plot = area.adjusted(kAxis, 24, -4, -30);
     if (bins.empty()) {
         p.setPen(kInk);
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No games won"));
+        p.drawText(plot, Qt::AlignCenter, tr("No games won"));
         return;
     }
     qint64 most = 1;
@@ -182,11 +179,11 @@ void ChartsView::histogram(QPainter& p, const QRectF& area,
     p.drawText(QRectF(plot.center().x(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignRight,
         label(bins.back().to));
     p.drawText(QRectF(plot.left(), plot.bottom() + 14, plot.width(), 14), Qt::AlignCenter,
-        asTime ? QStringLiteral("minutes:seconds") : QStringLiteral("points a game"));
+        asTime ? tr("minutes:seconds") : tr("points a game"));
 }
 
 void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
-    title(p, area, QStringLiteral("Streaks and bests"));
+    title(p, area, tr("Streaks and bests"));
     p.save();
     p.setPen(kInk);
     const QFont plain = p.font();
@@ -194,16 +191,15 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
     bold.setBold(true);
     const QFontMetricsF metrics(bold); // bold is the wider: it sizes every column
     const double line = metrics.height() + 2;
-    std::vector<QStringList> rows { { QStringLiteral("Player"), QStringLiteral("Won"),
-        QStringLiteral("Streak"), QStringLiteral("Longest"), QStringLiteral("Fastest"),
-        QStringLiteral("Points") } };
+    std::vector<QStringList> rows { { tr("Player"), tr("Won"), tr("Streak"), tr("Longest"),
+        tr("Fastest"), tr("Points") } };
     for (const auto& pl : charts_.players)
         rows.push_back({ pl.name, QStringLiteral("%1/%2").arg(pl.won).arg(pl.played),
             QString::number(pl.currentStreak), QString::number(pl.longestStreak),
             pl.bestTime > 0 ? clock(pl.bestTime) : QStringLiteral("-"),
             QString::number(pl.bestScore) });
     if (charts_.players.size() > 1)
-        rows.push_back({ QStringLiteral("All"), QString(), QString::number(charts_.currentStreak),
+        rows.push_back({ tr("All"), QString(), QString::number(charts_.currentStreak),
             QString::number(charts_.longestStreak), QString(), QString() });
     // Each figure's column as wide as its widest cell; the names have what is left.
     std::vector<double> widths(6, 0);

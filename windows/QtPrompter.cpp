@@ -76,7 +76,8 @@ std::string QtPrompter::SaveFileName(
         QString path = dialog.selectedFiles().constFirst();
         if (!suffix.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
         if (!QFileInfo::exists(path)
-            || Question(QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
+            || Question(QCoreApplication::translate(
+                            "QtPrompter", "%1 already exists.\r\nDo you want to replace it?")
                             .arg(QDir::toNativeSeparators(path))
                             .toStdString(),
                 kAppTitle, MessageIcon::Exclamation))

@@ -55,7 +55,7 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
 QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     static const char* titles[] = { "ID", "Date", "Game", "Time", "Move", "Perc", "Points" };
-    if (section == 0 && all_) return QStringLiteral("Players");
+    if (section == 0 && all_) return tr("Players");
     return QLatin1String(titles[section]);
 }
 
