@@ -83,7 +83,7 @@ void ChartsView::Render(QPainter& p, const QRectF& area) const {
     const double top = inner.height() * 0.5;
     periodChart(p, QRectF(inner.topLeft(), QSizeF(inner.width(), top - 8)));
     // Two histograms and the table, which needs a little more room.
-    const double part = inner.width() * 0.26;
+    const double part = inner.width() * 0.23;
     const QRectF lower(inner.left(), inner.top() + top, inner.width(), inner.height() - top);
     histogram(p, QRectF(lower.left(), lower.top(), part - 8, lower.height()), charts_.winningTimes,
         tr("Winning times"), true);
@@ -145,10 +145,17 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     p.setPen(QPen(kRate, 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(rate);
-    const QPointF legend(area.right() - 260, area.top() + 4);
-    swatch(p, legend, kPlayed, tr("played"));
-    swatch(p, legend + QPointF(80, 0), kWon, tr("won"));
-    swatch(p, legend + QPointF(140, 0), kRate, tr("win rate"));
+    // The legend at the right, as wide as its words in the player's language.
+    const std::pair<QColor, QString> keys[] { { kPlayed, tr("played") }, { kWon, tr("won") },
+        { kRate, tr("win rate") } };
+    double width = 0;
+    for (const auto& [colour, text] : keys)
+        width += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
+    QPointF legend(area.right() - kAxis - width + 16, area.top() + 4);
+    for (const auto& [colour, text] : keys) {
+        swatch(p, legend, colour, text);
+        legend.rx() += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
+    }
 }
 
 void ChartsView::histogram(QPainter& p, const QRectF& area,
