@@ -48,7 +48,7 @@ void swatch(QPainter& p, QPointF at, const QColor& colour, const QString& text) 
 
 ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picCharts"));
-    setMinimumSize(560, 360);
+    setMinimumSize(640, 380);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -185,7 +185,7 @@ void ChartsView::histogram(QPainter& p, const QRectF& area,
         label(bins.front().from));
     p.drawText(QRectF(plot.center().x(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignRight,
         label(bins.back().to));
-    p.drawText(QRectF(plot.left(), plot.bottom() + 14, plot.width(), 14), Qt::AlignCenter,
+    p.drawText(QRectF(area.left(), plot.bottom() + 14, area.width(), 14), Qt::AlignCenter,
         asTime ? tr("minutes:seconds") : tr("points a game"));
 }
 
@@ -217,7 +217,12 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
     double figures = 0;
     for (int i = 1; i < 6; ++i)
         figures += widths[static_cast<std::size_t>(i)];
-    widths[0] = std::max(40.0, area.width() - figures);
+    // Too narrow for every figure whole: each column gives up its share, the name its rest.
+    const double room = area.width() - 50;
+    if (figures > room)
+        for (int i = 1; i < 6; ++i)
+            widths[static_cast<std::size_t>(i)] *= room / figures;
+    widths[0] = area.width() - std::min(figures, room);
     double y = area.top() + 22;
     for (std::size_t r = 0; r < rows.size() && y + line <= area.bottom(); ++r) {
         const bool heading = r == 0 || (r + 1 == rows.size() && charts_.players.size() > 1);

@@ -15,7 +15,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
-    resize(680, 600); // room for the pictures beside the text margins
+    resize(720, 600); // room for the pictures beside the text margins
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
