@@ -104,12 +104,15 @@ def main():
     pyatspi.Registry.registerEventListener(
         on_event, "object:state-changed:focused", "object:property-change:accessible-name")
     second = columns[1].getChildAtIndex(columns[1].childCount - 1).name
-    first = exposed.name.split(",")[0]
+    # A card that cannot go home by itself at once, so that it stays in the cell.
+    exposed = [c.getChildAtIndex(c.childCount - 1).name for c in columns]
+    chosen = next(i for i, n in enumerate(exposed) if not n.startswith(("Ace", "Two")))
+    first = exposed[chosen].split(",")[0]
 
     steps = [
-        lambda: key("Right"),            # the cursor to column 2's exposed card
-        lambda: key("Left", "space"),    # back, and select column 1's exposed card
-        lambda: key("Up", "space"),      # into cell 1
+        lambda: key("Right"),                                      # to column 2's exposed card
+        lambda: key("Left", *["Right"] * chosen, "space"),         # select the chosen card
+        lambda: key("Up", *["Left"] * chosen, "space"),            # along the top row to cell 1
     ]
 
     def heard():
