@@ -4,6 +4,7 @@
 #include "SafeFile.h"
 #include "Session.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -98,8 +99,10 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
         return true;
     }
     if (resume) {
-        if (!session_.prompter.Question("Are you sure you want to exit the previously\r\n"
-                                        "unfinished game and start this game ?",
+        if (!session_.prompter.Question(QCoreApplication::translate("Lifecycle",
+                                            "Are you sure you want to exit the previously\r\n"
+                                            "unfinished game and start this game ?")
+                                            .toStdString(),
                 kAppTitle, MessageIcon::Question))
             return false;
         if (session_.menu.OpenFromFile(kept)) session_.menu.GameLost();

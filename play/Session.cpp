@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include <QCoreApplication>
+
 namespace quadrell {
 
 Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, GameWindow& window,
@@ -29,10 +31,11 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     // Recording a game and forgetting its kept copy are one write to the store.
     score.SetForgetGame([this] { kept.Forget(); });
     store.SetFailureHandler([this](const QString& path) {
-        prompter.Message(QStringLiteral("The settings could not be saved to\r\n%1\r\nThe last "
-                                        "saved settings are kept.")
-                             .arg(path)
-                             .toStdString(),
+        prompter.Message(
+            QCoreApplication::translate("Session",
+                "The settings could not be saved to\r\n%1\r\nThe last saved settings are kept.")
+                .arg(path)
+                .toStdString(),
             MessageIcon::Exclamation, kAppTitle);
     });
 }

@@ -5,6 +5,8 @@
 #include "GameWindow.h"
 #include "cOpt.h"
 
+#include <QCoreApplication>
+
 namespace quadrell {
 
 namespace {
@@ -175,7 +177,9 @@ bool cTrans::SaveToFile(const QString& fl) {
     QString error;
     if (WriteFile(fl, &error)) return true;
     prompter_.Message(
-        QStringLiteral("The game could not be saved to\r\n%1\r\n%2").arg(fl, error).toStdString(),
+        QCoreApplication::translate("cTrans", "The game could not be saved to\r\n%1\r\n%2")
+            .arg(fl, error)
+            .toStdString(),
         MessageIcon::Exclamation, kAppTitle);
     return false;
 }

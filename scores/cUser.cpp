@@ -3,11 +3,14 @@
 #include "Prompter.h"
 #include "cPlayer.h"
 
+#include <QCoreApplication>
+
 namespace quadrell {
 
 void cUser::AddUser(const QString& name, const QString& fullName, const QString& date) {
     if (players_.PlayerExists(name)) {
-        prompter_.Message("Player exists!", MessageIcon::Exclamation, kAppTitle);
+        prompter_.Message(QCoreApplication::translate("cUser", "Player exists!").toStdString(),
+            MessageIcon::Exclamation, kAppTitle);
         return;
     }
     if (name.isEmpty() || !CheckName(name).isEmpty()) return;
@@ -17,12 +20,15 @@ void cUser::AddUser(const QString& name, const QString& fullName, const QString&
             return;
         }
     }
-    prompter_.Message("Maximum 5 Players only", MessageIcon::Exclamation, kAppTitle);
+    prompter_.Message(QCoreApplication::translate("cUser", "Maximum 5 Players only").toStdString(),
+        MessageIcon::Exclamation, kAppTitle);
 }
 
 bool cUser::RemoveUser(const QString& key) {
     if (players_.TotalPlayers() < 2) {
-        prompter_.Message("Minimum one player is Required !", MessageIcon::Exclamation, kAppTitle);
+        prompter_.Message(
+            QCoreApplication::translate("cUser", "Minimum one player is Required !").toStdString(),
+            MessageIcon::Exclamation, kAppTitle);
         return false;
     }
     static const QStringList keys { QStringLiteral("x1"), QStringLiteral("x2"),

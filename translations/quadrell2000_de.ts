@@ -539,6 +539,15 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
     </message>
 </context>
 <context>
+    <name>Lifecycle</name>
+    <message>
+        <source>Are you sure you want to exit the previously<byte value="xd"/>
+unfinished game and start this game ?</source>
+        <translation>Wollen Sie das zuvor unvollendete Spiel wirklich<byte value="xd"/>
+aufgeben und dieses Spiel beginnen?</translation>
+    </message>
+</context>
+<context>
     <name>QtPrompter</name>
     <message>
         <source>Cancel</source>
@@ -549,6 +558,17 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
 Do you want to replace it?</source>
         <translation>%1 gibt es schon.<byte value="xd"/>
 Wollen Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>The settings could not be saved to<byte value="xd"/>
+%1<byte value="xd"/>
+The last saved settings are kept.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden unter<byte value="xd"/>
+%1<byte value="xd"/>
+Die zuletzt gespeicherten Einstellungen bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -580,6 +600,32 @@ kann nicht geöffnet werden. %2</translation>
     <message>
         <source>QuadRell 2000 - Game No. %1</source>
         <translation>QuadRell 2000 - Spiel Nr. %1</translation>
+    </message>
+</context>
+<context>
+    <name>cTrans</name>
+    <message>
+        <source>The game could not be saved to<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>Das Spiel konnte nicht gespeichert werden unter<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>cUser</name>
+    <message>
+        <source>Player exists!</source>
+        <translation>Den Spieler gibt es schon!</translation>
+    </message>
+    <message>
+        <source>Maximum 5 Players only</source>
+        <translation>Höchstens 5 Spieler</translation>
+    </message>
+    <message>
+        <source>Minimum one player is Required !</source>
+        <translation>Mindestens ein Spieler muss bleiben!</translation>
     </message>
 </context>
 <context>
