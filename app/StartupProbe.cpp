@@ -1,5 +1,7 @@
 #include "StartupProbe.h"
 
+#include "HelpWindow.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -36,7 +38,7 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, [this] {
             std::printf("startup-ms: %lld\nrss-kb: %ld\nhelp-bytes: %lld\nlanguage: %s\n",
                 static_cast<long long>(clock_.elapsed()), residentKb(),
-                static_cast<long long>(QFile(QStringLiteral(":/help/index.html")).size()),
+                static_cast<long long>(QFile(HelpWindow::Document()).size()),
                 qPrintable(language_));
             std::fflush(stdout);
             QCoreApplication::exit(0);

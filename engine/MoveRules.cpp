@@ -28,8 +28,10 @@ bool MoveRules::historyHasRoom() {
     const MoveRecorder* recorder = engine_.recorder();
     if (recorder == nullptr || recorder->RoomLeft() >= kStepsOfLongestMove) return true;
     ClearSelection();
-    engine_.prompter().Message("The move history of this game is full.\r\nNo more moves can be "
-                               "recorded; undo, replay and saving still work.",
+    Prompter& prompter = engine_.prompter();
+    prompter.Message(prompter.Translated("Engine",
+                         "The move history of this game is full.\r\nNo more moves can be "
+                         "recorded; undo, replay and saving still work."),
         MessageIcon::Information, kAppTitle);
     return false;
 }
@@ -160,8 +162,11 @@ void MoveRules::MoveCards(Loc source, Loc target, std::int16_t count) {
         return;
     }
     ClearSelection();
-    engine_.prompter().Message("That Move requirs moving " + std::to_string(count) + " Cards.\r\n"
-            + "You only have enough free space to move " + std::to_string(space + 1) + ".",
+    Prompter& prompter = engine_.prompter();
+    prompter.Message(FillIn(prompter.Translated("Engine",
+                                "That Move requirs moving %1 Cards.\r\n"
+                                "You only have enough free space to move %2."),
+                         { std::to_string(count), std::to_string(space + 1) }),
         MessageIcon::Information, kAppTitle);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace quadrell {
@@ -35,6 +36,10 @@ public:
     // The colour dialog as 0xRRGGBB, primed with `initial`; the initial colour when cancelled.
     virtual unsigned ChooseColour(unsigned initial) = 0;
 
+    // One of the rules' own texts in the player's language; English unless a translation
+    // is installed. Numbers go in afterwards with FillIn, so a translation may move them.
+    virtual std::string Translated(const char* /*context*/, const char* english) { return english; }
+
     // Told how far a long task has come (`done` of `total`); answers false once the player
     // has cancelled it, and the task then stops.
     using Progress = std::function<bool(std::int64_t done, std::int64_t total)>;
@@ -44,6 +49,9 @@ public:
         const std::string& label, const std::function<void(const Progress&)>& work)
         = 0;
 };
+
+// `text` with %1, %2, ... replaced by `values` in turn.
+std::string FillIn(std::string text, std::initializer_list<std::string> values);
 
 // Told when the last king reaches its foundation. The listener opens the finished-game
 // dialog once the move that won has come to rest.

@@ -64,7 +64,9 @@ Loc cGame::GetBottomCardLocation(Loc location) const {
 
 void cGame::ShowMessages() {
     if (engine_ == nullptr || engine_->options().ShowMessages() != 1) return;
-    engine_->prompter().Message("That move is not Allowed", MessageIcon::Information, kAppTitle);
+    Prompter& prompter = engine_->prompter();
+    prompter.Message(prompter.Translated("Engine", "That move is not Allowed"),
+        MessageIcon::Information, kAppTitle);
     engine_->rules().ClearSelection();
 }
 

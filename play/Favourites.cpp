@@ -55,7 +55,9 @@ void Favourites::tell(const QString& text, bool information) const {
 
 QString Favourites::AddProposal() const {
     const QString player = players_.GetName(players_.GetCurrentPlayerIndex());
-    return QStringLiteral("%1 - Played by %2").arg(state_.gGameNumber).arg(player);
+    return QCoreApplication::translate("Favourites", "%1 - Played by %2")
+        .arg(state_.gGameNumber)
+        .arg(player);
 }
 
 bool Favourites::Add(const QString& folder, const QString& name) {

@@ -25,7 +25,9 @@ QString FinishFlow::ProposedSavePath() const {
 
 QString FinishFlow::ProposedFavName() const {
     const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
-    return QStringLiteral("%1 Played by %2").arg(session_.state().gGameNumber).arg(player);
+    return QCoreApplication::translate("FinishFlow", "%1 Played by %2")
+        .arg(session_.state().gGameNumber)
+        .arg(player);
 }
 
 QStringList FinishFlow::FavouriteFolders() const {

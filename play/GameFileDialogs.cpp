@@ -7,18 +7,20 @@
 #include "cSave.h"
 #include "cTrans.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quadrell {
 
 QString GameFileDialogs::OpenFilter() {
-    return QStringLiteral(
-        "Quadrell 2000 InComplete Game (*.qrl);;Quadrell 2000 Finished Game (*.q2k)");
+    return SaveFilter(QStringLiteral(".qrl")) + QStringLiteral(";;")
+        + SaveFilter(QStringLiteral(".q2k"));
 }
 
 QString GameFileDialogs::SaveFilter(const QString& ext) {
-    return ext == QLatin1String(".qrl") ? QStringLiteral("Quadrell 2000 InComplete Game (*.qrl)")
-                                        : QStringLiteral("Quadrell 2000 Finished Game (*.q2k)");
+    return ext == QLatin1String(".qrl")
+        ? QCoreApplication::translate("GameFileDialogs", "Quadrell 2000 InComplete Game (*.qrl)")
+        : QCoreApplication::translate("GameFileDialogs", "Quadrell 2000 Finished Game (*.q2k)");
 }
 
 bool GameFileDialogs::File_Open() {

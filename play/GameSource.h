@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -12,7 +13,7 @@ public:
         const QString& player, const QDateTime& when, qint32 gameNumber, const QString& body);
     // The name the save dialog proposes: the game number followed by " Source".
     static QString ProposedName(qint32 gameNumber) {
-        return QStringLiteral("%1 Source").arg(gameNumber);
+        return QCoreApplication::translate("GameSource", "%1 Source").arg(gameNumber);
     }
     // Written whole, lines ended by CR LF; false when it could not be written.
     static bool Save(const QString& path, const QString& text);

@@ -1,5 +1,6 @@
 #include "SelectGameRules.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace quadrell {
@@ -12,7 +13,8 @@ std::optional<qint32> SelectGameRules::Validate(const QString& text) {
 }
 
 QString SelectGameRules::Label(qint32 limit) {
-    return QStringLiteral("Select a Game Number between 0 and %1").arg(limit);
+    return QCoreApplication::translate("SelectGameRules", "Select a Game Number between 0 and %1")
+        .arg(limit);
 }
 
 } // namespace quadrell

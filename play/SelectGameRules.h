@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -14,7 +15,8 @@ public:
     static std::optional<qint32> Validate(const QString& text);
     static QString Label(qint32 limit);
     static QString Refusal() {
-        return QStringLiteral("Please Enter a valid number between 0 and 3240000");
+        return QCoreApplication::translate(
+            "SelectGameRules", "Please Enter a valid number between 0 and 3240000");
     }
 };
 

@@ -62,17 +62,15 @@ std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& re
         moves += r.Moves;
     }
     auto avg = [n](qint64 sum) { return AverageOf(sum, n); };
-    return { { QStringLiteral("Games Played"), QString::number(n) },
-        { QStringLiteral("Games Won"), QString::number(w) },
-        { QStringLiteral("Games Lost"), QString::number(n - w) },
-        { QStringLiteral("Time Taken"), cScore::ConvertTimeS(time) },
-        { QStringLiteral("Total Score"), QString::number(score) },
-        { QStringLiteral("Total Moves"), QString::number(moves) },
-        { QStringLiteral("Average Moves"), QString::number(avg(moves)) },
-        { QStringLiteral("Average Time"), cScore::ConvertTimeS(avg(time)) },
-        { QStringLiteral("Average Score"), QString::number(avg(score)) },
-        { QStringLiteral("Winning Percentage"),
-            QString::number(PercentOf(w, n)) + QStringLiteral(" %") } };
+    return { { tr("Games Played"), QString::number(n) }, { tr("Games Won"), QString::number(w) },
+        { tr("Games Lost"), QString::number(n - w) },
+        { tr("Time Taken"), cScore::ConvertTimeS(time) },
+        { tr("Total Score"), QString::number(score) },
+        { tr("Total Moves"), QString::number(moves) },
+        { tr("Average Moves"), QString::number(avg(moves)) },
+        { tr("Average Time"), cScore::ConvertTimeS(avg(time)) },
+        { tr("Average Score"), QString::number(avg(score)) },
+        { tr("Winning Percentage"), QString::number(PercentOf(w, n)) + QStringLiteral(" %") } };
 }
 
 QStringList ScoreBoard::Session(
@@ -84,10 +82,9 @@ QStringList ScoreBoard::Session(
         ++s;
         sw += won(r) ? 1 : 0;
     }
-    return { QStringLiteral("Session Started : ") + cSave::DateText(sessionStart),
-        QStringLiteral("Games Played : %1").arg(s), QStringLiteral("Games Won : %1").arg(sw),
-        QStringLiteral("Games Lost : %1").arg(s - sw),
-        QStringLiteral("Percentage : %1 %").arg(PercentOf(sw, s)) };
+    return { tr("Session Started : %1").arg(cSave::DateText(sessionStart)),
+        tr("Games Played : %1").arg(s), tr("Games Won : %1").arg(sw),
+        tr("Games Lost : %1").arg(s - sw), tr("Percentage : %1 %").arg(PercentOf(sw, s)) };
 }
 
 std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records, const QString& player,
@@ -140,14 +137,11 @@ std::array<ScoreStats, 6> ScoreBoard::Statistics(
     return entries;
 }
 
-const QStringList& ScoreBoard::StatisticsRows() {
-    static const QStringList rows { QStringLiteral("Games Played"), QStringLiteral("Games Won"),
-        QStringLiteral("Games Lost"), QStringLiteral("Total No. of Moves"),
-        QStringLiteral("Average Winning Moves"), QStringLiteral("Total Game Points"),
-        QStringLiteral("Total Time Taken"), QStringLiteral("Average Winning Time"),
-        QStringLiteral("Winning Percentage"), QStringLiteral("Avg. Games per Month"),
-        QStringLiteral("Average Points") };
-    return rows;
+QStringList ScoreBoard::StatisticsRows() {
+    return { tr("Games Played"), tr("Games Won"), tr("Games Lost"), tr("Total No. of Moves"),
+        tr("Average Winning Moves"), tr("Total Game Points"), tr("Total Time Taken"),
+        tr("Average Winning Time"), tr("Winning Percentage"), tr("Avg. Games per Month"),
+        tr("Average Points") };
 }
 
 QStringList ScoreBoard::StatisticsColumn(
@@ -188,8 +182,8 @@ std::vector<QStringList> ScoreBoard::Global(const cPlayer& players) {
     for (qint16 slot = 1; slot <= 5; ++slot)
         if (!players.GetName(slot).isEmpty()) rows.push_back(row(slot, players.GetName(slot)));
     while (rows.size() < 5)
-        rows.push_back({ QStringLiteral("None") });
-    rows.push_back(row(6, QStringLiteral("Total")));
+        rows.push_back({ tr("None") });
+    rows.push_back(row(6, tr("Total")));
     return rows;
 }
 

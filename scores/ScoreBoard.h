@@ -2,6 +2,7 @@
 
 #include "ScoreRec.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -13,8 +14,11 @@ namespace quadrell {
 class cPlayer;
 
 // The board half of the scores: every list and statistic the score board shows, derived
-// from the loaded records and the player totals.
+// from the loaded records and the player totals. What the board shows is in the player's
+// language; the export stays English, the same on every machine.
 class ScoreBoard {
+    Q_DECLARE_TR_FUNCTIONS(ScoreBoard)
+
 public:
     using Row = std::pair<QString, QString>; // a label and its value
 
@@ -30,7 +34,7 @@ public:
         const std::vector<ScoreRec>& records, const cPlayer& players);
     static QStringList StatisticsColumn(
         const ScoreStats& entry, const QString& playerDate, const QDateTime& now);
-    static const QStringList& StatisticsRows();
+    static QStringList StatisticsRows();
     // "Top Scores": positions 1..12 by points, highest first, ties in file order.
     static std::vector<ScoreRec> TopScores(const std::vector<ScoreRec>& records);
     // "Global Statistics": six rows of seven columns from the player totals.

@@ -2,6 +2,7 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <charconv>
 #include <limits>
@@ -138,7 +139,9 @@ qint64 ScoreFile::Prepare(const QString& path, QString* error) {
         --cut;
     if (cut == end.size()) return size;
     if (cut == 0 && tail < size) {
-        if (error) *error = QStringLiteral("Its last line is too long to be a record.");
+        if (error)
+            *error = QCoreApplication::translate(
+                "ScoreFile", "Its last line is too long to be a record.");
         return -1;
     }
     QFile side(TornPath(path));

@@ -8,6 +8,7 @@
 #include "cPlayer.h"
 #include "cSave.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
@@ -49,15 +50,18 @@ void cScore::report(const QString& text) {
 
 bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
     const QDateTime& now) {
-    const QString path = QString::fromStdString(prompter_.SaveFileName(
-        save_.GetLastDir().toStdString(), "Score Board", "Text File (*.txt)"));
+    const QString path
+        = QString::fromStdString(prompter_.SaveFileName(save_.GetLastDir().toStdString(),
+            QCoreApplication::translate("cScore", "Score Board").toStdString(),
+            QCoreApplication::translate("cScore", "Text File (*.txt)").toStdString()));
     if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;
     QByteArray head = ScoreBoard::ExportHead(statistics, players_, currentPlayer, now);
     const auto total = static_cast<std::int64_t>(records_.size());
     SafeFile::Written written = SafeFile::Written::Stopped;
     QString error;
     prompter_.RunWithProgress(
-        "Exporting the score board...", [&](const Prompter::Progress& progress) {
+        QCoreApplication::translate("cScore", "Exporting the score board...").toStdString(),
+        [&](const Prompter::Progress& progress) {
             std::int64_t done = 0;
             written = SafeFile::WriteParts(
                 path,
@@ -74,7 +78,8 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
                 &error);
         });
     if (written == SafeFile::Written::Failed)
-        report(QStringLiteral("The score board could not be exported to\r\n%1\r\n%2")
+        report(QCoreApplication::translate(
+            "cScore", "The score board could not be exported to\r\n%1\r\n%2")
                    .arg(path, error));
     if (written != SafeFile::Written::Whole) return false;
     save_.SetLastExportedDate(cSave::DateText(now));
@@ -83,7 +88,7 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
 }
 
 void cScore::reportUnwritten(const QString& error) {
-    report(QStringLiteral("The score could not be written to\r\n%1\r\n%2")
+    report(QCoreApplication::translate("cScore", "The score could not be written to\r\n%1\r\n%2")
                .arg(save_.ScoreFile(), error));
 }
 
@@ -136,7 +141,9 @@ void cScore::finishPending() {
         store.Remove(kSave, kPending);
     }
     if (!added)
-        report(QStringLiteral("The totals of %1 are too large to add this game.").arg(r->Name));
+        report(QCoreApplication::translate(
+            "cScore", "The totals of %1 are too large to add this game.")
+                   .arg(r->Name));
     if (checkpoint_) checkpoint_("done");
 }
 
@@ -165,7 +172,8 @@ void cScore::LoadScores() {
 void cScore::Clear_General() {
     QString error;
     if (!SafeFile::Write(save_.ScoreFile(), QByteArray(), &error))
-        report(QStringLiteral("The score file\r\n%1\r\ncould not be cleared.\r\n%2")
+        report(QCoreApplication::translate(
+            "cScore", "The score file\r\n%1\r\ncould not be cleared.\r\n%2")
                    .arg(save_.ScoreFile(), error));
     save_.SetGeneralClearedDate(cSave::DateText(QDateTime::currentDateTime()));
     records_.clear();

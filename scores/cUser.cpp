@@ -60,18 +60,21 @@ QString cUser::ProposedName() const {
 }
 
 QString cUser::CheckName(const QString& name) {
-    if (name.trimmed().isEmpty()) return QStringLiteral("PlayerName is Required");
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate("cUser", "PlayerName is Required");
     // A line end or other control character would tear the score file's lines.
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
             || c == QChar::ParagraphSeparator)
-            return QStringLiteral("A player name cannot hold control characters.");
+            return QCoreApplication::translate(
+                "cUser", "A player name cannot hold control characters.");
     // Characters as a player sees them: "Zoë" or a name in another script is not longer
     // for being stored in more units.
-    if (name.toUcs4().size() > 8) return QStringLiteral("Maximum 8 Characters only");
+    if (name.toUcs4().size() > 8)
+        return QCoreApplication::translate("cUser", "Maximum 8 Characters only");
     // A quote would break the score file's quoted names.
     if (name.contains(QLatin1Char('"')))
-        return QStringLiteral("A player name cannot hold a quote.");
+        return QCoreApplication::translate("cUser", "A player name cannot hold a quote.");
     return QString();
 }
 

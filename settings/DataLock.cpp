@@ -1,5 +1,6 @@
 #include "DataLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <csignal>
 
@@ -22,8 +23,9 @@ bool DataLock::TryLock() {
 }
 
 QString DataLock::InUseText() const {
-    return QStringLiteral("Another copy of Quadrell 2000 is using\r\n%1\r\nClose it first; two "
-                          "copies writing the same scores and games would lose some of them.")
+    return QCoreApplication::translate("DataLock",
+        "Another copy of Quadrell 2000 is using\r\n%1\r\nClose it first; two "
+        "copies writing the same scores and games would lose some of them.")
         .arg(QDir::toNativeSeparators(folder_));
 }
 

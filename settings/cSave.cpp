@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -122,8 +123,9 @@ bool cSave::UsableFolder(const QString& path) {
 QString cSave::CheckAutoSaveFolders(const QString& incompleteDir, const QString& finishedDir) {
     for (const QString& folder : { incompleteDir, finishedDir })
         if (!UsableFolder(folder))
-            return QStringLiteral("\"%1\" is not a folder games can be saved in.\r\nChoose an "
-                                  "existing folder with Browse.")
+            return QCoreApplication::translate("cSave",
+                "\"%1\" is not a folder games can be saved in.\r\nChoose an "
+                "existing folder with Browse.")
                 .arg(folder);
     return QString();
 }

@@ -442,6 +442,36 @@
     </message>
 </context>
 <context>
+    <name>DataLock</name>
+    <message>
+        <source>Another copy of Quadrell 2000 is using<byte value="xd"/>
+%1<byte value="xd"/>
+Close it first; two copies writing the same scores and games would lose some of them.</source>
+        <translation>Eine andere Kopie von Quadrell 2000 verwendet<byte value="xd"/>
+%1<byte value="xd"/>
+Schließen Sie sie zuerst; zwei Kopien, die dieselben Punkte und Spiele schreiben, würden einen Teil davon verlieren.</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>The move history of this game is full.<byte value="xd"/>
+No more moves can be recorded; undo, replay and saving still work.</source>
+        <translation>Der Zugverlauf dieses Spiels ist voll.<byte value="xd"/>
+Es können keine weiteren Züge aufgezeichnet werden; Rückgängig, Wiedergabe und Speichern gehen weiterhin.</translation>
+    </message>
+    <message>
+        <source>That Move requirs moving %1 Cards.<byte value="xd"/>
+You only have enough free space to move %2.</source>
+        <translation>Für diesen Zug müssen %1 Karten bewegt werden.<byte value="xd"/>
+Der freie Platz reicht nur für %2.</translation>
+    </message>
+    <message>
+        <source>That move is not Allowed</source>
+        <translation>Dieser Zug ist nicht erlaubt</translation>
+    </message>
+</context>
+<context>
     <name>Favourites</name>
     <message>
         <source>&quot;%1&quot; cannot be used as a name here.</source>
@@ -499,6 +529,10 @@
         <translation>Diese Spiele konnten nicht verschoben werden:<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>%1 - Played by %2</source>
+        <translation>%1 - gespielt von %2</translation>
+    </message>
 </context>
 <context>
     <name>FinishFlow</name>
@@ -523,6 +557,95 @@
 Untick &quot;Add To Favorites&quot;, or make a folder with Organize Favorites.</source>
         <translation>Es gibt keinen Favoritenordner für das Spiel.<byte value="xd"/>
 Entfernen Sie den Haken bei &quot;Zu Favoriten hinzufügen&quot; oder legen Sie unter Favoriten verwalten einen Ordner an.</translation>
+    </message>
+    <message>
+        <source>%1 Played by %2</source>
+        <translation>%1 gespielt von %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>It begins with a byte-order mark; a game file is plain text.</source>
+        <translation>Sie beginnt mit einer Byte-Order-Markierung; eine Spieldatei ist reiner Text.</translation>
+    </message>
+    <message>
+        <source>There is a tab at %1; numbers are separated by spaces, commas or line ends.</source>
+        <translation>In %1 steht ein Tabulator; Zahlen werden durch Leerzeichen, Kommas oder Zeilenenden getrennt.</translation>
+    </message>
+    <message>
+        <source>There is a byte %1 at %2; a game file is plain text.</source>
+        <translation>In %2 steht das Byte %1; eine Spieldatei ist reiner Text.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2 is not a number.</source>
+        <translation>&quot;%1&quot; in %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Entry %1: </source>
+        <translation>Eintrag %1: </translation>
+    </message>
+    <message>
+        <source>a location code outside 0..212.</source>
+        <translation>ein Ortscode außerhalb von 0..212.</translation>
+    </message>
+    <message>
+        <source>the mode %1 is not 1, -1 or 2.</source>
+        <translation>der Modus %1 ist nicht 1, -1 oder 2.</translation>
+    </message>
+    <message>
+        <source>It holds no game number.</source>
+        <translation>Sie enthält keine Spielnummer.</translation>
+    </message>
+    <message>
+        <source>The game number is out of range.</source>
+        <translation>Die Spielnummer liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>Its last entry is incomplete.</source>
+        <translation>Ihr letzter Eintrag ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries.</source>
+        <translation>Sie enthält mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>Entry %1: a number is out of range.</source>
+        <translation>Eintrag %1: eine Zahl liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>Entry %1: the move number %2 should be %3.</source>
+        <translation>Eintrag %1: die Zugnummer %2 müsste %3 sein.</translation>
+    </message>
+    <message>
+        <source>Entry %1: no card can leave %2.</source>
+        <translation>Eintrag %1: von %2 kann keine Karte weg.</translation>
+    </message>
+    <message>
+        <source>Entry %1: the card cannot go to %2.</source>
+        <translation>Eintrag %1: die Karte kann nicht nach %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameFileDialogs</name>
+    <message>
+        <source>Quadrell 2000 InComplete Game (*.qrl)</source>
+        <translation>Quadrell 2000 unvollendetes Spiel (*.qrl)</translation>
+    </message>
+    <message>
+        <source>Quadrell 2000 Finished Game (*.q2k)</source>
+        <translation>Quadrell 2000 beendetes Spiel (*.q2k)</translation>
+    </message>
+</context>
+<context>
+    <name>GameSource</name>
+    <message>
+        <source>%1 Source</source>
+        <translation>%1 Quelltext</translation>
     </message>
 </context>
 <context>
@@ -558,6 +681,150 @@ aufgeben und dieses Spiel beginnen?</translation>
 Do you want to replace it?</source>
         <translation>%1 gibt es schon.<byte value="xd"/>
 Wollen Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, not a file.</source>
+        <translation>Es ist eine Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a device or a special file, not a file.</source>
+        <translation>Es ist ein Gerät oder eine Spezialdatei, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is too large for this kind of file.</source>
+        <translation>Sie ist zu groß für diese Art von Datei.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The file was not written in full.</source>
+        <translation>Die Datei wurde nicht vollständig geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreBoard</name>
+    <message>
+        <source>Games Played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Verlorene Spiele</translation>
+    </message>
+    <message>
+        <source>Time Taken</source>
+        <translation>Benötigte Zeit</translation>
+    </message>
+    <message>
+        <source>Total Score</source>
+        <translation>Punkte gesamt</translation>
+    </message>
+    <message>
+        <source>Total Moves</source>
+        <translation>Züge gesamt</translation>
+    </message>
+    <message>
+        <source>Average Moves</source>
+        <translation>Züge im Schnitt</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>Zeit im Schnitt</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Punkte im Schnitt</translation>
+    </message>
+    <message>
+        <source>Winning Percentage</source>
+        <translation>Gewinnquote</translation>
+    </message>
+    <message>
+        <source>Session Started : %1</source>
+        <translation>Sitzung begonnen : %1</translation>
+    </message>
+    <message>
+        <source>Games Played : %1</source>
+        <translation>Gespielte Spiele : %1</translation>
+    </message>
+    <message>
+        <source>Games Won : %1</source>
+        <translation>Gewonnene Spiele : %1</translation>
+    </message>
+    <message>
+        <source>Games Lost : %1</source>
+        <translation>Verlorene Spiele : %1</translation>
+    </message>
+    <message>
+        <source>Percentage : %1 %</source>
+        <translation>Quote : %1 %</translation>
+    </message>
+    <message>
+        <source>Total No. of Moves</source>
+        <translation>Anzahl der Züge</translation>
+    </message>
+    <message>
+        <source>Average Winning Moves</source>
+        <translation>Züge je Sieg im Schnitt</translation>
+    </message>
+    <message>
+        <source>Total Game Points</source>
+        <translation>Spielpunkte gesamt</translation>
+    </message>
+    <message>
+        <source>Total Time Taken</source>
+        <translation>Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Average Winning Time</source>
+        <translation>Zeit je Sieg im Schnitt</translation>
+    </message>
+    <message>
+        <source>Avg. Games per Month</source>
+        <translation>Spiele je Monat im Schnitt</translation>
+    </message>
+    <message>
+        <source>Average Points</source>
+        <translation>Punkte im Schnitt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>Its last line is too long to be a record.</source>
+        <translation>Ihre letzte Zeile ist zu lang für einen Eintrag.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectGameRules</name>
+    <message>
+        <source>Select a Game Number between 0 and %1</source>
+        <translation>Wählen Sie eine Spielnummer zwischen 0 und %1</translation>
+    </message>
+    <message>
+        <source>Please Enter a valid number between 0 and 3240000</source>
+        <translation>Bitte geben Sie eine gültige Zahl zwischen 0 und 3240000 ein</translation>
     </message>
 </context>
 <context>
@@ -603,6 +870,60 @@ kann nicht geöffnet werden. %2</translation>
     </message>
 </context>
 <context>
+    <name>cSave</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder games can be saved in.<byte value="xd"/>
+Choose an existing folder with Browse.</source>
+        <translation>In &quot;%1&quot; können keine Spiele gespeichert werden.<byte value="xd"/>
+Wählen Sie mit Durchsuchen einen vorhandenen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>cScore</name>
+    <message>
+        <source>Score Board</source>
+        <translation>Punktetafel</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
+    </message>
+    <message>
+        <source>Exporting the score board...</source>
+        <translation>Die Punktetafel wird exportiert...</translation>
+    </message>
+    <message>
+        <source>The score board could not be exported to<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>Die Punktetafel konnte nicht exportiert werden nach<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The score could not be written to<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>Die Punkte konnten nicht geschrieben werden in<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The totals of %1 are too large to add this game.</source>
+        <translation>Die Summen von %1 sind zu groß, um dieses Spiel hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>The score file<byte value="xd"/>
+%1<byte value="xd"/>
+could not be cleared.<byte value="xd"/>
+%2</source>
+        <translation>Die Punktedatei<byte value="xd"/>
+%1<byte value="xd"/>
+konnte nicht geleert werden.<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>cTrans</name>
     <message>
         <source>The game could not be saved to<byte value="xd"/>
@@ -626,6 +947,22 @@ kann nicht geöffnet werden. %2</translation>
     <message>
         <source>Minimum one player is Required !</source>
         <translation>Mindestens ein Spieler muss bleiben!</translation>
+    </message>
+    <message>
+        <source>PlayerName is Required</source>
+        <translation>Ein Spielername ist nötig</translation>
+    </message>
+    <message>
+        <source>A player name cannot hold control characters.</source>
+        <translation>Ein Spielername darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Maximum 8 Characters only</source>
+        <translation>Höchstens 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>A player name cannot hold a quote.</source>
+        <translation>Ein Spielername darf kein Anführungszeichen enthalten.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +1007,10 @@ Spiel wählen — F3</translation>
     <message>
         <source>Quadrell 2000 charts</source>
         <translation>Quadrell 2000 Diagramme</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1102,11 @@ Spiel wählen — F3</translation>
         <source>Quadrell 2000 Help</source>
         <translation>Quadrell 2000 Hilfe</translation>
     </message>
+    <message>
+        <source>index.html</source>
+        <extracomment>The help document in this language, among the program&apos;s resources.</extracomment>
+        <translation>index_de.html</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::ScoreListModel</name>
@@ -768,12 +1114,56 @@ Spiel wählen — F3</translation>
         <source>Players</source>
         <translation>Spieler</translation>
     </message>
+    <message>
+        <source>ID</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Perc</source>
+        <translation>Proz.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::SolverAssist</name>
     <message>
         <source>Looking for a winning line...</source>
         <translation>Suche einen Weg zum Sieg...</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won from here.<byte value="xd"/>
+Undo can take you back to a position that can.</source>
+        <translation>Dieses Spiel ist von hier aus nicht mehr zu gewinnen.<byte value="xd"/>
+Mit Rückgängig kommen Sie zu einer Stellung zurück, von der aus es geht.</translation>
+    </message>
+    <message>
+        <source>No winning line was found in the time allowed.</source>
+        <translation>In der verfügbaren Zeit wurde kein Weg zum Sieg gefunden.</translation>
+    </message>
+    <message>
+        <source>Showing the solution gives this game up: it is recorded as lost.<byte value="xd"/>
+Do you want to give it up ?</source>
+        <translation>Wer sich die Lösung zeigen lässt, gibt dieses Spiel auf: es zählt als verloren.<byte value="xd"/>
+Möchten Sie es aufgeben?</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1241,14 @@ Spiel wählen — F3</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save this Game</source>
+        <translation>Dieses Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Select A Directory</source>
+        <translation>Ordner wählen</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1451,10 @@ Spiel wählen — F3</translation>
         <source>Session Time: </source>
         <translation>Sitzungsdauer: </translation>
     </message>
+    <message>
+        <source>Are you sure you want to close this Game ?</source>
+        <translation>Dieses Spiel wirklich schließen?</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmOpenGame</name>
@@ -1107,6 +1509,10 @@ Spiel wählen — F3</translation>
     <message>
         <source>Saved Games</source>
         <translation>Gespeicherte Spiele</translation>
+    </message>
+    <message>
+        <source>Sorry File Doesn&apos;t Exists</source>
+        <translation>Die Datei gibt es leider nicht</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1644,54 @@ Spiel wählen — F3</translation>
     <message>
         <source>Enable BackGround Image</source>
         <translation>Hintergrundbild verwenden</translation>
+    </message>
+    <message>
+        <source>0 to 40,000</source>
+        <translation>0 bis 40.000</translation>
+    </message>
+    <message>
+        <source>0 to 6,40,000</source>
+        <translation>0 bis 640.000</translation>
+    </message>
+    <message>
+        <source>0 to 32,40,000</source>
+        <translation>0 bis 3.240.000</translation>
+    </message>
+    <message>
+        <source>Card Moving Speed</source>
+        <translation>Kartenbewegung</translation>
+    </message>
+    <message>
+        <source>Undo/Redo Speed</source>
+        <translation>Rückgängig/Wiederholen</translation>
+    </message>
+    <message>
+        <source>UndoAll/RedoAll Speed</source>
+        <translation>Alles rückgängig/wiederholen</translation>
+    </message>
+    <message>
+        <source>Replay Speed</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.gif *.png)</source>
+        <translation>Bilder (*.bmp *.jpg *.jpeg *.gif *.png)</translation>
+    </message>
+    <message>
+        <source>Select A Directory</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Are you Sure you want to Clear Recent List ?</source>
+        <translation>Die Liste der zuletzt gespielten Spiele wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>Cleare Recent List</source>
+        <translation>Zuletzt-Liste leeren</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 ?</source>
+        <translation>%1 wirklich entfernen?</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1864,14 @@ Spiel wählen — F3</translation>
         <source>Time Elapsed : </source>
         <translation>Verstrichene Zeit : </translation>
     </message>
+    <message>
+        <source>Are you sure you want to clear Score Board ? </source>
+        <translation>Die Punktetafel wirklich leeren? </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Global and General scores ? </source>
+        <translation>Gesamt- und allgemeine Punkte wirklich löschen? </translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmSelectFav</name>
@@ -1468,6 +1930,10 @@ Spiel wählen — F3</translation>
 %1</source>
         <translation>Der Quelltext konnte nicht gespeichert werden unter<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
     </message>
 </context>
 </TS>

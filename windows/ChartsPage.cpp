@@ -108,7 +108,7 @@ void ChartsPage::save(const QString& suffix, const QString& filter) {
     const bool saved = suffix == QLatin1String(".png") ? SavePng(path) : SaveSvg(path);
     if (!saved)
         prompter_.Message(
-            ("Cannot write " + path + ".").toStdString(), MessageIcon::Stop, "Quadrell 2000");
+            tr("Cannot write %1.").arg(path).toStdString(), MessageIcon::Stop, kAppTitle);
 }
 
 } // namespace quadrell

@@ -6,12 +6,17 @@
 
 namespace quadrell {
 
+QString HelpWindow::Document() {
+    //: The help document in this language, among the program's resources.
+    return QStringLiteral(":/help/") + tr("index.html");
+}
+
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Quadrell 2000 Help"));
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
-    browser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    browser->setSource(QUrl(QStringLiteral("qrc") + Document()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);

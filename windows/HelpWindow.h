@@ -11,6 +11,9 @@ class HelpWindow final : public QWidget {
 public:
     explicit HelpWindow(QWidget* owner);
 
+    // The help document in the language the program speaks, as a resource path.
+    static QString Document();
+
     // Shows the window whole within `available` (the screen's free area), over its owner.
     void ShowWithin(const QRect& available);
 

@@ -53,6 +53,10 @@ bool QtPrompter::Question(const std::string& question, const std::string& title,
     return box.exec() == QMessageBox::Yes;
 }
 
+std::string QtPrompter::Translated(const char* context, const char* english) {
+    return QCoreApplication::translate(context, english).toStdString();
+}
+
 EmptyColumnChoice QtPrompter::AskEmptyColumn() {
     dlgMove dialog(owner_);
     return dialog.Ask();

@@ -20,6 +20,7 @@ public:
     std::string OpenFileName(const std::string& folder, const std::string& filter) override;
     std::string InputBox(const std::string& prompt, const std::string& title, bool& ok) override;
     unsigned ChooseColour(unsigned initial) override;
+    std::string Translated(const char* context, const char* english) override;
     void RunWithProgress(
         const std::string& label, const std::function<void(const Progress&)>& work) override;
 

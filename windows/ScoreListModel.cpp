@@ -54,9 +54,10 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* titles[] = { "ID", "Date", "Game", "Time", "Move", "Perc", "Points" };
+    static const char* titles[] = { QT_TR_NOOP("ID"), QT_TR_NOOP("Date"), QT_TR_NOOP("Game"),
+        QT_TR_NOOP("Time"), QT_TR_NOOP("Move"), QT_TR_NOOP("Perc"), QT_TR_NOOP("Points") };
     if (section == 0 && all_) return tr("Players");
-    return QLatin1String(titles[section]);
+    return tr(titles[section]);
 }
 
 } // namespace quadrell

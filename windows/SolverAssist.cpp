@@ -50,12 +50,14 @@ void SolverAssist::Cancel() {
 bool SolverAssist::reportNoLine(const Solver::Result& result) {
     if (result.verdict == Solver::Verdict::Won && !result.line.empty()) return false;
     if (result.verdict == Solver::Verdict::Lost) {
-        session_.prompter.Message("This game can no longer be won from here.\r\nUndo can take "
-                                  "you back to a position that can.",
+        session_.prompter.Message(tr("This game can no longer be won from here.\r\nUndo can take "
+                                     "you back to a position that can.")
+                                      .toStdString(),
             MessageIcon::Information, kAppTitle);
     } else if (result.verdict == Solver::Verdict::Unknown) {
         session_.prompter.Message(
-            "No winning line was found in the time allowed.", MessageIcon::Information, kAppTitle);
+            tr("No winning line was found in the time allowed.").toStdString(),
+            MessageIcon::Information, kAppTitle);
     }
     return true;
 }
@@ -74,8 +76,9 @@ void SolverAssist::ShowSolution() {
     start([this](const Solver::Result& result) {
         if (reportNoLine(result)) return;
         // Only a game given up is shown its way out: a solution is never a scored win.
-        if (!session_.prompter.Question("Showing the solution gives this game up: it is "
-                                        "recorded as lost.\r\nDo you want to give it up ?",
+        if (!session_.prompter.Question(tr("Showing the solution gives this game up: it is "
+                                           "recorded as lost.\r\nDo you want to give it up ?")
+                                            .toStdString(),
                 kAppTitle, MessageIcon::Question))
             return;
         session_.menu.GiveUpAndWatch();

@@ -21,7 +21,7 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
     , session_(session)
     , flow_(session)
     , imcGame_(new QComboBox(this))
-    , chkSave_(new QCheckBox(QStringLiteral("Save this Game"), this))
+    , chkSave_(new QCheckBox(tr("Save this Game"), this))
     , txtSave_(new QLineEdit(this))
     , cmdBrowse_(new QPushButton(tr("Browse"), this))
     , chkFav_(new QCheckBox(tr("Add To Favorites"), this))
@@ -85,7 +85,7 @@ void dlgFinish::applyEnableRule() {
 
 void dlgFinish::Browse() {
     const std::string folder = session_.prompter.BrowseForFolder(
-        "Select A Directory", session_.save.GetLastDir().toStdString());
+        tr("Select A Directory").toStdString(), session_.save.GetLastDir().toStdString());
     if (folder.empty()) return; // cancelled: the path box keeps its text
     txtSave_->setText(QString::fromStdString(folder) + QLatin1Char('/')
         + QString::number(session_.state().gGameNumber));

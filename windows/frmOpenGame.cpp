@@ -143,7 +143,8 @@ void frmOpenGame::Select() {
     if (!current.isValid()) return;
     const QString path = current.data(Qt::UserRole).toString();
     if (!QFileInfo::exists(path)) {
-        session_.prompter.Message("Sorry File Doesn't Exists", MessageIcon::Exclamation, kAppTitle);
+        session_.prompter.Message(
+            tr("Sorry File Doesn't Exists").toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
     // Not a game file: reported, and the window stays for another choice.

@@ -100,9 +100,10 @@ QWidget* frmOptions::generalPage() {
         check(settings, "chkUnfinished", tr("Start Unfinished Game at Startup"), g.unfinished));
     auto* range = new QGroupBox(tr("Random Range"), page);
     auto* rangeRows = new QVBoxLayout(range);
-    const char* captions[] = { "0 to 40,000", "0 to 6,40,000", "0 to 32,40,000" };
+    const char* captions[]
+        = { QT_TR_NOOP("0 to 40,000"), QT_TR_NOOP("0 to 6,40,000"), QT_TR_NOOP("0 to 32,40,000") };
     for (int i = 0; i < 3; ++i) {
-        ranges_[static_cast<std::size_t>(i)] = new QRadioButton(QLatin1String(captions[i]), range);
+        ranges_[static_cast<std::size_t>(i)] = new QRadioButton(tr(captions[i]), range);
         ranges_[static_cast<std::size_t>(i)]->setObjectName(
             QStringLiteral("optRange%1").arg(i + 1));
         ranges_[static_cast<std::size_t>(i)]->setChecked(g.range == i + 1);
@@ -131,8 +132,8 @@ QWidget* frmOptions::animationPage() {
     auto* form = new QFormLayout(frame);
     const auto values = session_.opt.SliderInit();
     const char* names[] = { "sdrCardSpeed", "sdrURSpeed", "sdrURAllSpeed", "sdrFBSpeed" };
-    const char* labels[]
-        = { "Card Moving Speed", "Undo/Redo Speed", "UndoAll/RedoAll Speed", "Replay Speed" };
+    const char* labels[] = { QT_TR_NOOP("Card Moving Speed"), QT_TR_NOOP("Undo/Redo Speed"),
+        QT_TR_NOOP("UndoAll/RedoAll Speed"), QT_TR_NOOP("Replay Speed") };
     for (std::size_t i = 0; i < 4; ++i) {
         auto* slider = new QSlider(Qt::Horizontal, frame);
         slider->setObjectName(QLatin1String(names[i]));
@@ -141,7 +142,7 @@ QWidget* frmOptions::animationPage() {
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setValue(values[i]);
         sliders_[i] = slider;
-        form->addRow(QLatin1String(labels[i]), slider);
+        form->addRow(tr(labels[i]), slider);
     }
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(frame);
@@ -267,7 +268,7 @@ void frmOptions::ChooseColour() {
 void frmOptions::ChooseImage() {
     const std::string file
         = session_.prompter.OpenFileName(QFileInfo(picture_).absolutePath().toStdString(),
-            "Pictures (*.bmp *.jpg *.jpeg *.gif *.png)");
+            tr("Pictures (*.bmp *.jpg *.jpeg *.gif *.png)").toStdString());
     if (file.empty()) return;
     picture_ = QString::fromStdString(file);
     Text("txtImage")->setText(picture_);
@@ -276,14 +277,15 @@ void frmOptions::ChooseImage() {
 void frmOptions::BrowseFolder(bool incomplete) {
     QLineEdit* box = Text(incomplete ? "txtIncomplete" : "txtFinished");
     const QString start = incomplete ? session_.save.IncompleteDir() : session_.save.FinishedDir();
-    const QString chosen = QString::fromStdString(
-        session_.prompter.BrowseForFolder("Select A Directory", start.toStdString()));
+    const QString chosen = QString::fromStdString(session_.prompter.BrowseForFolder(
+        tr("Select A Directory").toStdString(), start.toStdString()));
     if (!chosen.isEmpty() && QDir(chosen).exists()) box->setText(chosen);
 }
 
 void frmOptions::ClearRecent() {
-    if (!session_.prompter.Question("Are you Sure you want to Clear Recent List ?",
-            "Cleare Recent List", MessageIcon::Question))
+    if (!session_.prompter.Question(
+            tr("Are you Sure you want to Clear Recent List ?").toStdString(),
+            tr("Cleare Recent List").toStdString(), MessageIcon::Question))
         return;
     session_.recent.CrearRecent();
     Button("cmdFlash")->setEnabled(false);
@@ -312,7 +314,7 @@ void frmOptions::RemovePlayer() {
     QTreeWidgetItem* item = players_->currentItem();
     if (!item) return;
     const std::string question
-        = "Are you sure you want to remove " + item->text(0).toStdString() + " ?";
+        = tr("Are you sure you want to remove %1 ?").arg(item->text(0)).toStdString();
     if (!session_.prompter.Question(question, kAppTitle, MessageIcon::Stop)) return;
     if (session_.users.RemoveUser(item->data(0, Qt::UserRole).toString()))
         session_.window().ListPlayers(

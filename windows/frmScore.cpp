@@ -245,7 +245,7 @@ void frmScore::fillStatistics() {
     statistics_->clear();
     statistics_->setColumnCount(static_cast<int>(headers.size()));
     statistics_->setHeaderLabels(headers);
-    const QStringList& rows = ScoreBoard::StatisticsRows();
+    const QStringList rows = ScoreBoard::StatisticsRows();
     for (int r = 0; r < rows.size(); ++r) {
         auto* item = new QTreeWidgetItem(statistics_, { rows[r] });
         for (std::size_t c = 0; c < columns.size(); ++c)
@@ -309,14 +309,16 @@ void frmScore::Export() {
 
 void frmScore::Clear() {
     if (!session_.prompter.Question(
-            "Are you sure you want to clear Score Board ? ", kAppTitle, MessageIcon::Stop))
+            tr("Are you sure you want to clear Score Board ? ").toStdString(), kAppTitle,
+            MessageIcon::Stop))
         return;
     session_.score.Clear_General();
     Create_All();
 }
 
 void frmScore::ClearGlobal() {
-    if (!session_.prompter.Question("Are you sure you want to delete Global and General scores ? ",
+    if (!session_.prompter.Question(
+            tr("Are you sure you want to delete Global and General scores ? ").toStdString(),
             kAppTitle, MessageIcon::Stop))
         return;
     session_.score.Clear_General();

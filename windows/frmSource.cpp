@@ -41,7 +41,7 @@ frmSource::frmSource(Session& session, Prompter& prompter, QWidget* owner)
 void frmSource::Save() {
     const qint32 game = session_.state().gGameNumber;
     const std::string path = prompter_.SaveFileName(session_.save.GetLastDir().toStdString(),
-        GameSource::ProposedName(game).toStdString(), "Text File (*.txt)");
+        GameSource::ProposedName(game).toStdString(), tr("Text File (*.txt)").toStdString());
     if (path.empty()) return;
     const QStringList names = session_.users.ComboNames();
     const int current = session_.players.CurrentComboIndex();
