@@ -52,6 +52,8 @@ qint16 cSave::SnapShotValue() const { return number("SnapShotValue", 0); }
 void cSave::SetSnapShotValue(qint16 value) { setNumber("SnapShotValue", value); }
 bool cSave::SnapShot() const { return store_.GetBool(kSave, QStringLiteral("SnapShot"), false); }
 void cSave::SetSnapShot(bool value) { store_.SetBool(kSave, QStringLiteral("SnapShot"), value); }
+bool cSave::IsNone(const QString& value) { return value == kNone; }
+
 QString cSave::LastExportedDate() const { return text("LastExportedDate", kNone); }
 void cSave::SetLastExportedDate(const QString& value) { setText("LastExportedDate", value); }
 QString cSave::LastExportedFile() const { return text("LastExportedFile", kNone); }

@@ -43,6 +43,8 @@ public:
     void SetSnapShotValue(qint16 value);
     bool SnapShot() const;
     void SetSnapShot(bool value);
+    // "None" until the first export or clearing.
+    static bool IsNone(const QString& value);
     QString LastExportedDate() const;
     void SetLastExportedDate(const QString& value);
     QString LastExportedFile() const;

@@ -1872,6 +1872,10 @@ Möchten Sie es aufgeben?</translation>
         <source>Are you sure you want to delete Global and General scores ? </source>
         <translation>Gesamt- und allgemeine Punkte wirklich löschen? </translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmSelectFav</name>

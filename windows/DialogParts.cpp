@@ -1,7 +1,9 @@
 #include "DialogParts.h"
 
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace quadrell {
 
@@ -17,6 +19,11 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
     for (QWidget* button : buttons)
         row->addWidget(button);
     return row;
+}
+
+void WideEnoughForItems(QAbstractItemView* view) {
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth()
+        + view->verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace quadrell

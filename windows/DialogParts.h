@@ -5,6 +5,7 @@
 
 class QHBoxLayout;
 class QPushButton;
+class QAbstractItemView;
 class QWidget;
 
 namespace quadrell {
@@ -13,5 +14,8 @@ namespace quadrell {
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 // A dialog's row of buttons, pushed to the right.
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+// Keeps a filled list at least as wide as its longest entry, so no name is cut short in
+// the longer languages.
+void WideEnoughForItems(QAbstractItemView* view);
 
 } // namespace quadrell

@@ -66,6 +66,7 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
         auto* inside = new QVBoxLayout(frame);
         inside->addWidget(l);
         l->setIconSize(QSize(16, 16));
+        WideEnoughForItems(l);
         lists->addWidget(frame, l == toolbar_ ? 3 : 2);
     }
     auto* buttons = ButtonRow({ ok, cancel });

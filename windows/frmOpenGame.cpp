@@ -95,6 +95,7 @@ void frmOpenGame::buildTree() {
         = node(root, tr("Others"), QStringLiteral("2"), QStringLiteral("Others"));
     node(others, tr("Saved Games"), QStringLiteral("Saved"));
     tree_->expandAll();
+    WideEnoughForItems(tree_);
 }
 
 void frmOpenGame::ShowNode(QTreeWidgetItem* item) {

@@ -282,14 +282,17 @@ void frmScore::fillGlobal() {
         if (i + 1 == rows.size()) bold(item);
     }
     const cSave& save = session_.save;
+    // What is kept is "None" in every language; what is shown is the player's.
+    auto shown = [](const QString& kept) { return cSave::IsNone(kept) ? tr("None") : kept; };
     Label(QStringLiteral("lblExportFile"))
-        ->setText(tr("Last Exported File : ") + cSave::SizeCheck(save.LastExportedFile(), 30));
+        ->setText(
+            tr("Last Exported File : ") + cSave::SizeCheck(shown(save.LastExportedFile()), 30));
     Label(QStringLiteral("lblExportDate"))
-        ->setText(tr("Last Exported Date : ") + save.LastExportedDate());
+        ->setText(tr("Last Exported Date : ") + shown(save.LastExportedDate()));
     Label(QStringLiteral("lblGlobalCleared"))
-        ->setText(tr("Last Global Cleared : ") + save.GlobalClearedDate());
+        ->setText(tr("Last Global Cleared : ") + shown(save.GlobalClearedDate()));
     Label(QStringLiteral("lblGeneralCleared"))
-        ->setText(tr("Last General Cleared : ") + save.GeneralClearedDate());
+        ->setText(tr("Last General Cleared : ") + shown(save.GeneralClearedDate()));
 }
 
 void frmScore::tick() {

@@ -2,9 +2,14 @@
 // Not a test; run it on the offscreen platform after a change to the window.
 #include "BoardWidget.h"
 #include "ChartsView.h"
+#include "HelpWindow.h"
 #include "ModalAnswerer.h"
+#include "Translations.h"
+#include "dlgAbout.h"
 #include "dlgFinish.h"
+#include "dlgMove.h"
 #include "frmAddFav.h"
+#include "frmAddPlayer.h"
 #include "frmAutoSave.h"
 #include "frmCustomize.h"
 #include "frmFavourites.h"
@@ -14,6 +19,7 @@
 #include "frmScore.h"
 #include "frmSelectFav.h"
 #include "frmSelectGame.h"
+#include "frmSource.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -194,6 +200,35 @@ void organise(frmMain& w, const QString& out) {
     shoot(custom, out + QStringLiteral("/customize.png"));
 }
 
+// The small dialogs, the source and help windows, and a message box as the rules raise it.
+void smallWindows(frmMain& w, const QString& out) {
+    Session& s = w.session();
+    s.menu.NewGame(7, false);
+    s.menu.Game_Started(false);
+    s.engine.rules().CardDoubleClicked(48);
+    dlgAbout about(&w);
+    shoot(about, out + QStringLiteral("/about.png"));
+    dlgMove move(&w);
+    shoot(move, out + QStringLiteral("/move.png"));
+    frmAddPlayer player(s, &w);
+    shoot(player, out + QStringLiteral("/addplayer.png"));
+    frmSource source(s, s.prompter, &w);
+    shoot(source, out + QStringLiteral("/source.png"));
+    w.Action(QStringLiteral("Help"))->trigger();
+    QTest::qWait(50);
+    w.Help()->grab().save(out + QStringLiteral("/help.png"));
+    w.Help()->close();
+    // The box is grabbed and closed from inside its own loop.
+    QTimer::singleShot(50, [&out] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) qFatal("no message box");
+        box->grab().save(out + QStringLiteral("/message.png"));
+        box->close();
+    });
+    s.engine.rules().CardClicked(40);
+    s.engine.rules().CardClicked(41);
+}
+
 } // namespace
 
 // The board alone, for the help: a card selected, the keyboard cursor, a run being dragged.
@@ -253,6 +288,7 @@ void scaled(frmMain& w, const QString& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    Translations::Install(app, QLocale::system().name()); // LANG=de_DE.UTF-8 shows it in German
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir home;
     frmMain w(AppPaths::Inside(home.path()), QString());
@@ -310,5 +346,6 @@ int main(int argc, char** argv) {
     savedGames(w, out);
     scores(w, out);
     organise(w, out);
+    smallWindows(w, out);
     return 0;
 }
