@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
     QApplication::setApplicationVersion(QStringLiteral(QUADRELL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quadrell2000"));
-    probe.Language(quadrell::Translations::Install(app, QLocale::system().name()));
+    probe.Language(quadrell::Translations::Install(app, QLocale::system()));
     QStringList words = QApplication::arguments();
     words.removeFirst();
     const QString named = words.join(QLatin1Char(' '));

@@ -50,5 +50,7 @@ german=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/h
     XDG_RUNTIME_DIR=$work/home LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen QUADRELL_STARTUP_PROBE=1 \
     timeout 60 "$root/usr/games/quadrell2000")
 grep -qx 'language: de_DE' <<<"$german" || { echo "the German translation was not found"; exit 1; }
+german_help=$(sed -n 's/^help-bytes: //p' <<<"$german")
+(( german_help > 1000 && german_help != help )) || { echo "the German help is missing"; exit 1; }
 echo "quit" | "$root/usr/games/quadrell-cli" --home "$work/cli" >/dev/null
 echo "== the package installs and starts"

@@ -7,8 +7,7 @@
 
 namespace quadrell {
 
-QString Translations::Install(QCoreApplication& app, const QString& locale) {
-    const QLocale wanted(locale);
+QString Translations::Install(QCoreApplication& app, const QLocale& wanted) {
     // Built into the program: an unpacked or moved copy never loses them.
     auto* ours = new QTranslator(&app);
     if (!ours->load(wanted, QStringLiteral("quadrell2000"), QStringLiteral("_"),

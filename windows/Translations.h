@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class QCoreApplication;
@@ -11,8 +12,10 @@ namespace quadrell {
 // Qt's translations are installed.
 class Translations {
 public:
-    // Installs the translators for `locale` ("de_DE"); the language taken, or "en".
-    static QString Install(QCoreApplication& app, const QString& locale);
+    // Installs the translators for the first of `locale`'s languages that has one
+    // (QLocale::system() follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG); the language
+    // taken ("de_DE"), or "en".
+    static QString Install(QCoreApplication& app, const QLocale& locale);
 };
 
 } // namespace quadrell

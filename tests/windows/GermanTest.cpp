@@ -33,9 +33,11 @@ private:
 private slots:
     void initTestCase() {
         // A language it has no translation for leaves it English.
-        QCOMPARE(Translations::Install(*qApp, QStringLiteral("fr_FR")), QStringLiteral("en"));
+        QCOMPARE(
+            Translations::Install(*qApp, QLocale(QStringLiteral("fr_FR"))), QStringLiteral("en"));
         QCOMPARE(HelpWindow::Document(), QStringLiteral(":/help/index.html"));
-        QCOMPARE(Translations::Install(*qApp, QStringLiteral("de_DE")), QStringLiteral("de_DE"));
+        QCOMPARE(Translations::Install(*qApp, QLocale(QStringLiteral("de_DE"))),
+            QStringLiteral("de_DE"));
         QVERIFY(dir_.isValid());
         paths_ = AppPaths::Inside(dir_.path());
         paths_.Create();

@@ -288,7 +288,7 @@ void scaled(frmMain& w, const QString& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Translations::Install(app, QLocale::system().name()); // LANG=de_DE.UTF-8 shows it in German
+    Translations::Install(app, QLocale::system()); // LANG=de_DE.UTF-8 shows it in German
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir home;
     frmMain w(AppPaths::Inside(home.path()), QString());
