@@ -34,6 +34,7 @@ public:
     MoveRecorder* recorder() { return recorder_; }
 
     void SetRecorder(MoveRecorder* recorder) { recorder_ = recorder; }
+    void SetPrompter(Prompter& prompter) { prompter_ = &prompter; }
 
     // A fresh, empty board for the next deal.
     void NewBoard();

@@ -1,6 +1,7 @@
 #include "PointerInput.h"
 
 #include "Engine.h"
+#include "HeldMessages.h"
 #include "Stacking.h"
 #include "cCards.h"
 #include "cOpt.h"
@@ -107,9 +108,12 @@ std::vector<Card> PointerInput::Liftable(Card card) const {
     return lifted;
 }
 
-void PointerInput::DropOn(Loc place) {
+void PointerInput::DropOn(Loc place, const std::function<void()>& settled) {
+    HeldMessages held(engine_);
     ClickPlace(place);
     engine_.rules().ClearSelection();
+    settled();
+    held.Release();
 }
 
 } // namespace quadrell

@@ -36,8 +36,9 @@ public:
     // it) when the press selected them and the rules would move them together; none
     // otherwise.
     std::vector<Card> Liftable(Card card) const;
-    // Dropped on `place`: the click on that place, then nothing stays selected.
-    void DropOn(Loc place);
+    // Dropped on `place`: the click on that place, then nothing stays selected. What the
+    // rules say of it waits until `settled` has put the cards where the move left them.
+    void DropOn(Loc place, const std::function<void()>& settled);
 
 private:
     void flashHint();

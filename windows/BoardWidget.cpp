@@ -428,11 +428,18 @@ void BoardWidget::drop(QPoint point) {
     const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10 * scale_)).toPoint();
     Loc target = placeAt(point);
     if (target == kNoLoc) target = placeAt(head);
+    const auto settle = [&] {
+        dropping_.clear();
+        pressed_ = kNoCard;
+        if (loc_[static_cast<std::size_t>(lifted.front())] == from && visible_) slideBack(lifted);
+        relayout();
+    };
     dropping_ = lifted;
-    if (target != kNoLoc) input_->DropOn(target);
-    dropping_.clear();
-    pressed_ = kNoCard;
-    if (loc_[static_cast<std::size_t>(lifted.front())] != from || !visible_) return relayout();
+    if (target == kNoLoc) return settle();
+    input_->DropOn(target, settle);
+}
+
+void BoardWidget::slideBack(const std::vector<Card>& lifted) {
     for (Card c : lifted) {
         const QPointF back = ShownAt(loc_[static_cast<std::size_t>(c)]);
         const QPointF start = position_[static_cast<std::size_t>(c)];
@@ -444,7 +451,6 @@ void BoardWidget::drop(QPoint point) {
             QThread::msleep(kStepMs);
         }
     }
-    relayout();
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {

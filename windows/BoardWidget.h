@@ -99,6 +99,8 @@ private:
     QPointF shownAt(Loc loc, const std::array<int, kColumns>& columnRows) const;
     void dragTo(QPoint point);
     void drop(QPoint point);
+    // The cards let go slide back to where they lie.
+    void slideBack(const std::vector<Card>& lifted);
     Loc placeAt(QPoint point) const;
     void announceMoves();
 

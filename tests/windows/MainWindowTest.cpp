@@ -146,11 +146,15 @@ private slots:
         const BoardWidget& board = w->board();
         const auto before = tags(*w);
         ModalAnswerer answers; // a drop says what the same click would say
-        // 4S at 46 onto column 0, where it does not fit: back where it was, nothing moved.
+        // 4S at 46 onto column 0, where it does not fit: back where it was, nothing moved,
+        // and only then told why.
         const Card four = state.gBoard.GetCardIndex(46);
+        QPointF whenTold;
+        answers.seen = [&] { whenTold = board.CardPosition(four); };
         dragCard(*w, 46, QPoint(40, 250));
         QCOMPARE(tags(*w), before);
         QCOMPARE(board.CardPosition(four), board.ShownAt(46));
+        QCOMPARE(whenTold, board.ShownAt(46));
         QVERIFY(board.Lifted().empty());
         QCOMPARE(state.gSelected, kNoLoc);
         QCOMPARE(answers.texts, QStringList { QStringLiteral("That move is not Allowed") });

@@ -25,6 +25,7 @@ public:
     QStringList texts;
     QList<QMessageBox::Icon> icons;
     std::function<void(QWidget*)> handler; // a dialog of our own, answered by the test
+    std::function<void()> seen;            // told of each message box before it is answered
 
     // Types `name` (a bare name or a whole path) into a file dialog and accepts it once it is
     // what the dialog would answer: the dialog fills in its own proposal when its folder has
@@ -58,6 +59,7 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts << box->text();
             icons << box->icon();
+            if (seen) seen();
             QAbstractButton* button = box->button(yes_ ? QMessageBox::Yes : QMessageBox::No);
             if (!button) button = box->button(QMessageBox::Ok);
             button->click();
