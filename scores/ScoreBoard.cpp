@@ -87,15 +87,15 @@ QStringList ScoreBoard::Session(
         tr("Games Lost : %1").arg(s - sw), tr("Percentage : %1 %").arg(PercentOf(sw, s)) };
 }
 
-std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records, const QString& player,
-    int dayComboIndex, bool onlyFinished, const QDate& today) {
+std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records,
+    const std::optional<QString>& player, int dayComboIndex, bool onlyFinished,
+    const QDate& today) {
     static const int limits[] = { 0, 1, 3, 7, 30 };
     const int limit = dayComboIndex >= 1 && dayComboIndex <= 4 ? limits[dayComboIndex] : 0;
-    const bool all = player == QLatin1String("All");
     std::vector<int> listed;
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         const ScoreRec& r = records[static_cast<std::size_t>(i)];
-        if (!all && r.Name != player) continue;
+        if (player && r.Name != *player) continue;
         if (onlyFinished && !won(r)) continue;
         if (limit > 0) {
             const qint64 d = r.Date.Day().daysTo(today);

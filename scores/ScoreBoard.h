@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace quadrell {
@@ -26,9 +27,11 @@ public:
     static std::vector<Row> General(const std::vector<ScoreRec>& records);
     // "This Session" panel: games recorded after the session started.
     static QStringList Session(const std::vector<ScoreRec>& records, const QDateTime& sessionStart);
-    // "Score Board" page: indices into the records, in file order. `days` 0 means no limit.
-    static std::vector<int> ListScore(const std::vector<ScoreRec>& records, const QString& player,
-        int dayComboIndex, bool onlyFinished, const QDate& today);
+    // "Score Board" page: indices into the records, in file order, of `player` or, without
+    // one, of every player (a player may well be called "All").
+    static std::vector<int> ListScore(const std::vector<ScoreRec>& records,
+        const std::optional<QString>& player, int dayComboIndex, bool onlyFinished,
+        const QDate& today);
     // "Statistics" page: entries 1..5 mirror the player slots (entry 0 unused).
     static std::array<ScoreStats, 6> Statistics(
         const std::vector<ScoreRec>& records, const cPlayer& players);

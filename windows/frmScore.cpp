@@ -199,18 +199,18 @@ void frmScore::Create_All() {
     if (charts_) charts_->Reset();
 }
 
-// The last entry is every player, whatever the language calls it.
-QString frmScore::chosenPlayer() const {
-    return users_->currentIndex() == users_->count() - 1 ? QStringLiteral("All")
-                                                         : users_->currentText();
+// The last entry is every player, whatever the language calls it; none then.
+std::optional<QString> frmScore::chosenPlayer() const {
+    if (users_->currentIndex() == users_->count() - 1) return std::nullopt;
+    return users_->currentText();
 }
 
-void frmScore::ListScore(const QString& player) {
+void frmScore::ListScore(const std::optional<QString>& player) {
     const auto& records = session_.score.Records();
     model_->Show(&records,
         ScoreBoard::ListScore(records, player, session_.score.DayComboIndex(),
             finished_->isChecked(), QDate::currentDate()),
-        player == QLatin1String("All"));
+        !player);
 }
 
 void frmScore::fillGeneral() {

@@ -28,7 +28,7 @@ public:
 
     // Everything refreshed from the score file and the player totals.
     void Create_All();
-    void ListScore(const QString& player);
+    void ListScore(const std::optional<QString>& player);
     void Export();
     void Clear();
     void ClearGlobal();
@@ -55,7 +55,7 @@ private:
     void tick();
 
     // The player whose games the list shows, or "All".
-    QString chosenPlayer() const;
+    std::optional<QString> chosenPlayer() const;
 
     Session& session_;
     QTabWidget* tabs_;

@@ -80,9 +80,10 @@ TEST_F(ScoreBoardTest, TheListFollowsPlayerPeriodAndFinishedGames) {
     EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Ann"), 1, false, today),
         V { 0 }); // not yesterday 23:59
     EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Ann"), 2, false, today), (V { 0, 1 }));
-    EXPECT_EQ(
-        ScoreBoard::ListScore(records, QStringLiteral("All"), 5, false, today), (V { 0, 1, 2, 3 }));
-    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("All"), 4, true, today), (V { 0, 2 }));
+    EXPECT_EQ(ScoreBoard::ListScore(records, std::nullopt, 5, false, today), (V { 0, 1, 2, 3 }));
+    EXPECT_EQ(ScoreBoard::ListScore(records, std::nullopt, 4, true, today), (V { 0, 2 }));
+    // A player called "All" is a player like any other.
+    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("All"), 5, false, today), V {});
     EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Bob"), 3, false, today), V { 2 });
     EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Bob"), 9, false, today),
         (V { 2, 3 })); // no limit
