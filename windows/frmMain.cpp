@@ -52,6 +52,15 @@ QPixmap loadPicture(const QString& path) {
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
+// A kept width or height in pixels: the default when it is unreadable or outside what the
+// screen allows, and never larger than the free area less the frame, whatever the screen's
+// scale.
+int keptLength(float twips, int least, int screen, int frame, int fallback) {
+    int n = std::isfinite(twips) ? qRound(twips / kTwips) : 0;
+    if (n < least || n > std::max(screen, least)) n = fallback;
+    return std::max(least, std::min(n, screen - frame));
+}
+
 } // namespace
 
 frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes)
@@ -419,18 +428,13 @@ void frmMain::restoreGeometry() {
     const float top = session_.store.GetSingle(kSave, QStringLiteral("Top"), 500);
     const QRect screen
         = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    int h = std::isfinite(height) ? qRound(height / kTwips) : 0;
-    if (h < minimumHeight() || h > std::max(screen.height(), minimumHeight()))
-        h = qRound(6555 / kTwips);
-    int w = std::isfinite(width) ? qRound(width / kTwips) : 0;
-    if (w < minimumWidth() || w > std::max(screen.width(), minimumWidth())) w = kWidth;
-    // Never larger than the free area, whatever the screen's scale: the frame needs room too.
     // Before the desktop has drawn the frame its size is not known: allow for a thin border
     // and a title bar.
     QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isEmpty()) frame = QSize(8, 32);
-    w = std::max(minimumWidth(), std::min(w, screen.width() - frame.width()));
-    h = std::max(minimumHeight(), std::min(h, screen.height() - frame.height()));
+    const int w = keptLength(width, minimumWidth(), screen.width(), frame.width(), kWidth);
+    const int h = keptLength(
+        height, minimumHeight(), screen.height(), frame.height(), qRound(6555 / kTwips));
     QRect wanted(qRound(left / kTwips), qRound(top / kTwips), w, h);
     // A place that no screen shows falls back to the default one.
     if (!std::isfinite(left) || !std::isfinite(top) || !screen.intersects(wanted))
