@@ -10,12 +10,13 @@ work=$(mktemp -d)
 chmod 700 "$work"
 trap 'rm -rf "$work"' EXIT
 
-# A kept game of game 0: its exposed 9H goes to a cell and back, 500 entries.
+# A kept game of game 0: its exposed 9H goes to a cell, then from cell to cell, 500 entries
+# that the game-file check accepts.
 keptGame() {
     local dir=$1
     mkdir -p "$dir/config" "$dir/data/Quadrell 2000"
-    { printf ' 0 \r\n'; for i in $(seq 1 500); do
-        if (( i % 2 )); then printf ' 48  200  1  %d \r\n' "$i"; else printf ' 200  48  1  %d \r\n' "$i"; fi; done
+    { printf ' 0 \r\n 48  200  1  1 \r\n'; for i in $(seq 2 500); do
+        if (( i % 2 )); then printf ' 201  200  1  %d \r\n' "$i"; else printf ' 200  201  1  %d \r\n' "$i"; fi; done
     } > "$dir/data/Quadrell 2000/Unfinished.qrl"
     printf '[save]\nunfinished=True\nlastgametime=12\n' > "$dir/config/quadrell 2000.ini"
 }
@@ -29,7 +30,7 @@ measure() { # label, setup function
         local out start
         start=$(date +%s%N)
         out=$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$work" \
-            QUADRELL_STARTUP_PROBE=1 "$program")
+            QUADRELL_STARTUP_PROBE=1 timeout 30 "$program")
         walls+=("$(( ($(date +%s%N) - start) / 1000000 ))")
         times+=("$(sed -n 's/^startup-ms: //p' <<<"$out")")
         rss+=("$(sed -n 's/^rss-kb: //p' <<<"$out")")
