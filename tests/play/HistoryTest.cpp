@@ -150,15 +150,6 @@ TEST_F(HistoryTest, AFullHistoryKeepsItsEntriesAndRecordsNoMore) {
     EXPECT_TRUE(trans().Undo());
     counters(32767, 32766, 32766);
 }
-TEST_F(HistoryTest, TheHundredAndFirstEntryGrowsTheArray) {
-    EXPECT_EQ(trans().Capacity(), 100);
-    for (int i = 0; i < 101; ++i)
-        playerMove();
-    EXPECT_EQ(trans().Capacity(), 200);
-    EXPECT_EQ(trans().Entry(1).MoveNo, 1);
-    EXPECT_EQ(trans().Entry(101).MoveNo, 101);
-}
-
 TEST_F(HistoryTest, UndoAndRedoAnimateAtTheSpeedTheyAreGiven) {
     playerMove();
     view.moves.clear();

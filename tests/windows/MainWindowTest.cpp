@@ -119,26 +119,6 @@ private slots:
         QVERIFY(w->ClockBox()->text().startsWith(QStringLiteral("0:00:0")));
     }
 
-    void clicksOnCardsMoveThemAsTheRulesSay() {
-        auto w = open();
-        deal(*w, 7);
-        clickCard(*w, 45); // JH
-        QCOMPARE(w->session().engine.state().gSelected, Loc(45));
-        clickCard(*w, 47); // onto QC
-        const cGame& board = w->session().engine.state().gBoard;
-        QCOMPARE(board.GetCardIndex(55), Card(10)); // the jack of hearts
-        QCOMPARE(w->board().CardPosition(10), QPointF(100 + 1170 * 7, 1600 + 256 * 6));
-        // A click on the empty cell picture puts the selected card there.
-        clickCard(*w, 46);
-        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(1080 * 2 / 15 + 30, 40));
-        QCOMPARE(board.GetCardIndex(202), Card(42)); // the four of spades
-        // A press on the surface over a column clicks its exposed card.
-        QTest::mouseClick(
-            &w->board(), Qt::LeftButton, {}, QPoint(8300 / 15, 4800 / 15)); // band of column 6
-        QCOMPARE(w->session().engine.state().gSelected, board.GetBottomCardLocation(6));
-        QCOMPARE(w->session().trans.TransCount(), qint16(2));
-    }
-
     void dragsMakeTheClickMovesAndIllegalDropsSlideBack() {
         auto w = open();
         deal(*w, 7);
@@ -523,22 +503,6 @@ private slots:
         QVERIFY(w->session().engine.state().gGameActive);
     }
 
-    void aKilledProgramResumesAtItsLastMove() {
-        std::vector<Loc> before;
-        {
-            auto w = open();
-            deal(*w, 1000);
-            clickCard(*w, 48);
-            QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(10, 40)); // into cell 1
-            before = tags(*w);
-            // No close: the window is dropped as a killed program would leave it.
-        }
-        auto w = open();
-        QCOMPARE(w->session().engine.state().gGameNumber, 1000);
-        QCOMPARE(tags(*w), before);
-        QVERIFY(w->session().engine.state().gGameActive);
-    }
-
     void aPipeAsTheBackgroundPictureDoesNotStopTheStart() {
         const QString fifo = dir_.filePath(QStringLiteral("picture.bmp"));
         QVERIFY(makeFifo(fifo));
@@ -550,27 +514,6 @@ private slots:
         QVERIFY(w);
         QVERIFY(w->session().opt.BackPicEnable());
         QFile::remove(fifo);
-    }
-
-    // A game resumed at start and then given up is recorded once and never comes back.
-    void aResumedGameGivenUpStaysGone() {
-        {
-            auto w = open();
-            deal(*w, 1000);
-            w->session().engine.rules().CardDoubleClicked(48);
-            w->kept().Update(); // killed after this move
-        }
-        {
-            auto w = open();
-            QCOMPARE(w->session().engine.state().gGameNumber, 1000);
-            ModalAnswerer yes;
-            w->Action(QStringLiteral("mnuClose"))->trigger();
-            QVERIFY(!w->session().engine.state().gGameActive);
-            // killed here, before anything else
-        }
-        auto w = open();
-        QVERIFY(!w->session().engine.state().gGameActive);
-        QCOMPARE(contentOf(w->session().save.ScoreFile()).count("\r\n"), 1);
     }
 
     // Another launch hands over a file while the finished-game dialog is open: the file
@@ -610,39 +553,6 @@ private slots:
         }
         auto w = open();
         QVERIFY(!w->session().engine.state().gGameActive);
-    }
-
-    void aBadCommandLineFileIsNamedAndTheBoardStaysEmpty() {
-        ModalAnswerer answers;
-        const QString missing = dir_.filePath(QStringLiteral("nowhere/game.qrl"));
-        auto w = open(missing);
-        QVERIFY(w);
-        QCOMPARE(answers.texts.size(), 1);
-        QVERIFY(answers.texts.front().contains(missing));
-        QVERIFY(!w->session().engine.state().gGameActive);
-    }
-
-    void aCommandLineFileWhileAGameWaitsAsksFirst() {
-        const QString file = dir_.filePath(QStringLiteral("seven.qrl"));
-        {
-            auto w = open();
-            deal(*w, 7);
-            w->session().engine.rules().CardDoubleClicked(48);
-            w->session().trans.SaveToFile(file);
-            w->close();
-        }
-        {
-            ModalAnswerer no(false);
-            QVERIFY(!open(file)); // No: the program ends
-            QCOMPARE(no.texts.size(), 1);
-            QVERIFY(no.texts.front().startsWith(
-                QStringLiteral("Are you sure you want to exit the previously")));
-        }
-        ModalAnswerer yes;
-        auto w = open(file);
-        QVERIFY(w);
-        QCOMPARE(w->session().engine.state().gGameNumber, 7);
-        QCOMPARE(w->session().trans.TransCount(), qint16(1));
     }
 
     // A message before the window (here: a file that is gone) must not move it: the place
