@@ -7,7 +7,6 @@
 #include "SettingsStore.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
-#include "frmAddPlayer.h"
 #include "frmAutoSave.h"
 #include "frmCustomize.h"
 #include "frmFavourites.h"
@@ -218,24 +217,6 @@ private slots:
         QCOMPARE(contentOf(kept), QByteArray("kept"));
     }
 
-    void openFromFavoritesStaysOpenAfterAnUnusableFile() {
-        make(session().save.FavFolder().mid(dir_.path().size() + 1)
-                + QStringLiteral("/Easy Games/bad.qrl"),
-            "not a game");
-        int calls = 0;
-        ModalAnswerer boxes;
-        ModalAnswerer dialogs;
-        dialogs.handler = [&](QWidget* dialog) {
-            auto* open = qobject_cast<frmSelectFav*>(dialog);
-            if (!open) return;
-            if (calls++ > 0) return open->reject(); // still there after the message
-            open->Play();
-        };
-        window_->ShowOpenFav();
-        QCOMPARE(boxes.texts.size(), 1);
-        QCOMPARE(calls, 2);
-    }
-
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
         session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
         session().save.SetFinishedDir(dir_.filePath(QStringLiteral("fin%1").arg(run_)));
@@ -312,30 +293,6 @@ private slots:
         QVERIFY(scores.open(QIODevice::ReadOnly));
         QCOMPARE(scores.readAll().count("\r\n"), 1);
         QCOMPARE(session().finish.SaveEnable(), qint16(0)); // choices are kept by OK only
-    }
-
-    // OK with a favourite name that cannot be used: told so, and the dialog stays with
-    // nothing recorded; a usable name then goes through.
-    void theFinishedGameDialogChecksTheFavouriteNameBeforeClosing() {
-        session().menu.NewGame(617, false);
-        session().menu.Game_Started(false);
-        dlgFinish finish(session(), window_.get());
-        finish.FavouriteBox()->click();
-        finish.FavouriteName()->setText(QStringLiteral("a/b"));
-        {
-            ModalAnswerer boxes;
-            finish.Ok();
-            QCOMPARE(boxes.texts.size(), 1);
-        }
-        QVERIFY(finish.result() != QDialog::Accepted);
-        QVERIFY(!QFile::exists(session().save.ScoreFile())
-            || contentOf(session().save.ScoreFile()).isEmpty());
-        finish.FavouriteName()->setText(QStringLiteral("Good one"));
-        ModalAnswerer answers; // the next game's question, if any
-        finish.Ok();
-        QCOMPARE(finish.result(), int(QDialog::Accepted));
-        QVERIFY(
-            QFile::exists(session().save.FavFolder() + QStringLiteral("/Easy Games/Good one.q2k")));
     }
 
     void theScoreBoardShowsEveryPage() {
@@ -467,23 +424,6 @@ private slots:
             });
         QCOMPARE(label, QStringLiteral("Exporting the score board..."));
         QVERIFY(reports > 0);
-    }
-
-    void addingAPlayerChecksTheName() {
-        frmAddPlayer add(session(), window_.get());
-        QCOMPARE(add.windowTitle(), QStringLiteral("Add a Player"));
-        QCOMPARE(add.PlayerName()->text(), QStringLiteral("Player1"));
-        ModalAnswerer answers;
-        add.PlayerName()->setText(QStringLiteral("NineChars"));
-        add.Add();
-        add.PlayerName()->clear();
-        add.Add();
-        QCOMPARE(
-            answers.texts, (QStringList { "Maximum 8 Characters only", "PlayerName is Required" }));
-        add.PlayerName()->setText(QStringLiteral("Zoe"));
-        add.Add();
-        QCOMPARE(add.result(), int(QDialog::Accepted));
-        QVERIFY(session().players.PlayerExists(QStringLiteral("Zoe")));
     }
 
     void optionsOkWritesEveryPageAndCancelNothing() {

@@ -451,13 +451,6 @@ private slots:
         check();
     }
 
-    void theLastStatusPanelKeepsItsRightBorder() {
-        auto w = open();
-        QTRY_VERIFY(w->Panel(3)->isVisible());
-        const QWidget* bar = w->Panel(3)->parentWidget();
-        QVERIFY(w->Panel(3)->geometry().right() < bar->width() - 1);
-    }
-
     void aHiddenMenuKeepsItsShortcuts() {
         auto w = open();
         deal(*w, 7);
