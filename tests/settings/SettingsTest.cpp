@@ -190,29 +190,6 @@ public:
     int interval = 0;
 };
 
-TEST_F(SettingsTest, SettersTellTheWindowAndStoreCheckBoxStates) {
-    RecordingWidgets widgets;
-    opt.SetWidgets(&widgets);
-    opt.SetShowTimer(0);
-    EXPECT_FALSE(widgets.timer);
-    EXPECT_EQ(store.GetText(QStringLiteral("Options"), QStringLiteral("ShowTimer"), QString()),
-        QStringLiteral("0"));
-    opt.SetShowTimer(1);
-    EXPECT_TRUE(widgets.timer);
-    opt.SetShowToolbar(0);
-    opt.SetShowStatusbar(0);
-    EXPECT_FALSE(widgets.toolbar);
-    EXPECT_FALSE(widgets.statusbar);
-    for (const auto& [speed, ms] :
-        { std::pair { 50, 500 }, std::pair { 1, 10 }, std::pair { 100, 1000 } }) {
-        opt.SetFwdBackSpeed(static_cast<qint16>(speed));
-        EXPECT_EQ(widgets.interval, ms);
-    }
-    opt.SetBackPicture(QStringLiteral("/pics/felt.png"));
-    EXPECT_EQ(widgets.picture, QStringLiteral("/pics/felt.png"));
-    EXPECT_EQ(opt.BackPicture(), QStringLiteral("/pics/felt.png"));
-}
-
 TEST_F(SettingsTest, DeleteAllEmptiesTheStoreAndValuesOutliveTheObject) {
     opt.SetCardSpeed(12);
     save.SetGameStartTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
