@@ -2,7 +2,7 @@
 
 namespace quadrell {
 
-std::string FillIn(std::string text, std::initializer_list<std::string> values) {
+std::string FillIn(const std::string& text, std::initializer_list<std::string> values) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

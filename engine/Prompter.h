@@ -51,7 +51,7 @@ public:
 };
 
 // `text` with %1, %2, ... replaced by `values` in turn.
-std::string FillIn(std::string text, std::initializer_list<std::string> values);
+std::string FillIn(const std::string& text, std::initializer_list<std::string> values);
 
 // Told when the last king reaches its foundation. The listener opens the finished-game
 // dialog once the move that won has come to rest.
