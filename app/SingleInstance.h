@@ -5,27 +5,45 @@
 #include <QString>
 #include <functional>
 
+class QLocalSocket;
+
 namespace quadrell {
 
 // One running copy per user and data folder: a later launch hands its game file (or
-// nothing) to the running window and leaves.
+// nothing) to the running window and leaves. The socket lives in a folder of the user's
+// own and both ends check that the other is this user, so no one else can take the name,
+// stop the game from starting or learn which files it opens.
 class SingleInstance final : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(const QString& dataFolder, QObject* parent = nullptr);
+    // A path of the longest the connection is allowed to send; longer lines are dropped.
+    static constexpr qint64 kLineCap = 16 * 1024;
+    // Connections served at once; more are closed as they come.
+    static constexpr int kOpenCap = 16;
+    // A connection that has not sent its line by then is closed.
+    static constexpr int kLineTimeoutMs = 5000;
+
+    // `socketFolder` from SocketFolder::Find; empty when there is none.
+    SingleInstance(
+        const QString& dataFolder, const QString& socketFolder, QObject* parent = nullptr);
 
     // Gives `file` to a running copy; true when one took it. Tries for up to `attempts`
     // rounds, for a copy that is starting at this very moment.
     bool HandOver(const QString& file, int attempts = 1);
-    // Takes hand-overs from later launches; each one reaches `opened` on this thread.
+    // Takes hand-overs from later launches; each one reaches `opened` on this thread. False
+    // when no socket could be made: files opened from the desktop then start copies that
+    // find the data folder in use.
     bool Listen(std::function<void(const QString& file)> opened);
+    QString SocketPath() const { return path_; }
 
 private:
     void accept();
+    void serve(QLocalSocket* socket);
 
-    QString name_;
+    QString path_;
     QLocalServer server_;
     std::function<void(const QString&)> opened_;
+    int open_ = 0;
 };
 
 } // namespace quadrell

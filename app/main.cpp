@@ -2,7 +2,9 @@
 #include "BoardWidget.h"
 #include "DataLock.h"
 #include "FileAssociation.h"
+#include "SafeFile.h"
 #include "SingleInstance.h"
+#include "SocketFolder.h"
 #include "StartupProbe.h"
 #include "Translations.h"
 #include "frmMain.h"
@@ -13,9 +15,28 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+namespace {
+
+// Said once, without stopping the game: it plays as ever, only a file opened from the
+// desktop cannot reach it and starts a copy that finds the folder in use.
+void sayNoHandOver(QWidget& window) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quadrell 2000"),
+        QCoreApplication::translate("main",
+            "No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not "
+            "set and the cache folder cannot be used).\r\nThe game plays as usual, but game "
+            "files opened from the desktop cannot be handed to it while it runs."),
+        QMessageBox::Ok, &window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+} // namespace
+
 // quadrell2000 [GAME FILE]: the game, opening the file when one is named. A copy already
 // running for this user takes the file instead.
 int main(int argc, char** argv) {
+    quadrell::SafeFile::IgnoreFileSizeSignal();
     quadrell::StartupProbe probe;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
@@ -31,7 +52,7 @@ int main(int argc, char** argv) {
     // The running copy has another working folder: it gets the path made whole.
     const QString handed
         = named.trimmed().isEmpty() ? QString() : QDir::current().absoluteFilePath(named.trimmed());
-    quadrell::SingleInstance instance(paths.dataFolder);
+    quadrell::SingleInstance instance(paths.dataFolder, quadrell::SocketFolder::Find());
     if (instance.HandOver(handed)) return 0;
     quadrell::DataLock lock(paths.dataFolder);
     if (!lock.TryLock()) {
@@ -50,7 +71,7 @@ int main(int argc, char** argv) {
     // Launches while the window loads wait in the queue and are opened once it is up.
     QStringList waiting;
     bool loaded = false;
-    instance.Listen([&](const QString& file) {
+    const bool listening = instance.Listen([&](const QString& file) {
         if (loaded) {
             window.OpenHandedFile(file);
         } else {
@@ -60,6 +81,7 @@ int main(int argc, char** argv) {
     if (!window.Load()) return 0;
     probe.Watch(&window.board());
     window.show();
+    if (!listening) sayNoHandOver(window);
     loaded = true;
     for (const QString& file : std::as_const(waiting))
         window.OpenHandedFile(file);

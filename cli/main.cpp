@@ -1,11 +1,13 @@
 #include "DataLock.h"
 #include "Driver.h"
+#include "SafeFile.h"
 
 #include <QCoreApplication>
 #include <iostream>
 
 // quadrell-cli [--home DIR]: plays the game from standard input without a window.
 int main(int argc, char** argv) {
+    quadrell::SafeFile::IgnoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
     const QStringList args = QCoreApplication::arguments();
@@ -23,10 +25,7 @@ int main(int argc, char** argv) {
     // The window program or another driver on the same folder would corrupt what we write.
     quadrell::DataLock lock(paths.dataFolder);
     if (!lock.TryLock()) {
-        std::cerr
-            << "quadrell-cli: "
-            << lock.InUseText().replace(QStringLiteral("\r\n"), QStringLiteral(" ")).toStdString()
-            << '\n';
+        std::cerr << "quadrell-cli: " << lock.InUseLine().toStdString() << '\n';
         return 1;
     }
     quadrell::Driver driver(paths, std::cout);

@@ -227,6 +227,14 @@ GameFileRead GameFile::Read(const QString& path) {
         GameFileRead result;
         result.missing = file.missing;
         result.error = file.error;
+        // Qt reads names as UTF-8: a name in another encoding arrives with its odd bytes
+        // replaced, and "does not exist" would be untrue of a file the player can see.
+        if (file.missing && path.contains(QChar::ReplacementCharacter)) {
+            result.missing = false;
+            result.error = QCoreApplication::translate("GameFile",
+                "Its name is not written in UTF-8, so it cannot be found by that name. "
+                "Rename the file and open it again.");
+        }
         return result;
     }
     return Parse(file.bytes);

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace quadrell {
 
@@ -47,8 +48,10 @@ void KeptGame::Recover() {
         save_.SetUnfinished(true);
         save_.SetLastGameTime(store.GetInt32(kSave, kTime, 0));
         store.SetBool(kSave, kRunning, false);
-    } else if (!save_.Unfinished()) {
-        QFile::remove(Path()); // left by a game that has since been recorded
+    } else if (save_.UnfinishedStated() == false) {
+        QFile::remove(Path()); // left by a game that has since been recorded or given up
+    } else if (!save_.UnfinishedStated() && QFileInfo::exists(Path())) {
+        save_.SetUnfinished(true); // the settings were lost: the game is resumed, not guessed away
     }
 }
 

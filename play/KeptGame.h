@@ -30,7 +30,8 @@ public:
 
     QString Path() const;
     // At start-up: a game left by a killed program becomes the kept unfinished game, and a
-    // file that no longer stands for a game is removed.
+    // file is removed only when the settings say its game was recorded or given up; when
+    // they cannot tell (lost, reset), the game is resumed.
     void Recover();
     // After each handled input or command: rewrites the file when the position changed. A
     // failing write is reported once; play goes on.

@@ -34,10 +34,25 @@ bool Lifecycle::FirstRunNeeded() const {
     return SettingsStore::ToInt32(fresh).value_or(0) == 1 || session_.store.IsEmpty(kApp);
 }
 
+void Lifecycle::Start() {
+    // Asked first: recovery may write to an empty store.
+    const bool firstRun = FirstRunNeeded();
+    Recover();
+    if (firstRun) FirstRunReset();
+    CheckFolders();
+}
+
 void Lifecycle::FirstRunReset() {
     cSave& save = session_.save;
     SettingsStore::Batch batch(session_.store);
+    // The kept game outlives the reset, as the files it names do.
+    const std::optional<bool> unfinished = save.UnfinishedStated();
+    const qint32 keptTime = save.LastGameTime();
     session_.store.DeleteAll(kApp);
+    if (unfinished == true) {
+        save.SetUnfinished(true);
+        save.SetLastGameTime(keptTime);
+    }
     if (registerFileTypes_) registerFileTypes_();
     save.SetInStallFolder(save.InstallFolder());
     save.SetFavFolder(save.InInstallFolder(QStringLiteral("favorites")));

@@ -14,6 +14,9 @@ public:
     using Registrar = std::function<void()>;
     Lifecycle(Session& session, Registrar registerFileTypes);
 
+    // Everything before the first game, in its order: recovery, the first-run reset when
+    // it is due, the folder checks.
+    void Start();
     // A first start for this user, or "Install"/"Fresh" set to 1. Ask before anything is
     // written to the store.
     bool FirstRunNeeded() const;

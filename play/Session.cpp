@@ -38,6 +38,18 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
                 .toStdString(),
             MessageIcon::Exclamation, kAppTitle);
     });
+    store.SetSetAsideHandler([this](const QString& path, const QString& aside, const QString& why) {
+        const QString text = aside.isEmpty()
+            ? QCoreApplication::translate("Session",
+                "The settings file\r\n%1\r\ncannot be used. %2\r\nThe game starts with its "
+                "default settings and cannot keep them.")
+                  .arg(path, why)
+            : QCoreApplication::translate("Session",
+                "The settings file\r\n%1\r\ncannot be used. %2\r\nIt was moved to\r\n%3\r\n"
+                "and the game starts with its default settings.")
+                  .arg(path, why, aside);
+        prompter.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
+    });
 }
 
 void Session::GameWonDetected() {

@@ -87,9 +87,11 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
     return true;
 }
 
-void cScore::reportUnwritten(const QString& error) {
-    report(QCoreApplication::translate("cScore", "The score could not be written to\r\n%1\r\n%2")
-               .arg(save_.ScoreFile(), error));
+QString cScore::unwrittenText(const QString& error) const {
+    return QCoreApplication::translate("cScore",
+        "The score could not be written to\r\n%1\r\n%2\r\nIt is kept and will be recorded "
+        "as soon as it can be, at the latest at the next start.")
+        .arg(save_.ScoreFile(), error);
 }
 
 void cScore::SaveScore(
@@ -102,35 +104,78 @@ void cScore::SaveScore(
     r.Date = ScoreDate::Of(when);
     r.Perc = perc;
     r.Score = GetScore(moves, time, perc);
+    QStringList notes = pendingNotes();
+    if (notes.isEmpty()) heldTold_ = false; // what was said before has been finished
+    // Behind a note still waiting the line's place is not known yet: it is found in turn.
     QString error;
-    const qint64 offset = ScoreFile::Prepare(save_.ScoreFile(), &error);
+    const qint64 offset = notes.isEmpty() ? ScoreFile::Prepare(save_.ScoreFile(), &error) : -1;
+    notes << QStringLiteral("%1 %2 ").arg(offset).arg(players_.GetCurrentPlayerIndex())
+            + QString::fromUtf8(ScoreFile::FormatLine(r).chopped(2));
     {
         SettingsStore::Batch batch(save_.Store());
         // The note: where the line goes, whose totals it adds to, and the line itself.
-        save_.Store().SetText(kSave, kPending,
-            QStringLiteral("%1 %2 ").arg(offset).arg(players_.GetCurrentPlayerIndex())
-                + QString::fromUtf8(ScoreFile::FormatLine(r).chopped(2)));
+        setPendingNotes(notes);
         if (forgetGame_) forgetGame_();
     }
-    if (offset < 0) reportUnwritten(error);
     if (checkpoint_) checkpoint_("noted");
     finishPending();
 }
 
 void cScore::RecoverPending() { finishPending(); }
 
+QStringList cScore::pendingNotes() const {
+    const QString text = save_.Store().GetText(kSave, kPending, QString());
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void cScore::setPendingNotes(const QStringList& notes) {
+    if (notes.isEmpty()) {
+        save_.Store().Remove(kSave, kPending);
+    } else {
+        save_.Store().SetText(kSave, kPending, notes.join(QLatin1Char('\n')));
+    }
+}
+
+void cScore::holdPending(const QString& why) {
+    if (!heldTold_) report(why);
+    heldTold_ = true;
+}
+
 void cScore::finishPending() {
+    while (!pendingNotes().isEmpty())
+        if (!finishFirstNote()) return;
+    heldTold_ = false;
+}
+
+bool cScore::finishFirstNote() {
     SettingsStore& store = save_.Store();
-    const QString note = store.GetText(kSave, kPending, QString());
-    if (note.isEmpty()) return;
-    const QStringList parts = note.split(QLatin1Char(' '));
-    const qint64 offset = parts.value(0).toLongLong();
-    const auto slot = static_cast<qint16>(parts.value(1).toInt());
+    // A line is written only while its note is on the disk: a kill then finds one or the other.
+    if (store.WriteFailing() && !store.Flush()) {
+        holdPending(QCoreApplication::translate("cScore",
+            "The score of the last game is kept waiting until the settings can be saved; "
+            "it will be recorded then or at the next start."));
+        return false;
+    }
+    QStringList notes = pendingNotes();
+    const QString note = notes.first();
+    qint64 offset = note.section(QLatin1Char(' '), 0, 0).toLongLong();
+    const auto slot = static_cast<qint16>(note.section(QLatin1Char(' '), 1, 1).toInt());
     const QByteArray line = note.section(QLatin1Char(' '), 2).toUtf8() + "\r\n";
     const auto r = ScoreFile::ParseLine(line.chopped(2));
     QString error;
-    if (r && offset >= 0 && !ScoreFile::WriteAt(save_.ScoreFile(), offset, line, &error))
-        reportUnwritten(error);
+    if (r && offset < 0) {
+        offset = ScoreFile::Prepare(save_.ScoreFile(), &error);
+        if (offset >= 0) {
+            notes.first() = QStringLiteral("%1 %2 ").arg(offset).arg(slot)
+                + QString::fromUtf8(line.chopped(2));
+            setPendingNotes(notes);
+            if (store.WriteFailing()) return finishFirstNote();
+        }
+    }
+    if (r && (offset < 0 || !ScoreFile::WriteAt(save_.ScoreFile(), offset, line, &error))) {
+        holdPending(unwrittenText(error));
+        return false;
+    }
     if (checkpoint_) checkpoint_("written");
     bool added = true;
     {
@@ -138,13 +183,15 @@ void cScore::finishPending() {
         const bool won = r && r->Perc == 100;
         if (r && slot > 0 && players_.GetName(slot) == r->Name)
             added = players_.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, r->Time, r->Score);
-        store.Remove(kSave, kPending);
+        notes.removeFirst();
+        setPendingNotes(notes);
     }
     if (!added)
         report(QCoreApplication::translate(
             "cScore", "The totals of %1 are too large to add this game.")
                    .arg(r->Name));
     if (checkpoint_) checkpoint_("done");
+    return true;
 }
 
 void cScore::LoadScores() {
@@ -165,8 +212,14 @@ void cScore::LoadScores() {
             records_.push_back(std::move(r));
         }
     });
-    SafeFile::ReadParts(save_.ScoreFile(), SafeFile::kScoreFileCap,
+    const FileRead read = SafeFile::ReadParts(save_.ScoreFile(), SafeFile::kScoreFileCap,
         [&reader](QByteArrayView part) { reader.Feed(part); });
+    // An empty board must never look like records that are gone.
+    if (!read.ok && !read.missing)
+        report(QCoreApplication::translate("cScore",
+            "The score file\r\n%1\r\ncannot be read. %2\r\nIts games are not shown; nothing "
+            "in it was changed.")
+                   .arg(save_.ScoreFile(), read.error));
 }
 
 void cScore::Clear_General() {

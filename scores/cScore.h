@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -32,10 +33,12 @@ public:
     // Records the game that has just ended for the current player: one line appended to
     // the score file, and the player's totals. Never reads the whole score file.
     //
-    // Exactly once, whenever the program is killed: the record is first noted in the store
-    // together with forgetting the game in play (`SetForgetGame`), in one write; then the
-    // line is written and the totals added with the note cleared, in one write again. A note
-    // found at the next start is finished by `RecoverPending`.
+    // Exactly once, whenever the program is killed or a write fails: the record is first
+    // noted in the store together with forgetting the game in play (`SetForgetGame`), in one
+    // write; then the line is written and the totals added with the note cleared, in one
+    // write again. The totals never count a line that is not in the file: a note whose line
+    // cannot be written now (a full disk, a file that is no file) waits, said once, and is
+    // finished by the next record or by `RecoverPending` at the next start.
     void SaveScore(qint32 gameNumber, qint32 moves, qint32 time, qint16 perc,
         const QDateTime& when = QDateTime::currentDateTime());
     void RecoverPending();
@@ -60,8 +63,13 @@ public:
 
 private:
     void finishPending();
+    // Finishes the oldest note; false when it must wait (said once until one is finished).
+    bool finishFirstNote();
+    QStringList pendingNotes() const;
+    void setPendingNotes(const QStringList& notes);
+    void holdPending(const QString& why);
     void report(const QString& text);
-    void reportUnwritten(const QString& error);
+    QString unwrittenText(const QString& error) const;
 
     cSave& save_;
     cPlayer& players_;
@@ -69,6 +77,7 @@ private:
     std::vector<ScoreRec> records_;
     std::function<void()> forgetGame_;
     std::function<void(const char*)> checkpoint_;
+    bool heldTold_ = false;
 };
 
 } // namespace quadrell

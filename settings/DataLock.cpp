@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringList>
 #include <csignal>
 
 namespace quadrell {
@@ -27,6 +28,13 @@ QString DataLock::InUseText() const {
         "Another copy of Quadrell 2000 is using\r\n%1\r\nClose it first; two "
         "copies writing the same scores and games would lose some of them.")
         .arg(QDir::toNativeSeparators(folder_));
+}
+
+QString DataLock::InUseLine() const {
+    // The folder ends its sentence on one line as it does on a line of its own.
+    QStringList lines = InUseText().split(QStringLiteral("\r\n"));
+    if (lines.size() > 2) lines[1] += QLatin1Char('.');
+    return lines.join(QLatin1Char(' '));
 }
 
 } // namespace quadrell

@@ -19,6 +19,8 @@ public:
     QString Folder() const { return folder_; }
     // The message for a folder that is in use.
     QString InUseText() const;
+    // The same on one line, for a terminal.
+    QString InUseLine() const;
 
 private:
     QString folder_;

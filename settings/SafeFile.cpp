@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,6 +32,8 @@ QString tooLarge() {
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 } // namespace
+
+void SafeFile::IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissing) {
     struct stat info { };

@@ -26,6 +26,9 @@ public:
     static constexpr qint64 kScoreFileCap = 256 * 1024 * 1024;
     static constexpr qint64 kPictureCap = 64 * 1024 * 1024;
 
+    // Every program calls this first: a write past a file-size limit then fails like any
+    // other write instead of killing the program (the default of SIGXFSZ).
+    static void IgnoreFileSizeSignal();
     // Opens without blocking and refuses anything but a regular file at most `cap` bytes.
     static FileRead Read(const QString& path, qint64 cap);
     // The same, handing the bytes to `take` part after part instead of holding them all:

@@ -2,14 +2,17 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <cstdio>
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quadrell {
 
@@ -36,7 +39,19 @@ bool wholeIni(const QByteArray& bytes, qsizetype keys) {
     return keys < 0 || found == keys;
 }
 
-FileRead readIni(const QString& path) { return SafeFile::Read(path, 16 * 1024 * 1024); }
+FileRead readIni(const QString& path) { return SafeFile::Read(path, SettingsStore::kCap); }
+
+// Why the thing at `path` may not be handed to QSettings, or nothing when it may: a missing
+// file, a regular file within the cap, or a link to one. A dangling link is refused too, as
+// a write through it would create a file somewhere else.
+QString refusal(const QString& path) {
+    struct stat info { };
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &info) != 0) return QString();
+    if (S_ISLNK(info.st_mode) && ::stat(name.constData(), &info) != 0)
+        return QCoreApplication::translate("SettingsStore", "It is a link to nothing.");
+    return SafeFile::CheckRegular(path, SettingsStore::kCap, false);
+}
 
 // A kill between keeping the copy and checking the new file leaves both; the copy comes
 // back only when the file itself is not whole.
@@ -61,11 +76,46 @@ QString SettingsStore::FileName(const QString& app) const {
     return QDir(folder_).filePath(app.toLower() + QStringLiteral(".ini"));
 }
 
+QString SettingsStore::usablePath(const QString& app) const {
+    const QString path = FileName(app);
+    if (unusable_[app.toLower()]) return QString();
+    QString why = refusal(path);
+    if (why.isEmpty()) {
+        recoverFromBackup(path);
+        why = refusal(path); // the copy that came back is checked like the file
+    }
+    if (why.isEmpty()) return path;
+    QString aside = path + QStringLiteral(".set-aside");
+    for (int n = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++n)
+        aside = path + QStringLiteral(".set-aside-%1").arg(n);
+    // The link or the pipe itself is moved, never what it points to.
+    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData())
+        != 0) {
+        aside.clear();
+        unusable_[app.toLower()] = true;
+    }
+    SetAside told { QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside), why };
+    if (setAsideHandler_) {
+        setAsideHandler_(told.path, told.aside, told.why);
+    } else {
+        untold_.push_back(std::move(told));
+    }
+    return aside.isEmpty() ? QString() : path;
+}
+
+void SettingsStore::SetSetAsideHandler(SetAsideHandler handler) {
+    setAsideHandler_ = std::move(handler);
+    for (const SetAside& told : std::exchange(untold_, {}))
+        setAsideHandler_(told.path, told.aside, told.why);
+}
+
 QSettings& SettingsStore::settingsFor(const QString& app) const {
     auto& slot = files_[app.toLower()];
     if (!slot) {
-        recoverFromBackup(FileName(app));
-        slot = std::make_unique<QSettings>(FileName(app), QSettings::IniFormat);
+        const QString path = usablePath(app);
+        // With nowhere to keep them the settings live in memory: QSettings without a file.
+        slot = path.isEmpty() ? std::make_unique<QSettings>(QString(), QSettings::IniFormat)
+                              : std::make_unique<QSettings>(path, QSettings::IniFormat);
     }
     return *slot;
 }
@@ -90,11 +140,23 @@ void SettingsStore::syncAll() {
     }
 }
 
+bool SettingsStore::Flush() {
+    for (const auto& [app, changes] : unsaved_)
+        if (!changes.empty()) dirty_[app] = true;
+    if (batchDepth_ == 0) syncAll();
+    return !failing_;
+}
+
 bool SettingsStore::sync(const QString& app) {
     // QSettings keeps the first error it met for good: only a fresh object tells of this write.
     if (settingsFor(app).status() != QSettings::NoError) renew(app);
     QSettings& settings = settingsFor(app);
     const QString path = settings.fileName();
+    // Whatever was put in the file's place since it was opened is never written through.
+    if (path.isEmpty() || !refusal(path).isEmpty()) {
+        ++writes_;
+        return false;
+    }
     const QByteArray name = QFile::encodeName(path);
     const QByteArray backup = QFile::encodeName(backupOf(path));
     // The old file stays reachable under a second name while the new one is written.

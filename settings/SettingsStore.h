@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QSettings;
 
@@ -46,6 +47,16 @@ public:
         failureHandler_ = std::move(handler);
     }
     bool WriteFailing() const { return failing_; }
+    // Tries again to write what has not reached the disk; true when everything is there.
+    bool Flush();
+    // Told when the file in the settings' place is not a regular file within its cap (a
+    // FIFO, a device, a folder, a link to one of those, a huge file): it is moved aside to
+    // `aside` (empty when even that failed) and the game goes on with default settings.
+    using SetAsideHandler
+        = std::function<void(const QString& path, const QString& aside, const QString& why)>;
+    // A file set aside before the handler was given is told as it is given.
+    void SetSetAsideHandler(SetAsideHandler handler);
+    static constexpr qint64 kCap = 16 * 1024 * 1024;
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -84,6 +95,9 @@ public:
 
 private:
     QSettings& settingsFor(const QString& app) const;
+    // The file QSettings may open for the application: anything but a regular file (or a
+    // link to one) within the cap is moved out of the way first.
+    QString usablePath(const QString& app) const;
     void changed(const QString& app);
     void syncAll();
     bool sync(const QString& app);
@@ -99,6 +113,13 @@ private:
     int writes_ = 0;
     bool failing_ = false;
     std::function<void(const QString&)> failureHandler_;
+    SetAsideHandler setAsideHandler_;
+    struct SetAside {
+        QString path, aside, why;
+    };
+    mutable std::vector<SetAside> untold_;
+    // Applications whose file could not even be moved aside: kept in memory only.
+    mutable std::map<QString, bool> unusable_;
 };
 
 // The application name every setting lives under.

@@ -97,6 +97,10 @@ void cSave::SetFinishedSave(qint16 value) { setNumber("FinishedSave", value); }
 bool cSave::Unfinished() const {
     return store_.GetBool(kSave, QStringLiteral("Unfinished"), false);
 }
+std::optional<bool> cSave::UnfinishedStated() const {
+    return SettingsStore::ToBool(store_.GetText(kSave, QStringLiteral("Unfinished"), QString()));
+}
+
 void cSave::SetUnfinished(bool value) {
     store_.SetBool(kSave, QStringLiteral("Unfinished"), value);
 }

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace quadrell {
 
@@ -75,6 +76,9 @@ public:
     qint16 FinishedSave() const;
     void SetFinishedSave(qint16 value);
     bool Unfinished() const;
+    // What the store says of a kept game: nothing when it does not say (the settings were
+    // lost or reset), so a kept game is never thrown away on a guess.
+    std::optional<bool> UnfinishedStated() const;
     void SetUnfinished(bool value);
     QString GetLastDir() const;
     void SaveLastDir(const QString& folder);

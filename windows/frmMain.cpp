@@ -104,9 +104,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
 frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
 
 bool frmMain::Load() {
-    lifecycle_.Recover();
-    if (lifecycle_.FirstRunNeeded()) lifecycle_.FirstRunReset();
-    lifecycle_.CheckFolders();
+    lifecycle_.Start();
     ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex());
     const QDateTime now = QDateTime::currentDateTime();
     session_.save.SetSessionStart(now);

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace quadrell::test {
 namespace {
@@ -218,6 +220,53 @@ TEST_F(LifecycleTest, AKeptGameThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
         kept.Update();
     }
     EXPECT_EQ(reports(), 2); // a success in between cleared the state
+}
+
+// The next start, in the window's order, whatever happened to the settings in between.
+TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) {
+    struct Row {
+        const char* what;
+        std::function<void()> between;
+        bool resumed;
+        qint32 clock; // the kept time the resumed game's clock goes on from
+    };
+    const QString ini = session.store.FileName(kApp);
+    const std::vector<Row> rows {
+        { "closed", [] {}, true, 42 },
+        { "settings lost", [&] { QFile::rename(ini, ini + QStringLiteral(".away")); }, true, 0 },
+        { "fresh start asked",
+            [&] {
+                session.store.SetText(
+                    QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
+            },
+            true, 42 },
+        { "killed in play",
+            [&] {
+                session.save.SetUnfinished(false);
+                session.store.SetBool(QStringLiteral("Save"), QStringLiteral("KeptRunning"), true);
+                session.store.SetInt(QStringLiteral("Save"), QStringLiteral("KeptGameTime"), 42);
+            },
+            true, 42 },
+        { "recorded", [&] { session.kept.Forget(); }, false, 0 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(ini + QStringLiteral(".away"));
+        playGame(1000);
+        life.Unload();
+        session.save.SetLastGameTime(42);
+        row.between();
+        Session next { paths, view, prompter, window, replay };
+        Lifecycle start { next, [] {} };
+        start.Start();
+        EXPECT_EQ(QFile::exists(data(QStringLiteral("Unfinished.qrl"))), row.resumed);
+        ASSERT_TRUE(start.Open_Game(QString()));
+        EXPECT_EQ(next.state().gGameActive, row.resumed);
+        if (row.resumed) {
+            EXPECT_EQ(next.save.LastGameTime(), row.clock);
+        }
+        session.menu.NoGame();
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Fakes.h"
 #include "FaultInjection.h"
+#include "SafeFile.h"
 #include "ScoreFile.h"
 #include "SettingsStore.h"
 #include "cPlayer.h"
@@ -7,9 +8,14 @@
 #include "cScore.h"
 #include "cUser.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <vector>
 
 namespace quadrell::test {
 namespace {
@@ -205,19 +211,79 @@ TEST_F(ScoresTest, ARecordCutShortByAKillIsFinishedOnceAtTheNextStart) {
     }
 }
 
-TEST_F(ScoresTest, APipeOrADeviceAsTheScoreFileIsRefusedAtOnce) {
+// Whatever stands in the score file's way, a record is finished or still waiting, never
+// half: the totals count exactly the lines in the file, and a waiting record is finished
+// once the way is clear.
+TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLines) {
+    struct Row {
+        const char* what;
+        std::function<void(const QString& path)> block;
+        bool limitSize;
+    };
+    const std::vector<Row> rows {
+        { "disk full", [](const QString&) {}, true },
+        { "a pipe", [](const QString& p) { QFile::remove(p), makeFifo(p); }, false },
+        { "a folder", [](const QString& p) { QFile::remove(p), QDir().mkpath(p); }, false },
+        { "a link to a device",
+            [](const QString& p) { QFile::remove(p), QFile::link(QStringLiteral("/dev/zero"), p); },
+            false },
+        { "over its cap", [](const QString& p) { QFile(p).resize(SafeFile::kScoreFileCap + 1); },
+            false },
+        { "its folder gone",
+            [](const QString& p) { QDir(QFileInfo(p).path()).removeRecursively(); }, false },
+    };
     addPlayer("Guest", created);
-    const QString fifo = dir.filePath(QStringLiteral("fifo.sre"));
-    ASSERT_TRUE(makeFifo(fifo));
-    for (const QString& path : { fifo, QStringLiteral("/dev/zero") }) {
-        prompter.messages.clear();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString path = dir.filePath(QLatin1String(row.what) + QStringLiteral("/scores.sre"));
+        QDir().mkpath(QFileInfo(path).path());
+        ASSERT_TRUE(writeContent(path, QByteArray()));
         save.SetScoreFile(path);
-        score.SaveScore(1, 10, 20, 10, created.addSecs(60));
-        score.LoadScores();
-        EXPECT_TRUE(score.Records().empty());
-        ASSERT_EQ(prompter.messages.size(), 1U) << path.toStdString();
-        EXPECT_NE(prompter.messages[0].find("not a file"), std::string::npos);
+        const qint32 before = players.GetTotal(1);
+        const qint32 won = players.GetWon(1);
+        prompter.messages.clear();
+        row.block(path);
+        {
+            std::optional<FileSizeLimit> full;
+            if (row.limitSize) full.emplace(0);
+            score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+            score.SaveScore(2, 10, 20, 100, created.addSecs(120)); // a second game waits behind
+        }
+        EXPECT_EQ(prompter.messages.size(), 1U); // said once
+        EXPECT_EQ(players.GetTotal(1), before);  // nothing counted that is not written
+        EXPECT_FALSE(
+            store.GetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), {}).isEmpty());
+        // The next start with the way still blocked says so again and still counts nothing.
+        cScore next { save, players, prompter };
+        if (!row.limitSize) {
+            next.RecoverPending();
+            EXPECT_EQ(prompter.messages.size(), 2U);
+            EXPECT_EQ(players.GetTotal(1), before);
+        }
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        QDir().mkpath(QFileInfo(path).path());
+        next.RecoverPending();
+        EXPECT_EQ(players.GetTotal(1), before + 2);
+        EXPECT_EQ(players.GetWon(1), won + 1);
+        const auto lines = ScoreFile::ParseAll(contentOf(path));
+        ASSERT_EQ(lines.size(), 2U);
+        EXPECT_EQ(lines[0].GameNo, 1); // in the order played
+        EXPECT_EQ(lines[1].GameNo, 2);
+        EXPECT_TRUE(
+            store.GetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), {}).isEmpty());
     }
+}
+
+TEST_F(ScoresTest, AScoreFileThatCannotBeReadSaysSoRatherThanShowingNoGames) {
+    addPlayer("Guest", created);
+    score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+    ASSERT_TRUE(QFile(save.ScoreFile()).resize(SafeFile::kScoreFileCap + 1));
+    prompter.messages.clear();
+    score.LoadScores();
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(prompter.messages[0].find("too large"), std::string::npos);
+    EXPECT_EQ(QFileInfo(save.ScoreFile()).size(), SafeFile::kScoreFileCap + 1); // left as it is
 }
 
 TEST_F(ScoresTest, TotalsThatWouldOverflowAreRefusedWithAMessage) {
@@ -243,15 +309,6 @@ TEST_F(ScoresTest, ClearingEmptiesTheFileOrTheTotals) {
     EXPECT_EQ(players.GetTotal(1), 0);
     EXPECT_EQ(players.GetTotal(6), 0);
     EXPECT_EQ(players.GetName(1), QStringLiteral("Guest"));
-}
-
-TEST_F(ScoresTest, AScoreFileThatCannotBeWrittenIsReported) {
-    addPlayer("Guest", created);
-    save.SetScoreFile(dir.filePath(QStringLiteral("no/such/folder/scores.sre")));
-    score.SaveScore(1, 10, 20, 10, created.addSecs(60));
-    ASSERT_EQ(prompter.messages.size(), 1U);
-    EXPECT_NE(prompter.messages[0].find("no/such/folder/scores.sre"), std::string::npos);
-    EXPECT_EQ(players.GetTotal(1), 1); // the totals still count the game
 }
 
 TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
