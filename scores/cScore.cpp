@@ -49,13 +49,18 @@ void cScore::report(const QString& text) {
 }
 
 bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
-    const QDateTime& now) {
+    const std::function<QDateTime()>& clock) {
     const QString path
         = QString::fromStdString(prompter_.SaveFileName(save_.GetLastDir().toStdString(),
             QCoreApplication::translate("cScore", "Score Board").toStdString(),
             QCoreApplication::translate("cScore", "Text File (*.txt)").toStdString()));
     if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;
-    QByteArray head = ScoreBoard::ExportHead(statistics, players_, currentPlayer, now);
+    // The date is written as the file starts and set to the moment it is closed at the end.
+    const QString started = cSave::DateText(clock());
+    QByteArray head = ScoreBoard::ExportHead(
+        statistics, players_, currentPlayer, cSave::ParseDate(started, QDateTime()));
+    const qint64 dateAt = head.indexOf(started.toLatin1());
+    QString closed = started;
     const auto total = static_cast<std::int64_t>(records_.size());
     SafeFile::Written written = SafeFile::Written::Stopped;
     QString error;
@@ -75,14 +80,21 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
                         ScoreBoard::ExportLine(records_[static_cast<std::size_t>(done)], part);
                     return progress(done, total);
                 },
-                &error);
+                &error,
+                [&](QIODevice& file) {
+                    closed = cSave::DateText(clock());
+                    const QByteArray date = closed.toLatin1();
+                    return dateAt < 0
+                        || (file.seek(dateAt) && file.write(date) == date.size()
+                            && file.seek(file.size()));
+                });
         });
     if (written == SafeFile::Written::Failed)
         report(QCoreApplication::translate(
             "cScore", "The score board could not be exported to\r\n%1\r\n%2")
                    .arg(path, error));
     if (written != SafeFile::Written::Whole) return false;
-    save_.SetLastExportedDate(cSave::DateText(now));
+    save_.SetLastExportedDate(closed);
     save_.SetLastExportedFile(path);
     return true;
 }
@@ -233,7 +245,10 @@ void cScore::Clear_General() {
 }
 
 qint16 cScore::DayComboIndex() const {
-    return save_.Store().GetInt16(QStringLiteral("Score"), QStringLiteral("DayComboIndex"), 1);
+    // A hand-edited value outside the five periods is the first, as the box shows it.
+    const qint16 index
+        = save_.Store().GetInt16(QStringLiteral("Score"), QStringLiteral("DayComboIndex"), 1);
+    return index >= 1 && index <= 5 ? index : 1;
 }
 
 void cScore::SetDayComboIndex(qint16 value) {

@@ -55,8 +55,10 @@ public:
     void Clear_Global();
     // "Export": asks where, writes the score board's text whole and notes the export; a
     // failure is reported with its path. False when nothing was exported.
+    // Its "Created Date" is read from `clock` once the place is chosen, the export's date
+    // once the file is closed.
     bool Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
-        const QDateTime& now = QDateTime::currentDateTime());
+        const std::function<QDateTime()>& clock = &QDateTime::currentDateTime);
     // The period last chosen on the score board: 1 "Show Today" .. 5 "Show All".
     qint16 DayComboIndex() const;
     void SetDayComboIndex(qint16 value);

@@ -107,8 +107,9 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* erro
         == Written::Whole;
 }
 
-SafeFile::Written SafeFile::WriteParts(
-    const QString& path, const std::function<bool(QByteArray&)>& next, QString* error) {
+SafeFile::Written SafeFile::WriteParts(const QString& path,
+    const std::function<bool(QByteArray&)>& next, QString* error,
+    const std::function<bool(QIODevice&)>& last) {
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     qint64 size = 0;
@@ -125,6 +126,7 @@ SafeFile::Written SafeFile::WriteParts(
     }
     // The final flush is checked here: a commit after a failed flush would replace the old
     // file with a truncated one.
+    ok = ok && (!last || last(file));
     ok = ok && file.flush() && file.error() == QFileDevice::NoError && file.commit();
     if (ok && QFileInfo(path).size() == size) return Written::Whole;
     if (error)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -21,8 +22,10 @@ struct FileRead {
 // written whole or keeps its old content.
 class SafeFile {
 public:
-    // Game files are small; a score file of a million lines is about 50 MB.
-    static constexpr qint64 kGameFileCap = 16 * 1024 * 1024;
+    // A game file holds at most 32,767 entries of under 20 bytes each (about 650 KB); a
+    // hostile file far larger is refused before it is read. A score file of a million
+    // lines is about 50 MB.
+    static constexpr qint64 kGameFileCap = 1024 * 1024;
     static constexpr qint64 kScoreFileCap = 256 * 1024 * 1024;
     static constexpr qint64 kPictureCap = 64 * 1024 * 1024;
 
@@ -43,8 +46,10 @@ public:
     // The same, for text made part after part: `next` fills the next part (empty when there
     // is no more) and answers false to stop, which keeps the old file.
     enum class Written { Whole, Failed, Stopped };
-    static Written WriteParts(
-        const QString& path, const std::function<bool(QByteArray&)>& next, QString* error);
+    // `last`, when given, may still change what was written (the same length, in place)
+    // just before the file is closed.
+    static Written WriteParts(const QString& path, const std::function<bool(QByteArray&)>& next,
+        QString* error, const std::function<bool(QIODevice&)>& last = {});
     // Removes a folder and what it holds, never anything outside `root`: the folder must lie
     // inside it, and a link (the folder itself or anything within) goes as a link, with
     // whatever it points to left alone.

@@ -190,7 +190,7 @@ void frmScore::Create_All() {
         users_->addItem(Icons::Player(), name);
     users_->addItem(tr("All"));
     users_->setCurrentIndex(std::max(0, session_.players.CurrentComboIndex() - 1));
-    days_->setCurrentIndex(std::clamp<int>(session_.score.DayComboIndex(), 1, 5) - 1);
+    days_->setCurrentIndex(session_.score.DayComboIndex() - 1);
     ListScore(chosenPlayer());
     fillStatistics();
     fillTopScores();

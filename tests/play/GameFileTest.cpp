@@ -1,9 +1,11 @@
 #include "GameFile.h"
 
 #include "GameSource.h"
+#include "SafeFile.h"
 #include "SessionFixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -192,6 +194,22 @@ TEST_F(GameFileTest, AFileThatCannotBeUsedChangesNothing) {
     EXPECT_EQ(board().GetCardIndex(200), top);
     EXPECT_EQ(state().gGameNumber, 0);
     EXPECT_TRUE(state().gGameActive);
+}
+
+TEST_F(GameFileTest, AFullHistoryFitsTheCapAndAnythingLargerIsRefusedUnread) {
+    dealAndPlay();
+    while (trans().GetTransID() < GameFile::kMaxEntries)
+        trans().SaveTrans(207, 203, kModePlayer); // the widest places, five-digit move numbers
+    ASSERT_TRUE(trans().WriteFile(file("full.qrl"), nullptr));
+    EXPECT_LT(QFileInfo(file("full.qrl")).size(), SafeFile::kGameFileCap);
+    // Read whole (the made-up moves are then refused for what they are, not for the size).
+    EXPECT_EQ(GameFile::Read(file("full.qrl")).error.indexOf(QStringLiteral("too large")), -1);
+    QByteArray hostile(SafeFile::kGameFileCap + 1, ' ');
+    hostile.replace(0, 5, " 5 \r\n");
+    writeAll(file("hostile.qrl"), hostile);
+    const GameFileRead read = GameFile::Read(file("hostile.qrl"));
+    EXPECT_FALSE(read.game);
+    EXPECT_NE(read.error.indexOf(QStringLiteral("too large")), -1);
 }
 
 TEST_F(GameFileTest, AFailedSaveIsReportedWithItsPath) {

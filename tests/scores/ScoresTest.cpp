@@ -286,6 +286,17 @@ TEST_F(ScoresTest, AScoreFileThatCannotBeReadSaysSoRatherThanShowingNoGames) {
     EXPECT_EQ(QFileInfo(save.ScoreFile()).size(), SafeFile::kScoreFileCap + 1); // left as it is
 }
 
+TEST_F(ScoresTest, AStoredPeriodOutsideTheFiveIsTheFirst) {
+    // The box and the list's filter both read it: "Show Today" must list only today.
+    for (const char* text : { "9", "0", "-3", "6", "today" }) {
+        store.SetText(
+            QStringLiteral("Score"), QStringLiteral("DayComboIndex"), QLatin1String(text));
+        EXPECT_EQ(score.DayComboIndex(), 1) << text;
+    }
+    store.SetText(QStringLiteral("Score"), QStringLiteral("DayComboIndex"), QStringLiteral("5"));
+    EXPECT_EQ(score.DayComboIndex(), 5);
+}
+
 TEST_F(ScoresTest, TotalsThatWouldOverflowAreRefusedWithAMessage) {
     addPlayer("Guest", created);
     store.SetInt(QStringLiteral("Player1"), QStringLiteral("Time"), 2147483000);
@@ -315,28 +326,37 @@ TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     addPlayer("Guest", created);
     score.SaveScore(617, 93, 187, 100, created.addDays(1));
     const std::array<ScoreStats, 6> statistics {};
-    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created)); // cancelled
+    // A clock that moves on: the place is chosen a minute after the click and the writing
+    // takes another.
+    QDateTime now = created;
+    const auto clock = [&now] { return now; };
+    prompter.onSaveFileName = [&now] { now = now.addSecs(60); };
+    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), clock)); // cancelled
     const QString path = dir.filePath(QStringLiteral("board.txt"));
     prompter.saveAs = path.toStdString();
     ASSERT_TRUE(writeContent(path, "the last export"));
     {
         FileSizeLimit full(8);
-        EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created));
+        EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), clock));
     }
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
     ASSERT_EQ(prompter.messages.size(), 1U);
     EXPECT_NE(prompter.messages[0].find(path.toStdString()), std::string::npos);
     EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
     prompter.cancelAt = 0; // Cancel at the first report
-    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), created));
+    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), clock));
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
     EXPECT_EQ(prompter.messages.size(), 1U);
     EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
     prompter.cancelAt = INT64_MAX;
-    ASSERT_TRUE(score.Export(statistics, QStringLiteral("Guest"), created.addDays(2)));
+    now = created.addDays(2);
+    prompter.onProgress = [&now] { now = now.addSecs(60); };
+    ASSERT_TRUE(score.Export(statistics, QStringLiteral("Guest"), clock));
     EXPECT_TRUE(contentOf(path).contains("Guest"));
+    // Both dates tell when the file was closed, not when the button was clicked.
+    EXPECT_TRUE(contentOf(path).contains("Created Date  2026-12-03 10:02:00"));
     EXPECT_EQ(save.LastExportedFile(), path);
-    EXPECT_EQ(save.LastExportedDate(), QStringLiteral("2026-12-03 10:00:00"));
+    EXPECT_EQ(save.LastExportedDate(), QStringLiteral("2026-12-03 10:02:00"));
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace quadrell::test {
 namespace {
@@ -130,6 +133,81 @@ TEST_F(SettingsFaultTest, AFailedWriteLeavesTheLastGoodFileAndIsReportedOnce) {
     SettingsStore again(dir.path());
     EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("A"), {}), QStringLiteral("1"));
     EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("D"), {}), QStringLiteral("4"));
+}
+
+// Anything but a regular file (or a link to one) within its cap in the settings' place is
+// moved aside whole, told once, and the game goes on with defaults; what it pointed to is
+// never touched and a later write makes a regular file.
+TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThrough) {
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(elsewhere);
+    struct Row {
+        const char* what;
+        std::function<bool(const QString&)> make;
+    };
+    const std::vector<Row> rows {
+        { "a pipe", [](const QString& p) { return makeFifo(p); } },
+        { "a link to a pipe",
+            [&](const QString& p) {
+                return makeFifo(elsewhere + QStringLiteral("/pipe"))
+                    && QFile::link(elsewhere + QStringLiteral("/pipe"), p);
+            } },
+        { "a link to a device",
+            [](const QString& p) { return QFile::link(QStringLiteral("/dev/null"), p); } },
+        { "a folder", [](const QString& p) { return QDir().mkpath(p); } },
+        { "a link to nothing",
+            [&](const QString& p) {
+                return QFile::link(elsewhere + QStringLiteral("/none.ini"), p);
+            } },
+        { "too large",
+            [](const QString& p) {
+                return QFile(p).open(QIODevice::WriteOnly)
+                    && QFile(p).resize(SettingsStore::kCap + 1);
+            } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        store.reset();
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(elsewhere);
+        ASSERT_TRUE(row.make(ini()));
+        const bool wasLink = QFileInfo(ini()).isSymLink();
+        const bool wasFolder = QFileInfo(ini()).isDir();
+        store = std::make_unique<SettingsStore>(dir.path());
+        QStringList told;
+        store->SetSetAsideHandler([&](const QString& path, const QString& aside,
+                                      const QString& why) { told << path << aside << why; });
+        EXPECT_EQ(store->GetText(
+                      QStringLiteral("Options"), QStringLiteral("CardSpeed"), QStringLiteral("30")),
+            QStringLiteral("30"));
+        ASSERT_EQ(told.size(), 3);
+        EXPECT_EQ(told[0], ini());
+        EXPECT_FALSE(told[2].isEmpty());
+        // Moved whole: a link is still a link, and its target is where it was.
+        const QFileInfo aside(told[1]);
+        EXPECT_EQ(aside.isSymLink(), wasLink);
+        EXPECT_EQ(aside.isDir(), wasFolder);
+        store->SetText(QStringLiteral("Save"), QStringLiteral("A"), QStringLiteral("1"));
+        EXPECT_FALSE(store->WriteFailing());
+        EXPECT_TRUE(QFileInfo(ini()).isFile() && !QFileInfo(ini()).isSymLink());
+        EXPECT_FALSE(QFile::exists(elsewhere + QStringLiteral("/none.ini")));
+    }
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/null")).exists());
+}
+
+TEST_F(SettingsFaultTest, ALinkToARegularFileIsFollowedAndKept) {
+    store.reset();
+    const QString target = dir.filePath(QStringLiteral("real.ini"));
+    ASSERT_TRUE(writeContent(target, "[save]\na=1\n"));
+    ASSERT_TRUE(QFile::link(target, ini()));
+    SettingsStore linked(dir.path());
+    int told = 0;
+    linked.SetSetAsideHandler([&](const QString&, const QString&, const QString&) { ++told; });
+    EXPECT_EQ(linked.GetText(QStringLiteral("Save"), QStringLiteral("A"), {}), QStringLiteral("1"));
+    linked.SetText(QStringLiteral("Save"), QStringLiteral("B"), QStringLiteral("2"));
+    EXPECT_EQ(told, 0);
+    EXPECT_TRUE(QFileInfo(ini()).isSymLink());
+    EXPECT_TRUE(contentOf(target).contains("b=2"));
 }
 
 TEST_F(SettingsFaultTest, AFileLeftEmptyOrCutComesBackFromItsCopy) {

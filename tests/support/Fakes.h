@@ -85,12 +85,14 @@ public:
         progressLabels.push_back(label);
         work([this](std::int64_t done, std::int64_t) {
             reported.push_back(done);
+            if (onProgress) onProgress();
             return done < cancelAt;
         });
     }
     std::string SaveFileName(
         const std::string&, const std::string& proposed, const std::string&) override {
         proposedNames.push_back(proposed);
+        if (onSaveFileName) onSaveFileName();
         return saveAs;
     }
 
@@ -114,6 +116,9 @@ public:
     std::vector<std::string> progressLabels;
     std::vector<std::int64_t> reported; // every progress report, in order
     std::int64_t cancelAt = INT64_MAX;
+    // Time passing while a dialog is open or a task runs.
+    std::function<void()> onSaveFileName;
+    std::function<void()> onProgress;
 };
 
 class CountingWinListener final : public WinListener {
