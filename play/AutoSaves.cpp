@@ -14,7 +14,8 @@ QString AutoSaves::Path(Folder folder) const {
 
 std::vector<GameListItem> AutoSaves::Games(Folder folder) const {
     return GameLists::Folder(Path(folder),
-        folder == Folder::Incomplete ? GameLists::Kinds::Incomplete : GameLists::Kinds::Finished);
+        folder == Folder::Incomplete ? GameLists::Kinds::Incomplete : GameLists::Kinds::Finished,
+        save_.KeptGamePath());
 }
 
 bool AutoSaves::Delete(const QStringList& paths, bool wholeFolder) {

@@ -18,11 +18,14 @@ GameListItem GameLists::Item(const QString& path) {
     return item;
 }
 
-std::vector<GameListItem> GameLists::Folder(const QString& folder, Kinds kinds) {
+std::vector<GameListItem> GameLists::Folder(
+    const QString& folder, Kinds kinds, const QString& keptGame) {
     std::vector<GameListItem> items;
+    const QFileInfo kept(keptGame);
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         const QString path = it.next();
+        if (!keptGame.isEmpty() && QFileInfo(path) == kept) continue;
         const GameFile::Kind kind = GameFile::KindOf(path);
         const bool wanted = (kind == GameFile::Kind::Incomplete && kinds != Kinds::Finished)
             || (kind == GameFile::Kind::Finished && kinds != Kinds::Incomplete);

@@ -23,8 +23,11 @@ public:
     enum class Kinds { Incomplete, Finished, Both };
 
     // The game files directly in the folder, of the kinds asked for, in the order the
-    // file system gives them; a folder that cannot be read lists nothing.
-    static std::vector<GameListItem> Folder(const QString& folder, Kinds kinds);
+    // file system gives them; a folder that cannot be read lists nothing. `keptGame`, the
+    // file the game keeps for itself, is never listed: opened as a saved game it could be
+    // played on and recorded a second time.
+    static std::vector<GameListItem> Folder(
+        const QString& folder, Kinds kinds, const QString& keptGame);
     // Recent slots first .. first + 4, empty ones skipped, whether or not the files exist.
     static std::vector<GameListItem> Recent(const cRecent& recent, int first);
     // The direct subfolders of the favourites root.

@@ -19,7 +19,7 @@ const QString kRunning = QStringLiteral("KeptRunning");
 const QString kTime = QStringLiteral("KeptGameTime");
 } // namespace
 
-QString KeptGame::Path() const { return save_.InInstallFolder(QStringLiteral("Unfinished.qrl")); }
+QString KeptGame::Path() const { return save_.KeptGamePath(); }
 
 bool KeptGame::playing() const {
     const GameState& s = engine_.state();

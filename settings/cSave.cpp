@@ -104,7 +104,9 @@ std::optional<bool> cSave::UnfinishedStated() const {
 void cSave::SetUnfinished(bool value) {
     store_.SetBool(kSave, QStringLiteral("Unfinished"), value);
 }
-QString cSave::GetLastDir() const { return text("LastDir", installFolder_); }
+// The "Incomplete" folder rather than the install folder, so the file dialogs never open
+// among the files the game keeps for itself.
+QString cSave::GetLastDir() const { return text("LastDir", IncompleteDir()); }
 void cSave::SaveLastDir(const QString& folder) { setText("LastDir", folder); }
 
 QString cSave::GetFileName(qint32 gameNumber, bool finished, const QDateTime& now) const {

@@ -75,6 +75,8 @@ public:
     void SetInCompleteSave(qint16 value);
     qint16 FinishedSave() const;
     void SetFinishedSave(qint16 value);
+    // The file the game in play is kept in, "Unfinished.qrl" in the install folder.
+    QString KeptGamePath() const { return InInstallFolder(QStringLiteral("Unfinished.qrl")); }
     bool Unfinished() const;
     // What the store says of a kept game: nothing when it does not say (the settings were
     // lost or reset), so a kept game is never thrown away on a guess.

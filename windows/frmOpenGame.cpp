@@ -104,17 +104,17 @@ void frmOpenGame::ShowNode(QTreeWidgetItem* item) {
     const cSave& save = session_.save;
     using K = GameLists::Kinds;
     if (tag == QLatin1String("Fav")) {
-        fill(GameLists::Folder(key, K::Both));
+        fill(GameLists::Folder(key, K::Both, save.KeptGamePath()));
     } else if (tag == QLatin1String("InCompSave")) {
-        fill(GameLists::Folder(save.IncompleteDir(), K::Incomplete));
+        fill(GameLists::Folder(save.IncompleteDir(), K::Incomplete, save.KeptGamePath()));
     } else if (tag == QLatin1String("FinishSave")) {
-        fill(GameLists::Folder(save.FinishedDir(), K::Finished));
+        fill(GameLists::Folder(save.FinishedDir(), K::Finished, save.KeptGamePath()));
     } else if (tag == QLatin1String("RecentIncomp")) {
         fill(GameLists::Recent(session_.recent, 6));
     } else if (tag == QLatin1String("RecentFinish")) {
         fill(GameLists::Recent(session_.recent, 1));
     } else if (tag == QLatin1String("Saved")) {
-        fill(GameLists::Folder(save.GetLastDir(), K::Both));
+        fill(GameLists::Folder(save.GetLastDir(), K::Both, save.KeptGamePath()));
     } else {
         fill({}); // the root and the group nodes list nothing
     }

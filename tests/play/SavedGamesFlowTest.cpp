@@ -1,5 +1,7 @@
+#include "AutoSaves.h"
 #include "GameFile.h"
 #include "GameLists.h"
+#include "Lifecycle.h"
 #include "SelectGameRules.h"
 #include "SessionFixture.h"
 
@@ -53,8 +55,9 @@ TEST_F(SavedGamesFlowTest, AWonGameIsAutosavedByDefault) {
     session.save.SetFinishedDir(folder(QStringLiteral("won")));
     playGame(5);
     session.menu.GameWon();
-    EXPECT_EQ(
-        GameLists::Folder(file(QStringLiteral("won")), GameLists::Kinds::Finished).size(), 1U);
+    EXPECT_EQ(GameLists::Folder(file(QStringLiteral("won")), GameLists::Kinds::Finished, QString())
+                  .size(),
+        1U);
     EXPECT_TRUE(session.recent.EnableFinish());
 }
 
@@ -145,12 +148,31 @@ TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
         QFile f(mixed + QLatin1Char('/') + QLatin1String(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Both).size(), 3U);
-    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Finished).size(), 2U);
-    const auto incomplete = GameLists::Folder(mixed, GameLists::Kinds::Incomplete);
+    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Both, QString()).size(), 3U);
+    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Finished, QString()).size(), 2U);
+    const auto incomplete = GameLists::Folder(mixed, GameLists::Kinds::Incomplete, QString());
     ASSERT_EQ(incomplete.size(), 1U);
     EXPECT_EQ(incomplete[0].name, QStringLiteral("a"));
-    EXPECT_TRUE(GameLists::Folder(file(QStringLiteral("nowhere")), GameLists::Kinds::Both).empty());
+    EXPECT_TRUE(
+        GameLists::Folder(file(QStringLiteral("nowhere")), GameLists::Kinds::Both, QString())
+            .empty());
+}
+
+TEST_F(SavedGamesFlowTest, TheKeptGameIsInNoListAndTheFileDialogsStartElsewhere) {
+    Lifecycle life { session, [] {} };
+    life.Start(); // the first run: the "Incomplete" folder made and set
+    playGame(1000);
+    session.kept.Update();
+    ASSERT_TRUE(QFile::exists(session.save.KeptGamePath()));
+    EXPECT_EQ(session.save.GetLastDir(), session.save.IncompleteDir());
+    EXPECT_NE(QDir(session.save.GetLastDir()), QDir(paths.dataFolder));
+    // Even where a player points the lists at the install folder.
+    session.save.SaveLastDir(paths.dataFolder);
+    session.save.SetIncompleteDir(paths.dataFolder);
+    EXPECT_TRUE(GameLists::Folder(
+        session.save.GetLastDir(), GameLists::Kinds::Both, session.save.KeptGamePath())
+                    .empty());
+    EXPECT_TRUE(AutoSaves(session.save, prompter).Games(AutoSaves::Folder::Incomplete).empty());
 }
 
 } // namespace
