@@ -62,12 +62,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    quadrell::FileAssociation::RefreshIfMoved(QCoreApplication::applicationFilePath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    quadrell::frmMain window(paths, named, [] {
-        quadrell::FileAssociation::RegisterFileTypes(QCoreApplication::applicationFilePath(),
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    });
+    // Checked at every start: a registration made while a tool was missing, or for a
+    // program since moved or installed, is put right.
+    const auto checkFileTypes = [] {
+        const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+        system.removeAll(home);
+        quadrell::FileAssociation::Check(QCoreApplication::applicationFilePath(), home, system);
+    };
+    checkFileTypes();
+    quadrell::frmMain window(paths, named, checkFileTypes);
     // Launches while the window loads wait in the queue and are opened once it is up.
     QStringList waiting;
     bool loaded = false;

@@ -2,6 +2,7 @@
 
 #include "FinishFlow.h"
 #include "GameFile.h"
+#include "Lifecycle.h"
 #include "Solver.h"
 #include "Stacking.h"
 
@@ -28,7 +29,9 @@ Driver::Driver(const AppPaths& paths, std::ostream& out)
     , prompter_(out)
     , session_(paths, view_, prompter_, window_, replay_) {
     session_.SetWinHandler([this] { out_ << "won\n"; });
-    session_.score.RecoverPending(); // a record a kill cut short, finished before anything else
+    // As the window starts: a record a kill cut short is finished first, a first run sets up
+    // the player and the folders.
+    Lifecycle(session_, {}).Start();
     registerCommands();
 }
 
@@ -91,6 +94,7 @@ void Driver::registerCommands() {
     commands_["open"] = [this](const std::string& a) { open(a); };
     commands_["state"] = noArgs([this] { printState(); });
     commands_["history"] = noArgs([this] { printHistory(); });
+    commands_["players"] = noArgs([this] { printPlayers(); });
     addBoardCommand("click", [this](const std::string& a) { click(a); });
     addBoardCommand("dblclick", [this](const std::string& a) { doubleClick(a); });
     addBoardCommand("cell", [this](const std::string& a) { cell(a); });
@@ -232,6 +236,15 @@ void Driver::open(const std::string& path) {
     session_.menu.Game_Started(GameFile::KindOf(file) == GameFile::Kind::Finished);
     while (replay_.ForwardRunning())
         session_.trans.ReplayTick(true);
+}
+
+void Driver::printPlayers() {
+    const cPlayer& players = session_.players;
+    for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot)
+        if (!players.GetName(slot).isEmpty())
+            out_ << "player: " << slot << ' ' << players.GetName(slot).toStdString() << ' '
+                 << players.GetTotal(slot) << ' ' << players.GetWon(slot) << ' '
+                 << players.GetLost(slot) << '\n';
 }
 
 void Driver::printSource() {

@@ -47,6 +47,8 @@ private:
     void toSnapshot();
     void open(const std::string& path);
     void printSource();
+    // "player: SLOT NAME GAMES WON LOST", each player's totals.
+    void printPlayers();
     // The solver's answer from the position on the board; the board is left as it is.
     void solve(bool hintOnly);
     void printState();

@@ -4,17 +4,44 @@
 #include "SafeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace quadrell {
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    SafeFile::Write(path, bytes); // the association is a convenience: failures stay silent
+const QString kInstalledEntry = QStringLiteral("applications/quadrell2000.desktop");
+const QString kMimePackage = QStringLiteral("mime/packages/quadrell2000.xml");
+// What update-mime-database and update-desktop-database leave once they have seen ours.
+const QString kMimeBuilt = QStringLiteral("mime/application/x-quadrell2000-incomplete.xml");
+const QString kDesktopCache = QStringLiteral("applications/mimeinfo.cache");
+
+QString userEntry() {
+    return QStringLiteral("applications/") + QLatin1String(FileAssociation::kUserEntry);
+}
+
+QByteArray contentOf(const QString& path) { return SafeFile::Read(path, 1 << 20).bytes; }
+
+// The files of a per-user registration, each with what it must hold.
+std::vector<std::pair<QString, QByteArray>> userFiles(const QString& programPath) {
+    std::vector<std::pair<QString, QByteArray>> files {
+        { userEntry(), FileAssociation::DesktopEntry(programPath) },
+        { kMimePackage, ResourceBytes(QStringLiteral("quadrell2000-mime.xml")) },
+        { QStringLiteral("icons/hicolor/scalable/apps/quadrell2000.svg"),
+            ResourceBytes(QStringLiteral("icons/quadrell2000.svg")) },
+    };
+    for (const char* kind : { "finished", "incomplete" }) {
+        const QString name
+            = QStringLiteral("application-x-quadrell2000-%1.svg").arg(QLatin1String(kind));
+        files.emplace_back(QStringLiteral("icons/hicolor/scalable/mimetypes/") + name,
+            ResourceBytes(QStringLiteral("icons/") + name));
+    }
+    return files;
 }
 
 void runIfPresent(const QString& tool, const QString& folder) {
@@ -23,6 +50,22 @@ void runIfPresent(const QString& tool, const QString& folder) {
     QProcess process;
     process.start(program, { folder });
     process.waitForFinished(5000);
+}
+
+void updateMime(const QDir& home) {
+    runIfPresent(QStringLiteral("update-mime-database"), home.filePath(QStringLiteral("mime")));
+}
+
+void updateDesktop(const QDir& home) {
+    runIfPresent(
+        QStringLiteral("update-desktop-database"), home.filePath(QStringLiteral("applications")));
+}
+
+// An entry made from our template, for whatever program path: one we wrote.
+bool ourEntry(const QByteArray& bytes) {
+    const QByteArray tmpl = ResourceBytes(QStringLiteral("quadrell2000.desktop.in"));
+    const qsizetype at = tmpl.indexOf("@EXEC@");
+    return at > 0 && bytes.startsWith(tmpl.left(at)) && bytes.endsWith(tmpl.mid(at + 6));
 }
 
 // The Exec value for a path, by the desktop-entry rules: a path holding reserved characters
@@ -46,8 +89,38 @@ QString execPath(const QString& path) {
     return arg.replace(QLatin1Char('%'), QLatin1String("%%"));
 }
 
-QString entryPath(const QString& dataHome) {
-    return QDir(dataHome).filePath(QStringLiteral("applications/quadrell2000.desktop"));
+// Installed: the per-user copies go, and the entry older versions wrote under the
+// installed name, which hides the installed one and outlives a purge.
+void removeUserRegistration(const QDir& home, const QString& programPath) {
+    bool mime = false;
+    bool desktop = false;
+    for (const auto& [name, bytes] : userFiles(programPath)) {
+        const QString path = home.filePath(name);
+        const bool entry = name == userEntry();
+        if (!QFile::exists(path) || (!entry && contentOf(path) != bytes)) continue;
+        QFile::remove(path);
+        (entry ? desktop : mime) = true;
+    }
+    const QString old = home.filePath(kInstalledEntry);
+    if (QFile::exists(old) && ourEntry(contentOf(old))) desktop = QFile::remove(old) || desktop;
+    if (mime) updateMime(home);
+    if (desktop) updateDesktop(home);
+}
+
+void repairUserRegistration(const QDir& home, const QString& programPath) {
+    bool mime = !QFile::exists(home.filePath(kMimeBuilt));
+    bool desktop = !contentOf(home.filePath(kDesktopCache)).contains(FileAssociation::kUserEntry);
+    for (const auto& [name, bytes] : userFiles(programPath)) {
+        const QString path = home.filePath(name);
+        if (contentOf(path) == bytes) continue;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        SafeFile::Write(path, bytes);
+        (name == userEntry() ? desktop : mime) = true;
+    }
+    const QString old = home.filePath(kInstalledEntry);
+    if (QFile::exists(old) && ourEntry(contentOf(old))) desktop = QFile::remove(old) || desktop;
+    if (mime) updateMime(home);
+    if (desktop) updateDesktop(home);
 }
 
 } // namespace
@@ -58,31 +131,21 @@ QByteArray FileAssociation::DesktopEntry(const QString& programPath) {
     return entry;
 }
 
-void FileAssociation::RefreshIfMoved(const QString& programPath, const QString& dataHome) {
-    const FileRead entry = SafeFile::Read(entryPath(dataHome), 1 << 16);
-    // An entry of ours naming another place (the program was moved, or rebuilt elsewhere)
-    // would start nothing, or an old copy: it is written again for this program.
-    if (entry.ok && entry.bytes != DesktopEntry(programPath))
-        RegisterFileTypes(programPath, dataHome);
+bool FileAssociation::Installed(const QStringList& systemFolders) {
+    return std::any_of(systemFolders.begin(), systemFolders.end(), [](const QString& folder) {
+        return QFile::exists(QDir(folder).filePath(kInstalledEntry));
+    });
 }
 
-void FileAssociation::RegisterFileTypes(const QString& programPath, const QString& dataHome) {
+void FileAssociation::Check(
+    const QString& programPath, const QString& dataHome, const QStringList& systemFolders) {
+    if (dataHome.isEmpty()) return;
     const QDir home(dataHome);
-    writeFile(entryPath(dataHome), DesktopEntry(programPath));
-    writeFile(home.filePath(QStringLiteral("mime/packages/quadrell2000.xml")),
-        ResourceBytes(QStringLiteral("quadrell2000-mime.xml")));
-    const QString icons = QStringLiteral("icons/hicolor/scalable/");
-    writeFile(home.filePath(icons + QStringLiteral("apps/quadrell2000.svg")),
-        ResourceBytes(QStringLiteral("icons/quadrell2000.svg")));
-    for (const char* kind : { "finished", "incomplete" }) {
-        const QString name
-            = QStringLiteral("application-x-quadrell2000-%1.svg").arg(QLatin1String(kind));
-        writeFile(home.filePath(icons + QStringLiteral("mimetypes/") + name),
-            ResourceBytes(QStringLiteral("icons/") + name));
+    if (Installed(systemFolders)) {
+        removeUserRegistration(home, programPath);
+    } else {
+        repairUserRegistration(home, programPath);
     }
-    runIfPresent(QStringLiteral("update-mime-database"), home.filePath(QStringLiteral("mime")));
-    runIfPresent(
-        QStringLiteral("update-desktop-database"), home.filePath(QStringLiteral("applications")));
 }
 
 } // namespace quadrell

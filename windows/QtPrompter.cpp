@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QTimer>
 #include <atomic>
+#include <cstdio>
 #include <memory>
 
 namespace quadrell {
@@ -42,6 +43,12 @@ QString text(const std::string& s) {
 } // namespace
 
 void QtPrompter::Message(const std::string& message, MessageIcon icon, const std::string& title) {
+    // Logged as well, one line each, for whoever looks at what a start went through.
+    std::fprintf(stderr, "quadrell2000: %s\n",
+        text(message)
+            .replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
+            .toLocal8Bit()
+            .constData());
     QMessageBox box(iconOf(icon), text(title), text(message), QMessageBox::Ok, owner_);
     box.exec();
 }

@@ -1,5 +1,6 @@
 #include "FileAssociation.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,16 +13,31 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST(FileAssociation, BothGameFileKindsOpenWithThisProgram) {
-    QTemporaryDir home;
-    FileAssociation::RegisterFileTypes(QStringLiteral("/opt/q/quadrell2000"), home.path());
-    const QByteArray entry
-        = readAll(home.filePath(QStringLiteral("applications/quadrell2000.desktop")));
-    EXPECT_TRUE(entry.contains("Exec=/opt/q/quadrell2000 %f\n"));
-    EXPECT_TRUE(entry.contains(
+class FileAssociationTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const QString system = dir.filePath(QStringLiteral("usr/share"));
+    QString inHome(const char* name) const { return home + QLatin1Char('/') + QLatin1String(name); }
+    void check(const char* program) {
+        FileAssociation::Check(QLatin1String(program), home, { system });
+    }
+    void install() {
+        QDir().mkpath(system + QStringLiteral("/applications"));
+        QFile f(system + QStringLiteral("/applications/quadrell2000.desktop"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(FileAssociation::DesktopEntry(QStringLiteral("/usr/games/quadrell2000")));
+    }
+    const char* entry = "applications/quadrell2000-local.desktop";
+};
+
+TEST_F(FileAssociationTest, ARunFromItsFolderRegistersBothGameFileKindsForThisUser) {
+    check("/opt/q/quadrell2000");
+    const QByteArray desktop = readAll(inHome(entry));
+    EXPECT_TRUE(desktop.contains("Exec=/opt/q/quadrell2000 %f\n"));
+    EXPECT_TRUE(desktop.contains(
         "MimeType=application/x-quadrell2000-finished;application/x-quadrell2000-incomplete;"));
-    const QByteArray mime
-        = readAll(home.filePath(QStringLiteral("mime/packages/quadrell2000.xml")));
+    const QByteArray mime = readAll(inHome("mime/packages/quadrell2000.xml"));
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.q2k\""));
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.qrl\""));
     EXPECT_TRUE(mime.contains("Quadrell 2000 Finished Game"));
@@ -30,10 +46,45 @@ TEST(FileAssociation, BothGameFileKindsOpenWithThisProgram) {
     for (const char* icon :
         { "apps/quadrell2000.svg", "mimetypes/application-x-quadrell2000-finished.svg",
             "mimetypes/application-x-quadrell2000-incomplete.svg" })
-        EXPECT_TRUE(
-            readAll(home.filePath(QStringLiteral("icons/hicolor/scalable/") + QLatin1String(icon)))
-                .startsWith("<svg"))
+        EXPECT_TRUE(readAll(home + QStringLiteral("/icons/hicolor/scalable/") + QLatin1String(icon))
+                        .startsWith("<svg"))
             << icon;
+    // Never under the installed entry's name, which it would hide.
+    EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));
+}
+
+TEST_F(FileAssociationTest, EveryStartRepairsWhatIsMissingOrNamesAnotherPlace) {
+    check("/gone/quadrell2000");
+    QFile::remove(inHome("mime/packages/quadrell2000.xml"));
+    check("/new/quadrell2000");
+    EXPECT_TRUE(readAll(inHome(entry)).contains("Exec=/new/quadrell2000 %f\n"));
+    EXPECT_TRUE(QFile::exists(inHome("mime/packages/quadrell2000.xml")));
+}
+
+TEST_F(FileAssociationTest, AnInstalledCopyLeavesNothingOfOursInTheHome) {
+    check("/opt/q/quadrell2000");
+    // The entry an older version wrote under the installed name.
+    QFile old(inHome("applications/quadrell2000.desktop"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(FileAssociation::DesktopEntry(QStringLiteral("/usr/games/quadrell2000")));
+    old.close();
+    install();
+    check("/usr/games/quadrell2000");
+    for (const char* name : { entry, "applications/quadrell2000.desktop",
+             "mime/packages/quadrell2000.xml", "icons/hicolor/scalable/apps/quadrell2000.svg" })
+        EXPECT_FALSE(QFile::exists(inHome(name))) << name;
+    EXPECT_TRUE(FileAssociation::Installed({ system }));
+}
+
+TEST_F(FileAssociationTest, AFileOfTheSameNameThatIsNotOursStays) {
+    QDir().mkpath(inHome("applications"));
+    QFile mine(inHome("applications/quadrell2000.desktop"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("[Desktop Entry]\nName=My own launcher\n");
+    mine.close();
+    install();
+    check("/usr/games/quadrell2000");
+    EXPECT_TRUE(QFile::exists(inHome("applications/quadrell2000.desktop")));
 }
 
 TEST(FileAssociation, ExecIsQuotedAndEscapedByTheDesktopEntryRules) {
@@ -47,21 +98,6 @@ TEST(FileAssociation, ExecIsQuotedAndEscapedByTheDesktopEntryRules) {
     for (const auto& [path, line] : rows)
         EXPECT_TRUE(FileAssociation::DesktopEntry(QString::fromUtf8(path)).contains(line))
             << FileAssociation::DesktopEntry(QString::fromUtf8(path)).toStdString();
-}
-
-TEST(FileAssociation, AnEntryForAProgramElsewhereIsWrittenAgain) {
-    QTemporaryDir home;
-    const QString entry = home.filePath(QStringLiteral("applications/quadrell2000.desktop"));
-    FileAssociation::RefreshIfMoved(QStringLiteral("/new/quadrell2000"), home.path());
-    EXPECT_FALSE(QFile::exists(entry)); // none of ours: nothing written
-    FileAssociation::RegisterFileTypes(QStringLiteral("/gone/quadrell2000"), home.path());
-    FileAssociation::RefreshIfMoved(QStringLiteral("/new/quadrell2000"), home.path());
-    EXPECT_TRUE(readAll(entry).contains("Exec=/new/quadrell2000 %f\n"));
-}
-
-TEST(FileAssociation, AFolderThatCannotBeWrittenIsIgnored) {
-    FileAssociation::RegisterFileTypes(QStringLiteral("/x"), QStringLiteral("/proc/no-such-place"));
-    SUCCEED(); // nothing thrown, nothing crashed
 }
 
 } // namespace
