@@ -2,7 +2,9 @@
 # The long kill run: whole games played in the window program (offscreen), killed without
 # warning again and again, half the time at a chosen moment of the play (a move, a question,
 # the Select Game or finished-game dialog, each step of recording a score) and half the
-# time at a random moment of the clock; after each kill the next start is checked.
+# time at a random moment of the clock; every third run with the score file blocked (a pipe
+# in its place, or a full disk); after each kill the next start is checked, for every
+# record noted under a fault too.
 #   bench/kill.sh [BUILD_DIR] [KILLS] [SEED]
 set -euo pipefail
 build=${1:-build/ci}
@@ -10,4 +12,4 @@ kills=${2:-240}
 seed=${3:-2026}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-QT_QPA_PLATFORM=offscreen "$build/tests/kill/quadrell-kill" run "$work/home" "$seed" "$kills" --timed 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$build/tests/kill/quadrell-kill" run "$work/home" "$seed" "$kills" --timed --faults 2>/dev/null

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +23,8 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace quadrell::test {
 
@@ -36,13 +40,16 @@ public:
         , killCount_(killAt.section(QLatin1Char(':'), 1).toInt())
         , games_(games) { }
 
-    void Start() {
+    void Start(KillChild::Fault fault) {
         report();
+        inject(fault);
         s_.score.SetCheckpoint([this](const char* step) {
-            if (qstrcmp(step, "done") == 0) {
-                say(QStringLiteral("recorded %1").arg(recording_));
+            // A game ends when it is noted: under a fault its line may never follow.
+            if (qstrcmp(step, "noted") == 0) {
+                say(QStringLiteral("noted %1").arg(recording_));
                 ++played_;
             }
+            if (qstrcmp(step, "done") == 0) say(QStringLiteral("recorded %1").arg(recording_));
             event(QLatin1String(step));
         });
         connect();
@@ -103,6 +110,20 @@ private:
                      .arg(p.GetWon(1))
                      .arg(p.GetTime(1))
                      .arg(p.GetScore(1)));
+    }
+
+    // Real faults in the real files, after the start has been reported from them.
+    void inject(KillChild::Fault fault) {
+        const QString score = s_.save.ScoreFile();
+        if (fault == KillChild::Fault::Pipe) {
+            QFile::rename(score, score + QStringLiteral(".held"));
+            ::mkfifo(QFile::encodeName(score).constData(), 0600);
+        } else if (fault == KillChild::Fault::Full) {
+            rlimit limit {};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = static_cast<rlim_t>(std::max<qint64>(QFileInfo(score).size(), 1));
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
     }
 
     // Two timers: a timer does not fire again while its own handler runs, and the play
@@ -221,7 +242,35 @@ private:
 
 } // namespace
 
-int KillChild::Run(const QString& home, quint32 seed, const QString& killAt, int games) {
+KillChild::Fault KillChild::FaultNamed(const QString& name) {
+    if (name == QLatin1String("pipe")) return Fault::Pipe;
+    if (name == QLatin1String("full")) return Fault::Full;
+    return Fault::None;
+}
+
+QString KillChild::NameOf(Fault fault) {
+    switch (fault) {
+    case Fault::Pipe:
+        return QStringLiteral("pipe");
+    case Fault::Full:
+        return QStringLiteral("full");
+    case Fault::None:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+void KillChild::Restore(const QString& home) {
+    const QString score = AppPaths::Inside(home).dataFolder + QStringLiteral("/Quadrell2000.sre");
+    if (!QFile::exists(score + QStringLiteral(".held"))) return;
+    QFile::remove(score);
+    QFile::rename(score + QStringLiteral(".held"), score);
+}
+
+int KillChild::Run(
+    const QString& home, quint32 seed, const QString& killAt, int games, Fault fault) {
+    // As the program's own start does: a write past a size limit is a failed write.
+    SafeFile::IgnoreFileSizeSignal();
     const AppPaths paths = AppPaths::Inside(home);
     paths.Create();
     frmMain window(paths, QString());
@@ -230,7 +279,7 @@ int KillChild::Run(const QString& home, quint32 seed, const QString& killAt, int
     window.session().opt.SetCardSpeed(1); // no animation to wait for
     window.show();
     Player player(window, seed, killAt, games);
-    player.Start();
+    player.Start(fault);
     const int code = QApplication::exec();
     window.close();
     return code;

@@ -11,12 +11,23 @@ namespace quadrell::test {
 //   games G1 G2 ...                   every game number in the score file
 //   dup N / totals ok|mismatch ...    what the score file and the totals say
 //   kept G T                          a move is complete and kept
+//   noted G                           the game's record is noted, its line still to come
 //   recorded G                        the game is in the score file and the totals
 class KillChild {
 public:
+    // What stands in the score file's way once the start has been reported: nothing, a pipe
+    // in its place (the file itself kept beside it, put back by `Restore`), or a full disk
+    // (no file may grow past the score file's size).
+    enum class Fault { None, Pipe, Full };
+    static Fault FaultNamed(const QString& name);
+    static QString NameOf(Fault fault);
+
     // `killAt` is "kind:n": die at the n-th event of that kind (move, question, select,
     // finish, noted, written, done); empty to play `games` games and leave.
-    static int Run(const QString& home, quint32 seed, const QString& killAt, int games);
+    static int Run(
+        const QString& home, quint32 seed, const QString& killAt, int games, Fault fault);
+    // After a run with a pipe in place: the score file back where it was.
+    static void Restore(const QString& home);
 };
 
 } // namespace quadrell::test

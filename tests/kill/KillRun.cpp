@@ -23,6 +23,12 @@ void KillCheck::judgeStart(const QStringList& lines) {
             problems_ << line;
         }
     }
+    for (const qint32 game : noted_) {
+        if (games.count(game) > 0 || (resumed && resumed->game == game)) continue;
+        ++figures_.lostRecords;
+        problems_ << QStringLiteral("the record of game %1 was noted and then lost").arg(game);
+    }
+    noted_.clear();
     if (resumed && games.count(resumed->game) > 0) {
         ++figures_.resurrected;
         problems_ << QStringLiteral("game %1 resumed after it was recorded").arg(resumed->game);
@@ -44,20 +50,25 @@ void KillCheck::judgeStart(const QStringList& lines) {
     open_ = resumed;
 }
 
-void KillCheck::Take(const QStringList& lines, bool killed) {
+void KillCheck::Take(const QStringList& lines, bool killed, bool faulty) {
     ++figures_.runs;
     figures_.kills += killed ? 1 : 0;
+    figures_.faulty += faulty ? 1 : 0;
     judgeStart(lines);
     for (const QString& line : lines) {
         const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (w.value(0) == QLatin1String("kept")) {
             ++figures_.movesKept;
             open_ = Open { w.value(1).toInt(), w.value(2).toInt() };
+        } else if (w.value(0) == QLatin1String("noted")) {
+            noted_.insert(w.value(1).toInt());
         } else if (w.value(0) == QLatin1String("recorded")) {
             ++figures_.gamesRecorded;
             if (open_ && open_->game == w.value(1).toInt()) open_.reset();
         }
     }
+    // A disk that was full or a score file that was no file may have kept no move.
+    if (faulty) open_.reset();
 }
 
 } // namespace quadrell::test

@@ -16,18 +16,22 @@ public:
         int movesKept = 0;
         int gamesRecorded = 0;
         int lostMoves = 0;
-        int lostGames = 0; // neither resumed nor recorded
+        int lostGames = 0;   // neither resumed nor recorded
+        int lostRecords = 0; // noted, then neither in the score file nor resumed
+        int faulty = 0;      // runs with a fault in the score file's way
         int doubled = 0;
         int resurrected = 0;
         int mismatches = 0;
         bool clean() const {
             return lostMoves == 0 && lostGames == 0 && doubled == 0 && resurrected == 0
-                && mismatches == 0;
+                && mismatches == 0 && lostRecords == 0;
         }
     };
 
     // The lines one run printed; each run's start lines judge the run before it.
-    void Take(const QStringList& lines, bool killed);
+    // `faulty`: the run had a fault in the score file's way, so its moves may not have been
+    // kept; its records are judged all the same.
+    void Take(const QStringList& lines, bool killed, bool faulty = false);
     const Figures& Result() const { return figures_; }
     QStringList Problems() const { return problems_; }
 
@@ -40,6 +44,7 @@ private:
 
     Figures figures_;
     std::optional<Open> open_;
+    std::set<qint32> noted_; // records noted and not yet seen in the score file
     QStringList problems_;
 };
 

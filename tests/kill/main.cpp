@@ -1,8 +1,9 @@
 // quadrell-kill: plays whole games in the window program and kills it at random moments,
 // then checks that the next start lost nothing and recorded nothing twice.
-//   quadrell-kill run HOME SEED RUNS [--timed]   the harness (--timed: half the kills at a
-//                                                 random moment of the clock)
-//   quadrell-kill child HOME SEED KILLAT GAMES   one run of the game (started by `run`)
+//   quadrell-kill run HOME SEED RUNS [--timed] [--faults]
+//       the harness (--timed: half the kills at a random moment of the clock; --faults:
+//       every third run with a pipe in the score file's place or a full disk)
+//   quadrell-kill child HOME SEED KILLAT GAMES FAULT   one run of the game (from `run`)
 #include "KillChild.h"
 #include "KillRun.h"
 
@@ -15,6 +16,7 @@
 namespace {
 
 using quadrell::test::KillCheck;
+using quadrell::test::KillChild;
 
 // Where a run dies: the n-th event of a kind, weighted towards the moments that matter.
 QString killPoint(QRandomGenerator& random) {
@@ -36,37 +38,45 @@ QString killPoint(QRandomGenerator& random) {
 }
 
 QStringList runChild(const QString& home, quint32 seed, const QString& killAt, int games,
-    int killAfterMs, bool* killed) {
+    int killAfterMs, bool* killed, KillChild::Fault fault = KillChild::Fault::None) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
-        { QStringLiteral("child"), home, QString::number(seed), killAt, QString::number(games) });
+        { QStringLiteral("child"), home, QString::number(seed), killAt, QString::number(games),
+            KillChild::NameOf(fault) });
     child.waitForStarted();
     if (killAfterMs > 0 && !child.waitForFinished(killAfterMs)) child.kill();
     child.waitForFinished(600000);
     *killed = child.exitStatus() == QProcess::CrashExit;
+    KillChild::Restore(home);
     return QString::fromUtf8(child.readAllStandardOutput())
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-int run(const QString& home, quint32 seed, int runs, bool timed) {
+int run(const QString& home, quint32 seed, int runs, bool timed, bool faults) {
     QRandomGenerator random(seed);
     KillCheck check;
     for (int i = 0; i < runs; ++i) {
         const bool byClock = timed && i % 2 == 1;
         const QString at = byClock ? QString() : killPoint(random);
+        // Every third run with the score file blocked: a pipe in its place or a full disk.
+        const KillChild::Fault fault = !faults || i % 3 != 2 ? KillChild::Fault::None
+            : i % 6 == 2                                     ? KillChild::Fault::Pipe
+                                                             : KillChild::Fault::Full;
         bool killed = false;
         const QStringList lines = runChild(home, random.generate(), at, 8,
-            byClock ? static_cast<int>(random.bounded(100, 2000)) : 0, &killed);
-        check.Take(lines, killed);
+            byClock ? static_cast<int>(random.bounded(100, 2000)) : 0, &killed, fault);
+        check.Take(lines, killed, fault != KillChild::Fault::None);
     }
     bool killed = false;
     check.Take(runChild(home, random.generate(), QString(), 1, 0, &killed), killed);
     const KillCheck::Figures& f = check.Result();
-    std::printf("runs %d, kills %d, moves kept %d, games recorded %d\n", f.runs, f.kills,
-        f.movesKept, f.gamesRecorded);
-    std::printf("lost moves %d, lost games %d, doubled %d, resurrected %d, totals mismatches %d\n",
-        f.lostMoves, f.lostGames, f.doubled, f.resurrected, f.mismatches);
+    std::printf("runs %d (%d with the score file blocked), kills %d, moves kept %d, games "
+                "recorded %d\n",
+        f.runs, f.faulty, f.kills, f.movesKept, f.gamesRecorded);
+    std::printf("lost moves %d, lost games %d, lost records %d, doubled %d, resurrected %d, "
+                "totals mismatches %d\n",
+        f.lostMoves, f.lostGames, f.lostRecords, f.doubled, f.resurrected, f.mismatches);
     for (const QString& problem : check.Problems())
         std::printf("problem: %s\n", qPrintable(problem));
     return f.clean() && f.kills > 0 && f.gamesRecorded > 0 ? 0 : 1;
@@ -76,18 +86,21 @@ int run(const QString& home, quint32 seed, int runs, bool timed) {
 
 int main(int argc, char** argv) {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (mode == QLatin1String("child") && argc == 6) {
+    if (mode == QLatin1String("child") && argc == 7) {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
-        return quadrell::test::KillChild::Run(QString::fromLocal8Bit(argv[2]),
+        return KillChild::Run(QString::fromLocal8Bit(argv[2]),
             QString::fromLocal8Bit(argv[3]).toUInt(), QString::fromLocal8Bit(argv[4]),
-            QString::fromLocal8Bit(argv[5]).toInt());
+            QString::fromLocal8Bit(argv[5]).toInt(),
+            KillChild::FaultNamed(QString::fromLocal8Bit(argv[6])));
     }
-    if (mode == QLatin1String("run") && (argc == 5 || argc == 6)) {
+    if (mode == QLatin1String("run") && argc >= 5) {
         QCoreApplication app(argc, argv);
+        const QStringList options = QCoreApplication::arguments().mid(5);
         return run(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]).toUInt(),
-            QString::fromLocal8Bit(argv[4]).toInt(), argc == 6);
+            QString::fromLocal8Bit(argv[4]).toInt(), options.contains(QLatin1String("--timed")),
+            options.contains(QLatin1String("--faults")));
     }
-    std::fprintf(stderr, "usage: quadrell-kill run HOME SEED RUNS [--timed]\n");
+    std::fprintf(stderr, "usage: quadrell-kill run HOME SEED RUNS [--timed] [--faults]\n");
     return 2;
 }
