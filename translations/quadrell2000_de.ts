@@ -629,6 +629,10 @@ Entfernen Sie den Haken bei &quot;Zu Favoriten hinzufügen&quot; oder legen Sie 
         <source>Entry %1: the card cannot go to %2.</source>
         <translation>Eintrag %1: die Karte kann nicht nach %2.</translation>
     </message>
+    <message>
+        <source>Its name is not written in UTF-8, so it cannot be found by that name. Rename the file and open it again.</source>
+        <translation>Ihr Name ist nicht in UTF-8 geschrieben, daher ist sie unter diesem Namen nicht zu finden. Benennen Sie die Datei um und öffnen Sie sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>GameFileDialogs</name>
@@ -837,6 +841,37 @@ The last saved settings are kept.</source>
 %1<byte value="xd"/>
 Die zuletzt gespeicherten Einstellungen bleiben erhalten.</translation>
     </message>
+    <message>
+        <source>The settings file<byte value="xd"/>
+%1<byte value="xd"/>
+cannot be used. %2<byte value="xd"/>
+The game starts with its default settings and cannot keep them.</source>
+        <translation>Die Einstellungsdatei<byte value="xd"/>
+%1<byte value="xd"/>
+kann nicht verwendet werden. %2<byte value="xd"/>
+Das Spiel startet mit den Standardeinstellungen und kann sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>The settings file<byte value="xd"/>
+%1<byte value="xd"/>
+cannot be used. %2<byte value="xd"/>
+It was moved to<byte value="xd"/>
+%3<byte value="xd"/>
+and the game starts with its default settings.</source>
+        <translation>Die Einstellungsdatei<byte value="xd"/>
+%1<byte value="xd"/>
+kann nicht verwendet werden. %2<byte value="xd"/>
+Sie wurde verschoben nach<byte value="xd"/>
+%3<byte value="xd"/>
+und das Spiel startet mit den Standardeinstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>It is a link to nothing.</source>
+        <translation>Sie ist eine Verknüpfung ins Leere.</translation>
+    </message>
 </context>
 <context>
     <name>cMenu</name>
@@ -901,14 +936,6 @@ Wählen Sie mit Durchsuchen einen vorhandenen Ordner.</translation>
 %2</translation>
     </message>
     <message>
-        <source>The score could not be written to<byte value="xd"/>
-%1<byte value="xd"/>
-%2</source>
-        <translation>Die Punkte konnten nicht geschrieben werden in<byte value="xd"/>
-%1<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
         <source>The totals of %1 are too large to add this game.</source>
         <translation>Die Summen von %1 sind zu groß, um dieses Spiel hinzuzufügen.</translation>
     </message>
@@ -921,6 +948,30 @@ could not be cleared.<byte value="xd"/>
 %1<byte value="xd"/>
 konnte nicht geleert werden.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The score could not be written to<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+It is kept and will be recorded as soon as it can be, at the latest at the next start.</source>
+        <translation>Das Ergebnis konnte nicht geschrieben werden in<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+Es wird aufbewahrt und eingetragen, sobald es geht, spätestens beim nächsten Start.</translation>
+    </message>
+    <message>
+        <source>The score of the last game is kept waiting until the settings can be saved; it will be recorded then or at the next start.</source>
+        <translation>Das Ergebnis des letzten Spiels wartet, bis die Einstellungen gespeichert werden können; es wird dann oder beim nächsten Start eingetragen.</translation>
+    </message>
+    <message>
+        <source>The score file<byte value="xd"/>
+%1<byte value="xd"/>
+cannot be read. %2<byte value="xd"/>
+Its games are not shown; nothing in it was changed.</source>
+        <translation>Die Ergebnisdatei<byte value="xd"/>
+%1<byte value="xd"/>
+kann nicht gelesen werden. %2<byte value="xd"/>
+Ihre Spiele werden nicht angezeigt; an ihr wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1014,15 @@ konnte nicht geleert werden.<byte value="xd"/>
     <message>
         <source>A player name cannot hold a quote.</source>
         <translation>Ein Spielername darf kein Anführungszeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not set and the cache folder cannot be used).<byte value="xd"/>
+The game plays as usual, but game files opened from the desktop cannot be handed to it while it runs.</source>
+        <translation>Es konnte kein privater Ordner für die Übergabe-Verbindung angelegt werden (XDG_RUNTIME_DIR ist nicht gesetzt, und der Cache-Ordner ist nicht nutzbar).<byte value="xd"/>
+Das Spiel läuft wie gewohnt, aber Spieldateien, die vom Desktop aus geöffnet werden, können ihm nicht übergeben werden, solange es läuft.</translation>
     </message>
 </context>
 <context>
