@@ -14,18 +14,25 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
 // Said once, without stopping the game: it plays as ever, only a file opened from the
 // desktop cannot reach it and starts a copy that finds the folder in use.
 void sayNoHandOver(QWidget& window) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quadrell 2000"),
-        QCoreApplication::translate("main",
-            "No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not "
-            "set and the cache folder cannot be used).\r\nThe game plays as usual, but game "
-            "files opened from the desktop cannot be handed to it while it runs."),
-        QMessageBox::Ok, &window);
+    const QString text = QCoreApplication::translate("main",
+        "No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not "
+        "set and the cache folder cannot be used).\r\nThe game plays as usual, but game "
+        "files opened from the desktop cannot be handed to it while it runs.");
+    // Logged as every message is.
+    std::fprintf(stderr, "quadrell2000: %s\n",
+        QString(text)
+            .replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
+            .toLocal8Bit()
+            .constData());
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Quadrell 2000"), text, QMessageBox::Ok, &window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -178,6 +178,20 @@ echo "$out" | grep -q "Quadrell 2000\. Close it first" || fail "no full stop bef
 kill -9 "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true
 ok "names and the lock message"
 
+echo "== no private folder for the socket: the window starts and says so once"
+home nosocket
+unset XDG_RUNTIME_DIR
+rm -rf "$XDG_CACHE_HOME" && touch "$XDG_CACHE_HOME" # a file where the cache folder should be
+window
+grep -q 'hand-over socket' "$HOME/window.err" || fail "not said: $(cat "$HOME/window.err")"
+ok "no socket folder"
+
+echo "== a file named on the command line that is not UTF-8"
+home latin1
+window "$work/caf"$'\xe9'".qrl"
+[ "$said" -eq 1 ] && grep -q 'UTF-8' "$HOME/window.err" || fail "not said once: $(cat "$HOME/window.err")"
+ok "a name not in UTF-8 on the command line"
+
 echo "== the hand-over socket flooded by the same user"
 home flood
 QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
@@ -186,15 +200,8 @@ pids+=($first)
 for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
 sock=$(ls "$XDG_RUNTIME_DIR"/*.sock)
 /usr/bin/python3 - "$sock" <<'PY' || fail "the flood could not be sent"
-import socket, sys, time
-held = []
-for _ in range(1100):  # more than a process may hold files
-    s = socket.socket(socket.AF_UNIX)
-    try:
-        s.connect(sys.argv[1])
-        held.append(s)
-    except OSError:
-        break
+import socket, sys
+# One line that never ends: dropped at its cap, not held.
 endless = socket.socket(socket.AF_UNIX)
 endless.connect(sys.argv[1])
 endless.settimeout(5)
@@ -204,7 +211,17 @@ try:
         sent += endless.send(b"x" * 65536)
 except OSError:
     pass
-print("flood: %d idle, %d bytes without a line end" % (len(held), sent))
+endless.close()
+# More idle connections than a process may hold files.
+held = []
+for _ in range(1100):
+    s = socket.socket(socket.AF_UNIX)
+    try:
+        s.connect(sys.argv[1])
+        held.append(s)
+    except OSError:
+        break
+print("flood: %d bytes without a line end, then %d idle connections" % (sent, len(held)))
 PY
 rss=$(awk '/VmRSS/ { print $2 }' "/proc/$first/status")
 [ "$rss" -lt 300000 ] || fail "the endless line grew the window to $rss kB"
