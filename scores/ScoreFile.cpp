@@ -119,14 +119,10 @@ std::vector<ScoreRec> ScoreFile::ParseAll(QByteArrayView text) {
 }
 
 qint64 ScoreFile::Prepare(const QString& path, QString* error) {
-    const QString refusal = SafeFile::CheckRegular(path, SafeFile::kScoreFileCap, true);
+    QFile file;
+    const QString refusal = SafeFile::OpenInPlace(file, path, SafeFile::kScoreFileCap);
     if (!refusal.isEmpty()) {
         if (error) *error = refusal;
-        return -1;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
-        if (error) *error = file.errorString();
         return -1;
     }
     const qint64 size = file.size();
@@ -157,9 +153,11 @@ qint64 ScoreFile::Prepare(const QString& path, QString* error) {
 
 bool ScoreFile::WriteAt(
     const QString& path, qint64 offset, const QByteArray& line, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
-        if (error) *error = file.errorString();
+    // Checked again: a pipe put in the file's place since it was prepared would never answer.
+    QFile file;
+    const QString refusal = SafeFile::OpenInPlace(file, path, SafeFile::kScoreFileCap);
+    if (!refusal.isEmpty()) {
+        if (error) *error = refusal;
         return false;
     }
     if (offset > file.size()) offset = file.size(); // the file was cleared meanwhile

@@ -94,6 +94,27 @@ FileRead SafeFile::ReadParts(
     return result;
 }
 
+QString SafeFile::OpenInPlace(QFile& file, const QString& path, qint64 cap) {
+    const int fd = ::open(
+        QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return systemError();
+    struct stat info { };
+    QString why;
+    if (::fstat(fd, &info) != 0) {
+        why = systemError();
+    } else if (!S_ISREG(info.st_mode)) {
+        why = notRegular(info);
+    } else if (info.st_size > cap) {
+        why = tooLarge();
+    } else if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        why = file.errorString();
+    } else {
+        return QString();
+    }
+    ::close(fd);
+    return why;
+}
+
 bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* error) {
     bool given = false;
     return WriteParts(

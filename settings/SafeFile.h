@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <QtGlobal>
@@ -40,6 +41,10 @@ public:
         const QString& path, qint64 cap, const std::function<void(QByteArrayView)>& take);
     // A regular file, or nothing at all there: what may be read or appended to.
     static QString CheckRegular(const QString& path, qint64 cap, bool mayBeMissing);
+    // Opens a regular file at most `cap` bytes for reading and writing in place, made when
+    // missing, without waiting on a pipe put in its place; empty when `file` is open, else
+    // why not.
+    static QString OpenInPlace(QFile& file, const QString& path, qint64 cap);
     // Written to a temporary file, flushed and checked, then renamed over the old one; on
     // failure the old file is untouched and `error` says why.
     static bool Write(const QString& path, const QByteArray& bytes, QString* error = nullptr);

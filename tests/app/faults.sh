@@ -17,7 +17,7 @@ chmod 755 "$work"
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-    mountpoint -q "$work/mnt" 2>/dev/null && umount "$work/mnt"
+    if mountpoint -q "$work/mnt" 2>/dev/null; then umount "$work/mnt"; fi
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -60,6 +60,9 @@ void KillCheck::Take(const QStringList& lines, bool killed, bool faulty) {
         if (w.value(0) == QLatin1String("kept")) {
             ++figures_.movesKept;
             open_ = Open { w.value(1).toInt(), w.value(2).toInt() };
+        } else if (w.value(0) == QLatin1String("hung")) {
+            ++figures_.hung;
+            problems_ << QStringLiteral("run %1 hung").arg(figures_.runs);
         } else if (w.value(0) == QLatin1String("noted")) {
             noted_.insert(w.value(1).toInt());
         } else if (w.value(0) == QLatin1String("recorded")) {

@@ -19,12 +19,13 @@ public:
         int lostGames = 0;   // neither resumed nor recorded
         int lostRecords = 0; // noted, then neither in the score file nor resumed
         int faulty = 0;      // runs with a fault in the score file's way
+        int hung = 0;        // runs that neither ended nor were killed
         int doubled = 0;
         int resurrected = 0;
         int mismatches = 0;
         bool clean() const {
             return lostMoves == 0 && lostGames == 0 && doubled == 0 && resurrected == 0
-                && mismatches == 0 && lostRecords == 0;
+                && mismatches == 0 && lostRecords == 0 && hung == 0;
         }
     };
 

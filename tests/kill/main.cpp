@@ -46,11 +46,18 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
             KillChild::NameOf(fault) });
     child.waitForStarted();
     if (killAfterMs > 0 && !child.waitForFinished(killAfterMs)) child.kill();
-    child.waitForFinished(600000);
-    *killed = child.exitStatus() == QProcess::CrashExit;
+    // Eight games take seconds: a run still going after two minutes hangs.
+    const bool hung = !child.waitForFinished(120000);
+    if (hung) {
+        child.kill();
+        child.waitForFinished();
+    }
+    *killed = child.exitStatus() == QProcess::CrashExit && !hung;
     KillChild::Restore(home);
-    return QString::fromUtf8(child.readAllStandardOutput())
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList lines = QString::fromUtf8(child.readAllStandardOutput())
+                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (hung) lines << QStringLiteral("hung");
+    return lines;
 }
 
 int run(const QString& home, quint32 seed, int runs, bool timed, bool faults) {
@@ -75,8 +82,8 @@ int run(const QString& home, quint32 seed, int runs, bool timed, bool faults) {
                 "recorded %d\n",
         f.runs, f.faulty, f.kills, f.movesKept, f.gamesRecorded);
     std::printf("lost moves %d, lost games %d, lost records %d, doubled %d, resurrected %d, "
-                "totals mismatches %d\n",
-        f.lostMoves, f.lostGames, f.lostRecords, f.doubled, f.resurrected, f.mismatches);
+                "totals mismatches %d, hung %d\n",
+        f.lostMoves, f.lostGames, f.lostRecords, f.doubled, f.resurrected, f.mismatches, f.hung);
     for (const QString& problem : check.Problems())
         std::printf("problem: %s\n", qPrintable(problem));
     return f.clean() && f.kills > 0 && f.gamesRecorded > 0 ? 0 : 1;

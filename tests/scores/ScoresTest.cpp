@@ -275,6 +275,18 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
     }
 }
 
+TEST_F(ScoresTest, APipePutInTheFilesPlaceAfterItWasPreparedIsRefusedNotWaitedOn) {
+    const QString path = dir.filePath(QStringLiteral("scores.sre"));
+    const qint64 offset = ScoreFile::Prepare(path, nullptr);
+    ASSERT_EQ(offset, 0);
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(makeFifo(path));
+    QString error;
+    EXPECT_FALSE(ScoreFile::WriteAt(
+        path, offset, "\"Guest\",1,1,1,\"2026-01-01 00:00:00\",0,0\r\n", &error));
+    EXPECT_NE(error.indexOf(QStringLiteral("pipe")), -1);
+}
+
 TEST_F(ScoresTest, AScoreFileThatCannotBeReadSaysSoRatherThanShowingNoGames) {
     addPlayer("Guest", created);
     score.SaveScore(1, 10, 20, 10, created.addSecs(60));
