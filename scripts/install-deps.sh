@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-dev clang-format
     xvfb xauth fonts-dejavu-core openbox xdotool
     at-spi2-core python3-pyatspi dbus-daemon
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin git
     librsvg2-bin dpkg-dev lintian
 )
 

@@ -1,36 +1,34 @@
 #pragma once
 
+#include "SafeFile.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace quadrell::test {
 
 // A disk that fills up: while it lives, no file of this process may grow past `bytes`, and
-// a write beyond that fails (EFBIG) instead of killing the process. Works for root too,
-// where a read-only folder would not stop a write.
+// a write beyond that fails (EFBIG), as it does in the programs, which ignore SIGXFSZ from
+// their start the same way. Works for root too, where a read-only folder would not stop a
+// write.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        SafeFile::IgnoreFileSizeSignal();
         getrlimit(RLIMIT_FSIZE, &previous_);
         rlimit limit = previous_;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit previous_ {};
-    void (*previousSignal_)(int) = nullptr;
 };
 
 inline QByteArray contentOf(const QString& path) {
