@@ -275,6 +275,23 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
     }
 }
 
+// The settings cannot be written but the score file could: a line written now would, after a
+// kill, be in the file with no note and no totals, so it waits for its note to be on disk.
+TEST_F(ScoresTest, NoLineIsWrittenWhileItsNoteCannotReachTheDisk) {
+    addPlayer("Guest", created);
+    {
+        FileSizeLimit settingsFull(50); // the settings with the note are longer, a line shorter
+        score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+        EXPECT_TRUE(store.WriteFailing());
+    }
+    EXPECT_TRUE(file().isEmpty());
+    EXPECT_EQ(players.GetTotal(1), 0);
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    score.RecoverPending(); // the settings write again, and the line follows its note
+    EXPECT_EQ(file().count("\r\n"), 1);
+    EXPECT_EQ(players.GetTotal(1), 1);
+}
+
 TEST_F(ScoresTest, APipePutInTheFilesPlaceAfterItWasPreparedIsRefusedNotWaitedOn) {
     const QString path = dir.filePath(QStringLiteral("scores.sre"));
     const qint64 offset = ScoreFile::Prepare(path, nullptr);
