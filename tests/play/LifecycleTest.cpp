@@ -229,25 +229,27 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
         std::function<void()> between;
         bool resumed;
         qint32 clock; // the kept time the resumed game's clock goes on from
+        bool firstRun;
     };
     const QString ini = session.store.FileName(kApp);
     const std::vector<Row> rows {
-        { "closed", [] {}, true, 42 },
-        { "settings lost", [&] { QFile::rename(ini, ini + QStringLiteral(".away")); }, true, 0 },
+        { "closed", [] {}, true, 42, false },
+        { "settings lost", [&] { QFile::rename(ini, ini + QStringLiteral(".away")); }, true, 0,
+            true },
         { "fresh start asked",
             [&] {
                 session.store.SetText(
                     QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
             },
-            true, 42 },
+            true, 42, true },
         { "killed in play",
             [&] {
                 session.save.SetUnfinished(false);
                 session.store.SetBool(QStringLiteral("Save"), QStringLiteral("KeptRunning"), true);
                 session.store.SetInt(QStringLiteral("Save"), QStringLiteral("KeptGameTime"), 42);
             },
-            true, 42 },
-        { "recorded", [&] { session.kept.Forget(); }, false, 0 },
+            true, 42, false },
+        { "recorded", [&] { session.kept.Forget(); }, false, 0, false },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -257,8 +259,10 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
         session.save.SetLastGameTime(42);
         row.between();
         Session next { paths, view, prompter, window, replay };
-        Lifecycle start { next, [] {} };
+        int firstRuns = 0;
+        Lifecycle start { next, [&firstRuns] { ++firstRuns; } };
         start.Start();
+        EXPECT_EQ(firstRuns, row.firstRun ? 1 : 0);
         EXPECT_EQ(QFile::exists(data(QStringLiteral("Unfinished.qrl"))), row.resumed);
         ASSERT_TRUE(start.Open_Game(QString()));
         EXPECT_EQ(next.state().gGameActive, row.resumed);

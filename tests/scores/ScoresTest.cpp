@@ -225,7 +225,7 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
         { "a pipe", [](const QString& p) { QFile::remove(p), makeFifo(p); }, false },
         { "a folder", [](const QString& p) { QFile::remove(p), QDir().mkpath(p); }, false },
         { "a link to a device",
-            [](const QString& p) { QFile::remove(p), QFile::link(QStringLiteral("/dev/zero"), p); },
+            [this](const QString& p) { QFile::remove(p), QFile::link(deviceNode(dir.path()), p); },
             false },
         { "over its cap", [](const QString& p) { QFile(p).resize(SafeFile::kScoreFileCap + 1); },
             false },

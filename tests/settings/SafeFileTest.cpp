@@ -85,6 +85,14 @@ TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
     EXPECT_TRUE(second.InUseText().contains(dir.path()));
 }
 
+TEST_F(SafeFileTest, TheFolderInUseEndsItsSentenceOnOneLine) {
+    const QString line = DataLock(QStringLiteral("/data/Quadrell 2000")).InUseLine();
+    EXPECT_TRUE(line.startsWith(QStringLiteral(
+        "Another copy of Quadrell 2000 is using /data/Quadrell 2000. Close it first;")))
+        << line.toStdString();
+    EXPECT_FALSE(line.contains(QLatin1Char('\r')));
+}
+
 TEST_F(SafeFileTest, ALockLeftByAKilledProgramIsTakenOverEvenOnAFullDisk) {
     // The lock file of a process that is gone: its number is far above any in use.
     ASSERT_TRUE(
@@ -192,7 +200,7 @@ TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThro
         EXPECT_TRUE(QFileInfo(ini()).isFile() && !QFileInfo(ini()).isSymLink());
         EXPECT_FALSE(QFile::exists(elsewhere + QStringLiteral("/none.ini")));
     }
-    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/null")).exists());
+    EXPECT_FALSE(QFileInfo(deviceNode(elsewhere)).isFile()); // still a device
 }
 
 TEST_F(SettingsFaultTest, ALinkToARegularFileIsFollowedAndKept) {

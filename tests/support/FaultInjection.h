@@ -7,6 +7,7 @@
 #include <QString>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace quadrell::test {
 
@@ -43,6 +44,19 @@ inline bool writeContent(const QString& path, const QByteArray& bytes) {
 
 inline bool makeFifo(const QString& path) {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+// A character device to point links at: as root a null device of the test's own in `folder`
+// (a program that wrongly wrote through the link would replace the system's /dev/null),
+// otherwise /dev/null, which no one else may replace.
+inline QString deviceNode(const QString& folder) {
+    const QString node = folder + QStringLiteral("/null-device");
+    const QByteArray name = QFile::encodeName(node);
+    struct stat info { };
+    if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
+        || (::lstat(name.constData(), &info) == 0 && S_ISCHR(info.st_mode)))
+        return node;
+    return QStringLiteral("/dev/null");
 }
 
 } // namespace quadrell::test

@@ -1,0 +1,54 @@
+#include "SocketFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace quadrell::test {
+namespace {
+
+// Only a folder nobody else can enter holds the socket: another user who could enter it
+// could take the name first or read which files are handed over.
+TEST(SocketFolder, OnlyAFolderOfTheUsersOwnThatNoOneElseMayEnterIsPrivate) {
+    QTemporaryDir dir;
+    const auto made = [&](const char* name, mode_t mode) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QDir().mkpath(path);
+        ::chmod(QFile::encodeName(path).constData(), mode);
+        return path;
+    };
+    const QString own = made("own", 0700);
+    EXPECT_TRUE(SocketFolder::Private(own));
+    EXPECT_FALSE(SocketFolder::Private(made("group", 0750)));
+    EXPECT_FALSE(SocketFolder::Private(made("everyone", 0777)));
+    EXPECT_FALSE(SocketFolder::Private(made("sticky", 01777)));
+    QFile::link(own, dir.filePath(QStringLiteral("link")));
+    EXPECT_FALSE(SocketFolder::Private(dir.filePath(QStringLiteral("link"))));
+    QFile file(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ::chmod(QFile::encodeName(file.fileName()).constData(), 0700);
+    EXPECT_FALSE(SocketFolder::Private(file.fileName()));
+    EXPECT_FALSE(SocketFolder::Private(dir.filePath(QStringLiteral("missing"))));
+    EXPECT_FALSE(SocketFolder::Private(QString()));
+}
+
+TEST(SocketFolder, ARuntimeFolderOthersMayEnterIsPassedOverForOneOfTheUsersOwn) {
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("run"));
+    QDir().mkpath(runtime);
+    ::chmod(QFile::encodeName(runtime).constData(), 0777);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+    // An older copy's folder with wider rights is narrowed, not refused.
+    QDir().mkpath(dir.filePath(QStringLiteral("cache/quadrell2000")));
+    ::chmod(
+        QFile::encodeName(dir.filePath(QStringLiteral("cache/quadrell2000"))).constData(), 0755);
+    EXPECT_EQ(SocketFolder::Find(), dir.filePath(QStringLiteral("cache/quadrell2000")));
+    ::chmod(QFile::encodeName(runtime).constData(), 0700);
+    EXPECT_EQ(SocketFolder::Find(), runtime);
+}
+
+} // namespace
+} // namespace quadrell::test
