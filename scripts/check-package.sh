@@ -11,7 +11,7 @@ rm -f build/package/quadrell2000_*.deb
 cpack --preset package >/dev/null
 deb=$(ls build/package/quadrell2000_*.deb)
 echo "built $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb" # the whole control file
 
 echo "== lintian"
 lintian --fail-on error --display-level '>=warning' "$deb"
@@ -52,5 +52,8 @@ german=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/h
 grep -qx 'language: de_DE' <<<"$german" || { echo "the German translation was not found"; exit 1; }
 german_help=$(sed -n 's/^help-bytes: //p' <<<"$german")
 (( german_help > 1000 && german_help != help )) || { echo "the German help is missing"; exit 1; }
-echo "quit" | "$root/usr/games/quadrell-cli" --home "$work/cli" >/dev/null
+# The packaged driver plays: game 7 dealt, a card sent to a cell by a double click.
+played=$(printf 'new 7\ndblclick 47\nstate\n' | "$root/usr/games/quadrell-cli" --home "$work/cli")
+grep -qx 'active: 1 0' <<<"$played" && grep -qx 'history: 1 1 1' <<<"$played" ||
+    { echo "the packaged driver did not play:"; echo "$played"; exit 1; }
 echo "== the package installs and starts"

@@ -12,7 +12,6 @@ echo "== build and test (debug, -Werror)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
-scripts/check-translations.sh
 
 echo "== the same under AddressSanitizer and UBSan"
 cmake --preset asan >/dev/null

@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
+# Only the game: the tests and benchmarks are built by the test command.
+cmake --build --preset release --target quadrell2000
 exec build/release/app/quadrell2000 "$@"
