@@ -78,7 +78,9 @@ void KeptGame::Update() {
         if (written_.isEmpty()) return;
         written_.clear();
         if (store_.GetBool(kSave, kRunning, false)) Forget();
-        if (!anythingKept()) QFile::remove(Path());
+        // Only once the settings that forget the game are on the disk: until then a kill
+        // brings it back from this file.
+        if (!anythingKept() && !store_.WriteFailing()) QFile::remove(Path());
         return;
     }
     const QString now = signature();

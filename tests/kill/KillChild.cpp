@@ -45,8 +45,11 @@ public:
         inject(fault);
         s_.score.SetCheckpoint([this](const char* step) {
             // A game ends when it is noted: under a fault its line may never follow.
+            // A note the settings could not take (the whole disk full) cannot outlive a
+            // kill: it is told apart, and only a note on the disk must come back.
             if (qstrcmp(step, "noted") == 0) {
-                say(QStringLiteral("noted %1").arg(recording_));
+                const char* kind = s_.store.WriteFailing() ? "unsaved" : "noted";
+                say(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(recording_));
                 ++played_;
             }
             if (qstrcmp(step, "done") == 0) say(QStringLiteral("recorded %1").arg(recording_));

@@ -12,6 +12,7 @@ namespace quadrell::test {
 //   dup N / totals ok|mismatch ...    what the score file and the totals say
 //   kept G T                          a move is complete and kept
 //   noted G                           the game's record is noted, its line still to come
+//   unsaved G                         the same, but the settings could not be written
 //   recorded G                        the game is in the score file and the totals
 class KillChild {
 public:

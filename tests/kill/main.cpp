@@ -47,7 +47,7 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
     child.waitForStarted();
     if (killAfterMs > 0 && !child.waitForFinished(killAfterMs)) child.kill();
     // Eight games take seconds: a run still going after two minutes hangs.
-    const bool hung = !child.waitForFinished(120000);
+    const bool hung = child.state() != QProcess::NotRunning && !child.waitForFinished(120000);
     if (hung) {
         child.kill();
         child.waitForFinished();

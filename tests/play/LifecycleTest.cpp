@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -192,6 +194,30 @@ TEST_F(LifecycleTest, AResumedGameThatEndsIsNeverResumedAgain) {
     EXPECT_TRUE(life.Open_Game(QString()));
     EXPECT_FALSE(state().gGameActive);
     EXPECT_EQ(contentOf(session.save.ScoreFile()).count("\r\n"), 1);
+}
+
+TEST_F(LifecycleTest, AKeptGameOutlivesAnEndThatTheSettingsCouldNotTake) {
+    playGame(1000);
+    kept.Update();
+    {
+        FileSizeLimit full(0); // the whole disk: neither the record nor the forgetting lands
+        session.menu.GameLost();
+        kept.Update();
+        EXPECT_TRUE(session.store.WriteFailing());
+    }
+    // A kill now. The files as it leaves them are started in a home of their own, since
+    // Qt shares a settings file's unsaved changes within one process.
+    QTemporaryDir after;
+    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"),
+                  { QStringLiteral("-a"), dir.path() + QStringLiteral("/."), after.path() }),
+        0);
+    const AppPaths afterPaths = AppPaths::Inside(after.path());
+    Session next { afterPaths, view, prompter, window, replay };
+    Lifecycle start { next, [] {} };
+    start.Start();
+    ASSERT_TRUE(start.Open_Game(QString()));
+    EXPECT_EQ(next.state().gGameNumber, 1000); // taken up again, not lost unrecorded
+    EXPECT_TRUE(contentOf(next.save.ScoreFile()).isEmpty());
 }
 
 TEST_F(LifecycleTest, AKeptGameThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
