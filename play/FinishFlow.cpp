@@ -68,6 +68,10 @@ void FinishFlow::saveFavourite(const Choices& c) {
 }
 
 void FinishFlow::Accept(const Choices& c) {
+    // Once a win: OK reached again while a question or message of this one is open (a
+    // nested event loop) would record the game twice.
+    if (!session_.WinPending()) return;
+    session_.ClearWinPending();
     session_.finish.SetFavEnable(c.favourite ? 1 : 0);
     session_.finish.SetLastFavIndex(static_cast<qint16>(c.favIndex));
     session_.finish.SetLastSelectIndex(static_cast<qint16>(c.nextIndex));
@@ -75,14 +79,14 @@ void FinishFlow::Accept(const Choices& c) {
     saveCopy(c);
     saveFavourite(c);
     session_.menu.GameWon();
-    session_.ClearWinPending();
     session_.menu.SelectGame(cMenu::GameKeys().value(c.nextIndex - 1, cMenu::GameKeys().front()));
 }
 
 void FinishFlow::Cancel() {
+    if (!session_.WinPending()) return;
+    session_.ClearWinPending();
     session_.menu.GameWon();
     session_.menu.NoGame();
-    session_.ClearWinPending();
 }
 
 } // namespace quadrell

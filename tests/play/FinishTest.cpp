@@ -84,6 +84,22 @@ TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
     EXPECT_EQ(scores().count("\r\n"), 1); // the win is recorded all the same
 }
 
+TEST_F(FinishTest, OkOrCancelReachedAgainWhileAQuestionIsOpenRecordsTheWinOnce) {
+    FinishFlow::Choices c = choices();
+    c.favourite = true;
+    QFile old(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+    prompter.onQuestion = [&] {
+        prompter.onQuestion = {};
+        flow.Accept(c); // a second OK, delivered by the question's own event loop
+        flow.Cancel();
+    };
+    flow.Accept(c);
+    EXPECT_EQ(scores().count("\r\n"), 1);
+    EXPECT_EQ(session.players.GetTotal(1), 1);
+}
+
 TEST_F(FinishTest, AFavouriteNameOrAMissingFolderIsRefusedBeforeAnythingIsDone) {
     FinishFlow::Choices c = choices();
     c.favourite = true;

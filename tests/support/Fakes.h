@@ -59,6 +59,7 @@ public:
     bool Question(const std::string& text, const std::string&, MessageIcon icon) override {
         questions.push_back(text);
         questionIcons.push_back(icon);
+        if (onQuestion) onQuestion(); // what else happens while the question is open
         return yes;
     }
     EmptyColumnChoice AskEmptyColumn() override {
@@ -118,6 +119,7 @@ public:
     std::int64_t cancelAt = INT64_MAX;
     // Time passing while a dialog is open or a task runs.
     std::function<void()> onSaveFileName;
+    std::function<void()> onQuestion;
     std::function<void()> onProgress;
 };
 
