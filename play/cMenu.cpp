@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <cmath>
 #include <utility>
 
@@ -35,6 +36,7 @@ cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer&
     , prompter_(prompter) { }
 
 bool cMenu::AllowNewGame() {
+    if (ending_) return false;
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
     replay_.StopPlayback();
@@ -213,11 +215,15 @@ void cMenu::saveScore() {
         time_->GetGamePercentage());
 }
 
-void cMenu::GameLost() {
-    autoSave(false);
+void cMenu::endGame(bool won) {
+    if (ending_) return;
+    const QScopedValueRollback<bool> once(ending_, true);
+    autoSave(won);
     saveScore();
     NoGame();
 }
+
+void cMenu::GameLost() { endGame(false); }
 
 void cMenu::GiveUpAndWatch() {
     const qint32 game = engine_.state().gGameNumber;
@@ -229,11 +235,7 @@ void cMenu::GiveUpAndWatch() {
     Game_Started(true);
 }
 
-void cMenu::GameWon() {
-    autoSave(true);
-    saveScore();
-    NoGame();
-}
+void cMenu::GameWon() { endGame(true); }
 
 void cMenu::OpenRecent(qint16 slot) {
     const QString path = recent_.GetRecent(slot);

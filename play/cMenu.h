@@ -51,7 +51,8 @@ public:
         time_ = time;
     }
 
-    // May the game on the board be left? Asks while a game is played; Yes gives it up.
+    // May the game on the board be left? Asks while a game is played; Yes gives it up. No
+    // while the game is being ended already.
     bool AllowNewGame();
     // "New", "Select", "Restart", "Open", in the order the finished-game dialog offers them.
     static const QStringList& GameKeys();
@@ -106,6 +107,9 @@ private:
     void ApplyPendingPlayer();
     void autoSave(bool finished);
     void saveScore();
+    // Ends the game in play once: a message of the ending (a file that could not be
+    // written) runs an event loop, where another command could end the same game again.
+    void endGame(bool won);
 
     Engine& engine_;
     cTrans& trans_;
@@ -120,6 +124,7 @@ private:
     GameWindow& window_;
     ReplayControl& replay_;
     Prompter& prompter_;
+    bool ending_ = false;
 };
 
 } // namespace quadrell

@@ -1,3 +1,4 @@
+#include "FaultInjection.h"
 #include "SessionFixture.h"
 #include "Solver.h"
 
@@ -63,6 +64,30 @@ TEST_F(FlowTest, LeavingAGameInPlayAsksOnce) {
     state().gFinishedView = true;
     EXPECT_TRUE(session.menu.AllowNewGame()); // watching: no question
     EXPECT_EQ(prompter.questions.size(), 2U);
+}
+
+// A message while a game ends (here: the score file is a pipe) runs an event loop in the
+// window, where a queued command could end the same game again.
+TEST_F(FlowTest, AGameIsEndedOnceWhatEverArrivesWhileItsMessageIsOpen) {
+    session.users.AddUser(
+        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    startGame(5);
+    session.engine.rules().CardDoubleClicked(48);
+    const QString pipe = file(QStringLiteral("scores.sre"));
+    ASSERT_TRUE(makeFifo(pipe));
+    session.save.SetScoreFile(pipe);
+    prompter.onMessage = [&] {
+        prompter.onMessage = {};
+        EXPECT_FALSE(session.menu.AllowNewGame()); // "Select Game" pressed meanwhile
+        session.menu.GameLost();                   // or "Close Game"
+        session.menu.GameWon();
+    };
+    session.menu.GameLost();
+    EXPECT_EQ(prompter.messages.size(), 1U);
+    QFile::remove(pipe);
+    session.score.RecoverPending();
+    EXPECT_EQ(contentOf(pipe).count("\r\n"), 1);
+    EXPECT_EQ(session.players.GetTotal(1), 1);
 }
 
 TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {

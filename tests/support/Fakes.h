@@ -55,6 +55,7 @@ public:
     void Message(const std::string& text, MessageIcon, const std::string& title) override {
         messages.push_back(text);
         titles.push_back(title);
+        if (onMessage) onMessage(); // what else happens while the message is open
     }
     bool Question(const std::string& text, const std::string&, MessageIcon icon) override {
         questions.push_back(text);
@@ -120,6 +121,7 @@ public:
     // Time passing while a dialog is open or a task runs.
     std::function<void()> onSaveFileName;
     std::function<void()> onQuestion;
+    std::function<void()> onMessage;
     std::function<void()> onProgress;
 };
 
