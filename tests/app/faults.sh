@@ -243,7 +243,7 @@ echo "== the hand-over socket squatted by another user"
 if [ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null; then
     squatter=quadrell-squat-$$
     useradd -M -d /nonexistent -s /usr/sbin/nologin "$squatter"
-    trap 'pkill -9 -u "$squatter" 2>/dev/null; sleep 0.2; userdel "$squatter" 2>/dev/null; cleanup' EXIT
+    trap 'pkill -9 -u "$squatter" 2>/dev/null; userdel -f "$squatter" 2>/dev/null; cleanup' EXIT
     home squat
     unset XDG_RUNTIME_DIR
     # Where the socket used to be, for this user and data folder, and Qt's runtime folder.
