@@ -16,7 +16,10 @@ work=$(mktemp -d)
 chmod 755 "$work"
 pids=()
 cleanup() {
-    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do
+        kill -9 "$p" 2>/dev/null || true
+        wait "$p" 2>/dev/null || true
+    done
     if mountpoint -q "$work/mnt" 2>/dev/null; then umount "$work/mnt"; fi
     rm -rf "$work"
 }
@@ -243,7 +246,7 @@ echo "== the hand-over socket squatted by another user"
 if [ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null; then
     squatter=quadrell-squat-$$
     useradd -M -d /nonexistent -s /usr/sbin/nologin "$squatter"
-    trap 'pkill -9 -u "$squatter" 2>/dev/null; userdel -f "$squatter" 2>/dev/null; cleanup' EXIT
+    trap 'pkill -9 -u "$squatter" 2>/dev/null || true; userdel -f "$squatter" 2>/dev/null || true; cleanup' EXIT
     home squat
     unset XDG_RUNTIME_DIR
     # Where the socket used to be, for this user and data folder, and Qt's runtime folder.
