@@ -24,8 +24,7 @@ QString SocketFolder::Find() {
     ::mkdir(name.constData(), 0700);
     struct stat info { };
     // A folder of ours made by an older copy with wider rights is narrowed, nothing else.
-    if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode)
-        && info.st_uid == ::getuid())
+    if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
         ::chmod(name.constData(), 0700);
     return Private(own) ? own : QString();
 }
