@@ -2,7 +2,8 @@
 // then checks that the next start lost nothing and recorded nothing twice.
 //   quadrell-kill run HOME SEED RUNS [--timed] [--faults]
 //       the harness (--timed: half the kills at a random moment of the clock; --faults:
-//       every third run with a pipe in the score file's place or a full disk)
+//       every third run with a pipe in the score file's place or a full disk; --pipe-faults:
+//       the pipe only)
 //   quadrell-kill child HOME SEED KILLAT GAMES FAULT   one run of the game (from `run`)
 #include "KillChild.h"
 #include "KillRun.h"
@@ -60,7 +61,7 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
     return lines;
 }
 
-int run(const QString& home, quint32 seed, int runs, bool timed, bool faults) {
+int run(const QString& home, quint32 seed, int runs, bool timed, bool faults, bool full) {
     QRandomGenerator random(seed);
     KillCheck check;
     for (int i = 0; i < runs; ++i) {
@@ -68,7 +69,7 @@ int run(const QString& home, quint32 seed, int runs, bool timed, bool faults) {
         const QString at = byClock ? QString() : killPoint(random);
         // Every third run with the score file blocked: a pipe in its place or a full disk.
         const KillChild::Fault fault = !faults || i % 3 != 2 ? KillChild::Fault::None
-            : i % 6 == 2                                     ? KillChild::Fault::Pipe
+            : i % 6 == 2 || !full                            ? KillChild::Fault::Pipe
                                                              : KillChild::Fault::Full;
         bool killed = false;
         const QStringList lines = runChild(home, random.generate(), at, 8,
@@ -106,8 +107,11 @@ int main(int argc, char** argv) {
         const QStringList options = QCoreApplication::arguments().mid(5);
         return run(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]).toUInt(),
             QString::fromLocal8Bit(argv[4]).toInt(), options.contains(QLatin1String("--timed")),
+            options.contains(QLatin1String("--faults"))
+                || options.contains(QLatin1String("--pipe-faults")),
             options.contains(QLatin1String("--faults")));
     }
-    std::fprintf(stderr, "usage: quadrell-kill run HOME SEED RUNS [--timed] [--faults]\n");
+    std::fprintf(
+        stderr, "usage: quadrell-kill run HOME SEED RUNS [--timed] [--faults|--pipe-faults]\n");
     return 2;
 }
