@@ -71,14 +71,12 @@ int main(int argc, char** argv) {
 
     // Checked at every start: a registration made while a tool was missing, or for a
     // program since moved or installed, is put right.
-    const auto checkFileTypes = [] {
-        const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-        system.removeAll(home);
-        quadrell::FileAssociation::Check(QCoreApplication::applicationFilePath(), home, system);
-    };
-    checkFileTypes();
-    quadrell::frmMain window(paths, named, checkFileTypes);
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    system.removeAll(home);
+    quadrell::FileAssociation::Check(QCoreApplication::applicationFilePath(), home, system);
+    // Checked just above: the first run need not do it again.
+    quadrell::frmMain window(paths, named, {});
     // Launches while the window loads wait in the queue and are opened once it is up.
     QStringList waiting;
     bool loaded = false;

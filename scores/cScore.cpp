@@ -121,8 +121,8 @@ void cScore::SaveScore(
     // Behind a note still waiting the line's place is not known yet: it is found in turn.
     QString error;
     const qint64 offset = notes.isEmpty() ? ScoreFile::Prepare(save_.ScoreFile(), &error) : -1;
-    notes << QStringLiteral("%1 %2 ").arg(offset).arg(players_.GetCurrentPlayerIndex())
-            + QString::fromUtf8(ScoreFile::FormatLine(r).chopped(2));
+    notes << noteText(
+        offset, players_.GetCurrentPlayerIndex(), ScoreFile::FormatLine(r).chopped(2));
     {
         SettingsStore::Batch batch(save_.Store());
         // The note: where the line goes, whose totals it adds to, and the line itself.
@@ -134,6 +134,10 @@ void cScore::SaveScore(
 }
 
 void cScore::RecoverPending() { finishPending(); }
+
+QString cScore::noteText(qint64 offset, qint16 slot, const QByteArray& line) {
+    return QStringLiteral("%1 %2 ").arg(offset).arg(slot) + QString::fromUtf8(line);
+}
 
 QStringList cScore::pendingNotes() const {
     const QString text = save_.Store().GetText(kSave, kPending, QString());
@@ -178,10 +182,9 @@ bool cScore::finishFirstNote() {
     if (r && offset < 0) {
         offset = ScoreFile::Prepare(save_.ScoreFile(), &error);
         if (offset >= 0) {
-            notes.first() = QStringLiteral("%1 %2 ").arg(offset).arg(slot)
-                + QString::fromUtf8(line.chopped(2));
+            notes.first() = noteText(offset, slot, line.chopped(2));
             setPendingNotes(notes);
-            if (store.WriteFailing()) return finishFirstNote();
+            if (store.WriteFailing()) return finishFirstNote(); // waits as above
         }
     }
     if (r && (offset < 0 || !ScoreFile::WriteAt(save_.ScoreFile(), offset, line, &error))) {

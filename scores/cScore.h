@@ -67,6 +67,8 @@ private:
     void finishPending();
     // Finishes the oldest note; false when it must wait (said once until one is finished).
     bool finishFirstNote();
+    // One note: where the line goes (-1: not known yet), whose totals, the line itself.
+    static QString noteText(qint64 offset, qint16 slot, const QByteArray& line);
     QStringList pendingNotes() const;
     void setPendingNotes(const QStringList& notes);
     void holdPending(const QString& why);

@@ -89,6 +89,13 @@ QString execPath(const QString& path) {
     return arg.replace(QLatin1Char('%'), QLatin1String("%%"));
 }
 
+// The entry older versions wrote under the installed name, which hides the installed one
+// and outlives a purge; removed when it is ours.
+bool removeOldEntry(const QDir& home) {
+    const QString old = home.filePath(kInstalledEntry);
+    return QFile::exists(old) && ourEntry(contentOf(old)) && QFile::remove(old);
+}
+
 // Installed: the per-user copies go, and the entry older versions wrote under the
 // installed name, which hides the installed one and outlives a purge.
 void removeUserRegistration(const QDir& home, const QString& programPath) {
@@ -101,8 +108,7 @@ void removeUserRegistration(const QDir& home, const QString& programPath) {
         QFile::remove(path);
         (entry ? desktop : mime) = true;
     }
-    const QString old = home.filePath(kInstalledEntry);
-    if (QFile::exists(old) && ourEntry(contentOf(old))) desktop = QFile::remove(old) || desktop;
+    desktop = removeOldEntry(home) || desktop;
     if (mime) updateMime(home);
     if (desktop) updateDesktop(home);
 }
@@ -117,8 +123,7 @@ void repairUserRegistration(const QDir& home, const QString& programPath) {
         SafeFile::Write(path, bytes);
         (name == userEntry() ? desktop : mime) = true;
     }
-    const QString old = home.filePath(kInstalledEntry);
-    if (QFile::exists(old) && ourEntry(contentOf(old))) desktop = QFile::remove(old) || desktop;
+    desktop = removeOldEntry(home) || desktop;
     if (mime) updateMime(home);
     if (desktop) updateDesktop(home);
 }
