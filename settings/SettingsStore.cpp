@@ -22,10 +22,8 @@ QString keyPath(const QString& section, const QString& key) {
     return section.toLower() + QLatin1Char('/') + key.toLower();
 }
 
-QString backupOf(const QString& path) { return path + QStringLiteral(".bak"); }
-
 // A whole INI file as QSettings writes it: every line a section, a key or empty, the last
-// one ended. An empty or cut file fails, and so does one that holds fewer keys than it should.
+// one ended, and as many keys as were written.
 bool wholeIni(const QByteArray& bytes, qsizetype keys) {
     if (bytes.isEmpty()) return keys == 0;
     if (!bytes.endsWith('\n')) return false;
@@ -36,12 +34,10 @@ bool wholeIni(const QByteArray& bytes, qsizetype keys) {
         if (!t.contains('=')) return false;
         ++found;
     }
-    return keys < 0 || found == keys;
+    return found == keys;
 }
 
-FileRead readIni(const QString& path) { return SafeFile::Read(path, SettingsStore::kCap); }
-
-// Why the thing at `path` may not be handed to QSettings, or nothing when it may: a missing
+// Why the thing at `path` may not be read or replaced, or nothing when it may: a missing
 // file, a regular file within the cap, or a link to one. A dangling link is refused too, as
 // a write through it would create a file somewhere else.
 QString refusal(const QString& path) {
@@ -53,17 +49,49 @@ QString refusal(const QString& path) {
     return SafeFile::CheckRegular(path, SettingsStore::kCap, false);
 }
 
-// A kill between keeping the copy and checking the new file leaves both; the copy comes
-// back only when the file itself is not whole.
-void recoverFromBackup(const QString& path) {
-    const QString backup = backupOf(path);
-    if (!QFile::exists(backup)) return;
-    const FileRead current = readIni(path);
-    if (current.ok && !current.bytes.isEmpty() && wholeIni(current.bytes, -1)) {
-        QFile::remove(backup);
-        return;
+// Qt keeps a parsed file across QSettings objects and reads it again only when its size or
+// its time stamp (in milliseconds) changed: every new file is stamped later than the last.
+void stampAfter(const QByteArray& staged, const QByteArray& previous) {
+    struct stat old {
+    }, now {};
+    if (::stat(previous.constData(), &old) != 0 || ::stat(staged.constData(), &now) != 0) return;
+    const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
+    if (ms(now.st_mtim) > ms(old.st_mtim)) return;
+    const qint64 later = ms(old.st_mtim) + 1;
+    const timespec times[2] = { now.st_atim, { later / 1000, (later % 1000) * 1000000 } };
+    ::utimensat(AT_FDCWD, staged.constData(), times, 0);
+}
+
+// Laid out by QSettings beside `target`, read back, flushed, then renamed over it: the file
+// at `target` is the old one or the new one, never a third.
+bool writeWhole(const QString& target, const SettingsStore::Values& values) {
+    const QString staging = target + QStringLiteral(".new");
+    const QByteArray staged = QFile::encodeName(staging);
+    ::unlink(staged.constData());
+    bool laid = false;
+    {
+        QSettings out(staging, QSettings::IniFormat);
+        out.clear(); // Qt may still hold the keys of an earlier file by this name
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        laid = out.status() == QSettings::NoError;
     }
-    std::rename(QFile::encodeName(backup).constData(), QFile::encodeName(path).constData());
+    if (laid && values.isEmpty()) laid = QFile(staging).open(QIODevice::WriteOnly);
+    const FileRead back = SafeFile::Read(staging, SettingsStore::kCap);
+    bool whole = laid && back.ok && wholeIni(back.bytes, values.size());
+    if (whole) {
+        const int fd = ::open(staged.constData(), O_RDONLY | O_CLOEXEC);
+        whole = fd >= 0 && ::fsync(fd) == 0;
+        if (fd >= 0) ::close(fd);
+    }
+    const QByteArray name = QFile::encodeName(target);
+    if (whole) {
+        stampAfter(staged, name);
+        whole = std::rename(staged.constData(), name.constData()) == 0;
+    }
+    if (!whole) ::unlink(staged.constData());
+    return whole;
 }
 
 } // namespace
@@ -76,24 +104,25 @@ QString SettingsStore::FileName(const QString& app) const {
     return QDir(folder_).filePath(app.toLower() + QStringLiteral(".ini"));
 }
 
+SettingsStore::Values SettingsStore::ReadFile(const QString& path) {
+    if (!refusal(path).isEmpty() || !QFileInfo::exists(path)) return {};
+    const QSettings in(path, QSettings::IniFormat);
+    Values values;
+    for (const QString& key : in.allKeys())
+        values.insert(key.toLower(), in.value(key).toString());
+    return values;
+}
+
 QString SettingsStore::usablePath(const QString& app) const {
     const QString path = FileName(app);
-    if (unusable_[app.toLower()]) return QString();
-    QString why = refusal(path);
-    if (why.isEmpty()) {
-        recoverFromBackup(path);
-        why = refusal(path); // the copy that came back is checked like the file
-    }
+    const QString why = refusal(path);
     if (why.isEmpty()) return path;
     QString aside = path + QStringLiteral(".set-aside");
     for (int n = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++n)
         aside = path + QStringLiteral(".set-aside-%1").arg(n);
     // The link or the pipe itself is moved, never what it points to.
-    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData())
-        != 0) {
+    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
         aside.clear();
-        unusable_[app.toLower()] = true;
-    }
     SetAside told { QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside), why };
     if (setAsideHandler_) {
         setAsideHandler_(told.path, told.aside, told.why);
@@ -109,28 +138,43 @@ void SettingsStore::SetSetAsideHandler(SetAsideHandler handler) {
         setAsideHandler_(told.path, told.aside, told.why);
 }
 
-QSettings& SettingsStore::settingsFor(const QString& app) const {
-    auto& slot = files_[app.toLower()];
-    if (!slot) {
-        const QString path = usablePath(app);
-        // With nowhere to keep them the settings live in memory: QSettings without a file.
-        slot = path.isEmpty() ? std::make_unique<QSettings>(QString(), QSettings::IniFormat)
-                              : std::make_unique<QSettings>(path, QSettings::IniFormat);
-    }
-    return *slot;
+SettingsStore::Stamp SettingsStore::stampOf(const QString& path) {
+    struct stat info { };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
+    return { qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+        qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec };
 }
 
-void SettingsStore::changed(const QString& app) {
-    dirty_[app.toLower()] = true;
+SettingsStore::AppFile& SettingsStore::fileFor(const QString& app) const {
+    AppFile& file = files_[app.toLower()];
+    if (!file.loaded) {
+        file.loaded = true;
+        const QString path = usablePath(app);
+        file.unusable = path.isEmpty();
+        if (!file.unusable) {
+            file.seen = stampOf(path);
+            file.values = ReadFile(path);
+        }
+    }
+    return file;
+}
+
+void SettingsStore::change(const QString& app, const QString& key, std::optional<QString> value) {
+    AppFile& file = fileFor(app);
+    if (value) {
+        file.values.insert(key, *value);
+    } else {
+        file.values.remove(key);
+    }
+    file.pending[key] = std::move(value);
     if (batchDepth_ == 0) syncAll(); // a crash right after a change must not lose it
 }
 
 void SettingsStore::syncAll() {
     bool ok = true;
-    for (auto& [app, dirty] : dirty_) {
-        if (!dirty) continue;
-        dirty = false;
-        ok = sync(app) && ok;
+    for (auto& [app, file] : files_) {
+        if (file.pending.empty() && !file.cleared) continue;
+        ok = write(app, file) && ok;
     }
     if (ok) {
         failing_ = false;
@@ -141,98 +185,59 @@ void SettingsStore::syncAll() {
 }
 
 bool SettingsStore::Flush() {
-    for (const auto& [app, changes] : unsaved_)
-        if (!changes.empty()) dirty_[app] = true;
     if (batchDepth_ == 0) syncAll();
     return !failing_;
 }
 
-bool SettingsStore::sync(const QString& app) {
-    // QSettings keeps the first error it met for good: only a fresh object tells of this write.
-    if (settingsFor(app).status() != QSettings::NoError) renew(app);
-    QSettings& settings = settingsFor(app);
-    const QString path = settings.fileName();
-    // Whatever was put in the file's place since it was opened is never written through.
-    if (path.isEmpty() || !refusal(path).isEmpty()) {
-        ++writes_;
-        return false;
-    }
-    const QByteArray name = QFile::encodeName(path);
-    const QByteArray backup = QFile::encodeName(backupOf(path));
-    // The old file stays reachable under a second name while the new one is written.
-    ::unlink(backup.constData());
-    const bool kept = ::link(name.constData(), backup.constData()) == 0;
-    settings.sync();
+bool SettingsStore::write(const QString& app, AppFile& file) {
     ++writes_;
-    const FileRead written = readIni(path);
-    const bool whole = settings.status() == QSettings::NoError && written.ok
-        && wholeIni(written.bytes, settings.allKeys().size());
-    if (whole) {
-        if (kept) ::unlink(backup.constData());
-        unsaved_[app].clear();
-        return true;
-    }
-    if (kept) std::rename(backup.constData(), name.constData());
-    ::unlink(backup.constData()); // a rename onto the same file leaves both names
-    // Qt keeps the parsed file across QSettings objects and reads it again only when its
-    // time stamp changes: the restored file gets one of its own.
-    struct stat info { };
-    if (::stat(name.constData(), &info) == 0) {
-        const timespec times[2]
-            = { info.st_atim, { info.st_mtim.tv_sec - 1, info.st_mtim.tv_nsec } };
-        ::utimensat(AT_FDCWD, name.constData(), times, 0);
-    }
-    renew(app);
-    return false;
-}
-
-void SettingsStore::renew(const QString& app) {
-    files_[app].reset();
-    QSettings& fresh = settingsFor(app);
-    for (const auto& [key, value] : unsaved_[app]) {
-        if (value) {
-            fresh.setValue(key, *value);
-        } else {
-            fresh.remove(key);
+    const QString path = FileName(app);
+    // Whatever was put in the file's place since it was read is never written through.
+    if (file.unusable || !refusal(path).isEmpty()) return false;
+    Values merged = file.values;
+    if (stampOf(path) != file.seen) {
+        merged = file.cleared ? Values() : ReadFile(path);
+        for (const auto& [key, value] : file.pending) {
+            if (value) {
+                merged.insert(key, *value);
+            } else {
+                merged.remove(key);
+            }
         }
     }
+    // A link to a regular file stays a link: the file it points to is the one replaced.
+    const QFileInfo info(path);
+    if (!writeWhole(info.isSymLink() ? info.canonicalFilePath() : path, merged)) return false;
+    file.values = std::move(merged);
+    file.pending.clear();
+    file.cleared = false;
+    file.seen = stampOf(path);
+    return true;
 }
 
 QString SettingsStore::GetSetting(
     const QString& app, const QString& section, const QString& key, const QString& fallback) const {
-    const QVariant value = settingsFor(app).value(keyPath(section, key));
-    return value.isValid() ? value.toString() : fallback;
+    return fileFor(app).values.value(keyPath(section, key), fallback);
 }
 
 void SettingsStore::SaveSetting(
     const QString& app, const QString& section, const QString& key, const QString& value) {
-    QSettings& settings = settingsFor(app);
-    settings.setValue(keyPath(section, key), value);
-    unsaved_[app.toLower()][keyPath(section, key)] = value;
-    changed(app);
+    change(app, keyPath(section, key), value);
 }
 
 void SettingsStore::Remove(const QString& section, const QString& key) {
-    QSettings& settings = settingsFor(kApp);
-    settings.remove(keyPath(section, key));
-    unsaved_[kApp.toLower()][keyPath(section, key)] = std::nullopt;
-    changed(kApp);
+    change(kApp, keyPath(section, key), std::nullopt);
 }
 
 void SettingsStore::DeleteAll(const QString& app) {
-    QSettings& settings = settingsFor(app);
-    const QStringList keys = settings.allKeys();
-    settings.clear();
-    auto& unsaved = unsaved_[app.toLower()];
-    unsaved.clear();
-    for (const QString& key : keys)
-        unsaved[key] = std::nullopt;
-    changed(app);
+    AppFile& file = fileFor(app);
+    file.values.clear();
+    file.pending.clear();
+    file.cleared = true;
+    if (batchDepth_ == 0) syncAll();
 }
 
-bool SettingsStore::IsEmpty(const QString& app) const {
-    return settingsFor(app).allKeys().isEmpty();
-}
+bool SettingsStore::IsEmpty(const QString& app) const { return fileFor(app).values.isEmpty(); }
 
 std::optional<qint32> SettingsStore::ToInt32(const QString& text) {
     bool ok = false;

@@ -1,14 +1,12 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
 #include <map>
-#include <memory>
 #include <optional>
 #include <vector>
-
-class QSettings;
 
 namespace quadrell {
 
@@ -16,9 +14,10 @@ namespace quadrell {
 // is folded to lower case, so "QuadRell 2000" and "Quadrell 2000", "Save" and "save" reach
 // the same values. A read never writes; an absent key gives the caller's default.
 //
-// Every change reaches the disk at once, and the file is never left empty or cut short:
-// the last good copy stays beside it until the new one has been read back whole, and
-// comes back when it was not.
+// Every change reaches the disk at once, and the file on disk is always the last one written
+// whole: each new file is made beside it, read back, and only then renamed over it. Qt's own
+// save may call a file cut by a full disk good, so QSettings never writes the file in place;
+// it only reads it and lays out the new one.
 class SettingsStore {
 public:
     // One INI file per application inside `folder`.
@@ -72,6 +71,11 @@ public:
     bool IsEmpty(const QString& app) const;
     QString FileName(const QString& app) const;
 
+    // Values by "section/key", folded to lower case.
+    using Values = QMap<QString, QString>;
+    // An INI file as QSettings reads it; nothing for a file that is missing or unreadable.
+    static Values ReadFile(const QString& path);
+
     // Typed reads: a value that does not convert gives the default.
     qint16 GetInt16(const QString& section, const QString& key, qint16 fallback) const;
     qint32 GetInt32(const QString& section, const QString& key, qint32 fallback) const;
@@ -94,21 +98,32 @@ public:
     int Writes() const { return writes_; }
 
 private:
-    QSettings& settingsFor(const QString& app) const;
-    // The file QSettings may open for the application: anything but a regular file (or a
-    // link to one) within the cap is moved out of the way first.
+    // Which file was last read or written: another one found in its place is read again
+    // before a write, so that only the keys changed here replace what is on disk.
+    struct Stamp {
+        qint64 device = 0, inode = 0, size = -1, modified = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const QString& path);
+    struct AppFile {
+        Values values;
+        // The changes not yet on disk: an empty value removes the key; `cleared` all others.
+        std::map<QString, std::optional<QString>> pending;
+        bool cleared = false;
+        Stamp seen;
+        bool loaded = false;
+        bool unusable = false; // could not even be moved aside: kept in memory only
+    };
+    void change(const QString& app, const QString& key, std::optional<QString> value);
+    AppFile& fileFor(const QString& app) const;
+    // The file the application's settings may be read from: anything but a regular file (or
+    // a link to one) within the cap is moved out of the way first; empty when that failed.
     QString usablePath(const QString& app) const;
-    void changed(const QString& app);
     void syncAll();
-    bool sync(const QString& app);
-    // A new QSettings for the application, with the changes not yet on disk applied again.
-    void renew(const QString& app);
+    bool write(const QString& app, AppFile& file);
 
     QString folder_;
-    mutable std::map<QString, std::unique_ptr<QSettings>> files_;
-    std::map<QString, bool> dirty_;
-    // Per application: the changes not yet on disk (an empty value removes the key).
-    std::map<QString, std::map<QString, std::optional<QString>>> unsaved_;
+    mutable std::map<QString, AppFile> files_;
     int batchDepth_ = 0;
     int writes_ = 0;
     bool failing_ = false;
@@ -118,8 +133,6 @@ private:
         QString path, aside, why;
     };
     mutable std::vector<SetAside> untold_;
-    // Applications whose file could not even be moved aside: kept in memory only.
-    mutable std::map<QString, bool> unusable_;
 };
 
 // The application name every setting lives under.

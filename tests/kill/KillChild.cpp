@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -139,9 +140,11 @@ private:
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal || answering_) return;
             answering_ = true;
-            QTimer::singleShot(0, modal, [this, modal] {
+            // A box may close on its own before its answer comes: the next one is still
+            // answered.
+            QTimer::singleShot(0, &answerer_, [this, box = QPointer<QWidget>(modal)] {
                 answering_ = false;
-                answer(modal);
+                if (box) answer(box);
             });
         });
         timer_.start(0);

@@ -50,6 +50,8 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
     // Eight games take seconds: a run still going after two minutes hangs.
     const bool hung = child.state() != QProcess::NotRunning && !child.waitForFinished(120000);
     if (hung) {
+        // What it takes to run it again alone.
+        std::fprintf(stderr, "hung: %s\n", qPrintable(child.arguments().join(QLatin1Char(' '))));
         child.kill();
         child.waitForFinished();
     }

@@ -4,6 +4,7 @@
 #include "FaultInjection.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,7 +127,6 @@ TEST_F(SettingsFaultTest, AFailedWriteLeavesTheLastGoodFileAndIsReportedOnce) {
     EXPECT_EQ(reports, 1);
     EXPECT_TRUE(store->WriteFailing());
     EXPECT_EQ(contentOf(ini()), good);
-    EXPECT_FALSE(QFile::exists(ini() + QStringLiteral(".bak")));
     // What could not be written waits in memory and goes with the next write that succeeds.
     EXPECT_EQ(store->GetText(QStringLiteral("Save"), QStringLiteral("B"), {}), QStringLiteral("2"));
     store->SetText(QStringLiteral("Save"), QStringLiteral("D"), QStringLiteral("4"));
@@ -141,6 +141,51 @@ TEST_F(SettingsFaultTest, AFailedWriteLeavesTheLastGoodFileAndIsReportedOnce) {
     SettingsStore again(dir.path());
     EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("A"), {}), QStringLiteral("1"));
     EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("D"), {}), QStringLiteral("4"));
+}
+
+// Qt's own save may put a file cut by a full disk in place and call it good: whatever
+// byte the disk fills at, and whatever Qt still flushes on its own afterwards, the file
+// read at the next start holds the old values or the new ones, never a value cut short.
+TEST_F(SettingsFaultTest, AWriteCutAtAnyByteLeavesTheOldValuesOrTheNew) {
+    const QString oldPath = QStringLiteral("/home/player/.local/share/Quadrell 2000/Scores.dat");
+    const QString newPath = QStringLiteral("/media/stick/scores/kept by the whole family.dat");
+    const auto fill = [](SettingsStore& s, const QString& score, const QString& n) {
+        SettingsStore::Batch together(s);
+        s.SetText(QStringLiteral("Save"), QStringLiteral("ScoreFile"), score);
+        s.SetText(QStringLiteral("Player1"), QStringLiteral("Total"), n);
+        s.SetText(QStringLiteral("Options"), QStringLiteral("CardSpeed"), n);
+        // As many lines as a real file, so that Qt's save has written some before it fails.
+        for (int i = 1; i <= 12; ++i)
+            s.SetText(QStringLiteral("Recent"), QStringLiteral("File%1").arg(i),
+                QStringLiteral("/home/player/games/deal %1 of %2.qrl").arg(i).arg(n));
+    };
+    fill(*store, oldPath, QStringLiteral("7"));
+    store.reset();
+    const QByteArray good = contentOf(ini());
+    const QTemporaryDir elsewhere;
+    for (rlim_t limit = 1; limit < static_cast<rlim_t>(good.size()) + 8; ++limit) {
+        SCOPED_TRACE(limit);
+        ASSERT_TRUE(writeContent(ini(), good));
+        {
+            FileSizeLimit full(limit);
+            SettingsStore s(dir.path());
+            fill(s, newPath, QStringLiteral("8"));
+            s.SetText(QStringLiteral("Save"), QStringLiteral("Unfinished"), QStringLiteral("True"));
+            QCoreApplication::sendPostedEvents();
+        }
+        // Read as the next start would: another process, so nothing Qt keeps in memory helps.
+        const QString copy = elsewhere.filePath(QStringLiteral("copy-%1.ini").arg(limit));
+        ASSERT_TRUE(writeContent(copy, contentOf(ini())));
+        const SettingsStore::Values again = SettingsStore::ReadFile(copy);
+        QFile::remove(copy);
+        const QString score = again.value(QStringLiteral("save/scorefile"));
+        const QString total = again.value(QStringLiteral("player1/total"));
+        EXPECT_TRUE(score == oldPath || score == newPath) << score.toStdString();
+        EXPECT_EQ(again.value(QStringLiteral("options/cardspeed")), total);
+        EXPECT_EQ(total, score == oldPath ? QStringLiteral("7") : QStringLiteral("8"));
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::Files), QStringList { QFileInfo(ini()).fileName() });
+    }
 }
 
 // Anything but a regular file (or a link to one) within its cap in the settings' place is
@@ -218,26 +263,34 @@ TEST_F(SettingsFaultTest, ALinkToARegularFileIsFollowedAndKept) {
     EXPECT_TRUE(contentOf(target).contains("b=2"));
 }
 
-TEST_F(SettingsFaultTest, AFileLeftEmptyOrCutComesBackFromItsCopy) {
-    store->SetText(QStringLiteral("Player1"), QStringLiteral("Name"), QStringLiteral("Guest"));
+// A kill while the new file was laid out leaves it beside the old one: the old one is read,
+// and the next write replaces what was left.
+TEST_F(SettingsFaultTest, AFileLeftHalfMadeByAKillIsNeitherReadNorKept) {
     store->SetText(QStringLiteral("Player1"), QStringLiteral("Total"), QStringLiteral("12"));
     store.reset();
-    const QByteArray good = contentOf(ini());
-    // A kill between keeping the copy and checking the new file, which came out empty.
-    for (const QByteArray& broken : { QByteArray(), good.left(good.size() - 3) }) {
-        ASSERT_TRUE(writeContent(ini() + QStringLiteral(".bak"), good));
-        ASSERT_TRUE(writeContent(ini(), broken));
-        SettingsStore again(dir.path());
-        EXPECT_EQ(again.GetText(QStringLiteral("Player1"), QStringLiteral("Total"), {}),
-            QStringLiteral("12"));
-        EXPECT_FALSE(again.IsEmpty(kApp));
-    }
-    // A whole file stays; the copy goes.
-    ASSERT_TRUE(writeContent(ini() + QStringLiteral(".bak"), "[save]\nold=1\n"));
-    SettingsStore whole(dir.path());
-    EXPECT_EQ(whole.GetText(QStringLiteral("Save"), QStringLiteral("Old"), QStringLiteral("-")),
-        QStringLiteral("-"));
-    EXPECT_FALSE(QFile::exists(ini() + QStringLiteral(".bak")));
+    ASSERT_TRUE(writeContent(ini() + QStringLiteral(".new"), "[player1]\ntotal=9"));
+    SettingsStore again(dir.path());
+    EXPECT_EQ(again.GetText(QStringLiteral("Player1"), QStringLiteral("Total"), {}),
+        QStringLiteral("12"));
+    again.SetText(QStringLiteral("Player1"), QStringLiteral("Won"), QStringLiteral("3"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QFileInfo(ini()).fileName() });
+    EXPECT_TRUE(contentOf(ini()).contains("total=12\nwon=3\n"));
+}
+
+// Another writer (a hand edit, a second store) changed the file since it was read: a write
+// replaces only the keys changed here, and clearing everything clears theirs too.
+TEST_F(SettingsFaultTest, AWriteKeepsWhatAnotherChangedUnlessEverythingIsCleared) {
+    store->SetText(QStringLiteral("Save"), QStringLiteral("A"), QStringLiteral("1"));
+    SettingsStore other(dir.path());
+    other.SetText(QStringLiteral("Save"), QStringLiteral("B"), QStringLiteral("2"));
+    other.Remove(QStringLiteral("Save"), QStringLiteral("A"));
+    store->SetText(QStringLiteral("Save"), QStringLiteral("C"), QStringLiteral("3"));
+    EXPECT_EQ(contentOf(ini()), "[save]\nb=2\nc=3\n");
+    EXPECT_EQ(store->GetText(QStringLiteral("Save"), QStringLiteral("B"), {}), QStringLiteral("2"));
+    other.SetText(QStringLiteral("Save"), QStringLiteral("D"), QStringLiteral("4"));
+    store->DeleteAll(kApp);
+    EXPECT_EQ(contentOf(ini()), "");
+    EXPECT_TRUE(SettingsStore(dir.path()).IsEmpty(kApp));
 }
 
 TEST_F(SettingsFaultTest, ABatchReachesTheDiskWholeWhenItEnds) {
