@@ -62,7 +62,7 @@ void stampAfter(const QByteArray& staged, const QByteArray& previous) {
     ::utimensat(AT_FDCWD, staged.constData(), times, 0);
 }
 
-// Laid out by QSettings beside `target`, read back, flushed, then renamed over it: the file
+// Laid out by QSettings beside `target`, read back, then renamed over it: the file
 // at `target` is the old one or the new one, never a third.
 bool writeWhole(const QString& target, const SettingsStore::Values& values) {
     const QString staging = target + QStringLiteral(".new");
@@ -79,12 +79,8 @@ bool writeWhole(const QString& target, const SettingsStore::Values& values) {
     }
     if (laid && values.isEmpty()) laid = QFile(staging).open(QIODevice::WriteOnly);
     const FileRead back = SafeFile::Read(staging, SettingsStore::kCap);
+    // Qt's save has flushed it to the disk before naming it.
     bool whole = laid && back.ok && wholeIni(back.bytes, values.size());
-    if (whole) {
-        const int fd = ::open(staged.constData(), O_RDONLY | O_CLOEXEC);
-        whole = fd >= 0 && ::fsync(fd) == 0;
-        if (fd >= 0) ::close(fd);
-    }
     const QByteArray name = QFile::encodeName(target);
     if (whole) {
         stampAfter(staged, name);

@@ -26,7 +26,9 @@ void KillCheck::judgeStart(const QStringList& lines) {
     for (const qint32 game : noted_) {
         if (games.count(game) > 0 || (resumed && resumed->game == game)) continue;
         ++figures_.lostRecords;
-        problems_ << QStringLiteral("the record of game %1 was noted and then lost").arg(game);
+        problems_ << QStringLiteral("the record of game %1 was noted and then lost (run %2)")
+                         .arg(game)
+                         .arg(figures_.runs);
     }
     noted_.clear();
     if (resumed && games.count(resumed->game) > 0) {

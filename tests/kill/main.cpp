@@ -46,12 +46,12 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
         { QStringLiteral("child"), home, QString::number(seed), killAt, QString::number(games),
             KillChild::NameOf(fault) });
     child.waitForStarted();
+    // What it takes to run it again alone, should its next start find something wrong.
+    std::fprintf(stderr, "child: %s\n", qPrintable(child.arguments().join(QLatin1Char(' '))));
     if (killAfterMs > 0 && !child.waitForFinished(killAfterMs)) child.kill();
     // Eight games take seconds: a run still going after two minutes hangs.
     const bool hung = child.state() != QProcess::NotRunning && !child.waitForFinished(120000);
     if (hung) {
-        // What it takes to run it again alone.
-        std::fprintf(stderr, "hung: %s\n", qPrintable(child.arguments().join(QLatin1Char(' '))));
         child.kill();
         child.waitForFinished();
     }
