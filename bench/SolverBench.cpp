@@ -51,6 +51,9 @@ int main(int argc, char** argv) {
         "time per game: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms; %ld nodes in all\n",
         at(0.5), at(0.9), at(0.99), ms.back(), nodes);
     std::printf("most nodes for one game: %ld\n", maxNodes);
+    // Quoted by every commit that changes it, like a chess engine's bench number.
+    std::printf(
+        "fingerprint (games 1-%d): %ld nodes\n", Solver::kFingerprintGames, Solver::Fingerprint());
     // The peak over the whole run bounds every single search.
     if (FILE* status = std::fopen("/proc/self/status", "r")) {
         char line[256];

@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 #include "Stacking.h"
+#include "Steps.h"
 
 namespace quadrell {
 
@@ -20,18 +21,9 @@ void AutoPlayer::TryAutoMove(Loc location) {
     cGame& board = engine_.state().gBoard;
     const Card c = board.GetCardIndex(location);
     if (c < 0) return;
-    // Read once: after a move below, these still describe the card as it was.
-    const int suit = suitOf(c);
-    const int rank = rankOf(c);
-    const int colour = colourOf(c);
-    const auto home = static_cast<Loc>(kNotAPlace + suit);
-    auto followsHome
-        = [&board, home, c] { return followsOnFoundation(c, board.GetCardIndex(home)); };
-
-    if (rank == 1) board.SetLocation(location, home, kModeFollowUp, 0, false);
-    if (rank == 2 && followsHome()) board.SetLocation(location, home, kModeFollowUp, 0, false);
-    const int lowestOther = GetLowestFoundation(board, colour == 1 ? 2 : 1);
-    if (rank < lowestOther + 2 && followsHome())
+    const Loc home = foundationOf(c);
+    const int otherColour = colourOf(c) == 1 ? 2 : 1;
+    if (GoesHomeByItself(c, board.GetCardIndex(home), GetLowestFoundation(board, otherColour)))
         board.SetLocation(location, home, kModeFollowUp, 0, false);
 }
 

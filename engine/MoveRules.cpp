@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 #include "Stacking.h"
+#include "Steps.h"
 
 #include <algorithm>
 #include <string>
@@ -71,9 +72,8 @@ void MoveRules::FoundationClicked(Loc location) {
     GameState& s = engine_.state();
     if (s.gSelected == kNoLoc || !historyHasRoom()) return;
     const Card top = s.gBoard.GetCardIndex(location);
-    const Card selected = s.gBoard.GetCardIndex(s.gSelected);
     if (top < 0) return; // an empty foundation takes no click
-    if (followsOnFoundation(selected, top))
+    if (IsStep(s.gBoard, { s.gSelected, foundationOf(top) }))
         s.gBoard.SetLocation(s.gSelected, foundationOf(top), kModeClickPlace, 0, false);
 }
 
@@ -149,7 +149,7 @@ void MoveRules::CardDoubleClicked(Loc location) {
 
 void MoveRules::MoveOntoCard(Loc target) {
     GameState& s = engine_.state();
-    if (CanStack(s.gBoard, s.gSelected, target))
+    if (IsStep(s.gBoard, { s.gSelected, static_cast<Loc>(target + kColumns) }))
         s.gBoard.SetLocation(
             s.gSelected, static_cast<Loc>(target + kColumns), kModePlayer, 0, false);
     ClearSelection();

@@ -1,6 +1,8 @@
 #include "Solver.h"
 
+#include "Deal.h"
 #include "Engine.h"
+#include "Steps.h"
 #include "cGame.h"
 
 #include <algorithm>
@@ -22,51 +24,58 @@ struct Pos {
     std::uint8_t cell[kCells];
     std::uint8_t home[4]; // rank on each suit's foundation, 0 for none
 
-    int top(int c) const { return len[c] ? col[c][len[c] - 1] : -1; }
+    // As a position for the step generator.
+    int Length(int c) const { return len[c]; }
+    Card Top(int c) const { return len[c] ? Card(col[c][len[c] - 1]) : kNoCard; }
+    Card Cell(int i) const { return cell[i] == kEmpty ? kNoCard : Card(cell[i]); }
+    Card HomeTop(int suit) const {
+        return home[suit - 1] == 0 ? kNoCard
+                                   : static_cast<Card>((suit - 1) * 13 + home[suit - 1] - 1);
+    }
     int homed() const { return home[0] + home[1] + home[2] + home[3]; }
+
+    bool safeHome(Card card) const {
+        const int other
+            = colourOf(card) == 1 ? std::min(home[1], home[3]) : std::min(home[0], home[2]);
+        return GoesHomeByItself(card, HomeTop(suitOf(card)), other);
+    }
+    // The card leaves its place and lands on another.
+    void apply(Step step) {
+        Card card = kNoCard;
+        if (isCell(step.from)) {
+            card = Cell(step.from - kFirstCell);
+            cell[step.from - kFirstCell] = kEmpty;
+        } else {
+            const int c = columnOf(step.from);
+            card = col[c][--len[c]];
+        }
+        if (isFoundation(step.to)) {
+            ++home[suitOf(card) - 1];
+        } else if (isCell(step.to)) {
+            cell[step.to - kFirstCell] = static_cast<std::uint8_t>(card);
+        } else {
+            const int d = columnOf(step.to);
+            col[d][len[d]++] = static_cast<std::uint8_t>(card);
+        }
+    }
 };
-
-int suit0(int card) { return card / 13; }
-int rank1(int card) { return card % 13 + 1; }
-bool red(int card) { return suit0(card) == 0 || suit0(card) == 2; }
-bool stacks(int moving, int target) {
-    return stacksOn(static_cast<Card>(moving), static_cast<Card>(target));
-}
-// The card on top of a suit's foundation, kNoCard for none.
-Card homeTop(const Pos& p, int suit) {
-    return p.home[suit] == 0 ? kNoCard : static_cast<Card>(suit * 13 + p.home[suit] - 1);
-}
-bool goesHome(const Pos& p, int card) {
-    return followsOnFoundation(static_cast<Card>(card), homeTop(p, suit0(card)));
-}
-
-// The lower rank of the other colour's foundations.
-int otherLowest(const Pos& p, int card) {
-    return red(card) ? std::min(p.home[1], p.home[3]) : std::min(p.home[0], p.home[2]);
-}
-
-bool safeHome(const Pos& p, int card) {
-    const int r = rank1(card);
-    if (!goesHome(p, card)) return false;
-    if (r <= 2) return true;
-    return r < otherLowest(p, card) + 2;
-}
 
 // Automatic play to its end; the result does not depend on the order of the moves.
 void autoPlay(Pos& p) {
     for (bool moved = true; moved;) {
         moved = false;
         for (int c = 0; c < kColumns; ++c) {
-            const int t = p.top(c);
-            if (t >= 0 && safeHome(p, t)) {
-                ++p.home[suit0(t)];
+            const Card t = p.Top(c);
+            if (t != kNoCard && p.safeHome(t)) {
+                ++p.home[suitOf(t) - 1];
                 --p.len[c];
                 moved = true;
             }
         }
         for (int i = 0; i < kCells; ++i) {
-            if (p.cell[i] != kEmpty && safeHome(p, p.cell[i])) {
-                ++p.home[suit0(p.cell[i])];
+            const Card card = p.Cell(i);
+            if (card != kNoCard && p.safeHome(card)) {
+                ++p.home[suitOf(card) - 1];
                 p.cell[i] = kEmpty;
                 moved = true;
             }
@@ -112,10 +121,6 @@ int estimate(const Pos& p) {
     return h;
 }
 
-// Where a move's source and target lie on the real board.
-Loc columnTopLoc(const Pos& p, int c) { return static_cast<Loc>((p.len[c] - 1) * kColumns + c); }
-Loc columnNextLoc(const Pos& p, int c) { return static_cast<Loc>(p.len[c] * kColumns + c); }
-
 struct Node {
     int parent;
     SolverMove move;
@@ -139,78 +144,6 @@ struct Search {
         return id;
     }
 };
-
-// Every single-card move from p, each with the position it leads to.
-template <typename Visit> void forEachMove(const Pos& p, Visit&& visit) {
-    int firstEmptyColumn = -1;
-    for (int c = 0; c < kColumns; ++c)
-        if (p.len[c] == 0 && firstEmptyColumn < 0) firstEmptyColumn = c;
-    int firstEmptyCell = -1;
-    for (int i = 0; i < kCells; ++i)
-        if (p.cell[i] == kEmpty && firstEmptyCell < 0) firstEmptyCell = i;
-
-    auto fromColumn = [&](int c, auto&& land) {
-        Pos q = p;
-        const int card = q.col[c][--q.len[c]];
-        land(q, card);
-    };
-    for (int c = 0; c < kColumns; ++c) {
-        const int t = p.top(c);
-        if (t < 0) continue;
-        if (p.home[suit0(t)] > 0 && goesHome(p, t)) { // an empty foundation takes no click
-            fromColumn(c, [&](Pos& q, int card) {
-                ++q.home[suit0(card)];
-                visit(q, SolverMove { columnTopLoc(p, c), foundationOf(static_cast<Card>(card)) });
-            });
-        }
-        for (int d = 0; d < kColumns; ++d) {
-            if (d == c || !stacks(t, p.top(d))) continue;
-            fromColumn(c, [&](Pos& q, int card) {
-                q.col[d][q.len[d]++] = static_cast<std::uint8_t>(card);
-                visit(q, SolverMove { columnTopLoc(p, c), columnNextLoc(p, d) });
-            });
-        }
-        if (firstEmptyColumn >= 0 && p.len[c] > 1) {
-            fromColumn(c, [&](Pos& q, int card) {
-                q.col[firstEmptyColumn][q.len[firstEmptyColumn]++]
-                    = static_cast<std::uint8_t>(card);
-                visit(q, SolverMove { columnTopLoc(p, c), static_cast<Loc>(firstEmptyColumn) });
-            });
-        }
-        if (firstEmptyCell >= 0) {
-            fromColumn(c, [&](Pos& q, int card) {
-                q.cell[firstEmptyCell] = static_cast<std::uint8_t>(card);
-                visit(q,
-                    SolverMove {
-                        columnTopLoc(p, c), static_cast<Loc>(kFirstCell + firstEmptyCell) });
-            });
-        }
-    }
-    for (int i = 0; i < kCells; ++i) {
-        const int card = p.cell[i] == kEmpty ? -1 : p.cell[i];
-        if (card < 0) continue;
-        const Loc from = static_cast<Loc>(kFirstCell + i);
-        if (p.home[suit0(card)] > 0 && goesHome(p, card)) {
-            Pos q = p;
-            q.cell[i] = kEmpty;
-            ++q.home[suit0(card)];
-            visit(q, SolverMove { from, foundationOf(static_cast<Card>(card)) });
-        }
-        for (int d = 0; d < kColumns; ++d) {
-            if (!stacks(card, p.top(d))) continue;
-            Pos q = p;
-            q.cell[i] = kEmpty;
-            q.col[d][q.len[d]++] = static_cast<std::uint8_t>(card);
-            visit(q, SolverMove { from, columnNextLoc(p, d) });
-        }
-        if (firstEmptyColumn >= 0) {
-            Pos q = p;
-            q.cell[i] = kEmpty;
-            q.col[firstEmptyColumn][q.len[firstEmptyColumn]++] = static_cast<std::uint8_t>(card);
-            visit(q, SolverMove { from, static_cast<Loc>(firstEmptyColumn) });
-        }
-    }
-}
 
 Pos fromBoard(const cGame& board) {
     Pos p {};
@@ -277,10 +210,12 @@ Solver::Result Solver::Solve(const cGame& board, const Limits& limits) {
         const int id = s.open.top().second;
         s.open.pop();
         const Pos current = s.states[static_cast<std::size_t>(id)];
-        forEachMove(current, [&](Pos& next, SolverMove move) {
+        ForEachStep(current, StepKinds::Search, [&](Step step) {
             if (found >= 0) return;
+            Pos next = current;
+            next.apply(step);
             autoPlay(next);
-            const int child = s.add(next, id, move);
+            const int child = s.add(next, id, SolverMove { step.from, step.to });
             if (child >= 0 && next.homed() == 52) found = child;
         });
     }
@@ -291,6 +226,19 @@ Solver::Result Solver::Solve(const cGame& board, const Limits& limits) {
     result.verdict = Verdict::Won;
     result.line = lineTo(s, found);
     return result;
+}
+
+long Solver::Fingerprint(int lastGame) {
+    long nodes = 0;
+    Deck deck {};
+    for (int game = 1; game <= lastGame; ++game) {
+        cGame board;
+        DealGame(game, deck);
+        for (Loc i = 0; i < kCardCount; ++i)
+            board.init(i, deck[static_cast<std::size_t>(i)]);
+        nodes += Solve(board, Limits::Nodes(kDealBudget)).nodes;
+    }
+    return nodes;
 }
 
 bool Solver::Play(Engine& engine, const SolverMove& move) {

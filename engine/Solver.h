@@ -51,6 +51,10 @@ public:
 
     static Result Solve(const cGame& board, const Limits& limits);
     static Result Solve(const cGame& board) { return Solve(board, Limits {}); }
+    // The nodes of every game 1..lastGame solved from its deal under the deal budget, added
+    // up: the same on any machine, and changed by any change to the search or the rules.
+    static long Fingerprint(int lastGame = kFingerprintGames);
+    static constexpr int kFingerprintGames = 100;
     // Makes one move of a line as the player's clicks make it (an empty column gets the
     // single card), so it is recorded and played on like any other. False when the
     // position no longer allows it.

@@ -1,5 +1,6 @@
 #include "Stacking.h"
 
+#include "Steps.h"
 #include "cGame.h"
 
 namespace quadrell {
@@ -67,39 +68,20 @@ std::int16_t GetLowestFoundation(const cGame& board, int colour) {
     return static_cast<std::int16_t>(a < b ? a : b);
 }
 
-namespace {
-
-// At most one move of the exposed card onto a cell card or a lone exposed card.
-bool HasMoveOnto(const cGame& board, Loc bottom) {
-    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
-        if (CanStack(board, cell, bottom)) return true;
-    for (Loc column = 0; column < kColumns; ++column) {
-        const Loc s = board.GetBottomCardLocation(column);
-        if (s != kNoLoc && CountSequenceLinks(board, s) == -1 && CanStack(board, s, bottom))
-            return true;
-    }
-    return false;
-}
-
-bool GoesToFoundation(const cGame& board, Loc bottom) {
-    const Card c = board.GetCardIndex(bottom);
-    for (Loc f = kFirstFoundation; f <= kLastFoundation; ++f) {
-        const Card top = board.GetCardIndex(f);
-        if (top >= 0 && suitOf(c) == suitOf(top) && rankOf(c) == rankOf(top) + 1) return true;
-    }
-    return false;
-}
-
-} // namespace
-
 std::int16_t CountPossibleMoves(const cGame& board) {
+    // Per column: whether a card may come onto its exposed card from a cell or from a column
+    // where it lies alone, and whether its exposed card may go home.
+    bool onto[kColumns] = {};
+    bool home[kColumns] = {};
+    ForEachStep(BoardPosition(board), StepKinds::Player, [&](Step step) {
+        if (isFoundation(step.to) && isColumnPlace(step.from)) home[columnOf(step.from)] = true;
+        const bool ontoCard = isColumnPlace(step.to) && rowOf(step.to) > 0;
+        if (ontoCard && (isCell(step.from) || CountSequenceLinks(board, step.from) == -1))
+            onto[columnOf(step.to)] = true;
+    });
     int moves = CountEmptyCells(board) + CountEmptyColumns(board);
-    for (Loc column = 0; column < kColumns; ++column) {
-        const Loc b = board.GetBottomCardLocation(column);
-        if (b == kNoLoc) continue;
-        if (HasMoveOnto(board, b)) ++moves;
-        if (GoesToFoundation(board, b)) ++moves;
-    }
+    for (int column = 0; column < kColumns; ++column)
+        moves += (onto[column] ? 1 : 0) + (home[column] ? 1 : 0);
     return static_cast<std::int16_t>(moves);
 }
 

@@ -2,6 +2,7 @@
 
 #include "Deal.h"
 #include "SafeFile.h"
+#include "Steps.h"
 #include "cGame.h"
 
 #include <QCoreApplication>
@@ -90,26 +91,6 @@ std::optional<QString> checkEntry(const TransRecord& e, std::size_t index) {
 
 bool fitsIn16(qint64 v) {
     return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max();
-}
-
-// Where a card may land: an empty column, onto the end of a column it stacks on, an empty
-// cell, or its own foundation when it is the next card of the suit.
-bool canLand(const cGame& board, Card card, Loc destination) {
-    if (isColumnPlace(destination)) {
-        const Loc bottom = board.GetBottomCardLocation(destination);
-        if (bottom == kNoLoc) return destination == columnOf(destination);
-        return destination == bottom + kColumns && rowOf(destination) < kMaxColumnCards
-            && stacksOn(card, board.GetCardIndex(bottom));
-    }
-    if (isCell(destination)) return board.GetCardIndex(destination) == kNoCard;
-    if (!isFoundation(destination) || destination != foundationOf(card)) return false;
-    return followsOnFoundation(card, board.GetCardIndex(destination));
-}
-
-bool canLeave(const cGame& board, Loc source) {
-    if (board.GetCardIndex(source) == kNoCard) return false;
-    if (isColumnPlace(source)) return board.GetBottomCardLocation(source) == source;
-    return isCell(source) || isFoundation(source);
 }
 
 } // namespace
@@ -206,13 +187,12 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
                 .arg(i + 1)
                 .arg(e.MoveNo)
                 .arg(moveNo);
-        if (!canLeave(board, e.SrcLoc))
+        if (!IsStepSource(board, e.SrcLoc))
             return QCoreApplication::translate("GameFile", "Entry %1: no card can leave %2.")
                 .arg(i + 1)
                 .arg(e.SrcLoc);
-        const bool sameColumn = isColumnPlace(e.SrcLoc) && isColumnPlace(e.Destloc)
-            && columnOf(e.SrcLoc) == columnOf(e.Destloc);
-        if (sameColumn || !canLand(board, board.GetCardIndex(e.SrcLoc), e.Destloc))
+        // A position no game can reach would be shown, and played on, as if it could.
+        if (!IsStep(board, { e.SrcLoc, e.Destloc }, StepKinds::Recorded))
             return QCoreApplication::translate("GameFile", "Entry %1: the card cannot go to %2.")
                 .arg(i + 1)
                 .arg(e.Destloc);

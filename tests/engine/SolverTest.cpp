@@ -17,8 +17,10 @@ protected:
     }
 };
 
+// The fingerprint's games: their lines are searched with the step generator and played
+// here through the click rules and the game's own automatic play.
 TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
-    for (std::int32_t game = 1; game <= 300; ++game) {
+    for (std::int32_t game = 1; game <= Solver::kFingerprintGames; ++game) {
         engine.NewBoard();
         engine.DealAndLayOut(game);
         const Solver::Result r = Solver::Solve(board(), budget);
@@ -28,6 +30,12 @@ TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
                 << "game " << game << " move " << m.source << "->" << m.target;
         EXPECT_TRUE(won()) << "game " << game;
     }
+}
+
+// Any change to the steps, automatic play or the search order changes this number: a commit
+// that changes it says so, with the solver benchmark's figures.
+TEST(SolverFingerprint, NodesOverTheFirstHundredGamesAreUnchanged) {
+    EXPECT_EQ(Solver::Fingerprint(), 117152);
 }
 
 TEST_F(SolverTest, APositionWithNoWayOutIsProvedLost) {
