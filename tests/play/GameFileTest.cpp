@@ -1,5 +1,6 @@
 #include "GameFile.h"
 
+#include "Deal.h"
 #include "GameSource.h"
 #include "SafeFile.h"
 #include "SessionFixture.h"
@@ -49,6 +50,29 @@ TEST(GameFileParse, AnySpacingCommasAndLineEndsReadTheSame) {
     const auto again = GameFile::Parse(GameFile::Format(0, expected, 2));
     ASSERT_TRUE(again.game);
     EXPECT_EQ(again.game->entries, expected);
+}
+
+// A card on a foundation stays there: a file that takes one off is no game.
+TEST(GameFileParse, NoStepTakesACardOffAFoundation) {
+    Deck deck {};
+    for (std::int32_t game = 1; game < 500; ++game) {
+        DealGame(game, deck);
+        for (Loc loc = 48; loc < 52; ++loc) {
+            const Card card = deck[static_cast<std::size_t>(loc)];
+            if (rankOf(card) != 1) continue;
+            const QByteArray home = QByteArray::number(foundationOf(card));
+            const QByteArray homed
+                = QByteArray::number(game) + " " + QByteArray::number(loc) + " " + home + " 2 0";
+            const QByteArray text = homed + " " + home + " 200 1 1";
+            const auto read = GameFile::Parse(text);
+            ASSERT_FALSE(read.game);
+            EXPECT_TRUE(read.error.contains(QLatin1String("no card can leave ") + home))
+                << read.error.toStdString();
+            EXPECT_TRUE(GameFile::Parse(homed).game) << homed.data();
+            return;
+        }
+    }
+    FAIL() << "no deal with an exposed ace";
 }
 
 TEST(GameFileParse, DamagedFilesAreRefusedWithAReason) {
