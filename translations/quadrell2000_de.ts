@@ -867,10 +867,10 @@ und das Spiel startet mit den Standardeinstellungen.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsStore</name>
+    <name>SettingStore</name>
     <message>
         <source>It is a link to nothing.</source>
-        <translation>Sie ist eine Verknüpfung ins Leere.</translation>
+        <translation type="unfinished">Sie ist eine Verknüpfung ins Leere.</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "BoardWidget.h"
 #include "ChartsPage.h"
 #include "ChartsView.h"
 #include "FaultInjection.h"
@@ -100,11 +101,19 @@ private slots:
         QCOMPARE(answers.texts.size(), 4);
         QCOMPARE(answers.texts.front(),
             QStringLiteral("Please Enter a valid number between 0 and 3240000"));
+        // From an empty board with a snapshot still marked: the new game starts whole.
+        session().menu.NoGame();
+        session().save.SetSnapShot(true);
+        window_->SetUndoToSnapshotEnabled(true);
+        QVERIFY(!window_->board().CardsShown());
         dialog.Text()->setText(QStringLiteral("12.5"));
         dialog.Select();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(session().engine.state().gGameNumber, 12);
         QVERIFY(session().engine.state().gGameActive);
+        QVERIFY(window_->board().CardsShown());
+        QVERIFY(!session().save.SnapShot());
+        QVERIFY(!window_->Action(QStringLiteral("mnuUndosnap"))->isEnabled());
     }
 
     void openGameListsEveryPlaceAndRefusesAFileThatIsGone() {

@@ -1,6 +1,4 @@
-#include "BoardBuilder.h"
 #include "HelpWindow.h"
-#include "ModalAnswerer.h"
 #include "ScoreBoard.h"
 #include "Translations.h"
 #include "frmMain.h"
@@ -46,28 +44,18 @@ private slots:
     void theMenusAndTheRulesSpeakGerman() {
         auto w = open();
         QCOMPARE(w->menuBar()->actions().value(0)->text(), QStringLiteral("&Spiel"));
-        BoardBuilder(w->session().engine) // two free cells, no empty column
-            .column(0, "5C QS JH TS 9H")
-            .column(1, "KD")
-            .column(2, "KC")
-            .column(3, "KS")
-            .column(4, "QH")
-            .column(5, "QD")
-            .column(6, "QC")
-            .column(7, "JC")
-            .cell(0, "5S")
-            .cell(1, "6S");
-        ModalAnswerer answers;
-        MoveRules& rules = w->session().engine.rules();
-        rules.CardClicked(32);
-        rules.CardClicked(1); // QS..9H is 4 cards; 2 cells carry 3
-        rules.CardClicked(1);
-        rules.CardClicked(2); // a king on a king
-        // The numbers go into the translated text, wherever it puts them.
-        QCOMPARE(answers.texts,
-            QStringList({ QStringLiteral("Für diesen Zug müssen 4 Karten bewegt werden.\n"
-                                         "Der freie Platz reicht nur für 3."),
-                QStringLiteral("Dieser Zug ist nicht erlaubt") }));
+        // The rules' messages as the rules fill them in (the scenes are the rules' tests):
+        // the numbers go into the translated text, wherever it puts them.
+        Prompter& prompter = w->session().engine.prompter();
+        const std::string tooLong = FillIn(prompter.Translated("Engine",
+                                               "That Move requirs moving %1 Cards.\r\n"
+                                               "You only have enough free space to move %2."),
+            { "4", "3" });
+        QCOMPARE(QString::fromStdString(tooLong),
+            QStringLiteral("Für diesen Zug müssen 4 Karten bewegt werden.\r\n"
+                           "Der freie Platz reicht nur für 3."));
+        QCOMPARE(QString::fromStdString(prompter.Translated("Engine", "That move is not Allowed")),
+            QStringLiteral("Dieser Zug ist nicht erlaubt"));
     }
 
     void theScoreBoardSpeaksGermanButItsExportStaysEnglish() {

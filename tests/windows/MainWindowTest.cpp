@@ -169,7 +169,9 @@ private slots:
         dragCard(*w, 8, onPlace(board, spades)); // 3S onto 2S
         QCOMPARE(state.gBoard.GetCardIndex(spades), CardOf("3S"));
         QCOMPARE(board.CardPosition(CardOf("3S")), board.ShownAt(spades));
-        dragCard(*w, 9, onPlace(board, 2)); // 5C into the empty third column
+        // 5C into the empty third column, let go in the gap right of it: a column takes
+        // what falls anywhere in its band, gaps included.
+        dragCard(*w, 9, at(board, board.ShownAt(2) + QPointF(kCardWidthTwips + 40, 48 * 15)));
         QCOMPARE(state.gBoard.GetCardIndex(2), CardOf("5C"));
         QCOMPARE(board.CardPosition(CardOf("5C")), board.ShownAt(2));
         QVERIFY(answers.texts.isEmpty());
