@@ -76,28 +76,19 @@ frmOptions::frmOptions(Session& session, QWidget* owner)
     resize(460, 360);
 }
 
-QCheckBox* frmOptions::Check(const char* name) const {
-    return findChild<QCheckBox*>(QLatin1String(name));
-}
-QLineEdit* frmOptions::Text(const char* name) const {
-    return findChild<QLineEdit*>(QLatin1String(name));
-}
-QPushButton* frmOptions::Button(const char* name) const {
-    return findChild<QPushButton*>(QLatin1String(name));
-}
-
 QWidget* frmOptions::generalPage() {
     auto* page = new QWidget(this);
     const GeneralPage g = session_.opt.GeneralInit();
     auto* settings = new QGroupBox(tr("Settings"), page);
     auto* rows = new QVBoxLayout(settings);
-    rows->addWidget(check(settings, "chkFlash", tr("Enable Flashing Title Bar"), g.flash));
     rows->addWidget(
-        check(settings, "chkMessages", tr("Display Messages on Illegal Moves"), g.messages));
-    rows->addWidget(check(settings, "chkDoubleClick",
-        tr("Double Click moves the Card to a free Cell"), g.doubleClick));
-    rows->addWidget(
-        check(settings, "chkUnfinished", tr("Start Unfinished Game at Startup"), g.unfinished));
+        c_.flash = check(settings, "chkFlash", tr("Enable Flashing Title Bar"), g.flash));
+    rows->addWidget(c_.messages
+        = check(settings, "chkMessages", tr("Display Messages on Illegal Moves"), g.messages));
+    rows->addWidget(c_.doubleClick = check(settings, "chkDoubleClick",
+                        tr("Double Click moves the Card to a free Cell"), g.doubleClick));
+    rows->addWidget(c_.unfinished
+        = check(settings, "chkUnfinished", tr("Start Unfinished Game at Startup"), g.unfinished));
     auto* range = new QGroupBox(tr("Random Range"), page);
     auto* rangeRows = new QVBoxLayout(range);
     const char* captions[]
@@ -111,7 +102,7 @@ QWidget* frmOptions::generalPage() {
     }
     auto* recent = new QGroupBox(tr("Recent List"), page);
     auto* recentRow = new QHBoxLayout(recent);
-    auto* clear = NamedButton(recent, "cmdFlash", tr("Clear"));
+    auto* clear = c_.clearRecent = NamedButton(recent, "cmdFlash", tr("Clear"));
     clear->setEnabled(session_.recent.EnableFinish() || session_.recent.EnableInComplete());
     connect(clear, &QPushButton::clicked, this, &frmOptions::ClearRecent);
     recentRow->addWidget(new QLabel(tr("Click to Clear Recent Games List."), recent), 1);
@@ -156,23 +147,27 @@ QWidget* frmOptions::autosavePage() {
     auto* page = new QWidget(this);
     const AutoSavePage a = session_.save.GetSave();
     auto* grid = new QGridLayout(page);
-    grid->addWidget(
-        check(page, "chkIncomp", tr("Enable Incomplete AutoSave"), a.incomplete), 0, 0, 1, 2);
-    grid->addWidget(line(page, "txtIncomplete", a.incompleteDir), 1, 0);
-    grid->addWidget(NamedButton(page, "cmdIncomplete", tr("Browse")), 1, 1);
-    grid->addWidget(
-        check(page, "chkFinish", tr("Enable Finished AutoSave"), a.finished), 2, 0, 1, 2);
-    grid->addWidget(line(page, "txtFinished", a.finishedDir), 3, 0);
-    grid->addWidget(NamedButton(page, "cmdFinished", tr("Browse")), 3, 1);
-    grid->addWidget(
-        check(page, "chkDate", tr("Include Date in AutoSave File Name"), a.date), 4, 0, 1, 2);
-    grid->addWidget(
-        check(page, "chkTime", tr("Include Time in AutoSave File Name"), a.time), 5, 0, 1, 2);
+    c_.incomplete = check(page, "chkIncomp", tr("Enable Incomplete AutoSave"), a.incomplete);
+    c_.incompleteDir = line(page, "txtIncomplete", a.incompleteDir);
+    c_.browseIncomplete = NamedButton(page, "cmdIncomplete", tr("Browse"));
+    c_.finished = check(page, "chkFinish", tr("Enable Finished AutoSave"), a.finished);
+    c_.finishedDir = line(page, "txtFinished", a.finishedDir);
+    c_.browseFinished = NamedButton(page, "cmdFinished", tr("Browse"));
+    c_.date = check(page, "chkDate", tr("Include Date in AutoSave File Name"), a.date);
+    c_.time = check(page, "chkTime", tr("Include Time in AutoSave File Name"), a.time);
+    grid->addWidget(c_.incomplete, 0, 0, 1, 2);
+    grid->addWidget(c_.incompleteDir, 1, 0);
+    grid->addWidget(c_.browseIncomplete, 1, 1);
+    grid->addWidget(c_.finished, 2, 0, 1, 2);
+    grid->addWidget(c_.finishedDir, 3, 0);
+    grid->addWidget(c_.browseFinished, 3, 1);
+    grid->addWidget(c_.date, 4, 0, 1, 2);
+    grid->addWidget(c_.time, 5, 0, 1, 2);
     grid->setRowStretch(6, 1);
-    connect(Check("chkIncomp"), &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
-    connect(Check("chkFinish"), &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
-    connect(Button("cmdIncomplete"), &QPushButton::clicked, this, [this] { BrowseFolder(true); });
-    connect(Button("cmdFinished"), &QPushButton::clicked, this, [this] { BrowseFolder(false); });
+    connect(c_.incomplete, &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
+    connect(c_.finished, &QCheckBox::clicked, this, &frmOptions::autoSaveChange);
+    connect(c_.browseIncomplete, &QPushButton::clicked, this, [this] { BrowseFolder(true); });
+    connect(c_.browseFinished, &QPushButton::clicked, this, [this] { BrowseFolder(false); });
     autoSaveChange();
     return page;
 }
@@ -217,15 +212,16 @@ QWidget* frmOptions::backgroundPage() {
     colourRow->addStretch();
     auto* imageFrame = new QGroupBox(tr("Background Image"), page);
     auto* imageGrid = new QGridLayout(imageFrame);
-    imageGrid->addWidget(
-        check(imageFrame, "chkImage", tr("Enable BackGround Image"), b.pictureEnabled ? 1 : 0), 0,
-        0, 1, 2);
-    QLineEdit* picturePath = line(imageFrame, "txtImage", b.picture);
-    picturePath->setReadOnly(true); // chosen with Browse, so it is always a picture
-    imageGrid->addWidget(picturePath, 1, 0);
-    imageGrid->addWidget(NamedButton(imageFrame, "cmdImage", tr("Browse")), 1, 1);
-    connect(Check("chkImage"), &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
-    connect(Button("cmdImage"), &QPushButton::clicked, this, &frmOptions::ChooseImage);
+    c_.image
+        = check(imageFrame, "chkImage", tr("Enable BackGround Image"), b.pictureEnabled ? 1 : 0);
+    c_.imagePath = line(imageFrame, "txtImage", b.picture);
+    c_.imagePath->setReadOnly(true); // chosen with Browse, so it is always a picture
+    c_.browseImage = NamedButton(imageFrame, "cmdImage", tr("Browse"));
+    imageGrid->addWidget(c_.image, 0, 0, 1, 2);
+    imageGrid->addWidget(c_.imagePath, 1, 0);
+    imageGrid->addWidget(c_.browseImage, 1, 1);
+    connect(c_.image, &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
+    connect(c_.browseImage, &QPushButton::clicked, this, &frmOptions::ChooseImage);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(colourFrame);
     layout->addWidget(imageFrame);
@@ -237,21 +233,21 @@ QWidget* frmOptions::backgroundPage() {
 
 void frmOptions::autoSaveChange() {
     AutoSavePage page;
-    page.incomplete = state(Check("chkIncomp"));
-    page.finished = state(Check("chkFinish"));
+    page.incomplete = state(c_.incomplete);
+    page.finished = state(c_.finished);
     const AutoSaveEnabled e = cSave::AutoSave_Change(page);
-    Check("chkDate")->setEnabled(e.nameParts);
-    Check("chkTime")->setEnabled(e.nameParts);
-    Text("txtFinished")->setEnabled(e.finishedDir);
-    Button("cmdFinished")->setEnabled(e.finishedDir);
-    Text("txtIncomplete")->setEnabled(e.incompleteDir);
-    Button("cmdIncomplete")->setEnabled(e.incompleteDir);
+    c_.date->setEnabled(e.nameParts);
+    c_.time->setEnabled(e.nameParts);
+    c_.finishedDir->setEnabled(e.finishedDir);
+    c_.browseFinished->setEnabled(e.finishedDir);
+    c_.incompleteDir->setEnabled(e.incompleteDir);
+    c_.browseIncomplete->setEnabled(e.incompleteDir);
 }
 
 void frmOptions::imageEnableChange() {
-    const bool on = Check("chkImage")->isChecked();
-    Text("txtImage")->setEnabled(on);
-    Button("cmdImage")->setEnabled(on);
+    const bool on = c_.image->isChecked();
+    c_.imagePath->setEnabled(on);
+    c_.browseImage->setEnabled(on);
 }
 
 void frmOptions::showColour() {
@@ -271,11 +267,11 @@ void frmOptions::ChooseImage() {
             tr("Pictures (*.bmp *.jpg *.jpeg *.gif *.png)").toStdString());
     if (file.empty()) return;
     picture_ = QString::fromStdString(file);
-    Text("txtImage")->setText(picture_);
+    c_.imagePath->setText(picture_);
 }
 
 void frmOptions::BrowseFolder(bool incomplete) {
-    QLineEdit* box = Text(incomplete ? "txtIncomplete" : "txtFinished");
+    QLineEdit* box = incomplete ? c_.incompleteDir : c_.finishedDir;
     const QString start = incomplete ? session_.save.IncompleteDir() : session_.save.FinishedDir();
     const QString chosen = QString::fromStdString(session_.prompter.BrowseForFolder(
         tr("Select A Directory").toStdString(), start.toStdString()));
@@ -288,7 +284,7 @@ void frmOptions::ClearRecent() {
             tr("Cleare Recent List").toStdString(), MessageIcon::Question))
         return;
     session_.recent.CrearRecent();
-    Button("cmdFlash")->setEnabled(false);
+    c_.clearRecent->setEnabled(false);
 }
 
 void frmOptions::ListUsers() {
@@ -324,23 +320,22 @@ void frmOptions::RemovePlayer() {
 
 void frmOptions::Ok() {
     const QString refusal
-        = cSave::CheckAutoSaveFolders(Text("txtIncomplete")->text(), Text("txtFinished")->text());
+        = cSave::CheckAutoSaveFolders(c_.incompleteDir->text(), c_.finishedDir->text());
     if (!refusal.isEmpty()) {
         session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return; // nothing written; the window stays for a folder that can be used
     }
-    session_.opt.SaveColor(storedOf(colour_), picture_, Check("chkImage")->isChecked());
+    session_.opt.SaveColor(storedOf(colour_), picture_, c_.image->isChecked());
     session_.opt.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
         static_cast<qint16>(sliders_[1]->value()), static_cast<qint16>(sliders_[2]->value()),
         static_cast<qint16>(sliders_[3]->value()));
-    session_.save.SaveAutoSave(state(Check("chkIncomp")), state(Check("chkFinish")),
-        Text("txtIncomplete")->text(), Text("txtFinished")->text(), state(Check("chkTime")),
-        state(Check("chkDate")));
+    session_.save.SaveAutoSave(state(c_.incomplete), state(c_.finished), c_.incompleteDir->text(),
+        c_.finishedDir->text(), state(c_.time), state(c_.date));
     int range = 0;
     for (int i = 0; i < 3; ++i)
         if (ranges_[static_cast<std::size_t>(i)]->isChecked()) range = i + 1;
-    session_.opt.SaveGeneral(state(Check("chkDoubleClick")), state(Check("chkMessages")),
-        state(Check("chkFlash")), state(Check("chkUnfinished")), range);
+    session_.opt.SaveGeneral(
+        state(c_.doubleClick), state(c_.messages), state(c_.flash), state(c_.unfinished), range);
     session_.window().ListPlayers(
         session_.users.ComboNames(), session_.players.CurrentComboIndex());
     session_.opt.SetShowToolbar(session_.opt.ShowToolbar());

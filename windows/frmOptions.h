@@ -22,12 +22,22 @@ class frmOptions final : public QDialog {
 public:
     frmOptions(Session& session, QWidget* owner);
 
+    // The controls the dialog reads and enables, by what they are for.
+    struct Controls {
+        QCheckBox *flash = nullptr, *messages = nullptr, *doubleClick = nullptr,
+                  *unfinished = nullptr;
+        QPushButton* clearRecent = nullptr;
+        QCheckBox *incomplete = nullptr, *finished = nullptr, *date = nullptr, *time = nullptr;
+        QLineEdit *incompleteDir = nullptr, *finishedDir = nullptr;
+        QPushButton *browseIncomplete = nullptr, *browseFinished = nullptr;
+        QCheckBox* image = nullptr;
+        QLineEdit* imagePath = nullptr;
+        QPushButton* browseImage = nullptr;
+    };
+    const Controls& Widgets() const { return c_; }
     QTabWidget* Tabs() const { return tabs_; }
-    QCheckBox* Check(const char* name) const;
     QRadioButton* Range(int index) const { return ranges_[static_cast<std::size_t>(index - 1)]; }
     QSlider* Slider(int index) const { return sliders_[static_cast<std::size_t>(index)]; }
-    QLineEdit* Text(const char* name) const;
-    QPushButton* Button(const char* name) const;
     QTreeWidget* Players() const { return players_; }
     unsigned DialogColour() const { return colour_; }
 
@@ -51,6 +61,7 @@ private:
     void showColour();
 
     Session& session_;
+    Controls c_;
     QTabWidget* tabs_;
     std::array<QRadioButton*, 3> ranges_ {};
     std::array<QSlider*, 4> sliders_ {};

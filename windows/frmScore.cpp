@@ -63,7 +63,7 @@ frmScore::frmScore(Session& session, QWidget* owner)
     tabs_->addTab(globalPage(), tr("Global Statistics"));
     charts_ = new ChartsPage(session_.score.Records(), session_.prompter, this);
     tabs_->addTab(charts_, tr("Charts"));
-    auto* ok = NamedButton(this, "cmdOK", tr("OK"));
+    auto* ok = ok_ = NamedButton(this, "cmdOK", tr("OK"));
     auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
     auto* clear = NamedButton(this, "cmdClear", tr("Clear Score"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -90,14 +90,11 @@ QWidget* frmScore::generalPage() {
     general_ = list(page, "lvwGeneral", { tr("Type"), tr("Value") });
     auto* session = new QGroupBox(tr("This Session"), page);
     auto* sessionRows = new QVBoxLayout(session);
-    for (const char* name : { "lblSessionStart", "lblSessionPlayed", "lblSessionWon",
-             "lblSessionLost", "lblSessionPerc", "lblSessionTime" })
-        sessionRows->addWidget(label(session, name));
+    addLines(session, sessionRows, Line::SessionStart, Line::Player);
     auto* game = new QGroupBox(tr("This Game"), page);
     game->setObjectName(QStringLiteral("fraGame"));
     auto* gameRows = new QVBoxLayout(game);
-    for (const char* name : { "lblPlayer", "lblMoves", "lblCardsLeft", "lblGameTime" })
-        gameRows->addWidget(label(game, name));
+    addLines(game, gameRows, Line::Player, Line::ExportFile);
     game->setEnabled(session_.state().gGameActive);
     auto* panels = new QVBoxLayout;
     panels->addWidget(session);
@@ -132,7 +129,7 @@ QWidget* frmScore::scoreBoardPage() {
         scores_->setColumnWidth(column, width);
     // After a choice the keyboard goes to OK, so Enter closes the board.
     auto focusOk = [this] {
-        if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"))) ok->setFocus();
+        if (ok_) ok_->setFocus();
     };
     connect(users_, &QComboBox::activated, this, [this, focusOk] {
         ListScore(chosenPlayer());
@@ -166,9 +163,7 @@ QWidget* frmScore::globalPage() {
     connect(exportButton, &QPushButton::clicked, this, &frmScore::Export);
     connect(clearGlobal, &QPushButton::clicked, this, &frmScore::ClearGlobal);
     auto* labels = new QVBoxLayout;
-    for (const char* name :
-        { "lblExportFile", "lblExportDate", "lblGlobalCleared", "lblGeneralCleared" })
-        labels->addWidget(label(page, name));
+    addLines(page, labels, Line::ExportFile, Line::Count);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(exportButton);
     buttons->addWidget(clearGlobal);
@@ -181,7 +176,17 @@ QWidget* frmScore::globalPage() {
     return page;
 }
 
-QLabel* frmScore::Label(const QString& name) const { return findChild<QLabel*>(name); }
+void frmScore::addLines(QWidget* parent, QBoxLayout* layout, Line first, Line end) {
+    // Object names, for style sheets and Qt's inspection tools.
+    static const char* const names[] = { "lblSessionStart", "lblSessionPlayed", "lblSessionWon",
+        "lblSessionLost", "lblSessionPerc", "lblSessionTime", "lblPlayer", "lblMoves",
+        "lblCardsLeft", "lblGameTime", "lblExportFile", "lblExportDate", "lblGlobalCleared",
+        "lblGeneralCleared" };
+    for (int i = static_cast<int>(first); i < static_cast<int>(end); ++i) {
+        lines_[static_cast<std::size_t>(i)] = label(parent, names[i]);
+        layout->addWidget(lines_[static_cast<std::size_t>(i)]);
+    }
+}
 
 void frmScore::Create_All() {
     session_.score.LoadScores();
@@ -219,16 +224,13 @@ void frmScore::fillGeneral() {
         new QTreeWidgetItem(general_, { type, value });
     const QStringList session
         = ScoreBoard::Session(session_.score.Records(), session_.save.SessionStart());
-    const char* names[] = { "lblSessionStart", "lblSessionPlayed", "lblSessionWon",
-        "lblSessionLost", "lblSessionPerc" };
     for (int i = 0; i < 5; ++i)
-        Label(QLatin1String(names[i]))->setText(session[i]);
+        Label(static_cast<Line>(static_cast<int>(Line::SessionStart) + i))->setText(session[i]);
     const QStringList players = session_.users.ComboNames();
     const int current = session_.players.CurrentComboIndex();
-    Label(QStringLiteral("lblPlayer"))->setText(tr("Player : ") + players.value(current - 1));
-    Label(QStringLiteral("lblMoves"))->setText(tr("Moves : %1").arg(session_.trans.MoveID()));
-    Label(QStringLiteral("lblCardsLeft"))
-        ->setText(tr("Cards Left : %1").arg(session_.time.GetCardLeft()));
+    Label(Line::Player)->setText(tr("Player : ") + players.value(current - 1));
+    Label(Line::Moves)->setText(tr("Moves : %1").arg(session_.trans.MoveID()));
+    Label(Line::CardsLeft)->setText(tr("Cards Left : %1").arg(session_.time.GetCardLeft()));
 }
 
 void frmScore::fillStatistics() {
@@ -284,23 +286,22 @@ void frmScore::fillGlobal() {
     const cSave& save = session_.save;
     // What is kept is "None" in every language; what is shown is the player's.
     auto shown = [](const QString& kept) { return cSave::IsNone(kept) ? tr("None") : kept; };
-    Label(QStringLiteral("lblExportFile"))
+    Label(Line::ExportFile)
         ->setText(
             tr("Last Exported File : ") + cSave::SizeCheck(shown(save.LastExportedFile()), 30));
-    Label(QStringLiteral("lblExportDate"))
-        ->setText(tr("Last Exported Date : ") + shown(save.LastExportedDate()));
-    Label(QStringLiteral("lblGlobalCleared"))
+    Label(Line::ExportDate)->setText(tr("Last Exported Date : ") + shown(save.LastExportedDate()));
+    Label(Line::GlobalCleared)
         ->setText(tr("Last Global Cleared : ") + shown(save.GlobalClearedDate()));
-    Label(QStringLiteral("lblGeneralCleared"))
+    Label(Line::GeneralCleared)
         ->setText(tr("Last General Cleared : ") + shown(save.GeneralClearedDate()));
 }
 
 void frmScore::tick() {
     const bool active = session_.state().gGameActive;
-    Label(QStringLiteral("lblGameTime"))
+    Label(Line::GameTime)
         ->setText(
             tr("Time Elapsed : ") + cScore::ConvertTimeS(active ? session_.time.GetGameTime() : 0));
-    Label(QStringLiteral("lblSessionTime"))
+    Label(Line::SessionTime)
         ->setText(tr("Time Elapsed : ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
 }
 

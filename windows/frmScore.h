@@ -8,7 +8,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QBoxLayout;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTreeView;
 class QTreeWidget;
@@ -42,7 +44,25 @@ public:
     QTreeWidget* Statistics() const { return statistics_; }
     QTreeWidget* TopScores() const { return top_; }
     QTreeWidget* Global() const { return global_; }
-    QLabel* Label(const QString& name) const;
+    // The board's lines of text, in the order they are laid out.
+    enum class Line {
+        SessionStart,
+        SessionPlayed,
+        SessionWon,
+        SessionLost,
+        SessionPerc,
+        SessionTime,
+        Player,
+        Moves,
+        CardsLeft,
+        GameTime,
+        ExportFile,
+        ExportDate,
+        GlobalCleared,
+        GeneralCleared,
+        Count
+    };
+    QLabel* Label(Line line) const { return lines_[static_cast<std::size_t>(line)]; }
 
 private:
     QWidget* generalPage();
@@ -53,6 +73,7 @@ private:
     void fillTopScores();
     void fillGlobal();
     void tick();
+    void addLines(QWidget* parent, QBoxLayout* layout, Line first, Line end);
 
     // The player whose games the list shows, or "All".
     std::optional<QString> chosenPlayer() const;
@@ -70,6 +91,8 @@ private:
     QTreeWidget* top_ = nullptr;
     QTreeWidget* global_ = nullptr;
     std::array<ScoreStats, 6> stats_ {};
+    std::array<QLabel*, static_cast<std::size_t>(Line::Count)> lines_ {};
+    QPushButton* ok_ = nullptr;
     QTimer timer_;
 };
 

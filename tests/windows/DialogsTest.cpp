@@ -333,7 +333,7 @@ private slots:
         QVERIFY(board.TopScores()->topLevelItem(0)->font(0).bold());
         QCOMPARE(board.Global()->topLevelItemCount(), 6);
         QCOMPARE(board.Global()->topLevelItem(5)->text(0), QStringLiteral("Total"));
-        QCOMPARE(board.Label(QStringLiteral("lblGeneralCleared"))->text(),
+        QCOMPARE(board.Label(frmScore::Line::GeneralCleared)->text(),
             QStringLiteral("Last General Cleared : None"));
         ModalAnswerer answers;
         board.Clear();
@@ -443,10 +443,10 @@ private slots:
             QCOMPARE(options.Tabs()->count(), 5);
             QVERIFY(options.Range(3)->isChecked());
             QCOMPARE(options.Slider(0)->value(), 30);
-            QVERIFY(!options.Button("cmdFlash")->isEnabled()); // no recent games
-            QVERIFY(!options.Text("txtIncomplete")->isEnabled());
-            QVERIFY(options.Text("txtImage")->isReadOnly());
-            options.Check("chkMessages")->setChecked(false);
+            QVERIFY(!options.Widgets().clearRecent->isEnabled()); // no recent games
+            QVERIFY(!options.Widgets().incompleteDir->isEnabled());
+            QVERIFY(options.Widgets().imagePath->isReadOnly());
+            options.Widgets().messages->setChecked(false);
             options.Slider(0)->setValue(12);
             options.Range(1)->setChecked(true);
             options.reject();
@@ -457,19 +457,19 @@ private slots:
                      .size());
         frmOptions options(session(), window_.get());
         for (const QString& folder : { QString(), QStringLiteral("relative/games") }) {
-            options.Text("txtFinished")->setText(folder);
+            options.Widgets().finishedDir->setText(folder);
             ModalAnswerer refused;
             options.Ok();
             QCOMPARE(refused.texts.size(), 1);
             QVERIFY(options.result() != QDialog::Accepted);
         }
-        options.Text("txtFinished")->setText(session().save.FinishedDir());
-        options.Check("chkMessages")->setChecked(false);
+        options.Widgets().finishedDir->setText(session().save.FinishedDir());
+        options.Widgets().messages->setChecked(false);
         options.Slider(0)->setValue(12);
         options.Slider(3)->setValue(7);
         options.Range(1)->setChecked(true);
-        options.Check("chkIncomp")->click();
-        QVERIFY(options.Text("txtIncomplete")->isEnabled());
+        options.Widgets().incomplete->click();
+        QVERIFY(options.Widgets().incompleteDir->isEnabled());
         options.Ok();
         QCOMPARE(session().opt.ShowMessages(), 0);
         QCOMPARE(session().opt.CardSpeed(), 12);
@@ -486,11 +486,11 @@ private slots:
     void clearingTheRecentListsOutlivesCancel() {
         session().recent.AddtoRecent(QStringLiteral("/g/a.qrl"));
         frmOptions options(session(), window_.get());
-        QVERIFY(options.Button("cmdFlash")->isEnabled());
+        QVERIFY(options.Widgets().clearRecent->isEnabled());
         ModalAnswerer answers;
         options.ClearRecent();
         QCOMPARE(answers.texts, QStringList { "Are you Sure you want to Clear Recent List ?" });
-        QVERIFY(!options.Button("cmdFlash")->isEnabled());
+        QVERIFY(!options.Widgets().clearRecent->isEnabled());
         options.reject();
         QVERIFY(!session().recent.EnableInComplete());
     }
