@@ -21,7 +21,7 @@ namespace {
 // Said once, without stopping the game: it plays as ever, only a file opened from the
 // desktop cannot reach it and starts a copy that finds the folder in use.
 void sayNoHandOver(QWidget& window) {
-    const QString text = QCoreApplication::translate("main",
+    const QString text = quadrell::SingleInstance::tr(
         "No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not "
         "set and the cache folder cannot be used).\r\nThe game plays as usual, but game "
         "files opened from the desktop cannot be handed to it while it runs.");

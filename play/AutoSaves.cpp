@@ -21,16 +21,14 @@ std::vector<GameListItem> AutoSaves::Games(Folder folder) const {
 bool AutoSaves::Delete(const QStringList& paths, bool wholeFolder) {
     if (paths.isEmpty()) return false;
     const QString question = wholeFolder
-        ? QCoreApplication::translate(
-            "AutoSaves", "Are you sure you want to delete all files in this Folder ?")
-        : QCoreApplication::translate("AutoSaves", "Are you sure you want to delete these Files ?");
+        ? AutoSaves::tr("Are you sure you want to delete all files in this Folder ?")
+        : AutoSaves::tr("Are you sure you want to delete these Files ?");
     if (!prompter_.Question(question.toStdString(), kAppTitle, MessageIcon::Stop)) return false;
     const QStringList failed = GameLists::Remove(paths);
     if (!failed.isEmpty())
-        prompter_.Message(
-            (QCoreApplication::translate("AutoSaves", "These files could not be deleted:\r\n")
-                + failed.join(QStringLiteral("\r\n")))
-                .toStdString(),
+        prompter_.Message((AutoSaves::tr("These files could not be deleted:\r\n")
+                              + failed.join(QStringLiteral("\r\n")))
+                              .toStdString(),
             MessageIcon::Exclamation, kAppTitle);
     return true;
 }

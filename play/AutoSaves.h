@@ -2,6 +2,7 @@
 
 #include "GameLists.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <vector>
 
@@ -13,6 +14,8 @@ class cSave;
 // The games saved by themselves: what each of the two autosave folders holds, and deleting
 // them after the player agreed.
 class AutoSaves {
+    Q_DECLARE_TR_FUNCTIONS(AutoSaves)
+
 public:
     enum class Folder { Incomplete, Finished };
 

@@ -39,12 +39,9 @@ std::vector<GameListItem> Favourites::Games(const QString& folder) const {
 QString Favourites::CheckName(const QString& name) {
     if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
         || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QCoreApplication::translate("Favourites", "\"%1\" cannot be used as a name here.")
-            .arg(name);
+        return Favourites::tr("\"%1\" cannot be used as a name here.").arg(name);
     for (QChar c : name)
-        if (c.unicode() < 0x20)
-            return QCoreApplication::translate(
-                "Favourites", "A name cannot hold control characters.");
+        if (c.unicode() < 0x20) return Favourites::tr("A name cannot hold control characters.");
     return QString();
 }
 
@@ -55,9 +52,7 @@ void Favourites::tell(const QString& text, bool information) const {
 
 QString Favourites::AddProposal() const {
     const QString player = players_.GetName(players_.GetCurrentPlayerIndex());
-    return QCoreApplication::translate("Favourites", "%1 - Played by %2")
-        .arg(state_.gGameNumber)
-        .arg(player);
+    return Favourites::tr("%1 - Played by %2").arg(state_.gGameNumber).arg(player);
 }
 
 bool Favourites::Add(const QString& folder, const QString& name) {
@@ -67,7 +62,7 @@ bool Favourites::Add(const QString& folder, const QString& name) {
         return false;
     }
     if (folder.isEmpty() || !QFileInfo(folder).isDir() || QDir(folder) == QDir(Root())) {
-        tell(QCoreApplication::translate("Favourites", "Choose a favourites folder for the game."));
+        tell(Favourites::tr("Choose a favourites folder for the game."));
         return false;
     }
     const QString ext = state_.gFinishedView ? QStringLiteral(".q2k") : QStringLiteral(".qrl");
@@ -85,9 +80,7 @@ bool Favourites::Play(const QString& path) {
 bool Favourites::CreateFolder() {
     bool ok = false;
     const QString name = QString::fromStdString(prompter_.InputBox(
-        QCoreApplication::translate("Favourites", "Enter the folder name you want to create")
-            .toStdString(),
-        kAppTitle, ok));
+        Favourites::tr("Enter the folder name you want to create").toStdString(), kAppTitle, ok));
     if (!ok || name.isEmpty() || name.toUcs4().size() > 30) return false;
     const QString refusal = CheckName(name);
     if (!refusal.isEmpty()) {
@@ -96,13 +89,11 @@ bool Favourites::CreateFolder() {
     }
     const QString path = Root() + QLatin1Char('/') + name;
     if (QFileInfo::exists(path)) {
-        tell(QCoreApplication::translate("Favourites", "Folder Exists"));
+        tell(Favourites::tr("Folder Exists"));
         return false;
     }
     if (!QDir().mkpath(path)) {
-        tell(QCoreApplication::translate("Favourites", "The folder %1 could not be created.")
-                 .arg(path),
-            false);
+        tell(Favourites::tr("The folder %1 could not be created.").arg(path), false);
         return false;
     }
     return true;
@@ -110,18 +101,15 @@ bool Favourites::CreateFolder() {
 
 bool Favourites::DeleteFolder(const QString& folder) {
     if (Folders().size() < 2) {
-        tell(QCoreApplication::translate("Favourites", "Minimum one folder must exists"));
+        tell(Favourites::tr("Minimum one folder must exists"));
         return false;
     }
-    const std::string question
-        = QCoreApplication::translate("Favourites", "Are you sure you want to delete %1 ?")
-              .arg(QFileInfo(folder).fileName())
-              .toStdString();
+    const std::string question = Favourites::tr("Are you sure you want to delete %1 ?")
+                                     .arg(QFileInfo(folder).fileName())
+                                     .toStdString();
     if (!prompter_.Question(question, kAppTitle, MessageIcon::Stop)) return false;
     if (!SafeFile::RemoveTree(folder, Root())) {
-        tell(QCoreApplication::translate("Favourites", "The folder %1 could not be deleted.")
-                 .arg(folder),
-            false);
+        tell(Favourites::tr("The folder %1 could not be deleted.").arg(folder), false);
         return false;
     }
     return true;
@@ -129,14 +117,12 @@ bool Favourites::DeleteFolder(const QString& folder) {
 
 void Favourites::DeleteGames(const QStringList& paths) {
     if (paths.isEmpty()
-        || !prompter_.Question(
-            QCoreApplication::translate("Favourites", "Are you sure you want to delete ?")
-                .toStdString(),
+        || !prompter_.Question(Favourites::tr("Are you sure you want to delete ?").toStdString(),
             kAppTitle, MessageIcon::Stop))
         return;
     const QStringList failed = GameLists::Remove(paths);
     if (!failed.isEmpty())
-        tell(QCoreApplication::translate("Favourites", "These games could not be deleted:\r\n")
+        tell(Favourites::tr("These games could not be deleted:\r\n")
                 + failed.join(QStringLiteral("\r\n")),
             false);
 }
@@ -148,17 +134,17 @@ void Favourites::MoveGames(const QStringList& paths, const QString& target) {
         if (QFileInfo(path).absolutePath() == QFileInfo(target).absoluteFilePath())
             continue; // already there
         if (QFileInfo::exists(destination)) {
-            const std::string question = QCoreApplication::translate(
-                "Favourites", "File %1 exists! Do you want to overwrite ?")
-                                             .arg(destination)
-                                             .toStdString();
+            const std::string question
+                = Favourites::tr("File %1 exists! Do you want to overwrite ?")
+                      .arg(destination)
+                      .toStdString();
             if (!prompter_.Question(question, kAppTitle, MessageIcon::Question)) continue;
             QFile::remove(destination);
         }
         if (!QFile::rename(path, destination)) failed << path;
     }
     if (!failed.isEmpty())
-        tell(QCoreApplication::translate("Favourites", "These games could not be moved:\r\n")
+        tell(Favourites::tr("These games could not be moved:\r\n")
                 + failed.join(QStringLiteral("\r\n")),
             false);
 }

@@ -2,6 +2,7 @@
 
 #include "GameLists.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -20,6 +21,8 @@ struct GameState;
 // The favourites tree: one level of folders under the root, each holding kept games.
 // Every name the player types stays inside the root.
 class Favourites {
+    Q_DECLARE_TR_FUNCTIONS(Favourites)
+
 public:
     Favourites(const cSave& save, const cPlayer& players, const GameState& state, cTrans& trans,
         cMenu& menu, GameWindow& window, Prompter& prompter)

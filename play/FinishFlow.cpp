@@ -10,11 +10,9 @@
 namespace quadrell {
 
 const QStringList& FinishFlow::Captions() {
-    static const QStringList captions { QCoreApplication::translate(
-                                            "FinishFlow", "Start a New Game"),
-        QCoreApplication::translate("FinishFlow", "Select a New Game"),
-        QCoreApplication::translate("FinishFlow", "Restart the Same Game"),
-        QCoreApplication::translate("FinishFlow", "Open an Existing Game") };
+    static const QStringList captions { FinishFlow::tr("Start a New Game"),
+        FinishFlow::tr("Select a New Game"), FinishFlow::tr("Restart the Same Game"),
+        FinishFlow::tr("Open an Existing Game") };
     return captions;
 }
 
@@ -25,9 +23,7 @@ QString FinishFlow::ProposedSavePath() const {
 
 QString FinishFlow::ProposedFavName() const {
     const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
-    return QCoreApplication::translate("FinishFlow", "%1 Played by %2")
-        .arg(session_.state().gGameNumber)
-        .arg(player);
+    return FinishFlow::tr("%1 Played by %2").arg(session_.state().gGameNumber).arg(player);
 }
 
 QStringList FinishFlow::FavouriteFolders() const {
@@ -46,7 +42,7 @@ void FinishFlow::saveCopy(const Choices& c) {
 QString FinishFlow::Refusal(const Choices& c) const {
     if (!c.favourite) return QString();
     if (c.favFolder.isEmpty())
-        return QCoreApplication::translate("FinishFlow",
+        return FinishFlow::tr(
             "There is no favourite folder to add the game to.\r\nUntick \"Add To Favorites\", "
             "or make a folder with Organize Favorites.");
     // The one rule for a favourite's name: it never reaches outside its folder.
@@ -59,9 +55,7 @@ void FinishFlow::saveFavourite(const Choices& c) {
     const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");
     if (QFileInfo::exists(path)
         && !session_.prompter.Question(
-            QCoreApplication::translate("Favourites", "File %1 exists! Do you want to overwrite ?")
-                .arg(path)
-                .toStdString(),
+            Favourites::tr("File %1 exists! Do you want to overwrite ?").arg(path).toStdString(),
             kAppTitle, MessageIcon::Question))
         return;
     session_.trans.SaveToFile(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ class Session;
 // What the finished-game dialog does with the player's choices: keep the game, keep a
 // favourite copy, record the win, start the next game.
 class FinishFlow {
+    Q_DECLARE_TR_FUNCTIONS(FinishFlow)
+
 public:
     // The four next-game choices, in the order of cMenu::GameKeys().
     static const QStringList& Captions();

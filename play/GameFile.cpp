@@ -28,29 +28,24 @@ QString placeOf(const char* begin, const char* at) {
     const char* lineStart = at;
     while (lineStart > begin && lineStart[-1] != '\n')
         --lineStart;
-    return QCoreApplication::translate("GameFile", "line %1, column %2")
-        .arg(line)
-        .arg(at - lineStart + 1);
+    return GameFile::tr("line %1, column %2").arg(line).arg(at - lineStart + 1);
 }
 
 // What is wrong with a token that is not a number, and where it is.
 QString describeToken(const char* begin, const char* start, const char* end) {
     if (start == begin && end - start >= 3 && std::equal(start, start + 3, "\xEF\xBB\xBF"))
-        return QCoreApplication::translate(
-            "GameFile", "It begins with a byte-order mark; a game file is plain text.");
+        return GameFile::tr("It begins with a byte-order mark; a game file is plain text.");
     const char* odd = std::find_if(start, end, [](char c) { return c <= ' ' || c >= 127; });
     if (odd != end && *odd == '\t')
-        return QCoreApplication::translate("GameFile",
-            "There is a tab at %1; numbers are separated by spaces, commas "
-            "or line ends.")
+        return GameFile::tr("There is a tab at %1; numbers are separated by spaces, commas "
+                            "or line ends.")
             .arg(placeOf(begin, odd));
     if (odd != end)
-        return QCoreApplication::translate(
-            "GameFile", "There is a byte %1 at %2; a game file is plain text.")
+        return GameFile::tr("There is a byte %1 at %2; a game file is plain text.")
             .arg(QStringLiteral("0x%1").arg(static_cast<uchar>(*odd), 2, 16, QLatin1Char('0')))
             .arg(placeOf(begin, odd));
     const auto length = static_cast<qsizetype>(std::min<std::ptrdiff_t>(end - start, 20));
-    return QCoreApplication::translate("GameFile", "\"%1\" at %2 is not a number.")
+    return GameFile::tr("\"%1\" at %2 is not a number.")
         .arg(QString::fromLatin1(start, length), placeOf(begin, start));
 }
 
@@ -80,12 +75,11 @@ std::optional<std::vector<qint64>> numbersOf(const QByteArray& bytes, QString* e
 }
 
 std::optional<QString> checkEntry(const TransRecord& e, std::size_t index) {
-    const auto where = QCoreApplication::translate("GameFile", "Entry %1: ").arg(index);
+    const auto where = GameFile::tr("Entry %1: ").arg(index);
     if (e.SrcLoc < 0 || e.SrcLoc >= kBoardSize || e.Destloc < 0 || e.Destloc >= kBoardSize)
-        return where + QCoreApplication::translate("GameFile", "a location code outside 0..212.");
+        return where + GameFile::tr("a location code outside 0..212.");
     if (e.mode != kModePlayer && e.mode != kModeClickPlace && e.mode != kModeFollowUp)
-        return where
-            + QCoreApplication::translate("GameFile", "the mode %1 is not 1, -1 or 2.").arg(e.mode);
+        return where + GameFile::tr("the mode %1 is not 1, -1 or 2.").arg(e.mode);
     return std::nullopt;
 }
 
@@ -124,23 +118,22 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
     const auto numbers = numbersOf(bytes, &result.error);
     if (!numbers) return result;
     if (numbers->empty()) {
-        result.error = QCoreApplication::translate("GameFile", "It holds no game number.");
+        result.error = GameFile::tr("It holds no game number.");
         return result;
     }
     const qint64 number = numbers->front();
     if (number < std::numeric_limits<qint32>::min()
         || number > std::numeric_limits<qint32>::max()) {
-        result.error = QCoreApplication::translate("GameFile", "The game number is out of range.");
+        result.error = GameFile::tr("The game number is out of range.");
         return result;
     }
     const std::size_t rest = numbers->size() - 1;
     if (rest % 4 != 0) {
-        result.error = QCoreApplication::translate("GameFile", "Its last entry is incomplete.");
+        result.error = GameFile::tr("Its last entry is incomplete.");
         return result;
     }
     if (rest / 4 > kMaxEntries) {
-        result.error = QCoreApplication::translate("GameFile", "It holds more than %1 entries.")
-                           .arg(kMaxEntries);
+        result.error = GameFile::tr("It holds more than %1 entries.").arg(kMaxEntries);
         return result;
     }
     GameFileData game;
@@ -150,8 +143,7 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
         const qint64* n = numbers->data() + i;
         if (!fitsIn16(n[0]) || !fitsIn16(n[1]) || !fitsIn16(n[3]) || !fitsIn16(n[2])) {
             result.error
-                = QCoreApplication::translate("GameFile", "Entry %1: a number is out of range.")
-                      .arg(game.entries.size() + 1);
+                = GameFile::tr("Entry %1: a number is out of range.").arg(game.entries.size() + 1);
             return result;
         }
         const TransRecord e { static_cast<qint16>(n[0]), static_cast<qint16>(n[1]),
@@ -182,20 +174,15 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
         // Move numbers start at 0 and rise by one at each move the player starts.
         if (e.mode == kModePlayer) ++moveNo;
         if (e.MoveNo != moveNo)
-            return QCoreApplication::translate(
-                "GameFile", "Entry %1: the move number %2 should be %3.")
+            return GameFile::tr("Entry %1: the move number %2 should be %3.")
                 .arg(i + 1)
                 .arg(e.MoveNo)
                 .arg(moveNo);
         if (!IsStepSource(board, e.SrcLoc))
-            return QCoreApplication::translate("GameFile", "Entry %1: no card can leave %2.")
-                .arg(i + 1)
-                .arg(e.SrcLoc);
+            return GameFile::tr("Entry %1: no card can leave %2.").arg(i + 1).arg(e.SrcLoc);
         // A position no game can reach would be shown, and played on, as if it could.
         if (!IsStep(board, { e.SrcLoc, e.Destloc }, StepKinds::Recorded))
-            return QCoreApplication::translate("GameFile", "Entry %1: the card cannot go to %2.")
-                .arg(i + 1)
-                .arg(e.Destloc);
+            return GameFile::tr("Entry %1: the card cannot go to %2.").arg(i + 1).arg(e.Destloc);
         board.ApplyStep(e.SrcLoc, e.Destloc);
     }
     return std::nullopt;
@@ -211,7 +198,7 @@ GameFileRead GameFile::Read(const QString& path) {
         // replaced, and "does not exist" would be untrue of a file the player can see.
         if (file.missing && path.contains(QChar::ReplacementCharacter)) {
             result.missing = false;
-            result.error = QCoreApplication::translate("GameFile",
+            result.error = GameFile::tr(
                 "Its name is not written in UTF-8, so it cannot be found by that name. "
                 "Rename the file and open it again.");
         }

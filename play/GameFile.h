@@ -3,6 +3,7 @@
 #include "TransRecord.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -27,6 +28,8 @@ struct GameFileRead {
 // spaces, commas and line ends between numbers, and checks every entry before a game is
 // handed on, so a damaged file can never put the board in a state play could not reach.
 class GameFile {
+    Q_DECLARE_TR_FUNCTIONS(GameFile)
+
 public:
     enum class Kind { Incomplete, Finished, Other };
     static constexpr int kMaxEntries = 32767;

@@ -19,8 +19,8 @@ QString GameFileDialogs::OpenFilter() {
 
 QString GameFileDialogs::SaveFilter(const QString& ext) {
     return ext == QLatin1String(".qrl")
-        ? QCoreApplication::translate("GameFileDialogs", "Quadrell 2000 InComplete Game (*.qrl)")
-        : QCoreApplication::translate("GameFileDialogs", "Quadrell 2000 Finished Game (*.q2k)");
+        ? GameFileDialogs::tr("Quadrell 2000 InComplete Game (*.qrl)")
+        : GameFileDialogs::tr("Quadrell 2000 Finished Game (*.q2k)");
 }
 
 bool GameFileDialogs::File_Open() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quadrell {
@@ -14,6 +15,8 @@ struct GameState;
 // Opening and saving games through the file dialogs, remembering the folder last used
 // and offering every path to the recent lists.
 class GameFileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(GameFileDialogs)
+
 public:
     GameFileDialogs(cSave& save, cRecent& recent, cMenu& menu, cTrans& trans,
         const GameState& state, Prompter& prompter)

@@ -63,7 +63,7 @@ bool KeptGame::write() {
     }
     if (!failing_)
         prompter_.Message(
-            QCoreApplication::translate("KeptGame",
+            KeptGame::tr(
                 "The game could not be saved to\r\n%1\r\n%2\r\nPlay goes on; it will be kept "
                 "again as soon as it can be.")
                 .arg(Path(), error)

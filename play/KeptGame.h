@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quadrell {
@@ -17,6 +18,8 @@ class cTrans;
 // was. Its own keys say a game is running; the Unfinished and LastGameTime keys keep
 // their meaning for the game kept at exit, since the game clock reads them.
 class KeptGame {
+    Q_DECLARE_TR_FUNCTIONS(KeptGame)
+
 public:
     KeptGame(SettingsStore& store, cSave& save, const cOpt& options, Engine& engine, cTrans& trans,
         cTime& time, Prompter& prompter)

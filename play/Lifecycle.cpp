@@ -114,10 +114,10 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
         return true;
     }
     if (resume) {
-        if (!session_.prompter.Question(QCoreApplication::translate("Lifecycle",
-                                            "Are you sure you want to exit the previously\r\n"
-                                            "unfinished game and start this game ?")
-                                            .toStdString(),
+        if (!session_.prompter.Question(
+                Lifecycle::tr("Are you sure you want to exit the previously\r\n"
+                              "unfinished game and start this game ?")
+                    .toStdString(),
                 kAppTitle, MessageIcon::Question))
             return false;
         if (session_.menu.OpenFromFile(kept)) session_.menu.GameLost();

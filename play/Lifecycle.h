@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -10,6 +11,8 @@ class Session;
 // What the main window does when it loads and unloads, without the window: the
 // first-run reset, the folder checks, resuming or opening a game, keeping it at exit.
 class Lifecycle {
+    Q_DECLARE_TR_FUNCTIONS(Lifecycle)
+
 public:
     using Registrar = std::function<void()>;
     Lifecycle(Session& session, Registrar registerFileTypes);

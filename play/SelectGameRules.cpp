@@ -13,8 +13,7 @@ std::optional<qint32> SelectGameRules::Validate(const QString& text) {
 }
 
 QString SelectGameRules::Label(qint32 limit) {
-    return QCoreApplication::translate("SelectGameRules", "Select a Game Number between 0 and %1")
-        .arg(limit);
+    return SelectGameRules::tr("Select a Game Number between 0 and %1").arg(limit);
 }
 
 } // namespace quadrell

@@ -32,7 +32,7 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     score.SetForgetGame([this] { kept.Forget(); });
     store.SetFailureHandler([this](const QString& path) {
         prompter.Message(
-            QCoreApplication::translate("Session",
+            Session::tr(
                 "The settings could not be saved to\r\n%1\r\nThe last saved settings are kept.")
                 .arg(path)
                 .toStdString(),
@@ -40,11 +40,11 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     });
     store.SetSetAsideHandler([this](const QString& path, const QString& aside, const QString& why) {
         const QString text = aside.isEmpty()
-            ? QCoreApplication::translate("Session",
+            ? Session::tr(
                 "The settings file\r\n%1\r\ncannot be used. %2\r\nThe game starts with its "
                 "default settings and cannot keep them.")
                   .arg(path, why)
-            : QCoreApplication::translate("Session",
+            : Session::tr(
                 "The settings file\r\n%1\r\ncannot be used. %2\r\nIt was moved to\r\n%3\r\n"
                 "and the game starts with its default settings.")
                   .arg(path, why, aside);

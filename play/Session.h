@@ -19,6 +19,7 @@
 #include "cTrans.h"
 #include "cUser.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace quadrell {
@@ -29,6 +30,8 @@ class ReplayControl;
 // The objects one run of the program shares, created once in this order and wired to
 // whatever shows the board and asks the player: a window, or the headless driver.
 class Session final : public WinListener {
+    Q_DECLARE_TR_FUNCTIONS(Session)
+
 public:
     Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window,
         ReplayControl& replay);

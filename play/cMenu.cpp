@@ -40,9 +40,7 @@ bool cMenu::AllowNewGame() {
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
     replay_.StopPlayback();
-    if (!prompter_.Question(
-            QCoreApplication::translate("cMenu", "Are you sure You want to Quit this Game ?")
-                .toStdString(),
+    if (!prompter_.Question(cMenu::tr("Are you sure You want to Quit this Game ?").toStdString(),
             kAppTitle, MessageIcon::Question))
         return false;
     GameLost();
@@ -145,8 +143,7 @@ void cMenu::NewGame(qint32 gameNumber, bool keepHistory) {
     ShowCards(false);
     window_.StatusbarUpdate();
     engine_.DealAndLayOut(gameNumber);
-    window_.SetCaption(
-        QCoreApplication::translate("cMenu", "QuadRell 2000 - Game No. %1").arg(gameNumber));
+    window_.SetCaption(cMenu::tr("QuadRell 2000 - Game No. %1").arg(gameNumber));
     ShowCards(true);
 }
 
@@ -184,9 +181,8 @@ void cMenu::PlayerChosen(int position, const QString& name) {
         players_.SetCurrentComboIndex(static_cast<qint16>(position));
         return;
     }
-    prompter_.Message(QCoreApplication::translate("cMenu",
-                          "Quadrell 2000 cannot change Player in middle of the Game.\r\n"
-                          " Player will be changed to  %1  after you finish this game.")
+    prompter_.Message(cMenu::tr("Quadrell 2000 cannot change Player in middle of the Game.\r\n"
+                                " Player will be changed to  %1  after you finish this game.")
                           .arg(name)
                           .toStdString(),
         MessageIcon::Information, kAppTitle);
@@ -265,9 +261,8 @@ bool cMenu::OpenFromFile(const QString& fl) {
 
 void cMenu::ReportUnusable(const QString& fl, const GameFileRead& read) {
     const QString text = read.missing
-        ? QCoreApplication::translate("cMenu", "Sorry File Doesn't Exists\r\n%1").arg(fl)
-        : QCoreApplication::translate("cMenu", "The game file\r\n%1\r\ncannot be opened. %2")
-              .arg(fl, read.error);
+        ? cMenu::tr("Sorry File Doesn't Exists\r\n%1").arg(fl)
+        : cMenu::tr("The game file\r\n%1\r\ncannot be opened. %2").arg(fl, read.error);
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -38,6 +39,8 @@ struct MenuState {
 // The life of a game: dealing, starting, giving up, winning and emptying the board, and
 // the commands the menus and the toolbar send by key.
 class cMenu {
+    Q_DECLARE_TR_FUNCTIONS(cMenu)
+
 public:
     cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
         cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter);

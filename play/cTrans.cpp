@@ -177,9 +177,7 @@ bool cTrans::SaveToFile(const QString& fl) {
     QString error;
     if (WriteFile(fl, &error)) return true;
     prompter_.Message(
-        QCoreApplication::translate("cTrans", "The game could not be saved to\r\n%1\r\n%2")
-            .arg(fl, error)
-            .toStdString(),
+        cTrans::tr("The game could not be saved to\r\n%1\r\n%2").arg(fl, error).toStdString(),
         MessageIcon::Exclamation, kAppTitle);
     return false;
 }

@@ -3,6 +3,7 @@
 #include "MoveRecorder.h"
 #include "TransRecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -18,6 +19,8 @@ class cOpt;
 // snapshot, the timed replay, and the game file and source text built from it. Opening a
 // game file is cMenu's: it starts a game.
 class cTrans final : public MoveRecorder {
+    Q_DECLARE_TR_FUNCTIONS(cTrans)
+
 public:
     cTrans(Engine& engine, const cOpt& options, ReplayControl& replay, Prompter& prompter);
     ~cTrans() override;

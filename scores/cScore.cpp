@@ -50,10 +50,9 @@ void cScore::report(const QString& text) {
 
 bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
     const std::function<QDateTime()>& clock) {
-    const QString path
-        = QString::fromStdString(prompter_.SaveFileName(save_.GetLastDir().toStdString(),
-            QCoreApplication::translate("cScore", "Score Board").toStdString(),
-            QCoreApplication::translate("cScore", "Text File (*.txt)").toStdString()));
+    const QString path = QString::fromStdString(prompter_.SaveFileName(
+        save_.GetLastDir().toStdString(), cScore::tr("Score Board").toStdString(),
+        cScore::tr("Text File (*.txt)").toStdString()));
     if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;
     // The date is written as the file starts and set to the moment it is closed at the end.
     const QString started = cSave::DateText(clock());
@@ -64,8 +63,7 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
     const auto total = static_cast<std::int64_t>(records_.size());
     SafeFile::Written written = SafeFile::Written::Stopped;
     QString error;
-    prompter_.RunWithProgress(
-        QCoreApplication::translate("cScore", "Exporting the score board...").toStdString(),
+    prompter_.RunWithProgress(cScore::tr("Exporting the score board...").toStdString(),
         [&](const Prompter::Progress& progress) {
             std::int64_t done = 0;
             written = SafeFile::WriteParts(
@@ -90,9 +88,7 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
                 });
         });
     if (written == SafeFile::Written::Failed)
-        report(QCoreApplication::translate(
-            "cScore", "The score board could not be exported to\r\n%1\r\n%2")
-                   .arg(path, error));
+        report(cScore::tr("The score board could not be exported to\r\n%1\r\n%2").arg(path, error));
     if (written != SafeFile::Written::Whole) return false;
     save_.SetLastExportedDate(closed);
     save_.SetLastExportedFile(path);
@@ -100,7 +96,7 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
 }
 
 QString cScore::unwrittenText(const QString& error) const {
-    return QCoreApplication::translate("cScore",
+    return cScore::tr(
         "The score could not be written to\r\n%1\r\n%2\r\nIt is kept and will be recorded "
         "as soon as it can be, at the latest at the next start.")
         .arg(save_.ScoreFile(), error);
@@ -167,7 +163,7 @@ bool cScore::finishFirstNote() {
     SettingsStore& store = save_.Store();
     // A line is written only while its note is on the disk: a kill then finds one or the other.
     if (store.WriteFailing() && !store.Flush()) {
-        holdPending(QCoreApplication::translate("cScore",
+        holdPending(cScore::tr(
             "The score of the last game is kept waiting until the settings can be saved; "
             "it will be recorded then or at the next start."));
         return false;
@@ -201,10 +197,7 @@ bool cScore::finishFirstNote() {
         notes.removeFirst();
         setPendingNotes(notes);
     }
-    if (!added)
-        report(QCoreApplication::translate(
-            "cScore", "The totals of %1 are too large to add this game.")
-                   .arg(r->Name));
+    if (!added) report(cScore::tr("The totals of %1 are too large to add this game.").arg(r->Name));
     if (checkpoint_) checkpoint_("done");
     return true;
 }
@@ -231,7 +224,7 @@ void cScore::LoadScores() {
         [&reader](QByteArrayView part) { reader.Feed(part); });
     // An empty board must never look like records that are gone.
     if (!read.ok && !read.missing)
-        report(QCoreApplication::translate("cScore",
+        report(cScore::tr(
             "The score file\r\n%1\r\ncannot be read. %2\r\nIts games are not shown; nothing "
             "in it was changed.")
                    .arg(save_.ScoreFile(), read.error));
@@ -240,8 +233,7 @@ void cScore::LoadScores() {
 void cScore::Clear_General() {
     QString error;
     if (!SafeFile::Write(save_.ScoreFile(), QByteArray(), &error))
-        report(QCoreApplication::translate(
-            "cScore", "The score file\r\n%1\r\ncould not be cleared.\r\n%2")
+        report(cScore::tr("The score file\r\n%1\r\ncould not be cleared.\r\n%2")
                    .arg(save_.ScoreFile(), error));
     save_.SetGeneralClearedDate(cSave::DateText(QDateTime::currentDateTime()));
     records_.clear();

@@ -2,6 +2,7 @@
 
 #include "ScoreRec.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ class cSave;
 
 // Scores of ended games: the points formula, the score file, and the records loaded from it.
 class cScore {
+    Q_DECLARE_TR_FUNCTIONS(cScore)
+
 public:
     cScore(cSave& save, cPlayer& players, Prompter& prompter)
         : save_(save)

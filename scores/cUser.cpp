@@ -9,8 +9,8 @@ namespace quadrell {
 
 void cUser::AddUser(const QString& name, const QString& fullName, const QString& date) {
     if (players_.PlayerExists(name)) {
-        prompter_.Message(QCoreApplication::translate("cUser", "Player exists!").toStdString(),
-            MessageIcon::Exclamation, kAppTitle);
+        prompter_.Message(
+            cUser::tr("Player exists!").toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
     if (name.isEmpty() || !CheckName(name).isEmpty()) return;
@@ -20,14 +20,13 @@ void cUser::AddUser(const QString& name, const QString& fullName, const QString&
             return;
         }
     }
-    prompter_.Message(QCoreApplication::translate("cUser", "Maximum 5 Players only").toStdString(),
-        MessageIcon::Exclamation, kAppTitle);
+    prompter_.Message(
+        cUser::tr("Maximum 5 Players only").toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 
 bool cUser::RemoveUser(const QString& key) {
     if (players_.TotalPlayers() < 2) {
-        prompter_.Message(
-            QCoreApplication::translate("cUser", "Minimum one player is Required !").toStdString(),
+        prompter_.Message(cUser::tr("Minimum one player is Required !").toStdString(),
             MessageIcon::Exclamation, kAppTitle);
         return false;
     }
@@ -60,21 +59,17 @@ QString cUser::ProposedName() const {
 }
 
 QString cUser::CheckName(const QString& name) {
-    if (name.trimmed().isEmpty())
-        return QCoreApplication::translate("cUser", "PlayerName is Required");
+    if (name.trimmed().isEmpty()) return cUser::tr("PlayerName is Required");
     // A line end or other control character would tear the score file's lines.
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
             || c == QChar::ParagraphSeparator)
-            return QCoreApplication::translate(
-                "cUser", "A player name cannot hold control characters.");
+            return cUser::tr("A player name cannot hold control characters.");
     // Characters as a player sees them: "Zoë" or a name in another script is not longer
     // for being stored in more units.
-    if (name.toUcs4().size() > 8)
-        return QCoreApplication::translate("cUser", "Maximum 8 Characters only");
+    if (name.toUcs4().size() > 8) return cUser::tr("Maximum 8 Characters only");
     // A quote would break the score file's quoted names.
-    if (name.contains(QLatin1Char('"')))
-        return QCoreApplication::translate("cUser", "A player name cannot hold a quote.");
+    if (name.contains(QLatin1Char('"'))) return cUser::tr("A player name cannot hold a quote.");
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ class cPlayer;
 
 // Keeps the player list: adding players, and the names the player box shows.
 class cUser {
+    Q_DECLARE_TR_FUNCTIONS(cUser)
+
 public:
     cUser(cPlayer& players, Prompter& prompter) : players_(players), prompter_(prompter) { }
 

@@ -24,9 +24,8 @@ bool DataLock::TryLock() {
 }
 
 QString DataLock::InUseText() const {
-    return QCoreApplication::translate("DataLock",
-        "Another copy of Quadrell 2000 is using\r\n%1\r\nClose it first; two "
-        "copies writing the same scores and games would lose some of them.")
+    return DataLock::tr("Another copy of Quadrell 2000 is using\r\n%1\r\nClose it first; two "
+                        "copies writing the same scores and games would lose some of them.")
         .arg(QDir::toNativeSeparators(folder_));
 }
 

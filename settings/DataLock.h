@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 
@@ -9,6 +10,8 @@ namespace quadrell {
 // would be corrupted by two programs writing them at once. The lock goes with the process,
 // so a killed program never leaves the folder locked.
 class DataLock {
+    Q_DECLARE_TR_FUNCTIONS(DataLock)
+
 public:
     explicit DataLock(const QString& dataFolder);
 

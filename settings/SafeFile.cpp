@@ -18,16 +18,12 @@ namespace quadrell {
 namespace {
 
 QString notRegular(const struct stat& info) {
-    if (S_ISDIR(info.st_mode))
-        return QCoreApplication::translate("SafeFile", "It is a folder, not a file.");
-    if (S_ISFIFO(info.st_mode))
-        return QCoreApplication::translate("SafeFile", "It is a pipe, not a file.");
-    return QCoreApplication::translate("SafeFile", "It is a device or a special file, not a file.");
+    if (S_ISDIR(info.st_mode)) return SafeFile::tr("It is a folder, not a file.");
+    if (S_ISFIFO(info.st_mode)) return SafeFile::tr("It is a pipe, not a file.");
+    return SafeFile::tr("It is a device or a special file, not a file.");
 }
 
-QString tooLarge() {
-    return QCoreApplication::translate("SafeFile", "It is too large for this kind of file.");
-}
+QString tooLarge() { return SafeFile::tr("It is too large for this kind of file."); }
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
@@ -39,8 +35,7 @@ QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissin
     struct stat info { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         if (errno == ENOENT && mayBeMissing) return QString();
-        return errno == ENOENT ? QCoreApplication::translate("SafeFile", "The file does not exist.")
-                               : systemError();
+        return errno == ENOENT ? SafeFile::tr("The file does not exist.") : systemError();
     }
     if (!S_ISREG(info.st_mode)) return notRegular(info);
     if (info.st_size > cap) return tooLarge();
@@ -61,9 +56,7 @@ FileRead SafeFile::ReadParts(
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         result.missing = errno == ENOENT;
-        result.error = result.missing
-            ? QCoreApplication::translate("SafeFile", "The file does not exist.")
-            : systemError();
+        result.error = result.missing ? SafeFile::tr("The file does not exist.") : systemError();
         return result;
     }
     struct stat info { };
@@ -150,9 +143,7 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
     ok = ok && (!last || last(file));
     ok = ok && file.flush() && file.error() == QFileDevice::NoError && file.commit();
     if (ok && QFileInfo(path).size() == size) return Written::Whole;
-    if (error)
-        *error = ok ? QCoreApplication::translate("SafeFile", "The file was not written in full.")
-                    : file.errorString();
+    if (error) *error = ok ? SafeFile::tr("The file was not written in full.") : file.errorString();
     if (!ok) file.cancelWriting();
     return Written::Failed;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QString>
@@ -22,6 +23,8 @@ struct FileRead {
 // (a FIFO or a device would hang or never end), each kind with its size cap; a file is
 // written whole or keeps its old content.
 class SafeFile {
+    Q_DECLARE_TR_FUNCTIONS(SafeFile)
+
 public:
     // A game file holds at most 32,767 entries of under 20 bytes each (about 650 KB); a
     // hostile file far larger is refused before it is read. A score file of a million

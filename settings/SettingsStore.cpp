@@ -45,7 +45,7 @@ QString refusal(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     if (::lstat(name.constData(), &info) != 0) return QString();
     if (S_ISLNK(info.st_mode) && ::stat(name.constData(), &info) != 0)
-        return QCoreApplication::translate("SettingsStore", "It is a link to nothing.");
+        return SettingsStore::tr("It is a link to nothing.");
     return SafeFile::CheckRegular(path, SettingsStore::kCap, false);
 }
 

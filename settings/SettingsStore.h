@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QtGlobal>
@@ -19,6 +20,8 @@ namespace quadrell {
 // save may call a file cut by a full disk good, so QSettings never writes the file in place;
 // it only reads it and lays out the new one.
 class SettingsStore {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     // One INI file per application inside `folder`.
     explicit SettingsStore(QString folder);

@@ -131,9 +131,8 @@ bool cSave::UsableFolder(const QString& path) {
 QString cSave::CheckAutoSaveFolders(const QString& incompleteDir, const QString& finishedDir) {
     for (const QString& folder : { incompleteDir, finishedDir })
         if (!UsableFolder(folder))
-            return QCoreApplication::translate("cSave",
-                "\"%1\" is not a folder games can be saved in.\r\nChoose an "
-                "existing folder with Browse.")
+            return cSave::tr("\"%1\" is not a folder games can be saved in.\r\nChoose an "
+                             "existing folder with Browse.")
                 .arg(folder);
     return QString();
 }

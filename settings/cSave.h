@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -28,6 +29,8 @@ struct AutoSaveEnabled {
 // The "Save" section: saved-game folders and the bookkeeping values other classes keep
 // there, read from the store at every access.
 class cSave {
+    Q_DECLARE_TR_FUNCTIONS(cSave)
+
 public:
     cSave(SettingsStore& store, QString installFolder);
 

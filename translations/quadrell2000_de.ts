@@ -19,7 +19,7 @@
     </message>
 </context>
 <context>
-    <name>Board</name>
+    <name>BoardAccessible</name>
     <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
@@ -867,7 +867,7 @@ und das Spiel startet mit den Standardeinstellungen.</translation>
     </message>
 </context>
 <context>
-    <name>SettingStore</name>
+    <name>SettingsStore</name>
     <message>
         <source>It is a link to nothing.</source>
         <translation type="unfinished">Sie ist eine Verknüpfung ins Leere.</translation>
@@ -1014,15 +1014,6 @@ Ihre Spiele werden nicht angezeigt; an ihr wurde nichts geändert.</translation>
     <message>
         <source>A player name cannot hold a quote.</source>
         <translation>Ein Spielername darf kein Anführungszeichen enthalten.</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not set and the cache folder cannot be used).<byte value="xd"/>
-The game plays as usual, but game files opened from the desktop cannot be handed to it while it runs.</source>
-        <translation>Es konnte kein privater Ordner für die Übergabe-Verbindung angelegt werden (XDG_RUNTIME_DIR ist nicht gesetzt, und der Cache-Ordner ist nicht nutzbar).<byte value="xd"/>
-Das Spiel läuft wie gewohnt, aber Spieldateien, die vom Desktop aus geöffnet werden, können ihm nicht übergeben werden, solange es läuft.</translation>
     </message>
 </context>
 <context>
@@ -1201,6 +1192,15 @@ Spiel wählen — F3</translation>
     <message>
         <source>Points</source>
         <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::SingleInstance</name>
+    <message>
+        <source>No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not set and the cache folder cannot be used).<byte value="xd"/>
+The game plays as usual, but game files opened from the desktop cannot be handed to it while it runs.</source>
+        <translation>Es konnte kein privater Ordner für die Übergabe-Verbindung angelegt werden (XDG_RUNTIME_DIR ist nicht gesetzt, und der Cache-Ordner ist nicht nutzbar).<byte value="xd"/>
+Das Spiel läuft wie gewohnt, aber Spieldateien, die vom Desktop aus geöffnet werden, können ihm nicht übergeben werden, solange es läuft.</translation>
     </message>
 </context>
 <context>

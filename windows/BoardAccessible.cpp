@@ -128,11 +128,10 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return QCoreApplication::translate("Board", "Board");
+    if (t == QAccessible::Name) return tr("Board");
     if (t == QAccessible::Description)
-        return QCoreApplication::translate("Board",
-            "Arrow keys move between the places; Space or Enter plays; Escape clears the "
-            "selection.");
+        return tr("Arrow keys move between the places; Space or Enter plays; Escape clears the "
+                  "selection.");
     return QAccessibleWidget::text(t);
 }
 

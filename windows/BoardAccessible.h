@@ -3,6 +3,7 @@
 #include "Card.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <array>
 
 namespace quadrell {
@@ -14,6 +15,8 @@ class BoardItem;
 // four foundations and a line that says the last move. The keyboard cursor's place is the
 // focused object. Everything is read from the board widget at each question, never kept.
 class BoardAccessible final : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+
 public:
     static constexpr int kColumnItems = 0;
     static constexpr int kCellItems = kColumns;

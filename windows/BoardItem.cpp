@@ -11,7 +11,7 @@
 namespace quadrell {
 
 namespace {
-QString said(const char* text) { return QCoreApplication::translate("Board", text); }
+QString said(const char* text) { return BoardAccessible::tr(text); }
 } // namespace
 
 const BoardWidget& BoardItem::board() const { return owner_.board(); }
@@ -91,18 +91,20 @@ QAccessibleInterface* BoardItem::childAt(int x, int y) const {
 QString BoardItem::name() const {
     switch (kind_) {
     case Kind::Column:
-        return said(QT_TRANSLATE_NOOP("Board", "Column %1")).arg(index_ + 1);
+        return said(QT_TRANSLATE_NOOP("BoardAccessible", "Column %1")).arg(index_ + 1);
     case Kind::Cell: {
         const Card c = topCard();
-        return said(QT_TRANSLATE_NOOP("Board", "Cell %1: %2"))
+        return said(QT_TRANSLATE_NOOP("BoardAccessible", "Cell %1: %2"))
             .arg(index_ + 1)
-            .arg(c == kNoCard ? said(QT_TRANSLATE_NOOP("Board", "empty")) : CardNames::Of(c));
+            .arg(c == kNoCard ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
+                              : CardNames::Of(c));
     }
     case Kind::Foundation: {
         const Card c = topCard();
-        return said(QT_TRANSLATE_NOOP("Board", "%1 foundation: %2"))
+        return said(QT_TRANSLATE_NOOP("BoardAccessible", "%1 foundation: %2"))
             .arg(CardNames::OfSuit(index_ + 1),
-                c == kNoCard ? said(QT_TRANSLATE_NOOP("Board", "empty")) : CardNames::Of(c));
+                c == kNoCard ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
+                             : CardNames::Of(c));
     }
     case Kind::OneCard: {
         const auto card = static_cast<Card>(index_);
@@ -120,15 +122,16 @@ QString BoardItem::name() const {
 QString BoardItem::description() const {
     if (kind_ == Kind::Column) {
         const auto n = columnCards().size();
-        return n == 0 ? said(QT_TRANSLATE_NOOP("Board", "empty"))
-            : n == 1  ? said(QT_TRANSLATE_NOOP("Board", "1 card"))
-                      : said(QT_TRANSLATE_NOOP("Board", "%1 cards")).arg(n);
+        return n == 0 ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
+            : n == 1  ? said(QT_TRANSLATE_NOOP("BoardAccessible", "1 card"))
+                      : said(QT_TRANSLATE_NOOP("BoardAccessible", "%1 cards")).arg(n);
     }
     if (kind_ == Kind::OneCard && isColumnPlace(place())) {
         const Loc below = static_cast<Loc>(place() + kColumns);
         for (Card c = 0; c < kCardCount; ++c)
-            if (board().PlaceOf(c) == below) return said(QT_TRANSLATE_NOOP("Board", "covered"));
-        return said(QT_TRANSLATE_NOOP("Board", "exposed"));
+            if (board().PlaceOf(c) == below)
+                return said(QT_TRANSLATE_NOOP("BoardAccessible", "covered"));
+        return said(QT_TRANSLATE_NOOP("BoardAccessible", "exposed"));
     }
     return {};
 }

@@ -18,7 +18,7 @@ const std::array<const char*, 4> kSuits { QT_TRANSLATE_NOOP("CardNames", "Hearts
     QT_TRANSLATE_NOOP("CardNames", "Clubs"), QT_TRANSLATE_NOOP("CardNames", "Diamonds"),
     QT_TRANSLATE_NOOP("CardNames", "Spades") };
 
-QString said(const char* text) { return QCoreApplication::translate("CardNames", text); }
+QString said(const char* text) { return CardNames::tr(text); }
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "Card.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quadrell {
@@ -9,6 +10,8 @@ namespace quadrell {
 // What a screen reader says of the cards and places: "Seven of Hearts", "column 3",
 // "cell 1", "the Hearts foundation".
 class CardNames {
+    Q_DECLARE_TR_FUNCTIONS(CardNames)
+
 public:
     static QString Of(Card card);
     static QString OfSuit(int suit);

@@ -43,9 +43,7 @@ const char* const CommandTable::kPanelNames[4] = { QT_TRANSLATE_NOOP("Command", 
     QT_TRANSLATE_NOOP("Command", "Cards Left"), QT_TRANSLATE_NOOP("Command", "Possible Moves"),
     QT_TRANSLATE_NOOP("Command", "Session Time") };
 
-QString CommandTable::Text(const char* text) {
-    return QCoreApplication::translate("Command", text);
-}
+QString CommandTable::Text(const char* text) { return Command::tr(text); }
 
 // The window-routed rows name frmMain's own handlers, hence the rows live in this member.
 std::span<const Command> CommandTable::Commands() {

@@ -3,6 +3,7 @@
 #include "Icons.h"
 #include "cMenu.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <span>
 
@@ -44,6 +45,9 @@ struct Command {
     Route route = Route::Type;
     void (frmMain::*handler)() = nullptr;           // Route::Window
     bool (*enabled)(const CommandState&) = nullptr; // nullptr: always usable
+
+    // Last: it leaves what follows private, and the rows are written as plain aggregates.
+    Q_DECLARE_TR_FUNCTIONS(Command)
 };
 
 class CommandTable {

@@ -87,8 +87,7 @@ std::string QtPrompter::SaveFileName(
         QString path = dialog.selectedFiles().constFirst();
         if (!suffix.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
         if (!QFileInfo::exists(path)
-            || Question(QCoreApplication::translate(
-                            "QtPrompter", "%1 already exists.\r\nDo you want to replace it?")
+            || Question(QtPrompter::tr("%1 already exists.\r\nDo you want to replace it?")
                             .arg(QDir::toNativeSeparators(path))
                             .toStdString(),
                 kAppTitle, MessageIcon::Exclamation))
@@ -138,8 +137,7 @@ void QtPrompter::RunWithProgress(
     worker->start();
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
     if (!worker->isFinished()) {
-        QProgressDialog dialog(
-            text(label), QCoreApplication::translate("QtPrompter", "Cancel"), 0, 1000, owner_);
+        QProgressDialog dialog(text(label), QtPrompter::tr("Cancel"), 0, 1000, owner_);
         dialog.setObjectName(QStringLiteral("dlgProgress"));
         dialog.setWindowTitle(QString::fromStdString(kAppTitle));
         dialog.setWindowModality(Qt::ApplicationModal);

@@ -2,12 +2,16 @@
 
 #include "Prompter.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 namespace quadrell {
 
 // Message boxes and questions as windows, owned by the main window.
 class QtPrompter final : public Prompter {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompter)
+
 public:
     explicit QtPrompter(QWidget* owner) : owner_(owner) { }
 

@@ -1,5 +1,6 @@
 #include "RecentMenus.h"
 
+#include "CommandTable.h"
 #include "cRecent.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,7 @@ RecentMenus::RecentMenus(
         = { { QT_TRANSLATE_NOOP("Command", "Recent &Finished"), "mnuComp", "Recent1" },
               { QT_TRANSLATE_NOOP("Command", "Recent &InComplete"), "mnuIncomp", "Recent2" } };
     for (int list = 0; list < 2; ++list) {
-        auto* menu = new QMenu(QCoreApplication::translate("Command", names[list][0]), &game);
+        auto* menu = new QMenu(Command::tr(names[list][0]), &game);
         game.insertMenu(before, menu);
         menus_[list] = menu->menuAction();
         menus_[list]->setObjectName(QLatin1String(names[list][1]));
@@ -27,7 +28,7 @@ RecentMenus::RecentMenus(
             connect(item, &QAction::triggered, this, [open, slot] { open(slot); });
             items_[list][i] = item;
         }
-        none_[list] = menu->addAction(QCoreApplication::translate("Command", "None"));
+        none_[list] = menu->addAction(Command::tr("None"));
         none_[list]->setObjectName(QStringLiteral("Recent%1Sep").arg(list + 1));
         none_[list]->setEnabled(false);
     }
