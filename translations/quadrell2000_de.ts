@@ -870,7 +870,7 @@ und das Spiel startet mit den Standardeinstellungen.</translation>
     <name>SettingsStore</name>
     <message>
         <source>It is a link to nothing.</source>
-        <translation type="unfinished">Sie ist eine Verknüpfung ins Leere.</translation>
+        <translation>Sie ist eine Verknüpfung ins Leere.</translation>
     </message>
 </context>
 <context>
