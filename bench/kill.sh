@@ -12,4 +12,7 @@ kills=${2:-240}
 seed=${3:-2026}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-QT_QPA_PLATFORM=offscreen "$build/tests/kill/quadrell-kill" run "$work/home" "$seed" "$kills" --timed --faults 2>/dev/null
+# Each child is the harness itself: run a copy, so that a build during the run cannot
+# swap the program under it.
+cp "$build/tests/kill/quadrell-kill" "$work/quadrell-kill"
+QT_QPA_PLATFORM=offscreen "$work/quadrell-kill" run "$work/home" "$seed" "$kills" --timed --faults 2>/dev/null
