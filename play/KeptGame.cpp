@@ -13,12 +13,6 @@
 
 namespace quadrell {
 
-namespace {
-const QString kSave = QStringLiteral("Save");
-const QString kRunning = QStringLiteral("KeptRunning");
-const QString kTime = QStringLiteral("KeptGameTime");
-} // namespace
-
 QString KeptGame::Path() const { return save_.KeptGamePath(); }
 
 bool KeptGame::playing() const {
@@ -26,9 +20,7 @@ bool KeptGame::playing() const {
     return s.gGameActive && !s.gFinishedView && options_.EnableUnfinished() == 1;
 }
 
-bool KeptGame::anythingKept() const {
-    return save_.Unfinished() || store_.GetBool(kSave, kRunning, false);
-}
+bool KeptGame::anythingKept() const { return save_.Unfinished() || save_.KeptRunning(); }
 
 QString KeptGame::signature() const {
     const cTrans& t = trans_;
@@ -43,11 +35,11 @@ QString KeptGame::signature() const {
 
 void KeptGame::Recover() {
     SettingsStore& store = store_;
-    if (store.GetBool(kSave, kRunning, false)) {
+    if (save_.KeptRunning()) {
         SettingsStore::Batch batch(store);
         save_.SetUnfinished(true);
-        save_.SetLastGameTime(store.GetInt32(kSave, kTime, 0));
-        store.SetBool(kSave, kRunning, false);
+        save_.SetLastGameTime(save_.KeptGameTime());
+        save_.SetKeptRunning(false);
     } else if (save_.UnfinishedStated() == false) {
         QFile::remove(Path()); // left by a game that has since been recorded or given up
     } else if (!save_.UnfinishedStated() && QFileInfo::exists(Path())) {
@@ -77,7 +69,7 @@ void KeptGame::Update() {
     if (!playing()) {
         if (written_.isEmpty()) return;
         written_.clear();
-        if (store_.GetBool(kSave, kRunning, false)) Forget();
+        if (save_.KeptRunning()) Forget();
         // Only once the settings that forget the game are on the disk: until then a kill
         // brings it back from this file.
         if (!anythingKept() && !store_.WriteFailing()) QFile::remove(Path());
@@ -86,8 +78,8 @@ void KeptGame::Update() {
     const QString now = signature();
     if (now == written_ || !write()) return;
     SettingsStore::Batch batch(store_);
-    store_.SetInt(kSave, kTime, time_.GetGameTime());
-    store_.SetBool(kSave, kRunning, true);
+    save_.SetKeptGameTime(time_.GetGameTime());
+    save_.SetKeptRunning(true);
     written_ = now;
 }
 
@@ -97,13 +89,13 @@ void KeptGame::KeepAtExit() {
     SettingsStore::Batch batch(store_);
     save_.SetLastGameTime(time_.GetGameTime());
     save_.SetUnfinished(true);
-    store_.SetBool(kSave, kRunning, false);
+    save_.SetKeptRunning(false);
     written_.clear();
 }
 
 void KeptGame::Forget() {
     SettingsStore::Batch batch(store_);
-    store_.SetBool(kSave, kRunning, false);
+    save_.SetKeptRunning(false);
     save_.SetUnfinished(false);
     save_.SetLastGameTime(0);
 }

@@ -29,9 +29,7 @@ Lifecycle::Lifecycle(Session& session, Registrar registerFileTypes)
     , registerFileTypes_(std::move(registerFileTypes)) { }
 
 bool Lifecycle::FirstRunNeeded() const {
-    const QString fresh = session_.store.GetText(
-        QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("0"));
-    return SettingsStore::ToInt32(fresh).value_or(0) == 1 || session_.store.IsEmpty(kApp);
+    return session_.save.FreshStartAsked() || session_.store.IsEmpty(kApp);
 }
 
 void Lifecycle::Start() {

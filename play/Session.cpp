@@ -11,7 +11,7 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     , store(appPaths.configFolder)
     , opt(store)
     , save(store, appPaths.dataFolder)
-    , players(store)
+    , players(store, save)
     , recent(store)
     , finish(store)
     , custom(store)

@@ -2,6 +2,7 @@
 
 #include "ScoreRec.h"
 #include "SettingsStore.h"
+#include "cSave.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,22 +12,13 @@ namespace quadrell {
 
 namespace {
 QString section(qint16 slot) { return QStringLiteral("Player%1").arg(slot); }
-const QString kSave = QStringLiteral("Save");
 const QString kTotals = QStringLiteral("Player6");
 } // namespace
 
-qint16 cPlayer::NewPlayerComboIndex() const {
-    return store_.GetInt16(kSave, QStringLiteral("NewPlayerComboIndex"), 1);
-}
-void cPlayer::SetNewPlayerComboIndex(qint16 value) {
-    store_.SetInt(kSave, QStringLiteral("NewPlayerComboIndex"), value);
-}
-bool cPlayer::ChangePlayer() const {
-    return store_.GetBool(kSave, QStringLiteral("ChangePlayer"), false);
-}
-void cPlayer::SetChangePlayer(bool value) {
-    store_.SetBool(kSave, QStringLiteral("ChangePlayer"), value);
-}
+qint16 cPlayer::NewPlayerComboIndex() const { return save_.NewPlayerComboIndex(); }
+void cPlayer::SetNewPlayerComboIndex(qint16 value) { save_.SetNewPlayerComboIndex(value); }
+bool cPlayer::ChangePlayer() const { return save_.ChangePlayer(); }
+void cPlayer::SetChangePlayer(bool value) { save_.SetChangePlayer(value); }
 qint16 cPlayer::CurrentComboIndex() const {
     return store_.GetInt16(kTotals, QStringLiteral("CurrentComboIndex"), 1);
 }

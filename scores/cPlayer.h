@@ -6,6 +6,7 @@
 namespace quadrell {
 
 class SettingsStore;
+class cSave;
 
 // The player table: slots 1..5 in sections "Player1".."Player5", the current player and
 // the player change that waits for the end of a game.
@@ -13,7 +14,7 @@ class cPlayer {
 public:
     static constexpr qint16 kSlots = 5;
 
-    explicit cPlayer(SettingsStore& store) : store_(store) { }
+    cPlayer(SettingsStore& store, cSave& save) : store_(store), save_(save) { }
 
     qint16 NewPlayerComboIndex() const;
     void SetNewPlayerComboIndex(qint16 value);
@@ -56,6 +57,7 @@ private:
     qint32 total(qint16 slot, const char* key) const;
 
     SettingsStore& store_;
+    cSave& save_;
 };
 
 } // namespace quadrell

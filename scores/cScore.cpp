@@ -38,8 +38,6 @@ qint32 cScore::GetScore(qint32 moves, qint32 time, qint16 perc) {
 }
 
 namespace {
-const QString kSave = QStringLiteral("Save");
-const QString kPending = QStringLiteral("PendingScore");
 // "",0,0,0,"yyyy-MM-dd HH:mm:ss",0,0 and its LF: no record is shorter.
 constexpr qint64 kShortestLine = 35;
 } // namespace
@@ -136,16 +134,12 @@ QString cScore::noteText(qint64 offset, qint16 slot, const QByteArray& line) {
 }
 
 QStringList cScore::pendingNotes() const {
-    const QString text = save_.Store().GetText(kSave, kPending, QString());
+    const QString text = save_.PendingScore();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
 void cScore::setPendingNotes(const QStringList& notes) {
-    if (notes.isEmpty()) {
-        save_.Store().Remove(kSave, kPending);
-    } else {
-        save_.Store().SetText(kSave, kPending, notes.join(QLatin1Char('\n')));
-    }
+    save_.SetPendingScore(notes.join(QLatin1Char('\n')));
 }
 
 void cScore::holdPending(const QString& why) {

@@ -54,6 +54,58 @@ bool cSave::SnapShot() const { return store_.GetBool(kSave, QStringLiteral("Snap
 void cSave::SetSnapShot(bool value) { store_.SetBool(kSave, QStringLiteral("SnapShot"), value); }
 bool cSave::IsNone(const QString& value) { return value == kNone; }
 
+bool cSave::KeptRunning() const {
+    return store_.GetBool(kSave, QStringLiteral("KeptRunning"), false);
+}
+void cSave::SetKeptRunning(bool value) {
+    store_.SetBool(kSave, QStringLiteral("KeptRunning"), value);
+}
+qint32 cSave::KeptGameTime() const {
+    return store_.GetInt32(kSave, QStringLiteral("KeptGameTime"), 0);
+}
+void cSave::SetKeptGameTime(qint32 value) { setNumber("KeptGameTime", value); }
+
+QString cSave::PendingScore() const { return text("PendingScore", QString()); }
+void cSave::SetPendingScore(const QString& notes) {
+    if (notes.isEmpty()) {
+        store_.Remove(kSave, QStringLiteral("PendingScore"));
+    } else {
+        setText("PendingScore", notes);
+    }
+}
+
+qint16 cSave::NewPlayerComboIndex() const { return number("NewPlayerComboIndex", 1); }
+void cSave::SetNewPlayerComboIndex(qint16 value) { setNumber("NewPlayerComboIndex", value); }
+bool cSave::ChangePlayer() const {
+    return store_.GetBool(kSave, QStringLiteral("ChangePlayer"), false);
+}
+void cSave::SetChangePlayer(bool value) {
+    store_.SetBool(kSave, QStringLiteral("ChangePlayer"), value);
+}
+
+cSave::WindowPlace cSave::WindowGeometry(const WindowPlace& fallback) const {
+    return { store_.GetSingle(kSave, QStringLiteral("Left"), fallback.left),
+        store_.GetSingle(kSave, QStringLiteral("Top"), fallback.top),
+        store_.GetSingle(kSave, QStringLiteral("Width"), fallback.width),
+        store_.GetSingle(kSave, QStringLiteral("Height"), fallback.height) };
+}
+void cSave::SetWindowSize(float width, float height) {
+    SettingsStore::Batch together(store_);
+    store_.SetSingle(kSave, QStringLiteral("Height"), height);
+    store_.SetSingle(kSave, QStringLiteral("Width"), width);
+}
+void cSave::SetWindowPosition(float left, float top) {
+    SettingsStore::Batch together(store_);
+    store_.SetSingle(kSave, QStringLiteral("Left"), left);
+    store_.SetSingle(kSave, QStringLiteral("Top"), top);
+}
+
+bool cSave::FreshStartAsked() const {
+    const QString fresh
+        = store_.GetText(QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("0"));
+    return SettingsStore::ToInt32(fresh).value_or(0) == 1;
+}
+
 QString cSave::LastExportedDate() const { return text("LastExportedDate", kNone); }
 void cSave::SetLastExportedDate(const QString& value) { setText("LastExportedDate", value); }
 QString cSave::LastExportedFile() const { return text("LastExportedFile", kNone); }

@@ -85,6 +85,29 @@ public:
     // lost or reset), so a kept game is never thrown away on a guess.
     std::optional<bool> UnfinishedStated() const;
     void SetUnfinished(bool value);
+    // The kept game between starts: whether the window was playing it when it stopped, and
+    // its clock then, in seconds.
+    bool KeptRunning() const;
+    void SetKeptRunning(bool value);
+    qint32 KeptGameTime() const;
+    void SetKeptGameTime(qint32 value);
+    // The score records noted but not yet in the score file, one a line; empty removes it.
+    QString PendingScore() const;
+    void SetPendingScore(const QString& notes);
+    // A player change waiting for the game in play to end.
+    qint16 NewPlayerComboIndex() const;
+    void SetNewPlayerComboIndex(qint16 value);
+    bool ChangePlayer() const;
+    void SetChangePlayer(bool value);
+    // The main window's place and size, in twips; `fallback` for what was never kept.
+    struct WindowPlace {
+        float left, top, width, height;
+    };
+    WindowPlace WindowGeometry(const WindowPlace& fallback) const;
+    void SetWindowSize(float width, float height);
+    void SetWindowPosition(float left, float top);
+    // "Install"/"Fresh" set to 1 asks for a first start at the next one.
+    bool FreshStartAsked() const;
     QString GetLastDir() const;
     void SaveLastDir(const QString& folder);
 

@@ -37,7 +37,6 @@ namespace quadrell {
 namespace {
 
 constexpr double kTwips = BoardWidget::kTwipsPerPixel;
-const QString kSave = QStringLiteral("Save");
 
 QColor fromStoredColour(qint32 bgr) {
     return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
@@ -420,10 +419,8 @@ void frmMain::toggleTimer() {
 // ---- geometry and closing -----------------------------------------------------------------
 
 void frmMain::restoreGeometry() {
-    const float height = session_.store.GetSingle(kSave, QStringLiteral("Height"), 6555);
-    const float width = session_.store.GetSingle(kSave, QStringLiteral("Width"), kWidth * kTwips);
-    const float left = session_.store.GetSingle(kSave, QStringLiteral("Left"), 500);
-    const float top = session_.store.GetSingle(kSave, QStringLiteral("Top"), 500);
+    const auto [left, top, width, height]
+        = session_.save.WindowGeometry({ 500, 500, float(kWidth * kTwips), 6555 });
     const QRect screen
         = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     // Before the desktop has drawn the frame its size is not known: allow for a thin border
@@ -456,19 +453,16 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::keepSize() {
     sizeKeeper_.stop();
-    SettingsStore::Batch batch(session_.store);
-    session_.store.SetSingle(
-        kSave, QStringLiteral("Height"), static_cast<float>(height() * kTwips));
-    session_.store.SetSingle(kSave, QStringLiteral("Width"), static_cast<float>(width() * kTwips));
+    session_.save.SetWindowSize(
+        static_cast<float>(width() * kTwips), static_cast<float>(height() * kTwips));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (sizeKeeper_.isActive()) keepSize();
     const QPoint inside = geometry().topLeft();
     SettingsStore::Batch batch(session_.store);
-    session_.store.SetSingle(
-        kSave, QStringLiteral("Left"), static_cast<float>(inside.x() * kTwips));
-    session_.store.SetSingle(kSave, QStringLiteral("Top"), static_cast<float>(inside.y() * kTwips));
+    session_.save.SetWindowPosition(
+        static_cast<float>(inside.x() * kTwips), static_cast<float>(inside.y() * kTwips));
     lifecycle_.Unload();
     tmGeneral_.stop();
     tmrTime_.stop();

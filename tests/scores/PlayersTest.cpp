@@ -1,6 +1,7 @@
 #include "Fakes.h"
 #include "SettingsStore.h"
 #include "cPlayer.h"
+#include "cSave.h"
 #include "cScore.h"
 #include "cUser.h"
 
@@ -22,7 +23,8 @@ class PlayersTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     SettingsStore store { dir.path() };
-    cPlayer players { store };
+    cSave save { store, dir.path() };
+    cPlayer players { store, save };
     RecordingPrompter prompter;
     cUser users { players, prompter };
 };

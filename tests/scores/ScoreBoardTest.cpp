@@ -30,7 +30,8 @@ class ScoreBoardTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     SettingsStore store { dir.path() };
-    cPlayer players { store };
+    cSave save { store, dir.path() };
+    cPlayer players { store, save };
     RecordingPrompter prompter;
     cUser users { players, prompter };
     std::vector<ScoreRec> records {

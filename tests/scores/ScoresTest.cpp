@@ -106,7 +106,7 @@ protected:
     QTemporaryDir dir;
     SettingsStore store { dir.filePath(QStringLiteral("config")) };
     cSave save { store, dir.path() };
-    cPlayer players { store };
+    cPlayer players { store, save };
     RecordingPrompter prompter;
     cUser users { players, prompter };
     cScore score { save, players, prompter };

@@ -32,7 +32,7 @@ protected:
 TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
     cFinish finish { store };
     cCustom custom { store };
-    cPlayer players { store };
+    cPlayer players { store, save };
     RecordingPrompter prompter;
     cScore score { save, players, prompter };
     auto n = [](auto value) { return QString::number(value); };
