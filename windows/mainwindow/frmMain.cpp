@@ -112,7 +112,7 @@ bool frmMain::Load() {
     UpdateBG();
     session_.menu.ShowCards(false);
     if (!lifecycle_.Open_Game(commandLine_)) return false;
-    restoreGeometry();
+    placeAsKept();
     TimerShown(session_.opt.ShowTimer() == 1);
     entryFor(&frmMain::toggleWinnable)->setChecked(session_.opt.ShowWinnable() == 1);
     StatusbarShown(session_.opt.ShowStatusbar() == 1);
@@ -418,7 +418,7 @@ void frmMain::toggleTimer() {
 
 // ---- geometry and closing -----------------------------------------------------------------
 
-void frmMain::restoreGeometry() {
+void frmMain::placeAsKept() {
     const auto [left, top, width, height]
         = session_.save.WindowGeometry({ 500, 500, float(kWidth * kTwips), 6555 });
     const QRect screen

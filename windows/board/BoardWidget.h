@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "CardArt.h"
+#include "Dragging.h"
 #include "MoveAnnouncer.h"
 
 #include <QPixmap>
@@ -36,7 +37,7 @@ public:
     // The keyboard cursor is drawn once a key has moved or used it, until the pointer is used.
     bool KeyboardCursorShown() const { return keyboardShown_; }
     // The cards a drag holds above the board, none between drags.
-    const std::vector<Card>& Lifted() const { return lifted_; }
+    const std::vector<Card>& Lifted() const { return dragging_.Lifted(); }
     void SetBackground(const QColor& colour, const QPixmap& picture);
     QColor Background() const { return colour_; }
 
@@ -62,6 +63,12 @@ public:
     double Scale() const { return scale_; }
     // Where a point in twips lies on the widget, and back.
     QRectF Pixels(QPointF twips, double widthTwips, double heightTwips) const;
+    // Where the card is drawn, in pixels.
+    QRectF CardRect(Card card) const;
+    // The cards drawn that far from where they were, in twips (a drag).
+    void Shift(const std::vector<Card>& cards, QPointF twips);
+    // The cards let go slide back to where they lie.
+    void SlideBack(const std::vector<Card>& cards);
     QPointF TwipsAt(QPointF point) const;
     // The card picture under a point of the widget, -1 for none.
     Card CardAt(QPoint point) const;
@@ -90,28 +97,18 @@ private:
     void paintKeyboardCursor(QPainter& p) const;
     void paintWelcome(QPainter& p) const;
     void rescale();
-    QRectF cardRect(Card card) const;
     int cellAt(QPoint point) const;
     bool overFixedPicture(QPoint point) const;
     void paintStep(const QRectF& before, const QRectF& after);
     void relayout();
     std::array<int, kColumns> columnRows() const;
     QPointF shownAt(Loc loc, const std::array<int, kColumns>& columnRows) const;
-    void dragTo(QPoint point);
-    void drop(QPoint point);
-    // The cards let go slide back to where they lie.
-    void slideBack(const std::vector<Card>& lifted);
-    Loc placeAt(QPoint point) const;
     void announceMoves();
 
     PointerInput* input_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     bool keyboardShown_ = false;
-    QPoint pressPoint_;
-    std::vector<Card> liftable_; // what a drag from the press would hold
-    std::vector<Card> lifted_;   // what it holds, once the pointer has gone far enough
-    std::vector<Card> dropping_; // the cards let go, while the drop's move is made
-    QPointF grab_;               // the pointer less the first lifted card's corner, in pixels
+    Dragging dragging_ { *this };
     CardArt art_;
     QColor colour_ { 0, 64, 128 };
     QPixmap picture_;

@@ -60,7 +60,7 @@ QPointF BoardWidget::TwipsAt(QPointF point) const {
     return { (point.x() - originX_) * k, point.y() * k };
 }
 
-QRectF BoardWidget::cardRect(Card card) const { return Pixels(CardPosition(card), kCardW, kCardH); }
+QRectF BoardWidget::CardRect(Card card) const { return Pixels(CardPosition(card), kCardW, kCardH); }
 
 void BoardWidget::SetBackground(const QColor& colour, const QPixmap& picture) {
     colour_ = colour;
@@ -193,7 +193,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     BringToFront(card);
     auto& at = position_[static_cast<std::size_t>(card)];
     // A card just let go leaves from where the pointer left it.
-    const bool held = std::find(dropping_.begin(), dropping_.end(), card) != dropping_.end();
+    const bool held = dragging_.Dropping(card);
     const QPointF from = held ? at : ShownAt(source);
     loc_[static_cast<std::size_t>(card)] = destination;
     // Said once the moves of this turn are over: a run is one announcement, not five.
@@ -208,9 +208,9 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
         QElapsedTimer clock;
         clock.start();
         for (int i = 1; i <= steps; ++i) {
-            const QRectF before = cardRect(card);
+            const QRectF before = CardRect(card);
             at = from + (to - from) * (double(i) / steps);
-            paintStep(before, cardRect(card));
+            paintStep(before, CardRect(card));
             if (stepObserver_) stepObserver_(card, i);
             if (paced) {
                 const qint64 wait = qint64(i) * kStepMs - clock.elapsed();
@@ -231,7 +231,7 @@ void BoardWidget::announceMoves() {
 Card BoardWidget::CardAt(QPoint point) const {
     if (!visible_) return kNoCard;
     for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it)
-        if (placed_[static_cast<std::size_t>(*it)] && cardRect(*it).contains(point)) return *it;
+        if (placed_[static_cast<std::size_t>(*it)] && CardRect(*it).contains(point)) return *it;
     return kNoCard;
 }
 
@@ -268,7 +268,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (!visible_) return paintWelcome(p);
     for (Card c : stacking_) {
         if (!placed_[static_cast<std::size_t>(c)]) continue;
-        const QRectF r = cardRect(c);
+        const QRectF r = CardRect(c);
         p.drawPixmap(r.topLeft(), art_.Face(c, scale_, dpr));
         if (c == framed_) {
             p.setRenderHint(QPainter::Antialiasing);
@@ -331,13 +331,10 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     pressed_ = CardAt(at);
     pressedCell_ = -1;
-    liftable_.clear();
+    dragging_.Forget();
     if (pressed_ != kNoCard) {
         input_->CardPressed(pressed_, buttonOf(event->button()));
-        if (event->button() == Qt::LeftButton) {
-            liftable_ = input_->Liftable(pressed_);
-            pressPoint_ = at;
-        }
+        if (event->button() == Qt::LeftButton) dragging_.Press(at, input_->Liftable(pressed_));
     } else if (cellAt(at) >= 0) {
         pressedCell_ = cellAt(at);
         return; // a cell reacts to a whole click
@@ -351,9 +348,12 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!input_) return;
     const QPoint at = event->position().toPoint();
-    liftable_.clear();
-    if (!lifted_.empty() && event->button() == Qt::LeftButton) {
-        drop(at);
+    dragging_.Forget();
+    if (dragging_.Holding() && event->button() == Qt::LeftButton) {
+        dragging_.Drop(at, *input_, [this] {
+            pressed_ = kNoCard;
+            relayout();
+        });
     } else if (pressed_ != kNoCard) {
         input_->CardReleased(pressed_, buttonOf(event->button()));
     } else if (pressedCell_ >= 0 && cellAt(at) == pressedCell_ && CardAt(at) == kNoCard
@@ -376,8 +376,8 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!input_) return;
-    if ((event->buttons() & Qt::LeftButton) && !moving_ && (!liftable_.empty() || !lifted_.empty()))
-        dragTo(event->position().toPoint());
+    if ((event->buttons() & Qt::LeftButton) && !moving_ && dragging_.Possible())
+        dragging_.MoveTo(event->position().toPoint());
     const Card card = CardAt(event->position().toPoint());
     if (card != kNoCard && input_->ShowsMovePointer(card)) {
         setCursor(movePointer_);
@@ -386,68 +386,22 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-// The lifted cards follow the pointer, above everything, once it has gone the platform's
-// drag distance from the press.
-void BoardWidget::dragTo(QPoint point) {
-    if (lifted_.empty()) {
-        if ((point - pressPoint_).manhattanLength() < QApplication::startDragDistance()) return;
-        lifted_ = std::move(liftable_);
-        liftable_.clear();
-        grab_ = QPointF(pressPoint_) - cardRect(lifted_.front()).topLeft();
-        for (Card c : lifted_)
-            BringToFront(c);
-    }
-    const QPointF corner = TwipsAt(QPointF(point) - grab_);
-    const QPointF shift = corner - CardPosition(lifted_.front());
-    for (Card c : lifted_)
-        position_[static_cast<std::size_t>(c)] += shift;
+void BoardWidget::Shift(const std::vector<Card>& cards, QPointF twips) {
+    for (Card c : cards)
+        position_[static_cast<std::size_t>(c)] += twips;
     update();
 }
 
-// The place under the point: a cell, a foundation or a column (its first place).
-Loc BoardWidget::placeAt(QPoint point) const {
-    for (Loc place = kFirstCell; place <= kLastFoundation; ++place)
-        if (place != kNotAPlace && Pixels(placeOf(place), kCardW, kCardH).contains(point))
-            return place;
-    const QPointF twips = TwipsAt(point);
-    const double x = twips.x();
-    for (int column = 0; column < kColumns; ++column) {
-        const double left = cCards::PlaceX(static_cast<Loc>(column));
-        if (twips.y() >= cCards::PlaceY(0) && x >= left - 52 && x < left + kCardW + 53)
-            return static_cast<Loc>(column);
-    }
-    return kNoLoc;
-}
-
-// The move clicking the target would make; cards that stay where they were slide back.
-void BoardWidget::drop(QPoint point) {
-    const std::vector<Card> lifted = std::exchange(lifted_, {});
-    const Loc from = loc_[static_cast<std::size_t>(lifted.front())];
-    // Off every place, the top of the card held says where it is going.
-    const QRectF held = cardRect(lifted.front());
-    const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10 * scale_)).toPoint();
-    Loc target = placeAt(point);
-    if (target == kNoLoc) target = placeAt(head);
-    const auto settle = [&] {
-        dropping_.clear();
-        pressed_ = kNoCard;
-        if (loc_[static_cast<std::size_t>(lifted.front())] == from && visible_) slideBack(lifted);
-        relayout();
-    };
-    dropping_ = lifted;
-    if (target == kNoLoc) return settle();
-    input_->DropOn(target, settle);
-}
-
-void BoardWidget::slideBack(const std::vector<Card>& lifted) {
-    for (Card c : lifted) {
+void BoardWidget::SlideBack(const std::vector<Card>& cards) {
+    if (!visible_) return;
+    for (Card c : cards) {
         const QPointF back = ShownAt(loc_[static_cast<std::size_t>(c)]);
         const QPointF start = position_[static_cast<std::size_t>(c)];
         for (int i = 1; i <= kSlideBackSteps; ++i) {
-            const QRectF before = cardRect(c);
+            const QRectF before = CardRect(c);
             position_[static_cast<std::size_t>(c)]
                 = start + (back - start) * (double(i) / kSlideBackSteps);
-            paintStep(before, cardRect(c));
+            paintStep(before, CardRect(c));
             QThread::msleep(kStepMs);
         }
     }

@@ -149,7 +149,7 @@ private:
     void afterCommand();
     void afterInput();
     void showFinish();
-    void restoreGeometry();
+    void placeAsKept();
     void toggleToolbar();
     void toggleStatusbar();
     void toggleTimer();

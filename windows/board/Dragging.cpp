@@ -1,0 +1,68 @@
+#include "Dragging.h"
+
+#include "BoardWidget.h"
+#include "PointerInput.h"
+#include "cCards.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <utility>
+
+namespace quadrell {
+
+void Dragging::Press(QPoint at, std::vector<Card> liftable) {
+    pressPoint_ = at;
+    liftable_ = std::move(liftable);
+}
+
+bool Dragging::Dropping(Card card) const {
+    return std::find(dropping_.begin(), dropping_.end(), card) != dropping_.end();
+}
+
+void Dragging::MoveTo(QPoint point) {
+    if (lifted_.empty()) {
+        if ((point - pressPoint_).manhattanLength() < QApplication::startDragDistance()) return;
+        lifted_ = std::exchange(liftable_, {});
+        grab_ = QPointF(pressPoint_) - board_.CardRect(lifted_.front()).topLeft();
+        for (Card c : lifted_)
+            board_.BringToFront(c);
+    }
+    const QPointF corner = board_.TwipsAt(QPointF(point) - grab_);
+    board_.Shift(lifted_, corner - board_.CardPosition(lifted_.front()));
+}
+
+Loc Dragging::PlaceAt(QPoint point) const {
+    for (Loc place = kFirstCell; place <= kLastFoundation; ++place)
+        if (place != kNotAPlace
+            && board_.Pixels(board_.ShownAt(place), kCardWidthTwips, kCardHeightTwips)
+                   .contains(point))
+            return place;
+    const QPointF twips = board_.TwipsAt(point);
+    for (int column = 0; column < kColumns; ++column) {
+        const double left = cCards::PlaceX(static_cast<Loc>(column));
+        if (twips.y() >= cCards::PlaceY(0) && twips.x() >= left - 52
+            && twips.x() < left + kCardWidthTwips + 53)
+            return static_cast<Loc>(column);
+    }
+    return kNoLoc;
+}
+
+void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void()>& settled) {
+    const std::vector<Card> lifted = std::exchange(lifted_, {});
+    const Loc from = board_.PlaceOf(lifted.front());
+    // Off every place, the top of the card held says where it is going.
+    const QRectF held = board_.CardRect(lifted.front());
+    const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10 * board_.Scale())).toPoint();
+    Loc target = PlaceAt(point);
+    if (target == kNoLoc) target = PlaceAt(head);
+    const auto settle = [&] {
+        dropping_.clear();
+        if (board_.PlaceOf(lifted.front()) == from) board_.SlideBack(lifted);
+        settled();
+    };
+    dropping_ = lifted;
+    if (target == kNoLoc) return settle();
+    input.DropOn(target, settle);
+}
+
+} // namespace quadrell

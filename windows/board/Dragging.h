@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Card.h"
+
+#include <QPoint>
+#include <QPointF>
+#include <functional>
+#include <vector>
+
+namespace quadrell {
+
+class BoardWidget;
+class PointerInput;
+
+// A drag on the board: the cards a press may lift, the cards lifted once the pointer has
+// gone the platform's drag distance, and where they land when let go. A drop makes the move
+// a click on its target would make.
+class Dragging {
+public:
+    explicit Dragging(BoardWidget& board) : board_(board) { }
+
+    // A press on a card: what a drag from it would hold.
+    void Press(QPoint at, std::vector<Card> liftable);
+    // The press ended without a drag.
+    void Forget() { liftable_.clear(); }
+    bool Possible() const { return !liftable_.empty() || !lifted_.empty(); }
+    bool Holding() const { return !lifted_.empty(); }
+    const std::vector<Card>& Lifted() const { return lifted_; }
+    // The card is one let go, while the drop's move is made.
+    bool Dropping(Card card) const;
+
+    // The lifted cards follow the pointer, above everything.
+    void MoveTo(QPoint point);
+    // Lets go over `point`. `settled` runs once the move is made, or at once when there is
+    // no place under the cards; cards that stayed where they were slide back first.
+    void Drop(QPoint point, PointerInput& input, const std::function<void()>& settled);
+    // The place under the point: a cell, a foundation or a column (its first place); a
+    // column takes its whole band, the gaps beside its cards included.
+    Loc PlaceAt(QPoint point) const;
+
+private:
+    BoardWidget& board_;
+    QPoint pressPoint_;
+    std::vector<Card> liftable_; // what a drag from the press would hold
+    std::vector<Card> lifted_;   // what it holds, once the pointer has gone far enough
+    std::vector<Card> dropping_; // the cards let go, while the drop's move is made
+    QPointF grab_;               // the pointer less the first lifted card's corner, in pixels
+};
+
+} // namespace quadrell
