@@ -1,8 +1,6 @@
 // The one table of the program's commands.
 #include "CommandTable.h"
 
-#include "frmMain.h"
-
 #include <QCoreApplication>
 
 namespace quadrell {
@@ -45,7 +43,6 @@ const char* const CommandTable::kPanelNames[4] = { QT_TRANSLATE_NOOP("Command", 
 
 QString CommandTable::Text(const char* text) { return Command::tr(text); }
 
-// The window-routed rows name frmMain's own handlers, hence the rows live in this member.
 std::span<const Command> CommandTable::Commands() {
     // In menu order; the Game menu's two recent lists follow "Close Game".
     // clang-format off
@@ -65,10 +62,9 @@ std::span<const Command> CommandTable::Commands() {
             .shortcut = "Ctrl+S", .button = 6, .tip = QT_TRANSLATE_NOOP("Command", "Save Game"), .glyph = G::SaveGame,
             .enabled = gameOpen },
         { .key = "Close", .menu = Game, .control = "mnuClose", .caption = QT_TRANSLATE_NOOP("Command", "&Close Game"),
-            .route = R::Window, .handler = &frmMain::closeGame, .enabled = gameOpen },
+            .route = R::Window, .enabled = gameOpen },
         { .key = "Exit", .menu = Game, .control = "mnuExit", .caption = QT_TRANSLATE_NOOP("Command", "E&xit"),
-            .shortcut = "Ctrl+Q", .gapBefore = true, .route = R::Window,
-            .handler = &frmMain::exitNow },
+            .shortcut = "Ctrl+Q", .gapBefore = true, .route = R::Window },
         { .key = "Undo", .menu = Edit, .control = "mnuUndo", .caption = QT_TRANSLATE_NOOP("Command", "&Undo"),
             .shortcut = "Ctrl+Z", .button = 9, .tip = QT_TRANSLATE_NOOP("Command", "Undo"), .glyph = G::Undo, .enabled = undo },
         { .key = "Redo", .menu = Edit, .control = "mnuRedo", .caption = QT_TRANSLATE_NOOP("Command", "&Redo"),
@@ -84,19 +80,18 @@ std::span<const Command> CommandTable::Commands() {
             .shortcut = "Ctrl+V", .button = 11, .tip = QT_TRANSLATE_NOOP("Command", "Redo All"), .glyph = G::RedoAll,
             .enabled = redoAll },
         { .key = "Hint", .menu = Edit, .control = "mnuHint", .caption = QT_TRANSLATE_NOOP("Command", "&Hint"), .shortcut = "H",
-            .gapBefore = true, .route = R::Window, .handler = &frmMain::Hint,
+            .gapBefore = true, .route = R::Window,
             .enabled = gameInPlay },
         { .key = "Toolbar", .menu = View, .control = "mnuToolbar", .caption = QT_TRANSLATE_NOOP("Command", "&Toolbar"),
-            .checkable = true, .route = R::Window, .handler = &frmMain::toggleToolbar },
+            .checkable = true, .route = R::Window },
         { .key = "Statusbar", .menu = View, .control = "mnuStatusbar", .caption = QT_TRANSLATE_NOOP("Command", "Status &Bar"),
-            .checkable = true, .route = R::Window, .handler = &frmMain::toggleStatusbar },
+            .checkable = true, .route = R::Window },
         { .key = "Timer", .menu = View, .control = "mnuTimer", .caption = QT_TRANSLATE_NOOP("Command", "T&imer"),
-            .checkable = true, .route = R::Window, .handler = &frmMain::toggleTimer },
+            .checkable = true, .route = R::Window },
         { .key = "Winnable", .menu = View, .control = "mnuWinnable", .caption = QT_TRANSLATE_NOOP("Command", "&Can It Be Won"),
-            .checkable = true, .route = R::Window, .handler = &frmMain::toggleWinnable },
+            .checkable = true, .route = R::Window },
         { .key = "Source", .menu = View, .control = "mnuSource", .caption = QT_TRANSLATE_NOOP("Command", "S&ource"),
-            .shortcut = "F4", .gapBefore = true, .route = R::Window,
-            .handler = &frmMain::showSource, .enabled = gameOpen },
+            .shortcut = "F4", .gapBefore = true, .route = R::Window, .enabled = gameOpen },
         { .key = "ReplayForward", .menu = Replay, .control = "mnuForward", .caption = QT_TRANSLATE_NOOP("Command", "&Forward"),
             .button = 15, .tip = QT_TRANSLATE_NOOP("Command", "Replay Forward"), .glyph = G::Forward, .enabled = redo },
         { .key = "ReplayBack", .menu = Replay, .control = "mnuBack", .caption = QT_TRANSLATE_NOOP("Command", "&Back"),
@@ -104,7 +99,7 @@ std::span<const Command> CommandTable::Commands() {
         { .key = "ReplayAll", .menu = Replay, .control = "mnuReplayAll", .caption = QT_TRANSLATE_NOOP("Command", "Replay &All"),
             .enabled = replayAll },
         { .key = "Solution", .menu = Replay, .control = "mnuSolution", .caption = QT_TRANSLATE_NOOP("Command", "Show &Solution"),
-            .route = R::Window, .handler = &frmMain::ShowSolution, .enabled = solutionFree },
+            .route = R::Window, .enabled = solutionFree },
         { .key = "ReplayStop", .menu = Replay, .control = "mnuStop", .caption = QT_TRANSLATE_NOOP("Command", "Sto&p"),
             .shortcut = "Ctrl+T", .button = 14, .tip = QT_TRANSLATE_NOOP("Command", "Stop"), .glyph = G::Stop, .enabled = stop },
         { .key = "AddFav", .menu = Favorites, .control = "mnuAddFav",
@@ -124,9 +119,9 @@ std::span<const Command> CommandTable::Commands() {
             .shortcut = "F8", .button = 22, .tip = QT_TRANSLATE_NOOP("Command", "Score Board"), .glyph = G::ScoreBoard },
         { .key = "Help", .menu = Help, .control = "mnuContents", .caption = QT_TRANSLATE_NOOP("Command", "H&elp Topics"),
             .shortcut = "F1", .button = 24, .tip = QT_TRANSLATE_NOOP("Command", "Help Contents"), .glyph = G::Help,
-            .route = R::Window, .handler = &frmMain::showHelp },
+            .route = R::Window },
         { .key = "About", .menu = Help, .control = "mnuAbout", .caption = QT_TRANSLATE_NOOP("Command", "&About Quadrell 2000"),
-            .route = R::Window, .handler = &frmMain::showAbout },
+            .route = R::Window },
     };
     // clang-format on
     return kCommands;

@@ -9,8 +9,6 @@
 
 namespace quadrell {
 
-class frmMain;
-
 // What the enabling rules read: the game's menu state and what the window is playing.
 struct CommandState {
     MenuState game;
@@ -29,7 +27,8 @@ struct MenuInfo {
 // Every command of the menus and the toolbar, one row each: the menus, the toolbar, their
 // icons, their enabling and the customisation list are all built from this table.
 struct Command {
-    // Where a command goes: cMenu::SelectGame, cMenu::SelectType, or the window itself.
+    // Where a command goes: cMenu::SelectGame, cMenu::SelectType, or the window, which
+    // answers it by its key (WindowCommands).
     enum class Route { Game, Type, Window };
     const char* key;           // the command's key for cMenu and the toolbar
     int menu;                  // index into Menus()
@@ -43,11 +42,19 @@ struct Command {
     const char* listName = ""; // the customise list's text, when not the tip
     Icons::Glyph glyph = Icons::Glyph::NewGame;
     Route route = Route::Type;
-    void (frmMain::*handler)() = nullptr;           // Route::Window
     bool (*enabled)(const CommandState&) = nullptr; // nullptr: always usable
 
     // Last: it leaves what follows private, and the rows are written as plain aggregates.
     Q_DECLARE_TR_FUNCTIONS(Command)
+};
+
+// What the window itself answers: the commands routed to it, by key.
+class WindowCommands {
+public:
+    virtual void RunWindowCommand(const QString& key) = 0;
+
+protected:
+    ~WindowCommands() = default;
 };
 
 class CommandTable {

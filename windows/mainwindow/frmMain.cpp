@@ -30,13 +30,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace quadrell {
 
 namespace {
 
-constexpr double kTwips = BoardWidget::kTwipsPerPixel;
 
 QColor fromStoredColour(qint32 bgr) {
     return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
@@ -49,15 +47,6 @@ QPixmap loadPicture(const QString& path) {
     QImageReader reader(path);
     const QImage image = reader.read();
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-}
-
-// A kept width or height in pixels: the default when it is unreadable or outside what the
-// screen allows, and never larger than the free area less the frame, whatever the screen's
-// scale.
-int keptLength(float twips, int least, int screen, int frame, int fallback) {
-    int n = std::isfinite(twips) ? qRound(twips / kTwips) : 0;
-    if (n < least || n > std::max(screen, least)) n = fallback;
-    return std::max(least, std::min(n, screen - frame));
 }
 
 } // namespace
@@ -90,7 +79,6 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     setCentralWidget(central);
     setMinimumSize(kMinWidth, 240);
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
-    connect(&sizeKeeper_, &QTimer::timeout, this, &frmMain::keepSize);
     session_.opt.SetWidgets(this);
     session_.menu.SetDialogs(this);
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
@@ -112,9 +100,9 @@ bool frmMain::Load() {
     UpdateBG();
     session_.menu.ShowCards(false);
     if (!lifecycle_.Open_Game(commandLine_)) return false;
-    placeAsKept();
+    placement_.Restore();
     TimerShown(session_.opt.ShowTimer() == 1);
-    entryFor(&frmMain::toggleWinnable)->setChecked(session_.opt.ShowWinnable() == 1);
+    entryFor("Winnable")->setChecked(session_.opt.ShowWinnable() == 1);
     StatusbarShown(session_.opt.ShowStatusbar() == 1);
     ToolbarShown(session_.opt.ShowToolbar() == 1);
     RestoreAll();
@@ -133,7 +121,8 @@ QAction* frmMain::Action(const QString& name) const {
 // ---- commands -------------------------------------------------------------------------
 
 void frmMain::run(const Command& command) {
-    if (command.route == Command::Route::Window) return (this->*command.handler)();
+    if (command.route == Command::Route::Window)
+        return RunWindowCommand(QLatin1String(command.key));
     assist_.Cancel(); // the next command ends a search under way
     showFinish();     // a command right after a win first closes the won game
     const QString key = QLatin1String(command.key);
@@ -263,10 +252,28 @@ void frmMain::applyEnabling() {
     }
 }
 
-QAction* frmMain::entryFor(void (frmMain::*handler)()) const {
+QAction* frmMain::entryFor(const char* key) const {
     for (const Command& command : CommandTable::Commands())
-        if (command.handler == handler) return actions_.value(QLatin1String(command.control));
+        if (qstrcmp(command.key, key) == 0) return actions_.value(QLatin1String(command.control));
     return nullptr;
+}
+
+void frmMain::RunWindowCommand(const QString& key) {
+    static const std::pair<const char*, void (frmMain::*)()> kHandlers[] = {
+        { "Close", &frmMain::closeGame },
+        { "Exit", &frmMain::exitNow },
+        { "Hint", &frmMain::Hint },
+        { "Toolbar", &frmMain::toggleToolbar },
+        { "Statusbar", &frmMain::toggleStatusbar },
+        { "Timer", &frmMain::toggleTimer },
+        { "Winnable", &frmMain::toggleWinnable },
+        { "Source", &frmMain::showSource },
+        { "Solution", &frmMain::ShowSolution },
+        { "Help", &frmMain::showHelp },
+        { "About", &frmMain::showAbout },
+    };
+    for (const auto& [name, handler] : kHandlers)
+        if (key == QLatin1String(name)) return (this->*handler)();
 }
 
 void frmMain::RestoreAll() {
@@ -372,17 +379,17 @@ void frmMain::SetStopEnabled(bool enabled) {
 
 void frmMain::TimerShown(bool shown) {
     clock_->setVisible(shown);
-    entryFor(&frmMain::toggleTimer)->setChecked(shown);
+    entryFor("Timer")->setChecked(shown);
 }
 
 void frmMain::StatusbarShown(bool shown) {
     statusBar()->setVisible(shown);
-    entryFor(&frmMain::toggleStatusbar)->setChecked(shown);
+    entryFor("Statusbar")->setChecked(shown);
 }
 
 void frmMain::ToolbarShown(bool shown) {
     strip_->setVisible(shown);
-    entryFor(&frmMain::toggleToolbar)->setChecked(shown);
+    entryFor("Toolbar")->setChecked(shown);
 }
 
 void frmMain::BackPictureChosen(const QString& path) {
@@ -402,67 +409,28 @@ void frmMain::UpdateBG() {
 
 // The entry is already toggled by the click.
 void frmMain::toggleToolbar() {
-    session_.opt.SetShowToolbar(entryFor(&frmMain::toggleToolbar)->isChecked() ? 1 : 0);
+    session_.opt.SetShowToolbar(entryFor("Toolbar")->isChecked() ? 1 : 0);
 }
 void frmMain::toggleStatusbar() {
-    session_.opt.SetShowStatusbar(entryFor(&frmMain::toggleStatusbar)->isChecked() ? 1 : 0);
+    session_.opt.SetShowStatusbar(entryFor("Statusbar")->isChecked() ? 1 : 0);
 }
 void frmMain::toggleWinnable() {
-    session_.opt.SetShowWinnable(entryFor(&frmMain::toggleWinnable)->isChecked() ? 1 : 0);
+    session_.opt.SetShowWinnable(entryFor("Winnable")->isChecked() ? 1 : 0);
     watch_->Update();
 }
 
-void frmMain::toggleTimer() {
-    session_.opt.SetShowTimer(entryFor(&frmMain::toggleTimer)->isChecked() ? 1 : 0);
-}
+void frmMain::toggleTimer() { session_.opt.SetShowTimer(entryFor("Timer")->isChecked() ? 1 : 0); }
 
 // ---- geometry and closing -----------------------------------------------------------------
 
-void frmMain::placeAsKept() {
-    const auto [left, top, width, height]
-        = session_.save.WindowGeometry({ 500, 500, float(kWidth * kTwips), 6555 });
-    const QRect screen
-        = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    // Before the desktop has drawn the frame its size is not known: allow for a thin border
-    // and a title bar.
-    QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isEmpty()) frame = QSize(8, 32);
-    const int w = keptLength(width, minimumWidth(), screen.width(), frame.width(), kWidth);
-    const int h = keptLength(
-        height, minimumHeight(), screen.height(), frame.height(), qRound(6555 / kTwips));
-    QRect wanted(qRound(left / kTwips), qRound(top / kTwips), w, h);
-    // A place that no screen shows falls back to the default one.
-    if (!std::isfinite(left) || !std::isfinite(top) || !screen.intersects(wanted))
-        wanted.moveTopLeft(QPoint(qRound(500 / kTwips), qRound(500 / kTwips)) + screen.topLeft());
-    // Whole on the free area, the title bar never above it.
-    wanted.moveLeft(std::max(screen.left(), std::min(wanted.left(), screen.right() - w)));
-    wanted.moveTop(std::max(screen.top(), std::min(wanted.top(), screen.bottom() - h)));
-    // The place kept is the window's inside, not its frame: a frame the desktop has not
-    // drawn yet (a message shown before the window) cannot shift it from start to start.
-    setGeometry(wanted);
-}
-
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // A maximised window keeps the size it will come back to, not the screen's.
-    if (!loaded_ || isMinimized() || isMaximized() || isFullScreen()) return;
-    // Dragging the frame resizes many times a second; the store is written when it stops.
-    sizeKeeper_.setSingleShot(true);
-    sizeKeeper_.start(250);
-}
-
-void frmMain::keepSize() {
-    sizeKeeper_.stop();
-    session_.save.SetWindowSize(
-        static_cast<float>(width() * kTwips), static_cast<float>(height() * kTwips));
+    if (loaded_) placement_.Resized();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (sizeKeeper_.isActive()) keepSize();
-    const QPoint inside = geometry().topLeft();
-    SettingsStore::Batch batch(session_.store);
-    session_.save.SetWindowPosition(
-        static_cast<float>(inside.x() * kTwips), static_cast<float>(inside.y() * kTwips));
+    SettingsStore::Batch batch(session_.store); // the window's place and the kept game
+    placement_.KeepAtClose();
     lifecycle_.Unload();
     tmGeneral_.stop();
     tmrTime_.stop();

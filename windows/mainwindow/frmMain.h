@@ -10,6 +10,7 @@
 #include "Session.h"
 #include "SolverAssist.h"
 #include "TitleFlash.h"
+#include "WindowPlacement.h"
 #include "WinnableWatch.h"
 #include "cOpt.h"
 
@@ -36,9 +37,9 @@ class frmMain final : public QMainWindow,
                       public GameWindow,
                       public ReplayControl,
                       public OptionWidgets,
-                      public GameDialogs {
+                      public GameDialogs,
+                      public WindowCommands {
     Q_OBJECT
-    friend class CommandTable; // its rows name the window's own commands
 public:
     // The width the window first opens at: 9645 twips. The player may make it wider or
     // narrower; the board scales with it.
@@ -98,6 +99,8 @@ public:
     bool ForwardRunning() const override { return tmrForward_.isActive(); }
     bool BackwardRunning() const override { return tmrBackward_.isActive(); }
     void StopPlayback() override;
+    // WindowCommands
+    void RunWindowCommand(const QString& key) override;
     // OptionWidgets
     void TimerShown(bool shown) override;
     void StatusbarShown(bool shown) override;
@@ -145,11 +148,11 @@ private:
     // A command of the table, from its menu entry or its toolbar button.
     void run(const Command& command);
     void applyEnabling();
-    QAction* entryFor(void (frmMain::*handler)()) const;
+    // The menu entry of a command, by its key.
+    QAction* entryFor(const char* key) const;
     void afterCommand();
     void afterInput();
     void showFinish();
-    void placeAsKept();
     void toggleToolbar();
     void toggleStatusbar();
     void toggleTimer();
@@ -167,6 +170,7 @@ private:
     BoardWidget* board_;
     Session session_;
     Lifecycle lifecycle_;
+    WindowPlacement placement_ { *this, session_.save, kWidth };
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;
     QMenu* topMenus_[6] {};
@@ -182,8 +186,6 @@ private:
     QTimer tmrTime_;
     QTimer tmrForward_;
     QTimer tmrBackward_;
-    QTimer sizeKeeper_; // the size is written once a resize has settled
-    void keepSize();
     TitleFlash title_ { *this };
     SolverAssist assist_;
     std::unique_ptr<WinnableWatch> watch_;
