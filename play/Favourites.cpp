@@ -1,8 +1,12 @@
 #include "Favourites.h"
 
+#include "Engine.h"
 #include "GameWindow.h"
 #include "SafeFile.h"
-#include "Session.h"
+#include "cMenu.h"
+#include "cPlayer.h"
+#include "cSave.h"
+#include "cTrans.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,10 +14,6 @@
 #include <QFileInfo>
 
 namespace quadrell {
-
-Favourites::Favourites(Session& session)
-    : Favourites(session.save, session.players, session.engine.state(), session.trans, session.menu,
-        session.window(), session.prompter) { }
 
 QString Favourites::Root() const { return save_.FavFolder(); }
 

@@ -11,7 +11,6 @@ namespace quadrell {
 
 class GameWindow;
 class Prompter;
-class Session;
 class cMenu;
 class cPlayer;
 class cSave;
@@ -33,8 +32,6 @@ public:
         , menu_(menu)
         , window_(window)
         , prompter_(prompter) { }
-    // The same, wired to a session's objects.
-    explicit Favourites(Session& session);
 
     QString Root() const;
     QStringList Folders() const;

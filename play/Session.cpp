@@ -60,4 +60,8 @@ void Session::GameWonDetected() {
     if (winHandler_) winHandler_();
 }
 
+Favourites Session::MakeFavourites() {
+    return Favourites(save, players, engine.state(), trans, menu, window(), prompter);
+}
+
 } // namespace quadrell

@@ -2,6 +2,8 @@
 
 #include "AppPaths.h"
 #include "Engine.h"
+#include "Favourites.h"
+#include "Favourites.h"
 #include "GameFileDialogs.h"
 #include "KeptGame.h"
 #include "KeyboardPlay.h"
@@ -37,6 +39,8 @@ public:
         ReplayControl& replay);
 
     GameWindow& window() { return window_; }
+    // The favourites' commands, wired to this session's objects.
+    Favourites MakeFavourites();
     // The shared game state (the g-names), owned by the engine.
     GameState& state() { return engine.state(); }
 

@@ -29,7 +29,7 @@ protected:
         out.sort();
         return out;
     }
-    Favourites favourites { session };
+    Favourites favourites = session.MakeFavourites();
 };
 
 TEST_F(FavouritesTest, EveryFileOfAFolderIsListedButNothingFromTheRoot) {

@@ -2,6 +2,7 @@
 
 #include "DialogParts.h"
 #include "FavouriteWidgets.h"
+#include "Session.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +15,7 @@ namespace quadrell {
 
 frmAddFav::frmAddFav(Session& session, QWidget* owner)
     : QDialog(owner)
-    , favourites_(session)
+    , favourites_(session.MakeFavourites())
     , text_(new QLineEdit(this))
     , tree_(new QTreeWidget(this)) {
     setWindowTitle(tr("Add to Favorites"));

@@ -9,6 +9,8 @@ class QTreeWidget;
 
 namespace quadrell {
 
+class Session;
+
 // "Add to Favorites": the game in play kept under a name in a favourites folder.
 class frmAddFav final : public QDialog {
     Q_OBJECT

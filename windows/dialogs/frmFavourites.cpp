@@ -2,6 +2,7 @@
 
 #include "DialogParts.h"
 #include "FavouriteWidgets.h"
+#include "Session.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,7 +15,7 @@ namespace quadrell {
 
 frmFavourites::frmFavourites(Session& session, QWidget* owner)
     : QDialog(owner)
-    , favourites_(session)
+    , favourites_(session.MakeFavourites())
     , tree_(new QTreeWidget(this))
     , list_(new QTreeWidget(this))
     , imcFav_(new QComboBox(this))

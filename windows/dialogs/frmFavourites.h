@@ -11,6 +11,8 @@ class QTreeWidget;
 
 namespace quadrell {
 
+class Session;
+
 // "Favourites": folders created and deleted, games deleted and moved between folders.
 class frmFavourites final : public QDialog {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "DialogParts.h"
 #include "FavouriteWidgets.h"
+#include "Session.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@ namespace quadrell {
 
 frmSelectFav::frmSelectFav(Session& session, QWidget* owner)
     : QDialog(owner)
-    , favourites_(session)
+    , favourites_(session.MakeFavourites())
     , imc1_(new QComboBox(this))
     , list_(new QTreeWidget(this))
     , play_(new QPushButton(tr("Play"), this)) {

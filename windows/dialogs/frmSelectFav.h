@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace quadrell {
 
+class Session;
+
 // "Open From Favorites": a kept game chosen by folder and opened.
 class frmSelectFav final : public QDialog {
     Q_OBJECT
