@@ -52,16 +52,18 @@ void ForEachStep(const Position& p, StepKinds kinds, Visit&& visit) {
             visit(Step { from, foundationOf(card) });
         for (int d = 0; d < kColumns; ++d)
             if (d != ownColumn && stacksOn(card, p.Top(d))) visit(Step { from, next(d) });
-        const bool lone = ownColumn >= 0 && p.Length(ownColumn) == 1;
-        for (int d = 0; d < kColumns; ++d) {
-            if (p.Length(d) != 0 || (search && (d != firstEmptyColumn || lone))) continue;
-            visit(Step { from, static_cast<Loc>(d) });
+        if (search) { // one empty column and one empty cell stand for all
+            const bool lone = ownColumn >= 0 && p.Length(ownColumn) == 1;
+            if (firstEmptyColumn >= 0 && !lone)
+                visit(Step { from, static_cast<Loc>(firstEmptyColumn) });
+            if (firstEmptyCell >= 0 && ownColumn >= 0)
+                visit(Step { from, static_cast<Loc>(kFirstCell + firstEmptyCell) });
+            return;
         }
-        for (int i = 0; i < kCells; ++i) {
-            if (p.Cell(i) != kNoCard || (search && (i != firstEmptyCell || ownColumn < 0)))
-                continue;
-            visit(Step { from, static_cast<Loc>(kFirstCell + i) });
-        }
+        for (int d = 0; d < kColumns; ++d)
+            if (p.Length(d) == 0) visit(Step { from, static_cast<Loc>(d) });
+        for (int i = 0; i < kCells; ++i)
+            if (p.Cell(i) == kNoCard) visit(Step { from, static_cast<Loc>(kFirstCell + i) });
     };
     for (int c = 0; c < kColumns; ++c)
         if (p.Length(c) > 0) stepsOf(static_cast<Loc>(next(c) - kColumns), p.Top(c), c);

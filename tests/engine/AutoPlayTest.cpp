@@ -18,10 +18,16 @@ TEST_F(AutoPlayTest, ACardGoesHomeOnlyWhenTheOtherColourHasCaughtUp) {
     EXPECT_EQ(recorder.steps, (std::vector<Step> { { 8, 206, kModeFollowUp } }));
 }
 
-TEST_F(AutoPlayTest, AcesAndTwosGoHomeWhateverTheOtherColourShows) {
-    build().column(0, "KC 2H").column(1, "KS AH");
-    engine.autoPlayer().AutoPlay();
-    EXPECT_EQ(at(205), CardOf("2H"));
+// Both colours whole, whichever is home first: the blacks (or the reds) alone are no win.
+TEST_F(AutoPlayTest, AGameIsWonOnlyWithEveryKingHome) {
+    for (const char* red : { "QH", "KH" }) {
+        for (const char* black : { "QS", "KS" }) {
+            winListener.wins = 0;
+            build().foundation(red).foundation("KD").foundation("KC").foundation(black);
+            engine.autoPlayer().AutoPlay();
+            EXPECT_EQ(winListener.wins, red[0] == 'K' && black[0] == 'K' ? 1 : 0) << red << black;
+        }
+    }
 }
 
 TEST_F(AutoPlayTest, NestedPassesTakeTheFirstEligibleCardEachTime) {

@@ -9,27 +9,6 @@ namespace {
 
 class StackingTest : public EngineFixture { };
 
-TEST_F(StackingTest, ColourAndRankDecideWhatStacks) {
-    build().column(0, "8H").column(1, "7S").column(2, "8S").column(3, "7D").column(4, "9D").column(
-        5, "KS");
-    EXPECT_TRUE(CanStack(board(), 1, 0));   // black 7 on red 8
-    EXPECT_FALSE(CanStack(board(), 1, 2));  // black 7 on black 8
-    EXPECT_FALSE(CanStack(board(), 3, 4));  // red 7 on red 9
-    EXPECT_FALSE(CanStack(board(), 3, 0));  // red on red
-    EXPECT_FALSE(CanStack(board(), 5, 0));  // a king never stacks
-    EXPECT_FALSE(CanStack(board(), 1, -1)); // no place
-    EXPECT_FALSE(CanStack(board(), 1, 6));  // an empty place takes nothing
-    EXPECT_FALSE(CanStack(board(), 200, 0));
-}
-
-TEST(FreeSpace, FormulaGivesOneLessThanTheLargestMove) {
-    for (std::int16_t e = 0; e <= 7; ++e) {
-        for (std::int16_t f = 0; f <= 4; ++f)
-            EXPECT_EQ(CalcFreeSpace(e, f) + 1, (f + 1) * (e + 1))
-                << e << " columns " << f << " cells";
-    }
-}
-
 TEST_F(StackingTest, EmptyPlacesAreCounted) {
     build().column(0, "KS").column(3, "QH").cell(2, "5D");
     EXPECT_EQ(CountEmptyCells(board()), 3);
