@@ -28,7 +28,7 @@ TEST(PointsFormula, RoundedQuotientTripledForAWin) {
     };
     for (const Row& r : { Row { 93, 187, 100, 108 }, Row { 20, 80, 50, 50 }, Row { 50, 10, 0, 0 },
              Row { 150, 50, 5, 2 }, Row { 150, 50, 7, 4 }, Row { 100, 100, 100, 150 },
-             Row { 0, 0, 3, 300 } })
+             Row { 0, 0, 3, 300 }, Row { 100, 98, 99, 50 } }) // 99 % is no win
         EXPECT_EQ(cScore::GetScore(r.moves, r.time, r.perc), r.points)
             << r.moves << " " << r.time << " " << r.perc;
 }

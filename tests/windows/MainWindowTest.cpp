@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -149,6 +150,22 @@ private slots:
         // A press and release where it was, without a drag, stays a click: a selection.
         clickCard(*w, 44);
         QCOMPARE(state.gSelected, Loc(state.gBoard.GetBottomCardLocation(4)));
+    }
+
+    // Held by its lower right corner and let go in the strip between the cells and the
+    // columns: the pointer is over no place, the top of the card over the fourth cell.
+    void aDropOverNoPlaceGoesWhereTheCardsTopIs() {
+        auto w = open();
+        deal(*w, 7);
+        const cGame& board = w->session().engine.state().gBoard;
+        const Card four = board.GetCardIndex(46);
+        const QPoint from = w->board().CardRect(four).bottomRight().toPoint() - QPoint(5, 5);
+        const QPoint to(1080 * 3 / 15 + 66, 101);
+        QTest::mousePress(&w->board(), Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 10; ++i)
+            QTest::mouseMove(&w->board(), from + (to - from) * i / 10);
+        QTest::mouseRelease(&w->board(), Qt::LeftButton, {}, to);
+        QCOMPARE(board.GetCardIndex(203), four);
     }
 
     // At twice the size: onto a foundation, into an empty column, and refused by both kinds.
@@ -605,6 +622,24 @@ private slots:
         QCOMPARE(w->width(), frmMain::kWidth);
         QCOMPARE(w->height(), qRound(6555 / 15.0));
         QCOMPARE(w->board().Background(), QColor(0, 64, 128));
+    }
+
+    // Kept near the screen's far corner: the window comes back whole on the screen.
+    void aPlaceAtTheScreensEdgeStillShowsTheWholeWindow() {
+        QRect screen;
+        {
+            auto w = open();
+            screen = w->screen()->availableGeometry();
+            w->session().save.SetWindowPosition(
+                float((screen.right() - 20) * 15), float((screen.bottom() - 20) * 15));
+        }
+        auto w = open();
+        QVERIFY2(screen.contains(w->geometry()),
+            qPrintable(QStringLiteral("%1,%2 %3x%4")
+                           .arg(w->x())
+                           .arg(w->y())
+                           .arg(w->width())
+                           .arg(w->height())));
     }
 
     void pickingAnotherPlayerDuringAGameWaitsForItsEnd() {
