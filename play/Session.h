@@ -3,7 +3,6 @@
 #include "AppPaths.h"
 #include "Engine.h"
 #include "Favourites.h"
-#include "Favourites.h"
 #include "GameFileDialogs.h"
 #include "KeptGame.h"
 #include "KeyboardPlay.h"

@@ -35,7 +35,6 @@ namespace quadrell {
 
 namespace {
 
-
 QColor fromStoredColour(qint32 bgr) {
     return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
 }
