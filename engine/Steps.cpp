@@ -4,22 +4,17 @@
 
 namespace quadrell {
 
-int BoardPosition::Length(int column) const {
-    const Loc bottom = board_.GetBottomCardLocation(static_cast<Loc>(column));
-    return bottom == kNoLoc ? 0 : rowOf(bottom) + 1;
-}
-
-Card BoardPosition::Top(int column) const {
-    const Loc bottom = board_.GetBottomCardLocation(static_cast<Loc>(column));
-    return bottom == kNoLoc ? kNoCard : board_.GetCardIndex(bottom);
-}
-
-Card BoardPosition::Cell(int index) const {
-    return board_.GetCardIndex(static_cast<Loc>(kFirstCell + index));
-}
-
-Card BoardPosition::HomeTop(int suit) const {
-    return board_.GetCardIndex(static_cast<Loc>(kNotAPlace + suit));
+BoardPosition::BoardPosition(const cGame& board) {
+    for (int c = 0; c < kColumns; ++c) {
+        const Loc bottom = board.GetBottomCardLocation(static_cast<Loc>(c));
+        length_[static_cast<std::size_t>(c)] = bottom == kNoLoc ? 0 : rowOf(bottom) + 1;
+        top_[static_cast<std::size_t>(c)] = bottom == kNoLoc ? kNoCard : board.GetCardIndex(bottom);
+    }
+    for (int i = 0; i < kCells; ++i)
+        cell_[static_cast<std::size_t>(i)] = board.GetCardIndex(static_cast<Loc>(kFirstCell + i));
+    for (int suit = 1; suit <= 4; ++suit)
+        home_[static_cast<std::size_t>(suit - 1)]
+            = board.GetCardIndex(static_cast<Loc>(kNotAPlace + suit));
 }
 
 bool IsStepSource(const cGame& board, Loc location) {

@@ -2,6 +2,9 @@
 
 #include "Card.h"
 
+#include <array>
+#include <cstddef>
+
 namespace quadrell {
 
 class cGame;
@@ -71,17 +74,20 @@ void ForEachStep(const Position& p, StepKinds kinds, Visit&& visit) {
         if (p.Cell(i) != kNoCard) stepsOf(static_cast<Loc>(kFirstCell + i), p.Cell(i), -1);
 }
 
-// The board in play as a position.
+// The board in play as a position, read once: the generator asks each column many times.
 class BoardPosition {
 public:
-    explicit BoardPosition(const cGame& board) : board_(board) { }
-    int Length(int column) const;
-    Card Top(int column) const;
-    Card Cell(int index) const;
-    Card HomeTop(int suit) const;
+    explicit BoardPosition(const cGame& board);
+    int Length(int column) const { return length_[static_cast<std::size_t>(column)]; }
+    Card Top(int column) const { return top_[static_cast<std::size_t>(column)]; }
+    Card Cell(int index) const { return cell_[static_cast<std::size_t>(index)]; }
+    Card HomeTop(int suit) const { return home_[static_cast<std::size_t>(suit - 1)]; }
 
 private:
-    const cGame& board_;
+    std::array<int, kColumns> length_ {};
+    std::array<Card, kColumns> top_ {};
+    std::array<Card, kCells> cell_ {};
+    std::array<Card, 4> home_ {};
 };
 
 // Whether a card may step from `location`: the top card of a column, or a cell's card.
