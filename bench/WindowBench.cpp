@@ -10,8 +10,8 @@
 #include "Rss.h"
 #include "ScoreBoard.h"
 #include "ScoreFile.h"
+#include "SessionDialogs.h"
 #include "frmMain.h"
-#include "frmScore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -197,7 +197,7 @@ void OpenScoreBoard(benchmark::State& state) {
     double added = 0;
     for (auto _ : state) {
         const double before = Rss::ResetPeak();
-        frmScore board(session, &shown.window);
+        frmScore board = SessionDialogs::ScoreBoard(session, &shown.window);
         benchmark::DoNotOptimize(board.Scores()->model()->rowCount());
         added = std::max(added, Rss::Peak() - before);
     }
@@ -246,7 +246,7 @@ void ChartsPageOfAMillionGames(benchmark::State& state) {
     Shown shown;
     Session& session = shown.window.session();
     WriteScoreFile(session, 1000000);
-    frmScore board(session, &shown.window);
+    frmScore board = SessionDialogs::ScoreBoard(session, &shown.window);
     auto* page = board.findChild<ChartsPage*>();
     page->resize(760, 440);
     QImage canvas(page->View().size(), QImage::Format_RGB32);

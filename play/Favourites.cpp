@@ -51,7 +51,7 @@ void Favourites::tell(const QString& text, bool information) const {
 }
 
 QString Favourites::AddProposal() const {
-    const QString player = players_.GetName(players_.GetCurrentPlayerIndex());
+    const QString player = players_.CurrentName();
     return Favourites::tr("%1 - Played by %2").arg(state_.gGameNumber).arg(player);
 }
 

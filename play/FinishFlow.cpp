@@ -16,13 +16,25 @@ const QStringList& FinishFlow::Captions() {
     return captions;
 }
 
-QString FinishFlow::ProposedSavePath() const {
-    return session_.save.GetLastDir() + QLatin1Char('/')
-        + QString::number(session_.state().gGameNumber);
+FinishFlow::Choices FinishFlow::Proposed() const {
+    Choices c;
+    c.save = session_.finish.SaveEnable() == 1;
+    c.savePath = PathIn(BrowseStart());
+    c.favourite = session_.finish.FavEnable() == 1;
+    c.favName = proposedFavName();
+    c.favIndex = session_.finish.LastFavIndex();
+    c.nextIndex = session_.finish.LastSelectIndex();
+    return c;
 }
 
-QString FinishFlow::ProposedFavName() const {
-    const QString player = session_.players.GetName(session_.players.GetCurrentPlayerIndex());
+QString FinishFlow::PathIn(const QString& folder) const {
+    return folder + QLatin1Char('/') + QString::number(session_.state().gGameNumber);
+}
+
+QString FinishFlow::BrowseStart() const { return session_.save.GetLastDir(); }
+
+QString FinishFlow::proposedFavName() const {
+    const QString player = session_.players.CurrentName();
     return FinishFlow::tr("%1 Played by %2").arg(session_.state().gGameNumber).arg(player);
 }
 

@@ -29,9 +29,12 @@ public:
 
     explicit FinishFlow(Session& session) : session_(session) { }
 
-    // The path box and the name box as the dialog opens.
-    QString ProposedSavePath() const;
-    QString ProposedFavName() const;
+    // The choices as the dialog opens: last time's ticks and positions, the path and name
+    // proposed for this game (favIndex and nextIndex unclamped: the dialog fits them).
+    Choices Proposed() const;
+    // The path box after a folder was browsed to: this game's number in that folder.
+    QString PathIn(const QString& folder) const;
+    QString BrowseStart() const;
     QStringList FavouriteFolders() const;
     // "OK": stores the choices, saves as chosen, records the win, starts the next game.
     void Accept(const Choices& choices);
@@ -43,6 +46,7 @@ public:
     void Cancel();
 
 private:
+    QString proposedFavName() const;
     void saveCopy(const Choices& c);
     void saveFavourite(const Choices& c);
 

@@ -33,6 +33,11 @@ void cPlayer::AddPlayer(
     store_.SetText(section(slot), QStringLiteral("Date"), date);
 }
 
+QString cPlayer::CurrentName() const {
+    const qint16 slot = GetCurrentPlayerIndex();
+    return slot == 0 ? QString() : GetName(slot);
+}
+
 QString cPlayer::GetName(qint16 slot) const {
     return store_.GetText(section(slot), QStringLiteral("Name"), QString());
 }

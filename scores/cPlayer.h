@@ -35,6 +35,8 @@ public:
     // The slot of the player at box position CurrentComboIndex (the box lists the
     // non-empty slots in order); 0 when there is none.
     qint16 GetCurrentPlayerIndex() const;
+    // The name games are recorded under now; empty when the box lists nobody.
+    QString CurrentName() const;
     // The box position (1-based) of a non-empty slot; 0 for an empty one.
     qint16 ComboPosition(qint16 slot) const;
     void RemovePlayer(qint16 slot);

@@ -103,7 +103,7 @@ QString cScore::unwrittenText(const QString& error) const {
 void cScore::SaveScore(
     qint32 gameNumber, qint32 moves, qint32 time, qint16 perc, const QDateTime& when) {
     ScoreRec r;
-    r.Name = players_.GetName(players_.GetCurrentPlayerIndex());
+    r.Name = players_.CurrentName();
     r.Time = time;
     r.GameNo = gameNumber;
     r.Moves = moves;

@@ -32,15 +32,23 @@ protected:
         FinishFlow::Choices c;
         c.savePath = file(QStringLiteral("617"));
         c.favFolder = file(QStringLiteral("fav/Easy Games"));
-        c.favName = flow.ProposedFavName();
+        c.favName = flow.Proposed().favName;
         return c;
     }
 };
 
 TEST_F(FinishTest, TheBoxesOpenWithTheGameNumberAndThePlayer) {
     session.save.SaveLastDir(dir.path());
-    EXPECT_EQ(flow.ProposedSavePath(), file(QStringLiteral("617")));
-    EXPECT_EQ(flow.ProposedFavName(), QStringLiteral("617 Played by Guest"));
+    session.finish.SetSaveEnable(1);
+    session.finish.SetLastSelectIndex(3);
+    session.finish.SetLastFavIndex(2);
+    const FinishFlow::Choices c = flow.Proposed();
+    EXPECT_EQ(c.savePath, file(QStringLiteral("617")));
+    EXPECT_EQ(c.favName, QStringLiteral("617 Played by Guest"));
+    EXPECT_TRUE(c.save);
+    EXPECT_FALSE(c.favourite);
+    EXPECT_EQ(c.nextIndex, 3);
+    EXPECT_EQ(c.favIndex, 2);
     EXPECT_EQ(flow.FavouriteFolders(), QStringList { file(QStringLiteral("fav/Easy Games")) });
 }
 

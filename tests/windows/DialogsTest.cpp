@@ -5,6 +5,7 @@
 #include "GameFileDialogs.h"
 #include "ModalAnswerer.h"
 #include "QtPrompter.h"
+#include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
@@ -85,7 +86,7 @@ private slots:
 
     void selectGameProposesANumberAndRefusesBadOnes() {
         session().opt.SetRandomIndex(1);
-        frmSelectGame dialog(session(), window_.get());
+        frmSelectGame dialog = SessionDialogs::SelectGame(session(), window_.get());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Game"));
         QCOMPARE(
             dialog.Label()->text(), QStringLiteral("Select a Game Number between 0 and 40000"));
@@ -122,7 +123,7 @@ private slots:
         make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/watch.q2k"));
         make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/readme.txt"));
         session().recent.AddtoRecent(dir_.filePath(QStringLiteral("vanished.q2k")));
-        frmOpenGame dialog(session(), window_.get());
+        frmOpenGame dialog = SessionDialogs::OpenGame(session(), window_.get());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Quadrell 2000 Select Game"));
         QVERIFY(!dialog.SelectButton()->isEnabled());
         QTreeWidgetItem* easy
@@ -164,7 +165,7 @@ private slots:
         session().engine.rules().CardDoubleClicked(48);
         session().trans.SaveToFile(session().save.IncompleteDir() + QStringLiteral("/seven.qrl"));
         session().menu.NoGame();
-        frmOpenGame dialog(session(), window_.get());
+        frmOpenGame dialog = SessionDialogs::OpenGame(session(), window_.get());
         dialog.ShowNode(
             find(dialog.Tree(), QStringLiteral("AutoSave"), QStringLiteral("Incomplete Games")));
         QCOMPARE(names(dialog.Model()), QStringList { "seven" });
@@ -236,7 +237,7 @@ private slots:
         make(inc + QStringLiteral("keep.txt"));
         make(fin + QStringLiteral("c.q2k"));
         make(fin + QStringLiteral("stray.qrl"));
-        frmAutoSave dialog(session(), window_.get());
+        frmAutoSave dialog = SessionDialogs::AutoSave(session(), window_.get());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("AutoSave"));
         QCOMPARE(names(dialog.List(0)->model()), (QStringList { "a", "b" }));
         QCOMPARE(
@@ -269,7 +270,7 @@ private slots:
         session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
         const QString a = make(QStringLiteral("inc%1/a.qrl").arg(run_));
         make(QStringLiteral("inc%1/b.qrl").arg(run_));
-        frmAutoSave dialog(session(), window_.get());
+        frmAutoSave dialog = SessionDialogs::AutoSave(session(), window_.get());
         QFile::remove(a); // gone since the list was filled
         dialog.List(0)->selectAll();
         ModalAnswerer answers;
@@ -285,7 +286,8 @@ private slots:
         session().menu.Game_Started(false);
         session().GameWonDetected();
         {
-            dlgFinish finish(session(), window_.get());
+            FinishFlow flow(session());
+            dlgFinish finish = SessionDialogs::Finish(flow, session(), window_.get());
             QCOMPARE(finish.windowTitle(), QStringLiteral("Congrats You Win !"));
             QCOMPARE(finish.NextGame()->count(), 4);
             QCOMPARE(finish.NextGame()->itemText(2), QStringLiteral("Restart the Same Game"));
@@ -311,7 +313,7 @@ private slots:
         session().score.SaveScore(617, 93, 187, 100);
         session().score.SaveScore(8, 20, 80, 50);
         session().score.SetDayComboIndex(5);
-        frmScore board(session(), window_.get());
+        frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         QCOMPARE(board.windowTitle(), QStringLiteral("QuadRell 2000 Score Board"));
         QCOMPARE(board.Tabs()->count(), 6);
         QCOMPARE(board.Tabs()->tabText(4), QStringLiteral("Global Statistics"));
@@ -354,7 +356,7 @@ private slots:
             QStringLiteral("Bob"), QString(), QStringLiteral("2000-01-01 00:00:00"));
         session().players.SetCurrentComboIndex(3);
         session().score.SaveScore(9, 60, 100, 100); // Bob wins
-        frmScore board(session(), window_.get());
+        frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         auto* page = board.findChild<ChartsPage*>();
         QVERIFY(page->View().Charts().players.empty()); // counted only when first shown
         board.show();
@@ -397,7 +399,7 @@ private slots:
     void exportWritesTheBoardWithoutAWindowForAShortTask() {
         // Recorded after the player was made, as a record must be to count.
         session().score.SaveScore(617, 93, 187, 100, QDateTime::currentDateTime().addSecs(60));
-        frmScore board(session(), window_.get());
+        frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         const QString path = dir_.filePath(QStringLiteral("board%1.txt").arg(run_));
         int progressWindows = 0;
         ModalAnswerer answers;
@@ -438,7 +440,7 @@ private slots:
     void optionsOkWritesEveryPageAndCancelNothing() {
         SettingsStore& store = session().store;
         {
-            frmOptions options(session(), window_.get());
+            frmOptions options = SessionDialogs::Options(session(), window_.get());
             QCOMPARE(options.windowTitle(), QStringLiteral("QuadRell 2000 Options"));
             QCOMPARE(options.Tabs()->count(), 5);
             QVERIFY(options.Range(3)->isChecked());
@@ -455,7 +457,7 @@ private slots:
         QCOMPARE(session().opt.CardSpeed(), 30);
         QVERIFY(!store.GetText(QStringLiteral("Options"), QStringLiteral("CardSpeed"), QString())
                      .size());
-        frmOptions options(session(), window_.get());
+        frmOptions options = SessionDialogs::Options(session(), window_.get());
         for (const QString& folder : { QString(), QStringLiteral("relative/games") }) {
             options.Widgets().finishedDir->setText(folder);
             ModalAnswerer refused;
@@ -485,7 +487,7 @@ private slots:
 
     void clearingTheRecentListsOutlivesCancel() {
         session().recent.AddtoRecent(QStringLiteral("/g/a.qrl"));
-        frmOptions options(session(), window_.get());
+        frmOptions options = SessionDialogs::Options(session(), window_.get());
         QVERIFY(options.Widgets().clearRecent->isEnabled());
         ModalAnswerer answers;
         options.ClearRecent();
@@ -496,7 +498,7 @@ private slots:
     }
 
     void customisingAppliesAtOnceAndCancelRestores() {
-        frmCustomize custom(session(), *window_);
+        frmCustomize custom(session().custom, *window_);
         QCOMPARE(custom.windowTitle(), QStringLiteral("Customize Quadrell 2000"));
         QCOMPARE(custom.Toolbar()->topLevelItemCount(), 18);
         QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), QStringLiteral("Restart Game "));
@@ -511,7 +513,7 @@ private slots:
         custom.Cancel();
         QVERIFY(window_->MenuVisible(2));
         QVERIFY(window_->ToolbarPositionVisible(4));
-        frmCustomize again(session(), *window_);
+        frmCustomize again(session().custom, *window_);
         again.Panels()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // Cards Left
         again.SaveAll();
         QCOMPARE(
@@ -534,19 +536,19 @@ private slots:
     void theFavouritesWindowsListAddAndOrganise() {
         session().menu.NewGame(0, false);
         session().menu.Game_Started(false);
-        frmAddFav add(session(), window_.get());
+        frmAddFav add = SessionDialogs::AddFavourite(session(), window_.get());
         QCOMPARE(add.windowTitle(), QStringLiteral("Add to Favorites"));
         QCOMPARE(add.Name()->text(), QStringLiteral("0 - Played by Guest"));
         QCOMPARE(add.Tree()->currentItem()->text(0), QStringLiteral("Easy Games"));
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
-        frmSelectFav open(session(), window_.get());
+        frmSelectFav open = SessionDialogs::OpenFavourite(session(), window_.get());
         QCOMPARE(open.Games()->topLevelItemCount(), 1);
         QVERIFY(open.PlayButton()->isEnabled());
         open.Folders()->setCurrentIndex(0); // the root lists nothing
         QCOMPARE(open.Games()->topLevelItemCount(), 0);
         QVERIFY(!open.PlayButton()->isEnabled());
-        frmFavourites organise(session(), window_.get());
+        frmFavourites organise = SessionDialogs::OrganiseFavourites(session(), window_.get());
         QCOMPARE(organise.windowTitle(), QStringLiteral("Favourites"));
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
         QCOMPARE(organise.Games()->headerItem()->text(0), QStringLiteral("Games"));

@@ -5,8 +5,10 @@
 #include "FaultInjection.h"
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
+#include "SessionDialogs.h"
 #include "dlgAbout.h"
 #include "frmMain.h"
+#include "frmOptions.h"
 #include "frmSource.h"
 
 #include <QAccessible>
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <QtTest>
 #include <map>
 #include <memory>
@@ -659,6 +662,28 @@ private slots:
         QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
     }
 
+    // The options edit the players; the main window's box follows a removal at once.
+    void aPlayerRemovedInOptionsLeavesThePlayerBox() {
+        ModalAnswerer answers; // "Are you sure…" is answered yes
+        auto w = open();
+        w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
+        w->ListPlayers(w->session().users.ComboNames(), 1);
+        QCOMPARE(w->PlayerBox()->count(), 2);
+        bool removed = false;
+        answers.handler = [&removed](QWidget* dialog) {
+            auto* options = qobject_cast<frmOptions*>(dialog);
+            if (!options) return;
+            if (removed) return options->reject(); // a removal is not undone by Cancel
+            removed = true;
+            options->Players()->setCurrentItem(options->Players()->topLevelItem(1));
+            // Its question is answered on a later turn of the answerer.
+            QTimer::singleShot(0, options, &frmOptions::RemovePlayer);
+        };
+        w->Action(QStringLiteral("mnuOptions"))->trigger();
+        QCOMPARE(w->PlayerBox()->count(), 1);
+        QCOMPARE(w->PlayerBox()->itemText(0), QStringLiteral("Guest"));
+    }
+
     void helpAndAboutShowTheirOwnTexts() {
         auto w = open();
         w->Action(QStringLiteral("Help"))->trigger();
@@ -691,7 +716,7 @@ private slots:
         auto w = open();
         deal(*w, 7);
         w->session().engine.rules().CardDoubleClicked(48);
-        frmSource source(w->session(), w->session().prompter, w.get());
+        frmSource source = SessionDialogs::Source(w->session(), w.get());
         QCOMPARE(source.windowTitle(), QStringLiteral("Quadrell 2000 Source"));
         QCOMPARE(source.Text()->toPlainText(), QStringLiteral("A1   "));
     }

@@ -4,6 +4,7 @@
 #include "ChartsView.h"
 #include "HelpWindow.h"
 #include "ModalAnswerer.h"
+#include "SessionDialogs.h"
 #include "Translations.h"
 #include "dlgAbout.h"
 #include "dlgFinish.h"
@@ -113,11 +114,11 @@ void savedGames(frmMain& w, const QString& out) {
     s.recent.AddtoRecent(fav + QStringLiteral("/Easy Games/Quick win.q2k"));
     s.recent.AddtoRecent(fav + QStringLiteral("/Easy Games/Morning.qrl"));
     s.menu.NoGame();
-    frmSelectGame select(s, &w);
+    frmSelectGame select = SessionDialogs::SelectGame(s, &w);
     select.show();
     QTest::qWait(20);
     select.grab().save(out + QStringLiteral("/select.png"));
-    frmOpenGame open(s, &w);
+    frmOpenGame open = SessionDialogs::OpenGame(s, &w);
     open.show();
     QTreeWidgetItem* easy
         = open.Tree()->findItems(QStringLiteral("Easy Games"), Qt::MatchRecursive).value(0);
@@ -125,7 +126,7 @@ void savedGames(frmMain& w, const QString& out) {
     open.ShowNode(easy);
     QTest::qWait(20);
     open.grab().save(out + QStringLiteral("/open.png"));
-    frmAutoSave autosave(s, &w);
+    frmAutoSave autosave = SessionDialogs::AutoSave(s, &w);
     autosave.show();
     QTest::qWait(20);
     autosave.grab().save(out + QStringLiteral("/autosave.png"));
@@ -154,7 +155,7 @@ void scores(frmMain& w, const QString& out) {
     s.score.SetDayComboIndex(5);
     s.menu.NewGame(617, false);
     s.menu.Game_Started(false);
-    frmScore board(s, &w);
+    frmScore board = SessionDialogs::ScoreBoard(s, &w);
     board.show();
     board.resize(760, 520);
     for (int tab = 0; tab < board.Tabs()->count(); ++tab) {
@@ -165,7 +166,8 @@ void scores(frmMain& w, const QString& out) {
     board.resize(600, 470);
     QTest::qWait(20);
     board.findChild<ChartsView*>()->grab().save(out + QStringLiteral("/help-charts.png"));
-    dlgFinish finish(s, &w);
+    FinishFlow flow(s);
+    dlgFinish finish = SessionDialogs::Finish(flow, s, &w);
     finish.show();
     QTest::qWait(20);
     finish.grab().save(out + QStringLiteral("/finish.png"));
@@ -181,22 +183,22 @@ template <typename Dialog> void shoot(Dialog& dialog, const QString& path) {
 void organise(frmMain& w, const QString& out) {
     Session& s = w.session();
     {
-        frmAddFav add(s, &w);
+        frmAddFav add = SessionDialogs::AddFavourite(s, &w);
         shoot(add, out + QStringLiteral("/addfav.png"));
-        frmSelectFav open(s, &w);
+        frmSelectFav open = SessionDialogs::OpenFavourite(s, &w);
         open.Folders()->setCurrentIndex(1);
         shoot(open, out + QStringLiteral("/openfav.png"));
-        frmFavourites fav(s, &w);
+        frmFavourites fav = SessionDialogs::OrganiseFavourites(s, &w);
         fav.Tree()->setCurrentItem(fav.Tree()->topLevelItem(0)->child(0));
         fav.ShowFolder();
         shoot(fav, out + QStringLiteral("/favourites.png"));
     }
-    frmOptions options(s, &w);
+    frmOptions options = SessionDialogs::Options(s, &w);
     for (int tab = 0; tab < 5; ++tab) {
         options.Tabs()->setCurrentIndex(tab);
         shoot(options, out + QStringLiteral("/options%1.png").arg(tab + 1));
     }
-    frmCustomize custom(s, w);
+    frmCustomize custom(s.custom, w);
     shoot(custom, out + QStringLiteral("/customize.png"));
 }
 
@@ -210,9 +212,9 @@ void smallWindows(frmMain& w, const QString& out) {
     shoot(about, out + QStringLiteral("/about.png"));
     dlgMove move(&w);
     shoot(move, out + QStringLiteral("/move.png"));
-    frmAddPlayer player(s, &w);
+    frmAddPlayer player(s.users, s.prompter, &w);
     shoot(player, out + QStringLiteral("/addplayer.png"));
-    frmSource source(s, s.prompter, &w);
+    frmSource source = SessionDialogs::Source(s, &w);
     shoot(source, out + QStringLiteral("/source.png"));
     w.Action(QStringLiteral("Help"))->trigger();
     QTest::qWait(50);

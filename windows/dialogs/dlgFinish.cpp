@@ -2,7 +2,7 @@
 
 #include "DialogParts.h"
 #include "Icons.h"
-#include "Session.h"
+#include "Prompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,10 +16,10 @@
 
 namespace quadrell {
 
-dlgFinish::dlgFinish(Session& session, QWidget* owner)
+dlgFinish::dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
-    , flow_(session)
+    , flow_(flow)
+    , prompter_(prompter)
     , imcGame_(new QComboBox(this))
     , chkSave_(new QCheckBox(tr("Save this Game"), this))
     , txtSave_(new QLineEdit(this))
@@ -34,14 +34,14 @@ dlgFinish::dlgFinish(Session& session, QWidget* owner)
     for (const QString& folder : flow_.FavouriteFolders())
         imc1_->addItem(Icons::Of(Icons::Glyph::ClosedFolder),
             tr("Favorites -> ") + QFileInfo(folder).fileName(), folder);
-    txtSave_->setText(flow_.ProposedSavePath());
-    txtFav_->setText(flow_.ProposedFavName());
-    chkFav_->setChecked(session_.finish.FavEnable() == 1);
-    chkSave_->setChecked(session_.finish.SaveEnable() == 1);
-    imcGame_->setCurrentIndex(std::clamp<int>(session_.finish.LastSelectIndex(), 1, 4) - 1);
+    const FinishFlow::Choices proposed = flow_.Proposed();
+    txtSave_->setText(proposed.savePath);
+    txtFav_->setText(proposed.favName);
+    chkFav_->setChecked(proposed.favourite);
+    chkSave_->setChecked(proposed.save);
+    imcGame_->setCurrentIndex(std::clamp(proposed.nextIndex, 1, 4) - 1);
     if (imc1_->count() > 0)
-        imc1_->setCurrentIndex(
-            std::clamp<int>(session_.finish.LastFavIndex(), 1, imc1_->count()) - 1);
+        imc1_->setCurrentIndex(std::clamp(proposed.favIndex, 1, imc1_->count()) - 1);
 
     auto* select = new QGroupBox(tr("Select"), this);
     auto* selectRow = new QVBoxLayout(select);
@@ -84,11 +84,10 @@ void dlgFinish::applyEnableRule() {
 }
 
 void dlgFinish::Browse() {
-    const std::string folder = session_.prompter.BrowseForFolder(
-        tr("Select A Directory").toStdString(), session_.save.GetLastDir().toStdString());
+    const std::string folder = prompter_.BrowseForFolder(
+        tr("Select A Directory").toStdString(), flow_.BrowseStart().toStdString());
     if (folder.empty()) return; // cancelled: the path box keeps its text
-    txtSave_->setText(QString::fromStdString(folder) + QLatin1Char('/')
-        + QString::number(session_.state().gGameNumber));
+    txtSave_->setText(flow_.PathIn(QString::fromStdString(folder)));
 }
 
 void dlgFinish::Ok() {
@@ -102,7 +101,7 @@ void dlgFinish::Ok() {
     c.nextIndex = imcGame_->currentIndex() + 1;
     const QString refusal = flow_.Refusal(c);
     if (!refusal.isEmpty()) {
-        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        prompter_.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return; // the dialog stays, nothing recorded yet
     }
     done_ = true;

@@ -11,14 +11,14 @@ class QPushButton;
 
 namespace quadrell {
 
-class Session;
+class Prompter;
 
 // "Congrats You Win !": keep the won game, keep a favourite copy, choose the next game.
 // Every way of closing it records the win; the close box counts as "Cancel".
 class dlgFinish final : public QDialog {
     Q_OBJECT
 public:
-    dlgFinish(Session& session, QWidget* owner);
+    dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner);
 
     QCheckBox* SaveBox() const { return chkSave_; }
     QLineEdit* SavePath() const { return txtSave_; }
@@ -36,8 +36,8 @@ protected:
 private:
     void applyEnableRule();
 
-    Session& session_;
-    FinishFlow flow_;
+    FinishFlow& flow_;
+    Prompter& prompter_;
     QComboBox* imcGame_;
     QCheckBox* chkSave_;
     QLineEdit* txtSave_;

@@ -2,7 +2,6 @@
 
 #include "DialogParts.h"
 #include "FavouriteWidgets.h"
-#include "Session.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,9 +12,9 @@
 
 namespace quadrell {
 
-frmAddFav::frmAddFav(Session& session, QWidget* owner)
+frmAddFav::frmAddFav(Favourites favourites, QWidget* owner)
     : QDialog(owner)
-    , favourites_(session.MakeFavourites())
+    , favourites_(std::move(favourites))
     , text_(new QLineEdit(this))
     , tree_(new QTreeWidget(this)) {
     setWindowTitle(tr("Add to Favorites"));

@@ -9,13 +9,11 @@ class QTreeWidget;
 
 namespace quadrell {
 
-class Session;
-
 // "Add to Favorites": the game in play kept under a name in a favourites folder.
 class frmAddFav final : public QDialog {
     Q_OBJECT
 public:
-    frmAddFav(Session& session, QWidget* owner);
+    frmAddFav(Favourites favourites, QWidget* owner);
     QLineEdit* Name() const { return text_; }
     QTreeWidget* Tree() const { return tree_; }
     void Add();

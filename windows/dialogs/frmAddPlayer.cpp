@@ -1,7 +1,9 @@
 #include "frmAddPlayer.h"
 
 #include "DialogParts.h"
-#include "Session.h"
+#include "Prompter.h"
+#include "cSave.h"
+#include "cUser.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -11,15 +13,16 @@
 
 namespace quadrell {
 
-frmAddPlayer::frmAddPlayer(Session& session, QWidget* owner)
+frmAddPlayer::frmAddPlayer(cUser& users, Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , users_(users)
+    , prompter_(prompter)
     , txtPlayer_(new QLineEdit(this))
     , txtFullName_(new QLineEdit(this)) {
     setWindowTitle(tr("Add a Player"));
     txtPlayer_->setObjectName(QStringLiteral("txtPlayer"));
     txtFullName_->setObjectName(QStringLiteral("txtFullName"));
-    txtPlayer_->setText(session_.users.ProposedName());
+    txtPlayer_->setText(users_.ProposedName());
     txtPlayer_->selectAll();
     auto* form = new QFormLayout;
     form->addRow(tr("Player Name :"), txtPlayer_);
@@ -38,10 +41,10 @@ frmAddPlayer::frmAddPlayer(Session& session, QWidget* owner)
 void frmAddPlayer::Add() {
     const QString refusal = cUser::CheckName(txtPlayer_->text());
     if (!refusal.isEmpty()) {
-        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        prompter_.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
-    session_.users.AddUser(
+    users_.AddUser(
         txtPlayer_->text(), txtFullName_->text(), cSave::DateText(QDateTime::currentDateTime()));
     accept();
 }

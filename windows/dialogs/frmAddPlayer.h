@@ -6,19 +6,21 @@ class QLineEdit;
 
 namespace quadrell {
 
-class Session;
+class Prompter;
+class cUser;
 
 // "Add a Player": a short name of up to eight characters and an optional full name.
 class frmAddPlayer final : public QDialog {
     Q_OBJECT
 public:
-    frmAddPlayer(Session& session, QWidget* owner);
+    frmAddPlayer(cUser& users, Prompter& prompter, QWidget* owner);
     QLineEdit* PlayerName() const { return txtPlayer_; }
     QLineEdit* FullName() const { return txtFullName_; }
     void Add();
 
 private:
-    Session& session_;
+    cUser& users_;
+    Prompter& prompter_;
     QLineEdit* txtPlayer_;
     QLineEdit* txtFullName_;
 };

@@ -2,7 +2,7 @@
 
 #include "DialogParts.h"
 #include "Icons.h"
-#include "Session.h"
+#include "cSave.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,9 +15,9 @@
 
 namespace quadrell {
 
-frmAutoSave::frmAutoSave(Session& session, QWidget* owner)
+frmAutoSave::frmAutoSave(cSave& save, Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , autoSaves_(session.save, session.prompter)
+    , autoSaves_(save, prompter)
     , tabs_(new QTabWidget(this))
     , delete_(new QPushButton(tr("Delete"), this))
     , deleteAll_(new QPushButton(tr("Delete All"), this)) {

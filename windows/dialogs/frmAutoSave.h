@@ -13,13 +13,14 @@ class QTreeView;
 
 namespace quadrell {
 
-class Session;
+class Prompter;
+class cSave;
 
 // "AutoSave": the games saved by themselves in the two autosave folders, and deleting them.
 class frmAutoSave final : public QDialog {
     Q_OBJECT
 public:
-    frmAutoSave(Session& session, QWidget* owner);
+    frmAutoSave(cSave& save, Prompter& prompter, QWidget* owner);
 
     QTabWidget* Tabs() const { return tabs_; }
     QTreeView* List(int tab) const { return lists_[tab]; }

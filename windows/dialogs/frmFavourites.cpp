@@ -2,7 +2,6 @@
 
 #include "DialogParts.h"
 #include "FavouriteWidgets.h"
-#include "Session.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,9 +12,9 @@
 
 namespace quadrell {
 
-frmFavourites::frmFavourites(Session& session, QWidget* owner)
+frmFavourites::frmFavourites(Favourites favourites, QWidget* owner)
     : QDialog(owner)
-    , favourites_(session.MakeFavourites())
+    , favourites_(std::move(favourites))
     , tree_(new QTreeWidget(this))
     , list_(new QTreeWidget(this))
     , imcFav_(new QComboBox(this))

@@ -11,13 +11,11 @@ class QTreeWidget;
 
 namespace quadrell {
 
-class Session;
-
 // "Favourites": folders created and deleted, games deleted and moved between folders.
 class frmFavourites final : public QDialog {
     Q_OBJECT
 public:
-    frmFavourites(Session& session, QWidget* owner);
+    frmFavourites(Favourites favourites, QWidget* owner);
     QTreeWidget* Tree() const { return tree_; }
     QTreeWidget* Games() const { return list_; }
     QComboBox* Target() const { return imcFav_; }

@@ -2,8 +2,12 @@
 
 #include "DialogParts.h"
 #include "GameFile.h"
+#include "GameFileDialogs.h"
 #include "Icons.h"
-#include "Session.h"
+#include "Prompter.h"
+#include "cMenu.h"
+#include "cRecent.h"
+#include "cSave.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -31,9 +35,14 @@ QTreeWidgetItem* node(
 
 } // namespace
 
-frmOpenGame::frmOpenGame(Session& session, QWidget* owner)
+frmOpenGame::frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save,
+    const cRecent& recent, Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , menu_(menu)
+    , files_(files)
+    , save_(save)
+    , recent_(recent)
+    , prompter_(prompter)
     , tree_(new QTreeWidget(this))
     , list_(new QTreeView(this))
     , model_(new QStandardItemModel(this))
@@ -81,7 +90,7 @@ void frmOpenGame::buildTree() {
     root->setData(0, Qt::UserRole, QStringLiteral("q2k"));
     QTreeWidgetItem* favourites
         = node(root, tr("Favorites"), QStringLiteral("2"), QStringLiteral("Favorites"));
-    for (const QString& folder : GameLists::FavouriteFolders(session_.save.FavFolder()))
+    for (const QString& folder : GameLists::FavouriteFolders(save_.FavFolder()))
         node(favourites, QFileInfo(folder).fileName(), QStringLiteral("Fav"), folder);
     QTreeWidgetItem* autosave
         = node(root, tr("AutoSave"), QStringLiteral("2"), QStringLiteral("AutoSave"));
@@ -101,20 +110,19 @@ void frmOpenGame::buildTree() {
 void frmOpenGame::ShowNode(QTreeWidgetItem* item) {
     const QString tag = item->data(0, kTagRole).toString();
     const QString key = item->data(0, Qt::UserRole).toString();
-    const cSave& save = session_.save;
     using K = GameLists::Kinds;
     if (tag == QLatin1String("Fav")) {
-        fill(GameLists::Folder(key, K::Both, save.KeptGamePath()));
+        fill(GameLists::Folder(key, K::Both, save_.KeptGamePath()));
     } else if (tag == QLatin1String("InCompSave")) {
-        fill(GameLists::Folder(save.IncompleteDir(), K::Incomplete, save.KeptGamePath()));
+        fill(GameLists::Folder(save_.IncompleteDir(), K::Incomplete, save_.KeptGamePath()));
     } else if (tag == QLatin1String("FinishSave")) {
-        fill(GameLists::Folder(save.FinishedDir(), K::Finished, save.KeptGamePath()));
+        fill(GameLists::Folder(save_.FinishedDir(), K::Finished, save_.KeptGamePath()));
     } else if (tag == QLatin1String("RecentIncomp")) {
-        fill(GameLists::Recent(session_.recent, 6));
+        fill(GameLists::Recent(recent_, 6));
     } else if (tag == QLatin1String("RecentFinish")) {
-        fill(GameLists::Recent(session_.recent, 1));
+        fill(GameLists::Recent(recent_, 1));
     } else if (tag == QLatin1String("Saved")) {
-        fill(GameLists::Folder(save.GetLastDir(), K::Both, save.KeptGamePath()));
+        fill(GameLists::Folder(save_.GetLastDir(), K::Both, save_.KeptGamePath()));
     } else {
         fill({}); // the root and the group nodes list nothing
     }
@@ -144,18 +152,18 @@ void frmOpenGame::Select() {
     if (!current.isValid()) return;
     const QString path = current.data(Qt::UserRole).toString();
     if (!QFileInfo::exists(path)) {
-        session_.prompter.Message(
+        prompter_.Message(
             tr("Sorry File Doesn't Exists").toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
     // Not a game file: reported, and the window stays for another choice.
-    if (!session_.menu.OpenFromFile(path)) return;
-    session_.menu.Game_Started(GameFile::KindOf(path) == GameFile::Kind::Finished);
+    if (!menu_.OpenFromFile(path)) return;
+    menu_.Game_Started(GameFile::KindOf(path) == GameFile::Kind::Finished);
     accept();
 }
 
 void frmOpenGame::Browse() {
-    if (session_.files.File_Open()) accept();
+    if (files_.File_Open()) accept();
 }
 
 } // namespace quadrell

@@ -12,14 +12,19 @@ class QTreeWidgetItem;
 
 namespace quadrell {
 
-class Session;
+class GameFileDialogs;
+class Prompter;
+class cMenu;
+class cRecent;
+class cSave;
 
 // "Quadrell 2000 Select Game": a stored game chosen from the favourites, the autosave
 // folders, the recent lists or the folder last used.
 class frmOpenGame final : public QDialog {
     Q_OBJECT
 public:
-    frmOpenGame(Session& session, QWidget* owner);
+    frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save, const cRecent& recent,
+        Prompter& prompter, QWidget* owner);
 
     QTreeWidget* Tree() const { return tree_; }
     QTreeView* List() const { return list_; }
@@ -34,7 +39,11 @@ private:
     void buildTree();
     void fill(const std::vector<GameListItem>& items);
 
-    Session& session_;
+    cMenu& menu_;
+    GameFileDialogs& files_;
+    const cSave& save_;
+    const cRecent& recent_;
+    Prompter& prompter_;
     QTreeWidget* tree_;
     QTreeView* list_;
     QStandardItemModel* model_;

@@ -1,9 +1,13 @@
 #include "frmOptions.h"
 
 #include "DialogParts.h"
-#include "GameWindow.h"
 #include "Icons.h"
-#include "Session.h"
+#include "Prompter.h"
+#include "cOpt.h"
+#include "cPlayer.h"
+#include "cRecent.h"
+#include "cSave.h"
+#include "cUser.h"
 #include "frmAddPlayer.h"
 
 #include <QCheckBox>
@@ -53,9 +57,15 @@ qint32 storedOf(unsigned rgb) {
 
 } // namespace
 
-frmOptions::frmOptions(Session& session, QWidget* owner)
+frmOptions::frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players, cUser& users,
+    Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , opt_(opt)
+    , save_(save)
+    , recent_(recent)
+    , playerSlots_(players)
+    , users_(users)
+    , prompter_(prompter)
     , tabs_(new QTabWidget(this)) {
     setWindowTitle(tr("QuadRell 2000 Options"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
@@ -78,7 +88,7 @@ frmOptions::frmOptions(Session& session, QWidget* owner)
 
 QWidget* frmOptions::generalPage() {
     auto* page = new QWidget(this);
-    const GeneralPage g = session_.opt.GeneralInit();
+    const GeneralPage g = opt_.GeneralInit();
     auto* settings = new QGroupBox(tr("Settings"), page);
     auto* rows = new QVBoxLayout(settings);
     rows->addWidget(
@@ -103,7 +113,7 @@ QWidget* frmOptions::generalPage() {
     auto* recent = new QGroupBox(tr("Recent List"), page);
     auto* recentRow = new QHBoxLayout(recent);
     auto* clear = c_.clearRecent = NamedButton(recent, "cmdFlash", tr("Clear"));
-    clear->setEnabled(session_.recent.EnableFinish() || session_.recent.EnableInComplete());
+    clear->setEnabled(recent_.EnableFinish() || recent_.EnableInComplete());
     connect(clear, &QPushButton::clicked, this, &frmOptions::ClearRecent);
     recentRow->addWidget(new QLabel(tr("Click to Clear Recent Games List."), recent), 1);
     recentRow->addWidget(clear);
@@ -121,7 +131,7 @@ QWidget* frmOptions::animationPage() {
     auto* page = new QWidget(this);
     auto* frame = new QGroupBox(tr("Animation Speed"), page);
     auto* form = new QFormLayout(frame);
-    const auto values = session_.opt.SliderInit();
+    const auto values = opt_.SliderInit();
     const char* names[] = { "sdrCardSpeed", "sdrURSpeed", "sdrURAllSpeed", "sdrFBSpeed" };
     const char* labels[] = { QT_TR_NOOP("Card Moving Speed"), QT_TR_NOOP("Undo/Redo Speed"),
         QT_TR_NOOP("UndoAll/RedoAll Speed"), QT_TR_NOOP("Replay Speed") };
@@ -145,7 +155,7 @@ QWidget* frmOptions::animationPage() {
 
 QWidget* frmOptions::autosavePage() {
     auto* page = new QWidget(this);
-    const AutoSavePage a = session_.save.GetSave();
+    const AutoSavePage a = save_.GetSave();
     auto* grid = new QGridLayout(page);
     c_.incomplete = check(page, "chkIncomp", tr("Enable Incomplete AutoSave"), a.incomplete);
     c_.incompleteDir = line(page, "txtIncomplete", a.incompleteDir);
@@ -195,7 +205,7 @@ QWidget* frmOptions::playersPage() {
 
 QWidget* frmOptions::backgroundPage() {
     auto* page = new QWidget(this);
-    const BackgroundPage b = session_.opt.BackGroundInit();
+    const BackgroundPage b = opt_.BackGroundInit();
     colour_ = rgbOf(b.colour);
     picture_ = b.picture;
     auto* colourFrame = new QGroupBox(tr("Background Color"), page);
@@ -257,13 +267,13 @@ void frmOptions::showColour() {
 }
 
 void frmOptions::ChooseColour() {
-    colour_ = session_.prompter.ChooseColour(colour_);
+    colour_ = prompter_.ChooseColour(colour_);
     showColour();
 }
 
 void frmOptions::ChooseImage() {
     const std::string file
-        = session_.prompter.OpenFileName(QFileInfo(picture_).absolutePath().toStdString(),
+        = prompter_.OpenFileName(QFileInfo(picture_).absolutePath().toStdString(),
             tr("Pictures (*.bmp *.jpg *.jpeg *.gif *.png)").toStdString());
     if (file.empty()) return;
     picture_ = QString::fromStdString(file);
@@ -272,18 +282,17 @@ void frmOptions::ChooseImage() {
 
 void frmOptions::BrowseFolder(bool incomplete) {
     QLineEdit* box = incomplete ? c_.incompleteDir : c_.finishedDir;
-    const QString start = incomplete ? session_.save.IncompleteDir() : session_.save.FinishedDir();
-    const QString chosen = QString::fromStdString(session_.prompter.BrowseForFolder(
-        tr("Select A Directory").toStdString(), start.toStdString()));
+    const QString start = incomplete ? save_.IncompleteDir() : save_.FinishedDir();
+    const QString chosen = QString::fromStdString(
+        prompter_.BrowseForFolder(tr("Select A Directory").toStdString(), start.toStdString()));
     if (!chosen.isEmpty() && QDir(chosen).exists()) box->setText(chosen);
 }
 
 void frmOptions::ClearRecent() {
-    if (!session_.prompter.Question(
-            tr("Are you Sure you want to Clear Recent List ?").toStdString(),
+    if (!prompter_.Question(tr("Are you Sure you want to Clear Recent List ?").toStdString(),
             tr("Cleare Recent List").toStdString(), MessageIcon::Question))
         return;
-    session_.recent.CrearRecent();
+    recent_.CrearRecent();
     c_.clearRecent->setEnabled(false);
 }
 
@@ -291,9 +300,9 @@ void frmOptions::ListUsers() {
     players_->clear();
     QTreeWidgetItem* last = nullptr;
     for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot) {
-        const QString name = session_.players.GetName(slot);
+        const QString name = playerSlots_.GetName(slot);
         if (name.isEmpty()) continue;
-        last = new QTreeWidgetItem(players_, { name, session_.players.GetFullName(slot) });
+        last = new QTreeWidgetItem(players_, { name, playerSlots_.GetFullName(slot) });
         last->setIcon(0, Icons::Player());
         last->setData(0, Qt::UserRole, QStringLiteral("x%1").arg(slot));
     }
@@ -301,7 +310,7 @@ void frmOptions::ListUsers() {
 }
 
 void frmOptions::AddPlayer() {
-    frmAddPlayer add(session_, parentWidget());
+    frmAddPlayer add(users_, prompter_, parentWidget());
     add.exec();
     ListUsers();
 }
@@ -311,10 +320,8 @@ void frmOptions::RemovePlayer() {
     if (!item) return;
     const std::string question
         = tr("Are you sure you want to remove %1 ?").arg(item->text(0)).toStdString();
-    if (!session_.prompter.Question(question, kAppTitle, MessageIcon::Stop)) return;
-    if (session_.users.RemoveUser(item->data(0, Qt::UserRole).toString()))
-        session_.window().ListPlayers(
-            session_.users.ComboNames(), session_.players.CurrentComboIndex());
+    if (!prompter_.Question(question, kAppTitle, MessageIcon::Stop)) return;
+    if (users_.RemoveUser(item->data(0, Qt::UserRole).toString())) emit PlayersChanged();
     ListUsers();
 }
 
@@ -322,24 +329,23 @@ void frmOptions::Ok() {
     const QString refusal
         = cSave::CheckAutoSaveFolders(c_.incompleteDir->text(), c_.finishedDir->text());
     if (!refusal.isEmpty()) {
-        session_.prompter.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
+        prompter_.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return; // nothing written; the window stays for a folder that can be used
     }
-    session_.opt.SaveColor(storedOf(colour_), picture_, c_.image->isChecked());
-    session_.opt.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
+    opt_.SaveColor(storedOf(colour_), picture_, c_.image->isChecked());
+    opt_.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
         static_cast<qint16>(sliders_[1]->value()), static_cast<qint16>(sliders_[2]->value()),
         static_cast<qint16>(sliders_[3]->value()));
-    session_.save.SaveAutoSave(state(c_.incomplete), state(c_.finished), c_.incompleteDir->text(),
+    save_.SaveAutoSave(state(c_.incomplete), state(c_.finished), c_.incompleteDir->text(),
         c_.finishedDir->text(), state(c_.time), state(c_.date));
     int range = 0;
     for (int i = 0; i < 3; ++i)
         if (ranges_[static_cast<std::size_t>(i)]->isChecked()) range = i + 1;
-    session_.opt.SaveGeneral(
+    opt_.SaveGeneral(
         state(c_.doubleClick), state(c_.messages), state(c_.flash), state(c_.unfinished), range);
-    session_.window().ListPlayers(
-        session_.users.ComboNames(), session_.players.CurrentComboIndex());
-    session_.opt.SetShowToolbar(session_.opt.ShowToolbar());
-    session_.opt.SetShowStatusbar(session_.opt.ShowStatusbar());
+    emit PlayersChanged();
+    opt_.SetShowToolbar(opt_.ShowToolbar());
+    opt_.SetShowStatusbar(opt_.ShowStatusbar());
     accept();
 }
 

@@ -14,13 +14,20 @@ class QTreeWidget;
 
 namespace quadrell {
 
-class Session;
+class Prompter;
+class cOpt;
+class cPlayer;
+class cRecent;
+class cSave;
+class cUser;
 
 // "QuadRell 2000 Options": five pages of options; OK writes them all, Cancel nothing.
 class frmOptions final : public QDialog {
     Q_OBJECT
 public:
-    frmOptions(Session& session, QWidget* owner);
+    // The owners of the options it edits, and of the players it adds and removes.
+    frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players, cUser& users,
+        Prompter& prompter, QWidget* owner);
 
     // The controls the dialog reads and enables, by what they are for.
     struct Controls {
@@ -50,6 +57,10 @@ public:
     void RemovePlayer();
     void ListUsers();
 
+signals:
+    // A player was removed, or OK pressed: the player box lists them anew.
+    void PlayersChanged();
+
 private:
     QWidget* generalPage();
     QWidget* animationPage();
@@ -60,7 +71,12 @@ private:
     void imageEnableChange();
     void showColour();
 
-    Session& session_;
+    cOpt& opt_;
+    cSave& save_;
+    cRecent& recent_;
+    cPlayer& playerSlots_;
+    cUser& users_;
+    Prompter& prompter_;
     Controls c_;
     QTabWidget* tabs_;
     std::array<QRadioButton*, 3> ranges_ {};

@@ -2,7 +2,6 @@
 
 #include "DialogParts.h"
 #include "FavouriteWidgets.h"
-#include "Session.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,9 +11,9 @@
 
 namespace quadrell {
 
-frmSelectFav::frmSelectFav(Session& session, QWidget* owner)
+frmSelectFav::frmSelectFav(Favourites favourites, QWidget* owner)
     : QDialog(owner)
-    , favourites_(session.MakeFavourites())
+    , favourites_(std::move(favourites))
     , imc1_(new QComboBox(this))
     , list_(new QTreeWidget(this))
     , play_(new QPushButton(tr("Play"), this)) {

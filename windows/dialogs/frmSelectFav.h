@@ -10,13 +10,11 @@ class QPushButton;
 
 namespace quadrell {
 
-class Session;
-
 // "Open From Favorites": a kept game chosen by folder and opened.
 class frmSelectFav final : public QDialog {
     Q_OBJECT
 public:
-    frmSelectFav(Session& session, QWidget* owner);
+    frmSelectFav(Favourites favourites, QWidget* owner);
     QComboBox* Folders() const { return imc1_; }
     QTreeWidget* Games() const { return list_; }
     QPushButton* PlayButton() const { return play_; }

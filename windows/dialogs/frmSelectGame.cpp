@@ -1,8 +1,10 @@
 #include "frmSelectGame.h"
 
 #include "DialogParts.h"
+#include "Prompter.h"
 #include "SelectGameRules.h"
-#include "Session.h"
+#include "cMenu.h"
+#include "cOpt.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,13 +14,14 @@
 
 namespace quadrell {
 
-frmSelectGame::frmSelectGame(Session& session, QWidget* owner)
+frmSelectGame::frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , menu_(menu)
+    , prompter_(prompter)
     , label_(new QLabel(this))
     , text_(new QLineEdit(this)) {
     setWindowTitle(tr("Select Game"));
-    const qint32 limit = session_.opt.GetRandomLimit();
+    const qint32 limit = opt.GetRandomLimit();
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setText(SelectGameRules::Label(limit));
     text_->setObjectName(QStringLiteral("Text1"));
@@ -40,15 +43,15 @@ frmSelectGame::frmSelectGame(Session& session, QWidget* owner)
 void frmSelectGame::Select() {
     const auto game = SelectGameRules::Validate(text_->text());
     if (!game) {
-        session_.prompter.Message(
+        prompter_.Message(
             SelectGameRules::Refusal().toStdString(), MessageIcon::Information, kAppTitle);
         text_->setText(QStringLiteral("0"));
         text_->setFocus();
         text_->selectAll();
         return;
     }
-    session_.menu.NewGame(*game, false);
-    session_.menu.Game_Started(false);
+    menu_.NewGame(*game, false);
+    menu_.Game_Started(false);
     accept();
 }
 

@@ -7,19 +7,22 @@ class QLineEdit;
 
 namespace quadrell {
 
-class Session;
+class Prompter;
+class cMenu;
+class cOpt;
 
 // "Select Game": a game by its number, a random one proposed.
 class frmSelectGame final : public QDialog {
     Q_OBJECT
 public:
-    frmSelectGame(Session& session, QWidget* owner);
+    frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, QWidget* owner);
     QLineEdit* Text() const { return text_; }
     QLabel* Label() const { return label_; }
     void Select();
 
 private:
-    Session& session_;
+    cMenu& menu_;
+    Prompter& prompter_;
     QLabel* label_;
     QLineEdit* text_;
 };

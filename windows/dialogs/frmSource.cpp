@@ -1,7 +1,7 @@
 #include "frmSource.h"
 
 #include "GameSource.h"
-#include "Session.h"
+#include "Prompter.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -11,17 +11,19 @@
 
 namespace quadrell {
 
-frmSource::frmSource(Session& session, Prompter& prompter, QWidget* owner)
+frmSource::frmSource(const QString& source, qint32 game, QString player, QString folder,
+    Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , game_(game)
+    , player_(std::move(player))
+    , folder_(std::move(folder))
     , prompter_(prompter)
     , text_(new QPlainTextEdit(this)) {
     setWindowTitle(tr("Quadrell 2000 Source"));
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setPlainText(
-        session_.trans.CreateSource().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    text_->setPlainText(QString(source).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("cmdOK"));
@@ -39,18 +41,13 @@ frmSource::frmSource(Session& session, Prompter& prompter, QWidget* owner)
 }
 
 void frmSource::Save() {
-    const qint32 game = session_.state().gGameNumber;
-    const std::string path = prompter_.SaveFileName(session_.save.GetLastDir().toStdString(),
-        GameSource::ProposedName(game).toStdString(), tr("Text File (*.txt)").toStdString());
+    const std::string path = prompter_.SaveFileName(folder_.toStdString(),
+        GameSource::ProposedName(game_).toStdString(), tr("Text File (*.txt)").toStdString());
     if (path.empty()) return;
-    const QStringList names = session_.users.ComboNames();
-    const int current = session_.players.CurrentComboIndex();
-    const QString player
-        = current >= 1 && current <= names.size() ? names.at(current - 1) : QString();
     const QString body = text_->toPlainText().replace(QLatin1String("\n"), QLatin1String("\r\n"));
     const QString file = QString::fromStdString(path);
     if (!GameSource::Save(
-            file, GameSource::FileText(player, QDateTime::currentDateTime(), game, body)))
+            file, GameSource::FileText(player_, QDateTime::currentDateTime(), game_, body)))
         prompter_.Message(tr("The source could not be saved to\r\n%1").arg(file).toStdString(),
             MessageIcon::Exclamation, kAppTitle);
 }

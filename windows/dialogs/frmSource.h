@@ -7,19 +7,23 @@ class QPlainTextEdit;
 namespace quadrell {
 
 class Prompter;
-class Session;
 
 // "Quadrell 2000 Source": the game's moves in the short notation, editable, and saved
 // as a text file with a header.
 class frmSource final : public QDialog {
     Q_OBJECT
 public:
-    frmSource(Session& session, Prompter& prompter, QWidget* owner);
+    // The game's source text as made by the move history, the game's number and the
+    // player it is saved under, and the folder the save box opens in.
+    frmSource(const QString& source, qint32 game, QString player, QString folder,
+        Prompter& prompter, QWidget* owner);
     QPlainTextEdit* Text() const { return text_; }
     void Save();
 
 private:
-    Session& session_;
+    qint32 game_;
+    QString player_;
+    QString folder_;
     Prompter& prompter_;
     QPlainTextEdit* text_;
 };

@@ -1,17 +1,23 @@
 #include "SolverAssist.h"
 
 #include "BoardWidget.h"
+#include "Engine.h"
 #include "GameWindow.h"
-#include "Session.h"
+#include "Prompter.h"
+#include "cMenu.h"
+#include "cOpt.h"
 
 #include <QApplication>
 #include <QStatusBar>
 
 namespace quadrell {
 
-SolverAssist::SolverAssist(Session& session, BoardWidget& board, ReplayControl& replay,
-    QStatusBar& status, std::function<void()> afterStep)
-    : session_(session)
+SolverAssist::SolverAssist(Engine& engine, cMenu& menu, const cOpt& opt, Prompter& prompter,
+    BoardWidget& board, ReplayControl& replay, QStatusBar& status, std::function<void()> afterStep)
+    : engine_(engine)
+    , menu_(menu)
+    , opt_(opt)
+    , prompter_(prompter)
     , board_(board)
     , replay_(replay)
     , status_(status)
@@ -20,14 +26,14 @@ SolverAssist::SolverAssist(Session& session, BoardWidget& board, ReplayControl& 
 }
 
 bool SolverAssist::assistable() const {
-    const GameState& s = session_.state();
+    const GameState& s = engine_.state();
     return s.gGameActive && !s.gFinishedView;
 }
 
 void SolverAssist::start(std::function<void(const Solver::Result&)> done) {
     Cancel();
     task_.Start(
-        session_.state().gBoard, [this, done = std::move(done)](const Solver::Result& result) {
+        engine_.state().gBoard, [this, done = std::move(done)](const Solver::Result& result) {
             QApplication::restoreOverrideCursor();
             status_.clearMessage();
             done(result);
@@ -50,13 +56,12 @@ void SolverAssist::Cancel() {
 bool SolverAssist::reportNoLine(const Solver::Result& result) {
     if (result.verdict == Solver::Verdict::Won && !result.line.empty()) return false;
     if (result.verdict == Solver::Verdict::Lost) {
-        session_.prompter.Message(tr("This game can no longer be won from here.\r\nUndo can take "
-                                     "you back to a position that can.")
-                                      .toStdString(),
+        prompter_.Message(tr("This game can no longer be won from here.\r\nUndo can take "
+                             "you back to a position that can.")
+                              .toStdString(),
             MessageIcon::Information, kAppTitle);
     } else if (result.verdict == Solver::Verdict::Unknown) {
-        session_.prompter.Message(
-            tr("No winning line was found in the time allowed.").toStdString(),
+        prompter_.Message(tr("No winning line was found in the time allowed.").toStdString(),
             MessageIcon::Information, kAppTitle);
     }
     return true;
@@ -76,15 +81,15 @@ void SolverAssist::ShowSolution() {
     start([this](const Solver::Result& result) {
         if (reportNoLine(result)) return;
         // Only a game given up is shown its way out: a solution is never a scored win.
-        if (!session_.prompter.Question(tr("Showing the solution gives this game up: it is "
-                                           "recorded as lost.\r\nDo you want to give it up ?")
-                                            .toStdString(),
+        if (!prompter_.Question(tr("Showing the solution gives this game up: it is "
+                                   "recorded as lost.\r\nDo you want to give it up ?")
+                                    .toStdString(),
                 kAppTitle, MessageIcon::Question))
             return;
-        session_.menu.GiveUpAndWatch();
+        menu_.GiveUpAndWatch();
         line_ = result.line;
         step_ = 0;
-        timer_.setInterval(session_.opt.FwdBackSpeed() * 10);
+        timer_.setInterval(opt_.FwdBackSpeed() * 10);
         timer_.start();
         replay_.SetStopEnabled(true);
     });
@@ -98,8 +103,8 @@ void SolverAssist::StopSolution() {
 }
 
 void SolverAssist::tick() {
-    const bool played = step_ < line_.size() && session_.state().gGameActive
-        && Solver::Play(session_.engine, line_[step_]);
+    const bool played = step_ < line_.size() && engine_.state().gGameActive
+        && Solver::Play(engine_, line_[step_]);
     ++step_;
     if (!played || step_ >= line_.size()) StopSolution();
     afterStep_();

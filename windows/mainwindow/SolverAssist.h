@@ -14,7 +14,9 @@ namespace quadrell {
 class BoardWidget;
 class Prompter;
 class ReplayControl;
-class Session;
+class Engine;
+class cMenu;
+class cOpt;
 
 // "Hint" and "Show Solution": the solver runs off the window's thread while the window
 // stays live; a hint outlines the next move for a moment, a solution plays its line on the
@@ -25,7 +27,8 @@ class SolverAssist final : public QObject {
                  = 1500;
 
     // `afterStep` runs after each move the solution plays.
-    SolverAssist(Session& session, BoardWidget& board, ReplayControl& replay, QStatusBar& status,
+    SolverAssist(Engine& engine, cMenu& menu, const cOpt& opt, Prompter& prompter,
+        BoardWidget& board, ReplayControl& replay, QStatusBar& status,
         std::function<void()> afterStep);
 
     void Hint();
@@ -42,7 +45,10 @@ private:
     bool assistable() const;
     void tick();
 
-    Session& session_;
+    Engine& engine_;
+    cMenu& menu_;
+    const cOpt& opt_;
+    Prompter& prompter_;
     BoardWidget& board_;
     ReplayControl& replay_;
     QStatusBar& status_;

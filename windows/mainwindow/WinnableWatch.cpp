@@ -6,9 +6,11 @@
 
 namespace quadrell {
 
-WinnableWatch::WinnableWatch(Session& session, QLabel& label, QObject* parent)
+WinnableWatch::WinnableWatch(
+    const GameState& state, const cOpt& opt, QLabel& label, QObject* parent)
     : QObject(parent)
-    , session_(session)
+    , state_(state)
+    , opt_(opt)
     , label_(label)
     , task_(this) {
     label_.setToolTip(tr("Can this game still be won from here?"));
@@ -18,7 +20,7 @@ WinnableWatch::WinnableWatch(Session& session, QLabel& label, QObject* parent)
 WinnableWatch::Places WinnableWatch::places() const {
     Places at {};
     for (Card c = 0; c < kCardCount; ++c)
-        at[static_cast<std::size_t>(c)] = session_.state().gBoard.GetLocation(c);
+        at[static_cast<std::size_t>(c)] = state_.gBoard.GetLocation(c);
     return at;
 }
 
@@ -28,8 +30,8 @@ void WinnableWatch::show(const QString& text) {
 }
 
 void WinnableWatch::Update() {
-    const GameState& s = session_.state();
-    if (session_.opt.ShowWinnable() != 1 || !s.gGameActive || s.gFinishedView) {
+    const GameState& s = state_;
+    if (opt_.ShowWinnable() != 1 || !s.gGameActive || s.gFinishedView) {
         task_.Cancel();
         any_ = false;
         label_.hide();

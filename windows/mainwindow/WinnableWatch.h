@@ -10,7 +10,8 @@ class QLabel;
 
 namespace quadrell {
 
-class Session;
+class cOpt;
+struct GameState;
 
 // "Can It Be Won": beside the clock, whether the position in play can still be won, from a
 // search in the background after every move. The search has a node budget, so it never
@@ -21,7 +22,8 @@ public:
     // Enough for nearly every position in a moment; beyond it the answer is "not known".
     static constexpr long kNodeBudget = 300'000;
 
-    WinnableWatch(Session& session, QLabel& label, QObject* parent = nullptr);
+    WinnableWatch(
+        const GameState& state, const cOpt& opt, QLabel& label, QObject* parent = nullptr);
 
     // The option or the position may have changed: search again when the position did.
     void Update();
@@ -31,7 +33,8 @@ private:
     Places places() const;
     void show(const QString& text);
 
-    Session& session_;
+    const GameState& state_;
+    const cOpt& opt_;
     QLabel& label_;
     SolveTask task_;
     Places searched_ {};

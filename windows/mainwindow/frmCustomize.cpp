@@ -32,9 +32,9 @@ bool ticked(const QTreeWidget* list, int row) {
 
 } // namespace
 
-frmCustomize::frmCustomize(Session& session, frmMain& main)
+frmCustomize::frmCustomize(cCustom& custom, frmMain& main)
     : QDialog(&main)
-    , session_(session)
+    , custom_(custom)
     , main_(main)
     , toolbar_(list("lvwToolbar", tr("Tool Bar")))
     , menus_(list("lvwMenu", tr("Menu")))
@@ -43,14 +43,13 @@ frmCustomize::frmCustomize(Session& session, frmMain& main)
     for (int position = 1; position <= CommandTable::kPositions; ++position)
         if (const Command* command = CommandTable::AtPosition(position))
             addItem(toolbar_, CommandTable::Text(CommandTable::ListName(*command)), position,
-                session_.custom.Button(position), Icons::Of(command->glyph));
+                custom_.Button(position), Icons::Of(command->glyph));
     for (const MenuInfo& menu : CommandTable::Menus())
         if (menu.customIndex > 0)
             addItem(menus_, CommandTable::Text(menu.listName), menu.customIndex,
-                session_.custom.Menu(menu.customIndex));
+                custom_.Menu(menu.customIndex));
     for (int i = 1; i <= 4; ++i)
-        addItem(panels_, CommandTable::Text(CommandTable::kPanelNames[i - 1]), i,
-            session_.custom.Panel(i));
+        addItem(panels_, CommandTable::Text(CommandTable::kPanelNames[i - 1]), i, custom_.Panel(i));
     for (QTreeWidget* l : { toolbar_, menus_, panels_ })
         connect(l, &QTreeWidget::itemChanged, this, &frmCustomize::Apply);
     auto* ok = NamedButton(this, "cmdOK", tr("OK"));
@@ -103,11 +102,11 @@ void frmCustomize::Apply() {
 
 void frmCustomize::SaveAll() {
     for (int i = 1; i <= cCustom::kButtons; ++i)
-        session_.custom.SetButton(i, main_.ToolbarPositionVisible(i));
+        custom_.SetButton(i, main_.ToolbarPositionVisible(i));
     for (int row = 0; row < menus_->topLevelItemCount(); ++row)
-        session_.custom.SetMenu(row + 1, ticked(menus_, row));
+        custom_.SetMenu(row + 1, ticked(menus_, row));
     for (int row = 0; row < panels_->topLevelItemCount(); ++row)
-        session_.custom.SetPanel(row + 1, ticked(panels_, row));
+        custom_.SetPanel(row + 1, ticked(panels_, row));
 }
 
 void frmCustomize::reject() {

@@ -8,14 +8,14 @@ class QTreeWidgetItem;
 namespace quadrell {
 
 class frmMain;
-class Session;
+class cCustom;
 
 // "Customize Quadrell 2000": the toolbar buttons, menus and status panels shown, applied
 // at once; OK keeps the choice, Cancel goes back to the stored one.
 class frmCustomize final : public QDialog {
     Q_OBJECT
 public:
-    frmCustomize(Session& session, frmMain& main);
+    frmCustomize(cCustom& custom, frmMain& main);
     QTreeWidget* Toolbar() const { return toolbar_; }
     QTreeWidget* Menus() const { return menus_; }
     QTreeWidget* Panels() const { return panels_; }
@@ -28,7 +28,7 @@ public:
 private:
     QTreeWidget* list(const char* name, const QString& title);
 
-    Session& session_;
+    cCustom& custom_;
     frmMain& main_;
     QTreeWidget* toolbar_;
     QTreeWidget* menus_;

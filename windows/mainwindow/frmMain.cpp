@@ -5,19 +5,10 @@
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "SafeFile.h"
+#include "SessionDialogs.h"
 #include "cScore.h"
 #include "dlgAbout.h"
-#include "dlgFinish.h"
-#include "frmAddFav.h"
-#include "frmAutoSave.h"
 #include "frmCustomize.h"
-#include "frmFavourites.h"
-#include "frmOpenGame.h"
-#include "frmOptions.h"
-#include "frmScore.h"
-#include "frmSelectFav.h"
-#include "frmSelectGame.h"
-#include "frmSource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,10 +46,11 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     , board_(new BoardWidget)
     , session_(paths, *board_, prompter_, *this, *this)
     , lifecycle_(session_, std::move(registerFileTypes))
-    , assist_(session_, *board_, *this, *statusBar(), [this] {
-        StatusbarUpdate();
-        session_.kept.Update();
-    }) {
+    , assist_(session_.engine, session_.menu, session_.opt, prompter_, *board_, *this, *statusBar(),
+          [this] {
+              StatusbarUpdate();
+              session_.kept.Update();
+          }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::Program());
     SetCaption(QStringLiteral("Quadrell 2000"));
@@ -147,7 +139,8 @@ void frmMain::afterInput() {
 
 void frmMain::showFinish() {
     if (!session_.WinPending()) return;
-    dlgFinish finish(session_, this);
+    FinishFlow flow(session_);
+    dlgFinish finish = SessionDialogs::Finish(flow, session_, this);
     finish.exec();
     afterCommand();
 }
@@ -189,7 +182,7 @@ void frmMain::exitNow() {
 
 void frmMain::showSource() {
     if (!session_.state().gGameActive) return;
-    frmSource source(session_, prompter_, this);
+    frmSource source = SessionDialogs::Source(session_, this);
     source.exec();
 }
 
@@ -213,22 +206,24 @@ void frmMain::playerChosen(int index) {
 
 namespace {
 // A window of ours, shown modally over the main window until it closes.
-template <typename Dialog, typename Owner> void showModal(Session& session, Owner owner) {
-    Dialog dialog(session, owner);
-    dialog.exec();
-}
+template <typename Dialog> void showModal(Dialog&& dialog) { dialog.exec(); }
 } // namespace
 
-void frmMain::ShowSelectGame() { showModal<frmSelectGame>(session_, this); }
-void frmMain::ShowOpenGame() { showModal<frmOpenGame>(session_, this); }
-void frmMain::ShowScoreBoard() { showModal<frmScore>(session_, this); }
-void frmMain::ShowOpenFav() { showModal<frmSelectFav>(session_, this); }
-void frmMain::ShowOrganizeFav() { showModal<frmFavourites>(session_, this); }
-void frmMain::ShowOptions() { showModal<frmOptions>(session_, this); }
-void frmMain::ShowCustomize() { showModal<frmCustomize, frmMain&>(session_, *this); }
-void frmMain::ShowAutoSave() { showModal<frmAutoSave>(session_, this); }
+void frmMain::ShowSelectGame() { showModal(SessionDialogs::SelectGame(session_, this)); }
+void frmMain::ShowOpenGame() { showModal(SessionDialogs::OpenGame(session_, this)); }
+void frmMain::ShowScoreBoard() { showModal(SessionDialogs::ScoreBoard(session_, this)); }
+void frmMain::ShowOpenFav() { showModal(SessionDialogs::OpenFavourite(session_, this)); }
+void frmMain::ShowOrganizeFav() { showModal(SessionDialogs::OrganiseFavourites(session_, this)); }
+void frmMain::ShowOptions() {
+    frmOptions options = SessionDialogs::Options(session_, this);
+    connect(&options, &frmOptions::PlayersChanged, this,
+        [this] { ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex()); });
+    options.exec();
+}
+void frmMain::ShowCustomize() { showModal(frmCustomize(session_.custom, *this)); }
+void frmMain::ShowAutoSave() { showModal(SessionDialogs::AutoSave(session_, this)); }
 void frmMain::ShowAddFav() {
-    if (session_.state().gGameActive) showModal<frmAddFav>(session_, this);
+    if (session_.state().gGameActive) showModal(SessionDialogs::AddFavourite(session_, this));
 }
 
 void frmMain::UpdateRecent() { recent_->Update(); }

@@ -97,7 +97,7 @@ void frmMain::buildToolbar() {
     winnable_->setContentsMargins(4, 0, 4, 0);
     row->addWidget(winnable_);
     row->addWidget(clock_);
-    watch_ = std::make_unique<WinnableWatch>(session_, *winnable_);
+    watch_ = std::make_unique<WinnableWatch>(session_.state(), session_.opt, *winnable_);
 }
 
 void frmMain::buildStatusbar() {

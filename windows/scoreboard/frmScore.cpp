@@ -2,10 +2,17 @@
 
 #include "ChartsPage.h"
 #include "DialogParts.h"
+#include "GameState.h"
 #include "Icons.h"
+#include "Prompter.h"
 #include "ScoreBoard.h"
 #include "ScoreListModel.h"
-#include "Session.h"
+#include "cPlayer.h"
+#include "cSave.h"
+#include "cScore.h"
+#include "cTime.h"
+#include "cTrans.h"
+#include "cUser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,9 +54,17 @@ void bold(QTreeWidgetItem* item) {
 
 } // namespace
 
-frmScore::frmScore(Session& session, QWidget* owner)
+frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cSave& save,
+    const GameState& state, const cTrans& trans, cTime& time, Prompter& prompter, QWidget* owner)
     : QDialog(owner)
-    , session_(session)
+    , score_(score)
+    , players_(players)
+    , playerList_(users)
+    , save_(save)
+    , state_(state)
+    , trans_(trans)
+    , time_(time)
+    , prompter_(prompter)
     , tabs_(new QTabWidget(this)) {
     setWindowTitle(tr("QuadRell 2000 Score Board"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
@@ -61,7 +76,7 @@ frmScore::frmScore(Session& session, QWidget* owner)
         { tr("Player"), tr("Date"), tr("GameNo"), tr("Moves"), tr("Time"), tr("Score") });
     tabs_->addTab(top_, tr("Top Scores"));
     tabs_->addTab(globalPage(), tr("Global Statistics"));
-    charts_ = new ChartsPage(session_.score.Records(), session_.prompter, this);
+    charts_ = new ChartsPage(score_.Records(), prompter_, this);
     tabs_->addTab(charts_, tr("Charts"));
     auto* ok = ok_ = NamedButton(this, "cmdOK", tr("OK"));
     auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));
@@ -95,7 +110,7 @@ QWidget* frmScore::generalPage() {
     game->setObjectName(QStringLiteral("fraGame"));
     auto* gameRows = new QVBoxLayout(game);
     addLines(game, gameRows, Line::Player, Line::ExportFile);
-    game->setEnabled(session_.state().gGameActive);
+    game->setEnabled(state_.gGameActive);
     auto* panels = new QVBoxLayout;
     panels->addWidget(session);
     panels->addWidget(game);
@@ -136,7 +151,7 @@ QWidget* frmScore::scoreBoardPage() {
         focusOk();
     });
     connect(days_, &QComboBox::activated, this, [this, focusOk](int index) {
-        session_.score.SetDayComboIndex(static_cast<qint16>(index + 1));
+        score_.SetDayComboIndex(static_cast<qint16>(index + 1));
         ListScore(chosenPlayer());
         focusOk();
     });
@@ -189,13 +204,13 @@ void frmScore::addLines(QWidget* parent, QBoxLayout* layout, Line first, Line en
 }
 
 void frmScore::Create_All() {
-    session_.score.LoadScores();
+    score_.LoadScores();
     users_->clear();
-    for (const QString& name : session_.users.ComboNames())
+    for (const QString& name : playerList_.ComboNames())
         users_->addItem(Icons::Player(), name);
     users_->addItem(tr("All"));
-    users_->setCurrentIndex(std::max(0, session_.players.CurrentComboIndex() - 1));
-    days_->setCurrentIndex(session_.score.DayComboIndex() - 1);
+    users_->setCurrentIndex(std::max(0, players_.CurrentComboIndex() - 1));
+    days_->setCurrentIndex(score_.DayComboIndex() - 1);
     ListScore(chosenPlayer());
     fillStatistics();
     fillTopScores();
@@ -211,38 +226,37 @@ std::optional<QString> frmScore::chosenPlayer() const {
 }
 
 void frmScore::ListScore(const std::optional<QString>& player) {
-    const auto& records = session_.score.Records();
+    const auto& records = score_.Records();
     model_->Show(&records,
-        ScoreBoard::ListScore(records, player, session_.score.DayComboIndex(),
-            finished_->isChecked(), QDate::currentDate()),
+        ScoreBoard::ListScore(
+            records, player, score_.DayComboIndex(), finished_->isChecked(), QDate::currentDate()),
         !player);
 }
 
 void frmScore::fillGeneral() {
     general_->clear();
-    for (const auto& [type, value] : ScoreBoard::General(session_.score.Records()))
+    for (const auto& [type, value] : ScoreBoard::General(score_.Records()))
         new QTreeWidgetItem(general_, { type, value });
-    const QStringList session
-        = ScoreBoard::Session(session_.score.Records(), session_.save.SessionStart());
+    const QStringList session = ScoreBoard::Session(score_.Records(), save_.SessionStart());
     for (int i = 0; i < 5; ++i)
         Label(static_cast<Line>(static_cast<int>(Line::SessionStart) + i))->setText(session[i]);
-    const QStringList players = session_.users.ComboNames();
-    const int current = session_.players.CurrentComboIndex();
+    const QStringList players = playerList_.ComboNames();
+    const int current = players_.CurrentComboIndex();
     Label(Line::Player)->setText(tr("Player : ") + players.value(current - 1));
-    Label(Line::Moves)->setText(tr("Moves : %1").arg(session_.trans.MoveID()));
-    Label(Line::CardsLeft)->setText(tr("Cards Left : %1").arg(session_.time.GetCardLeft()));
+    Label(Line::Moves)->setText(tr("Moves : %1").arg(trans_.MoveID()));
+    Label(Line::CardsLeft)->setText(tr("Cards Left : %1").arg(time_.GetCardLeft()));
 }
 
 void frmScore::fillStatistics() {
-    stats_ = ScoreBoard::Statistics(session_.score.Records(), session_.players);
+    stats_ = ScoreBoard::Statistics(score_.Records(), players_);
     QStringList headers { tr("Statistics") };
     std::vector<QStringList> columns;
     for (qint16 i = 1; i <= 5; ++i) {
         const ScoreStats& e = stats_[static_cast<std::size_t>(i)];
         if (e.Name.isEmpty()) continue;
         headers << e.Name;
-        columns.push_back(ScoreBoard::StatisticsColumn(
-            e, session_.players.GetDate(i), QDateTime::currentDateTime()));
+        columns.push_back(
+            ScoreBoard::StatisticsColumn(e, players_.GetDate(i), QDateTime::currentDateTime()));
     }
     statistics_->clear();
     statistics_->setColumnCount(static_cast<int>(headers.size()));
@@ -258,10 +272,10 @@ void frmScore::fillStatistics() {
 
 void frmScore::fillTopScores() {
     top_->clear();
-    const auto top = ScoreBoard::TopScores(session_.score.Records());
+    const auto top = ScoreBoard::TopScores(score_.Records());
     for (std::size_t p = 1; p <= 11; ++p) {
         const ScoreRec& r = top[p];
-        if (r.Score <= 0 || !session_.players.PlayerExists(r.Name)) continue;
+        if (r.Score <= 0 || !players_.PlayerExists(r.Name)) continue;
         auto* item = new QTreeWidgetItem(top_,
             { r.Name, r.Date.Text(), QString::number(r.GameNo), QString::number(r.Moves),
                 cScore::ConvertTimeS(r.Time), QString::number(r.Score) });
@@ -276,57 +290,52 @@ void frmScore::fillTopScores() {
 
 void frmScore::fillGlobal() {
     global_->clear();
-    const auto rows = ScoreBoard::Global(session_.players);
+    const auto rows = ScoreBoard::Global(players_);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         auto* item = new QTreeWidgetItem(global_, rows[i]);
         item->setIcon(
             0, i + 1 == rows.size() ? Icons::Of(Icons::Glyph::ScoreBoard) : Icons::Player());
         if (i + 1 == rows.size()) bold(item);
     }
-    const cSave& save = session_.save;
     // What is kept is "None" in every language; what is shown is the player's.
     auto shown = [](const QString& kept) { return cSave::IsNone(kept) ? tr("None") : kept; };
     Label(Line::ExportFile)
         ->setText(
-            tr("Last Exported File : ") + cSave::SizeCheck(shown(save.LastExportedFile()), 30));
-    Label(Line::ExportDate)->setText(tr("Last Exported Date : ") + shown(save.LastExportedDate()));
+            tr("Last Exported File : ") + cSave::SizeCheck(shown(save_.LastExportedFile()), 30));
+    Label(Line::ExportDate)->setText(tr("Last Exported Date : ") + shown(save_.LastExportedDate()));
     Label(Line::GlobalCleared)
-        ->setText(tr("Last Global Cleared : ") + shown(save.GlobalClearedDate()));
+        ->setText(tr("Last Global Cleared : ") + shown(save_.GlobalClearedDate()));
     Label(Line::GeneralCleared)
-        ->setText(tr("Last General Cleared : ") + shown(save.GeneralClearedDate()));
+        ->setText(tr("Last General Cleared : ") + shown(save_.GeneralClearedDate()));
 }
 
 void frmScore::tick() {
-    const bool active = session_.state().gGameActive;
+    const bool active = state_.gGameActive;
     Label(Line::GameTime)
-        ->setText(
-            tr("Time Elapsed : ") + cScore::ConvertTimeS(active ? session_.time.GetGameTime() : 0));
+        ->setText(tr("Time Elapsed : ") + cScore::ConvertTimeS(active ? time_.GetGameTime() : 0));
     Label(Line::SessionTime)
-        ->setText(tr("Time Elapsed : ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
+        ->setText(tr("Time Elapsed : ") + cScore::ConvertTimeS(time_.GetSessionTime()));
 }
 
 void frmScore::Export() {
-    const QStringList players = session_.users.ComboNames();
-    if (session_.score.Export(stats_, players.value(session_.players.CurrentComboIndex() - 1)))
-        Create_All();
+    if (score_.Export(stats_, players_.CurrentName())) Create_All();
 }
 
 void frmScore::Clear() {
-    if (!session_.prompter.Question(
-            tr("Are you sure you want to clear Score Board ? ").toStdString(), kAppTitle,
-            MessageIcon::Stop))
+    if (!prompter_.Question(tr("Are you sure you want to clear Score Board ? ").toStdString(),
+            kAppTitle, MessageIcon::Stop))
         return;
-    session_.score.Clear_General();
+    score_.Clear_General();
     Create_All();
 }
 
 void frmScore::ClearGlobal() {
-    if (!session_.prompter.Question(
+    if (!prompter_.Question(
             tr("Are you sure you want to delete Global and General scores ? ").toStdString(),
             kAppTitle, MessageIcon::Stop))
         return;
-    session_.score.Clear_General();
-    session_.score.Clear_Global();
+    score_.Clear_General();
+    score_.Clear_Global();
     Create_All();
 }
 

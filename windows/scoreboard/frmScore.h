@@ -19,14 +19,25 @@ namespace quadrell {
 
 class ScoreListModel;
 class ChartsPage;
-class Session;
+class Prompter;
+class cPlayer;
+class cSave;
+class cScore;
+class cTime;
+class cTrans;
+class cUser;
+struct GameState;
 
 // "QuadRell 2000 Score Board": the games of this session and of all time, the recorded
 // games, per-player statistics, the top scores and the totals, with export and clearing.
 class frmScore final : public QDialog {
     Q_OBJECT
 public:
-    frmScore(Session& session, QWidget* owner);
+    // The score file and the players' totals, and the game in play for the "This Game"
+    // lines.
+    frmScore(cScore& score, cPlayer& players, const cUser& users, const cSave& save,
+        const GameState& state, const cTrans& trans, cTime& time, Prompter& prompter,
+        QWidget* owner);
 
     // Everything refreshed from the score file and the player totals.
     void Create_All();
@@ -78,7 +89,14 @@ private:
     // The player whose games the list shows, or "All".
     std::optional<QString> chosenPlayer() const;
 
-    Session& session_;
+    cScore& score_;
+    cPlayer& players_;
+    const cUser& playerList_;
+    const cSave& save_;
+    const GameState& state_;
+    const cTrans& trans_;
+    cTime& time_;
+    Prompter& prompter_;
     QTabWidget* tabs_;
     ChartsPage* charts_ = nullptr;
     QTreeWidget* general_ = nullptr;
