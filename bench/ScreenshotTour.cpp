@@ -1,5 +1,5 @@
 // Saves pictures of the main window for a person to look at: quadrell-tour OUTPUT_FOLDER.
-// Not a test; run it on the offscreen platform after a change to the window.
+// Not a test: run it on the offscreen platform after a change to a window and look.
 #include "BoardWidget.h"
 #include "ChartsView.h"
 #include "HelpWindow.h"
