@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
     xvfb xauth fonts-dejavu-core openbox xdotool
-    at-spi2-core python3-pyatspi dbus-daemon
+    at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
     librsvg2-bin dpkg-dev lintian
 )

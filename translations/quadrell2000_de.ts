@@ -62,6 +62,25 @@
     </message>
 </context>
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 gewählt</translation>
+    </message>
+    <message>
+        <source>Selection cleared</source>
+        <translation>Auswahl aufgehoben</translation>
+    </message>
+    <message>
+        <source>New deal</source>
+        <translation>Neu gegeben</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
+    </message>
+</context>
+<context>
     <name>CardNames</name>
     <message>
         <source>Ace</source>

@@ -5,6 +5,7 @@
 #include "KeyboardPlay.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace quadrell {
 
@@ -17,8 +18,10 @@ QAccessibleInterface* makeBoard(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// The board keeps what it has said whether or not anyone listens (a screen reader may start
+// at any time); only the events are skipped when nobody does.
 void send(QAccessibleInterface* item, QAccessible::Event type) {
-    if (!item) return;
+    if (!item || !QAccessible::isActive()) return;
     QAccessibleEvent event(item, type);
     QAccessible::updateAccessibility(&event);
 }
@@ -35,11 +38,13 @@ BoardAccessible::BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, 
         const auto kind = i < kCellItems ? BoardItem::Kind::Column
             : i < kFoundationItems       ? BoardItem::Kind::Cell
             : i < kNewsItem              ? BoardItem::Kind::Foundation
-                                         : BoardItem::Kind::News;
+            : i == kNewsItem             ? BoardItem::Kind::News
+                                         : BoardItem::Kind::Voice;
         const int index = i < kCellItems ? i
             : i < kFoundationItems       ? i - kCellItems
             : i < kNewsItem              ? i - kFoundationItems
-                                         : 0;
+            : i == kNewsItem             ? 0
+                                         : i - kVoiceItems;
         items_[static_cast<std::size_t>(i)]
             = QAccessible::registerAccessibleInterface(new BoardItem(*this, kind, index));
     }
@@ -64,18 +69,80 @@ void BoardAccessible::Install() {
 }
 
 void BoardAccessible::FocusMoved(BoardWidget& board) {
-    // Nobody listens: nothing to make (Qt would drop the event all the same).
-    if (!QAccessible::isActive() || !board.hasFocus()) return;
-    if (BoardAccessible* me = of(board)) send(me->focusedItem(), QAccessible::Focus);
+    if (!board.hasFocus()) return;
+    BoardAccessible* me = of(board);
+    if (!me) return;
+    QAccessibleInterface* focus = me->focusedItem();
+    // The cursor's object unchanged: a voice that spoke since may keep the focus.
+    if (!focus || focus == me->cursor_) return;
+    // A sentence made while the board had no focus is said with the object that gains it;
+    // any other was said where it was made.
+    if (!me->sayingOn_ && !me->saying_.isEmpty()) me->sayingOn_ = focus;
+    if (me->sayingOn_ != focus) me->saying_.clear();
+    me->locus_ = me->cursor_ = focus;
+    send(focus, QAccessible::Focus);
 }
 
-void BoardAccessible::MoveAnnounced(BoardWidget& board) {
+void BoardAccessible::BoardFocusChanged(BoardWidget& board, bool in) {
+    BoardAccessible* me = of(board);
+    if (!me) return;
+    // Whatever was focused before (a dialog, the menu) is what a screen reader holds now.
+    me->locus_ = me->cursor_ = nullptr;
+    if (me->sayingOn_) me->saying_.clear();
+    // After Qt's own event for the board: the card under the cursor is the focus, not the
+    // board as a whole.
+    if (in) QTimer::singleShot(0, &board, [&board] { FocusMoved(board); });
+}
+
+void BoardAccessible::NamesChanged(BoardWidget& board, const std::vector<Card>& moved) {
+    BoardAccessible* me = of(board);
+    if (!me) return;
+    for (int i = 0; i < kNewsItem; ++i)
+        if (me->item(i) != me->locus_) send(me->item(i), QAccessible::NameChanged);
+    for (Card c : moved)
+        if (me->cardItem(c) != me->locus_) send(me->cardItem(c), QAccessible::NameChanged);
+}
+
+void BoardAccessible::SelectionChanged(BoardWidget& board, Card before, Card now) {
+    BoardAccessible* me = of(board);
+    if (!me) return;
     if (!QAccessible::isActive()) return;
+    QAccessible::State selected;
+    selected.selected = true;
+    for (Card c : { before, now }) {
+        if (c == kNoCard) continue;
+        QAccessibleStateChangeEvent event(me->cardItem(c), selected);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BoardAccessible::Say(BoardWidget& board, const QString& sentence) {
     BoardAccessible* me = of(board);
     if (!me) return;
     send(me->item(kNewsItem), QAccessible::NameChanged);
-    // The cursor's place may hold another card now, and the focused object says so.
-    if (board.hasFocus()) send(me->focusedItem(), QAccessible::Focus);
+    if (sentence.isEmpty()) return;
+    QAccessibleInterface* focus = board.hasFocus() ? me->focusedItem() : nullptr;
+    me->saying_ = sentence;
+    me->sayingOn_ = focus; // none: said when the board gains the focus
+    if (!focus) return;
+    if (focus != me->cursor_) {
+        // The cursor's object changed too: it is said, then the sentence in its description.
+        // (Each change is told first, for clients that keep what they were told.)
+        send(focus, QAccessible::DescriptionChanged);
+        me->locus_ = me->cursor_ = focus;
+        send(focus, QAccessible::Focus);
+        return;
+    }
+    me->saying_.clear();
+    const int voice = std::exchange(me->nextVoice_, 1 - me->nextVoice_);
+    me->voices_[static_cast<std::size_t>(voice)] = sentence;
+    me->locus_ = me->item(kVoiceItems + voice);
+    send(me->locus_, QAccessible::NameChanged);
+    send(me->locus_, QAccessible::Focus);
+}
+
+QString BoardAccessible::SayingOn(const QAccessibleInterface* item) const {
+    return item == sayingOn_ ? saying_ : QString();
 }
 
 const BoardWidget& BoardAccessible::board() const {
@@ -124,6 +191,9 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
+    // A voice that is saying something holds the focus until the cursor moves on.
+    if (locus_ && dynamic_cast<const BoardItem*>(locus_)->kind() == BoardItem::Kind::Voice)
+        return board().hasFocus() ? locus_ : nullptr;
     return board().hasFocus() ? focusedItem() : nullptr;
 }
 

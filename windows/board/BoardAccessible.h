@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <array>
+#include <vector>
 
 namespace quadrell {
 
@@ -22,16 +23,30 @@ public:
     static constexpr int kCellItems = kColumns;
     static constexpr int kFoundationItems = kColumns + kCells;
     static constexpr int kNewsItem = kColumns + 2 * kCells;
+    // Two objects that say a sentence by taking the focus in turn: Orca 43 says nothing of a
+    // focus that does not move, and reads Qt 6.4's name and description changes wrongly.
+    static constexpr int kVoiceItems = kNewsItem + 1;
+    static constexpr int kVoices = 2;
 
     explicit BoardAccessible(BoardWidget* board);
     ~BoardAccessible() override;
 
     // Lets Qt make one of these for every board widget; once is enough.
     static void Install();
-    // The cursor has moved or the card under it has changed: the focus follows.
+    // The cursor has moved or the card under it has changed: the focus follows, once (the
+    // object a screen reader already holds as the focus is not announced again).
     static void FocusMoved(BoardWidget& board);
-    // The board's last move has a new text: it is said.
-    static void MoveAnnounced(BoardWidget& board);
+    // The board itself has just gained or lost the keyboard focus.
+    static void BoardFocusChanged(BoardWidget& board, bool in);
+    // Cards have moved: the places and the cards tell of their new names.
+    static void NamesChanged(BoardWidget& board, const std::vector<Card>& moved);
+    // A selected card's state changed.
+    static void SelectionChanged(BoardWidget& board, Card before, Card now);
+    // A sentence for the player (a move, a selection, a new deal, a hint). Orca 43 speaks a
+    // change of the focused object's description, and an object's description when it gains
+    // the focus; so the sentence becomes the description of the cursor's object and is sent
+    // as one of the two. Each sentence is said once; the last-move line carries it too.
+    static void Say(BoardWidget& board, const QString& sentence);
 
     const BoardWidget& board() const;
     QAccessibleInterface* item(int index) const;
@@ -45,9 +60,22 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
+    // The sentence the item carries as its description, or nothing.
+    QString SayingOn(const QAccessibleInterface* item) const;
+    // What a voice says; whether the item is the focus a screen reader holds.
+    const QString& VoiceText(int voice) const { return voices_[static_cast<std::size_t>(voice)]; }
+    bool IsLocus(const QAccessibleInterface* item) const { return item == locus_; }
 
 private:
-    std::array<QAccessible::Id, kNewsItem + 1> items_ {};
+    // The object a screen reader was last told has the focus (a voice, or the cursor's
+    // object), the cursor's object last told, and the sentence it carries.
+    QAccessibleInterface* locus_ = nullptr;
+    QAccessibleInterface* cursor_ = nullptr;
+    const QAccessibleInterface* sayingOn_ = nullptr;
+    QString saying_;
+    std::array<QString, kVoices> voices_;
+    int nextVoice_ = 0;
+    std::array<QAccessible::Id, kVoiceItems + kVoices> items_ {};
     std::array<QAccessible::Id, kCardCount> cards_ {};
 };
 

@@ -31,6 +31,7 @@ Loc BoardItem::place() const {
     case Kind::OneCard:
         return board().PlaceOf(static_cast<Card>(index_));
     case Kind::News:
+    case Kind::Voice:
         break;
     }
     return kNoLoc;
@@ -59,14 +60,17 @@ Card BoardItem::topCard() const {
 QAccessibleInterface* BoardItem::parent() const {
     if (kind_ != Kind::OneCard) return const_cast<BoardAccessible*>(&owner_);
     const Loc at = place();
+    if (isCell(at)) return owner_.item(BoardAccessible::kCellItems + at - kFirstCell);
     return isColumnPlace(at) ? owner_.item(BoardAccessible::kColumnItems + columnOf(at)) : nullptr;
 }
 
 int BoardItem::childCount() const {
+    if (kind_ == Kind::Cell) return topCard() == kNoCard ? 0 : 1;
     return kind_ == Kind::Column ? static_cast<int>(columnCards().size()) : 0;
 }
 
 QAccessibleInterface* BoardItem::child(int index) const {
+    if (kind_ == Kind::Cell) return index == 0 ? owner_.cardItem(topCard()) : nullptr;
     if (kind_ != Kind::Column) return nullptr;
     const std::vector<Card> cards = columnCards();
     if (index < 0 || index >= static_cast<int>(cards.size())) return nullptr;
@@ -75,7 +79,9 @@ QAccessibleInterface* BoardItem::child(int index) const {
 
 int BoardItem::indexOfChild(const QAccessibleInterface* child) const {
     const auto* item = dynamic_cast<const BoardItem*>(child);
-    if (kind_ != Kind::Column || !item || item->kind_ != Kind::OneCard) return -1;
+    if (!item || item->kind_ != Kind::OneCard) return -1;
+    if (kind_ == Kind::Cell) return item->index_ == topCard() ? 0 : -1;
+    if (kind_ != Kind::Column) return -1;
     const std::vector<Card> cards = columnCards();
     const auto it = std::find(cards.begin(), cards.end(), static_cast<Card>(item->index_));
     return it == cards.end() ? -1 : static_cast<int>(it - cards.begin());
@@ -115,11 +121,20 @@ QString BoardItem::name() const {
     }
     case Kind::News:
         return board().LastMove();
+    case Kind::Voice:
+        return owner_.VoiceText(index_);
     }
     return {};
 }
 
 QString BoardItem::description() const {
+    // A sentence said with the focus follows what the item always says.
+    const QString saying = owner_.SayingOn(this);
+    const QString own = ownDescription();
+    return saying.isEmpty() ? own : own.isEmpty() ? saying : own + QStringLiteral(". ") + saying;
+}
+
+QString BoardItem::ownDescription() const {
     if (kind_ == Kind::Column) {
         const auto n = columnCards().size();
         return n == 0 ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
@@ -147,6 +162,8 @@ QRect BoardItem::rect() const {
     QRectF r;
     if (kind_ == Kind::News) {
         r = QRectF(0, 0, 0, 0);
+    } else if (kind_ == Kind::Voice) {
+        r = b.rect(); // it speaks for the whole board
     } else if (kind_ == Kind::OneCard) {
         r = b.Pixels(b.CardPosition(static_cast<Card>(index_)), kCardWidthTwips, kCardHeightTwips);
     } else {
@@ -168,6 +185,8 @@ QAccessible::Role BoardItem::role() const {
         return QAccessible::PushButton;
     case Kind::News:
         return QAccessible::StatusBar;
+    case Kind::Voice:
+        return QAccessible::ListItem; // said by its name alone
     }
     return QAccessible::NoRole;
 }
@@ -178,7 +197,8 @@ QAccessible::State BoardItem::state() const {
     s.invisible = !shown || !board().isVisible();
     if (kind_ == Kind::News) return s;
     s.focusable = true;
-    s.focused = owner_.focusedItem() == this && board().hasFocus();
+    s.focused = kind_ == Kind::Voice ? owner_.IsLocus(this) && board().hasFocus()
+                                     : owner_.focusedItem() == this && board().hasFocus();
     s.selectable = kind_ == Kind::OneCard;
     s.selected = kind_ == Kind::OneCard && board().Framed() == static_cast<Card>(index_);
     return s;

@@ -15,7 +15,7 @@ class BoardWidget;
 // the board whenever it is asked.
 class BoardItem final : public QAccessibleInterface {
 public:
-    enum class Kind { Column, Cell, Foundation, OneCard, News };
+    enum class Kind { Column, Cell, Foundation, OneCard, News, Voice };
 
     BoardItem(const BoardAccessible& owner, Kind kind, int index)
         : owner_(owner)
@@ -46,6 +46,7 @@ private:
     Card topCard() const; // of a cell or a foundation
     QString name() const;
     QString description() const;
+    QString ownDescription() const;
 
     const BoardAccessible& owner_;
     Kind kind_;

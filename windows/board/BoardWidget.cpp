@@ -138,6 +138,16 @@ void BoardWidget::relayout() {
     update();
 }
 
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    BoardAccessible::BoardFocusChanged(*this, true);
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    BoardAccessible::BoardFocusChanged(*this, false);
+}
+
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     rescale();
@@ -158,24 +168,30 @@ void BoardWidget::rescale() {
 
 void BoardWidget::ShowCards(bool visible) {
     // Cards shown after none: a game has been dealt, and the cursor starts on the left.
-    if (visible && !visible_ && keyboard_) keyboard_->Reset();
+    const bool dealt = visible && !visible_;
+    if (dealt && keyboard_) keyboard_->Reset();
     visible_ = visible;
+    if (dealt) news_.Dealt();
     update();
 }
 
 void BoardWidget::SelectionChanged(Loc selected) {
-    framed_ = kNoCard;
+    const Card before = std::exchange(framed_, kNoCard);
     if (selected != kNoLoc) {
         const QPointF at = ShownAt(selected);
         for (auto it = stacking_.rbegin(); it != stacking_.rend() && framed_ == kNoCard; ++it)
             if (CardPosition(*it) == at) framed_ = *it;
     }
+    if (framed_ != before) news_.SelectionChanged(before, framed_);
     update();
 }
 
 void BoardWidget::ShowHint(Loc source, Loc target, int milliseconds) {
     hintSource_ = source;
     hintTarget_ = target;
+    for (Card c = 0; c < kCardCount; ++c)
+        if (placed_[static_cast<std::size_t>(c)] && loc_[static_cast<std::size_t>(c)] == source)
+            news_.Hint(c, target);
     update();
     QTimer::singleShot(milliseconds, this, [this] {
         hintSource_ = hintTarget_ = kNoLoc;
@@ -197,8 +213,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     const QPointF from = held ? at : ShownAt(source);
     loc_[static_cast<std::size_t>(card)] = destination;
     // Said once the moves of this turn are over: a run is one announcement, not five.
-    if (announcer_.Moved(card, destination))
-        QTimer::singleShot(0, this, &BoardWidget::announceMoves);
+    news_.CardMoved(card, destination);
     placed_[static_cast<std::size_t>(card)] = true;
     const QPointF to = ShownAt(destination);
     if (!instant && steps > 0) {
@@ -221,11 +236,6 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     }
     at = to;
     relayout(); // the column left closes up again, or opens out
-}
-
-void BoardWidget::announceMoves() {
-    lastMove_ = announcer_.Take();
-    BoardAccessible::MoveAnnounced(*this);
 }
 
 Card BoardWidget::CardAt(QPoint point) const {
@@ -413,7 +423,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
     keyboardShown_ = true;
     update();
     emit InputHandled();
-    BoardAccessible::FocusMoved(*this);
+    news_.CursorMayHaveMoved();
 }
 
 } // namespace quadrell

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "BoardNews.h"
 #include "BoardView.h"
 #include "CardArt.h"
 #include "Dragging.h"
-#include "MoveAnnouncer.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -58,7 +58,7 @@ public:
     Loc PlaceOf(Card card) const;
     Card Framed() const { return framed_; }
     // What the cards last moved did, as a screen reader says it: "Seven of Hearts to cell 1".
-    const QString& LastMove() const { return lastMove_; }
+    const QString& LastMove() const { return news_.LastMove(); }
     // How large the board is drawn: 1 at the window's first size, growing with the window.
     double Scale() const { return scale_; }
     // Where a point in twips lies on the widget, and back.
@@ -92,6 +92,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintKeyboardCursor(QPainter& p) const;
@@ -103,7 +105,6 @@ private:
     void relayout();
     std::array<int, kColumns> columnRows() const;
     QPointF shownAt(Loc loc, const std::array<int, kColumns>& columnRows) const;
-    void announceMoves();
 
     PointerInput* input_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
@@ -125,8 +126,7 @@ private:
     bool moving_ = false;
     QCursor movePointer_;
     std::function<void(Card, int)> stepObserver_;
-    MoveAnnouncer announcer_;
-    QString lastMove_;
+    BoardNews news_ { *this };
     Loc hintSource_ = kNoLoc;
     Loc hintTarget_ = kNoLoc;
 };

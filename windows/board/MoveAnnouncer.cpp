@@ -8,9 +8,13 @@
 
 namespace quadrell {
 
-bool MoveAnnouncer::Moved(Card card, Loc destination) {
-    moved_.emplace_back(card, destination);
-    return moved_.size() == 1;
+void MoveAnnouncer::Moved(Card card, Loc destination) { moved_.emplace_back(card, destination); }
+
+std::vector<Card> MoveAnnouncer::Cards() const {
+    std::vector<Card> cards;
+    for (const auto& m : moved_)
+        if (std::find(cards.begin(), cards.end(), m.first) == cards.end()) cards.push_back(m.first);
+    return cards;
 }
 
 QString MoveAnnouncer::Take() {

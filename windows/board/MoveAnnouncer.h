@@ -15,10 +15,11 @@ class MoveAnnouncer {
 public:
     static constexpr std::size_t kSaid = 4;
 
-    // True for the first card of a turn: the caller then arranges for Take() after it.
-    bool Moved(Card card, Loc destination);
+    void Moved(Card card, Loc destination);
     // The line for the cards gathered since the last call ("" for none), and a fresh start.
     QString Take();
+    // The cards gathered so far, each once.
+    std::vector<Card> Cards() const;
 
 private:
     std::vector<std::pair<Card, Loc>> moved_;

@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Plays game 7 from the keyboard under the real Orca screen reader and checks what it says:
+each step's sentences must be spoken, each once. What Orca says is read from the
+"SPEECH OUTPUT" lines of its debug log. Run by orca.sh inside its own X display, D-Bus
+session and accessibility bus."""
+import os
+import re
+import subprocess
+import sys
+import time
+
+home = os.environ["QUADRELL_ORCA_HOME"]
+program = os.environ["QUADRELL_PROGRAM"]
+log = os.path.join(home, "orca.log")
+# One line each; the voice follows the text. A key's echo ends in a space and is left out.
+SPEECH = re.compile(r"^.*SPEECH OUTPUT: '(.*?)'\s*(?:\{.*)?$", re.M)
+failures = []
+
+# Game 7 from the left: the exposed cards are TD 2H 7S TC 4D JH 4S QC; the Ace of Diamonds
+# lies under the Jack of Diamonds and the Four of Spades in column 7, the Two of Diamonds under
+# the Ten of Diamonds. Each step: what it is, its keys, the sentences it must say.
+STEPS = [
+    ("the cursor's card", ["Right", "Left"], [r"Ten of Diamonds, column 1\."]),
+    ("a selection", ["Return"], [r"Ten of Diamonds selected\."]),
+    ("the selection cleared", ["Escape"], [r"Selection cleared\."]),
+    ("a move to a cell, and the card now under the cursor", ["shift+Return"],
+     [r"Two of Diamonds, column 1\.", r"exposed\. Ten of Diamonds to cell 1\."]),
+    ("undo", ["ctrl+z"], [r"exposed\. Ten of Diamonds to column 1\."]),
+    ("redo", ["ctrl+x"], [r"exposed\. Ten of Diamonds to cell 1\."]),
+    ("to column 7", ["Right"] * 6, [r"Four of Spades, column 7\."]),
+    ("a move to a cell on the cursor's own column", ["shift+Return"],
+     [r"exposed\. Four of Spades to cell 2\."]),
+    ("a move and the automatic moves home it sets off, in one sentence", ["shift+Return"],
+     [r"exposed\. Jack of Diamonds to cell 3; Ace of Diamonds to the Diamonds foundation; "
+      r"Two of Diamonds to the Diamonds foundation\."]),
+    ("a hint", ["h"], [r"Hint: .+ to .+\."]),
+    ("a new deal, and the card under the cursor", ["F2", "Return"],
+     [r".+ of .+, column 1\.", r"exposed\. New deal\."]),
+]
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
+
+
+def window():
+    for _ in range(150):
+        ids = xdotool("search", "--name", "Quadrell 2000").split()
+        if ids:
+            return ids[-1]
+        time.sleep(0.1)
+    sys.exit("the program's window never showed")
+
+
+def size():
+    try:
+        return os.path.getsize(log)
+    except OSError:
+        return 0
+
+
+def spoken_since(offset):
+    if not os.path.exists(log):
+        return []
+    with open(log, encoding="utf-8", errors="replace") as f:
+        f.seek(offset)
+        return [m.group(1) for m in SPEECH.finditer(f.read()) if not m.group(1).endswith(" ")]
+
+
+def quiet_after(offset, seconds=1.0, most=10.0):
+    """Waits until Orca has said nothing new for a while; gives all it said since `offset`."""
+    start, last, said = time.monotonic(), time.monotonic(), []
+    while time.monotonic() - start < most:
+        now = spoken_since(offset)
+        if len(now) != len(said):
+            said, last = now, time.monotonic()
+        elif time.monotonic() - last >= seconds:
+            break
+        time.sleep(0.05)
+    return said
+
+
+def step(what, keys, expected):
+    offset = size()
+    xdotool("key", "--delay", "200", *keys)
+    # Orca may be slow on a loaded machine: wait for the last sentence, then for quiet.
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        if any(re.fullmatch(expected[-1], s) for s in spoken_since(offset)):
+            break
+        time.sleep(0.05)
+    said = quiet_after(offset)
+    for sentence in expected:
+        times = sum(1 for s in said if re.fullmatch(sentence, s))
+        ok = times == 1
+        print(("ok   " if ok else "FAIL ") + f"{what}: /{sentence}/ said {times} times")
+        if not ok:
+            failures.append(f"{what}: {said}")
+
+
+def main():
+    game = os.path.join(home, "seven.qrl")
+    with open(game, "wb") as f:
+        f.write(b" 7 \r\n")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env.update(a.split("=", 1) for a in sys.argv[1:] if "=" in a)
+    app = subprocess.Popen([program, game], env=env, stdout=subprocess.DEVNULL,
+                           stderr=open(os.path.join(home, "program.log"), "w"))
+    win = window()
+    orca = subprocess.Popen(["orca", "--replace", "-u", os.path.join(home, "orca-prefs"),
+                             "--debug-file", log], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    # Orca is ready once it has said that it is on; then the window is brought forward.
+    deadline = time.monotonic() + 60
+    while not spoken_since(0) and time.monotonic() < deadline:
+        time.sleep(0.1)
+    if not spoken_since(0):
+        sys.exit("Orca never spoke")
+    xdotool("windowactivate", "--sync", win)
+    quiet_after(0, seconds=2.0, most=15.0)
+    try:
+        for what, keys, expected in STEPS:
+            step(what, keys, expected)
+    finally:
+        orca.terminate()
+        app.terminate()
+    if failures:
+        print("\n".join(["", "What Orca said where it was wrong:"] + failures))
+        sys.exit(1)
+
+
+main()

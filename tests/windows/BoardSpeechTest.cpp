@@ -1,0 +1,141 @@
+// What the board gives a screen reader to say after each turn. Orca speaks the object that
+// gains the focus (its name, then its description) and nothing of a focus that does not
+// move, so every sentence is carried by the focused object: the cursor's object when that
+// changed, else one of two voices in turn. The real Orca is run by tests/a11y/orca.sh.
+#include "BoardAccessible.h"
+#include "BoardWidget.h"
+#include "frmMain.h"
+
+#include <QAccessible>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace quadrell::test {
+
+class BoardSpeechTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<frmMain> window_;
+
+    BoardWidget& board() { return window_->board(); }
+    QAccessibleInterface* tree() { return QAccessible::queryAccessibleInterface(&board()); }
+    void key(int k) {
+        const auto mods = Qt::KeyboardModifiers(k & int(Qt::KeyboardModifierMask));
+        QTest::keyClick(&board(), Qt::Key(k & ~int(Qt::KeyboardModifierMask)), mods);
+    }
+    // What the focused object says once the turn is over: "name | description".
+    QString said() {
+        QCoreApplication::processEvents();
+        QAccessibleInterface* focus = tree()->focusChild();
+        if (!focus) return QStringLiteral("(no focus)");
+        const QString description = focus->text(QAccessible::Description);
+        return focus->text(QAccessible::Name)
+            + (description.isEmpty() ? QString() : QStringLiteral(" | ") + description);
+    }
+    void doubleClick(Loc loc) { window_->session().engine.rules().CardDoubleClicked(loc); }
+
+private slots:
+    void init() {
+        window_ = std::make_unique<frmMain>(
+            AppPaths::Inside(dir_.path() + QStringLiteral("/home")), QString(), [] {});
+        QVERIFY(window_->Load());
+        window_->show();
+        window_->session().menu.NewGame(7, false);
+        window_->session().menu.Game_Started(false);
+        QApplication::setActiveWindow(window_.get());
+        board().setFocus();
+        QTRY_VERIFY(board().hasFocus());
+        QCOMPARE(said(), QStringLiteral("Ten of Diamonds, column 1 | exposed. New deal"));
+        key(Qt::Key_Right);
+        key(Qt::Key_Left);
+        QCOMPARE(said(), QStringLiteral("Ten of Diamonds, column 1 | exposed"));
+    }
+    void cleanup() { window_.reset(); }
+
+    // Each row: keys played from column 1's Ten of Diamonds, and what each one says.
+    void eachTurnIsSaidByTheFocusedObject_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("heard");
+        const int shiftEnter = int(Qt::Key_Return) | int(Qt::ShiftModifier);
+        QTest::newRow("a move from under the cursor: the card now there, then the move")
+            << QList<int> { shiftEnter }
+            << QStringList { QStringLiteral(
+                   "Two of Diamonds, column 1 | exposed. Ten of Diamonds to cell 1") };
+        QTest::newRow("a selection and its clearing")
+            << QList<int> { Qt::Key_Return, Qt::Key_Escape }
+            << QStringList { QStringLiteral("Ten of Diamonds selected"),
+                   QStringLiteral("Selection cleared") };
+        QTest::newRow("a move that clears the selection is said as the move alone")
+            << QList<int> { Qt::Key_Return, Qt::Key_Up, Qt::Key_Return }
+            << QStringList { QStringLiteral("Ten of Diamonds selected"),
+                   QStringLiteral("Cell 1: empty"), QStringLiteral("Ten of Diamonds to cell 1") };
+    }
+    void eachTurnIsSaidByTheFocusedObject() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, heard);
+        QStringList all;
+        for (int k : keys) {
+            key(k);
+            all << said();
+        }
+        QCOMPARE(all, heard);
+    }
+
+    void movesElsewhereAreSaidByTwoVoicesInTurn() {
+        doubleClick(46); // column 7's Four of Spades
+        QCOMPARE(said(), QStringLiteral("Four of Spades to cell 1"));
+        QAccessibleInterface* first = tree()->focusChild();
+        doubleClick(38); // its Jack of Diamonds: the Ace of Diamonds goes home by itself
+        QCOMPARE(said(),
+            QStringLiteral(
+                "Jack of Diamonds to cell 2; Ace of Diamonds to the Diamonds foundation"));
+        // Another object each time: a screen reader says nothing of a focus that stays.
+        QVERIFY(tree()->focusChild() != first);
+        QVERIFY(tree()->focusChild()->state().focused);
+        QCOMPARE(board().LastMove(),
+            QStringLiteral(
+                "Jack of Diamonds to cell 2; Ace of Diamonds to the Diamonds foundation"));
+        // The cursor moving on says the place, and the move is not said again.
+        key(Qt::Key_Right);
+        QCOMPARE(said(), QStringLiteral("Two of Hearts, column 2 | exposed"));
+        key(Qt::Key_Left);
+        QCOMPARE(said(), QStringLiteral("Ten of Diamonds, column 1 | exposed"));
+    }
+
+    void aDealEmptiesTheLineAndIsSaidWithTheCardUnderTheCursor() {
+        doubleClick(48);
+        said();
+        QVERIFY(!board().LastMove().isEmpty());
+        window_->session().menu.NewGame(8, false);
+        window_->session().menu.Game_Started(false);
+        QVERIFY(board().LastMove().isEmpty());
+        const QString heard = said();
+        QVERIFY2(
+            heard.endsWith(QStringLiteral(", column 1 | exposed. New deal")), qPrintable(heard));
+    }
+
+    void aHintAndASelectedCardAreSaid() {
+        board().ShowHint(46, kFirstCell, 10);
+        QCOMPARE(said(), QStringLiteral("Hint: Four of Spades to cell 1"));
+        key(Qt::Key_Return);
+        said();
+        // The selected card carries its state, in a column or in a cell.
+        QAccessibleInterface* column = tree()->child(BoardAccessible::kColumnItems);
+        QVERIFY(column->child(column->childCount() - 1)->state().selected);
+        doubleClick(48);
+        said();
+        QAccessibleInterface* cell = tree()->child(BoardAccessible::kCellItems);
+        QCOMPARE(cell->childCount(), 1);
+        QCOMPARE(
+            cell->child(0)->text(QAccessible::Name), QStringLiteral("Ten of Diamonds, cell 1"));
+        QCOMPARE(cell->child(0)->parent(), cell);
+    }
+};
+
+} // namespace quadrell::test
+
+QTEST_MAIN(quadrell::test::BoardSpeechTest)
+#include "BoardSpeechTest.moc"

@@ -1,0 +1,60 @@
+#include "BoardNews.h"
+
+#include "BoardAccessible.h"
+#include "BoardWidget.h"
+#include "CardNames.h"
+
+#include <QTimer>
+
+namespace quadrell {
+
+void BoardNews::CardMoved(Card card, Loc destination) {
+    moves_.Moved(card, destination);
+    soon({});
+}
+
+void BoardNews::SelectionChanged(Card before, Card now) {
+    BoardAccessible::SelectionChanged(board_, before, now);
+    if (now != kNoCard)
+        soon(tr("%1 selected").arg(CardNames::Of(now)));
+    else if (before != kNoCard)
+        soon(tr("Selection cleared"));
+}
+
+void BoardNews::Dealt() {
+    moves_.Take(); // the cards laid out are no move
+    lastMove_.clear();
+    soon(tr("New deal"));
+}
+
+void BoardNews::Hint(Card card, Loc target) {
+    soon(tr("Hint: %1").arg(CardNames::OfMove(card, target)));
+}
+
+void BoardNews::CursorMayHaveMoved() {
+    if (!turn_) BoardAccessible::FocusMoved(board_);
+}
+
+void BoardNews::soon(const QString& sentence) {
+    if (!sentence.isEmpty()) pending_ = sentence;
+    if (turn_) return;
+    turn_ = true;
+    QTimer::singleShot(0, &board_, [this] { turnOver(); });
+}
+
+void BoardNews::turnOver() {
+    turn_ = false;
+    const std::vector<Card> moved = moves_.Cards();
+    QString sentence = std::exchange(pending_, {});
+    if (!moved.empty()) {
+        lastMove_ = moves_.Take();
+        sentence = lastMove_;
+        BoardAccessible::NamesChanged(board_, moved);
+    }
+    if (sentence.isEmpty())
+        BoardAccessible::FocusMoved(board_);
+    else
+        BoardAccessible::Say(board_, sentence);
+}
+
+} // namespace quadrell

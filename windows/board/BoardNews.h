@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Card.h"
+#include "MoveAnnouncer.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace quadrell {
+
+class BoardWidget;
+
+// What the board tells a screen reader, a turn at a time: the cards moved (one sentence for
+// a move and the moves it set off), a selection made or cleared, a new deal, a hint. What
+// happens in one turn of the event loop is said once it is over, so a move that clears the
+// selection is said as the move alone.
+class BoardNews {
+    Q_DECLARE_TR_FUNCTIONS(BoardNews)
+
+public:
+    explicit BoardNews(BoardWidget& board) : board_(board) { }
+
+    void CardMoved(Card card, Loc destination);
+    void SelectionChanged(Card before, Card now);
+    void Dealt();
+    void Hint(Card card, Loc target);
+    // A key was handled: the focus follows the cursor, with this turn's news if there is any.
+    void CursorMayHaveMoved();
+    // The last move's sentence; empty after a deal.
+    const QString& LastMove() const { return lastMove_; }
+
+private:
+    void soon(const QString& sentence);
+    void turnOver();
+
+    BoardWidget& board_;
+    MoveAnnouncer moves_;
+    QString lastMove_;
+    QString pending_; // said at the turn's end unless cards moved
+    bool turn_ = false;
+};
+
+} // namespace quadrell
