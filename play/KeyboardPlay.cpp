@@ -10,10 +10,10 @@ namespace quadrell {
 void KeyboardPlay::Go(Step step) {
     switch (step) {
     case Step::Left:
-        x_ = std::max(0, x_ - 1);
+        x_ = (x_ + kColumns - 1) % kColumns;
         break;
     case Step::Right:
-        x_ = std::min(kColumns - 1, x_ + 1);
+        x_ = (x_ + 1) % kColumns;
         break;
     case Step::Up:
         top_ = true;
@@ -22,6 +22,33 @@ void KeyboardPlay::Go(Step step) {
         top_ = false;
         break;
     }
+}
+
+void KeyboardPlay::PlayColumn(int column) {
+    top_ = false;
+    x_ = std::clamp(column, 0, kColumns - 1);
+    Activate();
+}
+
+void KeyboardPlay::toTopRow(int first) {
+    // From elsewhere the first of the four; on one of them, the next round the four.
+    x_ = top_ && x_ >= first && x_ < first + kCells ? first + (x_ - first + 1) % kCells : first;
+    top_ = true;
+}
+
+void KeyboardPlay::NextCell() { toTopRow(0); }
+
+void KeyboardPlay::NextFoundation() { toTopRow(kCells); }
+
+void KeyboardPlay::SendHome() {
+    const Card card = cardAtCursor();
+    if (card == kNoCard || isFoundation(Place())) return;
+    const GameState& s = engine_.state();
+    if (s.gSelected != Place()) {
+        if (s.gSelected != kNoLoc) engine_.rules().ClearSelection();
+        pointer_.ClickPlace(Place());
+    }
+    if (s.gSelected == Place()) pointer_.ClickPlace(foundationOf(card));
 }
 
 Loc KeyboardPlay::Place() const {

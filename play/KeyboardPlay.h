@@ -21,7 +21,16 @@ public:
         top_ = false;
         x_ = 0;
     }
+    // Left and Right go round: past the last column to the first, and back.
     void Go(Step step);
+    // A column's number: the cursor goes to the column and plays there, as a click does (it
+    // selects the exposed card, or moves the selected card onto the column).
+    void PlayColumn(int column);
+    // The cursor to the next cell, or to the next foundation, from the one it is on.
+    void NextCell();
+    void NextFoundation();
+    // The card under the cursor goes home to its foundation, as the two clicks would take it.
+    void SendHome();
     // What a click does at the cursor: on its card, or on the empty cell or column.
     void Activate();
     // What a double click does on the card at the cursor.
@@ -36,6 +45,7 @@ public:
 
 private:
     Card cardAtCursor() const;
+    void toTopRow(int first);
 
     Engine& engine_;
     PointerInput& pointer_;

@@ -25,10 +25,6 @@
         <translation>Spielfeld</translation>
     </message>
     <message>
-        <source>Arrow keys move between the places; Space or Enter plays; Escape clears the selection.</source>
-        <translation>Die Pfeiltasten wechseln zwischen den Plätzen; Leertaste oder Eingabe spielt; Escape hebt die Auswahl auf.</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Spalte %1</translation>
     </message>
@@ -59,6 +55,10 @@
     <message>
         <source>exposed</source>
         <translation>frei</translation>
+    </message>
+    <message>
+        <source>Arrow keys move between the places; 1 to 8 play a column; C and F step through the cells and the foundations; Space or Enter plays; Home sends the card home; Escape clears the selection.</source>
+        <translation>Pfeiltasten gehen zwischen den Plätzen; 1 bis 8 spielen eine Spalte; C und F gehen durch die Zellen und die Ablagestapel; Leertaste oder Eingabe spielt; Pos1 schickt die Karte auf ihren Ablagestapel; Esc hebt die Auswahl auf.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "SessionFixture.h"
 #include "Solver.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -80,13 +81,16 @@ protected:
     }
 };
 
-TEST_F(KeyboardTest, TheCursorCrossesBothRowsAndStopsAtTheEnds) {
+TEST_F(KeyboardTest, TheCursorCrossesBothRowsAndGoesRound) {
     session.menu.NewGame(1, false);
     session.menu.Game_Started(false);
     keys().Reset();
-    keys().Go(Step::Left);
     EXPECT_EQ(keys().Place(), board().GetBottomCardLocation(0)); // the first column's exposed card
-    for (int i = 0; i < 9; ++i)
+    keys().Go(Step::Left);
+    EXPECT_EQ(keys().Across(), 7); // round to the last
+    keys().Go(Step::Right);
+    EXPECT_EQ(keys().Across(), 0);
+    for (int i = 0; i < 7; ++i)
         keys().Go(Step::Right);
     EXPECT_EQ(keys().Across(), 7);
     keys().Go(Step::Up); // above the right four columns: the foundations
@@ -115,6 +119,87 @@ TEST_F(KeyboardTest, EnterSelectsAndEscapeClearsShiftEnterDoesADoubleClick) {
     keys().Activate(); // and back onto the jack
     EXPECT_EQ(board().GetBottomCardLocation(2), 26);
     EXPECT_EQ(cardAt(200), kNoCard);
+}
+
+TEST_F(KeyboardTest, TheJumpKeysReachEveryPlaceAtOnce) {
+    BoardBuilder(session.engine)
+        .column(2, "KH QS JH TS")
+        .column(5, "AS 9C")
+        .cell(1, "2H")
+        .foundation("AH");
+    state().gGameActive = true;
+    keys().NextCell();
+    EXPECT_EQ(keys().Place(), kFirstCell); // from a column: the first cell
+    keys().NextCell();
+    EXPECT_EQ(keys().Place(), kFirstCell + 1);
+    for (int i = 0; i < 3; ++i)
+        keys().NextCell();
+    EXPECT_EQ(keys().Place(), kFirstCell); // round the four
+    keys().NextFoundation();
+    EXPECT_EQ(keys().Place(), kFirstFoundation);
+    keys().NextFoundation();
+    EXPECT_EQ(keys().Place(), kFirstFoundation + 1);
+    keys().PlayColumn(2); // the column, clicked: its ten selected
+    EXPECT_EQ(keys().Place(), 26);
+    EXPECT_EQ(state().gSelected, 26);
+    keys().PlayColumn(5); // the Ten of Spades does not go on the Nine of Clubs
+    EXPECT_EQ(board().GetBottomCardLocation(2), 26);
+    keys().PlayColumn(2);
+    keys().SendHome(); // nor home
+    EXPECT_EQ(board().GetBottomCardLocation(2), 26);
+    keys().NextCell();
+    keys().NextCell(); // cell 2: the Two of Hearts goes home, whatever was selected
+    keys().SendHome();
+    EXPECT_EQ(board().GetCardIndex(kFirstCell + 1), kNoCard);
+    EXPECT_EQ(board().GetCardIndex(foundationOf(CardOf("2H"))), CardOf("2H"));
+}
+
+// The fewest keys for each move of a whole game, with the jump keys: a column's number plays
+// it, C and F step through the cells and the foundations, Home sends a card home.
+TEST_F(KeyboardTest, AMoveTakesThreeKeysOrFewerInTheMiddle) {
+    session.menu.NewGame(617, false);
+    session.menu.Game_Started(false);
+    prompter.emptyColumn = EmptyColumnChoice::Single;
+    keys().Reset();
+    const Solver::Result solved
+        = Solver::Solve(board(), Solver::Limits::Nodes(Solver::kDealBudget));
+    ASSERT_EQ(solved.verdict, Solver::Verdict::Won);
+    auto keysFor = [this](const SolverMove& move) {
+        int pressed = 0;
+        auto press = [&pressed](auto&& key) {
+            key();
+            ++pressed;
+        };
+        auto stepTo = [&](Loc place) {
+            while (keys().Place() != place)
+                press([&] { isCell(place) ? keys().NextCell() : keys().NextFoundation(); });
+        };
+        // Picked up: C to its cell and Enter, or its column's number.
+        if (isCell(move.source)) {
+            stepTo(move.source);
+            press([&] { keys().Activate(); });
+        } else {
+            press([&] { keys().PlayColumn(columnOf(move.source)); });
+        }
+        // Put down: Home for its foundation, C to a cell and Enter, or a column's number.
+        if (isFoundation(move.target)) {
+            press([&] { keys().SendHome(); });
+        } else if (isCell(move.target)) {
+            stepTo(move.target);
+            press([&] { keys().Activate(); });
+        } else {
+            press([&] { keys().PlayColumn(columnOf(move.target)); });
+        }
+        return pressed;
+    };
+    std::vector<int> perMove;
+    for (const SolverMove& move : solved.line) {
+        perMove.push_back(keysFor(move));
+        ASSERT_EQ(state().gSelected, kNoLoc) << "the move was made";
+    }
+    EXPECT_EQ(wins, 1);
+    std::sort(perMove.begin(), perMove.end());
+    EXPECT_LE(perMove[perMove.size() / 2], 3) << "the median move";
 }
 
 TEST_F(KeyboardTest, AWholeGameIsWonWithTheKeyboardAlone) {

@@ -68,6 +68,17 @@ private slots:
             << QList<int> { Qt::Key_Return, Qt::Key_Escape }
             << QStringList { QStringLiteral("Ten of Diamonds selected"),
                    QStringLiteral("Selection cleared") };
+        QTest::newRow("a column's number picks its card up, another puts it down")
+            << QList<int> { Qt::Key_6, Qt::Key_8 }
+            << QStringList { QStringLiteral(
+                                 "Jack of Hearts, column 6 | exposed. Jack of Hearts selected"),
+                   // the jack is still the cursor's card: a voice says where it went
+                   QStringLiteral("Jack of Hearts to column 8") };
+        QTest::newRow("Left goes round; C and F step through the cells and the foundations")
+            << QList<int> { Qt::Key_Left, Qt::Key_C, Qt::Key_C, Qt::Key_F }
+            << QStringList { QStringLiteral("Queen of Clubs, column 8 | exposed"),
+                   QStringLiteral("Cell 1: empty"), QStringLiteral("Cell 2: empty"),
+                   QStringLiteral("Hearts foundation: empty") };
         QTest::newRow("a move that clears the selection is said as the move alone")
             << QList<int> { Qt::Key_Return, Qt::Key_Up, Qt::Key_Return }
             << QStringList { QStringLiteral("Ten of Diamonds selected"),

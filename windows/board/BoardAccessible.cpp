@@ -5,7 +5,6 @@
 #include "KeyboardPlay.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 namespace quadrell {
 
@@ -83,15 +82,12 @@ void BoardAccessible::FocusMoved(BoardWidget& board) {
     send(focus, QAccessible::Focus);
 }
 
-void BoardAccessible::BoardFocusChanged(BoardWidget& board, bool in) {
+void BoardAccessible::BoardFocusChanged(BoardWidget& board) {
     BoardAccessible* me = of(board);
     if (!me) return;
     // Whatever was focused before (a dialog, the menu) is what a screen reader holds now.
     me->locus_ = me->cursor_ = nullptr;
     if (me->sayingOn_) me->saying_.clear();
-    // After Qt's own event for the board: the card under the cursor is the focus, not the
-    // board as a whole.
-    if (in) QTimer::singleShot(0, &board, [&board] { FocusMoved(board); });
 }
 
 void BoardAccessible::NamesChanged(BoardWidget& board, const std::vector<Card>& moved) {
@@ -200,8 +196,9 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 QString BoardAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) return tr("Board");
     if (t == QAccessible::Description)
-        return tr("Arrow keys move between the places; Space or Enter plays; Escape clears the "
-                  "selection.");
+        return tr("Arrow keys move between the places; 1 to 8 play a column; C and F step "
+                  "through the cells and the foundations; Space or Enter plays; Home sends the "
+                  "card home; Escape clears the selection.");
     return QAccessibleWidget::text(t);
 }
 

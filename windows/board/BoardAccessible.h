@@ -36,8 +36,9 @@ public:
     // The cursor has moved or the card under it has changed: the focus follows, once (the
     // object a screen reader already holds as the focus is not announced again).
     static void FocusMoved(BoardWidget& board);
-    // The board itself has just gained or lost the keyboard focus.
-    static void BoardFocusChanged(BoardWidget& board, bool in);
+    // The board itself has just gained or lost the keyboard focus: what a screen reader
+    // held before is forgotten (the caller then has the cursor's object take the focus).
+    static void BoardFocusChanged(BoardWidget& board);
     // Cards have moved: the places and the cards tell of their new names.
     static void NamesChanged(BoardWidget& board, const std::vector<Card>& moved);
     // A selected card's state changed.

@@ -1,5 +1,6 @@
 #include "BoardKeys.h"
 
+#include "Card.h"
 #include "KeyboardPlay.h"
 
 #include <QKeyEvent>
@@ -30,7 +31,18 @@ bool BoardKeys::Apply(const QKeyEvent& event, KeyboardPlay& keyboard) {
         return plain && (keyboard.Activate(), true);
     case Qt::Key_Escape:
         return plain && (keyboard.ClearSelection(), true);
+    case Qt::Key_Home:
+        return plain && (keyboard.SendHome(), true);
+    case Qt::Key_C:
+        return plain && (keyboard.NextCell(), true);
+    case Qt::Key_F:
+        return plain && (keyboard.NextFoundation(), true);
     default:
+        // 1 to 8: that column, played as a click.
+        if (plain && event.key() >= Qt::Key_1 && event.key() < Qt::Key_1 + kColumns) {
+            keyboard.PlayColumn(event.key() - Qt::Key_1);
+            return true;
+        }
         return false;
     }
 }

@@ -140,12 +140,15 @@ void BoardWidget::relayout() {
 
 void BoardWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    BoardAccessible::BoardFocusChanged(*this, true);
+    BoardAccessible::BoardFocusChanged(*this);
+    // After Qt's own event for the board: the card under the cursor is the focus, not the
+    // board as a whole; with this turn's news, if a turn is under way (a deal just made).
+    QTimer::singleShot(0, this, [this] { news_.CursorMayHaveMoved(); });
 }
 
 void BoardWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    BoardAccessible::BoardFocusChanged(*this, false);
+    BoardAccessible::BoardFocusChanged(*this);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
