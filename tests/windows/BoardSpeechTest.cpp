@@ -4,6 +4,7 @@
 // changed, else one of two voices in turn. The real Orca is run by tests/a11y/orca.sh.
 #include "BoardAccessible.h"
 #include "BoardWidget.h"
+#include "ModalAnswerer.h"
 #include "frmMain.h"
 
 #include <QAccessible>
@@ -19,6 +20,7 @@ class BoardSpeechTest : public QObject {
 private:
     QTemporaryDir dir_;
     std::unique_ptr<frmMain> window_;
+    ModalAnswerer answers_; // a refused move's message is answered, never waited on
 
     BoardWidget& board() { return window_->board(); }
     QAccessibleInterface* tree() { return QAccessible::queryAccessibleInterface(&board()); }
