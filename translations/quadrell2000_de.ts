@@ -1534,6 +1534,14 @@ Möchten Sie es aufgeben?</translation>
         <source>Are you sure you want to close this Game ?</source>
         <translation>Dieses Spiel wirklich schließen?</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">Spieler</translation>
+    </message>
+    <message>
+        <source>The player games are recorded under (Tab from the board)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmOpenGame</name>

@@ -327,6 +327,17 @@ private slots:
         board.Users()->setFocus();
         emit board.Users()->activated(board.Users()->currentIndex());
         QCOMPARE(board.focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        // The pages turn from the keys wherever the focus is, a combo box included.
+        board.Tabs()->setCurrentIndex(1);
+        QApplication::setActiveWindow(&board);
+        board.Users()->setFocus();
+        const std::pair<QKeyCombination, int> turns[] { { Qt::CTRL | Qt::Key_Tab, 2 },
+            { Qt::CTRL | Qt::Key_PageUp, 1 }, { Qt::CTRL | Qt::Key_PageUp, 0 },
+            { Qt::CTRL | Qt::Key_PageUp, 5 }, { Qt::CTRL | Qt::Key_PageDown, 0 } };
+        for (const auto& [keys, page] : turns) {
+            QTest::keyClick(board.focusWidget(), keys.key(), keys.keyboardModifiers());
+            QCOMPARE(board.Tabs()->currentIndex(), page);
+        }
         board.OnlyFinished()->click();
         QCOMPARE(board.Scores()->model()->rowCount(), 1);
         QCOMPARE(board.Statistics()->columnCount(), 3); // Statistics, Guest, Ann

@@ -647,6 +647,22 @@ private slots:
                            .arg(w->height())));
     }
 
+    // A keyboard player reaches the player box with Tab; a choice gives the board the keys.
+    void thePlayerIsChosenFromTheKeyboard() {
+        auto w = open();
+        w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
+        w->ListPlayers(w->session().users.ComboNames(), 1);
+        QApplication::setActiveWindow(w.get());
+        w->board().setFocus();
+        QTRY_VERIFY(w->board().hasFocus());
+        QTest::keyClick(&w->board(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->PlayerBox());
+        QCOMPARE(w->PlayerBox()->accessibleName(), QStringLiteral("Player"));
+        QTest::keyClick(w->PlayerBox(), Qt::Key_Down);
+        QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
+        QVERIFY(w->board().hasFocus());
+    }
+
     void pickingAnotherPlayerDuringAGameWaitsForItsEnd() {
         ModalAnswerer answers;
         auto w = open();

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QTabWidget>
 
 namespace quadrell {
 
@@ -19,6 +21,22 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
     for (QWidget* button : buttons)
         row->addWidget(button);
     return row;
+}
+
+void PagesByKeys(QTabWidget* tabs) {
+    auto add = [tabs](const QKeySequence& keys, int step) {
+        auto* shortcut = new QShortcut(keys, tabs->window());
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, step] {
+            const int n = tabs->count();
+            if (n > 0) tabs->setCurrentIndex((tabs->currentIndex() + step + n) % n);
+        });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
 void WideEnoughForItems(QAbstractItemView* view) {

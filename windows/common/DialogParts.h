@@ -6,6 +6,7 @@
 class QHBoxLayout;
 class QPushButton;
 class QAbstractItemView;
+class QTabWidget;
 class QWidget;
 
 namespace quadrell {
@@ -17,5 +18,8 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
 // Keeps a filled list at least as wide as its longest entry, so no name is cut short in
 // the longer languages.
 void WideEnoughForItems(QAbstractItemView* view);
+// Ctrl+Tab and Ctrl+Page Down go to the next page, Ctrl+Shift+Tab and Ctrl+Page Up to the one
+// before, wherever the focus is in the dialog (a combo box or a list would keep them).
+void PagesByKeys(QTabWidget* tabs);
 
 } // namespace quadrell

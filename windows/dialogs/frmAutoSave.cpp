@@ -23,6 +23,7 @@ frmAutoSave::frmAutoSave(cSave& save, Prompter& prompter, QWidget* owner)
     , deleteAll_(new QPushButton(tr("Delete All"), this)) {
     setWindowTitle(tr("AutoSave"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    PagesByKeys(tabs_);
     const QString titles[2] = { tr("Incomplete Games"), tr("Finished Games") };
     const QString tabNames[2] = { tr("Incomplete Folder"), tr("Finished Folder") };
     for (int tab = 0; tab < 2; ++tab) {

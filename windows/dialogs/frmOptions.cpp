@@ -67,6 +67,7 @@ frmOptions::frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players
     , users_(users)
     , prompter_(prompter)
     , tabs_(new QTabWidget(this)) {
+    PagesByKeys(tabs_);
     setWindowTitle(tr("QuadRell 2000 Options"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
     tabs_->addTab(generalPage(), tr("General"));

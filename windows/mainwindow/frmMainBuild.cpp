@@ -77,7 +77,11 @@ void frmMain::buildToolbar() {
     players_ = new QComboBox(strip_);
     players_->setObjectName(QStringLiteral("ImageCombo1"));
     players_->setFixedWidth(92);
-    players_->setFocusPolicy(Qt::NoFocus);
+    // Reached from the board with Tab (a click leaves the focus on the board); a choice
+    // gives the focus back to the board.
+    players_->setFocusPolicy(Qt::TabFocus);
+    players_->setAccessibleName(tr("Player"));
+    players_->setToolTip(tr("The player games are recorded under (Tab from the board)"));
     connect(players_, &QComboBox::activated, this, &frmMain::playerChosen);
     row->addWidget(players_);
     clock_ = new QLabel(strip_);

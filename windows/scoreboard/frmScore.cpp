@@ -66,6 +66,7 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     , time_(time)
     , prompter_(prompter)
     , tabs_(new QTabWidget(this)) {
+    PagesByKeys(tabs_);
     setWindowTitle(tr("QuadRell 2000 Score Board"));
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
     tabs_->addTab(generalPage(), tr("General"));
