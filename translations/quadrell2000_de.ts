@@ -1536,11 +1536,11 @@ Möchten Sie es aufgeben?</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>The player games are recorded under (Tab from the board)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spieler, unter dem die Spiele gezählt werden (Tab vom Spielfeld)</translation>
     </message>
 </context>
 <context>

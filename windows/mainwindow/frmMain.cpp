@@ -68,6 +68,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
     setCentralWidget(central);
+    board_->setFocus(); // the keys play from the start, not the player box the strip holds
     setMinimumSize(kMinWidth, 240);
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
     session_.opt.SetWidgets(this);
