@@ -101,6 +101,7 @@ private slots:
         QVERIFY(QDir(paths_.dataFolder + QStringLiteral("/Incomplete")).exists());
         QVERIFY(QFile::exists(paths_.dataFolder + QStringLiteral("/Quadrell2000.sre")));
         QCOMPARE(w->PlayerBox()->currentText(), QStringLiteral("Guest"));
+        QCOMPARE(w->focusWidget(), &w->board()); // the keys play from the start
         QCOMPARE(w->windowTitle(), QStringLiteral("Quadrell 2000"));
         QCOMPARE(w->ClockBox()->text(), QStringLiteral("0:00:00 "));
         QVERIFY(w->Panel(0)->text().isEmpty());
