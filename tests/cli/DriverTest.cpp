@@ -15,17 +15,6 @@ TEST(ScriptedPrompter, LineBreaksBecomeSlashes) {
     EXPECT_EQ(ScriptedPrompter::OneLine("lone\nfeed"), "lone\nfeed");
 }
 
-TEST(Driver, NumbersMustBeWholeAndInRange) {
-    EXPECT_EQ(Driver::ParseInt("42"), 42);
-    EXPECT_EQ(Driver::ParseInt("+7"), 7);
-    EXPECT_EQ(Driver::ParseInt("-2147483648"), -2147483647 - 1);
-    EXPECT_FALSE(Driver::ParseInt("2147483648"));
-    EXPECT_FALSE(Driver::ParseInt(""));
-    EXPECT_FALSE(Driver::ParseInt("+"));
-    EXPECT_FALSE(Driver::ParseInt("4 2"));
-    EXPECT_FALSE(Driver::ParseInt("0x10"));
-}
-
 // A driver with its own home folder; `run` feeds it lines.
 class DriverTest : public ::testing::Test {
 protected:

@@ -22,28 +22,6 @@ TEST(CardNumbers, SuitRankAndColourFollowFromTheNumber) {
     EXPECT_EQ(rankOf(kNoCard), -1);
 }
 
-TEST(CardQueries, StatusOfEveryKindOfPlace) {
-    EXPECT_EQ(cCards::GetStatus(199), 1);
-    EXPECT_EQ(cCards::GetStatus(200), 2);
-    EXPECT_EQ(cCards::GetStatus(204), 2);
-    EXPECT_EQ(cCards::GetStatus(205), 3);
-}
-
-TEST(CardQueries, PositionsAndLocationsConvertBothWays) {
-    cGame board;
-    cCards cards(board);
-    EXPECT_EQ(cards.GetPositionx(8), 0);
-    EXPECT_EQ(cards.GetPositiony(8), 1);
-    EXPECT_EQ(cards.GetPositionx(15), 7);
-    EXPECT_EQ(cards.GetPositiony(15), 1);
-    EXPECT_EQ(cards.GetPositiony(199), 24);
-    EXPECT_EQ(cards.GetLocation(3, 200), 203);
-    EXPECT_EQ(cards.GetLocation(3, 2), 19);
-    // A top place has no row: the last row asked about stays.
-    EXPECT_EQ(cards.GetPositionx(207), 7);
-    EXPECT_EQ(cards.Positiony, 24);
-}
-
 TEST(CardQueries, CoordinatesOfPlacesInTwips) {
     struct Row {
         Loc place;

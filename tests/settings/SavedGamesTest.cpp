@@ -3,7 +3,6 @@
 #include "cRecent.h"
 #include "cSave.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
