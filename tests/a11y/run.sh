@@ -4,15 +4,7 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-if [[ -z "${QUADRELL_A11Y_INNER:-}" ]]; then
-    export QUADRELL_A11Y_INNER=1
-    exec xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- "$0" "$@"
-fi
-home=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-openbox >/dev/null 2>&1 &
+source "$here/session.sh"
 # Qt speaks to the accessibility bus even with no screen reader running. A start that dies
 # before its window shows (it happened once in a loaded CI run, outside this test's reach) is
 # reported with what the program said, and tried once more.

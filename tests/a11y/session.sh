@@ -1,0 +1,13 @@
+# Sourced by the screen-reader tests: runs the calling script again inside an X display, a
+# D-Bus session (with its accessibility bus) and a home of its own, with a window manager.
+# The home is in $home and goes at the end, with anything started from it.
+if [[ -z "${QUADRELL_A11Y_INNER:-}" ]]; then
+    export QUADRELL_A11Y_INNER=1
+    exec xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- "$0" "$@"
+fi
+home=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; pkill -f "$home" 2>/dev/null || true; rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+export XDG_CACHE_HOME=$home/cache
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" && chmod 700 "$XDG_RUNTIME_DIR"
+openbox >/dev/null 2>&1 &
