@@ -2,6 +2,7 @@
 #include "BoardWidget.h"
 #include "CardArt.h"
 #include "CommandTable.h"
+#include "Contrast.h"
 #include "FaultInjection.h"
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
@@ -336,6 +337,26 @@ private slots:
         QCOMPARE(jack->text(QAccessible::Name), QStringLiteral("Jack of Hearts, column 8"));
         QCOMPARE(jack->parent(), tree->child(7));
         QCOMPARE(tree->child(16)->text(QAccessible::Name), board.LastMove());
+    }
+
+    // Outlines and suit marks of empty places, read from the pixels painted, stand out 3:1
+    // against the board and the place's inside on every board colour.
+    void emptyPlacesStandOutOnAnyBoard() {
+        CardArt art;
+        for (const QColor board :
+            { QColor(0, 64, 128), QColor(Qt::black), QColor(Qt::white), QColor(128, 128, 128),
+                QColor(0, 100, 0), QColor(128, 0, 0), QColor(Qt::yellow) }) {
+            const QImage place = art.Place(3, board, 1, 1).toImage();
+            const QColor inside = place.pixelColor(10, 80), outline = place.pixelColor(1, 48);
+            const QColor mark = place.pixelColor(35, 50); // the middle of the diamond
+            for (const auto& [ratio, what] :
+                { std::pair { Contrast::Ratio(outline, board), "outline" },
+                    std::pair { Contrast::Ratio(mark, inside), "mark" } })
+                QVERIFY2(ratio >= 3,
+                    qPrintable(QStringLiteral("%1 on %2: %3")
+                                   .arg(QLatin1String(what), board.name())
+                                   .arg(ratio)));
+        }
     }
 
     void aTurnOfManyMovesIsSaidInOneLine() {

@@ -1,5 +1,6 @@
 #include "CardArt.h"
 
+#include "Contrast.h"
 #include "SuitShapes.h"
 
 #include <QFont>
@@ -205,15 +206,15 @@ QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr) {
     QPainter p(&pm);
     p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor line = board.lightness() > 128 ? board.darker(140) : board.lighter(170);
+    const QColor fill = board.lightness() > 128 ? board.darker(108) : board.lighter(115);
+    // Outline and suit mark stand out 3:1 against the board and the place's inside, for
+    // players who see little contrast, whatever colour the board is.
+    const QColor line = Contrast::StandingOut(
+        board.lightness() > 128 ? board.darker(140) : board.lighter(170), { board, fill }, 3.2);
     p.setPen(QPen(line, 1.5));
-    p.setBrush(board.lightness() > 128 ? board.darker(108) : board.lighter(115));
+    p.setBrush(fill);
     p.drawRoundedRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3), 5, 5);
-    if (suit > 0) {
-        QColor mark = line;
-        mark.setAlpha(150);
-        p.fillPath(SuitPath(suit, QRectF(18, 30, 35, 35)), mark);
-    }
+    if (suit > 0) p.fillPath(SuitPath(suit, QRectF(18, 30, 35, 35)), line);
     p.end();
     cached = pm;
     return pm;
