@@ -1212,6 +1212,14 @@ Spiel wählen — F3</translation>
         <source>Points</source>
         <translation>Punkte</translation>
     </message>
+    <message>
+        <source>won</source>
+        <translation type="unfinished">gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quadrell::SingleInstance</name>

@@ -319,6 +319,11 @@ private slots:
         QCOMPARE(board.General()->topLevelItem(0)->text(1), QStringLiteral("2"));
         QCOMPARE(board.Users()->currentText(), QStringLiteral("Ann"));
         QCOMPARE(board.Scores()->model()->rowCount(), 2);
+        const QAbstractItemModel& list = *board.Scores()->model(); // a screen reader hears the icon
+        QCOMPARE(
+            list.index(0, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("1, won"));
+        QCOMPARE(
+            list.index(1, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("2, lost"));
         QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(),
             QStringLiteral("ID"));
         board.show();

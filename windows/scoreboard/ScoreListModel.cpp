@@ -33,6 +33,10 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
     const ScoreRec& r
         = (*records_)[static_cast<std::size_t>(rows_[static_cast<std::size_t>(index.row())])];
     if (role == Qt::DecorationRole && index.column() == 0) return r.Perc == 100 ? won_ : lost_;
+    // What the icon shows, for a screen reader: "3, won".
+    if (role == Qt::AccessibleTextRole && index.column() == 0)
+        return data(index, Qt::DisplayRole).toString() + QStringLiteral(", ")
+            + (r.Perc == 100 ? tr("won") : tr("lost"));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
     case 0:
