@@ -1214,11 +1214,11 @@ Spiel wählen — F3</translation>
     </message>
     <message>
         <source>won</source>
-        <translation type="unfinished">gewonnen</translation>
+        <translation>gewonnen</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>verloren</translation>
     </message>
 </context>
 <context>
