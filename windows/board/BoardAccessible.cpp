@@ -187,9 +187,9 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-    // A voice that is saying something holds the focus until the cursor moves on.
-    if (locus_ && dynamic_cast<const BoardItem*>(locus_)->kind() == BoardItem::Kind::Voice)
-        return board().hasFocus() ? locus_ : nullptr;
+    // A voice that is saying something (the focus told is not the cursor's object) holds the
+    // focus until the cursor moves on.
+    if (locus_ && locus_ != cursor_) return board().hasFocus() ? locus_ : nullptr;
     return board().hasFocus() ? focusedItem() : nullptr;
 }
 

@@ -12,12 +12,12 @@ void MoveAnnouncer::Moved(Card card, Loc destination) { moved_.emplace_back(card
 
 std::vector<Card> MoveAnnouncer::Cards() const {
     std::vector<Card> cards;
-    for (const auto& m : moved_)
-        if (std::find(cards.begin(), cards.end(), m.first) == cards.end()) cards.push_back(m.first);
+    for (const auto& [card, to] : lastPlaces())
+        cards.push_back(card);
     return cards;
 }
 
-QString MoveAnnouncer::Take() {
+std::vector<std::pair<Card, Loc>> MoveAnnouncer::lastPlaces() const {
     // Each card once, where it ended, in the order the cards first moved.
     std::vector<std::pair<Card, Loc>> last;
     for (const auto& [card, to] : moved_) {
@@ -29,6 +29,11 @@ QString MoveAnnouncer::Take() {
             it->second = to;
         }
     }
+    return last;
+}
+
+QString MoveAnnouncer::Take() {
+    const std::vector<std::pair<Card, Loc>> last = lastPlaces();
     moved_.clear();
     QStringList said;
     for (std::size_t i = 0; i < last.size() && i < kSaid; ++i)

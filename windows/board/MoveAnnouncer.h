@@ -22,6 +22,8 @@ public:
     std::vector<Card> Cards() const;
 
 private:
+    std::vector<std::pair<Card, Loc>> lastPlaces() const;
+
     std::vector<std::pair<Card, Loc>> moved_;
 };
 
