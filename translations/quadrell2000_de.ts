@@ -1082,6 +1082,81 @@ Spiel wählen — F3</translation>
         <source>Cannot write %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Show the figures as a table</source>
+        <translation>Die Zahlen als Tabelle zeigen</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::ChartsTable</name>
+    <message>
+        <source>Chart figures</source>
+        <translation>Zahlen der Diagramme</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Angabe</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Games by week</source>
+        <translation>Spiele je Woche</translation>
+    </message>
+    <message>
+        <source>Games by month</source>
+        <translation>Spiele je Monat</translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <translation>Woche vom %1</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1 played, %2 won, %3% won</source>
+        <translation>%1 gespielt, %2 gewonnen, %3 % gewonnen</translation>
+    </message>
+    <message>
+        <source>Winning times: games in each range</source>
+        <translation>Gewinnzeiten: Spiele je Bereich</translation>
+    </message>
+    <message>
+        <source>Points: games in each range</source>
+        <translation>Punkte: Spiele je Bereich</translation>
+    </message>
+    <message>
+        <source>Streaks and bests</source>
+        <translation>Serien und Bestwerte</translation>
+    </message>
+    <message>
+        <source>won %1 of %2, streak %3, longest %4, best time %5, best score %6</source>
+        <translation>%1 von %2 gewonnen, Serie %3, längste %4, beste Zeit %5, beste Punktzahl %6</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>streak %1, longest %2</source>
+        <translation>Serie %1, längste %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::ChartsView</name>
@@ -1337,6 +1412,26 @@ Möchten Sie es aufgeben?</translation>
         <source>Select A Directory</source>
         <translation>Ordner wählen</translation>
     </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern als</translation>
+    </message>
+    <message>
+        <source>Browse for where to save</source>
+        <translation>Speicherort suchen</translation>
+    </message>
+    <message>
+        <source>Favorites folder</source>
+        <translation>Favoritenordner</translation>
+    </message>
+    <message>
+        <source>Favorite name</source>
+        <translation>Name des Favoriten</translation>
+    </message>
+    <message>
+        <source>Next game</source>
+        <translation>Nächstes Spiel</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::dlgMove</name>
@@ -1382,6 +1477,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1575,14 @@ Möchten Sie es aufgeben?</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>shown</source>
+        <translation>gezeigt</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>verborgen</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmFavourites</name>
@@ -1518,6 +1625,18 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Favorites</source>
         <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Delete the Folder</source>
+        <translation>Den Ordner löschen</translation>
+    </message>
+    <message>
+        <source>Delete the Games</source>
+        <translation>Die Spiele löschen</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1727,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Sorry File Doesn&apos;t Exists</source>
         <translation>Die Datei gibt es leider nicht</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Orte</translation>
     </message>
 </context>
 <context>
@@ -1787,6 +1910,26 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Are you sure you want to remove %1 ?</source>
         <translation>%1 wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Incomplete AutoSave folder</source>
+        <translation>Ordner für unvollendete Spiele</translation>
+    </message>
+    <message>
+        <source>Browse for the Incomplete AutoSave folder</source>
+        <translation>Ordner für unvollendete Spiele suchen</translation>
+    </message>
+    <message>
+        <source>Finished AutoSave folder</source>
+        <translation>Ordner für beendete Spiele</translation>
+    </message>
+    <message>
+        <source>Browse for the Finished AutoSave folder</source>
+        <translation>Ordner für beendete Spiele suchen</translation>
+    </message>
+    <message>
+        <source>Browse for a Background Image</source>
+        <translation>Hintergrundbild suchen</translation>
     </message>
 </context>
 <context>
@@ -1971,6 +2114,10 @@ Möchten Sie es aufgeben?</translation>
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>Games shown</source>
+        <translation>Gezeigte Spiele</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmSelectFav</name>
@@ -1989,6 +2136,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Favorites</source>
         <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2184,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Text File (*.txt)</source>
         <translation>Textdatei (*.txt)</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelltext</translation>
     </message>
 </context>
 </TS>

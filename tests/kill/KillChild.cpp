@@ -165,8 +165,7 @@ private:
             event(QStringLiteral("select"));
             modal->findChild<QLineEdit*>(QStringLiteral("Text1"))
                 ->setText(QString::number(next_++));
-            for (QPushButton* b : modal->findChildren<QPushButton*>())
-                if (b->text().contains(QLatin1String("Select"))) return b->click();
+            modal->findChild<QPushButton*>(QStringLiteral("cmdSelect"))->click();
         } else if (auto* finish = modal->findChild<QComboBox*>(QStringLiteral("imcGame"))) {
             event(QStringLiteral("finish"));
             recording_ = s_.engine.state().gGameNumber;

@@ -1,5 +1,6 @@
 #include "BoardWidget.h"
 #include "ChartsPage.h"
+#include "ChartsTable.h"
 #include "ChartsView.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
@@ -387,6 +388,15 @@ private slots:
         QCOMPARE(charts.players[0].played, 2);
         QCOMPARE(charts.players[0].won, 1);
         QCOMPARE(charts.currentStreak, 0);
+        // The same figures as rows for a screen reader: Ann's line and the games of her week.
+        QTreeWidgetItem* streaks = page->Table().topLevelItem(3);
+        QCOMPARE(streaks->child(0)->text(0), QStringLiteral("Ann"));
+        QCOMPARE(streaks->child(0)->text(1),
+            QStringLiteral("won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"));
+        QTreeWidgetItem* weeks = page->Table().topLevelItem(0);
+        QCOMPARE(weeks->childCount(), int(charts.periods.size()));
+        QCOMPARE(weeks->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
+        QCOMPARE(page->Table().topLevelItem(1)->child(0)->text(1), QStringLiteral("1"));
         // Both pictures, from the page's buttons and their save dialogs.
         const QString png = dir_.filePath(QStringLiteral("charts%1.png").arg(run_));
         const QString svg = dir_.filePath(QStringLiteral("charts%1.svg").arg(run_));

@@ -5,8 +5,10 @@
 
 class QHBoxLayout;
 class QPushButton;
+class QAbstractButton;
 class QAbstractItemView;
 class QTabWidget;
+class QTreeWidget;
 class QWidget;
 
 namespace quadrell {
@@ -21,5 +23,10 @@ void WideEnoughForItems(QAbstractItemView* view);
 // Ctrl+Tab and Ctrl+Page Down go to the next page, Ctrl+Shift+Tab and Ctrl+Page Up to the one
 // before, wherever the focus is in the dialog (a combo box or a list would keep them).
 void PagesByKeys(QTabWidget* tabs);
+// Tab enters a group of option buttons at the one that is checked; the arrows move within it.
+void EnteredAtChecked(std::initializer_list<QAbstractButton*> options);
+// A screen reader reads each row of the list with its tick in words (`on` or `off`) and hears
+// the current row again when its tick is set or cleared. Call it once the list is filled.
+void SayCheckMarks(QTreeWidget* list, const QString& on, const QString& off);
 
 } // namespace quadrell

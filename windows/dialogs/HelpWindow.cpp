@@ -16,6 +16,9 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setWindowTitle(tr("Quadrell 2000 Help"));
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
+    // A caret, so a screen reader reads it line by line and word by word.
+    browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    browser->setAccessibleName(windowTitle());
     browser->setSource(QUrl(QStringLiteral("qrc") + Document()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

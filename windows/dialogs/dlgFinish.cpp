@@ -43,6 +43,11 @@ dlgFinish::dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner)
     if (imc1_->count() > 0)
         imc1_->setCurrentIndex(std::clamp(proposed.favIndex, 1, imc1_->count()) - 1);
 
+    txtSave_->setAccessibleName(tr("Save as"));
+    cmdBrowse_->setAccessibleName(tr("Browse for where to save"));
+    imc1_->setAccessibleName(tr("Favorites folder"));
+    txtFav_->setAccessibleName(tr("Favorite name"));
+    imcGame_->setAccessibleName(tr("Next game"));
     auto* select = new QGroupBox(tr("Select"), this);
     auto* selectRow = new QVBoxLayout(select);
     selectRow->addWidget(imcGame_);

@@ -33,6 +33,7 @@ frmAutoSave::frmAutoSave(cSave& save, Prompter& prompter, QWidget* owner)
         models_[tab] = new QStandardItemModel(0, 2, this);
         models_[tab]->setHorizontalHeaderLabels({ titles[tab], tr("Date Created") });
         lists_[tab]->setModel(models_[tab]);
+        lists_[tab]->setAccessibleName(titles[tab]);
         lists_[tab]->setRootIsDecorated(false);
         lists_[tab]->setUniformRowHeights(true);
         lists_[tab]->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -24,6 +24,10 @@ frmFavourites::frmFavourites(Favourites favourites, QWidget* owner)
     setWindowTitle(tr("Favourites"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
+    tree_->setAccessibleName(tr("Folders"));
+    list_->setAccessibleName(tr("Games"));
+    deleteFolder_->setAccessibleName(tr("Delete the Folder"));
+    deleteGame_->setAccessibleName(tr("Delete the Games"));
     list_->setObjectName(QStringLiteral("ListView1"));
     FavouriteWidgets::SetUpGameList(list_, tr("Games"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);

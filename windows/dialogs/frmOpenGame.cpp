@@ -50,8 +50,10 @@ frmOpenGame::frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save,
     setWindowTitle(tr("Quadrell 2000 Select Game"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
+    tree_->setAccessibleName(tr("Places"));
     list_->setObjectName(QStringLiteral("ListView1"));
     list_->setModel(model_);
+    list_->setAccessibleName(tr("Game List"));
     list_->setRootIsDecorated(false);  // one column under its header, "Game List"
     list_->setUniformRowHeights(true); // thousands of files scroll without a stall
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);

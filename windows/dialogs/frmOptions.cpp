@@ -111,6 +111,7 @@ QWidget* frmOptions::generalPage() {
         ranges_[static_cast<std::size_t>(i)]->setChecked(g.range == i + 1);
         rangeRows->addWidget(ranges_[static_cast<std::size_t>(i)]);
     }
+    EnteredAtChecked({ ranges_[0], ranges_[1], ranges_[2] });
     auto* recent = new QGroupBox(tr("Recent List"), page);
     auto* recentRow = new QHBoxLayout(recent);
     auto* clear = c_.clearRecent = NamedButton(recent, "cmdFlash", tr("Clear"));
@@ -164,6 +165,10 @@ QWidget* frmOptions::autosavePage() {
     c_.finished = check(page, "chkFinish", tr("Enable Finished AutoSave"), a.finished);
     c_.finishedDir = line(page, "txtFinished", a.finishedDir);
     c_.browseFinished = NamedButton(page, "cmdFinished", tr("Browse"));
+    c_.incompleteDir->setAccessibleName(tr("Incomplete AutoSave folder"));
+    c_.browseIncomplete->setAccessibleName(tr("Browse for the Incomplete AutoSave folder"));
+    c_.finishedDir->setAccessibleName(tr("Finished AutoSave folder"));
+    c_.browseFinished->setAccessibleName(tr("Browse for the Finished AutoSave folder"));
     c_.date = check(page, "chkDate", tr("Include Date in AutoSave File Name"), a.date);
     c_.time = check(page, "chkTime", tr("Include Time in AutoSave File Name"), a.time);
     grid->addWidget(c_.incomplete, 0, 0, 1, 2);
@@ -188,6 +193,7 @@ QWidget* frmOptions::playersPage() {
     players_ = new QTreeWidget(page);
     players_->setObjectName(QStringLiteral("ListView1"));
     players_->setRootIsDecorated(false);
+    players_->setAccessibleName(tr("Players"));
     players_->setHeaderLabels({ tr("Player Name"), tr("Player Full Name") });
     auto* add = NamedButton(page, "cmdAdd", tr("Add Player"));
     auto* remove = NamedButton(page, "cmdRemove", tr("Remove Player"));
@@ -228,6 +234,8 @@ QWidget* frmOptions::backgroundPage() {
     c_.imagePath = line(imageFrame, "txtImage", b.picture);
     c_.imagePath->setReadOnly(true); // chosen with Browse, so it is always a picture
     c_.browseImage = NamedButton(imageFrame, "cmdImage", tr("Browse"));
+    c_.imagePath->setAccessibleName(tr("Background Image"));
+    c_.browseImage->setAccessibleName(tr("Browse for a Background Image"));
     imageGrid->addWidget(c_.image, 0, 0, 1, 2);
     imageGrid->addWidget(c_.imagePath, 1, 0);
     imageGrid->addWidget(c_.browseImage, 1, 1);

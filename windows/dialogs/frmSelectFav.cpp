@@ -21,6 +21,7 @@ frmSelectFav::frmSelectFav(Favourites favourites, QWidget* owner)
     imc1_->setObjectName(QStringLiteral("imc1"));
     list_->setObjectName(QStringLiteral("ListView1"));
     FavouriteWidgets::SetUpGameList(list_, QString());
+    list_->setAccessibleName(tr("Games"));
     play_->setObjectName(QStringLiteral("cmdPlay"));
     play_->setDefault(true);
     auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));

@@ -27,6 +27,7 @@ frmSelectGame::frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, Q
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setText(QString::number(cMenu::DrawGameNumber(limit)));
     text_->selectAll();
+    label_->setBuddy(text_); // names the field and gives it its Alt+letter
     auto* select = NamedButton(this, "cmdSelect", tr("Select"));
     select->setDefault(true);
     auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));

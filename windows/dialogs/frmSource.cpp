@@ -21,6 +21,7 @@ frmSource::frmSource(const QString& source, qint32 game, QString player, QString
     , text_(new QPlainTextEdit(this)) {
     setWindowTitle(tr("Quadrell 2000 Source"));
     text_->setObjectName(QStringLiteral("Text1"));
+    text_->setAccessibleName(tr("Source"));
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setPlainText(QString(source).replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -50,8 +50,10 @@ frmCustomize::frmCustomize(cCustom& custom, frmMain& main)
                 custom_.Menu(menu.customIndex));
     for (int i = 1; i <= 4; ++i)
         addItem(panels_, CommandTable::Text(CommandTable::kPanelNames[i - 1]), i, custom_.Panel(i));
-    for (QTreeWidget* l : { toolbar_, menus_, panels_ })
+    for (QTreeWidget* l : { toolbar_, menus_, panels_ }) {
         connect(l, &QTreeWidget::itemChanged, this, &frmCustomize::Apply);
+        SayCheckMarks(l, tr("shown"), tr("hidden"));
+    }
     auto* ok = NamedButton(this, "cmdOK", tr("OK"));
     auto* cancel = NamedButton(this, "Command1", tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -62,6 +64,7 @@ frmCustomize::frmCustomize(cCustom& custom, frmMain& main)
     auto* lists = new QHBoxLayout;
     for (QTreeWidget* l : { toolbar_, menus_, panels_ }) {
         auto* frame = new QGroupBox(l->property("title").toString(), this);
+        l->setAccessibleName(frame->title());
         auto* inside = new QVBoxLayout(frame);
         inside->addWidget(l);
         l->setIconSize(QSize(16, 16));

@@ -4,6 +4,8 @@
 #include "CommandTable.h"
 #include "HelpWindow.h"
 #include "Icons.h"
+#include "Mnemonics.h"
+#include "RowFocus.h"
 #include "SafeFile.h"
 #include "SessionDialogs.h"
 #include "cScore.h"
@@ -53,6 +55,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
           }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::Program());
+    qApp->installEventFilter(new MnemonicKeeper(this));
+    qApp->installEventFilter(new RowFocus(this));
     SetCaption(QStringLiteral("Quadrell 2000"));
     buildMenus();
     buildToolbar();

@@ -1,8 +1,10 @@
 #include "ChartsPage.h"
 
+#include "ChartsTable.h"
 #include "ChartsView.h"
 #include "Prompter.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -10,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -21,7 +24,8 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     , prompter_(prompter)
     , players_(new QComboBox(this))
     , span_(new QComboBox(this))
-    , view_(new ChartsView(this)) {
+    , view_(new ChartsView(this))
+    , table_(new ChartsTable(this)) {
     players_->setObjectName(QStringLiteral("cboChartPlayer"));
     players_->addItem(tr("All Players"));
     span_->setObjectName(QStringLiteral("cboChartSpan"));
@@ -36,9 +40,19 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     row->addStretch();
     row->addWidget(png);
     row->addWidget(svg);
+    // The same figures as rows, for a screen reader or whoever prefers numbers to bars.
+    auto* asTable = new QCheckBox(tr("Show the figures as a table"), this);
+    asTable->setObjectName(QStringLiteral("chkChartTable"));
+    auto* shown = new QStackedWidget(this);
+    shown->addWidget(view_);
+    shown->addWidget(table_);
+    view_->setAccessibleName(tr("Charts"));
+    view_->setAccessibleDescription(asTable->text());
+    connect(asTable, &QCheckBox::toggled, shown, &QStackedWidget::setCurrentIndex);
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);
-    column->addWidget(view_, 1);
+    column->addWidget(asTable);
+    column->addWidget(shown, 1);
     connect(players_, &QComboBox::activated, this, &ChartsPage::Refresh);
     connect(span_, &QComboBox::activated, this, &ChartsPage::Refresh);
     connect(png, &QPushButton::clicked, this,
@@ -64,6 +78,7 @@ void ChartsPage::Refresh() {
             players_->addItem(player.name);
         listed_ = true;
     }
+    table_->SetCharts(charts, span);
     view_->SetCharts(std::move(charts), span);
 }
 

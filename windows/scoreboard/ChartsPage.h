@@ -9,6 +9,7 @@ class QComboBox;
 
 namespace quadrell {
 
+class ChartsTable;
 class ChartsView;
 class Prompter;
 
@@ -20,6 +21,7 @@ public:
     ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter, QWidget* parent = nullptr);
 
     ChartsView& View() const { return *view_; }
+    ChartsTable& Table() const { return *table_; }
     // Draws the charts anew for what is chosen; the first time also lists the players.
     void Refresh();
     // The records have changed (cleared, reloaded): counted again when next seen.
@@ -39,6 +41,7 @@ private:
     QComboBox* players_;
     QComboBox* span_;
     ChartsView* view_;
+    ChartsTable* table_;
     bool listed_ = false;
 };
 

@@ -18,7 +18,11 @@ const QColor kGrid(0xdd, 0xdd, 0xdd);
 constexpr double kBarStep = 9; // pixels per period, at the least
 constexpr double kAxis = 40;   // room for the numbers left and right of a chart
 
-QString clock(qint64 seconds) {
+QString clock(qint64 seconds) { return ChartsView::Clock(seconds); }
+
+} // namespace
+
+QString ChartsView::Clock(qint64 seconds) {
     return seconds >= 3600
         ? QStringLiteral("%1:%2:%3")
               .arg(seconds / 3600)
@@ -26,6 +30,8 @@ QString clock(qint64 seconds) {
               .arg(seconds % 60, 2, 10, QLatin1Char('0'))
         : QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
+
+namespace {
 
 void title(QPainter& p, const QRectF& area, const QString& text) {
     QFont f = p.font();

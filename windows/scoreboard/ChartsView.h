@@ -22,6 +22,8 @@ public:
     void Render(QPainter& p, const QRectF& area) const;
     // How many periods the bars show in an area this wide: the latest ones.
     static int PeriodsShown(double width, std::size_t periods);
+    // A time as the charts write it: m:ss, or h:mm:ss from an hour.
+    static QString Clock(qint64 seconds);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -72,9 +72,11 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     tabs_->addTab(generalPage(), tr("General"));
     tabs_->addTab(scoreBoardPage(), tr("Score Board"));
     statistics_ = list(this, "lvwStatistics", { tr("Statistics") });
+    statistics_->setAccessibleName(tr("Statistics"));
     tabs_->addTab(statistics_, tr("Statistics"));
     top_ = list(this, "lvwTopScore",
         { tr("Player"), tr("Date"), tr("GameNo"), tr("Moves"), tr("Time"), tr("Score") });
+    top_->setAccessibleName(tr("Top Scores"));
     tabs_->addTab(top_, tr("Top Scores"));
     tabs_->addTab(globalPage(), tr("Global Statistics"));
     charts_ = new ChartsPage(score_.Records(), prompter_, this);
@@ -104,6 +106,7 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
 QWidget* frmScore::generalPage() {
     auto* page = new QWidget(this);
     general_ = list(page, "lvwGeneral", { tr("Type"), tr("Value") });
+    general_->setAccessibleName(tr("General"));
     auto* session = new QGroupBox(tr("This Session"), page);
     auto* sessionRows = new QVBoxLayout(session);
     addLines(session, sessionRows, Line::SessionStart, Line::Player);
@@ -134,6 +137,9 @@ QWidget* frmScore::scoreBoardPage() {
     finished_->setObjectName(QStringLiteral("chkFinished"));
     scores_ = new QTreeView(page);
     scores_->setObjectName(QStringLiteral("lvwScore"));
+    scores_->setAccessibleName(tr("Score Board"));
+    users_->setAccessibleName(tr("Player"));
+    days_->setAccessibleName(tr("Games shown"));
     scores_->setRootIsDecorated(false);
     scores_->setUniformRowHeights(true);
     model_ = new ScoreListModel(this);
@@ -172,6 +178,7 @@ QWidget* frmScore::globalPage() {
     auto* page = new QWidget(this);
     global_ = list(page, "lvwGlobal",
         { tr("Player"), tr("Total"), tr("Won"), tr("Lost"), tr("Time"), tr("Points"), tr("Perc") });
+    global_->setAccessibleName(tr("Global Statistics"));
     auto* exportButton = new QPushButton(tr("Export Score"), page);
     exportButton->setObjectName(QStringLiteral("cmdExport"));
     auto* clearGlobal = new QPushButton(tr("Clear Global"), page);
