@@ -36,7 +36,25 @@ STEPS = [
     ("a hint", ["h"], [r"Hint: .+ to .+\."]),
     ("a new deal, and the card under the cursor", ["F2", "Return"],
      [r".+ of .+, column 1\.", r"exposed\. New deal\."]),
+    ("Customize opened on its first row, with its tick", ["alt+o", "u"], [r"New Game, shown\."]),
+    ("a tick cleared in Customize", ["space"], [r"New Game, hidden\."]),
+    ("and set again", ["space"], [r"New Game, shown\."]),
 ]
+
+
+# The same game in German: the program speaks the player's language.
+STEPS_DE = [
+    ("die Karte unter dem Cursor", ["Right", "Left"], [r"Karo Zehn, Spalte 1\."]),
+    ("eine Auswahl", ["Return"], [r"Karo Zehn gewählt\."]),
+    ("die Auswahl aufgehoben", ["Escape"], [r"Auswahl aufgehoben\."]),
+    ("ein Zug in eine Zelle", ["shift+Return"],
+     [r"Karo Zwei, Spalte 1\.", r"frei\. Karo Zehn nach Zelle 1\."]),
+    ("zurück", ["ctrl+z"], [r"frei\. Karo Zehn nach Spalte 1\."]),
+    ("ein Tipp", ["h"], [r"Tipp: .+ nach .+\."]),
+    ("Anpassen, mit dem Haken der ersten Zeile", ["alt+x", "a"], [r"Neues Spiel, gezeigt\."]),
+    ("ein Haken entfernt", ["space"], [r"Neues Spiel, verborgen\."]),
+]
+german = os.environ.get("QUADRELL_ORCA_LANG") == "de"
 
 
 def xdotool(*args):
@@ -103,8 +121,8 @@ def main():
     with open(game, "wb") as f:
         f.write(b" 7 \r\n")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    env.update(a.split("=", 1) for a in sys.argv[1:] if "=" in a)
-    app = subprocess.Popen([program, game], env=env, stdout=subprocess.DEVNULL,
+    program_env = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8") if german else env
+    app = subprocess.Popen([program, game], env=program_env, stdout=subprocess.DEVNULL,
                            stderr=open(os.path.join(home, "program.log"), "w"))
     win = window()
     orca = subprocess.Popen(["orca", "--replace", "-u", os.path.join(home, "orca-prefs"),
@@ -119,7 +137,7 @@ def main():
     xdotool("windowactivate", "--sync", win)
     quiet_after(0, seconds=2.0, most=15.0)
     try:
-        for what, keys, expected in STEPS:
+        for what, keys, expected in STEPS_DE if german else STEPS:
             step(what, keys, expected)
     finally:
         orca.terminate()
