@@ -57,6 +57,11 @@ qint16 cOpt::ShowWinnable() const {
 }
 void cOpt::SetShowWinnable(qint16 value) { set("ShowWinnable", value); }
 
+qint16 cOpt::HighContrast() const {
+    return static_cast<qint16>(std::clamp<qint16>(get("HighContrast", 0), 0, 1));
+}
+void cOpt::SetHighContrast(qint16 value) { set("HighContrast", value); }
+
 qint16 cOpt::ShowStatusbar() const { return ticked("ShowStatusbar"); }
 void cOpt::SetShowStatusbar(qint16 value) {
     set("ShowStatusbar", value);

@@ -63,6 +63,10 @@ public:
     // "Can It Be Won" beside the clock; off unless chosen.
     qint16 ShowWinnable() const;
     void SetShowWinnable(qint16 value);
+    // The board in high contrast: black, with white outlines and strong frames; off unless
+    // chosen.
+    qint16 HighContrast() const;
+    void SetHighContrast(qint16 value);
     qint16 ShowStatusbar() const;
     void SetShowStatusbar(qint16 value);
     qint16 ShowToolbar() const;

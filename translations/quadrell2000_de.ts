@@ -1931,6 +1931,10 @@ Möchten Sie es aufgeben?</translation>
         <source>Browse for a Background Image</source>
         <translation>Hintergrundbild suchen</translation>
     </message>
+    <message>
+        <source>High contrast board: black, with white outlines and strong frames</source>
+        <translation>Tisch mit hohem Kontrast: schwarz, mit weißen Umrissen und kräftigen Rahmen</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmScore</name>

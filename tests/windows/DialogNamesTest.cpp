@@ -10,8 +10,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -130,6 +133,78 @@ class DialogNamesTest : public QObject {
             qPrintable(title + QStringLiteral(":\n  ") + found.join(QStringLiteral("\n  "))));
     }
 
+    // Builds every dialog of the program in turn and hands it to `look`.
+    void eachDialog(const std::function<void(QDialog*)>& look) {
+        QWidget* owner = window_.get();
+        Session& s = session();
+        auto with = [&](auto&& dialog) { look(&dialog); };
+        with(SessionDialogs::SelectGame(s, owner));
+        with(SessionDialogs::OpenGame(s, owner));
+        with(SessionDialogs::ScoreBoard(s, owner));
+        with(SessionDialogs::Options(s, owner));
+        with(SessionDialogs::AutoSave(s, owner));
+        with(SessionDialogs::Source(s, owner));
+        with(SessionDialogs::AddFavourite(s, owner));
+        with(SessionDialogs::OpenFavourite(s, owner));
+        with(SessionDialogs::OrganiseFavourites(s, owner));
+        s.menu.NewGame(617, false);
+        FinishFlow flow(s);
+        with(SessionDialogs::Finish(flow, s, owner));
+        with(frmAddPlayer(s.users, s.prompter, owner));
+        with(frmCustomize(s.custom, *window_));
+        with(dlgAbout(owner));
+        with(dlgMove(owner));
+    }
+
+    // A control shown narrower or lower than its text needs, within `window`.
+    static QStringList clipped(QWidget* window) {
+        QStringList out;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            // The tab bar's scroll arrows are Qt's own, and small by design.
+            if (!w->isVisible() || w->window() != window
+                || qobject_cast<QTabBar*>(w->parentWidget()))
+                continue;
+            if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w)
+                && !qobject_cast<QComboBox*>(w))
+                continue;
+            const QSize need = w->minimumSizeHint();
+            if (w->width() < need.width() || w->height() < need.height())
+                out << QStringLiteral("%1 %2: %3x%4 for %5x%6")
+                           .arg(QLatin1String(w->metaObject()->className()), w->objectName())
+                           .arg(w->width())
+                           .arg(w->height())
+                           .arg(need.width())
+                           .arg(need.height());
+        }
+        return out;
+    }
+
+    // Whole on the screen, its buttons in sight, nothing cut short.
+    static void fits(QDialog* dialog) {
+        dialog->show();
+        QCoreApplication::processEvents();
+        QStringList found = clipped(dialog);
+        const QRect screen = dialog->screen()->availableGeometry();
+        if (!screen.contains(dialog->frameGeometry()))
+            found << QStringLiteral("off the screen: %1,%2 %3x%4")
+                         .arg(dialog->x())
+                         .arg(dialog->y())
+                         .arg(dialog->width())
+                         .arg(dialog->height());
+        // Controls may scroll in a dialog too large for the screen; its buttons may not.
+        const auto* scroll = dialog->findChild<QScrollArea*>();
+        for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+            const bool scrolled = scroll && scroll->isAncestorOf(b);
+            const QRect at(b->mapTo(dialog, QPoint()), b->size());
+            if (b->isVisible() && !scrolled && !dialog->rect().contains(at))
+                found << QStringLiteral("button out of sight: ") + b->text();
+        }
+        dialog->hide();
+        QVERIFY2(found.isEmpty(),
+            qPrintable(dialog->windowTitle() + QStringLiteral(":\n  ")
+                + found.join(QStringLiteral("\n  "))));
+    }
+
 private slots:
     void init() {
         const AppPaths paths = AppPaths::Inside(dir_.filePath(QStringLiteral("home")));
@@ -140,67 +215,23 @@ private slots:
     }
     void cleanup() { window_.reset(); }
 
-    void everyDialogNamesEachControlOnceWithItsOwnLetter() {
-        QWidget* owner = window_.get();
-        Session& s = session();
-        {
-            auto d = SessionDialogs::SelectGame(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::OpenGame(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::ScoreBoard(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::Options(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::AutoSave(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::Source(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::AddFavourite(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::OpenFavourite(s, owner);
-            check(&d);
-        }
-        {
-            auto d = SessionDialogs::OrganiseFavourites(s, owner);
-            check(&d);
-        }
-        {
-            s.menu.NewGame(617, false);
-            FinishFlow flow(s);
-            auto d = SessionDialogs::Finish(flow, s, owner);
-            check(&d);
-        }
-        {
-            frmAddPlayer d(s.users, s.prompter, owner);
-            check(&d);
-        }
-        {
-            frmCustomize d(s.custom, *window_);
-            check(&d);
-        }
-        {
-            dlgAbout d(owner);
-            check(&d);
-        }
-        {
-            dlgMove d(owner);
-            check(&d);
-        }
+    void everyDialogNamesEachControlOnceWithItsOwnLetter() { eachDialog(check); }
+
+    // A 20-point font on a screen of 800 by 600 (1600 by 1200 at twice the size).
+    void withALargeFontNothingIsCutAndEveryDialogFits() {
+        const QFont normal = QApplication::font();
+        QFont large = normal;
+        large.setPointSize(20);
+        QApplication::setFont(large);
+        window_.reset();
+        init();
+        window_->show();
+        QCoreApplication::processEvents();
+        const QStringList main = clipped(window_.get());
+        QVERIFY2(main.isEmpty(), qPrintable(main.join(QLatin1Char('\n'))));
+        eachDialog(fits);
+        window_.reset();
+        QApplication::setFont(normal);
     }
 
     void tabEntersAGroupOfOptionsAtTheCheckedOne() {

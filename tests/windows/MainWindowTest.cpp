@@ -1,4 +1,5 @@
 #include "BoardBuilder.h"
+#include "BoardPalette.h"
 #include "BoardWidget.h"
 #include "CardArt.h"
 #include "CommandTable.h"
@@ -357,6 +358,42 @@ private slots:
                                    .arg(QLatin1String(what), board.name())
                                    .arg(ratio)));
         }
+    }
+
+    // High contrast, from the pixels painted: the table black, and the outline of an empty
+    // place, the selected card's frame and the keyboard cursor at least 4.5:1 against what
+    // they lie on.
+    void highContrastStandsOutOnTheTableAndOnTheCards() {
+        auto w = open();
+        deal(*w, 7);
+        w->session().opt.SetBackColor(0x808000); // a teal board, and a picture: both set aside
+        w->session().opt.SetHighContrast(1);
+        w->session().opt.UpdateBG();
+        BoardWidget& board = w->board();
+        QTest::keyClick(&board, Qt::Key_Right);
+        QTest::keyClick(&board, Qt::Key_Return); // the Two of Hearts, selected under the cursor
+        QVERIFY(board.Framed() != kNoCard);
+        const QImage shot = board.grab().toImage();
+        const QRectF r = board.CardRect(board.Framed());
+        const double s = r.width() / CardArt::kWidth;
+        const auto pixel
+            = [&](double x, double y) { return shot.pixelColor(qRound(x), qRound(y)); };
+        const double mid = r.center().y();
+        const QColor table = pixel(r.left() - 7 * s, mid), cursor = pixel(r.left() - 3 * s, mid);
+        const QColor frame = pixel(r.left() + 2 * s, mid), face = pixel(r.left() + 5 * s, mid);
+        QCOMPARE(table, QColor(Qt::black));
+        CardArt art;
+        const QImage place
+            = art.Place(0, Qt::black, 1, 1, BoardPalette::HighContrast().placeContrast).toImage();
+        for (const auto& [ratio, what] : { std::pair { Contrast::Ratio(cursor, table), "cursor" },
+                 std::pair { Contrast::Ratio(frame, face), "frame" },
+                 std::pair { Contrast::Ratio(place.pixelColor(1, 48), table), "outline" } })
+            QVERIFY2(ratio >= 4.5,
+                qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(what)).arg(ratio)));
+        w->session().opt.SetHighContrast(0);
+        w->session().opt.UpdateBG();
+        QCOMPARE(board.grab().toImage().pixelColor(qRound(r.left() - 7 * s), qRound(mid)),
+            QColor(0, 0x80, 0x80));
     }
 
     void aTurnOfManyMovesIsSaidInOneLine() {

@@ -68,6 +68,11 @@ void BoardWidget::SetBackground(const QColor& colour, const QPixmap& picture) {
     update();
 }
 
+void BoardWidget::SetHighContrast(bool on) {
+    palette_ = on ? BoardPalette::HighContrast() : BoardPalette::Standard();
+    update();
+}
+
 Loc BoardWidget::PlaceOf(Card card) const {
     const auto i = static_cast<std::size_t>(card);
     if (card < 0 || card >= kCardCount || !placed_[i]) return kNoLoc;
@@ -265,17 +270,18 @@ bool BoardWidget::overFixedPicture(QPoint point) const {
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const qreal dpr = devicePixelRatioF();
-    p.fillRect(rect(), colour_);
-    if (!picture_.isNull()) {
+    const QColor table = palette_.table.isValid() ? palette_.table : colour_;
+    p.fillRect(rect(), table);
+    if (!picture_.isNull() && !palette_.strong) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, scale_ != 1);
         p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * scale_), picture_,
             QRectF(picture_.rect()));
     }
     for (int i = 0; i < 4; ++i) {
         p.drawPixmap(Pixels({ kCellLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
-            art_.Place(0, colour_, scale_, dpr));
+            art_.Place(0, table, scale_, dpr, palette_.placeContrast));
         p.drawPixmap(Pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).topLeft(),
-            art_.Place(i + 1, colour_, scale_, dpr));
+            art_.Place(i + 1, table, scale_, dpr, palette_.placeContrast));
     }
     p.drawPixmap(Pixels(kLogoAt, kLogoSize, kLogoSize).topLeft(), art_.Logo(scale_, dpr));
     if (!visible_) return paintWelcome(p);
@@ -286,8 +292,8 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         if (c == framed_) {
             p.setRenderHint(QPainter::Antialiasing);
             const double s = scale_;
-            p.setPen(QPen(QColor(0x1c, 0x7c, 0xf0), 2.5 * s));
-            p.setBrush(QColor(0x1c, 0x7c, 0xf0, 40));
+            p.setPen(QPen(palette_.selection, (palette_.strong ? 4 : 2.5) * s));
+            p.setBrush(palette_.selectionFill);
             p.drawRoundedRect(r.adjusted(1.25 * s, 1.25 * s, -1.25 * s, -1.25 * s), 5 * s, 5 * s);
             p.setRenderHint(QPainter::Antialiasing, false);
         }
@@ -295,12 +301,16 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (hintSource_ != kNoLoc) {
         p.setRenderHint(QPainter::Antialiasing);
         const double s = scale_;
-        p.setPen(QPen(QColor(0xff, 0x9f, 0x1c), 3 * s, Qt::DashLine));
-        p.setBrush(QColor(0xff, 0x9f, 0x1c, 50));
-        for (Loc place : { hintSource_, hintTarget_ })
-            p.drawRoundedRect(Pixels(ShownAt(place), kCardW, kCardH)
-                                  .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s),
-                5 * s, 5 * s);
+        for (Loc place : { hintSource_, hintTarget_ }) {
+            const QRectF r = Pixels(ShownAt(place), kCardW, kCardH)
+                                 .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s);
+            p.setPen(QPen(palette_.hintUnder, 5 * s));
+            p.setBrush(palette_.hintFill);
+            p.drawRoundedRect(r, 5 * s, 5 * s);
+            p.setPen(QPen(palette_.hint, 3 * s, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(r, 5 * s, 5 * s);
+        }
     }
     paintKeyboardCursor(p);
 }
@@ -315,9 +325,9 @@ void BoardWidget::paintKeyboardCursor(QPainter& p) const {
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     // Dark under light: seen on white cards and on any background colour.
-    p.setPen(QPen(QColor(0, 0, 0, 160), 4 * s));
+    p.setPen(QPen(palette_.cursorUnder, (palette_.strong ? 6 : 4) * s));
     p.drawRoundedRect(r, 7 * s, 7 * s);
-    p.setPen(QPen(QColor(0xff, 0xe0, 0x40), 2 * s));
+    p.setPen(QPen(palette_.cursor, (palette_.strong ? 3 : 2) * s));
     p.drawRoundedRect(r, 7 * s, 7 * s);
     p.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -327,8 +337,9 @@ void BoardWidget::paintWelcome(QPainter& p) const {
     QFont font = p.font();
     font.setPointSizeF(font.pointSizeF() * 1.3 * scale_);
     p.setFont(font);
-    const QColor quiet
-        = colour_.lightness() > 140 ? QColor(0, 0, 0, 140) : QColor(255, 255, 255, 170);
+    const QColor quiet = palette_.strong ? QColor(Qt::white)
+        : colour_.lightness() > 140      ? QColor(0, 0, 0, 140)
+                                         : QColor(255, 255, 255, 170);
     p.setPen(quiet);
     const QRectF below(0, Pixels({ 0, 1600 }, 0, 0).top(), width(), height());
     p.drawText(below.adjusted(0, 0, 0, -below.height() / 2), Qt::AlignCenter,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardNews.h"
+#include "BoardPalette.h"
 #include "BoardView.h"
 #include "CardArt.h"
 #include "Dragging.h"
@@ -40,6 +41,10 @@ public:
     const std::vector<Card>& Lifted() const { return dragging_.Lifted(); }
     void SetBackground(const QColor& colour, const QPixmap& picture);
     QColor Background() const { return colour_; }
+    // High contrast: a black table whatever the player's colour or picture, white outlines,
+    // strong frames.
+    void SetHighContrast(bool on);
+    bool HighContrast() const { return palette_.strong; }
 
     void MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) override;
     void PlaceCard(Card card, Loc location) override;
@@ -112,6 +117,7 @@ private:
     Dragging dragging_ { *this };
     CardArt art_;
     QColor colour_ { 0, 64, 128 };
+    BoardPalette palette_ = BoardPalette::Standard();
     QPixmap picture_;
     std::array<QPointF, kCardCount> position_ {};
     std::array<bool, kCardCount> placed_ {};

@@ -198,8 +198,8 @@ QImage CardArt::drawFace(Card card, double scale, qreal dpr) {
     return image;
 }
 
-QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr) {
-    auto& cached = cache_[key(2, suit, board.rgb(), scale, dpr)];
+QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr, double contrast) {
+    auto& cached = cache_[key(contrast > 3.2 ? 4 : 2, suit, board.rgb(), scale, dpr)];
     if (!cached.isNull()) return cached;
     QPixmap pm = canvas(kWidth, kHeight, scale, dpr);
     pm.fill(board);
@@ -209,8 +209,9 @@ QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr) {
     const QColor fill = board.lightness() > 128 ? board.darker(108) : board.lighter(115);
     // Outline and suit mark stand out 3:1 against the board and the place's inside, for
     // players who see little contrast, whatever colour the board is.
-    const QColor line = Contrast::StandingOut(
-        board.lightness() > 128 ? board.darker(140) : board.lighter(170), { board, fill }, 3.2);
+    const QColor line
+        = Contrast::StandingOut(board.lightness() > 128 ? board.darker(140) : board.lighter(170),
+            { board, fill }, contrast);
     p.setPen(QPen(line, 1.5));
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3), 5, 5);

@@ -19,8 +19,9 @@ public:
     static constexpr int kLogoSize = 33;
 
     QPixmap Face(Card card, double scale, qreal dpr);
-    // An empty cell (suit 0) or the foundation of a suit, drawn over the board colour.
-    QPixmap Place(int suit, const QColor& board, double scale, qreal dpr);
+    // An empty cell (suit 0) or the foundation of a suit, drawn over the board colour, its
+    // outline and mark standing out at least `contrast` to 1.
+    QPixmap Place(int suit, const QColor& board, double scale, qreal dpr, double contrast = 3.2);
     QPixmap Logo(double scale, qreal dpr);
     // Forgets every picture: the board has changed its scale.
     void Clear() { cache_.clear(); }

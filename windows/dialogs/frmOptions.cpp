@@ -241,9 +241,13 @@ QWidget* frmOptions::backgroundPage() {
     imageGrid->addWidget(c_.browseImage, 1, 1);
     connect(c_.image, &QCheckBox::clicked, this, &frmOptions::imageEnableChange);
     connect(c_.browseImage, &QPushButton::clicked, this, &frmOptions::ChooseImage);
+    c_.contrast = check(page, "chkContrast",
+        tr("High contrast board: black, with white outlines and strong frames"),
+        opt_.HighContrast());
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(colourFrame);
     layout->addWidget(imageFrame);
+    layout->addWidget(c_.contrast);
     layout->addStretch();
     showColour();
     imageEnableChange();
@@ -341,6 +345,7 @@ void frmOptions::Ok() {
         prompter_.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return; // nothing written; the window stays for a folder that can be used
     }
+    opt_.SetHighContrast(state(c_.contrast)); // before the board is drawn anew with the colour
     opt_.SaveColor(storedOf(colour_), picture_, c_.image->isChecked());
     opt_.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
         static_cast<qint16>(sliders_[1]->value()), static_cast<qint16>(sliders_[2]->value()),

@@ -37,7 +37,7 @@ public:
         QCheckBox *incomplete = nullptr, *finished = nullptr, *date = nullptr, *time = nullptr;
         QLineEdit *incompleteDir = nullptr, *finishedDir = nullptr;
         QPushButton *browseIncomplete = nullptr, *browseFinished = nullptr;
-        QCheckBox* image = nullptr;
+        QCheckBox *image = nullptr, *contrast = nullptr;
         QLineEdit* imagePath = nullptr;
         QPushButton* browseImage = nullptr;
     };

@@ -7,6 +7,7 @@
 #include "Mnemonics.h"
 #include "RowFocus.h"
 #include "SafeFile.h"
+#include "ScreenFit.h"
 #include "SessionDialogs.h"
 #include "cScore.h"
 #include "dlgAbout.h"
@@ -57,6 +58,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     setWindowIcon(Icons::Program());
     qApp->installEventFilter(new MnemonicKeeper(this));
     qApp->installEventFilter(new RowFocus(this));
+    qApp->installEventFilter(new ScreenFit(this));
     SetCaption(QStringLiteral("Quadrell 2000"));
     buildMenus();
     buildToolbar();
@@ -404,6 +406,7 @@ void frmMain::UpdateBG() {
     const cOpt& opt = session_.opt;
     board_->SetBackground(fromStoredColour(opt.BackColor()),
         opt.BackPicEnable() ? loadPicture(opt.BackPicture()) : QPixmap());
+    board_->SetHighContrast(opt.HighContrast() != 0);
 }
 
 // The entry is already toggled by the click.

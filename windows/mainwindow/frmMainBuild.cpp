@@ -2,6 +2,7 @@
 #include "BoardWidget.h"
 #include "CommandTable.h"
 #include "Icons.h"
+#include "StatusPanels.h"
 #include "frmMain.h"
 
 #include <QComboBox>
@@ -48,7 +49,9 @@ void frmMain::buildMenus() {
 void frmMain::buildToolbar() {
     strip_ = new QWidget(this);
     strip_->setObjectName(QStringLiteral("PicTop"));
-    strip_->setFixedHeight(26); // 380 twips, rounded up to hold the player box
+    // 380 twips, rounded up to hold the player box; more with a large font.
+    strip_->ensurePolished();
+    strip_->setFixedHeight(std::max(26, strip_->fontMetrics().height() + 10));
     auto* row = new QHBoxLayout(strip_);
     row->setContentsMargins(0, 0, 2, 0);
     row->setSpacing(2);
@@ -76,7 +79,11 @@ void frmMain::buildToolbar() {
     row->addStretch();
     players_ = new QComboBox(strip_);
     players_->setObjectName(QStringLiteral("ImageCombo1"));
-    players_->setFixedWidth(92);
+    // Wide enough for "Guest" with its icon however large the font.
+    players_->setMinimumContentsLength(5);
+    players_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    players_->ensurePolished();
+    players_->setFixedWidth(std::max(92, players_->minimumSizeHint().width()));
     // Reached from the board with Tab (a click leaves the focus on the board); a choice
     // gives the focus back to the board.
     players_->setFocusPolicy(Qt::TabFocus);
@@ -92,6 +99,7 @@ void frmMain::buildToolbar() {
     mono.setStyleHint(QFont::Monospace);
     mono.setBold(true);
     clock_->setFont(mono);
+    clock_->ensurePolished(); // measured in the font it will show
     clock_->setMinimumWidth(
         clock_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")) + 12); // and padding
     clock_->setStyleSheet(
@@ -108,13 +116,15 @@ void frmMain::buildStatusbar() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setContentsMargins(0, 0, 3, 0); // room for the last panel's right border
+    auto* panels = new StatusPanels(this);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panels_[i]->setMinimumWidth(40);
-        statusBar()->addPermanentWidget(panels_[i], 1);
+        panels->Add(panels_[i]);
     }
+    statusBar()->addPermanentWidget(panels, 1);
 }
 
 void frmMain::buildTimers() {
