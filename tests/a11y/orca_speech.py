@@ -25,6 +25,7 @@ STEPS = [
     ("the selection cleared", ["Escape"], [r"Selection cleared\."]),
     ("a move to a cell, and the card now under the cursor", ["shift+Return"],
      [r"Two of Diamonds, column 1\.", r"exposed\. Ten of Diamonds to cell 1\."]),
+    ("to the player box and back", ["Tab", "shift+Tab"], [r"Two of Diamonds, column 1\."]),
     ("undo", ["ctrl+z"], [r"exposed\. Ten of Diamonds to column 1\."]),
     ("redo", ["ctrl+x"], [r"exposed\. Ten of Diamonds to cell 1\."]),
     ("to column 7", ["Right"] * 6, [r"Four of Spades, column 7\."]),

@@ -43,10 +43,6 @@ class DialogNamesTest : public QObject {
         return true;
     }
 
-    static QString nameOf(QWidget* w) {
-        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-    }
-
     // The pages of tabbed windows that hold `w`, outermost first: its letter works while
     // they are all shown.
     static QList<QWidget*> pagesOf(QWidget* w, QWidget* window) {
@@ -92,7 +88,7 @@ class DialogNamesTest : public QObject {
                     letter(tabs->tabText(i));
             // A control that hands its focus on is named by the one it hands it to.
             if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
-            const QString name = nameOf(w);
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
             const QString what = QString::fromLatin1(w->metaObject()->className())
                 + QLatin1Char(' ') + w->objectName();
             if (name.isEmpty())
@@ -276,16 +272,6 @@ private slots:
         });
         bool ok = false;
         checkModal([&] { prompter.InputBox("Folder name", "Favorites", ok); });
-    }
-
-    void theMainWindowsControlsAreNamed() {
-        window_->show();
-        QStringList nameless;
-        for (QWidget* w : window_->findChildren<QWidget*>())
-            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && nameOf(w).isEmpty())
-                nameless << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ')
-                        + w->objectName();
-        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
     }
 };
 
