@@ -86,7 +86,7 @@ void Lifecycle::Recover() {
 }
 
 bool Lifecycle::openOrEmpty(const QString& path) {
-    if (session_.menu.OpenFromFile(path)) return true;
+    if (session_.menu.OpenFromFile(path, true)) return true;
     session_.menu.NoGame();
     return false;
 }
@@ -118,7 +118,7 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
                     .toStdString(),
                 kAppTitle, MessageIcon::Question))
             return false;
-        if (session_.menu.OpenFromFile(kept)) session_.menu.GameLost();
+        if (session_.menu.OpenFromFile(kept, true)) session_.menu.GameLost();
     }
     session_.menu.Restore(named, *read->game);
     return true;

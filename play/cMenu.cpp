@@ -249,13 +249,13 @@ bool cMenu::OpenChecked(const QString& path) {
     return true;
 }
 
-bool cMenu::OpenFromFile(const QString& fl) {
+bool cMenu::OpenFromFile(const QString& fl, bool resumed) {
     const GameFileRead read = GameFile::Read(fl);
     if (!read.game) {
         ReportUnusable(fl, read);
         return false;
     }
-    Restore(fl, *read.game);
+    Restore(fl, *read.game, resumed);
     return true;
 }
 
@@ -266,7 +266,12 @@ void cMenu::ReportUnusable(const QString& fl, const GameFileRead& read) {
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 
-void cMenu::Restore(const QString& fl, const GameFileData& game) {
+void cMenu::Restore(const QString& fl, const GameFileData& game, bool resumed) {
+    if (!resumed) {
+        SettingsStore::Batch batch(save_.Store());
+        save_.SetGameStartTime(QDateTime::currentDateTime());
+        save_.SetLastGameTime(0);
+    }
     trans_.Load(game.entries);
     NewGame(game.gameNumber, true);
     switch (GameFile::KindOf(fl)) {

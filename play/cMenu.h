@@ -90,11 +90,14 @@ public:
     bool OpenChecked(const QString& path);
     // Reads, checks and restores a game file. A file that cannot be used is reported with
     // its path, and the board, the history and the game state stay exactly as they were.
-    bool OpenFromFile(const QString& fl);
+    // An opened game's clock starts from zero: the time of an earlier game, or of watching
+    // one, is never charged to it. Only the kept game, `resumed` at start-up, goes on from
+    // the time it was kept with.
+    bool OpenFromFile(const QString& fl, bool resumed = false);
     // The two halves of OpenFromFile, for callers that check a file before giving up the
     // game in play: tell the player why a file cannot be used; restore a checked game.
     void ReportUnusable(const QString& fl, const GameFileRead& read);
-    void Restore(const QString& fl, const GameFileData& game);
+    void Restore(const QString& fl, const GameFileData& game, bool resumed = false);
 
     // The player box: a change during a game waits for its end. `position` is 1-based.
     void PlayerChosen(int position, const QString& name);

@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -34,6 +35,22 @@ TEST_F(ClockTest, GameTimeCountsFromTheStartPlusAKeptBase) {
     EXPECT_NEAR(clock().GetGameTime(), 130, 1);
     session.save.SetUnfinished(false);
     EXPECT_NEAR(clock().GetGameTime(), 30, 1);
+}
+
+// Saved early, opened after a long while of another game or of watching: the opened game
+// is timed alone. The kept game resumed at start-up goes on from its kept time.
+TEST_F(ClockTest, AnOpenedGameIsTimedFromZeroAndOnlyTheKeptGameFromItsBase) {
+    QFile saved(file(QStringLiteral("seven.qrl")));
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+    saved.write(" 7 \r\n 48  200  1  1 \r\n");
+    saved.close();
+    for (const bool resumed : { false, true }) {
+        startedSecondsAgo(209);
+        session.save.SetUnfinished(true);
+        session.save.SetLastGameTime(2);
+        ASSERT_TRUE(session.menu.OpenFromFile(saved.fileName(), resumed));
+        EXPECT_NEAR(clock().GetGameTime(), resumed ? 211 : 0, 1) << resumed;
+    }
 }
 
 TEST_F(ClockTest, AClockSetBackRestartsFromTheBase) {
