@@ -394,7 +394,6 @@ private slots:
         QCOMPARE(streaks->child(0)->text(1),
             QStringLiteral("won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"));
         QTreeWidgetItem* weeks = page->Table().topLevelItem(0);
-        QCOMPARE(weeks->childCount(), int(charts.periods.size()));
         QCOMPARE(weeks->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
         // Both pictures, from the page's buttons and their save dialogs.
         const QString png = dir_.filePath(QStringLiteral("charts%1.png").arg(run_));
@@ -410,6 +409,10 @@ private slots:
             QVERIFY(answers.texts.isEmpty());
         }
         QCOMPARE(QImage(png).size(), page->View().size() * 2);
+        // The games axis counts in whole, different numbers, however few the games.
+        for (const auto& [most, step] : { std::pair<qint64, qint64> { 1, 1 }, { 4, 1 }, { 5, 2 },
+                 { 9, 5 }, { 20, 5 }, { 21, 10 }, { 101, 50 } })
+            QCOMPARE(ChartsView::AxisStep(most), step);
         const QByteArray picture = contentOf(svg);
         QVERIFY(picture.contains("<svg"));
         QVERIFY(picture.contains("Streaks and bests"));

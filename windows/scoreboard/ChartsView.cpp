@@ -22,6 +22,12 @@ QString clock(qint64 seconds) { return ChartsView::Clock(seconds); }
 
 } // namespace
 
+qint64 ChartsView::AxisStep(qint64 most) {
+    for (qint64 power = 1;; power *= 10)
+        for (const qint64 step : { power, 2 * power, 5 * power })
+            if (4 * step >= most) return step;
+}
+
 QString ChartsView::Clock(qint64 seconds) {
     return seconds >= 3600
         ? QStringLiteral("%1:%2:%3")
@@ -105,22 +111,25 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     const QRectF plot = area.adjusted(kAxis, 24, -kAxis, -18);
     const int shown = PeriodsShown(area.width(), charts_.periods.size());
     const auto first = charts_.periods.end() - shown;
-    qint64 most = 1;
+    qint64 busiest = 1;
     for (auto it = first; it != charts_.periods.end(); ++it)
-        most = std::max(most, it->played);
+        busiest = std::max(busiest, it->played);
+    const qint64 most = 4 * AxisStep(busiest);
     p.setPen(kGrid);
     for (int i = 0; i <= 4; ++i) {
         const double y = plot.bottom() - plot.height() * i / 4;
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(kInk);
         p.drawText(QRectF(area.left(), y - 7, kAxis - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
-            QString::number(qRound(most * i / 4.0)));
+            QString::number(most / 4 * i));
         p.drawText(QRectF(plot.right() + 4, y - 7, kAxis, 14), Qt::AlignLeft | Qt::AlignVCenter,
             QStringLiteral("%1%").arg(25 * i));
         p.setPen(kGrid);
     }
-    const double step = plot.width() / std::max(1, shown);
+    // A few periods stand as bars of their own width, not as blocks across the chart.
+    const double step = std::min(plot.width() / std::max(1, shown), 48.0);
     QPainterPath rate;
+    QPainterPath dots;
     const QLocale c; // month names in the player's language
     const QString format = span_ == ScoreCharts::Span::Week ? tr("d MMM yy") : tr("MMM yyyy");
     // A date under every bar that leaves room for the one before.
@@ -137,6 +146,7 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
         p.fillRect(QRectF(x, plot.bottom() - won, w, won), kWon);
         const QPointF point(x + w / 2, plot.bottom() - plot.height() * it->WinRate() / 100);
         if (it->played > 0) {
+            dots.addEllipse(point, 2.5, 2.5); // seen even for one period alone
             if (rate.elementCount() == 0) {
                 rate.moveTo(point);
             } else {
@@ -151,6 +161,8 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     p.setPen(QPen(kRate, 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(rate);
+    p.setBrush(kRate);
+    p.drawPath(dots);
     // The legend at the right, as wide as its words in the player's language.
     const std::pair<QColor, QString> keys[] { { kPlayed, tr("played") }, { kWon, tr("won") },
         { kRate, tr("win rate") } };

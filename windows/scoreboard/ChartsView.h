@@ -24,6 +24,9 @@ public:
     static int PeriodsShown(double width, std::size_t periods);
     // A time as the charts write it: m:ss, or h:mm:ss from an hour.
     static QString Clock(qint64 seconds);
+    // The step of the games axis's four divisions: the least of 1, 2 or 5 times a power of
+    // ten that reaches `most`, so each label is a different whole number.
+    static qint64 AxisStep(qint64 most);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
