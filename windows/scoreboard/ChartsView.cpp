@@ -235,8 +235,9 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
     double figures = 0;
     for (int i = 1; i < 6; ++i)
         figures += widths[static_cast<std::size_t>(i)];
-    // Too narrow for every figure whole: each column gives up its share, the name its rest.
-    const double room = area.width() - 50;
+    // Too narrow for every figure whole: each column gives up its share, the name its rest,
+    // which is never less than its heading ("Spieler" was cut in German).
+    const double room = area.width() - std::max(50.0, metrics.horizontalAdvance(rows[0][0]) + 10);
     if (figures > room)
         for (int i = 1; i < 6; ++i)
             widths[static_cast<std::size_t>(i)] *= room / figures;
