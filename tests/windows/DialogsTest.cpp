@@ -346,6 +346,12 @@ private slots:
         QCOMPARE(board.Scores()->model()->rowCount(), 1);
         QCOMPARE(board.Statistics()->columnCount(), 3); // Statistics, Guest, Ann
         QCOMPARE(board.Statistics()->topLevelItemCount(), 11);
+        // The columns fill the list by their formula (in twips: 6000 wide, three columns).
+        QCOMPARE(frmScore::StatisticsWidths(3, 6000, 1), (std::vector<int> { 3500, 1250, 1250 }));
+        board.Tabs()->setCurrentWidget(board.Statistics());
+        QTreeWidget* stats = board.Statistics();
+        QCOMPARE(stats->columnWidth(0) + stats->columnWidth(1) + stats->columnWidth(2),
+            stats->viewport()->width());
         QCOMPARE(board.TopScores()->topLevelItem(0)->text(5), QStringLiteral("108"));
         QVERIFY(board.TopScores()->topLevelItem(0)->font(0).bold());
         QCOMPARE(board.Global()->topLevelItemCount(), 6);

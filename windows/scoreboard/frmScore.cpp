@@ -25,10 +25,13 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <numeric>
 
 namespace quadrell {
 
 namespace {
+
+constexpr double kTwipsPerPixel = 15;
 
 QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns) {
     auto* tree = new QTreeWidget(parent);
@@ -72,6 +75,9 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     tabs_->addTab(generalPage(), tr("General"));
     tabs_->addTab(scoreBoardPage(), tr("Score Board"));
     statistics_ = list(this, "lvwStatistics", { tr("Statistics") });
+    statistics_->header()->setSectionResizeMode(QHeaderView::Interactive); // widths by formula
+    statistics_->header()->setStretchLastSection(false);
+    statistics_->viewport()->installEventFilter(this);
     statistics_->setAccessibleName(tr("Statistics"));
     tabs_->addTab(statistics_, tr("Statistics"));
     top_ = list(this, "lvwTopScore",
@@ -255,6 +261,31 @@ void frmScore::fillGeneral() {
     Label(Line::CardsLeft)->setText(tr("Cards Left : %1").arg(time_.GetCardLeft()));
 }
 
+std::vector<int> frmScore::StatisticsWidths(int columns, int width, double twipsPerUnit) {
+    if (columns <= 1) return { width };
+    const double extra = 500 / twipsPerUnit;
+    const double w = std::round(double(width) / (columns + 1));
+    std::vector<int> widths(static_cast<std::size_t>(columns), qRound(w - extra / (columns - 1)));
+    widths[0] = qRound(2 * w + extra);
+    // Rounding's remainder to the last column: the list fills its width, no scroll bar.
+    widths.back() = width - std::accumulate(widths.begin(), widths.end() - 1, 0);
+    return widths;
+}
+
+void frmScore::fitStatistics() {
+    const int n = statistics_->columnCount();
+    const std::vector<int> widths
+        = StatisticsWidths(n, statistics_->viewport()->width(), kTwipsPerPixel);
+    for (int c = 0; c < n; ++c)
+        statistics_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+}
+
+// The list is laid out when its page is shown or the window resized: its columns follow.
+bool frmScore::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == statistics_->viewport() && event->type() == QEvent::Resize) fitStatistics();
+    return QDialog::eventFilter(watched, event);
+}
+
 void frmScore::fillStatistics() {
     stats_ = ScoreBoard::Statistics(score_.Records(), players_);
     QStringList headers { tr("Statistics") };
@@ -276,6 +307,7 @@ void frmScore::fillStatistics() {
             item->setText(static_cast<int>(c) + 1, columns[c][r]);
         if (r == rows.size() - 1) bold(item);
     }
+    fitStatistics();
 }
 
 void frmScore::fillTopScores() {

@@ -75,7 +75,16 @@ public:
     };
     QLabel* Label(Line line) const { return lines_[static_cast<std::size_t>(line)]; }
 
+    // The Statistics list's column widths for `columns` columns filling `width` (both in
+    // the same unit): with w the width over columns + 1, the names' column 2w + 500 twips,
+    // each player's w less its share of those 500.
+    static std::vector<int> StatisticsWidths(int columns, int width, double twipsPerUnit);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void fitStatistics();
     QWidget* generalPage();
     QWidget* scoreBoardPage();
     QWidget* globalPage();
