@@ -18,7 +18,7 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
-echo "== fuzzing the game-file reader for ${FUZZ_SECONDS:=60} s"
+echo "== fuzzing the game-file reader for ${FUZZ_SECONDS:=30} s"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target gamefile-fuzz -j "$jobs"
 corpus=$(mktemp -d)
