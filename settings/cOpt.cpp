@@ -18,8 +18,8 @@ qint16 cOpt::get(const char* key, qint16 fallback) const {
 
 // A hand-edited value outside its control's range would stop replay dead or freeze the
 // window for seconds a card: every ranged option is read within its control's range.
-qint16 cOpt::ticked(const char* key) const {
-    return static_cast<qint16>(std::clamp<qint16>(get(key, 1), 0, 1));
+qint16 cOpt::ticked(const char* key, qint16 fallback) const {
+    return static_cast<qint16>(std::clamp<qint16>(get(key, fallback), 0, 1));
 }
 qint16 cOpt::speed(const char* key, qint16 fallback) const {
     return std::clamp<qint16>(get(key, fallback), kMinSpeed, kMaxSpeed);
@@ -52,14 +52,10 @@ void cOpt::SetShowTimer(qint16 value) {
     if (widgets_) widgets_->TimerShown(value != 0);
 }
 
-qint16 cOpt::ShowWinnable() const {
-    return static_cast<qint16>(std::clamp<qint16>(get("ShowWinnable", 0), 0, 1));
-}
+qint16 cOpt::ShowWinnable() const { return ticked("ShowWinnable", 0); }
 void cOpt::SetShowWinnable(qint16 value) { set("ShowWinnable", value); }
 
-qint16 cOpt::HighContrast() const {
-    return static_cast<qint16>(std::clamp<qint16>(get("HighContrast", 0), 0, 1));
-}
+qint16 cOpt::HighContrast() const { return ticked("HighContrast", 0); }
 void cOpt::SetHighContrast(qint16 value) { set("HighContrast", value); }
 
 qint16 cOpt::ShowStatusbar() const { return ticked("ShowStatusbar"); }

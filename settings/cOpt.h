@@ -103,7 +103,7 @@ public:
 
 private:
     qint16 get(const char* key, qint16 fallback) const;
-    qint16 ticked(const char* key) const;
+    qint16 ticked(const char* key, qint16 fallback = 1) const;
     qint16 speed(const char* key, qint16 fallback) const;
     void set(const char* key, qint32 value);
 

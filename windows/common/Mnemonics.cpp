@@ -1,10 +1,6 @@
 #include "Mnemonics.h"
 
 #include <QAbstractButton>
-#include <QColorDialog>
-#include <QDialog>
-#include <QEvent>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSet>
@@ -126,14 +122,5 @@ void markPage(QWidget* page, QWidget* window, const QHash<QWidget*, QList<Captio
 } // namespace
 
 void GiveMnemonics(QWidget* window) { markPage(window, window, captionsOf(window), {}); }
-
-bool MnemonicKeeper::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show) {
-        auto* dialog = qobject_cast<QDialog*>(watched);
-        if (dialog && !qobject_cast<QFileDialog*>(dialog) && !qobject_cast<QColorDialog*>(dialog))
-            GiveMnemonics(dialog);
-    }
-    return QObject::eventFilter(watched, event);
-}
 
 } // namespace quadrell

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -15,15 +14,5 @@ void GiveMnemonics(QWidget* window);
 
 // The mnemonic letter of a caption, lower case, or nothing.
 QChar MnemonicOf(const QString& caption);
-
-// Gives mnemonics to each dialog as it is shown, message boxes and questions included
-// (Qt's own file and colour pickers keep theirs).
-class MnemonicKeeper final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
 
 } // namespace quadrell

@@ -2,7 +2,6 @@
 
 #include <QBoxLayout>
 #include <QDialog>
-#include <QEvent>
 #include <QScreen>
 #include <QScrollArea>
 
@@ -58,13 +57,6 @@ void FitOnScreen(QDialog* dialog) {
     dialog->resize(wanted.boundedTo(room));
     const QRect free = dialog->screen()->availableGeometry();
     dialog->move(free.topLeft() + QPoint((room.width() - dialog->width()) / 2, 0));
-}
-
-bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show)
-        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow())
-            FitOnScreen(dialog);
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace quadrell

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-
 class QDialog;
 
 namespace quadrell {
@@ -10,14 +8,5 @@ namespace quadrell {
 // need more room than the screen has, they scroll inside it and its row of buttons stays in
 // sight below them. A dialog that fits is left as it is.
 void FitOnScreen(QDialog* dialog);
-
-// Fits each dialog as it is shown.
-class ScreenFit final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
 
 } // namespace quadrell

@@ -4,10 +4,8 @@
 #include "CommandTable.h"
 #include "HelpWindow.h"
 #include "Icons.h"
-#include "Mnemonics.h"
-#include "RowFocus.h"
+#include "DialogCare.h"
 #include "SafeFile.h"
-#include "ScreenFit.h"
 #include "SessionDialogs.h"
 #include "cScore.h"
 #include "dlgAbout.h"
@@ -56,9 +54,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
           }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::Program());
-    qApp->installEventFilter(new MnemonicKeeper(this));
-    qApp->installEventFilter(new RowFocus(this));
-    qApp->installEventFilter(new ScreenFit(this));
+    qApp->installEventFilter(new DialogCare(this));
     SetCaption(QStringLiteral("Quadrell 2000"));
     buildMenus();
     buildToolbar();

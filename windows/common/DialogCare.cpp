@@ -1,0 +1,47 @@
+#include "DialogCare.h"
+
+#include "Mnemonics.h"
+#include "ScreenFit.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QColorDialog>
+#include <QEvent>
+#include <QFileDialog>
+#include <QPointer>
+#include <QTimer>
+
+namespace quadrell {
+
+namespace {
+
+void prepare(QDialog* dialog) {
+    if (qobject_cast<QFileDialog*>(dialog) || qobject_cast<QColorDialog*>(dialog)) return;
+    GiveMnemonics(dialog);
+    if (dialog->isWindow()) FitOnScreen(dialog);
+}
+
+// After Qt has told of the list and has made a row current.
+void tellRowLater(QAbstractItemView* list) {
+    QTimer::singleShot(0, list, [view = QPointer(list)] {
+        if (!view || !view->hasFocus()) return;
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(view)->focusChild();
+        if (!row) return;
+        QAccessibleEvent focus(row, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    });
+}
+
+} // namespace
+
+// Every event of the program passes here: the type is looked at before anything else.
+bool DialogCare::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        if (auto* dialog = qobject_cast<QDialog*>(watched)) prepare(dialog);
+    } else if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+        if (auto* list = qobject_cast<QAbstractItemView*>(watched)) tellRowLater(list);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quadrell
