@@ -2,9 +2,9 @@
 
 #include "BoardWidget.h"
 #include "CommandTable.h"
+#include "DialogCare.h"
 #include "HelpWindow.h"
 #include "Icons.h"
-#include "DialogCare.h"
 #include "SafeFile.h"
 #include "SessionDialogs.h"
 #include "cScore.h"
