@@ -1,6 +1,7 @@
 #include "MoveRules.h"
 
 #include "Engine.h"
+#include "RefusalWords.h"
 #include "Stacking.h"
 #include "Steps.h"
 
@@ -53,7 +54,8 @@ void MoveRules::CardClicked(Loc location) {
     if (n == 1) {
         MoveOntoCard(b);
     } else if (n < 1) {
-        s.gBoard.ShowMessages();
+        s.gBoard.ShowMessages(
+            RefusalWords(WhyRefused(s.gBoard, s.gSelected, location), engine_.prompter()));
     } else if (cCards::GetStatus(s.gSelected) == 1) {
         MoveCards(s.gSelected, b, n);
     }

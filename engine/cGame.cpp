@@ -62,11 +62,12 @@ Loc cGame::GetBottomCardLocation(Loc location) const {
     return static_cast<Loc>((n - 1) * kColumns + columnOf(location));
 }
 
-void cGame::ShowMessages() {
+void cGame::ShowMessages(const std::string& reason) {
     if (engine_ == nullptr || engine_->options().ShowMessages() != 1) return;
     Prompter& prompter = engine_->prompter();
-    prompter.Message(prompter.Translated("Engine", "That move is not Allowed"),
-        MessageIcon::Information, kAppTitle);
+    std::string text = prompter.Translated("Engine", "That move is not Allowed");
+    if (!reason.empty()) text += "\r\n" + reason;
+    prompter.Message(text, MessageIcon::Information, kAppTitle);
     engine_->rules().ClearSelection();
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace quadrell {
 
@@ -25,7 +26,8 @@ public:
     std::int16_t GetTotalCards(Loc location) const;
     Loc GetBottomCardLocation(Loc location) const;
     // The response to a move that is not allowed.
-    void ShowMessages();
+    // "That move is not Allowed", and the rule that refused it on a second line.
+    void ShowMessages(const std::string& reason = {});
     std::int16_t GetPossibleMoves() const;
 
     // A fresh board: every place empty. Card tags stay with their pictures.

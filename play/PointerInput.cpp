@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 #include "HeldMessages.h"
+#include "RefusalWords.h"
 #include "Stacking.h"
 #include "cCards.h"
 #include "cOpt.h"
@@ -108,12 +109,20 @@ std::vector<Card> PointerInput::Liftable(Card card) const {
     return lifted;
 }
 
-void PointerInput::DropOn(Loc place, const std::function<void()>& settled) {
+std::string PointerInput::DropOn(Loc place, const std::function<void()>& settled) {
+    GameState& s = engine_.state();
+    if (const Refusal why = WhyRefused(s.gBoard, s.gSelected, place);
+        why.rule != Refusal::Rule::None) {
+        engine_.rules().ClearSelection();
+        settled();
+        return RefusalWords(why, engine_.prompter());
+    }
     HeldMessages held(engine_);
     ClickPlace(place);
     engine_.rules().ClearSelection();
     settled();
     held.Release();
+    return {};
 }
 
 } // namespace quadrell

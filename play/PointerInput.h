@@ -3,6 +3,7 @@
 #include "Card.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace quadrell {
@@ -38,7 +39,9 @@ public:
     std::vector<Card> Liftable(Card card) const;
     // Dropped on `place`: the click on that place, then nothing stays selected. What the
     // rules say of it waits until `settled` has put the cards where the move left them.
-    void DropOn(Loc place, const std::function<void()>& settled);
+    // A drop the rules refuse makes no click and asks nothing: the answer is the rule that
+    // refused it, for the status bar; empty when the drop was taken.
+    std::string DropOn(Loc place, const std::function<void()>& settled);
 
 private:
     void flashHint();

@@ -707,6 +707,51 @@ Wollen Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>The %1 goes on a %2 %3</source>
+        <extracomment>%1 the card moved; %2 red or black, %3 a rank; %4 and %5 the two cards it fits on.</extracomment>
+        <translation>%1 gehört auf %4 oder %5</translation>
+    </message>
+    <message>
+        <source>The %1 goes on no card, only to a cell, an empty column or home</source>
+        <translation>%1 kommt auf keine Karte, nur in eine Zelle, eine leere Spalte oder nach Hause</translation>
+    </message>
+    <message>
+        <source>Nothing in that run goes on the %1: it takes a %2 %3</source>
+        <extracomment>%1 the card gone onto; %2 red or black, %3 a rank; %4 and %5 the two cards it takes.</extracomment>
+        <translation>Nichts aus dieser Reihe passt auf %1: darauf gehört %4 oder %5</translation>
+    </message>
+    <message>
+        <source>Nothing goes on the %1</source>
+        <translation>Auf %1 passt nichts</translation>
+    </message>
+    <message>
+        <source>That run needs %1 free places; there are %2</source>
+        <translation>Diese Reihe braucht %1 freie Plätze; es gibt %2</translation>
+    </message>
+    <message>
+        <source>A cell holds one card; this one holds the %1</source>
+        <translation>Eine Zelle fasst eine Karte; in dieser liegt %1</translation>
+    </message>
+    <message>
+        <source>The %1 foundation takes the %2 next</source>
+        <translation>Auf den Ablagestapel %1 kommt als Nächstes %2</translation>
+    </message>
+    <message>
+        <source>The %1 foundation is complete</source>
+        <translation>Der Ablagestapel %1 ist vollständig</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>It is a folder, not a file.</source>

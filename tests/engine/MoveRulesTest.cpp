@@ -46,7 +46,9 @@ TEST_F(MoveRulesTest, AnIllegalMoveIsRefusedWithAMessageOrSilently) {
     fullBoard();
     rules().CardClicked(10); // 8H onto QH: no
     rules().CardClicked(4);
-    EXPECT_EQ(prompter.messages, (std::vector<std::string> { "That move is not Allowed" }));
+    EXPECT_EQ(prompter.messages,
+        (std::vector<std::string> {
+            "That move is not Allowed\r\nThe Eight of Hearts goes on a black Nine" }));
     EXPECT_EQ(prompter.titles.front(), "Quadrell 2000");
     EXPECT_EQ(state().gSelected, kNoLoc);
 

@@ -88,6 +88,8 @@ public:
 signals:
     // A pointer event has been handled: the window refreshes what depends on the board.
     void InputHandled();
+    // A drop the rules refused, with the rule that refused it in one line.
+    void DropRefused(const QString& reason);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -62,7 +62,8 @@ void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void(
     };
     dropping_ = lifted;
     if (target == kNoLoc) return settle();
-    input.DropOn(target, settle);
+    const std::string refused = input.DropOn(target, settle);
+    if (!refused.empty()) emit board_.DropRefused(QString::fromStdString(refused));
 }
 
 } // namespace quadrell

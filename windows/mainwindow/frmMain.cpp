@@ -73,6 +73,9 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->setFocus(); // the keys play from the start, not the player box the strip holds
     setMinimumSize(kMinWidth, 240);
     connect(board_, &BoardWidget::InputHandled, this, &frmMain::afterInput);
+    // A refused drop says why in passing: no box to close, gone after a few seconds.
+    connect(board_, &BoardWidget::DropRefused, this,
+        [this](const QString& reason) { statusBar()->showMessage(reason, kRefusalShownMs); });
     session_.opt.SetWidgets(this);
     session_.menu.SetDialogs(this);
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });

@@ -45,6 +45,8 @@ public:
     // narrower; the board scales with it.
     static constexpr int kWidth = 643;
     static constexpr int kMinWidth = 320;
+    // How long a refused drop's reason stays in the status bar.
+    static constexpr int kRefusalShownMs = 6000;
 
     frmMain(
         const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});

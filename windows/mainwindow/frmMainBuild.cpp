@@ -125,6 +125,9 @@ void frmMain::buildStatusbar() {
         panels->Add(panels_[i]);
     }
     statusBar()->addPermanentWidget(panels, 1);
+    // A passing message takes the whole bar while it shows; the panels come back after it.
+    connect(statusBar(), &QStatusBar::messageChanged, panels,
+        [panels](const QString& message) { panels->setVisible(message.isEmpty()); });
 }
 
 void frmMain::buildTimers() {

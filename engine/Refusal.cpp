@@ -1,0 +1,53 @@
+#include "Refusal.h"
+
+#include "Stacking.h"
+#include "Steps.h"
+#include "cGame.h"
+
+namespace quadrell {
+
+namespace {
+
+Refusal onFoundation(const cGame& board, Loc selected, Loc place) {
+    const Card top = board.GetCardIndex(place);
+    // An empty foundation takes no card by hand: aces go home by themselves.
+    if (top == kNoCard || IsStep(board, { selected, place })) return {};
+    const Card moving = board.GetCardIndex(selected);
+    if (rankOf(top) == 13) return { Refusal::Rule::FoundationFull, moving, top };
+    return { Refusal::Rule::FoundationNext, moving, top };
+}
+
+Refusal onColumnCard(const cGame& board, Loc selected, Loc bottom) {
+    const Card moving = board.GetCardIndex(selected);
+    const Card target = board.GetCardIndex(bottom);
+    const std::int16_t n = CountCardsToMove(board, selected, bottom);
+    if (n < 1) {
+        const bool lone = isCell(selected) || CountSequenceLinks(board, selected) == -1;
+        if (lone && rankOf(moving) == 13) return { Refusal::Rule::KingOnCard, moving, target };
+        if (lone) return { Refusal::Rule::Stack, moving, target };
+        if (rankOf(target) == 1) return { Refusal::Rule::NothingOnAce, moving, target };
+        return { Refusal::Rule::RunDoesNotFit, moving, target };
+    }
+    const std::int16_t space = GetFreeSpace(board);
+    if (n > 1 && space < n - 1) return { Refusal::Rule::Space, moving, target, n - 1, space };
+    return {};
+}
+
+} // namespace
+
+Refusal WhyRefused(const cGame& board, Loc selected, Loc place) {
+    if (selected == kNoLoc || board.GetCardIndex(selected) == kNoCard) return {};
+    if (isFoundation(place)) return onFoundation(board, selected, place);
+    if (isCell(place)) {
+        if (place == selected || board.GetCardIndex(place) == kNoCard) return {};
+        return { Refusal::Rule::CellTaken, board.GetCardIndex(selected),
+            board.GetCardIndex(place) };
+    }
+    if (!isColumnPlace(place)) return {};
+    const auto first = static_cast<Loc>(columnOf(place));
+    const bool ownColumn = isColumnPlace(selected) && columnOf(selected) == columnOf(place);
+    if (ownColumn || board.GetCardIndex(first) == kNoCard) return {};
+    return onColumnCard(board, selected, board.GetBottomCardLocation(first));
+}
+
+} // namespace quadrell
