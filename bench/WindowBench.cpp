@@ -68,8 +68,9 @@ void ScaleTo(frmMain& window, int percent) {
     QApplication::processEvents();
 }
 
-// One frame of a drag: the pointer moves, the held cards follow, the board is painted. The
-// cards held are the exposed card, or a run of 10 laid at the foot of the first column.
+// One frame of a drag: the pointer moves, the held cards follow, the place they would land
+// on is marked, the board is painted. The cards held are the exposed card, or a run of 10
+// laid at the foot of the first column.
 void DragFrame(benchmark::State& state) {
     Shown shown;
     ScaleTo(shown.window, static_cast<int>(state.range(0)));
@@ -91,16 +92,21 @@ void DragFrame(benchmark::State& state) {
         QApplication::sendEvent(&board, &e);
     };
     send(QEvent::MouseButtonPress, at, Qt::LeftButton); // selects the run and holds its head
+    // Over the next column, which is empty and takes the run: its place is marked.
+    at += QPointF(1200 / BoardWidget::kTwipsPerPixel * board.Scale(), 0);
     int step = 0;
+    int marked = 0;
     for (auto _ : state) {
         // To and fro, a little up and down: never off the board.
         at += QPointF(step % 40 < 20 ? 7 : -7, step % 2 == 0 ? 3 : -3);
         ++step;
         send(QEvent::MouseMove, at, Qt::LeftButton);
         board.repaint();
+        marked += board.DropSpot() != kNoLoc ? 1 : 0;
     }
     if (board.Lifted().size() != static_cast<std::size_t>(run)) state.SkipWithError("not lifted");
     state.counters["scale_%"] = board.Scale() * 100; // as drawn, not as asked
+    state.counters["marked_%"] = 100.0 * marked / std::max(step, 1);
 }
 BENCHMARK(DragFrame)
     ->ArgsProduct({ { 100, 300 }, { 1, 10 } })

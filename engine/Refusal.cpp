@@ -33,6 +33,10 @@ Refusal onColumnCard(const cGame& board, Loc selected, Loc bottom) {
     return {};
 }
 
+bool ownColumn(Loc selected, Loc place) {
+    return isColumnPlace(selected) && isColumnPlace(place) && columnOf(selected) == columnOf(place);
+}
+
 } // namespace
 
 Refusal WhyRefused(const cGame& board, Loc selected, Loc place) {
@@ -45,9 +49,16 @@ Refusal WhyRefused(const cGame& board, Loc selected, Loc place) {
     }
     if (!isColumnPlace(place)) return {};
     const auto first = static_cast<Loc>(columnOf(place));
-    const bool ownColumn = isColumnPlace(selected) && columnOf(selected) == columnOf(place);
-    if (ownColumn || board.GetCardIndex(first) == kNoCard) return {};
+    if (ownColumn(selected, place) || board.GetCardIndex(first) == kNoCard) return {};
     return onColumnCard(board, selected, board.GetBottomCardLocation(first));
+}
+
+bool TakesDrop(const cGame& board, Loc selected, Loc place) {
+    if (selected == kNoLoc || board.GetCardIndex(selected) == kNoCard) return false;
+    if (place == selected || ownColumn(selected, place)) return false;
+    if (isFoundation(place) && board.GetCardIndex(place) == kNoCard) return false;
+    if (!isFoundation(place) && !isCell(place) && !isColumnPlace(place)) return false;
+    return WhyRefused(board, selected, place).rule == Refusal::Rule::None;
 }
 
 } // namespace quadrell

@@ -30,5 +30,8 @@ struct Refusal {
 // What the rules say of the selected cards (at `selected`) dropped on `place`: a column
 // (any of its places), a cell or a foundation.
 Refusal WhyRefused(const cGame& board, Loc selected, Loc place);
+// Whether the selected cards dropped on `place` would move there: the rules take them and
+// the place is not where they already are.
+bool TakesDrop(const cGame& board, Loc selected, Loc place);
 
 } // namespace quadrell

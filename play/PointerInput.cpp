@@ -109,6 +109,14 @@ std::vector<Card> PointerInput::Liftable(Card card) const {
     return lifted;
 }
 
+Loc PointerInput::DropSpot(Loc place) const {
+    const GameState& s = engine_.state();
+    if (!s.gGameActive || !TakesDrop(s.gBoard, s.gSelected, place)) return kNoLoc;
+    if (!isColumnPlace(place)) return place;
+    const auto first = static_cast<Loc>(columnOf(place));
+    return s.gBoard.GetCardIndex(first) == kNoCard ? first : s.gBoard.GetBottomCardLocation(first);
+}
+
 std::string PointerInput::DropOn(Loc place, const std::function<void()>& settled) {
     GameState& s = engine_.state();
     if (const Refusal why = WhyRefused(s.gBoard, s.gSelected, place);

@@ -37,6 +37,9 @@ public:
     // it) when the press selected them and the rules would move them together; none
     // otherwise.
     std::vector<Card> Liftable(Card card) const;
+    // Where the held cards would land if dropped on `place`: the card they would go on, or
+    // the empty place they would go to; kNoLoc where the rules refuse them.
+    Loc DropSpot(Loc place) const;
     // Dropped on `place`: the click on that place, then nothing stays selected. What the
     // rules say of it waits until `settled` has put the cards where the move left them.
     // A drop the rules refuse makes no click and asks nothing: the answer is the rule that

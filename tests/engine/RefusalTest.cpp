@@ -19,7 +19,8 @@ struct Row {
     std::function<void(BoardBuilder)> lay;
     Loc selected;
     Loc place;
-    const char* said; // empty: the rules take the cards there, or have nothing to say
+    const char* said;   // empty: the rules take the cards there, or have nothing to say
+    bool takes = false; // a drop there would move them
 };
 
 // Two free cells and no empty column: free space for a run of three.
@@ -28,7 +29,7 @@ void crowded(BoardBuilder b) {
     b.column(4, "QH").column(5, "QD").column(6, "QC").column(7, "JC").cell(0, "5S").cell(1, "6S");
 }
 
-TEST_F(RefusalTest, EachRuleNamesItselfAndATakenPlaceSaysNothing) {
+TEST_F(RefusalTest, EachRuleNamesItselfAndOnlyAPlaceThatTakesTheCardsIsMarked) {
     const std::vector<Row> rows {
         { "a lone card of the wrong colour",
             [](BoardBuilder b) { b.column(0, "KH 3S").column(1, "KD 5C"); }, 8, 1,
@@ -58,15 +59,15 @@ TEST_F(RefusalTest, EachRuleNamesItselfAndATakenPlaceSaysNothing) {
         { "a complete foundation", [](BoardBuilder b) { b.column(0, "KD 3S").foundation("KH"); }, 8,
             205, "The Hearts foundation is complete" },
         { "a fitting card", [](BoardBuilder b) { b.column(0, "KH 3S").column(1, "KC 4D"); }, 8, 1,
-            "" },
+            "", true },
         { "a run that fits, as long as the space carries",
-            [](BoardBuilder b) { b.column(0, "KH 9S 8H").column(1, "KD TH"); }, 16, 9, "" },
+            [](BoardBuilder b) { b.column(0, "KH 9S 8H").column(1, "KD TH"); }, 16, 9, "", true },
         { "its own column", [](BoardBuilder b) { b.column(0, "KH 3S"); }, 8, 0, "" },
-        { "an empty column", [](BoardBuilder b) { b.column(0, "KH 3S"); }, 8, 3, "" },
-        { "an empty cell", [](BoardBuilder b) { b.column(0, "KH 3S"); }, 8, 203, "" },
+        { "an empty column", [](BoardBuilder b) { b.column(0, "KH 3S"); }, 8, 3, "", true },
+        { "an empty cell", [](BoardBuilder b) { b.column(0, "KH 3S"); }, 8, 203, "", true },
         { "the cell it is in", [](BoardBuilder b) { b.cell(2, "3S"); }, 202, 202, "" },
         { "the next card home", [](BoardBuilder b) { b.column(0, "KH 2S").foundation("AS"); }, 8,
-            208, "" },
+            208, "", true },
         { "an empty foundation, which aces reach by themselves",
             [](BoardBuilder b) { b.column(0, "KH 2S"); }, 8, 208, "" },
         { "nothing selected", [](BoardBuilder b) { b.column(0, "KH 3S"); }, kNoLoc, 1, "" },
@@ -76,6 +77,7 @@ TEST_F(RefusalTest, EachRuleNamesItselfAndATakenPlaceSaysNothing) {
         board().Clear();
         row.lay(build());
         EXPECT_EQ(why(row.selected, row.place), row.said);
+        EXPECT_EQ(TakesDrop(board(), row.selected, row.place), row.takes);
     }
 }
 

@@ -212,6 +212,46 @@ private slots:
         QVERIFY(answers.texts.isEmpty());
     }
 
+    // While held, the place the cards would land on is marked on the board, at any size;
+    // a place that would refuse them is not.
+    void whileHeldTheLandingPlaceIsMarkedOnlyWhereItTakesTheCards() {
+        for (const int width : { 643, 1300 }) {
+            auto w = open();
+            w->resize(width, width * 3 / 4);
+            BoardWidget& board = w->board();
+            QTRY_COMPARE(board.Scale(), width / 643.0);
+            BoardBuilder(w->session().engine)
+                .column(0, "KH 3S")
+                .column(1, "KD 4H")
+                .column(2, "QC 5C");
+            showPosition(*w);
+            const double s = board.Scale();
+            // The top edge of a place's outline, clear of the cards held below the pointer.
+            const auto marked = [&](Loc loc) {
+                const QRectF r
+                    = board.Pixels(board.ShownAt(loc), kCardWidthTwips, kCardHeightTwips);
+                const QColor c = board.grab().toImage().pixelColor(
+                    QPointF(r.center().x(), r.top() + 1.5 * s).toPoint()
+                    * board.devicePixelRatio());
+                return c.green() > 200 && c.red() < 140 && c.blue() < 160;
+            };
+            const QPoint from = onCard(*w, 8);
+            QTest::mousePress(&board, Qt::LeftButton, {}, from);
+            const QPoint overHearts = onPlace(board, 9) + QPoint(0, qRound(40 * s));
+            for (int i = 1; i <= 4; ++i)
+                QTest::mouseMove(&board, from + (overHearts - from) * i / 4);
+            QCOMPARE(board.DropSpot(), Loc(9)); // 3S onto 4H
+            QVERIFY(marked(9));
+            QVERIFY(!marked(10));
+            QTest::mouseMove(&board, onPlace(board, 10) + QPoint(0, qRound(40 * s)));
+            QCOMPARE(board.DropSpot(), kNoLoc); // 3S onto 5C: refused, nothing marked
+            QVERIFY(!marked(10));
+            QVERIFY(!marked(9));
+            QTest::mouseRelease(&board, Qt::LeftButton, {}, onPlace(board, 10));
+            QCOMPARE(board.DropSpot(), kNoLoc);
+        }
+    }
+
     void aDoubleClickSendsTheCardToACell() {
         auto w = open();
         deal(*w, 7);

@@ -11,6 +11,9 @@ BoardPalette BoardPalette::Standard() {
     p.hintFill = QColor(0xff, 0x9f, 0x1c, 50);
     p.cursor = QColor(0xff, 0xe0, 0x40);
     p.cursorUnder = QColor(0, 0, 0, 160);
+    p.drop = QColor(0x4c, 0xf0, 0x7a);
+    p.dropUnder = QColor(0, 0x40, 0x10, 170);
+    p.dropFill = QColor(0x4c, 0xf0, 0x7a, 70);
     return p;
 }
 
@@ -25,6 +28,9 @@ BoardPalette BoardPalette::HighContrast() {
     p.hintFill = QColor(0, 0xff, 0xff, 40);
     p.cursor = QColor(0xff, 0x40, 0xff); // 7:1 on black; the black under it on white
     p.cursorUnder = Qt::black;
+    p.drop = QColor(0, 0xff, 0); // 15:1 on black; the black under it on white
+    p.dropUnder = Qt::black;
+    p.dropFill = QColor(0, 0xff, 0, 60);
     p.table = Qt::black;
     return p;
 }

@@ -18,7 +18,10 @@ struct BoardPalette {
     QColor hintFill;
     QColor cursor;      // the keyboard cursor
     QColor cursorUnder; // under it, likewise
-    QColor table;       // the table in high contrast; invalid: the player's colour
+    QColor drop;        // the place the cards held would land on
+    QColor dropUnder;   // under it, likewise
+    QColor dropFill;
+    QColor table; // the table in high contrast; invalid: the player's colour
 
     static BoardPalette Standard();
     static BoardPalette HighContrast();

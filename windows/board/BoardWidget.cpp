@@ -285,8 +285,10 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
     p.drawPixmap(Pixels(kLogoAt, kLogoSize, kLogoSize).topLeft(), art_.Logo(scale_, dpr));
     if (!visible_) return paintWelcome(p);
+    const Card firstHeld = dragging_.Holding() ? dragging_.Lifted().front() : kNoCard;
     for (Card c : stacking_) {
         if (!placed_[static_cast<std::size_t>(c)]) continue;
+        if (c == firstHeld) paintDropSpot(p); // on the board, under the cards held
         const QRectF r = CardRect(c);
         p.drawPixmap(r.topLeft(), art_.Face(c, scale_, dpr));
         if (c == framed_) {
@@ -313,6 +315,21 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         }
     }
     paintKeyboardCursor(p);
+}
+
+void BoardWidget::paintDropSpot(QPainter& p) const {
+    if (dragging_.Spot() == kNoLoc) return;
+    const double s = scale_;
+    const QRectF r = Pixels(ShownAt(dragging_.Spot()), kCardW, kCardH)
+                         .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette_.dropUnder, 6 * s));
+    p.setBrush(palette_.dropFill);
+    p.drawRoundedRect(r, 5 * s, 5 * s);
+    p.setPen(QPen(palette_.drop, 3.5 * s));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r, 5 * s, 5 * s);
+    p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void BoardWidget::paintKeyboardCursor(QPainter& p) const {
@@ -401,7 +418,7 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!input_) return;
     if ((event->buttons() & Qt::LeftButton) && !moving_ && dragging_.Possible())
-        dragging_.MoveTo(event->position().toPoint());
+        dragging_.MoveTo(event->position().toPoint(), *input_);
     const Card card = CardAt(event->position().toPoint());
     if (card != kNoCard && input_->ShowsMovePointer(card)) {
         setCursor(movePointer_);

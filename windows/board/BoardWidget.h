@@ -39,6 +39,8 @@ public:
     bool KeyboardCursorShown() const { return keyboardShown_; }
     // The cards a drag holds above the board, none between drags.
     const std::vector<Card>& Lifted() const { return dragging_.Lifted(); }
+    // Where they would land if let go now, marked on the board; kNoLoc for nowhere.
+    Loc DropSpot() const { return dragging_.Spot(); }
     void SetBackground(const QColor& colour, const QPixmap& picture);
     QColor Background() const { return colour_; }
     // High contrast: a black table whatever the player's colour or picture, white outlines,
@@ -104,6 +106,8 @@ protected:
 
 private:
     void paintKeyboardCursor(QPainter& p) const;
+    // The place the cards held would land on, marked while they are held over it.
+    void paintDropSpot(QPainter& p) const;
     void paintWelcome(QPainter& p) const;
     void rescale();
     int cellAt(QPoint point) const;

@@ -19,7 +19,7 @@ bool Dragging::Dropping(Card card) const {
     return std::find(dropping_.begin(), dropping_.end(), card) != dropping_.end();
 }
 
-void Dragging::MoveTo(QPoint point) {
+void Dragging::MoveTo(QPoint point, const PointerInput& input) {
     if (lifted_.empty()) {
         if ((point - pressPoint_).manhattanLength() < QApplication::startDragDistance()) return;
         lifted_ = std::exchange(liftable_, {});
@@ -29,6 +29,7 @@ void Dragging::MoveTo(QPoint point) {
     }
     const QPointF corner = board_.TwipsAt(QPointF(point) - grab_);
     board_.Shift(lifted_, corner - board_.CardPosition(lifted_.front()));
+    spot_ = input.DropSpot(placeUnder(point));
 }
 
 Loc Dragging::PlaceAt(QPoint point) const {
@@ -47,14 +48,17 @@ Loc Dragging::PlaceAt(QPoint point) const {
     return kNoLoc;
 }
 
+Loc Dragging::placeUnder(QPoint point) const {
+    if (const Loc place = PlaceAt(point); place != kNoLoc) return place;
+    const QRectF held = board_.CardRect(lifted_.front());
+    return PlaceAt((held.topLeft() + QPointF(held.width() / 2, 10 * board_.Scale())).toPoint());
+}
+
 void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void()>& settled) {
+    const Loc target = placeUnder(point);
+    spot_ = kNoLoc;
     const std::vector<Card> lifted = std::exchange(lifted_, {});
     const Loc from = board_.PlaceOf(lifted.front());
-    // Off every place, the top of the card held says where it is going.
-    const QRectF held = board_.CardRect(lifted.front());
-    const QPoint head = (held.topLeft() + QPointF(held.width() / 2, 10 * board_.Scale())).toPoint();
-    Loc target = PlaceAt(point);
-    if (target == kNoLoc) target = PlaceAt(head);
     const auto settle = [&] {
         dropping_.clear();
         if (board_.PlaceOf(lifted.front()) == from) board_.SlideBack(lifted);

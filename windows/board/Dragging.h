@@ -29,8 +29,11 @@ public:
     // The card is one let go, while the drop's move is made.
     bool Dropping(Card card) const;
 
-    // The lifted cards follow the pointer, above everything.
-    void MoveTo(QPoint point);
+    // The lifted cards follow the pointer, above everything; the place under them that
+    // would take them is marked.
+    void MoveTo(QPoint point, const PointerInput& input);
+    // Where the held cards would land if let go now (see PointerInput::DropSpot).
+    Loc Spot() const { return spot_; }
     // Lets go over `point`. `settled` runs once the move is made, or at once when there is
     // no place under the cards; cards that stayed where they were slide back first.
     void Drop(QPoint point, PointerInput& input, const std::function<void()>& settled);
@@ -39,12 +42,17 @@ public:
     Loc PlaceAt(QPoint point) const;
 
 private:
+    // The place a drop at `point` goes to: the one under the pointer, or off every place,
+    // the one under the top of the card held.
+    Loc placeUnder(QPoint point) const;
+
     BoardWidget& board_;
     QPoint pressPoint_;
     std::vector<Card> liftable_; // what a drag from the press would hold
     std::vector<Card> lifted_;   // what it holds, once the pointer has gone far enough
     std::vector<Card> dropping_; // the cards let go, while the drop's move is made
-    QPointF grab_;               // the pointer less the first lifted card's corner, in pixels
+    Loc spot_ = kNoLoc;
+    QPointF grab_; // the pointer less the first lifted card's corner, in pixels
 };
 
 } // namespace quadrell
