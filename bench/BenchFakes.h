@@ -12,6 +12,7 @@ public:
     int ShowMessages() const override { return 0; }
     int AllowDoubleClick() const override { return 1; }
     int CardSpeed() const override { return 30; }
+    int FinishByItself() const override { return 0; }
 };
 
 class QuietPrompter final : public Prompter {

@@ -1,13 +1,17 @@
 #include "AutoPlayer.h"
 
 #include "Engine.h"
+#include "HomeRun.h"
 #include "Stacking.h"
 #include "Steps.h"
+
+#include <utility>
 
 namespace quadrell {
 
 void AutoPlayer::AutoPlay() {
     GameState& s = engine_.state();
+    ++depth_;
     for (Loc column = 0; column < kColumns; ++column) {
         const Loc b = s.gBoard.GetBottomCardLocation(column);
         if (b != kNoLoc) TryAutoMove(b);
@@ -15,6 +19,33 @@ void AutoPlayer::AutoPlay() {
     for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
         TryAutoMove(cell);
     if (s.gGameActive) CheckGameWon();
+    --depth_;
+    // Once the outermost pass is over, a sure win may finish by itself.
+    if (depth_ == 0 && !finishing_ && engine_.options().FinishByItself() == 1 && CanFinish())
+        Finish();
+}
+
+bool AutoPlayer::CanFinish() const {
+    const GameState& s = engine_.state();
+    return s.gGameActive && !s.gFinishedView && !StepsHome(s.gBoard).empty();
+}
+
+void AutoPlayer::Finish() {
+    if (!CanFinish() || finishing_) return;
+    GameState& s = engine_.state();
+    const std::vector<Step> steps = StepsHome(s.gBoard);
+    const MoveRecorder* recorder = engine_.recorder();
+    if (recorder != nullptr && recorder->RoomLeft() < static_cast<int>(steps.size())) return;
+    finishing_ = true;
+    const bool multiMove = std::exchange(s.gMultiMove, true); // no pass between the steps
+    std::int32_t mode = kModePlayer;
+    for (const Step& step : steps) {
+        s.gBoard.SetLocation(step.from, step.to, mode, 0, false);
+        mode = kModeFollowUp;
+    }
+    s.gMultiMove = multiMove;
+    finishing_ = false;
+    CheckGameWon();
 }
 
 void AutoPlayer::TryAutoMove(Loc location) {

@@ -17,8 +17,15 @@ public:
     void TryAutoMove(Loc location);
     void CheckGameWon();
 
+    // Every card left can go home by foundation moves alone.
+    bool CanFinish() const;
+    // "Finish": sends them home, animated; one move, the automatic moves' way of undoing.
+    void Finish();
+
 private:
     Engine& engine_;
+    int depth_ = 0; // passes under way, nested
+    bool finishing_ = false;
 };
 
 } // namespace quadrell

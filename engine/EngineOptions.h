@@ -9,6 +9,7 @@ public:
     virtual int ShowMessages() const = 0;     // 1: tell the player about an illegal move
     virtual int AllowDoubleClick() const = 0; // 1: a double click sends a card to a cell
     virtual int CardSpeed() const = 0;        // animation steps of an ordinary move
+    virtual int FinishByItself() const = 0;   // 1: a game every card of can go home finishes
 };
 
 } // namespace quadrell

@@ -73,6 +73,25 @@ void FinishFlow::saveFavourite(const Choices& c) {
     session_.trans.SaveToFile(path);
 }
 
+std::vector<FinishFlow::Figure> FinishFlow::Figures() const {
+    const GameResult game = session_.menu.Result();
+    const PlayerBests best = session_.score.CurrentBests();
+    const auto figure = [&best](const QString& name, const QString& value, bool better,
+                            const QString& bestValue) {
+        if (!best.AnyWin) return Figure { name, value, tr("First win"), true };
+        if (better) return Figure { name, value, tr("New best"), true };
+        return Figure { name, value, tr("Best %1").arg(bestValue), false };
+    };
+    return {
+        figure(tr("Moves"), QString::number(game.Moves), game.Moves < best.Moves,
+            QString::number(best.Moves)),
+        figure(tr("Time"), cScore::ConvertTimeS(game.Time), game.Time < best.Time,
+            cScore::ConvertTimeS(best.Time)),
+        figure(tr("Points"), QString::number(game.Score), game.Score > best.Score,
+            QString::number(best.Score)),
+    };
+}
+
 void FinishFlow::Accept(const Choices& c) {
     // Once a win: OK reached again while a question or message of this one is open (a
     // nested event loop) would record the game twice.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace quadrell {
 
@@ -28,6 +29,17 @@ public:
     };
 
     explicit FinishFlow(Session& session) : session_(session) { }
+
+    // One of the won game's figures as the dialog shows it: "Moves", "84", and how it stands
+    // against the player's earlier wins ("New best", "Best 80").
+    struct Figure {
+        QString name;
+        QString value;
+        QString against;
+        bool newBest = false;
+    };
+    // Moves, time and points of the game just won, as its score line records them.
+    std::vector<Figure> Figures() const;
 
     // The choices as the dialog opens: last time's ticks and positions, the path and name
     // proposed for this game (favIndex and nextIndex unclamped: the dialog fits them).

@@ -57,6 +57,7 @@ void Session::GameWonDetected() {
     // A finished game being watched was recorded when it ended.
     if (winPending_ || engine.state().gFinishedView) return;
     winPending_ = true;
+    menu.FreezeResult();
     if (winHandler_) winHandler_();
 }
 

@@ -88,6 +88,7 @@ void cMenu::SelectType(const QString& key) {
         { "ReplayAll", [](cMenu& m) { m.trans_.ReplayAll(); } },
         { "Snapshot", [](cMenu& m) { m.SnapshotPosition(); } },
         { "UndoSnapshot", [](cMenu& m) { m.UndoToSnapshot(); } },
+        { "Finish", [](cMenu& m) { m.engine_.autoPlayer().Finish(); } },
     };
     static const std::pair<const char*, Show> kWindows[] = {
         { "Scoreboard", &GameDialogs::ShowScoreBoard },
@@ -125,11 +126,13 @@ MenuState cMenu::Update_Menu(bool replayRunning) const {
     m.redo = free && trans_.RedoPossible();
     m.undoAll = free && trans_.UndoAllPossible();
     m.redoAll = free && trans_.RedoAllPossible();
+    m.finish = free && engine_.autoPlayer().CanFinish();
     return m;
 }
 
 void cMenu::NewGame(qint32 gameNumber, bool keepHistory) {
     GameState& s = engine_.state();
+    frozen_.reset();
     s.gGameNumber = gameNumber;
     window_.SetClockRunning(true);
     replay_.SetStopEnabled(false);
@@ -205,10 +208,22 @@ void cMenu::autoSave(bool finished) {
     if (trans_.SaveToFile(name)) recent_.AddtoRecent(name);
 }
 
+GameResult cMenu::Result() const {
+    if (frozen_) return *frozen_;
+    GameResult r;
+    r.Moves = trans_.MoveID();
+    r.Time = time_ ? time_->GetGameTime() : 0;
+    r.Perc = time_ ? time_->GetGamePercentage() : 0;
+    r.Score = cScore::GetScore(r.Moves, r.Time, r.Perc);
+    return r;
+}
+
+void cMenu::FreezeResult() { frozen_ = Result(); }
+
 void cMenu::saveScore() {
     if (!score_ || !time_) return;
-    score_->SaveScore(engine_.state().gGameNumber, trans_.MoveID(), time_->GetGameTime(),
-        time_->GetGamePercentage());
+    const GameResult r = Result();
+    score_->SaveScore(engine_.state().gGameNumber, r.Moves, r.Time, r.Perc);
 }
 
 void cMenu::endGame(bool won) {
@@ -216,6 +231,7 @@ void cMenu::endGame(bool won) {
     const QScopedValueRollback<bool> once(ending_, true);
     autoSave(won);
     saveScore();
+    frozen_.reset();
     NoGame();
 }
 

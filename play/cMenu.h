@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ScoreRec.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 
 namespace quadrell {
 
@@ -33,6 +36,7 @@ struct MenuState {
     bool redo = false; // also "&Forward"
     bool undoAll = false;
     bool redoAll = false;
+    bool finish = false; // every card left can go home
     friend bool operator==(const MenuState&, const MenuState&) = default;
 };
 
@@ -82,6 +86,10 @@ public:
     // position out again as a finished game being watched: what follows is never scored.
     void GiveUpAndWatch();
     void GameWon();
+    // The won game's figures, fixed when its last card went home: the finished-game dialog
+    // shows them and its score line records them, however long the dialog stays open.
+    void FreezeResult();
+    GameResult Result() const;
     // A "Recent" item: slot 1..5 finished games, 6..10 incomplete ones.
     void OpenRecent(qint16 slot);
     // Opens a game file named from outside (a recent list, another launch): a file that is
@@ -131,6 +139,7 @@ private:
     ReplayControl& replay_;
     Prompter& prompter_;
     bool ending_ = false;
+    std::optional<GameResult> frozen_;
 };
 
 } // namespace quadrell

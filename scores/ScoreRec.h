@@ -20,6 +20,22 @@ struct ScoreRec {
     qint16 Perc = 0;
 };
 
+// A game's own figures, as its score line records them.
+struct GameResult {
+    qint32 Moves = 0;
+    qint32 Time = 0;
+    qint16 Perc = 0;
+    qint32 Score = 0;
+};
+
+// A player's best won game by each measure: most points, fewest moves, shortest time.
+struct PlayerBests {
+    bool AnyWin = false;
+    qint32 Score = 0;
+    qint32 Moves = 0;
+    qint32 Time = 0;
+};
+
 // A player's statistics on the score board. The sums are 64-bit: a million games of the
 // largest times still add up exactly.
 struct ScoreStats {

@@ -224,6 +224,23 @@ void cScore::LoadScores() {
                    .arg(save_.ScoreFile(), read.error));
 }
 
+PlayerBests cScore::CurrentBests() const {
+    const QString name = players_.CurrentName();
+    const ScoreDate since = ScoreDate::Of(
+        cSave::ParseDate(players_.GetDate(players_.GetCurrentPlayerIndex()), QDateTime()));
+    PlayerBests best;
+    ScoreFile::Reader reader([&](const ScoreRec& r) {
+        if (r.Perc != 100 || r.Name != name || !(r.Date > since)) return;
+        best.Score = best.AnyWin ? std::max(best.Score, r.Score) : r.Score;
+        best.Moves = best.AnyWin ? std::min(best.Moves, r.Moves) : r.Moves;
+        best.Time = best.AnyWin ? std::min(best.Time, r.Time) : r.Time;
+        best.AnyWin = true;
+    });
+    SafeFile::ReadParts(save_.ScoreFile(), SafeFile::kScoreFileCap,
+        [&reader](QByteArrayView part) { reader.Feed(part); });
+    return best;
+}
+
 void cScore::Clear_General() {
     QString error;
     if (!SafeFile::Write(save_.ScoreFile(), QByteArray(), &error))

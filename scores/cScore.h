@@ -53,6 +53,9 @@ public:
     }
     // The records of the players there are now, each made after its player was added.
     void LoadScores();
+    // The current player's bests over the won games the score file holds for them (those
+    // recorded since the player was made), read from the file in parts.
+    PlayerBests CurrentBests() const;
     const std::vector<ScoreRec>& Records() const { return records_; }
     void Clear_General();
     void Clear_Global();

@@ -10,8 +10,8 @@ namespace {
 struct Group {
     int separator, first, last;
 };
-constexpr Group kGroups[]
-    = { { 4, 1, 3 }, { 7, 5, 6 }, { 12, 8, 11 }, { 16, 13, 15 }, { 20, 17, 19 }, { 23, 21, 22 } };
+constexpr Group kGroups[] = { { 4, 1, 3 }, { 7, 5, 6 }, { 12, 8, 11 }, { 16, 13, 15 },
+    { 20, 17, 19 }, { 23, 21, 22 }, { 25, 26, 26 } }; // "Finish" stands apart, after Help
 
 } // namespace
 

@@ -11,7 +11,7 @@ class SettingsStore;
 // Which toolbar positions, top-level menus and status panels are shown, section "Custom".
 class cCustom {
 public:
-    static constexpr int kButtons = 24;
+    static constexpr int kButtons = 26;
     static constexpr int kMenus = 5;
     static constexpr int kPanels = 4;
 
@@ -25,7 +25,7 @@ public:
     void SetPanel(int index, bool visible) { set("Panel", index, visible); }
 
     static bool IsSeparator(int position);
-    // UpdateToolbar: every position's visibility from the checked command buttons (index 1..24;
+    // UpdateToolbar: every position's visibility from the checked command buttons (index 1..26;
     // separators ignored), each separator shown while a button of its group is.
     static std::array<bool, kButtons + 1> ToolbarVisibility(
         const std::array<bool, kButtons + 1>& checked);

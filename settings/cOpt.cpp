@@ -45,6 +45,12 @@ qint16 cOpt::UndoRedoSpeed() const { return speed("UndoRedoSpeed", 10); }
 void cOpt::SetUndoRedoSpeed(qint16 value) { set("UndoRedoSpeed", value); }
 int cOpt::CardSpeed() const { return speed("CardSpeed", 30); }
 void cOpt::SetCardSpeed(qint16 value) { set("CardSpeed", value); }
+int cOpt::FinishByItself() const { return ticked("FinishByItself", 0); }
+void cOpt::SetFinishByItself(qint16 value) { set("FinishByItself", value); }
+qint16 cOpt::ReduceMotion() const { return ticked("ReduceMotion", 0); }
+void cOpt::SetReduceMotion(qint16 value) { set("ReduceMotion", value); }
+qint16 cOpt::SolutionSpeed() const { return speed("SolutionSpeed", 15); }
+void cOpt::SetSolutionSpeed(qint16 value) { set("SolutionSpeed", value); }
 
 qint16 cOpt::ShowTimer() const { return ticked("ShowTimer"); }
 void cOpt::SetShowTimer(qint16 value) {

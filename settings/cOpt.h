@@ -87,6 +87,17 @@ public:
     void SetUndoRedoSpeed(qint16 value);
     int CardSpeed() const override;
     void SetCardSpeed(qint16 value);
+    // A game that every card left can go home in finishes by itself; off unless chosen,
+    // as automatic play otherwise moves only cards no other card could want.
+    int FinishByItself() const override;
+    void SetFinishByItself(qint16 value);
+    // No celebration of a win: for players whom motion troubles; off unless chosen.
+    qint16 ReduceMotion() const;
+    void SetReduceMotion(qint16 value);
+    // "Show Solution"'s interval between moves, in tens of milliseconds: its own, quicker
+    // than the replay's.
+    qint16 SolutionSpeed() const;
+    void SetSolutionSpeed(qint16 value);
 
     // The options window's pages, filled from the store and written back in their order.
     GeneralPage GeneralInit() const;

@@ -459,6 +459,30 @@
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Abschließen</translation>
+    </message>
+    <message>
+        <source>Finish: every card home</source>
+        <translation>Abschließen: alle Karten nach Hause</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Abschließen</translation>
+    </message>
+    <message>
+        <source>Solution Fas&amp;ter</source>
+        <translation>Lösung schn&amp;eller</translation>
+    </message>
+    <message>
+        <source>Solution S&amp;lower</source>
+        <translation>Lösung &amp;langsamer</translation>
+    </message>
+    <message>
+        <source>Solution to the &amp;End</source>
+        <translation>Lösung bis zum &amp;Ende</translation>
+    </message>
 </context>
 <context>
     <name>DataLock</name>
@@ -580,6 +604,30 @@ Entfernen Sie den Haken bei &quot;Zu Favoriten hinzufügen&quot; oder legen Sie 
     <message>
         <source>%1 Played by %2</source>
         <translation>%1 gespielt von %2</translation>
+    </message>
+    <message>
+        <source>First win</source>
+        <translation>Erster Sieg</translation>
+    </message>
+    <message>
+        <source>New best</source>
+        <translation>Neue Bestleistung</translation>
+    </message>
+    <message>
+        <source>Best %1</source>
+        <translation>Bestwert %1</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1420,10 @@ Do you want to give it up ?</source>
         <translation>Wer sich die Lösung zeigen lässt, gibt dieses Spiel auf: es zählt als verloren.<byte value="xd"/>
 Möchten Sie es aufgeben?</translation>
     </message>
+    <message>
+        <source>Show Solution: %1 s between moves</source>
+        <translation>Lösung zeigen: %1 s zwischen den Zügen</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::WinnableWatch</name>
@@ -1476,6 +1528,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Next game</source>
         <translation>Nächstes Spiel</translation>
+    </message>
+    <message>
+        <source>This Game</source>
+        <translation>Dieses Spiel</translation>
     </message>
 </context>
 <context>
@@ -1979,6 +2035,18 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>High contrast board: black, with white outlines and strong frames</source>
         <translation>Tisch mit hohem Kontrast: schwarz, mit weißen Umrissen und kräftigen Rahmen</translation>
+    </message>
+    <message>
+        <source>Show Solution Speed</source>
+        <translation>Tempo beim Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Finish a game by itself once every card left can go home</source>
+        <translation>Ein Spiel selbst abschließen, sobald jede übrige Karte nach Hause kann</translation>
+    </message>
+    <message>
+        <source>Reduce motion: no celebration when a game is won</source>
+        <translation>Weniger Bewegung: keine Feier bei einem gewonnenen Spiel</translation>
     </message>
 </context>
 <context>

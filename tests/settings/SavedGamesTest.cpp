@@ -126,7 +126,7 @@ TEST_F(SavedGamesTest, CustomisationShowsEverythingAtFirstAndSeparatorsFollowThe
     EXPECT_TRUE(custom.Button(4));
     EXPECT_TRUE(custom.Menu(2));
     EXPECT_TRUE(custom.Panel(4));
-    std::array<bool, 25> checked {};
+    std::array<bool, cCustom::kButtons + 1> checked {};
     checked.fill(true);
     checked[1] = checked[2] = checked[3] = false; // New, Select, Restart
     checked[19] = false;                          // Play from Favorites

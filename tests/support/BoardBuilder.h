@@ -40,10 +40,11 @@ public:
         engine_.state().gBoard.init(static_cast<Loc>(kFirstCell + i), CardOf(card));
         return *this;
     }
-    // The foundation of the card's suit, topped by that card.
+    // The foundation of the card's suit, topped by that card; the cards under it lie there too.
     BoardBuilder& foundation(const std::string& top) {
         const Card c = CardOf(top);
-        engine_.state().gBoard.init(foundationOf(c), c);
+        for (Card under = static_cast<Card>(c - rankOf(c) + 1); under <= c; ++under)
+            engine_.state().gBoard.init(foundationOf(c), under);
         return *this;
     }
 

@@ -43,8 +43,10 @@ public:
     int ShowMessages() const override { return showMessages; }
     int AllowDoubleClick() const override { return allowDoubleClick; }
     int CardSpeed() const override { return cardSpeed; }
+    int FinishByItself() const override { return finishByItself; }
 
     int showMessages = 1;
+    int finishByItself = 0;
     int allowDoubleClick = 1;
     int cardSpeed = 30;
 };

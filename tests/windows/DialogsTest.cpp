@@ -532,7 +532,7 @@ private slots:
     void customisingAppliesAtOnceAndCancelRestores() {
         frmCustomize custom(session().custom, *window_);
         QCOMPARE(custom.windowTitle(), QStringLiteral("Customize Quadrell 2000"));
-        QCOMPARE(custom.Toolbar()->topLevelItemCount(), 18);
+        QCOMPARE(custom.Toolbar()->topLevelItemCount(), 19);
         QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), QStringLiteral("Restart Game "));
         QCOMPARE(custom.Toolbar()->headerItem()->text(0), QStringLiteral("Tool Bar"));
         QCOMPARE(custom.Panels()->headerItem()->text(0), QStringLiteral("Status Bar"));

@@ -7,7 +7,9 @@
 #include "FaultInjection.h"
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
+#include "ScoreFile.h"
 #include "SessionDialogs.h"
+#include "cScore.h"
 #include "dlgAbout.h"
 #include "frmMain.h"
 #include "frmOptions.h"
@@ -250,6 +252,52 @@ private slots:
             QTest::mouseRelease(&board, Qt::LeftButton, {}, onPlace(board, 10));
             QCOMPARE(board.DropSpot(), kNoLoc);
         }
+    }
+
+    // Finish waits until every card left can go home; then one command sends them, the win
+    // is recorded once, and the finished-game dialog shows the figures its score line has.
+    void finishEndsASureWinAndTheDialogShowsTheRecordedFigures() {
+        auto w = open();
+        deal(*w, 7);
+        Engine& engine = w->session().engine;
+        BoardBuilder(engine)
+            .foundation("QH")
+            .foundation("QD")
+            .foundation("TC")
+            .foundation("TS")
+            .column(0, "JS KH QS") // the spades are stuck under the King of Hearts
+            .column(1, "JC KD")
+            .column(2, "KC QC")
+            .column(3, "KS");
+        showPosition(*w);
+        w->RefreshMenus();
+        QAction* finish = w->Action(QStringLiteral("mnuFinish"));
+        QVERIFY(!finish->isEnabled());
+        engine.rules().CardClicked(16);
+        engine.rules().CellClicked(200); // the Queen of Spades out of the way
+        w->RefreshMenus();
+        QVERIFY(finish->isEnabled());
+        QVERIFY(w->Action(QStringLiteral("Finish"))->isEnabled()); // its toolbar button
+        QStringList shown;
+        ModalAnswerer answers;
+        answers.handler = [&shown](QWidget* dialog) {
+            for (int i = 1; i <= 3; ++i)
+                shown << dialog->findChild<QLabel*>(QStringLiteral("lblFigure%1").arg(i))->text();
+            dialog->close();
+        };
+        finish->trigger();
+        QTRY_COMPARE(shown.size(), 3);
+        for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
+            QCOMPARE(rankOf(engine.state().gBoard.GetCardIndex(home)), 13);
+        QFile scores(w->session().save.ScoreFile());
+        QVERIFY(scores.open(QIODevice::ReadOnly));
+        const std::vector<ScoreRec> records = ScoreFile::ParseAll(scores.readAll());
+        QCOMPARE(records.size(), std::size_t(1)); // recorded once
+        const ScoreRec* line = &records.front();
+        QCOMPARE(line->Perc, qint16(100));
+        QCOMPARE(shown,
+            (QStringList { QString::number(line->Moves), cScore::ConvertTimeS(line->Time),
+                QString::number(line->Score) }));
     }
 
     void aDoubleClickSendsTheCardToACell() {
@@ -499,6 +547,7 @@ private slots:
         const Rule inPlay = [](const CommandState& s) { return s.game.snapshot; };
         const Rule undo = [](const CommandState& s) { return s.game.undo; };
         const Rule redo = [](const CommandState& s) { return s.game.redo; };
+        const Rule playing = [](const CommandState& s) { return s.solutionPlaying; };
         const std::map<std::string, Rule> waitsFor {
             { "Restart", gameOpen },
             { "Save", gameOpen },
@@ -518,13 +567,17 @@ private slots:
             { "UndoAll", [](const CommandState& s) { return s.game.undoAll; } },
             { "RedoAll", [](const CommandState& s) { return s.game.redoAll; } },
             { "ReplayStop", [](const CommandState& s) { return s.stop; } },
+            { "Finish", [](const CommandState& s) { return s.game.finish; } },
+            { "SolutionFaster", playing },
+            { "SolutionSlower", playing },
+            { "SolutionEnd", playing },
         };
         for (const Command& command : CommandTable::Commands()) {
             const auto rule = waitsFor.find(command.key);
-            for (int bits = 0; bits < 1 << 10; ++bits) {
+            for (int bits = 0; bits < 1 << 11; ++bits) {
                 auto bit = [bits](int i) { return (bits >> i & 1) != 0; };
                 const CommandState s { { bit(0), bit(1), bit(2), bit(3), bit(4), bit(5), bit(6),
-                                           bit(7) },
+                                           bit(7), bit(10) },
                     bit(8), bit(9) };
                 const bool wanted = rule == waitsFor.end() || rule->second(s);
                 const bool given = !command.enabled || command.enabled(s);
@@ -855,7 +908,8 @@ private slots:
     void theSolutionIsWatchedOnlyInAGameGivenUpAndAnyCommandCancelsASearch() {
         auto w = open();
         w->session().opt.SetFwdBackSpeed(1);
-        w->session().opt.SetCardSpeed(1); // one step a move: no pacing
+        w->session().opt.SetSolutionSpeed(100); // its own pace, not the replay's: 1 s a move
+        w->session().opt.SetCardSpeed(1);       // one step a move: no pacing
         deal(*w, 617);
         w->RefreshMenus();
         int finishDialogs = 0;
@@ -874,7 +928,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->PlayingSolution(), 20000);
         QVERIFY(answers.texts.front().startsWith(
             QStringLiteral("Showing the solution gives this game up")));
-        QTRY_VERIFY_WITH_TIMEOUT(!w->PlayingSolution(), 20000);
+        QCOMPARE(w->Assist().PaceMs(), 1000);
+        w->RefreshMenus();
+        w->Action(QStringLiteral("mnuSolutionFaster"))->trigger();
+        QCOMPARE(w->Assist().PaceMs(), 666);
+        QCOMPARE(w->statusBar()->currentMessage(),
+            QStringLiteral("Show Solution: 0.67 s between moves"));
+        w->Action(QStringLiteral("mnuSolutionSlower"))->trigger();
+        QCOMPARE(w->Assist().PaceMs(), 999);
+        w->Action(QStringLiteral("mnuSolutionEnd"))->trigger(); // every move left at once
+        QVERIFY(!w->PlayingSolution());
         const GameState& state = w->session().engine.state();
         for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
             QCOMPARE(rankOf(state.gBoard.GetCardIndex(home)), 13);

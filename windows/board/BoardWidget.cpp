@@ -224,7 +224,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     news_.CardMoved(card, destination);
     placed_[static_cast<std::size_t>(card)] = true;
     const QPointF to = ShownAt(destination);
-    if (!instant && steps > 0) {
+    if (!instant && !instantMoves_ && steps > 0) {
         moving_ = true;
         // Paced only where someone can watch it, and never for one-step moves.
         const bool paced = steps > 1 && isVisible();

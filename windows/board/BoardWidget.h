@@ -49,6 +49,8 @@ public:
     bool HighContrast() const { return palette_.strong; }
 
     void MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) override;
+    // Every move lands at once while set: a solution run to its end.
+    void SetInstantMoves(bool on) { instantMoves_ = on; }
     void PlaceCard(Card card, Loc location) override;
     void ShowCards(bool visible) override;
     void SelectionChanged(Loc selected) override;
@@ -136,6 +138,7 @@ private:
     Card pressed_ = kNoCard;
     int pressedCell_ = -1;
     bool moving_ = false;
+    bool instantMoves_ = false;
     QCursor movePointer_;
     std::function<void(Card, int)> stepObserver_;
     BoardNews news_ { *this };

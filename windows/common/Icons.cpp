@@ -224,6 +224,19 @@ Drawing drawingFor(Glyph glyph) {
             p.setBrush(kRed);
             p.drawRoundedRect(QRectF(3, 3, 10, 10), 1.5, 1.5);
         };
+    case Glyph::Finish:
+        return [](QPainter& p) {
+            // A card going up onto its pile.
+            p.setPen(QPen(QColor(0x55, 0x55, 0x55), 0.8));
+            p.setBrush(Qt::white);
+            p.drawRoundedRect(QRectF(1.5, 6.5, 8, 9), 1.2, 1.2);
+            p.setBrush(QColor(0xf4, 0xf4, 0xf4));
+            p.drawRoundedRect(QRectF(6.5, 0.5, 8, 9), 1.2, 1.2);
+            p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(QPointF(5.5, 12), QPointF(5.5, 5));
+            p.drawLine(QPointF(3, 7.5), QPointF(5.5, 5));
+            p.drawLine(QPointF(8, 7.5), QPointF(5.5, 5));
+        };
     case Glyph::AddFavourite:
         return [](QPainter& p) {
             star(p, QPointF(7, 8.5), 6.5, kGold);

@@ -22,6 +22,7 @@ enum class Glyph {
     Back,
     Forward,
     Stop,
+    Finish,
     AddFavourite,
     OrganizeFavourites,
     OpenFavourite,

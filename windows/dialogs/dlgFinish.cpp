@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -74,11 +75,38 @@ dlgFinish::dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner)
     connect(imcGame_, &QComboBox::activated, ok, qOverload<>(&QWidget::setFocus));
     auto* buttons = ButtonRow({ ok, cancel });
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(figuresBox());
     layout->addWidget(select);
     layout->addWidget(options);
     layout->addLayout(buttons);
     applyEnableRule();
     resize(380, sizeHint().height());
+}
+
+QGroupBox* dlgFinish::figuresBox() {
+    auto* box = new QGroupBox(tr("This Game"), this);
+    box->setObjectName(QStringLiteral("fraFigures"));
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    for (const FinishFlow::Figure& f : flow_.Figures()) {
+        auto* name = new QLabel(f.name + QLatin1Char(':'), box);
+        auto* value = new QLabel(f.value, box);
+        auto* against = new QLabel(f.against, box);
+        QFont strong = value->font();
+        strong.setBold(true);
+        value->setFont(strong);
+        if (f.newBest) against->setFont(strong);
+        // One line for a screen reader: "Moves 84, New best".
+        value->setAccessibleName(QStringLiteral("%1 %2, %3").arg(f.name, f.value, f.against));
+        value->setObjectName(QStringLiteral("lblFigure%1").arg(row + 1));
+        grid->addWidget(name, row, 0);
+        grid->addWidget(value, row, 1, Qt::AlignRight);
+        grid->addWidget(against, row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setHorizontalSpacing(12);
+    return box;
 }
 
 void dlgFinish::applyEnableRule() {

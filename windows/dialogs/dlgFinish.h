@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
@@ -13,7 +14,8 @@ namespace quadrell {
 
 class Prompter;
 
-// "Congrats You Win !": keep the won game, keep a favourite copy, choose the next game.
+// "Congrats You Win !": the game's moves, time and points against the player's best; keep
+// the won game, keep a favourite copy, choose the next game.
 // Every way of closing it records the win; the close box counts as "Cancel".
 class dlgFinish final : public QDialog {
     Q_OBJECT
@@ -35,6 +37,8 @@ protected:
 
 private:
     void applyEnableRule();
+    // The won game's moves, time and points, each against the player's best.
+    QGroupBox* figuresBox();
 
     FinishFlow& flow_;
     Prompter& prompter_;

@@ -147,10 +147,23 @@ QWidget* frmOptions::animationPage() {
         sliders_[i] = slider;
         form->addRow(tr(labels[i]), slider);
     }
+    c_.solutionSpeed = new QSlider(Qt::Horizontal, frame);
+    c_.solutionSpeed->setObjectName(QStringLiteral("sdrSolutionSpeed"));
+    c_.solutionSpeed->setRange(cOpt::kMinSpeed, cOpt::kMaxSpeed);
+    c_.solutionSpeed->setTickInterval(10);
+    c_.solutionSpeed->setTickPosition(QSlider::TicksBelow);
+    c_.solutionSpeed->setValue(opt_.SolutionSpeed());
+    form->addRow(tr("Show Solution Speed"), c_.solutionSpeed);
+    c_.finishByItself = check(page, "chkFinishByItself",
+        tr("Finish a game by itself once every card left can go home"), opt_.FinishByItself());
+    c_.reduceMotion = check(page, "chkReduceMotion",
+        tr("Reduce motion: no celebration when a game is won"), opt_.ReduceMotion());
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(frame);
     layout->addWidget(new QLabel(
         tr("A larger value is slower: more steps per move, a longer replay interval."), page));
+    layout->addWidget(c_.finishByItself);
+    layout->addWidget(c_.reduceMotion);
     layout->addStretch();
     return page;
 }
@@ -350,6 +363,9 @@ void frmOptions::Ok() {
     opt_.SaveSlider(static_cast<qint16>(sliders_[0]->value()),
         static_cast<qint16>(sliders_[1]->value()), static_cast<qint16>(sliders_[2]->value()),
         static_cast<qint16>(sliders_[3]->value()));
+    opt_.SetSolutionSpeed(static_cast<qint16>(c_.solutionSpeed->value()));
+    opt_.SetFinishByItself(state(c_.finishByItself));
+    opt_.SetReduceMotion(state(c_.reduceMotion));
     save_.SaveAutoSave(state(c_.incomplete), state(c_.finished), c_.incompleteDir->text(),
         c_.finishedDir->text(), state(c_.time), state(c_.date));
     int range = 0;

@@ -20,6 +20,8 @@ bool redo(const CommandState& s) { return s.game.redo; }
 bool undoAll(const CommandState& s) { return s.game.undoAll; }
 bool redoAll(const CommandState& s) { return s.game.redoAll; }
 bool stop(const CommandState& s) { return s.stop; }
+bool finish(const CommandState& s) { return s.game.finish; }
+bool solutionPlaying(const CommandState& s) { return s.solutionPlaying; }
 
 enum Menu { Game, Edit, View, Replay, Favorites, Go, Help };
 
@@ -82,6 +84,9 @@ std::span<const Command> CommandTable::Commands() {
         { .key = "Hint", .menu = Edit, .control = "mnuHint", .caption = QT_TRANSLATE_NOOP("Command", "&Hint"), .shortcut = "H",
             .gapBefore = true, .route = R::Window,
             .enabled = gameInPlay },
+        { .key = "Finish", .menu = Edit, .control = "mnuFinish", .caption = QT_TRANSLATE_NOOP("Command", "&Finish"),
+            .shortcut = "Ctrl+F", .button = 26, .tip = QT_TRANSLATE_NOOP("Command", "Finish: every card home"),
+            .listName = QT_TRANSLATE_NOOP("Command", "Finish"), .glyph = G::Finish, .enabled = finish },
         { .key = "Toolbar", .menu = View, .control = "mnuToolbar", .caption = QT_TRANSLATE_NOOP("Command", "&Toolbar"),
             .checkable = true, .route = R::Window },
         { .key = "Statusbar", .menu = View, .control = "mnuStatusbar", .caption = QT_TRANSLATE_NOOP("Command", "Status &Bar"),
@@ -100,6 +105,12 @@ std::span<const Command> CommandTable::Commands() {
             .enabled = replayAll },
         { .key = "Solution", .menu = Replay, .control = "mnuSolution", .caption = QT_TRANSLATE_NOOP("Command", "Show &Solution"),
             .route = R::Window, .enabled = solutionFree },
+        { .key = "SolutionFaster", .menu = Replay, .control = "mnuSolutionFaster", .caption = QT_TRANSLATE_NOOP("Command", "Solution Fas&ter"),
+            .shortcut = "+", .route = R::Window, .enabled = solutionPlaying },
+        { .key = "SolutionSlower", .menu = Replay, .control = "mnuSolutionSlower", .caption = QT_TRANSLATE_NOOP("Command", "Solution S&lower"),
+            .shortcut = "-", .route = R::Window, .enabled = solutionPlaying },
+        { .key = "SolutionEnd", .menu = Replay, .control = "mnuSolutionEnd", .caption = QT_TRANSLATE_NOOP("Command", "Solution to the &End"),
+            .shortcut = "End", .route = R::Window, .enabled = solutionPlaying },
         { .key = "ReplayStop", .menu = Replay, .control = "mnuStop", .caption = QT_TRANSLATE_NOOP("Command", "Sto&p"),
             .shortcut = "Ctrl+T", .button = 14, .tip = QT_TRANSLATE_NOOP("Command", "Stop"), .glyph = G::Stop, .enabled = stop },
         { .key = "AddFav", .menu = Favorites, .control = "mnuAddFav",

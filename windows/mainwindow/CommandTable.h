@@ -37,7 +37,7 @@ struct Command {
     const char* shortcut = ""; // in portable text ("Ctrl+Z")
     bool gapBefore = false;    // a separator above the entry
     bool checkable = false;    // a View toggle
-    int button = 0;            // toolbar position 1..24; 0 when not on the toolbar
+    int button = 0;            // toolbar position 1..26; 0 when not on the toolbar
     const char* tip = "";      // the button's tooltip
     const char* listName = ""; // the customise list's text, when not the tip
     Icons::Glyph glyph = Icons::Glyph::NewGame;
@@ -61,8 +61,8 @@ class CommandTable {
 public:
     static std::span<const Command> Commands();
     static std::span<const MenuInfo> Menus();
-    // The toolbar has 24 positions; those without a command are separators.
-    static constexpr int kPositions = 24;
+    // The toolbar has 26 positions; those without a command are separators.
+    static constexpr int kPositions = 26;
     static const Command* AtPosition(int position);
     // The customise list's text for a toolbar command.
     static const char* ListName(const Command& command);

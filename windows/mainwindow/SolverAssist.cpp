@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace quadrell {
 
@@ -89,7 +90,7 @@ void SolverAssist::ShowSolution() {
         menu_.GiveUpAndWatch();
         line_ = result.line;
         step_ = 0;
-        timer_.setInterval(opt_.FwdBackSpeed() * 10);
+        timer_.setInterval(opt_.SolutionSpeed() * 10);
         timer_.start();
         replay_.SetStopEnabled(true);
     });
@@ -100,6 +101,25 @@ void SolverAssist::StopSolution() {
     timer_.stop();
     line_.clear();
     replay_.SetStopEnabled(false);
+}
+
+void SolverAssist::Faster() { setPace(timer_.interval() * 2 / 3); }
+void SolverAssist::Slower() { setPace(timer_.interval() * 3 / 2); }
+
+void SolverAssist::setPace(int ms) {
+    if (!timer_.isActive()) return;
+    timer_.setInterval(std::clamp(ms, kFastestMs, kSlowestMs));
+    status_.showMessage(
+        tr("Show Solution: %1 s between moves").arg(timer_.interval() / 1000.0, 0, 'f', 2),
+        kPaceShownMs);
+}
+
+void SolverAssist::ToTheEnd() {
+    board_.SetInstantMoves(true);
+    while (timer_.isActive()) // each move stops it after the last, or one that would not play
+        tick();
+    board_.SetInstantMoves(false);
+    board_.update();
 }
 
 void SolverAssist::tick() {

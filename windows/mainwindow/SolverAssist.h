@@ -22,9 +22,15 @@ class cOpt;
 // stays live; a hint outlines the next move for a moment, a solution plays its line on the
 // replay timer through the click rules.
 class SolverAssist final : public QObject {
-    Q_OBJECT // tr() looks its texts up under this class's name
-        public : static constexpr int kHintMs
-                 = 1500;
+    Q_OBJECT
+
+public:
+    static constexpr int kHintMs = 1500;
+    // The quickest and slowest pace a solution can be set to while it plays.
+    static constexpr int kFastestMs = 20;
+    static constexpr int kSlowestMs = 3000;
+    // How long the new pace is told in the status bar.
+    static constexpr int kPaceShownMs = 2500;
 
     // `afterStep` runs after each move the solution plays.
     SolverAssist(Engine& engine, cMenu& menu, const cOpt& opt, Prompter& prompter,
@@ -34,6 +40,11 @@ class SolverAssist final : public QObject {
     void Hint();
     void ShowSolution();
     void StopSolution();
+    // While a solution plays: a third quicker, half as slow again, or every move left at once.
+    void Faster();
+    void Slower();
+    void ToTheEnd();
+    int PaceMs() const { return timer_.interval(); }
     // A search under way is dropped: the next command changes the position it was for.
     void Cancel();
     bool Solving() const { return task_.Running(); }
@@ -44,6 +55,7 @@ private:
     bool reportNoLine(const Solver::Result& result);
     bool assistable() const;
     void tick();
+    void setPace(int ms);
 
     Engine& engine_;
     cMenu& menu_;

@@ -89,7 +89,7 @@ QTreeWidget* frmCustomize::list(const char* name, const QString& title) {
 }
 
 void frmCustomize::Apply() {
-    std::array<bool, 25> checked {};
+    std::array<bool, cCustom::kButtons + 1> checked {};
     for (int row = 0; row < toolbar_->topLevelItemCount(); ++row)
         checked[static_cast<std::size_t>(
             toolbar_->topLevelItem(row)->data(0, Qt::UserRole).toInt())]

@@ -269,6 +269,9 @@ void frmMain::RunWindowCommand(const QString& key) {
         { "Winnable", &frmMain::toggleWinnable },
         { "Source", &frmMain::showSource },
         { "Solution", &frmMain::ShowSolution },
+        { "SolutionFaster", &frmMain::solutionFaster },
+        { "SolutionSlower", &frmMain::solutionSlower },
+        { "SolutionEnd", &frmMain::solutionToTheEnd },
         { "Help", &frmMain::showHelp },
         { "About", &frmMain::showAbout },
     };
@@ -278,7 +281,7 @@ void frmMain::RunWindowCommand(const QString& key) {
 
 void frmMain::RestoreAll() {
     const cCustom& custom = session_.custom;
-    std::array<bool, 25> buttons {};
+    std::array<bool, cCustom::kButtons + 1> buttons {};
     for (int i = 1; i <= cCustom::kButtons; ++i)
         buttons[static_cast<std::size_t>(i)] = custom.Button(i);
     std::array<bool, 6> menus {};
@@ -298,8 +301,8 @@ bool frmMain::PanelVisible(int index) const {
     return !panels_[static_cast<std::size_t>(index - 1)]->isHidden();
 }
 
-void frmMain::ApplyCustom(const std::array<bool, 25>& buttons, const std::array<bool, 6>& menus,
-    const std::array<bool, 5>& panels) {
+void frmMain::ApplyCustom(const std::array<bool, cCustom::kButtons + 1>& buttons,
+    const std::array<bool, 6>& menus, const std::array<bool, 5>& panels) {
     const QList<QAction*> positions = toolbar_->actions();
     for (int i = 0; i < positions.size(); ++i)
         positions[i]->setVisible(buttons[static_cast<std::size_t>(i + 1)]);

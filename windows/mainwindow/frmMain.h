@@ -74,6 +74,7 @@ public:
     void StopSolution() { assist_.StopSolution(); }
     bool Solving() const { return assist_.Solving(); }
     bool PlayingSolution() const { return assist_.PlayingSolution(); }
+    const SolverAssist& Assist() const { return assist_; }
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
     void OpenHandedFile(const QString& path);
@@ -132,8 +133,8 @@ public:
     // Customisation: toolbar positions 1..24, menus 1..5 (Edit, View, Replay, Favorites,
     // Help), status panels 1..4, shown or hidden at once.
     void RestoreAll();
-    void ApplyCustom(const std::array<bool, 25>& buttons, const std::array<bool, 6>& menus,
-        const std::array<bool, 5>& panels);
+    void ApplyCustom(const std::array<bool, cCustom::kButtons + 1>& buttons,
+        const std::array<bool, 6>& menus, const std::array<bool, 5>& panels);
     bool ToolbarPositionVisible(int position) const;
     bool MenuVisible(int index) const;
     bool PanelVisible(int index) const;
@@ -165,6 +166,9 @@ private:
     void showSource();
     void showHelp();
     void showAbout();
+    void solutionFaster() { assist_.Faster(); }
+    void solutionSlower() { assist_.Slower(); }
+    void solutionToTheEnd() { assist_.ToTheEnd(); }
     void playerChosen(int index);
 
     QString commandLine_;

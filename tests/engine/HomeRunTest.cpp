@@ -1,0 +1,76 @@
+#include "HomeRun.h"
+
+#include "EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+// Eight cards left; automatic play holds every one back (each would go home ahead of the
+// other colour). The spades are stuck: the Jack under the King of Hearts under the Queen.
+class HomeRunTest : public EngineFixture {
+protected:
+    void stuck() {
+        build()
+            .foundation("QH")
+            .foundation("QD")
+            .foundation("TC")
+            .foundation("TS")
+            .column(0, "JS KH QS")
+            .column(1, "JC KD")
+            .column(2, "KC QC")
+            .column(3, "KS");
+        state().gGameActive = true;
+    }
+    bool allHome() {
+        for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
+            if (rankOf(at(home)) != 13) return false;
+        return true;
+    }
+};
+
+TEST_F(HomeRunTest, EveryCardGoesHomeOnlyWhenNoneIsBuriedUnderAnother) {
+    stuck();
+    EXPECT_TRUE(StepsHome(board()).empty());
+    EXPECT_FALSE(engine.autoPlayer().CanFinish());
+    board().ApplyStep(16, 200); // the Queen of Spades to a cell: now every card can go
+    const std::vector<quadrell::Step> steps = StepsHome(board());
+    ASSERT_EQ(steps.size(), 8u);
+    EXPECT_EQ(steps.front(), (quadrell::Step { 8, foundationOf(CardOf("KH")) }));
+    EXPECT_TRUE(engine.autoPlayer().CanFinish());
+    state().gGameActive = false;
+    EXPECT_FALSE(engine.autoPlayer().CanFinish()); // no game, nothing to finish
+}
+
+TEST_F(HomeRunTest, FinishSendsThemAllHomeAsOneMoveAndWinsOnce) {
+    stuck();
+    board().ApplyStep(16, 200);
+    engine.autoPlayer().Finish();
+    EXPECT_TRUE(allHome());
+    ASSERT_EQ(recorder.steps.size(), 8u);
+    EXPECT_EQ(recorder.steps.front().mode, kModePlayer); // one move, undone as one
+    for (std::size_t i = 1; i < recorder.steps.size(); ++i)
+        EXPECT_EQ(recorder.steps[i].mode, kModeFollowUp);
+    EXPECT_EQ(view.moves.size(), 8u); // each one shown moving
+    EXPECT_EQ(winListener.wins, 1);
+}
+
+TEST_F(HomeRunTest, WhenChosenTheMoveThatFreesTheLastCardFinishesTheGame) {
+    for (const int byItself : { 0, 1 }) {
+        SCOPED_TRACE(byItself);
+        board().Clear();
+        recorder.steps.clear();
+        winListener.wins = 0;
+        options.finishByItself = byItself;
+        stuck();
+        engine.rules().CardClicked(16);
+        engine.rules().CellClicked(200);
+        EXPECT_EQ(recorder.steps.size(), byItself == 1 ? 9u : 1u);
+        EXPECT_EQ(allHome(), byItself == 1);
+        EXPECT_EQ(winListener.wins, byItself);
+    }
+}
+
+} // namespace
+} // namespace quadrell::test
