@@ -108,6 +108,13 @@ void Driver::registerCommands() {
     addBoardCommand("source", noArgs([this] { printSource(); }));
     addBoardCommand("solve", noArgs([this] { solve(false); }));
     addBoardCommand("hint", noArgs([this] { solve(true); }));
+    addBoardCommand("play", [this](const std::string& a) { play(a); });
+    addBoardCommand("finish", noArgs([this] {
+        AutoPlayer& player = session_.engine.autoPlayer();
+        const bool can = player.CanFinish();
+        player.Finish();
+        out_ << "finish: " << (can ? "done" : "not possible") << '\n';
+    }));
     addBoardCommand("save", [this](const std::string& a) {
         if (a.empty()) return error("save needs a path");
         session_.trans.SaveToFile(QString::fromStdString(a));
@@ -283,6 +290,17 @@ void Driver::solve(bool hintOnly) {
         out_ << '\n';
     }
     out_ << "nodes: " << r.nodes << '\n';
+}
+
+void Driver::play(const std::string& args) {
+    const auto n = ParseInt(args);
+    if (!n || *n < 0) return error("malformed number: " + args);
+    const Solver::Result r
+        = Solver::Solve(session_.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
+    if (r.verdict != Solver::Verdict::Won) return error("no winning line to play");
+    const auto moves = std::min<std::size_t>(static_cast<std::size_t>(*n), r.line.size());
+    for (std::size_t i = 0; i < moves && session_.state().gGameActive; ++i)
+        if (!Solver::Play(session_.engine, r.line[i])) return error("the line stopped");
 }
 
 void Driver::printState() {

@@ -51,6 +51,8 @@ private:
     void printPlayers();
     // The solver's answer from the position on the board; the board is left as it is.
     void solve(bool hintOnly);
+    // The first `args` moves of the solver's winning line, through the click rules.
+    void play(const std::string& args);
     void printState();
     void printHistory();
     void press(Loc location);

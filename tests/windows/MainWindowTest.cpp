@@ -2,6 +2,7 @@
 #include "BoardPalette.h"
 #include "BoardWidget.h"
 #include "CardArt.h"
+#include "Celebration.h"
 #include "CommandTable.h"
 #include "Contrast.h"
 #include "FaultInjection.h"
@@ -25,6 +26,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
@@ -73,6 +75,20 @@ private:
         for (int i = 1; i <= 10; ++i)
             QTest::mouseMove(&w.board(), from + (to - from) * i / 10);
         QTest::mouseRelease(&w.board(), Qt::LeftButton, {}, to);
+    }
+    // Eight cards left, the spades stuck under the King of Hearts until the Queen of Spades
+    // at 16 has gone to a cell; automatic play holds every card back.
+    static void sureWinBehindOneMove(frmMain& w) {
+        BoardBuilder(w.session().engine)
+            .foundation("QH")
+            .foundation("QD")
+            .foundation("TC")
+            .foundation("TS")
+            .column(0, "JS KH QS")
+            .column(1, "JC KD")
+            .column(2, "KC QC")
+            .column(3, "KS");
+        showPosition(w);
     }
     // Lays the engine's position out on the board as it stands, each column top down.
     static void showPosition(frmMain& w) {
@@ -260,17 +276,8 @@ private slots:
         auto w = open();
         deal(*w, 7);
         Engine& engine = w->session().engine;
-        BoardBuilder(engine)
-            .foundation("QH")
-            .foundation("QD")
-            .foundation("TC")
-            .foundation("TS")
-            .column(0, "JS KH QS") // the spades are stuck under the King of Hearts
-            .column(1, "JC KD")
-            .column(2, "KC QC")
-            .column(3, "KS");
-        showPosition(*w);
-        w->RefreshMenus();
+        w->session().opt.SetReduceMotion(1); // straight to the dialog
+        sureWinBehindOneMove(*w);
         QAction* finish = w->Action(QStringLiteral("mnuFinish"));
         QVERIFY(!finish->isEnabled());
         engine.rules().CardClicked(16);
@@ -298,6 +305,51 @@ private slots:
         QCOMPARE(shown,
             (QStringList { QString::number(line->Moves), cScore::ConvertTimeS(line->Time),
                 QString::number(line->Score) }));
+    }
+
+    // A win leaps the cards from their foundations for at most three seconds, then the
+    // dialog opens; a key ends it early; a player who asked for less motion goes straight on.
+    void aWinIsCelebratedUntilOverOrSkippedUnlessMotionIsReduced() {
+        enum class End { ByItself, Key, ReducedMotion };
+        for (const End how : { End::ByItself, End::Key, End::ReducedMotion }) {
+            auto w = open();
+            deal(*w, 7);
+            w->session().opt.SetReduceMotion(how == End::ReducedMotion ? 1 : 0);
+            w->session().opt.SetCardSpeed(2); // animated, and quick
+            sureWinBehindOneMove(*w);
+            Engine& engine = w->session().engine;
+            engine.rules().CardClicked(16);
+            engine.rules().CellClicked(200);
+            int dialogs = 0;
+            ModalAnswerer answers;
+            answers.handler = [&dialogs](QWidget* dialog) {
+                ++dialogs;
+                dialog->close();
+            };
+            Celebration& party = w->WinCelebration();
+            party.Frame(0); // the wall clock plays no part: each moment is asked for
+            engine.autoPlayer().Finish();
+            QApplication::processEvents(); // the win is handled once the last move is over
+            if (how == End::ReducedMotion) {
+                QTRY_COMPARE(dialogs, 1);
+                QVERIFY(!party.Running());
+                continue;
+            }
+            QVERIFY(party.Running());
+            QCOMPARE(dialogs, 0);
+            party.Frame(Celebration::kLaunchMs * 20);
+            QVERIFY(party.CardsInFlight() > 10);
+            if (how == End::Key) {
+                QTest::keyClick(&party, Qt::Key_Space);
+            } else {
+                party.Frame(Celebration::kDurationMs - 1);
+                QVERIFY(party.Running());
+                party.Frame(Celebration::kDurationMs);
+            }
+            QVERIFY(!party.Running());
+            QTRY_COMPARE(dialogs, 1);
+            QVERIFY(!w->session().WinPending());
+        }
     }
 
     void aDoubleClickSendsTheCardToACell() {
@@ -584,6 +636,17 @@ private slots:
                 QVERIFY2(given == wanted, command.key);
             }
         }
+    }
+
+    // At the window's first width every button is in sight: none is folded away.
+    void theWholeToolbarFitsTheFirstWidth() {
+        auto w = open();
+        QCOMPARE(w->width(), frmMain::kWidth);
+        const auto* toolbar = w->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        const auto* fold = toolbar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY(fold != nullptr);
+        QVERIFY(!fold->isVisible());
+        QVERIFY(toolbar->widgetForAction(w->Action(QStringLiteral("Finish")))->isVisible());
     }
 
     // The built menus and toolbar apply each row's rule to the window's state, along an

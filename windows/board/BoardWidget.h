@@ -74,6 +74,8 @@ public:
     QRectF Pixels(QPointF twips, double widthTwips, double heightTwips) const;
     // Where the card is drawn, in pixels.
     QRectF CardRect(Card card) const;
+    // The card's face as the board draws it now.
+    QPixmap Face(Card card) { return art_.Face(card, scale_, devicePixelRatioF()); }
     // The cards drawn that far from where they were, in twips (a drag).
     void Shift(const std::vector<Card>& cards, QPointF twips);
     // The cards let go slide back to where they lie.

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "BoardWidget.h"
+#include "Celebration.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
 #include "HelpWindow.h"
@@ -18,6 +19,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -69,6 +71,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->setObjectName(QStringLiteral("picBack"));
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
+    celebration_ = new Celebration(*board_);
     setCentralWidget(central);
     board_->setFocus(); // the keys play from the start, not the player box the strip holds
     setMinimumSize(kMinWidth, 240);
@@ -82,7 +85,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
     // The finished-game dialog opens once the winning move and its automatic moves are over.
-    session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::showFinish); });
+    session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::celebrate); });
 }
 
 frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
@@ -143,8 +146,19 @@ void frmMain::afterInput() {
     session_.kept.Update();
 }
 
+void frmMain::celebrate() {
+    // Not for players who asked for less motion, nor with the animation turned down.
+    const bool still = session_.opt.ReduceMotion() == 1 || session_.opt.CardSpeed() <= 1;
+    if (finishShown_) return; // the dialog came first
+    if (still || !session_.WinPending()) return showFinish();
+    celebration_->Start([this] { showFinish(); });
+}
+
 void frmMain::showFinish() {
-    if (!session_.WinPending()) return;
+    celebration_->Stop(); // whatever closes the won game ends its celebration first
+    // Once: a command or a handed-over file arriving while the dialog is open waits for it.
+    if (!session_.WinPending() || finishShown_) return;
+    const QScopedValueRollback<bool> shown(finishShown_, true);
     FinishFlow flow(session_);
     dlgFinish finish = SessionDialogs::Finish(flow, session_, this);
     finish.exec();
@@ -344,8 +358,9 @@ void frmMain::StatusbarUpdate() {
 }
 
 void frmMain::ClockTick() {
+    // A won game's clock stops at the time its score line records.
     if (!session_.state().gFinishedView)
-        clock_->setText(cScore::ConvertTimeS(session_.time.GetGameTime()) + QLatin1Char(' '));
+        clock_->setText(cScore::ConvertTimeS(session_.menu.Result().Time) + QLatin1Char(' '));
     StatusbarUpdate();
 }
 

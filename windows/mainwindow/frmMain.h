@@ -29,6 +29,8 @@ class QToolBar;
 
 namespace quadrell {
 
+class Celebration;
+
 class BoardWidget;
 
 // The main window: the board, the menus, the toolbar, the status bar and the clocks.
@@ -75,6 +77,7 @@ public:
     bool Solving() const { return assist_.Solving(); }
     bool PlayingSolution() const { return assist_.PlayingSolution(); }
     const SolverAssist& Assist() const { return assist_; }
+    Celebration& WinCelebration() { return *celebration_; }
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
     void OpenHandedFile(const QString& path);
@@ -166,6 +169,8 @@ private:
     void showSource();
     void showHelp();
     void showAbout();
+    // A won game: the celebration on the board, then the finished-game dialog.
+    void celebrate();
     void solutionFaster() { assist_.Faster(); }
     void solutionSlower() { assist_.Slower(); }
     void solutionToTheEnd() { assist_.ToTheEnd(); }
@@ -194,6 +199,8 @@ private:
     QTimer tmrBackward_;
     TitleFlash title_ { *this };
     SolverAssist assist_;
+    Celebration* celebration_ = nullptr;
+    bool finishShown_ = false;
     std::unique_ptr<WinnableWatch> watch_;
     bool loaded_ = false;
     QPointer<HelpWindow> help_;

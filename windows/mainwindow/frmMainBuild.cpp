@@ -59,7 +59,7 @@ void frmMain::buildToolbar() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setStyleSheet(
-        QStringLiteral("QToolButton { padding: 1px; margin: 0px; } QToolBar { spacing: 0px; }"));
+        QStringLiteral("QToolButton { padding: 0px; margin: 0px; } QToolBar { spacing: 0px; }"));
     for (int position = 1; position <= CommandTable::kPositions; ++position) {
         const Command* command = CommandTable::AtPosition(position);
         QAction* a = nullptr;
