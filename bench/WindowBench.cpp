@@ -3,6 +3,7 @@
 #include "BenchFakes.h"
 #include "BoardWidget.h"
 #include "CardArt.h"
+#include "Celebration.h"
 #include "ChartsPage.h"
 #include "ChartsView.h"
 #include "GameFile.h"
@@ -111,6 +112,36 @@ void DragFrame(benchmark::State& state) {
 BENCHMARK(DragFrame)
     ->ArgsProduct({ { 100, 300 }, { 1, 10 } })
     ->ArgNames({ "percent", "cards" })
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// One frame of a won game's celebration: the cards in the air placed for the moment, the
+// board and the cards painted. The moments run through the whole celebration, one frame
+// (16 ms) apart; the slowest frame is reported beside the mean.
+void CelebrationFrame(benchmark::State& state) {
+    Shown shown;
+    ScaleTo(shown.window, static_cast<int>(state.range(0)));
+    BoardWidget& board = shown.window.board();
+    Celebration& party = shown.window.WinCelebration();
+    party.Start([] { });
+    qint64 moment = 0;
+    qint64 slowest = 0;
+    QElapsedTimer frame;
+    for (auto _ : state) {
+        frame.start();
+        party.Frame(moment);
+        board.repaint();
+        slowest = std::max(slowest, frame.nsecsElapsed());
+        moment = (moment + Celebration::kFrameMs) % Celebration::kDurationMs;
+    }
+    party.Stop();
+    state.counters["slowest_ms"] = slowest / 1e6;
+    state.counters["scale_%"] = board.Scale() * 100;
+}
+BENCHMARK(CelebrationFrame)
+    ->Arg(100)
+    ->Arg(300)
+    ->ArgName("percent")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
