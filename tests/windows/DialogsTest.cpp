@@ -6,6 +6,7 @@
 #include "GameFileDialogs.h"
 #include "ModalAnswerer.h"
 #include "QtPrompter.h"
+#include "ScoreListModel.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "dlgFinish.h"
@@ -33,6 +34,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -73,6 +75,36 @@ private:
     }
 
 private slots:
+    // A million games of the longest values: no cell of the score list is cut, the row
+    // number and the names of the players' list included.
+    void theScoreListsColumnsFitAMillionGamesOfTheLongestValues() {
+        ScoreRec longest;
+        longest.Name = QStringLiteral("Bartholomew Quartermaine");
+        longest.Date = *ScoreDate::Parse("2026-12-07 10:00:00");
+        longest.GameNo = 3239999;
+        longest.Time = 555555 * 3600 + 3599;
+        longest.Moves = 32767;
+        longest.Perc = 100;
+        longest.Score = 2147483647;
+        const std::vector<ScoreRec> records { longest };
+        for (const bool allPlayers : { false, true }) {
+            QTreeView view;
+            ScoreListModel model;
+            view.setModel(&model);
+            model.Show(&records, std::vector<int>(1000000, 0), allPlayers);
+            ScoreListModel::FitColumns(view);
+            const QModelIndex last = model.index(999999, 0);
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QString text
+                    = model.data(last.siblingAtColumn(column), Qt::DisplayRole).toString();
+                const int icon
+                    = column == 0 ? view.style()->pixelMetric(QStyle::PM_SmallIconSize) + 4 : 0;
+                const int room = view.columnWidth(column) - icon - 8;
+                QCOMPARE(view.fontMetrics().elidedText(text, Qt::ElideRight, room), text);
+            }
+        }
+    }
+
     void init() {
         const AppPaths paths
             = AppPaths::Inside(dir_.filePath(QStringLiteral("home%1").arg(++run_)));

@@ -3,6 +3,11 @@
 #include "Icons.h"
 #include "cScore.h"
 
+#include <QHeaderView>
+#include <QStyle>
+#include <QTreeView>
+#include <algorithm>
+
 namespace quadrell {
 
 ScoreListModel::ScoreListModel(QObject* parent)
@@ -62,6 +67,48 @@ QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, in
         QT_TR_NOOP("Time"), QT_TR_NOOP("Move"), QT_TR_NOOP("Perc"), QT_TR_NOOP("Points") };
     if (section == 0 && all_) return tr("Players");
     return tr(titles[section]);
+}
+
+QStringList ScoreListModel::WidestTexts() const {
+    qint32 game = 0, time = 0, moves = 0, points = 0;
+    qsizetype longestName = 0;
+    const QString* name = nullptr;
+    for (const int row : rows_) {
+        const ScoreRec& r = (*records_)[static_cast<std::size_t>(row)];
+        game = std::max(game, r.GameNo);
+        time = std::max(time, r.Time);
+        moves = std::max(moves, r.Moves);
+        points = std::max(points, r.Score);
+        if (all_ && r.Name.size() > longestName) {
+            longestName = r.Name.size();
+            name = &r.Name;
+        }
+    }
+    const ScoreRec* first
+        = rows_.empty() ? nullptr : &(*records_)[static_cast<std::size_t>(rows_.front())];
+    return { all_ ? (name ? *name : QString()) : QString::number(rows_.size()),
+        first ? first->Date.Text() : QString(), QString::number(game), cScore::ConvertTimeS(time),
+        QString::number(moves), QStringLiteral("100 %"), QString::number(points) };
+}
+
+void ScoreListModel::FitColumns(QTreeView& view) {
+    const auto* model = qobject_cast<const ScoreListModel*>(view.model());
+    if (!model) return;
+    const QStringList widest = model->WidestTexts();
+    const QFontMetrics metrics(view.font());
+    const int icon = view.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &view);
+    // The cell's own margins and a little air, as the view lays a cell out.
+    const int margins
+        = 2 * view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 12;
+    for (int column = 0; column < widest.size(); ++column) {
+        const int text
+            = metrics.horizontalAdvance(widest[column]) + margins + (column == 0 ? icon + 4 : 0);
+        const int heading
+            = view.header()->fontMetrics().horizontalAdvance(
+                  model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())
+            + margins;
+        view.setColumnWidth(column, std::max({ kFirstWidths[column], text, heading }));
+    }
 }
 
 } // namespace quadrell

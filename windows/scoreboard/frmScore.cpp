@@ -150,11 +150,8 @@ QWidget* frmScore::scoreBoardPage() {
     scores_->setUniformRowHeights(true);
     model_ = new ScoreListModel(this);
     scores_->setModel(model_);
-    // A million rows: fixed widths, never measured row by row.
-    for (const auto& [column, width] :
-        { std::pair { 0, 70 }, std::pair { 1, 140 }, std::pair { 2, 70 }, std::pair { 3, 70 },
-            std::pair { 4, 55 }, std::pair { 5, 60 }, std::pair { 6, 60 } })
-        scores_->setColumnWidth(column, width);
+    // A million rows: widths from the widest values, never measured row by row.
+    ScoreListModel::FitColumns(*scores_);
     // After a choice the keyboard goes to OK, so Enter closes the board.
     auto focusOk = [this] {
         if (ok_) ok_->setFocus();
@@ -245,6 +242,7 @@ void frmScore::ListScore(const std::optional<QString>& player) {
         ScoreBoard::ListScore(
             records, player, score_.DayComboIndex(), finished_->isChecked(), QDate::currentDate()),
         !player);
+    ScoreListModel::FitColumns(*scores_);
 }
 
 void frmScore::fillGeneral() {
