@@ -7,22 +7,9 @@
 namespace quadrell::test {
 namespace {
 
-// Eight cards left; automatic play holds every one back (each would go home ahead of the
-// other colour). The spades are stuck: the Jack under the King of Hearts under the Queen.
 class HomeRunTest : public EngineFixture {
 protected:
-    void stuck() {
-        build()
-            .foundation("QH")
-            .foundation("QD")
-            .foundation("TC")
-            .foundation("TS")
-            .column(0, "JS KH QS")
-            .column(1, "JC KD")
-            .column(2, "KC QC")
-            .column(3, "KS");
-        state().gGameActive = true;
-    }
+    void stuck() { build().sureWinBehindOneMove(); }
     bool allHome() {
         for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
             if (rankOf(at(home)) != 13) return false;

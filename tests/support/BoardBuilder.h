@@ -48,6 +48,14 @@ public:
         return *this;
     }
 
+    // Eight cards left, automatic play holding each back; the spades are stuck under the
+    // King of Hearts until the Queen of Spades at 16 has gone.
+    BoardBuilder& sureWinBehindOneMove() {
+        foundation("QH").foundation("QD").foundation("TC").foundation("TS");
+        column(0, "JS KH QS").column(1, "JC KD").column(2, "KC QC").column(3, "KS");
+        engine_.state().gGameActive = true;
+        return *this;
+    }
     // Eight columns and four cells where nothing fits anywhere and nothing goes home.
     BoardBuilder& noMovesLeft() {
         column(0, "KH 8H").column(1, "KC 8C").column(2, "KD 8D").column(3, "KS 8S");

@@ -57,8 +57,8 @@ private slots:
                            "Der freie Platz reicht nur für 3."));
     }
 
-    // Each rule a refusal names, in German: the cards it fits named whole, so no colour
-    // word has to agree with a rank's gender.
+    // The refusals that fill in cards and numbers, in German: the cards a card fits named
+    // whole, so no colour word has to agree with a rank's gender.
     void theRefusalsNameTheirRulesInGerman() {
         auto w = open();
         Prompter& prompter = w->session().engine.prompter();
@@ -69,23 +69,14 @@ private slots:
         const std::vector<std::pair<Refusal, QString>> rows {
             { { Rule::Stack, threeOfSpades, fiveOfClubs },
                 QStringLiteral("Pik Drei gehört auf Herz Vier oder Karo Vier") },
-            { { Rule::KingOnCard, 3 * 13 + 12, fiveOfClubs },
-                QStringLiteral("Pik König kommt auf keine Karte, nur in eine Zelle, eine leere "
-                               "Spalte oder nach Hause") },
             { { Rule::RunDoesNotFit, threeOfSpades, fiveOfClubs },
                 QStringLiteral(
                     "Nichts aus dieser Reihe passt auf Kreuz Fünf: darauf gehört Herz Vier "
                     "oder Karo Vier") },
-            { { Rule::NothingOnAce, threeOfSpades, 13 },
-                QStringLiteral("Auf Kreuz Ass passt nichts") },
             { { Rule::Space, threeOfSpades, fiveOfClubs, 3, 2 },
                 QStringLiteral("Diese Reihe braucht 3 freie Plätze; es gibt 2") },
-            { { Rule::CellTaken, threeOfSpades, fourOfDiamonds },
-                QStringLiteral("Eine Zelle fasst eine Karte; in dieser liegt Karo Vier") },
             { { Rule::FoundationNext, threeOfSpades, fourOfDiamonds },
                 QStringLiteral("Auf den Ablagestapel Karo kommt als Nächstes Karo Fünf") },
-            { { Rule::FoundationFull, threeOfSpades, 12 },
-                QStringLiteral("Der Ablagestapel Herz ist vollständig") },
         };
         for (const auto& [refusal, said] : rows)
             QCOMPARE(QString::fromStdString(RefusalWords(refusal, prompter)), said);

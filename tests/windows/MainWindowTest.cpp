@@ -76,18 +76,8 @@ private:
             QTest::mouseMove(&w.board(), from + (to - from) * i / 10);
         QTest::mouseRelease(&w.board(), Qt::LeftButton, {}, to);
     }
-    // Eight cards left, the spades stuck under the King of Hearts until the Queen of Spades
-    // at 16 has gone to a cell; automatic play holds every card back.
     static void sureWinBehindOneMove(frmMain& w) {
-        BoardBuilder(w.session().engine)
-            .foundation("QH")
-            .foundation("QD")
-            .foundation("TC")
-            .foundation("TS")
-            .column(0, "JS KH QS")
-            .column(1, "JC KD")
-            .column(2, "KC QC")
-            .column(3, "KS");
+        BoardBuilder(w.session().engine).sureWinBehindOneMove();
         showPosition(w);
     }
     // Lays the engine's position out on the board as it stands, each column top down.
