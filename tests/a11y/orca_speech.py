@@ -20,6 +20,9 @@ failures = []
 # lies under the Jack of Diamonds and the Four of Spades in column 7, the Two of Diamonds under
 # the Ten of Diamonds. Each step: what it is, its keys, the sentences it must say.
 STEPS = [
+    ("a refused move's message, with the rule that refused it", ["2", "1"],
+     [r"That move is not Allowed\. The Two of Hearts goes on a black Three\."]),
+    ("the message closed", ["Return"], [r"Ten of Diamonds, column 1\."]),
     ("the cursor's card", ["Right", "Left"], [r"Ten of Diamonds, column 1\."]),
     ("a selection", ["Return"], [r"Ten of Diamonds selected\."]),
     ("the selection cleared", ["Escape"], [r"Selection cleared\."]),
@@ -45,6 +48,9 @@ STEPS = [
 
 # The same game in German: the program speaks the player's language.
 STEPS_DE = [
+    ("ein abgelehnter Zug mit der Regel, die ihn ablehnt", ["2", "1"],
+     [r"Dieser Zug ist nicht erlaubt\. Herz Zwei gehört auf Kreuz Drei oder Pik Drei\."]),
+    ("die Meldung geschlossen", ["Return"], [r"Karo Zehn, Spalte 1\."]),
     ("die Karte unter dem Cursor", ["Right", "Left"], [r"Karo Zehn, Spalte 1\."]),
     ("eine Auswahl", ["Return"], [r"Karo Zehn gewählt\."]),
     ("die Auswahl aufgehoben", ["Escape"], [r"Auswahl aufgehoben\."]),

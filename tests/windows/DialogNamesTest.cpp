@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -55,6 +56,11 @@ class DialogNamesTest : public QObject {
     // What is wrong with `window`, one line each; empty when nothing is.
     static QStringList faults(QWidget* window) {
         QStringList out;
+        // A message box's message is what a screen reader must read out.
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->text().isEmpty()
+            && !box->accessibleDescription().startsWith(
+                box->text().section(QLatin1Char('\r'), 0, 0)))
+            out << QStringLiteral("message not described: ") + box->text();
         QHash<QString, QString> named;
         struct Letter {
             QChar c;

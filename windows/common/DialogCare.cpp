@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -15,8 +16,22 @@ namespace quadrell {
 
 namespace {
 
+// A screen reader names a message box by its title and its button; its text, the message
+// itself, is read as the box's description.
+void describe(QMessageBox* box) {
+    QStringList sentences;
+    for (QString line : box->text().split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.isEmpty()) continue;
+        if (!line.back().isPunct()) line += QLatin1Char('.'); // a pause between the lines
+        sentences << line;
+    }
+    box->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+}
+
 void prepare(QDialog* dialog) {
     if (qobject_cast<QFileDialog*>(dialog) || qobject_cast<QColorDialog*>(dialog)) return;
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) describe(box);
     GiveMnemonics(dialog);
     if (dialog->isWindow()) FitOnScreen(dialog);
 }
