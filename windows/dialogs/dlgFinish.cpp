@@ -88,6 +88,7 @@ QGroupBox* dlgFinish::figuresBox() {
     box->setObjectName(QStringLiteral("fraFigures"));
     auto* grid = new QGridLayout(box);
     int row = 0;
+    QStringList said;
     for (const FinishFlow::Figure& f : flow_.Figures()) {
         auto* name = new QLabel(f.name + QLatin1Char(':'), box);
         auto* value = new QLabel(f.value, box);
@@ -99,11 +100,14 @@ QGroupBox* dlgFinish::figuresBox() {
         // One line for a screen reader: "Moves 84, New best".
         value->setAccessibleName(QStringLiteral("%1 %2, %3").arg(f.name, f.value, f.against));
         value->setObjectName(QStringLiteral("lblFigure%1").arg(row + 1));
+        said << value->accessibleName();
         grid->addWidget(name, row, 0);
         grid->addWidget(value, row, 1, Qt::AlignRight);
         grid->addWidget(against, row, 2);
         ++row;
     }
+    // Read out as the dialog opens, before its first control.
+    setAccessibleDescription(said.join(QStringLiteral(". ")) + QLatin1Char('.'));
     grid->setColumnStretch(2, 1);
     grid->setHorizontalSpacing(12);
     return box;
