@@ -97,6 +97,9 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
     }
     for (int i = 1; i <= cCustom::kButtons; ++i)
         EXPECT_TRUE(custom.Button(i)) << i;
+    // What the game adds starts off, and a solution plays quicker than a replay.
+    EXPECT_EQ(opt.FinishByItself() + opt.ReduceMotion() + opt.HighContrast(), 0);
+    EXPECT_LT(opt.SolutionSpeed(), opt.FwdBackSpeed());
     // Reading wrote nothing.
     EXPECT_TRUE(store.IsEmpty(kApp));
     EXPECT_FALSE(QFile::exists(store.FileName(kApp)));
@@ -145,6 +148,9 @@ TEST_F(SettingsTest, HandEditedValuesAreReadWithinTheirControlsRange) {
         { "EnableFlash", "-2", [&] { return opt.EnableFlash(); }, 0 },
         { "EnableUnfinished", "9", [&] { return opt.EnableUnfinished(); }, 1 },
         { "ShowWinnable", "5", [&] { return opt.ShowWinnable(); }, 1 },
+        { "SolutionSpeed", "0", [&] { return opt.SolutionSpeed(); }, 1 },
+        { "FinishByItself", "4", [&] { return opt.FinishByItself(); }, 1 },
+        { "ReduceMotion", "-3", [&] { return opt.ReduceMotion(); }, 0 },
     };
     for (const auto& [key, text, read, value] : rows) {
         put(key, text);

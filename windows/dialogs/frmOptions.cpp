@@ -31,6 +31,17 @@ namespace quadrell {
 
 namespace {
 
+// One of the animation page's speeds, 1 (quickest) to 100.
+QSlider* speedSlider(QWidget* parent, const char* name, int value) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setObjectName(QLatin1String(name));
+    slider->setRange(cOpt::kMinSpeed, cOpt::kMaxSpeed);
+    slider->setTickInterval(10);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(value);
+    return slider;
+}
+
 QCheckBox* check(QWidget* parent, const char* name, const QString& caption, int state) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
@@ -138,21 +149,10 @@ QWidget* frmOptions::animationPage() {
     const char* labels[] = { QT_TR_NOOP("Card Moving Speed"), QT_TR_NOOP("Undo/Redo Speed"),
         QT_TR_NOOP("UndoAll/RedoAll Speed"), QT_TR_NOOP("Replay Speed") };
     for (std::size_t i = 0; i < 4; ++i) {
-        auto* slider = new QSlider(Qt::Horizontal, frame);
-        slider->setObjectName(QLatin1String(names[i]));
-        slider->setRange(cOpt::kMinSpeed, cOpt::kMaxSpeed);
-        slider->setTickInterval(10);
-        slider->setTickPosition(QSlider::TicksBelow);
-        slider->setValue(values[i]);
-        sliders_[i] = slider;
-        form->addRow(tr(labels[i]), slider);
+        sliders_[i] = speedSlider(frame, names[i], values[i]);
+        form->addRow(tr(labels[i]), sliders_[i]);
     }
-    c_.solutionSpeed = new QSlider(Qt::Horizontal, frame);
-    c_.solutionSpeed->setObjectName(QStringLiteral("sdrSolutionSpeed"));
-    c_.solutionSpeed->setRange(cOpt::kMinSpeed, cOpt::kMaxSpeed);
-    c_.solutionSpeed->setTickInterval(10);
-    c_.solutionSpeed->setTickPosition(QSlider::TicksBelow);
-    c_.solutionSpeed->setValue(opt_.SolutionSpeed());
+    c_.solutionSpeed = speedSlider(frame, "sdrSolutionSpeed", opt_.SolutionSpeed());
     form->addRow(tr("Show Solution Speed"), c_.solutionSpeed);
     c_.finishByItself = check(page, "chkFinishByItself",
         tr("Finish a game by itself once every card left can go home"), opt_.FinishByItself());
