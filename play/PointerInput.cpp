@@ -117,6 +117,19 @@ Loc PointerInput::DropSpot(Loc place) const {
     return s.gBoard.GetCardIndex(first) == kNoCard ? first : s.gBoard.GetBottomCardLocation(first);
 }
 
+std::vector<Loc> PointerInput::EveryDropSpot() const {
+    std::vector<Loc> spots;
+    if (options_.MarkEveryTarget() != 1) return spots;
+    const auto add = [&](Loc place) {
+        if (const Loc spot = DropSpot(place); spot != kNoLoc) spots.push_back(spot);
+    };
+    for (Loc column = 0; column < kColumns; ++column)
+        add(column);
+    for (Loc place = kFirstCell; place <= kLastFoundation; ++place)
+        add(place);
+    return spots;
+}
+
 std::string PointerInput::DropOn(Loc place, const std::function<void()>& settled) {
     GameState& s = engine_.state();
     if (const Refusal why = WhyRefused(s.gBoard, s.gSelected, place);

@@ -40,6 +40,9 @@ public:
     // Where the held cards would land if dropped on `place`: the card they would go on, or
     // the empty place they would go to; kNoLoc where the rules refuse them.
     Loc DropSpot(Loc place) const;
+    // Where else they could land, when the player has asked to see every place that takes
+    // them; none otherwise.
+    std::vector<Loc> EveryDropSpot() const;
     // Dropped on `place`: the click on that place, then nothing stays selected. What the
     // rules say of it waits until `settled` has put the cards where the move left them.
     // A drop the rules refuse makes no click and asks nothing: the answer is the rule that

@@ -93,6 +93,10 @@ public:
     void SetFinishByItself(qint16 value);
     // No celebration of a win: for players whom motion troubles; off unless chosen.
     qint16 ReduceMotion() const;
+    // While cards are held, every place that would take them is marked, not just the one
+    // under them; off unless chosen.
+    qint16 MarkEveryTarget() const;
+    void SetMarkEveryTarget(qint16 value);
     void SetReduceMotion(qint16 value);
     // "Show Solution"'s interval between moves, in tens of milliseconds: its own, quicker
     // than the replay's.

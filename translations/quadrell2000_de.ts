@@ -2048,6 +2048,10 @@ Möchten Sie es aufgeben?</translation>
         <source>Reduce motion: no celebration when a game is won</source>
         <translation>Weniger Bewegung: keine Feier bei einem gewonnenen Spiel</translation>
     </message>
+    <message>
+        <source>While cards are held, mark every place that would take them</source>
+        <translation>Beim Ziehen jeden Platz markieren, der die Karten nimmt</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmScore</name>

@@ -318,8 +318,17 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 }
 
 void BoardWidget::paintDropSpot(QPainter& p) const {
-    if (dragging_.Spot() == kNoLoc) return;
     const double s = scale_;
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const Loc other : dragging_.OtherSpots()) { // muted: a thin dashed outline
+        p.setPen(QPen(palette_.drop, 2 * s, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(
+            Pixels(ShownAt(other), kCardW, kCardH).adjusted(2 * s, 2 * s, -2 * s, -2 * s), 5 * s,
+            5 * s);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (dragging_.Spot() == kNoLoc) return;
     const QRectF r = Pixels(ShownAt(dragging_.Spot()), kCardW, kCardH)
                          .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s);
     p.setRenderHint(QPainter::Antialiasing);

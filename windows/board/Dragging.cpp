@@ -26,6 +26,7 @@ void Dragging::MoveTo(QPoint point, const PointerInput& input) {
         grab_ = QPointF(pressPoint_) - board_.CardRect(lifted_.front()).topLeft();
         for (Card c : lifted_)
             board_.BringToFront(c);
+        spots_ = input.EveryDropSpot(); // the board stands still while they are held
     }
     const QPointF corner = board_.TwipsAt(QPointF(point) - grab_);
     board_.Shift(lifted_, corner - board_.CardPosition(lifted_.front()));
@@ -57,6 +58,7 @@ Loc Dragging::placeUnder(QPoint point) const {
 void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void()>& settled) {
     const Loc target = placeUnder(point);
     spot_ = kNoLoc;
+    spots_.clear();
     const std::vector<Card> lifted = std::exchange(lifted_, {});
     const Loc from = board_.PlaceOf(lifted.front());
     const auto settle = [&] {

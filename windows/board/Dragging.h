@@ -34,6 +34,8 @@ public:
     void MoveTo(QPoint point, const PointerInput& input);
     // Where the held cards would land if let go now (see PointerInput::DropSpot).
     Loc Spot() const { return spot_; }
+    // Every place that would take them, when the player asked to see them all.
+    const std::vector<Loc>& OtherSpots() const { return spots_; }
     // Lets go over `point`. `settled` runs once the move is made, or at once when there is
     // no place under the cards; cards that stayed where they were slide back first.
     void Drop(QPoint point, PointerInput& input, const std::function<void()>& settled);
@@ -52,6 +54,7 @@ private:
     std::vector<Card> lifted_;   // what it holds, once the pointer has gone far enough
     std::vector<Card> dropping_; // the cards let go, while the drop's move is made
     Loc spot_ = kNoLoc;
+    std::vector<Loc> spots_;
     QPointF grab_; // the pointer less the first lifted card's corner, in pixels
 };
 

@@ -156,6 +156,8 @@ QWidget* frmOptions::animationPage() {
     form->addRow(tr("Show Solution Speed"), c_.solutionSpeed);
     c_.finishByItself = check(page, "chkFinishByItself",
         tr("Finish a game by itself once every card left can go home"), opt_.FinishByItself());
+    c_.everyTarget = check(page, "chkEveryTarget",
+        tr("While cards are held, mark every place that would take them"), opt_.MarkEveryTarget());
     c_.reduceMotion = check(page, "chkReduceMotion",
         tr("Reduce motion: no celebration when a game is won"), opt_.ReduceMotion());
     auto* layout = new QVBoxLayout(page);
@@ -163,6 +165,7 @@ QWidget* frmOptions::animationPage() {
     layout->addWidget(new QLabel(
         tr("A larger value is slower: more steps per move, a longer replay interval."), page));
     layout->addWidget(c_.finishByItself);
+    layout->addWidget(c_.everyTarget);
     layout->addWidget(c_.reduceMotion);
     layout->addStretch();
     return page;
@@ -366,6 +369,7 @@ void frmOptions::Ok() {
     opt_.SetSolutionSpeed(static_cast<qint16>(c_.solutionSpeed->value()));
     opt_.SetFinishByItself(state(c_.finishByItself));
     opt_.SetReduceMotion(state(c_.reduceMotion));
+    opt_.SetMarkEveryTarget(state(c_.everyTarget));
     save_.SaveAutoSave(state(c_.incomplete), state(c_.finished), c_.incompleteDir->text(),
         c_.finishedDir->text(), state(c_.time), state(c_.date));
     int range = 0;
