@@ -2038,7 +2038,7 @@ Möchten Sie es aufgeben?</translation>
     </message>
     <message>
         <source>Show Solution Speed</source>
-        <translation>Tempo beim Lösung zeigen</translation>
+        <translation>Tempo der gezeigten Lösung</translation>
     </message>
     <message>
         <source>Finish a game by itself once every card left can go home</source>
