@@ -123,7 +123,7 @@ void CelebrationFrame(benchmark::State& state) {
     ScaleTo(shown.window, static_cast<int>(state.range(0)));
     BoardWidget& board = shown.window.board();
     Celebration& party = shown.window.WinCelebration();
-    party.Start([] { });
+    party.Start([] {});
     qint64 moment = 0;
     qint64 slowest = 0;
     QElapsedTimer frame;
