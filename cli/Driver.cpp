@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include "Difficulty.h"
 #include "FinishFlow.h"
 #include "GameFile.h"
 #include "Lifecycle.h"
@@ -89,6 +90,13 @@ void Driver::registerCommands() {
         const auto n = ParseInt(a);
         if (!n) return error("malformed number: " + a);
         out_ << DealText(*n);
+    };
+    commands_["rate"] = [this](const std::string& a) {
+        const auto n = ParseInt(a);
+        if (!n) return error("malformed number: " + a);
+        const Difficulty::Rating r = Difficulty::RateDeal(*n);
+        out_ << "rating: " << *n << ' ' << Difficulty::EnglishName(r.level) << ' ' << r.nodes
+             << '\n';
     };
     commands_["dialog"] = [this](const std::string& a) { dialog(a); };
     commands_["open"] = [this](const std::string& a) { open(a); };

@@ -1,0 +1,58 @@
+// Rates every deal from game 1 up to N and prints the spread the difficulty classes are cut
+// from, the count in each class, and the search's CPU time per deal (the thread's own time,
+// so the machine's load does not change it):
+//   quadrell-rating-bench [N=10000]
+#include "Difficulty.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+double threadCpuMs() {
+    timespec t {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+template <typename T> T at(const std::vector<T>& sorted, double q) {
+    return sorted[static_cast<std::size_t>(q * static_cast<double>(sorted.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using quadrell::Difficulty;
+    const int last = argc > 1 ? std::atoi(argv[1]) : 10000;
+    std::vector<long> nodes;
+    std::vector<int> lines;
+    std::vector<double> cpu;
+    int count[5] = {};
+    for (int game = 1; game <= last; ++game) {
+        const double start = threadCpuMs();
+        const Difficulty::Rating r = Difficulty::RateDeal(game);
+        cpu.push_back(threadCpuMs() - start);
+        nodes.push_back(r.nodes);
+        lines.push_back(r.lineLength);
+        ++count[static_cast<int>(r.level)];
+    }
+    std::sort(nodes.begin(), nodes.end());
+    std::sort(lines.begin(), lines.end());
+    std::sort(cpu.begin(), cpu.end());
+    std::printf("games 1-%d\nnodes:", last);
+    for (const double q : { 0.1, 0.25, 0.4, 0.5, 0.6, 0.75, 0.9, 0.95, 0.99 })
+        std::printf(" p%.0f %ld", q * 100, at(nodes, q));
+    std::printf(" max %ld\nline moves: p10 %d, median %d, p90 %d, max %d\n", nodes.back(),
+        at(lines, 0.1), at(lines, 0.5), at(lines, 0.9), lines.back());
+    std::printf("classes:");
+    for (int level = 0; level < 5; ++level)
+        std::printf(" %s %d (%.1f %%);",
+            Difficulty::EnglishName(static_cast<Difficulty::Level>(level)), count[level],
+            100.0 * count[level] / last);
+    std::printf("\nCPU per deal: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n",
+        at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back());
+    return 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Solver.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace quadrell {
+
+class cGame;
+
+// How hard a deal is, from the solver alone: the positions its search takes to win the deal
+// under a fixed node budget, so the same on every machine and every run. The limits between
+// the classes come from the spread over games 1 to 10,000 (see the README).
+class Difficulty {
+public:
+    enum class Level { Easy, Medium, Hard, Expert, NotSolved };
+    struct Rating {
+        Level level = Level::NotSolved;
+        long nodes = 0;     // the positions the rating search took
+        int lineLength = 0; // the winning line's moves, 0 when not solved
+    };
+
+    // The most nodes of each class, round figures near the 40th, 75th and 95th percentiles
+    // of games 1 to 10,000; above the hard limit a won deal is Expert.
+    static constexpr long kEasyMost = 300;
+    static constexpr long kMediumMost = 1500;
+    static constexpr long kHardMost = 10000;
+    static constexpr long kBudget = Solver::kDealBudget;
+
+    static Level LevelOf(long nodes, bool won);
+    static Rating RateBoard(const cGame& board, const std::atomic<bool>* cancel = nullptr);
+    // Game `number` as dealt.
+    static Rating RateDeal(std::int32_t number, const std::atomic<bool>* cancel = nullptr);
+    // The class's English name: "Easy", "Medium", "Hard", "Expert", "Not solved".
+    static const char* EnglishName(Level level);
+};
+
+} // namespace quadrell
