@@ -755,6 +755,29 @@ Wollen Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>RatingTask</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Not solved</source>
+        <translation>Nicht gelöst</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>red</source>
@@ -2276,6 +2299,14 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Difficulty: rating...</source>
+        <translation>Schwierigkeit: wird bewertet …</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Schwierigkeit: %1</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QtTest>
@@ -114,6 +115,34 @@ private slots:
         QVERIFY(window_->Load());
     }
     void cleanup() { window_.reset(); }
+
+    // The number typed is rated off the window's thread: a rating that never ends by
+    // itself leaves the typing free, and only the last number's rating is shown.
+    void selectGameRatesTheNumberTypedWithoutWaitingForIt() {
+        std::atomic<bool> release = false;
+        const RatingTask::Rate slow = [&release](std::int32_t game, const std::atomic<bool>*) {
+            while (!release.load())
+                QThread::msleep(1);
+            return Difficulty::Rating {
+                game % 2 == 0 ? Difficulty::Level::Easy : Difficulty::Level::Expert, 1, 1
+            };
+        };
+        frmSelectGame dialog(
+            session().menu, session().opt, session().prompter, window_.get(), slow);
+        QCOMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: rating..."));
+        QTest::keyClicks(dialog.Text(), QStringLiteral("12")); // still typing while it rates
+        dialog.Text()->setText(QStringLiteral("x"));
+        QVERIFY(dialog.Rating()->text().isEmpty()); // no number, no rating
+        dialog.Text()->setText(QStringLiteral("7"));
+        release = true;
+        QTRY_COMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: Expert"));
+        QTest::qWait(50); // a late answer for an earlier number changes nothing
+        QCOMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: Expert"));
+        // The solver's own rating of game 7.
+        frmSelectGame real = SessionDialogs::SelectGame(session(), window_.get());
+        real.Text()->setText(QStringLiteral("7"));
+        QTRY_COMPARE(real.Rating()->text(), QStringLiteral("Difficulty: Medium"));
+    }
 
     void selectGameProposesANumberAndRefusesBadOnes() {
         session().opt.SetRandomIndex(1);

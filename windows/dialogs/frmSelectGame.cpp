@@ -14,12 +14,15 @@
 
 namespace quadrell {
 
-frmSelectGame::frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, QWidget* owner)
+frmSelectGame::frmSelectGame(
+    cMenu& menu, const cOpt& opt, Prompter& prompter, QWidget* owner, RatingTask::Rate rater)
     : QDialog(owner)
     , menu_(menu)
     , prompter_(prompter)
     , label_(new QLabel(this))
-    , text_(new QLineEdit(this)) {
+    , text_(new QLineEdit(this))
+    , rating_(new QLabel(this))
+    , ratingTask_(this, std::move(rater)) {
     setWindowTitle(tr("Select Game"));
     const qint32 limit = opt.GetRandomLimit();
     label_->setObjectName(QStringLiteral("Label1"));
@@ -27,6 +30,9 @@ frmSelectGame::frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, Q
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setText(QString::number(cMenu::DrawGameNumber(limit)));
     text_->selectAll();
+    rating_->setObjectName(QStringLiteral("lblDifficulty"));
+    connect(text_, &QLineEdit::textChanged, this, &frmSelectGame::rate);
+    rate(text_->text());
     label_->setBuddy(text_); // names the field and gives it its Alt+letter
     auto* select = NamedButton(this, "cmdSelect", tr("Select"));
     select->setDefault(true);
@@ -37,8 +43,22 @@ frmSelectGame::frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, Q
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(text_);
+    layout->addWidget(rating_);
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
+}
+
+void frmSelectGame::rate(const QString& text) {
+    const auto game = SelectGameRules::Validate(text);
+    if (!game) {
+        ratingTask_.Cancel();
+        rating_->clear();
+        return;
+    }
+    rating_->setText(tr("Difficulty: rating..."));
+    ratingTask_.Start(*game, [this](const Difficulty::Rating& r) {
+        rating_->setText(tr("Difficulty: %1").arg(RatingTask::Name(r.level)));
+    });
 }
 
 void frmSelectGame::Select() {

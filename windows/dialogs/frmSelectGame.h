@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RatingTask.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -15,16 +17,24 @@ class cOpt;
 class frmSelectGame final : public QDialog {
     Q_OBJECT
 public:
-    frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, QWidget* owner);
+    // `rater` rates the number typed (the solver's rating unless a test gives another).
+    frmSelectGame(cMenu& menu, const cOpt& opt, Prompter& prompter, QWidget* owner,
+        RatingTask::Rate rater = &Difficulty::RateDeal);
     QLineEdit* Text() const { return text_; }
+    // The difficulty of the number typed, as it is typed.
+    QLabel* Rating() const { return rating_; }
     QLabel* Label() const { return label_; }
     void Select();
 
 private:
+    void rate(const QString& text);
+
     cMenu& menu_;
     Prompter& prompter_;
     QLabel* label_;
     QLineEdit* text_;
+    QLabel* rating_;
+    RatingTask ratingTask_;
 };
 
 } // namespace quadrell
