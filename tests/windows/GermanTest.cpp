@@ -1,4 +1,5 @@
 #include "HelpWindow.h"
+#include "RatingTask.h"
 #include "RefusalWords.h"
 #include "ScoreBoard.h"
 #include "Translations.h"
@@ -80,6 +81,7 @@ private slots:
         };
         for (const auto& [refusal, said] : rows)
             QCOMPARE(QString::fromStdString(RefusalWords(refusal, prompter)), said);
+        QCOMPARE(RatingTask::Name(Difficulty::Level::Expert), QStringLiteral("Experte"));
     }
 
     void theScoreBoardSpeaksGermanButItsExportStaysEnglish() {

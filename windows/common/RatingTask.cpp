@@ -34,7 +34,7 @@ QString RatingTask::Name(Difficulty::Level level) {
     static constexpr std::array<const char*, 5> kNames { QT_TRANSLATE_NOOP("RatingTask", "Easy"),
         QT_TRANSLATE_NOOP("RatingTask", "Medium"), QT_TRANSLATE_NOOP("RatingTask", "Hard"),
         QT_TRANSLATE_NOOP("RatingTask", "Expert"), QT_TRANSLATE_NOOP("RatingTask", "Not solved") };
-    return tr(kNames.at(static_cast<std::size_t>(level)));
+    return QCoreApplication::translate("RatingTask", kNames.at(static_cast<std::size_t>(level)));
 }
 
 } // namespace quadrell
