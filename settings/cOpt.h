@@ -62,6 +62,9 @@ public:
     void SetShowTimer(qint16 value);
     // "Can It Be Won" beside the clock; off unless chosen.
     qint16 ShowWinnable() const;
+    // "Difficulty" beside the clock; off unless chosen.
+    qint16 ShowDifficulty() const;
+    void SetShowDifficulty(qint16 value);
     void SetShowWinnable(qint16 value);
     // The board in high contrast: black, with white outlines and strong frames; off unless
     // chosen.

@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Recent &amp;Finished</source>
-        <translation>Zuletzt &amp;beendet</translation>
+        <translation>Zuletzt been&amp;det</translation>
     </message>
     <message>
         <source>Recent &amp;InComplete</source>
@@ -473,15 +473,19 @@
     </message>
     <message>
         <source>Solution Fas&amp;ter</source>
-        <translation>Lösung schn&amp;eller</translation>
+        <translation>Lösung &amp;schneller</translation>
     </message>
     <message>
         <source>Solution S&amp;lower</source>
-        <translation>Lösung &amp;langsamer</translation>
+        <translation>Lösung lan&amp;gsamer</translation>
     </message>
     <message>
         <source>Solution to the &amp;End</source>
         <translation>Lösung bis zum &amp;Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>Sc&amp;hwierigkeit</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,13 @@ Spiel wählen — F3</translation>
     <message>
         <source>All</source>
         <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::DifficultyWatch</name>
+    <message>
+        <source>How hard this deal is, from the solver&apos;s search</source>
+        <translation>Wie schwer dieses Spiel ist, aus der Suche des Lösers</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "HelpWindow.h"
+#include "Mnemonics.h"
 #include "RatingTask.h"
 #include "RefusalWords.h"
 #include "ScoreBoard.h"
@@ -6,6 +7,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -82,6 +84,20 @@ private slots:
         for (const auto& [refusal, said] : rows)
             QCOMPARE(QString::fromStdString(RefusalWords(refusal, prompter)), said);
         QCOMPARE(RatingTask::Name(Difficulty::Level::Expert), QStringLiteral("Experte"));
+    }
+
+    // Translated captions keep an Alt+letter of their own in each menu.
+    void everyGermanMenuHasItsOwnLetters() {
+        auto w = open();
+        for (QAction* top : w->menuBar()->actions()) {
+            QSet<QChar> seen;
+            for (QAction* entry : top->menu()->actions()) {
+                const QChar letter = MnemonicOf(entry->text());
+                if (letter.isNull()) continue;
+                QVERIFY2(!seen.contains(letter), qPrintable(entry->text()));
+                seen.insert(letter);
+            }
+        }
     }
 
     void theScoreBoardSpeaksGermanButItsExportStaysEnglish() {

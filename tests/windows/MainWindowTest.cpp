@@ -1008,6 +1008,22 @@ private slots:
             QVERIFY(lines[i].contains(",617,") && !lines[i].contains("\",100,"));
     }
 
+    void theDealsDifficultyShowsBesideTheClockWhenChosen() {
+        auto w = open();
+        deal(*w, 7);
+        w->StatusbarUpdate();
+        QVERIFY(w->DifficultyBox()->isHidden()); // off unless chosen
+        w->Action(QStringLiteral("mnuDifficulty"))->trigger();
+        QCOMPARE(w->session().opt.ShowDifficulty(), qint16(1));
+        QTRY_COMPARE_WITH_TIMEOUT(w->DifficultyBox()->text(), QStringLiteral("Medium"), 20000);
+        QVERIFY(w->DifficultyBox()->isVisible());
+        deal(*w, 89); // the next deal is rated anew
+        w->StatusbarUpdate();
+        QTRY_COMPARE_WITH_TIMEOUT(w->DifficultyBox()->text(), QStringLiteral("Expert"), 20000);
+        w->Action(QStringLiteral("mnuDifficulty"))->trigger();
+        QVERIFY(w->DifficultyBox()->isHidden());
+    }
+
     void canItBeWonAnswersBesideTheClockWhenChosen() {
         auto w = open();
         deal(*w, 617);

@@ -95,6 +95,8 @@ std::span<const Command> CommandTable::Commands() {
             .checkable = true, .route = R::Window },
         { .key = "Winnable", .menu = View, .control = "mnuWinnable", .caption = QT_TRANSLATE_NOOP("Command", "&Can It Be Won"),
             .checkable = true, .route = R::Window },
+        { .key = "Difficulty", .menu = View, .control = "mnuDifficulty", .caption = QT_TRANSLATE_NOOP("Command", "&Difficulty"),
+            .checkable = true, .route = R::Window },
         { .key = "Source", .menu = View, .control = "mnuSource", .caption = QT_TRANSLATE_NOOP("Command", "S&ource"),
             .shortcut = "F4", .gapBefore = true, .route = R::Window, .enabled = gameOpen },
         { .key = "ReplayForward", .menu = Replay, .control = "mnuForward", .caption = QT_TRANSLATE_NOOP("Command", "&Forward"),

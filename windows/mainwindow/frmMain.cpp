@@ -103,6 +103,7 @@ bool frmMain::Load() {
     placement_.Restore();
     TimerShown(session_.opt.ShowTimer() == 1);
     entryFor("Winnable")->setChecked(session_.opt.ShowWinnable() == 1);
+    entryFor("Difficulty")->setChecked(session_.opt.ShowDifficulty() == 1);
     StatusbarShown(session_.opt.ShowStatusbar() == 1);
     ToolbarShown(session_.opt.ShowToolbar() == 1);
     RestoreAll();
@@ -281,6 +282,7 @@ void frmMain::RunWindowCommand(const QString& key) {
         { "Statusbar", &frmMain::toggleStatusbar },
         { "Timer", &frmMain::toggleTimer },
         { "Winnable", &frmMain::toggleWinnable },
+        { "Difficulty", &frmMain::toggleDifficulty },
         { "Source", &frmMain::showSource },
         { "Solution", &frmMain::ShowSolution },
         { "SolutionFaster", &frmMain::solutionFaster },
@@ -347,6 +349,7 @@ void frmMain::ResetClockAndStatus(bool clearPanels) {
 
 void frmMain::StatusbarUpdate() {
     if (watch_) watch_->Update();
+    if (rating_) rating_->Update();
     if (!session_.state().gGameActive) return;
     const qint16 left = session_.time.GetCardLeft();
     const int possible = left == 0 ? 0 : session_.state().gBoard.GetPossibleMoves();
@@ -433,6 +436,11 @@ void frmMain::toggleToolbar() {
 void frmMain::toggleStatusbar() {
     session_.opt.SetShowStatusbar(entryFor("Statusbar")->isChecked() ? 1 : 0);
 }
+void frmMain::toggleDifficulty() {
+    session_.opt.SetShowDifficulty(entryFor("Difficulty")->isChecked() ? 1 : 0);
+    rating_->Update();
+}
+
 void frmMain::toggleWinnable() {
     session_.opt.SetShowWinnable(entryFor("Winnable")->isChecked() ? 1 : 0);
     watch_->Update();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "DifficultyWatch.h"
 #include "GameDialogs.h"
 #include "GameWindow.h"
 #include "HelpWindow.h"
@@ -66,6 +67,7 @@ public:
     QLabel* Panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
     QLabel* ClockBox() const { return clock_; }
     QLabel* WinnableBox() const { return winnable_; }
+    QLabel* DifficultyBox() const { return difficulty_; }
     QWidget* ToolbarStrip() const { return strip_; }
     QComboBox* PlayerBox() const { return players_; }
     // How "E&xit" ends the program; a test ends nothing.
@@ -163,6 +165,7 @@ private:
     void toggleStatusbar();
     void toggleTimer();
     void toggleWinnable();
+    void toggleDifficulty();
     void openWhenFree(const QString& path, int delayMs);
     void closeGame();
     void exitNow();
@@ -192,6 +195,7 @@ private:
     QComboBox* players_ = nullptr;
     QLabel* clock_ = nullptr;
     QLabel* winnable_ = nullptr;
+    QLabel* difficulty_ = nullptr;
     std::array<QLabel*, 4> panels_ {};
     QTimer tmGeneral_;
     QTimer tmrTime_;
@@ -202,6 +206,7 @@ private:
     Celebration* celebration_ = nullptr;
     bool finishShown_ = false;
     std::unique_ptr<WinnableWatch> watch_;
+    std::unique_ptr<DifficultyWatch> rating_;
     bool loaded_ = false;
     QPointer<HelpWindow> help_;
     std::function<void()> quit_ = [] { QCoreApplication::exit(0); };

@@ -107,9 +107,14 @@ void frmMain::buildToolbar() {
     winnable_ = new QLabel(strip_);
     winnable_->setObjectName(QStringLiteral("lblWinnable"));
     winnable_->setContentsMargins(4, 0, 4, 0);
+    difficulty_ = new QLabel(strip_);
+    difficulty_->setObjectName(QStringLiteral("lblDifficulty"));
+    difficulty_->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(difficulty_);
     row->addWidget(winnable_);
     row->addWidget(clock_);
     watch_ = std::make_unique<WinnableWatch>(session_.state(), session_.opt, *winnable_);
+    rating_ = std::make_unique<DifficultyWatch>(session_.state(), session_.opt, *difficulty_);
 }
 
 void frmMain::buildStatusbar() {
