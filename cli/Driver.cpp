@@ -1,9 +1,11 @@
 #include "Driver.h"
 
+#include "Deal.h"
 #include "Difficulty.h"
 #include "FinishFlow.h"
 #include "GameFile.h"
 #include "Lifecycle.h"
+#include "LossFinder.h"
 #include "Solver.h"
 #include "Stacking.h"
 
@@ -122,6 +124,14 @@ void Driver::registerCommands() {
         const bool can = player.CanFinish();
         player.Finish();
         out_ << "finish: " << (can ? "done" : "not possible") << '\n';
+    }));
+    addBoardCommand("lostat", noArgs([this] {
+        const LossFinder::Finding f
+            = LossFinder::Find(DealtBoard(session_.state().gGameNumber), session_.trans.Played());
+        out_ << "lost-at: ";
+        if (f.kind == LossFinder::Kind::At) out_ << f.entries << '\n';
+        if (f.kind == LossFinder::Kind::Never) out_ << "never\n";
+        if (f.kind == LossFinder::Kind::FromTheDeal) out_ << "from-the-deal\n";
     }));
     addBoardCommand("save", [this](const std::string& a) {
         if (a.empty()) return error("save needs a path");

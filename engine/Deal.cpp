@@ -1,6 +1,7 @@
 #include "Deal.h"
 
 #include "cArray.h"
+#include "cGame.h"
 
 namespace quadrell {
 
@@ -67,6 +68,15 @@ void DealGame(std::int32_t gameNumber, Deck& deck) {
         }
     }
     deck[52] = kNoCard;
+}
+
+cGame DealtBoard(std::int32_t gameNumber) {
+    Deck deck {};
+    DealGame(gameNumber, deck);
+    cGame board;
+    for (Loc i = 0; i < kCardCount; ++i)
+        board.init(i, deck[static_cast<std::size_t>(i)]);
+    return board;
 }
 
 } // namespace quadrell

@@ -18,4 +18,8 @@ std::array<std::int16_t, 4> DealDigits(std::int32_t gameNumber);
 // Fills deck[0..51] with the dealt order of the game: card deck[i] lies at location i.
 void DealGame(std::int32_t gameNumber, Deck& deck);
 
+class cGame;
+// The game's deal laid out on a board of its own: the cards in the columns, nothing else.
+cGame DealtBoard(std::int32_t gameNumber);
+
 } // namespace quadrell

@@ -24,12 +24,7 @@ Difficulty::Rating Difficulty::RateBoard(const cGame& board, const std::atomic<b
 }
 
 Difficulty::Rating Difficulty::RateDeal(std::int32_t number, const std::atomic<bool>* cancel) {
-    Deck deck {};
-    DealGame(number, deck);
-    cGame board;
-    for (Loc i = 0; i < kCardCount; ++i)
-        board.init(i, deck[static_cast<std::size_t>(i)]);
-    return RateBoard(board, cancel);
+    return RateBoard(DealtBoard(number), cancel);
 }
 
 const char* Difficulty::EnglishName(Level level) {
