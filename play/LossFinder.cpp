@@ -39,7 +39,7 @@ LossFinder::Finding LossFinder::Find(const cGame& start, const std::vector<Trans
         const std::size_t mid = won + (gone - won) / 2;
         (lostAt(mid) ? gone : won) = mid;
     }
-    return { Kind::At, ends[gone] };
+    return { Kind::At, ends[gone], ends[won] };
 }
 
 } // namespace quadrell

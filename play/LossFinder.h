@@ -19,6 +19,7 @@ public:
     struct Finding {
         Kind kind = Kind::Never;
         int entries = 0; // At: the history entries in place right after the losing move
+        int before = 0;  // At: those in place just before it
     };
     // Whether a position is proved lost; the solver's answer under the deal budget unless a
     // test gives another.

@@ -487,6 +487,10 @@
         <source>&amp;Difficulty</source>
         <translation>Sc&amp;hwierigkeit</translation>
     </message>
+    <message>
+        <source>&amp;Where Was It Lost?</source>
+        <translation>&amp;Wo ging es verloren?</translation>
+    </message>
 </context>
 <context>
     <name>DataLock</name>
@@ -1378,6 +1382,25 @@ Spiel wählen — F3</translation>
         <source>index.html</source>
         <extracomment>The help document in this language, among the program&apos;s resources.</extracomment>
         <translation>index_de.html</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::LossSearch</name>
+    <message>
+        <source>Looking for the move that lost the game...</source>
+        <translation>Suche den Zug, der das Spiel verloren hat …</translation>
+    </message>
+    <message>
+        <source>This game can still be won from here.</source>
+        <translation>Dieses Spiel ist von hier aus noch zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>This deal could not be won from its start.</source>
+        <translation>Dieses Spiel war von Anfang an nicht zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>This move lost the game: %1</source>
+        <translation>Dieser Zug hat das Spiel verloren: %1</translation>
     </message>
 </context>
 <context>

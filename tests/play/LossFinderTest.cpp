@@ -34,6 +34,8 @@ TEST_F(LossFinderTest, TheMoveThatLostIsFoundAmongTheMovesEndsInAFewSolves) {
             });
         EXPECT_EQ(f.kind, kind) << threshold;
         EXPECT_EQ(f.entries, entries) << threshold;
+        const int before = kind != LossFinder::Kind::At ? 0 : entries == 4 ? 2 : entries - 1;
+        EXPECT_EQ(f.before, before) << threshold;
         EXPECT_LE(solves, 6) << threshold; // two ends, then halves of nine moves
     }
 }

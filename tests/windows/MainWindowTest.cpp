@@ -2,6 +2,7 @@
 #include "BoardPalette.h"
 #include "BoardWidget.h"
 #include "CardArt.h"
+#include "CardNames.h"
 #include "Celebration.h"
 #include "CommandTable.h"
 #include "Contrast.h"
@@ -595,6 +596,8 @@ private slots:
         const Rule undo = [](const CommandState& s) { return s.game.undo; };
         const Rule redo = [](const CommandState& s) { return s.game.redo; };
         const Rule playing = [](const CommandState& s) { return s.solutionPlaying; };
+        const Rule free
+            = [](const CommandState& s) { return s.game.snapshot && !s.solutionPlaying; };
         const std::map<std::string, Rule> waitsFor {
             { "Restart", gameOpen },
             { "Save", gameOpen },
@@ -603,8 +606,8 @@ private slots:
             { "AddFav", gameOpen },
             { "Snapshot", inPlay },
             { "Hint", inPlay },
-            { "Solution",
-                [](const CommandState& s) { return s.game.snapshot && !s.solutionPlaying; } },
+            { "Solution", free },
+            { "WhereLost", free },
             { "UndoSnapshot", [](const CommandState& s) { return s.game.undoToSnapshot; } },
             { "ReplayAll", [](const CommandState& s) { return s.game.replayAll; } },
             { "Undo", undo },
@@ -1006,6 +1009,27 @@ private slots:
         QCOMPARE(lines.count() - 1, 2); // left at Restart, then given up: no win
         for (int i = 0; i < 2; ++i)
             QVERIFY(lines[i].contains(",617,") && !lines[i].contains("\",100,"));
+    }
+
+    // Game 7's fourth card sent to a cell loses it: the game goes back to just before that
+    // move, the move outlined; a game still winnable says so.
+    void whereWasItLostTakesTheGameBackToTheMoveThatLostIt() {
+        auto w = open();
+        deal(*w, 7);
+        w->RefreshMenus();
+        ModalAnswerer answers;
+        w->Action(QStringLiteral("mnuWhereLost"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 20000);
+        QCOMPARE(answers.texts.front(), QStringLiteral("This game can still be won from here."));
+        for (const Loc column : { 0, 1, 4, 7 })
+            w->session().engine.rules().CardDoubleClicked(column);
+        const Card fourth = w->session().engine.state().gBoard.GetCardIndex(203);
+        w->Action(QStringLiteral("mnuWhereLost"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->LossSearching().Running(), 20000);
+        QCOMPARE(w->session().trans.GetTransID(), qint16(3));
+        QVERIFY(w->board().HintShown());
+        QCOMPARE(w->statusBar()->currentMessage(),
+            QStringLiteral("This move lost the game: %1").arg(CardNames::OfMove(fourth, 203)));
     }
 
     void theDealsDifficultyShowsBesideTheClockWhenChosen() {

@@ -113,6 +113,8 @@ std::span<const Command> CommandTable::Commands() {
             .shortcut = "-", .route = R::Window, .enabled = solutionPlaying },
         { .key = "SolutionEnd", .menu = Replay, .control = "mnuSolutionEnd", .caption = QT_TRANSLATE_NOOP("Command", "Solution to the &End"),
             .shortcut = "End", .route = R::Window, .enabled = solutionPlaying },
+        { .key = "WhereLost", .menu = Replay, .control = "mnuWhereLost", .caption = QT_TRANSLATE_NOOP("Command", "&Where Was It Lost?"),
+            .route = R::Window, .enabled = solutionFree },
         { .key = "ReplayStop", .menu = Replay, .control = "mnuStop", .caption = QT_TRANSLATE_NOOP("Command", "Sto&p"),
             .shortcut = "Ctrl+T", .button = 14, .tip = QT_TRANSLATE_NOOP("Command", "Stop"), .glyph = G::Stop, .enabled = stop },
         { .key = "AddFav", .menu = Favorites, .control = "mnuAddFav",

@@ -72,6 +72,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
     celebration_ = new Celebration(*board_);
+    lossSearch_ = std::make_unique<LossSearch>(
+        session_.engine, session_.trans, session_.menu, *board_, prompter_, *statusBar());
     setCentralWidget(central);
     board_->setFocus(); // the keys play from the start, not the player box the strip holds
     setMinimumSize(kMinWidth, 240);
@@ -125,7 +127,8 @@ void frmMain::run(const Command& command) {
     if (command.route == Command::Route::Window)
         return RunWindowCommand(QLatin1String(command.key));
     assist_.Cancel(); // the next command ends a search under way
-    showFinish();     // a command right after a win first closes the won game
+    lossSearch_->Cancel();
+    showFinish(); // a command right after a win first closes the won game
     const QString key = QLatin1String(command.key);
     if (command.route == Command::Route::Game) {
         session_.menu.SelectGame(key);
@@ -143,6 +146,7 @@ void frmMain::afterCommand() {
 
 void frmMain::afterInput() {
     assist_.Cancel();
+    lossSearch_->Cancel();
     StatusbarUpdate();
     session_.kept.Update();
 }
@@ -288,6 +292,7 @@ void frmMain::RunWindowCommand(const QString& key) {
         { "SolutionFaster", &frmMain::solutionFaster },
         { "SolutionSlower", &frmMain::solutionSlower },
         { "SolutionEnd", &frmMain::solutionToTheEnd },
+        { "WhereLost", &frmMain::whereLost },
         { "Help", &frmMain::showHelp },
         { "About", &frmMain::showAbout },
     };

@@ -6,6 +6,7 @@
 #include "GameWindow.h"
 #include "HelpWindow.h"
 #include "Lifecycle.h"
+#include "LossSearch.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "Session.h"
@@ -80,6 +81,7 @@ public:
     bool PlayingSolution() const { return assist_.PlayingSolution(); }
     const SolverAssist& Assist() const { return assist_; }
     Celebration& WinCelebration() { return *celebration_; }
+    const LossSearch& LossSearching() const { return *lossSearch_; }
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
     void OpenHandedFile(const QString& path);
@@ -166,6 +168,7 @@ private:
     void toggleTimer();
     void toggleWinnable();
     void toggleDifficulty();
+    void whereLost() { lossSearch_->Start(); }
     void openWhenFree(const QString& path, int delayMs);
     void closeGame();
     void exitNow();
@@ -207,6 +210,7 @@ private:
     bool finishShown_ = false;
     std::unique_ptr<WinnableWatch> watch_;
     std::unique_ptr<DifficultyWatch> rating_;
+    std::unique_ptr<LossSearch> lossSearch_;
     bool loaded_ = false;
     QPointer<HelpWindow> help_;
     std::function<void()> quit_ = [] { QCoreApplication::exit(0); };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "LossFinder.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <atomic>
+#include <memory>
+
+class QStatusBar;
+
+namespace quadrell {
+
+class BoardWidget;
+class Engine;
+class Prompter;
+class cMenu;
+class cTrans;
+
+// "Where Was It Lost?": finds off the window's thread the move after which the deal could
+// no longer be won, then takes the game back to just before it with the move outlined, so
+// the player can try again from there.
+class LossSearch final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kOutlineMs = 4000;
+
+    LossSearch(Engine& engine, cTrans& trans, cMenu& menu, BoardWidget& board, Prompter& prompter,
+        QStatusBar& status, QObject* parent = nullptr);
+    ~LossSearch() override { Cancel(); }
+
+    void Start();
+    void Cancel();
+    bool Running() const { return watcher_ != nullptr; }
+
+private:
+    void show(const LossFinder::Finding& found, const std::vector<TransRecord>& played);
+
+    Engine& engine_;
+    cTrans& trans_;
+    cMenu& menu_;
+    BoardWidget& board_;
+    Prompter& prompter_;
+    QStatusBar& status_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    QFutureWatcher<LossFinder::Finding>* watcher_ = nullptr;
+};
+
+} // namespace quadrell
