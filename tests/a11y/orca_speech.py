@@ -141,7 +141,12 @@ def main():
         time.sleep(0.1)
     if not spoken_since(0):
         sys.exit("Orca never spoke")
-    xdotool("windowactivate", "--sync", win)
+    # A window manager still starting refuses the activation; keys would then go nowhere.
+    for _ in range(100):
+        if subprocess.run(["xdotool", "windowactivate", "--sync", win],
+                          capture_output=True).returncode == 0:
+            break
+        time.sleep(0.2)
     quiet_after(0, seconds=2.0, most=15.0)
     try:
         for what, keys, expected in STEPS_DE if german else STEPS:

@@ -21,7 +21,12 @@ start() {
     return 1
 }
 start || start
-sleep 1
-xdotool search --name "Quadrell 2000" | tail -1 | xargs -I{} xdotool windowactivate --sync {} || true
+# The window manager may still be starting on a loaded machine, and refuses to activate until
+# it is up; keys sent before then go nowhere.
+win=$(xdotool search --name "Quadrell 2000" | tail -1)
+for _ in $(seq 100); do
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1 && break
+    sleep 0.2
+done
 # Debian's own Python: the one that has pyatspi.
 /usr/bin/python3 "$here/board_tree.py" || { echo "== the program said:"; cat "$home/program.log"; exit 1; }
