@@ -100,6 +100,7 @@ void Driver::registerCommands() {
         out_ << "rating: " << *n << ' ' << Difficulty::EnglishName(r.level) << ' ' << r.nodes
              << '\n';
     };
+    commands_["newof"] = [this](const std::string& a) { newOfDifficulty(a); };
     commands_["dialog"] = [this](const std::string& a) { dialog(a); };
     commands_["open"] = [this](const std::string& a) { open(a); };
     commands_["state"] = noArgs([this] { printState(); });
@@ -179,6 +180,20 @@ void Driver::newGame(const std::string& args) {
     giveUp();
     session_.menu.NewGame(*n, false);
     session_.menu.Game_Started(false);
+}
+
+// Prints the class of the number dealt, rated again, so the line is the same on every run
+// whatever number was drawn.
+void Driver::newOfDifficulty(const std::string& args) {
+    for (int code = 1; const auto level = DifficultyDraw::FromCode(code); ++code) {
+        if (args != Difficulty::EnglishName(*level)) continue;
+        giveUp();
+        if (!session_.menu.NewGameOfDifficulty(*level)) return;
+        const auto dealt = Difficulty::RateDeal(session_.state().gGameNumber).level;
+        out_ << "dealt: " << Difficulty::EnglishName(dealt) << '\n';
+        return;
+    }
+    error("no such difficulty: " + args);
 }
 
 std::optional<Loc> Driver::cardLocation(const std::string& args) {

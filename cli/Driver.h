@@ -38,6 +38,7 @@ private:
     std::optional<Loc> cardLocation(const std::string& args);
 
     void newGame(const std::string& args);
+    void newOfDifficulty(const std::string& args);
     void click(const std::string& args);
     void doubleClick(const std::string& args);
     void cell(const std::string& args);

@@ -1,6 +1,7 @@
 #include "Difficulty.h"
 
 #include "Deal.h"
+#include "Prompter.h"
 #include "cGame.h"
 
 #include <array>
@@ -28,8 +29,9 @@ Difficulty::Rating Difficulty::RateDeal(std::int32_t number, const std::atomic<b
 }
 
 const char* Difficulty::EnglishName(Level level) {
-    static constexpr std::array<const char*, 5> kNames { "Easy", "Medium", "Hard", "Expert",
-        "Not solved" };
+    static constexpr std::array<const char*, 5> kNames { ToTranslate("Difficulty", "Easy"),
+        ToTranslate("Difficulty", "Medium"), ToTranslate("Difficulty", "Hard"),
+        ToTranslate("Difficulty", "Expert"), ToTranslate("Difficulty", "Not solved") };
     return kNames.at(static_cast<std::size_t>(level));
 }
 

@@ -12,6 +12,9 @@ enum class EmptyColumnChoice { Single, Column, Cancel };
 
 inline const std::string kAppTitle = "Quadrell 2000";
 
+// Marks an English text the windows translate later in `context`; the text itself is kept.
+constexpr const char* ToTranslate(const char* /*context*/, const char* english) { return english; }
+
 // Every question or message the program puts to the player goes through here, so rules
 // never build a window themselves. Texts use CR LF between lines.
 class Prompter {

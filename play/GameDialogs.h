@@ -15,6 +15,8 @@ public:
     virtual void ShowOptions() = 0;
     virtual void ShowCustomize() = 0;
     virtual void ShowAutoSave() = 0;
+    // "New Game of Difficulty...": the class asked, then the game dealt.
+    virtual void ShowNewOfDifficulty() = 0;
 };
 
 } // namespace quadrell

@@ -53,6 +53,42 @@ qint32 cMenu::DrawGameNumber(qint32 limit) {
     return static_cast<qint32>(std::nearbyint(static_cast<double>(r) * limit));
 }
 
+bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const DifficultyDraw::Rate& rate) {
+    const DifficultyDraw draw(options_.GetRandomLimit(), &cMenu::DrawGameNumber, rate);
+    std::optional<qint32> found;
+    bool cancelled = false;
+    prompter_.RunWithProgress(cMenu::tr("Looking for a game of that difficulty...").toStdString(),
+        [&](const Prompter::Progress& progress) {
+            found = draw.Find(level, [&](std::int64_t done, std::int64_t total) {
+                cancelled = !progress(done, total);
+                return !cancelled;
+            });
+        });
+    if (cancelled) return false;
+    options_.SetAskedDifficulty(static_cast<qint16>(DifficultyDraw::Code(level)));
+    if (!found) {
+        prompter_.Message(cMenu::tr("No game of that difficulty was found in the random range "
+                                    "of the options (0 to %1).")
+                              .arg(options_.GetRandomLimit())
+                              .toStdString(),
+            MessageIcon::Information, kAppTitle);
+        return false;
+    }
+    if (!AllowNewGame()) return false;
+    NewGame(*found, false);
+    Game_Started(false);
+    return true;
+}
+
+void cMenu::NewGameOfSameDifficulty() {
+    if (const auto level = DifficultyDraw::FromCode(options_.AskedDifficulty()))
+        NewGameOfDifficulty(*level);
+    else if (dialogs_)
+        dialogs_->ShowNewOfDifficulty();
+}
+
+Difficulty::Level cMenu::RateBySolver(qint32 number) { return Difficulty::RateDeal(number).level; }
+
 const QStringList& cMenu::GameKeys() {
     static const QStringList keys { QStringLiteral("New"), QStringLiteral("Select"),
         QStringLiteral("Restart"), QStringLiteral("Open") };
@@ -89,6 +125,7 @@ void cMenu::SelectType(const QString& key) {
         { "Snapshot", [](cMenu& m) { m.SnapshotPosition(); } },
         { "UndoSnapshot", [](cMenu& m) { m.UndoToSnapshot(); } },
         { "Finish", [](cMenu& m) { m.engine_.autoPlayer().Finish(); } },
+        { "SameDifficulty", [](cMenu& m) { m.NewGameOfSameDifficulty(); } },
     };
     static const std::pair<const char*, Show> kWindows[] = {
         { "Scoreboard", &GameDialogs::ShowScoreBoard },
@@ -98,6 +135,7 @@ void cMenu::SelectType(const QString& key) {
         { "Options", &GameDialogs::ShowOptions },
         { "Customize", &GameDialogs::ShowCustomize },
         { "AutoSave", &GameDialogs::ShowAutoSave },
+        { "NewDifficulty", &GameDialogs::ShowNewOfDifficulty },
     };
     for (const auto& [name, run] : kCommands)
         if (key == QLatin1String(name)) return run(*this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DifficultyDraw.h"
 #include "ScoreRec.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,14 @@ public:
     MenuState Update_Menu(bool replayRunning) const;
 
     void NewGame(qint32 gameNumber, bool keepHistory);
+    // "New Game of Difficulty...": a random number of `level` within the random range, found
+    // before the game in play is given up, dealt as any new game. False when none was found
+    // (the player is told), the search was cancelled, or the game in play was kept.
+    bool NewGameOfDifficulty(
+        Difficulty::Level level, const DifficultyDraw::Rate& rate = &cMenu::RateBySolver);
+    // The class last asked for again; the choice is offered while none was.
+    void NewGameOfSameDifficulty();
+    static Difficulty::Level RateBySolver(qint32 number);
     void ShowCards(bool visible);
     void Game_Started(bool finishedGame = false);
     void NoGame();

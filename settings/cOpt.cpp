@@ -63,6 +63,8 @@ void cOpt::SetShowTimer(qint16 value) {
 qint16 cOpt::ShowWinnable() const { return ticked("ShowWinnable", 0); }
 qint16 cOpt::ShowDifficulty() const { return ticked("ShowDifficulty", 0); }
 void cOpt::SetShowDifficulty(qint16 value) { set("ShowDifficulty", value); }
+qint16 cOpt::AskedDifficulty() const { return std::clamp<qint16>(get("AskedDifficulty", 0), 0, 4); }
+void cOpt::SetAskedDifficulty(qint16 value) { set("AskedDifficulty", value); }
 void cOpt::SetShowWinnable(qint16 value) { set("ShowWinnable", value); }
 
 qint16 cOpt::HighContrast() const { return ticked("HighContrast", 0); }

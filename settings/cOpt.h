@@ -65,6 +65,9 @@ public:
     // "Difficulty" beside the clock; off unless chosen.
     qint16 ShowDifficulty() const;
     void SetShowDifficulty(qint16 value);
+    // The class "New Game of Difficulty..." last dealt, 1 (Easy) to 4 (Expert); 0 before any.
+    qint16 AskedDifficulty() const;
+    void SetAskedDifficulty(qint16 value);
     void SetShowWinnable(qint16 value);
     // The board in high contrast: black, with white outlines and strong frames; off unless
     // chosen.

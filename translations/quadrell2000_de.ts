@@ -491,6 +491,14 @@
         <source>&amp;Where Was It Lost?</source>
         <translation>&amp;Wo ging es verloren?</translation>
     </message>
+    <message>
+        <source>New Game of &amp;Difficulty...</source>
+        <translation>Neues Spiel nach Sc&amp;hwierigkeit...</translation>
+    </message>
+    <message>
+        <source>Ano&amp;ther of That Difficulty</source>
+        <translation>&amp;Gleiche Schwierigkeit noch einmal</translation>
+    </message>
 </context>
 <context>
     <name>DataLock</name>
@@ -501,6 +509,29 @@ Close it first; two copies writing the same scores and games would lose some of 
         <translation>Eine andere Kopie von Quadrell 2000 verwendet<byte value="xd"/>
 %1<byte value="xd"/>
 Schließen Sie sie zuerst; zwei Kopien, die dieselben Punkte und Spiele schreiben, würden einen Teil davon verlieren.</translation>
+    </message>
+</context>
+<context>
+    <name>Difficulty</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Not solved</source>
+        <translation>Nicht gelöst</translation>
     </message>
 </context>
 <context>
@@ -763,29 +794,6 @@ Wollen Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>RatingTask</name>
-    <message>
-        <source>Easy</source>
-        <translation>Leicht</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Mittel</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Schwer</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experte</translation>
-    </message>
-    <message>
-        <source>Not solved</source>
-        <translation>Nicht gelöst</translation>
-    </message>
-</context>
-<context>
     <name>Refusal</name>
     <message>
         <source>red</source>
@@ -1045,6 +1053,14 @@ kann nicht geöffnet werden. %2</translation>
     <message>
         <source>QuadRell 2000 - Game No. %1</source>
         <translation>QuadRell 2000 - Spiel Nr. %1</translation>
+    </message>
+    <message>
+        <source>Looking for a game of that difficulty...</source>
+        <translation>Ein Spiel dieser Schwierigkeit wird gesucht...</translation>
+    </message>
+    <message>
+        <source>No game of that difficulty was found in the random range of the options (0 to %1).</source>
+        <translation>Im Zufallsbereich der Optionen (0 bis %1) wurde kein Spiel dieser Schwierigkeit gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1538,29 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::dlgDifficulty</name>
+    <message>
+        <source>New Game of Difficulty</source>
+        <translation>Neues Spiel nach Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>A random game of the difficulty chosen, within the random range of the options. The solver rates each deal by the work it takes to win it.</source>
+        <translation>Ein zufälliges Spiel der gewählten Schwierigkeit aus dem Zufallsbereich der Optionen. Der Löser bewertet jedes Spiel nach der Arbeit, die es zu gewinnen braucht.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 % of deals)</source>
+        <translation>%1 (%2 % der Spiele)</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Geben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -130,6 +131,36 @@ private slots:
         QVERIFY(w->Panel(2)->text().startsWith(QStringLiteral("Possible Moves: ")));
         QVERIFY(w->Panel(3)->text().startsWith(QStringLiteral("Session Time: 0:00:0")));
         QVERIFY(w->ClockBox()->text().startsWith(QStringLiteral("0:00:0")));
+    }
+
+    // The class is chosen in its dialog, then Shift+F2 deals another of it without asking.
+    void aNewGameOfTheDifficultyChosenAndAnotherByItsKey() {
+        auto w = open();
+        w->session().opt.SetRandomIndex(1);
+        const GameState& state = w->session().engine.state();
+        QStringList presets;
+        ModalAnswerer answers;
+        answers.handler = [&presets](QWidget* dialog) {
+            auto* medium = dialog->findChild<QRadioButton*>(QStringLiteral("optLevel2"));
+            for (auto* option : dialog->findChildren<QRadioButton*>())
+                if (option->isChecked()) presets << option->objectName();
+            QCOMPARE(
+                medium->text().remove(QLatin1Char('&')), QStringLiteral("Medium (36 % of deals)"));
+            medium->setChecked(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdDeal"))->click();
+        };
+        w->Action(QStringLiteral("mnuNewDifficulty"))->trigger();
+        QTRY_VERIFY(state.gGameActive);
+        QCOMPARE(Difficulty::RateDeal(state.gGameNumber).level, Difficulty::Level::Medium);
+        QCOMPARE(w->Action(QStringLiteral("mnuSameDifficulty"))->shortcut(),
+            QKeySequence(QStringLiteral("Shift+F2")));
+        const qint32 first = state.gGameNumber;
+        w->Action(QStringLiteral("mnuSameDifficulty"))->trigger(); // Yes to leaving the game
+        QTRY_VERIFY(state.gGameNumber != first);
+        QCOMPARE(Difficulty::RateDeal(state.gGameNumber).level, Difficulty::Level::Medium);
+        w->Action(QStringLiteral("mnuNewDifficulty"))->trigger();
+        QTRY_COMPARE(
+            presets, (QStringList { QStringLiteral("optLevel1"), QStringLiteral("optLevel2") }));
     }
 
     void dragsMakeTheClickMovesAndIllegalDropsSlideBack() {

@@ -1,7 +1,6 @@
 #include "RatingTask.h"
 
 #include <QtConcurrent/QtConcurrentRun>
-#include <array>
 
 namespace quadrell {
 
@@ -31,10 +30,7 @@ void RatingTask::Start(std::int32_t number, Done done) {
 }
 
 QString RatingTask::Name(Difficulty::Level level) {
-    static constexpr std::array<const char*, 5> kNames { QT_TRANSLATE_NOOP("RatingTask", "Easy"),
-        QT_TRANSLATE_NOOP("RatingTask", "Medium"), QT_TRANSLATE_NOOP("RatingTask", "Hard"),
-        QT_TRANSLATE_NOOP("RatingTask", "Expert"), QT_TRANSLATE_NOOP("RatingTask", "Not solved") };
-    return QCoreApplication::translate("RatingTask", kNames.at(static_cast<std::size_t>(level)));
+    return QCoreApplication::translate("Difficulty", Difficulty::EnglishName(level));
 }
 
 } // namespace quadrell

@@ -10,6 +10,7 @@
 #include "SessionDialogs.h"
 #include "cScore.h"
 #include "dlgAbout.h"
+#include "dlgDifficulty.h"
 #include "frmCustomize.h"
 
 #include <QAction>
@@ -247,6 +248,11 @@ void frmMain::ShowOptions() {
 }
 void frmMain::ShowCustomize() { showModal(frmCustomize(session_.custom, *this)); }
 void frmMain::ShowAutoSave() { showModal(SessionDialogs::AutoSave(session_, this)); }
+void frmMain::ShowNewOfDifficulty() {
+    const auto asked = DifficultyDraw::FromCode(session_.opt.AskedDifficulty());
+    dlgDifficulty choice(asked.value_or(Difficulty::Level::Easy), this);
+    if (choice.exec() == QDialog::Accepted) session_.menu.NewGameOfDifficulty(choice.Chosen());
+}
 void frmMain::ShowAddFav() {
     if (session_.state().gGameActive) showModal(SessionDialogs::AddFavourite(session_, this));
 }

@@ -129,6 +129,7 @@ public:
     void ShowOptions() override;
     void ShowCustomize() override;
     void ShowAutoSave() override;
+    void ShowNewOfDifficulty() override;
     // The two "Recent" submenus from the store.
     void UpdateRecent();
     QAction* RecentItem(int list, int index) const { return recent_->Item(list, index); }

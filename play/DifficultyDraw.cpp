@@ -1,0 +1,38 @@
+#include "DifficultyDraw.h"
+
+#include <utility>
+
+namespace quadrell {
+
+DifficultyDraw::DifficultyDraw(qint32 limit, Draw draw, Rate rate)
+    : limit_(limit)
+    , draw_(std::move(draw))
+    , rate_(std::move(rate)) { }
+
+std::optional<qint32> DifficultyDraw::Find(
+    Difficulty::Level level, const Prompter::Progress& progress) const {
+    const qint64 size = qint64 { limit_ } + 1;
+    const bool whole = size <= kTries;
+    const qint64 tries = whole ? size : kTries;
+    const qint32 start = whole ? draw_(limit_) : 0;
+    for (qint64 i = 0; i < tries; ++i) {
+        if (progress && !progress(i, tries)) return std::nullopt;
+        const qint32 number = whole ? static_cast<qint32>((start + i) % size) : draw_(limit_);
+        if (rate_(number) == level) return number;
+    }
+    return std::nullopt;
+}
+
+bool DifficultyDraw::Askable(Difficulty::Level level) {
+    return level != Difficulty::Level::NotSolved;
+}
+
+int DifficultyDraw::Code(Difficulty::Level level) { return static_cast<int>(level) + 1; }
+
+std::optional<Difficulty::Level> DifficultyDraw::FromCode(int code) {
+    const auto level = static_cast<Difficulty::Level>(code - 1);
+    if (code < 1 || !Askable(level) || code > Code(Difficulty::Level::Expert)) return std::nullopt;
+    return level;
+}
+
+} // namespace quadrell

@@ -1,0 +1,133 @@
+#include "DifficultyDraw.h"
+
+#include "SessionFixture.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace quadrell::test {
+namespace {
+
+using Level = Difficulty::Level;
+
+// Numbers are Easy unless listed; every rating is counted.
+struct FakeRatings {
+    std::map<qint32, Level> levels;
+    std::vector<qint32> rated;
+    Level operator()(qint32 n) {
+        rated.push_back(n);
+        const auto it = levels.find(n);
+        return it == levels.end() ? Level::Easy : it->second;
+    }
+};
+
+// Draws the listed numbers in turn, then the last again.
+DifficultyDraw::Draw drawing(std::vector<qint32> numbers) {
+    return [numbers, next = std::size_t { 0 }](
+               qint32) mutable { return numbers.at(std::min(next++, numbers.size() - 1)); };
+}
+
+TEST(DifficultyDrawTest, RandomNumbersAreRatedUntilOneIsOfTheClassAndASmallRangeIsSearchedWhole) {
+    struct Row {
+        const char* what;
+        qint32 limit;
+        std::vector<qint32> draws;
+        std::map<qint32, Level> levels;
+        Level asked;
+        std::optional<qint32> found;
+        std::size_t ratings;
+    };
+    const Row rows[] {
+        { "the first of the class drawn", 40000, { 5, 17, 9 },
+            { { 17, Level::Hard }, { 9, Level::Hard } }, Level::Hard, 17, 2 },
+        { "none among the tries", 40000, { 5 }, {}, Level::Expert, std::nullopt,
+            DifficultyDraw::kTries },
+        { "a small range from its drawn start, round its end", 9, { 7 }, { { 3, Level::Medium } },
+            Level::Medium, 3, 7 },
+        { "a small range holding none: each number once", 9, { 4 }, {}, Level::Hard, std::nullopt,
+            10 },
+        { "a range of one number", 0, { 0 }, {}, Level::Easy, 0, 1 },
+    };
+    for (const Row& row : rows) {
+        FakeRatings ratings { row.levels, {} };
+        const DifficultyDraw draw(row.limit, drawing(row.draws), std::ref(ratings));
+        EXPECT_EQ(draw.Find(row.asked, {}), row.found) << row.what;
+        EXPECT_EQ(ratings.rated.size(), row.ratings) << row.what;
+        if (row.limit < DifficultyDraw::kTries) {
+            std::set<qint32> distinct(ratings.rated.begin(), ratings.rated.end());
+            EXPECT_EQ(distinct.size(), ratings.rated.size()) << row.what;
+        }
+    }
+}
+
+TEST(DifficultyDrawTest, CancellingStopsTheSearch) {
+    FakeRatings ratings;
+    const DifficultyDraw draw(40000, drawing({ 1, 2, 3, 4, 5 }), std::ref(ratings));
+    EXPECT_EQ(draw.Find(Level::Expert, [](std::int64_t done, std::int64_t) { return done < 3; }),
+        std::nullopt);
+    EXPECT_EQ(ratings.rated, (std::vector<qint32> { 1, 2, 3 }));
+}
+
+TEST(DifficultyDrawTest, OnlyTheFourPlayableClassesAreKeptAsAChoice) {
+    for (const Level level : { Level::Easy, Level::Medium, Level::Hard, Level::Expert })
+        EXPECT_EQ(DifficultyDraw::FromCode(DifficultyDraw::Code(level)), level);
+    for (const int code : { -1, 0, 5, 6 })
+        EXPECT_EQ(DifficultyDraw::FromCode(code), std::nullopt) << code;
+}
+
+class NewGameOfDifficultyTest : public SessionFixture {
+protected:
+    NewGameOfDifficultyTest() { session.opt.SetRandomIndex(1); } // 0 to 40000
+    void startGame(qint32 n) {
+        session.menu.NewGame(n, false);
+        session.menu.Game_Started(false);
+    }
+    // Every number Easy, but one Hard.
+    static Level oneHard(qint32 n) { return n == 2024 ? Level::Hard : Level::Easy; }
+    static Level allEasy(qint32) { return Level::Easy; }
+};
+
+TEST_F(NewGameOfDifficultyTest, TheGameFoundIsDealtAsANewGameAndTheClassRemembered) {
+    // Every number is Easy here: the first one drawn is dealt.
+    EXPECT_TRUE(session.menu.NewGameOfDifficulty(Level::Easy, &allEasy));
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(trans().TransCount(), 0);
+    EXPECT_EQ(session.opt.AskedDifficulty(), 1);
+    EXPECT_EQ(prompter.progressLabels,
+        (std::vector<std::string> { "Looking for a game of that difficulty..." }));
+    session.opt.SetRandomIndex(0); // the range 0..0
+    EXPECT_FALSE(session.menu.NewGameOfDifficulty(Level::Hard, &oneHard));
+    EXPECT_EQ(prompter.messages.back(),
+        "No game of that difficulty was found in the random range of the options (0 to 0).");
+    EXPECT_EQ(session.opt.AskedDifficulty(), 3);
+}
+
+TEST_F(NewGameOfDifficultyTest, TheGameInPlayIsLeftOnlyOnceAGameIsFoundAndThePlayerAgrees) {
+    startGame(77);
+    session.opt.SetRandomIndex(0);
+    EXPECT_FALSE(session.menu.NewGameOfDifficulty(Level::Hard, &oneHard)); // none: not asked
+    EXPECT_TRUE(prompter.questions.empty());
+    prompter.cancelAt = 0;
+    EXPECT_FALSE(session.menu.NewGameOfDifficulty(Level::Easy, &allEasy)); // cancelled
+    EXPECT_TRUE(prompter.questions.empty());
+    prompter.cancelAt = INT64_MAX;
+    prompter.yes = false;
+    EXPECT_FALSE(session.menu.NewGameOfDifficulty(Level::Easy, &allEasy));
+    EXPECT_EQ(prompter.questions.size(), 1U);
+    EXPECT_EQ(state().gGameNumber, 77);
+    prompter.yes = true;
+    EXPECT_TRUE(session.menu.NewGameOfDifficulty(Level::Easy, &allEasy));
+    EXPECT_EQ(state().gGameNumber, 0);
+    EXPECT_TRUE(state().gGameActive);
+}
+
+TEST_F(NewGameOfDifficultyTest, AnotherOfThatDifficultyDealsTheClassLastAskedWithTheSolversRating) {
+    session.opt.SetAskedDifficulty(2);
+    session.menu.SelectType(QStringLiteral("SameDifficulty"));
+    ASSERT_TRUE(state().gGameActive);
+    EXPECT_EQ(Difficulty::RateDeal(state().gGameNumber).level, Level::Medium);
+}
+
+} // namespace
+} // namespace quadrell::test
