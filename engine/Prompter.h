@@ -24,6 +24,12 @@ public:
     // A Yes/No question with its icon (the stop icon before anything is destroyed); true
     // for Yes.
     virtual bool Question(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // The same question with a third button, `other`, beside Yes and No.
+    enum class Answer { Yes, No, Other };
+    virtual Answer QuestionOr(const std::string& text, const std::string& title, MessageIcon icon,
+        const std::string& /*other*/) {
+        return Question(text, title, icon) ? Answer::Yes : Answer::No;
+    }
     // The "Move to Empty Column.." dialog.
     virtual EmptyColumnChoice AskEmptyColumn() = 0;
     // A save-file dialog that asks before replacing a file; empty when cancelled.

@@ -40,9 +40,17 @@ bool cMenu::AllowNewGame() {
     const GameState& s = engine_.state();
     if (!s.gGameActive || s.gFinishedView) return true;
     replay_.StopPlayback();
-    if (!prompter_.Question(cMenu::tr("Are you sure You want to Quit this Game ?").toStdString(),
-            kAppTitle, MessageIcon::Question))
-        return false;
+    const std::string question
+        = cMenu::tr("Are you sure You want to Quit this Game ?").toStdString();
+    if (!whereLost_) {
+        if (!prompter_.Question(question, kAppTitle, MessageIcon::Question)) return false;
+    } else {
+        // The third answer keeps the game and looks for where it was lost.
+        const Prompter::Answer answer = prompter_.QuestionOr(question, kAppTitle,
+            MessageIcon::Question, cMenu::tr("&Where Was It Lost?").toStdString());
+        if (answer == Prompter::Answer::Other) whereLost_();
+        if (answer != Prompter::Answer::Yes) return false;
+    }
     GameLost();
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 namespace quadrell {
@@ -52,6 +53,9 @@ public:
 
     // The windows that "Select" and "Open" show, and the file dialogs of "Save".
     void SetDialogs(GameDialogs* dialogs) { dialogs_ = dialogs; }
+    // "Where Was It Lost?", offered beside the question that gives a game up; none in the
+    // headless driver.
+    void SetWhereLost(std::function<void()> whereLost) { whereLost_ = std::move(whereLost); }
     void SetFiles(GameFileDialogs* files) { files_ = files; }
     // Where ended games are scored, and the clock that times them.
     void SetScoring(cScore* score, cTime* time) {
@@ -141,6 +145,7 @@ private:
     cPlayer& players_;
     cRecent& recent_;
     GameDialogs* dialogs_ = nullptr;
+    std::function<void()> whereLost_;
     GameFileDialogs* files_ = nullptr;
     cScore* score_ = nullptr;
     cTime* time_ = nullptr;

@@ -1062,6 +1062,10 @@ kann nicht geöffnet werden. %2</translation>
         <source>No game of that difficulty was found in the random range of the options (0 to %1).</source>
         <translation>Im Zufallsbereich der Optionen (0 bis %1) wurde kein Spiel dieser Schwierigkeit gefunden.</translation>
     </message>
+    <message>
+        <source>&amp;Where Was It Lost?</source>
+        <translation>&amp;Wo ging es verloren?</translation>
+    </message>
 </context>
 <context>
     <name>cSave</name>

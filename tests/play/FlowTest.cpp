@@ -34,6 +34,25 @@ TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
     EXPECT_EQ(board().GetCardIndex(200), kNoCard);
 }
 
+TEST_F(FlowTest, TheQuestionThatGivesAGameUpOffersToFindWhereItWasLost) {
+    int searches = 0;
+    session.menu.SetWhereLost([&searches] { ++searches; });
+    const struct {
+        bool other, yes;
+        bool allowed;
+        int searches;
+    } rows[] { { true, true, false, 1 }, { false, false, false, 1 }, { false, true, true, 1 } };
+    for (const auto& row : rows) {
+        startGame(5);
+        prompter.other = row.other;
+        prompter.yes = row.yes;
+        EXPECT_EQ(session.menu.AllowNewGame(), row.allowed);
+        EXPECT_EQ(state().gGameActive, !row.allowed);
+        EXPECT_EQ(searches, row.searches);
+        EXPECT_EQ(prompter.thirdButtons.back(), "&Where Was It Lost?");
+    }
+}
+
 TEST_F(FlowTest, NoGameEmptiesTheBoardAndForgetsTheSnapshot) {
     startGame(5);
     session.menu.SnapshotPosition();

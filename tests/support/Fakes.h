@@ -65,6 +65,12 @@ public:
         if (onQuestion) onQuestion(); // what else happens while the question is open
         return yes;
     }
+    Answer QuestionOr(const std::string& text, const std::string& title, MessageIcon icon,
+        const std::string& third) override {
+        thirdButtons.push_back(third);
+        if (Question(text, title, icon) && !other) return Answer::Yes;
+        return other ? Answer::Other : Answer::No;
+    }
     EmptyColumnChoice AskEmptyColumn() override {
         ++dialogs;
         return emptyColumn;
@@ -116,6 +122,8 @@ public:
     bool inputOk = true;
     unsigned colour = 0; // the colour dialog's choice; 0 cancels
     bool yes = true;
+    bool other = false; // a question with a third button gets that button
+    std::vector<std::string> thirdButtons;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
     std::vector<std::string> progressLabels;
     std::vector<std::int64_t> reported; // every progress report, in order

@@ -1043,19 +1043,30 @@ private slots:
     }
 
     // Game 7's fourth card sent to a cell loses it: the game goes back to just before that
-    // move, the move outlined; a game still winnable says so.
+    // move, the move outlined; a game still winnable says so. The question that gives the
+    // game up offers the search too, and keeps the game.
     void whereWasItLostTakesTheGameBackToTheMoveThatLostIt() {
         auto w = open();
         deal(*w, 7);
         w->RefreshMenus();
-        ModalAnswerer answers;
-        w->Action(QStringLiteral("mnuWhereLost"))->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 20000);
-        QCOMPARE(answers.texts.front(), QStringLiteral("This game can still be won from here."));
+        {
+            ModalAnswerer answers;
+            w->Action(QStringLiteral("mnuWhereLost"))->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 20000);
+            QCOMPARE(
+                answers.texts.front(), QStringLiteral("This game can still be won from here."));
+        }
         for (const Loc column : { 0, 1, 4, 7 })
             w->session().engine.rules().CardDoubleClicked(column);
         const Card fourth = w->session().engine.state().gBoard.GetCardIndex(203);
-        w->Action(QStringLiteral("mnuWhereLost"))->trigger();
+        QTimer::singleShot(0, [] { // the question, answered by its third button
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(
+                box && box->text() == QStringLiteral("Are you sure You want to Quit this Game ?"));
+            box->findChild<QAbstractButton*>(QStringLiteral("cmdOther"))->click();
+        });
+        w->Action(QStringLiteral("mnuNew"))->trigger();
+        QVERIFY(w->session().engine.state().gGameNumber == 7);
         QTRY_VERIFY_WITH_TIMEOUT(!w->LossSearching().Running(), 20000);
         QCOMPARE(w->session().trans.GetTransID(), qint16(3));
         QVERIFY(w->board().HintShown());

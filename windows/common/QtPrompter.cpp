@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
@@ -58,6 +59,18 @@ bool QtPrompter::Question(const std::string& question, const std::string& title,
         iconOf(icon), text(title), text(question), QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+Prompter::Answer QtPrompter::QuestionOr(const std::string& question, const std::string& title,
+    MessageIcon icon, const std::string& other) {
+    QMessageBox box(
+        iconOf(icon), text(title), text(question), QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setDefaultButton(QMessageBox::Yes);
+    QPushButton* third = box.addButton(text(other), QMessageBox::ActionRole);
+    third->setObjectName(QStringLiteral("cmdOther"));
+    const int chosen = box.exec();
+    if (box.clickedButton() == third) return Answer::Other;
+    return chosen == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 std::string QtPrompter::Translated(const char* context, const char* english) {

@@ -17,6 +17,8 @@ public:
 
     void Message(const std::string& text, MessageIcon icon, const std::string& title) override;
     bool Question(const std::string& text, const std::string& title, MessageIcon icon) override;
+    Answer QuestionOr(const std::string& question, const std::string& title, MessageIcon icon,
+        const std::string& other) override;
     EmptyColumnChoice AskEmptyColumn() override;
     std::string SaveFileName(
         const std::string& folder, const std::string& proposed, const std::string& filter) override;

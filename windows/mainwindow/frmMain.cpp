@@ -84,6 +84,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
         [this](const QString& reason) { statusBar()->showMessage(reason, kRefusalShownMs); });
     session_.opt.SetWidgets(this);
     session_.menu.SetDialogs(this);
+    session_.menu.SetWhereLost([this] { whereLost(); });
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
@@ -91,7 +92,10 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::celebrate); });
 }
 
-frmMain::~frmMain() { session_.opt.SetWidgets(nullptr); }
+frmMain::~frmMain() {
+    session_.opt.SetWidgets(nullptr);
+    session_.menu.SetWhereLost({});
+}
 
 bool frmMain::Load() {
     lifecycle_.Start();
