@@ -1234,6 +1234,10 @@ Spiel wählen — F3</translation>
         <source>Charts</source>
         <translation>Diagramme</translation>
     </message>
+    <message>
+        <source>Counting the games by difficulty: %1 of %2 deals rated...</source>
+        <translation>Die Spiele werden nach Schwierigkeit gezählt: %1 von %2 Spielen bewertet...</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::ChartsTable</name>
@@ -1300,6 +1304,18 @@ Spiel wählen — F3</translation>
     <message>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Games by difficulty</source>
+        <translation>Spiele nach Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Still counting</source>
+        <translation>Wird noch gezählt</translation>
+    </message>
+    <message>
+        <source>%1 games wait for their deal&apos;s rating</source>
+        <translation>%1 Spiele warten auf ihre Bewertung</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1399,14 @@ Spiel wählen — F3</translation>
     <message>
         <source>All</source>
         <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Games by difficulty (still counting)</source>
+        <translation>Spiele nach Schwierigkeit (wird noch gezählt)</translation>
+    </message>
+    <message>
+        <source>Games by difficulty</source>
+        <translation>Spiele nach Schwierigkeit</translation>
     </message>
 </context>
 <context>

@@ -489,6 +489,60 @@ private slots:
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing"))));
     }
 
+    // The games by difficulty are counted off the window's thread: while a deal's rating
+    // is held up the page says it is counting and goes on answering; the ratings then land
+    // in the cache beside the score file and are not made again, unless it is damaged.
+    void theChartsCountTheGamesByDifficultyInTheBackgroundWithACache() {
+        std::vector<ScoreRec> records(3);
+        for (int i = 0; i < 3; ++i) {
+            records[std::size_t(i)].Name = QStringLiteral("Ann");
+            records[std::size_t(i)].GameNo = 10 + i % 2; // 10, 11, 10
+            records[std::size_t(i)].Perc = i == 0 ? 100 : 50;
+        }
+        const QString cache = dir_.filePath(QStringLiteral("count%1.ratings").arg(run_));
+        std::atomic<bool> held { true };
+        std::atomic<int> ratings { 0 };
+        const auto rate = [&](qint32 number, const std::atomic<bool>* stop) {
+            while (held && !*stop)
+                QThread::msleep(5);
+            ++ratings;
+            return std::optional(number == 10 ? Difficulty::Level::Easy : Difficulty::Level::Hard);
+        };
+        {
+            ChartsPage page(records, session().prompter, cache, nullptr, rate);
+            page.show();
+            QTRY_VERIFY(page.CountingLabel()->isVisible());
+            QCOMPARE(page.CountingLabel()->text(),
+                QStringLiteral("Counting the games by difficulty: 0 of 2 deals rated..."));
+            auto* asTable = page.findChild<QCheckBox*>(QStringLiteral("chkChartTable"));
+            asTable->click(); // the page answers meanwhile
+            QVERIFY(asTable->isChecked());
+            held = false;
+            QTRY_VERIFY(page.CountingLabel()->isHidden());
+            QTreeWidgetItem* byClass
+                = page.Table().topLevelItem(page.Table().topLevelItemCount() - 1);
+            QCOMPARE(byClass->text(0), QStringLiteral("Games by difficulty"));
+            QCOMPARE(byClass->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
+            QCOMPARE(byClass->child(2)->text(1), QStringLiteral("1 played, 0 won, 0% won"));
+            QCOMPARE(byClass->childCount(), 4); // "Not solved" only when played
+        }
+        QTRY_VERIFY(QFile::exists(cache));
+        QCOMPARE(ratings.load(), 2);
+        for (const bool damaged : { false, true }) {
+            if (damaged) {
+                QFile file(cache);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                file.seek(file.size() - 3);
+                file.write("x\n");
+            }
+            ratings = 0;
+            ChartsPage again(records, session().prompter, cache, nullptr, rate);
+            again.show();
+            QTRY_VERIFY(again.CountingLabel()->isHidden());
+            QCOMPARE(ratings.load(), damaged ? 2 : 0);
+        }
+    }
+
     void exportWritesTheBoardWithoutAWindowForAShortTask() {
         // Recorded after the player was made, as a record must be to count.
         session().score.SaveScore(617, 93, 187, 100, QDateTime::currentDateTime().addSecs(60));

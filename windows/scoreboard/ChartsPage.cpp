@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -18,14 +20,20 @@
 
 namespace quadrell {
 
-ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter, QWidget* parent)
+ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
+    const QString& ratingsCache, QWidget* parent, RatingsCount::Rate rate)
     : QWidget(parent)
     , records_(records)
     , prompter_(prompter)
     , players_(new QComboBox(this))
     , span_(new QComboBox(this))
     , view_(new ChartsView(this))
-    , table_(new ChartsTable(this)) {
+    , table_(new ChartsTable(this))
+    , count_(new RatingsCount(ratingsCache, std::move(rate), this))
+    , counting_(new QLabel(this)) {
+    counting_->setObjectName(QStringLiteral("lblDifficultyCount"));
+    counting_->hide();
+    connect(count_, &RatingsCount::Changed, this, &ChartsPage::showDifficulty);
     players_->setObjectName(QStringLiteral("cboChartPlayer"));
     players_->addItem(tr("All Players"));
     span_->setObjectName(QStringLiteral("cboChartSpan"));
@@ -52,6 +60,7 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);
     column->addWidget(asTable);
+    column->addWidget(counting_);
     column->addWidget(shown, 1);
     connect(players_, &QComboBox::activated, this, &ChartsPage::Refresh);
     connect(span_, &QComboBox::activated, this, &ChartsPage::Refresh);
@@ -67,12 +76,31 @@ void ChartsPage::showEvent(QShowEvent* event) {
     if (!listed_) Refresh();
 }
 
+QStringList ChartsPage::chosen() const {
+    return players_->currentIndex() <= 0 ? QStringList() : QStringList { players_->currentText() };
+}
+
+void ChartsPage::showDifficulty() {
+    const RatingsCount::Snapshot counted = count_->Latest();
+    const QStringList players = chosen();
+    const qint64 unrated = counted.counts.UnratedOf(players);
+    const bool counting = !counted.done;
+    view_->SetDifficulty(counted.counts.Of(players), counting);
+    table_->SetDifficulty(counted.counts.Of(players), counting, unrated);
+    counting_->setVisible(counting);
+    counting_->setText(
+        tr("Counting the games by difficulty: %1 of %2 deals rated...")
+            .arg(QLocale().toString(counted.rated), QLocale().toString(counted.toRate)));
+}
+
 void ChartsPage::Refresh() {
     const auto span
         = span_->currentIndex() == 1 ? ScoreCharts::Span::Month : ScoreCharts::Span::Week;
-    const QStringList chosen
-        = players_->currentIndex() <= 0 ? QStringList() : QStringList { players_->currentText() };
-    ScoreCharts charts = ScoreCharts::Of(records_, chosen, span);
+    if (!countStarted_) {
+        countStarted_ = true;
+        count_->Start(records_);
+    }
+    ScoreCharts charts = ScoreCharts::Of(records_, chosen(), span);
     if (!listed_) {
         for (const auto& player : charts.players)
             players_->addItem(player.name);
@@ -80,12 +108,15 @@ void ChartsPage::Refresh() {
     }
     table_->SetCharts(charts, span);
     view_->SetCharts(std::move(charts), span);
+    showDifficulty();
 }
 
 void ChartsPage::Reset() {
     while (players_->count() > 1)
         players_->removeItem(players_->count() - 1);
     listed_ = false;
+    countStarted_ = false;
+    count_->Stop();
     if (isVisible()) Refresh();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "RatingsCount.h"
 #include "ScoreCharts.h"
 
 #include <QWidget>
 #include <vector>
 
 class QComboBox;
+class QLabel;
 
 namespace quadrell {
 
@@ -18,10 +20,16 @@ class Prompter;
 class ChartsPage final : public QWidget {
     Q_OBJECT
 public:
-    ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter, QWidget* parent = nullptr);
+    // The games by difficulty are counted in the background, with the ratings kept in
+    // `ratingsCache`.
+    ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
+        const QString& ratingsCache, QWidget* parent = nullptr,
+        RatingsCount::Rate rate = &RatingsCount::RateBySolver);
 
     ChartsView& View() const { return *view_; }
     ChartsTable& Table() const { return *table_; }
+    RatingsCount& Counting() const { return *count_; }
+    QLabel* CountingLabel() const { return counting_; }
     // Draws the charts anew for what is chosen; the first time also lists the players.
     void Refresh();
     // The records have changed (cleared, reloaded): counted again when next seen.
@@ -35,6 +43,8 @@ protected:
 
 private:
     void save(const QString& suffix, const QString& filter);
+    QStringList chosen() const;
+    void showDifficulty();
 
     const std::vector<ScoreRec>& records_;
     Prompter& prompter_;
@@ -42,6 +52,9 @@ private:
     QComboBox* span_;
     ChartsView* view_;
     ChartsTable* table_;
+    RatingsCount* count_;
+    QLabel* counting_;
+    bool countStarted_ = false;
     bool listed_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ChartsTable.h"
 
 #include "ChartsView.h"
+#include "RatingTask.h"
 
 namespace quadrell {
 
@@ -48,7 +49,34 @@ void ChartsTable::SetCharts(const ScoreCharts& charts, ScoreCharts::Span span) {
     new QTreeWidgetItem(players,
         { tr("All"),
             tr("streak %1, longest %2").arg(charts.currentStreak).arg(charts.longestStreak) });
+    difficulty_ = heading(tr("Games by difficulty"));
+    fillDifficulty();
     resizeColumnToContents(0);
+}
+
+void ChartsTable::SetDifficulty(
+    const DifficultyTally::Classes& classes, bool counting, qint64 unrated) {
+    classes_ = classes;
+    counting_ = counting;
+    unrated_ = unrated;
+    if (difficulty_) fillDifficulty();
+}
+
+void ChartsTable::fillDifficulty() {
+    qDeleteAll(difficulty_->takeChildren());
+    for (std::size_t c = 0; c < classes_.size(); ++c) {
+        const DifficultyTally::Tally& t = classes_[c];
+        if (c + 1 == classes_.size() && t.played == 0) continue; // "Not solved" when played
+        new QTreeWidgetItem(difficulty_,
+            { RatingTask::Name(static_cast<Difficulty::Level>(c)),
+                tr("%1 played, %2 won, %3% won")
+                    .arg(t.played)
+                    .arg(t.won)
+                    .arg(qRound(t.WinRate())) });
+    }
+    if (counting_)
+        new QTreeWidgetItem(difficulty_,
+            { tr("Still counting"), tr("%1 games wait for their deal's rating").arg(unrated_) });
 }
 
 void ChartsTable::histogram(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DifficultyTally.h"
 #include "ScoreCharts.h"
 
 #include <QTreeWidget>
@@ -13,10 +14,18 @@ class ChartsTable final : public QTreeWidget {
 public:
     explicit ChartsTable(QWidget* parent = nullptr);
     void SetCharts(const ScoreCharts& charts, ScoreCharts::Span span);
+    // The games by difficulty; while `counting`, how many wait for their deal's rating.
+    void SetDifficulty(const DifficultyTally::Classes& classes, bool counting, qint64 unrated);
 
 private:
     QTreeWidgetItem* heading(const QString& title);
     void histogram(const std::vector<ScoreCharts::Bin>& bins, const QString& title, bool asTime);
+    void fillDifficulty();
+
+    QTreeWidgetItem* difficulty_ = nullptr;
+    DifficultyTally::Classes classes_ {};
+    bool counting_ = false;
+    qint64 unrated_ = 0;
 };
 
 } // namespace quadrell

@@ -1,5 +1,7 @@
 #include "ChartsView.h"
 
+#include "RatingTask.h"
+
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -73,6 +75,12 @@ void ChartsView::SetCharts(ScoreCharts charts, ScoreCharts::Span span) {
     update();
 }
 
+void ChartsView::SetDifficulty(const DifficultyTally::Classes& classes, bool counting) {
+    classes_ = classes;
+    counting_ = counting;
+    update();
+}
+
 int ChartsView::PeriodsShown(double width, std::size_t periods) {
     const auto fits = static_cast<std::size_t>(std::max(1.0, (width - 2 * kAxis) / kBarStep));
     return static_cast<int>(std::min(periods, fits));
@@ -93,7 +101,10 @@ void ChartsView::Render(QPainter& p, const QRectF& area) const {
         return;
     }
     const double top = inner.height() * 0.5;
-    periodChart(p, QRectF(inner.topLeft(), QSizeF(inner.width(), top - 8)));
+    const double periods = inner.width() * 0.6;
+    periodChart(p, QRectF(inner.topLeft(), QSizeF(periods - 8, top - 8)));
+    difficultyChart(
+        p, QRectF(inner.left() + periods, inner.top(), inner.width() - periods, top - 8));
     // Two histograms and the table, which needs a little more room.
     const double part = inner.width() * 0.23;
     const QRectF lower(inner.left(), inner.top() + top, inner.width(), inner.height() - top);
@@ -107,8 +118,21 @@ void ChartsView::Render(QPainter& p, const QRectF& area) const {
 }
 
 void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
-    title(p, area, span_ == ScoreCharts::Span::Week ? tr("Games per week") : tr("Games per month"));
-    const QRectF plot = area.adjusted(kAxis, 24, -kAxis, -18);
+    const QString heading
+        = span_ == ScoreCharts::Span::Week ? tr("Games per week") : tr("Games per month");
+    title(p, area, heading);
+    // The legend at the right, as wide as its words in the player's language; under the
+    // title when the two would meet.
+    const std::pair<QColor, QString> keys[] { { kPlayed, tr("played") }, { kWon, tr("won") },
+        { kRate, tr("win rate") } };
+    double width = 0;
+    for (const auto& [colour, text] : keys)
+        width += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
+    QFont bold = p.font();
+    bold.setBold(true);
+    const double titleEnd = area.left() + QFontMetricsF(bold).horizontalAdvance(heading) + 12;
+    const bool under = area.right() - kAxis - width + 16 < titleEnd;
+    const QRectF plot = area.adjusted(kAxis, under ? 40 : 24, -kAxis, -18);
     const int shown = PeriodsShown(area.width(), charts_.periods.size());
     const auto first = charts_.periods.end() - shown;
     qint64 busiest = 1;
@@ -163,13 +187,7 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     p.drawPath(rate);
     p.setBrush(kRate);
     p.drawPath(dots);
-    // The legend at the right, as wide as its words in the player's language.
-    const std::pair<QColor, QString> keys[] { { kPlayed, tr("played") }, { kWon, tr("won") },
-        { kRate, tr("win rate") } };
-    double width = 0;
-    for (const auto& [colour, text] : keys)
-        width += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
-    QPointF legend(area.right() - kAxis - width + 16, area.top() + 4);
+    QPointF legend(area.right() - kAxis - width + 16, area.top() + (under ? 22 : 4));
     for (const auto& [colour, text] : keys) {
         swatch(p, legend, colour, text);
         legend.rx() += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
@@ -263,6 +281,46 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
         y += line + (r == 0 ? 3 : 0);
     }
     p.restore();
+}
+
+// Games played and won of each class, the win rate above each pair; "Not solved" only when
+// such a deal was played.
+void ChartsView::difficultyChart(QPainter& p, const QRectF& area) const {
+    title(p, area,
+        counting_ ? tr("Games by difficulty (still counting)") : tr("Games by difficulty"));
+    const QRectF plot = area.adjusted(kAxis, 40, -4, -18);
+    const bool unsolved = classes_.back().played > 0;
+    const int shown = unsolved ? 5 : 4;
+    qint64 busiest = 1;
+    for (int c = 0; c < shown; ++c)
+        busiest = std::max(busiest, classes_.at(static_cast<std::size_t>(c)).played);
+    const qint64 most = 4 * AxisStep(busiest);
+    for (int i = 0; i <= 4; ++i) {
+        const double y = plot.bottom() - plot.height() * i / 4;
+        p.setPen(kGrid);
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.setPen(kInk);
+        p.drawText(QRectF(area.left(), y - 7, kAxis - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
+            QString::number(most / 4 * i));
+    }
+    const double step = plot.width() / shown;
+    for (int c = 0; c < shown; ++c) {
+        const DifficultyTally::Tally& t = classes_.at(static_cast<std::size_t>(c));
+        const double x = plot.left() + c * step + step * 0.15;
+        const double w = step * 0.7;
+        const double played = plot.height() * t.played / most;
+        p.fillRect(QRectF(x, plot.bottom() - played, w, played), kPlayed);
+        const double won = plot.height() * t.won / most;
+        p.fillRect(QRectF(x, plot.bottom() - won, w, won), kWon);
+        p.setPen(kInk);
+        const QString name = RatingTask::Name(static_cast<Difficulty::Level>(c));
+        p.drawText(QRectF(x - step * 0.15, plot.bottom() + 2, step, 14), Qt::AlignCenter,
+            p.fontMetrics().elidedText(name, Qt::ElideRight, static_cast<int>(step)));
+        if (t.played == 0) continue;
+        p.setPen(kRate);
+        p.drawText(QRectF(x - step * 0.15, plot.bottom() - played - 16, step, 14), Qt::AlignCenter,
+            QStringLiteral("%1%").arg(qRound(t.WinRate())));
+    }
 }
 
 } // namespace quadrell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DifficultyTally.h"
 #include "ScoreCharts.h"
 
 #include <QWidget>
@@ -17,6 +18,8 @@ public:
     explicit ChartsView(QWidget* parent = nullptr);
 
     void SetCharts(ScoreCharts charts, ScoreCharts::Span span);
+    // The chosen games by their deal's difficulty; `counting` while deals wait for a rating.
+    void SetDifficulty(const DifficultyTally::Classes& classes, bool counting);
     const ScoreCharts& Charts() const { return charts_; }
     // The whole picture in `area`, on any paint device.
     void Render(QPainter& p, const QRectF& area) const;
@@ -36,9 +39,12 @@ private:
     void histogram(QPainter& p, const QRectF& area, const std::vector<ScoreCharts::Bin>& bins,
         const QString& title, bool asTime) const;
     void playerTable(QPainter& p, const QRectF& area) const;
+    void difficultyChart(QPainter& p, const QRectF& area) const;
 
     ScoreCharts charts_;
     ScoreCharts::Span span_ = ScoreCharts::Span::Week;
+    DifficultyTally::Classes classes_ {};
+    bool counting_ = true;
 };
 
 } // namespace quadrell

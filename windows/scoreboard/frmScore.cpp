@@ -85,7 +85,8 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     top_->setAccessibleName(tr("Top Scores"));
     tabs_->addTab(top_, tr("Top Scores"));
     tabs_->addTab(globalPage(), tr("Global Statistics"));
-    charts_ = new ChartsPage(score_.Records(), prompter_, this);
+    charts_ = new ChartsPage(
+        score_.Records(), prompter_, RatingsCache::PathFor(save_.ScoreFile()), this);
     tabs_->addTab(charts_, tr("Charts"));
     auto* ok = ok_ = NamedButton(this, "cmdOK", tr("OK"));
     auto* cancel = NamedButton(this, "cmdCancel", tr("Cancel"));

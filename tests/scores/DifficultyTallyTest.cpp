@@ -1,0 +1,96 @@
+#include "DifficultyTally.h"
+
+#include "RatingsCache.h"
+#include "ScoreFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+using Level = Difficulty::Level;
+using Tally = DifficultyTally::Tally;
+
+// Game 33 is Easy, 7 Medium, 40 Hard, 89 Expert (their pinned ratings); 12 is not rated.
+const RatingsCache::Levels kLevels { { 33, Level::Easy }, { 7, Level::Medium }, { 40, Level::Hard },
+    { 89, Level::Expert } };
+
+// Name, time, game, moves, date, per cent, score; 100 per cent is a win.
+const QByteArray kScoreFile = "\"Ann\",60,33,80,\"2026-12-01 10:00:00\",100,500\r\n"
+                              "\"Ann\",90,33,85,\"2026-12-01 11:00:00\",60,100\r\n"
+                              "\"Bob\",70,33,81,\"2026-12-01 12:00:00\",100,450\r\n"
+                              "\"Ann\",200,7,95,\"2026-12-02 10:00:00\",100,400\r\n"
+                              "\"Bob\",300,40,99,\"2026-12-02 11:00:00\",40,80\r\n"
+                              "\"Ann\",500,89,110,\"2026-12-03 10:00:00\",30,50\r\n"
+                              "\"Ann\",100,12,90,\"2026-12-03 11:00:00\",100,420\r\n"
+                              "\"Bob\",400,89,105,\"2026-12-04 10:00:00\",100,300\r\n";
+
+TEST(DifficultyTallyTest, ACraftedScoreFileCountsAsByHandPerPlayerAndTogether) {
+    DifficultyTally tally(ScoreFile::ParseAll(kScoreFile));
+    EXPECT_EQ(tally.AddKnown(kLevels), (std::vector<qint32> { 12 }));
+    const struct {
+        QStringList players;
+        DifficultyTally::Classes classes;
+        qint64 unrated;
+    } rows[] {
+        { {}, { Tally { 3, 2 }, Tally { 1, 1 }, Tally { 1, 0 }, Tally { 2, 1 }, Tally {} }, 1 },
+        { { "Ann" }, { Tally { 2, 1 }, Tally { 1, 1 }, Tally {}, Tally { 1, 0 }, Tally {} }, 1 },
+        { { "Bob" }, { Tally { 1, 1 }, Tally {}, Tally { 1, 0 }, Tally { 1, 1 }, Tally {} }, 0 },
+        { { "Nobody" }, {}, 0 },
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(tally.Counted().Of(row.players), row.classes)
+            << row.players.join(',').toStdString();
+        EXPECT_EQ(tally.Counted().UnratedOf(row.players), row.unrated);
+    }
+    tally.Add(12, Level::NotSolved);
+    tally.Add(12, Level::NotSolved); // a number is counted once
+    tally.Add(13, Level::Easy);      // nor is a number never played
+    EXPECT_EQ(tally.Counted().Of({}).back(), (Tally { 1, 1 }));
+    EXPECT_EQ(tally.Counted().Of({}).front(), (Tally { 3, 2 }));
+    EXPECT_EQ(tally.Counted().UnratedOf({}), 0);
+}
+
+TEST(RatingsCacheTest, WhatIsSavedIsReadBack) {
+    QTemporaryDir dir;
+    const QString path = RatingsCache::PathFor(dir.filePath(QStringLiteral("Quadrell2000.sre")));
+    EXPECT_TRUE(path.endsWith(QStringLiteral("Quadrell2000.sre.ratings")));
+    bool trusted = false;
+    EXPECT_TRUE(RatingsCache::Load(path, &trusted).isEmpty());
+    EXPECT_TRUE(trusted); // none yet is nothing wrong
+    ASSERT_TRUE(RatingsCache::Save(path, kLevels));
+    EXPECT_EQ(RatingsCache::Load(path, &trusted), kLevels);
+    EXPECT_TRUE(trusted);
+}
+
+// A damaged cache, or one of another rule, is read as empty and so rebuilt: a wrong class
+// would be shown as a fact.
+TEST(RatingsCacheTest, ADamagedCacheOrOneOfAnotherRuleIsNotTrusted) {
+    const QByteArray good = RatingsCache::Text(kLevels);
+    const auto replaced
+        = [&good](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
+    const std::pair<const char*, QByteArray> rows[] {
+        { "a class changed", replaced("\n7 1\n", "\n7 3\n") },
+        { "a line gone", replaced("\n40 2\n", "\n") },
+        { "a class out of range", replaced("\n40 2\n", "\n40 9\n") },
+        { "another rule", replaced("ratings 1 ", "ratings 2 ") },
+        { "other limits", replaced(" 300 1500 ", " 300 1600 ") },
+        { "cut short", good.left(good.size() - 5) },
+        { "no end line", good.left(good.lastIndexOf("end ")) },
+        { "empty", QByteArray() },
+        { "garbage", QByteArray("\x01\x02 not a cache\n") },
+    };
+    for (const auto& [what, text] : rows) {
+        bool trusted = true;
+        EXPECT_TRUE(RatingsCache::Parse(text, &trusted).isEmpty()) << what;
+        EXPECT_FALSE(trusted) << what;
+    }
+    bool trusted = false;
+    EXPECT_EQ(RatingsCache::Parse(good, &trusted), kLevels);
+    EXPECT_TRUE(trusted);
+}
+
+} // namespace
+} // namespace quadrell::test

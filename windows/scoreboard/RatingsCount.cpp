@@ -1,0 +1,88 @@
+#include "RatingsCount.h"
+
+#include <QElapsedTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace quadrell {
+
+RatingsCount::RatingsCount(QString cachePath, Rate rate, QObject* parent)
+    : QObject(parent)
+    , path_(std::move(cachePath))
+    , rate_(std::move(rate)) {
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &RatingsCount::poll);
+}
+
+RatingsCount::~RatingsCount() { Stop(); }
+
+std::optional<Difficulty::Level> RatingsCount::RateBySolver(
+    qint32 number, const std::atomic<bool>* stop) {
+    const Difficulty::Rating rating = Difficulty::RateDeal(number, stop);
+    if (stop && *stop) return std::nullopt; // cut short: not this deal's class
+    return rating.level;
+}
+
+void RatingsCount::Start(const std::vector<ScoreRec>& records) {
+    Stop();
+    shared_ = std::make_shared<Shared>();
+    // The search holds its own copies: the window may be gone before it ends.
+    (void)QtConcurrent::run(&RatingsCount::count, shared_, records, path_, rate_);
+    poll_.start();
+}
+
+void RatingsCount::Stop() {
+    if (shared_) shared_->stop = true;
+    shared_.reset();
+    poll_.stop();
+}
+
+RatingsCount::Snapshot RatingsCount::Latest() const {
+    if (!shared_) return {};
+    const std::lock_guard hold(shared_->lock);
+    return shared_->latest;
+}
+
+void RatingsCount::poll() {
+    if (!shared_) return;
+    bool changed = false, done = false;
+    {
+        const std::lock_guard hold(shared_->lock);
+        changed = std::exchange(shared_->changed, false);
+        done = shared_->latest.done;
+    }
+    if (done) poll_.stop();
+    if (changed) emit Changed();
+}
+
+void RatingsCount::count(
+    std::shared_ptr<Shared> shared, std::vector<ScoreRec> records, QString path, Rate rate) {
+    DifficultyTally tally(records);
+    records = {};
+    bool trusted = true;
+    RatingsCache::Levels levels = RatingsCache::Load(path, &trusted);
+    const std::vector<qint32> unknown = tally.AddKnown(levels);
+    const auto publish = [&](qint64 rated, bool done) {
+        const std::lock_guard hold(shared->lock);
+        shared->latest = { tally.Counted(), static_cast<qint64>(unknown.size()), rated, done };
+        shared->changed = true;
+    };
+    publish(0, unknown.empty());
+    QElapsedTimer since;
+    since.start();
+    qint64 rated = 0;
+    for (const qint32 number : unknown) {
+        const auto level = rate(number, &shared->stop);
+        if (!level) break;
+        levels.insert(number, *level);
+        tally.Add(number, *level);
+        ++rated;
+        if (since.hasExpired(kPollMs)) { // copies of the tally, a few times a second
+            publish(rated, false);
+            since.restart();
+        }
+    }
+    if (rated > 0 || !trusted) RatingsCache::Save(path, levels);
+    publish(rated, true);
+}
+
+} // namespace quadrell
