@@ -67,8 +67,9 @@ void RatingsCount::count(
         shared->changed = true;
     };
     publish(0, unknown.empty());
-    QElapsedTimer since;
+    QElapsedTimer since, saved;
     since.start();
+    saved.start();
     qint64 rated = 0;
     for (const qint32 number : unknown) {
         const auto level = rate(number, &shared->stop);
@@ -79,6 +80,10 @@ void RatingsCount::count(
         if (since.hasExpired(kPollMs)) { // copies of the tally, a few times a second
             publish(rated, false);
             since.restart();
+        }
+        if (saved.hasExpired(kSaveMs)) { // a long count killed halfway keeps most of its work
+            RatingsCache::Save(path, levels);
+            saved.restart();
         }
     }
     if (rated > 0 || !trusted) RatingsCache::Save(path, levels);

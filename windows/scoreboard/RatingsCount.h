@@ -27,6 +27,7 @@ public:
         bool done = false;
     };
     static constexpr int kPollMs = 250;
+    static constexpr int kSaveMs = 30000;
 
     explicit RatingsCount(
         QString cachePath, Rate rate = &RatingsCount::RateBySolver, QObject* parent = nullptr);
