@@ -1,3 +1,4 @@
+#include "AfterFirstPaint.h"
 #include "AppPaths.h"
 #include "BoardWidget.h"
 #include "DataLock.h"
@@ -74,8 +75,7 @@ int main(int argc, char** argv) {
     const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     system.removeAll(home);
-    quadrell::FileAssociation::Check(QCoreApplication::applicationFilePath(), home, system);
-    // Checked just above: the first run need not do it again.
+    // Checked once the window is first painted (below): the first run need not do it again.
     quadrell::frmMain window(paths, named, {});
     // Launches while the window loads wait in the queue and are opened once it is up.
     QStringList waiting;
@@ -88,6 +88,11 @@ int main(int argc, char** argv) {
         }
     });
     if (!window.Load()) return 0;
+    quadrell::AfterFirstPaint(&window.board(), [&] {
+        quadrell::FileAssociation::Check(QCoreApplication::applicationFilePath(), home, system);
+    });
+    // Watched last, so heard first: the probe takes its figures before the work that waits
+    // for the first paint, and quits after it.
     probe.Watch(&window.board());
     window.show();
     if (!listening) sayNoHandOver(window);

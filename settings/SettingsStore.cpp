@@ -157,6 +157,11 @@ SettingsStore::AppFile& SettingsStore::fileFor(const QString& app) const {
 
 void SettingsStore::change(const QString& app, const QString& key, std::optional<QString> value) {
     AppFile& file = fileFor(app);
+    // The same value again writes nothing: a start sets several to what they already are.
+    const auto now = file.values.constFind(key);
+    const bool same
+        = value ? now != file.values.cend() && *now == *value : now == file.values.cend();
+    if (same && !file.pending.contains(key) && !file.cleared) return;
     if (value) {
         file.values.insert(key, *value);
     } else {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace quadrell::test {
@@ -103,6 +104,26 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
     // Reading wrote nothing.
     EXPECT_TRUE(store.IsEmpty(kApp));
     EXPECT_FALSE(QFile::exists(store.FileName(kApp)));
+}
+
+// A start sets several values to what they already are: the file is not written again for
+// them (each write is a whole new file), but a changed value or a removal is.
+TEST_F(SettingsTest, TheSameValueAgainLeavesTheFileAsItWas) {
+    put("CardSpeed", "40");
+    const QByteArray path = QFile::encodeName(store.FileName(kApp));
+    const auto inode = [&path] {
+        struct stat st { };
+        return ::stat(path.constData(), &st) == 0 ? st.st_ino : 0;
+    };
+    const auto written = inode();
+    put("CardSpeed", "40");
+    EXPECT_EQ(inode(), written);
+    put("CardSpeed", "41");
+    EXPECT_NE(inode(), written);
+    const auto changed = inode();
+    store.Remove(QStringLiteral("Options"), QStringLiteral("CardSpeed"));
+    EXPECT_NE(inode(), changed);
+    EXPECT_EQ(opt.CardSpeed(), 30);
 }
 
 TEST_F(SettingsTest, NamesAreFoldedToOneCase) {

@@ -514,10 +514,12 @@ private slots:
             QTRY_VERIFY(page.CountingLabel()->isVisible());
             QCOMPARE(page.CountingLabel()->text(),
                 QStringLiteral("Counting the games by difficulty: 0 of 2 deals rated..."));
+            QVERIFY(page.View().Charts().players.size() == 1); // drawn meanwhile
             auto* asTable = page.findChild<QCheckBox*>(QStringLiteral("chkChartTable"));
             asTable->click(); // the page answers meanwhile
             QVERIFY(asTable->isChecked());
             held = false;
+            QTRY_VERIFY(page.Counting().Latest().done);
             QTRY_VERIFY(page.CountingLabel()->isHidden());
             QTreeWidgetItem* byClass
                 = page.Table().topLevelItem(page.Table().topLevelItemCount() - 1);
@@ -538,7 +540,7 @@ private slots:
             ratings = 0;
             ChartsPage again(records, session().prompter, cache, nullptr, rate);
             again.show();
-            QTRY_VERIFY(again.CountingLabel()->isHidden());
+            QTRY_VERIFY(again.Counting().Latest().done);
             QCOMPARE(ratings.load(), damaged ? 2 : 0);
         }
     }

@@ -64,21 +64,9 @@ QPainterPath club() {
 } // namespace
 
 QPainterPath SuitPath(int suit, const QRectF& box) {
-    QPainterPath shape;
-    switch (suit) {
-    case 1:
-        shape = heart();
-        break;
-    case 2:
-        shape = club();
-        break;
-    case 3:
-        shape = diamond();
-        break;
-    default:
-        shape = spade();
-        break;
-    }
+    // Made once: the club's union alone costs more than drawing a whole board.
+    static const QPainterPath kShapes[] { heart(), club(), diamond(), spade() };
+    const QPainterPath& shape = kShapes[suit >= 1 && suit <= 3 ? suit - 1 : 3];
     QTransform t;
     t.translate(box.left(), box.top());
     t.scale(box.width() / 100.0, box.height() / 100.0);

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AfterFirstPaint.h"
 #include "BoardWidget.h"
 #include "Celebration.h"
 #include "CommandTable.h"
@@ -8,6 +9,7 @@
 #include "Icons.h"
 #include "SafeFile.h"
 #include "SessionDialogs.h"
+#include "SettingsStore.h"
 #include "cScore.h"
 #include "dlgAbout.h"
 #include "dlgDifficulty.h"
@@ -56,7 +58,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
               session_.kept.Update();
           }) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowIcon(Icons::Program());
+    // Drawn at four sizes for the window manager: not needed for the first picture.
+    AfterFirstPaint(board_, [this] { setWindowIcon(Icons::Program()); });
     qApp->installEventFilter(new DialogCare(this));
     SetCaption(QStringLiteral("Quadrell 2000"));
     buildMenus();
@@ -101,8 +104,11 @@ bool frmMain::Load() {
     lifecycle_.Start();
     ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex());
     const QDateTime now = QDateTime::currentDateTime();
-    session_.save.SetSessionStart(now);
-    session_.save.SetGameStartTime(now);
+    {
+        SettingsStore::Batch together(session_.store);
+        session_.save.SetSessionStart(now);
+        session_.save.SetGameStartTime(now);
+    }
     session_.recent.UpdateRecent();
     UpdateBG();
     session_.menu.ShowCards(false);

@@ -87,7 +87,7 @@ void ChartsPage::showDifficulty() {
     const bool counting = !counted.done;
     view_->SetDifficulty(counted.counts.Of(players), counting);
     table_->SetDifficulty(counted.counts.Of(players), counting, unrated);
-    counting_->setVisible(counting);
+    counting_->setVisible(counting && counted.toRate > 0); // once it knows how many
     counting_->setText(
         tr("Counting the games by difficulty: %1 of %2 deals rated...")
             .arg(QLocale().toString(counted.rated), QLocale().toString(counted.toRate)));
