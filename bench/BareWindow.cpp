@@ -4,10 +4,10 @@
 // game's own.
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <sys/resource.h>
