@@ -3,10 +3,13 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -17,16 +20,67 @@ namespace {
 constexpr int kWaitMs = 3000;
 
 // The uid of the process at the other end; a socket of another user is never trusted.
-bool sameUser(const QLocalSocket& socket) {
+bool sameUser(int fd) {
     ucred peer {};
     socklen_t size = sizeof peer;
-    return ::getsockopt(
-               static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size)
-        == 0
-        && peer.uid == ::getuid();
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+}
+
+sockaddr_un addressOf(const QString& path) {
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    return address;
 }
 
 } // namespace
+
+// One launch's line: read as it comes without waiting, dropped at its cap or its timeout.
+class SingleInstance::Connection final : public QObject {
+public:
+    Connection(int fd, SingleInstance& owner) : QObject(&owner), fd_(fd), owner_(owner) {
+        ++owner_.open_;
+        auto* ready = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+        connect(ready, &QSocketNotifier::activated, this, &Connection::read);
+        auto* timeout = new QTimer(this);
+        timeout->setSingleShot(true);
+        connect(timeout, &QTimer::timeout, this, &Connection::close);
+        timeout->start(kLineTimeoutMs);
+    }
+    ~Connection() override {
+        --owner_.open_;
+        ::close(fd_);
+    }
+
+private:
+    void close() {
+        findChild<QSocketNotifier*>()->setEnabled(false);
+        deleteLater();
+    }
+    void read() {
+        char part[4096];
+        const ssize_t got = ::recv(fd_, part, sizeof part, MSG_DONTWAIT);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
+        if (got <= 0) return close(); // gone before its line ended
+        line_.append(part, got);
+        const qsizetype end = line_.indexOf('\n');
+        if (end < 0) {
+            if (line_.size() > kLineCap) close();
+            return;
+        }
+        if (end > kLineCap) return close();
+        const QString file = QString::fromUtf8(line_.left(end));
+        // The launch leaves once it hears this, so the file is ours before it goes.
+        (void)::send(fd_, "ok\n", 3, MSG_DONTWAIT | MSG_NOSIGNAL);
+        close();
+        if (owner_.opened_) owner_.opened_(file);
+    }
+
+    int fd_;
+    SingleInstance& owner_;
+    QByteArray line_;
+};
 
 SingleInstance::SingleInstance(
     const QString& dataFolder, const QString& socketFolder, QObject* parent)
@@ -39,79 +93,85 @@ SingleInstance::SingleInstance(
                   QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16)));
     const QString path = socketFolder.isEmpty() ? QString() : QDir(socketFolder).filePath(name);
     if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path))) path_ = path;
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::accept);
+}
+
+SingleInstance::~SingleInstance() {
+    qDeleteAll(findChildren<Connection*>(Qt::FindDirectChildrenOnly));
+    incoming_.reset();
+    if (listening_ >= 0) {
+        ::close(listening_);
+        ::unlink(QFile::encodeName(path_).constData());
+    }
 }
 
 bool SingleInstance::HandOver(const QString& file, int attempts) {
     if (path_.isEmpty()) return false;
+    const QByteArray line = file.toUtf8() + '\n';
     for (int i = 0; i < attempts; ++i) {
         if (i > 0) QThread::msleep(100);
-        QLocalSocket socket;
-        socket.connectToServer(path_);
-        if (!socket.waitForConnected(kWaitMs)) continue;
-        if (!sameUser(socket)) return false;
-        socket.write(file.toUtf8() + '\n');
-        if (!socket.waitForBytesWritten(kWaitMs)) continue;
-        // The running copy answers once it has the file, so nothing is lost when we leave.
-        while (!socket.canReadLine() && socket.waitForReadyRead(kWaitMs)) { }
-        if (socket.readLine().trimmed() == "ok") return true;
+        if (handOverOnce(line)) return true;
     }
     return false;
+}
+
+bool SingleInstance::handOverOnce(const QByteArray& line) const {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const timeval wait { kWaitMs / 1000, 0 };
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+    const sockaddr_un address = addressOf(path_);
+    bool taken = false;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+        && sameUser(fd)
+        && ::send(fd, line.constData(), static_cast<std::size_t>(line.size()), MSG_NOSIGNAL)
+            == line.size()) {
+        // The running copy answers once it has the file, so nothing is lost when we leave.
+        char answer[3] = {};
+        qsizetype got = 0;
+        while (got < 3) {
+            const ssize_t n = ::recv(fd, answer + got, static_cast<std::size_t>(3 - got), 0);
+            if (n <= 0) break;
+            got += n;
+        }
+        taken = got == 3 && QByteArray(answer, 3) == "ok\n";
+    }
+    ::close(fd);
+    return taken;
 }
 
 bool SingleInstance::Listen(std::function<void(const QString&)> opened) {
     if (path_.isEmpty()) return false;
     opened_ = std::move(opened);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.setMaxPendingConnections(kOpenCap);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    const QByteArray name = QFile::encodeName(path_);
     // We hold the data folder's lock, so a socket found there was left by a killed copy.
-    QLocalServer::removeServer(path_);
-    return server_.listen(path_);
+    ::unlink(name.constData());
+    const sockaddr_un address = addressOf(path_);
+    // For this user alone, in a folder that is this user's alone.
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+        && ::chmod(name.constData(), S_IRUSR | S_IWUSR) == 0;
+    if (!bound || ::listen(fd, kOpenCap) != 0) {
+        ::close(fd);
+        return false;
+    }
+    listening_ = fd;
+    incoming_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(incoming_.get(), &QSocketNotifier::activated, this, &SingleInstance::accept);
+    return true;
 }
 
 void SingleInstance::accept() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        if (open_ >= kOpenCap || !sameUser(*socket)) {
-            socket->abort();
-            socket->deleteLater();
+    for (;;) {
+        const int fd = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) return; // none left waiting, or none can be taken now
+        if (open_ >= kOpenCap || !sameUser(fd)) {
+            ::close(fd);
             continue;
         }
-        serve(socket);
+        new Connection(fd, *this);
     }
-}
-
-void SingleInstance::serve(QLocalSocket* socket) {
-    ++open_;
-    connect(socket, &QObject::destroyed, this, [this] { --open_; });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    auto* timeout = new QTimer(socket);
-    timeout->setSingleShot(true);
-    connect(timeout, &QTimer::timeout, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
-    });
-    timeout->start(kLineTimeoutMs);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > kLineCap) {
-                socket->abort();
-                socket->deleteLater();
-            }
-            return;
-        }
-        const QByteArray line = socket->readLine(kLineCap + 1);
-        if (!line.endsWith('\n')) {
-            socket->abort();
-            socket->deleteLater();
-            return;
-        }
-        const QString file = QString::fromUtf8(line.chopped(1));
-        disconnect(socket, &QLocalSocket::readyRead, this, nullptr); // one line a connection
-        socket->write("ok\n");
-        socket->flush();
-        socket->disconnectFromServer();
-        if (opened_) opened_(file);
-    });
 }
 
 } // namespace quadrell

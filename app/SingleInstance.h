@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace quadrell {
 
 // One running copy per user and data folder: a later launch hands its game file (or
 // nothing) to the running window and leaves. The socket lives in a folder of the user's
 // own and both ends check that the other is this user, so no one else can take the name,
-// stop the game from starting or learn which files it opens.
+// stop the game from starting or learn which files it opens. Plain Unix sockets: a network
+// library and the eight it loads would cost every start more than all of this.
 class SingleInstance final : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
     // `socketFolder` from SocketFolder::Find; empty when there is none.
     SingleInstance(
         const QString& dataFolder, const QString& socketFolder, QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // Gives `file` to a running copy; true when one took it. Tries for up to `attempts`
     // rounds, for a copy that is starting at this very moment.
@@ -37,11 +39,13 @@ public:
     QString SocketPath() const { return path_; }
 
 private:
+    class Connection;
     void accept();
-    void serve(QLocalSocket* socket);
+    bool handOverOnce(const QByteArray& line) const;
 
     QString path_;
-    QLocalServer server_;
+    int listening_ = -1;
+    std::unique_ptr<QSocketNotifier> incoming_;
     std::function<void(const QString&)> opened_;
     int open_ = 0;
 };
