@@ -41,7 +41,7 @@ QPointF placeOf(Loc loc) { return { double(cCards::PlaceX(loc)), double(cCards::
 
 } // namespace
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), movePointer_(Icons::MovePointer()) {
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -430,7 +430,9 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
         dragging_.MoveTo(event->position().toPoint(), *input_);
     const Card card = CardAt(event->position().toPoint());
     if (card != kNoCard && input_->ShowsMovePointer(card)) {
-        setCursor(movePointer_);
+        // Drawn when first needed: the first picture never shows it.
+        if (!movePointer_) movePointer_ = Icons::MovePointer();
+        setCursor(*movePointer_);
     } else {
         unsetCursor();
     }

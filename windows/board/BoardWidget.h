@@ -8,7 +8,9 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <QCursor>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace quadrell {
@@ -141,7 +143,7 @@ private:
     int pressedCell_ = -1;
     bool moving_ = false;
     bool instantMoves_ = false;
-    QCursor movePointer_;
+    std::optional<QCursor> movePointer_;
     std::function<void(Card, int)> stepObserver_;
     BoardNews news_ { *this };
     Loc hintSource_ = kNoLoc;
