@@ -6,9 +6,9 @@
 #include "CardArt.h"
 #include "Dragging.h"
 
+#include <QCursor>
 #include <QPixmap>
 #include <QWidget>
-#include <QCursor>
 #include <array>
 #include <optional>
 #include <vector>
