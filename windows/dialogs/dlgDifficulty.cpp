@@ -39,6 +39,8 @@ dlgDifficulty::dlgDifficulty(Difficulty::Level preset, QWidget* owner) : QDialog
     connect(deal, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(ButtonRow({ deal, cancel }));
+    // Wide enough that the window manager shows the whole title, in every language.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 3 / 2 + 120);
 }
 
 Difficulty::Level dlgDifficulty::Chosen() const {
