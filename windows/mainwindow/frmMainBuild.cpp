@@ -3,6 +3,7 @@
 #include "CommandTable.h"
 #include "Icons.h"
 #include "StatusPanels.h"
+#include "ToolbarStyle.h"
 #include "frmMain.h"
 
 #include <QComboBox>
@@ -58,8 +59,10 @@ void frmMain::buildToolbar() {
     toolbar_ = new QToolBar(strip_);
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setIconSize(QSize(16, 16));
-    toolbar_->setStyleSheet(
-        QStringLiteral("QToolButton { padding: 0px; margin: 0px; } QToolBar { spacing: 0px; }"));
+    auto* packed = new ToolbarStyle(toolbar_->style()->name());
+    packed->setParent(this); // a child after the strip: it outlives the buttons that use it
+    toolbar_->setStyle(packed);
+
     for (int position = 1; position <= CommandTable::kPositions; ++position) {
         const Command* command = CommandTable::AtPosition(position);
         QAction* a = nullptr;
@@ -67,6 +70,7 @@ void frmMain::buildToolbar() {
             a = toolbar_->addSeparator();
         } else {
             a = toolbar_->addAction(Icons::Of(command->glyph), CommandTable::Text(command->tip));
+            toolbar_->widgetForAction(a)->setStyle(packed);
             connect(a, &QAction::triggered, this, [this, command] { run(*command); });
             buttons_.insert(QLatin1String(command->key), a);
         }
@@ -102,8 +106,14 @@ void frmMain::buildToolbar() {
     clock_->ensurePolished(); // measured in the font it will show
     clock_->setMinimumWidth(
         clock_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")) + 12); // and padding
-    clock_->setStyleSheet(
-        QStringLiteral("QLabel { background: #10241a; color: #7cf29a; padding: 1px 3px; }"));
+    // Green on black, as a clock of its time; a palette, as a style sheet would cost the
+    // first picture more than the clock.
+    QPalette digits = clock_->palette();
+    digits.setColor(QPalette::Window, QColor(0x10, 0x24, 0x1a));
+    digits.setColor(QPalette::WindowText, QColor(0x7c, 0xf2, 0x9a));
+    clock_->setPalette(digits);
+    clock_->setAutoFillBackground(true);
+    clock_->setContentsMargins(3, 1, 3, 1);
     winnable_ = new QLabel(strip_);
     winnable_->setObjectName(QStringLiteral("lblWinnable"));
     winnable_->setContentsMargins(4, 0, 4, 0);
