@@ -58,7 +58,8 @@ TEST_F(ClockTest, AClockSetBackRestartsFromTheBase) {
     EXPECT_NEAR(clock().GetGameTime(), 40, 1);
     session.save.SetGameStartTime(QDateTime::currentDateTime().addSecs(60)); // the clock went back
     EXPECT_LT(clock().GetGameTime(), 0);                                     // that one reading
-    EXPECT_EQ(session.save.LastGameTime(), 40);
+    EXPECT_NEAR(
+        session.save.LastGameTime(), 40, 1); // the reading before, a second later under load
     session.save.SetUnfinished(true);
     EXPECT_NEAR(clock().GetGameTime(), 40, 1); // counting again from the base
 }

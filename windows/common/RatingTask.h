@@ -1,19 +1,15 @@
 #pragma once
 
 #include "Difficulty.h"
+#include "LatestTask.h"
 
-#include <QCoreApplication>
-#include <QFutureWatcher>
 #include <QObject>
-#include <atomic>
 #include <functional>
-#include <memory>
 
 namespace quadrell {
 
 // Rates a deal off the window's thread and hands the rating back on it: typing a number
-// never waits for a hard deal. A new start or Cancel drops the one under way, which stops
-// at its next check.
+// never waits for a hard deal. A new start or Cancel drops the one under way.
 class RatingTask final : public QObject {
     Q_OBJECT
 public:
@@ -21,19 +17,17 @@ public:
     using Done = std::function<void(const Difficulty::Rating&)>;
 
     explicit RatingTask(QObject* parent = nullptr, Rate rate = &Difficulty::RateDeal);
-    ~RatingTask() override { Cancel(); }
 
     void Start(std::int32_t number, Done done);
-    void Cancel();
-    bool Running() const { return watcher_ != nullptr; }
+    void Cancel() { task_.Cancel(); }
+    bool Running() const { return task_.Running(); }
 
     // A class as the player reads it: "Easy", "Not solved", in the player's language.
     static QString Name(Difficulty::Level level);
 
 private:
     Rate rate_;
-    std::shared_ptr<std::atomic<bool>> cancel_;
-    QFutureWatcher<Difficulty::Rating>* watcher_ = nullptr; // the latest start's
+    LatestTask<Difficulty::Rating> task_ { this };
 };
 
 } // namespace quadrell

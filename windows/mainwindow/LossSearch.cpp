@@ -9,7 +9,6 @@
 #include "cTrans.h"
 
 #include <QStatusBar>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace quadrell {
 
@@ -23,33 +22,19 @@ LossSearch::LossSearch(Engine& engine, cTrans& trans, cMenu& menu, BoardWidget& 
     , prompter_(prompter)
     , status_(status) { }
 
-void LossSearch::Cancel() {
-    if (cancel_) cancel_->store(true);
-    cancel_.reset();
-    if (watcher_) watcher_->deleteLater();
-    watcher_ = nullptr;
-}
+void LossSearch::Cancel() { task_.Cancel(); }
 
 void LossSearch::Start() {
     const GameState& s = engine_.state();
     if (!s.gGameActive) return;
-    Cancel();
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
     const std::vector<TransRecord> played = trans_.Played();
-    auto* watcher = watcher_ = new QFutureWatcher<LossFinder::Finding>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, played] {
-        if (watcher != watcher_) return;
-        watcher_ = nullptr;
-        cancel_.reset();
-        watcher->deleteLater();
-        status_.clearMessage();
-        show(watcher->result(), played);
-    });
     status_.showMessage(tr("Looking for the move that lost the game..."));
-    watcher->setFuture(
-        QtConcurrent::run([deal = DealtBoard(s.gGameNumber), played, stop = cancel_] {
-            return LossFinder::Find(deal, played, stop.get());
-        }));
+    task_.Start([deal = DealtBoard(s.gGameNumber), played](
+                    const std::atomic<bool>* stop) { return LossFinder::Find(deal, played, stop); },
+        [this, played](const LossFinder::Finding& found) {
+            status_.clearMessage();
+            show(found, played);
+        });
 }
 
 void LossSearch::show(const LossFinder::Finding& found, const std::vector<TransRecord>& played) {

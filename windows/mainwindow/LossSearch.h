@@ -1,11 +1,9 @@
 #pragma once
 
+#include "LatestTask.h"
 #include "LossFinder.h"
 
-#include <QFutureWatcher>
 #include <QObject>
-#include <atomic>
-#include <memory>
 
 class QStatusBar;
 
@@ -27,11 +25,10 @@ public:
 
     LossSearch(Engine& engine, cTrans& trans, cMenu& menu, BoardWidget& board, Prompter& prompter,
         QStatusBar& status, QObject* parent = nullptr);
-    ~LossSearch() override { Cancel(); }
 
     void Start();
     void Cancel();
-    bool Running() const { return watcher_ != nullptr; }
+    bool Running() const { return task_.Running(); }
 
 private:
     void show(const LossFinder::Finding& found, const std::vector<TransRecord>& played);
@@ -42,8 +39,7 @@ private:
     BoardWidget& board_;
     Prompter& prompter_;
     QStatusBar& status_;
-    std::shared_ptr<std::atomic<bool>> cancel_;
-    QFutureWatcher<LossFinder::Finding>* watcher_ = nullptr;
+    LatestTask<LossFinder::Finding> task_ { this };
 };
 
 } // namespace quadrell

@@ -1,7 +1,7 @@
 #include "RatingsCount.h"
 
 #include <QElapsedTimer>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QThreadPool>
 
 namespace quadrell {
 
@@ -26,7 +26,9 @@ void RatingsCount::Start(const std::vector<ScoreRec>& records) {
     Stop();
     shared_ = std::make_shared<Shared>();
     // The search holds its own copies: the window may be gone before it ends.
-    (void)QtConcurrent::run(&RatingsCount::count, shared_, records, path_, rate_);
+    QThreadPool::globalInstance()->start([shared = shared_, records, path = path_, rate = rate_] {
+        count(shared, records, path, rate);
+    });
     poll_.start();
 }
 
