@@ -4,6 +4,7 @@
 #include "ChartsView.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
+#include "LatestTask.h"
 #include "ModalAnswerer.h"
 #include "QtPrompter.h"
 #include "ScoreListModel.h"
@@ -115,6 +116,29 @@ private slots:
         QVERIFY(window_->Load());
     }
     void cleanup() { window_.reset(); }
+
+    // An answer that was already on its way when a new start came is not heard: only the
+    // latest start's is.
+    void aSupersededAnswerIsNotHeardEvenWhenItHasArrived() {
+        QObject owner;
+        LatestTask<int> task(&owner);
+        std::atomic<bool> firstDone = false;
+        QList<int> heard;
+        task.Start(
+            [&firstDone](const std::atomic<bool>*) {
+                firstDone = true;
+                return 1;
+            },
+            [&heard](const int& v) { heard << v; });
+        while (!firstDone)
+            QThread::msleep(1);
+        QThread::msleep(50); // its answer is posted to the window's thread by now, unread
+        task.Start(
+            [](const std::atomic<bool>*) { return 2; }, [&heard](const int& v) { heard << v; });
+        QTRY_COMPARE(heard, QList<int> { 2 });
+        QTest::qWait(50);
+        QCOMPARE(heard, QList<int> { 2 });
+    }
 
     // The number typed is rated off the window's thread: a rating that never ends by
     // itself leaves the typing free, and only the last number's rating is shown.
