@@ -59,8 +59,12 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     connect(asTable, &QCheckBox::toggled, shown, &QStackedWidget::setCurrentIndex);
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);
-    column->addWidget(asTable);
-    column->addWidget(counting_);
+    // The count's progress beside the tick, so the charts keep their size when it goes.
+    auto* second = new QHBoxLayout;
+    second->addWidget(asTable);
+    second->addStretch();
+    second->addWidget(counting_);
+    column->addLayout(second);
     column->addWidget(shown, 1);
     connect(players_, &QComboBox::activated, this, &ChartsPage::Refresh);
     connect(span_, &QComboBox::activated, this, &ChartsPage::Refresh);
