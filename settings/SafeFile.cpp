@@ -68,7 +68,10 @@ FileRead SafeFile::ReadParts(
         result.error = tooLarge();
     } else {
         // A file that shrinks or grows while read gives what it held, up to its size then.
-        std::vector<char> buffer(1 << 20);
+        // No larger than the file: the buffer is zeroed, and a settings file of a few
+        // hundred bytes read at every start should not touch a whole megabyte.
+        std::vector<char> buffer(
+            static_cast<std::size_t>(std::clamp<qint64>(info.st_size, 1, 1 << 20)));
         qint64 left = info.st_size;
         result.ok = true;
         while (left > 0) {
