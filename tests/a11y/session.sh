@@ -6,7 +6,23 @@ if [[ -z "${QUADRELL_A11Y_INNER:-}" ]]; then
     exec xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- "$0" "$@"
 fi
 home=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; pkill -f "$home" 2>/dev/null || true; rm -rf "$home"' EXIT
+# What was started from the home goes too: speech-dispatcher, started by Orca on its own, names
+# no path of ours on its command line but has our runtime folder in its environment, and
+# would go on writing its log while the home is removed.
+leave() {
+    local status=$?
+    kill $(jobs -p) 2>/dev/null || true
+    pkill -f "$home" 2>/dev/null || true
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [[ $pid == "$$" ]] && continue
+        grep -qzx "XDG_RUNTIME_DIR=$home/run" "$environ" 2>/dev/null && kill "$pid" 2>/dev/null
+    done
+    for _ in 1 2 3 4 5; do rm -rf "$home" 2>/dev/null && break; sleep 0.5; done
+    exit "$status"
+}
+trap leave EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
 export XDG_CACHE_HOME=$home/cache
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" && chmod 700 "$XDG_RUNTIME_DIR"
