@@ -1,12 +1,11 @@
 #include "StartupProbe.h"
 
+#include "AfterFirstPaint.h"
 #include "HelpWindow.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
 #include <QTimer>
-#include <QWidget>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -39,25 +38,21 @@ StartupProbe::StartupProbe() : enabled_(qEnvironmentVariableIsSet("QUADRELL_STAR
 }
 
 void StartupProbe::Watch(QWidget* board) {
-    if (enabled_) board->installEventFilter(this);
+    if (!enabled_) return;
+    AfterFirstPaint(board, [this] {
+        report();
+        // Once what waited for the first paint has run too.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    });
 }
 
-bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        // Report once the paint in progress has finished; quit once what waited for the
-        // first paint has run too.
-        QTimer::singleShot(0, [this] {
-            std::printf("startup-ms: %lld\ncpu-us: %lld\nrss-kb: %ld\npeak-kb: %ld\n"
-                        "help-bytes: %lld\nlanguage: %s\n",
-                static_cast<long long>(clock_.elapsed()), cpuMicroseconds(), statusKb("VmRSS:"),
-                statusKb("VmHWM:"), static_cast<long long>(QFile(HelpWindow::Document()).size()),
-                qPrintable(language_));
-            std::fflush(stdout);
-            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        });
-    }
-    return false;
+void StartupProbe::report() const {
+    std::printf("startup-ms: %lld\ncpu-us: %lld\nrss-kb: %ld\npeak-kb: %ld\nhelp-bytes: %lld\n"
+                "language: %s\n",
+        static_cast<long long>(clock_.elapsed()), cpuMicroseconds(), statusKb("VmRSS:"),
+        statusKb("VmHWM:"), static_cast<long long>(QFile(HelpWindow::Document()).size()),
+        qPrintable(language_));
+    std::fflush(stdout);
 }
 
 } // namespace quadrell

@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
     quadrell::AfterFirstPaint(&window.board(), [&] {
         quadrell::FileAssociation::Check(QCoreApplication::applicationFilePath(), home, system);
     });
-    // Watched last, so heard first: the probe takes its figures before the work that waits
-    // for the first paint, and quits after it.
+    // Handed over last, so run first: the probe takes its figures before the other work that
+    // waits for the first paint, and quits after it.
     probe.Watch(&window.board());
     window.show();
     if (!listening) sayNoHandOver(window);

@@ -2,25 +2,19 @@
 // a 643x407 centre. Once its centre is first painted it says its CPU time and peak memory and
 // quits, as the game does under QUADRELL_STARTUP_PROBE. What the game costs beyond it is the
 // game's own.
+#include "Rss.h"
+
 #include <QApplication>
 #include <QEvent>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <sys/resource.h>
 
 namespace {
-
-long peakKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 class Centre final : public QWidget {
 protected:
@@ -32,7 +26,7 @@ protected:
                 getrusage(RUSAGE_SELF, &usage);
                 const auto us = [](const timeval& t) { return t.tv_sec * 1000000LL + t.tv_usec; };
                 std::printf("cpu-us: %lld\npeak-kb: %ld\n", us(usage.ru_utime) + us(usage.ru_stime),
-                    peakKb());
+                    std::lround(quadrell::Rss::Peak() * 1024));
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

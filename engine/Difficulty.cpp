@@ -28,6 +28,13 @@ Difficulty::Rating Difficulty::RateDeal(std::int32_t number, const std::atomic<b
     return RateBoard(DealtBoard(number), cancel);
 }
 
+std::optional<Difficulty::Level> Difficulty::ClassOfDeal(
+    std::int32_t number, const std::atomic<bool>* stop) {
+    const Rating rating = RateDeal(number, stop);
+    if (stop && *stop) return std::nullopt;
+    return rating.level;
+}
+
 const char* Difficulty::EnglishName(Level level) {
     static constexpr std::array<const char*, 5> kNames { ToTranslate("Difficulty", "Easy"),
         ToTranslate("Difficulty", "Medium"), ToTranslate("Difficulty", "Hard"),

@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace quadrell {
 
@@ -32,6 +34,11 @@ public:
     static Rating RateBoard(const cGame& board, const std::atomic<bool>* cancel = nullptr);
     // Game `number` as dealt.
     static Rating RateDeal(std::int32_t number, const std::atomic<bool>* cancel = nullptr);
+    // Game `number`'s class, or none when `stop` cut the search short: a class from a search
+    // cut short would be a guess.
+    static std::optional<Level> ClassOfDeal(
+        std::int32_t number, const std::atomic<bool>* stop = nullptr);
+    using ClassRater = std::function<std::optional<Level>(std::int32_t, const std::atomic<bool>*)>;
     // The class's English name: "Easy", "Medium", "Hard", "Expert", "Not solved".
     static const char* EnglishName(Level level);
 };

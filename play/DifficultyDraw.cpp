@@ -4,7 +4,7 @@
 
 namespace quadrell {
 
-DifficultyDraw::DifficultyDraw(qint32 limit, Draw draw, Rate rate)
+DifficultyDraw::DifficultyDraw(qint32 limit, Draw draw, Difficulty::ClassRater rate)
     : limit_(limit)
     , draw_(std::move(draw))
     , rate_(std::move(rate)) { }
@@ -18,7 +18,7 @@ std::optional<qint32> DifficultyDraw::Find(
     for (qint64 i = 0; i < tries; ++i) {
         if (progress && !progress(i, tries)) return std::nullopt;
         const qint32 number = whole ? static_cast<qint32>((start + i) % size) : draw_(limit_);
-        if (rate_(number) == level) return number;
+        if (rate_(number, nullptr) == level) return number;
     }
     return std::nullopt;
 }

@@ -14,11 +14,10 @@ namespace quadrell {
 // the tries is gone through whole from a random start, so a class it holds is always found.
 class DifficultyDraw {
 public:
-    using Rate = std::function<Difficulty::Level(qint32 number)>;
     using Draw = std::function<qint32(qint32 limit)>; // a random number in 0..limit
     static constexpr int kTries = 2000;
 
-    DifficultyDraw(qint32 limit, Draw draw, Rate rate);
+    DifficultyDraw(qint32 limit, Draw draw, Difficulty::ClassRater rate);
 
     // The class's number, or none when the tries found none or `progress` was cancelled.
     std::optional<qint32> Find(Difficulty::Level level, const Prompter::Progress& progress) const;
@@ -32,7 +31,7 @@ public:
 private:
     qint32 limit_;
     Draw draw_;
-    Rate rate_;
+    Difficulty::ClassRater rate_;
 };
 
 } // namespace quadrell

@@ -61,7 +61,7 @@ qint32 cMenu::DrawGameNumber(qint32 limit) {
     return static_cast<qint32>(std::nearbyint(static_cast<double>(r) * limit));
 }
 
-bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const DifficultyDraw::Rate& rate) {
+bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const Difficulty::ClassRater& rate) {
     const DifficultyDraw draw(options_.GetRandomLimit(), &cMenu::DrawGameNumber, rate);
     std::optional<qint32> found;
     bool cancelled = false;
@@ -94,8 +94,6 @@ void cMenu::NewGameOfSameDifficulty() {
     else if (dialogs_)
         dialogs_->ShowNewOfDifficulty();
 }
-
-Difficulty::Level cMenu::RateBySolver(qint32 number) { return Difficulty::RateDeal(number).level; }
 
 const QStringList& cMenu::GameKeys() {
     static const QStringList keys { QStringLiteral("New"), QStringLiteral("Select"),

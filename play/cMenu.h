@@ -86,10 +86,9 @@ public:
     // before the game in play is given up, dealt as any new game. False when none was found
     // (the player is told), the search was cancelled, or the game in play was kept.
     bool NewGameOfDifficulty(
-        Difficulty::Level level, const DifficultyDraw::Rate& rate = &cMenu::RateBySolver);
+        Difficulty::Level level, const Difficulty::ClassRater& rate = &Difficulty::ClassOfDeal);
     // The class last asked for again; the choice is offered while none was.
     void NewGameOfSameDifficulty();
-    static Difficulty::Level RateBySolver(qint32 number);
     void ShowCards(bool visible);
     void Game_Started(bool finishedGame = false);
     void NoGame();

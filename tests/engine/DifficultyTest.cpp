@@ -43,6 +43,14 @@ TEST(Difficulty, DealsOfEveryClassArePinnedByTheirNodes) {
     }
 }
 
+// A search stopped before its end names no class: "Not solved" would be counted as a loss.
+TEST(Difficulty, ADealWhoseSearchWasStoppedHasNoClass) {
+    const std::atomic<bool> stopped { true }, going { false };
+    EXPECT_EQ(Difficulty::ClassOfDeal(89, &stopped), std::nullopt);
+    EXPECT_EQ(Difficulty::ClassOfDeal(89, &going), Level::Expert);
+    EXPECT_EQ(Difficulty::ClassOfDeal(33), Level::Easy);
+}
+
 class DifficultyBoardTest : public EngineFixture { };
 
 TEST_F(DifficultyBoardTest, APositionWithNoWayOutIsNotSolved) {

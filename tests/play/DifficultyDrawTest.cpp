@@ -15,7 +15,7 @@ using Level = Difficulty::Level;
 struct FakeRatings {
     std::map<qint32, Level> levels;
     std::vector<qint32> rated;
-    Level operator()(qint32 n) {
+    std::optional<Level> operator()(qint32 n, const std::atomic<bool>*) {
         rated.push_back(n);
         const auto it = levels.find(n);
         return it == levels.end() ? Level::Easy : it->second;
@@ -84,8 +84,10 @@ protected:
         session.menu.Game_Started(false);
     }
     // Every number Easy, but one Hard.
-    static Level oneHard(qint32 n) { return n == 2024 ? Level::Hard : Level::Easy; }
-    static Level allEasy(qint32) { return Level::Easy; }
+    static std::optional<Level> oneHard(qint32 n, const std::atomic<bool>*) {
+        return n == 2024 ? Level::Hard : Level::Easy;
+    }
+    static std::optional<Level> allEasy(qint32, const std::atomic<bool>*) { return Level::Easy; }
 };
 
 TEST_F(NewGameOfDifficultyTest, TheGameFoundIsDealtAsANewGameAndTheClassRemembered) {

@@ -24,7 +24,7 @@ public:
     // `ratingsCache`.
     ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
         const QString& ratingsCache, QWidget* parent = nullptr,
-        RatingsCount::Rate rate = &RatingsCount::RateBySolver);
+        RatingsCount::Rate rate = &Difficulty::ClassOfDeal);
 
     ChartsView& View() const { return *view_; }
     ChartsTable& Table() const { return *table_; }

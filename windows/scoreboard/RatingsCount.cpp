@@ -15,13 +15,6 @@ RatingsCount::RatingsCount(QString cachePath, Rate rate, QObject* parent)
 
 RatingsCount::~RatingsCount() { Stop(); }
 
-std::optional<Difficulty::Level> RatingsCount::RateBySolver(
-    qint32 number, const std::atomic<bool>* stop) {
-    const Difficulty::Rating rating = Difficulty::RateDeal(number, stop);
-    if (stop && *stop) return std::nullopt; // cut short: not this deal's class
-    return rating.level;
-}
-
 void RatingsCount::Start(const std::vector<ScoreRec>& records) {
     Stop();
     shared_ = std::make_shared<Shared>();

@@ -19,7 +19,7 @@ class RatingsCount final : public QObject {
     Q_OBJECT
 public:
     // A deal's class; none when the count was stopped during its search.
-    using Rate = std::function<std::optional<Difficulty::Level>(qint32, const std::atomic<bool>*)>;
+    using Rate = Difficulty::ClassRater;
     struct Snapshot {
         DifficultyTally::Counts counts;
         qint64 toRate = 0; // deals the cache lacked
@@ -30,15 +30,13 @@ public:
     static constexpr int kSaveMs = 30000;
 
     explicit RatingsCount(
-        QString cachePath, Rate rate = &RatingsCount::RateBySolver, QObject* parent = nullptr);
+        QString cachePath, Rate rate = &Difficulty::ClassOfDeal, QObject* parent = nullptr);
     // Stops the count; what was rated is still written to the cache.
     ~RatingsCount() override;
 
     void Start(const std::vector<ScoreRec>& records);
     void Stop();
     Snapshot Latest() const;
-    static std::optional<Difficulty::Level> RateBySolver(
-        qint32 number, const std::atomic<bool>* stop);
 
 signals:
     void Changed(); // the counts grew, or the count ended
