@@ -27,6 +27,18 @@ QString tooLarge() { return SafeFile::tr("It is too large for this kind of file.
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
+// Why a file may not be renamed into `path`: the rename would put a regular file where a
+// device, a pipe or a folder stands (as root, in /dev), or make what a link to nothing points
+// at. Nothing there, a regular file or a link to one (whose file is then replaced) may be.
+QString notReplaceable(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info { };
+    if (::lstat(name.constData(), &info) != 0) return QString();
+    if (S_ISLNK(info.st_mode) && ::stat(name.constData(), &info) != 0)
+        return SafeFile::tr("It is a link to nothing.");
+    return S_ISREG(info.st_mode) ? QString() : notRegular(info);
+}
+
 } // namespace
 
 void SafeFile::IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
@@ -127,6 +139,10 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* erro
 SafeFile::Written SafeFile::WriteParts(const QString& path,
     const std::function<bool(QByteArray&)>& next, QString* error,
     const std::function<bool(QIODevice&)>& last) {
+    if (const QString why = notReplaceable(path); !why.isEmpty()) {
+        if (error) *error = why;
+        return Written::Failed;
+    }
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     qint64 size = 0;

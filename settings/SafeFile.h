@@ -48,8 +48,9 @@ public:
     // missing, without waiting on a pipe put in its place; empty when `file` is open, else
     // why not.
     static QString OpenInPlace(QFile& file, const QString& path, qint64 cap);
-    // Written to a temporary file, flushed and checked, then renamed over the old one; on
-    // failure the old file is untouched and `error` says why.
+    // Written to a temporary file, flushed and checked, then renamed over the old one (a link
+    // to a file stays a link); on failure the old file is untouched and `error` says why. A
+    // device, a pipe, a folder or a link to nothing in the file's place is never replaced.
     static bool Write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
     // The same, for text made part after part: `next` fills the next part (empty when there
     // is no more) and answers false to stop, which keeps the old file.

@@ -864,6 +864,10 @@ Wollen Sie die Datei ersetzen?</translation>
         <source>The file was not written in full.</source>
         <translation>Die Datei wurde nicht vollständig geschrieben.</translation>
     </message>
+    <message>
+        <source>It is a link to nothing.</source>
+        <translation>Es ist eine Verknüpfung ins Leere.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreBoard</name>

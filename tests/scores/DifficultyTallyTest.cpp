@@ -1,10 +1,14 @@
 #include "DifficultyTally.h"
 
+#include "FaultInjection.h"
 #include "RatingsCache.h"
 #include "ScoreFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -90,6 +94,38 @@ TEST(RatingsCacheTest, ADamagedCacheOrOneOfAnotherRuleIsNotTrusted) {
     bool trusted = false;
     EXPECT_EQ(RatingsCache::Parse(good, &trusted), kLevels);
     EXPECT_TRUE(trusted);
+}
+
+// Whatever stands where the cache should be, or a full disk, costs a count again and nothing
+// more: no wait on a pipe, no device replaced, the last cache kept whole.
+TEST(RatingsCacheTest, AnythingButAFileInItsPlaceCostsOnlyACountAgain) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Quadrell2000.sre.ratings"));
+    const QString device = deviceNode(dir.path());
+    const std::pair<const char*, std::function<bool()>> rows[] {
+        { "a pipe", [&] { return makeFifo(path); } },
+        { "a link to a device", [&] { return QFile::link(device, path); } },
+        { "a folder", [&] { return QDir().mkdir(path); } },
+    };
+    for (const auto& [what, make] : rows) {
+        ASSERT_TRUE(make()) << what;
+        bool trusted = true;
+        EXPECT_TRUE(RatingsCache::Load(path, &trusted).isEmpty()) << what;
+        EXPECT_FALSE(trusted) << what;
+        EXPECT_FALSE(RatingsCache::Save(path, kLevels)) << what;
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+    }
+    EXPECT_FALSE(QFileInfo(device).isFile());
+    ASSERT_TRUE(RatingsCache::Save(path, kLevels));
+    RatingsCache::Levels more = kLevels;
+    for (qint32 n = 1000; n < 3000; ++n)
+        more.insert(n, Level::Hard);
+    {
+        const FileSizeLimit full(4096);
+        EXPECT_FALSE(RatingsCache::Save(path, more));
+    }
+    EXPECT_EQ(RatingsCache::Load(path), kLevels);
 }
 
 } // namespace

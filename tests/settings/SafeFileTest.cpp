@@ -39,6 +39,34 @@ TEST_F(SafeFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
     EXPECT_EQ(contentOf(file), "new");
 }
 
+// A rename over them would put a file where a device or a pipe stands, or where a link to
+// nothing points; a link to a file stays a link and its file is replaced.
+TEST_F(SafeFileTest, AWriteReplacesOnlyNothingOrARegularFile) {
+    const QString device = deviceNode(dir.path());
+    const QString target = path(QStringLiteral("target"));
+    const std::pair<const char*, std::function<bool(const QString&)>> refused[] {
+        { "a pipe", [](const QString& p) { return makeFifo(p); } },
+        { "a folder", [](const QString& p) { return QDir().mkdir(p); } },
+        { "a link to a device", [&](const QString& p) { return QFile::link(device, p); } },
+        { "a link to nothing", [&](const QString& p) { return QFile::link(target, p); } },
+    };
+    int n = 0;
+    for (const auto& [what, make] : refused) {
+        const QString file = path(QStringLiteral("refused%1").arg(++n));
+        ASSERT_TRUE(make(file)) << what;
+        QString error;
+        EXPECT_FALSE(SafeFile::Write(file, "x", &error)) << what;
+        EXPECT_FALSE(error.isEmpty()) << what;
+        EXPECT_FALSE(QFileInfo(file).isFile()) << what;
+    }
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_FALSE(QFileInfo(device).isFile());
+    ASSERT_TRUE(writeContent(target, "old") && QFile::link(target, path(QStringLiteral("link"))));
+    EXPECT_TRUE(SafeFile::Write(path(QStringLiteral("link")), "new"));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("link"))).isSymLink());
+    EXPECT_EQ(contentOf(target), "new");
+}
+
 TEST_F(SafeFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
     const QString fifo = path(QStringLiteral("pipe.qrl"));
     ASSERT_TRUE(makeFifo(fifo));
