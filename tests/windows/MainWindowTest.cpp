@@ -17,6 +17,7 @@
 #include "frmOptions.h"
 #include "frmSource.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
@@ -110,6 +111,8 @@ private slots:
         auto w = open();
         QCOMPARE(registered_, 1); // the folders it sets up are the lifecycle's (LifecycleTest)
         QCOMPARE(w->PlayerBox()->currentText(), QStringLiteral("Guest"));
+        // Its list is built when it first drops down: the first picture never shows it.
+        QVERIFY(!w->PlayerBox()->findChild<QAbstractItemView*>());
         QCOMPARE(w->focusWidget(), &w->board()); // the keys play from the start
         QCOMPARE(w->windowTitle(), QStringLiteral("Quadrell 2000"));
         QCOMPARE(w->ClockBox()->text(), QStringLiteral("0:00:00 "));

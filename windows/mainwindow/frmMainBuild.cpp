@@ -11,9 +11,25 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 
 namespace quadrell {
+
+namespace {
+
+// Wide enough for "Guest" with its icon however large the font. Measured here: the box's own
+// size policy for it builds the whole drop-down list, which the first picture never shows.
+int fittedWidth(const QComboBox& box) {
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    const QFontMetrics& fm = box.fontMetrics();
+    const QSize contents(fm.horizontalAdvance(QLatin1Char('X')) * 5 + box.iconSize().width() + 4,
+        std::max(fm.height(), box.iconSize().height()));
+    return box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, &box).width();
+}
+
+} // namespace
 
 void frmMain::buildMenus() {
     std::vector<QMenu*> bar;
@@ -83,11 +99,8 @@ void frmMain::buildToolbar() {
     row->addStretch();
     players_ = new QComboBox(strip_);
     players_->setObjectName(QStringLiteral("ImageCombo1"));
-    // Wide enough for "Guest" with its icon however large the font.
-    players_->setMinimumContentsLength(5);
-    players_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     players_->ensurePolished();
-    players_->setFixedWidth(std::max(92, players_->minimumSizeHint().width()));
+    players_->setFixedWidth(std::max(92, fittedWidth(*players_)));
     // Reached from the board with Tab (a click leaves the focus on the board); a choice
     // gives the focus back to the board.
     players_->setFocusPolicy(Qt::TabFocus);
