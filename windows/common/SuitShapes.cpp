@@ -45,6 +45,9 @@ QPainterPath spade() {
     return p;
 }
 
+// Filled by the winding rule, the lobes and the stem cover their union: a boolean union of the
+// paths would cost more than drawing a board. The stem turns the same way as the lobes, or
+// the rule would cut it out where they overlap.
 QPainterPath club() {
     QPainterPath p;
     p.setFillRule(Qt::WindingFill);
@@ -52,19 +55,18 @@ QPainterPath club() {
     p.addEllipse(QPointF(25, 58), 22, 22);
     p.addEllipse(QPointF(75, 58), 22, 22);
     p.addEllipse(QPointF(50, 52), 10, 14);
-    QPainterPath stem;
-    stem.moveTo(46, 56);
-    stem.quadTo(46, 88, 32, 100);
-    stem.lineTo(68, 100);
-    stem.quadTo(54, 88, 54, 56);
-    stem.closeSubpath();
-    return p.united(stem);
+    p.moveTo(54, 56);
+    p.quadTo(54, 88, 68, 100);
+    p.lineTo(32, 100);
+    p.quadTo(46, 88, 46, 56);
+    p.closeSubpath();
+    return p;
 }
 
 } // namespace
 
 QPainterPath SuitPath(int suit, const QRectF& box) {
-    // Made once: the club's union alone costs more than drawing a whole board.
+    // Made once, as every card and icon draws them.
     static const QPainterPath kShapes[] { heart(), club(), diamond(), spade() };
     const QPainterPath& shape = kShapes[suit >= 1 && suit <= 3 ? suit - 1 : 3];
     QTransform t;
