@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -27,21 +28,18 @@ QString tooLarge() { return SafeFile::tr("It is too large for this kind of file.
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// Why a file may not be renamed into `path`: the rename would put a regular file where a
-// device, a pipe or a folder stands (as root, in /dev), or make what a link to nothing points
-// at. Nothing there, a regular file or a link to one (whose file is then replaced) may be.
-QString notReplaceable(const QString& path) {
+} // namespace
+
+void SafeFile::IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+QString SafeFile::CheckReplaceable(const QString& path, qint64 cap) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info { };
     if (::lstat(name.constData(), &info) != 0) return QString();
     if (S_ISLNK(info.st_mode) && ::stat(name.constData(), &info) != 0)
         return SafeFile::tr("It is a link to nothing.");
-    return S_ISREG(info.st_mode) ? QString() : notRegular(info);
+    return CheckRegular(path, cap, false);
 }
-
-} // namespace
-
-void SafeFile::IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissing) {
     struct stat info { };
@@ -139,7 +137,8 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* erro
 SafeFile::Written SafeFile::WriteParts(const QString& path,
     const std::function<bool(QByteArray&)>& next, QString* error,
     const std::function<bool(QIODevice&)>& last) {
-    if (const QString why = notReplaceable(path); !why.isEmpty()) {
+    if (const QString why = CheckReplaceable(path, std::numeric_limits<qint64>::max());
+        !why.isEmpty()) {
         if (error) *error = why;
         return Written::Failed;
     }

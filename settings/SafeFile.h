@@ -44,6 +44,10 @@ public:
         const QString& path, qint64 cap, const std::function<void(QByteArrayView)>& take);
     // A regular file, or nothing at all there: what may be read or appended to.
     static QString CheckRegular(const QString& path, qint64 cap, bool mayBeMissing);
+    // Nothing there, a regular file within `cap` or a link to one: what a write may replace.
+    // A rename over anything else would put a file where a device, a pipe or a folder stands
+    // (as root, in /dev), or make the file a link to nothing points at.
+    static QString CheckReplaceable(const QString& path, qint64 cap);
     // Opens a regular file at most `cap` bytes for reading and writing in place, made when
     // missing, without waiting on a pipe put in its place; empty when `file` is open, else
     // why not.

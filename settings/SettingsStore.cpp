@@ -37,16 +37,9 @@ bool wholeIni(const QByteArray& bytes, qsizetype keys) {
     return found == keys;
 }
 
-// Why the thing at `path` may not be read or replaced, or nothing when it may: a missing
-// file, a regular file within the cap, or a link to one. A dangling link is refused too, as
-// a write through it would create a file somewhere else.
+// Why the thing at `path` may not be read or replaced, or nothing when it may.
 QString refusal(const QString& path) {
-    struct stat info { };
-    const QByteArray name = QFile::encodeName(path);
-    if (::lstat(name.constData(), &info) != 0) return QString();
-    if (S_ISLNK(info.st_mode) && ::stat(name.constData(), &info) != 0)
-        return SettingsStore::tr("It is a link to nothing.");
-    return SafeFile::CheckRegular(path, SettingsStore::kCap, false);
+    return SafeFile::CheckReplaceable(path, SettingsStore::kCap);
 }
 
 // Qt keeps a parsed file across QSettings objects and reads it again only when its size or

@@ -1022,13 +1022,6 @@ und das Spiel startet mit den Standardeinstellungen.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsStore</name>
-    <message>
-        <source>It is a link to nothing.</source>
-        <translation>Sie ist eine Verknüpfung ins Leere.</translation>
-    </message>
-</context>
-<context>
     <name>cMenu</name>
     <message>
         <source>Are you sure You want to Quit this Game ?</source>
