@@ -185,6 +185,23 @@ echo "$out" | grep -q "Quadrell 2000\. Close it first" || fail "no full stop bef
 kill -9 "${pids[-1]}"; wait "${pids[-1]}" 2>/dev/null || true
 ok "names and the lock message"
 
+echo "== a game saved where a link to a device, a pipe or a link to nothing stands"
+home save-over
+for kind in device pipe nothing; do
+    target=$HOME/saved-$kind.qrl
+    case $kind in
+    device) ln -s "$device" "$target" ;;
+    pipe) mkfifo "$target" ;;
+    nothing) ln -s "$HOME/gone/game.qrl" "$target" ;;
+    esac
+    out=$(printf 'new 5\nsave %s\n' "$target" | timeout 20 "$cli" 2>&1) || fail "$kind: the driver failed"
+    echo "$out" | grep -q "could not be saved" || fail "$kind: not said: $out"
+done
+[ -c "$device" ] || fail "$device is no longer a device"
+[ -p "$HOME/saved-pipe.qrl" ] || fail "the pipe was replaced"
+[ ! -e "$HOME/gone" ] || fail "a file was made where the link to nothing points"
+ok "no save over a device, a pipe or a link to nothing"
+
 echo "== no private folder for the socket: the window starts and says so once"
 home nosocket
 unset XDG_RUNTIME_DIR
