@@ -24,9 +24,20 @@ QString notRegular(const struct stat& info) {
     return SafeFile::tr("It is a device or a special file, not a file.");
 }
 
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
 QString tooLarge() { return SafeFile::tr("It is too large for this kind of file."); }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+// Why what a stat describes is no regular file within `cap`, or nothing when it is one.
+QString notRegularWithin(const struct stat& info, qint64 cap) {
+    if (!S_ISREG(info.st_mode)) return notRegular(info);
+    return info.st_size > cap ? tooLarge() : QString();
+}
+
+// The same for an open file, whose stat is left in `info`.
+QString notRegularWithin(int fd, qint64 cap, struct stat& info) {
+    return ::fstat(fd, &info) != 0 ? systemError() : notRegularWithin(info, cap);
+}
 
 } // namespace
 
@@ -38,7 +49,7 @@ QString SafeFile::CheckReplaceable(const QString& path, qint64 cap) {
     if (::lstat(name.constData(), &info) != 0) return QString();
     if (S_ISLNK(info.st_mode) && ::stat(name.constData(), &info) != 0)
         return SafeFile::tr("It is a link to nothing.");
-    return CheckRegular(path, cap, false);
+    return notRegularWithin(info, cap);
 }
 
 QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissing) {
@@ -47,9 +58,7 @@ QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissin
         if (errno == ENOENT && mayBeMissing) return QString();
         return errno == ENOENT ? SafeFile::tr("The file does not exist.") : systemError();
     }
-    if (!S_ISREG(info.st_mode)) return notRegular(info);
-    if (info.st_size > cap) return tooLarge();
-    return QString();
+    return notRegularWithin(info, cap);
 }
 
 FileRead SafeFile::Read(const QString& path, qint64 cap) {
@@ -70,13 +79,8 @@ FileRead SafeFile::ReadParts(
         return result;
     }
     struct stat info { };
-    if (::fstat(fd, &info) != 0) {
-        result.error = systemError();
-    } else if (!S_ISREG(info.st_mode)) {
-        result.error = notRegular(info);
-    } else if (info.st_size > cap) {
-        result.error = tooLarge();
-    } else {
+    result.error = notRegularWithin(fd, cap, info);
+    if (result.error.isEmpty()) {
         // A file that shrinks or grows while read gives what it held, up to its size then.
         // No larger than the file: the buffer is zeroed, and a settings file of a few
         // hundred bytes read at every start should not touch a whole megabyte.
@@ -105,17 +109,10 @@ QString SafeFile::OpenInPlace(QFile& file, const QString& path, qint64 cap) {
         QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) return systemError();
     struct stat info { };
-    QString why;
-    if (::fstat(fd, &info) != 0) {
-        why = systemError();
-    } else if (!S_ISREG(info.st_mode)) {
-        why = notRegular(info);
-    } else if (info.st_size > cap) {
-        why = tooLarge();
-    } else if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+    QString why = notRegularWithin(fd, cap, info);
+    if (why.isEmpty()) {
+        if (file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) return QString();
         why = file.errorString();
-    } else {
-        return QString();
     }
     ::close(fd);
     return why;

@@ -4,11 +4,8 @@
 #include "RatingsCache.h"
 #include "ScoreFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
@@ -96,27 +93,17 @@ TEST(RatingsCacheTest, ADamagedCacheOrOneOfAnotherRuleIsNotTrusted) {
     EXPECT_TRUE(trusted);
 }
 
-// Whatever stands where the cache should be, or a full disk, costs a count again and nothing
-// more: no wait on a pipe, no device replaced, the last cache kept whole.
-TEST(RatingsCacheTest, AnythingButAFileInItsPlaceCostsOnlyACountAgain) {
+// A pipe where the cache should be, or a full disk, costs a count again and nothing more: no
+// wait on the pipe, the last cache kept whole. (What a write may replace: SafeFileTest.)
+TEST(RatingsCacheTest, APipeInItsPlaceOrAFullDiskCostsOnlyACountAgain) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Quadrell2000.sre.ratings"));
-    const QString device = deviceNode(dir.path());
-    const std::pair<const char*, std::function<bool()>> rows[] {
-        { "a pipe", [&] { return makeFifo(path); } },
-        { "a link to a device", [&] { return QFile::link(device, path); } },
-        { "a folder", [&] { return QDir().mkdir(path); } },
-    };
-    for (const auto& [what, make] : rows) {
-        ASSERT_TRUE(make()) << what;
-        bool trusted = true;
-        EXPECT_TRUE(RatingsCache::Load(path, &trusted).isEmpty()) << what;
-        EXPECT_FALSE(trusted) << what;
-        EXPECT_FALSE(RatingsCache::Save(path, kLevels)) << what;
-        QDir(path).removeRecursively();
-        QFile::remove(path);
-    }
-    EXPECT_FALSE(QFileInfo(device).isFile());
+    ASSERT_TRUE(makeFifo(path));
+    bool trusted = true;
+    EXPECT_TRUE(RatingsCache::Load(path, &trusted).isEmpty());
+    EXPECT_FALSE(trusted);
+    EXPECT_FALSE(RatingsCache::Save(path, kLevels));
+    QFile::remove(path);
     ASSERT_TRUE(RatingsCache::Save(path, kLevels));
     RatingsCache::Levels more = kLevels;
     for (qint32 n = 1000; n < 3000; ++n)
