@@ -359,16 +359,18 @@ void BoardWidget::paintKeyboardCursor(QPainter& p) const {
 }
 
 // The empty board says how to begin, quietly, in the middle of the table.
+// The text is the board's own font, enlarged by the painter: a font of its own size would be a
+// second face to look up and hint, a fifth of what the first picture costs beyond a bare window.
 void BoardWidget::paintWelcome(QPainter& p) const {
-    QFont font = p.font();
-    font.setPointSizeF(font.pointSizeF() * 1.3 * scale_);
-    p.setFont(font);
+    const double enlarged = 1.3 * scale_;
+    p.scale(enlarged, enlarged);
     const QColor quiet = palette_.strong ? QColor(Qt::white)
         : colour_.lightness() > 140      ? QColor(0, 0, 0, 140)
                                          : QColor(255, 255, 255, 170);
     p.setPen(quiet);
-    const QRectF below(0, Pixels({ 0, 1600 }, 0, 0).top(), width(), height());
-    p.drawText(below.adjusted(0, 0, 0, -below.height() / 2), Qt::AlignCenter,
+    const double top = Pixels({ 0, 1600 }, 0, 0).top();
+    const QRectF upperHalf(0, top, width(), height() / 2.0);
+    p.drawText(QRectF(upperHalf.topLeft() / enlarged, upperHalf.size() / enlarged), Qt::AlignCenter,
         tr("New Game \u2014 F2\nSelect Game \u2014 F3"));
 }
 
