@@ -6,9 +6,13 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QtConcurrent/QtConcurrentMap>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 #include <array>
-#include <numeric>
+#include <atomic>
+#include <memory>
+#include <vector>
 
 namespace quadrell {
 
@@ -163,15 +167,29 @@ QPixmap CardArt::Face(Card card, double scale, qreal dpr) {
     return cache_.value(k);
 }
 
-// A new size needs every face at once: they are drawn side by side on every core.
+// A new size needs every face at once: they are drawn side by side on every core, this thread
+// among them, so a pool kept busy by a solve never holds the board up. A worker that starts
+// late finds nothing left; the batch is shared, so it may outlive this call.
 void CardArt::drawAllFaces(double scale, qreal dpr) {
-    std::vector<Card> cards(kCardCount);
-    std::iota(cards.begin(), cards.end(), Card(0));
-    QList<QImage> faces = QtConcurrent::blockingMapped<QList<QImage>>(
-        cards, [scale, dpr](Card c) { return drawFace(c, scale, dpr); });
+    struct Batch {
+        std::atomic<int> next { 0 };
+        std::vector<QImage> faces = std::vector<QImage>(kCardCount);
+        QSemaphore drawn;
+    };
+    const auto batch = std::make_shared<Batch>();
+    const auto work = [batch, scale, dpr] {
+        for (int c = batch->next++; c < kCardCount; c = batch->next++) {
+            batch->faces[static_cast<std::size_t>(c)] = drawFace(Card(c), scale, dpr);
+            batch->drawn.release();
+        }
+    };
+    for (int helper = 1; helper < QThread::idealThreadCount(); ++helper)
+        QThreadPool::globalInstance()->start(work);
+    work();
+    batch->drawn.acquire(kCardCount);
     for (Card c = 0; c < kCardCount; ++c)
         cache_.insert(key(1, c, 0, scale, dpr),
-            QPixmap::fromImage(std::move(faces[static_cast<qsizetype>(c)])));
+            QPixmap::fromImage(std::move(batch->faces[static_cast<std::size_t>(c)])));
 }
 
 QImage CardArt::drawFace(Card card, double scale, qreal dpr) {
@@ -199,25 +217,35 @@ QImage CardArt::drawFace(Card card, double scale, qreal dpr) {
 }
 
 QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr, double contrast) {
-    auto& cached = cache_[key(contrast > 3.2 ? 4 : 2, suit, board.rgb(), scale, dpr)];
-    if (!cached.isNull()) return cached;
-    QPixmap pm = canvas(kWidth, kHeight, scale, dpr);
-    pm.fill(board);
-    QPainter p(&pm);
-    p.scale(scale, scale);
-    p.setRenderHint(QPainter::Antialiasing);
+    const auto id = key(contrast > 3.2 ? 4 : 2, suit, board.rgb(), scale, dpr);
+    if (const auto found = cache_.constFind(id); found != cache_.cend()) return *found;
     const QColor fill = board.lightness() > 128 ? board.darker(108) : board.lighter(115);
     // Outline and suit mark stand out 3:1 against the board and the place's inside, for
     // players who see little contrast, whatever colour the board is.
     const QColor line
         = Contrast::StandingOut(board.lightness() > 128 ? board.darker(140) : board.lighter(170),
             { board, fill }, contrast);
-    p.setPen(QPen(line, 1.5));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3), 5, 5);
-    if (suit > 0) p.fillPath(SuitPath(suit, QRectF(18, 30, 35, 35)), line);
+    // A foundation is an empty place with its suit on it: the outline, the dearest stroke of
+    // the first picture, is drawn once for all five.
+    QPixmap pm;
+    if (suit > 0) {
+        pm = Place(0, board, scale, dpr, contrast).copy();
+    } else {
+        pm = canvas(kWidth, kHeight, scale, dpr);
+        pm.fill(board);
+    }
+    QPainter p(&pm);
+    p.scale(scale, scale);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (suit > 0) {
+        p.fillPath(SuitPath(suit, QRectF(18, 30, 35, 35)), line);
+    } else {
+        p.setPen(QPen(line, 1.5));
+        p.setBrush(fill);
+        p.drawRoundedRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3), 5, 5);
+    }
     p.end();
-    cached = pm;
+    cache_.insert(id, pm);
     return pm;
 }
 
