@@ -22,13 +22,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSemaphore>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QThreadPool>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
@@ -432,6 +435,49 @@ private slots:
         // The rank's own place is the same in both: only the suit tells them apart there.
         QCOMPARE(stripOf(sixOfHearts).copy(0, 0, 16, strip),
             stripOf(sixOfDiamonds).copy(0, 0, 16, strip));
+    }
+
+    // A solve may hold a thread of the pool for seconds while a new size is drawn: the faces
+    // are the same as with the pool free, each its own card, none left blank. (Not every
+    // thread: Qt's own large fills wait for the pool.)
+    void facesAreDrawnWhileASolveHoldsThePool() {
+        QThreadPool& pool = *QThreadPool::globalInstance();
+        const int held = std::max(1, pool.maxThreadCount() - 1);
+        QSemaphore started, release;
+        for (int i = 0; i < held; ++i)
+            pool.start([&] {
+                started.release();
+                release.acquire();
+            });
+        started.acquire(held);
+        CardArt busy;
+        std::vector<QImage> drawnBusy;
+        for (Card c = 0; c < kCardCount; ++c)
+            drawnBusy.push_back(busy.Face(c, 1.5, 1.0).toImage());
+        release.release(held);
+        pool.waitForDone();
+        CardArt free;
+        for (Card c = 0; c < kCardCount; ++c) {
+            QCOMPARE(drawnBusy[static_cast<std::size_t>(c)], free.Face(c, 1.5, 1.0).toImage());
+            for (Card other = 0; other < c; ++other)
+                QVERIFY(drawnBusy[static_cast<std::size_t>(c)]
+                    != drawnBusy[static_cast<std::size_t>(other)]);
+        }
+    }
+
+    // A foundation's place is the empty place with its suit on it, and nothing else differs.
+    void aFoundationIsTheEmptyPlaceWithItsSuit() {
+        CardArt art;
+        for (const double scale : { 1.0, 2.0 }) {
+            const QImage empty = art.Place(0, QColor(0, 64, 128), scale, 1).toImage();
+            QImage spade = art.Place(4, QColor(0, 64, 128), scale, 1).toImage();
+            QVERIFY(spade != empty);
+            QPainter p(&spade); // the suit's square, painted over as the empty place has it
+            const QRect mark = QRectF(18 * scale, 30 * scale, 35 * scale, 35 * scale).toRect();
+            p.drawImage(mark, empty, mark);
+            p.end();
+            QCOMPARE(spade, empty);
+        }
     }
 
     void aLongColumnClosesUpToShowItsExposedCardWhole() {

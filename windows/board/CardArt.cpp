@@ -167,9 +167,9 @@ QPixmap CardArt::Face(Card card, double scale, qreal dpr) {
     return cache_.value(k);
 }
 
-// A new size needs every face at once: they are drawn side by side on every core, this thread
-// among them, so a pool kept busy by a solve never holds the board up. A worker that starts
-// late finds nothing left; the batch is shared, so it may outlive this call.
+// A new size needs every face at once: they are drawn side by side on the pool's threads and
+// this one, which takes its share rather than wait for a pool a solve may be keeping busy. A
+// worker that starts late finds nothing left; the batch is shared, so it may outlive this call.
 void CardArt::drawAllFaces(double scale, qreal dpr) {
     struct Batch {
         std::atomic<int> next { 0 };
@@ -229,7 +229,7 @@ QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr, d
     // the first picture, is drawn once for all five.
     QPixmap pm;
     if (suit > 0) {
-        pm = Place(0, board, scale, dpr, contrast).copy();
+        pm = Place(0, board, scale, dpr, contrast); // painting parts it from the cached one
     } else {
         pm = canvas(kWidth, kHeight, scale, dpr);
         pm.fill(board);
