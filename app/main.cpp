@@ -1,5 +1,6 @@
 #include "AfterFirstPaint.h"
 #include "AppPaths.h"
+#include "AppStyle.h"
 #include "BoardWidget.h"
 #include "DataLock.h"
 #include "FileAssociation.h"
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     quadrell::SafeFile::IgnoreFileSizeSignal();
     quadrell::StartupProbe probe;
     QApplication app(argc, argv);
+    // Whatever style the desktop or -style chose, by name: the proxy owns its own copy.
+    QApplication::setStyle(new quadrell::AppStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
     QApplication::setApplicationVersion(QStringLiteral(QUADRELL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quadrell2000"));

@@ -1,3 +1,4 @@
+#include "AppStyle.h"
 #include "BoardBuilder.h"
 #include "BoardPalette.h"
 #include "BoardWidget.h"
@@ -7,6 +8,7 @@
 #include "CommandTable.h"
 #include "Contrast.h"
 #include "FaultInjection.h"
+#include "Icons.h"
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
 #include "ScoreFile.h"
@@ -22,6 +24,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +37,7 @@
 #include <QTextBrowser>
 #include <QThreadPool>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
@@ -463,6 +468,32 @@ private slots:
                 QVERIFY(drawnBusy[static_cast<std::size_t>(c)]
                     != drawnBusy[static_cast<std::size_t>(other)]);
         }
+    }
+
+    // A menu bar or toolbar too narrow for its entries shows the game's own drawn arrows, not
+    // the platform's pictures, whose reading loads every image plugin; the rest is the style's.
+    void aNarrowBarShowsTheGamesOwnArrows() {
+        const QString before = QApplication::style()->name();
+        QApplication::setStyle(new AppStyle(before));
+        {
+            QMainWindow window;
+            window.menuBar()->addMenu(QStringLiteral("Game"));
+            QToolBar* strip = window.addToolBar(QStringLiteral("Strip"));
+            const auto shown = [&](const char* name) {
+                const auto* more = window.findChild<QToolButton*>(QLatin1String(name));
+                return more ? more->icon().pixmap(16).toImage() : QImage();
+            };
+            const QImage across = Icons::Of(Icons::Glyph::MoreAcross).pixmap(16).toImage();
+            QCOMPARE(shown("qt_menubar_ext_button"), across);
+            QCOMPARE(shown("qt_toolbar_ext_button"), across);
+            strip->setOrientation(Qt::Vertical);
+            QCOMPARE(shown("qt_toolbar_ext_button"),
+                Icons::Of(Icons::Glyph::MoreDown).pixmap(16).toImage());
+            QVERIFY(across != Icons::Of(Icons::Glyph::MoreDown).pixmap(16).toImage());
+            QVERIFY(across != QImage(across.size(), across.format())); // drawn, not blank
+            QVERIFY(!QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).isNull());
+        }
+        QApplication::setStyle(before);
     }
 
     // A foundation's place is the empty place with its suit on it, and nothing else differs.

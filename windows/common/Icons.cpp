@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <functional>
 
 namespace quadrell::Icons {
@@ -95,6 +96,18 @@ void triangle(QPainter& p, double x, bool right, QColor c) {
     t.lineTo(x - d * 1, 13);
     t.closeSubpath();
     p.fillPath(t, c);
+}
+
+// Two chevrons, ">>", pointing right; turned a quarter for "down".
+void chevrons(QPainter& p, bool down) {
+    if (down) {
+        p.translate(16, 0);
+        p.rotate(90);
+    }
+    p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    for (const double x : { 3.5, 8.5 })
+        p.drawPolyline(QPolygonF({ QPointF(x, 4), QPointF(x + 4, 8), QPointF(x, 12) }));
 }
 
 void folder(QPainter& p, QColor c) {
@@ -297,6 +310,10 @@ Drawing drawingFor(Glyph glyph) {
             p.setBrush(Qt::white);
             p.drawEllipse(QPointF(8, 12.5), 1.1, 1.1);
         };
+    case Glyph::MoreAcross:
+        return [](QPainter& p) { chevrons(p, false); };
+    case Glyph::MoreDown:
+        return [](QPainter& p) { chevrons(p, true); };
     }
     return [](QPainter& p) { card(p, QRectF(3, 1.5, 10, 13), 4); };
 }

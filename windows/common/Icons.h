@@ -33,6 +33,8 @@ enum class Glyph {
     OpenFolder,
     IncompleteGame,
     FinishedGame,
+    MoreAcross, // a menu bar or toolbar too narrow for its entries: the rest, to the right
+    MoreDown,   // the same for a toolbar standing upright
 };
 QIcon Of(Glyph glyph);
 QIcon Program();

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The first picture reads no image file: Qt's image plugins, and the libraries they bring,
+# load when a later window needs a picture, not before the board is first painted. Both the
+# first start of a new home and a later one.
+set -euo pipefail
+app=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+    XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen \
+    QUADRELL_STARTUP_PROBE=1
+mkdir -m 700 "$work/run"
+for start in first later; do
+    LD_DEBUG=files "$app" >"$work/said" 2>"$work/loaded"
+    grep -q '^startup-ms: ' "$work/said" || { echo "the $start start never painted"; exit 1; }
+    # The loader's list is there to be read: the toolkit itself is in it.
+    grep -q 'file=libQt6Gui' "$work/loaded" || { echo "no list of loaded libraries"; exit 1; }
+    if grep 'file=.*imageformats' "$work/loaded"; then
+        echo "the $start start loaded an image plugin before its first picture"
+        exit 1
+    fi
+done
+echo "no image plugin before the first picture"
