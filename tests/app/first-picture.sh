@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The first picture reads no image file: Qt's image plugins, and the libraries they bring,
 # load when a later window needs a picture, not before the board is first painted. Both the
-# first start of a new home and a later one.
+# first start of a new home and a later one. The first start keeps its own drawings in the
+# cache folder and the later one copies them all (it writes nothing); a pipe in the cache's
+# place holds no start up.
 set -euo pipefail
 app=$1
 work=$(mktemp -d)
@@ -20,4 +22,13 @@ for start in first later; do
         exit 1
     fi
 done
-echo "no image plugin before the first picture"
+kept="$XDG_CACHE_HOME/Quadrell 2000/pictures"
+[[ -f $kept ]] || { echo "the first picture's drawings were not kept"; exit 1; }
+before=$(stat -c %i "$kept")
+"$app" >/dev/null 2>&1
+[[ $(stat -c %i "$kept") == "$before" ]] || { echo "a later start drew again what was kept"; exit 1; }
+rm "$kept"
+mkfifo "$kept"
+timeout 60 "$app" >"$work/said" 2>/dev/null || { echo "a pipe in the cache's place held the start"; exit 1; }
+grep -q '^startup-ms: ' "$work/said" && [[ -p $kept ]] || { echo "the pipe was not left alone"; exit 1; }
+echo "no image plugin before the first picture; its drawings kept and copied"

@@ -130,6 +130,29 @@ private slots:
         QCOMPARE(registered_, 1);
     }
 
+    // The first picture's own drawings are kept after the first start; the next start copies
+    // every one of them (it writes nothing) and shows the same picture.
+    void theNextStartShowsTheSamePictureFromItsCache() {
+        const QString kept = QDir(paths_.cacheFolder).filePath(QStringLiteral("pictures"));
+        const auto inode = [&kept] {
+            struct stat info { };
+            return ::stat(QFile::encodeName(kept).constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        auto first = open();
+        QVERIFY(QTest::qWaitForWindowExposed(first.get()));
+        QTRY_VERIFY(inode() != 0);
+        const QImage board = first->board().grab().toImage();
+        const QImage bar = first->findChild<QToolBar*>()->grab().toImage();
+        const auto written = inode();
+        first.reset();
+        auto next = open();
+        QVERIFY(QTest::qWaitForWindowExposed(next.get()));
+        QCoreApplication::processEvents();
+        QCOMPARE(next->board().grab().toImage(), board);
+        QCOMPARE(next->findChild<QToolBar*>()->grab().toImage(), bar);
+        QCOMPARE(inode(), written);
+    }
+
     void aNewGameFillsCaptionBoardAndStatus() {
         auto w = open();
         w->Action(QStringLiteral("mnuNew"))->trigger();

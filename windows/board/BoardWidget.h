@@ -78,6 +78,10 @@ public:
     QRectF CardRect(Card card) const;
     // The card's face as the board draws it now.
     QPixmap Face(Card card) { return art_.Face(card, scale_, devicePixelRatioF()); }
+    // The places and the logo are copied from there when they were drawn at an earlier start.
+    void KeepPicturesIn(std::shared_ptr<PictureCache> pictures) {
+        art_.KeepIn(std::move(pictures));
+    }
     // The cards drawn that far from where they were, in twips (a drag).
     void Shift(const std::vector<Card>& cards, QPointF twips);
     // The cards let go slide back to where they lie.

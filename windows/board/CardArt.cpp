@@ -1,6 +1,7 @@
 #include "CardArt.h"
 
 #include "Contrast.h"
+#include "PictureCache.h"
 #include "SuitShapes.h"
 
 #include <QFont>
@@ -216,60 +217,73 @@ QImage CardArt::drawFace(Card card, double scale, qreal dpr) {
     return image;
 }
 
-QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr, double contrast) {
-    const auto id = key(contrast > 3.2 ? 4 : 2, suit, board.rgb(), scale, dpr);
+QPixmap CardArt::kept(quint64 id, const std::function<QPixmap()>& draw) {
     if (const auto found = cache_.constFind(id); found != cache_.cend()) return *found;
-    const QColor fill = board.lightness() > 128 ? board.darker(108) : board.lighter(115);
-    // Outline and suit mark stand out 3:1 against the board and the place's inside, for
-    // players who see little contrast, whatever colour the board is.
-    const QColor line
-        = Contrast::StandingOut(board.lightness() > 128 ? board.darker(140) : board.lighter(170),
-            { board, fill }, contrast);
-    // A foundation is an empty place with its suit on it: the outline, the dearest stroke of
-    // the first picture, is drawn once for all five.
+    const QString name = QStringLiteral("art/%1").arg(id, 16, 16, QLatin1Char('0'));
+    std::optional<QImage> image = pictures_ ? pictures_->Find(name) : std::nullopt;
     QPixmap pm;
-    if (suit > 0) {
-        pm = Place(0, board, scale, dpr, contrast); // painting parts it from the cached one
+    if (image) {
+        pm = QPixmap::fromImage(std::move(*image), Qt::NoOpaqueDetection);
     } else {
-        pm = canvas(kWidth, kHeight, scale, dpr);
-        pm.fill(board);
+        pm = draw();
+        if (pictures_) pictures_->Keep(name, pm.toImage());
     }
-    QPainter p(&pm);
-    p.scale(scale, scale);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (suit > 0) {
-        p.fillPath(SuitPath(suit, QRectF(18, 30, 35, 35)), line);
-    } else {
-        p.setPen(QPen(line, 1.5));
-        p.setBrush(fill);
-        p.drawRoundedRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3), 5, 5);
-    }
-    p.end();
     cache_.insert(id, pm);
     return pm;
 }
 
+QPixmap CardArt::Place(int suit, const QColor& board, double scale, qreal dpr, double contrast) {
+    return kept(key(contrast > 3.2 ? 4 : 2, suit, board.rgb(), scale, dpr), [&] {
+        const QColor fill = board.lightness() > 128 ? board.darker(108) : board.lighter(115);
+        // Outline and suit mark stand out 3:1 against the board and the place's inside, for
+        // players who see little contrast, whatever colour the board is.
+        const QColor line = Contrast::StandingOut(
+            board.lightness() > 128 ? board.darker(140) : board.lighter(170), { board, fill },
+            contrast);
+        // A foundation is an empty place with its suit on it: the outline, the dearest stroke
+        // of the first picture, is drawn once for all five.
+        QPixmap pm;
+        if (suit > 0) {
+            pm = Place(0, board, scale, dpr, contrast); // painting parts it from the cached one
+        } else {
+            pm = canvas(kWidth, kHeight, scale, dpr);
+            pm.fill(board);
+        }
+        QPainter p(&pm);
+        p.scale(scale, scale);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (suit > 0) {
+            p.fillPath(SuitPath(suit, QRectF(18, 30, 35, 35)), line);
+        } else {
+            p.setPen(QPen(line, 1.5));
+            p.setBrush(fill);
+            p.drawRoundedRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3), 5, 5);
+        }
+        p.end();
+        return pm;
+    });
+}
+
 QPixmap CardArt::Logo(double scale, qreal dpr) {
-    auto& cached = cache_[key(3, 0, 0, scale, dpr)];
-    if (!cached.isNull()) return cached;
-    QPixmap pm = canvas(kLogoSize, kLogoSize, scale, dpr);
-    QPainter p(&pm);
-    p.scale(scale, scale);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient glow(QPointF(12, 10), 26);
-    glow.setColorAt(0, QColor(0xff, 0xf3, 0xc4));
-    glow.setColorAt(1, QColor(0xd4, 0xa0, 0x2a));
-    p.setPen(QPen(QColor(0x5a, 0x3d, 0x08), 1));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(1, 1, kLogoSize - 2, kLogoSize - 2));
-    for (int suit = 1; suit <= 4; ++suit) {
-        const QPointF at[] = { { 16.5, 8.5 }, { 24.5, 16.5 }, { 16.5, 24.5 }, { 8.5, 16.5 } };
-        p.fillPath(SuitPath(suit, QRectF(at[suit - 1].x() - 4, at[suit - 1].y() - 4, 8, 8)),
-            SuitColour(suit));
-    }
-    p.end();
-    cached = pm;
-    return pm;
+    return kept(key(3, 0, 0, scale, dpr), [&] {
+        QPixmap pm = canvas(kLogoSize, kLogoSize, scale, dpr);
+        QPainter p(&pm);
+        p.scale(scale, scale);
+        p.setRenderHint(QPainter::Antialiasing);
+        QRadialGradient glow(QPointF(12, 10), 26);
+        glow.setColorAt(0, QColor(0xff, 0xf3, 0xc4));
+        glow.setColorAt(1, QColor(0xd4, 0xa0, 0x2a));
+        p.setPen(QPen(QColor(0x5a, 0x3d, 0x08), 1));
+        p.setBrush(glow);
+        p.drawEllipse(QRectF(1, 1, kLogoSize - 2, kLogoSize - 2));
+        for (int suit = 1; suit <= 4; ++suit) {
+            const QPointF at[] = { { 16.5, 8.5 }, { 24.5, 16.5 }, { 16.5, 24.5 }, { 8.5, 16.5 } };
+            p.fillPath(SuitPath(suit, QRectF(at[suit - 1].x() - 4, at[suit - 1].y() - 4, 8, 8)),
+                SuitColour(suit));
+        }
+        p.end();
+        return pm;
+    });
 }
 
 } // namespace quadrell

@@ -6,8 +6,12 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <functional>
+#include <memory>
 
 namespace quadrell {
+
+class PictureCache;
 
 // The pictures of the board, painted from vectors at the board's scale and the screen's
 // device pixel ratio so they stay crisp at any size: 52 card faces, the cell and foundation
@@ -25,14 +29,18 @@ public:
     QPixmap Logo(double scale, qreal dpr);
     // Forgets every picture: the board has changed its scale.
     void Clear() { cache_.clear(); }
+    // Places and the logo are looked for there before they are drawn, and kept there after.
+    void KeepIn(std::shared_ptr<PictureCache> pictures) { pictures_ = std::move(pictures); }
 
     static QColor SuitColour(int suit);
 
 private:
     void drawAllFaces(double scale, qreal dpr);
     static QImage drawFace(Card card, double scale, qreal dpr);
+    QPixmap kept(quint64 id, const std::function<QPixmap()>& draw);
 
     QHash<quint64, QPixmap> cache_;
+    std::shared_ptr<PictureCache> pictures_;
 };
 
 } // namespace quadrell

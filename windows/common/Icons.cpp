@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include "PictureCache.h"
 #include "SuitShapes.h"
 
 #include <QIconEngine>
@@ -21,10 +22,15 @@ const QColor kGreen(0x2e, 0x9d, 0x4c);
 const QColor kRed(0xc9, 0x2a, 0x2a);
 const QColor kGold(0xe0, 0xa8, 0x1e);
 
-// Paints the drawing at whatever size and scale the icon is asked for.
+// Paints the drawing at whatever size and scale the icon is asked for; with a cache of
+// pictures and a name, a pixmap drawn once is copied from it at the next start.
 class VectorEngine final : public QIconEngine {
 public:
-    explicit VectorEngine(Drawing drawing) : drawing_(std::move(drawing)) { }
+    explicit VectorEngine(
+        Drawing drawing, QString name = {}, std::shared_ptr<PictureCache> pictures = {})
+        : drawing_(std::move(drawing))
+        , name_(std::move(name))
+        , pictures_(std::move(pictures)) { }
     void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
@@ -39,17 +45,31 @@ public:
     }
     QPixmap scaledPixmap(
         const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        const QString key = pictures_ ? QStringLiteral("icon/%1/%2x%3/%4/%5")
+                                            .arg(name_)
+                                            .arg(size.width())
+                                            .arg(size.height())
+                                            .arg(int(mode))
+                                            .arg(scale)
+                                      : QString();
+        if (pictures_)
+            if (std::optional<QImage> kept = pictures_->Find(key))
+                return QPixmap::fromImage(std::move(*kept), Qt::NoOpaqueDetection);
         QPixmap pm(size * scale);
         pm.setDevicePixelRatio(scale);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        p.end();
+        if (pictures_) pictures_->Keep(key, pm.toImage());
         return pm;
     }
-    QIconEngine* clone() const override { return new VectorEngine(drawing_); }
+    QIconEngine* clone() const override { return new VectorEngine(drawing_, name_, pictures_); }
 
 private:
     Drawing drawing_;
+    QString name_;
+    std::shared_ptr<PictureCache> pictures_;
 };
 
 QIcon make(Drawing d) { return QIcon(new VectorEngine(std::move(d))); }
@@ -321,6 +341,11 @@ Drawing drawingFor(Glyph glyph) {
 } // namespace
 
 QIcon Of(Glyph glyph) { return make(drawingFor(glyph)); }
+
+QIcon Of(Glyph glyph, std::shared_ptr<PictureCache> pictures) {
+    return QIcon(
+        new VectorEngine(drawingFor(glyph), QString::number(int(glyph)), std::move(pictures)));
+}
 
 QIcon Program() {
     return make([](QPainter& p) {

@@ -2,8 +2,11 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <memory>
 
 namespace quadrell {
+
+class PictureCache;
 
 // The program's icons, painted from vectors at every size asked for, so they are crisp on
 // any screen: the commands, the folders and games of the lists, the program, the player,
@@ -37,6 +40,8 @@ enum class Glyph {
     MoreDown,   // the same for a toolbar standing upright
 };
 QIcon Of(Glyph glyph);
+// The same, its pixmaps looked for in `pictures` before they are drawn and kept there after.
+QIcon Of(Glyph glyph, std::shared_ptr<PictureCache> pictures);
 QIcon Program();
 QIcon Player();
 QCursor MovePointer();

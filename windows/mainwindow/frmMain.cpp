@@ -7,6 +7,7 @@
 #include "DialogCare.h"
 #include "HelpWindow.h"
 #include "Icons.h"
+#include "PictureCache.h"
 #include "SafeFile.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
@@ -49,6 +51,8 @@ QPixmap loadPicture(const QString& path) {
 
 frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes)
     : commandLine_(std::move(commandLine))
+    , pictures_(std::make_shared<PictureCache>(
+          QDir(paths.cacheFolder).filePath(QStringLiteral("pictures"))))
     , board_(new BoardWidget)
     , session_(paths, *board_, prompter_, *this, *this)
     , lifecycle_(session_, std::move(registerFileTypes))
@@ -60,6 +64,8 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     setObjectName(QStringLiteral("frmMain"));
     // Drawn at four sizes for the window manager: not needed for the first picture.
     AfterFirstPaint(board_, [this] { setWindowIcon(Icons::Program()); });
+    board_->KeepPicturesIn(pictures_);
+    AfterFirstPaint(board_, [this] { pictures_->Save(); });
     qApp->installEventFilter(new DialogCare(this));
     SetCaption(QStringLiteral("Quadrell 2000"));
     buildMenus();

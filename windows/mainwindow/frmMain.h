@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -34,6 +35,7 @@ namespace quadrell {
 class Celebration;
 
 class BoardWidget;
+class PictureCache;
 
 // The main window: the board, the menus, the toolbar, the status bar and the clocks.
 // It holds no rules: commands go to cMenu, the board's pointer to PointerInput.
@@ -185,6 +187,8 @@ private:
 
     QString commandLine_;
     QtPrompter prompter_ { this };
+    // The first picture's own drawings, kept between starts.
+    std::shared_ptr<PictureCache> pictures_;
     BoardWidget* board_;
     Session session_;
     Lifecycle lifecycle_;

@@ -85,7 +85,8 @@ void frmMain::buildToolbar() {
         if (!command) {
             a = toolbar_->addSeparator();
         } else {
-            a = toolbar_->addAction(Icons::Of(command->glyph), CommandTable::Text(command->tip));
+            a = toolbar_->addAction(
+                Icons::Of(command->glyph, pictures_), CommandTable::Text(command->tip));
             toolbar_->widgetForAction(a)->setStyle(packed);
             connect(a, &QAction::triggered, this, [this, command] { run(*command); });
             buttons_.insert(QLatin1String(command->key), a);
