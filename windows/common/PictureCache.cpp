@@ -62,8 +62,9 @@ bool PictureCache::read(const QByteArray& bytes) {
     if (!bytes.startsWith(head) || !bytes.endsWith('\n') || sumAt < head.size()) return false;
     if (bytes.sliced(sumAt + 1).chopped(1) != sumOf(QByteArrayView(bytes).first(sumAt)))
         return false;
-    QDataStream in(bytes.sliced(head.size(), sumAt - head.size()));
+    QDataStream in(bytes); // shares the bytes read, copies none
     in.setVersion(QDataStream::Qt_6_0);
+    in.skipRawData(int(head.size()));
     qint32 count = 0;
     in >> count;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
@@ -82,7 +83,7 @@ bool PictureCache::read(const QByteArray& bytes) {
         image.setDevicePixelRatio(dpr);
         held_.insert(key, image);
     }
-    return in.status() == QDataStream::Ok && in.atEnd();
+    return in.status() == QDataStream::Ok && in.device()->pos() == sumAt;
 }
 
 std::optional<QImage> PictureCache::Find(const QString& key) {
