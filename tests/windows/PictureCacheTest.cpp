@@ -155,19 +155,6 @@ private slots:
         const QFileInfo still(path());
         QVERIFY(pipe ? !still.isFile() && still.exists() && !still.isDir() : still.isDir());
     }
-
-    // A full disk keeps the last whole file.
-    void aFullDiskKeepsTheLastWholeFile() {
-        keepTwo();
-        const QByteArray before = contentOf(path());
-        PictureCache cache(path());
-        cache.Keep(QStringLiteral("big"), drawn(QImage::Format_RGB32, Qt::green, 8));
-        {
-            FileSizeLimit full(4096);
-            QVERIFY(!cache.Save());
-        }
-        QCOMPARE(contentOf(path()), before);
-    }
 };
 
 } // namespace quadrell::test

@@ -219,15 +219,8 @@ QImage CardArt::drawFace(Card card, double scale, qreal dpr) {
 
 QPixmap CardArt::kept(quint64 id, const std::function<QPixmap()>& draw) {
     if (const auto found = cache_.constFind(id); found != cache_.cend()) return *found;
-    const QString name = QStringLiteral("art/%1").arg(id, 16, 16, QLatin1Char('0'));
-    std::optional<QImage> image = pictures_ ? pictures_->Find(name) : std::nullopt;
-    QPixmap pm;
-    if (image) {
-        pm = QPixmap::fromImage(std::move(*image), Qt::NoOpaqueDetection);
-    } else {
-        pm = draw();
-        if (pictures_) pictures_->Keep(name, pm.toImage());
-    }
+    const QPixmap pm = PictureCache::CopiedOrDrawn(
+        pictures_.get(), QStringLiteral("art/%1").arg(id, 16, 16, QLatin1Char('0')), draw);
     cache_.insert(id, pm);
     return pm;
 }

@@ -45,24 +45,21 @@ public:
     }
     QPixmap scaledPixmap(
         const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        const QString key = pictures_ ? QStringLiteral("icon/%1/%2x%3/%4/%5")
-                                            .arg(name_)
-                                            .arg(size.width())
-                                            .arg(size.height())
-                                            .arg(int(mode))
-                                            .arg(scale)
-                                      : QString();
-        if (pictures_)
-            if (std::optional<QImage> kept = pictures_->Find(key))
-                return QPixmap::fromImage(std::move(*kept), Qt::NoOpaqueDetection);
-        QPixmap pm(size * scale);
-        pm.setDevicePixelRatio(scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
-        p.end();
-        if (pictures_) pictures_->Keep(key, pm.toImage());
-        return pm;
+        const QString key = QStringLiteral("icon/%1/%2x%3/%4/%5")
+                                .arg(name_)
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode))
+                                .arg(scale);
+        return PictureCache::CopiedOrDrawn(pictures_.get(), key, [&] {
+            QPixmap pm(size * scale);
+            pm.setDevicePixelRatio(scale);
+            pm.fill(Qt::transparent);
+            QPainter p(&pm);
+            paint(&p, QRect(QPoint(0, 0), size), mode, state);
+            p.end();
+            return pm;
+        });
     }
     QIconEngine* clone() const override { return new VectorEngine(drawing_, name_, pictures_); }
 

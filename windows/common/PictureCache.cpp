@@ -93,6 +93,16 @@ std::optional<QImage> PictureCache::Find(const QString& key) {
     return *found;
 }
 
+QPixmap PictureCache::CopiedOrDrawn(
+    PictureCache* pictures, const QString& key, const std::function<QPixmap()>& draw) {
+    if (!pictures) return draw();
+    if (std::optional<QImage> kept = pictures->Find(key))
+        return QPixmap::fromImage(std::move(*kept), Qt::NoOpaqueDetection);
+    QPixmap drawn = draw();
+    pictures->Keep(key, drawn.toImage());
+    return drawn;
+}
+
 void PictureCache::Keep(const QString& key, const QImage& image) {
     if (saved_) return;
     held_.insert(key,

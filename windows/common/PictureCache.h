@@ -2,8 +2,10 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPixmap>
 #include <QSet>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace quadrell {
@@ -21,6 +23,10 @@ public:
     explicit PictureCache(QString path);
     std::optional<QImage> Find(const QString& key);
     void Keep(const QString& key, const QImage& image);
+    // The picture under `key` copied from `pictures`, or drawn and kept there; drawn alone
+    // when there is no cache. The copy keeps the format it was drawn in.
+    static QPixmap CopiedOrDrawn(
+        PictureCache* pictures, const QString& key, const std::function<QPixmap()>& draw);
     // Writes the file whole when this start used a picture it did not hold, then stops
     // keeping: what the first picture needs is all that is worth a file. False when the
     // file could not be written (the pictures are drawn again next time).
