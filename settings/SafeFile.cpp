@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -82,21 +83,21 @@ FileRead SafeFile::ReadParts(
     result.error = notRegularWithin(fd, cap, info);
     if (result.error.isEmpty()) {
         // A file that shrinks or grows while read gives what it held, up to its size then.
-        // No larger than the file: the buffer is zeroed, and a settings file of a few
-        // hundred bytes read at every start should not touch a whole megabyte.
-        std::vector<char> buffer(
-            static_cast<std::size_t>(std::clamp<qint64>(info.st_size, 1, 1 << 20)));
+        // No larger than the file, and not zeroed first: what is read at every start should
+        // not touch more memory than it holds.
+        const auto size = static_cast<std::size_t>(std::clamp<qint64>(info.st_size, 1, 1 << 20));
+        const auto buffer = std::make_unique_for_overwrite<char[]>(size);
         qint64 left = info.st_size;
         result.ok = true;
         while (left > 0) {
-            const ssize_t n = ::read(fd, buffer.data(), std::min<size_t>(buffer.size(), left));
+            const ssize_t n = ::read(fd, buffer.get(), std::min<size_t>(size, left));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
                 result.ok = false;
                 result.error = systemError();
             }
             if (n <= 0) break;
-            take(QByteArrayView(buffer.data(), n));
+            take(QByteArrayView(buffer.get(), n));
             left -= n;
         }
     }
