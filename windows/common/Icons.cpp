@@ -45,13 +45,7 @@ public:
     }
     QPixmap scaledPixmap(
         const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        const QString key = QStringLiteral("icon/%1/%2x%3/%4/%5")
-                                .arg(name_)
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(int(mode))
-                                .arg(scale);
-        return PictureCache::CopiedOrDrawn(pictures_.get(), key, [&] {
+        const auto draw = [&] {
             QPixmap pm(size * scale);
             pm.setDevicePixelRatio(scale);
             pm.fill(Qt::transparent);
@@ -59,7 +53,17 @@ public:
             paint(&p, QRect(QPoint(0, 0), size), mode, state);
             p.end();
             return pm;
-        });
+        };
+        // Asked for at every paint of a list's rows: no key is made where nothing is kept.
+        if (!pictures_) return draw();
+        return PictureCache::CopiedOrDrawn(pictures_.get(),
+            QStringLiteral("icon/%1/%2x%3/%4/%5")
+                .arg(name_)
+                .arg(size.width())
+                .arg(size.height())
+                .arg(int(mode))
+                .arg(scale),
+            draw);
     }
     QIconEngine* clone() const override { return new VectorEngine(drawing_, name_, pictures_); }
 

@@ -16,7 +16,7 @@ constexpr int kLargestSide = 4096;
 
 // The formats pictures are drawn in, kept as they are so a copy is what was drawn: opaque or
 // with an alpha channel, four bytes a pixel and rows without padding.
-bool kept(QImage::Format format) {
+bool storable(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
 }
 
@@ -73,7 +73,7 @@ bool PictureCache::read(const QByteArray& bytes) {
         double dpr = 0;
         in >> key >> width >> height >> format >> dpr;
         if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide
-            || !kept(QImage::Format(format)) || dpr <= 0 || dpr > 16)
+            || !storable(QImage::Format(format)) || dpr <= 0 || dpr > 16)
             return false;
         QImage image(width, height, QImage::Format(format));
         const qsizetype size = image.sizeInBytes();
@@ -106,7 +106,8 @@ QPixmap PictureCache::CopiedOrDrawn(
 void PictureCache::Keep(const QString& key, const QImage& image) {
     if (saved_) return;
     held_.insert(key,
-        kept(image.format()) ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        storable(image.format()) ? image
+                                 : image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     used_.insert(key);
     changed_ = true;
 }
