@@ -73,6 +73,13 @@ def main():
     check(app is not None, "the program is on the accessibility bus")
     if app is None:
         return 1
+    # Keys go where the focus is: on a loaded machine the window manager may take seconds to
+    # give the window the focus after the activation, and an F2 sent before then is lost.
+    for _ in range(150):
+        start = find(app, lambda n: n.name == "Board")
+        if start is not None and start.getState().contains(pyatspi.STATE_FOCUSED):
+            break
+        time.sleep(0.2)
     key("F2")  # a new game
     board = None
     for _ in range(100):  # a loaded machine may take its time to deal
