@@ -143,6 +143,7 @@ private slots:
         QTRY_VERIFY(inode() != 0);
         const QImage board = first->board().grab().toImage();
         const QImage bar = first->findChild<QToolBar*>()->grab().toImage();
+        const QImage clock = first->ClockBox()->grab().toImage();
         const auto written = inode();
         first.reset();
         auto next = open();
@@ -150,6 +151,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(next->board().grab().toImage(), board);
         QCOMPARE(next->findChild<QToolBar*>()->grab().toImage(), bar);
+        QCOMPARE(next->ClockBox()->grab().toImage(), clock);
         QCOMPARE(inode(), written);
     }
 

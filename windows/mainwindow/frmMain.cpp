@@ -368,7 +368,7 @@ void frmMain::SetClockRunning(bool running) {
 }
 
 void frmMain::ResetClockAndStatus(bool clearPanels) {
-    clock_->setText(cScore::ConvertTimeS(0) + QLatin1Char(' '));
+    clock_->ShowSeconds(0);
     if (!clearPanels) return;
     for (QLabel* panel : panels_)
         panel->clear();
@@ -389,8 +389,7 @@ void frmMain::StatusbarUpdate() {
 
 void frmMain::ClockTick() {
     // A won game's clock stops at the time its score line records.
-    if (!session_.state().gFinishedView)
-        clock_->setText(cScore::ConvertTimeS(session_.menu.Result().Time) + QLatin1Char(' '));
+    if (!session_.state().gFinishedView) clock_->ShowSeconds(session_.menu.Result().Time);
     StatusbarUpdate();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClockFace.h"
 #include "CommandTable.h"
 #include "DifficultyWatch.h"
 #include "GameDialogs.h"
@@ -68,7 +69,7 @@ public:
     // A menu entry or toolbar button by its control name ("mnuUndo") or toolbar key ("Undo").
     QAction* Action(const QString& name) const;
     QLabel* Panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
-    QLabel* ClockBox() const { return clock_; }
+    ClockFace* ClockBox() const { return clock_; }
     QLabel* WinnableBox() const { return winnable_; }
     QLabel* DifficultyBox() const { return difficulty_; }
     QWidget* ToolbarStrip() const { return strip_; }
@@ -201,7 +202,7 @@ private:
     QWidget* strip_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QComboBox* players_ = nullptr;
-    QLabel* clock_ = nullptr;
+    ClockFace* clock_ = nullptr;
     QLabel* winnable_ = nullptr;
     QLabel* difficulty_ = nullptr;
     std::array<QLabel*, 4> panels_ {};

@@ -109,25 +109,8 @@ void frmMain::buildToolbar() {
     players_->setToolTip(tr("The player games are recorded under (Tab from the board)"));
     connect(players_, &QComboBox::activated, this, &frmMain::playerChosen);
     row->addWidget(players_);
-    clock_ = new QLabel(strip_);
+    clock_ = new ClockFace(pictures_, strip_);
     clock_->setObjectName(QStringLiteral("Text1"));
-    clock_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    clock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setBold(true);
-    clock_->setFont(mono);
-    clock_->ensurePolished(); // measured in the font it will show
-    clock_->setMinimumWidth(
-        clock_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")) + 12); // and padding
-    // Green on black, as a clock of its time; a palette, as a style sheet would cost the
-    // first picture more than the clock.
-    QPalette digits = clock_->palette();
-    digits.setColor(QPalette::Window, QColor(0x10, 0x24, 0x1a));
-    digits.setColor(QPalette::WindowText, QColor(0x7c, 0xf2, 0x9a));
-    clock_->setPalette(digits);
-    clock_->setAutoFillBackground(true);
-    clock_->setContentsMargins(3, 1, 3, 1);
     winnable_ = new QLabel(strip_);
     winnable_->setObjectName(QStringLiteral("lblWinnable"));
     winnable_->setContentsMargins(4, 0, 4, 0);

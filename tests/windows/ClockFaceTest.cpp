@@ -1,0 +1,98 @@
+#include "ClockFace.h"
+
+#include "PictureCache.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace quadrell::test {
+
+// The clock: its digits copied from a kept strip are those it draws, and whatever the time,
+// it shows all of it and says it as text.
+class ClockFaceTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path() const { return dir_.filePath(QStringLiteral("pictures")); }
+
+private slots:
+    void theDigitsOfTheNextStartAreThoseDrawn() {
+        QImage drawn;
+        QImage shown;
+        {
+            auto pictures = std::make_shared<PictureCache>(path());
+            ClockFace clock(pictures);
+            clock.ShowSeconds(3600 * 12 + 34 * 60 + 56);
+            clock.resize(clock.sizeHint());
+            drawn = clock.Strip().toImage();
+            shown = clock.grab().toImage();
+            QVERIFY(pictures->Save());
+        }
+        const QByteArray written = [this] {
+            QFile file(path());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QVERIFY(!written.isEmpty());
+        auto pictures = std::make_shared<PictureCache>(path());
+        ClockFace clock(pictures);
+        clock.ShowSeconds(3600 * 12 + 34 * 60 + 56);
+        clock.resize(clock.sizeHint());
+        QCOMPARE(clock.Strip().toImage(), drawn);
+        QCOMPARE(clock.grab().toImage(), shown);
+        // Eleven cells, one a character, not one alike.
+        const int cell = drawn.width() / 11;
+        QCOMPARE(cell * 11, drawn.width());
+        QSet<QByteArray> cells;
+        for (int i = 0; i < 11; ++i) {
+            const QImage one = drawn.copy(cell * i, 0, cell, drawn.height());
+            cells.insert(
+                QByteArray(reinterpret_cast<const char*>(one.constBits()), one.sizeInBytes()));
+        }
+        QCOMPARE(cells.size(), 11);
+        // The strip was copied, not drawn again: the file is left as it was.
+        QVERIFY(pictures->Save());
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written);
+    }
+
+    // Rows: the time, its text, and whether the box must grow past its usual width.
+    void everyTimeIsShownWhole() {
+        ClockFace clock(nullptr);
+        const int usual = clock.sizeHint().width();
+        QImage last;
+        for (const auto& [seconds, text, wider] :
+            { std::tuple { 0LL, "0:00:00 ", false }, std::tuple { 59LL, "0:00:59 ", false },
+                std::tuple { 3600LL * 10, "10:00:00 ", false },
+                std::tuple { 3600LL * 100 + 1, "100:00:01 ", true },
+                std::tuple { 3600LL * 12345, "12345:00:00 ", true } }) {
+            clock.ShowSeconds(seconds);
+            QCOMPARE(clock.text(), QLatin1String(text));
+            QCOMPARE(clock.sizeHint().width() > usual, wider);
+            clock.resize(clock.sizeHint());
+            const QImage image = clock.grab().toImage();
+            QVERIFY(image != last);
+            last = image;
+            // The first digit is painted, right-aligned: the leftmost column with ink inside
+            // the box lies in the text's first cell.
+            const QRect inside = clock.contentsRect();
+            const QRgb background = image.pixel(inside.right(), inside.center().y());
+            const auto inked = [&](int x) {
+                for (int y = inside.top(); y <= inside.bottom(); ++y)
+                    if (image.pixel(x, y) != background) return true;
+                return false;
+            };
+            int leftmost = inside.left();
+            while (leftmost <= inside.right() && !inked(leftmost))
+                ++leftmost;
+            const int cell = clock.Strip().width() / 11;
+            const int start = inside.right() + 1 - int(qstrlen(text)) * cell;
+            QVERIFY2(leftmost >= start && leftmost < start + cell, text);
+        }
+    }
+};
+
+} // namespace quadrell::test
+
+QTEST_MAIN(quadrell::test::ClockFaceTest)
+#include "ClockFaceTest.moc"
