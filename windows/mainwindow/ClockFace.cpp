@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QtMath>
 #include <algorithm>
+#include <string>
 #include <sys/stat.h>
 
 namespace quadrell {
@@ -60,7 +61,6 @@ ClockFace::ClockFace(std::shared_ptr<PictureCache> pictures, QWidget* parent)
     , pictures_(std::move(pictures))
     , digits_(clockFont(font())) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Green on black, as a clock of its time.
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(0x10, 0x24, 0x1a));
@@ -133,7 +133,8 @@ void ClockFace::paintEvent(QPaintEvent*) {
     const QSize digit = cell();
     const qreal dpr = strip.devicePixelRatio();
     const QString shown = text();
-    // Placed on whole device pixels, so every digit is copied as drawn, never resampled.
+    // Right-aligned, on whole device pixels, so every digit is copied as drawn, never
+    // resampled.
     const QRect inside = contentsRect();
     int x = qRound((inside.right() + 1) * dpr) - int(shown.size()) * digit.width();
     const int y = qRound(inside.top() * dpr) + (qRound(inside.height() * dpr) - digit.height()) / 2;
