@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -50,8 +51,25 @@ public:
     virtual std::string Translated(const char* /*context*/, const char* english) { return english; }
 
     // Told how far a long task has come (`done` of `total`); answers false once the player
-    // has cancelled it, and the task then stops.
-    using Progress = std::function<bool(std::int64_t done, std::int64_t total)>;
+    // has cancelled it, and the task then stops. A step too long to report from (a search)
+    // watches `Cancelled()` instead, where the prompter gives one.
+    class Progress {
+    public:
+        Progress() = default;
+        template <typename Report>
+        Progress(Report report, const std::atomic<bool>* cancelled = nullptr)
+            : report_(std::move(report))
+            , cancelled_(cancelled) { }
+        bool operator()(std::int64_t done, std::int64_t total) const {
+            return report_(done, total);
+        }
+        explicit operator bool() const { return static_cast<bool>(report_); }
+        const std::atomic<bool>* Cancelled() const { return cancelled_; }
+
+    private:
+        std::function<bool(std::int64_t done, std::int64_t total)> report_;
+        const std::atomic<bool>* cancelled_ = nullptr;
+    };
     // Runs `work` with a progress window the player can cancel, off the window's thread so
     // the window stays painted; returns when `work` does.
     virtual void RunWithProgress(

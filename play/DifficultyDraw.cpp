@@ -16,9 +16,12 @@ std::optional<qint32> DifficultyDraw::Find(
     const qint64 tries = whole ? size : kTries;
     const qint32 start = whole ? draw_(limit_) : 0;
     for (qint64 i = 0; i < tries; ++i) {
-        if (progress && !progress(i, tries)) return std::nullopt;
         const qint32 number = whole ? static_cast<qint32>((start + i) % size) : draw_(limit_);
-        if (rate_(number, nullptr) == level) return number;
+        const std::optional<Difficulty::Level> rated = rate_(number, progress.Cancelled());
+        // Told after each rating, so a cancel that cut one short is heard before its
+        // (missing) class is read.
+        if (progress && !progress(i + 1, tries)) return std::nullopt;
+        if (rated == level) return number;
     }
     return std::nullopt;
 }

@@ -19,7 +19,8 @@ public:
 
     DifficultyDraw(qint32 limit, Draw draw, Difficulty::ClassRater rate);
 
-    // The class's number, or none when the tries found none or `progress` was cancelled.
+    // The class's number, or none when the tries found none or `progress` was cancelled; a
+    // cancel also stops the rating under way.
     std::optional<qint32> Find(Difficulty::Level level, const Prompter::Progress& progress) const;
 
     // The classes a player may ask for ("Not solved" holds no game worth dealing), and the

@@ -67,10 +67,13 @@ bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const Difficulty::Class
     bool cancelled = false;
     prompter_.RunWithProgress(cMenu::tr("Looking for a game of that difficulty...").toStdString(),
         [&](const Prompter::Progress& progress) {
-            found = draw.Find(level, [&](std::int64_t done, std::int64_t total) {
-                cancelled = !progress(done, total);
-                return !cancelled;
-            });
+            found = draw.Find(level,
+                Prompter::Progress(
+                    [&](std::int64_t done, std::int64_t total) {
+                        cancelled = !progress(done, total);
+                        return !cancelled;
+                    },
+                    progress.Cancelled()));
         });
     if (cancelled) return false;
     options_.SetAskedDifficulty(static_cast<qint16>(DifficultyDraw::Code(level)));

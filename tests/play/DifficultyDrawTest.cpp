@@ -69,6 +69,22 @@ TEST(DifficultyDrawTest, CancellingStopsTheSearch) {
     EXPECT_EQ(ratings.rated, (std::vector<qint32> { 1, 2, 3 }));
 }
 
+// The player cancels while a deal is rated: the rating is handed the cancel and stops.
+TEST(DifficultyDrawTest, ACancelStopsTheRatingUnderWay) {
+    std::atomic<bool> cancelled { false };
+    std::vector<const std::atomic<bool>*> stops;
+    const DifficultyDraw draw(40000, drawing({ 1, 2 }),
+        [&](qint32, const std::atomic<bool>* stop) -> std::optional<Level> {
+            stops.push_back(stop);
+            cancelled = true;
+            return stop && *stop ? std::nullopt : std::optional(Level::Easy);
+        });
+    const Prompter::Progress progress(
+        [&](std::int64_t, std::int64_t) { return !cancelled; }, &cancelled);
+    EXPECT_EQ(draw.Find(Level::Easy, progress), std::nullopt);
+    EXPECT_EQ(stops, (std::vector<const std::atomic<bool>*> { &cancelled }));
+}
+
 TEST(DifficultyDrawTest, OnlyTheFourPlayableClassesAreKeptAsAChoice) {
     for (const Level level : { Level::Easy, Level::Medium, Level::Hard, Level::Expert })
         EXPECT_EQ(DifficultyDraw::FromCode(DifficultyDraw::Code(level)), level);
@@ -103,6 +119,23 @@ TEST_F(NewGameOfDifficultyTest, TheGameFoundIsDealtAsANewGameAndTheClassRemember
     EXPECT_EQ(prompter.messages.back(),
         "No game of that difficulty was found in the random range of the options (0 to 0).");
     EXPECT_EQ(session.opt.AskedDifficulty(), 3);
+}
+
+// Cancel pressed while the range's only number is rated: the rating hears it, and the
+// command is cancelled rather than finding none.
+TEST_F(NewGameOfDifficultyTest, ACancelDuringTheLastRatingIsACancel) {
+    session.opt.SetRandomIndex(0); // the range 0..0
+    bool heard = false;
+    const auto cancelledMidway = [&](qint32, const std::atomic<bool>* stop) {
+        prompter.cancelled = true;
+        heard = stop && *stop;
+        return heard ? std::nullopt : std::optional(Level::Easy);
+    };
+    EXPECT_FALSE(session.menu.NewGameOfDifficulty(Level::Easy, cancelledMidway));
+    EXPECT_TRUE(heard);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_EQ(session.opt.AskedDifficulty(), 0);
 }
 
 TEST_F(NewGameOfDifficultyTest, TheGameInPlayIsLeftOnlyOnceAGameIsFoundAndThePlayerAgrees) {

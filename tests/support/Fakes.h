@@ -93,11 +93,13 @@ public:
     void RunWithProgress(
         const std::string& label, const std::function<void(const Progress&)>& work) override {
         progressLabels.push_back(label);
-        work([this](std::int64_t done, std::int64_t) {
-            reported.push_back(done);
-            if (onProgress) onProgress();
-            return done < cancelAt;
-        });
+        work(Progress(
+            [this](std::int64_t done, std::int64_t) {
+                reported.push_back(done);
+                if (onProgress) onProgress();
+                return done < cancelAt && !cancelled;
+            },
+            &cancelled));
     }
     std::string SaveFileName(
         const std::string&, const std::string& proposed, const std::string&) override {
@@ -128,6 +130,7 @@ public:
     std::vector<std::string> progressLabels;
     std::vector<std::int64_t> reported; // every progress report, in order
     std::int64_t cancelAt = INT64_MAX;
+    std::atomic<bool> cancelled { false }; // Cancel pressed in the middle of a step
     // Time passing while a dialog is open or a task runs.
     std::function<void()> onSaveFileName;
     std::function<void()> onQuestion;

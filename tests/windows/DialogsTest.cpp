@@ -610,6 +610,24 @@ private slots:
         QVERIFY(reports > 0);
     }
 
+    // A step that cannot report, such as a search, is handed the cancel and hears it.
+    void aSearchTooLongToReportStopsOnCancel() {
+        QtPrompter prompter(window_.get());
+        ModalAnswerer answers;
+        answers.handler = [](QWidget* modal) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(modal))
+                progress->findChild<QPushButton*>()->click();
+        };
+        bool handed = false;
+        prompter.RunWithProgress(
+            "Looking for a game of that difficulty...", [&](const Prompter::Progress& progress) {
+                handed = progress.Cancelled() != nullptr;
+                while (handed && !*progress.Cancelled())
+                    QThread::usleep(200);
+            });
+        QVERIFY(handed);
+    }
+
     void optionsOkWritesEveryPageAndCancelNothing() {
         SettingsStore& store = session().store;
         {

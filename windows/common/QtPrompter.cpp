@@ -137,10 +137,12 @@ void QtPrompter::RunWithProgress(
     std::atomic<bool> cancelled { false };
     std::atomic<int> permille { 0 };
     const std::unique_ptr<QThread> worker(QThread::create([&] {
-        work([&](std::int64_t done, std::int64_t total) {
-            permille = total > 0 ? static_cast<int>(done * 1000 / total) : 1000;
-            return !cancelled;
-        });
+        work(Progress(
+            [&](std::int64_t done, std::int64_t total) {
+                permille = total > 0 ? static_cast<int>(done * 1000 / total) : 1000;
+                return !cancelled;
+            },
+            &cancelled));
     }));
     // A short task ends before any window could be read: none is shown, and meanwhile clicks
     // and keys wait, so nothing the task reads can change under it.
