@@ -18,7 +18,9 @@ namespace quadrell {
 
 namespace {
 
-constexpr int kCells = std::size(ClockFace::kDigits) - 1;
+// The characters a time is written with, in the strip's order.
+constexpr char16_t kDigits[] = u"0123456789:";
+constexpr int kCells = std::size(kDigits) - 1;
 constexpr int kWidestTime = 9; // "00:00:00 ", as wide as the box is at least
 constexpr int kPadding = 12;
 

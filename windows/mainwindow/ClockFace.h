@@ -15,16 +15,13 @@ class PictureCache;
 // label's own, for screen readers.
 class ClockFace final : public QLabel {
 public:
-    // The characters a time is written with, in the strip's order.
-    static constexpr char16_t kDigits[] = u"0123456789:";
-
     explicit ClockFace(std::shared_ptr<PictureCache> pictures, QWidget* parent = nullptr);
 
     void ShowSeconds(qint64 seconds);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    // The strip of digit cells at the clock's scale, as painted (a test compares one drawn
-    // with one copied).
+    // The strip of cells, one for each of "0123456789:", at the clock's scale, as painted (a
+    // test compares one drawn with one copied).
     const QPixmap& Strip() const;
 
 protected:
