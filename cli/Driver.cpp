@@ -134,6 +134,10 @@ void Driver::registerCommands() {
         if (f.kind == LossFinder::Kind::Never) out_ << "never\n";
         if (f.kind == LossFinder::Kind::FromTheDeal) out_ << "from-the-deal\n";
     }));
+    // "Close Game", and "Show Solution" answered Yes: the game given up and its way out
+    // played to the end while it is watched.
+    addBoardCommand("close", noArgs([this] { session_.menu.CloseGame(); }));
+    addBoardCommand("solution", noArgs([this] { showSolution(); }));
     addBoardCommand("save", [this](const std::string& a) {
         if (a.empty()) return error("save needs a path");
         session_.trans.SaveToFile(QString::fromStdString(a));
@@ -323,6 +327,16 @@ void Driver::solve(bool hintOnly) {
         out_ << '\n';
     }
     out_ << "nodes: " << r.nodes << '\n';
+}
+
+void Driver::showSolution() {
+    if (session_.state().gFinishedView) return error("a finished game is being watched");
+    const Solver::Result r
+        = Solver::Solve(session_.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
+    if (r.verdict != Solver::Verdict::Won) return error("no winning line to show");
+    session_.menu.GiveUpAndWatch();
+    for (const SolverMove& move : r.line)
+        if (!Solver::Play(session_.engine, move)) return error("the line stopped");
 }
 
 void Driver::play(const std::string& args) {

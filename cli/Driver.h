@@ -53,6 +53,7 @@ private:
     // The solver's answer from the position on the board; the board is left as it is.
     void solve(bool hintOnly);
     // The first `args` moves of the solver's winning line, through the click rules.
+    void showSolution();
     void play(const std::string& args);
     void printState();
     void printHistory();

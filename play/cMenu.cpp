@@ -276,13 +276,28 @@ void cMenu::saveScore() {
 void cMenu::endGame(bool won) {
     if (ending_) return;
     const QScopedValueRollback<bool> once(ending_, true);
-    autoSave(won);
-    saveScore();
+    // A game only watched was never played here: it is neither kept nor scored.
+    if (!engine_.state().gFinishedView) {
+        autoSave(won);
+        saveScore();
+    }
     frozen_.reset();
     NoGame();
 }
 
 void cMenu::GameLost() { endGame(false); }
+
+void cMenu::CloseGame() {
+    const GameState& s = engine_.state();
+    if (!s.gGameActive || ending_) return;
+    replay_.StopPlayback();
+    if (!s.gFinishedView
+        && !prompter_.Question(
+            cMenu::tr("Are you sure you want to close this Game ?").toStdString(), kAppTitle,
+            MessageIcon::Question))
+        return;
+    GameLost();
+}
 
 void cMenu::GiveUpAndWatch() {
     const qint32 game = engine_.state().gGameNumber;

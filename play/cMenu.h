@@ -94,6 +94,9 @@ public:
     void NoGame();
     // The game given up, or won: autosaved when that is on, then the board emptied.
     void GameLost();
+    // "Close Game": a game played is given up after the close question; a game watched is
+    // left without a question and without a record.
+    void CloseGame();
     // Gives the game in play up, recorded as lost as quitting it is, and lays the same
     // position out again as a finished game being watched: what follows is never scored.
     void GiveUpAndWatch();

@@ -42,6 +42,13 @@ ScoreDate ScoreDate::Of(const QDateTime& when) {
     return ScoreDate(pack(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()));
 }
 
+ScoreDate ScoreDate::NextSecond() const {
+    if (packed_ == 0) return *this; // before every record: nothing is earlier
+    const qint64 clock = packed_ % 1000000;
+    const QTime time(int(clock / 10000), int(clock / 100 % 100), int(clock % 100));
+    return Of(QDateTime(Day(), time, Qt::UTC).addSecs(1));
+}
+
 QString ScoreDate::Text() const {
     char text[20];
     qint64 v = packed_;

@@ -19,6 +19,8 @@ public:
     static std::optional<ScoreDate> Parse(QByteArrayView text);
     static ScoreDate Of(const QDateTime& when);
 
+    // The moment one second later, counted on the calendar as written (no time zone).
+    ScoreDate NextSecond() const;
     QString Text() const;
     QDate Day() const;
     auto operator<=>(const ScoreDate&) const = default;

@@ -3,9 +3,15 @@
 #include "SafeFile.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quadrell {
 
@@ -118,55 +124,150 @@ std::vector<ScoreRec> ScoreFile::ParseAll(QByteArrayView text) {
     return records;
 }
 
-qint64 ScoreFile::Prepare(const QString& path, QString* error) {
+namespace {
+
+// What follows a place's offset must stay as it is: the bytes just before it.
+constexpr qint64 kMarked = 64;
+
+QByteArray markOf(QByteArrayView before) {
+    return QCryptographicHash::hash(
+        before.last(std::min<qsizetype>(before.size(), kMarked)), QCryptographicHash::Sha1)
+        .left(8)
+        .toHex();
+}
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Reads up to `n` bytes at `offset`: fewer at the end of the file.
+QByteArray readAt(int fd, qint64 offset, qint64 n) {
+    QByteArray bytes(static_cast<qsizetype>(n), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < n) {
+        const ssize_t r
+            = ::pread(fd, bytes.data() + got, static_cast<size_t>(n - got), offset + got);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        got += r;
+    }
+    bytes.truncate(static_cast<qsizetype>(got));
+    return bytes;
+}
+
+// The system's own reason on failure (a full disk, a file-size limit), never Qt's
+// "Unknown error" of a buffered write.
+int writeAt(int fd, qint64 offset, QByteArrayView bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t w = ::pwrite(
+            fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), offset + done);
+        if (w < 0 && errno == EINTR) continue;
+        if (w < 0) return errno;
+        done += w;
+    }
+    return 0;
+}
+
+} // namespace
+
+QString ScoreFile::Place::Text() const {
+    return QString::number(offset) + QLatin1Char(':') + QString::fromLatin1(mark);
+}
+
+ScoreFile::Place ScoreFile::Place::FromText(QStringView text) {
+    Place place;
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    bool ok = false;
+    place.offset = text.left(colon).toLongLong(&ok);
+    if (!ok || place.offset < 0) return {};
+    if (colon >= 0) place.mark = text.sliced(colon + 1).toLatin1();
+    return place;
+}
+
+ScoreFile::Place ScoreFile::Prepare(const QString& path, QString* error) {
     QFile file;
     const QString refusal = SafeFile::OpenInPlace(file, path, SafeFile::kScoreFileCap);
     if (!refusal.isEmpty()) {
         if (error) *error = refusal;
-        return -1;
+        return {};
     }
+    const int fd = file.handle();
     const qint64 size = file.size();
     // The torn part is what follows the last line end; a record is never longer than this.
     const qint64 tail = std::min<qint64>(size, 64 * 1024);
-    file.seek(size - tail);
-    const QByteArray end = file.read(tail);
+    const QByteArray end = readAt(fd, size - tail, tail);
     qsizetype cut = end.size();
     while (cut > 0 && !isLineEnd(end[cut - 1]))
         --cut;
-    if (cut == end.size()) return size;
+    if (cut == end.size()) return { size, markOf(end) };
     if (cut == 0 && tail < size) {
         if (error)
             *error = QCoreApplication::translate(
                 "ScoreFile", "Its last line is too long to be a record.");
-        return -1;
+        return {};
     }
     QFile side(TornPath(path));
     const QByteArray torn = end.mid(cut) + "\r\n";
     // Set aside first, then cut: a crash in between keeps the fragment twice, never loses it.
-    if (!side.open(QIODevice::WriteOnly | QIODevice::Append) || side.write(torn) != torn.size()
-        || !side.flush() || !file.resize(size - tail + cut)) {
-        if (error) *error = file.errorString();
-        return -1;
+    if (!side.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
+        || side.write(torn) != torn.size()) {
+        if (error) *error = side.errorString();
+        return {};
     }
-    return size - tail + cut;
+    if (::ftruncate(fd, size - tail + cut) != 0) {
+        if (error) *error = systemError(errno);
+        return {};
+    }
+    return { size - tail + cut, markOf(QByteArrayView(end).first(cut)) };
 }
 
-bool ScoreFile::WriteAt(
-    const QString& path, qint64 offset, const QByteArray& line, QString* error) {
+ScoreFile::Outcome ScoreFile::WriteAt(
+    const QString& path, const Place& place, const QByteArray& line, QString* error) {
     // Checked again: a pipe put in the file's place since it was prepared would never answer.
     QFile file;
     const QString refusal = SafeFile::OpenInPlace(file, path, SafeFile::kScoreFileCap);
     if (!refusal.isEmpty()) {
         if (error) *error = refusal;
-        return false;
+        return Outcome::Failed;
     }
-    if (offset > file.size()) offset = file.size(); // the file was cleared meanwhile
-    file.seek(offset);
-    if (file.read(line.size()) == line) return true;
-    const bool ok = file.resize(offset) && file.seek(offset) && file.write(line) == line.size()
-        && file.flush();
-    if (!ok && error) *error = file.errorString();
-    return ok;
+    const int fd = file.handle();
+    const qint64 size = file.size();
+    const qint64 at = place.offset;
+    if (at < 0 || at > size) return Outcome::Changed;
+    const QByteArray there = readAt(fd, at, line.size() + 1);
+    if (there.startsWith(line)) return Outcome::Written; // before a crash
+    // Only a torn copy of this very line may follow the place, and only the bytes marked
+    // may lie before it: otherwise the file is another one now.
+    const QByteArray before = readAt(fd, std::max<qint64>(0, at - kMarked), std::min(at, kMarked));
+    if (place.mark.isEmpty() || markOf(before) != place.mark || !line.startsWith(there))
+        return Outcome::Changed;
+    // A torn copy is shorter than the line and is written over.
+    if (const int failed = writeAt(fd, at, line)) {
+        // What was written of the line is taken back, so the file is as it was; should that
+        // fail too, the next Prepare sets the fragment aside.
+        const bool takenBack = ::ftruncate(fd, at) == 0;
+        Q_UNUSED(takenBack)
+        if (error) *error = systemError(failed);
+        return Outcome::Failed;
+    }
+    return Outcome::Written;
+}
+
+std::optional<ScoreDate> ScoreFile::LastDate(const QString& path) {
+    std::optional<ScoreDate> last;
+    // Only the end is read, without waiting on a pipe, and only from a regular file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return last;
+    struct stat info { };
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const qint64 from = std::max<qint64>(0, info.st_size - 4096);
+        QByteArray tail = readAt(fd, from, info.st_size - from);
+        // A line cut by the window's start is no record.
+        if (from > 0) tail.remove(0, tail.indexOf('\n') + 1);
+        Reader reader([&last](const ScoreRec& r) { last = r.Date; });
+        reader.Feed(tail);
+    }
+    ::close(fd);
+    return last;
 }
 
 } // namespace quadrell

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringView>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -45,14 +46,33 @@ public:
     static std::optional<ScoreRec> ParseLine(QByteArrayView line, Names* names = nullptr);
     // Every ended line of the text.
     static std::vector<ScoreRec> ParseAll(QByteArrayView text);
-    // Makes the file ready for the next line and answers its size: a missing file is
+    // Where a line that waits goes: the end of the file when it was prepared, and a mark of
+    // the bytes just before it. A file restored, cleared or edited since no longer shows the
+    // mark there, so the place is never trusted to cut it.
+    struct Place {
+        qint64 offset = -1; // -1: not known yet
+        QByteArray mark;
+        QString Text() const;
+        // "offset:mark"; a bare offset (no mark) is a place never trusted.
+        static Place FromText(QStringView text);
+        friend bool operator==(const Place&, const Place&) = default;
+    };
+    // Makes the file ready for the next line and answers where it goes: a missing file is
     // created, and a torn last line is moved to the side file "<name>.torn" so it can never
-    // be closed into a wrong record. -1 when the file cannot be used; `error` says why.
-    static qint64 Prepare(const QString& path, QString* error);
-    // Writes `line` at `offset`, where Prepare left the end of the file. When the file
-    // already holds exactly that line there (a write done before a crash), nothing is
-    // written; whatever lies beyond the offset is a torn copy of it and is replaced.
-    static bool WriteAt(const QString& path, qint64 offset, const QByteArray& line, QString* error);
+    // be closed into a wrong record. Offset -1 when the file cannot be used; `error` says why.
+    static Place Prepare(const QString& path, QString* error);
+    enum class Outcome {
+        Written, // the line is in the file (now, or by a write done before a crash)
+        Failed,  // nothing changed in the file; `error` says why
+        Changed, // the file is not the one prepared: prepare it again, nothing was written
+    };
+    // Writes `line` at `place`. When the file already holds exactly that line there, nothing
+    // is written; a torn copy of it beyond the place is replaced. Nothing else already in
+    // the file is ever removed: a failed write takes back what it had written.
+    static Outcome WriteAt(
+        const QString& path, const Place& place, const QByteArray& line, QString* error);
+    // The date of the file's last whole record, read from its end; none when it has none.
+    static std::optional<ScoreDate> LastDate(const QString& path);
     static QString TornPath(const QString& path) { return path + QStringLiteral(".torn"); }
 };
 

@@ -9,6 +9,7 @@
 #include "cSave.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
@@ -100,37 +101,75 @@ QString cScore::unwrittenText(const QString& error) const {
         .arg(save_.ScoreFile(), error);
 }
 
+ScoreDate cScore::recordDate(const QDateTime& when, const QStringList& notes) const {
+    // A clock set back (by hand, or a fall-back to winter time) never dates a game before
+    // its player or before the file's last record: the board would never show it.
+    ScoreDate date = ScoreDate::Of(when);
+    const ScoreDate created = ScoreDate::Of(
+        cSave::ParseDate(players_.GetDate(players_.GetCurrentPlayerIndex()), QDateTime()));
+    date = std::max(date, created.NextSecond());
+    if (const auto last = ScoreFile::LastDate(save_.ScoreFile())) date = std::max(date, *last);
+    for (const QString& note : notes)
+        if (const auto r = ScoreFile::ParseLine(note.section(QLatin1Char(' '), 2).toUtf8()))
+            date = std::max(date, r->Date);
+    return date;
+}
+
 void cScore::SaveScore(
     qint32 gameNumber, qint32 moves, qint32 time, qint16 perc, const QDateTime& when) {
+    QStringList notes = pendingNotes();
+    if (notes.isEmpty()) heldTold_ = false; // what was said before has been finished
     ScoreRec r;
     r.Name = players_.CurrentName();
     r.Time = time;
     r.GameNo = gameNumber;
     r.Moves = moves;
-    r.Date = ScoreDate::Of(when);
+    r.Date = recordDate(when, notes);
     r.Perc = perc;
     r.Score = GetScore(moves, time, perc);
-    QStringList notes = pendingNotes();
-    if (notes.isEmpty()) heldTold_ = false; // what was said before has been finished
     // Behind a note still waiting the line's place is not known yet: it is found in turn.
     QString error;
-    const qint64 offset = notes.isEmpty() ? ScoreFile::Prepare(save_.ScoreFile(), &error) : -1;
-    notes << noteText(
-        offset, players_.GetCurrentPlayerIndex(), ScoreFile::FormatLine(r).chopped(2));
+    const ScoreFile::Place place
+        = notes.isEmpty() ? ScoreFile::Prepare(save_.ScoreFile(), &error) : ScoreFile::Place();
+    notes << noteText(place, players_.GetCurrentPlayerIndex(), ScoreFile::FormatLine(r).chopped(2));
     {
         SettingsStore::Batch batch(save_.Store());
         // The note: where the line goes, whose totals it adds to, and the line itself.
         setPendingNotes(notes);
         if (forgetGame_) forgetGame_();
     }
+    keepNotesAside(notes);
     if (checkpoint_) checkpoint_("noted");
     finishPending();
 }
 
-void cScore::RecoverPending() { finishPending(); }
+QString cScore::asidePath() const { return save_.ScoreFile() + QStringLiteral(".waiting"); }
 
-QString cScore::noteText(qint64 offset, qint16 slot, const QByteArray& line) {
-    return QStringLiteral("%1 %2 ").arg(offset).arg(slot) + QString::fromUtf8(line);
+void cScore::keepNotesAside(const QStringList& notes) {
+    // The settings, where the notes belong, cannot be written (a full disk, a file-size
+    // limit): the notes go to a small file of their own so that no game is lost at exit.
+    if (!save_.Store().WriteFailing()) return;
+    QString error;
+    if (!SafeFile::Write(asidePath(), notes.join(QLatin1Char('\n')).toUtf8(), &error))
+        holdPending(unwrittenText(error));
+}
+
+void cScore::RecoverPending() {
+    // Notes set aside while the settings could not be written hold every note the settings
+    // hold, and later ones: they take the settings' place, and each of their games is
+    // forgotten as a game to resume, as it was when it was noted.
+    const FileRead aside = SafeFile::Read(asidePath(), 1024 * 1024);
+    if (aside.ok && !aside.bytes.isEmpty()) {
+        SettingsStore::Batch batch(save_.Store());
+        setPendingNotes(QString::fromUtf8(aside.bytes).split(QLatin1Char('\n')));
+        if (forgetGame_) forgetGame_();
+    }
+    if (aside.ok && !save_.Store().WriteFailing()) QFile::remove(asidePath());
+    finishPending();
+}
+
+QString cScore::noteText(const ScoreFile::Place& place, qint16 slot, const QByteArray& line) {
+    return QStringLiteral("%1 %2 ").arg(place.Text()).arg(slot) + QString::fromUtf8(line);
 }
 
 QStringList cScore::pendingNotes() const {
@@ -162,22 +201,32 @@ bool cScore::finishFirstNote() {
             "it will be recorded then or at the next start."));
         return false;
     }
+    // The settings hold the notes now: what was set aside for them is not needed.
+    QFile::remove(asidePath());
     QStringList notes = pendingNotes();
     const QString note = notes.first();
-    qint64 offset = note.section(QLatin1Char(' '), 0, 0).toLongLong();
+    ScoreFile::Place place = ScoreFile::Place::FromText(note.section(QLatin1Char(' '), 0, 0));
     const auto slot = static_cast<qint16>(note.section(QLatin1Char(' '), 1, 1).toInt());
     const QByteArray line = note.section(QLatin1Char(' '), 2).toUtf8() + "\r\n";
     const auto r = ScoreFile::ParseLine(line.chopped(2));
     QString error;
-    if (r && offset < 0) {
-        offset = ScoreFile::Prepare(save_.ScoreFile(), &error);
-        if (offset >= 0) {
-            notes.first() = noteText(offset, slot, line.chopped(2));
-            setPendingNotes(notes);
-            if (store.WriteFailing()) return finishFirstNote(); // waits as above
+    auto outcome = ScoreFile::Outcome::Changed;
+    while (r && outcome == ScoreFile::Outcome::Changed) {
+        if (place.offset >= 0) outcome = ScoreFile::WriteAt(save_.ScoreFile(), place, line, &error);
+        if (outcome != ScoreFile::Outcome::Changed) break;
+        // A file changed since its place was noted gets the line at its end as it is now;
+        // the new place is noted first, so a kill cannot write the line twice.
+        const ScoreFile::Place fresh = ScoreFile::Prepare(save_.ScoreFile(), &error);
+        if (fresh.offset < 0 || fresh == place) {
+            outcome = ScoreFile::Outcome::Failed;
+            break;
         }
+        place = fresh;
+        notes.first() = noteText(place, slot, line.chopped(2));
+        setPendingNotes(notes);
+        if (store.WriteFailing()) return finishFirstNote(); // waits as above
     }
-    if (r && (offset < 0 || !ScoreFile::WriteAt(save_.ScoreFile(), offset, line, &error))) {
+    if (r && outcome != ScoreFile::Outcome::Written) {
         holdPending(unwrittenText(error));
         return false;
     }
@@ -217,6 +266,7 @@ void cScore::LoadScores() {
     const FileRead read = SafeFile::ReadParts(save_.ScoreFile(), SafeFile::kScoreFileCap,
         [&reader](QByteArrayView part) { reader.Feed(part); });
     // An empty board must never look like records that are gone.
+    loadError_ = read.ok || read.missing ? QString() : read.error;
     if (!read.ok && !read.missing)
         report(cScore::tr(
             "The score file\r\n%1\r\ncannot be read. %2\r\nIts games are not shown; nothing "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScoreFile.h"
 #include "ScoreRec.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,8 @@ public:
     // write; then the line is written and the totals added with the note cleared, in one
     // write again. The totals never count a line that is not in the file: a note whose line
     // cannot be written now (a full disk, a file that is no file) waits, said once, and is
-    // finished by the next record or by `RecoverPending` at the next start.
+    // finished by the next record or by `RecoverPending` at the next start. While the
+    // settings themselves cannot be written, the notes are also kept in "<score file>.waiting".
     void SaveScore(qint32 gameNumber, qint32 moves, qint32 time, qint16 perc,
         const QDateTime& when = QDateTime::currentDateTime());
     void RecoverPending();
@@ -57,6 +59,9 @@ public:
     // recorded since the player was made), read from the file in parts.
     PlayerBests CurrentBests() const;
     const std::vector<ScoreRec>& Records() const { return records_; }
+    // Why the last load found no records to show although the file is there (too large, no
+    // file, unreadable): empty when it was read.
+    const QString& LoadError() const { return loadError_; }
     void Clear_General();
     void Clear_Global();
     // "Export": asks where, writes the score board's text whole and notes the export; a
@@ -74,10 +79,15 @@ private:
     // Finishes the oldest note; false when it must wait (said once until one is finished).
     bool finishFirstNote();
     // One note: where the line goes (-1: not known yet), whose totals, the line itself.
-    static QString noteText(qint64 offset, qint16 slot, const QByteArray& line);
+    static QString noteText(const ScoreFile::Place& place, qint16 slot, const QByteArray& line);
+    // The clock's date, or a later one: never before the player was made, the file's last
+    // record or a record still waiting in `notes`.
+    ScoreDate recordDate(const QDateTime& when, const QStringList& notes) const;
     QStringList pendingNotes() const;
     void setPendingNotes(const QStringList& notes);
     void holdPending(const QString& why);
+    QString asidePath() const;
+    void keepNotesAside(const QStringList& notes);
     void report(const QString& text);
     QString unwrittenText(const QString& error) const;
 
@@ -85,6 +95,7 @@ private:
     cPlayer& players_;
     Prompter& prompter_;
     std::vector<ScoreRec> records_;
+    QString loadError_;
     std::function<void()> forgetGame_;
     std::function<void(const char*)> checkpoint_;
     bool heldTold_ = false;

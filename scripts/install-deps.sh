@@ -10,7 +10,7 @@ packages=(
     xvfb xauth fonts-dejavu-core openbox xdotool
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
-    librsvg2-bin dpkg-dev lintian
+    librsvg2-bin dpkg-dev lintian faketime
 )
 
 missing=()

@@ -24,7 +24,7 @@ QString notRegular(const struct stat& info) {
     return SafeFile::tr("It is a device or a special file, not a file.");
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError(int error = errno) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString tooLarge() { return SafeFile::tr("It is too large for this kind of file."); }
 
@@ -140,7 +140,10 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
         return Written::Failed;
     }
     QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
+    // Unbuffered, so a write fails where the system refuses it. Qt gives a write cut short
+    // (a disk that fills, a file-size limit) no reason, so the system's is kept here.
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    int refused = 0;
     qint64 size = 0;
     QByteArray part;
     while (ok) {
@@ -150,7 +153,9 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
             return Written::Stopped;
         }
         if (part.isEmpty()) break;
+        errno = 0;
         ok = file.write(part) == part.size();
+        if (!ok) refused = errno;
         size += part.size();
     }
     // The final flush is checked here: a commit after a failed flush would replace the old
@@ -158,7 +163,10 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
     ok = ok && (!last || last(file));
     ok = ok && file.flush() && file.error() == QFileDevice::NoError && file.commit();
     if (ok && QFileInfo(path).size() == size) return Written::Whole;
-    if (error) *error = ok ? SafeFile::tr("The file was not written in full.") : file.errorString();
+    if (error)
+        *error = ok ? SafeFile::tr("The file was not written in full.")
+            : refused && file.error() == QFileDevice::NoError ? systemError(refused)
+                                                              : file.errorString();
     if (!ok) file.cancelWriting();
     return Written::Failed;
 }

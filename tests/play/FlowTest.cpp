@@ -4,7 +4,10 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace quadrell::test {
 namespace {
@@ -222,6 +225,68 @@ TEST_F(FlowTest, AGameGivenUpToWatchItsSolutionIsOneLossAndNoWin) {
     for (const SolverMove& move : solved.line)
         ASSERT_TRUE(Solver::Play(session.engine, move));
     EXPECT_EQ(wins, 0);
+    EXPECT_EQ(session.players.GetTotal(1), 1);
+}
+
+// A game only watched was never played here: whichever command leaves it, and however it
+// came to be watched, it is left without a question and leaves no record.
+TEST_F(FlowTest, LeavingAWatchedGameRecordsNothingWhicheverWayItWasEntered) {
+    session.users.AddUser(
+        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    const QString watched = file(QStringLiteral("seven.q2k"));
+    ASSERT_TRUE(writeContent(watched, " 7 \r\n 48  200  1  1 \r\n"));
+    const std::vector<std::pair<const char*, std::function<void()>>> ways {
+        { "its solution shown",
+            [&] {
+                startGame(1000);
+                session.engine.rules().CardDoubleClicked(48);
+                session.menu.GiveUpAndWatch(); // the one record of this game
+            } },
+        { "a finished game opened", [&] { ASSERT_TRUE(session.menu.OpenChecked(watched)); } },
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> leaves {
+        { "Close Game", [&] { session.menu.CloseGame(); } },
+        { "New Game", [&] { session.menu.SelectGame(QStringLiteral("New")); } },
+        { "Restart Game", [&] { session.menu.SelectGame(QStringLiteral("Restart")); } },
+        { "given up", [&] { session.menu.GameLost(); } },
+    };
+    session.save.SetFinishedSave(1); // an autosave of the watched game would be a second copy
+    session.save.SetInCompleteSave(1);
+    for (const auto& [way, enter] : ways)
+        for (const auto& [leave, run] : leaves) {
+            SCOPED_TRACE(std::string(way) + ", then " + leave);
+            enter();
+            ASSERT_TRUE(state().gFinishedView);
+            const QByteArray recorded = contentOf(session.save.ScoreFile());
+            const qint32 total = session.players.GetTotal(1);
+            prompter.questions.clear();
+            run();
+            EXPECT_EQ(contentOf(session.save.ScoreFile()), recorded);
+            EXPECT_EQ(session.players.GetTotal(1), total);
+            EXPECT_TRUE(prompter.questions.empty());
+            EXPECT_FALSE(state().gFinishedView);
+            session.menu.NoGame();
+        }
+    EXPECT_EQ(session.players.GetTotal(1), 4); // the four solutions shown
+    EXPECT_EQ(contentOf(session.save.ScoreFile()).count("\r\n"), 4);
+}
+
+TEST_F(FlowTest, ClosingAGamePlayedAsksAndGivesItUpOnlyOnYes) {
+    session.users.AddUser(
+        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    startGame(5);
+    prompter.yes = false;
+    session.menu.CloseGame();
+    EXPECT_EQ(prompter.questions,
+        std::vector<std::string> { "Are you sure you want to close this Game ?" });
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(session.players.GetTotal(1), 0);
+    prompter.yes = true;
+    session.menu.CloseGame();
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_EQ(session.players.GetLost(1), 1);
+    session.menu.CloseGame(); // an empty board: nothing to ask or record
+    EXPECT_EQ(prompter.questions.size(), 2U);
     EXPECT_EQ(session.players.GetTotal(1), 1);
 }
 

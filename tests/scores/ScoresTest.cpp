@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -141,7 +143,9 @@ TEST_F(ScoresTest, AnEndedGameIsOneLineAndCountsForItsPlayer) {
 TEST_F(ScoresTest, LoadingKeepsOnlyRecordsOfPlayersMadeBeforeThem) {
     addPlayer("Ann", created);
     addPlayer("Bob", created);
-    score.SaveScore(1, 10, 10, 50, created);            // the same second: not loaded
+    // A line of the same second, as an earlier version could write it: not loaded.
+    ASSERT_TRUE(
+        writeContent(save.ScoreFile(), "\"Ann\",10,1,10,\"2026-12-01 10:00:00\",50,25\r\n"));
     score.SaveScore(2, 10, 10, 50, created.addSecs(1)); // Ann, a second later
     players.SetCurrentComboIndex(2);
     score.SaveScore(3, 10, 10, 50, created.addSecs(5)); // Bob
@@ -292,16 +296,233 @@ TEST_F(ScoresTest, NoLineIsWrittenWhileItsNoteCannotReachTheDisk) {
     EXPECT_EQ(players.GetTotal(1), 1);
 }
 
+// The settings file is over a file-size limit that small files are not: every game ended
+// meanwhile is kept beside the score file and recorded once the settings write again.
+TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextStart) {
+    addPlayer("Guest", created);
+    for (int i = 0; i < 60; ++i) // a settings file of a few kilobytes
+        store.SetText(QStringLiteral("Padding"), QStringLiteral("Key%1").arg(i), QString(40, 'x'));
+    int forgotten = 0;
+    score.SetForgetGame([&forgotten] { ++forgotten; });
+    {
+        FileSizeLimit limit(2048);
+        for (int game = 1; game <= 30; ++game)
+            score.SaveScore(game, 95, 120, 100, created.addSecs(60 + game));
+        EXPECT_TRUE(store.WriteFailing());
+    }
+    EXPECT_TRUE(file().isEmpty());
+    EXPECT_EQ(forgotten, 30);
+    // The next start: a fresh store reads what reached the disk.
+    SettingsStore next { dir.filePath(QStringLiteral("config")) };
+    cSave nextSave { next, dir.path() };
+    cPlayer nextPlayers { next, nextSave };
+    cScore nextScore { nextSave, nextPlayers, prompter };
+    EXPECT_EQ(nextPlayers.GetTotal(1), 0);
+    nextScore.SetForgetGame([&forgotten] { ++forgotten; });
+    nextScore.RecoverPending();
+    EXPECT_EQ(forgotten, 31); // a kept copy of the last game is not resumed as well
+    const auto lines = ScoreFile::ParseAll(file());
+    ASSERT_EQ(lines.size(), 30U);
+    EXPECT_EQ(lines.front().GameNo, 1);
+    EXPECT_EQ(lines.back().GameNo, 30);
+    EXPECT_EQ(nextPlayers.GetTotal(1), 30);
+    EXPECT_EQ(nextPlayers.GetWon(1), 30);
+    EXPECT_FALSE(QFile::exists(save.ScoreFile() + QStringLiteral(".waiting")));
+    nextScore.RecoverPending(); // once only
+    EXPECT_EQ(nextPlayers.GetTotal(1), 30);
+    EXPECT_EQ(ScoreFile::ParseAll(file()).size(), 30U);
+}
+
 TEST_F(ScoresTest, APipePutInTheFilesPlaceAfterItWasPreparedIsRefusedNotWaitedOn) {
     const QString path = dir.filePath(QStringLiteral("scores.sre"));
-    const qint64 offset = ScoreFile::Prepare(path, nullptr);
-    ASSERT_EQ(offset, 0);
+    const ScoreFile::Place place = ScoreFile::Prepare(path, nullptr);
+    ASSERT_EQ(place.offset, 0);
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(makeFifo(path));
     QString error;
-    EXPECT_FALSE(ScoreFile::WriteAt(
-        path, offset, "\"Guest\",1,1,1,\"2026-01-01 00:00:00\",0,0\r\n", &error));
+    EXPECT_EQ(
+        ScoreFile::WriteAt(path, place, "\"Guest\",1,1,1,\"2026-01-01 00:00:00\",0,0\r\n", &error),
+        ScoreFile::Outcome::Failed);
     EXPECT_NE(error.indexOf(QStringLiteral("pipe")), -1);
+}
+
+QByteArray scoreLines(int count, const char* name = "Guest") {
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += QByteArray("\"") + name + "\",30," + QByteArray::number(i)
+            + ",9,\"2026-12-01 11:00:00\",10,3\r\n";
+    return text;
+}
+
+// A record waits (the disk was full) while the file is changed from outside: whatever
+// is in the file then stays, and the waiting line goes after it, once.
+TEST_F(ScoresTest, AWaitingRecordNeverCutsAScoreFileChangedMeanwhile) {
+    struct Row {
+        const char* what;
+        QByteArray content; // put in the file's place while the record waits
+    };
+    const QByteArray two = scoreLines(2);
+    QByteArray twoOthers = two;
+    twoOthers.replace("\",30,", "\",31,"); // the same length, other lines
+    const std::vector<Row> rows {
+        { "a larger backup restored", scoreLines(200) },
+        { "an older, shorter file", scoreLines(1) },
+        { "the file cleared", QByteArray() },
+        { "the same length, other lines", twoOthers },
+        { "a torn last line", two + "\"Gues" },
+    };
+    addPlayer("Guest", created);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(writeContent(save.ScoreFile(), two));
+        const qint32 before = players.GetTotal(1);
+        {
+            FileSizeLimit full(two.size()); // the line does not fit
+            score.SaveScore(77, 10, 20, 10, created.addSecs(60));
+        }
+        ASSERT_EQ(file(), two);
+        ASSERT_EQ(players.GetTotal(1), before);
+        QFile::remove(save.ScoreFile()); // a restore replaces the file, or writes over it
+        ASSERT_TRUE(writeContent(save.ScoreFile(), row.content));
+        score.RecoverPending();
+        const QByteArray after = file();
+        const QByteArray whole = row.content.left(row.content.lastIndexOf('\n') + 1);
+        EXPECT_TRUE(after.startsWith(whole)) << after.left(200).toStdString();
+        const auto lines = ScoreFile::ParseAll(after);
+        ASSERT_EQ(lines.size(), static_cast<std::size_t>(whole.count('\n') + 1));
+        EXPECT_EQ(lines.back().GameNo, 77);
+        EXPECT_EQ(players.GetTotal(1), before + 1);
+        score.RecoverPending(); // nothing left: never a second line
+        EXPECT_EQ(file(), after);
+    }
+}
+
+// Kept only while the bytes before it are the ones prepared: then a torn copy of the
+// line beyond it is written over, and a line already there is not written again.
+TEST(ScoreFilePlace, TrustedOnlyWhereTheBytesBeforeItAreTheOnesPrepared) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.sre"));
+    const QByteArray head = scoreLines(3);
+    const QByteArray line = scoreLines(1, "Ann");
+    struct Row {
+        const char* what;
+        QByteArray content;
+        ScoreFile::Outcome outcome;
+        QByteArray after;
+    };
+    QByteArray edited = head;
+    edited[head.size() - 5] = '4';
+    const std::vector<Row> rows {
+        { "as prepared", head, ScoreFile::Outcome::Written, head + line },
+        { "a torn copy beyond", head + line.left(9), ScoreFile::Outcome::Written, head + line },
+        { "written before a kill", head + line, ScoreFile::Outcome::Written, head + line },
+        { "a line before it edited", edited, ScoreFile::Outcome::Changed, edited },
+        { "another line beyond", head + head.left(40), ScoreFile::Outcome::Changed,
+            head + head.left(40) },
+        { "shorter", head.left(60), ScoreFile::Outcome::Changed, head.left(60) },
+    };
+    ASSERT_TRUE(writeContent(path, head));
+    const ScoreFile::Place place = ScoreFile::Prepare(path, nullptr);
+    ASSERT_EQ(place.offset, head.size());
+    EXPECT_EQ(ScoreFile::Place::FromText(place.Text()), place);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(writeContent(path, row.content));
+        EXPECT_EQ(ScoreFile::WriteAt(path, place, line, nullptr), row.outcome);
+        EXPECT_EQ(contentOf(path), row.after);
+    }
+    // A place noted by an earlier version, with no mark, is never trusted to write at.
+    ASSERT_TRUE(writeContent(path, head));
+    const auto bare = ScoreFile::Place::FromText(QString::number(head.size()));
+    EXPECT_EQ(ScoreFile::WriteAt(path, bare, line, nullptr), ScoreFile::Outcome::Changed);
+    for (const char* text : { "", "x", "-5:ab", "12x:ab" })
+        EXPECT_EQ(ScoreFile::Place::FromText(QString::fromLatin1(text)).offset, -1) << text;
+}
+
+// A disk that fills in the middle of the line: the file keeps its old bytes, and the
+// message gives the system's reason.
+TEST_F(ScoresTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
+    addPlayer("Guest", created);
+    const QByteArray two = scoreLines(200); // longer than the settings
+    ASSERT_TRUE(writeContent(save.ScoreFile(), two));
+    {
+        FileSizeLimit full(two.size() + 2); // two bytes of the line fit
+        score.SaveScore(1, 10, 20, 10, created.addSecs(60));
+    }
+    EXPECT_EQ(file(), two);
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(prompter.messages[0].find(std::strerror(EFBIG)), std::string::npos)
+        << prompter.messages[0];
+    EXPECT_EQ(prompter.messages[0].find("Unknown error"), std::string::npos);
+    score.RecoverPending();
+    EXPECT_EQ(ScoreFile::ParseAll(file()).size(), 201U);
+}
+
+// The clock set back, or summer time ending in a player's first hour: the game is dated
+// no earlier than the player and the last record, so the board shows every game counted.
+TEST_F(ScoresTest, AClockThatGoesBackNeverHidesARecordedGame) {
+    struct Row {
+        const char* what;
+        QDateTime lastRecord; // invalid: none
+        QDateTime clock;
+        const char* recorded;
+    };
+    const std::vector<Row> rows {
+        { "the clock right", {}, created.addSecs(90), "2026-12-01 10:01:30" },
+        { "an hour back in the first hour", {}, created.addSecs(-3600 + 600),
+            "2026-12-01 10:00:01" },
+        { "the same second as the player", {}, created, "2026-12-01 10:00:01" },
+        { "behind the last record", created.addDays(2), created.addDays(1), "2026-12-03 10:00:00" },
+        { "ahead of the last record", created.addSecs(60), created.addSecs(120),
+            "2026-12-01 10:02:00" },
+    };
+    addPlayer("Guest", created);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(save.ScoreFile());
+        if (row.lastRecord.isValid()) score.SaveScore(1, 10, 20, 10, row.lastRecord);
+        const auto before = score.Records().size();
+        score.SaveScore(2, 10, 20, 100, row.clock);
+        const auto lines = ScoreFile::ParseAll(file());
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back().Date.Text(), QLatin1String(row.recorded));
+        score.LoadScores();
+        EXPECT_EQ(score.Records().size(), lines.size()) << before;
+    }
+    // A record still waiting counts as the last one.
+    QFile::remove(save.ScoreFile());
+    {
+        FileSizeLimit full(0);
+        score.SaveScore(3, 10, 20, 10, created.addDays(5));
+        score.SaveScore(4, 10, 20, 10, created.addDays(4));
+    }
+    score.RecoverPending();
+    const auto lines = ScoreFile::ParseAll(file());
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_EQ(lines[1].Date, lines[0].Date);
+}
+
+TEST(ScoreDates, OneSecondLaterCarriesIntoTheNextDayMonthAndYear) {
+    for (const auto& [from, to] : { std::pair { "2026-12-31 23:59:59", "2027-01-01 00:00:00" },
+             std::pair { "2028-02-28 23:59:59", "2028-02-29 00:00:00" },
+             std::pair { "2026-03-29 01:59:59", "2026-03-29 02:00:00" }, // no zone gap
+             std::pair { "2026-12-01 10:00:00", "2026-12-01 10:00:01" } })
+        EXPECT_EQ(ScoreDate::Parse(QByteArrayView(from))->NextSecond().Text(), QLatin1String(to));
+}
+
+TEST(ScoreDates, TheLastRecordIsReadFromTheEndOfTheFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.sre"));
+    EXPECT_FALSE(ScoreFile::LastDate(path)); // no file
+    QByteArray text = scoreLines(500);       // far more than the end that is read
+    text += "\"Ann\",1,2,3,\"2027-05-06 07:08:09\",10,3\r\n";
+    ASSERT_TRUE(writeContent(path, text + "\"Bob\",1,2,3,\"2099-01-01 00:00"));
+    ASSERT_TRUE(ScoreFile::LastDate(path));
+    EXPECT_EQ(ScoreFile::LastDate(path)->Text(), QStringLiteral("2027-05-06 07:08:09"));
+    QFile::remove(path);
+    ASSERT_TRUE(makeFifo(path));
+    EXPECT_FALSE(ScoreFile::LastDate(path)); // never waited on
 }
 
 TEST_F(ScoresTest, AScoreFileThatCannotBeReadSaysSoRatherThanShowingNoGames) {

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -25,14 +27,27 @@ protected:
 TEST_F(SafeFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
     const QString file = path(QStringLiteral("old.qrl"));
     ASSERT_TRUE(writeContent(file, " 1000 \r\n"));
+    // Each says the system's reason, never "Unknown error".
+    const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
     QString error;
     {
         FileSizeLimit full(4096);
         EXPECT_FALSE(SafeFile::Write(file, QByteArray(64 * 1024, 'x'), &error));
-        // Small enough for the write buffer: fails only at the final flush.
+        EXPECT_EQ(error, tooLarge);
+        // Small enough for a write buffer.
         EXPECT_FALSE(SafeFile::Write(file, QByteArray(8 * 1024, 'y'), &error));
+        EXPECT_EQ(error, tooLarge);
+        int part = 0; // made in parts, the limit reached in the second
+        EXPECT_EQ(SafeFile::WriteParts(
+                      file,
+                      [&part](QByteArray& bytes) {
+                          bytes = ++part < 3 ? QByteArray(3000, 'z') : QByteArray();
+                          return true;
+                      },
+                      &error),
+            SafeFile::Written::Failed);
+        EXPECT_EQ(error, tooLarge);
     }
-    EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(contentOf(file), " 1000 \r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("old.qrl") });
     EXPECT_TRUE(SafeFile::Write(file, "new", &error));

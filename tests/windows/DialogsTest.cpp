@@ -398,6 +398,7 @@ private slots:
         session().score.SaveScore(8, 20, 80, 50);
         session().score.SetDayComboIndex(5);
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
+        QVERIFY(board.Unread()->isHidden());
         QCOMPARE(board.windowTitle(), QStringLiteral("QuadRell 2000 Score Board"));
         QCOMPARE(board.Tabs()->count(), 6);
         QCOMPARE(board.Tabs()->tabText(4), QStringLiteral("Global Statistics"));
@@ -450,6 +451,29 @@ private slots:
             answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
         QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+    }
+
+    // Zeros must never pass for a record of no games: after the message, the board itself
+    // says why its figures are empty, and says nothing once the file reads again.
+    void aScoreFileOverItsCapIsSaidOnTheBoardNotShownAsNoGames() {
+        session().score.SaveScore(617, 93, 187, 100);
+        const QString path = session().save.ScoreFile();
+        const QByteArray kept = contentOf(path);
+        QVERIFY(QFile(path).resize(SafeFile::kScoreFileCap + 1));
+        ModalAnswerer answers;
+        frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
+        QCOMPARE(answers.texts.size(), 1);
+        board.show();
+        QVERIFY(board.Unread()->isVisible());
+        QVERIFY(board.Unread()->text().contains(QStringLiteral("too large")));
+        QVERIFY(board.Unread()->text().contains(path));
+        QCOMPARE(board.Unread()->accessibleName(), board.Unread()->text());
+        QCOMPARE(board.Scores()->model()->rowCount(), 0);
+        QVERIFY(QFile(path).resize(kept.size()));
+        board.Create_All();
+        QVERIFY(board.Unread()->isHidden());
+        QCOMPARE(board.Scores()->model()->rowCount(), 1);
+        QCOMPARE(answers.texts.size(), 1);
     }
 
     void theChartsPageDrawsTheChosenPlayersAndSavesItsPictures() {

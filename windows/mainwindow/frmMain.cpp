@@ -208,12 +208,7 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
 }
 
 void frmMain::closeGame() {
-    if (!session_.state().gGameActive) return;
-    StopPlayback();
-    if (!prompter_.Question(tr("Are you sure you want to close this Game ?").toStdString(),
-            kAppTitle, MessageIcon::Question))
-        return;
-    session_.menu.GameLost();
+    session_.menu.CloseGame();
     afterCommand();
 }
 

@@ -99,7 +99,16 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
+    // Over every page, where the figures would be: none of them counts the unread file.
+    unread_ = label(this, "lblUnread");
+    unread_->setWordWrap(true);
+    unread_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    unread_->setFocusPolicy(Qt::StrongFocus); // reached by Tab, so a screen reader reads it
+    unread_->setFrameShape(QFrame::StyledPanel);
+    unread_->setMargin(6);
+    unread_->hide();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(unread_);
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
     timer_.setInterval(100);
@@ -217,6 +226,12 @@ void frmScore::addLines(QWidget* parent, QBoxLayout* layout, Line first, Line en
 
 void frmScore::Create_All() {
     score_.LoadScores();
+    const QString unread = score_.LoadError();
+    unread_->setText(tr("The games of the score file are not shown, and none of the figures "
+                        "below counts them: %1\n%2")
+                         .arg(unread, save_.ScoreFile()));
+    unread_->setAccessibleName(unread_->text());
+    unread_->setVisible(!unread.isEmpty());
     users_->clear();
     for (const QString& name : playerList_.ComboNames())
         users_->addItem(Icons::Player(), name);

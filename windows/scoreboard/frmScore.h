@@ -47,6 +47,8 @@ public:
     void ClearGlobal();
 
     QTabWidget* Tabs() const { return tabs_; }
+    // Shown only when the score file could not be read: says why the figures are empty.
+    QLabel* Unread() const { return unread_; }
     QTreeWidget* General() const { return general_; }
     QComboBox* Users() const { return users_; }
     QComboBox* Days() const { return days_; }
@@ -107,6 +109,7 @@ private:
     cTime& time_;
     Prompter& prompter_;
     QTabWidget* tabs_;
+    QLabel* unread_ = nullptr;
     ChartsPage* charts_ = nullptr;
     QTreeWidget* general_ = nullptr;
     QComboBox* users_ = nullptr;
