@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
@@ -104,14 +105,22 @@ SingleInstance::~SingleInstance() {
     }
 }
 
-bool SingleInstance::HandOver(const QString& file, int attempts) {
+QString SingleInstance::NotTakenText(const QString& file) {
+    return tr("Quadrell 2000 is already running, but it did not take the game file\r\n%1\r\n"
+              "Nothing was opened. Open the file in the running game with Game, Open Game.")
+        .arg(file);
+}
+
+bool SingleInstance::HandOver(const QString& file, int waitMs) {
     if (path_.isEmpty()) return false;
     const QByteArray line = file.toUtf8() + '\n';
-    for (int i = 0; i < attempts; ++i) {
-        if (i > 0) QThread::msleep(100);
-        if (handOverOnce(line)) return true;
+    QElapsedTimer waited;
+    waited.start();
+    while (!handOverOnce(line)) {
+        if (waited.elapsed() >= waitMs) return false;
+        QThread::msleep(100);
     }
-    return false;
+    return true;
 }
 
 bool SingleInstance::handOverOnce(const QByteArray& line) const {

@@ -29,14 +29,16 @@ public:
         const QString& dataFolder, const QString& socketFolder, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Gives `file` to a running copy; true when one took it. Tries for up to `attempts`
-    // rounds, for a copy that is starting at this very moment.
-    bool HandOver(const QString& file, int attempts = 1);
+    // Gives `file` to a running copy; true when one took it. Tries again for `waitMs`, for
+    // a copy that is starting at this very moment or whose socket is crowded.
+    bool HandOver(const QString& file, int waitMs = 0);
     // Takes hand-overs from later launches; each one reaches `opened` on this thread. False
     // when no socket could be made: files opened from the desktop then start copies that
     // find the data folder in use.
     bool Listen(std::function<void(const QString& file)> opened);
     QString SocketPath() const { return path_; }
+    // Said when a copy runs but did not take `file` (busy, stopped, its socket flooded).
+    static QString NotTakenText(const QString& file);
 
 private:
     class Connection;

@@ -40,6 +40,16 @@ void sayNoHandOver(QWidget& window) {
     box->show();
 }
 
+// Said before the window is made, the program then ends; logged as every message is.
+void stop(const QString& text) {
+    std::fprintf(stderr, "quadrell2000: %s\n",
+        QString(text)
+            .replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
+            .toLocal8Bit()
+            .constData());
+    QMessageBox::critical(nullptr, QStringLiteral("Quadrell 2000"), text);
+}
+
 } // namespace
 
 // quadrell2000 [GAME FILE]: the game, opening the file when one is named. A copy already
@@ -58,7 +68,11 @@ int main(int argc, char** argv) {
     words.removeFirst();
     const QString named = words.join(QLatin1Char(' '));
     const quadrell::AppPaths paths = quadrell::AppPaths::Standard();
-    paths.Create();
+    // Said first and alone: every later failure to keep a file would only follow from it.
+    if (QString why; !paths.Create(&why)) {
+        stop(why);
+        return 1;
+    }
 
     // The running copy has another working folder: it gets the path made whole.
     const QString handed
@@ -67,9 +81,11 @@ int main(int argc, char** argv) {
     if (instance.HandOver(handed)) return 0;
     quadrell::DataLock lock(paths.dataFolder);
     if (!lock.TryLock()) {
-        // Another copy is starting at this moment, or holds the folder without answering.
-        if (instance.HandOver(handed, 30)) return 0;
-        QMessageBox::critical(nullptr, QStringLiteral("Quadrell 2000"), lock.InUseText());
+        // Another copy is starting at this moment, or is busy: long enough to outlast
+        // connections that another program holds open on its socket without a word.
+        if (instance.HandOver(handed, 7000)) return 0;
+        // The file is never opened here too: two copies would write the same scores.
+        stop(handed.isEmpty() ? lock.InUseText() : quadrell::SingleInstance::NotTakenText(handed));
         return 1;
     }
 

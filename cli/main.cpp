@@ -18,8 +18,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: quadrell-cli [--home DIR]\n";
         return 2;
     }
-    if (!paths.Create()) {
-        std::cerr << "quadrell-cli: cannot create " << paths.dataFolder.toStdString() << '\n';
+    if (QString why; !paths.Create(&why)) {
+        std::cerr << "quadrell-cli: "
+                  << why.replace(QStringLiteral("\r\n"), QStringLiteral(" / ")).toStdString()
+                  << '\n';
         return 1;
     }
     // The window program or another driver on the same folder would corrupt what we write.

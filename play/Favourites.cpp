@@ -29,6 +29,8 @@ std::vector<GameListItem> Favourites::Games(const QString& folder) const {
     if (folder.isEmpty() || QDir(folder) == QDir(Root())) return games;
     for (const QFileInfo& file :
         QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::NoSort)) {
+        // A device, a pipe or a link to one would never end when read as a game.
+        if (!file.isFile()) continue;
         GameListItem item = GameLists::Item(file.filePath());
         item.name = DisplayName(file.filePath());
         games.push_back(item);

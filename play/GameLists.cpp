@@ -46,8 +46,9 @@ std::vector<GameListItem> GameLists::Recent(const cRecent& recent, int first) {
 QStringList GameLists::FavouriteFolders(const QString& root) {
     QStringList folders;
     QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot);
+    // Qt counts a link to a device as a folder here: only what really is one is listed.
     while (it.hasNext())
-        folders << it.next();
+        if (const QString folder = it.next(); QFileInfo(folder).isDir()) folders << folder;
     return folders;
 }
 

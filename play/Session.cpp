@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace quadrell {
 
@@ -31,12 +32,13 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     // Recording a game and forgetting its kept copy are one write to the store.
     score.SetForgetGame([this] { kept.Forget(); });
     store.SetFailureHandler([this](const QString& path) {
-        prompter.Message(
-            Session::tr(
+        // Only a file that is there keeps settings: none saved yet means none kept.
+        const QString text = QFileInfo::exists(path)
+            ? Session::tr(
                 "The settings could not be saved to\r\n%1\r\nThe last saved settings are kept.")
-                .arg(path)
-                .toStdString(),
-            MessageIcon::Exclamation, kAppTitle);
+            : Session::tr("The settings could not be saved to\r\n%1\r\nNo settings have been "
+                          "saved yet: the game goes on with its defaults.");
+        prompter.Message(text.arg(path).toStdString(), MessageIcon::Exclamation, kAppTitle);
     });
     store.SetSetAsideHandler([this](const QString& path, const QString& aside, const QString& why) {
         const QString text = aside.isEmpty()

@@ -1,7 +1,12 @@
 #include "AppPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 namespace quadrell {
 
@@ -21,6 +26,23 @@ AppPaths AppPaths::Inside(const QString& home) {
         dir.filePath(QStringLiteral("cache")) };
 }
 
-bool AppPaths::Create() const { return QDir().mkpath(configFolder) && QDir().mkpath(dataFolder); }
+bool AppPaths::Create(QString* why) const {
+    for (const QString& folder : { configFolder, dataFolder }) {
+        std::error_code error;
+        std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+        // An existing folder is no error, a file in its place is.
+        if (!error && QFileInfo(folder).isDir()) continue;
+        if (why)
+            *why = QCoreApplication::translate("AppPaths",
+                "Quadrell 2000 cannot start: the folder\r\n%1\r\ncould not be made. %2\r\n"
+                "Without it no game and no score could be kept.")
+                       .arg(folder,
+                           error ? QString::fromLocal8Bit(error.message().c_str())
+                                 : QCoreApplication::translate(
+                                     "AppPaths", "A file stands in its place."));
+        return false;
+    }
+    return true;
+}
 
 } // namespace quadrell

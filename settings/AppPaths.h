@@ -14,9 +14,10 @@ struct AppPaths {
     static AppPaths Standard();
     // Both inside one folder, nothing outside it touched (tests, the headless driver).
     static AppPaths Inside(const QString& home);
-    // Creates the settings and program folders; false when one cannot be made. The cache
-    // folder is made when first written to, and a start never waits for it.
-    bool Create() const;
+    // Creates the settings and program folders; false when one cannot be made, and `why`
+    // then says which and the system's reason. The cache folder is made when first written
+    // to, and a start never waits for it.
+    bool Create(QString* why = nullptr) const;
 };
 
 } // namespace quadrell

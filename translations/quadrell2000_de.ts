@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AppPaths</name>
+    <message>
+        <source>Quadrell 2000 cannot start: the folder<byte value="xd"/>
+%1<byte value="xd"/>
+could not be made. %2<byte value="xd"/>
+Without it no game and no score could be kept.</source>
+        <translation>Quadrell 2000 kann nicht starten: Der Ordner<byte value="xd"/>
+%1<byte value="xd"/>
+konnte nicht angelegt werden. %2<byte value="xd"/>
+Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>A file stands in its place.</source>
+        <translation>An seiner Stelle steht eine Datei.</translation>
+    </message>
+</context>
+<context>
     <name>AutoSaves</name>
     <message>
         <source>Are you sure you want to delete all files in this Folder ?</source>
@@ -1020,6 +1037,14 @@ Sie wurde verschoben nach<byte value="xd"/>
 %3<byte value="xd"/>
 und das Spiel startet mit den Standardeinstellungen.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to<byte value="xd"/>
+%1<byte value="xd"/>
+No settings have been saved yet: the game goes on with its defaults.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden in<byte value="xd"/>
+%1<byte value="xd"/>
+Es wurden noch keine Einstellungen gespeichert: Das Spiel läuft mit den Standardeinstellungen weiter.</translation>
+    </message>
 </context>
 <context>
     <name>cMenu</name>
@@ -1062,6 +1087,10 @@ kann nicht geöffnet werden. %2</translation>
     <message>
         <source>&amp;Where Was It Lost?</source>
         <translation>&amp;Wo ging es verloren?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to close this Game ?</source>
+        <translation>Dieses Spiel wirklich schließen?</translation>
     </message>
 </context>
 <context>
@@ -1495,6 +1524,14 @@ The game plays as usual, but game files opened from the desktop cannot be handed
         <translation>Es konnte kein privater Ordner für die Übergabe-Verbindung angelegt werden (XDG_RUNTIME_DIR ist nicht gesetzt, und der Cache-Ordner ist nicht nutzbar).<byte value="xd"/>
 Das Spiel läuft wie gewohnt, aber Spieldateien, die vom Desktop aus geöffnet werden, können ihm nicht übergeben werden, solange es läuft.</translation>
     </message>
+    <message>
+        <source>Quadrell 2000 is already running, but it did not take the game file<byte value="xd"/>
+%1<byte value="xd"/>
+Nothing was opened. Open the file in the running game with Game, Open Game.</source>
+        <translation>Quadrell 2000 läuft bereits, hat die Spieldatei aber nicht übernommen<byte value="xd"/>
+%1<byte value="xd"/>
+Es wurde nichts geöffnet. Öffnen Sie die Datei im laufenden Spiel mit Spiel, Spiel öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::SolverAssist</name>
@@ -1878,10 +1915,6 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Session Time: </source>
         <translation>Sitzungsdauer: </translation>
-    </message>
-    <message>
-        <source>Are you sure you want to close this Game ?</source>
-        <translation>Dieses Spiel wirklich schließen?</translation>
     </message>
     <message>
         <source>Player</source>
@@ -2359,6 +2392,12 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Games shown</source>
         <translation>Gezeigte Spiele</translation>
+    </message>
+    <message>
+        <source>The games of the score file are not shown, and none of the figures below counts them: %1
+%2</source>
+        <translation>Die Spiele der Punktedatei werden nicht gezeigt, und keine der Zahlen unten zählt sie: %1
+%2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "Favourites.h"
 
+#include "FaultInjection.h"
 #include "SessionFixture.h"
 
 #include <QDir>
@@ -135,6 +136,28 @@ TEST_F(FavouritesTest, DeletingALinkedFolderRemovesTheLinkOnly) {
     EXPECT_TRUE(favourites.DeleteFolder(file(QStringLiteral("fav/Linked"))));
     EXPECT_FALSE(QFileInfo(file(QStringLiteral("fav/Linked"))).isSymLink());
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("elsewhere/keep.q2k"))));
+}
+
+// Only folders are folders and only regular files are games: a link to a device, a pipe or
+// nothing is neither (a device read as a game would never end).
+TEST_F(FavouritesTest, LinksToDevicesPipesAndNothingAreNeitherFoldersNorGames) {
+    const QString device = deviceNode(dir.path());
+    ASSERT_TRUE(makeFifo(file(QStringLiteral("pipe"))));
+    for (const QString& folder : { QStringLiteral("fav"), QStringLiteral("fav/Easy Games") }) {
+        ASSERT_TRUE(QFile::link(device, file(folder + QStringLiteral("/zero"))));
+        ASSERT_TRUE(
+            QFile::link(file(QStringLiteral("pipe")), file(folder + QStringLiteral("/pipe.qrl"))));
+        ASSERT_TRUE(
+            QFile::link(file(QStringLiteral("gone")), file(folder + QStringLiteral("/gone.qrl"))));
+    }
+    ASSERT_TRUE(makeFifo(file(QStringLiteral("fav/Easy Games/fifo.qrl"))));
+    touch(QStringLiteral("fav/Easy Games/won.q2k"));
+    QStringList folders = favourites.Folders();
+    folders.sort();
+    EXPECT_EQ(folders,
+        (QStringList {
+            file(QStringLiteral("fav/Easy Games")), file(QStringLiteral("fav/Hard Games")) }));
+    EXPECT_EQ(names(QStringLiteral("fav/Easy Games")), QStringList { "won" });
 }
 
 } // namespace

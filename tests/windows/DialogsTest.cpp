@@ -10,6 +10,7 @@
 #include "ScoreListModel.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
+#include "WindowPlacement.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
 #include "frmAutoSave.h"
@@ -451,6 +452,26 @@ private slots:
             answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
         QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+    }
+
+    // Where the platform cannot tell a window's place (Wayland), none is written over the
+    // place a session elsewhere kept; the size is kept everywhere.
+    void theWindowsPlaceIsKeptOnlyWhereThePlatformTellsIt() {
+        const std::pair<const char*, bool> platforms[] { { "xcb", true }, { "offscreen", true },
+            { "wayland", false }, { "wayland-egl", false } };
+        for (const auto& [platform, known] : platforms) {
+            session().save.SetWindowPosition(1234, 5678); // kept by an X11 session
+            session().save.SetWindowSize(1, 1);
+            QWidget window;
+            window.setGeometry(100, 120, 400, 300);
+            WindowPlacement placement(window, session().save, 400, QLatin1String(platform));
+            placement.Resized();
+            placement.KeepAtClose();
+            const cSave::WindowPlace kept = session().save.WindowGeometry({ 0, 0, 0, 0 });
+            QCOMPARE(kept.width, 400.0F * 15);
+            QCOMPARE(kept.left, known ? 100.0F * 15 : 1234.0F);
+            QCOMPARE(kept.top, known ? 120.0F * 15 : 5678.0F);
+        }
     }
 
     // Zeros must never pass for a record of no games: after the message, the board itself

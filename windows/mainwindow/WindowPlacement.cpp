@@ -30,12 +30,18 @@ int keptLength(float twips, int least, int screen, int frame, int fallback) {
 
 } // namespace
 
-WindowPlacement::WindowPlacement(QWidget& window, cSave& save, int defaultWidth)
+WindowPlacement::WindowPlacement(
+    QWidget& window, cSave& save, int defaultWidth, const QString& platform)
     : window_(window)
     , save_(save)
-    , defaultWidth_(defaultWidth) {
+    , defaultWidth_(defaultWidth)
+    , knowsPlace_(KnowsPlace(platform)) {
     sizeKeeper_.setSingleShot(true);
     QObject::connect(&sizeKeeper_, &QTimer::timeout, [this] { keepSize(); });
+}
+
+bool WindowPlacement::KnowsPlace(const QString& platform) {
+    return !platform.startsWith(QLatin1String("wayland"));
 }
 
 void WindowPlacement::Restore() {
@@ -80,6 +86,7 @@ void WindowPlacement::keepSize() {
 void WindowPlacement::KeepAtClose() {
     SettingsStore::Batch together(save_.Store());
     if (sizeKeeper_.isActive()) keepSize();
+    if (!knowsPlace_) return;
     const QPoint inside = window_.geometry().topLeft();
     save_.SetWindowPosition(
         static_cast<float>(inside.x() * kTwips), static_cast<float>(inside.y() * kTwips));
