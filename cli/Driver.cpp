@@ -106,6 +106,11 @@ void Driver::registerCommands() {
     commands_["state"] = noArgs([this] { printState(); });
     commands_["history"] = noArgs([this] { printHistory(); });
     commands_["players"] = noArgs([this] { printPlayers(); });
+    // The games the score board would show: those of players there now, after each was made.
+    commands_["records"] = noArgs([this] {
+        session_.score.LoadScores();
+        out_ << "records: " << session_.score.Records().size() << '\n';
+    });
     addBoardCommand("click", [this](const std::string& a) { click(a); });
     addBoardCommand("dblclick", [this](const std::string& a) { doubleClick(a); });
     addBoardCommand("cell", [this](const std::string& a) { cell(a); });

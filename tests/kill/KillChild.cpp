@@ -183,6 +183,12 @@ private:
     void play() {
         const GameState& st = s_.engine.state();
         if (s_.WinPending()) return; // the finished-game dialog is on its way
+        if (st.gFinishedView && random_.bounded(3) != 0) {
+            // A watched game closed: nothing may be recorded for it, now or after a kill.
+            w_.Action(QStringLiteral("mnuClose"))->trigger();
+            event(QStringLiteral("closed"));
+            return;
+        }
         if (!st.gGameActive || st.gFinishedView) {
             if (played_ >= games_) {
                 timer_.stop();
@@ -223,9 +229,11 @@ private:
         line_.clear();
         position_ = 0;
         giveUpAt_ = -1;
-        // Given up by closing it, or by choosing another game.
-        const bool close = random_.bounded(2) == 0;
-        w_.Action(QLatin1String(close ? "mnuClose" : "mnuSelect"))->trigger();
+        // Given up by closing it, by choosing another game, or to watch its solution (as
+        // Show Solution answered Yes does), which lays it out again to be watched.
+        const auto how = random_.bounded(3);
+        if (how == 2) return s_.menu.GiveUpAndWatch();
+        w_.Action(QLatin1String(how == 0 ? "mnuClose" : "mnuSelect"))->trigger();
     }
 
     frmMain& w_;

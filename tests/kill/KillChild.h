@@ -24,7 +24,8 @@ public:
     static QString NameOf(Fault fault);
 
     // `killAt` is "kind:n": die at the n-th event of that kind (move, question, select,
-    // finish, noted, written, done); empty to play `games` games and leave.
+    // finish, noted, written, done, closed: a watched game closed); empty to play `games` games and
+    // leave.
     static int Run(
         const QString& home, quint32 seed, const QString& killAt, int games, Fault fault);
     // After a run with a pipe in place: the score file back where it was.

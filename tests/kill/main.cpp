@@ -26,8 +26,9 @@ QString killPoint(QRandomGenerator& random) {
         int weight;
         int most;
     };
-    static const Kind kinds[] = { { "move", 30, 120 }, { "question", 10, 2 }, { "select", 10, 3 },
-        { "finish", 15, 2 }, { "noted", 12, 2 }, { "written", 13, 2 }, { "done", 10, 2 } };
+    static const Kind kinds[]
+        = { { "move", 26, 120 }, { "question", 10, 2 }, { "select", 10, 3 }, { "finish", 15, 2 },
+              { "noted", 12, 2 }, { "written", 13, 2 }, { "done", 10, 2 }, { "closed", 4, 1 } };
     int pick = static_cast<int>(random.bounded(100));
     for (const Kind& k : kinds) {
         if ((pick -= k.weight) < 0)
