@@ -2394,10 +2394,12 @@ Möchten Sie es aufgeben?</translation>
         <translation>Gezeigte Spiele</translation>
     </message>
     <message>
-        <source>The games of the score file are not shown, and none of the figures below counts them: %1
-%2</source>
-        <translation>Die Spiele der Punktedatei werden nicht gezeigt, und keine der Zahlen unten zählt sie: %1
-%2</translation>
+        <source>The games of the score file cannot be shown. %1
+%2
+The lists and statistics below leave them out; only the players&apos; totals count them.</source>
+        <translation>Die Spiele der Punktedatei können nicht gezeigt werden. %1
+%2
+Die Listen und Statistiken unten lassen sie aus; nur die Summen der Spieler zählen sie.</translation>
     </message>
 </context>
 <context>

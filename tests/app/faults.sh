@@ -6,8 +6,8 @@
 # the score file's lines and the players' totals must agree after each.
 #   faults.sh GAME_PROGRAM DRIVER
 set -euo pipefail
-app=$1
-cli=$2
+app=$(realpath "$1")
+cli=$(realpath "$2")
 if [[ -z "${QUADRELL_FAULTS_INNER:-}" ]]; then
     export QUADRELL_FAULTS_INNER=1
     exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
@@ -258,6 +258,48 @@ head -c 4 "$data/Unfinished.qrl" | grep -q '^ 7 ' || fail "the handed file was n
 [ -S "$sock" ] || fail "the socket is gone"
 kill -9 "$first"; wait "$first" 2>/dev/null || true
 ok "socket flood"
+
+echo "== a running copy that does not answer: a launch with a file says so and opens nothing"
+home stopped
+QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
+first=$!
+pids+=($first)
+for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
+kill -STOP "$first"
+printf ' 9 \r\n 48  200  1  1 \r\n' >"$work/nine.qrl"
+(QT_QPA_PLATFORM=xcb exec "$app" "$work/nine.qrl") >/dev/null 2>"$HOME/second.err" &
+second=$!
+pids+=($second)
+for _ in $(seq 200); do grep -q '^quadrell2000: ' "$HOME/second.err" && break; sleep 0.1; done
+sleep 0.3
+xdotool key Return 2>/dev/null || true
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second launch did not end: $(cat "$HOME/second.err")"
+wait "$second" && fail "the second launch claimed success" || true
+grep -q 'did not take the game file.*nine.qrl' "$HOME/second.err" || fail "not said: $(cat "$HOME/second.err")"
+grep -q 'Close it first' "$HOME/second.err" && fail "told to close a copy: $(cat "$HOME/second.err")"
+[ ! -e "$data/Unfinished.qrl" ] || ! head -c 4 "$data/Unfinished.qrl" | grep -q '^ 9 ' || fail "the file was opened anyway"
+kill -CONT "$first"
+kill -9 "$first"; wait "$first" 2>/dev/null || true
+ok "a running copy that does not take the file"
+
+echo "== a home that cannot be written: the first word is why"
+if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1; then
+    locked=$work/locked-home
+    mkdir -p "$locked" && chmod 555 "$locked"
+    (cd / && runuser -u nobody -- env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_RUNTIME_DIR \
+        -u XDG_CACHE_HOME HOME="$locked" QT_QPA_PLATFORM=offscreen timeout 10 "$app") \
+        >/dev/null 2>"$work/locked.err" || true
+    first=$(grep -m1 '^quadrell2000: ' "$work/locked.err" || true)
+    echo "$first" | grep -q "cannot start: the folder / $locked/.config / could not be made. Permission denied" \
+        || fail "the first message is not the cause: $(cat "$work/locked.err")"
+    grep -q 'settings could not be saved' "$work/locked.err" && fail "a settings message followed"
+    out=$( (cd / && runuser -u nobody -- env HOME="$locked" XDG_CONFIG_HOME= XDG_DATA_HOME= "$cli" </dev/null 2>&1) ) && fail "the driver started"
+    echo "$out" | grep -q "Permission denied" || fail "the driver did not say why: $out"
+    ok "a home that cannot be written"
+else
+    echo "skipped: a second user needs root"
+fi
 
 echo "== the hand-over socket squatted by another user"
 if [ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null; then

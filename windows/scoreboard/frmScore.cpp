@@ -99,7 +99,7 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    // Over every page, where the figures would be: none of them counts the unread file.
+    // Over every page, where the figures would be: the lists leave the unread file out.
     unread_ = label(this, "lblUnread");
     unread_->setWordWrap(true);
     unread_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -227,8 +227,8 @@ void frmScore::addLines(QWidget* parent, QBoxLayout* layout, Line first, Line en
 void frmScore::Create_All() {
     score_.LoadScores();
     const QString unread = score_.LoadError();
-    unread_->setText(tr("The games of the score file are not shown, and none of the figures "
-                        "below counts them: %1\n%2")
+    unread_->setText(tr("The games of the score file cannot be shown. %1\n%2\nThe lists and "
+                        "statistics below leave them out; only the players' totals count them.")
                          .arg(unread, save_.ScoreFile()));
     unread_->setAccessibleName(unread_->text());
     unread_->setVisible(!unread.isEmpty());
