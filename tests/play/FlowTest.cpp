@@ -228,6 +228,28 @@ TEST_F(FlowTest, AGameGivenUpToWatchItsSolutionIsOneLossAndNoWin) {
     EXPECT_EQ(session.players.GetTotal(1), 1);
 }
 
+// Finish sends every card left home: offered once each can go, never while a replay runs.
+TEST_F(FlowTest, FinishIsOfferedWhenEveryCardCanGoHomeButNotDuringAReplay) {
+    session.opt.SetFinishByItself(0); // left to the player
+    // The first deal whose winning line passes a position where every card left can go home.
+    bool found = false;
+    for (qint32 game = 1; game < 50 && !found; ++game) {
+        startGame(game);
+        EXPECT_FALSE(session.menu.Update_Menu(false).finish);
+        const Solver::Result solved
+            = Solver::Solve(board(), Solver::Limits::Nodes(Solver::kDealBudget));
+        for (const SolverMove& move : solved.line) {
+            if ((found = session.engine.autoPlayer().CanFinish())) break;
+            if (!Solver::Play(session.engine, move)) break;
+        }
+    }
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(session.menu.Update_Menu(false).finish);
+    EXPECT_FALSE(session.menu.Update_Menu(true).finish);
+    state().gGameActive = false;
+    EXPECT_FALSE(session.menu.Update_Menu(false).finish);
+}
+
 // A game only watched was never played here: whichever command leaves it, and however it
 // came to be watched, it is left without a question and leaves no record.
 TEST_F(FlowTest, LeavingAWatchedGameRecordsNothingWhicheverWayItWasEntered) {

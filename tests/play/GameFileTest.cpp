@@ -52,6 +52,27 @@ TEST(GameFileParse, AnySpacingCommasAndLineEndsReadTheSame) {
     EXPECT_EQ(again.game->entries, expected);
 }
 
+// A history of exactly the most entries a file holds is a game that could have been played
+// (a card walked from cell to cell); one entry more is refused by its count.
+TEST(GameFileParse, TheMostEntriesAreAcceptedAndOneMoreIsRefused) {
+    for (const int count : { GameFile::kMaxEntries, GameFile::kMaxEntries + 1 }) {
+        std::vector<TransRecord> entries { { 48, 200, 1, 1 } };
+        while (static_cast<int>(entries.size()) < count) {
+            const Loc from = entries.back().Destloc;
+            const Loc to = static_cast<Loc>(200 + (from - 200 + 1) % 4);
+            const auto move = static_cast<qint16>(std::min<std::size_t>(entries.size() + 1, 32767));
+            entries.push_back({ from, to, 1, move });
+        }
+        const auto read = GameFile::Parse(GameFile::Format(0, entries, entries.size()));
+        SCOPED_TRACE(count);
+        EXPECT_EQ(read.game.has_value(), count == GameFile::kMaxEntries)
+            << read.error.toStdString();
+        if (!read.game) {
+            EXPECT_NE(read.error.indexOf(QStringLiteral("more than 32767")), -1);
+        }
+    }
+}
+
 // A card on a foundation stays there: a file that takes one off is no game.
 TEST(GameFileParse, NoStepTakesACardOffAFoundation) {
     Deck deck {};
