@@ -50,10 +50,10 @@ void MoveRules::CardClicked(Loc location) {
         return;
     }
     if (!historyHasRoom()) return;
-    const std::int16_t n = CountCardsToMove(s.gBoard, s.gSelected, location);
+    const std::int16_t n = RunOnto(s.gBoard, s.gSelected, location).cards;
     if (n == 1) {
         MoveOntoCard(b);
-    } else if (n < 1) {
+    } else if (n == 0) {
         s.gBoard.ShowMessages(
             RefusalWords(WhyRefused(s.gBoard, s.gSelected, location), engine_.prompter()));
     } else if (cCards::GetStatus(s.gSelected) == 1) {
@@ -132,11 +132,8 @@ void MoveRules::MoveSingleToColumn(int column) {
 
 void MoveRules::MoveRunToColumn(int column) {
     GameState& s = engine_.state();
-    const auto emptyColumns = CountEmptyColumns(s.gBoard);
-    const auto cap
-        = CalcFreeSpace(static_cast<std::int16_t>(emptyColumns - 1), CountEmptyCells(s.gBoard)) + 1;
     const int length = CountSequenceLinks(s.gBoard, s.gSelected) + 1;
-    const int n = std::min(length, cap);
+    const int n = std::min<int>(length, LongestRunIntoEmptyColumn(s.gBoard));
     engine_.mover().MoveColumn(s.gSelected, static_cast<Loc>(column - kColumns), n, column);
 }
 
@@ -159,7 +156,7 @@ void MoveRules::MoveOntoCard(Loc target) {
 
 void MoveRules::MoveCards(Loc source, Loc target, std::int16_t count) {
     const std::int16_t space = GetFreeSpace(engine_.state().gBoard);
-    if (space >= count - 1) {
+    if (RunMove { count, space }.Fits()) {
         engine_.mover().MoveColumn(source, target, count, -1);
         return;
     }

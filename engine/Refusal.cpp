@@ -20,7 +20,8 @@ Refusal onFoundation(const cGame& board, Loc selected, Loc place) {
 Refusal onColumnCard(const cGame& board, Loc selected, Loc bottom) {
     const Card moving = board.GetCardIndex(selected);
     const Card target = board.GetCardIndex(bottom);
-    const std::int16_t n = CountCardsToMove(board, selected, bottom);
+    const RunMove run = RunOnto(board, selected, bottom);
+    const std::int16_t n = run.cards;
     if (n < 1) {
         const bool lone = isCell(selected) || CountSequenceLinks(board, selected) == -1;
         if (lone && rankOf(moving) == 13) return { Refusal::Rule::KingOnCard, moving, target };
@@ -28,8 +29,7 @@ Refusal onColumnCard(const cGame& board, Loc selected, Loc bottom) {
         if (rankOf(target) == 1) return { Refusal::Rule::NothingOnAce, moving, target };
         return { Refusal::Rule::RunDoesNotFit, moving, target };
     }
-    const std::int16_t space = GetFreeSpace(board);
-    if (n > 1 && space < n - 1) return { Refusal::Rule::Space, moving, target, n - 1, space };
+    if (!run.Fits()) return { Refusal::Rule::Space, moving, target, n - 1, run.room };
     return {};
 }
 

@@ -3,6 +3,8 @@
 #include "Steps.h"
 #include "cGame.h"
 
+#include <algorithm>
+
 namespace quadrell {
 
 bool CanStack(const cGame& board, Loc moving, Loc target) {
@@ -52,6 +54,25 @@ std::int16_t CountCardsToMove(const cGame& board, Loc source, Loc target) {
         q -= kColumns;
     }
     return -1;
+}
+
+RunMove RunOnto(const cGame& board, Loc source, Loc target) {
+    return { std::max<std::int16_t>(0, CountCardsToMove(board, source, target)),
+        GetFreeSpace(board) };
+}
+
+std::int16_t LongestRunIntoEmptyColumn(const cGame& board) {
+    // The target column is not room for itself.
+    const auto others = static_cast<std::int16_t>(CountEmptyColumns(board) - 1);
+    return static_cast<std::int16_t>(CalcFreeSpace(others, CountEmptyCells(board)) + 1);
+}
+
+bool IsRunToTheEnd(const cGame& board, Loc location) {
+    if (!isColumnPlace(location) || board.GetCardIndex(location) == kNoCard) return false;
+    for (auto at = location; board.GetCardIndex(static_cast<Loc>(at + kColumns)) != kNoCard;
+         at = static_cast<Loc>(at + kColumns))
+        if (!CanStack(board, static_cast<Loc>(at + kColumns), at)) return false;
+    return true;
 }
 
 std::int16_t GetLowestFoundation(const cGame& board, int colour) {

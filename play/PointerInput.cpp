@@ -61,8 +61,7 @@ bool PointerInput::ShowsMovePointer(Card card) const {
     const GameState& s = engine_.state();
     const Loc loc = s.gBoard.GetLocation(card);
     if (!isColumnPlace(loc) || !s.gGameActive || s.gSelected == kNoLoc) return false;
-    const int n = CountCardsToMove(s.gBoard, s.gSelected, loc);
-    return n >= 1 && GetFreeSpace(s.gBoard) >= n - 1;
+    return RunOnto(s.gBoard, s.gSelected, loc).Fits();
 }
 
 void PointerInput::CardDoubleClicked(Card card) {
@@ -99,13 +98,12 @@ std::vector<Card> PointerInput::Liftable(Card card) const {
     const Loc loc = s.gBoard.GetLocation(card);
     if (!s.gGameActive || s.gSelected == kNoLoc) return {};
     if (isCell(loc)) return s.gSelected == loc ? std::vector<Card> { card } : std::vector<Card> {};
-    if (!isColumnPlace(loc) || s.gBoard.GetBottomCardLocation(loc) != s.gSelected) return {};
-    // From the pressed card down, each card must stack on the one above it.
-    std::vector<Card> lifted { card };
-    for (Loc at = loc; at != s.gSelected; at = static_cast<Loc>(at + kColumns)) {
-        if (!CanStack(s.gBoard, static_cast<Loc>(at + kColumns), at)) return {};
-        lifted.push_back(s.gBoard.GetCardIndex(static_cast<Loc>(at + kColumns)));
-    }
+    if (!isColumnPlace(loc) || s.gBoard.GetBottomCardLocation(loc) != s.gSelected
+        || !IsRunToTheEnd(s.gBoard, loc))
+        return {};
+    std::vector<Card> lifted;
+    for (Loc at = loc; at <= s.gSelected; at = static_cast<Loc>(at + kColumns))
+        lifted.push_back(s.gBoard.GetCardIndex(at));
     return lifted;
 }
 

@@ -62,6 +62,46 @@ TEST_F(PointerTest, TheMovePointerShowsOnlyOverAColumnThatTakesTheSelection) {
     EXPECT_FALSE(pointer().ShowsMovePointer(cardAt(200)));
 }
 
+// A run of four needs room for three: it goes by click and by drag alike when the board has
+// exactly that room, and by neither with one place less, the same rule saying why.
+TEST_F(PointerTest, ARunThatExactlyFitsGoesByClickAndByDragAndOneMoreByNeither) {
+    struct Row {
+        int cellsTaken; // of four; no column is empty
+        bool fits;
+    };
+    for (const Row row : { Row { 1, true }, Row { 2, false }, Row { 0, true } }) {
+        for (const bool drag : { false, true }) {
+            SCOPED_TRACE(::testing::Message() << row.cellsTaken << (drag ? " drag" : " click"));
+            BoardBuilder b(session.engine);
+            b.column(0, "2C QH JS TH 9S").column(1, "KS");
+            const char* others[] = { "3H", "4H", "5H", "6H", "7H", "8H" };
+            for (int c = 2; c < kColumns; ++c)
+                b.column(c, others[c - 2]);
+            const char* cells[] = { "3D", "4D" };
+            for (int i = 0; i < row.cellsTaken; ++i)
+                b.cell(i, cells[i]);
+            const Card queen = cardAt(8);
+            prompter.messages.clear();
+            pointer().CardPressed(cardAt(32), PointerInput::Button::Left); // the run selected
+            EXPECT_EQ(pointer().ShowsMovePointer(cardAt(1)), row.fits);
+            std::string refused;
+            if (drag) {
+                EXPECT_EQ(pointer().Liftable(queen).size(), 4U);
+                EXPECT_EQ(pointer().DropSpot(1) != kNoLoc, row.fits);
+                refused = pointer().DropOn(1, [] {});
+            } else {
+                pointer().CardPressed(cardAt(1), PointerInput::Button::Left);
+                refused = prompter.messages.empty() ? std::string() : prompter.messages.back();
+            }
+            EXPECT_EQ(board().GetLocation(queen), row.fits ? 9 : 8);
+            EXPECT_EQ(refused.empty(), row.fits) << refused;
+            if (!row.fits) {
+                EXPECT_NE(refused.find('3'), std::string::npos) << refused;
+            }
+        }
+    }
+}
+
 class KeyboardTest : public SessionFixture {
 protected:
     using Step = KeyboardPlay::Step;
