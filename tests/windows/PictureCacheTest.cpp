@@ -1,5 +1,6 @@
 #include "PictureCache.h"
 
+#include "CardArt.h"
 #include "FaultInjection.h"
 #include "Icons.h"
 
@@ -7,6 +8,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
+#include <functional>
 
 namespace quadrell::test {
 
@@ -43,6 +46,27 @@ class PictureCacheTest : public QObject {
 
 private slots:
     void init() { QDir(dir_.path()).removeRecursively(); }
+
+    // Each picture is drawn for the screen's pixel ratio: the same card, place or logo on a
+    // screen of another ratio is a picture of its own, never one scaled from another ratio.
+    void theCardArtOfEachPixelRatioIsItsOwn() {
+        CardArt art;
+        for (const double scale : { 1.0, 1.5 }) {
+            const std::function<QPixmap(double)> pictures[] {
+                [&](double dpr) { return art.Face(17, scale, dpr); },
+                [&](double dpr) { return art.Place(2, QColor(0, 96, 0), scale, dpr); },
+                [&](double dpr) { return art.Logo(scale, dpr); },
+            };
+            for (const auto& picture : pictures) {
+                const QPixmap one = picture(1.0);
+                for (const double dpr : { 1.25, 2.0, 1.0 }) {
+                    const QPixmap other = picture(dpr);
+                    QCOMPARE(other.devicePixelRatio(), dpr);
+                    QVERIFY(std::abs(other.width() - one.width() * dpr) <= 1.0);
+                }
+            }
+        }
+    }
 
     void aPictureIsFoundAtTheNextStartAsItWasDrawn() {
         keepTwo();
