@@ -676,6 +676,28 @@ private slots:
             QColor(0, 0x80, 0x80));
     }
 
+    // Every mark of the high-contrast board stands out at least 4.5:1 where it is drawn: on
+    // the black table, and (by the colour under it) on a card's white face.
+    void everyHighContrastMarkStandsOutOnTheTableAndOnAFace() {
+        const BoardPalette p = BoardPalette::HighContrast();
+        const QColor face = Qt::white;
+        const std::tuple<const char*, QColor, QColor> marks[] {
+            { "selection on a face", p.selection, face },
+            { "hint on the table", p.hint, p.table },
+            { "hint's under on a face", p.hintUnder, face },
+            { "cursor on the table", p.cursor, p.table },
+            { "cursor's under on a face", p.cursorUnder, face },
+            { "drop mark on the table", p.drop, p.table },
+            { "drop mark's under on a face", p.dropUnder, face },
+        };
+        for (const auto& [what, mark, ground] : marks)
+            QVERIFY2(Contrast::Ratio(mark, ground) >= 4.5,
+                qPrintable(QStringLiteral("%1: %2")
+                               .arg(QLatin1String(what))
+                               .arg(Contrast::Ratio(mark, ground))));
+        QVERIFY(Contrast::Ratio(p.drop, p.table) >= 15); // as green as the outlines are white
+    }
+
     void aTurnOfManyMovesIsSaidInOneLine() {
         MoveAnnouncer said;
         said.Moved(0, kFirstCell);
