@@ -79,5 +79,23 @@ TEST_F(StackingTest, PossibleMovesCountFoundationAndCellMovesButNotRuns) {
     EXPECT_EQ(board().GetPossibleMoves(), 4);
 }
 
+// An ace goes home by itself, never by a player's click: an exposed ace is no possible move.
+TEST_F(StackingTest, AnExposedAceIsNoPossibleMove) {
+    build()
+        .column(0, "KS AH")
+        .column(1, "3C")
+        .column(2, "5C")
+        .column(3, "7C")
+        .column(4, "9C")
+        .column(5, "JC")
+        .column(6, "4S")
+        .column(7, "6S")
+        .cell(0, "QH")
+        .cell(1, "KD")
+        .cell(2, "KH")
+        .cell(3, "QD");
+    EXPECT_EQ(board().GetPossibleMoves(), 0);
+}
+
 } // namespace
 } // namespace quadrell::test

@@ -59,6 +59,14 @@ TEST_F(HistoryTest, ClickedIntoACellKeepsTheMoveNumber) {
     EXPECT_EQ(trans().Entry(2).MoveNo, 1);
     EXPECT_TRUE(trans().Undo()); // the -1 entry and its follow-up only
     counters(3, 1, 1);
+    EXPECT_TRUE(trans().Undo());
+    counters(3, 0, 0);
+    // Redo takes them one move at a time too: the click into the cell is not joined to the
+    // move before it.
+    EXPECT_TRUE(trans().Redo());
+    counters(3, 1, 1);
+    EXPECT_FALSE(trans().Redo()); // the -1 entry and its follow-up, the last ones
+    counters(3, 3, 1);
 }
 
 TEST_F(HistoryTest, RedoToTheEndAnswersFalseAndTheNextMoveIsNumberedOn) {
