@@ -335,6 +335,67 @@ PY
     pkill -9 -u "$squatter" 2>/dev/null || true
     rm -f "$old"
     ok "squatted socket"
+
+    # The socket's own name taken by the other user (the private folder opened for a moment,
+    # as a careless admin might): a launch never hands its path to a socket of another user.
+    home squat-own
+    mkdir -p "$XDG_CACHE_HOME"
+    hash=$(printf '%s' "$data" | sha1sum | cut -c1-16)
+    own=$XDG_RUNTIME_DIR/quadrell2000-$hash.sock
+    : >"$log"
+    chmod 777 "$XDG_RUNTIME_DIR" "$HOME"
+    runuser -u "$squatter" -- /usr/bin/python3 - "$own" "$log" >/dev/null 2>&1 <<'PY' &
+import os, socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+os.chmod(sys.argv[1], 0o777)
+s.listen(50)
+while True:
+    c, _ = s.accept()
+    with open(sys.argv[2], "ab") as log:
+        log.write(c.recv(4096))
+    c.sendall(b"ok\n")
+    c.close()
+PY
+    pids+=($!)
+    for _ in $(seq 50); do [ -S "$own" ] && break; sleep 0.1; done
+    [ -S "$own" ] || fail "the other user could not take the socket's name"
+    chmod 700 "$XDG_RUNTIME_DIR" "$HOME"
+    window "$work/seven.qrl"
+    [ ! -s "$log" ] || fail "a launch handed its path to another user: $(cat "$log")"
+    head -c 4 "$data/Unfinished.qrl" | grep -q '^ 7 ' || fail "the game did not open its file itself"
+    pkill -9 -u "$squatter" 2>/dev/null || true
+
+    # The other way round: another user reaches the running game's socket (its folder and
+    # the socket opened to all) and hands it a file: the game takes nothing from it.
+    home squat-reach
+    QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
+    first=$!
+    pids+=($first)
+    for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
+    sock=$(ls "$XDG_RUNTIME_DIR"/*.sock)
+    chmod 711 "$XDG_RUNTIME_DIR" "$HOME" && chmod 777 "$sock"
+    printf ' 9 \r\n 48  200  1  1 \r\n' >"$work/nine.qrl"
+    chmod 644 "$work/nine.qrl"
+    answer=$(runuser -u "$squatter" -- /usr/bin/python3 - "$sock" "$work/nine.qrl" 2>&1 <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(5)
+s.connect(sys.argv[1])
+try:
+    s.sendall(sys.argv[2].encode() + b"\n")
+    print(s.recv(16))
+except OSError as e:
+    print("refused", e)
+PY
+    ) || true
+    echo "$answer" | grep -q "ok" && fail "the game answered another user: $answer"
+    sleep 1
+    [ ! -e "$data/Unfinished.qrl" ] || ! head -c 4 "$data/Unfinished.qrl" | grep -q '^ 9 ' \
+        || fail "the game opened a file another user handed it"
+    kill -9 "$first"; wait "$first" 2>/dev/null || true
+    pkill -9 -u "$squatter" 2>/dev/null || true
+    ok "no hand-over to or from another user"
 else
     echo "skipped: a second user needs root to be made"
 fi
