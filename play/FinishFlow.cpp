@@ -104,7 +104,10 @@ void FinishFlow::Accept(const Choices& c) {
     saveCopy(c);
     saveFavourite(c);
     session_.menu.GameWon();
-    session_.menu.SelectGame(cMenu::GameKeys().value(c.nextIndex - 1, cMenu::GameKeys().front()));
+    const bool known
+        = c.nextIndex >= 1 && c.nextIndex <= static_cast<int>(kNextGameCommands.size());
+    session_.menu.SelectGame(known ? kNextGameCommands[static_cast<std::size_t>(c.nextIndex - 1)]
+                                   : kNextGameCommands.front());
 }
 
 void FinishFlow::Cancel() {

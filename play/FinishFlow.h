@@ -15,7 +15,7 @@ class FinishFlow {
     Q_DECLARE_TR_FUNCTIONS(FinishFlow)
 
 public:
-    // The four next-game choices, in the order of cMenu::GameKeys().
+    // The four next-game choices, in the order of kNextGameCommands.
     static const QStringList& Captions();
 
     struct Choices {

@@ -98,58 +98,110 @@ void cMenu::NewGameOfSameDifficulty() {
         dialogs_->ShowNewOfDifficulty();
 }
 
-const QStringList& cMenu::GameKeys() {
-    static const QStringList keys { QStringLiteral("New"), QStringLiteral("Select"),
-        QStringLiteral("Restart"), QStringLiteral("Open") };
-    return keys;
-}
-
-void cMenu::SelectGame(const QString& key) {
-    const auto which = GameKeys().indexOf(key);
-    if (which < 0 || !AllowNewGame()) return;
-    if (which == 0) { // New
+void cMenu::SelectGame(CommandId id) {
+    const bool game = id == CommandId::New || id == CommandId::Select || id == CommandId::Restart
+        || id == CommandId::Open;
+    if (!game || !AllowNewGame()) return;
+    if (id == CommandId::New) {
         NewGame(DrawGameNumber(options_.GetRandomLimit()), false);
         Game_Started(false);
-    } else if (which == 2) { // Restart
+    } else if (id == CommandId::Restart) {
         NewGame(engine_.state().gGameNumber, false);
         Game_Started(false);
     } else if (dialogs_) {
-        which == 1 ? dialogs_->ShowSelectGame() : dialogs_->ShowOpenGame();
+        id == CommandId::Select ? dialogs_->ShowSelectGame() : dialogs_->ShowOpenGame();
     }
 }
 
-void cMenu::SelectType(const QString& key) {
-    using Run = void (*)(cMenu&);
-    using Show = void (GameDialogs::*)();
-    static const std::pair<const char*, Run> kCommands[] = {
-        { "Save", [](cMenu& m) { m.SaveGame(); } },
-        { "Undo", [](cMenu& m) { m.Undo(); } },
-        { "Redo", [](cMenu& m) { m.Redo(); } },
-        { "UndoAll", [](cMenu& m) { m.UndoAll(); } },
-        { "RedoAll", [](cMenu& m) { m.RedoAll(); } },
-        { "ReplayBack", [](cMenu& m) { m.trans_.Replay(2); } },
-        { "ReplayForward", [](cMenu& m) { m.trans_.Replay(1); } },
-        { "ReplayStop", [](cMenu& m) { m.trans_.ReplayStop(); } },
-        { "ReplayAll", [](cMenu& m) { m.trans_.ReplayAll(); } },
-        { "Snapshot", [](cMenu& m) { m.SnapshotPosition(); } },
-        { "UndoSnapshot", [](cMenu& m) { m.UndoToSnapshot(); } },
-        { "Finish", [](cMenu& m) { m.engine_.autoPlayer().Finish(); } },
-        { "SameDifficulty", [](cMenu& m) { m.NewGameOfSameDifficulty(); } },
-    };
-    static const std::pair<const char*, Show> kWindows[] = {
-        { "Scoreboard", &GameDialogs::ShowScoreBoard },
-        { "AddFav", &GameDialogs::ShowAddFav },
-        { "OpenFav", &GameDialogs::ShowOpenFav },
-        { "OrgFav", &GameDialogs::ShowOrganizeFav },
-        { "Options", &GameDialogs::ShowOptions },
-        { "Customize", &GameDialogs::ShowCustomize },
-        { "AutoSave", &GameDialogs::ShowAutoSave },
-        { "NewDifficulty", &GameDialogs::ShowNewOfDifficulty },
-    };
-    for (const auto& [name, run] : kCommands)
-        if (key == QLatin1String(name)) return run(*this);
-    for (const auto& [name, show] : kWindows)
-        if (dialogs_ && key == QLatin1String(name)) return (dialogs_->*show)();
+void cMenu::SelectType(CommandId id) {
+    using C = CommandId;
+    // No default: a new command must be answered here or named as another's.
+    switch (id) {
+    case C::Save:
+        return SaveGame();
+    case C::Close:
+        return CloseGame();
+    case C::Undo:
+        return Undo();
+    case C::Redo:
+        return Redo();
+    case C::UndoAll:
+        return UndoAll();
+    case C::RedoAll:
+        return RedoAll();
+    case C::ReplayBack:
+        trans_.Replay(2);
+        return;
+    case C::ReplayForward:
+        trans_.Replay(1);
+        return;
+    case C::ReplayStop:
+        return trans_.ReplayStop();
+    case C::ReplayAll:
+        return trans_.ReplayAll();
+    case C::Snapshot:
+        return SnapshotPosition();
+    case C::UndoSnapshot:
+        return UndoToSnapshot();
+    case C::Finish:
+        return engine_.autoPlayer().Finish();
+    case C::SameDifficulty:
+        return NewGameOfSameDifficulty();
+    case C::Scoreboard:
+    case C::AddFav:
+    case C::OpenFav:
+    case C::OrgFav:
+    case C::Options:
+    case C::Customize:
+    case C::AutoSave:
+    case C::NewDifficulty:
+        return showWindow(id);
+    // The game's own dispatcher's, and the window's.
+    case C::New:
+    case C::Select:
+    case C::Restart:
+    case C::Open:
+    case C::Exit:
+    case C::Hint:
+    case C::Toolbar:
+    case C::Statusbar:
+    case C::Timer:
+    case C::Winnable:
+    case C::Difficulty:
+    case C::Source:
+    case C::Solution:
+    case C::SolutionFaster:
+    case C::SolutionSlower:
+    case C::SolutionEnd:
+    case C::WhereLost:
+    case C::Help:
+    case C::About:
+        return;
+    }
+}
+
+void cMenu::showWindow(CommandId id) {
+    if (!dialogs_) return;
+    switch (id) {
+    case CommandId::Scoreboard:
+        return dialogs_->ShowScoreBoard();
+    case CommandId::AddFav:
+        return dialogs_->ShowAddFav();
+    case CommandId::OpenFav:
+        return dialogs_->ShowOpenFav();
+    case CommandId::OrgFav:
+        return dialogs_->ShowOrganizeFav();
+    case CommandId::Options:
+        return dialogs_->ShowOptions();
+    case CommandId::Customize:
+        return dialogs_->ShowCustomize();
+    case CommandId::AutoSave:
+        return dialogs_->ShowAutoSave();
+    case CommandId::NewDifficulty:
+        return dialogs_->ShowNewOfDifficulty();
+    default:
+        return;
+    }
 }
 
 void cMenu::SaveGame() {

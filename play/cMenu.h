@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandId.h"
 #include "DifficultyDraw.h"
 #include "ScoreRec.h"
 
@@ -66,11 +67,11 @@ public:
     // May the game on the board be left? Asks while a game is played; Yes gives it up. No
     // while the game is being ended already.
     bool AllowNewGame();
-    // "New", "Select", "Restart", "Open", in the order the finished-game dialog offers them.
-    static const QStringList& GameKeys();
-    void SelectGame(const QString& key);
-    // Every other command key. Unknown keys are ignored.
-    void SelectType(const QString& key);
+    // "New", "Select", "Restart", "Open"; any other command is not this dispatcher's.
+    void SelectGame(CommandId id);
+    // Every other command the game answers; those of the game and of the window are not
+    // this dispatcher's.
+    void SelectType(CommandId id);
     // The history commands, at the speeds the options set.
     void SaveGame();
     void Undo();
@@ -133,6 +134,7 @@ public:
     static qint32 DrawGameNumber(qint32 limit);
 
 private:
+    void showWindow(CommandId id);
     void ApplyPendingPlayer();
     void autoSave(bool finished);
     void saveScore();

@@ -159,7 +159,7 @@ TEST_F(NewGameOfDifficultyTest, TheGameInPlayIsLeftOnlyOnceAGameIsFoundAndThePla
 
 TEST_F(NewGameOfDifficultyTest, AnotherOfThatDifficultyDealsTheClassLastAskedWithTheSolversRating) {
     session.opt.SetAskedDifficulty(2);
-    session.menu.SelectType(QStringLiteral("SameDifficulty"));
+    session.menu.SelectType(CommandId::SameDifficulty);
     ASSERT_TRUE(state().gGameActive);
     EXPECT_EQ(Difficulty::RateDeal(state().gGameNumber).level, Level::Medium);
 }

@@ -115,7 +115,7 @@ TEST_F(FlowTest, AGameIsEndedOnceWhatEverArrivesWhileItsMessageIsOpen) {
 TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {
     startGame(4242);
     session.engine.rules().CardDoubleClicked(48);
-    session.menu.SelectGame(QStringLiteral("Restart"));
+    session.menu.SelectGame(CommandId::Restart);
     EXPECT_EQ(state().gGameNumber, 4242);
     EXPECT_EQ(trans().TransCount(), 0);
     EXPECT_EQ(prompter.questions.size(), 1U);
@@ -124,9 +124,9 @@ TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {
 TEST_F(FlowTest, ToolbarKeysReachOnlyTheirOwnDispatcher) {
     startGame(5);
     session.engine.rules().CardDoubleClicked(48);
-    session.menu.SelectGame(QStringLiteral("Undo"));
+    session.menu.SelectGame(CommandId::Undo);
     EXPECT_EQ(trans().GetTransID(), trans().TransCount());
-    session.menu.SelectType(QStringLiteral("New"));
+    session.menu.SelectType(CommandId::New);
     EXPECT_EQ(state().gGameNumber, 5);
     EXPECT_TRUE(prompter.questions.empty());
 }
@@ -152,7 +152,7 @@ TEST_F(FlowTest, RandomDealsStayInTheirRange) {
     }
     EXPECT_EQ(cMenu::DrawGameNumber(0), 0);
     session.opt.SetRandomIndex(1);
-    session.menu.SelectGame(QStringLiteral("New"));
+    session.menu.SelectGame(CommandId::New);
     EXPECT_TRUE(state().gGameActive);
     EXPECT_LE(state().gGameNumber, 40000);
 }
@@ -174,10 +174,10 @@ TEST_F(FlowTest, AReplayIsStoppedBeforeTheQuestionThatCanEndTheGame) {
     startGame(1000);
     session.engine.rules().CardDoubleClicked(48);
     session.engine.rules().CardDoubleClicked(49);
-    session.menu.SelectType(QStringLiteral("ReplayBack"));
+    session.menu.SelectType(CommandId::ReplayBack);
     ASSERT_TRUE(replay.BackwardRunning());
     prompter.yes = false;
-    session.menu.SelectGame(QStringLiteral("New"));
+    session.menu.SelectGame(CommandId::New);
     ASSERT_EQ(prompter.questions.size(), 1U);
     EXPECT_FALSE(replay.BackwardRunning()); // nothing took the moves back behind the question
     EXPECT_FALSE(replay.StopEnabled());
@@ -268,8 +268,8 @@ TEST_F(FlowTest, LeavingAWatchedGameRecordsNothingWhicheverWayItWasEntered) {
     };
     const std::vector<std::pair<const char*, std::function<void()>>> leaves {
         { "Close Game", [&] { session.menu.CloseGame(); } },
-        { "New Game", [&] { session.menu.SelectGame(QStringLiteral("New")); } },
-        { "Restart Game", [&] { session.menu.SelectGame(QStringLiteral("Restart")); } },
+        { "New Game", [&] { session.menu.SelectGame(CommandId::New); } },
+        { "Restart Game", [&] { session.menu.SelectGame(CommandId::Restart); } },
         { "given up", [&] { session.menu.GameLost(); } },
     };
     session.save.SetFinishedSave(1); // an autosave of the watched game would be a second copy

@@ -161,9 +161,9 @@ TEST_F(HistoryTest, AFullHistoryKeepsItsEntriesAndRecordsNoMore) {
 TEST_F(HistoryTest, UndoAndRedoAnimateAtTheSpeedTheyAreGiven) {
     playerMove();
     view.moves.clear();
-    session.menu.SelectType(QStringLiteral("Undo"));
-    session.menu.SelectType(QStringLiteral("Redo"));
-    session.menu.SelectType(QStringLiteral("UndoAll"));
+    session.menu.SelectType(CommandId::Undo);
+    session.menu.SelectType(CommandId::Redo);
+    session.menu.SelectType(CommandId::UndoAll);
     ASSERT_EQ(view.moves.size(), 3U);
     EXPECT_EQ(view.moves[0].steps, 10);
     EXPECT_EQ(view.moves[1].steps, 10);

@@ -101,17 +101,17 @@ TEST_F(SavedGamesFlowTest, ARecentGameOpensAfterTheQuestion) {
 TEST_F(SavedGamesFlowTest, TheSaveDialogProposesTheNumberAndRemembersTheFolder) {
     playGame(77);
     prompter.saveAs = file(QStringLiteral("kept")).toStdString(); // no extension typed
-    session.menu.SelectType(QStringLiteral("Save"));
+    session.menu.SelectType(CommandId::Save);
     EXPECT_EQ(prompter.proposedNames, (std::vector<std::string> { "77.qrl" }));
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("kept.qrl"))));
     EXPECT_EQ(session.save.GetLastDir(), dir.path());
     EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("kept.qrl")));
     prompter.saveAs.clear(); // cancelled: nothing happens
-    session.menu.SelectType(QStringLiteral("Save"));
+    session.menu.SelectType(CommandId::Save);
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1);
     for (const char* dotted : { "my.game", "v1.2 best" }) { // a dot is no extension
         prompter.saveAs = file(QLatin1String(dotted)).toStdString();
-        session.menu.SelectType(QStringLiteral("Save"));
+        session.menu.SelectType(CommandId::Save);
         EXPECT_TRUE(QFile::exists(file(QLatin1String(dotted) + QStringLiteral(".qrl")))) << dotted;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandId.h"
 #include "Icons.h"
 #include "cMenu.h"
 
@@ -27,10 +28,10 @@ struct MenuInfo {
 // Every command of the menus and the toolbar, one row each: the menus, the toolbar, their
 // icons, their enabling and the customisation list are all built from this table.
 struct Command {
-    // Where a command goes: cMenu::SelectGame, cMenu::SelectType, or the window, which
-    // answers it by its key (WindowCommands).
+    // Where a command goes: cMenu::SelectGame, cMenu::SelectType, or the window
+    // (WindowCommands).
     enum class Route { Game, Type, Window };
-    const char* key;           // the command's key for cMenu and the toolbar
+    CommandId id;              // what the dispatchers answer; KeyOf(id) names its button
     int menu;                  // index into Menus()
     const char* control;       // the menu entry's name
     const char* caption;       // the menu entry's text
@@ -51,7 +52,7 @@ struct Command {
 // What the window itself answers: the commands routed to it, by key.
 class WindowCommands {
 public:
-    virtual void RunWindowCommand(const QString& key) = 0;
+    virtual void RunWindowCommand(CommandId id) = 0;
 
 protected:
     ~WindowCommands() = default;

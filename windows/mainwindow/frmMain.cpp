@@ -121,8 +121,8 @@ bool frmMain::Load() {
     if (!lifecycle_.Open_Game(commandLine_)) return false;
     placement_.Restore();
     TimerShown(session_.opt.ShowTimer() == 1);
-    entryFor("Winnable")->setChecked(session_.opt.ShowWinnable() == 1);
-    entryFor("Difficulty")->setChecked(session_.opt.ShowDifficulty() == 1);
+    entryFor(CommandId::Winnable)->setChecked(session_.opt.ShowWinnable() == 1);
+    entryFor(CommandId::Difficulty)->setChecked(session_.opt.ShowDifficulty() == 1);
     StatusbarShown(session_.opt.ShowStatusbar() == 1);
     ToolbarShown(session_.opt.ShowToolbar() == 1);
     RestoreAll();
@@ -141,16 +141,14 @@ QAction* frmMain::Action(const QString& name) const {
 // ---- commands -------------------------------------------------------------------------
 
 void frmMain::run(const Command& command) {
-    if (command.route == Command::Route::Window)
-        return RunWindowCommand(QLatin1String(command.key));
+    if (command.route == Command::Route::Window) return RunWindowCommand(command.id);
     assist_.Cancel(); // the next command ends a search under way
     lossSearch_->Cancel();
     showFinish(); // a command right after a win first closes the won game
-    const QString key = QLatin1String(command.key);
     if (command.route == Command::Route::Game) {
-        session_.menu.SelectGame(key);
+        session_.menu.SelectGame(command.id);
     } else {
-        session_.menu.SelectType(key);
+        session_.menu.SelectType(command.id);
     }
     afterCommand();
 }
@@ -205,11 +203,6 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
         session_.menu.OpenChecked(path);
         afterCommand();
     });
-}
-
-void frmMain::closeGame() {
-    session_.menu.CloseGame();
-    afterCommand();
 }
 
 void frmMain::exitNow() {
@@ -284,37 +277,80 @@ void frmMain::applyEnabling() {
     for (const Command& command : CommandTable::Commands()) {
         const bool on = !command.enabled || command.enabled(commandState_);
         actions_[QLatin1String(command.control)]->setEnabled(on);
-        if (QAction* button = buttons_.value(QLatin1String(command.key))) button->setEnabled(on);
+        if (QAction* button = buttons_.value(QLatin1String(KeyOf(command.id))))
+            button->setEnabled(on);
     }
 }
 
-QAction* frmMain::entryFor(const char* key) const {
+QAction* frmMain::entryFor(CommandId id) const {
     for (const Command& command : CommandTable::Commands())
-        if (qstrcmp(command.key, key) == 0) return actions_.value(QLatin1String(command.control));
+        if (command.id == id) return actions_.value(QLatin1String(command.control));
     return nullptr;
 }
 
-void frmMain::RunWindowCommand(const QString& key) {
-    static const std::pair<const char*, void (frmMain::*)()> kHandlers[] = {
-        { "Close", &frmMain::closeGame },
-        { "Exit", &frmMain::exitNow },
-        { "Hint", &frmMain::Hint },
-        { "Toolbar", &frmMain::toggleToolbar },
-        { "Statusbar", &frmMain::toggleStatusbar },
-        { "Timer", &frmMain::toggleTimer },
-        { "Winnable", &frmMain::toggleWinnable },
-        { "Difficulty", &frmMain::toggleDifficulty },
-        { "Source", &frmMain::showSource },
-        { "Solution", &frmMain::ShowSolution },
-        { "SolutionFaster", &frmMain::solutionFaster },
-        { "SolutionSlower", &frmMain::solutionSlower },
-        { "SolutionEnd", &frmMain::solutionToTheEnd },
-        { "WhereLost", &frmMain::whereLost },
-        { "Help", &frmMain::showHelp },
-        { "About", &frmMain::showAbout },
-    };
-    for (const auto& [name, handler] : kHandlers)
-        if (key == QLatin1String(name)) return (this->*handler)();
+void frmMain::RunWindowCommand(CommandId id) {
+    using C = CommandId;
+    // No default: a new command must be answered here or named as the game's.
+    switch (id) {
+    case C::Exit:
+        return exitNow();
+    case C::Hint:
+        return Hint();
+    case C::Toolbar:
+        return toggleToolbar();
+    case C::Statusbar:
+        return toggleStatusbar();
+    case C::Timer:
+        return toggleTimer();
+    case C::Winnable:
+        return toggleWinnable();
+    case C::Difficulty:
+        return toggleDifficulty();
+    case C::Source:
+        return showSource();
+    case C::Solution:
+        return ShowSolution();
+    case C::SolutionFaster:
+        return solutionFaster();
+    case C::SolutionSlower:
+        return solutionSlower();
+    case C::SolutionEnd:
+        return solutionToTheEnd();
+    case C::WhereLost:
+        return whereLost();
+    case C::Help:
+        return showHelp();
+    case C::About:
+        return showAbout();
+    // The game's own (cMenu::SelectGame and SelectType).
+    case C::New:
+    case C::Select:
+    case C::NewDifficulty:
+    case C::SameDifficulty:
+    case C::Restart:
+    case C::Open:
+    case C::Save:
+    case C::Close:
+    case C::Undo:
+    case C::Redo:
+    case C::Snapshot:
+    case C::UndoSnapshot:
+    case C::UndoAll:
+    case C::RedoAll:
+    case C::Finish:
+    case C::ReplayForward:
+    case C::ReplayBack:
+    case C::ReplayAll:
+    case C::ReplayStop:
+    case C::AddFav:
+    case C::OpenFav:
+    case C::OrgFav:
+    case C::Customize:
+    case C::Options:
+    case C::AutoSave:
+    case C::Scoreboard:
+        return;
+    }
 }
 
 void frmMain::RestoreAll() {
@@ -421,17 +457,17 @@ void frmMain::SetStopEnabled(bool enabled) {
 
 void frmMain::TimerShown(bool shown) {
     clock_->setVisible(shown);
-    entryFor("Timer")->setChecked(shown);
+    entryFor(CommandId::Timer)->setChecked(shown);
 }
 
 void frmMain::StatusbarShown(bool shown) {
     statusBar()->setVisible(shown);
-    entryFor("Statusbar")->setChecked(shown);
+    entryFor(CommandId::Statusbar)->setChecked(shown);
 }
 
 void frmMain::ToolbarShown(bool shown) {
     strip_->setVisible(shown);
-    entryFor("Toolbar")->setChecked(shown);
+    entryFor(CommandId::Toolbar)->setChecked(shown);
 }
 
 void frmMain::BackPictureChosen(const QString& path) {
@@ -452,22 +488,24 @@ void frmMain::UpdateBG() {
 
 // The entry is already toggled by the click.
 void frmMain::toggleToolbar() {
-    session_.opt.SetShowToolbar(entryFor("Toolbar")->isChecked() ? 1 : 0);
+    session_.opt.SetShowToolbar(entryFor(CommandId::Toolbar)->isChecked() ? 1 : 0);
 }
 void frmMain::toggleStatusbar() {
-    session_.opt.SetShowStatusbar(entryFor("Statusbar")->isChecked() ? 1 : 0);
+    session_.opt.SetShowStatusbar(entryFor(CommandId::Statusbar)->isChecked() ? 1 : 0);
 }
 void frmMain::toggleDifficulty() {
-    session_.opt.SetShowDifficulty(entryFor("Difficulty")->isChecked() ? 1 : 0);
+    session_.opt.SetShowDifficulty(entryFor(CommandId::Difficulty)->isChecked() ? 1 : 0);
     rating_->Update();
 }
 
 void frmMain::toggleWinnable() {
-    session_.opt.SetShowWinnable(entryFor("Winnable")->isChecked() ? 1 : 0);
+    session_.opt.SetShowWinnable(entryFor(CommandId::Winnable)->isChecked() ? 1 : 0);
     watch_->Update();
 }
 
-void frmMain::toggleTimer() { session_.opt.SetShowTimer(entryFor("Timer")->isChecked() ? 1 : 0); }
+void frmMain::toggleTimer() {
+    session_.opt.SetShowTimer(entryFor(CommandId::Timer)->isChecked() ? 1 : 0);
+}
 
 // ---- geometry and closing -----------------------------------------------------------------
 

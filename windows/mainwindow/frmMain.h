@@ -113,7 +113,7 @@ public:
     bool BackwardRunning() const override { return tmrBackward_.isActive(); }
     void StopPlayback() override;
     // WindowCommands
-    void RunWindowCommand(const QString& key) override;
+    void RunWindowCommand(CommandId id) override;
     // OptionWidgets
     void TimerShown(bool shown) override;
     void StatusbarShown(bool shown) override;
@@ -163,7 +163,7 @@ private:
     void run(const Command& command);
     void applyEnabling();
     // The menu entry of a command, by its key.
-    QAction* entryFor(const char* key) const;
+    QAction* entryFor(CommandId id) const;
     void afterCommand();
     void afterInput();
     void showFinish();
@@ -174,7 +174,6 @@ private:
     void toggleDifficulty();
     void whereLost() { lossSearch_->Start(); }
     void openWhenFree(const QString& path, int delayMs);
-    void closeGame();
     void exitNow();
     void showSource();
     void showHelp();

@@ -89,7 +89,7 @@ void frmMain::buildToolbar() {
                 Icons::Of(command->glyph, pictures_), CommandTable::Text(command->tip));
             toolbar_->widgetForAction(a)->setStyle(packed);
             connect(a, &QAction::triggered, this, [this, command] { run(*command); });
-            buttons_.insert(QLatin1String(command->key), a);
+            buttons_.insert(QLatin1String(KeyOf(command->id)), a);
         }
         a->setObjectName(QStringLiteral("Button%1").arg(position));
     }
