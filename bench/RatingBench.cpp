@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     int count[5] = {};
     for (int game = 1; game <= last; ++game) {
         const double start = threadCpuMs();
-        const Difficulty::Rating r = Difficulty::RateDeal(game);
+        const Difficulty::Rating r = *Difficulty::RateDeal(game); // never stopped
         cpu.push_back(threadCpuMs() - start);
         nodes.push_back(r.nodes);
         lines.push_back(r.lineLength);
@@ -50,9 +50,8 @@ int main(int argc, char** argv) {
         at(lines, 0.1), at(lines, 0.5), at(lines, 0.9), lines.back());
     std::printf("classes:");
     for (int level = 0; level < 5; ++level)
-        std::printf(" %s %d (%.1f %%);",
-            Difficulty::EnglishName(static_cast<Difficulty::Level>(level)), count[level],
-            100.0 * count[level] / last);
+        std::printf(" %s %d (%.1f %%);", Difficulty::Name(static_cast<Difficulty::Level>(level)),
+            count[level], 100.0 * count[level] / last);
     std::printf("\nCPU per deal: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n",
         at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back());
     // The same search, so the same figures, as long as this does not change.

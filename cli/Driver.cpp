@@ -96,9 +96,8 @@ void Driver::registerCommands() {
     commands_["rate"] = [this](const std::string& a) {
         const auto n = ParseInt(a);
         if (!n) return error("malformed number: " + a);
-        const Difficulty::Rating r = Difficulty::RateDeal(*n);
-        out_ << "rating: " << *n << ' ' << Difficulty::EnglishName(r.level) << ' ' << r.nodes
-             << '\n';
+        const Difficulty::Rating r = *Difficulty::RateDeal(*n); // never stopped here
+        out_ << "rating: " << *n << ' ' << Difficulty::Name(r.level) << ' ' << r.nodes << '\n';
     };
     commands_["newof"] = [this](const std::string& a) { newOfDifficulty(a); };
     commands_["dialog"] = [this](const std::string& a) { dialog(a); };
@@ -194,12 +193,12 @@ void Driver::newGame(const std::string& args) {
 // Prints the class of the number dealt, rated again, so the line is the same on every run
 // whatever number was drawn.
 void Driver::newOfDifficulty(const std::string& args) {
-    for (int code = 1; const auto level = DifficultyDraw::FromCode(code); ++code) {
-        if (args != Difficulty::EnglishName(*level)) continue;
+    for (int code = 1; const auto level = DifficultyDraw::Asked(code); ++code) {
+        if (args != Difficulty::Name(*level)) continue;
         giveUp();
         if (!session_.menu.NewGameOfDifficulty(*level)) return;
-        const auto dealt = Difficulty::RateDeal(session_.state().gGameNumber).level;
-        out_ << "dealt: " << Difficulty::EnglishName(dealt) << '\n';
+        const auto dealt = Difficulty::RateDeal(session_.state().gGameNumber)->level;
+        out_ << "dealt: " << Difficulty::Name(dealt) << '\n';
         return;
     }
     error("no such difficulty: " + args);

@@ -24,18 +24,21 @@ Difficulty::Rating Difficulty::RateBoard(const cGame& board, const std::atomic<b
     return { LevelOf(r.nodes, won), r.nodes, won ? static_cast<int>(r.line.size()) : 0 };
 }
 
-Difficulty::Rating Difficulty::RateDeal(std::int32_t number, const std::atomic<bool>* cancel) {
-    return RateBoard(DealtBoard(number), cancel);
-}
-
-std::optional<Difficulty::Level> Difficulty::ClassOfDeal(
+std::optional<Difficulty::Rating> Difficulty::RateDeal(
     std::int32_t number, const std::atomic<bool>* stop) {
-    const Rating rating = RateDeal(number, stop);
+    const Rating rating = RateBoard(DealtBoard(number), stop);
     if (stop && *stop) return std::nullopt;
-    return rating.level;
+    return rating;
 }
 
-const char* Difficulty::EnglishName(Level level) {
+int Difficulty::Code(Level level) { return static_cast<int>(level) + 1; }
+
+std::optional<Difficulty::Level> Difficulty::FromCode(int code) {
+    if (code < Code(Level::Easy) || code > Code(Level::NotSolved)) return std::nullopt;
+    return static_cast<Level>(code - 1);
+}
+
+const char* Difficulty::Name(Level level) {
     static constexpr std::array<const char*, 5> kNames { ToTranslate("Difficulty", "Easy"),
         ToTranslate("Difficulty", "Medium"), ToTranslate("Difficulty", "Hard"),
         ToTranslate("Difficulty", "Expert"), ToTranslate("Difficulty", "Not solved") };

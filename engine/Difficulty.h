@@ -32,15 +32,19 @@ public:
 
     static Level LevelOf(long nodes, bool won);
     static Rating RateBoard(const cGame& board, const std::atomic<bool>* cancel = nullptr);
-    // Game `number` as dealt.
-    static Rating RateDeal(std::int32_t number, const std::atomic<bool>* cancel = nullptr);
-    // Game `number`'s class, or none when `stop` cut the search short: a class from a search
-    // cut short would be a guess.
-    static std::optional<Level> ClassOfDeal(
+    // The one way a deal is rated: game `number` as dealt, or none when `stop` cut the search
+    // short (a class from a search cut short would be a guess).
+    static std::optional<Rating> RateDeal(
         std::int32_t number, const std::atomic<bool>* stop = nullptr);
-    using ClassRater = std::function<std::optional<Level>(std::int32_t, const std::atomic<bool>*)>;
-    // The class's English name: "Easy", "Medium", "Hard", "Expert", "Not solved".
-    static const char* EnglishName(Level level);
+    // RateDeal, or a stand-in for it in a test.
+    using Rater = std::function<std::optional<Rating>(std::int32_t, const std::atomic<bool>*)>;
+    // The class's name, the source of its translations: "Easy", "Medium", "Hard", "Expert",
+    // "Not solved".
+    static const char* Name(Level level);
+    // The one stored form of a class, in the settings and in the ratings cache: 1 (Easy) to
+    // 5 (Not solved); none for anything else.
+    static int Code(Level level);
+    static std::optional<Level> FromCode(int code);
 };
 
 } // namespace quadrell

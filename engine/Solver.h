@@ -55,6 +55,9 @@ public:
     // up: the same on any machine, and changed by any change to the search or the rules.
     static long Fingerprint(int lastGame = kFingerprintGames);
     static constexpr int kFingerprintGames = 100;
+    // The fingerprint of this search, as its test checks it: what the ratings kept on disk
+    // name, so a changed search never has its old ratings trusted.
+    static constexpr long kFingerprint = 117152;
     // Makes one move of a line as the player's clicks make it (an empty column gets the
     // single card), so it is recorded and played on like any other. False when the
     // position no longer allows it.

@@ -4,7 +4,7 @@
 
 namespace quadrell {
 
-DifficultyDraw::DifficultyDraw(qint32 limit, Draw draw, Difficulty::ClassRater rate)
+DifficultyDraw::DifficultyDraw(qint32 limit, Draw draw, Difficulty::Rater rate)
     : limit_(limit)
     , draw_(std::move(draw))
     , rate_(std::move(rate)) { }
@@ -17,11 +17,11 @@ std::optional<qint32> DifficultyDraw::Find(
     const qint32 start = whole ? draw_(limit_) : 0;
     for (qint64 i = 0; i < tries; ++i) {
         const qint32 number = whole ? static_cast<qint32>((start + i) % size) : draw_(limit_);
-        const std::optional<Difficulty::Level> rated = rate_(number, progress.Cancelled());
+        const std::optional<Difficulty::Rating> rated = rate_(number, progress.Cancelled());
         // Told after each rating, so a cancel that cut one short is heard before its
         // (missing) class is read.
         if (progress && !progress(i + 1, tries)) return std::nullopt;
-        if (rated == level) return number;
+        if (rated && rated->level == level) return number;
     }
     return std::nullopt;
 }
@@ -30,12 +30,9 @@ bool DifficultyDraw::Askable(Difficulty::Level level) {
     return level != Difficulty::Level::NotSolved;
 }
 
-int DifficultyDraw::Code(Difficulty::Level level) { return static_cast<int>(level) + 1; }
-
-std::optional<Difficulty::Level> DifficultyDraw::FromCode(int code) {
-    const auto level = static_cast<Difficulty::Level>(code - 1);
-    if (code < 1 || !Askable(level) || code > Code(Difficulty::Level::Expert)) return std::nullopt;
-    return level;
+std::optional<Difficulty::Level> DifficultyDraw::Asked(int code) {
+    const auto level = Difficulty::FromCode(code);
+    return level && Askable(*level) ? level : std::nullopt;
 }
 
 } // namespace quadrell

@@ -17,22 +17,21 @@ public:
     using Draw = std::function<qint32(qint32 limit)>; // a random number in 0..limit
     static constexpr int kTries = 2000;
 
-    DifficultyDraw(qint32 limit, Draw draw, Difficulty::ClassRater rate);
+    DifficultyDraw(qint32 limit, Draw draw, Difficulty::Rater rate);
 
     // The class's number, or none when the tries found none or `progress` was cancelled; a
     // cancel also stops the rating under way.
     std::optional<qint32> Find(Difficulty::Level level, const Prompter::Progress& progress) const;
 
-    // The classes a player may ask for ("Not solved" holds no game worth dealing), and the
-    // number a class is kept under in the options (0: none asked for yet).
+    // The classes a player may ask for ("Not solved" holds no game worth dealing).
     static bool Askable(Difficulty::Level level);
-    static int Code(Difficulty::Level level);
-    static std::optional<Difficulty::Level> FromCode(int code);
+    // The class asked for last, from its stored form (Difficulty::Code; 0: none yet).
+    static std::optional<Difficulty::Level> Asked(int code);
 
 private:
     qint32 limit_;
     Draw draw_;
-    Difficulty::ClassRater rate_;
+    Difficulty::Rater rate_;
 };
 
 } // namespace quadrell

@@ -61,7 +61,7 @@ qint32 cMenu::DrawGameNumber(qint32 limit) {
     return static_cast<qint32>(std::nearbyint(static_cast<double>(r) * limit));
 }
 
-bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const Difficulty::ClassRater& rate) {
+bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const Difficulty::Rater& rate) {
     const DifficultyDraw draw(options_.GetRandomLimit(), &cMenu::DrawGameNumber, rate);
     std::optional<qint32> found;
     bool cancelled = false;
@@ -76,7 +76,7 @@ bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const Difficulty::Class
                     progress.Cancelled()));
         });
     if (cancelled) return false;
-    options_.SetAskedDifficulty(static_cast<qint16>(DifficultyDraw::Code(level)));
+    options_.SetAskedDifficulty(static_cast<qint16>(Difficulty::Code(level)));
     if (!found) {
         prompter_.Message(cMenu::tr("No game of that difficulty was found in the random range "
                                     "of the options (0 to %1).")
@@ -92,7 +92,7 @@ bool cMenu::NewGameOfDifficulty(Difficulty::Level level, const Difficulty::Class
 }
 
 void cMenu::NewGameOfSameDifficulty() {
-    if (const auto level = DifficultyDraw::FromCode(options_.AskedDifficulty()))
+    if (const auto level = DifficultyDraw::Asked(options_.AskedDifficulty()))
         NewGameOfDifficulty(*level);
     else if (dialogs_)
         dialogs_->ShowNewOfDifficulty();

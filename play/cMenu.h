@@ -87,7 +87,7 @@ public:
     // before the game in play is given up, dealt as any new game. False when none was found
     // (the player is told), the search was cancelled, or the game in play was kept.
     bool NewGameOfDifficulty(
-        Difficulty::Level level, const Difficulty::ClassRater& rate = &Difficulty::ClassOfDeal);
+        Difficulty::Level level, const Difficulty::Rater& rate = &Difficulty::RateDeal);
     // The class last asked for again; the choice is offered while none was.
     void NewGameOfSameDifficulty();
     void ShowCards(bool visible);

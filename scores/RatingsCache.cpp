@@ -7,19 +7,16 @@
 
 namespace quadrell {
 
-namespace {
-// Raised whenever the rating itself changes, so that old files are rebuilt.
-constexpr int kRuleVersion = 1;
-constexpr int kLevels = static_cast<int>(Difficulty::Level::NotSolved) + 1;
-} // namespace
+namespace { } // namespace
 
 QString RatingsCache::PathFor(const QString& scoreFile) {
     return scoreFile + QStringLiteral(".ratings");
 }
 
 QByteArray RatingsCache::Header() {
-    return QByteArrayLiteral("Quadrell 2000 ratings ") + QByteArray::number(kRuleVersion) + ' '
-        + QByteArray::number(Difficulty::kEasyMost) + ' '
+    // The search's fingerprint: a file rated by another search is rebuilt, never trusted.
+    return QByteArrayLiteral("Quadrell 2000 ratings ") + QByteArray::number(Solver::kFingerprint)
+        + ' ' + QByteArray::number(Difficulty::kEasyMost) + ' '
         + QByteArray::number(Difficulty::kMediumMost) + ' '
         + QByteArray::number(Difficulty::kHardMost) + ' ' + QByteArray::number(Difficulty::kBudget)
         + '\n';
@@ -44,7 +41,7 @@ QByteArray RatingsCache::Text(const Levels& levels) {
     QByteArray body;
     body.reserve(static_cast<qsizetype>(sorted.size() * 10));
     for (const auto& [number, level] : sorted)
-        body += QByteArray::number(number) + ' ' + QByteArray::number(static_cast<int>(level))
+        body += QByteArray::number(number) + ' ' + QByteArray::number(Difficulty::Code(level))
             + '\n';
     return Header() + body + "end " + QByteArray::number(qint64(sorted.size())) + ' '
         + QByteArray::number(sumOf(body), 16) + '\n';
@@ -73,9 +70,9 @@ RatingsCache::Levels RatingsCache::Parse(const QByteArray& text, bool* trusted) 
         const qsizetype space = line.indexOf(' ');
         bool numberOk = false, levelOk = false;
         const qint32 number = line.first(std::max<qsizetype>(space, 0)).toInt(&numberOk);
-        const int level = line.sliced(space + 1).toInt(&levelOk);
-        if (space <= 0 || !numberOk || !levelOk || level < 0 || level >= kLevels) return refuse();
-        levels.insert(number, static_cast<Difficulty::Level>(level));
+        const auto level = Difficulty::FromCode(line.sliced(space + 1).toInt(&levelOk));
+        if (space <= 0 || !numberOk || !levelOk || !level) return refuse();
+        levels.insert(number, *level);
     }
     if (!countOk || count != levels.size()) return refuse();
     if (trusted) *trusted = true;

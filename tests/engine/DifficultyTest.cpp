@@ -36,7 +36,7 @@ TEST(Difficulty, DealsOfEveryClassArePinnedByTheirNodes) {
         { 89, Level::Expert, 10981 },
     };
     for (const auto& [game, level, nodes] : rows) {
-        const Difficulty::Rating r = Difficulty::RateDeal(game);
+        const Difficulty::Rating r = Difficulty::RateDeal(game).value();
         EXPECT_EQ(r.level, level) << game;
         EXPECT_EQ(r.nodes, nodes) << game;
         EXPECT_GT(r.lineLength, 0) << game;
@@ -46,9 +46,24 @@ TEST(Difficulty, DealsOfEveryClassArePinnedByTheirNodes) {
 // A search stopped before its end names no class: "Not solved" would be counted as a loss.
 TEST(Difficulty, ADealWhoseSearchWasStoppedHasNoClass) {
     const std::atomic<bool> stopped { true }, going { false };
-    EXPECT_EQ(Difficulty::ClassOfDeal(89, &stopped), std::nullopt);
-    EXPECT_EQ(Difficulty::ClassOfDeal(89, &going), Level::Expert);
-    EXPECT_EQ(Difficulty::ClassOfDeal(33), Level::Easy);
+    EXPECT_FALSE(Difficulty::RateDeal(89, &stopped));
+    EXPECT_EQ(Difficulty::RateDeal(89, &going)->level, Level::Expert);
+    EXPECT_EQ(Difficulty::RateDeal(33)->level, Level::Easy);
+}
+
+// One stored form for every class, the settings' and the ratings cache's alike; anything
+// else read back is no class.
+TEST(Difficulty, EachClassHasOneStoredFormAndOneName) {
+    const std::tuple<Level, int, const char*> rows[] { { Level::Easy, 1, "Easy" },
+        { Level::Medium, 2, "Medium" }, { Level::Hard, 3, "Hard" }, { Level::Expert, 4, "Expert" },
+        { Level::NotSolved, 5, "Not solved" } };
+    for (const auto& [level, code, name] : rows) {
+        EXPECT_EQ(Difficulty::Code(level), code);
+        EXPECT_EQ(Difficulty::FromCode(code), level);
+        EXPECT_STREQ(Difficulty::Name(level), name);
+    }
+    for (const int code : { -1, 0, 6, 99 })
+        EXPECT_FALSE(Difficulty::FromCode(code)) << code;
 }
 
 class DifficultyBoardTest : public EngineFixture { };

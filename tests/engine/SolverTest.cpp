@@ -36,6 +36,8 @@ TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
 // that changes it says so, with the solver benchmark's figures.
 TEST(SolverFingerprint, NodesOverTheFirstHundredGamesAreUnchanged) {
     EXPECT_EQ(Solver::Fingerprint(), 117152);
+    // The ratings kept on disk name it: a search that changes it has them rebuilt.
+    EXPECT_EQ(Solver::kFingerprint, 117152);
 }
 
 TEST_F(SolverTest, APositionWithNoWayOutIsProvedLost) {

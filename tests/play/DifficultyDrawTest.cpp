@@ -10,15 +10,18 @@ namespace quadrell::test {
 namespace {
 
 using Level = Difficulty::Level;
+using Rated = std::optional<Difficulty::Rating>;
+
+Rated rated(Level level) { return Difficulty::Rating { level, 1, 1 }; }
 
 // Numbers are Easy unless listed; every rating is counted.
 struct FakeRatings {
     std::map<qint32, Level> levels;
     std::vector<qint32> rated;
-    std::optional<Level> operator()(qint32 n, const std::atomic<bool>*) {
+    Rated operator()(qint32 n, const std::atomic<bool>*) {
         rated.push_back(n);
         const auto it = levels.find(n);
-        return it == levels.end() ? Level::Easy : it->second;
+        return quadrell::test::rated(it == levels.end() ? Level::Easy : it->second);
     }
 };
 
@@ -73,11 +76,11 @@ TEST(DifficultyDrawTest, CancellingStopsTheSearch) {
 TEST(DifficultyDrawTest, ACancelStopsTheRatingUnderWay) {
     std::atomic<bool> cancelled { false };
     std::vector<const std::atomic<bool>*> stops;
-    const DifficultyDraw draw(40000, drawing({ 1, 2 }),
-        [&](qint32, const std::atomic<bool>* stop) -> std::optional<Level> {
+    const DifficultyDraw draw(
+        40000, drawing({ 1, 2 }), [&](qint32, const std::atomic<bool>* stop) -> Rated {
             stops.push_back(stop);
             cancelled = true;
-            return stop && *stop ? std::nullopt : std::optional(Level::Easy);
+            return stop && *stop ? std::nullopt : rated(Level::Easy);
         });
     const Prompter::Progress progress(
         [&](std::int64_t, std::int64_t) { return !cancelled; }, &cancelled);
@@ -87,9 +90,9 @@ TEST(DifficultyDrawTest, ACancelStopsTheRatingUnderWay) {
 
 TEST(DifficultyDrawTest, OnlyTheFourPlayableClassesAreKeptAsAChoice) {
     for (const Level level : { Level::Easy, Level::Medium, Level::Hard, Level::Expert })
-        EXPECT_EQ(DifficultyDraw::FromCode(DifficultyDraw::Code(level)), level);
+        EXPECT_EQ(DifficultyDraw::Asked(Difficulty::Code(level)), level);
     for (const int code : { -1, 0, 5, 6 })
-        EXPECT_EQ(DifficultyDraw::FromCode(code), std::nullopt) << code;
+        EXPECT_EQ(DifficultyDraw::Asked(code), std::nullopt) << code;
 }
 
 class NewGameOfDifficultyTest : public SessionFixture {
@@ -100,10 +103,10 @@ protected:
         session.menu.Game_Started(false);
     }
     // Every number Easy, but one Hard.
-    static std::optional<Level> oneHard(qint32 n, const std::atomic<bool>*) {
-        return n == 2024 ? Level::Hard : Level::Easy;
+    static Rated oneHard(qint32 n, const std::atomic<bool>*) {
+        return rated(n == 2024 ? Level::Hard : Level::Easy);
     }
-    static std::optional<Level> allEasy(qint32, const std::atomic<bool>*) { return Level::Easy; }
+    static Rated allEasy(qint32, const std::atomic<bool>*) { return rated(Level::Easy); }
 };
 
 TEST_F(NewGameOfDifficultyTest, TheGameFoundIsDealtAsANewGameAndTheClassRemembered) {
@@ -129,7 +132,7 @@ TEST_F(NewGameOfDifficultyTest, ACancelDuringTheLastRatingIsACancel) {
     const auto cancelledMidway = [&](qint32, const std::atomic<bool>* stop) {
         prompter.cancelled = true;
         heard = stop && *stop;
-        return heard ? std::nullopt : std::optional(Level::Easy);
+        return heard ? std::nullopt : rated(Level::Easy);
     };
     EXPECT_FALSE(session.menu.NewGameOfDifficulty(Level::Easy, cancelledMidway));
     EXPECT_TRUE(heard);
@@ -161,7 +164,7 @@ TEST_F(NewGameOfDifficultyTest, AnotherOfThatDifficultyDealsTheClassLastAskedWit
     session.opt.SetAskedDifficulty(2);
     session.menu.SelectType(CommandId::SameDifficulty);
     ASSERT_TRUE(state().gGameActive);
-    EXPECT_EQ(Difficulty::RateDeal(state().gGameNumber).level, Level::Medium);
+    EXPECT_EQ(Difficulty::RateDeal(state().gGameNumber)->level, Level::Medium);
 }
 
 } // namespace

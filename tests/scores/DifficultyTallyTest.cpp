@@ -73,10 +73,12 @@ TEST(RatingsCacheTest, ADamagedCacheOrOneOfAnotherRuleIsNotTrusted) {
     const auto replaced
         = [&good](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
     const std::pair<const char*, QByteArray> rows[] {
-        { "a class changed", replaced("\n7 1\n", "\n7 3\n") },
-        { "a line gone", replaced("\n40 2\n", "\n") },
-        { "a class out of range", replaced("\n40 2\n", "\n40 9\n") },
-        { "another rule", replaced("ratings 1 ", "ratings 2 ") },
+        { "a class changed", replaced("\n7 2\n", "\n7 4\n") },
+        { "a line gone", replaced("\n40 3\n", "\n") },
+        { "a class out of range", replaced("\n40 3\n", "\n40 9\n") },
+        { "a class as no class", replaced("\n40 3\n", "\n40 0\n") },
+        { "another search", replaced("ratings 117152 ", "ratings 117153 ") },
+        { "the first rule's file", replaced("ratings 117152 ", "ratings 1 ") },
         { "other limits", replaced(" 300 1500 ", " 300 1600 ") },
         { "cut short", good.left(good.size() - 5) },
         { "no end line", good.left(good.lastIndexOf("end ")) },
@@ -91,6 +93,8 @@ TEST(RatingsCacheTest, ADamagedCacheOrOneOfAnotherRuleIsNotTrusted) {
     bool trusted = false;
     EXPECT_EQ(RatingsCache::Parse(good, &trusted), kLevels);
     EXPECT_TRUE(trusted);
+    // Each class in its one stored form, as the settings keep it too: Easy is 1.
+    EXPECT_TRUE(good.contains("\n7 2\n33 1\n40 3\n89 4\n"));
 }
 
 // A pipe where the cache should be, or a full disk, costs a count again and nothing more: no

@@ -148,9 +148,8 @@ private slots:
         const RatingTask::Rate slow = [&release](std::int32_t game, const std::atomic<bool>*) {
             while (!release.load())
                 QThread::msleep(1);
-            return Difficulty::Rating {
-                game % 2 == 0 ? Difficulty::Level::Easy : Difficulty::Level::Expert, 1, 1
-            };
+            return std::optional(Difficulty::Rating {
+                game % 2 == 0 ? Difficulty::Level::Easy : Difficulty::Level::Expert, 1, 1 });
         };
         frmSelectGame dialog(
             session().menu, session().opt, session().prompter, window_.get(), slow);
@@ -575,7 +574,8 @@ private slots:
             while (held && !*stop)
                 QThread::msleep(5);
             ++ratings;
-            return std::optional(number == 10 ? Difficulty::Level::Easy : Difficulty::Level::Hard);
+            return std::optional(Difficulty::Rating {
+                number == 10 ? Difficulty::Level::Easy : Difficulty::Level::Hard, 1, 1 });
         };
         {
             ChartsPage page(records, session().prompter, cache, nullptr, rate);

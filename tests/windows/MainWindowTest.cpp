@@ -189,13 +189,13 @@ private slots:
         };
         w->Action(QStringLiteral("mnuNewDifficulty"))->trigger();
         QTRY_VERIFY(state.gGameActive);
-        QCOMPARE(Difficulty::RateDeal(state.gGameNumber).level, Difficulty::Level::Medium);
+        QCOMPARE(Difficulty::RateDeal(state.gGameNumber)->level, Difficulty::Level::Medium);
         QCOMPARE(w->Action(QStringLiteral("mnuSameDifficulty"))->shortcut(),
             QKeySequence(QStringLiteral("Shift+F2")));
         const qint32 first = state.gGameNumber;
         w->Action(QStringLiteral("mnuSameDifficulty"))->trigger(); // Yes to leaving the game
         QTRY_VERIFY(state.gGameNumber != first);
-        QCOMPARE(Difficulty::RateDeal(state.gGameNumber).level, Difficulty::Level::Medium);
+        QCOMPARE(Difficulty::RateDeal(state.gGameNumber)->level, Difficulty::Level::Medium);
         w->Action(QStringLiteral("mnuNewDifficulty"))->trigger();
         QTRY_COMPARE(
             presets, (QStringList { QStringLiteral("optLevel1"), QStringLiteral("optLevel2") }));

@@ -13,7 +13,7 @@ namespace quadrell {
 class RatingTask final : public QObject {
     Q_OBJECT
 public:
-    using Rate = std::function<Difficulty::Rating(std::int32_t, const std::atomic<bool>*)>;
+    using Rate = Difficulty::Rater;
     using Done = std::function<void(const Difficulty::Rating&)>;
 
     explicit RatingTask(QObject* parent = nullptr, Rate rate = &Difficulty::RateDeal);

@@ -253,7 +253,7 @@ void frmMain::ShowOptions() {
 void frmMain::ShowCustomize() { showModal(frmCustomize(session_.custom, *this)); }
 void frmMain::ShowAutoSave() { showModal(SessionDialogs::AutoSave(session_, this)); }
 void frmMain::ShowNewOfDifficulty() {
-    const auto asked = DifficultyDraw::FromCode(session_.opt.AskedDifficulty());
+    const auto asked = DifficultyDraw::Asked(session_.opt.AskedDifficulty());
     dlgDifficulty choice(asked.value_or(Difficulty::Level::Easy), this);
     if (choice.exec() == QDialog::Accepted) session_.menu.NewGameOfDifficulty(choice.Chosen());
 }

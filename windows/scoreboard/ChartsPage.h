@@ -24,7 +24,7 @@ public:
     // `ratingsCache`.
     ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
         const QString& ratingsCache, QWidget* parent = nullptr,
-        RatingsCount::Rate rate = &Difficulty::ClassOfDeal);
+        RatingsCount::Rate rate = &Difficulty::RateDeal);
 
     ChartsView& View() const { return *view_; }
     ChartsTable& Table() const { return *table_; }

@@ -67,10 +67,10 @@ void RatingsCount::count(
     saved.start();
     qint64 rated = 0;
     for (const qint32 number : unknown) {
-        const auto level = rate(number, &shared->stop);
-        if (!level) break;
-        levels.insert(number, *level);
-        tally.Add(number, *level);
+        const auto rating = rate(number, &shared->stop);
+        if (!rating) break;
+        levels.insert(number, rating->level);
+        tally.Add(number, rating->level);
         ++rated;
         if (since.hasExpired(kPollMs)) { // copies of the tally, a few times a second
             publish(rated, false);

@@ -19,7 +19,7 @@ class RatingsCount final : public QObject {
     Q_OBJECT
 public:
     // A deal's class; none when the count was stopped during its search.
-    using Rate = Difficulty::ClassRater;
+    using Rate = Difficulty::Rater;
     struct Snapshot {
         DifficultyTally::Counts counts;
         qint64 toRate = 0; // deals the cache lacked
@@ -30,7 +30,7 @@ public:
     static constexpr int kSaveMs = 30000;
 
     explicit RatingsCount(
-        QString cachePath, Rate rate = &Difficulty::ClassOfDeal, QObject* parent = nullptr);
+        QString cachePath, Rate rate = &Difficulty::RateDeal, QObject* parent = nullptr);
     // Stops the count; what was rated is still written to the cache.
     ~RatingsCount() override;
 
