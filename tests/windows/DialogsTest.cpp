@@ -281,7 +281,7 @@ private slots:
             ++calls;
             counted(dialog);
         };
-        window_->ShowOpenGame();
+        window_->Dialogs().ShowOpenGame();
         QCOMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts.front().contains(QStringLiteral("bad.qrl")));
         QCOMPARE(calls, 2); // the window was still there for a second choice
@@ -764,7 +764,7 @@ private slots:
                 0, Qt::Unchecked);
             QTest::keyClick(dialog, Qt::Key_Escape);
         };
-        window_->ShowCustomize();
+        window_->Dialogs().ShowCustomize();
         QVERIFY(window_->MenuVisible(2));
         QVERIFY(!window_->PanelVisible(2));
     }

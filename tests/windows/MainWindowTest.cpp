@@ -776,7 +776,7 @@ private slots:
             game + QStringLiteral(" mnusnap mnuHint mnuRedo mnuReplayAll mnuForward mnuSolution"));
         w->Action(QStringLiteral("mnuRedo"))->trigger();
         w->Action(QStringLiteral("mnuBack"))->trigger(); // a replay holds the history back
-        QVERIFY(w->BackwardRunning());
+        QVERIFY(w->Replay().BackwardRunning());
         QCOMPARE(
             enabled(), game + QStringLiteral(" mnusnap mnuHint mnuReplayAll mnuStop mnuSolution"));
         w->Action(QStringLiteral("mnuStop"))->trigger();
@@ -788,7 +788,7 @@ private slots:
         file.close();
         w->session().menu.GameLost();
         QVERIFY(w->session().menu.OpenChecked(watched));
-        while (w->ForwardRunning())
+        while (w->Replay().ForwardRunning())
             w->session().trans.ReplayTick(true);
         QCOMPARE(enabled(), game + QStringLiteral(" mnuUndo mnuReplayAll mnuBack"));
         w->session().menu.CloseGame();
@@ -849,10 +849,10 @@ private slots:
         check();
         QVERIFY(w->EnablingState().game.undoToSnapshot);
         w->Action(QStringLiteral("mnuBack"))->trigger(); // a replay holds undo and redo back
-        QVERIFY(w->BackwardRunning() && w->EnablingState().stop);
+        QVERIFY(w->Replay().BackwardRunning() && w->EnablingState().stop);
         check();
         w->Action(QStringLiteral("ReplayStop"))->trigger(); // the button stops it
-        QVERIFY(!w->BackwardRunning() && !w->EnablingState().stop);
+        QVERIFY(!w->Replay().BackwardRunning() && !w->EnablingState().stop);
         w->Action(QStringLiteral("mnuRedoall"))->trigger();
         w->Action(QStringLiteral("mnuUndosnap"))->trigger();
         QCOMPARE(w->session().trans.GetTransID(), qint16(0));

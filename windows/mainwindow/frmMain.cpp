@@ -5,16 +5,12 @@
 #include "Celebration.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
-#include "HelpWindow.h"
 #include "Icons.h"
 #include "PictureCache.h"
 #include "SafeFile.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "cScore.h"
-#include "dlgAbout.h"
-#include "dlgDifficulty.h"
-#include "frmCustomize.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,10 +50,10 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     , pictures_(std::make_shared<PictureCache>(
           QDir(paths.cacheFolder).filePath(QStringLiteral("pictures"))))
     , board_(new BoardWidget)
-    , session_(paths, *board_, prompter_, *this, *this)
+    , session_(paths, *board_, prompter_, *this, replay_)
     , lifecycle_(session_, std::move(registerFileTypes))
-    , assist_(session_.engine, session_.menu, session_.opt, prompter_, *board_, *this, *statusBar(),
-          [this] {
+    , assist_(session_.engine, session_.menu, session_.opt, prompter_, *board_, replay_,
+          *statusBar(), [this] {
               StatusbarUpdate();
               session_.kept.Update();
           }) {
@@ -92,7 +88,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     connect(board_, &BoardWidget::DropRefused, this,
         [this](const QString& reason) { statusBar()->showMessage(reason, kRefusalShownMs); });
     session_.opt.SetWidgets(this);
-    session_.menu.SetDialogs(this);
+    session_.menu.SetDialogs(&dialogs_);
     session_.menu.SetWhereLost([this] { whereLost(); });
     session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
     session_.SetFlashStarter(
@@ -210,55 +206,9 @@ void frmMain::exitNow() {
     quit_();
 }
 
-void frmMain::showSource() {
-    if (!session_.state().gGameActive) return;
-    frmSource source = SessionDialogs::Source(session_, this);
-    source.exec();
-}
-
-void frmMain::showHelp() {
-    if (!help_) help_ = new HelpWindow(this);
-    help_->ShowWithin(
-        (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry());
-}
-
-void frmMain::showAbout() {
-    dlgAbout about(this);
-    about.exec();
-}
-
 void frmMain::playerChosen(int index) {
     session_.menu.PlayerChosen(index + 1, players_->itemText(index));
     board_->setFocus();
-}
-
-// ---- dialogs ------------------------------------------------------------------------------
-
-namespace {
-// A window of ours, shown modally over the main window until it closes.
-template <typename Dialog> void showModal(Dialog&& dialog) { dialog.exec(); }
-} // namespace
-
-void frmMain::ShowSelectGame() { showModal(SessionDialogs::SelectGame(session_, this)); }
-void frmMain::ShowOpenGame() { showModal(SessionDialogs::OpenGame(session_, this)); }
-void frmMain::ShowScoreBoard() { showModal(SessionDialogs::ScoreBoard(session_, this)); }
-void frmMain::ShowOpenFav() { showModal(SessionDialogs::OpenFavourite(session_, this)); }
-void frmMain::ShowOrganizeFav() { showModal(SessionDialogs::OrganiseFavourites(session_, this)); }
-void frmMain::ShowOptions() {
-    frmOptions options = SessionDialogs::Options(session_, this);
-    connect(&options, &frmOptions::PlayersChanged, this,
-        [this] { ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex()); });
-    options.exec();
-}
-void frmMain::ShowCustomize() { showModal(frmCustomize(session_.custom, *this)); }
-void frmMain::ShowAutoSave() { showModal(SessionDialogs::AutoSave(session_, this)); }
-void frmMain::ShowNewOfDifficulty() {
-    const auto asked = DifficultyDraw::Asked(session_.opt.AskedDifficulty());
-    dlgDifficulty choice(asked.value_or(Difficulty::Level::Easy), this);
-    if (choice.exec() == QDialog::Accepted) session_.menu.NewGameOfDifficulty(choice.Chosen());
-}
-void frmMain::ShowAddFav() {
-    if (session_.state().gGameActive) showModal(SessionDialogs::AddFavourite(session_, this));
 }
 
 void frmMain::UpdateRecent() { recent_->Update(); }
@@ -266,7 +216,8 @@ void frmMain::UpdateRecent() { recent_->Update(); }
 // ---- menus and toolbar ------------------------------------------------------------------
 
 void frmMain::RefreshMenus() {
-    commandState_.game = session_.menu.Update_Menu(ForwardRunning() || BackwardRunning());
+    commandState_.game
+        = session_.menu.Update_Menu(replay_.ForwardRunning() || replay_.BackwardRunning());
     commandState_.solutionPlaying = assist_.PlayingSolution();
     applyEnabling();
     recent_->UpdateEnabled();
@@ -307,7 +258,7 @@ void frmMain::RunWindowCommand(CommandId id) {
     case C::Difficulty:
         return toggleDifficulty();
     case C::Source:
-        return showSource();
+        return dialogs_.ShowSource();
     case C::Solution:
         return ShowSolution();
     case C::SolutionFaster:
@@ -319,9 +270,9 @@ void frmMain::RunWindowCommand(CommandId id) {
     case C::WhereLost:
         return whereLost();
     case C::Help:
-        return showHelp();
+        return dialogs_.ShowHelp();
     case C::About:
-        return showAbout();
+        return dialogs_.ShowAbout();
     // The game's own (cMenu::SelectGame and SelectType).
     case C::New:
     case C::Select:
@@ -440,19 +391,6 @@ void frmMain::SelectPlayer(int position) { players_->setCurrentIndex(position - 
 
 // ---- ReplayControl ------------------------------------------------------------------------
 
-void frmMain::SetForward(bool running) { running ? tmrForward_.start() : tmrForward_.stop(); }
-void frmMain::SetBackward(bool running) { running ? tmrBackward_.start() : tmrBackward_.stop(); }
-
-void frmMain::StopPlayback() {
-    assist_.StopSolution();
-    ReplayControl::StopPlayback();
-}
-
-void frmMain::SetStopEnabled(bool enabled) {
-    commandState_.stop = enabled;
-    applyEnabling();
-}
-
 // ---- OptionWidgets ------------------------------------------------------------------------
 
 void frmMain::TimerShown(bool shown) {
@@ -474,10 +412,7 @@ void frmMain::BackPictureChosen(const QString& path) {
     board_->SetBackground(board_->Background(), loadPicture(path));
 }
 
-void frmMain::ReplayIntervalChanged(int milliseconds) {
-    tmrForward_.setInterval(milliseconds);
-    tmrBackward_.setInterval(milliseconds);
-}
+void frmMain::ReplayIntervalChanged(int milliseconds) { replay_.SetInterval(milliseconds); }
 
 void frmMain::UpdateBG() {
     const cOpt& opt = session_.opt;

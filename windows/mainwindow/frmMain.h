@@ -5,11 +5,12 @@
 #include "DifficultyWatch.h"
 #include "GameDialogs.h"
 #include "GameWindow.h"
-#include "HelpWindow.h"
 #include "Lifecycle.h"
 #include "LossSearch.h"
+#include "MainDialogs.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
+#include "ReplayTimers.h"
 #include "Session.h"
 #include "SolverAssist.h"
 #include "TitleFlash.h"
@@ -20,7 +21,6 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMap>
-#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <memory>
@@ -42,9 +42,7 @@ class PictureCache;
 // It holds no rules: commands go to cMenu, the board's pointer to PointerInput.
 class frmMain final : public QMainWindow,
                       public GameWindow,
-                      public ReplayControl,
                       public OptionWidgets,
-                      public GameDialogs,
                       public WindowCommands {
     Q_OBJECT
 public:
@@ -95,7 +93,8 @@ public:
     void ClockTick();
     QString Caption() const override { return title_.Caption(); }
     bool Flashing() const { return title_.Active(); }
-    HelpWindow* Help() const { return help_; }
+    HelpWindow* Help() const { return dialogs_.Help(); }
+    MainDialogs& Dialogs() { return dialogs_; }
 
     // GameWindow
     void SetCaption(const QString& caption) override;
@@ -105,13 +104,7 @@ public:
     void SetUndoToSnapshotEnabled(bool enabled) override;
     void ListPlayers(const QStringList& names, int current) override;
     void SelectPlayer(int position) override;
-    // ReplayControl
-    void SetForward(bool running) override;
-    void SetBackward(bool running) override;
-    void SetStopEnabled(bool enabled) override;
-    bool ForwardRunning() const override { return tmrForward_.isActive(); }
-    bool BackwardRunning() const override { return tmrBackward_.isActive(); }
-    void StopPlayback() override;
+    ReplayTimers& Replay() { return replay_; }
     // WindowCommands
     void RunWindowCommand(CommandId id) override;
     // OptionWidgets
@@ -122,17 +115,6 @@ public:
     void ReplayIntervalChanged(int milliseconds) override;
     void BackgroundChanged() override { UpdateBG(); }
 
-    // GameDialogs
-    void ShowSelectGame() override;
-    void ShowOpenGame() override;
-    void ShowScoreBoard() override;
-    void ShowAddFav() override;
-    void ShowOpenFav() override;
-    void ShowOrganizeFav() override;
-    void ShowOptions() override;
-    void ShowCustomize() override;
-    void ShowAutoSave() override;
-    void ShowNewOfDifficulty() override;
     // The two "Recent" submenus from the store.
     void UpdateRecent();
     QAction* RecentItem(int list, int index) const { return recent_->Item(list, index); }
@@ -175,9 +157,6 @@ private:
     void whereLost() { lossSearch_->Start(); }
     void openWhenFree(const QString& path, int delayMs);
     void exitNow();
-    void showSource();
-    void showHelp();
-    void showAbout();
     // A won game: the celebration on the board, then the finished-game dialog.
     void celebrate();
     void solutionFaster() { assist_.Faster(); }
@@ -187,11 +166,13 @@ private:
 
     QString commandLine_;
     QtPrompter prompter_ { this };
+    ReplayTimers replay_;
     // The first picture's own drawings, kept between starts.
     std::shared_ptr<PictureCache> pictures_;
     BoardWidget* board_;
     Session session_;
     Lifecycle lifecycle_;
+    MainDialogs dialogs_ { session_, *this };
     WindowPlacement placement_ { *this, session_.save, kWidth };
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;
@@ -207,8 +188,6 @@ private:
     std::array<QLabel*, 4> panels_ {};
     QTimer tmGeneral_;
     QTimer tmrTime_;
-    QTimer tmrForward_;
-    QTimer tmrBackward_;
     TitleFlash title_ { *this };
     SolverAssist assist_;
     Celebration* celebration_ = nullptr;
@@ -217,7 +196,6 @@ private:
     std::unique_ptr<DifficultyWatch> rating_;
     std::unique_ptr<LossSearch> lossSearch_;
     bool loaded_ = false;
-    QPointer<HelpWindow> help_;
     std::function<void()> quit_ = [] { QCoreApplication::exit(0); };
 };
 

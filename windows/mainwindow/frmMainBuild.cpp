@@ -148,14 +148,16 @@ void frmMain::buildTimers() {
     tmrTime_.setInterval(100);
     connect(&tmrTime_, &QTimer::timeout, this, &frmMain::ClockTick);
     ReplayIntervalChanged(session_.opt.FwdBackSpeed() * 10);
-    connect(&tmrForward_, &QTimer::timeout, this, [this] {
-        session_.trans.ReplayTick(true);
-        afterCommand();
-    });
-    connect(&tmrBackward_, &QTimer::timeout, this, [this] {
-        session_.trans.ReplayTick(false);
-        afterCommand();
-    });
+    replay_.SetHandlers(
+        [this](bool forward) {
+            session_.trans.ReplayTick(forward);
+            afterCommand();
+        },
+        [this](bool enabled) {
+            commandState_.stop = enabled;
+            applyEnabling();
+        },
+        [this] { assist_.StopSolution(); });
 }
 
 } // namespace quadrell
