@@ -1,13 +1,13 @@
 #include "frmMain.h"
 
 #include "AfterFirstPaint.h"
+#include "BoardBackground.h"
 #include "BoardWidget.h"
 #include "Celebration.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
 #include "Icons.h"
 #include "PictureCache.h"
-#include "SafeFile.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "cScore.h"
@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -27,23 +26,6 @@
 #include <QVBoxLayout>
 
 namespace quadrell {
-
-namespace {
-
-QColor fromStoredColour(qint32 bgr) {
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
-QPixmap loadPicture(const QString& path) {
-    // A pipe or a device in the picture's place would hang every start.
-    if (path.isEmpty() || !SafeFile::CheckRegular(path, SafeFile::kPictureCap, false).isEmpty())
-        return {};
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-}
-
-} // namespace
 
 frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes)
     : commandLine_(std::move(commandLine))
@@ -77,7 +59,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->setObjectName(QStringLiteral("picBack"));
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
-    celebration_ = new Celebration(*board_);
+    won_ = std::make_unique<WonGame>(session_, *board_, *this, [this] { afterCommand(); });
     lossSearch_ = std::make_unique<LossSearch>(
         session_.engine, session_.trans, session_.menu, *board_, prompter_, *statusBar());
     setCentralWidget(central);
@@ -94,7 +76,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
     // The finished-game dialog opens once the winning move and its automatic moves are over.
-    session_.SetWinHandler([this] { QTimer::singleShot(0, this, &frmMain::celebrate); });
+    session_.SetWinHandler([this] { QTimer::singleShot(0, this, [this] { won_->Celebrate(); }); });
 }
 
 frmMain::~frmMain() {
@@ -140,7 +122,7 @@ void frmMain::run(const Command& command) {
     if (command.route == Command::Route::Window) return RunWindowCommand(command.id);
     assist_.Cancel(); // the next command ends a search under way
     lossSearch_->Cancel();
-    showFinish(); // a command right after a win first closes the won game
+    won_->ShowFinish(); // a command right after a win first closes the won game
     if (command.route == Command::Route::Game) {
         session_.menu.SelectGame(command.id);
     } else {
@@ -162,25 +144,6 @@ void frmMain::afterInput() {
     session_.kept.Update();
 }
 
-void frmMain::celebrate() {
-    // Not for players who asked for less motion, nor with the animation turned down.
-    const bool still = session_.opt.ReduceMotion() == 1 || session_.opt.CardSpeed() <= 1;
-    if (finishShown_) return; // the dialog came first
-    if (still || !session_.WinPending()) return showFinish();
-    celebration_->Start([this] { showFinish(); });
-}
-
-void frmMain::showFinish() {
-    celebration_->Stop(); // whatever closes the won game ends its celebration first
-    // Once: a command or a handed-over file arriving while the dialog is open waits for it.
-    if (!session_.WinPending() || finishShown_) return;
-    const QScopedValueRollback<bool> shown(finishShown_, true);
-    FinishFlow flow(session_);
-    dlgFinish finish = SessionDialogs::Finish(flow, session_, this);
-    finish.exec();
-    afterCommand();
-}
-
 void frmMain::OpenHandedFile(const QString& path) {
     if (isMinimized()) showNormal();
     raise();
@@ -195,7 +158,7 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
     QTimer::singleShot(delayMs, this, [this, path] {
         if (QApplication::activeModalWidget()) return openWhenFree(path, 200);
         assist_.Cancel();
-        showFinish();
+        won_->ShowFinish();
         session_.menu.OpenChecked(path);
         afterCommand();
     });
@@ -408,18 +371,11 @@ void frmMain::ToolbarShown(bool shown) {
     entryFor(CommandId::Toolbar)->setChecked(shown);
 }
 
-void frmMain::BackPictureChosen(const QString& path) {
-    board_->SetBackground(board_->Background(), loadPicture(path));
-}
+void frmMain::BackPictureChosen(const QString& path) { BoardBackground::Preview(*board_, path); }
 
 void frmMain::ReplayIntervalChanged(int milliseconds) { replay_.SetInterval(milliseconds); }
 
-void frmMain::UpdateBG() {
-    const cOpt& opt = session_.opt;
-    board_->SetBackground(fromStoredColour(opt.BackColor()),
-        opt.BackPicEnable() ? loadPicture(opt.BackPicture()) : QPixmap());
-    board_->SetHighContrast(opt.HighContrast() != 0);
-}
+void frmMain::UpdateBG() { BoardBackground::Apply(*board_, session_.opt); }
 
 // The entry is already toggled by the click.
 void frmMain::toggleToolbar() {

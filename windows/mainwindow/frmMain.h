@@ -16,6 +16,7 @@
 #include "TitleFlash.h"
 #include "WindowPlacement.h"
 #include "WinnableWatch.h"
+#include "WonGame.h"
 #include "cOpt.h"
 
 #include <QCoreApplication>
@@ -81,7 +82,7 @@ public:
     bool Solving() const { return assist_.Solving(); }
     bool PlayingSolution() const { return assist_.PlayingSolution(); }
     const SolverAssist& Assist() const { return assist_; }
-    Celebration& WinCelebration() { return *celebration_; }
+    Celebration& WinCelebration() { return won_->Party(); }
     const LossSearch& LossSearching() const { return *lossSearch_; }
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
@@ -148,7 +149,6 @@ private:
     QAction* entryFor(CommandId id) const;
     void afterCommand();
     void afterInput();
-    void showFinish();
     void toggleToolbar();
     void toggleStatusbar();
     void toggleTimer();
@@ -157,8 +157,6 @@ private:
     void whereLost() { lossSearch_->Start(); }
     void openWhenFree(const QString& path, int delayMs);
     void exitNow();
-    // A won game: the celebration on the board, then the finished-game dialog.
-    void celebrate();
     void solutionFaster() { assist_.Faster(); }
     void solutionSlower() { assist_.Slower(); }
     void solutionToTheEnd() { assist_.ToTheEnd(); }
@@ -190,8 +188,7 @@ private:
     QTimer tmrTime_;
     TitleFlash title_ { *this };
     SolverAssist assist_;
-    Celebration* celebration_ = nullptr;
-    bool finishShown_ = false;
+    std::unique_ptr<WonGame> won_;
     std::unique_ptr<WinnableWatch> watch_;
     std::unique_ptr<DifficultyWatch> rating_;
     std::unique_ptr<LossSearch> lossSearch_;

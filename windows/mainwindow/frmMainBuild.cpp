@@ -55,7 +55,7 @@ void frmMain::buildMenus() {
     QAction* exitGap = game->actions().at(game->actions().size() - 2);
     game->insertSeparator(exitGap);
     recent_ = new RecentMenus(*game, exitGap, session_.recent, [this](qint16 slot) {
-        showFinish();
+        won_->ShowFinish();
         session_.menu.OpenRecent(slot);
         afterCommand();
     });

@@ -1,0 +1,39 @@
+#include "WonGame.h"
+
+#include "BoardWidget.h"
+#include "Celebration.h"
+#include "FinishFlow.h"
+#include "Session.h"
+#include "SessionDialogs.h"
+#include "dlgFinish.h"
+
+#include <QScopedValueRollback>
+
+namespace quadrell {
+
+WonGame::WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after)
+    : session_(session)
+    , owner_(owner)
+    , after_(std::move(after))
+    , celebration_(new Celebration(board)) { }
+
+void WonGame::Celebrate() {
+    // Not for players who asked for less motion, nor with the animation turned down.
+    const bool still = session_.opt.ReduceMotion() == 1 || session_.opt.CardSpeed() <= 1;
+    if (finishShown_) return; // the dialog came first
+    if (still || !session_.WinPending()) return ShowFinish();
+    celebration_->Start([this] { ShowFinish(); });
+}
+
+void WonGame::ShowFinish() {
+    celebration_->Stop(); // whatever closes the won game ends its celebration first
+    // Once: a command or a handed-over file arriving while the dialog is open waits for it.
+    if (!session_.WinPending() || finishShown_) return;
+    const QScopedValueRollback<bool> shown(finishShown_, true);
+    FinishFlow flow(session_);
+    dlgFinish finish = SessionDialogs::Finish(flow, session_, &owner_);
+    finish.exec();
+    if (after_) after_();
+}
+
+} // namespace quadrell

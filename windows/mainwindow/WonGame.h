@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace quadrell {
+
+class BoardWidget;
+class Celebration;
+class Session;
+
+// The end of a won game in the window: the celebration on the board, then the
+// finished-game dialog, in that order and each once. Whatever comes first closes the won
+// game: the celebration ending, a key, a command, a file handed over.
+class WonGame {
+public:
+    // `owner` holds the dialog; `after` runs once it has closed.
+    WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after);
+
+    // The last king is home (and its automatic moves are over).
+    void Celebrate();
+    // The finished-game dialog now, if a won game waits for it; its celebration ends first.
+    void ShowFinish();
+    Celebration& Party() { return *celebration_; }
+
+private:
+    Session& session_;
+    QWidget& owner_;
+    std::function<void()> after_;
+    Celebration* celebration_;
+    bool finishShown_ = false;
+};
+
+} // namespace quadrell
