@@ -306,15 +306,9 @@ if [ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null; then
     squatter=quadrell-squat-$$
     useradd -M -d /nonexistent -s /usr/sbin/nologin "$squatter"
     trap 'pkill -9 -u "$squatter" 2>/dev/null || true; userdel -f "$squatter" 2>/dev/null || true; cleanup' EXIT
-    home squat
-    unset XDG_RUNTIME_DIR
-    # Where the socket used to be, for this user and data folder, and Qt's runtime folder.
-    hash=$(printf '%s' "$data" | sha1sum | cut -c1-16)
-    old=/tmp/quadrell2000-$(id -u)-$hash
-    rm -f "$old"
-    log=$work/squat.log
-    touch "$log" && chmod 666 "$log"
-    runuser -u "$squatter" -- /usr/bin/python3 - "$old" "$log" >/dev/null 2>&1 <<'PY' &
+    # The other user listens at PATH, writes what it is sent to LOG and answers "ok".
+    squat() {
+        runuser -u "$squatter" -- /usr/bin/python3 - "$1" "$2" >/dev/null 2>&1 <<'PY' &
 import os, socket, sys
 s = socket.socket(socket.AF_UNIX)
 s.bind(sys.argv[1])
@@ -327,7 +321,17 @@ while True:
     c.sendall(b"ok\n")
     c.close()
 PY
-    pids+=($!)
+        pids+=($!)
+    }
+    home squat
+    unset XDG_RUNTIME_DIR
+    # Where the socket used to be, for this user and data folder, and Qt's runtime folder.
+    hash=$(printf '%s' "$data" | sha1sum | cut -c1-16)
+    old=/tmp/quadrell2000-$(id -u)-$hash
+    rm -f "$old"
+    log=$work/squat.log
+    touch "$log" && chmod 666 "$log"
+    squat "$old" "$log"
     for _ in $(seq 50); do [ -S "$old" ] && break; sleep 0.1; done
     window "$work/seven.qrl"
     head -c 4 "$data/Unfinished.qrl" | grep -q '^ 7 ' || fail "the game did not open its file"
@@ -344,20 +348,7 @@ PY
     own=$XDG_RUNTIME_DIR/quadrell2000-$hash.sock
     : >"$log"
     chmod 777 "$XDG_RUNTIME_DIR" "$HOME"
-    runuser -u "$squatter" -- /usr/bin/python3 - "$own" "$log" >/dev/null 2>&1 <<'PY' &
-import os, socket, sys
-s = socket.socket(socket.AF_UNIX)
-s.bind(sys.argv[1])
-os.chmod(sys.argv[1], 0o777)
-s.listen(50)
-while True:
-    c, _ = s.accept()
-    with open(sys.argv[2], "ab") as log:
-        log.write(c.recv(4096))
-    c.sendall(b"ok\n")
-    c.close()
-PY
-    pids+=($!)
+    squat "$own" "$log"
     for _ in $(seq 50); do [ -S "$own" ] && break; sleep 0.1; done
     [ -S "$own" ] || fail "the other user could not take the socket's name"
     chmod 700 "$XDG_RUNTIME_DIR" "$HOME"
