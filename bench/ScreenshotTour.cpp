@@ -198,7 +198,7 @@ void organise(frmMain& w, const QString& out) {
         options.Tabs()->setCurrentIndex(tab);
         shoot(options, out + QStringLiteral("/options%1.png").arg(tab + 1));
     }
-    frmCustomize custom(s.custom, w);
+    frmCustomize custom(s.custom, w.Custom(), &w);
     shoot(custom, out + QStringLiteral("/customize.png"));
 }
 

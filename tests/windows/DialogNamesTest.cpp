@@ -153,7 +153,7 @@ class DialogNamesTest : public QObject {
         FinishFlow flow(s);
         with(SessionDialogs::Finish(flow, s, owner));
         with(frmAddPlayer(s.users, s.prompter, owner));
-        with(frmCustomize(s.custom, *window_));
+        with(frmCustomize(s.custom, window_->Custom(), window_.get()));
         with(dlgAbout(owner));
         with(dlgMove(owner));
     }
@@ -257,7 +257,7 @@ private slots:
     }
 
     void customizeRowsSayTheirTick() {
-        frmCustomize d(session().custom, *window_);
+        frmCustomize d(session().custom, window_->Custom(), window_.get());
         QTreeWidget* list = d.Toolbar();
         QAccessibleTableInterface* table
             = QAccessible::queryAccessibleInterface(list)->tableInterface();

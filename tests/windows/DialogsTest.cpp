@@ -734,7 +734,7 @@ private slots:
     }
 
     void customisingAppliesAtOnceAndCancelRestores() {
-        frmCustomize custom(session().custom, *window_);
+        frmCustomize custom(session().custom, window_->Custom(), window_.get());
         QCOMPARE(custom.windowTitle(), QStringLiteral("Customize Quadrell 2000"));
         QCOMPARE(custom.Toolbar()->topLevelItemCount(), 19);
         QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), QStringLiteral("Restart Game "));
@@ -742,21 +742,21 @@ private slots:
         QCOMPARE(custom.Panels()->headerItem()->text(0), QStringLiteral("Status Bar"));
         for (int row = 0; row < 3; ++row)
             custom.Toolbar()->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
-        QVERIFY(!window_->ToolbarPositionVisible(4));
-        QVERIFY(!window_->ToolbarPositionVisible(1));
+        QVERIFY(!window_->Custom().ToolbarPositionVisible(4));
+        QVERIFY(!window_->Custom().ToolbarPositionVisible(1));
         custom.Menus()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // View
-        QVERIFY(!window_->MenuVisible(2));
+        QVERIFY(!window_->Custom().MenuVisible(2));
         custom.Cancel();
-        QVERIFY(window_->MenuVisible(2));
-        QVERIFY(window_->ToolbarPositionVisible(4));
-        frmCustomize again(session().custom, *window_);
+        QVERIFY(window_->Custom().MenuVisible(2));
+        QVERIFY(window_->Custom().ToolbarPositionVisible(4));
+        frmCustomize again(session().custom, window_->Custom(), window_.get());
         again.Panels()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // Cards Left
         again.SaveAll();
         QCOMPARE(
             session().store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
             QStringLiteral("False"));
-        window_->RestoreAll();
-        QVERIFY(!window_->PanelVisible(2));
+        window_->Custom().RestoreAll();
+        QVERIFY(!window_->Custom().PanelVisible(2));
         // Escape, in the window's own loop, goes back to the stored choices as Cancel does.
         ModalAnswerer escape;
         escape.handler = [](QWidget* dialog) {
@@ -765,8 +765,8 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Escape);
         };
         window_->Dialogs().ShowCustomize();
-        QVERIFY(window_->MenuVisible(2));
-        QVERIFY(!window_->PanelVisible(2));
+        QVERIFY(window_->Custom().MenuVisible(2));
+        QVERIFY(!window_->Custom().PanelVisible(2));
     }
 
     void theFavouritesWindowsListAddAndOrganise() {

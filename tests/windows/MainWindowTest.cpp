@@ -865,8 +865,8 @@ private slots:
         w->session().engine.rules().CardDoubleClicked(48);
         w->RefreshMenus();
         std::array<bool, 6> menus {};
-        w->ApplyCustom({}, menus, {}); // every customisable menu hidden, Edit among them
-        QVERIFY(!w->MenuVisible(1));
+        w->Custom().Apply({}, menus, {}); // every customisable menu hidden, Edit among them
+        QVERIFY(!w->Custom().MenuVisible(1));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);

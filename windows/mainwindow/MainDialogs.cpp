@@ -27,7 +27,9 @@ void MainDialogs::ShowOrganizeFav() {
     showModal(SessionDialogs::OrganiseFavourites(session_, &owner_));
 }
 void MainDialogs::ShowAutoSave() { showModal(SessionDialogs::AutoSave(session_, &owner_)); }
-void MainDialogs::ShowCustomize() { showModal(frmCustomize(session_.custom, owner_)); }
+void MainDialogs::ShowCustomize() {
+    showModal(frmCustomize(session_.custom, owner_.Custom(), &owner_));
+}
 
 void MainDialogs::ShowOptions() {
     frmOptions options = SessionDialogs::Options(session_, &owner_);

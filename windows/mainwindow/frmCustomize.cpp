@@ -1,10 +1,10 @@
 #include "frmCustomize.h"
 
 #include "CommandTable.h"
+#include "CustomLayout.h"
 #include "DialogParts.h"
 #include "Icons.h"
 #include "Session.h"
-#include "frmMain.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,10 +32,10 @@ bool ticked(const QTreeWidget* list, int row) {
 
 } // namespace
 
-frmCustomize::frmCustomize(cCustom& custom, frmMain& main)
-    : QDialog(&main)
+frmCustomize::frmCustomize(cCustom& custom, CustomLayout& shown, QWidget* owner)
+    : QDialog(owner)
     , custom_(custom)
-    , main_(main)
+    , layout_(shown)
     , toolbar_(list("lvwToolbar", tr("Tool Bar")))
     , menus_(list("lvwMenu", tr("Menu")))
     , panels_(list("lvwStatusbar", tr("Status Bar"))) {
@@ -100,12 +100,12 @@ void frmCustomize::Apply() {
     std::array<bool, 5> panels {};
     for (int row = 0; row < panels_->topLevelItemCount(); ++row)
         panels[static_cast<std::size_t>(row + 1)] = ticked(panels_, row);
-    main_.ApplyCustom(cCustom::ToolbarVisibility(checked), menus, panels);
+    layout_.Apply(cCustom::ToolbarVisibility(checked), menus, panels);
 }
 
 void frmCustomize::SaveAll() {
     for (int i = 1; i <= cCustom::kButtons; ++i)
-        custom_.SetButton(i, main_.ToolbarPositionVisible(i));
+        custom_.SetButton(i, layout_.ToolbarPositionVisible(i));
     for (int row = 0; row < menus_->topLevelItemCount(); ++row)
         custom_.SetMenu(row + 1, ticked(menus_, row));
     for (int row = 0; row < panels_->topLevelItemCount(); ++row)
@@ -113,7 +113,7 @@ void frmCustomize::SaveAll() {
 }
 
 void frmCustomize::reject() {
-    main_.RestoreAll();
+    layout_.RestoreAll();
     QDialog::reject();
 }
 

@@ -7,7 +7,7 @@ class QTreeWidgetItem;
 
 namespace quadrell {
 
-class frmMain;
+class CustomLayout;
 class cCustom;
 
 // "Customize Quadrell 2000": the toolbar buttons, menus and status panels shown, applied
@@ -15,7 +15,7 @@ class cCustom;
 class frmCustomize final : public QDialog {
     Q_OBJECT
 public:
-    frmCustomize(cCustom& custom, frmMain& main);
+    frmCustomize(cCustom& custom, CustomLayout& layout, QWidget* owner);
     QTreeWidget* Toolbar() const { return toolbar_; }
     QTreeWidget* Menus() const { return menus_; }
     QTreeWidget* Panels() const { return panels_; }
@@ -29,7 +29,7 @@ private:
     QTreeWidget* list(const char* name, const QString& title);
 
     cCustom& custom_;
-    frmMain& main_;
+    CustomLayout& layout_;
     QTreeWidget* toolbar_;
     QTreeWidget* menus_;
     QTreeWidget* panels_;

@@ -49,6 +49,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     buildMenus();
     buildToolbar();
     buildStatusbar();
+    custom_.Attach(toolbar_, topMenus_, panels_);
     buildTimers();
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -103,7 +104,7 @@ bool frmMain::Load() {
     entryFor(CommandId::Difficulty)->setChecked(session_.opt.ShowDifficulty() == 1);
     StatusbarShown(session_.opt.ShowStatusbar() == 1);
     ToolbarShown(session_.opt.ShowToolbar() == 1);
-    RestoreAll();
+    custom_.RestoreAll();
     RefreshMenus();
     session_.kept.Update();
     tmGeneral_.start();
@@ -265,39 +266,6 @@ void frmMain::RunWindowCommand(CommandId id) {
     case C::Scoreboard:
         return;
     }
-}
-
-void frmMain::RestoreAll() {
-    const cCustom& custom = session_.custom;
-    std::array<bool, cCustom::kButtons + 1> buttons {};
-    for (int i = 1; i <= cCustom::kButtons; ++i)
-        buttons[static_cast<std::size_t>(i)] = custom.Button(i);
-    std::array<bool, 6> menus {};
-    for (int i = 1; i <= cCustom::kMenus; ++i)
-        menus[static_cast<std::size_t>(i)] = custom.Menu(i);
-    std::array<bool, 5> panels {};
-    for (int i = 1; i <= cCustom::kPanels; ++i)
-        panels[static_cast<std::size_t>(i)] = custom.Panel(i);
-    ApplyCustom(buttons, menus, panels);
-}
-
-bool frmMain::ToolbarPositionVisible(int position) const {
-    return toolbar_->actions().at(position - 1)->isVisible();
-}
-bool frmMain::MenuVisible(int index) const { return topMenus_[index]->menuAction()->isVisible(); }
-bool frmMain::PanelVisible(int index) const {
-    return !panels_[static_cast<std::size_t>(index - 1)]->isHidden();
-}
-
-void frmMain::ApplyCustom(const std::array<bool, cCustom::kButtons + 1>& buttons,
-    const std::array<bool, 6>& menus, const std::array<bool, 5>& panels) {
-    const QList<QAction*> positions = toolbar_->actions();
-    for (int i = 0; i < positions.size(); ++i)
-        positions[i]->setVisible(buttons[static_cast<std::size_t>(i + 1)]);
-    for (int i = 1; i <= cCustom::kMenus; ++i)
-        topMenus_[i]->menuAction()->setVisible(menus[static_cast<std::size_t>(i)]);
-    for (int i = 0; i < cCustom::kPanels; ++i)
-        panels_[static_cast<std::size_t>(i)]->setVisible(panels[static_cast<std::size_t>(i + 1)]);
 }
 
 // ---- GameWindow ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "ClockFace.h"
 #include "CommandTable.h"
+#include "CustomLayout.h"
 #include "DifficultyWatch.h"
 #include "GameDialogs.h"
 #include "GameWindow.h"
@@ -124,14 +125,8 @@ public:
     // Applies the board colour and, when enabled, the picture (a picture that cannot be
     // loaded leaves the colour alone).
     void UpdateBG();
-    // Customisation: toolbar positions 1..24, menus 1..5 (Edit, View, Replay, Favorites,
-    // Help), status panels 1..4, shown or hidden at once.
-    void RestoreAll();
-    void ApplyCustom(const std::array<bool, cCustom::kButtons + 1>& buttons,
-        const std::array<bool, 6>& menus, const std::array<bool, 5>& panels);
-    bool ToolbarPositionVisible(int position) const;
-    bool MenuVisible(int index) const;
-    bool PanelVisible(int index) const;
+    // What the player has hidden of the window.
+    CustomLayout& Custom() { return custom_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -171,10 +166,11 @@ private:
     Session session_;
     Lifecycle lifecycle_;
     MainDialogs dialogs_ { session_, *this };
+    CustomLayout custom_ { session_.custom };
     WindowPlacement placement_ { *this, session_.save, kWidth };
     QMap<QString, QAction*> actions_;
     QMap<QString, QAction*> buttons_;
-    QMenu* topMenus_[6] {};
+    std::array<QMenu*, 6> topMenus_ {};
     CommandState commandState_;
     RecentMenus* recent_ = nullptr;
     QWidget* strip_ = nullptr;
