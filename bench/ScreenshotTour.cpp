@@ -2,10 +2,14 @@
 // Not a test: run it on the offscreen platform after a change to a window and look.
 #include "BoardWidget.h"
 #include "ChartsView.h"
+#include "ClockFace.h"
 #include "HelpWindow.h"
+#include "LossSearch.h"
 #include "ModalAnswerer.h"
+#include "RecentMenus.h"
 #include "SessionDialogs.h"
 #include "Translations.h"
+#include "WonGame.h"
 #include "dlgAbout.h"
 #include "dlgFinish.h"
 #include "dlgMove.h"
@@ -85,17 +89,17 @@ void solver(frmMain& w, const QString& out) {
     Session& s = w.session();
     s.menu.NewGame(617, false);
     s.menu.Game_Started(false);
-    w.Hint();
+    w.Assist().Hint();
     QTRY_VERIFY_WITH_TIMEOUT(w.board().HintShown(), 5000);
     save(w, out + QStringLiteral("/hint.png"));
     s.opt.SetFwdBackSpeed(20);
     s.opt.SetCardSpeed(8);
     test::ModalAnswerer giveUp; // the solution is watched only in a game given up
-    w.ShowSolution();
+    w.Assist().ShowSolution();
     QTRY_VERIFY_WITH_TIMEOUT(s.trans.MoveID() >= 12, 20000);
     w.ClockTick();
     save(w, out + QStringLiteral("/solution.png"));
-    w.StopSolution();
+    w.Assist().StopSolution();
     s.opt.SetCardSpeed(30);
     s.opt.SetFwdBackSpeed(50);
 }
@@ -218,8 +222,8 @@ void smallWindows(frmMain& w, const QString& out) {
     shoot(source, out + QStringLiteral("/source.png"));
     w.Action(QStringLiteral("Help"))->trigger();
     QTest::qWait(50);
-    w.Help()->grab().save(out + QStringLiteral("/help.png"));
-    w.Help()->close();
+    w.Dialogs().Help()->grab().save(out + QStringLiteral("/help.png"));
+    w.Dialogs().Help()->close();
     // The box is grabbed and closed from inside its own loop.
     QTimer::singleShot(50, [&out] {
         QWidget* box = QApplication::activeModalWidget();

@@ -6,12 +6,16 @@
 #include "Celebration.h"
 #include "ChartsPage.h"
 #include "ChartsView.h"
+#include "ClockFace.h"
 #include "GameFile.h"
+#include "LossSearch.h"
 #include "QtPrompter.h"
+#include "RecentMenus.h"
 #include "Rss.h"
 #include "ScoreBoard.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
+#include "WonGame.h"
 #include "frmMain.h"
 
 #include <QApplication>

@@ -1,9 +1,13 @@
 #include "KillChild.h"
 
 #include "BoardWidget.h"
+#include "ClockFace.h"
+#include "LossSearch.h"
+#include "RecentMenus.h"
 #include "SafeFile.h"
 #include "ScoreFile.h"
 #include "Solver.h"
+#include "WonGame.h"
 #include "frmMain.h"
 #include "frmSelectGame.h"
 

@@ -4,7 +4,11 @@
 // changed, else one of two voices in turn. The real Orca is run by tests/a11y/orca.sh.
 #include "BoardAccessible.h"
 #include "BoardWidget.h"
+#include "ClockFace.h"
+#include "LossSearch.h"
 #include "ModalAnswerer.h"
+#include "RecentMenus.h"
+#include "WonGame.h"
 #include "frmMain.h"
 
 #include <QAccessible>

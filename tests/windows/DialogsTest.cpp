@@ -2,15 +2,19 @@
 #include "ChartsPage.h"
 #include "ChartsTable.h"
 #include "ChartsView.h"
+#include "ClockFace.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
 #include "LatestTask.h"
+#include "LossSearch.h"
 #include "ModalAnswerer.h"
 #include "QtPrompter.h"
+#include "RecentMenus.h"
 #include "ScoreListModel.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
+#include "WonGame.h"
 #include "dlgFinish.h"
 #include "frmAddFav.h"
 #include "frmAutoSave.h"
@@ -799,19 +803,19 @@ private slots:
     }
 
     void recentMenusShowTheirPathsOrNone() {
-        QVERIFY(window_->RecentNone(0)->isVisible());
-        QVERIFY(window_->RecentNone(1)->isVisible());
+        QVERIFY(window_->Recent().None(0)->isVisible());
+        QVERIFY(window_->Recent().None(1)->isVisible());
         session().recent.AddtoRecent(QStringLiteral("/games/a&b.qrl"));
-        QVERIFY(window_->RecentNone(0)->isVisible());
-        QVERIFY(!window_->RecentNone(1)->isVisible());
-        QVERIFY(window_->RecentItem(1, 0)->isVisible());
-        QCOMPARE(window_->RecentItem(1, 0)->text(), QStringLiteral("&1 /games/a&&b.qrl"));
-        QVERIFY(!window_->RecentItem(1, 1)->isVisible());
+        QVERIFY(window_->Recent().None(0)->isVisible());
+        QVERIFY(!window_->Recent().None(1)->isVisible());
+        QVERIFY(window_->Recent().Item(1, 0)->isVisible());
+        QCOMPARE(window_->Recent().Item(1, 0)->text(), QStringLiteral("&1 /games/a&&b.qrl"));
+        QVERIFY(!window_->Recent().Item(1, 1)->isVisible());
         window_->RefreshMenus();
         QVERIFY(window_->Action(QStringLiteral("mnuIncomp"))->isEnabled());
         QVERIFY(!window_->Action(QStringLiteral("mnuComp"))->isEnabled());
         session().recent.CrearRecent();
-        QVERIFY(window_->RecentNone(1)->isVisible());
+        QVERIFY(window_->Recent().None(1)->isVisible());
     }
 };
 

@@ -1,9 +1,13 @@
+#include "ClockFace.h"
 #include "HelpWindow.h"
+#include "LossSearch.h"
 #include "Mnemonics.h"
 #include "RatingTask.h"
+#include "RecentMenus.h"
 #include "RefusalWords.h"
 #include "ScoreBoard.h"
 #include "Translations.h"
+#include "WonGame.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -114,7 +118,7 @@ private slots:
         auto w = open();
         QCOMPARE(HelpWindow::Document(), QStringLiteral(":/help/index_de.html"));
         w->Action(QStringLiteral("Help"))->trigger();
-        auto* browser = w->Help()->findChild<QTextBrowser*>();
+        auto* browser = w->Dialogs().Help()->findChild<QTextBrowser*>();
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Spielen mit der Maus")));
         // Every menu is described under the name it has on the menu bar.
         for (const QAction* menu : w->menuBar()->actions())

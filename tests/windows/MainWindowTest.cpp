@@ -5,15 +5,19 @@
 #include "CardArt.h"
 #include "CardNames.h"
 #include "Celebration.h"
+#include "ClockFace.h"
 #include "CommandTable.h"
 #include "Contrast.h"
 #include "FaultInjection.h"
 #include "Icons.h"
+#include "LossSearch.h"
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
+#include "RecentMenus.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
 #include "Solver.h"
+#include "WonGame.h"
 #include "cScore.h"
 #include "dlgAbout.h"
 #include "frmMain.h"
@@ -119,13 +123,13 @@ private slots:
     void firstStartResetsAndShowsAnEmptyBoard() {
         auto w = open();
         QCOMPARE(registered_, 1); // the folders it sets up are the lifecycle's (LifecycleTest)
-        QCOMPARE(w->PlayerBox()->currentText(), QStringLiteral("Guest"));
+        QCOMPARE(w->Parts().players->currentText(), QStringLiteral("Guest"));
         // Its list is built when it first drops down: the first picture never shows it.
-        QVERIFY(!w->PlayerBox()->findChild<QAbstractItemView*>());
+        QVERIFY(!w->Parts().players->findChild<QAbstractItemView*>());
         QCOMPARE(w->focusWidget(), &w->board()); // the keys play from the start
         QCOMPARE(w->windowTitle(), QStringLiteral("Quadrell 2000"));
-        QCOMPARE(w->ClockBox()->text(), QStringLiteral("0:00:00 "));
-        QVERIFY(w->Panel(0)->text().isEmpty());
+        QCOMPARE(w->Parts().clock->text(), QStringLiteral("0:00:00 "));
+        QVERIFY(w->Parts().panels[static_cast<std::size_t>(0)]->text().isEmpty());
         w->close();
         auto again = open(); // the second start is no first run
         QCOMPARE(registered_, 1);
@@ -144,7 +148,7 @@ private slots:
         QTRY_VERIFY(inode() != 0);
         const QImage board = first->board().grab().toImage();
         const QImage bar = first->findChild<QToolBar*>()->grab().toImage();
-        const QImage clock = first->ClockBox()->grab().toImage();
+        const QImage clock = first->Parts().clock->grab().toImage();
         const auto written = inode();
         first.reset();
         auto next = open();
@@ -152,7 +156,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(next->board().grab().toImage(), board);
         QCOMPARE(next->findChild<QToolBar*>()->grab().toImage(), bar);
-        QCOMPARE(next->ClockBox()->grab().toImage(), clock);
+        QCOMPARE(next->Parts().clock->grab().toImage(), clock);
         QCOMPARE(inode(), written);
     }
 
@@ -163,11 +167,15 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("QuadRell 2000 - Game No. %1").arg(game));
         QVERIFY(w->board().CardsShown());
         w->ClockTick();
-        QCOMPARE(w->Panel(0)->text(), QStringLiteral("Movements: 0"));
-        QCOMPARE(w->Panel(1)->text(), QStringLiteral("Cards Left: 52"));
-        QVERIFY(w->Panel(2)->text().startsWith(QStringLiteral("Possible Moves: ")));
-        QVERIFY(w->Panel(3)->text().startsWith(QStringLiteral("Session Time: 0:00:0")));
-        QVERIFY(w->ClockBox()->text().startsWith(QStringLiteral("0:00:0")));
+        QCOMPARE(
+            w->Parts().panels[static_cast<std::size_t>(0)]->text(), QStringLiteral("Movements: 0"));
+        QCOMPARE(w->Parts().panels[static_cast<std::size_t>(1)]->text(),
+            QStringLiteral("Cards Left: 52"));
+        QVERIFY(w->Parts().panels[static_cast<std::size_t>(2)]->text().startsWith(
+            QStringLiteral("Possible Moves: ")));
+        QVERIFY(w->Parts().panels[static_cast<std::size_t>(3)]->text().startsWith(
+            QStringLiteral("Session Time: 0:00:0")));
+        QVERIFY(w->Parts().clock->text().startsWith(QStringLiteral("0:00:0")));
     }
 
     // The class is chosen in its dialog, then Shift+F2 deals another of it without asking.
@@ -219,9 +227,11 @@ private slots:
         QVERIFY(answers.texts.isEmpty());
         QCOMPARE(w->statusBar()->currentMessage(),
             QStringLiteral("The Four of Spades goes on a red Five"));
-        QVERIFY(!w->Panel(0)->isVisible()); // the message has the whole bar
+        QVERIFY(!w->Parts()
+                     .panels[static_cast<std::size_t>(0)]
+                     ->isVisible()); // the message has the whole bar
         w->statusBar()->clearMessage();
-        QVERIFY(w->Panel(0)->isVisible());
+        QVERIFY(w->Parts().panels[static_cast<std::size_t>(0)]->isVisible());
         // JH at 45 onto QC at the foot of column 7, let go over that column.
         dragCard(*w, 45, QPoint(7 * 1170 / 15 + 40, 300));
         QCOMPARE(state.gBoard.GetCardIndex(55), Card(10));
@@ -876,13 +886,13 @@ private slots:
     void viewTogglesHideAndStore() {
         auto w = open();
         w->Action(QStringLiteral("mnuTimer"))->trigger();
-        QVERIFY(!w->ClockBox()->isVisible());
+        QVERIFY(!w->Parts().clock->isVisible());
         QVERIFY(!w->Action(QStringLiteral("mnuTimer"))->isChecked());
         QCOMPARE(w->session().opt.ShowTimer(), qint16(0));
         w->Action(QStringLiteral("mnuToolbar"))->trigger();
-        QVERIFY(!w->ToolbarStrip()->isVisible());
+        QVERIFY(!w->Parts().strip->isVisible());
         w->Action(QStringLiteral("mnuToolbar"))->trigger();
-        QVERIFY(w->ToolbarStrip()->isVisible());
+        QVERIFY(w->Parts().strip->isVisible());
         QCOMPARE(w->session().opt.ShowToolbar(), qint16(1));
     }
 
@@ -946,7 +956,7 @@ private slots:
             auto w = open();
             deal(*w, 1000);
             w->session().engine.rules().CardDoubleClicked(48);
-            w->kept().Update();
+            w->session().kept.Update();
             bool quit = false;
             w->SetQuitAction([&quit] { quit = true; });
             w->Action(QStringLiteral("mnuExit"))->trigger();
@@ -1040,9 +1050,9 @@ private slots:
         w->board().setFocus();
         QTRY_VERIFY(w->board().hasFocus());
         QTest::keyClick(&w->board(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w->PlayerBox());
-        QCOMPARE(w->PlayerBox()->accessibleName(), QStringLiteral("Player"));
-        QTest::keyClick(w->PlayerBox(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), w->Parts().players);
+        QCOMPARE(w->Parts().players->accessibleName(), QStringLiteral("Player"));
+        QTest::keyClick(w->Parts().players, Qt::Key_Down);
         QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
         QVERIFY(w->board().hasFocus());
     }
@@ -1054,13 +1064,13 @@ private slots:
         w->ListPlayers(w->session().users.ComboNames(), 1);
         deal(*w, 7);
         w->session().menu.PlayerChosen(2, QStringLiteral("Ann"));
-        QCOMPARE(w->PlayerBox()->currentIndex(), 0);
+        QCOMPARE(w->Parts().players->currentIndex(), 0);
         QCOMPARE(answers.texts.size(), 1);
         QCOMPARE(answers.texts.front(),
             QStringLiteral("Quadrell 2000 cannot change Player in middle of the Game.\n"
                            " Player will be changed to  Ann  after you finish this game."));
         w->session().menu.GameLost();
-        QCOMPARE(w->PlayerBox()->currentIndex(), 1);
+        QCOMPARE(w->Parts().players->currentIndex(), 1);
         QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
     }
 
@@ -1070,7 +1080,7 @@ private slots:
         auto w = open();
         w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
         w->ListPlayers(w->session().users.ComboNames(), 1);
-        QCOMPARE(w->PlayerBox()->count(), 2);
+        QCOMPARE(w->Parts().players->count(), 2);
         bool removed = false;
         answers.handler = [&removed](QWidget* dialog) {
             auto* options = qobject_cast<frmOptions*>(dialog);
@@ -1082,15 +1092,15 @@ private slots:
             QTimer::singleShot(0, options, &frmOptions::RemovePlayer);
         };
         w->Action(QStringLiteral("mnuOptions"))->trigger();
-        QCOMPARE(w->PlayerBox()->count(), 1);
-        QCOMPARE(w->PlayerBox()->itemText(0), QStringLiteral("Guest"));
+        QCOMPARE(w->Parts().players->count(), 1);
+        QCOMPARE(w->Parts().players->itemText(0), QStringLiteral("Guest"));
     }
 
     void helpAndAboutShowTheirOwnTexts() {
         auto w = open();
         w->Action(QStringLiteral("Help"))->trigger();
-        QVERIFY(w->Help() && w->Help()->isVisible());
-        auto* browser = w->Help()->findChild<QTextBrowser*>();
+        QVERIFY(w->Dialogs().Help() && w->Dialogs().Help()->isVisible());
+        auto* browser = w->Dialogs().Help()->findChild<QTextBrowser*>();
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Playing with the mouse")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Undo to Snapshot")));
         for (const char* picture : { "selected.png", "keyboard.png", "drag.png", "charts.png" }) {
@@ -1099,12 +1109,13 @@ private slots:
             QVERIFY2(!QImage::fromData(data.toByteArray()).isNull(), picture);
         }
         QTest::keyClick(browser, Qt::Key_Escape);
-        QVERIFY(!w->Help()->isVisible());
+        QVERIFY(!w->Dialogs().Help()->isVisible());
         // Opened from a window at the screen's corner, it is still whole on the screen.
         const QRect screen = w->screen()->availableGeometry();
         w->move(screen.bottomRight() - QPoint(100, 100));
         w->Action(QStringLiteral("mnuContents"))->trigger();
-        QVERIFY2(screen.contains(w->Help()->frameGeometry()), "the help window leaves the screen");
+        QVERIFY2(screen.contains(w->Dialogs().Help()->frameGeometry()),
+            "the help window leaves the screen");
         QCOMPARE(dlgAbout::VersionLine(), QStringLiteral("Version : 1.0.3"));
         ModalAnswerer answers;
         answers.handler = [](QWidget* dialog) {
@@ -1137,7 +1148,7 @@ private slots:
         auto w = open();
         BoardBuilder(w->session().engine).noMovesLeft();
         ModalAnswerer answers;
-        w->Hint();
+        w->Assist().Hint();
         QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 5000);
         QVERIFY(answers.texts.front().startsWith(
             QStringLiteral("This game can no longer be won from here.")));
@@ -1156,14 +1167,14 @@ private slots:
             ++finishDialogs;
             dialog->close();
         };
-        w->ShowSolution();
-        QVERIFY(w->Solving());
+        w->Assist().ShowSolution();
+        QVERIFY(w->Assist().Solving());
         w->Action(QStringLiteral("mnuRestart"))->trigger(); // cancels the search
-        QVERIFY(!w->Solving());
+        QVERIFY(!w->Assist().Solving());
         deal(*w, 617);
         answers.texts.clear();
-        w->ShowSolution();
-        QTRY_VERIFY_WITH_TIMEOUT(w->PlayingSolution(), 20000);
+        w->Assist().ShowSolution();
+        QTRY_VERIFY_WITH_TIMEOUT(w->Assist().PlayingSolution(), 20000);
         QVERIFY(answers.texts.front().startsWith(
             QStringLiteral("Showing the solution gives this game up")));
         QCOMPARE(w->Assist().PaceMs(), 1000);
@@ -1175,7 +1186,7 @@ private slots:
         w->Action(QStringLiteral("mnuSolutionSlower"))->trigger();
         QCOMPARE(w->Assist().PaceMs(), 999);
         w->Action(QStringLiteral("mnuSolutionEnd"))->trigger(); // every move left at once
-        QVERIFY(!w->PlayingSolution());
+        QVERIFY(!w->Assist().PlayingSolution());
         const GameState& state = w->session().engine.state();
         for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
             QCOMPARE(rankOf(state.gBoard.GetCardIndex(home)), 13);
@@ -1225,32 +1236,32 @@ private slots:
         auto w = open();
         deal(*w, 7);
         w->StatusbarUpdate();
-        QVERIFY(w->DifficultyBox()->isHidden()); // off unless chosen
+        QVERIFY(w->Parts().difficulty->isHidden()); // off unless chosen
         w->Action(QStringLiteral("mnuDifficulty"))->trigger();
         QCOMPARE(w->session().opt.ShowDifficulty(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->DifficultyBox()->text(), QStringLiteral("Medium"), 20000);
-        QVERIFY(w->DifficultyBox()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Medium"), 20000);
+        QVERIFY(w->Parts().difficulty->isVisible());
         deal(*w, 89); // the next deal is rated anew
         w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->DifficultyBox()->text(), QStringLiteral("Expert"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Expert"), 20000);
         w->Action(QStringLiteral("mnuDifficulty"))->trigger();
-        QVERIFY(w->DifficultyBox()->isHidden());
+        QVERIFY(w->Parts().difficulty->isHidden());
     }
 
     void canItBeWonAnswersBesideTheClockWhenChosen() {
         auto w = open();
         deal(*w, 617);
         w->StatusbarUpdate();
-        QVERIFY(w->WinnableBox()->isHidden()); // off unless chosen
+        QVERIFY(w->Parts().winnable->isHidden()); // off unless chosen
         w->Action(QStringLiteral("mnuWinnable"))->trigger();
         QCOMPARE(w->session().opt.ShowWinnable(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->WinnableBox()->text(), QStringLiteral("Winnable"), 20000);
-        QVERIFY(w->WinnableBox()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Winnable"), 20000);
+        QVERIFY(w->Parts().winnable->isVisible());
         BoardBuilder(w->session().engine).noMovesLeft(); // and after the next move
         w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->WinnableBox()->text(), QStringLiteral("Lost"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Lost"), 20000);
         w->Action(QStringLiteral("mnuWinnable"))->trigger();
-        QVERIFY(w->WinnableBox()->isHidden());
+        QVERIFY(w->Parts().winnable->isHidden());
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {

@@ -1,15 +1,20 @@
 #include "frmMain.h"
 
 #include "AfterFirstPaint.h"
-#include "BoardBackground.h"
 #include "BoardWidget.h"
 #include "Celebration.h"
+#include "ClockFace.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
+#include "DifficultyWatch.h"
 #include "Icons.h"
+#include "LossSearch.h"
 #include "PictureCache.h"
+#include "RecentMenus.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
+#include "WinnableWatch.h"
+#include "WonGame.h"
 #include "cScore.h"
 
 #include <QAction>
@@ -40,6 +45,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
               session_.kept.Update();
           }) {
     setObjectName(QStringLiteral("frmMain"));
+    quit_ = [] { QCoreApplication::exit(0); };
     // Drawn at four sizes for the window manager: not needed for the first picture.
     AfterFirstPaint(board_, [this] { setWindowIcon(Icons::Program()); });
     board_->KeepPicturesIn(pictures_);
@@ -49,13 +55,13 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     buildMenus();
     buildToolbar();
     buildStatusbar();
-    custom_.Attach(toolbar_, topMenus_, panels_);
+    custom_.Attach(parts_.toolbar, topMenus_, parts_.panels);
     buildTimers();
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(strip_);
+    column->addWidget(parts_.strip);
     column->addWidget(board_, 1);
     board_->setObjectName(QStringLiteral("picBack"));
     board_->SetInput(&session_.pointer);
@@ -70,15 +76,17 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     // A refused drop says why in passing: no box to close, gone after a few seconds.
     connect(board_, &BoardWidget::DropRefused, this,
         [this](const QString& reason) { statusBar()->showMessage(reason, kRefusalShownMs); });
-    session_.opt.SetWidgets(this);
+    session_.opt.SetWidgets(&view_);
     session_.menu.SetDialogs(&dialogs_);
-    session_.menu.SetWhereLost([this] { whereLost(); });
-    session_.recent.SetMenuRebuilder([this] { UpdateRecent(); });
+    session_.menu.SetWhereLost([this] { lossSearch_->Start(); });
+    session_.recent.SetMenuRebuilder([this] { recent_->Update(); });
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
     // The finished-game dialog opens once the winning move and its automatic moves are over.
     session_.SetWinHandler([this] { QTimer::singleShot(0, this, [this] { won_->Celebrate(); }); });
 }
+
+Celebration& frmMain::WinCelebration() { return won_->Party(); }
 
 frmMain::~frmMain() {
     session_.opt.SetWidgets(nullptr);
@@ -95,15 +103,11 @@ bool frmMain::Load() {
         session_.save.SetGameStartTime(now);
     }
     session_.recent.UpdateRecent();
-    UpdateBG();
+    view_.BackgroundChanged();
     session_.menu.ShowCards(false);
     if (!lifecycle_.Open_Game(commandLine_)) return false;
     placement_.Restore();
-    TimerShown(session_.opt.ShowTimer() == 1);
-    entryFor(CommandId::Winnable)->setChecked(session_.opt.ShowWinnable() == 1);
-    entryFor(CommandId::Difficulty)->setChecked(session_.opt.ShowDifficulty() == 1);
-    StatusbarShown(session_.opt.ShowStatusbar() == 1);
-    ToolbarShown(session_.opt.ShowToolbar() == 1);
+    view_.ShowAll();
     custom_.RestoreAll();
     RefreshMenus();
     session_.kept.Update();
@@ -171,11 +175,9 @@ void frmMain::exitNow() {
 }
 
 void frmMain::playerChosen(int index) {
-    session_.menu.PlayerChosen(index + 1, players_->itemText(index));
+    session_.menu.PlayerChosen(index + 1, parts_.players->itemText(index));
     board_->setFocus();
 }
-
-void frmMain::UpdateRecent() { recent_->Update(); }
 
 // ---- menus and toolbar ------------------------------------------------------------------
 
@@ -210,29 +212,25 @@ void frmMain::RunWindowCommand(CommandId id) {
     case C::Exit:
         return exitNow();
     case C::Hint:
-        return Hint();
+        return assist_.Hint();
     case C::Toolbar:
-        return toggleToolbar();
     case C::Statusbar:
-        return toggleStatusbar();
     case C::Timer:
-        return toggleTimer();
     case C::Winnable:
-        return toggleWinnable();
     case C::Difficulty:
-        return toggleDifficulty();
+        return view_.Toggled(id);
     case C::Source:
         return dialogs_.ShowSource();
     case C::Solution:
-        return ShowSolution();
+        return assist_.ShowSolution();
     case C::SolutionFaster:
-        return solutionFaster();
+        return assist_.Faster();
     case C::SolutionSlower:
-        return solutionSlower();
+        return assist_.Slower();
     case C::SolutionEnd:
-        return solutionToTheEnd();
+        return assist_.ToTheEnd();
     case C::WhereLost:
-        return whereLost();
+        return lossSearch_->Start();
     case C::Help:
         return dialogs_.ShowHelp();
     case C::About:
@@ -281,9 +279,9 @@ void frmMain::SetClockRunning(bool running) {
 }
 
 void frmMain::ResetClockAndStatus(bool clearPanels) {
-    clock_->ShowSeconds(0);
+    parts_.clock->ShowSeconds(0);
     if (!clearPanels) return;
-    for (QLabel* panel : panels_)
+    for (QLabel* panel : parts_.panels)
         panel->clear();
 }
 
@@ -293,16 +291,16 @@ void frmMain::StatusbarUpdate() {
     if (!session_.state().gGameActive) return;
     const qint16 left = session_.time.GetCardLeft();
     const int possible = left == 0 ? 0 : session_.state().gBoard.GetPossibleMoves();
-    panels_[1]->setText(tr("Cards Left: %1").arg(left));
-    panels_[0]->setText(tr("Movements: %1").arg(session_.trans.MoveID()));
-    panels_[2]->setText(tr("Possible Moves: %1").arg(possible));
-    panels_[3]->setText(
+    parts_.panels[1]->setText(tr("Cards Left: %1").arg(left));
+    parts_.panels[0]->setText(tr("Movements: %1").arg(session_.trans.MoveID()));
+    parts_.panels[2]->setText(tr("Possible Moves: %1").arg(possible));
+    parts_.panels[3]->setText(
         tr("Session Time: ") + cScore::ConvertTimeS(session_.time.GetSessionTime()));
 }
 
 void frmMain::ClockTick() {
     // A won game's clock stops at the time its score line records.
-    if (!session_.state().gFinishedView) clock_->ShowSeconds(session_.menu.Result().Time);
+    if (!session_.state().gFinishedView) parts_.clock->ShowSeconds(session_.menu.Result().Time);
     StatusbarUpdate();
 }
 
@@ -312,59 +310,13 @@ void frmMain::SetUndoToSnapshotEnabled(bool enabled) {
 }
 
 void frmMain::ListPlayers(const QStringList& names, int current) {
-    players_->clear();
+    parts_.players->clear();
     for (const QString& name : names)
-        players_->addItem(Icons::Player(), name);
+        parts_.players->addItem(Icons::Player(), name);
     if (!names.isEmpty()) SelectPlayer(current);
 }
 
-void frmMain::SelectPlayer(int position) { players_->setCurrentIndex(position - 1); }
-
-// ---- ReplayControl ------------------------------------------------------------------------
-
-// ---- OptionWidgets ------------------------------------------------------------------------
-
-void frmMain::TimerShown(bool shown) {
-    clock_->setVisible(shown);
-    entryFor(CommandId::Timer)->setChecked(shown);
-}
-
-void frmMain::StatusbarShown(bool shown) {
-    statusBar()->setVisible(shown);
-    entryFor(CommandId::Statusbar)->setChecked(shown);
-}
-
-void frmMain::ToolbarShown(bool shown) {
-    strip_->setVisible(shown);
-    entryFor(CommandId::Toolbar)->setChecked(shown);
-}
-
-void frmMain::BackPictureChosen(const QString& path) { BoardBackground::Preview(*board_, path); }
-
-void frmMain::ReplayIntervalChanged(int milliseconds) { replay_.SetInterval(milliseconds); }
-
-void frmMain::UpdateBG() { BoardBackground::Apply(*board_, session_.opt); }
-
-// The entry is already toggled by the click.
-void frmMain::toggleToolbar() {
-    session_.opt.SetShowToolbar(entryFor(CommandId::Toolbar)->isChecked() ? 1 : 0);
-}
-void frmMain::toggleStatusbar() {
-    session_.opt.SetShowStatusbar(entryFor(CommandId::Statusbar)->isChecked() ? 1 : 0);
-}
-void frmMain::toggleDifficulty() {
-    session_.opt.SetShowDifficulty(entryFor(CommandId::Difficulty)->isChecked() ? 1 : 0);
-    rating_->Update();
-}
-
-void frmMain::toggleWinnable() {
-    session_.opt.SetShowWinnable(entryFor(CommandId::Winnable)->isChecked() ? 1 : 0);
-    watch_->Update();
-}
-
-void frmMain::toggleTimer() {
-    session_.opt.SetShowTimer(entryFor(CommandId::Timer)->isChecked() ? 1 : 0);
-}
+void frmMain::SelectPlayer(int position) { parts_.players->setCurrentIndex(position - 1); }
 
 // ---- geometry and closing -----------------------------------------------------------------
 

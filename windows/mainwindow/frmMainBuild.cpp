@@ -1,9 +1,15 @@
 // The main window's menus, toolbar, status bar and timers.
 #include "BoardWidget.h"
+#include "ClockFace.h"
 #include "CommandTable.h"
+#include "DifficultyWatch.h"
 #include "Icons.h"
+#include "LossSearch.h"
+#include "RecentMenus.h"
 #include "StatusPanels.h"
 #include "ToolbarStyle.h"
+#include "WinnableWatch.h"
+#include "WonGame.h"
 #include "frmMain.h"
 
 #include <QComboBox>
@@ -64,30 +70,30 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::buildToolbar() {
-    strip_ = new QWidget(this);
-    strip_->setObjectName(QStringLiteral("PicTop"));
+    parts_.strip = new QWidget(this);
+    parts_.strip->setObjectName(QStringLiteral("PicTop"));
     // 380 twips, rounded up to hold the player box; more with a large font.
-    strip_->ensurePolished();
-    strip_->setFixedHeight(std::max(26, strip_->fontMetrics().height() + 10));
-    auto* row = new QHBoxLayout(strip_);
+    parts_.strip->ensurePolished();
+    parts_.strip->setFixedHeight(std::max(26, parts_.strip->fontMetrics().height() + 10));
+    auto* row = new QHBoxLayout(parts_.strip);
     row->setContentsMargins(0, 0, 2, 0);
     row->setSpacing(2);
-    toolbar_ = new QToolBar(strip_);
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar_->setIconSize(QSize(16, 16));
-    auto* packed = new ToolbarStyle(toolbar_->style()->name());
+    parts_.toolbar = new QToolBar(parts_.strip);
+    parts_.toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    parts_.toolbar->setIconSize(QSize(16, 16));
+    auto* packed = new ToolbarStyle(parts_.toolbar->style()->name());
     packed->setParent(this); // a child after the strip: it outlives the buttons that use it
-    toolbar_->setStyle(packed);
+    parts_.toolbar->setStyle(packed);
 
     for (int position = 1; position <= CommandTable::kPositions; ++position) {
         const Command* command = CommandTable::AtPosition(position);
         QAction* a = nullptr;
         if (!command) {
-            a = toolbar_->addSeparator();
+            a = parts_.toolbar->addSeparator();
         } else {
-            a = toolbar_->addAction(
+            a = parts_.toolbar->addAction(
                 Icons::Of(command->glyph, pictures_), CommandTable::Text(command->tip));
-            toolbar_->widgetForAction(a)->setStyle(packed);
+            parts_.toolbar->widgetForAction(a)->setStyle(packed);
             connect(a, &QAction::triggered, this, [this, command] { run(*command); });
             buttons_.insert(QLatin1String(KeyOf(command->id)), a);
         }
@@ -95,33 +101,34 @@ void frmMain::buildToolbar() {
     }
     // Every button shows from the first width up; a narrower window folds the last ones
     // into the toolbar's extension menu.
-    toolbar_->setMinimumWidth(0);
-    row->addWidget(toolbar_);
+    parts_.toolbar->setMinimumWidth(0);
+    row->addWidget(parts_.toolbar);
     row->addStretch();
-    players_ = new QComboBox(strip_);
-    players_->setObjectName(QStringLiteral("ImageCombo1"));
-    players_->ensurePolished();
-    players_->setFixedWidth(std::max(92, fittedWidth(*players_)));
+    parts_.players = new QComboBox(parts_.strip);
+    parts_.players->setObjectName(QStringLiteral("ImageCombo1"));
+    parts_.players->ensurePolished();
+    parts_.players->setFixedWidth(std::max(92, fittedWidth(*parts_.players)));
     // Reached from the board with Tab (a click leaves the focus on the board); a choice
     // gives the focus back to the board.
-    players_->setFocusPolicy(Qt::TabFocus);
-    players_->setAccessibleName(tr("Player"));
-    players_->setToolTip(tr("The player games are recorded under (Tab from the board)"));
-    connect(players_, &QComboBox::activated, this, &frmMain::playerChosen);
-    row->addWidget(players_);
-    clock_ = new ClockFace(pictures_, strip_);
-    clock_->setObjectName(QStringLiteral("Text1"));
-    winnable_ = new QLabel(strip_);
-    winnable_->setObjectName(QStringLiteral("lblWinnable"));
-    winnable_->setContentsMargins(4, 0, 4, 0);
-    difficulty_ = new QLabel(strip_);
-    difficulty_->setObjectName(QStringLiteral("lblDifficulty"));
-    difficulty_->setContentsMargins(4, 0, 4, 0);
-    row->addWidget(difficulty_);
-    row->addWidget(winnable_);
-    row->addWidget(clock_);
-    watch_ = std::make_unique<WinnableWatch>(session_.state(), session_.opt, *winnable_);
-    rating_ = std::make_unique<DifficultyWatch>(session_.state(), session_.opt, *difficulty_);
+    parts_.players->setFocusPolicy(Qt::TabFocus);
+    parts_.players->setAccessibleName(tr("Player"));
+    parts_.players->setToolTip(tr("The player games are recorded under (Tab from the board)"));
+    connect(parts_.players, &QComboBox::activated, this, &frmMain::playerChosen);
+    row->addWidget(parts_.players);
+    parts_.clock = new ClockFace(pictures_, parts_.strip);
+    parts_.clock->setObjectName(QStringLiteral("Text1"));
+    parts_.winnable = new QLabel(parts_.strip);
+    parts_.winnable->setObjectName(QStringLiteral("lblWinnable"));
+    parts_.winnable->setContentsMargins(4, 0, 4, 0);
+    parts_.difficulty = new QLabel(parts_.strip);
+    parts_.difficulty->setObjectName(QStringLiteral("lblDifficulty"));
+    parts_.difficulty->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(parts_.difficulty);
+    row->addWidget(parts_.winnable);
+    row->addWidget(parts_.clock);
+    watch_ = std::make_unique<WinnableWatch>(session_.state(), session_.opt, *parts_.winnable);
+    rating_ = std::make_unique<DifficultyWatch>(session_.state(), session_.opt, *parts_.difficulty);
+    view_.Watch(watch_.get(), rating_.get());
 }
 
 void frmMain::buildStatusbar() {
@@ -129,12 +136,12 @@ void frmMain::buildStatusbar() {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setContentsMargins(0, 0, 3, 0); // room for the last panel's right border
     auto* panels = new StatusPanels(this);
-    for (std::size_t i = 0; i < panels_.size(); ++i) {
-        panels_[i] = new QLabel(this);
-        panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panels_[i]->setMinimumWidth(40);
-        panels->Add(panels_[i]);
+    for (std::size_t i = 0; i < parts_.panels.size(); ++i) {
+        parts_.panels[i] = new QLabel(this);
+        parts_.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        parts_.panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        parts_.panels[i]->setMinimumWidth(40);
+        panels->Add(parts_.panels[i]);
     }
     statusBar()->addPermanentWidget(panels, 1);
     // A passing message takes the whole bar while it shows; the panels come back after it.
@@ -147,7 +154,7 @@ void frmMain::buildTimers() {
     connect(&tmGeneral_, &QTimer::timeout, this, &frmMain::RefreshMenus);
     tmrTime_.setInterval(100);
     connect(&tmrTime_, &QTimer::timeout, this, &frmMain::ClockTick);
-    ReplayIntervalChanged(session_.opt.FwdBackSpeed() * 10);
+    view_.ReplayIntervalChanged(session_.opt.FwdBackSpeed() * 10);
     replay_.SetHandlers(
         [this](bool forward) {
             session_.trans.ReplayTick(forward);
