@@ -6,6 +6,7 @@
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,20 @@ TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {
     EXPECT_EQ(state().gGameNumber, 4242);
     EXPECT_EQ(trans().TransCount(), 0);
     EXPECT_EQ(prompter.questions.size(), 1U);
+}
+
+// A command's key names its toolbar button and image: each its own, as the game names them.
+TEST(CommandKeys, EveryCommandHasAKeyOfItsOwn) {
+    std::set<std::string> keys;
+    for (int id = 0; id <= static_cast<int>(CommandId::About); ++id) {
+        const std::string key = KeyOf(static_cast<CommandId>(id));
+        EXPECT_FALSE(key.empty()) << id;
+        EXPECT_TRUE(keys.insert(key).second) << key;
+    }
+    EXPECT_STREQ(KeyOf(CommandId::New), "New");
+    EXPECT_STREQ(KeyOf(CommandId::Undo), "Undo");
+    EXPECT_STREQ(KeyOf(CommandId::ReplayBack), "ReplayBack");
+    EXPECT_STREQ(KeyOf(CommandId::Scoreboard), "Scoreboard");
 }
 
 TEST_F(FlowTest, ToolbarKeysReachOnlyTheirOwnDispatcher) {
