@@ -131,6 +131,15 @@ TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
     prompter.openAs = file(QStringLiteral("junk.qrl")).toStdString();
     EXPECT_FALSE(session.files.File_Open());
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1); // a file that did not open is not listed
+    // A folder or nothing chosen in its place opens nothing, says nothing and moves no folder.
+    const QString lastDir = session.save.GetLastDir();
+    const std::size_t said = prompter.messages.size();
+    for (const QString& chosen : { folder(QStringLiteral("a folder")), QString() }) {
+        prompter.openAs = chosen.toStdString();
+        EXPECT_FALSE(session.files.File_Open());
+        EXPECT_EQ(session.save.GetLastDir(), lastDir);
+        EXPECT_EQ(prompter.messages.size(), said);
+    }
     // A finished game being watched keeps its history when the next file is damaged.
     trans().SaveToFile(file(QStringLiteral("twelve.q2k")));
     ASSERT_TRUE(session.menu.OpenFromFile(file(QStringLiteral("twelve.q2k"))));
