@@ -465,6 +465,25 @@ private slots:
         QVERIFY(!w->session().keyboard.OnTopRow());
     }
 
+    // The board's own keys act unmodified only: with Ctrl held each leaves the game as it
+    // was (Ctrl with a letter is a menu's shortcut, never the board's).
+    void theBoardsKeysActOnlyWithoutAModifier() {
+        auto w = open();
+        deal(*w, 7);
+        BoardBuilder(w->session().engine).column(0, "KS 2H").cell(1, "9C").foundation("AH");
+        w->session().keyboard.Reset();
+        BoardWidget& board = w->board();
+        const GameState& state = w->session().engine.state();
+        for (const Qt::Key key : { Qt::Key_Home, Qt::Key_Space, Qt::Key_Return, Qt::Key_F }) {
+            QTest::keyClick(&board, key, Qt::AltModifier);
+            QCOMPARE(state.gSelected, kNoLoc);
+            QCOMPARE(state.gBoard.GetCardIndex(8), CardOf("2H"));
+            QCOMPARE(w->session().keyboard.OnTopRow(), false);
+        }
+        QTest::keyClick(&board, Qt::Key_Home); // unmodified: the two goes home
+        QCOMPARE(state.gBoard.GetCardIndex(205), CardOf("2H"));
+    }
+
     void aCoveredCardShowsItsSuitInItsStrip() {
         // Suit 1 hearts, 3 diamonds: the sixes, red both, differ in the strip left showing.
         CardArt art;
