@@ -75,6 +75,13 @@ window() {
     [ "$rc" -eq 0 ] || fail "the window died ($rc): $(cat "$err")"
     grep -q '^startup-ms:' "$out" || fail "the window never painted: $(cat "$err")"
 }
+# A copy of the game running offscreen, in $first, once its hand-over socket is there.
+running() {
+    QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
+    first=$!
+    pids+=($first)
+    for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
+}
 # The score file's lines and the players' totals agree (less $2 lines put there by hand).
 agree() {
     local lines games extra=${2:-0}
@@ -218,10 +225,7 @@ ok "a name not in UTF-8 on the command line"
 
 echo "== the hand-over socket flooded by the same user"
 home flood
-QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
-first=$!
-pids+=($first)
-for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
+running
 sock=$(ls "$XDG_RUNTIME_DIR"/*.sock)
 /usr/bin/python3 - "$sock" <<'PY' || fail "the flood could not be sent"
 import socket, sys
@@ -261,10 +265,7 @@ ok "socket flood"
 
 echo "== a running copy that does not answer: a launch with a file says so and opens nothing"
 home stopped
-QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
-first=$!
-pids+=($first)
-for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
+running
 kill -STOP "$first"
 printf ' 9 \r\n 48  200  1  1 \r\n' >"$work/nine.qrl"
 (QT_QPA_PLATFORM=xcb exec "$app" "$work/nine.qrl") >/dev/null 2>"$HOME/second.err" &
@@ -360,10 +361,7 @@ PY
     # The other way round: another user reaches the running game's socket (its folder and
     # the socket opened to all) and hands it a file: the game takes nothing from it.
     home squat-reach
-    QT_QPA_PLATFORM=offscreen "$app" >/dev/null 2>&1 &
-    first=$!
-    pids+=($first)
-    for _ in $(seq 100); do ls "$XDG_RUNTIME_DIR"/*.sock >/dev/null 2>&1 && break; sleep 0.1; done
+    running
     sock=$(ls "$XDG_RUNTIME_DIR"/*.sock)
     chmod 711 "$XDG_RUNTIME_DIR" "$HOME" && chmod 777 "$sock"
     printf ' 9 \r\n 48  200  1  1 \r\n' >"$work/nine.qrl"

@@ -2,7 +2,6 @@
 
 #include "AfterFirstPaint.h"
 #include "BoardWidget.h"
-#include "Celebration.h"
 #include "ClockFace.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
@@ -11,7 +10,6 @@
 #include "LossSearch.h"
 #include "PictureCache.h"
 #include "RecentMenus.h"
-#include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "WinnableWatch.h"
 #include "WonGame.h"
@@ -24,8 +22,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QScopedValueRollback>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
