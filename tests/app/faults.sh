@@ -378,7 +378,7 @@ except OSError as e:
     print("refused", e)
 PY
     ) || true
-    echo "$answer" | grep -q "ok" && fail "the game answered another user: $answer"
+    echo "$answer" | grep -q "^b'ok" && fail "the game answered another user: $answer"
     sleep 1
     [ ! -e "$data/Unfinished.qrl" ] || ! head -c 4 "$data/Unfinished.qrl" | grep -q '^ 9 ' \
         || fail "the game opened a file another user handed it"
