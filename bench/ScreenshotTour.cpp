@@ -170,8 +170,7 @@ void scores(frmMain& w, const QString& out) {
     board.resize(600, 470);
     QTest::qWait(20);
     board.findChild<ChartsView*>()->grab().save(out + QStringLiteral("/help-charts.png"));
-    FinishFlow flow(s);
-    dlgFinish finish = SessionDialogs::Finish(flow, s, &w);
+    dlgFinish finish = SessionDialogs::Finish(s, &w);
     finish.show();
     QTest::qWait(20);
     finish.grab().save(out + QStringLiteral("/finish.png"));

@@ -31,10 +31,10 @@ Driver::Driver(const AppPaths& paths, std::ostream& out)
     : out_(out)
     , prompter_(out)
     , session_(paths, view_, prompter_, window_, replay_) {
-    session_.SetWinHandler([this] { out_ << "won\n"; });
+    session_.win.SetHandler([this] { out_ << "won\n"; });
     // As the window starts: a record a kill cut short is finished first, a first run sets up
     // the player and the folders.
-    Lifecycle(session_, {}).Start();
+    session_.lifecycle.Start();
     registerCommands();
 }
 
@@ -171,8 +171,8 @@ void Driver::RunLine(const std::string& raw) {
 }
 
 void Driver::answerWin() {
-    if (!session_.WinPending()) return;
-    FinishFlow(session_).Cancel(); // the finished-game dialog's "Cancel"
+    if (!session_.win.Pending()) return;
+    session_.finishing.Cancel(); // the finished-game dialog's "Cancel"
 }
 
 void Driver::giveUp() {

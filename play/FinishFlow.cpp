@@ -2,7 +2,16 @@
 
 #include "Favourites.h"
 #include "GameLists.h"
-#include "Session.h"
+#include "GameState.h"
+#include "Prompter.h"
+#include "WinLatch.h"
+#include "cFinish.h"
+#include "cMenu.h"
+#include "cPlayer.h"
+#include "cRecent.h"
+#include "cSave.h"
+#include "cScore.h"
+#include "cTrans.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,37 +27,37 @@ const QStringList& FinishFlow::Captions() {
 
 FinishFlow::Choices FinishFlow::Proposed() const {
     Choices c;
-    c.save = session_.finish.SaveEnable() == 1;
+    c.save = p_.finish.SaveEnable() == 1;
     c.savePath = PathIn(BrowseStart());
-    c.favourite = session_.finish.FavEnable() == 1;
+    c.favourite = p_.finish.FavEnable() == 1;
     c.favName = proposedFavName();
-    c.favIndex = session_.finish.LastFavIndex();
-    c.nextIndex = session_.finish.LastSelectIndex();
+    c.favIndex = p_.finish.LastFavIndex();
+    c.nextIndex = p_.finish.LastSelectIndex();
     return c;
 }
 
 QString FinishFlow::PathIn(const QString& folder) const {
-    return folder + QLatin1Char('/') + QString::number(session_.state().gGameNumber);
+    return folder + QLatin1Char('/') + QString::number(p_.state.gGameNumber);
 }
 
-QString FinishFlow::BrowseStart() const { return session_.save.GetLastDir(); }
+QString FinishFlow::BrowseStart() const { return p_.save.GetLastDir(); }
 
 QString FinishFlow::proposedFavName() const {
-    const QString player = session_.players.CurrentName();
-    return FinishFlow::tr("%1 Played by %2").arg(session_.state().gGameNumber).arg(player);
+    const QString player = p_.players.CurrentName();
+    return FinishFlow::tr("%1 Played by %2").arg(p_.state.gGameNumber).arg(player);
 }
 
 QStringList FinishFlow::FavouriteFolders() const {
-    return GameLists::FavouriteFolders(session_.save.FavFolder());
+    return GameLists::FavouriteFolders(p_.save.FavFolder());
 }
 
 void FinishFlow::saveCopy(const Choices& c) {
     const QString folder = QFileInfo(c.savePath).absolutePath();
     if (!c.save || c.savePath.isEmpty() || !QFileInfo(folder).isDir()) return; // nothing said
-    session_.save.SaveLastDir(folder);
+    p_.save.SaveLastDir(folder);
     const QString path = c.savePath + QStringLiteral(".q2k");
-    if (session_.save.FinishedSave() == 0) session_.recent.AddtoRecent(path);
-    session_.trans.SaveToFile(path);
+    if (p_.save.FinishedSave() == 0) p_.recent.AddtoRecent(path);
+    p_.trans.SaveToFile(path);
 }
 
 QString FinishFlow::Refusal(const Choices& c) const {
@@ -66,16 +75,16 @@ void FinishFlow::saveFavourite(const Choices& c) {
     const QString name = c.favName.trimmed();
     const QString path = c.favFolder + QLatin1Char('/') + name + QStringLiteral(".q2k");
     if (QFileInfo::exists(path)
-        && !session_.prompter.Question(
+        && !p_.prompter.Question(
             Favourites::tr("File %1 exists! Do you want to overwrite ?").arg(path).toStdString(),
             kAppTitle, MessageIcon::Question))
         return;
-    session_.trans.SaveToFile(path);
+    p_.trans.SaveToFile(path);
 }
 
 std::vector<FinishFlow::Figure> FinishFlow::Figures() const {
-    const GameResult game = session_.menu.Result();
-    const PlayerBests best = session_.score.CurrentBests();
+    const GameResult game = p_.menu.Result();
+    const PlayerBests best = p_.score.CurrentBests();
     const auto figure = [&best](const QString& name, const QString& value, bool better,
                             const QString& bestValue) {
         if (!best.AnyWin) return Figure { name, value, tr("First win"), true };
@@ -95,26 +104,24 @@ std::vector<FinishFlow::Figure> FinishFlow::Figures() const {
 void FinishFlow::Accept(const Choices& c) {
     // Once a win: OK reached again while a question or message of this one is open (a
     // nested event loop) would record the game twice.
-    if (!session_.WinPending()) return;
-    session_.ClearWinPending();
-    session_.finish.SetFavEnable(c.favourite ? 1 : 0);
-    session_.finish.SetLastFavIndex(static_cast<qint16>(c.favIndex));
-    session_.finish.SetLastSelectIndex(static_cast<qint16>(c.nextIndex));
-    session_.finish.SetSaveEnable(c.save ? 1 : 0);
+    if (!p_.win.Take()) return;
+    p_.finish.SetFavEnable(c.favourite ? 1 : 0);
+    p_.finish.SetLastFavIndex(static_cast<qint16>(c.favIndex));
+    p_.finish.SetLastSelectIndex(static_cast<qint16>(c.nextIndex));
+    p_.finish.SetSaveEnable(c.save ? 1 : 0);
     saveCopy(c);
     saveFavourite(c);
-    session_.menu.GameWon();
+    p_.menu.GameWon();
     const bool known
         = c.nextIndex >= 1 && c.nextIndex <= static_cast<int>(kNextGameCommands.size());
-    session_.menu.SelectGame(known ? kNextGameCommands[static_cast<std::size_t>(c.nextIndex - 1)]
-                                   : kNextGameCommands.front());
+    p_.menu.SelectGame(known ? kNextGameCommands[static_cast<std::size_t>(c.nextIndex - 1)]
+                             : kNextGameCommands.front());
 }
 
 void FinishFlow::Cancel() {
-    if (!session_.WinPending()) return;
-    session_.ClearWinPending();
-    session_.menu.GameWon();
-    session_.menu.NoGame();
+    if (!p_.win.Take()) return;
+    p_.menu.GameWon();
+    p_.menu.NoGame();
 }
 
 } // namespace quadrell

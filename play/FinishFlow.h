@@ -7,7 +7,16 @@
 
 namespace quadrell {
 
-class Session;
+struct GameState;
+class Prompter;
+class WinLatch;
+class cFinish;
+class cMenu;
+class cPlayer;
+class cRecent;
+class cSave;
+class cScore;
+class cTrans;
 
 // What the finished-game dialog does with the player's choices: keep the game, keep a
 // favourite copy, record the win, start the next game.
@@ -28,7 +37,19 @@ public:
         int nextIndex = 1; // 1-based position of the next-game choice
     };
 
-    explicit FinishFlow(Session& session) : session_(session) { }
+    struct Parts {
+        cFinish& finish;
+        cSave& save;
+        cPlayer& players;
+        cRecent& recent;
+        cTrans& trans;
+        cMenu& menu;
+        cScore& score;
+        const GameState& state;
+        Prompter& prompter;
+        WinLatch& win;
+    };
+    explicit FinishFlow(Parts parts) : p_(parts) { }
 
     // One of the won game's figures as the dialog shows it: "Moves", "84", and how it stands
     // against the player's earlier wins ("New best", "Best 80").
@@ -62,7 +83,7 @@ private:
     void saveCopy(const Choices& c);
     void saveFavourite(const Choices& c);
 
-    Session& session_;
+    Parts p_;
 };
 
 } // namespace quadrell

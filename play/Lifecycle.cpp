@@ -1,8 +1,17 @@
 #include "Lifecycle.h"
 
 #include "GameFile.h"
+#include "GameState.h"
+#include "KeptGame.h"
+#include "Prompter.h"
 #include "SafeFile.h"
-#include "Session.h"
+#include "SettingsStore.h"
+#include "cMenu.h"
+#include "cOpt.h"
+#include "cPlayer.h"
+#include "cSave.h"
+#include "cScore.h"
+#include "cUser.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -24,12 +33,12 @@ void createIfMissing(const QString& path) {
 
 } // namespace
 
-Lifecycle::Lifecycle(Session& session, Registrar registerFileTypes)
-    : session_(session)
+Lifecycle::Lifecycle(Parts parts, Registrar registerFileTypes)
+    : p_(parts)
     , registerFileTypes_(std::move(registerFileTypes)) { }
 
 bool Lifecycle::FirstRunNeeded() const {
-    return session_.save.FreshStartAsked() || session_.store.IsEmpty(kApp);
+    return p_.save.FreshStartAsked() || p_.store.IsEmpty(kApp);
 }
 
 void Lifecycle::Start() {
@@ -38,15 +47,20 @@ void Lifecycle::Start() {
     Recover();
     if (firstRun) FirstRunReset();
     CheckFolders();
+    // The session's clock starts here, and so does the first game's.
+    const QDateTime now = QDateTime::currentDateTime();
+    SettingsStore::Batch together(p_.store);
+    p_.save.SetSessionStart(now);
+    p_.save.SetGameStartTime(now);
 }
 
 void Lifecycle::FirstRunReset() {
-    cSave& save = session_.save;
-    SettingsStore::Batch batch(session_.store);
+    cSave& save = p_.save;
+    SettingsStore::Batch batch(p_.store);
     // The kept game outlives the reset, as the files it names do.
     const std::optional<bool> unfinished = save.UnfinishedStated();
     const qint32 keptTime = save.LastGameTime();
-    session_.store.DeleteAll(kApp);
+    p_.store.DeleteAll(kApp);
     if (unfinished == true) {
         save.SetUnfinished(true);
         save.SetLastGameTime(keptTime);
@@ -61,12 +75,12 @@ void Lifecycle::FirstRunReset() {
     makeFolder(save.IncompleteDir());
     makeFolder(save.FinishedDir());
     createIfMissing(save.ScoreFile());
-    session_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
+    p_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
         cSave::DateText(QDateTime::currentDateTime()));
 }
 
 void Lifecycle::CheckFolders() {
-    cSave& save = session_.save;
+    cSave& save = p_.save;
     // An empty or relative name is repaired as a folder that is gone is.
     if (!cSave::UsableFolder(save.FavFolder())) {
         save.SetFavFolder(save.InInstallFolder(QStringLiteral("favorites")));
@@ -74,32 +88,32 @@ void Lifecycle::CheckFolders() {
     }
     if (!cSave::UsableFolder(save.IncompleteDir())) save.SetIncompleteDir(save.InstallFolder());
     if (!cSave::UsableFolder(save.FinishedDir())) save.SetFinishedDir(save.InstallFolder());
-    if (session_.players.TotalPlayers() < 1)
-        session_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
+    if (p_.players.TotalPlayers() < 1)
+        p_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
             cSave::DateText(QDateTime::currentDateTime()));
     createIfMissing(save.ScoreFile());
 }
 
 void Lifecycle::Recover() {
-    session_.score.RecoverPending();
-    session_.kept.Recover();
+    p_.score.RecoverPending();
+    p_.kept.Recover();
 }
 
 bool Lifecycle::openOrEmpty(const QString& path) {
-    if (session_.menu.OpenFromFile(path, true)) return true;
-    session_.menu.NoGame();
+    if (p_.menu.OpenFromFile(path, true)) return true;
+    p_.menu.NoGame();
     return false;
 }
 
 bool Lifecycle::Open_Game(const QString& commandLine) {
-    const QString kept = session_.kept.Path();
-    const bool resume = session_.save.Unfinished() && QFileInfo::exists(kept);
+    const QString kept = p_.kept.Path();
+    const bool resume = p_.save.Unfinished() && QFileInfo::exists(kept);
     const QString named = commandLine.trimmed();
     std::optional<GameFileRead> read;
     if (!named.isEmpty()) {
         read = GameFile::Read(named);
         if (!read->game) {
-            session_.menu.ReportUnusable(named, *read);
+            p_.menu.ReportUnusable(named, *read);
             read.reset(); // the kept game, if any, goes on as if nothing had been named
         }
     }
@@ -107,34 +121,33 @@ bool Lifecycle::Open_Game(const QString& commandLine) {
         if (resume) {
             openOrEmpty(kept);
         } else {
-            session_.menu.NoGame();
+            p_.menu.NoGame();
         }
         return true;
     }
     if (resume) {
-        if (!session_.prompter.Question(
-                Lifecycle::tr("Are you sure you want to exit the previously\r\n"
-                              "unfinished game and start this game ?")
-                    .toStdString(),
+        if (!p_.prompter.Question(Lifecycle::tr("Are you sure you want to exit the previously\r\n"
+                                                "unfinished game and start this game ?")
+                                      .toStdString(),
                 kAppTitle, MessageIcon::Question))
             return false;
-        if (session_.menu.OpenFromFile(kept, true)) session_.menu.GameLost();
+        if (p_.menu.OpenFromFile(kept, true)) p_.menu.GameLost();
     }
-    session_.menu.Restore(named, *read->game);
+    p_.menu.Restore(named, *read->game);
     return true;
 }
 
 void Lifecycle::Unload() {
-    const GameState& s = session_.state();
+    const GameState& s = p_.state;
     const bool playing = s.gGameActive && !s.gFinishedView;
-    if (session_.opt.EnableUnfinished() == 1 && playing) {
-        session_.kept.KeepAtExit();
+    if (p_.opt.EnableUnfinished() == 1 && playing) {
+        p_.kept.KeepAtExit();
         return;
     }
-    if (playing) session_.menu.GameLost();
-    session_.kept.Forget();
+    if (playing) p_.menu.GameLost();
+    p_.kept.Forget();
 }
 
-void Lifecycle::Exit() { session_.kept.Forget(); }
+void Lifecycle::Exit() { p_.kept.Forget(); }
 
 } // namespace quadrell

@@ -6,7 +6,16 @@
 
 namespace quadrell {
 
-class Session;
+struct GameState;
+class KeptGame;
+class Prompter;
+class SettingsStore;
+class cMenu;
+class cOpt;
+class cPlayer;
+class cSave;
+class cScore;
+class cUser;
 
 // What the main window does when it loads and unloads, without the window: the
 // first-run reset, the folder checks, resuming or opening a game, keeping it at exit.
@@ -15,10 +24,22 @@ class Lifecycle {
 
 public:
     using Registrar = std::function<void()>;
-    Lifecycle(Session& session, Registrar registerFileTypes);
+    struct Parts {
+        SettingsStore& store;
+        cSave& save;
+        cOpt& opt;
+        cPlayer& players;
+        cUser& users;
+        cScore& score;
+        KeptGame& kept;
+        cMenu& menu;
+        const GameState& state;
+        Prompter& prompter;
+    };
+    Lifecycle(Parts parts, Registrar registerFileTypes);
 
     // Everything before the first game, in its order: recovery, the first-run reset when
-    // it is due, the folder checks.
+    // it is due, the folder checks, the session's clock.
     void Start();
     // A first start for this user, or "Install"/"Fresh" set to 1. Ask before anything is
     // written to the store.
@@ -42,7 +63,7 @@ public:
 private:
     bool openOrEmpty(const QString& path);
 
-    Session& session_;
+    Parts p_;
     Registrar registerFileTypes_;
 };
 

@@ -6,7 +6,7 @@
 namespace quadrell {
 
 Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, GameWindow& window,
-    ReplayControl& replay)
+    ReplayControl& replay, Lifecycle::Registrar registerFileTypes)
     : prompter(asker)
     , paths(appPaths)
     , store(appPaths.configFolder)
@@ -26,6 +26,17 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
           [this](int intervalMs, int count) {
               if (flashStarter_) flashStarter_(intervalMs, count);
           })
+    , lifecycle({ .store = store,
+                    .save = save,
+                    .opt = opt,
+                    .players = players,
+                    .users = users,
+                    .score = score,
+                    .kept = kept,
+                    .menu = menu,
+                    .state = engine.state(),
+                    .prompter = prompter },
+          std::move(registerFileTypes))
     , window_(window) {
     menu.SetFiles(&files);
     menu.SetScoring(&score, &time);
@@ -57,10 +68,9 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
 void Session::GameWonDetected() {
     // Every automatic-play pass that follows the last king tests again; one win is one dialog.
     // A finished game being watched was recorded when it ended.
-    if (winPending_ || engine.state().gFinishedView) return;
-    winPending_ = true;
+    if (win.Pending() || engine.state().gFinishedView) return;
     menu.FreezeResult();
-    if (winHandler_) winHandler_();
+    win.Raise();
 }
 
 Favourites Session::MakeFavourites() {

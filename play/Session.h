@@ -3,11 +3,14 @@
 #include "AppPaths.h"
 #include "Engine.h"
 #include "Favourites.h"
+#include "FinishFlow.h"
 #include "GameFileDialogs.h"
 #include "KeptGame.h"
 #include "KeyboardPlay.h"
+#include "Lifecycle.h"
 #include "PointerInput.h"
 #include "SettingsStore.h"
+#include "WinLatch.h"
 #include "cCustom.h"
 #include "cFinish.h"
 #include "cMenu.h"
@@ -28,14 +31,16 @@ namespace quadrell {
 class GameWindow;
 class ReplayControl;
 
-// The objects one run of the program shares, created once in this order and wired to
-// whatever shows the board and asks the player: a window, or the headless driver.
+// The objects one run of the program shares, wired to whatever shows the board and asks the
+// player: a window, or the headless driver. The members below are created in the order they
+// are declared, and each is handed the objects it uses: this is the one place that order is
+// written.
 class Session final : public WinListener {
     Q_DECLARE_TR_FUNCTIONS(Session)
 
 public:
     Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window,
-        ReplayControl& replay);
+        ReplayControl& replay, Lifecycle::Registrar registerFileTypes = {});
 
     GameWindow& window() { return window_; }
     // The favourites' commands, wired to this session's objects.
@@ -43,16 +48,14 @@ public:
     // The shared game state (the g-names), owned by the engine.
     GameState& state() { return engine.state(); }
 
-    // Called once when a game is won; the finished-game dialog is opened from here after
-    // the winning move has come to rest.
-    void SetWinHandler(std::function<void()> handler) { winHandler_ = std::move(handler); }
+    // Raises `win` once per won game (the window opens the finished-game dialog from its
+    // handler, after the winning move has come to rest).
     void GameWonDetected() override;
-    bool WinPending() const { return winPending_; }
-    void ClearWinPending() { winPending_ = false; }
     // How the window flashes its title; the headless driver has none.
     void SetFlashStarter(PointerInput::FlashStarter starter) { flashStarter_ = std::move(starter); }
 
     Prompter& prompter; // every message and question of the session
+    WinLatch win;
     AppPaths paths;
     SettingsStore store;
     cOpt opt;
@@ -71,12 +74,21 @@ public:
     KeyboardPlay keyboard { engine, pointer };
     GameFileDialogs files { save, recent, menu, trans, engine.state(), prompter };
     KeptGame kept { store, save, opt, engine, trans, time, prompter };
+    Lifecycle lifecycle;
+    FinishFlow finishing { { .finish = finish,
+        .save = save,
+        .players = players,
+        .recent = recent,
+        .trans = trans,
+        .menu = menu,
+        .score = score,
+        .state = engine.state(),
+        .prompter = prompter,
+        .win = win } };
 
 private:
     GameWindow& window_;
-    std::function<void()> winHandler_;
     PointerInput::FlashStarter flashStarter_;
-    bool winPending_ = false;
 };
 
 } // namespace quadrell

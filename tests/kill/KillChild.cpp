@@ -186,7 +186,7 @@ private:
 
     void play() {
         const GameState& st = s_.engine.state();
-        if (s_.WinPending()) return; // the finished-game dialog is on its way
+        if (s_.win.Pending()) return; // the finished-game dialog is on its way
         if (st.gFinishedView && random_.bounded(3) != 0) {
             // A watched game closed: nothing may be recorded for it, now or after a kill.
             w_.Action(QStringLiteral("mnuClose"))->trigger();

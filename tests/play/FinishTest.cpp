@@ -23,7 +23,7 @@ protected:
         session.engine.rules().CardDoubleClicked(48);
         session.GameWonDetected();
     }
-    FinishFlow flow { session };
+    FinishFlow& flow = session.finishing;
     QByteArray scores() {
         QFile f(session.save.ScoreFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -70,7 +70,7 @@ TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     EXPECT_TRUE(state().gGameActive);
     EXPECT_EQ(state().gGameNumber, 617);
     EXPECT_EQ(trans().TransCount(), 0);
-    EXPECT_FALSE(session.WinPending());
+    EXPECT_FALSE(session.win.Pending());
 }
 
 TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {

@@ -182,7 +182,7 @@ TEST_F(FlowTest, AWinIsAnnouncedOnceHoweverManyPassesSeeIt) {
     session.engine.rules().CardClicked(0);
     session.engine.rules().FoundationClicked(208);
     EXPECT_EQ(wins, 1);
-    EXPECT_TRUE(session.WinPending());
+    EXPECT_TRUE(session.win.Pending());
 }
 
 TEST_F(FlowTest, AReplayIsStoppedBeforeTheQuestionThatCanEndTheGame) {

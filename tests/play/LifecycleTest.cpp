@@ -19,8 +19,7 @@ namespace {
 class LifecycleTest : public SessionFixture {
 protected:
     KeptGame& kept = session.kept;
-    int registered = 0;
-    Lifecycle life { session, [this] { ++registered; } };
+    Lifecycle& life = session.lifecycle;
 
     QString data(const QString& name) const { return paths.dataFolder + QLatin1Char('/') + name; }
     void playGame(qint32 n) {
@@ -48,6 +47,16 @@ TEST_F(LifecycleTest, TheFirstRunResetsEverythingAndSetsUpTheFolders) {
     EXPECT_EQ(QFileInfo(data(QStringLiteral("Quadrell2000.sre"))).size(), 0);
     EXPECT_EQ(session.players.GetName(1), QStringLiteral("Guest"));
     EXPECT_EQ(session.players.GetFullName(1), QStringLiteral("Guest Player"));
+}
+
+TEST_F(LifecycleTest, TheSessionAndItsFirstGameAreTimedFromTheStart) {
+    // Last session's times, left in the store by the run before.
+    const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+    session.save.SetSessionStart(yesterday);
+    session.save.SetGameStartTime(yesterday);
+    life.Start();
+    EXPECT_GT(session.save.SessionStart(), yesterday.addSecs(3600));
+    EXPECT_GT(session.save.GameStartTime(), yesterday.addSecs(3600));
 }
 
 TEST_F(LifecycleTest, MissingFoldersAndFilesAreReplacedAtStart) {
@@ -116,7 +125,7 @@ TEST_F(LifecycleTest, EveryMoveIsKeptAndAKilledGameComesBack) {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
     EXPECT_EQ(written.count("\r\n"), 1 + trans().TransCount());
-    EXPECT_FALSE(session.save.Unfinished()); // the specified key keeps its meaning in play
+    EXPECT_FALSE(session.save.Unfinished()); // the key keeps its meaning in play
     // The next start finds the game as if the program had been closed.
     KeptGame next { session.store, session.save, session.opt, session.engine, session.trans,
         session.time, session.prompter };
@@ -213,7 +222,7 @@ TEST_F(LifecycleTest, AKeptGameOutlivesAnEndThatTheSettingsCouldNotTake) {
         0);
     const AppPaths afterPaths = AppPaths::Inside(after.path());
     Session next { afterPaths, view, prompter, window, replay };
-    Lifecycle start { next, [] {} };
+    Lifecycle& start = next.lifecycle;
     start.Start();
     ASSERT_TRUE(start.Open_Game(QString()));
     EXPECT_EQ(next.state().gGameNumber, 1000); // taken up again, not lost unrecorded
@@ -284,9 +293,9 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
         life.Unload();
         session.save.SetLastGameTime(42);
         row.between();
-        Session next { paths, view, prompter, window, replay };
         int firstRuns = 0;
-        Lifecycle start { next, [&firstRuns] { ++firstRuns; } };
+        Session next { paths, view, prompter, window, replay, [&firstRuns] { ++firstRuns; } };
+        Lifecycle& start = next.lifecycle;
         start.Start();
         EXPECT_EQ(firstRuns, row.firstRun ? 1 : 0);
         EXPECT_EQ(QFile::exists(data(QStringLiteral("Unfinished.qrl"))), row.resumed);

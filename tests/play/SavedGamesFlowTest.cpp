@@ -168,7 +168,7 @@ TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
 }
 
 TEST_F(SavedGamesFlowTest, TheKeptGameIsInNoListAndTheFileDialogsStartElsewhere) {
-    Lifecycle life { session, [] {} };
+    Lifecycle& life = session.lifecycle;
     life.Start(); // the first run: the "Incomplete" folder made and set
     playGame(1000);
     session.kept.Update();

@@ -15,7 +15,7 @@ class SessionFixture : public ::testing::Test {
 protected:
     SessionFixture() {
         paths.Create();
-        session.SetWinHandler([this] { ++wins; });
+        session.win.SetHandler([this] { ++wins; });
     }
 
     GameState& state() { return session.engine.state(); }
@@ -29,7 +29,8 @@ protected:
     RecordingPrompter prompter;
     HeadlessGameWindow window;
     ManualReplayControl replay;
-    Session session { paths, view, prompter, window, replay };
+    int registered = 0; // the file types, registered by a first run
+    Session session { paths, view, prompter, window, replay, [this] { ++registered; } };
     int wins = 0;
 };
 

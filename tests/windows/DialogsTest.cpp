@@ -374,8 +374,7 @@ private slots:
         session().menu.Game_Started(false);
         session().GameWonDetected();
         {
-            FinishFlow flow(session());
-            dlgFinish finish = SessionDialogs::Finish(flow, session(), window_.get());
+            dlgFinish finish = SessionDialogs::Finish(session(), window_.get());
             QCOMPARE(finish.windowTitle(), QStringLiteral("Congrats You Win !"));
             QCOMPARE(finish.NextGame()->count(), 4);
             QCOMPARE(finish.NextGame()->itemText(2), QStringLiteral("Restart the Same Game"));
@@ -387,7 +386,7 @@ private slots:
             finish.close(); // the close box
         }
         QVERIFY(!session().engine.state().gGameActive);
-        QVERIFY(!session().WinPending());
+        QVERIFY(!session().win.Pending());
         QFile scores(session().save.ScoreFile());
         QVERIFY(scores.open(QIODevice::ReadOnly));
         QCOMPARE(scores.readAll().count("\r\n"), 1);

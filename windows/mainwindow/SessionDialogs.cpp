@@ -38,8 +38,6 @@ frmFavourites OrganiseFavourites(Session& s, QWidget* owner) {
     return frmFavourites(s.MakeFavourites(), owner);
 }
 
-dlgFinish Finish(FinishFlow& flow, Session& s, QWidget* owner) {
-    return dlgFinish(flow, s.prompter, owner);
-}
+dlgFinish Finish(Session& s, QWidget* owner) { return dlgFinish(s.finishing, s.prompter, owner); }
 
 } // namespace quadrell::SessionDialogs

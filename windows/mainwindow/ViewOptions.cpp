@@ -20,9 +20,15 @@ ViewOptions::ViewOptions(cOpt& options, BoardWidget& board, QStatusBar& status,
     , replay_(replay)
     , entry_(std::move(entry)) { }
 
-void ViewOptions::Watch(WinnableWatch* winnable, DifficultyWatch* difficulty) {
-    winnable_ = winnable;
-    difficulty_ = difficulty;
+void ViewOptions::Watch(const GameState& state) {
+    // Each lives as long as the box it fills.
+    winnable_ = new WinnableWatch(state, options_, *parts_.winnable, parts_.winnable);
+    difficulty_ = new DifficultyWatch(state, options_, *parts_.difficulty, parts_.difficulty);
+}
+
+void ViewOptions::UpdateBoxes() {
+    if (winnable_) winnable_->Update();
+    if (difficulty_) difficulty_->Update();
 }
 
 void ViewOptions::ShowAll() {

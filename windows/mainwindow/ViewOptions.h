@@ -12,6 +12,7 @@ class QStatusBar;
 namespace quadrell {
 
 class BoardWidget;
+struct GameState;
 class DifficultyWatch;
 class ReplayTimers;
 class WinnableWatch;
@@ -24,8 +25,10 @@ public:
     using Entry = std::function<QAction*(CommandId)>;
     ViewOptions(cOpt& options, BoardWidget& board, QStatusBar& status, const WindowParts& parts,
         ReplayTimers& replay, Entry entry);
-    // The watches of the two boxes, once they are made.
-    void Watch(WinnableWatch* winnable, DifficultyWatch* difficulty);
+    // Starts the watches of the winnable and difficulty boxes, once the boxes are made.
+    void Watch(const GameState& state);
+    // The position or the deal may have changed: the boxes follow.
+    void UpdateBoxes();
 
     // Everything as the options say, at start-up.
     void ShowAll();

@@ -21,17 +21,16 @@ void WonGame::Celebrate() {
     // Not for players who asked for less motion, nor with the animation turned down.
     const bool still = session_.opt.ReduceMotion() == 1 || session_.opt.CardSpeed() <= 1;
     if (finishShown_) return; // the dialog came first
-    if (still || !session_.WinPending()) return ShowFinish();
+    if (still || !session_.win.Pending()) return ShowFinish();
     celebration_->Start([this] { ShowFinish(); });
 }
 
 void WonGame::ShowFinish() {
     celebration_->Stop(); // whatever closes the won game ends its celebration first
     // Once: a command or a handed-over file arriving while the dialog is open waits for it.
-    if (!session_.WinPending() || finishShown_) return;
+    if (!session_.win.Pending() || finishShown_) return;
     const QScopedValueRollback<bool> shown(finishShown_, true);
-    FinishFlow flow(session_);
-    dlgFinish finish = SessionDialogs::Finish(flow, session_, &owner_);
+    dlgFinish finish = SessionDialogs::Finish(session_, &owner_);
     finish.exec();
     if (after_) after_();
 }

@@ -5,13 +5,11 @@
 #include "ClockFace.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
-#include "DifficultyWatch.h"
 #include "Icons.h"
 #include "LossSearch.h"
 #include "PictureCache.h"
 #include "RecentMenus.h"
 #include "SettingsStore.h"
-#include "WinnableWatch.h"
 #include "WonGame.h"
 #include "cScore.h"
 
@@ -33,8 +31,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     , pictures_(std::make_shared<PictureCache>(
           QDir(paths.cacheFolder).filePath(QStringLiteral("pictures"))))
     , board_(new BoardWidget)
-    , session_(paths, *board_, prompter_, *this, replay_)
-    , lifecycle_(session_, std::move(registerFileTypes))
+    , session_(paths, *board_, prompter_, *this, replay_, std::move(registerFileTypes))
     , assist_(session_.engine, session_.menu, session_.opt, prompter_, *board_, replay_,
           *statusBar(), [this] {
               StatusbarUpdate();
@@ -51,8 +48,22 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     buildMenus();
     buildToolbar();
     buildStatusbar();
-    custom_.Attach(parts_.toolbar, topMenus_, parts_.panels);
-    buildTimers();
+    custom_.Attach(parts_.toolbar, commands_.TopMenus(), parts_.panels);
+    tmGeneral_.setInterval(300);
+    connect(&tmGeneral_, &QTimer::timeout, this, &frmMain::RefreshMenus);
+    tmrTime_.setInterval(100);
+    connect(&tmrTime_, &QTimer::timeout, this, &frmMain::ClockTick);
+    view_.ReplayIntervalChanged(session_.opt.FwdBackSpeed() * 10);
+    replay_.SetHandlers(
+        [this](bool forward) {
+            session_.trans.ReplayTick(forward);
+            afterCommand();
+        },
+        [this](bool enabled) {
+            commands_.State().stop = enabled;
+            commands_.Apply();
+        },
+        [this] { assist_.StopSolution(); });
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -79,7 +90,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
     // The finished-game dialog opens once the winning move and its automatic moves are over.
-    session_.SetWinHandler([this] { QTimer::singleShot(0, this, [this] { won_->Celebrate(); }); });
+    session_.win.SetHandler([this] { QTimer::singleShot(0, this, [this] { won_->Celebrate(); }); });
 }
 
 Celebration& frmMain::WinCelebration() { return won_->Party(); }
@@ -90,18 +101,12 @@ frmMain::~frmMain() {
 }
 
 bool frmMain::Load() {
-    lifecycle_.Start();
+    session_.lifecycle.Start();
     ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex());
-    const QDateTime now = QDateTime::currentDateTime();
-    {
-        SettingsStore::Batch together(session_.store);
-        session_.save.SetSessionStart(now);
-        session_.save.SetGameStartTime(now);
-    }
     session_.recent.UpdateRecent();
     view_.BackgroundChanged();
     session_.menu.ShowCards(false);
-    if (!lifecycle_.Open_Game(commandLine_)) return false;
+    if (!session_.lifecycle.Open_Game(commandLine_)) return false;
     placement_.Restore();
     view_.ShowAll();
     custom_.RestoreAll();
@@ -110,11 +115,6 @@ bool frmMain::Load() {
     tmGeneral_.start();
     loaded_ = true;
     return true;
-}
-
-QAction* frmMain::Action(const QString& name) const {
-    if (actions_.contains(name)) return actions_.value(name);
-    return buttons_.value(name, nullptr);
 }
 
 // ---- commands -------------------------------------------------------------------------
@@ -166,7 +166,7 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
 }
 
 void frmMain::exitNow() {
-    lifecycle_.Exit();
+    session_.lifecycle.Exit();
     quit_();
 }
 
@@ -178,27 +178,11 @@ void frmMain::playerChosen(int index) {
 // ---- menus and toolbar ------------------------------------------------------------------
 
 void frmMain::RefreshMenus() {
-    commandState_.game
-        = session_.menu.Update_Menu(replay_.ForwardRunning() || replay_.BackwardRunning());
-    commandState_.solutionPlaying = assist_.PlayingSolution();
-    applyEnabling();
+    CommandState& state = commands_.State();
+    state.game = session_.menu.Update_Menu(replay_.ForwardRunning() || replay_.BackwardRunning());
+    state.solutionPlaying = assist_.PlayingSolution();
+    commands_.Apply();
     recent_->UpdateEnabled();
-}
-
-void frmMain::applyEnabling() {
-    // A toolbar button follows its menu entry.
-    for (const Command& command : CommandTable::Commands()) {
-        const bool on = !command.enabled || command.enabled(commandState_);
-        actions_[QLatin1String(command.control)]->setEnabled(on);
-        if (QAction* button = buttons_.value(QLatin1String(KeyOf(command.id))))
-            button->setEnabled(on);
-    }
-}
-
-QAction* frmMain::entryFor(CommandId id) const {
-    for (const Command& command : CommandTable::Commands())
-        if (command.id == id) return actions_.value(QLatin1String(command.control));
-    return nullptr;
 }
 
 void frmMain::RunWindowCommand(CommandId id) {
@@ -282,8 +266,7 @@ void frmMain::ResetClockAndStatus(bool clearPanels) {
 }
 
 void frmMain::StatusbarUpdate() {
-    if (watch_) watch_->Update();
-    if (rating_) rating_->Update();
+    view_.UpdateBoxes();
     if (!session_.state().gGameActive) return;
     const qint16 left = session_.time.GetCardLeft();
     const int possible = left == 0 ? 0 : session_.state().gBoard.GetPossibleMoves();
@@ -301,8 +284,8 @@ void frmMain::ClockTick() {
 }
 
 void frmMain::SetUndoToSnapshotEnabled(bool enabled) {
-    commandState_.game.undoToSnapshot = enabled;
-    applyEnabling();
+    commands_.State().game.undoToSnapshot = enabled;
+    commands_.Apply();
 }
 
 void frmMain::ListPlayers(const QStringList& names, int current) {
@@ -324,7 +307,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     SettingsStore::Batch batch(session_.store); // the window's place and the kept game
     placement_.KeepAtClose();
-    lifecycle_.Unload();
+    session_.lifecycle.Unload();
     tmGeneral_.stop();
     tmrTime_.stop();
     event->accept();

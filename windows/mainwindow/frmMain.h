@@ -1,8 +1,7 @@
 #pragma once
 
-#include "CommandTable.h"
+#include "CommandActions.h"
 #include "CustomLayout.h"
-#include "Lifecycle.h"
 #include "MainDialogs.h"
 #include "QtPrompter.h"
 #include "ReplayTimers.h"
@@ -10,26 +9,19 @@
 #include "SolverAssist.h"
 #include "TitleFlash.h"
 #include "ViewOptions.h"
-#include "WindowParts.h"
 #include "WindowPlacement.h"
 
 #include <QMainWindow>
-#include <QMap>
 #include <QTimer>
 #include <memory>
-
-class QAction;
-class QMenu;
 
 namespace quadrell {
 
 class BoardWidget;
 class Celebration;
-class DifficultyWatch;
 class LossSearch;
 class PictureCache;
 class RecentMenus;
-class WinnableWatch;
 class WonGame;
 
 // The main window shows the game and routes input: the board, the menus, the toolbar, the
@@ -46,8 +38,8 @@ public:
     frmMain(
         const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});
     ~frmMain() override;
-    // The load handler, in its specified order. False when the player chose to leave at
-    // the question about the unfinished game.
+    // Everything before the first game is shown, in its order. False when the player chose
+    // to leave at the question about the unfinished game.
     bool Load();
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
@@ -57,7 +49,7 @@ public:
     Session& session() { return session_; }
     BoardWidget& board() { return *board_; }
     // A menu entry or toolbar button by its control name ("mnuUndo") or toolbar key ("Undo").
-    QAction* Action(const QString& name) const;
+    QAction* Action(const QString& name) const { return commands_.Find(name); }
     const WindowParts& Parts() const { return parts_; }
     SolverAssist& Assist() { return assist_; }
     Celebration& WinCelebration();
@@ -70,7 +62,7 @@ public:
     // The general timer's and the clock timer's work, callable at once.
     void RefreshMenus();
     void ClockTick();
-    const CommandState& EnablingState() const { return commandState_; }
+    const CommandState& EnablingState() const { return commands_.State(); }
 
     // GameWindow
     QString Caption() const override { return title_.Caption(); }
@@ -92,10 +84,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusbar();
-    void buildTimers();
     void run(const Command& command); // from its menu entry or its toolbar button
-    void applyEnabling();
-    QAction* entryFor(CommandId id) const;
     void afterCommand();
     void afterInput();
     void openWhenFree(const QString& path, int delayMs);
@@ -108,25 +97,19 @@ private:
     std::shared_ptr<PictureCache> pictures_; // the first picture's drawings, kept
     BoardWidget* board_;
     Session session_;
-    Lifecycle lifecycle_;
     MainDialogs dialogs_ { session_, *this };
     CustomLayout custom_ { session_.custom };
     WindowPlacement placement_ { *this, session_.save, kWidth };
-    QMap<QString, QAction*> actions_;
-    QMap<QString, QAction*> buttons_;
-    std::array<QMenu*, 6> topMenus_ {};
-    CommandState commandState_;
+    CommandActions commands_ { [this](const Command& command) { run(command); } };
     RecentMenus* recent_ = nullptr;
     WindowParts parts_;
     ViewOptions view_ { session_.opt, *board_, *statusBar(), parts_, replay_,
-        [this](CommandId id) { return entryFor(id); } };
+        [this](CommandId id) { return commands_.EntryFor(id); } };
     QTimer tmGeneral_;
     QTimer tmrTime_;
     TitleFlash title_ { *this };
     SolverAssist assist_;
     std::unique_ptr<WonGame> won_;
-    std::unique_ptr<WinnableWatch> watch_;
-    std::unique_ptr<DifficultyWatch> rating_;
     std::unique_ptr<LossSearch> lossSearch_;
     bool loaded_ = false;
     std::function<void()> quit_;

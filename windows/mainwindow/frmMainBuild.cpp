@@ -1,14 +1,12 @@
-// The main window's menus, toolbar, status bar and timers.
+// The main window's menus, toolbar and status bar.
 #include "BoardWidget.h"
 #include "ClockFace.h"
 #include "CommandTable.h"
-#include "DifficultyWatch.h"
 #include "Icons.h"
 #include "LossSearch.h"
 #include "RecentMenus.h"
 #include "StatusPanels.h"
 #include "ToolbarStyle.h"
-#include "WinnableWatch.h"
 #include "WonGame.h"
 #include "frmMain.h"
 
@@ -38,26 +36,8 @@ int fittedWidth(const QComboBox& box) {
 } // namespace
 
 void frmMain::buildMenus() {
-    std::vector<QMenu*> bar;
-    for (const MenuInfo& info : CommandTable::Menus()) {
-        QMenu* menu = menuBar()->addMenu(CommandTable::Text(info.caption));
-        menu->setObjectName(QLatin1String(info.control));
-        if (info.customIndex > 0) topMenus_[info.customIndex] = menu;
-        bar.push_back(menu);
-    }
-    for (const Command& command : CommandTable::Commands()) {
-        QMenu* menu = bar[static_cast<std::size_t>(command.menu)];
-        if (command.gapBefore) menu->addSeparator();
-        QAction* action = menu->addAction(CommandTable::Text(command.caption));
-        action->setObjectName(QLatin1String(command.control));
-        action->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
-        action->setCheckable(command.checkable);
-        connect(action, &QAction::triggered, this, [this, &command] { run(command); });
-        actions_.insert(QLatin1String(command.control), action);
-        addAction(action); // its shortcut works while its menu is hidden
-    }
+    QMenu* game = commands_.BuildMenus(*menuBar(), *this);
     // Between the last game command and the separator above "E&xit".
-    QMenu* game = bar.front();
     QAction* exitGap = game->actions().at(game->actions().size() - 2);
     game->insertSeparator(exitGap);
     recent_ = new RecentMenus(*game, exitGap, session_.recent, [this](qint16 slot) {
@@ -66,7 +46,7 @@ void frmMain::buildMenus() {
         afterCommand();
     });
     for (int list = 0; list < 2; ++list)
-        actions_.insert(recent_->Menu(list)->objectName(), recent_->Menu(list));
+        commands_.Add(recent_->Menu(list)->objectName(), recent_->Menu(list));
 }
 
 void frmMain::buildToolbar() {
@@ -84,21 +64,7 @@ void frmMain::buildToolbar() {
     auto* packed = new ToolbarStyle(parts_.toolbar->style()->name());
     packed->setParent(this); // a child after the strip: it outlives the buttons that use it
     parts_.toolbar->setStyle(packed);
-
-    for (int position = 1; position <= CommandTable::kPositions; ++position) {
-        const Command* command = CommandTable::AtPosition(position);
-        QAction* a = nullptr;
-        if (!command) {
-            a = parts_.toolbar->addSeparator();
-        } else {
-            a = parts_.toolbar->addAction(
-                Icons::Of(command->glyph, pictures_), CommandTable::Text(command->tip));
-            parts_.toolbar->widgetForAction(a)->setStyle(packed);
-            connect(a, &QAction::triggered, this, [this, command] { run(*command); });
-            buttons_.insert(QLatin1String(KeyOf(command->id)), a);
-        }
-        a->setObjectName(QStringLiteral("Button%1").arg(position));
-    }
+    commands_.BuildButtons(*parts_.toolbar, packed, pictures_);
     // Every button shows from the first width up; a narrower window folds the last ones
     // into the toolbar's extension menu.
     parts_.toolbar->setMinimumWidth(0);
@@ -126,9 +92,7 @@ void frmMain::buildToolbar() {
     row->addWidget(parts_.difficulty);
     row->addWidget(parts_.winnable);
     row->addWidget(parts_.clock);
-    watch_ = std::make_unique<WinnableWatch>(session_.state(), session_.opt, *parts_.winnable);
-    rating_ = std::make_unique<DifficultyWatch>(session_.state(), session_.opt, *parts_.difficulty);
-    view_.Watch(watch_.get(), rating_.get());
+    view_.Watch(session_.state());
 }
 
 void frmMain::buildStatusbar() {
@@ -147,24 +111,6 @@ void frmMain::buildStatusbar() {
     // A passing message takes the whole bar while it shows; the panels come back after it.
     connect(statusBar(), &QStatusBar::messageChanged, panels,
         [panels](const QString& message) { panels->setVisible(message.isEmpty()); });
-}
-
-void frmMain::buildTimers() {
-    tmGeneral_.setInterval(300);
-    connect(&tmGeneral_, &QTimer::timeout, this, &frmMain::RefreshMenus);
-    tmrTime_.setInterval(100);
-    connect(&tmrTime_, &QTimer::timeout, this, &frmMain::ClockTick);
-    view_.ReplayIntervalChanged(session_.opt.FwdBackSpeed() * 10);
-    replay_.SetHandlers(
-        [this](bool forward) {
-            session_.trans.ReplayTick(forward);
-            afterCommand();
-        },
-        [this](bool enabled) {
-            commandState_.stop = enabled;
-            applyEnabling();
-        },
-        [this] { assist_.StopSolution(); });
 }
 
 } // namespace quadrell
