@@ -110,9 +110,14 @@ protected:
 };
 
 TEST_F(NewGameOfDifficultyTest, TheGameFoundIsDealtAsANewGameAndTheClassRemembered) {
+    // Left from the game before: a snapshot, and that game only watched.
+    session.save.SetSnapShot(true);
+    state().gFinishedView = true;
     // Every number is Easy here: the first one drawn is dealt.
     EXPECT_TRUE(session.menu.NewGameOfDifficulty(Level::Easy, &allEasy));
     EXPECT_TRUE(state().gGameActive);
+    EXPECT_FALSE(state().gFinishedView); // played, not watched
+    EXPECT_FALSE(session.save.SnapShot());
     EXPECT_EQ(trans().TransCount(), 0);
     EXPECT_EQ(session.opt.AskedDifficulty(), 1);
     EXPECT_EQ(prompter.progressLabels,

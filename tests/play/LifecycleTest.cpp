@@ -281,9 +281,10 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
             [&] {
                 session.save.SetUnfinished(false);
                 session.store.SetBool(QStringLiteral("Save"), QStringLiteral("KeptRunning"), true);
-                session.store.SetInt(QStringLiteral("Save"), QStringLiteral("KeptGameTime"), 42);
+                // the time kept with the last move, later than the last closing's
+                session.store.SetInt(QStringLiteral("Save"), QStringLiteral("KeptGameTime"), 57);
             },
-            true, 42, false },
+            true, 57, false },
         { "recorded", [&] { session.kept.Forget(); }, false, 0, false },
     };
     for (const Row& row : rows) {

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -74,6 +76,29 @@ TEST_F(FileAssociationTest, AnInstalledCopyLeavesNothingOfOursInTheHome) {
              "mime/packages/quadrell2000.xml", "icons/hicolor/scalable/apps/quadrell2000.svg" })
         EXPECT_FALSE(QFile::exists(inHome(name))) << name;
     EXPECT_TRUE(FileAssociation::Installed({ system }));
+}
+
+// The desktop's list of which program opens which file is rebuilt whenever an entry of ours
+// comes or goes, so a file manager never offers an entry that is gone.
+TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
+    if (QStandardPaths::findExecutable(QStringLiteral("update-desktop-database")).isEmpty())
+        GTEST_SKIP() << "update-desktop-database is not installed";
+    const QString cache = inHome("applications/mimeinfo.cache");
+    check("/opt/q/quadrell2000");
+    EXPECT_TRUE(readAll(cache).contains("quadrell2000-local.desktop"));
+    // An older version's entry under the installed name, listed too.
+    QFile old(inHome("applications/quadrell2000.desktop"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(FileAssociation::DesktopEntry(QStringLiteral("/opt/q/quadrell2000")));
+    old.close();
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("update-desktop-database"), { inHome("applications") }),
+        0);
+    ASSERT_TRUE(readAll(cache).contains(";quadrell2000.desktop;"));
+    check("/opt/q/quadrell2000"); // our own entry as it was: only the old one goes
+    EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));
+    EXPECT_FALSE(readAll(cache).contains(";quadrell2000.desktop;"));
+    EXPECT_TRUE(readAll(cache).contains("quadrell2000-local.desktop"));
 }
 
 TEST_F(FileAssociationTest, AFileOfTheSameNameThatIsNotOursStays) {

@@ -16,6 +16,7 @@
 #include "WindowPlacement.h"
 #include "WonGame.h"
 #include "dlgFinish.h"
+#include "dlgMove.h"
 #include "frmAddFav.h"
 #include "frmAutoSave.h"
 #include "frmCustomize.h"
@@ -169,7 +170,7 @@ private slots:
         // The solver's own rating of game 7.
         frmSelectGame real = SessionDialogs::SelectGame(session(), window_.get());
         real.Text()->setText(QStringLiteral("7"));
-        QTRY_COMPARE(real.Rating()->text(), QStringLiteral("Difficulty: Medium"));
+        QTRY_COMPARE(real.Rating()->text(), QStringLiteral("Difficulty: Easy"));
     }
 
     void selectGameProposesANumberAndRefusesBadOnes() {
@@ -815,6 +816,69 @@ private slots:
         QVERIFY(!window_->Action(QStringLiteral("mnuComp"))->isEnabled());
         session().recent.CrearRecent();
         QVERIFY(window_->Recent().None(1)->isVisible());
+    }
+
+    // Whatever asks for the finished-game dialog while it is open is answered by that dialog:
+    // a second one would record the game twice.
+    void theFinishedGameDialogOpensOnceWhateverAsksForItMeanwhile() {
+        session().win.SetHandler({}); // this test's own end of the game, not the window's
+        int after = 0;
+        WonGame won(session(), window_->board(), *window_, [&after] { ++after; });
+        session().menu.NewGame(617, false);
+        session().menu.Game_Started(false);
+        session().GameWonDetected();
+        int dialogs = 0;
+        ModalAnswerer answers;
+        answers.handler = [&](QWidget* dialog) {
+            if (++dialogs == 1) won.ShowFinish(); // asked again while it is open
+            dialog->close();
+        };
+        won.ShowFinish();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(after, 1);
+        QVERIFY(!session().win.Pending());
+        QCOMPARE(contentOf(session().save.ScoreFile()).count("\r\n"), 1);
+    }
+
+    // Each entry opens its own file: the newest first in each list.
+    void eachRecentEntryOpensItsOwnFile() {
+        const std::pair<qint32, const char*> files[] { { 11, "eleven.q2k" }, { 12, "twelve.q2k" },
+            { 13, "thirteen.qrl" }, { 14, "fourteen.qrl" } };
+        for (const auto& [game, name] : files) {
+            session().menu.NewGame(game, false);
+            session().menu.Game_Started(false);
+            session().trans.SaveToFile(dir_.filePath(QLatin1String(name)));
+            session().recent.AddtoRecent(dir_.filePath(QLatin1String(name)));
+        }
+        const std::tuple<int, int, qint32> rows[] { { 0, 0, 12 }, { 0, 1, 11 }, { 1, 0, 14 },
+            { 1, 1, 13 } };
+        ModalAnswerer answers; // leaving the game in play for the next
+        for (const auto& [list, index, game] : rows) {
+            window_->Recent().Item(list, index)->trigger();
+            QCOMPARE(session().state().gGameNumber, game);
+        }
+    }
+
+    // The empty-column question answers with the button pressed; Escape and the close box
+    // leave the move undone, Return takes the default, the single card.
+    void theEmptyColumnQuestionAnswersWithTheButtonPressed() {
+        const std::pair<const char*, EmptyColumnChoice> rows[] { { "cmdSingle",
+                                                                     EmptyColumnChoice::Single },
+            { "cmdColumn", EmptyColumnChoice::Column }, { "cmdCancel", EmptyColumnChoice::Cancel },
+            { "Return", EmptyColumnChoice::Single }, { "Escape", EmptyColumnChoice::Cancel } };
+        for (const auto& [how, expected] : rows) {
+            dlgMove move(window_.get());
+            ModalAnswerer answers;
+            answers.handler = [how = QLatin1String(how)](QWidget* dialog) {
+                if (how == QLatin1String("Return") || how == QLatin1String("Escape")) {
+                    QTest::keyClick(
+                        dialog, how == QLatin1String("Return") ? Qt::Key_Return : Qt::Key_Escape);
+                    return;
+                }
+                dialog->findChild<QPushButton*>(how)->click();
+            };
+            QCOMPARE(move.Ask(), expected);
+        }
     }
 };
 

@@ -81,6 +81,12 @@ int Celebration::CardsInFlight() const {
     return n;
 }
 
+QPointF Celebration::Travelled(int order) const {
+    const Flight& f = flights_.at(static_cast<std::size_t>(order));
+    if (f.launchMs > now_) return {};
+    return where(f, (now_ - f.launchMs) / 1000.0) - f.from;
+}
+
 QPointF Celebration::where(const Flight& f, double seconds) const {
     const double g = kGravity * board_.Scale();
     const double floor = height() - f.face.deviceIndependentSize().height();

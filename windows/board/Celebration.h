@@ -33,6 +33,8 @@ public:
     void Frame(qint64 ms);
     // The cards in the air at the current moment.
     int CardsInFlight() const;
+    // How far the card that leapt `order`-th (0 for the first) has come from its foundation.
+    QPointF Travelled(int order) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
