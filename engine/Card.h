@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace quadrell {
@@ -38,11 +39,25 @@ constexpr int rankOf(Card c) { return c < 0 ? -1 : c % 13 + 1; }
 // Colour code 1 red (hearts, diamonds), 2 black (clubs, spades).
 constexpr int colourOf(Card c) { return suitOf(c) == 1 || suitOf(c) == 3 ? 1 : 2; }
 
+namespace detail {
 // The one rule for building down a column: a card lies on one of the other colour and one
 // rank higher.
+constexpr bool stacksByRule(Card moving, Card target) {
+    return colourOf(moving) != colourOf(target) && rankOf(moving) + 1 == rankOf(target);
+}
+// The rule for every pair of cards, worked out once: the solver asks it millions of times.
+inline constexpr auto kStacks = [] {
+    std::array<std::array<bool, 52>, 52> table {};
+    for (Card a = 0; a < 52; ++a)
+        for (Card b = 0; b < 52; ++b)
+            table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = stacksByRule(a, b);
+    return table;
+}();
+} // namespace detail
+
 constexpr bool stacksOn(Card moving, Card target) {
-    return moving >= 0 && target >= 0 && colourOf(moving) != colourOf(target)
-        && rankOf(moving) + 1 == rankOf(target);
+    return moving >= 0 && target >= 0
+        && detail::kStacks[static_cast<std::size_t>(moving)][static_cast<std::size_t>(target)];
 }
 // The one rule for sending a card home: it is the next card of its suit on the foundation
 // whose top card is `top` (kNoCard for an empty one, which takes an ace).

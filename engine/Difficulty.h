@@ -25,9 +25,9 @@ public:
 
     // The most nodes of each class, round figures near the 40th, 75th and 95th percentiles
     // of games 1 to 10,000; above the hard limit a won deal is Expert.
-    static constexpr long kEasyMost = 300;
-    static constexpr long kMediumMost = 1500;
-    static constexpr long kHardMost = 10000;
+    static constexpr long kEasyMost = 140;
+    static constexpr long kMediumMost = 460;
+    static constexpr long kHardMost = 1700;
     static constexpr long kBudget = Solver::kDealBudget;
 
     static Level LevelOf(long nodes, bool won);

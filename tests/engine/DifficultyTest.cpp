@@ -11,12 +11,12 @@ using Level = Difficulty::Level;
 
 TEST(Difficulty, ClassesFollowTheNodeLimits) {
     const std::tuple<long, bool, Level> rows[] {
-        { 300, true, Level::Easy },
-        { 301, true, Level::Medium },
-        { 1500, true, Level::Medium },
-        { 1501, true, Level::Hard },
-        { 10000, true, Level::Hard },
-        { 10001, true, Level::Expert },
+        { 140, true, Level::Easy },
+        { 141, true, Level::Medium },
+        { 460, true, Level::Medium },
+        { 461, true, Level::Hard },
+        { 1700, true, Level::Hard },
+        { 1701, true, Level::Expert },
         { 12, false, Level::NotSolved },
     };
     for (const auto& [nodes, won, level] : rows)
@@ -27,13 +27,14 @@ TEST(Difficulty, ClassesFollowTheNodeLimits) {
 // a deal shows here, on any machine.
 TEST(Difficulty, DealsOfEveryClassArePinnedByTheirNodes) {
     const std::tuple<std::int32_t, Level, long> rows[] {
-        { 33, Level::Easy, 107 },
-        { 11, Level::Easy, 294 },
-        { 9, Level::Medium, 311 },
-        { 7, Level::Medium, 538 },
-        { 40, Level::Hard, 1604 },
-        { 1, Level::Hard, 5705 },
-        { 89, Level::Expert, 10981 },
+        { 49, Level::Easy, 74 },
+        { 77, Level::Easy, 138 },
+        { 10, Level::Medium, 146 },
+        { 95, Level::Medium, 448 },
+        { 33, Level::Hard, 477 },
+        { 89, Level::Hard, 1162 },
+        { 47, Level::Expert, 2104 },
+        { 25, Level::Expert, 4617 },
     };
     for (const auto& [game, level, nodes] : rows) {
         const Difficulty::Rating r = Difficulty::RateDeal(game).value();
@@ -46,9 +47,9 @@ TEST(Difficulty, DealsOfEveryClassArePinnedByTheirNodes) {
 // A search stopped before its end names no class: "Not solved" would be counted as a loss.
 TEST(Difficulty, ADealWhoseSearchWasStoppedHasNoClass) {
     const std::atomic<bool> stopped { true }, going { false };
-    EXPECT_FALSE(Difficulty::RateDeal(89, &stopped));
-    EXPECT_EQ(Difficulty::RateDeal(89, &going)->level, Level::Expert);
-    EXPECT_EQ(Difficulty::RateDeal(33)->level, Level::Easy);
+    EXPECT_FALSE(Difficulty::RateDeal(47, &stopped));
+    EXPECT_EQ(Difficulty::RateDeal(47, &going)->level, Level::Expert);
+    EXPECT_EQ(Difficulty::RateDeal(49)->level, Level::Easy);
 }
 
 // One stored form for every class, the settings' and the ratings cache's alike; anything

@@ -35,9 +35,9 @@ TEST_F(SolverTest, EveryLineReplaysThroughTheClickRulesToAWin) {
 // Any change to the steps, automatic play or the search order changes this number: a commit
 // that changes it says so, with the solver benchmark's figures.
 TEST(SolverFingerprint, NodesOverTheFirstHundredGamesAreUnchanged) {
-    EXPECT_EQ(Solver::Fingerprint(), 117152);
+    EXPECT_EQ(Solver::Fingerprint(), 42108);
     // The ratings kept on disk name it: a search that changes it has them rebuilt.
-    EXPECT_EQ(Solver::kFingerprint, 117152);
+    EXPECT_EQ(Solver::kFingerprint, 42108);
 }
 
 TEST_F(SolverTest, APositionWithNoWayOutIsProvedLost) {

@@ -16,7 +16,6 @@
 #include "RecentMenus.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
-#include "Solver.h"
 #include "WonGame.h"
 #include "cScore.h"
 #include "dlgAbout.h"
@@ -413,8 +412,18 @@ private slots:
             }
             QVERIFY(party.Running());
             QCOMPARE(dialogs, 0);
+            QCOMPARE(party.CardsInFlight(), 1); // the first king, leaving now
+            // The kings leap up, first to the right, then to the left, and so on.
+            party.Frame(Celebration::kLaunchMs * 4);
+            for (int order = 0; order < 4; ++order)
+                QCOMPARE(party.Travelled(order).x() > 0, order % 2 == 0);
+            QVERIFY(party.Travelled(3).y() < 0);
             party.Frame(Celebration::kLaunchMs * 20);
             QVERIFY(party.CardsInFlight() > 10);
+            // The board grows: the cards fall to its new floor.
+            w->resize(w->width() + 60, w->height() + 80);
+            party.Frame(Celebration::kLaunchMs * 21);
+            QCOMPARE(party.geometry(), w->board().rect());
             if (how == End::Key) {
                 QTest::keyClick(&party, Qt::Key_Space);
             } else {
@@ -824,18 +833,19 @@ private slots:
         QCOMPARE(enabled(), QStringLiteral("mnuNew"));
         // Every card left can go home: Finish, but not while a replay runs.
         w->session().opt.SetFinishByItself(0);
-        w->session().opt.SetCardSpeed(1);
-        bool found = false;
-        for (qint32 number = 1; number < 50 && !found; ++number) {
-            deal(*w, number);
-            const Solver::Result solved = Solver::Solve(
-                w->session().state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
-            for (const SolverMove& move : solved.line) {
-                if ((found = w->session().engine.autoPlayer().CanFinish())) break;
-                if (!Solver::Play(w->session().engine, move)) break;
-            }
-        }
-        QVERIFY(found);
+        deal(*w, 7);
+        w->session().engine.rules().CardDoubleClicked(48); // a history to replay
+        // The six of clubs goes home by hand only, and then everything else follows.
+        BoardBuilder(w->session().engine)
+            .foundation("5H")
+            .foundation("5C")
+            .foundation("3D")
+            .foundation("KS")
+            .column(0, "6H 4D 6C")
+            .column(1, "KH QH JH TH 9H 8H 7H")
+            .column(2, "KC QC JC TC 9C 8C 7C")
+            .column(3, "KD QD JD TD 9D 8D 7D 6D 5D");
+        QVERIFY(w->session().engine.autoPlayer().CanFinish());
         QVERIFY(enabled().contains(QStringLiteral("mnuFinish")));
         w->Action(QStringLiteral("mnuBack"))->trigger();
         QVERIFY(!enabled().contains(QStringLiteral("mnuFinish")));
@@ -1258,9 +1268,9 @@ private slots:
         QVERIFY(w->Parts().difficulty->isHidden()); // off unless chosen
         w->Action(QStringLiteral("mnuDifficulty"))->trigger();
         QCOMPARE(w->session().opt.ShowDifficulty(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Medium"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Easy"), 20000);
         QVERIFY(w->Parts().difficulty->isVisible());
-        deal(*w, 89); // the next deal is rated anew
+        deal(*w, 47); // the next deal is rated anew
         w->StatusbarUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Expert"), 20000);
         w->Action(QStringLiteral("mnuDifficulty"))->trigger();
