@@ -4,6 +4,7 @@
 #include "Difficulty.h"
 #include "FinishFlow.h"
 #include "GameFile.h"
+#include "GameReview.h"
 #include "Lifecycle.h"
 #include "LossFinder.h"
 #include "Solver.h"
@@ -130,6 +131,7 @@ void Driver::registerCommands() {
         player.Finish();
         out_ << "finish: " << (can ? "done" : "not possible") << '\n';
     }));
+    addBoardCommand("review", noArgs([this] { review(); }));
     addBoardCommand("lostat", noArgs([this] {
         const LossFinder::Finding f
             = LossFinder::Find(DealtBoard(session_.state().gGameNumber), session_.trans.Played());
@@ -304,6 +306,21 @@ void Driver::printSource() {
         if (end == std::string::npos) break;
         start = end + 2;
     }
+}
+
+void Driver::review() {
+    const GameReview review(DealtBoard(session_.state().gGameNumber), session_.trans.Played());
+    static const char* verdicts[] = { "won", "lost", "unknown" };
+    for (int position = 0; position < review.Positions(); ++position) {
+        const GameReview::Row row = review.Solve(position);
+        out_ << "review: " << row.entries << ' ' << verdicts[static_cast<int>(row.verdict)] << ' ';
+        if (row.lineMoves < 0) {
+            out_ << "-\n";
+        } else {
+            out_ << row.lineMoves << '\n';
+        }
+    }
+    out_ << "reviewed: " << review.Positions() << '\n';
 }
 
 void Driver::solve(bool hintOnly) {

@@ -52,6 +52,7 @@ private:
     void printPlayers();
     // The solver's answer from the position on the board; the board is left as it is.
     void solve(bool hintOnly);
+    void review();
     // The first `args` moves of the solver's winning line, through the click rules.
     void showSolution();
     void play(const std::string& args);

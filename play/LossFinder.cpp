@@ -8,7 +8,7 @@ bool LossFinder::SolverProvesLost(const cGame& board, const std::atomic<bool>* c
     return Solver::Solve(board, limits).verdict == Solver::Verdict::Lost;
 }
 
-std::vector<int> LossFinder::moveEnds(const std::vector<TransRecord>& played) {
+std::vector<int> LossFinder::MoveEnds(const std::vector<TransRecord>& played) {
     std::vector<int> ends { 0 };
     for (std::size_t i = 0; i < played.size(); ++i) {
         const bool last = i + 1 == played.size();
@@ -17,7 +17,7 @@ std::vector<int> LossFinder::moveEnds(const std::vector<TransRecord>& played) {
     return ends;
 }
 
-cGame LossFinder::after(const cGame& start, const std::vector<TransRecord>& played, int entries) {
+cGame LossFinder::After(const cGame& start, const std::vector<TransRecord>& played, int entries) {
     cGame board = start;
     board.Attach(nullptr); // a sketch: nothing shown or recorded
     for (int i = 0; i < entries; ++i)
@@ -28,9 +28,9 @@ cGame LossFinder::after(const cGame& start, const std::vector<TransRecord>& play
 
 LossFinder::Finding LossFinder::Find(const cGame& start, const std::vector<TransRecord>& played,
     const std::atomic<bool>* cancel, const ProvedLost& lost) {
-    const std::vector<int> ends = moveEnds(played);
+    const std::vector<int> ends = MoveEnds(played);
     const auto lostAt
-        = [&](std::size_t end) { return lost(after(start, played, ends[end]), cancel); };
+        = [&](std::size_t end) { return lost(After(start, played, ends[end]), cancel); };
     if (lostAt(0)) return { Kind::FromTheDeal, 0 };
     if (!lostAt(ends.size() - 1)) return { Kind::Never, 0 };
     // Not lost at `won`, lost at `gone`: the losing move ends at `gone` once they meet.

@@ -32,9 +32,11 @@ public:
     static Finding Find(const cGame& start, const std::vector<TransRecord>& played,
         const std::atomic<bool>* cancel = nullptr, const ProvedLost& lost = &SolverProvesLost);
 
-private:
-    static std::vector<int> moveEnds(const std::vector<TransRecord>& played);
-    static cGame after(const cGame& start, const std::vector<TransRecord>& played, int entries);
+    // The history entries in place where each of the player's moves ends (a move ends after
+    // its automatic moves), the deal's 0 first.
+    static std::vector<int> MoveEnds(const std::vector<TransRecord>& played);
+    // The position with the first `entries` of the history played from `start`.
+    static cGame After(const cGame& start, const std::vector<TransRecord>& played, int entries);
 };
 
 } // namespace quadrell

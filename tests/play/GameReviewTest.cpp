@@ -1,0 +1,108 @@
+#include "GameReview.h"
+
+#include "Deal.h"
+#include "LossFinder.h"
+#include "SessionFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace quadrell::test {
+namespace {
+
+using Verdict = Solver::Verdict;
+
+class GameReviewTest : public SessionFixture {
+protected:
+    // Game 7 with the four cells filled, one card a move: the fourth move loses it.
+    void playFourToTheCells() {
+        session.menu.NewGame(7, false);
+        session.menu.Game_Started(false);
+        for (const Loc loc : { 48, 49, 44, 47 })
+            session.engine.rules().CardDoubleClicked(loc);
+    }
+    std::vector<GameReview::Row> reviewAll(const GameReview& review) {
+        std::vector<GameReview::Row> rows;
+        for (int i = 0; i < review.Positions(); ++i)
+            rows.push_back(review.Solve(i));
+        return rows;
+    }
+};
+
+// Each row is what Solve Game says on the board taken back to that position, and the lost
+// move is the one Where Was It Lost? names.
+TEST_F(GameReviewTest, EachRowIsTheSolversAnswerThereAndTheLostMoveIsWhereItWasLost) {
+    playFourToTheCells();
+    const std::vector<TransRecord> played = trans().Played();
+    const GameReview review(DealtBoard(7), played);
+    ASSERT_EQ(review.Positions(), 5);
+    const std::vector<GameReview::Row> rows = reviewAll(review);
+    for (int i = review.Positions() - 1; i >= 0; --i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[static_cast<std::size_t>(i)].entries, trans().GetTransID());
+        const Solver::Result here
+            = Solver::Solve(board(), Solver::Limits::Nodes(Solver::kDealBudget));
+        EXPECT_EQ(rows[static_cast<std::size_t>(i)].verdict, here.verdict);
+        EXPECT_EQ(rows[static_cast<std::size_t>(i)].lineMoves,
+            here.verdict == Verdict::Won ? static_cast<int>(here.line.size()) : -1);
+        if (here.verdict == Verdict::Won) {
+            EXPECT_EQ(rows[static_cast<std::size_t>(i)].first, here.line.front());
+        }
+        trans().Undo();
+    }
+    const LossFinder::Finding lost = LossFinder::Find(DealtBoard(7), played);
+    ASSERT_EQ(lost.kind, LossFinder::Kind::At);
+    const int at = GameReview::LostAt(rows);
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(rows[static_cast<std::size_t>(at)].entries, lost.entries);
+}
+
+// A move with its automatic moves is one row; a game with no moves has the deal alone.
+TEST_F(GameReviewTest, APositionIsWhereAMoveEndsWithItsAutomaticMoves) {
+    session.menu.NewGame(7, false);
+    session.menu.Game_Started(false);
+    EXPECT_EQ(GameReview(DealtBoard(7), trans().Played()).Positions(), 1);
+    std::vector<TransRecord> played { { 48, 200, kModePlayer, 1 }, { 46, 205, kModeFollowUp, 1 },
+        { 49, 201, kModePlayer, 2 } };
+    const GameReview review(DealtBoard(7), played);
+    ASSERT_EQ(review.Positions(), 3);
+    EXPECT_EQ(review.EntriesAt(1), 2);
+    EXPECT_EQ(review.EntriesAt(2), 3);
+}
+
+TEST(GameReviewMarks, TheLostMoveIsTheFirstProvedLostAfterAWinnableOne) {
+    const auto row = [](Verdict v) {
+        return GameReview::Row { 0, v, v == Verdict::Won ? 60 : -1, {} };
+    };
+    const Verdict W = Verdict::Won, L = Verdict::Lost, U = Verdict::Unknown;
+    const std::pair<std::vector<Verdict>, int> cases[] {
+        { { W, W, L, L }, 2 }, { { W, L }, 1 }, { { W, W, W }, -1 }, // never lost
+        { { L, L }, -1 },    // lost from the deal: no move lost it
+        { { W, U, L }, -1 }, // not known in between: no mark yet
+        { { W, W, U }, -1 }, // not yet solved
+    };
+    for (const auto& [verdicts, at] : cases) {
+        std::vector<GameReview::Row> rows;
+        for (const Verdict v : verdicts)
+            rows.push_back(row(v));
+        EXPECT_EQ(GameReview::LostAt(rows), at) << verdicts.size();
+    }
+}
+
+TEST(GameReviewMarks, ACostlyMoveAddsTheMarginToTheLineOrMore) {
+    const auto won = [](int moves) { return GameReview::Row { 0, Verdict::Won, moves, {} }; };
+    const GameReview::Row lost { 0, Verdict::Lost, -1, {} };
+    const int m = GameReview::kCostlyMargin;
+    const std::tuple<GameReview::Row, GameReview::Row, bool> cases[] {
+        { won(60), won(59), false },     // the line's own move
+        { won(60), won(59 + m), true },  // the margin exactly
+        { won(60), won(58 + m), false }, // one short of it
+        { won(60), won(80 + m), true },
+        { won(60), lost, false }, // that is the lost move's mark, not this one
+        { lost, lost, false },
+    };
+    for (const auto& [before, after, costly] : cases)
+        EXPECT_EQ(GameReview::Costly(before, after), costly) << after.lineMoves;
+}
+
+} // namespace
+} // namespace quadrell::test
