@@ -862,6 +862,26 @@ private slots:
         QVERIFY(toolbar->widgetForAction(w->Action(QStringLiteral("Finish")))->isVisible());
     }
 
+    // The toolbar's row is 380 twips high, and taller with a large font, so that the player
+    // box and the clock are never cut.
+    void theToolbarsRowHoldsThePlayerBoxAtAnyFontSize() {
+        for (const int points : { 0, 22 }) {
+            QFont font = QApplication::font();
+            const QFont before = font;
+            if (points > 0) font.setPointSize(points);
+            QApplication::setFont(font);
+            auto w = open();
+            QApplication::setFont(before);
+            const WindowParts& parts = w->Parts();
+            QVERIFY(parts.strip->height() >= 26); // 380 twips
+            QVERIFY(parts.strip->height() >= parts.players->sizeHint().height());
+            QVERIFY(parts.strip->height() >= parts.clock->sizeHint().height());
+            // No taller than the font asks: the board keeps the room.
+            QVERIFY(
+                parts.strip->height() <= std::max(26, parts.strip->fontMetrics().height() + 10));
+        }
+    }
+
     // The built menus and toolbar apply each row's rule to the window's state, along an
     // empty board, a deal, a move, a snapshot, a replay and the return to the snapshot.
     void entriesAndButtonsFollowTheirRows() {

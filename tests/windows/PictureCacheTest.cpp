@@ -1,5 +1,6 @@
 #include "PictureCache.h"
 
+#include "AfterFirstPaint.h"
 #include "CardArt.h"
 #include "FaultInjection.h"
 #include "Icons.h"
@@ -45,6 +46,25 @@ class PictureCacheTest : public QObject {
     }
 
 private slots:
+    // Work held back until a widget's first paint runs once, after it, and leaves nothing
+    // behind watching the widget's later paints.
+    void workAfterTheFirstPaintRunsOnceAndLeavesNothingBehind() {
+        QWidget widget;
+        const qsizetype before = widget.children().size();
+        int runs = 0;
+        AfterFirstPaint(&widget, [&runs] { ++runs; });
+        QCOMPARE(runs, 0);
+        widget.resize(40, 30);
+        widget.show();
+        QTRY_COMPARE(runs, 1);
+        for (int i = 0; i < 3; ++i) {
+            widget.repaint();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(runs, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(widget.children().size(), before);
+    }
     void init() { QDir(dir_.path()).removeRecursively(); }
 
     // Each picture is drawn for the screen's pixel ratio: the same card, place or logo on a
