@@ -55,14 +55,16 @@ window() {
         [ -z "${limit:-}" ] || ulimit -f "$limit"
         QUADRELL_STARTUP_PROBE=1 QT_QPA_PLATFORM=xcb exec "$app" "$@"
     ) >"$out" 2>"$err" &
-    local pid=$! answered=0
-    for _ in $(seq 300); do
+    local pid=$! pressed=-10
+    for i in $(seq 300); do
         kill -0 "$pid" 2>/dev/null || break
         said=$(grep -c '^quadrell2000: ' "$err" || true)
-        if [ "$said" -gt "$answered" ]; then
+        # A message said and the window not painted yet: Return, and again each second, since
+        # a key sent before the box has the focus (a busy machine) is lost.
+        if [ "$said" -gt 0 ] && ! grep -q '^startup-ms:' "$out" && [ $((i - pressed)) -ge 10 ]; then
             sleep 0.3
             xdotool key Return 2>/dev/null || true
-            [ "$(grep -c '^quadrell2000: ' "$err" || true)" -eq "$said" ] && answered=$said
+            pressed=$i
         fi
         sleep 0.1
     done
