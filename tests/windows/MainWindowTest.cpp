@@ -190,7 +190,7 @@ private slots:
             for (auto* option : dialog->findChildren<QRadioButton*>())
                 if (option->isChecked()) presets << option->objectName();
             QCOMPARE(
-                medium->text().remove(QLatin1Char('&')), QStringLiteral("Medium (36 % of deals)"));
+                medium->text().remove(QLatin1Char('&')), QStringLiteral("Medium (35 % of deals)"));
             medium->setChecked(true);
             dialog->findChild<QPushButton*>(QStringLiteral("cmdDeal"))->click();
         };

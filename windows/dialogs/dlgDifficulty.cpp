@@ -12,7 +12,7 @@ namespace quadrell {
 
 namespace {
 // The share of each class among games 1 to 10,000, in per cent.
-constexpr std::array kShares { 41, 36, 19, 4 };
+constexpr std::array kShares { 40, 35, 20, 5 };
 } // namespace
 
 dlgDifficulty::dlgDifficulty(Difficulty::Level preset, QWidget* owner) : QDialog(owner) {
