@@ -163,10 +163,14 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
     ok = ok && (!last || last(file));
     ok = ok && file.flush() && file.error() == QFileDevice::NoError && file.commit();
     if (ok && QFileInfo(path).size() == size) return Written::Whole;
-    if (error)
-        *error = ok ? SafeFile::tr("The file was not written in full.")
-            : refused && file.error() == QFileDevice::NoError ? systemError(refused)
-                                                              : file.errorString();
+    if (error) {
+        // The system's reason where it gave one, Qt's where only Qt knows it; a failure with
+        // neither (the last touch refused) is said plainly, never as "Unknown error".
+        const bool qtKnows = file.error() != QFileDevice::NoError;
+        *error = !ok && refused && !qtKnows ? systemError(refused)
+            : !ok && qtKnows                ? file.errorString()
+                                            : SafeFile::tr("The file was not written in full.");
+    }
     if (!ok) file.cancelWriting();
     return Written::Failed;
 }

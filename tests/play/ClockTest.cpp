@@ -53,6 +53,17 @@ TEST_F(ClockTest, AnOpenedGameIsTimedFromZeroAndOnlyTheKeptGameFromItsBase) {
     }
 }
 
+// A reading in the game's first second is a reading like any other: nothing is reset, and
+// the time kept from before stays as it was.
+TEST_F(ClockTest, AGameJustStartedReadsZeroAndResetsNothing) {
+    startedSecondsAgo(40);
+    EXPECT_NEAR(clock().GetGameTime(), 40, 1);
+    session.save.SetLastGameTime(7);
+    startedSecondsAgo(0);
+    EXPECT_EQ(clock().GetGameTime(), 0);
+    EXPECT_EQ(session.save.LastGameTime(), 7);
+}
+
 TEST_F(ClockTest, AClockSetBackRestartsFromTheBase) {
     startedSecondsAgo(40);
     EXPECT_NEAR(clock().GetGameTime(), 40, 1);

@@ -48,6 +48,16 @@ TEST_F(SafeFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
             SafeFile::Written::Failed);
         EXPECT_EQ(error, tooLarge);
     }
+    // The last touch refused, with no reason from the system or from Qt: said plainly.
+    EXPECT_EQ(SafeFile::WriteParts(
+                  file,
+                  [](QByteArray& bytes) {
+                      bytes.clear();
+                      return true;
+                  },
+                  &error, [](QIODevice&) { return false; }),
+        SafeFile::Written::Failed);
+    EXPECT_EQ(error, QStringLiteral("The file was not written in full."));
     EXPECT_EQ(contentOf(file), " 1000 \r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("old.qrl") });
     EXPECT_TRUE(SafeFile::Write(file, "new", &error));

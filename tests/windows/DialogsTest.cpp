@@ -800,6 +800,13 @@ private slots:
         QCOMPARE(organise.Games()->topLevelItemCount(), 0);
         QTest::keyClick(organise.Tree(), Qt::Key_Down);
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
+        // Played from the list: the favourite's own game, over another in play.
+        session().menu.NewGame(5, false);
+        session().menu.Game_Started(false);
+        frmSelectFav again = SessionDialogs::OpenFavourite(session(), window_.get());
+        ModalAnswerer answers;
+        again.Play();
+        QCOMPARE(session().state().gGameNumber, 0);
     }
 
     void recentMenusShowTheirPathsOrNone() {
