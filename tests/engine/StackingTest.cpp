@@ -25,6 +25,25 @@ TEST_F(StackingTest, SequenceLinksStopAtTheFirstBreak) {
     EXPECT_EQ(CountSequenceLinks(board(), 11), -1);
 }
 
+// A card begins a run to the column's end when every card above it stacks in turn; a cell,
+// a foundation or an empty place begins none.
+TEST_F(StackingTest, ARunToTheEndStartsOnlyAtAColumnCard) {
+    build().column(0, "2C KH QS JH").column(1, "9D 4C").cell(1, "8S").foundation("AH");
+    const std::pair<Loc, bool> rows[] {
+        { 8, true },    // KH QS JH
+        { 24, true },   // JH alone, the top card
+        { 0, false },   // 2C, under the KH it does not take
+        { 1, false },   // 9D under a 4C
+        { 9, true },    // the 4C on it, alone
+        { 32, false },  // above column 0's top: no card
+        { 2, false },   // an empty column
+        { 201, false }, // a cell's card
+        { 205, false }, // a foundation's card
+    };
+    for (const auto& [loc, run] : rows)
+        EXPECT_EQ(IsRunToTheEnd(board(), loc), run) << loc;
+}
+
 TEST_F(StackingTest, CardsToMoveCountsTheRunThatFits) {
     // Column 0 holds the run KH QS JH TS 9H under a 5C that breaks it.
     build()

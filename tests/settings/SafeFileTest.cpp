@@ -5,6 +5,7 @@
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,6 +138,29 @@ TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
     DataLock second(dir.path());
     EXPECT_FALSE(second.TryLock()); // this very process holds it, and it runs
     EXPECT_TRUE(second.InUseText().contains(dir.path()));
+    // A game may run for days: a lock an hour old is still held while its holder runs.
+    QFile lockFile(path(QStringLiteral("quadrell.lock")));
+    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lockFile.setFileTime(
+        QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    lockFile.close();
+    DataLock third(dir.path());
+    EXPECT_FALSE(third.TryLock());
+}
+
+// A data folder shared between machines (a home on the network): a lock another machine
+// took an hour ago is not broken for its age.
+TEST_F(SafeFileTest, ALockFromAnotherMachineIsNotBrokenForItsAge) {
+    const QString lock = path(QStringLiteral("quadrell.lock"));
+    ASSERT_TRUE(writeContent(lock,
+        QByteArray::number(QCoreApplication::applicationPid()) + "\nquadrell2000\nelsewhere\n"));
+    QFile file(lock);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(
+        QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
+    DataLock mine(dir.path());
+    EXPECT_FALSE(mine.TryLock());
 }
 
 TEST_F(SafeFileTest, TheFolderInUseEndsItsSentenceOnOneLine) {
