@@ -215,6 +215,13 @@ private slots:
         frmOpenGame dialog = SessionDialogs::OpenGame(session(), window_.get());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Quadrell 2000 Select Game"));
         QVERIFY(!dialog.SelectButton()->isEnabled());
+        // The folders on the left, their games beside them, both whole in the window.
+        dialog.show();
+        QVERIFY(dialog.Tree()->isVisible() && dialog.List()->isVisible());
+        QVERIFY(dialog.Tree()->geometry().right() < dialog.List()->geometry().left());
+        QVERIFY(dialog.rect().contains(dialog.Tree()->geometry()));
+        QVERIFY(dialog.rect().contains(dialog.List()->geometry()));
+        dialog.hide();
         QTreeWidgetItem* easy
             = find(dialog.Tree(), QStringLiteral("Favorites"), QStringLiteral("Easy Games"));
         QVERIFY(easy);
