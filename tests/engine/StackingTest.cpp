@@ -60,6 +60,9 @@ TEST_F(StackingTest, CardsToMoveCountsTheRunThatFits) {
     EXPECT_EQ(CountCardsToMove(board(), 40, 11), -1); // nothing fits on 3H
     EXPECT_EQ(CountCardsToMove(board(), 200, 5), 1);  // a cell card moves alone: JC onto QD
     EXPECT_EQ(CountCardsToMove(board(), 200, 2), -1);
+    // A run that is its whole column, down to row 0: 9D 8S onto the TS of column 1.
+    build().column(0, "9D 8S").column(1, "TS");
+    EXPECT_EQ(CountCardsToMove(board(), 8, 1), 2);
 }
 
 TEST_F(StackingTest, PossibleMovesCountEmptyPlacesAndOneMoveEach) {
