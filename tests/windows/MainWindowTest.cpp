@@ -862,6 +862,23 @@ private slots:
         QVERIFY(toolbar->widgetForAction(w->Action(QStringLiteral("Finish")))->isVisible());
     }
 
+    // The Edit and View menus in their order, a line standing between groups of entries.
+    void theMenusShowTheirEntriesInGroups() {
+        auto w = open();
+        const auto shown = [&w](const char* name) {
+            QStringList entries;
+            for (QAction* a : w->findChild<QMenu*>(QLatin1String(name))->actions())
+                entries << (a->isSeparator() ? QStringLiteral("-")
+                                             : a->text().remove(QLatin1Char('&')));
+            return entries.join(QLatin1Char('|'));
+        };
+        QCOMPARE(shown("mnuEdit"),
+            QStringLiteral("Undo|Redo|-|Snapshot Position|Undo to Snapshot|-|Undo All|Redo All|-|"
+                           "Hint|Finish"));
+        QCOMPARE(shown("mnuView"),
+            QStringLiteral("Toolbar|Status Bar|Timer|Can It Be Won|Difficulty|-|Source"));
+    }
+
     // The toolbar's row is 380 twips high, and taller with a large font, so that the player
     // box and the clock are never cut.
     void theToolbarsRowHoldsThePlayerBoxAtAnyFontSize() {
