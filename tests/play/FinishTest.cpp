@@ -57,6 +57,7 @@ TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     c.save = true;
     c.favourite = true;
     c.nextIndex = 3; // "Restart the Same Game"
+    c.favIndex = 2;  // the second folder of the list
     flow.Accept(c);
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("617.q2k"))));
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"))));
@@ -67,6 +68,7 @@ TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     EXPECT_EQ(session.finish.SaveEnable(), 1);
     EXPECT_EQ(session.finish.FavEnable(), 1);
     EXPECT_EQ(session.finish.LastSelectIndex(), 3);
+    EXPECT_EQ(session.finish.LastFavIndex(), 2); // proposed again next time
     EXPECT_TRUE(state().gGameActive);
     EXPECT_EQ(state().gGameNumber, 617);
     EXPECT_EQ(trans().TransCount(), 0);
