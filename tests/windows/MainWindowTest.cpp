@@ -1198,7 +1198,7 @@ private slots:
         frmSource source = SessionDialogs::Source(w->session(), w.get());
         QCOMPARE(source.windowTitle(), QStringLiteral("Quadrell 2000 Source"));
         QCOMPARE(source.Text()->toPlainText(), QStringLiteral("A1   "));
-        // Room for a long game's lines: ten moves a line, several lines at a time.
+        // Room to read a long game's moves, several lines at a time.
         source.show();
         QVERIFY(source.width() >= 640 && source.height() >= 300);
     }
