@@ -3,7 +3,7 @@
 //   quadrell-review-bench [N=200] [MOVES=100]
 #include "Deal.h"
 #include "GameReview.h"
-#include "Steps.h"
+#include "RandomGame.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,15 +34,7 @@ int main(int argc, char** argv) {
         const cGame deal = DealtBoard(number);
         cGame board = deal;
         std::vector<TransRecord> played;
-        for (int k = 0; k < moves; ++k) {
-            std::vector<Step> legal;
-            ForEachStep(
-                BoardPosition(board), StepKinds::Player, [&legal](Step s) { legal.push_back(s); });
-            if (legal.empty()) break;
-            const Step s = legal[draw() % legal.size()];
-            board.ApplyStep(s.from, s.to);
-            played.push_back({ s.from, s.to, kModePlayer, static_cast<std::int16_t>(k + 1) });
-        }
+        PlayRandomly(board, moves, draw, &played);
         const double start = threadCpuMs();
         const GameReview review(deal, played);
         std::vector<GameReview::Row> rows;

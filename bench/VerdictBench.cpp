@@ -4,8 +4,8 @@
 // "won" before, or the other way, is a fault in one of them.
 //   quadrell-verdict-bench [N=3000]
 #include "Deal.h"
+#include "RandomGame.h"
 #include "Solver.h"
-#include "Steps.h"
 #include "cGame.h"
 
 #include <cstdio>
@@ -26,14 +26,7 @@ int main(int argc, char** argv) {
         DealGame(game, deck);
         for (Loc l = 0; l < kCardCount; ++l)
             board.init(l, deck[static_cast<std::size_t>(l)]);
-        for (int k = 0; k < steps; ++k) {
-            std::vector<Step> legal;
-            ForEachStep(
-                BoardPosition(board), StepKinds::Player, [&legal](Step s) { legal.push_back(s); });
-            if (legal.empty()) break;
-            const Step s = legal[draw() % legal.size()];
-            board.ApplyStep(s.from, s.to);
-        }
+        PlayRandomly(board, steps, draw);
         const Solver::Result r = Solver::Solve(board, Solver::Limits::Nodes(Solver::kDealBudget));
         static const char* const names[] { "won", "lost", "unknown" };
         std::printf("%d %d %s\n", i, game, names[static_cast<int>(r.verdict)]);

@@ -2,10 +2,8 @@
 
 #include "Deal.h"
 #include "Difficulty.h"
-#include "FinishFlow.h"
 #include "GameFile.h"
 #include "GameReview.h"
-#include "Lifecycle.h"
 #include "LossFinder.h"
 #include "Solver.h"
 #include "Stacking.h"
@@ -24,6 +22,12 @@ std::string trim(const std::string& text) {
     if (first == std::string::npos) return {};
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
+}
+
+// The solver's verdict as every command prints it.
+const char* verdictName(Solver::Verdict verdict) {
+    static const char* const names[] = { "won", "lost", "unknown" };
+    return names[static_cast<int>(verdict)];
 }
 
 } // namespace
@@ -310,10 +314,9 @@ void Driver::printSource() {
 
 void Driver::review() {
     const GameReview review(DealtBoard(session_.state().gGameNumber), session_.trans.Played());
-    static const char* verdicts[] = { "won", "lost", "unknown" };
     for (int position = 0; position < review.Positions(); ++position) {
         const GameReview::Row row = review.Solve(position);
-        out_ << "review: " << row.entries << ' ' << verdicts[static_cast<int>(row.verdict)] << ' ';
+        out_ << "review: " << row.entries << ' ' << verdictName(row.verdict) << ' ';
         if (row.lineMoves < 0) {
             out_ << "-\n";
         } else {
@@ -327,8 +330,7 @@ void Driver::solve(bool hintOnly) {
     // A node budget, not a clock: the driver's answers are the same on any machine.
     const Solver::Result r
         = Solver::Solve(session_.state().gBoard, Solver::Limits::Nodes(Solver::kDealBudget));
-    static const char* verdicts[] = { "won", "lost", "unknown" };
-    const char* verdict = verdicts[static_cast<int>(r.verdict)];
+    const char* verdict = verdictName(r.verdict);
     auto name = [](const SolverMove& m) {
         return (cTrans::GetLocationName(m.source) + cTrans::GetLocationName(m.target))
             .toStdString();

@@ -132,6 +132,14 @@ TEST_F(SafeFileTest, DeletingAFolderNeverReachesOutsideItsRoot) {
     EXPECT_EQ(contentOf(outside + QStringLiteral("/precious.q2k")), "1");
 }
 
+// The file's time set an hour back, as a lock taken then leaves it.
+bool madeAnHourAgo(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite)
+        && file.setFileTime(
+            QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+}
+
 TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
     DataLock first(dir.path());
     ASSERT_TRUE(first.TryLock());
@@ -139,11 +147,7 @@ TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
     EXPECT_FALSE(second.TryLock()); // this very process holds it, and it runs
     EXPECT_TRUE(second.InUseText().contains(dir.path()));
     // A game may run for days: a lock an hour old is still held while its holder runs.
-    QFile lockFile(path(QStringLiteral("quadrell.lock")));
-    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lockFile.setFileTime(
-        QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    lockFile.close();
+    ASSERT_TRUE(madeAnHourAgo(path(QStringLiteral("quadrell.lock"))));
     DataLock third(dir.path());
     EXPECT_FALSE(third.TryLock());
 }
@@ -154,11 +158,7 @@ TEST_F(SafeFileTest, ALockFromAnotherMachineIsNotBrokenForItsAge) {
     const QString lock = path(QStringLiteral("quadrell.lock"));
     ASSERT_TRUE(writeContent(lock,
         QByteArray::number(QCoreApplication::applicationPid()) + "\nquadrell2000\nelsewhere\n"));
-    QFile file(lock);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(
-        QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    file.close();
+    ASSERT_TRUE(madeAnHourAgo(lock));
     DataLock mine(dir.path());
     EXPECT_FALSE(mine.TryLock());
 }
