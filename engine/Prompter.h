@@ -25,10 +25,11 @@ public:
     // A Yes/No question with its icon (the stop icon before anything is destroyed); true
     // for Yes.
     virtual bool Question(const std::string& text, const std::string& title, MessageIcon icon) = 0;
-    // The same question with a third button, `other`, beside Yes and No.
-    enum class Answer { Yes, No, Other };
+    // The same question with a third button, `other`, beside Yes and No, and a fourth,
+    // `second`, when it is given.
+    enum class Answer { Yes, No, Other, SecondOther };
     virtual Answer QuestionOr(const std::string& text, const std::string& title, MessageIcon icon,
-        const std::string& /*other*/) {
+        const std::string& /*other*/, const std::string& /*second*/ = {}) {
         return Question(text, title, icon) ? Answer::Yes : Answer::No;
     }
     // The "Move to Empty Column.." dialog.

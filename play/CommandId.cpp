@@ -67,6 +67,8 @@ const char* KeyOf(CommandId id) {
         return "SolutionEnd";
     case CommandId::WhereLost:
         return "WhereLost";
+    case CommandId::Review:
+        return "Review";
     case CommandId::ReplayStop:
         return "ReplayStop";
     case CommandId::AddFav:

@@ -38,6 +38,7 @@ enum class CommandId {
     SolutionSlower,
     SolutionEnd,
     WhereLost,
+    Review,
     ReplayStop,
     AddFav,
     OpenFav,

@@ -4,12 +4,29 @@
 
 namespace quadrell {
 
-GameReview::GameReview(const cGame& start, std::vector<TransRecord> played)
-    : start_(start)
-    , played_(std::move(played))
-    , ends_(LossFinder::MoveEnds(played_)) {
-    start_.Attach(nullptr); // a sketch: nothing shown or recorded
-    if (played_.empty()) ends_ = { 0 };
+GameReview::GameReview(const cGame& start, const std::vector<TransRecord>& played) {
+    cGame board = start;
+    board.Attach(nullptr); // a sketch: nothing shown or recorded
+    positions_.push_back({ 0, board, {} });
+    std::vector<Step> steps;
+    const std::vector<int> ends = LossFinder::MoveEnds(played);
+    // One pass: a game of thousands of entries is built in as many steps, not their square.
+    std::size_t next = 1;
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const auto to = static_cast<Loc>(played[i].Destloc);
+        steps.push_back({ board.ApplyStep(static_cast<Loc>(played[i].SrcLoc), to), to });
+        if (next < ends.size() && static_cast<int>(i + 1) == ends[next]) {
+            positions_.push_back({ ends[next++], board, std::move(steps) });
+            steps.clear();
+        }
+    }
+}
+
+std::vector<TransRecord> GameReview::Reviewed(const cTrans& trans, bool watching) {
+    std::vector<TransRecord> entries = trans.Played();
+    for (int i = trans.GetTransID() + 1; watching && i <= trans.TransCount(); ++i)
+        entries.push_back(trans.Entry(i));
+    return entries;
 }
 
 GameReview::Row GameReview::Solve(int position, const std::atomic<bool>* cancel) const {
@@ -17,7 +34,7 @@ GameReview::Row GameReview::Solve(int position, const std::atomic<bool>* cancel)
     row.entries = EntriesAt(position);
     Solver::Limits limits = Solver::Limits::Nodes(Solver::kDealBudget);
     limits.cancel = cancel;
-    const Solver::Result r = Solver::Solve(LossFinder::After(start_, played_, row.entries), limits);
+    const Solver::Result r = Solver::Solve(at(position).board, limits);
     row.verdict = r.verdict;
     if (r.verdict == Solver::Verdict::Won) {
         row.lineMoves = static_cast<int>(r.line.size());

@@ -3,6 +3,7 @@
 #include "Solver.h"
 #include "TransRecord.h"
 #include "cGame.h"
+#include "cTrans.h"
 
 #include <atomic>
 #include <vector>
@@ -12,8 +13,9 @@ namespace quadrell {
 // A game reviewed move by move: for the deal and for each position where one of the
 // player's moves ends, whether it can still be won and how long the solver's line from it
 // is; and the marks a player scans for, the move that lost the game and the costly moves.
-// Each position is solved on its own, so rows can be solved in any order, off the window's
-// thread, and a review stopped halfway keeps the rows it has.
+// The positions are built once, in one pass over the history; each is solved on its own, so
+// rows can be solved in any order, off the window's thread, and a review stopped halfway
+// keeps the rows it has.
 class GameReview {
 public:
     struct Row {
@@ -30,12 +32,25 @@ public:
     // a long game (docs/engineering.md).
     static constexpr int kCostlyMargin = 15;
 
+    // A card a move took somewhere, the move's automatic moves included.
+    struct Step {
+        Card card = kNoCard;
+        Loc to = kNoLoc;
+        friend bool operator==(const Step&, const Step&) = default;
+    };
+
     // `start` is the deal; `played` the history from it to the position reviewed.
-    GameReview(const cGame& start, std::vector<TransRecord> played);
+    GameReview(const cGame& start, const std::vector<TransRecord>& played);
+
+    // The history a review looks at: a game watched (opened to be watched, given up, won)
+    // in full, however far it has been stepped through; a game in play up to where it is.
+    static std::vector<TransRecord> Reviewed(const cTrans& trans, bool watching);
 
     // The positions reviewed: the deal, then one where each move ends.
-    int Positions() const { return static_cast<int>(ends_.size()); }
-    int EntriesAt(int position) const { return ends_.at(static_cast<std::size_t>(position)); }
+    int Positions() const { return static_cast<int>(positions_.size()); }
+    int EntriesAt(int position) const { return at(position).entries; }
+    // The steps of the move that ends at `position`, in order (none for the deal).
+    const std::vector<Step>& MoveTo(int position) const { return at(position).steps; }
     // One position solved as Solve Game would solve it there, under the deal budget.
     Row Solve(int position, const std::atomic<bool>* cancel = nullptr) const;
 
@@ -47,9 +62,16 @@ public:
     static bool Costly(const Row& before, const Row& after);
 
 private:
-    cGame start_;
-    std::vector<TransRecord> played_;
-    std::vector<int> ends_;
+    struct Position {
+        int entries = 0;
+        cGame board;
+        std::vector<Step> steps;
+    };
+    const Position& at(int position) const {
+        return positions_.at(static_cast<std::size_t>(position));
+    }
+
+    std::vector<Position> positions_;
 };
 
 } // namespace quadrell

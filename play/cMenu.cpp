@@ -45,10 +45,13 @@ bool cMenu::AllowNewGame() {
     if (!whereLost_) {
         if (!prompter_.Question(question, kAppTitle, MessageIcon::Question)) return false;
     } else {
-        // The third answer keeps the game and looks for where it was lost.
+        // The third answer keeps the game and looks for where it was lost; the fourth keeps
+        // it and reviews it.
         const Prompter::Answer answer = prompter_.QuestionOr(question, kAppTitle,
-            MessageIcon::Question, cMenu::tr("&Where Was It Lost?").toStdString());
+            MessageIcon::Question, cMenu::tr("&Where Was It Lost?").toStdString(),
+            review_ ? cMenu::tr("Re&view Game...").toStdString() : std::string());
         if (answer == Prompter::Answer::Other) whereLost_();
+        if (answer == Prompter::Answer::SecondOther && review_) review_();
         if (answer != Prompter::Answer::Yes) return false;
     }
     GameLost();
@@ -174,6 +177,7 @@ void cMenu::SelectType(CommandId id) {
     case C::SolutionSlower:
     case C::SolutionEnd:
     case C::WhereLost:
+    case C::Review:
     case C::Help:
     case C::About:
         return;

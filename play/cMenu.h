@@ -57,6 +57,8 @@ public:
     // "Where Was It Lost?", offered beside the question that gives a game up; none in the
     // headless driver.
     void SetWhereLost(std::function<void()> whereLost) { whereLost_ = std::move(whereLost); }
+    // "Review Game...", offered beside it.
+    void SetReview(std::function<void()> review) { review_ = std::move(review); }
     void SetFiles(GameFileDialogs* files) { files_ = files; }
     // Where ended games are scored, and the clock that times them.
     void SetScoring(cScore* score, cTime* time) {
@@ -150,6 +152,7 @@ private:
     cRecent& recent_;
     GameDialogs* dialogs_ = nullptr;
     std::function<void()> whereLost_;
+    std::function<void()> review_;
     GameFileDialogs* files_ = nullptr;
     cScore* score_ = nullptr;
     cTime* time_ = nullptr;

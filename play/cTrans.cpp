@@ -48,12 +48,12 @@ int cTrans::RoomLeft() const { return GameFile::kMaxEntries - TransID_; }
 
 std::int16_t cTrans::MoveID() const { return moveNoAt(TransID_); }
 
-void cTrans::moveBack(const TransRecord& e, std::int16_t speed) {
-    engine_.state().gBoard.SetLocation(e.Destloc, e.SrcLoc, kModeHistory, speed, false);
+void cTrans::moveBack(const TransRecord& e, std::int16_t speed, bool instant) {
+    engine_.state().gBoard.SetLocation(e.Destloc, e.SrcLoc, kModeHistory, speed, instant);
 }
 
-void cTrans::moveForward(const TransRecord& e, std::int16_t speed) {
-    engine_.state().gBoard.SetLocation(e.SrcLoc, e.Destloc, kModeHistory, speed, false);
+void cTrans::moveForward(const TransRecord& e, std::int16_t speed, bool instant) {
+    engine_.state().gBoard.SetLocation(e.SrcLoc, e.Destloc, kModeHistory, speed, instant);
 }
 
 bool cTrans::Undo(std::int16_t speed) {
@@ -99,6 +99,20 @@ bool cTrans::UndoAll(std::int16_t speed) {
 bool cTrans::RedoAll(std::int16_t speed) {
     if (TransID_ == TransCount_) return false;
     while (Redo(speed)) { }
+    return true;
+}
+
+bool cTrans::GoTo(int entries) {
+    if (entries < 0 || entries > TransCount_) return false;
+    while (TransID_ > entries) {
+        moveBack(Entry(TransID_), 0, true);
+        --TransID_;
+    }
+    while (TransID_ < entries) {
+        moveForward(Entry(TransID_ + 1), 0, true);
+        ++TransID_;
+    }
+    MoveCounter_ = moveNoAt(TransID_);
     return true;
 }
 

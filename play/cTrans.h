@@ -48,6 +48,9 @@ public:
     bool Redo(std::int16_t speed = 0);
     bool UndoAll(std::int16_t speed = 0);
     bool RedoAll(std::int16_t speed = 0);
+    // Straight to the position with the first `entries` in place, each group undone or
+    // redone as Undo and Redo would, with nothing animated: a jump across a long game.
+    bool GoTo(int entries);
     void PlayNum(std::int16_t num);
 
     bool Replay(std::int32_t mType);
@@ -74,8 +77,8 @@ public:
 
 private:
     void grow();
-    void moveBack(const TransRecord& e, std::int16_t speed);
-    void moveForward(const TransRecord& e, std::int16_t speed);
+    void moveBack(const TransRecord& e, std::int16_t speed, bool instant = false);
+    void moveForward(const TransRecord& e, std::int16_t speed, bool instant = false);
     std::int16_t moveNoAt(int index) const {
         return index < 1 ? 0 : entries_[static_cast<std::size_t>(index)].MoveNo;
     }

@@ -516,6 +516,10 @@ Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
         <source>Ano&amp;ther of That Difficulty</source>
         <translation>&amp;Gleiche Schwierigkeit noch einmal</translation>
     </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation>Partie &amp;durchsehen...</translation>
+    </message>
 </context>
 <context>
     <name>DataLock</name>
@@ -1092,6 +1096,10 @@ kann nicht geöffnet werden. %2</translation>
         <source>Are you sure you want to close this Game ?</source>
         <translation>Dieses Spiel wirklich schließen?</translation>
     </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation>Partie &amp;durchsehen...</translation>
+    </message>
 </context>
 <context>
     <name>cSave</name>
@@ -1443,6 +1451,17 @@ Spiel wählen — F3</translation>
     </message>
 </context>
 <context>
+    <name>quadrell::GameReviewer</name>
+    <message>
+        <source>Closing the review takes the game back to where it was.</source>
+        <translation>Beim Schließen kehrt die Partie dorthin zurück, wo sie war.</translation>
+    </message>
+    <message>
+        <source>Closing the review leaves the game at the move you chose.</source>
+        <translation>Beim Schließen bleibt die Partie beim gewählten Zug.</translation>
+    </message>
+</context>
+<context>
     <name>quadrell::HelpWindow</name>
     <message>
         <source>Quadrell 2000 Help</source>
@@ -1471,6 +1490,13 @@ Spiel wählen — F3</translation>
     <message>
         <source>This move lost the game: %1</source>
         <translation>Dieser Zug hat das Spiel verloren: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::ReviewChart</name>
+    <message>
+        <source>Moves to win across the game</source>
+        <translation>Züge bis zum Sieg im Lauf der Partie</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +1717,10 @@ Möchten Sie es aufgeben?</translation>
         <source>This Game</source>
         <translation>Dieses Spiel</translation>
     </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation>Partie &amp;durchsehen...</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::dlgMove</name>
@@ -1713,6 +1743,141 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::dlgReview</name>
+    <message>
+        <source>The game is won.</source>
+        <translation>Die Partie ist gewonnen.</translation>
+    </message>
+    <message>
+        <source>Winnable, 1 move to win.</source>
+        <translation>Gewinnbar, 1 Zug bis zum Sieg.</translation>
+    </message>
+    <message>
+        <source>Still winnable, 1 move to win.</source>
+        <translation>Noch gewinnbar, 1 Zug bis zum Sieg.</translation>
+    </message>
+    <message>
+        <source>Winnable, %1 moves to win.</source>
+        <translation>Gewinnbar, %1 Züge bis zum Sieg.</translation>
+    </message>
+    <message>
+        <source>Still winnable, %1 moves to win.</source>
+        <translation>Noch gewinnbar, %1 Züge bis zum Sieg.</translation>
+    </message>
+    <message>
+        <source>Cannot be won from here.</source>
+        <translation>Von hier aus nicht mehr zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>Not decided: the search gave up.</source>
+        <translation>Nicht entschieden: die Suche gab auf.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Partie durchsehen</translation>
+    </message>
+    <message>
+        <source>A row for each of your moves: could the game still be won after it, and how many moves the solver&apos;s line from there takes. </source>
+        <translation>Eine Zeile für jeden Ihrer Züge: ob die Partie danach noch zu gewinnen war und wie viele Züge der Lösungsweg von dort braucht. </translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Moves to win, as a table</source>
+        <translation>Züge bis zum Sieg, als Tabelle</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Moves to win</source>
+        <translation>Züge bis zum Sieg</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Ausgangsstellung</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>Positions solved</source>
+        <translation>Gelöste Stellungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Move %1: %2</source>
+        <translation>Zug %1: %2</translation>
+    </message>
+    <message>
+        <source>Not solved: the review was stopped.</source>
+        <translation>Nicht gelöst: die Durchsicht wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Not solved yet.</source>
+        <translation>Noch nicht gelöst.</translation>
+    </message>
+    <message>
+        <source>This move lost the game.</source>
+        <translation>Dieser Zug hat die Partie verloren.</translation>
+    </message>
+    <message>
+        <source>A costly move: %1 more moves to win.</source>
+        <translation>Ein teurer Zug: %1 Züge mehr bis zum Sieg.</translation>
+    </message>
+    <message>
+        <source>Solving the positions...</source>
+        <translation>Die Stellungen werden gelöst...</translation>
+    </message>
+    <message>
+        <source>not solved</source>
+        <translation>nicht gelöst</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>not decided</source>
+        <translation>nicht entschieden</translation>
+    </message>
+    <message>
+        <source>lost the game</source>
+        <translation>Partie verloren</translation>
+    </message>
+    <message>
+        <source>costly</source>
+        <translation>teuer</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 positions solved.</source>
+        <translation>Abgebrochen: %1 von %2 Stellungen gelöst.</translation>
+    </message>
+    <message>
+        <source>All %1 positions solved.</source>
+        <translation>Alle %1 Stellungen gelöst.</translation>
     </message>
 </context>
 <context>

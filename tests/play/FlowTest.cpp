@@ -57,6 +57,25 @@ TEST_F(FlowTest, TheQuestionThatGivesAGameUpOffersToFindWhereItWasLost) {
     }
 }
 
+// With a review to offer, the question has a fourth button: it keeps the game and reviews it.
+TEST_F(FlowTest, TheQuestionThatGivesAGameUpOffersToReviewIt) {
+    int searches = 0, reviews = 0;
+    session.menu.SetWhereLost([&searches] { ++searches; });
+    session.menu.SetReview([&reviews] { ++reviews; });
+    startGame(5);
+    prompter.secondOther = true;
+    EXPECT_FALSE(session.menu.AllowNewGame());
+    EXPECT_TRUE(state().gGameActive);
+    EXPECT_EQ(reviews, 1);
+    EXPECT_EQ(searches, 0);
+    EXPECT_EQ(prompter.fourthButtons.back(), "Re&view Game...");
+    session.menu.SetReview({});
+    prompter.secondOther = false;
+    prompter.yes = false;
+    EXPECT_FALSE(session.menu.AllowNewGame());
+    EXPECT_EQ(prompter.fourthButtons.back(), ""); // none offered
+}
+
 TEST_F(FlowTest, NoGameEmptiesTheBoardAndForgetsTheSnapshot) {
     startGame(5);
     session.menu.SnapshotPosition();

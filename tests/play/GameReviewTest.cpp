@@ -69,6 +69,63 @@ TEST_F(GameReviewTest, APositionIsWhereAMoveEndsWithItsAutomaticMoves) {
     EXPECT_EQ(review.EntriesAt(2), 3);
 }
 
+// Each move's steps are the cards it took and where, its automatic moves included, and each
+// position is the board with that many entries played, built in one pass.
+TEST_F(GameReviewTest, EachMoveNamesTheCardsItMovedAndEachPositionIsItsBoard) {
+    const cGame deal = DealtBoard(7);
+    const std::vector<TransRecord> played { { 48, 200, kModePlayer, 1 },
+        { 46, 205, kModeFollowUp, 1 }, { 49, 201, kModePlayer, 2 }, { 44, 202, kModeClickPlace, 2 },
+        { 47, 203, kModePlayer, 3 } };
+    const GameReview review(deal, played);
+    ASSERT_EQ(review.Positions(), 5);
+    const std::vector<std::vector<int>> entries { {}, { 0, 1 }, { 2 }, { 3 }, { 4 } };
+    for (int p = 0; p < review.Positions(); ++p) {
+        SCOPED_TRACE(p);
+        const auto& steps = review.MoveTo(p);
+        ASSERT_EQ(steps.size(), entries[static_cast<std::size_t>(p)].size());
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            const TransRecord& e
+                = played[static_cast<std::size_t>(entries[static_cast<std::size_t>(p)][k])];
+            EXPECT_EQ(steps[k].to, e.Destloc);
+            EXPECT_EQ(steps[k].card, deal.GetCardIndex(static_cast<Loc>(e.SrcLoc)));
+        }
+        const cGame there = LossFinder::After(deal, played, review.EntriesAt(p));
+        const Solver::Result a = Solver::Solve(there, Solver::Limits::Nodes(Solver::kDealBudget));
+        const GameReview::Row row = review.Solve(p);
+        EXPECT_EQ(row.verdict, a.verdict);
+        EXPECT_EQ(row.lineMoves, a.verdict == Verdict::Won ? static_cast<int>(a.line.size()) : -1);
+    }
+}
+
+// A game in play is reviewed up to where it is; one only watched, however far it has been
+// stepped through, in full.
+TEST_F(GameReviewTest, AWatchedGameIsReviewedInFullAGameInPlayToWhereItIs) {
+    playFourToTheCells();
+    trans().Undo();
+    trans().Undo();
+    const struct {
+        bool watching;
+        std::size_t entries;
+    } rows[] { { false, 2 }, { true, 4 } };
+    for (const auto& row : rows) {
+        const std::vector<TransRecord> reviewed = GameReview::Reviewed(trans(), row.watching);
+        ASSERT_EQ(reviewed.size(), row.entries);
+        for (std::size_t i = 0; i < reviewed.size(); ++i)
+            EXPECT_EQ(reviewed[i], trans().Entry(static_cast<int>(i + 1)));
+    }
+}
+
+// Solving stops at once when asked: no answer, and the next position still answers.
+TEST_F(GameReviewTest, ACancelledPositionGivesNoAnswer) {
+    playFourToTheCells();
+    const GameReview review(DealtBoard(7), trans().Played());
+    const std::atomic<bool> stop { true };
+    const GameReview::Row cut = review.Solve(0, &stop);
+    EXPECT_EQ(cut.verdict, Verdict::Unknown);
+    EXPECT_EQ(cut.lineMoves, -1);
+    EXPECT_EQ(review.Solve(0).verdict, Verdict::Won);
+}
+
 TEST(GameReviewMarks, TheLostMoveIsTheFirstProvedLostAfterAWinnableOne) {
     const auto row = [](Verdict v) {
         return GameReview::Row { 0, v, v == Verdict::Won ? 60 : -1, {} };

@@ -170,6 +170,39 @@ TEST_F(HistoryTest, UndoAndRedoAnimateAtTheSpeedTheyAreGiven) {
     EXPECT_EQ(view.moves[2].steps, 5);
 }
 
+// The review's jump: to any entry count at once, back or forward, nothing animated, the move
+// counter as undo and redo leave it; a count outside the history changes nothing.
+TEST_F(HistoryTest, GoingToAnEntryCountMovesTheHistoryThereAtOnce) {
+    playNine();
+    ASSERT_TRUE(trans().Undo());
+    const struct {
+        int entries;
+        bool done;
+        int id, moveCounter;
+        Loc kingOfSpades;
+    } rows[] {
+        { 0, true, 0, 0, 0 },
+        { 11, true, 11, 9, 200 }, // past the present position, as redo goes
+        { 5, true, 5, 5, 200 },
+        { 7, true, 7, 5, 200 }, // after move 5's automatic steps
+        { 12, false, 7, 5, 200 },
+        { -1, false, 7, 5, 200 },
+        { 6, true, 6, 5, 200 },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.entries);
+        view.moves.clear();
+        EXPECT_EQ(trans().GoTo(row.entries), row.done);
+        counters(11, row.id, row.moveCounter);
+        EXPECT_EQ(board().GetLocation(CardOf("KS")), row.kingOfSpades);
+        for (const auto& m : view.moves)
+            EXPECT_TRUE(m.instant);
+    }
+    view.moves.clear();
+    EXPECT_TRUE(trans().GoTo(0));
+    EXPECT_EQ(view.moves.size(), 6U); // one step shown for each entry taken back
+}
+
 TEST_F(HistoryTest, ReplayForwardTicksOnePlayerMoveAtATimeAndStopsByItself) {
     playerMove();
     followUp();

@@ -66,9 +66,11 @@ public:
         return yes;
     }
     Answer QuestionOr(const std::string& text, const std::string& title, MessageIcon icon,
-        const std::string& third) override {
+        const std::string& third, const std::string& fourth) override {
         thirdButtons.push_back(third);
-        if (Question(text, title, icon) && !other) return Answer::Yes;
+        fourthButtons.push_back(fourth);
+        if (Question(text, title, icon) && !other && !secondOther) return Answer::Yes;
+        if (secondOther) return Answer::SecondOther;
         return other ? Answer::Other : Answer::No;
     }
     EmptyColumnChoice AskEmptyColumn() override {
@@ -124,8 +126,10 @@ public:
     bool inputOk = true;
     unsigned colour = 0; // the colour dialog's choice; 0 cancels
     bool yes = true;
-    bool other = false; // a question with a third button gets that button
+    bool other = false;       // a question with a third button gets that button
+    bool secondOther = false; // ... or its fourth
     std::vector<std::string> thirdButtons;
+    std::vector<std::string> fourthButtons;
     EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
     std::vector<std::string> progressLabels;
     std::vector<std::int64_t> reported; // every progress report, in order

@@ -201,10 +201,14 @@ void BoardWidget::ShowHint(Loc source, Loc target, int milliseconds) {
         if (placed_[static_cast<std::size_t>(c)] && loc_[static_cast<std::size_t>(c)] == source)
             news_.Hint(c, target);
     update();
-    QTimer::singleShot(milliseconds, this, [this] {
-        hintSource_ = hintTarget_ = kNoLoc;
-        update();
+    QTimer::singleShot(milliseconds, this, [this, hint = ++hints_] {
+        if (hint == hints_) ClearHint();
     });
+}
+
+void BoardWidget::ClearHint() {
+    hintSource_ = hintTarget_ = kNoLoc;
+    update();
 }
 
 void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {

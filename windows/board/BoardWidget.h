@@ -91,7 +91,9 @@ public:
     Card CardAt(QPoint point) const;
     // The hint: the card at `source` and the place `target` outlined for a moment.
     void ShowHint(Loc source, Loc target, int milliseconds);
+    void ClearHint();
     bool HintShown() const { return hintSource_ != kNoLoc; }
+    std::pair<Loc, Loc> Hint() const { return { hintSource_, hintTarget_ }; }
     // Called after every step of a move has been painted (tests, screenshots).
     void SetStepObserver(std::function<void(Card, int)> observer) {
         stepObserver_ = std::move(observer);
@@ -152,6 +154,7 @@ private:
     BoardNews news_ { *this };
     Loc hintSource_ = kNoLoc;
     Loc hintTarget_ = kNoLoc;
+    int hints_ = 0; // a hint's own time runs out, not the one it replaced
 };
 
 } // namespace quadrell

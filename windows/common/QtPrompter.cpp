@@ -62,14 +62,20 @@ bool QtPrompter::Question(const std::string& question, const std::string& title,
 }
 
 Prompter::Answer QtPrompter::QuestionOr(const std::string& question, const std::string& title,
-    MessageIcon icon, const std::string& other) {
+    MessageIcon icon, const std::string& other, const std::string& second) {
     QMessageBox box(
         iconOf(icon), text(title), text(question), QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     QPushButton* third = box.addButton(text(other), QMessageBox::ActionRole);
     third->setObjectName(QStringLiteral("cmdOther"));
+    QPushButton* fourth = nullptr;
+    if (!second.empty()) {
+        fourth = box.addButton(text(second), QMessageBox::ActionRole);
+        fourth->setObjectName(QStringLiteral("cmdSecondOther"));
+    }
     const int chosen = box.exec();
     if (box.clickedButton() == third) return Answer::Other;
+    if (fourth && box.clickedButton() == fourth) return Answer::SecondOther;
     return chosen == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 

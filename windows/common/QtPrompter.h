@@ -18,7 +18,7 @@ public:
     void Message(const std::string& text, MessageIcon icon, const std::string& title) override;
     bool Question(const std::string& text, const std::string& title, MessageIcon icon) override;
     Answer QuestionOr(const std::string& question, const std::string& title, MessageIcon icon,
-        const std::string& other) override;
+        const std::string& other, const std::string& second = {}) override;
     EmptyColumnChoice AskEmptyColumn() override;
     std::string SaveFileName(
         const std::string& folder, const std::string& proposed, const std::string& filter) override;

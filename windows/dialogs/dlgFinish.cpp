@@ -17,7 +17,8 @@
 
 namespace quadrell {
 
-dlgFinish::dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner)
+dlgFinish::dlgFinish(
+    FinishFlow& flow, Prompter& prompter, QWidget* owner, std::function<void()> review)
     : QDialog(owner)
     , flow_(flow)
     , prompter_(prompter)
@@ -74,6 +75,12 @@ dlgFinish::dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner)
     });
     connect(imcGame_, &QComboBox::activated, ok, qOverload<>(&QWidget::setFocus));
     auto* buttons = ButtonRow({ ok, cancel });
+    if (review) {
+        // The won game looked over move by move before it is put away.
+        auto* reviewButton = NamedButton(this, "cmdReview", tr("Re&view Game..."));
+        connect(reviewButton, &QPushButton::clicked, this, std::move(review));
+        buttons->insertWidget(0, reviewButton);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(figuresBox());
     layout->addWidget(select);

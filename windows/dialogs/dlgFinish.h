@@ -3,6 +3,7 @@
 #include "FinishFlow.h"
 
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +21,9 @@ class Prompter;
 class dlgFinish final : public QDialog {
     Q_OBJECT
 public:
-    dlgFinish(FinishFlow& flow, Prompter& prompter, QWidget* owner);
+    // `review` opens the review of the won game; none, no button for it.
+    dlgFinish(
+        FinishFlow& flow, Prompter& prompter, QWidget* owner, std::function<void()> review = {});
 
     QCheckBox* SaveBox() const { return chkSave_; }
     QLineEdit* SavePath() const { return txtSave_; }

@@ -14,6 +14,8 @@ using C = CommandId;
 bool gameOpen(const CommandState& s) { return s.game.restart; }
 bool gameInPlay(const CommandState& s) { return s.game.snapshot; }
 bool solutionFree(const CommandState& s) { return s.game.snapshot && !s.solutionPlaying; }
+// A game with moves, in play or watched.
+bool reviewable(const CommandState& s) { return s.game.replayAll && !s.solutionPlaying; }
 bool undoToSnapshot(const CommandState& s) { return s.game.undoToSnapshot; }
 bool replayAll(const CommandState& s) { return s.game.replayAll; }
 bool undo(const CommandState& s) { return s.game.undo; }
@@ -120,6 +122,8 @@ std::span<const Command> CommandTable::Commands() {
             .shortcut = "End", .route = R::Window, .enabled = solutionPlaying },
         { .id = C::WhereLost, .menu = Replay, .control = "mnuWhereLost", .caption = QT_TRANSLATE_NOOP("Command", "&Where Was It Lost?"),
             .route = R::Window, .enabled = solutionFree },
+        { .id = C::Review, .menu = Replay, .control = "mnuReview", .caption = QT_TRANSLATE_NOOP("Command", "Re&view Game..."),
+            .route = R::Window, .enabled = reviewable },
         { .id = C::ReplayStop, .menu = Replay, .control = "mnuStop", .caption = QT_TRANSLATE_NOOP("Command", "Sto&p"),
             .shortcut = "Ctrl+T", .button = 14, .tip = QT_TRANSLATE_NOOP("Command", "Stop"), .glyph = G::Stop, .enabled = stop },
         { .id = C::AddFav, .menu = Favorites, .control = "mnuAddFav",

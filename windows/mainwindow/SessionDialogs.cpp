@@ -38,6 +38,8 @@ frmFavourites OrganiseFavourites(Session& s, QWidget* owner) {
     return frmFavourites(s.MakeFavourites(), owner);
 }
 
-dlgFinish Finish(Session& s, QWidget* owner) { return dlgFinish(s.finishing, s.prompter, owner); }
+dlgFinish Finish(Session& s, QWidget* owner, std::function<void()> review) {
+    return dlgFinish(s.finishing, s.prompter, owner, std::move(review));
+}
 
 } // namespace quadrell::SessionDialogs

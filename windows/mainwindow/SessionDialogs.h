@@ -29,7 +29,7 @@ frmAddFav AddFavourite(Session& s, QWidget* owner);
 frmSelectFav OpenFavourite(Session& s, QWidget* owner);
 frmFavourites OrganiseFavourites(Session& s, QWidget* owner);
 // The finished-game dialog carries out its choices through `flow`.
-dlgFinish Finish(Session& s, QWidget* owner);
+dlgFinish Finish(Session& s, QWidget* owner, std::function<void()> review = {});
 
 } // namespace SessionDialogs
 

@@ -11,10 +11,12 @@
 
 namespace quadrell {
 
-WonGame::WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after)
+WonGame::WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after,
+    std::function<void()> review)
     : session_(session)
     , owner_(owner)
     , after_(std::move(after))
+    , review_(std::move(review))
     , celebration_(new Celebration(board)) { }
 
 void WonGame::Celebrate() {
@@ -30,7 +32,7 @@ void WonGame::ShowFinish() {
     // Once: a command or a handed-over file arriving while the dialog is open waits for it.
     if (!session_.win.Pending() || finishShown_) return;
     const QScopedValueRollback<bool> shown(finishShown_, true);
-    dlgFinish finish = SessionDialogs::Finish(session_, &owner_);
+    dlgFinish finish = SessionDialogs::Finish(session_, &owner_, review_);
     finish.exec();
     if (after_) after_();
 }

@@ -15,8 +15,10 @@ class Session;
 // game: the celebration ending, a key, a command, a file handed over.
 class WonGame {
 public:
-    // `owner` holds the dialog; `after` runs once it has closed.
-    WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after);
+    // `owner` holds the dialog; `after` runs once it has closed; `review` opens the review
+    // of the won game from it.
+    WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after,
+        std::function<void()> review = {});
 
     // The last king is home (and its automatic moves are over).
     void Celebrate();
@@ -28,6 +30,7 @@ private:
     Session& session_;
     QWidget& owner_;
     std::function<void()> after_;
+    std::function<void()> review_;
     Celebration* celebration_;
     bool finishShown_ = false;
 };

@@ -5,6 +5,7 @@
 #include "ClockFace.h"
 #include "CommandTable.h"
 #include "DialogCare.h"
+#include "GameReviewer.h"
 #include "Icons.h"
 #include "LossSearch.h"
 #include "PictureCache.h"
@@ -73,7 +74,10 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->setObjectName(QStringLiteral("picBack"));
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
-    won_ = std::make_unique<WonGame>(session_, *board_, *this, [this] { afterCommand(); });
+    reviewer_ = new GameReviewer(
+        session_.engine, session_.trans, *board_, *this, [this] { afterCommand(); });
+    won_ = std::make_unique<WonGame>(
+        session_, *board_, *this, [this] { afterCommand(); }, [this] { reviewer_->Open(true); });
     lossSearch_ = std::make_unique<LossSearch>(
         session_.engine, session_.trans, session_.menu, *board_, prompter_, *statusBar());
     setCentralWidget(central);
@@ -86,6 +90,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.opt.SetWidgets(&view_);
     session_.menu.SetDialogs(&dialogs_);
     session_.menu.SetWhereLost([this] { lossSearch_->Start(); });
+    session_.menu.SetReview([this] { reviewer_->Open(false); });
     session_.recent.SetMenuRebuilder([this] { recent_->Update(); });
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
@@ -98,6 +103,7 @@ Celebration& frmMain::WinCelebration() { return won_->Party(); }
 frmMain::~frmMain() {
     session_.opt.SetWidgets(nullptr);
     session_.menu.SetWhereLost({});
+    session_.menu.SetReview({});
 }
 
 bool frmMain::Load() {
@@ -211,6 +217,8 @@ void frmMain::RunWindowCommand(CommandId id) {
         return assist_.ToTheEnd();
     case C::WhereLost:
         return lossSearch_->Start();
+    case C::Review:
+        return reviewer_->Open(false);
     case C::Help:
         return dialogs_.ShowHelp();
     case C::About:
