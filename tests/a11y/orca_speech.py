@@ -40,10 +40,18 @@ STEPS = [
      [r"exposed\. Jack of Diamonds to cell 3; Ace of Diamonds to the Diamonds foundation; "
       r"Two of Diamonds to the Diamonds foundation\."]),
     ("a hint", ["h"], [r"Hint: .+ to .+\."]),
+    # The review opens on the row where the game is; each row is read whole.
+    ("the review of the game, on its present move", ["alt+r", "v"],
+     [r"Move 3: Jack of Diamonds to cell 3; Ace of Diamonds to the Diamonds foundation; "
+      r"Two of Diamonds to the Diamonds foundation\. Still winnable, \d+ moves to win\."]),
+    ("the move before it", ["Up"],
+     [r"Move 2: Four of Spades to cell 2\. Still winnable, \d+ moves to win\."]),
+    ("the review closed", ["Escape"], [r".+ of .+, column \d\."]),
     # A key at a time: Orca speaks only the last of focus changes that come faster than it.
     ("the question that gives the game up", ["F2"], [r"alert Quadrell 2000\."]),
     ("its second answer", ["Tab"], [r"No push button\."]),
     ("and its third", ["Tab"], [r"Where Was It Lost\? push button\."]),
+    ("and its fourth", ["Tab"], [r"Review Game\.\.\. push button\."]),
     ("the game kept", ["Escape"], [r".+ of .+, column \d\."]),
     ("New Game of Difficulty, its first class", ["ctrl+d"],
      [r"New Game of Difficulty dialog A random game of the difficulty chosen.+",
@@ -70,6 +78,9 @@ STEPS_DE = [
      [r"Karo Zwei, Spalte 1\.", r"frei\. Karo Zehn nach Zelle 1\."]),
     ("zurück", ["ctrl+z"], [r"frei\. Karo Zehn nach Spalte 1\."]),
     ("ein Tipp", ["h"], [r"Tipp: .+ nach .+\."]),
+    ("die Durchsicht der Partie, beim Austeilen", ["alt+w", "d"],
+     [r"Ausgangsstellung\. Gewinnbar, \d+ Züge bis zum Sieg\."]),
+    ("die Durchsicht geschlossen", ["Escape"], [r".+, Spalte \d\."]),
     ("Anpassen, mit dem Haken der ersten Zeile", ["alt+x", "a"], [r"Neues Spiel, gezeigt\."]),
     ("ein Haken entfernt", ["space"], [r"Neues Spiel, verborgen\."]),
 ]

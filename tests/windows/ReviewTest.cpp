@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSemaphore>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -133,6 +134,9 @@ private slots:
                 const SolverMove first = review.Solved()[1]->first;
                 QCOMPARE(w->board().Hint(), std::make_pair(first.source, first.target));
                 QCOMPARE(w->session().trans.MoveCounter(), 2);
+                auto* tabs = review.findChild<QTabWidget*>();
+                tabs->setCurrentIndex(1); // the table, on the row chosen
+                QCOMPARE(review.Table()->currentRow(), 2);
                 review.Table()->setCurrentCell(1, 0);
                 QCOMPARE(review.List()->currentRow(), 1);
                 QCOMPARE(at(*w), 1);

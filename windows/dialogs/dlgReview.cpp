@@ -70,7 +70,9 @@ dlgReview::dlgReview(std::shared_ptr<const GameReview> review, int current, cons
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     for (int i = 0; i < review_->Positions(); ++i) {
         table_->setItem(i, 0, new QTableWidgetItem(i == 0 ? tr("Deal") : QString::number(i)));
         table_->setItem(i, 1, new QTableWidgetItem);
@@ -80,6 +82,9 @@ dlgReview::dlgReview(std::shared_ptr<const GameReview> review, int current, cons
     tabs->addTab(chart_, tr("C&hart"));
     tabs->addTab(table_, tr("&Table"));
     PagesByKeys(tabs);
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (table_->isVisible()) table_->selectRow(list_->currentRow());
+    });
     progress_->setRange(0, review_->Positions());
     progress_->setAccessibleName(tr("Positions solved"));
     auto* close = NamedButton(this, "CloseButton", tr("Close"));
@@ -101,7 +106,9 @@ dlgReview::dlgReview(std::shared_ptr<const GameReview> review, int current, cons
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0) return;
         chart_->SetChosen(row);
-        table_->selectRow(row);
+        // The table follows only where it is seen: a selection moved in a hidden table is
+        // still told, and a screen reader would read the table instead of the row.
+        if (table_->isVisible()) table_->selectRow(row);
         emit Chosen(row);
     });
     connect(table_, &QTableWidget::currentCellChanged, this,
