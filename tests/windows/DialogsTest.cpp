@@ -5,6 +5,7 @@
 #include "ClockFace.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
+#include "Icons.h"
 #include "LatestTask.h"
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
@@ -48,6 +49,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QtTest>
+#include <map>
 #include <memory>
 
 namespace quadrell::test {
@@ -232,13 +234,22 @@ private slots:
                  std::pair { "Others", "Saved Games" } })
             QVERIFY2(find(dialog.Tree(), QLatin1String(parent), QLatin1String(child)), child);
         // The arrow keys list a folder as a click does; a group node lists nothing.
-        dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0));
-        QTest::keyClick(dialog.Tree(), Qt::Key_Down); // the Favorites group
+        QTreeWidgetItem* root = dialog.Tree()->topLevelItem(0);
+        const QImage rootIcon = root->icon(0).pixmap(16).toImage();
+        dialog.Tree()->setCurrentItem(root);
+        QCOMPARE(root->icon(0).pixmap(16).toImage(), rootIcon); // the top keeps its own
+        QTest::keyClick(dialog.Tree(), Qt::Key_Down);           // the Favorites group
         QCOMPARE(dialog.Model()->rowCount(), 0);
         QTest::keyClick(dialog.Tree(), Qt::Key_Down); // Easy Games
         QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
         QVERIFY(dialog.SelectButton()->isEnabled());
+        // The folder listed is shown open, and closed again once left; a group keeps its own.
+        const auto looksLike = [](const QIcon& icon, Icons::Glyph glyph) {
+            return icon.pixmap(16).toImage() == Icons::Of(glyph).pixmap(16).toImage();
+        };
+        QVERIFY(looksLike(easy->icon(0), Icons::Glyph::OpenFolder));
         QTest::keyClick(dialog.Tree(), Qt::Key_Up);
+        QVERIFY(looksLike(easy->icon(0), Icons::Glyph::ClosedFolder));
         QCOMPARE(dialog.Model()->rowCount(), 0);
         QVERIFY(!dialog.SelectButton()->isEnabled());
         QVERIFY(!dialog.List()->isHeaderHidden());
@@ -541,6 +552,9 @@ private slots:
             QStringLiteral("won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"));
         QTreeWidgetItem* weeks = page->Table().topLevelItem(0);
         QCOMPARE(weeks->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
+        // Every heading open: a screen reader walks into its rows without a key to expand.
+        for (int i = 0; i < page->Table().topLevelItemCount(); ++i)
+            QVERIFY(page->Table().topLevelItem(i)->isExpanded());
         // Both pictures, from the page's buttons and their save dialogs.
         const QString png = dir_.filePath(QStringLiteral("charts%1.png").arg(run_));
         const QString svg = dir_.filePath(QStringLiteral("charts%1.svg").arg(run_));

@@ -951,6 +951,11 @@ private slots:
 
     void viewTogglesHideAndStore() {
         auto w = open();
+        // Each is a tick that shows whether its part is shown.
+        for (const char* name : { "mnuToolbar", "mnuStatusbar", "mnuTimer" }) {
+            QVERIFY2(w->Action(QLatin1String(name))->isCheckable(), name);
+            QVERIFY2(w->Action(QLatin1String(name))->isChecked(), name);
+        }
         w->Action(QStringLiteral("mnuTimer"))->trigger();
         QVERIFY(!w->Parts().clock->isVisible());
         QVERIFY(!w->Action(QStringLiteral("mnuTimer"))->isChecked());

@@ -4,6 +4,7 @@
 #include "CardArt.h"
 #include "FaultInjection.h"
 #include "Icons.h"
+#include "SuitShapes.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -66,6 +67,21 @@ private slots:
         QCOMPARE(widget.children().size(), before);
     }
     void init() { QDir(dir_.path()).removeRecursively(); }
+
+    // The club is three lobes and a stem filled as one: each lobe covered, the middle where
+    // they overlap too, the corners not.
+    void theClubIsFilledWhereItsLobesOverlap() {
+        const QPainterPath club = SuitPath(2, QRectF(0, 0, 100, 100));
+        const struct {
+            QPointF at;
+            bool inside;
+        } points[] { { { 50, 10 }, true }, { { 10, 58 }, true }, { { 75, 58 }, true },
+            { { 90, 58 }, true }, { { 50, 40 }, true }, { { 50, 56 }, true }, { { 50, 95 }, true },
+            { { 5, 5 }, false }, { { 95, 5 }, false }, { { 5, 95 }, false } };
+        for (const auto& p : points)
+            QVERIFY2(club.contains(p.at) == p.inside,
+                qPrintable(QStringLiteral("%1,%2").arg(p.at.x()).arg(p.at.y())));
+    }
 
     // Each picture is drawn for the screen's pixel ratio: the same card, place or logo on a
     // screen of another ratio is a picture of its own, never one scaled from another ratio.

@@ -134,6 +134,7 @@ private slots:
                 const SolverMove first = review.Solved()[1]->first;
                 QCOMPARE(w->board().Hint(), std::make_pair(first.source, first.target));
                 QCOMPARE(w->session().trans.MoveCounter(), 2);
+                QVERIFY(review.Table()->selectedItems().isEmpty()); // hidden, left alone
                 auto* tabs = review.findChild<QTabWidget*>();
                 tabs->setCurrentIndex(1); // the table, on the row chosen
                 QCOMPARE(review.Table()->currentRow(), 2);

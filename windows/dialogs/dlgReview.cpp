@@ -169,8 +169,7 @@ void dlgReview::solved(int position, const GameReview::Row& row) {
     rows_[static_cast<std::size_t>(position)] = row;
     progress_->setValue(position + 1);
     refreshMarks();
-    refresh(position);
-    if (position + 1 < review_->Positions()) refresh(position + 1); // its cost was unknown
+    refresh(position); // in order: the next row, whose cost this one decides, is still to come
 }
 
 void dlgReview::refreshMarks() {
