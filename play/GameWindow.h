@@ -5,6 +5,9 @@
 
 namespace quadrell {
 
+// A step through the history the player asked for, said as what it is rather than as moves.
+enum class HistoryStep { Undo, Redo, UndoAll, RedoAll };
+
 // What the life of a game changes on the main window beyond the board itself. The
 // headless driver has no window and leaves these alone.
 class GameWindow {
@@ -21,6 +24,8 @@ public:
     // Fills the player box and selects its 1-based position.
     virtual void ListPlayers(const QStringList& names, int current) = 0;
     virtual void SelectPlayer(int position) = 0;
+    // The history was stepped through: `moves` of the player's moves undone or redone.
+    virtual void HistoryStepped(HistoryStep /*step*/, int /*moves*/) { }
 };
 
 // The two replay timers and the "Sto&p" entry.

@@ -18,6 +18,7 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QScopedValueRollback>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -211,10 +212,32 @@ void cMenu::showWindow(CommandId id) {
 void cMenu::SaveGame() {
     if (files_) files_->File_Save(QStringLiteral(".qrl"));
 }
-void cMenu::Undo() { trans_.Undo(options_.UndoRedoSpeed()); }
-void cMenu::Redo() { trans_.Redo(options_.UndoRedoSpeed()); }
-void cMenu::UndoAll() { trans_.UndoAll(options_.UndoRedoAllSpeed()); }
-void cMenu::RedoAll() { trans_.RedoAll(options_.UndoRedoAllSpeed()); }
+void cMenu::Undo() { stepHistory(HistoryStep::Undo); }
+void cMenu::Redo() { stepHistory(HistoryStep::Redo); }
+void cMenu::UndoAll() { stepHistory(HistoryStep::UndoAll); }
+void cMenu::RedoAll() { stepHistory(HistoryStep::RedoAll); }
+
+void cMenu::stepHistory(HistoryStep step) {
+    const int before = trans_.GetTransID();
+    switch (step) {
+    case HistoryStep::Undo:
+        trans_.Undo(options_.UndoRedoSpeed());
+        break;
+    case HistoryStep::Redo:
+        trans_.Redo(options_.UndoRedoSpeed());
+        break;
+    case HistoryStep::UndoAll:
+        trans_.UndoAll(options_.UndoRedoAllSpeed());
+        break;
+    case HistoryStep::RedoAll:
+        trans_.RedoAll(options_.UndoRedoAllSpeed());
+        break;
+    }
+    const int after = trans_.GetTransID();
+    if (after != before)
+        window_.HistoryStepped(
+            step, trans_.MovesIn(std::min(before, after), std::max(before, after)));
+}
 
 MenuState cMenu::Update_Menu(bool replayRunning) const {
     const GameState& s = engine_.state();

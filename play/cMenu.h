@@ -2,6 +2,7 @@
 
 #include "CommandId.h"
 #include "DifficultyDraw.h"
+#include "GameWindow.h"
 #include "ScoreRec.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 namespace quadrell {
 
 class Engine;
-class GameWindow;
 class Prompter;
 struct GameFileData;
 struct GameFileRead;
@@ -143,6 +143,7 @@ private:
     // Ends the game in play once: a message of the ending (a file that could not be
     // written) runs an event loop, where another command could end the same game again.
     void endGame(bool won);
+    void stepHistory(HistoryStep step);
 
     Engine& engine_;
     cTrans& trans_;

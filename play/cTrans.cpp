@@ -6,6 +6,7 @@
 #include "cOpt.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace quadrell {
 
@@ -100,6 +101,13 @@ bool cTrans::RedoAll(std::int16_t speed) {
     if (TransID_ == TransCount_) return false;
     while (Redo(speed)) { }
     return true;
+}
+
+int cTrans::MovesIn(int from, int to) const {
+    int moves = 0;
+    for (int i = std::max(from, 0) + 1; i <= to && i <= TransCount_; ++i)
+        moves += Entry(i).mode != kModeFollowUp ? 1 : 0;
+    return moves;
 }
 
 bool cTrans::GoTo(int entries) {

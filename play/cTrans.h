@@ -51,6 +51,9 @@ public:
     // Straight to the position with the first `entries` in place, each group undone or
     // redone as Undo and Redo would, with nothing animated: a jump across a long game.
     bool GoTo(int entries);
+    // The player's moves among the entries after the first `from` up to the first `to`.
+    int MovesIn(int from, int to) const;
+
     void PlayNum(std::int16_t num);
 
     bool Replay(std::int32_t mType);

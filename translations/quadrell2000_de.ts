@@ -96,6 +96,30 @@ Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
         <source>Hint: %1</source>
         <translation>Tipp: %1</translation>
     </message>
+    <message>
+        <source>Undo: %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Undid 1 move, back to the deal</source>
+        <translation>1 Zug rückgängig, zurück beim Austeilen</translation>
+    </message>
+    <message>
+        <source>Undid %1 moves, back to the deal</source>
+        <translation>%1 Züge rückgängig, zurück beim Austeilen</translation>
+    </message>
+    <message>
+        <source>Redid 1 move, %1 cards left</source>
+        <translation>1 Zug wiederholt, %1 Karten übrig</translation>
+    </message>
+    <message>
+        <source>Redid %1 moves, %2 cards left</source>
+        <translation>%1 Züge wiederholt, %2 Karten übrig</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>

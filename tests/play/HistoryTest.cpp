@@ -203,6 +203,17 @@ TEST_F(HistoryTest, GoingToAnEntryCountMovesTheHistoryThereAtOnce) {
     EXPECT_EQ(view.moves.size(), 6U); // one step shown for each entry taken back
 }
 
+// The player's moves between two points of the history: an automatic step is not one.
+TEST_F(HistoryTest, MovesBetweenTwoPointsCountThePlayersMovesOnly) {
+    playNine(); // entries 6 and 7 are move 5's automatic steps
+    const struct {
+        int from, to, moves;
+    } rows[] { { 0, 11, 9 }, { 0, 0, 0 }, { 4, 7, 1 }, { 5, 7, 0 }, { 5, 8, 1 }, { 10, 11, 1 },
+        { 10, 40, 1 }, { -3, 1, 1 } };
+    for (const auto& row : rows)
+        EXPECT_EQ(trans().MovesIn(row.from, row.to), row.moves) << row.from << ".." << row.to;
+}
+
 TEST_F(HistoryTest, ReplayForwardTicksOnePlayerMoveAtATimeAndStopsByItself) {
     playerMove();
     followUp();

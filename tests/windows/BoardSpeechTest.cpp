@@ -101,6 +101,35 @@ private slots:
         QCOMPARE(all, heard);
     }
 
+    // Undo and redo say what they are; undoing or redoing all, how many moves and where the
+    // game stands, not every card.
+    void anUndoIsSaidAsAnUndo() {
+        doubleClick(46); // the Four of Spades to cell 1
+        doubleClick(38); // the Jack of Diamonds to cell 2, the Ace of Diamonds home
+        said();
+        const struct {
+            const char* action;
+            const char* heard;
+        } steps[] {
+            { "mnuUndo", "Undo: Ace of Diamonds to column 7; Jack of Diamonds to column 7" },
+            { "mnuRedo",
+                "Redo: Jack of Diamonds to cell 2; Ace of Diamonds to the Diamonds foundation" },
+            { "mnuUndoall", "Undid 2 moves, back to the deal" },
+            { "mnuRedoall", "Redid 2 moves, 51 cards left" },
+            { "mnuUndo", "Undo: Ace of Diamonds to column 7; Jack of Diamonds to column 7" },
+            { "mnuRedoall", "Redid 1 move, 51 cards left" },
+        };
+        for (const auto& step : steps) {
+            window_->RefreshMenus();
+            window_->Action(QLatin1String(step.action))->trigger();
+            const QString heard = said();
+            QVERIFY2(heard.endsWith(QLatin1String(step.heard)), qPrintable(heard));
+        }
+        doubleClick(46); // a move after them is said as a move again
+        QCOMPARE(said(),
+            QStringLiteral("Nine of Spades to cell 3; Ace of Spades to the Spades foundation"));
+    }
+
     void movesElsewhereAreSaidByTwoVoicesInTurn() {
         doubleClick(46); // column 7's Four of Spades
         QCOMPARE(said(), QStringLiteral("Four of Spades to cell 1"));

@@ -27,6 +27,30 @@ void BoardNews::Dealt() {
     soon(tr("New deal"));
 }
 
+void BoardNews::History(HistoryStep step, int moves, int cardsLeft) {
+    step_ = step;
+    stepMoves_ = moves;
+    cardsLeft_ = cardsLeft;
+    soon({});
+}
+
+QString BoardNews::historyLine(const QString& moved) const {
+    switch (*step_) {
+    case HistoryStep::Undo:
+        return tr("Undo: %1").arg(moved);
+    case HistoryStep::Redo:
+        return tr("Redo: %1").arg(moved);
+    case HistoryStep::UndoAll:
+        return stepMoves_ == 1 ? tr("Undid 1 move, back to the deal")
+                               : tr("Undid %1 moves, back to the deal").arg(stepMoves_);
+    case HistoryStep::RedoAll:
+        return stepMoves_ == 1
+            ? tr("Redid 1 move, %1 cards left").arg(cardsLeft_)
+            : tr("Redid %1 moves, %2 cards left").arg(stepMoves_).arg(cardsLeft_);
+    }
+    return moved;
+}
+
 void BoardNews::Hint(Card card, Loc target) {
     soon(tr("Hint: %1").arg(CardNames::OfMove(card, target)));
 }
@@ -48,9 +72,10 @@ void BoardNews::turnOver() {
     QString sentence = std::exchange(pending_, {});
     if (!moved.empty()) {
         lastMove_ = moves_.Take();
-        sentence = lastMove_;
+        sentence = step_ ? historyLine(lastMove_) : lastMove_;
         BoardAccessible::NamesChanged(board_, moved);
     }
+    step_.reset();
     if (sentence.isEmpty())
         BoardAccessible::FocusMoved(board_);
     else

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Card.h"
+#include "GameWindow.h"
 #include "MoveAnnouncer.h"
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
 namespace quadrell {
 
@@ -24,6 +26,9 @@ public:
     void SelectionChanged(Card before, Card now);
     void Dealt();
     void Hint(Card card, Loc target);
+    // This turn's moves were the history stepped through: an undo or redo is said with its
+    // name before its cards; undoing or redoing all, by how many moves and where it stands.
+    void History(HistoryStep step, int moves, int cardsLeft);
     // A key was handled: the focus follows the cursor, with this turn's news if there is any.
     void CursorMayHaveMoved();
     // The last move's sentence; empty after a deal.
@@ -32,12 +37,16 @@ public:
 private:
     void soon(const QString& sentence);
     void turnOver();
+    QString historyLine(const QString& moved) const;
 
     BoardWidget& board_;
     MoveAnnouncer moves_;
     QString lastMove_;
     QString pending_; // said at the turn's end unless cards moved
     bool turn_ = false;
+    std::optional<HistoryStep> step_;
+    int stepMoves_ = 0;
+    int cardsLeft_ = 0;
 };
 
 } // namespace quadrell

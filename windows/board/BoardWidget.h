@@ -92,6 +92,10 @@ public:
     // The hint: the card at `source` and the place `target` outlined for a moment.
     void ShowHint(Loc source, Loc target, int milliseconds);
     void ClearHint();
+    // The cards moved this turn were an undo or redo of `moves` moves: said as such.
+    void HistoryNews(HistoryStep step, int moves, int cardsLeft) {
+        news_.History(step, moves, cardsLeft);
+    }
     bool HintShown() const { return hintSource_ != kNoLoc; }
     std::pair<Loc, Loc> Hint() const { return { hintSource_, hintTarget_ }; }
     // Called after every step of a move has been painted (tests, screenshots).

@@ -138,6 +138,10 @@ void frmMain::run(const Command& command) {
     afterCommand();
 }
 
+void frmMain::HistoryStepped(HistoryStep step, int moves) {
+    board_->HistoryNews(step, moves, session_.time.GetCardLeft());
+}
+
 void frmMain::afterCommand() {
     RefreshMenus();
     StatusbarUpdate();

@@ -74,6 +74,7 @@ public:
     void SetUndoToSnapshotEnabled(bool enabled) override;
     void ListPlayers(const QStringList& names, int current) override;
     void SelectPlayer(int position) override;
+    void HistoryStepped(HistoryStep step, int moves) override;
     // WindowCommands
     void RunWindowCommand(CommandId id) override;
 
