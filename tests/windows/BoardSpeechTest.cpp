@@ -178,6 +178,18 @@ private slots:
         QCOMPARE(
             cell->child(0)->text(QAccessible::Name), QStringLiteral("Ten of Diamonds, cell 1"));
         QCOMPARE(cell->child(0)->parent(), cell);
+        // A card gone home is its foundation's child, as a card in a cell is the cell's.
+        doubleClick(46); // column 7's Four of Spades to a cell
+        doubleClick(38); // its Jack of Diamonds too: the Ace and Two of Diamonds go home
+        said();
+        QAccessibleInterface* diamonds = tree()->child(BoardAccessible::kFoundationItems + 2);
+        QCOMPARE(diamonds->childCount(), 1);
+        QAccessibleInterface* two = diamonds->child(0);
+        QCOMPARE(two->text(QAccessible::Name),
+            QStringLiteral("Two of Diamonds, the Diamonds foundation"));
+        QCOMPARE(two->parent(), diamonds);
+        QCOMPARE(diamonds->indexOfChild(two), 0);
+        QCOMPARE(tree()->child(BoardAccessible::kFoundationItems)->childCount(), 0);
     }
 };
 

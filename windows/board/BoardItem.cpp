@@ -61,16 +61,21 @@ QAccessibleInterface* BoardItem::parent() const {
     if (kind_ != Kind::OneCard) return const_cast<BoardAccessible*>(&owner_);
     const Loc at = place();
     if (isCell(at)) return owner_.item(BoardAccessible::kCellItems + at - kFirstCell);
+    // A card gone home stays in the board's tree: without a parent a screen reader takes the
+    // next focus for a new window and reads the title, the board and the column again.
+    if (isFoundation(at))
+        return owner_.item(BoardAccessible::kFoundationItems + at - kFirstFoundation);
     return isColumnPlace(at) ? owner_.item(BoardAccessible::kColumnItems + columnOf(at)) : nullptr;
 }
 
 int BoardItem::childCount() const {
-    if (kind_ == Kind::Cell) return topCard() == kNoCard ? 0 : 1;
+    if (kind_ == Kind::Cell || kind_ == Kind::Foundation) return topCard() == kNoCard ? 0 : 1;
     return kind_ == Kind::Column ? static_cast<int>(columnCards().size()) : 0;
 }
 
 QAccessibleInterface* BoardItem::child(int index) const {
-    if (kind_ == Kind::Cell) return index == 0 ? owner_.cardItem(topCard()) : nullptr;
+    if (kind_ == Kind::Cell || kind_ == Kind::Foundation)
+        return index == 0 ? owner_.cardItem(topCard()) : nullptr;
     if (kind_ != Kind::Column) return nullptr;
     const std::vector<Card> cards = columnCards();
     if (index < 0 || index >= static_cast<int>(cards.size())) return nullptr;
@@ -80,7 +85,7 @@ QAccessibleInterface* BoardItem::child(int index) const {
 int BoardItem::indexOfChild(const QAccessibleInterface* child) const {
     const auto* item = dynamic_cast<const BoardItem*>(child);
     if (!item || item->kind_ != Kind::OneCard) return -1;
-    if (kind_ == Kind::Cell) return item->index_ == topCard() ? 0 : -1;
+    if (kind_ == Kind::Cell || kind_ == Kind::Foundation) return item->index_ == topCard() ? 0 : -1;
     if (kind_ != Kind::Column) return -1;
     const std::vector<Card> cards = columnCards();
     const auto it = std::find(cards.begin(), cards.end(), static_cast<Card>(item->index_));
