@@ -147,8 +147,9 @@ QString dlgReview::RowText(
 void dlgReview::start(QThreadPool& pool) {
     stop_ = std::make_shared<std::atomic<bool>>(false);
     watcher_ = new QFutureWatcher<GameReview::Row>(this);
-    connect(watcher_, &QFutureWatcherBase::resultReadyAt, this,
-        [this](int i) { solved(i, watcher_->resultAt(i)); });
+    // Results that pile up while the window is busy come as one batch: one pass over the
+    // marks and the chart for all of them, so a long game's review keeps up with the keys.
+    connect(watcher_, &QFutureWatcherBase::resultsReadyAt, this, &dlgReview::solved);
     connect(watcher_, &QFutureWatcherBase::finished, this, &dlgReview::ended);
     auto promise = std::make_shared<QPromise<GameReview::Row>>();
     watcher_->setFuture(promise->future());
@@ -165,11 +166,14 @@ void dlgReview::start(QThreadPool& pool) {
     status_->setText(tr("Solving the positions..."));
 }
 
-void dlgReview::solved(int position, const GameReview::Row& row) {
-    rows_[static_cast<std::size_t>(position)] = row;
-    progress_->setValue(position + 1);
+void dlgReview::solved(int begin, int end) {
+    for (int i = begin; i < end; ++i)
+        rows_[static_cast<std::size_t>(i)] = watcher_->resultAt(i);
+    progress_->setValue(end);
     refreshMarks();
-    refresh(position); // in order: the next row, whose cost this one decides, is still to come
+    // In order: the next row, whose cost the last of these decides, is still to come.
+    for (int i = begin; i < end; ++i)
+        refresh(i);
 }
 
 void dlgReview::refreshMarks() {

@@ -54,7 +54,7 @@ signals:
 
 private:
     void start(QThreadPool& pool);
-    void solved(int position, const GameReview::Row& row);
+    void solved(int begin, int end);
     void ended();
     void refresh(int position);
     void refreshMarks();
