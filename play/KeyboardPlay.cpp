@@ -76,4 +76,16 @@ void KeyboardPlay::ClearSelection() {
     if (engine_.state().gSelected != kNoLoc) engine_.rules().ClearSelection();
 }
 
+std::string KeyboardPlay::WhyNoFinish() const {
+    Prompter& p = engine_.prompter();
+    const GameState& s = engine_.state();
+    if (!s.gGameActive) return p.Translated("KeyboardPlay", "There is no game to finish.");
+    if (s.gFinishedView)
+        return p.Translated("KeyboardPlay", "A game you watch is not yours to finish.");
+    if (engine_.autoPlayer().CanFinish())
+        return p.Translated("KeyboardPlay", "Finish waits until the replay stops.");
+    return p.Translated(
+        "KeyboardPlay", "Finish is not possible yet: not every card left can go home.");
+}
+
 } // namespace quadrell

@@ -2,6 +2,8 @@
 
 #include "Card.h"
 
+#include <string>
+
 namespace quadrell {
 
 class Engine;
@@ -36,6 +38,8 @@ public:
     // What a double click does on the card at the cursor.
     void ActivateTwice();
     void ClearSelection();
+    // Why Finish is not offered now, for the key that asks for it anyway (Ctrl+F).
+    std::string WhyNoFinish() const;
 
     // The place the cursor stands on: a column's exposed card (its first row when empty),
     // a cell or a foundation.

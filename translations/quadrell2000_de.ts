@@ -817,6 +817,25 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
     </message>
 </context>
 <context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>There is no game to finish.</source>
+        <translation>Es gibt kein Spiel zu beenden.</translation>
+    </message>
+    <message>
+        <source>A game you watch is not yours to finish.</source>
+        <translation>Ein Spiel, dem Sie zuschauen, beenden Sie nicht selbst.</translation>
+    </message>
+    <message>
+        <source>Finish waits until the replay stops.</source>
+        <translation>Beenden wartet, bis die Wiedergabe anhält.</translation>
+    </message>
+    <message>
+        <source>Finish is not possible yet: not every card left can go home.</source>
+        <translation>Beenden ist noch nicht möglich: nicht jede übrige Karte kann auf ihren Ablagestapel.</translation>
+    </message>
+</context>
+<context>
     <name>Lifecycle</name>
     <message>
         <source>Are you sure you want to exit the previously<byte value="xd"/>

@@ -40,6 +40,8 @@ STEPS = [
      [r"exposed\. Jack of Diamonds to cell 3; Ace of Diamonds to the Diamonds foundation; "
       r"Two of Diamonds to the Diamonds foundation\."]),
     ("a hint", ["h"], [r"Hint: .+ to .+\."]),
+    ("Finish's key where Finish is not offered", ["ctrl+f"],
+     [r"Finish is not possible yet: not every card left can go home\."]),
     # The review opens on the row where the game is; each row is read whole.
     ("the review of the game, on its present move", ["alt+r", "v"],
      [r"Move 3: Jack of Diamonds to cell 3; Ace of Diamonds to the Diamonds foundation; "

@@ -12,6 +12,7 @@
 #include "frmMain.h"
 
 #include <QAccessible>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -128,6 +129,22 @@ private slots:
         doubleClick(46); // a move after them is said as a move again
         QCOMPARE(said(),
             QStringLiteral("Nine of Spades to cell 3; Ace of Spades to the Spades foundation"));
+    }
+
+    // Finish's key when Finish is not offered says why, and the status bar shows it.
+    void finishNotOfferedSaysWhy() {
+        window_->RefreshMenus();
+        QVERIFY(!window_->Action(QStringLiteral("mnuFinish"))->isEnabled());
+        QTest::keyClick(&board(), Qt::Key_F, Qt::ControlModifier);
+        const QString why
+            = QStringLiteral("Finish is not possible yet: not every card left can go home.");
+        QCOMPARE(said(), why);
+        QCOMPARE(window_->statusBar()->currentMessage(), why);
+        window_->session().menu.NoGame();
+        QTest::keyClick(&board(), Qt::Key_F, Qt::ControlModifier);
+        said();
+        QCOMPARE(
+            window_->statusBar()->currentMessage(), QStringLiteral("There is no game to finish."));
     }
 
     void movesElsewhereAreSaidByTwoVoicesInTurn() {

@@ -26,6 +26,8 @@ public:
     void SelectionChanged(Card before, Card now);
     void Dealt();
     void Hint(Card card, Loc target);
+    // Something asked for that cannot be done now, and why.
+    void Refused(const QString& why) { soon(why); }
     // This turn's moves were the history stepped through: an undo or redo is said with its
     // name before its cards; undoing or redoing all, by how many moves and where it stands.
     void History(HistoryStep step, int moves, int cardsLeft);

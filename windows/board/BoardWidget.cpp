@@ -466,6 +466,14 @@ void BoardWidget::SlideBack(const std::vector<Card>& cards) {
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    // Finish's shortcut reaches the board only when Finish is not offered: say why, rather
+    // than nothing.
+    if (keyboard_ && event->key() == Qt::Key_F && event->modifiers() == Qt::ControlModifier) {
+        const QString why = QString::fromStdString(keyboard_->WhyNoFinish());
+        news_.Refused(why);
+        emit DropRefused(why);
+        return;
+    }
     if (!keyboard_ || moving_ || !BoardKeys::Apply(*event, *keyboard_))
         return QWidget::keyPressEvent(event);
     keyboardShown_ = true;
