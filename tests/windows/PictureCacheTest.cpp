@@ -68,6 +68,23 @@ private slots:
     }
     void init() { QDir(dir_.path()).removeRecursively(); }
 
+    // Each suit is the same on both sides of its middle, and fills a good share of its box:
+    // a curve lost on one side shows as a difference between the two.
+    void eachSuitIsItsOwnMirrorImage() {
+        for (int suit = 1; suit <= 4; ++suit) {
+            const QPainterPath shape = SuitPath(suit, QRectF(0, 0, 100, 100));
+            int inside = 0, points = 0;
+            for (double y = 1; y < 100; y += 2)
+                for (double x = 1; x < 50; x += 2) {
+                    ++points;
+                    inside += shape.contains(QPointF(x, y)) ? 1 : 0;
+                    QVERIFY2(shape.contains(QPointF(x, y)) == shape.contains(QPointF(100 - x, y)),
+                        qPrintable(QStringLiteral("suit %1 at %2,%3").arg(suit).arg(x).arg(y)));
+                }
+            QVERIFY2(inside * 4 > points, qPrintable(QString::number(suit)));
+        }
+    }
+
     // The club is three lobes and a stem filled as one: each lobe covered, the middle where
     // they overlap too, the corners not.
     void theClubIsFilledWhereItsLobesOverlap() {
