@@ -599,6 +599,13 @@ Der freie Platz reicht nur für %2.</translation>
     </message>
 </context>
 <context>
+    <name>FavouriteWidgets</name>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+</context>
+<context>
     <name>Favourites</name>
     <message>
         <source>&quot;%1&quot; cannot be used as a name here.</source>

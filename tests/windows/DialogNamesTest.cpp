@@ -96,6 +96,16 @@ class DialogNamesTest : public QObject {
             if (auto* tabs = qobject_cast<QTabBar*>(w))
                 for (int i = 0; i < tabs->count(); ++i)
                     letter(tabs->tabText(i));
+            // A tree's column is named even when its header is hidden: a screen reader still
+            // reads it, and Qt's own name for it is the column's number.
+            if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+                const QString header = tree->headerItem()->text(0);
+                bool number = false;
+                header.toInt(&number);
+                if (header.isEmpty() || number)
+                    out << QStringLiteral("a tree's column named \"%1\": ").arg(header)
+                            + w->objectName();
+            }
             // A control that hands its focus on is named by the one it hands it to.
             if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
             const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);

@@ -3,6 +3,7 @@
 #include "Icons.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTreeWidget>
 
@@ -41,7 +42,9 @@ void SetUpGameList(QTreeWidget* list, const QString& header) {
     list->setColumnCount(1);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
-    list->setHeaderLabels({ header });
+    // Named even when hidden: a screen reader reads the column's name.
+    list->setHeaderLabels(
+        { header.isEmpty() ? QCoreApplication::translate("FavouriteWidgets", "Games") : header });
     list->setHeaderHidden(header.isEmpty());
 }
 

@@ -21,6 +21,7 @@ frmAddFav::frmAddFav(Favourites favourites, QWidget* owner)
     text_->setObjectName(QStringLiteral("Text1"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
+    tree_->setHeaderLabel(tr("Folders")); // read by a screen reader, hidden or not
     tree_->setAccessibleName(tr("Folders"));
     FavouriteWidgets::FillTree(tree_, tr("Favourites"), favourites_.Folders(), false);
     text_->setText(favourites_.AddProposal());

@@ -24,6 +24,7 @@ frmFavourites::frmFavourites(Favourites favourites, QWidget* owner)
     setWindowTitle(tr("Favourites"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
+    tree_->setHeaderLabel(tr("Folders")); // read by a screen reader, hidden or not
     tree_->setAccessibleName(tr("Folders"));
     list_->setAccessibleName(tr("Games"));
     deleteFolder_->setAccessibleName(tr("Delete the Folder"));

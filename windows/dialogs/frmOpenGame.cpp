@@ -50,6 +50,7 @@ frmOpenGame::frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save,
     setWindowTitle(tr("Quadrell 2000 Select Game"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
+    tree_->setHeaderLabel(tr("Places")); // read by a screen reader, hidden or not
     tree_->setAccessibleName(tr("Places"));
     list_->setObjectName(QStringLiteral("ListView1"));
     list_->setModel(model_);
