@@ -2139,6 +2139,18 @@ Möchten Sie es aufgeben?</translation>
         <source>The player games are recorded under (Tab from the board)</source>
         <translation>Der Spieler, unter dem die Spiele gezählt werden (Tab vom Spielfeld)</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmOpenGame</name>

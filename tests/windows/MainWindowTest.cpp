@@ -949,6 +949,19 @@ private slots:
         QCOMPARE(w->session().trans.GetTransID(), qint16(0));
     }
 
+    // The window's own parts a screen reader finds are named: the toolbar, each of its
+    // buttons (the one for folded buttons too) and the status bar.
+    void theWindowsPartsAreNamed() {
+        auto w = open();
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(w->statusBar()), QStringLiteral("Status bar"));
+        QCOMPARE(name(w->Parts().toolbar), QStringLiteral("Toolbar"));
+        for (auto* button : w->Parts().toolbar->findChildren<QToolButton*>())
+            QVERIFY2(!name(button).isEmpty(), qPrintable(button->objectName()));
+    }
+
     void viewTogglesHideAndStore() {
         auto w = open();
         // Each is a tick that shows whether its part is shown.

@@ -201,6 +201,11 @@ QAccessible::State BoardItem::state() const {
     const bool shown = kind_ == Kind::News || kind_ != Kind::OneCard || place() != kNoLoc;
     s.invisible = !shown || !board().isVisible();
     if (kind_ == Kind::News) return s;
+    // A voice that has said nothing yet is nothing to find: no nameless focusable object.
+    if (kind_ == Kind::Voice && owner_.VoiceText(index_).isEmpty()) {
+        s.invisible = true;
+        return s;
+    }
     s.focusable = true;
     s.focused = kind_ == Kind::Voice ? owner_.IsLocus(this) && board().hasFocus()
                                      : owner_.focusedItem() == this && board().hasFocus();

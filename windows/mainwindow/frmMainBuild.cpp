@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QStyleOptionComboBox>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace quadrell {
 
@@ -68,6 +69,11 @@ void frmMain::buildToolbar() {
     // Every button shows from the first width up; a narrower window folds the last ones
     // into the toolbar's extension menu.
     parts_.toolbar->setMinimumWidth(0);
+    parts_.toolbar->setAccessibleName(tr("Toolbar"));
+    // The button that opens the folded buttons has no text of its own for a screen reader.
+    if (auto* more
+        = parts_.toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More buttons"));
     row->addWidget(parts_.toolbar);
     row->addStretch();
     parts_.players = new QComboBox(parts_.strip);
@@ -98,6 +104,7 @@ void frmMain::buildToolbar() {
 void frmMain::buildStatusbar() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->setAccessibleName(tr("Status bar"));
     statusBar()->setContentsMargins(0, 0, 3, 0); // room for the last panel's right border
     auto* panels = new StatusPanels(this);
     for (std::size_t i = 0; i < parts_.panels.size(); ++i) {
