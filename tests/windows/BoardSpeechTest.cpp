@@ -131,6 +131,23 @@ private slots:
             QStringLiteral("Nine of Spades to cell 3; Ace of Spades to the Spades foundation"));
     }
 
+    // With no game, the board's keys say how to begin, as the empty table shows it, and the
+    // board's description holds the same words.
+    void theEmptyBoardsKeysSayHowToBegin() {
+        window_->session().menu.NoGame();
+        said();
+        const QString begin = QStringLiteral("New Game \u2014 F2. Select Game \u2014 F3");
+        QCOMPARE(tree()->text(QAccessible::Description), begin);
+        for (const int k : { int(Qt::Key_Right), int(Qt::Key_3), int(Qt::Key_H) }) {
+            key(k);
+            QCOMPARE(said(), begin);
+        }
+        key(Qt::Key_Q); // not a key of the board's: nothing said of it
+        window_->session().menu.NewGame(7, false);
+        window_->session().menu.Game_Started(false);
+        QVERIFY(tree()->text(QAccessible::Description).startsWith(QStringLiteral("Arrow keys")));
+    }
+
     // Finish's key when Finish is not offered says why, and the status bar shows it.
     void finishNotOfferedSaysWhy() {
         window_->RefreshMenus();

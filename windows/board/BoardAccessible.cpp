@@ -120,8 +120,9 @@ void BoardAccessible::Say(BoardWidget& board, const QString& sentence) {
     QAccessibleInterface* focus = board.hasFocus() ? me->focusedItem() : nullptr;
     me->saying_ = sentence;
     me->sayingOn_ = focus; // none: said when the board gains the focus
-    if (!focus) return;
-    if (focus != me->cursor_) {
+    if (!focus && !board.hasFocus()) return;
+    // With the focus but no cursor's object (no game), a voice says it.
+    if (focus && focus != me->cursor_) {
         // The cursor's object changed too: it is said, then the sentence in its description.
         // (Each change is told first, for clients that keep what they were told.)
         send(focus, QAccessible::DescriptionChanged);
@@ -195,6 +196,9 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 
 QString BoardAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) return tr("Board");
+    // The empty table's drawn words are in its description too.
+    if (t == QAccessible::Description && !board().CardsShown())
+        return BoardWidget::Welcome().replace(QLatin1Char('\n'), QStringLiteral(". "));
     if (t == QAccessible::Description)
         return tr("Arrow keys move between the places; 1 to 8 play a column; C and F step "
                   "through the cells and the foundations; Space or Enter plays; Home sends the "

@@ -375,8 +375,10 @@ void BoardWidget::paintWelcome(QPainter& p) const {
     const double top = Pixels({ 0, 1600 }, 0, 0).top();
     const QRectF upperHalf(0, top, width(), height() / 2.0);
     p.drawText(QRectF(upperHalf.topLeft() / enlarged, upperHalf.size() / enlarged), Qt::AlignCenter,
-        tr("New Game \u2014 F2\nSelect Game \u2014 F3"));
+        Welcome());
 }
+
+QString BoardWidget::Welcome() { return tr("New Game \u2014 F2\nSelect Game \u2014 F3"); }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     if (keyboardShown_) {
@@ -476,6 +478,8 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
     }
     if (!keyboard_ || moving_ || !BoardKeys::Apply(*event, *keyboard_))
         return QWidget::keyPressEvent(event);
+    // The board's keys with no game to play say how to begin, as the empty table shows it.
+    if (!visible_) news_.Refused(Welcome().replace(QLatin1Char('\n'), QStringLiteral(". ")));
     keyboardShown_ = true;
     update();
     emit InputHandled();

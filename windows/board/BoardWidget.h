@@ -65,6 +65,8 @@ public:
     // Where the board shows a place, in twips: a long column's strips closed up to fit.
     QPointF ShownAt(Loc loc) const;
     bool CardsShown() const { return visible_; }
+    // What the empty table shows: how to begin.
+    static QString Welcome();
     // The place a card lies on, kNoLoc while it is on none; the card the frame is drawn round.
     Loc PlaceOf(Card card) const;
     Card Framed() const { return framed_; }
