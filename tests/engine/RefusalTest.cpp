@@ -81,5 +81,20 @@ TEST_F(RefusalTest, EachRuleNamesItselfAndOnlyAPlaceThatTakesTheCardsIsMarked) {
     }
 }
 
+// Numbers fill their places in the order a translation puts them; a place with no value,
+// or a % that is no place, stays as it is.
+TEST(FillInTest, EachNumberTakesItsValueAndAnyOtherPercentStays) {
+    const std::pair<std::string, std::string> rows[] {
+        { "%1 goes on %2", "Ace goes on Two" },
+        { "%2 under %1", "Two under Ace" },
+        { "%3 is not given", "%3 is not given" },
+        { "100% and %1", "100% and Ace" },
+        { "ends in %", "ends in %" },
+        { "%0 and %9", "%0 and %9" },
+    };
+    for (const auto& [text, filled] : rows)
+        EXPECT_EQ(FillIn(text, { "Ace", "Two" }), filled) << text;
+}
+
 } // namespace
 } // namespace quadrell::test

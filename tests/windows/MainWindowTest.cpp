@@ -1204,6 +1204,12 @@ private slots:
         ModalAnswerer answers;
         answers.handler = [](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("About Quadrell 2000"));
+            // The program's name stands out: bold, larger than the lines under it.
+            QLabel* name = nullptr;
+            for (auto* label : dialog->findChildren<QLabel*>())
+                if (label->text() == QStringLiteral("Quadrell 2000")) name = label;
+            QVERIFY(name && name->font().bold());
+            QVERIFY(name->font().pointSizeF() >= 1.5 * dialog->font().pointSizeF());
             static_cast<QDialog*>(dialog)->accept();
         };
         w->Action(QStringLiteral("mnuAbout"))->trigger();
