@@ -33,6 +33,9 @@ void prepare(QDialog* dialog) {
     if (qobject_cast<QFileDialog*>(dialog) || qobject_cast<QColorDialog*>(dialog)) return;
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) describe(box);
     GiveMnemonics(dialog);
+    // The focus mark shows from the start, not only after the first Tab: a keyboard player
+    // must see where the keys go.
+    dialog->setAttribute(Qt::WA_KeyboardFocusChange);
     if (dialog->isWindow()) FitOnScreen(dialog);
 }
 
