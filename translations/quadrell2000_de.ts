@@ -1322,6 +1322,14 @@ Spiel wählen — F3</translation>
         <source>Counting the games by difficulty: %1 of %2 deals rated...</source>
         <translation>Die Spiele werden nach Schwierigkeit gezählt: %1 von %2 Spielen bewertet...</translation>
     </message>
+    <message>
+        <source>Player:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::ChartsTable</name>
@@ -1771,6 +1779,14 @@ Möchten Sie es aufgeben?</translation>
         <source>Re&amp;view Game...</source>
         <translation>Partie &amp;durchsehen...</translation>
     </message>
+    <message>
+        <source>Next game:</source>
+        <translation>Nächstes Spiel:</translation>
+    </message>
+    <message>
+        <source>Favorites folder:</source>
+        <translation>Favoritenordner:</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::dlgMove</name>
@@ -2111,6 +2127,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Delete the Games</source>
         <translation>Die Spiele löschen</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
     </message>
 </context>
 <context>
@@ -2628,6 +2648,14 @@ The lists and statistics below leave them out; only the players&apos; totals cou
 %2
 Die Listen und Statistiken unten lassen sie aus; nur die Summen der Spieler zählen sie.</translation>
     </message>
+    <message>
+        <source>Player:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>Games:</source>
+        <translation>Spiele:</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmSelectFav</name>
@@ -2650,6 +2678,10 @@ Die Listen und Statistiken unten lassen sie aus; nur die Summen der Spieler zäh
     <message>
         <source>Games</source>
         <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
     </message>
 </context>
 <context>

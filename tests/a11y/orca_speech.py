@@ -65,6 +65,9 @@ STEPS = [
     ("Customize opened on its first row, with its tick", ["alt+o", "u"], [r"New Game, shown\."]),
     ("a tick cleared in Customize", ["space"], [r"New Game, hidden\."]),
     ("and set again", ["space"], [r"New Game, shown\."]),
+    # A chooser is said with its label, not only by what it shows.
+    ("the score board's player box, by its label", ["Escape", "F8", "alt+s", "Tab"],
+     [r"Player: .*combo box.*"]),
 ]
 
 

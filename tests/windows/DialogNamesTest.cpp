@@ -106,6 +106,14 @@ class DialogNamesTest : public QObject {
                     out << QStringLiteral("a tree's column named \"%1\": ").arg(header)
                             + w->objectName();
             }
+            // A chooser is read by its label: Qt names a combo box by its current text, and
+            // only a label that names it as its buddy reaches the screen reader.
+            if (qobject_cast<QComboBox*>(w) && (w->focusPolicy() & Qt::TabFocus)) {
+                bool labelled = false;
+                for (auto* l : window->findChildren<QLabel*>())
+                    labelled = labelled || l->buddy() == w;
+                if (!labelled) out << QStringLiteral("chooser with no label: ") + w->objectName();
+            }
             // A control that hands its focus on is named by the one it hands it to.
             if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
             const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);

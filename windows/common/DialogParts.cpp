@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -18,6 +19,12 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     return button;
+}
+
+QLabel* LabelFor(QWidget* chooser, const QString& caption) {
+    auto* label = new QLabel(caption, chooser->parentWidget());
+    label->setBuddy(chooser);
+    return label;
 }
 
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QAbstractButton;
 class QAbstractItemView;
@@ -15,6 +16,9 @@ namespace quadrell {
 
 // A push button with the control name the program's windows give it.
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
+// A label that names `chooser` as its buddy: Qt names a combo box by its current text, and a
+// buddy label is what tells a screen reader what it chooses (its Alt+letter goes there too).
+QLabel* LabelFor(QWidget* chooser, const QString& caption);
 // A dialog's row of buttons, pushed to the right.
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
 // Keeps a filled list at least as wide as its longest entry, so no name is cut short in

@@ -52,6 +52,7 @@ dlgFinish::dlgFinish(
     imcGame_->setAccessibleName(tr("Next game"));
     auto* select = new QGroupBox(tr("Select"), this);
     auto* selectRow = new QVBoxLayout(select);
+    selectRow->addWidget(LabelFor(imcGame_, tr("Next game:")));
     selectRow->addWidget(imcGame_);
     auto* options = new QGroupBox(tr("Options"), this);
     auto* grid = new QGridLayout(options);
@@ -59,7 +60,10 @@ dlgFinish::dlgFinish(
     grid->addWidget(txtSave_, 1, 0);
     grid->addWidget(cmdBrowse_, 1, 1);
     grid->addWidget(chkFav_, 2, 0, 1, 2);
-    grid->addWidget(imc1_, 3, 0, 1, 2);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(LabelFor(imc1_, tr("Favorites folder:")));
+    folderRow->addWidget(imc1_, 1);
+    grid->addLayout(folderRow, 3, 0, 1, 2);
     grid->addWidget(txtFav_, 4, 0, 1, 2);
     auto* ok = NamedButton(this, "OKButton", tr("OK"));
     ok->setDefault(true);

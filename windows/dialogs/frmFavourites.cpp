@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,6 +53,7 @@ frmFavourites::frmFavourites(Favourites favourites, QWidget* owner)
     folderRow->addWidget(deleteFolder_);
     auto* games = new QGroupBox(tr("Move Game(s) to this Folder or Delete"), this);
     auto* gamesRow = new QHBoxLayout(games);
+    gamesRow->addWidget(LabelFor(imcFav_, tr("Folder:")));
     gamesRow->addWidget(imcFav_, 1);
     gamesRow->addWidget(move_);
     gamesRow->addWidget(deleteGame_);

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -32,7 +33,10 @@ frmSelectFav::frmSelectFav(Favourites favourites, QWidget* owner)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = ButtonRow({ play_, cancel });
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(imc1_);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(LabelFor(imc1_, tr("Folder:")));
+    folderRow->addWidget(imc1_, 1);
+    layout->addLayout(folderRow);
     layout->addWidget(list_);
     layout->addLayout(buttons);
     ShowFolder();

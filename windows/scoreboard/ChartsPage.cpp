@@ -2,6 +2,7 @@
 
 #include "ChartsTable.h"
 #include "ChartsView.h"
+#include "DialogParts.h"
 #include "Prompter.h"
 
 #include <QCheckBox>
@@ -43,7 +44,9 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
     auto* svg = new QPushButton(tr("Save as SVG..."), this);
     svg->setObjectName(QStringLiteral("cmdChartSvg"));
     auto* row = new QHBoxLayout;
+    row->addWidget(LabelFor(players_, tr("Player:")));
     row->addWidget(players_);
+    row->addWidget(LabelFor(span_, tr("Period:")));
     row->addWidget(span_);
     row->addStretch();
     row->addWidget(png);

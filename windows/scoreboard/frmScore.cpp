@@ -177,7 +177,9 @@ QWidget* frmScore::scoreBoardPage() {
     });
     connect(finished_, &QCheckBox::clicked, this, [this] { ListScore(chosenPlayer()); });
     auto* choices = new QHBoxLayout;
+    choices->addWidget(LabelFor(users_, tr("Player:")));
     choices->addWidget(users_);
+    choices->addWidget(LabelFor(days_, tr("Games:")));
     choices->addWidget(days_);
     choices->addWidget(finished_);
     choices->addStretch();
