@@ -69,8 +69,8 @@ TEST_F(GameReviewTest, APositionIsWhereAMoveEndsWithItsAutomaticMoves) {
     EXPECT_EQ(review.EntriesAt(2), 3);
 }
 
-// Each move's steps are the cards it took and where, its automatic moves included, and each
-// position is the board with that many entries played, built in one pass.
+// Each move's steps are the cards it took and where, its automatic moves included (the rows
+// against the solver on each position are checked above, on a game really played).
 TEST_F(GameReviewTest, EachMoveNamesTheCardsItMovedAndEachPositionIsItsBoard) {
     const cGame deal = DealtBoard(7);
     const std::vector<TransRecord> played { { 48, 200, kModePlayer, 1 },
@@ -89,11 +89,6 @@ TEST_F(GameReviewTest, EachMoveNamesTheCardsItMovedAndEachPositionIsItsBoard) {
             EXPECT_EQ(steps[k].to, e.Destloc);
             EXPECT_EQ(steps[k].card, deal.GetCardIndex(static_cast<Loc>(e.SrcLoc)));
         }
-        const cGame there = LossFinder::After(deal, played, review.EntriesAt(p));
-        const Solver::Result a = Solver::Solve(there, Solver::Limits::Nodes(Solver::kDealBudget));
-        const GameReview::Row row = review.Solve(p);
-        EXPECT_EQ(row.verdict, a.verdict);
-        EXPECT_EQ(row.lineMoves, a.verdict == Verdict::Won ? static_cast<int>(a.line.size()) : -1);
     }
 }
 
