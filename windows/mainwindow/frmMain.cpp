@@ -74,10 +74,11 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->setObjectName(QStringLiteral("picBack"));
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
-    reviewer_ = new GameReviewer(
+    // A child of the window, found again by the command that opens it.
+    auto* reviewer = new GameReviewer(
         session_.engine, session_.trans, *board_, *this, [this] { afterCommand(); });
     won_ = std::make_unique<WonGame>(
-        session_, *board_, *this, [this] { afterCommand(); }, [this] { reviewer_->Open(true); });
+        session_, *board_, *this, [this] { afterCommand(); }, [reviewer] { reviewer->Open(true); });
     lossSearch_ = std::make_unique<LossSearch>(
         session_.engine, session_.trans, session_.menu, *board_, prompter_, *statusBar());
     setCentralWidget(central);
@@ -90,7 +91,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.opt.SetWidgets(&view_);
     session_.menu.SetDialogs(&dialogs_);
     session_.menu.SetWhereLost([this] { lossSearch_->Start(); });
-    session_.menu.SetReview([this] { reviewer_->Open(false); });
+    session_.menu.SetReview([reviewer] { reviewer->Open(false); });
     session_.recent.SetMenuRebuilder([this] { recent_->Update(); });
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
@@ -222,7 +223,7 @@ void frmMain::RunWindowCommand(CommandId id) {
     case C::WhereLost:
         return lossSearch_->Start();
     case C::Review:
-        return reviewer_->Open(false);
+        return findChild<GameReviewer*>()->Open(false);
     case C::Help:
         return dialogs_.ShowHelp();
     case C::About:

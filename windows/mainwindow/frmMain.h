@@ -19,7 +19,6 @@ namespace quadrell {
 
 class BoardWidget;
 class Celebration;
-class GameReviewer;
 class LossSearch;
 class PictureCache;
 class RecentMenus;
@@ -113,7 +112,6 @@ private:
     SolverAssist assist_;
     std::unique_ptr<WonGame> won_;
     std::unique_ptr<LossSearch> lossSearch_;
-    GameReviewer* reviewer_ = nullptr;
     bool loaded_ = false;
     std::function<void()> quit_;
 };
