@@ -45,6 +45,12 @@ TEST_F(LifecycleTest, TheFirstRunResetsEverythingAndSetsUpTheFolders) {
     EXPECT_TRUE(QDir(data(QStringLiteral("Incomplete"))).exists());
     EXPECT_TRUE(QDir(data(QStringLiteral("Finished"))).exists());
     EXPECT_EQ(QFileInfo(data(QStringLiteral("Quadrell2000.sre"))).size(), 0);
+    // The places are written into the settings, not only worked out when asked.
+    for (const char* key :
+        { "InstallFolder", "FavFolder", "ScoreFile", "IncompleteDir", "FinishedDir" })
+        EXPECT_FALSE(
+            session.store.GetText(QStringLiteral("Save"), QLatin1String(key), {}).isEmpty())
+            << key;
     EXPECT_EQ(session.players.GetName(1), QStringLiteral("Guest"));
     EXPECT_EQ(session.players.GetFullName(1), QStringLiteral("Guest Player"));
 }

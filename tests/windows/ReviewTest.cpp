@@ -113,6 +113,11 @@ private slots:
                     QCOMPARE(review.Table()->item(row, 2)->text(),
                         row == lost.entries ? QStringLiteral("lost the game") : QString());
                 }
+                // A long row is shown whole within the list's width, on more lines if need be.
+                QListWidget& list = *review.List();
+                for (int row = 0; row < list.count(); ++row)
+                    QVERIFY(
+                        list.visualItemRect(list.item(row)).right() <= list.viewport()->width());
             });
     }
 
