@@ -960,6 +960,18 @@ private slots:
         QCOMPARE(name(w->Parts().toolbar), QStringLiteral("Toolbar"));
         for (auto* button : w->Parts().toolbar->findChildren<QToolButton*>())
             QVERIFY2(!name(button).isEmpty(), qPrintable(button->objectName()));
+        // The strip's parts by the control names the program gives them, and in the strip.
+        const std::pair<const char*, QWidget*> parts[] { { "PicTop", w->Parts().strip },
+            { "Toolbar1", w->Parts().toolbar }, { "ImageCombo1", w->Parts().players },
+            { "Text1", w->Parts().clock }, { "lblWinnable", w->Parts().winnable },
+            { "lblDifficulty", w->Parts().difficulty }, { "StatusBar1", w->statusBar() },
+            { "picBack", &w->board() } };
+        for (const auto& [control, widget] : parts) {
+            QCOMPARE(w->findChild<QWidget*>(QLatin1String(control)), widget);
+            QVERIFY2(widget == w->Parts().strip || widget->parentWidget() == w->Parts().strip
+                    || widget == w->statusBar() || widget == &w->board(),
+                control);
+        }
     }
 
     void viewTogglesHideAndStore() {
