@@ -43,6 +43,22 @@ TEST_F(HomeRunTest, FinishSendsThemAllHomeAsOneMoveAndWinsOnce) {
     EXPECT_EQ(winListener.wins, 1);
 }
 
+// A history with no room for all its steps refuses Finish before any card moves; room for
+// exactly all of them is enough.
+TEST_F(HomeRunTest, FinishNeedsRoomInTheHistoryForEveryStep) {
+    for (const auto& [room, finished] : { std::pair { 7, false }, std::pair { 8, true } }) {
+        SCOPED_TRACE(room);
+        board().Clear();
+        recorder.steps.clear();
+        stuck();
+        board().ApplyStep(16, 200);
+        recorder.room = room;
+        engine.autoPlayer().Finish();
+        EXPECT_EQ(allHome(), finished);
+        EXPECT_EQ(recorder.steps.size(), finished ? 8u : 0u);
+    }
+}
+
 TEST_F(HomeRunTest, WhenChosenTheMoveThatFreesTheLastCardFinishesTheGame) {
     for (const int byItself : { 0, 1 }) {
         SCOPED_TRACE(byItself);

@@ -364,6 +364,10 @@ TEST_F(SettingsFaultTest, AWriteKeepsWhatAnotherChangedUnlessEverythingIsCleared
     store->SetText(QStringLiteral("Save"), QStringLiteral("C"), QStringLiteral("3"));
     EXPECT_EQ(contentOf(ini()), "[save]\nb=2\nc=3\n");
     EXPECT_EQ(store->GetText(QStringLiteral("Save"), QStringLiteral("B"), {}), QStringLiteral("2"));
+    // A key removed here stays removed, whatever the other wrote meanwhile.
+    other.SetText(QStringLiteral("Save"), QStringLiteral("E"), QStringLiteral("5"));
+    store->Remove(QStringLiteral("Save"), QStringLiteral("B"));
+    EXPECT_EQ(contentOf(ini()), "[save]\nc=3\ne=5\n");
     other.SetText(QStringLiteral("Save"), QStringLiteral("D"), QStringLiteral("4"));
     store->DeleteAll(kApp);
     EXPECT_EQ(contentOf(ini()), "");
