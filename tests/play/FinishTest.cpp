@@ -1,5 +1,6 @@
 #include "Favourites.h"
 #include "FinishFlow.h"
+#include "GameDialogs.h"
 #include "GameLists.h"
 #include "SessionFixture.h"
 
@@ -73,6 +74,50 @@ TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     EXPECT_EQ(state().gGameNumber, 617);
     EXPECT_EQ(trans().TransCount(), 0);
     EXPECT_FALSE(session.win.Pending());
+}
+
+// The next game chosen in the dialog is the one dealt or asked for: a new random game,
+// Select Game, the same game again, Open.
+TEST_F(FinishTest, TheNextGameIsTheOneChosen) {
+    struct Windows final : GameDialogs {
+        std::string shown;
+        void ShowSelectGame() override { shown = "select"; }
+        void ShowOpenGame() override { shown = "open"; }
+        void ShowScoreBoard() override { }
+        void ShowAddFav() override { }
+        void ShowOpenFav() override { }
+        void ShowOrganizeFav() override { }
+        void ShowOptions() override { }
+        void ShowCustomize() override { }
+        void ShowAutoSave() override { }
+        void ShowNewOfDifficulty() override { }
+    } windows;
+    session.menu.SetDialogs(&windows);
+    const struct {
+        int next;
+        std::string shown;
+        bool dealt;
+    } rows[] { { 1, "", true }, { 2, "select", false }, { 3, "", true }, { 4, "open", false } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.next);
+        session.menu.NewGame(617, false);
+        session.menu.Game_Started(false);
+        session.engine.rules().CardDoubleClicked(48);
+        session.GameWonDetected();
+        windows.shown.clear();
+        FinishFlow::Choices c = choices();
+        c.nextIndex = row.next;
+        flow.Accept(c);
+        EXPECT_EQ(windows.shown, row.shown);
+        EXPECT_EQ(state().gGameActive, row.dealt);
+        if (row.next == 3) {
+            EXPECT_EQ(state().gGameNumber, 617);
+        }
+        if (row.next == 1) {
+            EXPECT_NE(state().gGameNumber, 617); // a random deal is 617 once in millions
+        }
+    }
+    session.menu.SetDialogs(nullptr);
 }
 
 TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
