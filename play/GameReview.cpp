@@ -55,7 +55,11 @@ int GameReview::LostAt(const std::vector<Row>& rows) {
 bool GameReview::Costly(const Row& before, const Row& after) {
     if (before.verdict != Solver::Verdict::Won || after.verdict != Solver::Verdict::Won)
         return false;
-    return after.lineMoves - (before.lineMoves - 1) >= kCostlyMargin;
+    return Cost(before, after) >= kCostlyMargin;
+}
+
+int GameReview::Cost(const Row& before, const Row& after) {
+    return after.lineMoves - (before.lineMoves - 1);
 }
 
 } // namespace quadrell

@@ -60,6 +60,8 @@ public:
     static int LostAt(const std::vector<Row>& rows);
     // Whether the move between two neighbouring won rows cost the player many moves.
     static bool Costly(const Row& before, const Row& after);
+    // How many moves longer the line after a move is than the one before it, less the move.
+    static int Cost(const Row& before, const Row& after);
 
 private:
     struct Position {

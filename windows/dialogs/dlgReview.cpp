@@ -140,7 +140,7 @@ QString dlgReview::RowText(
     if (before && GameReview::Costly(*before, *row))
         text += QLatin1Char(' ')
             + dlgReview::tr("A costly move: %1 more moves to win.")
-                  .arg(row->lineMoves - (before->lineMoves - 1));
+                  .arg(GameReview::Cost(*before, *row));
     return text;
 }
 
