@@ -37,6 +37,7 @@ void AutoPlayer::Finish() {
     const MoveRecorder* recorder = engine_.recorder();
     if (recorder != nullptr && recorder->RoomLeft() < static_cast<int>(steps.size())) return;
     finishing_ = true;
+    engine_.view().Finishing(static_cast<int>(steps.size()));
     const bool multiMove = std::exchange(s.gMultiMove, true); // no pass between the steps
     std::int32_t mode = kModePlayer;
     for (const Step& step : steps) {

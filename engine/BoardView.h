@@ -22,6 +22,8 @@ public:
     // Stacking order of one card's picture: the right-button look at a covered card.
     virtual void BringToFront(Card card) = 0;
     virtual void SendToBack(Card card) = 0;
+    // Finish is about to send the `cards` left home: their moves follow as one.
+    virtual void Finishing(int cards) = 0;
 };
 
 // A view that shows nothing: validation runs and benchmarks.
@@ -33,6 +35,7 @@ public:
     void SelectionChanged(Loc) override { }
     void BringToFront(Card) override { }
     void SendToBack(Card) override { }
+    void Finishing(int) override { }
 };
 
 } // namespace quadrell

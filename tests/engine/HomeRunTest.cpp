@@ -39,7 +39,8 @@ TEST_F(HomeRunTest, FinishSendsThemAllHomeAsOneMoveAndWinsOnce) {
     EXPECT_EQ(recorder.steps.front().mode, kModePlayer); // one move, undone as one
     for (std::size_t i = 1; i < recorder.steps.size(); ++i)
         EXPECT_EQ(recorder.steps[i].mode, kModeFollowUp);
-    EXPECT_EQ(view.moves.size(), 8u); // each one shown moving
+    EXPECT_EQ(view.moves.size(), 8u);                  // each one shown moving
+    EXPECT_EQ(view.finishing, std::vector<int> { 8 }); // told first, so it is said as one
     EXPECT_EQ(winListener.wins, 1);
 }
 
@@ -56,6 +57,8 @@ TEST_F(HomeRunTest, FinishNeedsRoomInTheHistoryForEveryStep) {
         engine.autoPlayer().Finish();
         EXPECT_EQ(allHome(), finished);
         EXPECT_EQ(recorder.steps.size(), finished ? 8u : 0u);
+        EXPECT_EQ(view.finishing.size(), finished ? 1u : 0u); // nothing said of a refused one
+        view.finishing.clear();
     }
 }
 

@@ -30,12 +30,14 @@ public:
     void SelectionChanged(Loc selected) override { frame = selected; }
     void BringToFront(Card card) override { stacking.push_back(card); }
     void SendToBack(Card card) override { stacking.push_back(static_cast<Card>(-1 - card)); }
+    void Finishing(int cards) override { finishing.push_back(cards); }
 
     std::vector<ViewMove> moves;
     int placed = 0;
     bool shown = false;
     Loc frame = kNoLoc;
     std::vector<Card> stacking; // brought to the front: the card; sent to the back: -1 - card
+    std::vector<int> finishing; // each Finish's count of cards, as it began
 };
 
 class MemoryOptions final : public EngineOptions {

@@ -3,6 +3,7 @@
 // move, so every sentence is carried by the focused object: the cursor's object when that
 // changed, else one of two voices in turn. The real Orca is run by tests/a11y/orca.sh.
 #include "BoardAccessible.h"
+#include "BoardBuilder.h"
 #include "BoardWidget.h"
 #include "ClockFace.h"
 #include "LossSearch.h"
@@ -162,6 +163,31 @@ private slots:
         said();
         QCOMPARE(
             window_->statusBar()->currentMessage(), QStringLiteral("There is no game to finish."));
+    }
+
+    // Finish says how many cards it sent home, once, after the move that set it off.
+    void finishIsSaidByItsNumberOfCards() {
+        const struct {
+            int byItself;
+            const char* heard;
+        } rows[] {
+            { 0, "Finish: 8 cards home" },
+            { 1, "Queen of Spades to cell 1; Finish: 8 cards home" },
+        };
+        for (const auto& row : rows) {
+            window_->session().opt.SetFinishByItself(row.byItself);
+            BoardBuilder(window_->session().engine).sureWinBehindOneMove();
+            said();
+            Engine& engine = window_->session().engine;
+            engine.rules().CardClicked(16); // the Queen of Spades to a cell frees the rest
+            engine.rules().CellClicked(200);
+            if (row.byItself == 0) {
+                said();
+                engine.autoPlayer().Finish();
+            }
+            said();
+            QCOMPARE(board().LastMove(), QLatin1String(row.heard));
+        }
     }
 
     void movesElsewhereAreSaidByTwoVoicesInTurn() {

@@ -34,6 +34,15 @@ void BoardNews::History(HistoryStep step, int moves, int cardsLeft) {
     soon({});
 }
 
+void BoardNews::Finishing(int cards) {
+    beforeFinish_ = moves_.Cards();
+    const QString before = moves_.Take();
+    finished_
+        = cards == 1 ? tr("Finish: 1 card home") : tr("Finish: %n cards home", nullptr, cards);
+    if (!before.isEmpty()) finished_ = before + QStringLiteral("; ") + finished_;
+    soon({});
+}
+
 QString BoardNews::historyLine(const QString& moved) const {
     switch (*step_) {
     case HistoryStep::Undo:
@@ -68,10 +77,13 @@ void BoardNews::soon(const QString& sentence) {
 
 void BoardNews::turnOver() {
     turn_ = false;
-    const std::vector<Card> moved = moves_.Cards();
+    std::vector<Card> moved = std::exchange(beforeFinish_, {});
+    for (Card c : moves_.Cards())
+        moved.push_back(c);
     QString sentence = std::exchange(pending_, {});
     if (!moved.empty()) {
         lastMove_ = moves_.Take();
+        if (!finished_.isEmpty()) lastMove_ = std::exchange(finished_, {});
         sentence = step_ ? historyLine(lastMove_) : lastMove_;
         BoardAccessible::NamesChanged(board_, moved);
     }

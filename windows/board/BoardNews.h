@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace quadrell {
 
@@ -31,6 +32,8 @@ public:
     // This turn's moves were the history stepped through: an undo or redo is said with its
     // name before its cards; undoing or redoing all, by how many moves and where it stands.
     void History(HistoryStep step, int moves, int cardsLeft);
+    // Finish sends the cards left home: said by their number, after the move that set it off.
+    void Finishing(int cards);
     // A key was handled: the focus follows the cursor, with this turn's news if there is any.
     void CursorMayHaveMoved();
     // The last move's sentence; empty after a deal.
@@ -49,6 +52,8 @@ private:
     std::optional<HistoryStep> step_;
     int stepMoves_ = 0;
     int cardsLeft_ = 0;
+    QString finished_; // this turn's line once Finish began
+    std::vector<Card> beforeFinish_;
 };
 
 } // namespace quadrell

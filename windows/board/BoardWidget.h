@@ -58,6 +58,7 @@ public:
     void SelectionChanged(Loc selected) override;
     void BringToFront(Card card) override;
     void SendToBack(Card card) override;
+    void Finishing(int cards) override { news_.Finishing(cards); }
 
     // Where a card picture lies, in twips; its place in the stacking order (0 = back).
     QPointF CardPosition(Card card) const { return position_[static_cast<std::size_t>(card)]; }

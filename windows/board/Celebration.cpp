@@ -20,7 +20,9 @@ constexpr int kMostBounces = 8;
 Celebration::Celebration(BoardWidget& board) : QWidget(&board), board_(board) {
     setObjectName(QStringLiteral("celebration"));
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::StrongFocus);
+    // The focus stays on the board, so a screen reader says the winning move rather than
+    // an unnamed picture; the board's keys end the moment (see eventFilter).
+    setFocusPolicy(Qt::NoFocus);
     hide();
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kFrameMs);
@@ -48,7 +50,7 @@ void Celebration::Start(std::function<void()> done) {
     setGeometry(board_.rect());
     show();
     raise();
-    setFocus();
+    board_.installEventFilter(this);
     clock_.start();
     now_ = 0;
     timer_.start();
@@ -116,13 +118,18 @@ void Celebration::paintEvent(QPaintEvent*) {
 }
 
 void Celebration::mousePressEvent(QMouseEvent*) { end(); }
-void Celebration::keyPressEvent(QKeyEvent*) { end(); }
+
+bool Celebration::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &board_ || event->type() != QEvent::KeyPress) return false;
+    end();
+    return true; // the key that skips the moment plays nothing
+}
 
 void Celebration::end() {
     timer_.stop();
     hide();
     flights_.clear();
-    board_.setFocus();
+    board_.removeEventFilter(this);
     if (auto done = std::exchange(done_, nullptr)) done();
 }
 

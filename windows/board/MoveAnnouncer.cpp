@@ -2,7 +2,6 @@
 
 #include "CardNames.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -39,9 +38,9 @@ QString MoveAnnouncer::Take() {
     for (std::size_t i = 0; i < last.size() && i < kSaid; ++i)
         said << CardNames::OfMove(last[i].first, last[i].second);
     QString line = said.join(QStringLiteral("; "));
-    if (last.size() > kSaid)
-        line += QCoreApplication::translate(
-            "Board", "; and %n more cards", nullptr, static_cast<int>(last.size() - kSaid));
+    const auto more = static_cast<int>(last.size() - std::min(last.size(), kSaid));
+    if (more == 1) line += tr("; and 1 more card");
+    if (more > 1) line += tr("; and %n more cards", nullptr, more);
     return line;
 }
 

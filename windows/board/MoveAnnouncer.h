@@ -2,6 +2,7 @@
 
 #include "Card.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <utility>
 #include <vector>
@@ -12,6 +13,8 @@ namespace quadrell {
 // it) and says them in one line, as a screen reader should hear them: each card once, where
 // it ended, the first few by name.
 class MoveAnnouncer {
+    Q_DECLARE_TR_FUNCTIONS(MoveAnnouncer)
+
 public:
     static constexpr std::size_t kSaid = 4;
 
