@@ -9,6 +9,7 @@
 #include "LatestTask.h"
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
+#include "Notice.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "ScoreListModel.h"
@@ -29,6 +30,7 @@
 #include "frmSelectFav.h"
 #include "frmSelectGame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -161,14 +163,22 @@ private slots:
         frmSelectGame dialog(
             session().menu, session().opt, session().prompter, window_.get(), slow);
         QCOMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: rating..."));
+        dialog.show(); // the number it opens with is rated unsaid; the ones typed are said
         QTest::keyClicks(dialog.Text(), QStringLiteral("12")); // still typing while it rates
         dialog.Text()->setText(QStringLiteral("x"));
         QVERIFY(dialog.Rating()->text().isEmpty()); // no number, no rating
         dialog.Text()->setText(QStringLiteral("7"));
         release = true;
+        QVERIFY(dialog.RatingNotice().isHidden()); // nothing said while it rates
         QTRY_COMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: Expert"));
         QTest::qWait(50); // a late answer for an earlier number changes nothing
         QCOMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: Expert"));
+        // A notice says it too, as it arrives: a screen reader reads it without a focus move.
+        QVERIFY(!dialog.RatingNotice().isHidden());
+        const QAccessibleInterface* notice
+            = QAccessible::queryAccessibleInterface(const_cast<Notice*>(&dialog.RatingNotice()));
+        QCOMPARE(notice->role(), QAccessible::Notification);
+        QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Difficulty: Expert"));
         // The solver's own rating of game 7.
         frmSelectGame real = SessionDialogs::SelectGame(session(), window_.get());
         real.Text()->setText(QStringLiteral("7"));

@@ -1,6 +1,7 @@
 #include "frmSelectGame.h"
 
 #include "DialogParts.h"
+#include "Notice.h"
 #include "Prompter.h"
 #include "SelectGameRules.h"
 #include "cMenu.h"
@@ -22,6 +23,7 @@ frmSelectGame::frmSelectGame(
     , label_(new QLabel(this))
     , text_(new QLineEdit(this))
     , rating_(new QLabel(this))
+    , notice_(new Notice(this))
     , ratingTask_(this, std::move(rater)) {
     setWindowTitle(tr("Select Game"));
     const qint32 limit = opt.GetRandomLimit();
@@ -50,14 +52,19 @@ frmSelectGame::frmSelectGame(
 
 void frmSelectGame::rate(const QString& text) {
     const auto game = SelectGameRules::Validate(text);
+    notice_->Say({});
     if (!game) {
         ratingTask_.Cancel();
         rating_->clear();
         return;
     }
     rating_->setText(tr("Difficulty: rating..."));
-    ratingTask_.Start(*game, [this](const Difficulty::Rating& r) {
+    // A number typed is rated while the player types on: its rating is said as it arrives
+    // (the first one is read with the dialog, beside the field).
+    const bool typed = isVisible();
+    ratingTask_.Start(*game, [this, typed](const Difficulty::Rating& r) {
         rating_->setText(tr("Difficulty: %1").arg(RatingTask::Name(r.level)));
+        if (typed) notice_->Say(rating_->text());
     });
 }
 

@@ -9,6 +9,7 @@ class QLineEdit;
 
 namespace quadrell {
 
+class Notice;
 class Prompter;
 class cMenu;
 class cOpt;
@@ -23,6 +24,7 @@ public:
     QLineEdit* Text() const { return text_; }
     // The difficulty of the number typed, as it is typed.
     QLabel* Rating() const { return rating_; }
+    const Notice& RatingNotice() const { return *notice_; }
     QLabel* Label() const { return label_; }
     void Select();
 
@@ -34,6 +36,7 @@ private:
     QLabel* label_;
     QLineEdit* text_;
     QLabel* rating_;
+    Notice* notice_; // says the rating as it arrives
     RatingTask ratingTask_;
 };
 
