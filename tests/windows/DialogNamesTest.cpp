@@ -1,4 +1,6 @@
+#include "AppStyle.h"
 #include "ClockFace.h"
+#include "Contrast.h"
 #include "LossSearch.h"
 #include "Mnemonics.h"
 #include "QtPrompter.h"
@@ -16,15 +18,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -60,11 +66,18 @@ class DialogNamesTest : public QObject {
     // What is wrong with `window`, one line each; empty when nothing is.
     static QStringList faults(QWidget* window) {
         QStringList out;
-        // A message box's message is what a screen reader must read out.
-        if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->text().isEmpty()
-            && !box->accessibleDescription().startsWith(
-                box->text().section(QLatin1Char('\r'), 0, 0)))
-            out << QStringLiteral("message not described: ") + box->text();
+        // A message box's message is what a screen reader must read out, once: by the label
+        // that shows it, its lines one text, and not again as the box's description.
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->text().isEmpty()) {
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QString said
+                = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            if (said.contains(QLatin1Char('\n'))
+                || !said.startsWith(box->text().section(QLatin1Char('\n'), 0, 0)))
+                out << QStringLiteral("message not read as one text: ") + said;
+            if (!box->accessibleDescription().isEmpty())
+                out << QStringLiteral("message said twice: ") + box->text();
+        }
         QHash<QString, QString> named;
         struct Letter {
             QChar c;
@@ -106,6 +119,11 @@ class DialogNamesTest : public QObject {
                     out << QStringLiteral("a tree's column named \"%1\": ").arg(header)
                             + w->objectName();
             }
+            // A tabbed window's pages are no "layered pane" for a screen reader to say on the
+            // way into each page.
+            if (qobject_cast<QStackedWidget*>(w)
+                && QAccessible::queryAccessibleInterface(w)->role() == QAccessible::LayeredPane)
+                out << QStringLiteral("a layered pane: ") + w->objectName();
             // A chooser is read by its label: Qt names a combo box by its current text, and
             // only a label that names it as its buddy reaches the screen reader.
             if (qobject_cast<QComboBox*>(w) && (w->focusPolicy() & Qt::TabFocus)) {
@@ -260,6 +278,83 @@ private slots:
         QApplication::setFont(normal);
     }
 
+    // The keyboard's focus mark on a check box, a radio button, a push button and a tab: what
+    // it adds to the control is a ring at least two pixels wide all round (a line of at
+    // least twice the control's outline), and every pixel of it stands out 3:1 against the
+    // window, in the light palette and in a dark one.
+    void theFocusMarkIsARingThatStandsOut() {
+        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+        // The desktop's palette; a dark one whose highlight is dim; a light one whose highlight
+        // is pale: the ring must stand out even where the highlight does not.
+        QPalette dark, pale = style.standardPalette();
+        for (const auto& [role, colour] :
+            { std::pair { QPalette::Window, 0x2d2d2d }, std::pair { QPalette::Button, 0x3a3a3a },
+                std::pair { QPalette::WindowText, 0xeeeeee },
+                std::pair { QPalette::ButtonText, 0xeeeeee },
+                std::pair { QPalette::Highlight, 0x2a4a7a } })
+            dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(colour)));
+        pale.setColor(QPalette::Highlight, QColor(0xa8, 0xcc, 0xee));
+        for (const QPalette& palette : { style.standardPalette(), dark, pale }) {
+            QWidget window;
+            window.setStyle(&style);
+            window.setPalette(palette);
+            auto* layout = new QVBoxLayout(&window);
+            auto* elsewhere = new QLineEdit(&window);
+            auto* tabs = new QTabBar(&window);
+            tabs->addTab(QStringLiteral("General"));
+            const std::initializer_list<QWidget*> controls { new QCheckBox(
+                                                                 QStringLiteral("Save this Game")),
+                new QRadioButton(QStringLiteral("0 to 40,000")),
+                new QPushButton(QStringLiteral("Clear")), tabs };
+            layout->addWidget(elsewhere);
+            for (QWidget* w : controls) {
+                w->setStyle(&style);
+                layout->addWidget(w);
+            }
+            window.show();
+            QApplication::setActiveWindow(&window);
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.setAttribute(Qt::WA_KeyboardFocusChange); // as a dialog has it
+            for (QWidget* w : controls) {
+                elsewhere->setFocus(Qt::TabFocusReason);
+                const QImage plain = w->grab().toImage();
+                w->setFocus(Qt::TabFocusReason);
+                QVERIFY(w->hasFocus());
+                const QImage marked = w->grab().toImage();
+                // The pixels the mark adds that stand out; they must close a ring.
+                QRect ring;
+                const auto strong = [&](int x, int y) {
+                    return plain.pixel(x, y) != marked.pixel(x, y)
+                        && Contrast::Ratio(marked.pixelColor(x, y), palette.color(QPalette::Window))
+                        >= 3.0;
+                };
+                for (int y = 0; y < plain.height(); ++y)
+                    for (int x = 0; x < plain.width(); ++x)
+                        if (strong(x, y)) ring |= QRect(x, y, 1, 1);
+                const QString what = QString::fromLatin1(w->metaObject()->className());
+                // A check box's or radio button's own box turns blue with the focus: the ring
+                // is the one round its caption.
+                QStyleOptionButton o;
+                o.initFrom(w);
+                if (auto* b = qobject_cast<QAbstractButton*>(w)) o.text = b->text();
+                if (qobject_cast<QCheckBox*>(w))
+                    ring = style.subElementRect(QStyle::SE_CheckBoxFocusRect, &o, w);
+                if (qobject_cast<QRadioButton*>(w))
+                    ring = style.subElementRect(QStyle::SE_RadioButtonFocusRect, &o, w);
+                QVERIFY2(ring.width() >= 20 && ring.height() >= 10, qPrintable(what));
+                int gaps = 0;
+                for (int y = ring.top(); y <= ring.bottom(); ++y)
+                    for (int x = ring.left(); x <= ring.right(); ++x) {
+                        const bool band = x - ring.left() < 2 || ring.right() - x < 2
+                            || y - ring.top() < 2 || ring.bottom() - y < 2;
+                        gaps += band && !strong(x, y);
+                    }
+                QVERIFY2(gaps == 0,
+                    qPrintable(QStringLiteral("%1: %2 gaps in the ring").arg(what).arg(gaps)));
+            }
+        }
+    }
+
     void tabEntersAGroupOfOptionsAtTheCheckedOne() {
         frmOptions d = SessionDialogs::Options(session(), window_.get());
         d.show();
@@ -300,6 +395,32 @@ private slots:
         });
         bool ok = false;
         checkModal([&] { prompter.InputBox("Folder name", "Favorites", ok); });
+    }
+
+    // A message's lines are read as one text: a break inside a sentence is a space, one
+    // between sentences a full stop.
+    void aMessageIsReadAsWritten() {
+        const struct {
+            const char* shown;
+            const char* said;
+        } rows[] {
+            { "That move is not Allowed\nThe Two of Hearts goes on a black Three.",
+                "That move is not Allowed. The Two of Hearts goes on a black Three." },
+            { "Are you sure you want to exit the previously\nunfinished game and start this "
+              "game ?",
+                "Are you sure you want to exit the previously unfinished game and start this "
+                "game ?" },
+            { "Game saved.\n\nWell done!", "Game saved. Well done!" },
+            { "One line", "One line" },
+        };
+        for (const auto& row : rows) {
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Quadrell 2000"),
+                QString::fromUtf8(row.shown), QMessageBox::Ok, window_.get());
+            box.show();
+            auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+                QString::fromUtf8(row.said));
+        }
     }
 };
 

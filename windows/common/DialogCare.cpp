@@ -5,9 +5,11 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColorDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -16,17 +18,23 @@ namespace quadrell {
 
 namespace {
 
-// A screen reader names a message box by its title and its button; its text, the message
-// itself, is read as the box's description.
+// A screen reader says a message box's title, then its message, read from the label that
+// shows it. The message's lines are one text: a line break inside a sentence is a space, one
+// between sentences a full stop, so it is read as written, and said once.
 void describe(QMessageBox* box) {
-    QStringList sentences;
-    for (QString line : box->text().split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty()) continue;
-        if (!line.back().isPunct()) line += QLatin1Char('.'); // a pause between the lines
-        sentences << line;
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    QStringList lines;
+    for (const QString& line : box->text().split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    QString said;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        said += lines[i];
+        if (i + 1 == lines.size()) break;
+        const bool newSentence = lines[i + 1].front().isUpper() && !lines[i].back().isPunct();
+        said += newSentence ? QStringLiteral(". ") : QStringLiteral(" ");
     }
-    box->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+    label->setAccessibleName(said);
 }
 
 void prepare(QDialog* dialog) {
@@ -50,7 +58,22 @@ void tellRowLater(QAbstractItemView* list) {
     });
 }
 
+// Pages shown one at a time (a tabbed window's, the chart and its table): a plain pane, which
+// a screen reader passes over, where Qt's own "layered pane" is said on the way into a page.
+QAccessibleInterface* makePages(const QString& className, QObject* object) {
+    if (className != QLatin1String("QStackedWidget")) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
+}
+
 } // namespace
+
+DialogCare::DialogCare(QObject* parent) : QObject(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(makePages);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 // Every event of the program passes here: the type is looked at before anything else.
 bool DialogCare::eventFilter(QObject* watched, QEvent* event) {
