@@ -120,6 +120,17 @@ Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
         <source>Redid %1 moves, %2 cards left</source>
         <translation>%1 Züge wiederholt, %2 Karten übrig</translation>
     </message>
+    <message numerus="yes">
+        <source>Finish: %n cards home</source>
+        <translation>
+            <numerusform>Abschließen: %n Karte nach Hause</numerusform>
+            <numerusform>Abschließen: %n Karten nach Hause</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finish: 1 card home</source>
+        <translation>Abschließen: 1 Karte nach Hause</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>
@@ -839,7 +850,7 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
     </message>
     <message>
         <source>Finish is not possible yet: not every card left can go home.</source>
-        <translation>Beenden ist noch nicht möglich: nicht jede übrige Karte kann auf ihren Ablagestapel.</translation>
+        <translation>Abschließen ist noch nicht möglich: nicht jede übrige Karte kann auf ihren Ablagestapel.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +860,20 @@ Es geht weiter; gespeichert wird wieder, sobald es geht.</translation>
 unfinished game and start this game ?</source>
         <translation>Wollen Sie das zuvor unvollendete Spiel wirklich<byte value="xd"/>
 aufgeben und dieses Spiel beginnen?</translation>
+    </message>
+</context>
+<context>
+    <name>MoveAnnouncer</name>
+    <message numerus="yes">
+        <source>; and %n more cards</source>
+        <translation>
+            <numerusform>; und %n weitere Karte</numerusform>
+            <numerusform>; und %n weitere Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; and 1 more card</source>
+        <translation>; und 1 weitere Karte</translation>
     </message>
 </context>
 <context>

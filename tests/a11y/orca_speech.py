@@ -5,6 +5,7 @@ each step's sentences must be spoken, each once. What Orca says is read from the
 session and accessibility bus."""
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -13,8 +14,36 @@ home = os.environ["QUADRELL_ORCA_HOME"]
 program = os.environ["QUADRELL_PROGRAM"]
 log = os.path.join(home, "orca.log")
 # One line each; the voice follows the text. A key's echo ends in a space and is left out.
-SPEECH = re.compile(r"^.*SPEECH OUTPUT: '(.*?)'\s*(?:\{.*)?$", re.M)
+# A sentence may run over lines (a message's own line breaks).
+SPEECH = re.compile(r"^.*?SPEECH OUTPUT: '(.*?)'\s*(?:\{[^\n]*)?$", re.M | re.S)
 failures = []
+
+# The game opens one move from its end: the Six of Hearts on column 6 sets every card home.
+# Its win closed, the same game is handed over again from a second launch for Finish; then
+# game 7 is chosen and played from its deal.
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli", "data",
+                      "game7-finishable.qrl")
+FINISHABLE = os.path.join(home, "finishable.qrl")
+HAND_OVER = "hand over the game file"
+OPENING = [
+    ("the cursor to column 6", ["Right"] * 5, [r"Six of Hearts, column 6\."], True),
+    ("a move home: the move alone, not the window and the board again", ["Home"],
+     [r"empty\. Six of Hearts to the Hearts foundation; Three of Clubs to the Clubs "
+      r"foundation; .+; and \d+ more cards\."], False, [r"QuadRell 2000.*", r"Board.*"]),
+    ("the won game's dialog", [], [r"Congrats You Win ! dialog.*"]),
+    ("closed: the empty board, with what it offers", ["Escape"],
+     [r"Quadrell 2000 frame\.", r"New Game — F2\. Select Game — F3\."]),
+    ("the empty board's keys say how to begin", ["Right"],
+     [r"New Game — F2\. Select Game — F3\.?"]),
+    ("the game handed over by a second launch", [HAND_OVER], [r".+, column 1\."]),
+    ("Finish, said by its cards", ["ctrl+f"], [r"(empty|exposed)\. Finish: 19 cards home\."]),
+    ("the won game's dialog", [], [r"Congrats You Win ! dialog.*"]),
+    ("closed again", ["Escape"], [r"Quadrell 2000 frame\."]),
+    ("Select Game", ["F3"], [r"Select Game dialog\.?"]),
+    ("Select Game says the difficulty of the number typed", ["7"],
+     [r"notification Difficulty: Easy\."]),
+    ("game 7 dealt", ["Return"], [r".+ of .+, column 1\.", r"exposed\. New deal\."]),
+]
 
 # Game 7 from the left: the exposed cards are TD 2H 7S TC 4D JH 4S QC; the Ace of Diamonds
 # lies under the Jack of Diamonds and the Four of Spades in column 7, the Two of Diamonds under
@@ -23,7 +52,8 @@ failures = []
 # a loaded machine, with nothing said at all, are then sent once more.
 STEPS = [
     ("a refused move's message, with the rule that refused it", ["2", "1"],
-     [r"That move is not Allowed\. The Two of Hearts goes on a black Three\."]),
+     [r"That move is not Allowed\. The Two of Hearts goes on a black Three\."], False,
+     [r"(?s)That move is not Allowed\n.*"]),  # the message said once, not again as written
     ("the message closed", ["Return"], [r"Ten of Diamonds, column 1\."]),
     ("the cursor's card", ["Right", "Left"], [r"Ten of Diamonds, column 1\."], True),
     ("a selection", ["Return"], [r"Ten of Diamonds selected\."]),
@@ -67,7 +97,7 @@ STEPS = [
     ("and set again", ["space"], [r"New Game, shown\."]),
     # A chooser is said with its label, not only by what it shows.
     ("the score board's player box, by its label", ["Escape", "F8", "alt+s", "Tab"],
-     [r"Player: .*combo box.*"]),
+     [r"Player: .*combo box.*"], False, [r"layered pane"]),
 ]
 
 
@@ -89,6 +119,26 @@ STEPS_DE = [
     ("Anpassen, mit dem Haken der ersten Zeile", ["alt+x", "a"], [r"Neues Spiel, gezeigt\."]),
     ("ein Haken entfernt", ["space"], [r"Neues Spiel, verborgen\."]),
 ]
+OPENING_DE = [
+    ("der Cursor auf Spalte 6", ["Right"] * 5, [r"Herz Sechs, Spalte 6\."], True),
+    ("ein Zug nach Hause: nur der Zug, nicht Fenster und Spielfeld noch einmal", ["Home"],
+     [r"leer\. Herz Sechs nach Ablagestapel Herz; Kreuz Drei nach Ablagestapel Kreuz; .+; "
+      r"und \d+ weitere Karten\."], False, [r"QuadRell 2000.*", r"Spielfeld.*"]),
+    ("der Dialog des gewonnenen Spiels", [], [r"Glückwunsch, gewonnen! dialog.*"]),
+    ("geschlossen: das leere Spielfeld, mit dem, was es anbietet", ["Escape"],
+     [r"Neues Spiel — F2\. Spiel wählen — F3\."]),
+    ("die Tasten des leeren Spielfelds sagen, wie es beginnt", ["Right"],
+     [r"Neues Spiel — F2\. Spiel wählen — F3\.?"]),
+    ("das Spiel, von einem zweiten Start übergeben", [HAND_OVER], [r".+, Spalte 1\."]),
+    ("Abschließen, mit seinen Karten gesagt", ["ctrl+f"],
+     [r"(leer|frei)\. Abschließen: 19 Karten nach Hause\."]),
+    ("der Dialog des gewonnenen Spiels", [], [r"Glückwunsch, gewonnen! dialog.*"]),
+    ("wieder geschlossen", ["Escape"], [r"Quadrell 2000 frame\."]),
+    ("Spiel wählen", ["F3"], [r"Spiel wählen dialog\.?"]),
+    ("Spiel wählen sagt die Schwierigkeit der getippten Nummer", ["7"],
+     [r"notification Schwierigkeit: Leicht\."]),
+    ("Spiel 7 ausgeteilt", ["Return"], [r".+, Spalte 1\.", r"frei\. Neu gegeben\."]),
+]
 german = os.environ.get("QUADRELL_ORCA_LANG") == "de"
 
 
@@ -105,19 +155,28 @@ def window():
     sys.exit("the program's window never showed")
 
 
-def size():
-    try:
-        return os.path.getsize(log)
-    except OSError:
-        return 0
+# Where the last step's reading ended: the end of the last whole line it read. Orca writes its
+# log in pieces; a line half written when a step ends is the next step's.
+consumed = 0
+
+
+def whole_lines(offset):
+    """The log's whole lines from `offset`, and the offset just after them."""
+    if not os.path.exists(log):
+        return "", offset
+    with open(log, "rb") as f:
+        f.seek(offset)
+        data = f.read()
+    end = data.rfind(b"\n") + 1
+    return data[:end].decode("utf-8", errors="replace"), offset + end
+
+
+def sentences(text):
+    return [m.group(1) for m in SPEECH.finditer(text) if not m.group(1).endswith(" ")]
 
 
 def spoken_since(offset):
-    if not os.path.exists(log):
-        return []
-    with open(log, encoding="utf-8", errors="replace") as f:
-        f.seek(offset)
-        return [m.group(1) for m in SPEECH.finditer(f.read()) if not m.group(1).endswith(" ")]
+    return sentences(whole_lines(offset)[0])
 
 
 def quiet_after(offset, seconds=1.0, most=10.0):
@@ -143,35 +202,66 @@ def heard(offset, expected, seconds):
     return False
 
 
-def step(what, keys, expected, again=False):
-    offset = size()
-    xdotool("key", "--delay", "200", *keys)
+def press(keys):
+    if keys == [HAND_OVER]:
+        # One running copy: a second launch hands the file over and leaves.
+        subprocess.run([program, FINISHABLE], env=program_env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=60)
+    elif keys:
+        xdotool("key", "--delay", "200", *keys)
+
+
+def step(what, keys, expected, again=False, absent=()):
+    global consumed
+    offset = consumed
+    press(keys)
     # Orca may be slow on a loaded machine: wait for the last sentence, then for quiet.
     if not heard(offset, expected, 20) and again and not spoken_since(offset):
         print(f"again: {what}: nothing was said, the keys are sent once more")
-        xdotool("key", "--delay", "200", *keys)
+        press(keys)
         heard(offset, expected, 20)
-    said = quiet_after(offset)
+    quiet_after(offset)
+    text, consumed = whole_lines(offset)  # what it said, and nothing after what is judged
+    said = sentences(text)
     for sentence in expected:
         times = sum(1 for s in said if re.fullmatch(sentence, s))
         ok = times == 1
         print(("ok   " if ok else "FAIL ") + f"{what}: /{sentence}/ said {times} times")
         if not ok:
             failures.append(f"{what}: {said}")
+    for sentence in absent:
+        times = sum(1 for s in said if re.fullmatch(sentence, s))
+        print(("ok   " if not times else "FAIL ") + f"{what}: /{sentence}/ not said")
+        if times:
+            failures.append(f"{what}: {said}")
+
+
+# Orca itself, its log written a line at a time: it keeps the log in a buffer otherwise, and
+# what it said while idle would reach the file only with what it says next.
+LINE_BY_LINE = """
+import builtins, shutil, sys
+plain = builtins.open
+log = sys.argv[sys.argv.index("--debug-file") + 1]
+def line_by_line(name, mode="r", *args, **kwargs):
+    if name == log and "w" in mode:
+        kwargs["buffering"] = 1
+    return plain(name, mode, *args, **kwargs)
+builtins.open = line_by_line
+sys.argv[0] = shutil.which("orca")
+exec(compile(plain(sys.argv[0]).read(), sys.argv[0], "exec"))
+"""
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+program_env = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8") if german else env
 
 
 def main():
-    game = os.path.join(home, "seven.qrl")
-    with open(game, "wb") as f:
-        f.write(b" 7 \r\n")
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    program_env = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8") if german else env
-    app = subprocess.Popen([program, game], env=program_env, stdout=subprocess.DEVNULL,
+    shutil.copyfile(SOURCE, FINISHABLE)
+    app = subprocess.Popen([program, FINISHABLE], env=program_env, stdout=subprocess.DEVNULL,
                            stderr=open(os.path.join(home, "program.log"), "w"))
     win = window()
-    orca = subprocess.Popen(["orca", "--replace", "-u", os.path.join(home, "orca-prefs"),
-                             "--debug-file", log], env=env, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
+    orca = subprocess.Popen([sys.executable, "-c", LINE_BY_LINE, "--replace", "-u",
+                             os.path.join(home, "orca-prefs"), "--debug-file", log], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # Orca is ready once it has said that it is on; then the window is brought forward.
     deadline = time.monotonic() + 60
     while not spoken_since(0) and time.monotonic() < deadline:
@@ -185,12 +275,17 @@ def main():
             break
         time.sleep(0.2)
     quiet_after(0, seconds=2.0, most=15.0)
+    global consumed
+    _, consumed = whole_lines(0)
     try:
-        for what, keys, expected, *again in STEPS_DE if german else STEPS:
-            step(what, keys, expected, bool(again and again[0]))
+        for what, keys, expected, *more in (OPENING_DE + STEPS_DE if german
+                                            else OPENING + STEPS):
+            step(what, keys, expected, *more)
     finally:
         orca.terminate()
         app.terminate()
+        if os.environ.get("QUADRELL_ORCA_KEEP"):  # Orca's whole log, to see why
+            shutil.copyfile(log, os.environ["QUADRELL_ORCA_KEEP"])
     if failures:
         print("\n".join(["", "What Orca said where it was wrong:"] + failures))
         sys.exit(1)
