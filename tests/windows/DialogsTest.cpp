@@ -3,6 +3,7 @@
 #include "ChartsTable.h"
 #include "ChartsView.h"
 #include "ClockFace.h"
+#include "Contrast.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
 #include "Icons.h"
@@ -590,6 +591,39 @@ private slots:
         QVERIFY(!page->SavePng(QStringLiteral("/proc/charts.png")));
         QVERIFY(!page->SaveSvg(dir_.filePath(QStringLiteral("missing/charts.svg"))));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing"))));
+    }
+
+    // The charts on the desktop's own ground, light or dark: each series stands out 3:1 as a
+    // shape, each text 4.5:1, whatever the palette's own colours.
+    void theChartsStandOutOnALightAndADarkGround() {
+        const auto palette = [](QRgb base, QRgb text) {
+            QPalette p;
+            p.setColor(QPalette::Base, QColor::fromRgb(base));
+            p.setColor(QPalette::Text, QColor::fromRgb(text));
+            return p;
+        };
+        for (const QPalette& p : { QApplication::style()->standardPalette(),
+                 palette(0x1e1e1e, 0xeeeeee), palette(0x2d2d2d, 0x777777),
+                 palette(0xfffff0, 0xaaaaaa), palette(0x3584e4, 0xffffff) }) {
+            const ChartInks c = ChartInks::For(p);
+            QCOMPARE(c.ground, p.color(QPalette::Base));
+            for (const auto& [what, colour, least] : { std::tuple { "played", c.played, 3.0 },
+                     { "won", c.won, 3.0 }, { "rate", c.rate, 4.5 }, { "ink", c.ink, 4.5 } })
+                QVERIFY2(Contrast::Ratio(colour, c.ground) >= least,
+                    qPrintable(
+                        QStringLiteral("%1 on %2").arg(QLatin1String(what), c.ground.name())));
+        }
+        // Painted: a dark palette's charts are dark, their words light.
+        ChartsView view;
+        view.setPalette(palette(0x1e1e1e, 0xeeeeee));
+        view.resize(640, 380);
+        const QImage picture = view.grab().toImage();
+        QCOMPARE(picture.pixelColor(2, 2), QColor(0x1e, 0x1e, 0x1e));
+        int words = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                words += Contrast::Ratio(picture.pixelColor(x, y), QColor(0x1e, 0x1e, 0x1e)) >= 4.5;
+        QVERIFY(words > 50); // "No games recorded"
     }
 
     // The games by difficulty are counted off the window's thread: while a deal's rating

@@ -2,6 +2,7 @@
 
 #include "RatingTask.h"
 
+#include <QEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,11 +13,6 @@ namespace quadrell {
 
 namespace {
 
-const QColor kPlayed(0x9c, 0xc3, 0xe6);
-const QColor kWon(0x1f, 0x5f, 0x9e);
-const QColor kRate(0xd9, 0x5f, 0x02);
-const QColor kInk(0x20, 0x20, 0x20);
-const QColor kGrid(0xdd, 0xdd, 0xdd);
 constexpr double kBarStep = 9; // pixels per period, at the least
 constexpr double kAxis = 40;   // room for the numbers left and right of a chart
 
@@ -41,20 +37,20 @@ QString ChartsView::Clock(qint64 seconds) {
 
 namespace {
 
-void title(QPainter& p, const QRectF& area, const QString& text) {
+void title(QPainter& p, const QRectF& area, const QString& text, const QColor& ink) {
     QFont f = p.font();
     f.setBold(true);
     p.save();
     p.setFont(f);
-    p.setPen(kInk);
+    p.setPen(ink);
     p.drawText(
         area.adjusted(0, 0, 0, -(area.height() - 18)), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.restore();
 }
 
-void swatch(QPainter& p, QPointF at, const QColor& colour, const QString& text) {
+void swatch(QPainter& p, QPointF at, const QColor& colour, const QString& text, const QColor& ink) {
     p.fillRect(QRectF(at, QSizeF(10, 10)), colour);
-    p.setPen(kInk);
+    p.setPen(ink);
     p.drawText(at + QPointF(14, 9), text);
 }
 
@@ -64,9 +60,13 @@ ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picCharts"));
     setMinimumSize(640, 380);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setBackgroundRole(QPalette::Base); // the desktop's light or dark ground for content
+    inks_ = ChartInks::For(palette());
+}
+
+void ChartsView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) inks_ = ChartInks::For(palette());
+    QWidget::changeEvent(event);
 }
 
 void ChartsView::SetCharts(ScoreCharts charts, ScoreCharts::Span span) {
@@ -92,11 +92,11 @@ void ChartsView::paintEvent(QPaintEvent*) {
 }
 
 void ChartsView::Render(QPainter& p, const QRectF& area) const {
-    p.fillRect(area, Qt::white);
+    p.fillRect(area, inks_.ground);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = area.adjusted(8, 8, -8, -8);
     if (charts_.players.empty()) {
-        p.setPen(kInk);
+        p.setPen(inks_.ink);
         p.drawText(inner, Qt::AlignCenter, tr("No games recorded"));
         return;
     }
@@ -120,11 +120,11 @@ void ChartsView::Render(QPainter& p, const QRectF& area) const {
 void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     const QString heading
         = span_ == ScoreCharts::Span::Week ? tr("Games per week") : tr("Games per month");
-    title(p, area, heading);
+    title(p, area, heading, inks_.ink);
     // The legend at the right, as wide as its words in the player's language; under the
     // title when the two would meet.
-    const std::pair<QColor, QString> keys[] { { kPlayed, tr("played") }, { kWon, tr("won") },
-        { kRate, tr("win rate") } };
+    const std::pair<QColor, QString> keys[] { { inks_.played, tr("played") },
+        { inks_.won, tr("won") }, { inks_.rate, tr("win rate") } };
     double width = 0;
     for (const auto& [colour, text] : keys)
         width += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
@@ -139,16 +139,16 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
     for (auto it = first; it != charts_.periods.end(); ++it)
         busiest = std::max(busiest, it->played);
     const qint64 most = 4 * AxisStep(busiest);
-    p.setPen(kGrid);
+    p.setPen(inks_.grid);
     for (int i = 0; i <= 4; ++i) {
         const double y = plot.bottom() - plot.height() * i / 4;
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.setPen(kInk);
+        p.setPen(inks_.ink);
         p.drawText(QRectF(area.left(), y - 7, kAxis - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
             QString::number(most / 4 * i));
         p.drawText(QRectF(plot.right() + 4, y - 7, kAxis, 14), Qt::AlignLeft | Qt::AlignVCenter,
             QStringLiteral("%1%").arg(25 * i));
-        p.setPen(kGrid);
+        p.setPen(inks_.grid);
     }
     // A few periods stand as bars of their own width, not as blocks across the chart.
     const double step = std::min(plot.width() / std::max(1, shown), 48.0);
@@ -166,8 +166,8 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
         const double played = plot.height() * it->played / most;
         const double won = plot.height() * it->won / most;
         const double w = std::max(1.0, step * 0.8);
-        p.fillRect(QRectF(x, plot.bottom() - played, w, played), kPlayed);
-        p.fillRect(QRectF(x, plot.bottom() - won, w, won), kWon);
+        p.fillRect(QRectF(x, plot.bottom() - played, w, played), inks_.played);
+        p.fillRect(QRectF(x, plot.bottom() - won, w, won), inks_.won);
         const QPointF point(x + w / 2, plot.bottom() - plot.height() * it->WinRate() / 100);
         if (it->played > 0) {
             dots.addEllipse(point, 2.5, 2.5); // seen even for one period alone
@@ -178,35 +178,35 @@ void ChartsView::periodChart(QPainter& p, const QRectF& area) const {
             }
         }
         if (i % labelEvery == 0) {
-            p.setPen(kInk);
+            p.setPen(inks_.ink);
             p.drawText(QPointF(x, plot.bottom() + 14), c.toString(it->start, format));
         }
     }
-    p.setPen(QPen(kRate, 2));
+    p.setPen(QPen(inks_.rate, 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(rate);
-    p.setBrush(kRate);
+    p.setBrush(inks_.rate);
     p.drawPath(dots);
     QPointF legend(area.right() - kAxis - width + 16, area.top() + (under ? 22 : 4));
     for (const auto& [colour, text] : keys) {
-        swatch(p, legend, colour, text);
+        swatch(p, legend, colour, text, inks_.ink);
         legend.rx() += 14 + p.fontMetrics().horizontalAdvance(text) + 16;
     }
 }
 
 void ChartsView::histogram(QPainter& p, const QRectF& area,
     const std::vector<ScoreCharts::Bin>& bins, const QString& name, bool asTime) const {
-    title(p, area, name);
+    title(p, area, name, inks_.ink);
     const QRectF plot = area.adjusted(kAxis, 24, -4, -30);
     if (bins.empty()) {
-        p.setPen(kInk);
+        p.setPen(inks_.ink);
         p.drawText(plot, Qt::AlignCenter, tr("No games won"));
         return;
     }
     qint64 most = 1;
     for (const auto& b : bins)
         most = std::max(most, b.count);
-    p.setPen(kInk);
+    p.setPen(inks_.ink);
     p.drawText(QRectF(area.left(), plot.top() - 7, kAxis - 4, 14),
         Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
     p.drawText(QRectF(area.left(), plot.bottom() - 7, kAxis - 4, 14),
@@ -214,7 +214,7 @@ void ChartsView::histogram(QPainter& p, const QRectF& area,
     const double step = plot.width() / static_cast<double>(bins.size());
     for (std::size_t i = 0; i < bins.size(); ++i) {
         const double h = plot.height() * bins[i].count / most;
-        p.fillRect(QRectF(plot.left() + i * step + 1, plot.bottom() - h, step - 2, h), kWon);
+        p.fillRect(QRectF(plot.left() + i * step + 1, plot.bottom() - h, step - 2, h), inks_.won);
     }
     const auto label = [asTime](qint64 v) { return asTime ? clock(v) : QString::number(v); };
     p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignLeft,
@@ -226,9 +226,9 @@ void ChartsView::histogram(QPainter& p, const QRectF& area,
 }
 
 void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
-    title(p, area, tr("Streaks and bests"));
+    title(p, area, tr("Streaks and bests"), inks_.ink);
     p.save();
-    p.setPen(kInk);
+    p.setPen(inks_.ink);
     const QFont plain = p.font();
     QFont bold = plain;
     bold.setBold(true);
@@ -274,9 +274,9 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
             x += w;
         }
         if (r == 0) {
-            p.setPen(kGrid);
+            p.setPen(inks_.grid);
             p.drawLine(QPointF(area.left(), y + line), QPointF(x, y + line));
-            p.setPen(kInk);
+            p.setPen(inks_.ink);
         }
         y += line + (r == 0 ? 3 : 0);
     }
@@ -287,7 +287,8 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
 // such a deal was played.
 void ChartsView::difficultyChart(QPainter& p, const QRectF& area) const {
     title(p, area,
-        counting_ ? tr("Games by difficulty (still counting)") : tr("Games by difficulty"));
+        counting_ ? tr("Games by difficulty (still counting)") : tr("Games by difficulty"),
+        inks_.ink);
     const QRectF plot = area.adjusted(kAxis, 40, -4, -18);
     const bool unsolved = classes_.back().played > 0;
     const int shown = unsolved ? 5 : 4;
@@ -297,9 +298,9 @@ void ChartsView::difficultyChart(QPainter& p, const QRectF& area) const {
     const qint64 most = 4 * AxisStep(busiest);
     for (int i = 0; i <= 4; ++i) {
         const double y = plot.bottom() - plot.height() * i / 4;
-        p.setPen(kGrid);
+        p.setPen(inks_.grid);
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.setPen(kInk);
+        p.setPen(inks_.ink);
         p.drawText(QRectF(area.left(), y - 7, kAxis - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
             QString::number(most / 4 * i));
     }
@@ -309,15 +310,15 @@ void ChartsView::difficultyChart(QPainter& p, const QRectF& area) const {
         const double x = plot.left() + c * step + step * 0.15;
         const double w = step * 0.7;
         const double played = plot.height() * t.played / most;
-        p.fillRect(QRectF(x, plot.bottom() - played, w, played), kPlayed);
+        p.fillRect(QRectF(x, plot.bottom() - played, w, played), inks_.played);
         const double won = plot.height() * t.won / most;
-        p.fillRect(QRectF(x, plot.bottom() - won, w, won), kWon);
-        p.setPen(kInk);
+        p.fillRect(QRectF(x, plot.bottom() - won, w, won), inks_.won);
+        p.setPen(inks_.ink);
         const QString name = RatingTask::Name(static_cast<Difficulty::Level>(c));
         p.drawText(QRectF(x - step * 0.15, plot.bottom() + 2, step, 14), Qt::AlignCenter,
             p.fontMetrics().elidedText(name, Qt::ElideRight, static_cast<int>(step)));
         if (t.played == 0) continue;
-        p.setPen(kRate);
+        p.setPen(inks_.rate);
         p.drawText(QRectF(x - step * 0.15, plot.bottom() - played - 16, step, 14), Qt::AlignCenter,
             QStringLiteral("%1%").arg(qRound(t.WinRate())));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartInks.h"
 #include "DifficultyTally.h"
 #include "ScoreCharts.h"
 
@@ -33,6 +34,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void periodChart(QPainter& p, const QRectF& area) const;
@@ -45,6 +47,7 @@ private:
     ScoreCharts::Span span_ = ScoreCharts::Span::Week;
     DifficultyTally::Classes classes_ {};
     bool counting_ = true;
+    ChartInks inks_;
 };
 
 } // namespace quadrell
