@@ -6,12 +6,5 @@ set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
-# Speech goes nowhere: Orca's log says what it would have said.
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
-AddModule "dummy" "sd_dummy" ""
-DefaultModule dummy
-AudioOutputMethod "libao"
-CONF
 export QUADRELL_ORCA_HOME=$home QUADRELL_PROGRAM=$program
 /usr/bin/python3 "$here/orca_speech.py"

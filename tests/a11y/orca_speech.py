@@ -10,6 +10,8 @@ import subprocess
 import sys
 import time
 
+import orca_launch
+
 home = os.environ["QUADRELL_ORCA_HOME"]
 program = os.environ["QUADRELL_PROGRAM"]
 log = os.path.join(home, "orca.log")
@@ -236,20 +238,6 @@ def step(what, keys, expected, again=False, absent=()):
             failures.append(f"{what}: {said}")
 
 
-# Orca itself, its log written a line at a time: it keeps the log in a buffer otherwise, and
-# what it said while idle would reach the file only with what it says next.
-LINE_BY_LINE = """
-import builtins, shutil, sys
-plain = builtins.open
-log = sys.argv[sys.argv.index("--debug-file") + 1]
-def line_by_line(name, mode="r", *args, **kwargs):
-    if name == log and "w" in mode:
-        kwargs["buffering"] = 1
-    return plain(name, mode, *args, **kwargs)
-builtins.open = line_by_line
-sys.argv[0] = shutil.which("orca")
-exec(compile(plain(sys.argv[0]).read(), sys.argv[0], "exec"))
-"""
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
 program_env = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8") if german else env
 
@@ -259,9 +247,7 @@ def main():
     app = subprocess.Popen([program, FINISHABLE], env=program_env, stdout=subprocess.DEVNULL,
                            stderr=open(os.path.join(home, "program.log"), "w"))
     win = window()
-    orca = subprocess.Popen([sys.executable, "-c", LINE_BY_LINE, "--replace", "-u",
-                             os.path.join(home, "orca-prefs"), "--debug-file", log], env=env,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    orca = orca_launch.start(home, log, env)
     # Orca is ready once it has said that it is on; then the window is brought forward.
     deadline = time.monotonic() + 60
     while not spoken_since(0) and time.monotonic() < deadline:

@@ -27,3 +27,10 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNT
 export XDG_CACHE_HOME=$home/cache
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" && chmod 700 "$XDG_RUNTIME_DIR"
 openbox >/dev/null 2>&1 &
+# Speech goes nowhere: Orca's log says what it would have said.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "libao"
+CONF
