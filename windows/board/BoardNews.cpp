@@ -85,13 +85,15 @@ void BoardNews::turnOver() {
         lastMove_ = moves_.Take();
         if (!finished_.isEmpty()) lastMove_ = std::exchange(finished_, {});
         sentence = step_ ? historyLine(lastMove_) : lastMove_;
-        BoardAccessible::NamesChanged(board_, moved);
     }
     step_.reset();
     if (sentence.isEmpty())
         BoardAccessible::FocusMoved(board_);
     else
         BoardAccessible::Say(board_, sentence);
+    // The places' new names after the sentence: a screen reader works through every event in
+    // turn, and a score of renamed places ahead of the focus held the sentence back.
+    if (!moved.empty()) BoardAccessible::NamesChanged(board_, moved);
 }
 
 } // namespace quadrell

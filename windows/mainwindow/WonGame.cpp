@@ -7,7 +7,9 @@
 #include "SessionDialogs.h"
 #include "dlgFinish.h"
 
+#include <QAccessible>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace quadrell {
 
@@ -23,7 +25,13 @@ void WonGame::Celebrate() {
     // Not for players who asked for less motion, nor with the animation turned down.
     const bool still = session_.opt.ReduceMotion() == 1 || session_.opt.CardSpeed() <= 1;
     if (finishShown_) return; // the dialog came first
-    if (still || !session_.win.Pending()) return ShowFinish();
+    if (!session_.win.Pending()) return ShowFinish();
+    // Without the moment, a screen reader still gets to say the winning move: a dialog that
+    // opens at once is spoken in its place (the reader drops a focus from a window that is
+    // no longer active). Without one, the dialog opens at once.
+    if (still)
+        return QTimer::singleShot(
+            QAccessible::isActive() ? kSpokenMs : 0, &owner_, [this] { ShowFinish(); });
     celebration_->Start([this] { ShowFinish(); });
 }
 

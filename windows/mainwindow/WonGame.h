@@ -15,6 +15,9 @@ class Session;
 // game: the celebration ending, a key, a command, a file handed over.
 class WonGame {
 public:
+    // How long the winning move has to be said, with a screen reader and no celebration.
+    static constexpr int kSpokenMs = 1500;
+
     // `owner` holds the dialog; `after` runs once it has closed; `review` opens the review
     // of the won game from it.
     WonGame(Session& session, BoardWidget& board, QWidget& owner, std::function<void()> after,
