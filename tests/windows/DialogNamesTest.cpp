@@ -17,6 +17,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -204,10 +205,32 @@ class DialogNamesTest : public QObject {
     static QStringList clipped(QWidget* window) {
         QStringList out;
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            // The tab bar's scroll arrows are Qt's own, and small by design.
+            // The tab bar's scroll arrows are Qt's own, and small by design; but no Tab stop.
+            if (qobject_cast<QTabBar*>(w->parentWidget()) && (w->focusPolicy() & Qt::TabFocus))
+                out << QStringLiteral("a tab bar's arrow takes a Tab stop");
             if (!w->isVisible() || w->window() != window
                 || qobject_cast<QTabBar*>(w->parentWidget()))
                 continue;
+            // A table's columns show their words whole, each in sight.
+            if (auto* tree = qobject_cast<QTreeView*>(w); tree && !tree->isHeaderHidden()) {
+                const int columns = tree->model() ? tree->model()->columnCount() : 0;
+                const QAbstractItemView* view = tree; // its widest row's need, per column
+                for (int c = 0; c < columns; ++c) {
+                    if (tree->isColumnHidden(c)) continue;
+                    const int at = tree->header()->sectionViewportPosition(c);
+                    const int size = tree->header()->sectionSize(c);
+                    if (at >= tree->viewport()->width())
+                        out << QStringLiteral("%1: column %2 out of sight")
+                                   .arg(w->objectName())
+                                   .arg(c);
+                    else if (c + 1 < columns && size < view->sizeHintForColumn(c))
+                        out << QStringLiteral("%1: column %2 cut, %3 for %4")
+                                   .arg(w->objectName())
+                                   .arg(c)
+                                   .arg(size)
+                                   .arg(view->sizeHintForColumn(c));
+                }
+            }
             if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w)
                 && !qobject_cast<QComboBox*>(w))
                 continue;

@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTabBar>
 #include <QTimer>
+#include <QToolButton>
 
 namespace quadrell {
 
@@ -44,6 +46,11 @@ void prepare(QDialog* dialog) {
     // The focus mark shows from the start, not only after the first Tab: a keyboard player
     // must see where the keys go.
     dialog->setAttribute(Qt::WA_KeyboardFocusChange);
+    // A tab bar too narrow for its tabs shows arrows; the arrow keys already move between
+    // the tabs, so the arrows take no Tab stop of their own.
+    for (auto* tabs : dialog->findChildren<QTabBar*>())
+        for (auto* arrow : tabs->findChildren<QToolButton*>())
+            arrow->setFocusPolicy(Qt::NoFocus);
     if (dialog->isWindow()) FitOnScreen(dialog);
 }
 
