@@ -115,27 +115,33 @@ void BoardAccessible::SelectionChanged(BoardWidget& board, Card before, Card now
 void BoardAccessible::Say(BoardWidget& board, const QString& sentence) {
     BoardAccessible* me = of(board);
     if (!me) return;
+    if (!sentence.isEmpty()) me->say(sentence);
+    // The status line's copy after the sentence: a screen reader works through every event
+    // in turn, and the focus that carries the sentence is what it must reach first.
     send(me->item(kNewsItem), QAccessible::NameChanged);
-    if (sentence.isEmpty()) return;
-    QAccessibleInterface* focus = board.hasFocus() ? me->focusedItem() : nullptr;
-    me->saying_ = sentence;
-    me->sayingOn_ = focus; // none: said when the board gains the focus
+}
+
+void BoardAccessible::say(const QString& sentence) {
+    const BoardWidget& board = this->board();
+    QAccessibleInterface* focus = board.hasFocus() ? focusedItem() : nullptr;
+    saying_ = sentence;
+    sayingOn_ = focus; // none: said when the board gains the focus
     if (!focus && !board.hasFocus()) return;
     // With the focus but no cursor's object (no game), a voice says it.
-    if (focus && focus != me->cursor_) {
+    if (focus && focus != cursor_) {
         // The cursor's object changed too: it is said, then the sentence in its description.
         // (Each change is told first, for clients that keep what they were told.)
         send(focus, QAccessible::DescriptionChanged);
-        me->locus_ = me->cursor_ = focus;
+        locus_ = cursor_ = focus;
         send(focus, QAccessible::Focus);
         return;
     }
-    me->saying_.clear();
-    const int voice = std::exchange(me->nextVoice_, 1 - me->nextVoice_);
-    me->voices_[static_cast<std::size_t>(voice)] = sentence;
-    me->locus_ = me->item(kVoiceItems + voice);
-    send(me->locus_, QAccessible::NameChanged);
-    send(me->locus_, QAccessible::Focus);
+    saying_.clear();
+    const int voice = std::exchange(nextVoice_, 1 - nextVoice_);
+    voices_[static_cast<std::size_t>(voice)] = sentence;
+    locus_ = item(kVoiceItems + voice);
+    send(locus_, QAccessible::NameChanged);
+    send(locus_, QAccessible::Focus);
 }
 
 QString BoardAccessible::SayingOn(const QAccessibleInterface* item) const {

@@ -68,6 +68,7 @@ public:
     bool IsLocus(const QAccessibleInterface* item) const { return item == locus_; }
 
 private:
+    void say(const QString& sentence);
     // The object a screen reader was last told has the focus (a voice, or the cursor's
     // object), the cursor's object last told, and the sentence it carries.
     QAccessibleInterface* locus_ = nullptr;
