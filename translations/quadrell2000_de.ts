@@ -1518,12 +1518,12 @@ Spiel wählen — F3</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Games by difficulty (still counting)</source>
-        <translation>Spiele nach Schwierigkeit (wird noch gezählt)</translation>
-    </message>
-    <message>
         <source>Games by difficulty</source>
         <translation>Spiele nach Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>(still counting)</source>
+        <translation>(wird noch gezählt)</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,24 @@ private slots:
         QVERIFY(words > 50); // "No games recorded"
     }
 
+    // The charts are laid out for a 9-point font; a larger one (GNOME's 11, a 20-point one)
+    // scales the whole picture and its least size, so painted text keeps its room.
+    void theChartsGrowWithTheFont() {
+        ChartsView view;
+        QFont font = view.font();
+        const struct {
+            double points;
+            double least, most; // the scale, about points / 9
+        } rows[] { { 9, 1.0, 1.0 }, { 7, 1.0, 1.0 }, { 11, 1.15, 1.3 }, { 20, 2.0, 2.4 } };
+        for (const auto& row : rows) {
+            font.setPointSizeF(row.points);
+            view.setFont(font);
+            const double k = ChartsView::Scale(font);
+            QVERIFY2(k >= row.least && k <= row.most, qPrintable(QString::number(k)));
+            QCOMPARE(view.minimumSize(), (QSizeF(640, 380) * k).toSize());
+        }
+    }
+
     // The games by difficulty are counted off the window's thread: while a deal's rating
     // is held up the page says it is counting and goes on answering; the ratings then land
     // in the cache beside the score file and are not made again, unless it is damaged.

@@ -3,9 +3,12 @@
 #include "RatingTask.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -58,7 +61,7 @@ void swatch(QPainter& p, QPointF at, const QColor& colour, const QString& text, 
 
 ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picCharts"));
-    setMinimumSize(640, 380);
+    setMinimumSize((QSizeF(kLaidOut) * Scale(font())).toSize());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base); // the desktop's light or dark ground for content
     inks_ = ChartInks::For(palette());
@@ -66,6 +69,8 @@ ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
 
 void ChartsView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) inks_ = ChartInks::For(palette());
+    if (event->type() == QEvent::FontChange)
+        setMinimumSize((QSizeF(kLaidOut) * Scale(font())).toSize());
     QWidget::changeEvent(event);
 }
 
@@ -91,7 +96,31 @@ void ChartsView::paintEvent(QPaintEvent*) {
     Render(p, rect());
 }
 
+double ChartsView::Scale(const QFont& font) {
+    // The laid-out font's height at 96 dots an inch: a desktop set to more dots an inch
+    // (Xft.dpi) makes its fonts larger, not the chart's pixels.
+    QFont laidOut = font;
+    laidOut.setPointSizeF(kLaidOutPoints);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const double laidOutHeight = QFontMetricsF(laidOut).height() * 96.0 / dpi;
+    return std::max(1.0, QFontMetricsF(font).height() / laidOutHeight);
+}
+
 void ChartsView::Render(QPainter& p, const QRectF& area) const {
+    // Drawn as laid out, at the laid-out font's size, then scaled as a whole: every line
+    // of text keeps the room measured for it, whatever the desktop's font.
+    const double k = Scale(p.font());
+    QFont font = p.font();
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() / k);
+    p.save();
+    p.scale(k, k);
+    p.setFont(font);
+    draw(p, QRectF(area.topLeft() / k, area.size() / k));
+    p.restore();
+}
+
+void ChartsView::draw(QPainter& p, const QRectF& area) const {
     p.fillRect(area, inks_.ground);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = area.adjusted(8, 8, -8, -8);
@@ -286,9 +315,12 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
 // Games played and won of each class, the win rate above each pair; "Not solved" only when
 // such a deal was played.
 void ChartsView::difficultyChart(QPainter& p, const QRectF& area) const {
-    title(p, area,
-        counting_ ? tr("Games by difficulty (still counting)") : tr("Games by difficulty"),
-        inks_.ink);
+    title(p, area, tr("Games by difficulty"), inks_.ink);
+    if (counting_) { // a line of its own: in some languages the two are wider than the chart
+        p.setPen(inks_.ink);
+        p.drawText(QRectF(area.left(), area.top() + 18, area.width(), 16),
+            Qt::AlignLeft | Qt::AlignVCenter, tr("(still counting)"));
+    }
     const QRectF plot = area.adjusted(kAxis, 40, -4, -18);
     const bool unsolved = classes_.back().played > 0;
     const int shown = unsolved ? 5 : 4;

@@ -22,7 +22,13 @@ public:
     // The chosen games by their deal's difficulty; `counting` while deals wait for a rating.
     void SetDifficulty(const DifficultyTally::Classes& classes, bool counting);
     const ScoreCharts& Charts() const { return charts_; }
-    // The whole picture in `area`, on any paint device.
+    // The charts are laid out for a 9-point font in 640 by 380 pixels; a larger font scales
+    // the whole picture, so painted text keeps the room measured for it.
+    static constexpr double kLaidOutPoints = 9;
+    static constexpr QSize kLaidOut { 640, 380 };
+    // How much larger than that `font` is (1 at the least).
+    static double Scale(const QFont& font);
+    // The whole picture in `area`, on any paint device, at the painter's font.
     void Render(QPainter& p, const QRectF& area) const;
     // How many periods the bars show in an area this wide: the latest ones.
     static int PeriodsShown(double width, std::size_t periods);
@@ -37,6 +43,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void draw(QPainter& p, const QRectF& area) const;
     void periodChart(QPainter& p, const QRectF& area) const;
     void histogram(QPainter& p, const QRectF& area, const std::vector<ScoreCharts::Bin>& bins,
         const QString& title, bool asTime) const;
