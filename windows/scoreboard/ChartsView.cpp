@@ -61,7 +61,7 @@ void swatch(QPainter& p, QPointF at, const QColor& colour, const QString& text, 
 
 ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picCharts"));
-    setMinimumSize((QSizeF(kLaidOut) * Scale(font())).toSize());
+    setMinimumSize(leastSize());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base); // the desktop's light or dark ground for content
     inks_ = ChartInks::For(palette());
@@ -69,8 +69,7 @@ ChartsView::ChartsView(QWidget* parent) : QWidget(parent) {
 
 void ChartsView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) inks_ = ChartInks::For(palette());
-    if (event->type() == QEvent::FontChange)
-        setMinimumSize((QSizeF(kLaidOut) * Scale(font())).toSize());
+    if (event->type() == QEvent::FontChange) setMinimumSize(leastSize());
     QWidget::changeEvent(event);
 }
 
@@ -107,10 +106,23 @@ double ChartsView::Scale(const QFont& font) {
     return std::max(1.0, QFontMetricsF(font).height() / laidOutHeight);
 }
 
+QSize ChartsView::leastSize() const {
+    // As large as the font asks, but never more than most of the screen: a dialog wider
+    // than the screen would cut far more than a picture drawn a little small.
+    double k = Scale(font());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSizeF room = QSizeF(screen->availableSize()) * 0.75;
+        k = std::min({ k, room.width() / kLaidOut.width(), room.height() / kLaidOut.height() });
+    }
+    return (QSizeF(kLaidOut) * std::max(1.0, k)).toSize();
+}
+
 void ChartsView::Render(QPainter& p, const QRectF& area) const {
     // Drawn as laid out, at the laid-out font's size, then scaled as a whole: every line
     // of text keeps the room measured for it, whatever the desktop's font.
-    const double k = Scale(p.font());
+    const double k = std::max(1.0,
+        std::min({ Scale(p.font()), area.width() / kLaidOut.width(),
+            area.height() / kLaidOut.height() }));
     QFont font = p.font();
     if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() / k);
     p.save();

@@ -28,7 +28,8 @@ public:
     static constexpr QSize kLaidOut { 640, 380 };
     // How much larger than that `font` is (1 at the least).
     static double Scale(const QFont& font);
-    // The whole picture in `area`, on any paint device, at the painter's font.
+    // The whole picture in `area`, on any paint device, at the painter's font where the
+    // area has room for it (smaller where it has not).
     void Render(QPainter& p, const QRectF& area) const;
     // How many periods the bars show in an area this wide: the latest ones.
     static int PeriodsShown(double width, std::size_t periods);
@@ -44,6 +45,7 @@ protected:
 
 private:
     void draw(QPainter& p, const QRectF& area) const;
+    QSize leastSize() const;
     void periodChart(QPainter& p, const QRectF& area) const;
     void histogram(QPainter& p, const QRectF& area, const std::vector<ScoreCharts::Bin>& bins,
         const QString& title, bool asTime) const;
