@@ -357,6 +357,11 @@ private slots:
         make(fin + QStringLiteral("stray.qrl"));
         frmAutoSave dialog = SessionDialogs::AutoSave(session(), window_.get());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("AutoSave"));
+        // Delete and Delete All at the left, Close at the right, each its own width.
+        dialog.show();
+        for (auto* b : { dialog.DeleteButton(), dialog.DeleteAllButton() })
+            QCOMPARE(b->width(), b->sizeHint().width());
+        dialog.hide();
         QCOMPARE(names(dialog.List(0)->model()), (QStringList { "a", "b" }));
         QCOMPARE(
             names(dialog.List(1)->model()), QStringList { "c" }); // a .qrl is not a finished game
@@ -562,7 +567,15 @@ private slots:
         QCOMPARE(streaks->child(0)->text(1),
             QStringLiteral("won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"));
         QTreeWidgetItem* weeks = page->Table().topLevelItem(0);
+        QCOMPARE(weeks->text(0), QStringLiteral("Games by week"));
         QCOMPARE(weeks->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
+        // The second period is the month (chosen as a player chooses: activated).
+        auto* span = page->findChild<QComboBox*>(QStringLiteral("cboChartSpan"));
+        span->setCurrentIndex(1);
+        emit span->activated(1);
+        QCOMPARE(page->Table().topLevelItem(0)->text(0), QStringLiteral("Games by month"));
+        span->setCurrentIndex(0);
+        emit span->activated(0);
         // Every heading open: a screen reader walks into its rows without a key to expand.
         for (int i = 0; i < page->Table().topLevelItemCount(); ++i)
             QVERIFY(page->Table().topLevelItem(i)->isExpanded());

@@ -509,6 +509,54 @@ private slots:
             stripOf(sixOfDiamonds).copy(0, 0, 16, strip));
     }
 
+    // Each corner reads its own rank, in bold: the face's index is nearest to its own letter
+    // drawn bold, nearer than to it drawn plain or to a neighbouring rank's letter.
+    void eachCornerReadsItsRankInBold() {
+        CardArt art;
+        const QRect index(1, 2, 16, 15);
+        const QStringList letters { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q",
+            "K" };
+        const auto written = [&](const QString& text, bool bold) {
+            QImage image(CardArt::kWidth, CardArt::kHeight, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(text.size() == 2 ? 12 : 13);
+            font.setBold(bold);
+            if (text.size() == 2) font.setLetterSpacing(QFont::PercentageSpacing, 85);
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(index, Qt::AlignCenter, text);
+            return image.copy(index);
+        };
+        // How far two pictures of the index are apart: the pixels where one has ink and the
+        // other has not.
+        const auto apart = [](const QImage& a, const QImage& b) {
+            int n = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    n += (qGray(a.pixel(x, y)) < 160) != (qGray(b.pixel(x, y)) < 160);
+            return n;
+        };
+        for (int rank = 1; rank <= 13; ++rank) {
+            const QImage face = art.Face(static_cast<Card>(rank - 1), 1.0, 1.0).toImage();
+            QImage ink = face.copy(index).convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < ink.height(); ++y) // the suit's red as ink, the card as paper
+                for (int x = 0; x < ink.width(); ++x)
+                    ink.setPixel(x, y,
+                        qRed(ink.pixel(x, y)) - qGreen(ink.pixel(x, y)) > 80 ? qRgb(0, 0, 0)
+                                                                             : qRgb(255, 255, 255));
+            const QString own = letters[rank - 1];
+            const int mine = apart(ink, written(own, true));
+            QVERIFY2(mine < apart(ink, written(own, false)), qPrintable(own + " is not bold"));
+            for (int other : { rank - 2, rank })
+                if (other >= 0 && other < 13)
+                    QVERIFY2(mine < apart(ink, written(letters[other], true)),
+                        qPrintable(own + " reads as " + letters[other]));
+        }
+    }
+
     // A solve may hold a thread of the pool for seconds while a new size is drawn: the faces
     // are the same as with the pool free, each its own card, none left blank. (Not every
     // thread: Qt's own large fills wait for the pool.)
@@ -977,6 +1025,9 @@ private slots:
                     || widget == w->statusBar() || widget == &w->board(),
                 control);
         }
+        // Each recent list's five entries carry its control name.
+        for (const char* recent : { "Recent1", "Recent2" })
+            QCOMPARE(w->findChildren<QAction*>(QLatin1String(recent)).size(), 5);
     }
 
     void viewTogglesHideAndStore() {
@@ -1289,6 +1340,7 @@ private slots:
             QStringLiteral("Showing the solution gives this game up")));
         QCOMPARE(w->Assist().PaceMs(), 1000);
         w->RefreshMenus();
+        QVERIFY(w->Action(QStringLiteral("mnuStop"))->isEnabled()); // Stop ends it
         w->Action(QStringLiteral("mnuSolutionFaster"))->trigger();
         QCOMPARE(w->Assist().PaceMs(), 666);
         QCOMPARE(w->statusBar()->currentMessage(),
