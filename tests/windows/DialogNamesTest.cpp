@@ -6,6 +6,7 @@
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "SessionDialogs.h"
+#include "Translations.h"
 #include "WonGame.h"
 #include "dlgAbout.h"
 #include "dlgMove.h"
@@ -23,13 +24,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -249,8 +253,18 @@ class DialogNamesTest : public QObject {
     // Whole on the screen, its buttons in sight, nothing cut short.
     static void fits(QDialog* dialog) {
         dialog->show();
-        QCoreApplication::processEvents();
+        // A scroll bar that comes with the size is laid out one round of events later.
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
         QStringList found = clipped(dialog);
+        // A text broken into lines to fit is still named whole, as one line.
+        for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+            const QString name = QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+            QString shown = b->text();
+            shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('&'));
+            if (b->text().contains(QLatin1Char('\n')) && name != shown)
+                found << QStringLiteral("named \"%1\" for \"%2\"").arg(name, shown);
+        }
         const QRect screen = dialog->screen()->availableGeometry();
         if (!screen.contains(dialog->frameGeometry()))
             found << QStringLiteral("off the screen: %1,%2 %3x%4")
@@ -258,8 +272,12 @@ class DialogNamesTest : public QObject {
                          .arg(dialog->y())
                          .arg(dialog->width())
                          .arg(dialog->height());
-        // Controls may scroll in a dialog too large for the screen; its buttons may not.
-        const auto* scroll = dialog->findChild<QScrollArea*>();
+        // Controls may scroll down in a dialog too tall for the screen, never sideways; its
+        // buttons may not scroll at all.
+        const auto* scroll = dialog->findChild<QScrollArea*>(QStringLiteral("scrollFit"));
+        if (scroll && scroll->horizontalScrollBar()->maximum() > 0)
+            found << QStringLiteral("scrolls sideways by %1")
+                         .arg(scroll->horizontalScrollBar()->maximum());
         for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
             const bool scrolled = scroll && scroll->isAncestorOf(b);
             const QRect at(b->mapTo(dialog, QPoint()), b->size());
@@ -284,8 +302,22 @@ private slots:
 
     void everyDialogNamesEachControlOnceWithItsOwnLetter() { eachDialog(check); }
 
+    void withALargeFontNothingIsCutAndEveryDialogFits_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << QStringLiteral("en_US");
+        QTest::newRow("German, longer words") << QStringLiteral("de_DE");
+    }
+
     // A 20-point font on a screen of 800 by 600 (1600 by 1200 at twice the size).
     void withALargeFontNothingIsCutAndEveryDialogFits() {
+        QFETCH(QString, locale);
+        Translations::Install(*qApp, QLocale(locale));
+        const auto english = qScopeGuard([] {
+            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+        });
         const QFont normal = QApplication::font();
         QFont large = normal;
         large.setPointSize(20);

@@ -1,9 +1,13 @@
 #include "ScreenFit.h"
 
+#include "Narrowing.h"
+
 #include <QBoxLayout>
 #include <QDialog>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace quadrell {
 
@@ -48,10 +52,28 @@ bool scrollControls(QDialog* dialog) {
 void FitOnScreen(QDialog* dialog) {
     if (!dialog->screen()) return;
     const QSize room = roomFor(dialog);
-    const QSize wanted = dialog->size().expandedTo(dialog->minimumSizeHint());
+    QSize wanted = dialog->size().expandedTo(dialog->minimumSizeHint());
     if (wanted.width() <= room.width() && wanted.height() <= room.height()) return;
     if (!dialog->findChild<QScrollArea*>(QStringLiteral("scrollFit")) && !scrollControls(dialog))
         return;
+    // The controls scroll down, never sideways: they get the width beside a scroll bar.
+    auto* scroll = dialog->findChild<QScrollArea*>(QStringLiteral("scrollFit"));
+    QWidget* controls = scroll->widget();
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    NarrowTo(controls, room.width() - bar);
+    // A row of buttons too wide for the screen stands as a column.
+    QLayout* outer = dialog->layout();
+    if (outer->count() > 1) NarrowTo(outer->itemAt(1)->widget(), room.width());
+    // As wide as the controls need beside the bar and as tall as they are at that width
+    // (wrapped text grows down), the buttons below them: as far as the screen allows.
+    const int width = std::max(
+        std::min(wanted.width(), room.width()), controls->minimumSizeHint().width() + bar);
+    const int tall = controls->hasHeightForWidth() ? controls->heightForWidth(width - bar)
+                                                   : controls->sizeHint().height();
+    const int below = outer->count() > 1
+        ? outer->itemAt(1)->sizeHint().height() + std::max(outer->spacing(), 0)
+        : 0;
+    wanted = QSize(width, std::max(wanted.height(), tall + below));
     dialog->setMinimumSize(0, 0);
     dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     dialog->resize(wanted.boundedTo(room));

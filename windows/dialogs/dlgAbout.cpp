@@ -38,7 +38,7 @@ dlgAbout::dlgAbout(QWidget* owner) : QDialog(owner) {
     text->addWidget(version);
     text->addWidget(
         new QLabel(tr("A solitaire of eight columns, four cells and four foundations."), frame));
-    inside->addLayout(text);
+    inside->addLayout(text, 1); // the room to spare goes to the words, beside the logo
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

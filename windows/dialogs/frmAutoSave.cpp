@@ -8,7 +8,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -83,7 +85,15 @@ void frmAutoSave::FillList(int tab) {
         name->setToolTip(game.path);
         model->appendRow({ name, new QStandardItem(cSave::DateText(game.created)) });
     }
-    frames_[tab]->setTitle(tr("Folder : ") + cSave::SizeCheck(autoSaves_.Path(folderOf(tab)), 50));
+    // The folder's name as far as 50 letters; fewer when a large font would make the title
+    // wider than the screen, which a group's title cannot wrap to.
+    const QString path = autoSaves_.Path(folderOf(tab));
+    const int room = screen()->availableGeometry().width() * 9 / 10
+        - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int letters = 50; letters >= 20; letters -= 2) {
+        frames_[tab]->setTitle(tr("Folder : ") + cSave::SizeCheck(path, letters));
+        if (frames_[tab]->minimumSizeHint().width() <= room) break;
+    }
     if (model->rowCount() > 0) lists_[tab]->setCurrentIndex(model->index(0, 0));
 }
 

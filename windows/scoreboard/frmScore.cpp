@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -267,6 +268,10 @@ void frmScore::fillGeneral() {
     general_->clear();
     for (const auto& [type, value] : ScoreBoard::General(score_.Records()))
         new QTreeWidgetItem(general_, { type, value });
+    // Its words whole at any font: the page turns its row into a column rather than cut them.
+    const QAbstractItemView* view = general_; // its need per column, widest row
+    general_->setMinimumWidth(view->sizeHintForColumn(0) + view->sizeHintForColumn(1)
+        + 2 * general_->frameWidth() + general_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const QStringList session = ScoreBoard::Session(score_.Records(), save_.SessionStart());
     for (int i = 0; i < 5; ++i)
         Label(static_cast<Line>(static_cast<int>(Line::SessionStart) + i))->setText(session[i]);
