@@ -99,6 +99,12 @@ void cSave::SetWindowPosition(float left, float top) {
     store_.SetSingle(kSave, QStringLiteral("Left"), left);
     store_.SetSingle(kSave, QStringLiteral("Top"), top);
 }
+bool cSave::WindowMaximized() const {
+    return store_.GetBool(kSave, QStringLiteral("Maximized"), false);
+}
+void cSave::SetWindowMaximized(bool value) {
+    store_.SetBool(kSave, QStringLiteral("Maximized"), value);
+}
 
 bool cSave::FreshStartAsked() const {
     const QString fresh

@@ -106,6 +106,9 @@ public:
     WindowPlace WindowGeometry(const WindowPlace& fallback) const;
     void SetWindowSize(float width, float height);
     void SetWindowPosition(float left, float top);
+    // Whether the main window was closed maximised: it comes back so.
+    bool WindowMaximized() const;
+    void SetWindowMaximized(bool value);
     // "Install"/"Fresh" set to 1 asks for a first start at the next one.
     bool FreshStartAsked() const;
     QString GetLastDir() const;

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quadrell {
 
@@ -16,15 +17,16 @@ namespace {
 
 constexpr double kTwips = BoardWidget::kTwipsPerPixel;
 constexpr float kDefaultHeight = 6555;
-constexpr float kDefaultCorner = 500;
+// The screens the window's first size was made for.
+constexpr QSize kMadeFor(800, 600);
 
-// A kept length in pixels: the fallback when the stored one is unusable (not a number, below
-// the window's least size or above any screen), at least the window's least size when the
-// screen allows, and never larger than the free area less the frame, whatever the screen's
-// scale.
+// A kept length in pixels: the fallback when the stored one is unusable (not a number or
+// below the window's least size); at least the window's least size when the screen allows,
+// and never larger than the free area less the frame, whatever the screen's scale. A kept
+// length larger than the screen is fitted to it, not thrown away.
 int keptLength(float twips, int least, int screen, int frame, int fallback) {
-    int n = std::isfinite(twips) ? qRound(twips / kTwips) : 0;
-    if (n < least || n > std::max(screen, least)) n = fallback;
+    int n = std::isfinite(twips) && std::abs(twips) < 1e9f ? qRound(twips / kTwips) : 0;
+    if (n < least) n = fallback;
     return std::max(least, std::min(n, screen - frame));
 }
 
@@ -44,35 +46,58 @@ bool WindowPlacement::KnowsPlace(const QString& platform) {
     return !platform.startsWith(QLatin1String("wayland"));
 }
 
+QSize WindowPlacement::FirstSize(const QSize& screen, int designWidth) {
+    // The share of the screen the first size took of the screens it was made for.
+    const double height = kDefaultHeight / kTwips;
+    return { qRound(screen.width() * double(designWidth) / kMadeFor.width()),
+        qRound(screen.height() * height / kMadeFor.height()) };
+}
+
 void WindowPlacement::Restore() {
-    const auto [left, top, width, height] = save_.WindowGeometry(
-        { kDefaultCorner, kDefaultCorner, float(defaultWidth_ * kTwips), kDefaultHeight });
+    const float unknown = std::numeric_limits<float>::quiet_NaN();
+    const auto [left, top, width, height]
+        = save_.WindowGeometry({ unknown, unknown, unknown, unknown });
     const QScreen* shown = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
     const QRect screen = shown->availableGeometry();
     // Before the desktop has drawn the frame its size is not known: allow for a thin border
     // and a title bar.
     QSize frame = window_.frameGeometry().size() - window_.geometry().size();
     if (frame.isEmpty()) frame = QSize(8, 32);
+    const QSize first = FirstSize(screen.size(), defaultWidth_);
     const int w
-        = keptLength(width, window_.minimumWidth(), screen.width(), frame.width(), defaultWidth_);
-    const int h = keptLength(height, window_.minimumHeight(), screen.height(), frame.height(),
-        qRound(kDefaultHeight / kTwips));
-    QRect wanted(qRound(left / kTwips), qRound(top / kTwips), w, h);
-    // A place that no screen shows falls back to the default one.
-    if (!std::isfinite(left) || !std::isfinite(top) || !screen.intersects(wanted)) {
-        const int corner = qRound(kDefaultCorner / kTwips);
-        wanted.moveTopLeft(QPoint(corner, corner) + screen.topLeft());
-    }
-    // Whole on the free area, the title bar never above it.
-    wanted.moveLeft(std::max(screen.left(), std::min(wanted.left(), screen.right() - w)));
-    wanted.moveTop(std::max(screen.top(), std::min(wanted.top(), screen.bottom() - h)));
+        = keptLength(width, window_.minimumWidth(), screen.width(), frame.width(), first.width());
+    const int h = keptLength(
+        height, window_.minimumHeight(), screen.height(), frame.height(), first.height());
+    // The frame's borders: as wide on the sides and below, the rest is the title bar.
+    const int side = frame.width() / 2;
+    const int title = frame.height() - side;
+    QRect wanted(0, 0, w, h);
+    // A place never kept, or one that no screen shows: the middle of the free area.
+    const QRect kept(qRound(left / kTwips), qRound(top / kTwips), w, h);
+    if (std::isfinite(left) && std::isfinite(top) && screen.intersects(kept))
+        wanted = kept;
+    else
+        wanted.moveCenter(screen.center() + QPoint(0, (title - side) / 2));
+    // Whole on the free area with its frame, the title bar never above it (a window wider
+    // than the screen keeps its left edge, its title's end out of sight).
+    wanted.moveLeft(
+        std::max(screen.left() + side, std::min(wanted.left(), screen.right() + 1 - side - w)));
+    wanted.moveTop(
+        std::max(screen.top() + title, std::min(wanted.top(), screen.bottom() + 1 - side - h)));
     // The place kept is the window's inside, not its frame: a frame the desktop has not
     // drawn yet (a message shown before the window) cannot shift it from start to start.
     window_.setGeometry(wanted);
+    placed_ = wanted.size();
+    if (save_.WindowMaximized())
+        window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
 }
 
 void WindowPlacement::Resized() {
     if (window_.isMinimized() || window_.isMaximized() || window_.isFullScreen()) return;
+    // The size it was put at is not the player's choice: a kept size fitted to a smaller
+    // screen stays kept for a larger one.
+    if (window_.size() == placed_) return;
+    placed_ = QSize();
     // Dragging the frame resizes many times a second; the store is written when it stops.
     sizeKeeper_.start(250);
 }
@@ -86,6 +111,7 @@ void WindowPlacement::keepSize() {
 void WindowPlacement::KeepAtClose() {
     SettingsStore::Batch together(save_.Store());
     if (sizeKeeper_.isActive()) keepSize();
+    save_.SetWindowMaximized(window_.isMaximized());
     if (!knowsPlace_) return;
     const QPoint inside = window_.geometry().topLeft();
     save_.SetWindowPosition(

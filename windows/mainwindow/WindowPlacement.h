@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 
@@ -14,7 +15,8 @@ class cSave;
 // twips, whole on a screen that shows it.
 class WindowPlacement {
 public:
-    // `defaultWidth` in pixels: the window's first size on a fresh start. `platform` is Qt's
+    // `defaultWidth` in pixels: the window's first width on the 800 by 600 screens it was made
+    // for; on others the first window takes the same share of the screen. `platform` is Qt's
     // platform plugin's name.
     WindowPlacement(QWidget& window, cSave& save, int defaultWidth,
         const QString& platform = QGuiApplication::platformName());
@@ -23,7 +25,11 @@ public:
     // from there would be a made-up one over the place a session elsewhere kept.
     static bool KnowsPlace(const QString& platform);
 
-    // Puts the window where it was kept, or where a fresh start puts it.
+    // The first window's size on a screen's free area of `screen`.
+    static QSize FirstSize(const QSize& screen, int designWidth);
+
+    // Puts the window where it was kept (maximised if it was closed so), or where a fresh
+    // start puts it.
     void Restore();
     // After a resize: kept once resizing has settled (a maximised window keeps the size it
     // will come back to).
@@ -38,6 +44,7 @@ private:
     cSave& save_;
     int defaultWidth_;
     bool knowsPlace_;
+    QSize placed_;      // the size Restore gave, until the player changes it
     QTimer sizeKeeper_; // the size is written once a resize has settled
 };
 

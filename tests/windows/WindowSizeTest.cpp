@@ -1,0 +1,108 @@
+#include "AppPaths.h"
+#include "BoardWidget.h"
+#include "frmMain.h"
+
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace quadrell::test {
+
+// The main window's size and state from start to start, on the screen CTest gives the test
+// (a small, a large and a very large one, and a large one at twice the scale).
+class WindowSizeTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    AppPaths paths_;
+    int run_ = 0;
+
+    std::unique_ptr<frmMain> open() {
+        auto window = std::make_unique<frmMain>(paths_, QString());
+        if (!window->Load()) return nullptr;
+        window->show();
+        return window;
+    }
+    static QRect freeArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+private slots:
+    void init() {
+        paths_ = AppPaths::Inside(dir_.filePath(QStringLiteral("run%1").arg(++run_)));
+        paths_.Create();
+    }
+
+    // A fresh start takes the share of the screen the window took of the 800 by 600 screens
+    // it was made for, in the middle of the free area.
+    void theFirstWindowTakesItsShareOfTheScreen() {
+        const struct {
+            QSize screen, window;
+        } rows[] { { { 800, 600 }, { 643, 437 } }, { { 1600, 1200 }, { 1286, 874 } },
+            { { 3840, 2160 }, { 3086, 1573 } } };
+        const auto row = std::find_if(std::begin(rows), std::end(rows),
+            [](const auto& r) { return r.screen == freeArea().size(); });
+        if (row == std::end(rows)) QSKIP("a screen this test has no figures for");
+        auto w = open();
+        QVERIFY(w);
+        QCOMPARE(w->size(), row->window);
+        const QPoint off = w->geometry().center() - freeArea().center();
+        QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 32,
+            qPrintable(QStringLiteral("%1,%2 off the middle").arg(off.x()).arg(off.y())));
+        // The board fills the window's width.
+        QVERIFY(w->board().width() >= w->width() - 2);
+    }
+
+    // Closed maximised, it comes back maximised; un-maximised, it has the size kept before.
+    void aMaximisedWindowComesBackMaximised() {
+        QSize normal;
+        {
+            auto w = open();
+            w->resize(freeArea().size() / 2);
+            normal = w->size();
+            w->showMaximized();
+            QTRY_VERIFY(w->isMaximized());
+            w->close();
+        }
+        {
+            auto w = open();
+            QTRY_VERIFY(w->isMaximized());
+            w->showNormal();
+            QTRY_COMPARE(w->size(), normal);
+            w->close();
+        }
+        auto w = open();
+        QVERIFY(!w->isMaximized());
+        QCOMPARE(w->size(), normal);
+    }
+
+    // A size kept on a larger screen (or at a smaller scale) is fitted to this one and stays
+    // kept for the next start on the larger one.
+    void aKeptSizeLargerThanTheScreenIsFittedNotForgotten() {
+        const float wide = float(freeArea().width() + 500) * 15;
+        const float tall = float(freeArea().height() + 400) * 15;
+        {
+            auto w = open();
+            w->session().save.SetWindowSize(wide, tall);
+            w->close();
+        }
+        auto w = open();
+        QTRY_VERIFY(w->isVisible());
+        QVERIFY2(freeArea().contains(w->frameGeometry()),
+            qPrintable(QStringLiteral("%1,%2 %3x%4")
+                           .arg(w->frameGeometry().x())
+                           .arg(w->frameGeometry().y())
+                           .arg(w->frameGeometry().width())
+                           .arg(w->frameGeometry().height())));
+        QVERIFY(w->width() > freeArea().width() * 9 / 10);
+        w->close(); // a size waiting to be kept would be written now
+        const auto kept = w->session().save.WindowGeometry({ 0, 0, 0, 0 });
+        QCOMPARE(kept.width, wide);
+        QCOMPARE(kept.height, tall);
+    }
+};
+
+} // namespace quadrell::test
+
+QTEST_MAIN(quadrell::test::WindowSizeTest)
+#include "WindowSizeTest.moc"
