@@ -50,6 +50,12 @@ TEST(PermutationTable, IndexOutsideTheTableLeavesMembersAlone) {
     a.SetIndex(-1);
     EXPECT_EQ(a.c(1), 9);
     EXPECT_EQ(a.c(13), 0);
+    // Both ends of the table are in it.
+    for (const std::int16_t edge : { 0, 30 }) {
+        a.SetIndex(edge);
+        for (int m = 1; m <= 13; ++m)
+            EXPECT_EQ(a.c(m), cArray::PermutationTable()[std::size_t(edge)][std::size_t(m - 1)]);
+    }
 }
 
 TEST(Deal, GameZeroGivesTheWorkedExample) {

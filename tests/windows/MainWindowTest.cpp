@@ -361,14 +361,19 @@ private slots:
         QVERIFY(finish->isEnabled());
         QVERIFY(w->Action(QStringLiteral("Finish"))->isEnabled()); // its toolbar button
         QStringList shown;
+        int firstWins = 0; // the player's first: each figure is marked as a best, in bold
         ModalAnswerer answers;
-        answers.handler = [&shown](QWidget* dialog) {
+        answers.handler = [&shown, &firstWins](QWidget* dialog) {
             for (int i = 1; i <= 3; ++i)
                 shown << dialog->findChild<QLabel*>(QStringLiteral("lblFigure%1").arg(i))->text();
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                if (label->text() == QLatin1String("First win") && label->font().bold())
+                    ++firstWins;
             dialog->close();
         };
         finish->trigger();
         QTRY_COMPARE(shown.size(), 3);
+        QCOMPARE(firstWins, 3);
         for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
             QCOMPARE(rankOf(engine.state().gBoard.GetCardIndex(home)), 13);
         QFile scores(w->session().save.ScoreFile());
@@ -1004,6 +1009,30 @@ private slots:
 
     // The window's own parts a screen reader finds are named: the toolbar, each of its
     // buttons (the one for folded buttons too) and the status bar.
+    // Each command that opens a window opens its own.
+    void eachWindowCommandOpensItsWindow() {
+        auto w = open();
+        deal(*w, 7);
+        const struct {
+            const char* command;
+            const char* title;
+        } rows[] { { "mnuScore", "QuadRell 2000 Score Board" },
+            { "mnuFavOpen", "Open From Favorites" }, { "mnuOrgFav", "Favourites" },
+            { "mnuAddFav", "Add to Favorites" }, { "mnuCustom", "Customize Quadrell 2000" },
+            { "mnuautosave", "AutoSave" }, { "mnuOptions", "QuadRell 2000 Options" },
+            { "mnuAbout", "About Quadrell 2000" } };
+        for (const auto& row : rows) {
+            QString opened;
+            ModalAnswerer answers;
+            answers.handler = [&opened](QWidget* dialog) {
+                opened = dialog->windowTitle();
+                dialog->close();
+            };
+            w->Action(QLatin1String(row.command))->trigger();
+            QTRY_COMPARE(opened, QLatin1String(row.title));
+        }
+    }
+
     void theWindowsPartsAreNamed() {
         auto w = open();
         const auto name = [](QWidget* widget) {
