@@ -62,7 +62,6 @@ int main(int argc, char** argv) {
     QApplication::setStyle(new quadrell::AppStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
     QApplication::setApplicationVersion(QStringLiteral(QUADRELL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("quadrell2000"));
     probe.Language(quadrell::Translations::Install(app, QLocale::system()));
     QStringList words = QApplication::arguments();
     words.removeFirst();
@@ -94,6 +93,8 @@ int main(int argc, char** argv) {
     const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     system.removeAll(home);
+    // Before the window is made: Wayland takes the name with it.
+    QApplication::setDesktopFileName(quadrell::FileAssociation::EntryName(system));
     // Checked once the window is first painted (below): the first run need not do it again.
     quadrell::frmMain window(paths, named, {});
     // Launches while the window loads wait in the queue and are opened once it is up.

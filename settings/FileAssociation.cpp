@@ -142,6 +142,12 @@ bool FileAssociation::Installed(const QStringList& systemFolders) {
     });
 }
 
+QString FileAssociation::EntryName(const QStringList& systemFolders) {
+    const QString file
+        = Installed(systemFolders) ? QFileInfo(kInstalledEntry).fileName() : QString(kUserEntry);
+    return file.chopped(int(qstrlen(".desktop")));
+}
+
 void FileAssociation::Check(
     const QString& programPath, const QString& dataHome, const QStringList& systemFolders) {
     if (dataHome.isEmpty()) return;

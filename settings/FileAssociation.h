@@ -22,6 +22,9 @@ public:
         const QString& programPath, const QString& dataHome, const QStringList& systemFolders);
     // An entry for this program is in one of the system's data folders.
     static bool Installed(const QStringList& systemFolders);
+    // The name of the entry in use, without ".desktop": the window announces it, so that the
+    // desktop matches the window to its entry (its icon, pinning it).
+    static QString EntryName(const QStringList& systemFolders);
     static QByteArray DesktopEntry(const QString& programPath);
 };
 

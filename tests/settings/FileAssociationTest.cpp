@@ -78,6 +78,13 @@ TEST_F(FileAssociationTest, AnInstalledCopyLeavesNothingOfOursInTheHome) {
     EXPECT_TRUE(FileAssociation::Installed({ system }));
 }
 
+// The window announces the entry in use: the installed one, or this user's from the folder.
+TEST_F(FileAssociationTest, TheWindowIsNamedAfterTheEntryInUse) {
+    EXPECT_EQ(FileAssociation::EntryName({ system }), QStringLiteral("quadrell2000-local"));
+    install();
+    EXPECT_EQ(FileAssociation::EntryName({ system }), QStringLiteral("quadrell2000"));
+}
+
 // The desktop's list of which program opens which file is rebuilt whenever an entry of ours
 // comes or goes, so a file manager never offers an entry that is gone.
 TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
