@@ -41,8 +41,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quadrell2000/quadrell2000)
 # What the binaries need, as dpkg-shlibdeps finds it; no hand-written list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own buttons (Yes, No, Cancel) in the player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own buttons (Yes, No, Cancel) in the player's language; a native window on a Wayland
+# desktop (Debian's default), sharp at any scale, not a blurred one through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 # The lines below the summary; CPack indents them and marks the empty one.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Quadrell 2000 deals a deck of 52 cards face up into eight columns by a

@@ -13,6 +13,12 @@ deb=$(ls build/package/quadrell2000_*.deb)
 echo "built $deb"
 dpkg-deb --field "$deb" # the whole control file
 
+dpkg-deb --field "$deb" Recommends | grep -qw qt6-wayland ||
+    { echo "the package does not recommend qt6-wayland: Wayland desktops get a blurred window"; exit 1; }
+if dpkg-deb -c "$deb" | grep -E 'mime/mime.cache|applications/mimeinfo.cache'; then
+    echo "the package carries a desktop cache of the build machine"; exit 1
+fi
+
 echo "== lintian"
 lintian --fail-on error --display-level '>=warning' "$deb"
 

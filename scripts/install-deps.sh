@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format lld
-    xvfb xauth fonts-dejavu-core openbox xdotool
+    xvfb xauth fonts-dejavu-core openbox xdotool qt6-wayland weston
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
     librsvg2-bin dpkg-dev lintian faketime

@@ -2,6 +2,8 @@
 # What the desktop does with a game file, tried as a player would, with gio:
 #  - a copy run from its build folder registers the file types for the user, and a start
 #    after one where the desktop's tools were missing repairs the registration;
+#  - an install into a prefix brings the desktop's lists up to date itself (or says what to
+#    run when the tools are missing), so gio opens a game file with nothing refreshed by hand;
 #  - an installed copy writes nothing into the home, removes the entry an older version
 #    left there under the installed name, and once the install is gone nothing of ours is
 #    left to send a file to a program that is not there.
@@ -44,12 +46,20 @@ PATH=$work/no-tools "$build/app/quadrell2000" >/dev/null
 opens || fail "gio open did not start the game: $(cat "$work/gio.err")"
 passed=$((passed + 1))
 
-echo "== installed"
+echo "== installed into a prefix, without the desktop's tools: it says what to run"
+mkdir -p "$work/cmake-only"
+ln -s "$(command -v cmake)" "$work/cmake-only/cmake"
+said=$(PATH=$work/cmake-only cmake --install "$build" --prefix "$work/bare")
+grep -q "update-mime-database $work/bare/share/mime" <<<"$said" &&
+    grep -q "update-desktop-database $work/bare/share/applications" <<<"$said" ||
+    fail "no word of the desktop's tools: $said"
+[ ! -e "$work/bare/share/mime/mime.cache" ] || fail "a cache was made without its tool"
+rm -rf "$work/bare"
+passed=$((passed + 1))
+
+echo "== installed into a prefix: the install itself registers the file types"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-export XDG_DATA_DIRS=$prefix/share:/usr/share
-update-mime-database "$prefix/share/mime"
-update-desktop-database "$prefix/share/applications"
 export XDG_DATA_DIRS=$prefix/share:/usr/share
 # What an older version wrote: the installed entry's name, pointing at the program.
 sed "s|@EXEC@|$prefix/bin/quadrell2000|" "$source/resources/quadrell2000.desktop.in" \
