@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSemaphore>
+#include <QHeaderView>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -143,6 +144,10 @@ private slots:
                 auto* tabs = review.findChild<QTabWidget*>();
                 tabs->setCurrentIndex(1); // the table, on the row chosen
                 QCOMPARE(review.Table()->currentRow(), 2);
+                // Its marks' column reaches the table's right edge: a long mark is read whole.
+                const QHeaderView* header = review.Table()->horizontalHeader();
+                QTRY_COMPARE(header->sectionViewportPosition(2) + header->sectionSize(2),
+                    review.Table()->viewport()->width());
                 review.Table()->setCurrentCell(1, 0);
                 QCOMPARE(review.List()->currentRow(), 1);
                 QCOMPARE(at(*w), 1);
