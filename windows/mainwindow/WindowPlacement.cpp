@@ -104,8 +104,12 @@ void WindowPlacement::Resized() {
 
 void WindowPlacement::keepSize() {
     sizeKeeper_.stop();
-    save_.SetWindowSize(static_cast<float>(window_.width() * kTwips),
-        static_cast<float>(window_.height() * kTwips));
+    // Maximised since the resize: the size it comes back to.
+    const QSize size = window_.isMaximized() || window_.isFullScreen()
+        ? window_.normalGeometry().size()
+        : window_.size();
+    save_.SetWindowSize(
+        static_cast<float>(size.width() * kTwips), static_cast<float>(size.height() * kTwips));
 }
 
 void WindowPlacement::KeepAtClose() {
@@ -113,7 +117,9 @@ void WindowPlacement::KeepAtClose() {
     if (sizeKeeper_.isActive()) keepSize();
     save_.SetWindowMaximized(window_.isMaximized());
     if (!knowsPlace_) return;
-    const QPoint inside = window_.geometry().topLeft();
+    // A maximised window keeps the place it comes back to when it is made normal again.
+    const QPoint inside
+        = (window_.isMaximized() ? window_.normalGeometry() : window_.geometry()).topLeft();
     save_.SetWindowPosition(
         static_cast<float>(inside.x() * kTwips), static_cast<float>(inside.y() * kTwips));
 }
