@@ -100,7 +100,7 @@ public:
     // No celebration of a win: for players whom motion troubles; off unless chosen.
     qint16 ReduceMotion() const;
     // While cards are held, every place that would take them is marked, not just the one
-    // under them; off unless chosen.
+    // under them; on unless turned off.
     qint16 MarkEveryTarget() const;
     void SetMarkEveryTarget(qint16 value);
     void SetReduceMotion(qint16 value);

@@ -345,6 +345,39 @@ private slots:
         }
     }
 
+    // Cards held squarely over the place that takes them leave its mark in sight, drawn
+    // over them; and every other place that would take them is marked, by default.
+    void cardsHeldOverTheirTargetLeaveItsMarkInSight() {
+        auto w = open();
+        BoardWidget& board = w->board();
+        BoardBuilder(w->session().engine).column(0, "KH 3S").column(1, "KD 4H");
+        showPosition(*w);
+        const double s = board.Scale();
+        const QPoint from = onCard(*w, 8);
+        QTest::mousePress(&board, Qt::LeftButton, {}, from);
+        const QPoint over = onCard(*w, 9); // the Three exactly on the Four of Hearts
+        for (int i = 1; i <= 4; ++i)
+            QTest::mouseMove(&board, from + (over - from) * i / 4);
+        QCOMPARE(board.DropSpot(), Loc(9));
+        const QImage shot = board.grab().toImage();
+        const auto green = [&](QPointF at) {
+            const QColor c = shot.pixelColor((at * board.devicePixelRatio()).toPoint());
+            return c.green() > 200 && c.red() < 140 && c.blue() < 160;
+        };
+        const QRectF target = board.Pixels(
+            board.ShownAt(9), kCardWidthTwips, kCardHeightTwips); // under the held Three
+        QVERIFY(green(QPointF(target.left() + 1.5 * s, target.center().y())));
+        QVERIFY(green(QPointF(target.right() - 1.5 * s, target.center().y())));
+        // The empty columns would take it too: their dashed outlines show.
+        const QRectF empty = board.Pixels(board.ShownAt(3), kCardWidthTwips, kCardHeightTwips);
+        bool dashed = false;
+        for (double y = empty.top() + 10 * s; y < empty.bottom() - 10 * s && !dashed; y += 1)
+            for (double x = empty.left(); x < empty.left() + 4 * s && !dashed; x += 1)
+                dashed = green(QPointF(x, y));
+        QVERIFY(dashed);
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, over);
+    }
+
     // Finish waits until every card left can go home; then one command sends them, the win
     // is recorded once, and the finished-game dialog shows the figures its score line has.
     void finishEndsASureWinAndTheDialogShowsTheRecordedFigures() {

@@ -304,6 +304,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
             p.setRenderHint(QPainter::Antialiasing, false);
         }
     }
+    if (firstHeld != kNoCard) paintDropOutlines(p);
     if (hintSource_ != kNoLoc) {
         p.setRenderHint(QPainter::Antialiasing);
         const double s = scale_;
@@ -322,26 +323,35 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 }
 
 void BoardWidget::paintDropSpot(QPainter& p) const {
+    if (dragging_.Spot() == kNoLoc) return;
+    const double s = scale_;
+    const QRectF r = Pixels(ShownAt(dragging_.Spot()), kCardW, kCardH)
+                         .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette_.dropFill);
+    p.drawRoundedRect(r, 5 * s, 5 * s);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void BoardWidget::paintDropOutlines(QPainter& p) const {
     const double s = scale_;
     p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
     for (const Loc other : dragging_.OtherSpots()) { // muted: a thin dashed outline
         p.setPen(QPen(palette_.drop, 2 * s, Qt::DashLine));
-        p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(
             Pixels(ShownAt(other), kCardW, kCardH).adjusted(2 * s, 2 * s, -2 * s, -2 * s), 5 * s,
             5 * s);
     }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    if (dragging_.Spot() == kNoLoc) return;
-    const QRectF r = Pixels(ShownAt(dragging_.Spot()), kCardW, kCardH)
-                         .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(palette_.dropUnder, 6 * s));
-    p.setBrush(palette_.dropFill);
-    p.drawRoundedRect(r, 5 * s, 5 * s);
-    p.setPen(QPen(palette_.drop, 3.5 * s));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r, 5 * s, 5 * s);
+    if (dragging_.Spot() != kNoLoc) {
+        const QRectF r = Pixels(ShownAt(dragging_.Spot()), kCardW, kCardH)
+                             .adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s);
+        p.setPen(QPen(palette_.dropUnder, 6 * s));
+        p.drawRoundedRect(r, 5 * s, 5 * s);
+        p.setPen(QPen(palette_.drop, 3.5 * s));
+        p.drawRoundedRect(r, 5 * s, 5 * s);
+    }
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 

@@ -126,7 +126,11 @@ protected:
 private:
     void paintKeyboardCursor(QPainter& p) const;
     // The place the cards held would land on, marked while they are held over it.
+    // Under the cards held, the landing place's fill; over them, the outlines of it and of
+    // every other place that would take them, so that cards held squarely over their
+    // target never hide its mark.
     void paintDropSpot(QPainter& p) const;
+    void paintDropOutlines(QPainter& p) const;
     void paintWelcome(QPainter& p) const;
     void rescale();
     int cellAt(QPoint point) const;
