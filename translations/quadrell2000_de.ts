@@ -1668,6 +1668,10 @@ Möchten Sie es aufgeben?</translation>
         <source>Show Solution: %1 s between moves</source>
         <translation>Lösung zeigen: %1 s zwischen den Zügen</translation>
     </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::WinnableWatch</name>

@@ -235,7 +235,7 @@ private slots:
     }
 
     void aHintAndASelectedCardAreSaid() {
-        board().ShowHint(46, kFirstCell, 10);
+        board().ShowHint(46, kFirstCell);
         QCOMPARE(said(), QStringLiteral("Hint: Four of Spades to cell 1"));
         key(Qt::Key_Return);
         said();

@@ -1358,14 +1358,31 @@ private slots:
         QVERIFY(source.width() >= 640 && source.height() >= 300);
     }
 
-    void aHintOutlinesTheNextMoveForAMoment() {
-        auto w = open();
-        deal(*w, 617);
-        w->RefreshMenus();
-        w->Action(QStringLiteral("mnuHint"))->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(w->board().HintShown(), 5000);
-        QCOMPARE(w->session().trans.TransCount(), qint16(0)); // nothing is moved
-        QTRY_VERIFY_WITH_TIMEOUT(!w->board().HintShown(), 3000);
+    // A hint outlines the next move and names it in the status bar until the player acts:
+    // no time runs it out; the next move, selection or deal does.
+    void aHintStaysUntilThePlayerActs() {
+        enum class Act { Select, Move, Deal };
+        for (const Act act : { Act::Select, Act::Move, Act::Deal }) {
+            auto w = open();
+            deal(*w, 617);
+            w->RefreshMenus();
+            w->Action(QStringLiteral("mnuHint"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(w->board().HintShown(), 5000);
+            QCOMPARE(w->session().trans.TransCount(), qint16(0)); // nothing is moved
+            const auto [source, target] = w->board().Hint();
+            const Card card = w->session().engine.state().gBoard.GetCardIndex(source);
+            const QString line = QStringLiteral("Hint: ") + CardNames::OfMove(card, target);
+            QCOMPARE(w->statusBar()->currentMessage(), line);
+            for (int i = 0; i < 20; ++i) // the clocks tick; nothing else happens
+                w->RefreshMenus(), w->ClockTick(), QCoreApplication::processEvents();
+            QVERIFY(w->board().HintShown());
+            QCOMPARE(w->statusBar()->currentMessage(), line);
+            if (act == Act::Select) w->session().engine.rules().CardClicked(source);
+            if (act == Act::Move) w->session().engine.rules().CardDoubleClicked(47);
+            if (act == Act::Deal) deal(*w, 7);
+            QVERIFY(!w->board().HintShown());
+            QVERIFY(w->statusBar()->currentMessage() != line);
+        }
     }
 
     void aPositionThatCannotBeWonIsSaid() {

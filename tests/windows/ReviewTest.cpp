@@ -10,10 +10,10 @@
 #include "dlgReview.h"
 #include "frmMain.h"
 
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSemaphore>
-#include <QHeaderView>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>

@@ -2,6 +2,7 @@
 
 #include "BoardAccessible.h"
 #include "BoardKeys.h"
+#include "CardNames.h"
 #include "Icons.h"
 #include "KeyboardPlay.h"
 #include "PointerInput.h"
@@ -180,6 +181,7 @@ void BoardWidget::ShowCards(bool visible) {
     if (dealt && keyboard_) keyboard_->Reset();
     visible_ = visible;
     if (dealt) news_.Dealt();
+    ClearHint();
     update();
 }
 
@@ -190,25 +192,31 @@ void BoardWidget::SelectionChanged(Loc selected) {
         for (auto it = stacking_.rbegin(); it != stacking_.rend() && framed_ == kNoCard; ++it)
             if (CardPosition(*it) == at) framed_ = *it;
     }
-    if (framed_ != before) news_.SelectionChanged(before, framed_);
+    if (framed_ != before) {
+        news_.SelectionChanged(before, framed_);
+        ClearHint(); // the player has acted
+    }
     update();
 }
 
-void BoardWidget::ShowHint(Loc source, Loc target, int milliseconds) {
+QString BoardWidget::ShowHint(Loc source, Loc target) {
     hintSource_ = source;
     hintTarget_ = target;
+    QString words;
     for (Card c = 0; c < kCardCount; ++c)
-        if (placed_[static_cast<std::size_t>(c)] && loc_[static_cast<std::size_t>(c)] == source)
+        if (placed_[static_cast<std::size_t>(c)] && loc_[static_cast<std::size_t>(c)] == source) {
             news_.Hint(c, target);
+            words = CardNames::OfMove(c, target);
+        }
     update();
-    QTimer::singleShot(milliseconds, this, [this, hint = ++hints_] {
-        if (hint == hints_) ClearHint();
-    });
+    return words;
 }
 
 void BoardWidget::ClearHint() {
+    if (hintSource_ == kNoLoc) return;
     hintSource_ = hintTarget_ = kNoLoc;
     update();
+    emit HintCleared();
 }
 
 void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
@@ -218,6 +226,7 @@ void BoardWidget::paintStep(const QRectF& before, const QRectF& after) {
 }
 
 void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bool instant) {
+    ClearHint(); // a move made: the hint was for the position before
     BringToFront(card);
     auto& at = position_[static_cast<std::size_t>(card)];
     // A card just let go leaves from where the pointer left it.

@@ -92,8 +92,9 @@ public:
     QPointF TwipsAt(QPointF point) const;
     // The card picture under a point of the widget, -1 for none.
     Card CardAt(QPoint point) const;
-    // The hint: the card at `source` and the place `target` outlined for a moment.
-    void ShowHint(Loc source, Loc target, int milliseconds);
+    // The hint: the card at `source` and the place `target` outlined until the next move,
+    // selection or deal. Returns the move in words ("Five of Hearts to column 3").
+    QString ShowHint(Loc source, Loc target);
     void ClearHint();
     // The cards moved this turn were an undo or redo of `moves` moves: said as such.
     void HistoryNews(HistoryStep step, int moves, int cardsLeft) {
@@ -111,6 +112,8 @@ signals:
     void InputHandled();
     // A drop the rules refused, with the rule that refused it in one line.
     void DropRefused(const QString& reason);
+    // The hint's outline has gone.
+    void HintCleared();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -165,7 +168,6 @@ private:
     BoardNews news_ { *this };
     Loc hintSource_ = kNoLoc;
     Loc hintTarget_ = kNoLoc;
-    int hints_ = 0; // a hint's own time runs out, not the one it replaced
 };
 
 } // namespace quadrell

@@ -57,7 +57,7 @@ void GameReviewer::choose(const dlgReview& dialog, int position) {
     trans_.GoTo(dialog.Entries(position));
     const auto& before = position > 0 ? rows[static_cast<std::size_t>(position - 1)] : std::nullopt;
     if (before && before->first.source != kNoLoc) {
-        board_.ShowHint(before->first.source, before->first.target, kOutlineMs);
+        board_.ShowHint(before->first.source, before->first.target);
     } else {
         board_.ClearHint(); // the last row's outline belongs to another position
     }

@@ -20,8 +20,6 @@ class cTrans;
 class GameReviewer final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kOutlineMs = 4000;
-
     // `changed` runs after the board has moved (menus, status bar).
     GameReviewer(Engine& engine, cTrans& trans, BoardWidget& board, QWidget& owner,
         std::function<void()> changed);

@@ -1,7 +1,6 @@
 #include "LossSearch.h"
 
 #include "BoardWidget.h"
-#include "CardNames.h"
 #include "Deal.h"
 #include "Engine.h"
 #include "Prompter.h"
@@ -54,10 +53,7 @@ void LossSearch::show(const LossFinder::Finding& found, const std::vector<TransR
     const TransRecord& move = played[static_cast<std::size_t>(found.before)];
     const auto from = static_cast<Loc>(move.SrcLoc);
     const auto to = static_cast<Loc>(move.Destloc);
-    board_.ShowHint(from, to, kOutlineMs);
-    const Card card = engine_.state().gBoard.GetCardIndex(from);
-    status_.showMessage(
-        tr("This move lost the game: %1").arg(CardNames::OfMove(card, to)), kOutlineMs);
+    line_.Show(from, to, tr("This move lost the game: %1"));
 }
 
 } // namespace quadrell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HintLine.h"
 #include "LatestTask.h"
 #include "LossFinder.h"
 
@@ -21,8 +22,6 @@ class cTrans;
 class LossSearch final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kOutlineMs = 4000;
-
     LossSearch(Engine& engine, cTrans& trans, cMenu& menu, BoardWidget& board, Prompter& prompter,
         QStatusBar& status, QObject* parent = nullptr);
 
@@ -39,6 +38,7 @@ private:
     BoardWidget& board_;
     Prompter& prompter_;
     QStatusBar& status_;
+    HintLine line_ { board_, status_ };
     LatestTask<LossFinder::Finding> task_ { this };
 };
 

@@ -72,7 +72,7 @@ void SolverAssist::Hint() {
     if (!assistable()) return;
     start([this](const Solver::Result& result) {
         if (reportNoLine(result)) return;
-        board_.ShowHint(result.line.front().source, result.line.front().target, kHintMs);
+        hint_.Show(result.line.front().source, result.line.front().target, tr("Hint: %1"));
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HintLine.h"
 #include "SolveTask.h"
 
 #include <QObject>
@@ -19,13 +20,12 @@ class cMenu;
 class cOpt;
 
 // "Hint" and "Show Solution": the solver runs off the window's thread while the window
-// stays live; a hint outlines the next move for a moment, a solution plays its line on the
-// replay timer through the click rules.
+// stays live; a hint outlines the next move and names it in the status bar until the player
+// acts, a solution plays its line on the replay timer through the click rules.
 class SolverAssist final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kHintMs = 1500;
     // The quickest and slowest pace a solution can be set to while it plays.
     static constexpr int kFastestMs = 20;
     static constexpr int kSlowestMs = 3000;
@@ -67,6 +67,7 @@ private:
     std::function<void()> afterStep_;
     SolveTask task_;
     QTimer timer_;
+    HintLine hint_ { board_, status_ };
     std::vector<SolverMove> line_;
     std::size_t step_ = 0;
 };
