@@ -1534,6 +1534,13 @@ Spiel wählen — F3</translation>
     </message>
 </context>
 <context>
+    <name>quadrell::FinishNotice</name>
+    <message>
+        <source>Every card left can go home: Finish (%1) sends them.</source>
+        <translation>Jede Karte, die übrig ist, kann nach Hause: Abschließen (%1) bringt sie hin.</translation>
+    </message>
+</context>
+<context>
     <name>quadrell::GameReviewer</name>
     <message>
         <source>Closing the review takes the game back to where it was.</source>

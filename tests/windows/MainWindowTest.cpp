@@ -387,12 +387,21 @@ private slots:
         w->session().opt.SetReduceMotion(1); // straight to the dialog
         sureWinBehindOneMove(*w);
         QAction* finish = w->Action(QStringLiteral("mnuFinish"));
+        w->RefreshMenus();
         QVERIFY(!finish->isEnabled());
+        const QString finishLine
+            = QStringLiteral("Every card left can go home: Finish (Ctrl+F) sends them.");
+        QVERIFY(w->statusBar()->currentMessage() != finishLine);
         engine.rules().CardClicked(16);
         engine.rules().CellClicked(200); // the Queen of Spades out of the way
         w->RefreshMenus();
         QVERIFY(finish->isEnabled());
         QVERIFY(w->Action(QStringLiteral("Finish"))->isEnabled()); // its toolbar button
+        // Said in the status bar once it is possible, and not again at each refresh.
+        QCOMPARE(w->statusBar()->currentMessage(), finishLine);
+        w->statusBar()->clearMessage();
+        w->RefreshMenus();
+        QCOMPARE(w->statusBar()->currentMessage(), QString());
         QStringList shown;
         int firstWins = 0; // the player's first: each figure is marked as a best, in bold
         ModalAnswerer answers;

@@ -193,6 +193,8 @@ void frmMain::RefreshMenus() {
     state.game = session_.menu.Update_Menu(replay_.ForwardRunning() || replay_.BackwardRunning());
     state.solutionPlaying = assist_.PlayingSolution();
     commands_.Apply();
+    finishNotice_.Update(state.game.finish,
+        Action(QStringLiteral("mnuFinish"))->shortcut().toString(QKeySequence::NativeText));
     recent_->UpdateEnabled();
 }
 

@@ -2,6 +2,7 @@
 
 #include "CommandActions.h"
 #include "CustomLayout.h"
+#include "FinishNotice.h"
 #include "MainDialogs.h"
 #include "QtPrompter.h"
 #include "ReplayTimers.h"
@@ -30,7 +31,7 @@ class WonGame;
 class frmMain final : public QMainWindow, public GameWindow, public WindowCommands {
     Q_OBJECT
 public:
-    // The width the window first opens at (9645 twips); the board scales with the window.
+    // The board's design width (9645 twips), the first window's on an 800 by 600 screen.
     static constexpr int kWidth = 643;
     static constexpr int kMinWidth = 320;
     static constexpr int kRefusalShownMs = 6000; // a refused drop's reason in the status bar
@@ -38,8 +39,7 @@ public:
     frmMain(
         const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});
     ~frmMain() override;
-    // Everything before the first game is shown, in its order. False when the player chose
-    // to leave at the question about the unfinished game.
+    // All before the first game shows; false when the player left at the unfinished game.
     bool Load();
     // Another launch handed over a game file (or none): the window comes to the front and
     // opens it as "Open" would, asking once when a game is being played.
@@ -63,7 +63,6 @@ public:
     void RefreshMenus();
     void ClockTick();
     const CommandState& EnablingState() const { return commands_.State(); }
-
     // GameWindow
     QString Caption() const override { return title_.Caption(); }
     void SetCaption(const QString& caption) override;
@@ -110,6 +109,7 @@ private:
     QTimer tmrTime_;
     TitleFlash title_ { *this };
     SolverAssist assist_;
+    FinishNotice finishNotice_ { *statusBar() };
     std::unique_ptr<WonGame> won_;
     std::unique_ptr<LossSearch> lossSearch_;
     bool loaded_ = false;
