@@ -1537,7 +1537,7 @@ Spiel wählen — F3</translation>
     <name>quadrell::FinishNotice</name>
     <message>
         <source>Every card left can go home: Finish (%1) sends them.</source>
-        <translation>Jede Karte, die übrig ist, kann nach Hause: Abschließen (%1) bringt sie hin.</translation>
+        <translation>Jede übrige Karte kann auf ihren Ablagestapel: Abschließen (%1) legt sie ab.</translation>
     </message>
 </context>
 <context>
