@@ -17,13 +17,13 @@ Refusal onFoundation(const cGame& board, Loc selected, Loc place) {
     return { Refusal::Rule::FoundationNext, moving, top };
 }
 
-Refusal onColumnCard(const cGame& board, Loc selected, Loc bottom) {
+Refusal onColumnCard(const cGame& board, Loc selected, Loc bottom, bool alone) {
     const Card moving = board.GetCardIndex(selected);
     const Card target = board.GetCardIndex(bottom);
     const RunMove run = RunOnto(board, selected, bottom);
     const std::int16_t n = run.cards;
     if (n < 1) {
-        const bool lone = isCell(selected) || CountSequenceLinks(board, selected) == -1;
+        const bool lone = alone || isCell(selected) || CountSequenceLinks(board, selected) == -1;
         if (lone && rankOf(moving) == 13) return { Refusal::Rule::KingOnCard, moving, target };
         if (lone) return { Refusal::Rule::Stack, moving, target };
         if (rankOf(target) == 1) return { Refusal::Rule::NothingOnAce, moving, target };
@@ -39,7 +39,7 @@ bool ownColumn(Loc selected, Loc place) {
 
 } // namespace
 
-Refusal WhyRefused(const cGame& board, Loc selected, Loc place) {
+Refusal WhyRefused(const cGame& board, Loc selected, Loc place, bool alone) {
     if (selected == kNoLoc || board.GetCardIndex(selected) == kNoCard) return {};
     if (isFoundation(place)) return onFoundation(board, selected, place);
     if (isCell(place)) {
@@ -50,7 +50,7 @@ Refusal WhyRefused(const cGame& board, Loc selected, Loc place) {
     if (!isColumnPlace(place)) return {};
     const auto first = static_cast<Loc>(columnOf(place));
     if (ownColumn(selected, place) || board.GetCardIndex(first) == kNoCard) return {};
-    return onColumnCard(board, selected, board.GetBottomCardLocation(first));
+    return onColumnCard(board, selected, board.GetBottomCardLocation(first), alone);
 }
 
 bool TakesDrop(const cGame& board, Loc selected, Loc place) {

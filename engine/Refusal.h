@@ -28,8 +28,9 @@ struct Refusal {
 };
 
 // What the rules say of the selected cards (at `selected`) dropped on `place`: a column
-// (any of its places), a cell or a foundation.
-Refusal WhyRefused(const cGame& board, Loc selected, Loc place);
+// (any of its places), a cell or a foundation. `alone`: the player holds the selected card
+// by itself (dragged alone), so a refusal speaks of it and not of the run above it.
+Refusal WhyRefused(const cGame& board, Loc selected, Loc place, bool alone = false);
 // Whether the selected cards dropped on `place` would move there: the rules take them and
 // the place is not where they already are.
 bool TakesDrop(const cGame& board, Loc selected, Loc place);

@@ -128,9 +128,10 @@ std::vector<Loc> PointerInput::EveryDropSpot() const {
     return spots;
 }
 
-std::string PointerInput::DropOn(Loc place, const std::function<void()>& settled) {
+std::string PointerInput::DropOn(
+    Loc place, std::size_t holding, const std::function<void()>& settled) {
     GameState& s = engine_.state();
-    if (const Refusal why = WhyRefused(s.gBoard, s.gSelected, place);
+    if (const Refusal why = WhyRefused(s.gBoard, s.gSelected, place, holding == 1);
         why.rule != Refusal::Rule::None) {
         engine_.rules().ClearSelection();
         settled();

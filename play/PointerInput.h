@@ -46,8 +46,9 @@ public:
     // Dropped on `place`: the click on that place, then nothing stays selected. What the
     // rules say of it waits until `settled` has put the cards where the move left them.
     // A drop the rules refuse makes no click and asks nothing: the answer is the rule that
-    // refused it, for the status bar; empty when the drop was taken.
-    std::string DropOn(Loc place, const std::function<void()>& settled);
+    // refused it, for the status bar (of the one card, when `holding` one); empty when the
+    // drop was taken.
+    std::string DropOn(Loc place, std::size_t holding, const std::function<void()>& settled);
 
 private:
     void flashHint();

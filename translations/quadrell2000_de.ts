@@ -1989,10 +1989,6 @@ Möchten Sie es aufgeben?</translation>
         <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
-        <source>Favourites</source>
-        <translation>Favoriten</translation>
-    </message>
-    <message>
         <source>&amp;Name</source>
         <translation>&amp;Name</translation>
     </message>
@@ -2007,6 +2003,10 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Folders</source>
         <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
     </message>
 </context>
 <context>
@@ -2119,10 +2119,6 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Move</source>
         <translation>Verschieben</translation>
-    </message>
-    <message>
-        <source>Favourites</source>
-        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Games</source>

@@ -29,6 +29,16 @@ void crowded(BoardBuilder b) {
     b.column(4, "QH").column(5, "QD").column(6, "QC").column(7, "JC").cell(0, "5S").cell(1, "6S");
 }
 
+// A card dragged by itself off a run is refused as the one card it is.
+TEST_F(RefusalTest, ACardHeldAloneIsRefusedAsOneCard) {
+    build().column(0, "KH 9S 8H").column(1, "KD 5C");
+    const auto alone = [this](Loc place) {
+        return RefusalWords(WhyRefused(board(), 16, place, true), prompter);
+    };
+    EXPECT_EQ(alone(1), "The Eight of Hearts goes on a black Nine");
+    EXPECT_EQ(why(16, 1), "Nothing in that run goes on the Five of Clubs: it takes a red Four");
+}
+
 TEST_F(RefusalTest, EachRuleNamesItselfAndOnlyAPlaceThatTakesTheCardsIsMarked) {
     const std::vector<Row> rows {
         { "a lone card of the wrong colour",

@@ -88,7 +88,7 @@ TEST_F(PointerTest, ARunThatExactlyFitsGoesByClickAndByDragAndOneMoreByNeither) 
             if (drag) {
                 EXPECT_EQ(pointer().Liftable(queen).size(), 4U);
                 EXPECT_EQ(pointer().DropSpot(1) != kNoLoc, row.fits);
-                refused = pointer().DropOn(1, [] {});
+                refused = pointer().DropOn(1, 4, [] {});
             } else {
                 pointer().CardPressed(cardAt(1), PointerInput::Button::Left);
                 refused = prompter.messages.empty() ? std::string() : prompter.messages.back();

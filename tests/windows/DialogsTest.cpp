@@ -791,6 +791,28 @@ private slots:
         QVERIFY(handed);
     }
 
+    // Enter presses OK from any page, even with a page's own button in focus.
+    void enterInOptionsIsOkOnEveryPage() {
+        frmOptions options = SessionDialogs::Options(session(), window_.get());
+        int dialogs = 0;
+        ModalAnswerer answers;
+        answers.handler = [&dialogs, &options](QWidget* modal) {
+            if (modal->windowTitle() != QLatin1String("QuadRell 2000 Options")) {
+                ++dialogs;
+                modal->close();
+                QTimer::singleShot(0, &options, &QDialog::reject);
+            } else
+                QTimer::singleShot(0, modal, [modal] {
+                    auto* add = modal->findChild<QPushButton*>(QStringLiteral("cmdAdd"));
+                    add->window()->findChild<QTabWidget*>()->setCurrentIndex(3);
+                    add->setFocus();
+                    QTest::keyClick(add, Qt::Key_Return);
+                });
+        };
+        QCOMPARE(options.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialogs, 0); // no "Add a Player"
+    }
+
     void optionsOkWritesEveryPageAndCancelNothing() {
         SettingsStore& store = session().store;
         {
@@ -903,7 +925,7 @@ private slots:
         QCOMPARE(open.Games()->topLevelItemCount(), 0);
         QVERIFY(!open.PlayButton()->isEnabled());
         frmFavourites organise = SessionDialogs::OrganiseFavourites(session(), window_.get());
-        QCOMPARE(organise.windowTitle(), QStringLiteral("Favourites"));
+        QCOMPARE(organise.windowTitle(), QStringLiteral("Favorites"));
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
         QCOMPARE(organise.Games()->headerItem()->text(0), QStringLiteral("Games"));
         QVERIFY(!organise.Games()->isHeaderHidden());

@@ -1059,7 +1059,7 @@ private slots:
             const char* command;
             const char* title;
         } rows[] { { "mnuScore", "QuadRell 2000 Score Board" },
-            { "mnuFavOpen", "Open From Favorites" }, { "mnuOrgFav", "Favourites" },
+            { "mnuFavOpen", "Open From Favorites" }, { "mnuOrgFav", "Favorites" },
             { "mnuAddFav", "Add to Favorites" }, { "mnuCustom", "Customize Quadrell 2000" },
             { "mnuautosave", "AutoSave" }, { "mnuOptions", "QuadRell 2000 Options" },
             { "mnuAbout", "About Quadrell 2000" } };
@@ -1495,6 +1495,11 @@ private slots:
         deal(*w, 47); // the next deal is rated anew
         w->StatusbarUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Expert"), 20000);
+        w->session().menu.NoGame(); // given up: the empty board has no deal to rate
+        QVERIFY(w->Parts().difficulty->isHidden());
+        deal(*w, 7);
+        w->StatusbarUpdate();
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Easy"), 20000);
         w->Action(QStringLiteral("mnuDifficulty"))->trigger();
         QVERIFY(w->Parts().difficulty->isHidden());
     }

@@ -68,7 +68,7 @@ void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void(
     };
     dropping_ = lifted;
     if (target == kNoLoc) return settle();
-    const std::string refused = input.DropOn(target, settle);
+    const std::string refused = input.DropOn(target, lifted.size(), settle);
     if (!refused.empty()) emit board_.DropRefused(QString::fromStdString(refused));
 }
 

@@ -23,7 +23,7 @@ frmAddFav::frmAddFav(Favourites favourites, QWidget* owner)
     tree_->setHeaderHidden(true);
     tree_->setHeaderLabel(tr("Folders")); // read by a screen reader, hidden or not
     tree_->setAccessibleName(tr("Folders"));
-    FavouriteWidgets::FillTree(tree_, tr("Favourites"), favourites_.Folders(), false);
+    FavouriteWidgets::FillTree(tree_, tr("Favorites"), favourites_.Folders(), false);
     text_->setText(favourites_.AddProposal());
     text_->selectAll();
     auto* name = new QLabel(tr("&Name"), this);

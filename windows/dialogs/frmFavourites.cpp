@@ -22,7 +22,7 @@ frmFavourites::frmFavourites(Favourites favourites, QWidget* owner)
     , deleteFolder_(new QPushButton(tr("Delete"), this))
     , move_(new QPushButton(tr("Move"), this))
     , deleteGame_(new QPushButton(tr("Delete"), this)) {
-    setWindowTitle(tr("Favourites"));
+    setWindowTitle(tr("Favorites")); // the program's one English spelling
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
     tree_->setHeaderLabel(tr("Folders")); // read by a screen reader, hidden or not

@@ -11,7 +11,7 @@ class QTreeWidget;
 
 namespace quadrell {
 
-// "Favourites": folders created and deleted, games deleted and moved between folders.
+// "Favorites": folders created and deleted, games deleted and moved between folders.
 class frmFavourites final : public QDialog {
     Q_OBJECT
 public:

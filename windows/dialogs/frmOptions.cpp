@@ -86,6 +86,10 @@ frmOptions::frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players
     tabs_->addTab(autosavePage(), tr("Autosave"));
     tabs_->addTab(playersPage(), tr("Players"));
     tabs_->addTab(backgroundPage(), tr("Background"));
+    // Enter is OK's on every page, whichever button of a page has the focus (after "Add
+    // Player" the focus is back on it, and Enter would add another).
+    for (auto* pageButton : tabs_->findChildren<QPushButton*>())
+        pageButton->setAutoDefault(false);
     auto* ok = NamedButton(this, "OKButton", tr("OK"));
     ok->setDefault(true);
     auto* cancel = NamedButton(this, "CancelButton", tr("Cancel"));

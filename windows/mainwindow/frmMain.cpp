@@ -275,6 +275,7 @@ void frmMain::SetClockRunning(bool running) {
 
 void frmMain::ResetClockAndStatus(bool clearPanels) {
     parts_.clock->ShowSeconds(0);
+    view_.UpdateBoxes(); // a game that has ended is neither rated nor watched
     if (!clearPanels) return;
     for (QLabel* panel : parts_.panels)
         panel->clear();
