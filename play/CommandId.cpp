@@ -13,6 +13,8 @@ const char* KeyOf(CommandId id) {
         return "NewDifficulty";
     case CommandId::SameDifficulty:
         return "SameDifficulty";
+    case CommandId::TodaysDeal:
+        return "TodaysDeal";
     case CommandId::Restart:
         return "Restart";
     case CommandId::Open:

@@ -11,6 +11,7 @@ enum class CommandId {
     Select,
     NewDifficulty,
     SameDifficulty,
+    TodaysDeal,
     Restart,
     Open,
     Save,

@@ -102,6 +102,13 @@ void cMenu::NewGameOfSameDifficulty() {
         dialogs_->ShowNewOfDifficulty();
 }
 
+bool cMenu::PlayNumbered(qint32 number) {
+    if (!AllowNewGame()) return false;
+    NewGame(number, false);
+    Game_Started(false);
+    return true;
+}
+
 void cMenu::SelectGame(CommandId id) {
     const bool game = id == CommandId::New || id == CommandId::Select || id == CommandId::Restart
         || id == CommandId::Open;
@@ -166,6 +173,7 @@ void cMenu::SelectType(CommandId id) {
     case C::Restart:
     case C::Open:
     case C::Exit:
+    case C::TodaysDeal:
     case C::Hint:
     case C::Toolbar:
     case C::Statusbar:

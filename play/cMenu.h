@@ -92,6 +92,8 @@ public:
         Difficulty::Level level, const Difficulty::Rater& rate = &Difficulty::RateDeal);
     // The class last asked for again; the choice is offered while none was.
     void NewGameOfSameDifficulty();
+    // Deal `number` as a new game, once the game in play may be left. False if it was kept.
+    bool PlayNumbered(qint32 number);
     void ShowCards(bool visible);
     void Game_Started(bool finishedGame = false);
     void NoGame();

@@ -555,6 +555,10 @@ Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
         <source>Re&amp;view Game...</source>
         <translation>Partie &amp;durchsehen...</translation>
     </message>
+    <message>
+        <source>Toda&amp;y&apos;s Deal</source>
+        <translation>T&amp;agesspiel</translation>
+    </message>
 </context>
 <context>
     <name>DataLock</name>
@@ -1631,6 +1635,14 @@ Spiel wählen — F3</translation>
         <source>lost</source>
         <translation>verloren</translation>
     </message>
+    <message>
+        <source>The day&apos;s deal of %1</source>
+        <translation>Das Tagesspiel vom %1</translation>
+    </message>
+    <message>
+        <source>%1, the day&apos;s deal</source>
+        <translation>%1, das Tagesspiel</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::SingleInstance</name>
@@ -1678,6 +1690,17 @@ Möchten Sie es aufgeben?</translation>
     <message>
         <source>Hint: %1</source>
         <translation>Tipp: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quadrell::TodaysDeal</name>
+    <message>
+        <source>Today&apos;s deal, %1: Game No. %2</source>
+        <translation>Tagesspiel, %1: Spiel Nr. %2</translation>
+    </message>
+    <message>
+        <source>Today&apos;s deal, %1: Game No. %2, %3</source>
+        <translation>Tagesspiel, %1: Spiel Nr. %2, %3</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,12 @@
 #include "Deal.h"
 
+#include "DailyDeal.h"
 #include "cArray.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 namespace quadrell::test {
@@ -124,4 +126,32 @@ TEST(Deal, OfferedNumbersDealPermutations) {
 }
 
 } // namespace
+
+// The same date gives the same deal on every machine and in every build: these numbers are
+// the ones players of every copy get, so they may never change.
+TEST(DailyDeal, ADateHasItsOwnDealEverywhere) {
+    EXPECT_EQ(DailyDeal::For(2026, 12, 8), 28482);
+    EXPECT_EQ(DailyDeal::For(2026, 12, 9), 24445);
+    EXPECT_EQ(DailyDeal::For(2000, 1, 1), 30810);
+    EXPECT_EQ(DailyDeal::For(2024, 2, 29), 9230);
+}
+
+// Ten years of days: each deal in range, next days never alike, hardly any repeated.
+TEST(DailyDeal, DaysSpreadOverTheRange) {
+    std::set<std::int32_t> seen;
+    std::int32_t before = 0;
+    int days = 0;
+    for (int year = 2025; year < 2035; ++year)
+        for (unsigned month = 1; month <= 12; ++month)
+            for (unsigned day = 1; day <= 28; ++day, ++days) {
+                const std::int32_t n = DailyDeal::For(year, month, day);
+                EXPECT_GE(n, 1);
+                EXPECT_LE(n, DailyDeal::kLargest);
+                EXPECT_NE(n, before);
+                before = n;
+                seen.insert(n);
+            }
+    EXPECT_GT(seen.size(), std::size_t(days) * 9 / 10);
+}
+
 } // namespace quadrell::test

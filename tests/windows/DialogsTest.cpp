@@ -118,6 +118,31 @@ private slots:
         }
     }
 
+    // A game that was the day's deal on the day it was played is marked in the list.
+    void theScoreListMarksTheDaysDeal() {
+        std::vector<ScoreRec> records(3);
+        records[0].Date = *ScoreDate::Parse("2026-12-08 10:00:00");
+        records[0].GameNo = 28482; // that day's
+        records[1].Date = *ScoreDate::Parse("2026-12-09 10:00:00");
+        records[1].GameNo = 28482; // the day before's, played a day late
+        records[2].Date = *ScoreDate::Parse("2026-12-09 11:00:00");
+        records[2].GameNo = 24445;
+        ScoreListModel model;
+        model.Show(&records, { 0, 1, 2 }, false);
+        const auto game = [&model](int row, int role) { return model.index(row, 2).data(role); };
+        const bool marked[] = { true, false, true };
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(game(row, Qt::ForegroundRole).isValid(), marked[row]);
+            QCOMPARE(game(row, Qt::ToolTipRole)
+                         .toString()
+                         .startsWith(QStringLiteral("The day's deal of 2026-12-")),
+                marked[row]);
+        }
+        QCOMPARE(
+            game(0, Qt::AccessibleTextRole).toString(), QStringLiteral("28482, the day's deal"));
+        QCOMPARE(game(0, Qt::DisplayRole).toInt(), 28482); // the number itself as before
+    }
+
     void init() {
         const AppPaths paths
             = AppPaths::Inside(dir_.filePath(QStringLiteral("home%1").arg(++run_)));

@@ -16,6 +16,7 @@
 #include "RecentMenus.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
+#include "TodaysDeal.h"
 #include "WonGame.h"
 #include "cScore.h"
 #include "dlgAbout.h"
@@ -1481,6 +1482,30 @@ private slots:
         QVERIFY(w->board().HintShown());
         QCOMPARE(w->statusBar()->currentMessage(),
             QStringLiteral("This move lost the game: %1").arg(CardNames::OfMove(fourth, 203)));
+    }
+
+    // Today's Deal deals the date's own number and says it, then how hard it is; the menu
+    // entry deals today's.
+    void todaysDealIsTheDatesOwnAndSaysHowHard() {
+        auto w = open();
+        w->findChild<TodaysDeal*>()->Play(QDate(2026, 12, 8));
+        QCOMPARE(w->session().engine.state().gGameNumber, 28482);
+        const QString said = w->statusBar()->currentMessage();
+        QVERIFY2(said.startsWith(QStringLiteral("Today's deal, "))
+                && said.contains(QStringLiteral("2026"))
+                && said.endsWith(QStringLiteral(": Game No. 28482")),
+            qPrintable(said));
+        const QStringList levels { QStringLiteral("Easy"), QStringLiteral("Medium"),
+            QStringLiteral("Hard"), QStringLiteral("Expert"), QStringLiteral("Not solved") };
+        QTRY_VERIFY_WITH_TIMEOUT(
+            levels.contains(w->statusBar()->currentMessage().section(QStringLiteral(", "), -1)),
+            20000);
+        const qint32 before = TodaysDeal::NumberFor(QDate::currentDate());
+        ModalAnswerer yes; // to giving up the game in play
+        w->Action(QStringLiteral("mnuToday"))->trigger();
+        QCOMPARE(yes.texts.size(), 1);
+        const qint32 dealt = w->session().engine.state().gGameNumber;
+        QVERIFY(dealt == before || dealt == TodaysDeal::NumberFor(QDate::currentDate()));
     }
 
     void theDealsDifficultyShowsBesideTheClockWhenChosen() {

@@ -61,6 +61,8 @@ std::span<const Command> CommandTable::Commands() {
             .caption = QT_TRANSLATE_NOOP("Command", "New Game of &Difficulty..."), .shortcut = "Ctrl+D" },
         { .id = C::SameDifficulty, .menu = Game, .control = "mnuSameDifficulty",
             .caption = QT_TRANSLATE_NOOP("Command", "Ano&ther of That Difficulty"), .shortcut = "Shift+F2" },
+        { .id = C::TodaysDeal, .menu = Game, .control = "mnuToday",
+            .caption = QT_TRANSLATE_NOOP("Command", "Toda&y's Deal"), .route = R::Window },
         { .id = C::Restart, .menu = Game, .control = "mnuRestart", .caption = QT_TRANSLATE_NOOP("Command", "&Restart Game"),
             .button = 3, .tip = QT_TRANSLATE_NOOP("Command", "Restart Game"), .listName = QT_TRANSLATE_NOOP("Command", "Restart Game "),
             .glyph = G::RestartGame, .route = R::Game, .enabled = gameOpen },

@@ -11,6 +11,7 @@
 #include "PictureCache.h"
 #include "RecentMenus.h"
 #include "SettingsStore.h"
+#include "TodaysDeal.h"
 #include "WonGame.h"
 #include "cScore.h"
 
@@ -75,6 +76,7 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     board_->SetInput(&session_.pointer);
     board_->SetKeyboard(&session_.keyboard);
     // A child of the window, found again by the command that opens it.
+    new TodaysDeal(session_.menu, *statusBar(), this); // found again by its command
     auto* reviewer = new GameReviewer(
         session_.engine, session_.trans, *board_, *this, [this] { afterCommand(); });
     won_ = std::make_unique<WonGame>(
@@ -206,6 +208,8 @@ void frmMain::RunWindowCommand(CommandId id) {
         return exitNow();
     case C::Hint:
         return assist_.Hint();
+    case C::TodaysDeal:
+        return findChild<TodaysDeal*>()->Play(QDate::currentDate());
     case C::Toolbar:
     case C::Statusbar:
     case C::Timer:

@@ -1,9 +1,12 @@
 #include "ScoreListModel.h"
 
 #include "Icons.h"
+#include "TodaysDeal.h"
 #include "cScore.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QPalette>
 #include <QStyle>
 #include <QTreeView>
 #include <algorithm>
@@ -42,6 +45,16 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::AccessibleTextRole && index.column() == 0)
         return data(index, Qt::DisplayRole).toString() + QStringLiteral(", ")
             + (r.Perc == 100 ? tr("won") : tr("lost"));
+    // The day's deal, played on its day: marked by colour, said and told on hovering.
+    if (index.column() == 2
+        && (role == Qt::ForegroundRole || role == Qt::ToolTipRole
+            || role == Qt::AccessibleTextRole)) {
+        const QDate day = r.Date.Day();
+        if (!day.isValid() || r.GameNo != TodaysDeal::NumberFor(day)) return {};
+        if (role == Qt::ForegroundRole) return QGuiApplication::palette().color(QPalette::Link);
+        if (role == Qt::ToolTipRole) return tr("The day's deal of %1").arg(r.Date.Text());
+        return tr("%1, the day's deal").arg(r.GameNo);
+    }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
     case 0:
