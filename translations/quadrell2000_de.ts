@@ -133,6 +133,29 @@ Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
     </message>
 </context>
 <context>
+    <name>CardArt</name>
+    <message>
+        <source>A</source>
+        <extracomment>The ace&apos;s corner letter.</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <extracomment>The jack&apos;s corner letter.</extracomment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>The queen&apos;s corner letter.</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <extracomment>The king&apos;s corner letter.</extracomment>
+        <translation>K</translation>
+    </message>
+</context>
+<context>
     <name>CardNames</name>
     <message>
         <source>Ace</source>

@@ -239,6 +239,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(session().engine.state().gGameNumber, 12);
         QVERIFY(session().engine.state().gGameActive);
+        QVERIFY(!session().engine.state().gFinishedView); // a game to play, not to watch
         QVERIFY(window_->board().CardsShown());
         QVERIFY(!session().save.SnapShot());
         QVERIFY(!window_->Action(QStringLiteral("mnuUndosnap"))->isEnabled());
@@ -662,6 +663,33 @@ private slots:
             for (int x = 0; x < picture.width(); ++x)
                 words += Contrast::Ratio(picture.pixelColor(x, y), QColor(0x1e, 0x1e, 0x1e)) >= 4.5;
         QVERIFY(words > 50); // "No games recorded"
+    }
+
+    // One win makes a bar in each histogram, not a block across it.
+    void aSingleWinIsABarNotABlock() {
+        std::vector<ScoreRec> records(1);
+        records[0].Name = QStringLiteral("Ann");
+        records[0].Date = *ScoreDate::Parse("2026-12-08 10:00:00");
+        records[0].Perc = 100;
+        records[0].Time = 200;
+        records[0].Score = 4000;
+        ChartsView view;
+        view.SetCharts(
+            ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
+        view.resize(640, 380);
+        const QImage picture = view.grab().toImage();
+        const QColor won = ChartInks::For(view.palette()).won;
+        // The histograms' row: the lower half, where the bars stand.
+        int widest = 0;
+        for (int y = picture.height() / 2; y < picture.height(); ++y) {
+            int run = 0;
+            for (int x = 0; x < picture.width(); ++x) {
+                run = picture.pixelColor(x, y) == won ? run + 1 : 0;
+                widest = std::max(widest, run);
+            }
+        }
+        QVERIFY2(
+            widest > 0 && widest <= picture.width() / 2 / 8, qPrintable(QString::number(widest)));
     }
 
     // The charts are laid out for a 9-point font; a larger one (GNOME's 11, a 20-point one)

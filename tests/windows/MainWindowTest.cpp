@@ -17,6 +17,7 @@
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
 #include "TodaysDeal.h"
+#include "Translations.h"
 #include "WonGame.h"
 #include "cScore.h"
 #include "dlgAbout.h"
@@ -35,6 +36,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSemaphore>
 #include <QStatusBar>
@@ -43,6 +45,7 @@
 #include <QThreadPool>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
@@ -557,13 +560,32 @@ private slots:
             stripOf(sixOfDiamonds).copy(0, 0, 16, strip));
     }
 
-    // Each corner reads its own rank, in bold: the face's index is nearest to its own letter
-    // drawn bold, nearer than to it drawn plain or to a neighbouring rank's letter.
+    void eachCornerReadsItsRankInBold_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("letters");
+        QTest::newRow("English") << QStringLiteral("en_US")
+                                 << QStringList { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10",
+                                        "J", "Q", "K" };
+        QTest::newRow("German: Ass, Bube, Dame, König")
+            << QStringLiteral("de_DE")
+            << QStringList { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "D", "K" };
+    }
+
+    // Each corner reads its own rank, in bold, in the player's language: the face's index is
+    // nearest to its own letter drawn bold, nearer than to it drawn plain or to a
+    // neighbouring rank's letter.
     void eachCornerReadsItsRankInBold() {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, letters);
+        Translations::Install(*qApp, QLocale(locale));
+        const auto english = qScopeGuard([] {
+            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+        });
         CardArt art;
         const QRect index(1, 2, 16, 15);
-        const QStringList letters { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q",
-            "K" };
         const auto written = [&](const QString& text, bool bold) {
             QImage image(CardArt::kWidth, CardArt::kHeight, QImage::Format_RGB32);
             image.fill(Qt::white);

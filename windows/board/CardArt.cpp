@@ -4,6 +4,7 @@
 #include "PictureCache.h"
 #include "SuitShapes.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,7 +20,26 @@ namespace quadrell {
 
 namespace {
 
-const char* const kRanks[] = { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K" };
+// A rank as its corner shows it, in the player's language: German cards read A for the Ass,
+// B, D, K for Bube, Dame, König. Safe on the drawing threads: Qt's translation is.
+QString rankLetter(int rank) {
+    switch (rank) {
+    case 1:
+        //: The ace's corner letter.
+        return QCoreApplication::translate("CardArt", "A");
+    case 11:
+        //: The jack's corner letter.
+        return QCoreApplication::translate("CardArt", "J");
+    case 12:
+        //: The queen's corner letter.
+        return QCoreApplication::translate("CardArt", "Q");
+    case 13:
+        //: The king's corner letter.
+        return QCoreApplication::translate("CardArt", "K");
+    default:
+        return QString::number(rank);
+    }
+}
 
 // Pip centres for 2..10 on a 71 x 96 face; those below the middle are drawn upside down.
 struct Pip {
@@ -78,7 +98,7 @@ void drawIndex(QPainter& p, int suit, int rank) {
             p.translate(CardArt::kWidth, CardArt::kHeight);
             p.rotate(180);
         }
-        p.drawText(QRectF(1, 2, 16, 15), Qt::AlignCenter, QLatin1String(kRanks[rank - 1]));
+        p.drawText(QRectF(1, 2, 16, 15), Qt::AlignCenter, rankLetter(rank));
         p.fillPath(SuitPath(suit, QRectF(4, 17, 10, 10)), CardArt::SuitColour(suit));
         // Beside the rank too, within the strip a covered card shows: 6 of diamonds and 6 of
         // hearts differ there as well.
@@ -141,7 +161,7 @@ void drawCourt(QPainter& p, int suit, int rank) {
         p.fillPath(headwear(rank), rank == 13 ? QColor(0xc9, 0x9a, 0x1b) : ink);
         p.setFont(font);
         p.setPen(ink);
-        p.drawText(QRectF(13, 26, 45, 22), Qt::AlignCenter, QLatin1String(kRanks[rank - 1]));
+        p.drawText(QRectF(13, 26, 45, 22), Qt::AlignCenter, rankLetter(rank));
         p.restore();
     }
     p.setPen(QPen(ink, 0.8));

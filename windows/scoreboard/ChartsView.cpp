@@ -252,16 +252,25 @@ void ChartsView::histogram(QPainter& p, const QRectF& area,
         Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
     p.drawText(QRectF(area.left(), plot.bottom() - 7, kAxis - 4, 14),
         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
-    const double step = plot.width() / static_cast<double>(bins.size());
+    // A bar is never wider than an eighth of the plot: a few wins (one alone) stand as bars
+    // in the middle, not as one block across it.
+    const double step = std::min(plot.width() / static_cast<double>(bins.size()), plot.width() / 8);
+    const double left = plot.center().x() - step * static_cast<double>(bins.size()) / 2;
     for (std::size_t i = 0; i < bins.size(); ++i) {
         const double h = plot.height() * bins[i].count / most;
-        p.fillRect(QRectF(plot.left() + i * step + 1, plot.bottom() - h, step - 2, h), inks_.won);
+        p.fillRect(QRectF(left + i * step + 1, plot.bottom() - h, step - 2, h), inks_.won);
     }
     const auto label = [asTime](qint64 v) { return asTime ? clock(v) : QString::number(v); };
-    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignLeft,
-        label(bins.front().from));
-    p.drawText(QRectF(plot.center().x(), plot.bottom() + 2, plot.width() / 2, 14), Qt::AlignRight,
-        label(bins.back().to));
+    const double half = plot.width() / 2;
+    const double right = left + step * static_cast<double>(bins.size());
+    const double y = plot.bottom() + 2;
+    if (right - left >= plot.width() - 1) { // across the plot: the ends under its ends
+        p.drawText(QRectF(left, y, half, 14), Qt::AlignLeft, label(bins.front().from));
+        p.drawText(QRectF(right - half, y, half, 14), Qt::AlignRight, label(bins.back().to));
+    } else { // a few narrow bars: the ends beside them, never over each other
+        p.drawText(QRectF(left - half - 2, y, half, 14), Qt::AlignRight, label(bins.front().from));
+        p.drawText(QRectF(right + 2, y, half, 14), Qt::AlignLeft, label(bins.back().to));
+    }
     p.drawText(QRectF(area.left(), plot.bottom() + 14, area.width(), 14), Qt::AlignCenter,
         asTime ? tr("minutes:seconds") : tr("points a game"));
 }

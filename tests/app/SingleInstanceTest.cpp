@@ -1,0 +1,50 @@
+#include "SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace quadrell::test {
+namespace {
+
+// A later launch hands its file to the copy that listens, which takes it on its own thread;
+// with none listening, the hand-over says so and the launch goes on by itself.
+TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
+    int argc = 1;
+    char name[] = "app_tests";
+    char* argv[] = { name };
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString sockets = dir.filePath(QStringLiteral("run"));
+    QDir().mkpath(data);
+    QDir().mkpath(sockets);
+    ::chmod(QFile::encodeName(sockets).constData(), 0700);
+    EXPECT_FALSE(SingleInstance(data, sockets).HandOver(QStringLiteral("/games/seven.qrl")));
+
+    SingleInstance first(data, sockets);
+    QString got;
+    ASSERT_TRUE(first.Listen([&got](const QString& file) { got = file; }));
+    std::atomic<bool> taken { false };
+    std::atomic<bool> done { false };
+    std::thread later([&] {
+        taken = SingleInstance(data, sockets).HandOver(QStringLiteral("/games/seven.qrl"));
+        done = true;
+    });
+    // The bound only keeps a broken hand-over from hanging the suite.
+    for (int i = 0; i < 2000 && !(done && !got.isEmpty()); ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    later.join();
+    EXPECT_TRUE(taken);
+    EXPECT_EQ(got, QStringLiteral("/games/seven.qrl"));
+}
+
+} // namespace
+} // namespace quadrell::test
