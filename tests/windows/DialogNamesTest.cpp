@@ -5,8 +5,8 @@
 #include "Mnemonics.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
+#include "ScopedLanguage.h"
 #include "SessionDialogs.h"
-#include "Translations.h"
 #include "WonGame.h"
 #include "dlgAbout.h"
 #include "dlgMove.h"
@@ -24,7 +24,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -33,7 +32,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -311,13 +309,7 @@ private slots:
     // A 20-point font on a screen of 800 by 600 (1600 by 1200 at twice the size).
     void withALargeFontNothingIsCutAndEveryDialogFits() {
         QFETCH(QString, locale);
-        Translations::Install(*qApp, QLocale(locale));
-        const auto english = qScopeGuard([] {
-            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-                QCoreApplication::removeTranslator(t);
-                delete t;
-            }
-        });
+        const ScopedLanguage language(locale);
         const QFont normal = QApplication::font();
         QFont large = normal;
         large.setPointSize(20);

@@ -14,10 +14,10 @@
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
 #include "RecentMenus.h"
+#include "ScopedLanguage.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
 #include "TodaysDeal.h"
-#include "Translations.h"
 #include "WonGame.h"
 #include "cScore.h"
 #include "dlgAbout.h"
@@ -36,7 +36,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSemaphore>
 #include <QStatusBar>
@@ -45,7 +44,6 @@
 #include <QThreadPool>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
@@ -577,13 +575,7 @@ private slots:
     void eachCornerReadsItsRankInBold() {
         QFETCH(QString, locale);
         QFETCH(QStringList, letters);
-        Translations::Install(*qApp, QLocale(locale));
-        const auto english = qScopeGuard([] {
-            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-                QCoreApplication::removeTranslator(t);
-                delete t;
-            }
-        });
+        const ScopedLanguage language(locale);
         CardArt art;
         const QRect index(1, 2, 16, 15);
         const auto written = [&](const QString& text, bool bold) {
