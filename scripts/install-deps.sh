@@ -2,16 +2,22 @@
 # Installs the Debian packages the build and the tests need, and nothing that is already there.
 set -euo pipefail
 
-packages=(
+# What building and playing the game need; the test command also needs the rest.
+play=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin fonts-dejavu-core qt6-wayland
+)
+tests=(
     clang libclang-rt-dev clang-format lld
-    xvfb xauth fonts-dejavu-core openbox xdotool qt6-wayland weston
+    xvfb xauth openbox xdotool weston
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
-    librsvg2-bin dpkg-dev lintian faketime
+    dpkg-dev lintian faketime
 )
+#   install-deps.sh [play|test]   (test, the default, installs both lists)
+packages=("${play[@]}")
+[ "${1:-test}" = play ] || packages+=("${tests[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,7 +26,15 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "These Debian packages are missing: ${missing[*]}"
+        echo "Run this script as root (su -c $0), or install sudo first, or install them yourself:"
+        echo "  apt-get install ${missing[*]}"
+        exit 1
+    fi
+    sudo="sudo"
+fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
