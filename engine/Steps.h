@@ -49,6 +49,9 @@ void ForEachStep(const Position& p, StepKinds kinds, Visit&& visit) {
     const auto next = [&p](int c) { return static_cast<Loc>(p.Length(c) * kColumns + c); };
 
     const auto stepsOf = [&](Loc from, Card card, int ownColumn) {
+        // A column's top and a cell's card are cards; said so, the optimiser knows the suit is
+        // one of four.
+        if (card < 0) return;
         const Card homeTop = p.HomeTop(suitOf(card));
         if ((homeTop != kNoCard || kinds == StepKinds::Recorded)
             && followsOnFoundation(card, homeTop))
