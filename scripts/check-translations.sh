@@ -5,7 +5,14 @@
 set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 cd "$(dirname "$0")/.."
+# The files' times are kept when nothing changed, so a check never makes a build relink.
+stamps=$(mktemp -d)
+trap 'rm -rf "$stamps"' EXIT
+for ts in translations/*.ts; do cp -p "$ts" "$stamps/"; done
 cmake --build "$build" --target update_translations >/dev/null
+for ts in translations/*.ts; do
+    cmp -s "$ts" "$stamps/$(basename "$ts")" && touch -r "$stamps/$(basename "$ts")" "$ts"
+done
 if ! git diff --quiet -- translations/; then
     git diff --stat -- translations/
     echo "translations/ is behind the sources: build update_translations and translate"
