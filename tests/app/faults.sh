@@ -25,7 +25,10 @@ cleanup() {
 }
 trap cleanup EXIT
 set +m
-openbox >/dev/null 2>&1 &
+# The window manager's own settings and session in the test's folder, not the real home.
+mkdir -p "$work/wm"
+HOME=$work/wm XDG_CONFIG_HOME=$work/wm/config XDG_CACHE_HOME=$work/wm/cache \
+    XDG_DATA_HOME=$work/wm/data openbox >/dev/null 2>&1 &
 pids+=($!)
 passed=0
 # Links point at a null device of the test's own where one can be made: a broken program
