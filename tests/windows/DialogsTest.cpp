@@ -215,6 +215,8 @@ private slots:
         session().opt.SetRandomIndex(1);
         frmSelectGame dialog = SessionDialogs::SelectGame(session(), window_.get());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Game"));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize()); // a small box, not resized
+        QVERIFY(dialog.width() >= 320);
         QCOMPARE(
             dialog.Label()->text(), QStringLiteral("Select a Game Number between 0 and 40000"));
         const int proposed = dialog.Text()->text().toInt();
