@@ -721,7 +721,15 @@ private slots:
         QCOMPARE(board.CardAt(QPoint(90, 130)), Card(9));
         board.resize(1286, 900);
         QCOMPARE(board.Scale(), 2.0);
-        QCOMPARE(board.CardAt(QPoint(180, 260)), Card(9));
+        QCOMPARE(board.CardAt(QPoint(240, 260)), Card(9));
+        // Grown, what the board shows stands in the middle: as much room left of the first
+        // cell as right of the last foundation.
+        const QRectF cell = board.Pixels(board.ShownAt(kFirstCell), kCardWidthTwips, 0);
+        const QRectF home = board.Pixels(board.ShownAt(kLastFoundation), kCardWidthTwips, 0);
+        QVERIFY2(std::abs(cell.left() - (board.width() - home.right())) <= 1,
+            qPrintable(QStringLiteral("%1 left, %2 right")
+                           .arg(cell.left())
+                           .arg(board.width() - home.right())));
         // The exposed card is drawn from art made at this size, not an enlarged small picture.
         CardArt art;
         const QImage face = art.Face(48, 2.0, 1.0).toImage().convertToFormat(QImage::Format_RGB32);

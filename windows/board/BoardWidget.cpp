@@ -172,7 +172,14 @@ void BoardWidget::rescale() {
     const double clamped = std::clamp(scale, kMinScale, kMaxScale);
     if (clamped != scale_) art_.Clear();
     scale_ = clamped;
-    originX_ = std::max(0.0, (width() - kBoardWidth * scale_) / 2);
+    // At its first size the board keeps its design's place; grown, it centres what it shows
+    // (the design's 13-pixel right margin, scaled up, left the cells against the left edge
+    // of a maximised window and a wide gap at the right).
+    const double shown
+        = std::max(double(cCards::PlaceX(kLastFoundation)), double(cCards::PlaceX(kColumns - 1)))
+        + kCardW;
+    const double wide = scale_ > 1 ? shown / kTwipsPerPixel : kBoardWidth;
+    originX_ = std::max(0.0, (width() - wide * scale_) / 2);
 }
 
 void BoardWidget::ShowCards(bool visible) {
