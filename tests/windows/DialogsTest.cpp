@@ -876,6 +876,7 @@ private slots:
             QCOMPARE(options.Tabs()->count(), 5);
             QVERIFY(options.Range(3)->isChecked());
             QCOMPARE(options.Slider(0)->value(), 30);
+            QCOMPARE(options.Slider(0)->tickInterval(), 10);      // a tick at every tenth
             QVERIFY(!options.Widgets().clearRecent->isEnabled()); // no recent games
             QVERIFY(!options.Widgets().incompleteDir->isEnabled());
             QVERIFY(options.Widgets().imagePath->isReadOnly());
@@ -971,6 +972,8 @@ private slots:
         QCOMPARE(add.windowTitle(), QStringLiteral("Add to Favorites"));
         QCOMPARE(add.Name()->text(), QStringLiteral("0 - Played by Guest"));
         QCOMPARE(add.Tree()->currentItem()->text(0), QStringLiteral("Easy Games"));
+        QVERIFY(add.Tree()->isHeaderHidden()); // a tree of folders, no table
+        QCOMPARE(add.Tree()->topLevelItem(0)->text(0), QStringLiteral("Favorites"));
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
         frmSelectFav open = SessionDialogs::OpenFavourite(session(), window_.get());
