@@ -968,7 +968,14 @@ private slots:
     void theFavouritesWindowsListAddAndOrganise() {
         session().menu.NewGame(0, false);
         session().menu.Game_Started(false);
+        QDir().mkpath(session().save.FavFolder() + QStringLiteral("/Zebra Games"));
         frmAddFav add = SessionDialogs::AddFavourite(session(), window_.get());
+        // The first folder is chosen, not the last.
+        QCOMPARE(add.Tree()->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(add.Tree()->currentItem(), add.Tree()->topLevelItem(0)->child(0));
+        add.Tree()->setCurrentItem(add.Tree()->topLevelItem(0)->child(
+            add.Tree()->topLevelItem(0)->child(0)->text(0) == QLatin1String("Easy Games") ? 0 : 1));
+        QDir(session().save.FavFolder() + QStringLiteral("/Zebra Games")).removeRecursively();
         QCOMPARE(add.windowTitle(), QStringLiteral("Add to Favorites"));
         QCOMPARE(add.Name()->text(), QStringLiteral("0 - Played by Guest"));
         QCOMPARE(add.Tree()->currentItem()->text(0), QStringLiteral("Easy Games"));
