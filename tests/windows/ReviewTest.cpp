@@ -11,6 +11,7 @@
 #include "frmMain.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSemaphore>
@@ -129,6 +130,9 @@ private slots:
         playFourToTheCells(*w);
         whileOpen([&] { w->Action(QStringLiteral("mnuReview"))->trigger(); },
             [&](dlgReview& review) {
+                // The status line has its own place, under the list and the chart.
+                const auto* status = review.findChild<QLabel*>(QStringLiteral("lblReviewStatus"));
+                QVERIFY(status->y() > review.List()->geometry().bottom());
                 QTest::keyClick(review.List(), Qt::Key_Up);
                 QCOMPARE(at(*w), 3);
                 QTest::keyClick(review.List(), Qt::Key_Home);

@@ -59,6 +59,7 @@ dlgReview::dlgReview(std::shared_ptr<const GameReview> review, int current, cons
         this);
     about->setWordWrap(true);
     list_->setObjectName(QStringLiteral("lstReview"));
+    status_->setObjectName(QStringLiteral("lblReviewStatus"));
     list_->setAccessibleName(tr("Moves"));
     list_->setWordWrap(true); // a long move is read whole, not cut at the edge
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
