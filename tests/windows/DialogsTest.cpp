@@ -973,6 +973,8 @@ private slots:
         // The first folder is chosen, not the last.
         QCOMPARE(add.Tree()->topLevelItem(0)->childCount(), 2);
         QCOMPARE(add.Tree()->currentItem(), add.Tree()->topLevelItem(0)->child(0));
+        for (int i = 0; i < 2; ++i) // each folder drawn as one
+            QVERIFY(!add.Tree()->topLevelItem(0)->child(i)->icon(0).isNull());
         add.Tree()->setCurrentItem(add.Tree()->topLevelItem(0)->child(
             add.Tree()->topLevelItem(0)->child(0)->text(0) == QLatin1String("Easy Games") ? 0 : 1));
         QDir(session().save.FavFolder() + QStringLiteral("/Zebra Games")).removeRecursively();
