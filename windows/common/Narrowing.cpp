@@ -97,18 +97,13 @@ void NarrowTo(QWidget* controls, int width) {
         Widest row;
         findWidest(controls, text, row);
         // A text too wide for the screen by itself breaks before any row turns.
-        if (text.widget && text.width > width - excess / 2 - 1) {
-            if (auto* label = qobject_cast<QLabel*>(text.widget))
-                label->setWordWrap(true);
-            else
-                breakLines(static_cast<QAbstractButton*>(text.widget), text.width - excess);
-        } else if (row.row) {
+        const bool textFirst = text.widget && text.width > width - excess / 2 - 1;
+        if (row.row && !textFirst) {
             turn(row.row);
+        } else if (auto* label = qobject_cast<QLabel*>(text.widget)) {
+            label->setWordWrap(true);
         } else if (text.widget) {
-            if (auto* label = qobject_cast<QLabel*>(text.widget))
-                label->setWordWrap(true);
-            else
-                breakLines(static_cast<QAbstractButton*>(text.widget), text.width - excess);
+            breakLines(static_cast<QAbstractButton*>(text.widget), text.width - excess);
         } else {
             return;
         }
