@@ -794,19 +794,6 @@ private slots:
         QCOMPARE(session().save.LastExportedFile(), path);
     }
 
-    // Enter answers a question Yes, its default button, with or without more buttons.
-    void enterAnswersAQuestionYes() {
-        QtPrompter prompter(window_.get());
-        ModalAnswerer answers;
-        answers.handler = [](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) QTest::keyClick(box, Qt::Key_Return);
-        };
-        QVERIFY(prompter.Question("Replace it?", "Quadrell", MessageIcon::Question));
-        QCOMPARE(prompter.QuestionOr(
-                     "Give it up?", "Quadrell", MessageIcon::Question, "Watch", "Review"),
-            Prompter::Answer::Yes);
-    }
-
     void aLongTaskShowsItsProgressAndStopsOnCancel() {
         QtPrompter prompter(window_.get());
         QString label;
