@@ -28,7 +28,8 @@ bool enough(const QColor& c, std::initializer_list<QColor> against, double ratio
 } // namespace
 
 double Ratio(const QColor& a, const QColor& b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    // minmax of two values hands back references to them: the list form keeps copies.
+    const auto [dark, light] = std::minmax({ luminance(a), luminance(b) });
     return (light + 0.05) / (dark + 0.05);
 }
 
