@@ -10,8 +10,8 @@ work=$(mktemp -d)
 first=
 cleanup() { [ -n "$first" ] && kill -9 "$first" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=$work/run
+export HOME=$work XDG_CACHE_HOME=$work/cache XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 data="$XDG_DATA_HOME/Quadrell 2000"
