@@ -7,10 +7,9 @@
 #  - an installed copy writes nothing into the home, removes the entry an older version
 #    left there under the installed name, and once the install is gone nothing of ours is
 #    left to send a file to a program that is not there.
-#   desktop-open.sh BUILD_DIR SOURCE_DIR
+#   desktop-open.sh BUILD_DIR SOURCE_DIR BIN_DIR
 set -euo pipefail
-build=$1
-source=$2
+build=$1 source=$2 bindir=$3
 command -v gio >/dev/null || { echo "gio is missing"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -62,9 +61,9 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 export XDG_DATA_DIRS=$prefix/share:/usr/share
 # What an older version wrote: the installed entry's name, pointing at the program.
-sed "s|@EXEC@|$prefix/bin/quadrell2000|" "$source/resources/quadrell2000.desktop.in" \
+sed "s|@EXEC@|$prefix/$bindir/quadrell2000|" "$source/resources/quadrell2000.desktop.in" \
     > "$XDG_DATA_HOME/applications/quadrell2000.desktop"
-"$prefix/bin/quadrell2000" >/dev/null
+"$prefix/$bindir/quadrell2000" >/dev/null
 left=$(find "$XDG_DATA_HOME" -name '*quadrell2000*' ! -path "$data/*" | sort)
 [ -z "$left" ] || fail "an installed copy left files of ours in the home: $left"
 [ "$(handler)" = quadrell2000.desktop ] || fail "not the installed entry: '$(handler)'"
