@@ -8,6 +8,7 @@
 #include "ChartsView.h"
 #include "ClockFace.h"
 #include "GameFile.h"
+#include "GameListModel.h"
 #include "LossSearch.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
@@ -17,14 +18,18 @@
 #include "SessionDialogs.h"
 #include "WonGame.h"
 #include "frmMain.h"
+#include "frmOpenGame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QtMath>
 #include <benchmark/benchmark.h>
 
@@ -206,6 +211,49 @@ void OpenGameOf500Entries(benchmark::State& state) {
         shown.window.session().menu.OpenFromFile(path);
 }
 BENCHMARK(OpenGameOf500Entries)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Select Game listing a folder of `files` saved games: `mode` 0 lists them by name alone, as
+// the list did before it had columns (the anchor); 1 is the listing the player waits for on
+// the window's thread; 2 runs until every column is filled in off it.
+void OpenGameFolder(benchmark::State& state) {
+    Shown shown;
+    const QString folder = shown.window.session().save.IncompleteDir();
+    for (int i = 0; i < state.range(0); ++i) {
+        const QString path = folder + QStringLiteral("/%1.qrl").arg(i);
+        GameFile::Write(path, GameFile::Format(i % 1000 + 1, {}, 0), nullptr);
+    }
+    frmOpenGame dialog = SessionDialogs::OpenGame(shown.window.session(), &shown.window);
+    QTreeWidgetItem* node = dialog.Tree()->findItems(
+        QStringLiteral("Incomplete Games"), Qt::MatchExactly | Qt::MatchRecursive)[0];
+    // The deals rated once before timing, as after a first opening: the files are timed.
+    QSignalSpy finished(dialog.Model(), &GameListModel::Finished);
+    dialog.ShowNode(node);
+    finished.wait(600000);
+    for (auto _ : state) {
+        switch (state.range(1)) {
+        case 0: {
+            QStandardItemModel bare;
+            for (const GameListItem& item : GameLists::Folder(folder, GameLists::Kinds::Both, {}))
+                bare.appendRow(new QStandardItem(item.name));
+            break;
+        }
+        case 1:
+            dialog.ShowNode(node);
+            state.PauseTiming();
+            finished.wait(600000);
+            state.ResumeTiming();
+            break;
+        default:
+            dialog.ShowNode(node);
+            finished.wait(600000);
+        }
+    }
+}
+BENCHMARK(OpenGameFolder)
+    ->ArgsProduct({ { 5000 }, { 0, 1, 2 } })
+    ->ArgNames({ "files", "mode" })
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // A score file of `games` lines for player 1, made before the window's clock starts.
 void WriteScoreFile(Session& session, std::int64_t games) {

@@ -163,11 +163,7 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
 }
 
 std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
-    cGame board;
-    Deck deck {};
-    DealGame(game.gameNumber, deck);
-    for (Loc i = 0; i < kCardCount; ++i)
-        board.init(i, deck[static_cast<std::size_t>(i)]);
+    cGame board = DealtBoard(game.gameNumber);
     qint16 moveNo = 0;
     for (std::size_t i = 0; i < game.entries.size(); ++i) {
         const TransRecord& e = game.entries[i];

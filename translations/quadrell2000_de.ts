@@ -1568,6 +1568,41 @@ Spiel wählen — F3</translation>
     </message>
 </context>
 <context>
+    <name>quadrell::GameListModel</name>
+    <message>
+        <source>Game List</source>
+        <translation>Spieleliste</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Cards Home</source>
+        <translation>Karten abgelegt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>quadrell::GameReviewer</name>
     <message>
         <source>Closing the review takes the game back to where it was.</source>

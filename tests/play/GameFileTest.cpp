@@ -1,9 +1,11 @@
 #include "GameFile.h"
 
 #include "Deal.h"
+#include "GameFileSummary.h"
 #include "GameSource.h"
 #include "SafeFile.h"
 #include "SessionFixture.h"
+#include "Solver.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -302,6 +304,55 @@ TEST(GameFileParse, ACardIsRefusedWhereItDoesNotStack) {
     EXPECT_FALSE(read.game);
     EXPECT_TRUE(read.error.contains(QLatin1String("Entry 1: the card cannot go to 56")))
         << read.error.toStdString();
+}
+
+// What the Select Game list shows of a file, from its history alone: the moves the player
+// made and the cards home where the history ends (counted here from where the cards lie).
+TEST_F(GameFileTest, ASummaryIsTheMovesMadeAndTheCardsHomeWhereTheHistoryEnds) {
+    const auto home = [this] {
+        int n = 0;
+        for (Card c = 0; c < kCardCount; ++c)
+            n += isFoundation(board().GetLocation(c)) ? 1 : 0;
+        return n;
+    };
+    const auto summary = [this](const char* name) {
+        EXPECT_TRUE(trans().SaveToFile(file(QLatin1String(name))));
+        return GameFileSummary::Read(file(QLatin1String(name)));
+    };
+    session.menu.NewGame(0, false);
+    session.menu.Game_Started(false);
+    const auto dealt = summary("dealt.qrl");
+    ASSERT_TRUE(dealt);
+    EXPECT_EQ(std::tuple(dealt->gameNumber, dealt->moves, dealt->cardsHome, dealt->Won()),
+        std::tuple(0, 0, 0, false));
+    dealAndPlay();
+    trans().Undo();
+    const auto two = summary("two.qrl"); // the ace of hearts went home by itself
+    ASSERT_TRUE(two);
+    EXPECT_EQ(std::tuple(two->moves, two->cardsHome, two->Won()), std::tuple(2, 1, false));
+    trans().Redo();
+    const auto three = summary("three.qrl");
+    ASSERT_TRUE(three);
+    EXPECT_EQ(std::tuple(three->moves, three->cardsHome), std::tuple(3, home()));
+    // Won: the solver's line played through; the moves as the score file counts them.
+    session.menu.NewGame(617, false);
+    session.menu.Game_Started(false);
+    const Solver::Result solved
+        = Solver::Solve(board(), Solver::Limits::Nodes(Solver::kDealBudget));
+    ASSERT_EQ(solved.verdict, Solver::Verdict::Won);
+    for (const SolverMove& move : solved.line)
+        ASSERT_TRUE(Solver::Play(session.engine, move));
+    const auto won = summary("won.q2k");
+    ASSERT_TRUE(won);
+    EXPECT_EQ(std::tuple(won->gameNumber, won->moves, won->cardsHome, won->Won()),
+        std::tuple(617, static_cast<int>(trans().MoveID()), 52, true));
+}
+
+TEST_F(GameFileTest, AFileThatIsNoGameHasNoSummary) {
+    writeAll(file("text.qrl"), "this is not a game\r\n");
+    writeAll(file("bad-move.qrl"), " 0 \r\n 0  205  1  1 \r\n"); // a covered card sent home
+    for (const char* name : { "text.qrl", "bad-move.qrl", "gone.qrl" })
+        EXPECT_FALSE(GameFileSummary::Read(file(QLatin1String(name)))) << name;
 }
 
 } // namespace

@@ -6,12 +6,14 @@
 #include "Contrast.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
+#include "GameListModel.h"
 #include "Icons.h"
 #include "LatestTask.h"
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
 #include "Notice.h"
 #include "QtPrompter.h"
+#include "RatingsCache.h"
 #include "RecentMenus.h"
 #include "ScoreListModel.h"
 #include "SessionDialogs.h"
@@ -38,11 +40,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -296,6 +300,14 @@ private slots:
             dialog.Model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Game List"));
         dialog.ShowNode(easy);
         QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
+        // A click on a header sorts by that column, a second click the other way.
+        QHeaderView* header = dialog.List()->header();
+        for (const char* first : { "easy", "watch" }) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(GameListModel::kName) + 10,
+                    header->height() / 2));
+            QCOMPARE(dialog.Model()->index(0, 0).data().toString(), QLatin1String(first));
+        }
         dialog.ShowNode(
             find(dialog.Tree(), QStringLiteral("Recent Games"), QStringLiteral("Finished Games")));
         QCOMPARE(names(dialog.Model()), QStringList { "vanished" });
@@ -303,6 +315,82 @@ private slots:
         dialog.Select();
         QCOMPARE(answers.texts, QStringList { "Sorry File Doesn't Exists" });
         QVERIFY(dialog.result() != QDialog::Accepted);
+    }
+
+    // The Select Game list's columns: each file's date, moves, cards home, won or not and its
+    // deal's class. Files are read off the window's thread; deals the ratings cache lacks are
+    // rated once and kept; a sort holds when the columns arrive; a row's file is the same
+    // whichever of its cells is current.
+    void theGameListShowsEachGamesMovesHomeResultAndDifficulty() {
+        session().menu.NewGame(0, false);
+        session().menu.Game_Started(false);
+        session().engine.rules().CardDoubleClicked(48); // the ace of hearts follows it home
+        const QString played = dir_.filePath(QStringLiteral("games/played.qrl"));
+        QDir().mkpath(dir_.filePath(QStringLiteral("games")));
+        QVERIFY(session().trans.SaveToFile(played));
+        const QString dealt = make(QStringLiteral("games/dealt.q2k"), " 5 \r\n");
+        const QString broken = make(QStringLiteral("games/broken.qrl"), "not a game\r\n");
+        const std::vector<GameListItem> items { GameLists::Item(dealt), GameLists::Item(broken),
+            GameLists::Item(played) };
+        const QString cache = dir_.filePath(QStringLiteral("games/scores.ratings"));
+        int rated = 0;
+        const auto rate = [&rated](qint32 number, const std::atomic<bool>*) {
+            ++rated;
+            return std::optional(Difficulty::Rating {
+                number == 0 ? Difficulty::Level::Easy : Difficulty::Level::NotSolved, 1, 0 });
+        };
+        const auto rows = [](const GameListModel& model) {
+            QStringList out;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                QStringList cells;
+                for (int column = GameListModel::kName; column < GameListModel::kColumnCount;
+                     ++column)
+                    cells << (column == GameListModel::kDate
+                            ? QString::number(!model.index(row, column).data().toString().isEmpty())
+                            : model.index(row, column).data().toString());
+                out << cells.join(QLatin1Char('|'));
+            }
+            return out;
+        };
+        GameListModel model(cache, rate);
+        model.sort(GameListModel::kMoves, Qt::DescendingOrder);
+        model.Fill(items);
+        QCOMPARE(rows(model),
+            (QStringList { "dealt|1||||", "broken|1||||", "played|1||||" })); // not read yet
+        QVERIFY(model.Reading());
+        QSignalSpy finished(&model, &GameListModel::Finished);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(rows(model),
+            (QStringList { "played|1|1|1|No|Easy", "dealt|1|0|0|No|Not solved", "broken|1||||" }));
+        QCOMPARE(rated, 2);
+        QCOMPARE(GameListModel::PathOf(model.index(0, GameListModel::kDifficulty)), played);
+        QCOMPARE(RatingsCache::Load(cache).value(5), Difficulty::Level::NotSolved);
+        // Opened again: the cache answers, and the sort follows the header's choice.
+        GameListModel again(cache, rate);
+        again.Fill(items);
+        again.sort(GameListModel::kName, Qt::AscendingOrder);
+        QVERIFY(QSignalSpy(&again, &GameListModel::Finished).wait(10000));
+        QCOMPARE(rows(again),
+            (QStringList { "broken|1||||", "dealt|1|0|0|No|Not solved", "played|1|1|1|No|Easy" }));
+        QCOMPARE(rated, 2);
+    }
+
+    // A folder of 5,000 games is listed by name at once; the window thread never reads them.
+    void aFolderOfThousandsIsListedBeforeItsFilesAreRead() {
+        std::vector<GameListItem> items;
+        for (int i = 0; i < 5000; ++i)
+            items.push_back(GameLists::Item(
+                make(QStringLiteral("many/%1.qrl").arg(i), QByteArray::number(i + 1) + " \r\n")));
+        GameListModel model(
+            dir_.filePath(QStringLiteral("many.ratings")), [](qint32, const std::atomic<bool>*) {
+                return std::optional(Difficulty::Rating { Difficulty::Level::Hard, 1, 0 });
+            });
+        model.Fill(items);
+        QCOMPARE(model.rowCount(), 5000);
+        QVERIFY(model.item(4999, GameListModel::kMoves)->text().isEmpty());
+        QVERIFY(QSignalSpy(&model, &GameListModel::Finished).wait(60000));
+        for (const int row : { 0, 4999 })
+            QCOMPARE(model.item(row, GameListModel::kDifficulty)->text(), QStringLiteral("Hard"));
     }
 
     void openGameOpensTheChosenFile() {
@@ -315,6 +403,7 @@ private slots:
         dialog.ShowNode(
             find(dialog.Tree(), QStringLiteral("AutoSave"), QStringLiteral("Incomplete Games")));
         QCOMPARE(names(dialog.Model()), QStringList { "seven" });
+        dialog.List()->setCurrentIndex(dialog.Model()->index(0, GameListModel::kWon));
         dialog.Select();
         QCOMPARE(session().engine.state().gGameNumber, 7);
         QVERIFY(session().engine.state().gGameActive);

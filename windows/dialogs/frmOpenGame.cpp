@@ -3,8 +3,11 @@
 #include "DialogParts.h"
 #include "GameFile.h"
 #include "GameFileDialogs.h"
+#include "GameListModel.h"
 #include "Icons.h"
 #include "Prompter.h"
+#include "RatingTask.h"
+#include "RatingsCache.h"
 #include "cMenu.h"
 #include "cRecent.h"
 #include "cSave.h"
@@ -13,10 +16,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QStandardItemModel>
+#include <QScreen>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <numeric>
 
 namespace quadrell {
 
@@ -45,7 +49,8 @@ frmOpenGame::frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save,
     , prompter_(prompter)
     , tree_(new QTreeWidget(this))
     , list_(new QTreeView(this))
-    , model_(new QStandardItemModel(this))
+    , model_(
+          new GameListModel(RatingsCache::PathFor(save.ScoreFile()), &Difficulty::RateDeal, this))
     , select_(new QPushButton(tr("Select"), this)) {
     setWindowTitle(tr("Quadrell 2000 Select Game"));
     tree_->setObjectName(QStringLiteral("TreeView1"));
@@ -55,10 +60,28 @@ frmOpenGame::frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save,
     list_->setObjectName(QStringLiteral("ListView1"));
     list_->setModel(model_);
     list_->setAccessibleName(tr("Game List"));
-    list_->setRootIsDecorated(false);  // one column under its header, "Game List"
+    list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true); // thousands of files scroll without a stall
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    model_->setHorizontalHeaderLabels({ tr("Game List") });
+    list_->setAllColumnsShowFocus(true);
+    // Listed as the folder gives them until a header is clicked.
+    list_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    list_->setSortingEnabled(true);
+    list_->header()->setSortIndicatorShown(true);
+    // The columns as wide as their headers or their widest likely text, measured once: a
+    // column sized to its contents would measure thousands of rows at every change.
+    const QFontMetrics metrics = list_->fontMetrics();
+    const QString widest[] = { QStringLiteral("0712-1724-1473384"),
+        GameListModel::DateText(QDateTime(QDate(2026, 12, 28), QTime(23, 58))),
+        QStringLiteral("8888"), QStringLiteral("88"), GameListModel::tr("Yes"),
+        RatingTask::Name(Difficulty::Level::NotSolved) };
+    for (int column = 0; column < GameListModel::kColumnCount; ++column)
+        wanted_.push_back(
+            std::max(metrics.horizontalAdvance(widest[column]),
+                metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString()))
+            + 3 * metrics.averageCharWidth()); // and room for the sort mark
+    list_->viewport()->installEventFilter(this);
+
     select_->setObjectName(QStringLiteral("cmdSelect"));
     select_->setEnabled(false);
     auto* browse = NamedButton(this, "cmdBrowse", tr("Browse"));
@@ -77,14 +100,37 @@ frmOpenGame::frmOpenGame(cMenu& menu, GameFileDialogs& files, const cSave& save,
     connect(browse, &QPushButton::clicked, this, &frmOpenGame::Browse);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* panes = new QHBoxLayout;
-    panes->addWidget(tree_, 2);
+    panes->addWidget(tree_, 1);
     panes->addWidget(list_, 3);
     auto* buttons = ButtonRow({ cancel, browse, select_ });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes);
     layout->addLayout(buttons);
     buildTree();
-    resize(560, 360);
+    // Wide enough for every column where the screen has the room. Where the columns would
+    // have to give up more than a third of their width beside the places, the places stand
+    // above the games, which get the whole width.
+    const int room = screen()->availableGeometry().width() - 40;
+    const int columns = std::accumulate(wanted_.begin(), wanted_.end(), 0);
+    const int wanted = tree_->sizeHint().width() + columns + 80;
+    if (tree_->sizeHint().width() + columns * 2 / 3 + 80 > room)
+        panes->setDirection(QBoxLayout::TopToBottom);
+    resize(std::min(room, wanted), 420);
+}
+
+bool frmOpenGame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize) fitColumns();
+    return QDialog::eventFilter(watched, event);
+}
+
+// Every column in sight: narrower than it would like, all alike, when the list is.
+void frmOpenGame::fitColumns() {
+    const int room = list_->viewport()->width();
+    const int total = std::accumulate(wanted_.begin(), wanted_.end(), 0);
+    for (int column = 0; column < GameListModel::kColumnCount; ++column)
+        list_->header()->resizeSection(column,
+            total <= room ? wanted_[static_cast<std::size_t>(column)]
+                          : wanted_[static_cast<std::size_t>(column)] * room / total);
 }
 
 void frmOpenGame::buildTree() {
@@ -113,38 +159,23 @@ void frmOpenGame::buildTree() {
 void frmOpenGame::ShowNode(QTreeWidgetItem* item) {
     const QString tag = item->data(0, kTagRole).toString();
     const QString key = item->data(0, Qt::UserRole).toString();
+    const QString kept = save_.KeptGamePath();
     using K = GameLists::Kinds;
     if (tag == QLatin1String("Fav")) {
-        fill(GameLists::Folder(key, K::Both, save_.KeptGamePath()));
+        model_->Fill(GameLists::Folder(key, K::Both, kept));
     } else if (tag == QLatin1String("InCompSave")) {
-        fill(GameLists::Folder(save_.IncompleteDir(), K::Incomplete, save_.KeptGamePath()));
+        model_->Fill(GameLists::Folder(save_.IncompleteDir(), K::Incomplete, kept));
     } else if (tag == QLatin1String("FinishSave")) {
-        fill(GameLists::Folder(save_.FinishedDir(), K::Finished, save_.KeptGamePath()));
+        model_->Fill(GameLists::Folder(save_.FinishedDir(), K::Finished, kept));
     } else if (tag == QLatin1String("RecentIncomp")) {
-        fill(GameLists::Recent(recent_, 6));
+        model_->Fill(GameLists::Recent(recent_, 6));
     } else if (tag == QLatin1String("RecentFinish")) {
-        fill(GameLists::Recent(recent_, 1));
+        model_->Fill(GameLists::Recent(recent_, 1));
     } else if (tag == QLatin1String("Saved")) {
-        fill(GameLists::Folder(save_.GetLastDir(), K::Both, save_.KeptGamePath()));
+        model_->Fill(GameLists::Folder(save_.GetLastDir(), K::Both, kept));
     } else {
-        fill({}); // the root and the group nodes list nothing
+        model_->Fill({}); // the root and the group nodes list nothing
     }
-}
-
-void frmOpenGame::fill(const std::vector<GameListItem>& items) {
-    model_->removeRows(0, model_->rowCount());
-    const QIcon finished = Icons::Of(Icons::Glyph::FinishedGame);
-    const QIcon incomplete = Icons::Of(Icons::Glyph::IncompleteGame);
-    QList<QStandardItem*> rows;
-    rows.reserve(static_cast<qsizetype>(items.size()));
-    for (const GameListItem& game : items) {
-        auto* row = new QStandardItem(game.finished ? finished : incomplete, game.name);
-        row->setData(game.path, Qt::UserRole);
-        row->setToolTip(game.path);
-        rows << row;
-    }
-    for (QStandardItem* row : rows)
-        model_->appendRow(row);
     if (model_->rowCount() > 0) list_->setCurrentIndex(model_->index(0, 0));
     // With nothing listed there is nothing to select.
     select_->setEnabled(model_->rowCount() > 0);
@@ -153,7 +184,7 @@ void frmOpenGame::fill(const std::vector<GameListItem>& items) {
 void frmOpenGame::Select() {
     const QModelIndex current = list_->currentIndex();
     if (!current.isValid()) return;
-    const QString path = current.data(Qt::UserRole).toString();
+    const QString path = GameListModel::PathOf(current);
     if (!QFileInfo::exists(path)) {
         prompter_.Message(
             tr("Sorry File Doesn't Exists").toStdString(), MessageIcon::Exclamation, kAppTitle);

@@ -6,13 +6,13 @@
 
 class QTreeView;
 class QPushButton;
-class QStandardItemModel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace quadrell {
 
 class GameFileDialogs;
+class GameListModel;
 class Prompter;
 class cMenu;
 class cRecent;
@@ -28,16 +28,19 @@ public:
 
     QTreeWidget* Tree() const { return tree_; }
     QTreeView* List() const { return list_; }
-    QStandardItemModel* Model() const { return model_; }
+    GameListModel* Model() const { return model_; }
     QPushButton* SelectButton() const { return select_; }
     // The list of a tree node, as a click on it fills it.
     void ShowNode(QTreeWidgetItem* node);
     void Select();
     void Browse();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildTree();
-    void fill(const std::vector<GameListItem>& items);
+    void fitColumns();
 
     cMenu& menu_;
     GameFileDialogs& files_;
@@ -46,8 +49,9 @@ private:
     Prompter& prompter_;
     QTreeWidget* tree_;
     QTreeView* list_;
-    QStandardItemModel* model_;
+    GameListModel* model_;
     QPushButton* select_;
+    std::vector<int> wanted_; // each column's width, when the list has the room
 };
 
 } // namespace quadrell
