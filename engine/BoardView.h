@@ -24,6 +24,8 @@ public:
     virtual void SendToBack(Card card) = 0;
     // Finish is about to send the `cards` left home: their moves follow as one.
     virtual void Finishing(int cards) = 0;
+    // A move the player asked for was refused, whether or not a message says so.
+    virtual void MoveRefused() = 0;
 };
 
 // A view that shows nothing: validation runs and benchmarks.
@@ -36,6 +38,7 @@ public:
     void BringToFront(Card) override { }
     void SendToBack(Card) override { }
     void Finishing(int) override { }
+    void MoveRefused() override { }
 };
 
 } // namespace quadrell

@@ -63,7 +63,9 @@ Loc cGame::GetBottomCardLocation(Loc location) const {
 }
 
 void cGame::ShowMessages(const std::string& reason) {
-    if (engine_ == nullptr || engine_->options().ShowMessages() != 1) return;
+    if (engine_ == nullptr) return;
+    engine_->view().MoveRefused();
+    if (engine_->options().ShowMessages() != 1) return;
     Prompter& prompter = engine_->prompter();
     std::string text = prompter.Translated("Engine", "That move is not Allowed");
     if (!reason.empty()) text += "\r\n" + reason;

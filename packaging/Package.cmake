@@ -43,7 +43,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quadrell2000/quadrell2000)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own buttons (Yes, No, Cancel) in the player's language; a native window on a Wayland
 # desktop (Debian's default), sharp at any scale, not a blurred one through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+# The sounds are played through libcanberra, opened only when a player turns them on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, qt6-wayland, libcanberra0, libcanberra-pulse")
 # The lines below the summary; CPack indents them and marks the empty one.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Quadrell 2000 deals a deck of 52 cards face up into eight columns by a

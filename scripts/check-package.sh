@@ -15,6 +15,8 @@ dpkg-deb --field "$deb" # the whole control file
 
 dpkg-deb --field "$deb" Recommends | grep -qw qt6-wayland ||
     { echo "the package does not recommend qt6-wayland: Wayland desktops get a blurred window"; exit 1; }
+dpkg-deb --field "$deb" Recommends | grep -qw libcanberra0 ||
+    { echo "the package does not recommend libcanberra0: the sounds could never play"; exit 1; }
 if dpkg-deb -c "$deb" | grep -E 'mime/mime.cache|applications/mimeinfo.cache'; then
     echo "the package carries a desktop cache of the build machine"; exit 1
 fi
@@ -34,7 +36,7 @@ for file in usr/games/quadrell2000 usr/games/quadrell-cli \
     usr/share/icons/hicolor/256x256/apps/quadrell2000.png \
     usr/share/metainfo/io.github.quadrell2000.metainfo.xml \
     usr/share/man/man6/quadrell2000.6.gz usr/share/man/man6/quadrell-cli.6.gz \
-    usr/share/doc/quadrell2000/copyright; do
+    usr/share/doc/quadrell2000/copyright usr/share/quadrell2000/sounds/card-placed.wav; do
     [[ -f "$root/$file" ]] || { echo "missing from the package: /$file"; exit 1; }
 done
 grep -qx 'Exec=/usr/games/quadrell2000 %f' "$root/usr/share/applications/quadrell2000.desktop" || {

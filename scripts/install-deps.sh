@@ -7,13 +7,14 @@ play=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin fonts-dejavu-core qt6-wayland
+    python3 libcanberra0 libcanberra-pulse
 )
 tests=(
     clang libclang-rt-dev clang-format lld
     xvfb xauth openbox xdotool weston
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
-    dpkg-dev lintian faketime
+    dpkg-dev lintian faketime pulseaudio pulseaudio-utils
 )
 #   install-deps.sh [play|test]   (test, the default, installs both lists)
 packages=("${play[@]}")

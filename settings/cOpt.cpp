@@ -50,6 +50,8 @@ void cOpt::SetFinishByItself(qint16 value) { set("FinishByItself", value); }
 qint16 cOpt::ReduceMotion() const { return ticked("ReduceMotion", 0); }
 void cOpt::SetReduceMotion(qint16 value) { set("ReduceMotion", value); }
 qint16 cOpt::MarkEveryTarget() const { return ticked("MarkEveryTarget", 1); }
+qint16 cOpt::Sounds() const { return ticked("Sounds", 0); }
+void cOpt::SetSounds(qint16 value) { set("Sounds", value); }
 void cOpt::SetMarkEveryTarget(qint16 value) { set("MarkEveryTarget", value); }
 qint16 cOpt::SolutionSpeed() const { return speed("SolutionSpeed", 15); }
 void cOpt::SetSolutionSpeed(qint16 value) { set("SolutionSpeed", value); }

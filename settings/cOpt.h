@@ -103,6 +103,9 @@ public:
     // under them; on unless turned off.
     qint16 MarkEveryTarget() const;
     void SetMarkEveryTarget(qint16 value);
+    // Short sounds of a card placed, a move refused and a win; off unless turned on.
+    qint16 Sounds() const;
+    void SetSounds(qint16 value);
     void SetReduceMotion(qint16 value);
     // "Show Solution"'s interval between moves, in tens of milliseconds: its own, quicker
     // than the replay's.

@@ -2566,6 +2566,10 @@ Möchten Sie es aufgeben?</translation>
         <source>While cards are held, mark every place that would take them</source>
         <translation>Beim Ziehen jeden Platz markieren, der die Karten nimmt</translation>
     </message>
+    <message>
+        <source>Play sounds: a card placed, a move refused, a game won</source>
+        <translation>Töne spielen: eine Karte abgelegt, ein Zug abgelehnt, ein Spiel gewonnen</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::frmScore</name>

@@ -51,6 +51,7 @@ TEST_F(MoveRulesTest, AnIllegalMoveIsRefusedWithAMessageOrSilently) {
             "That move is not Allowed\r\nThe Eight of Hearts goes on a black Nine" }));
     EXPECT_EQ(prompter.titles.front(), "Quadrell 2000");
     EXPECT_EQ(state().gSelected, kNoLoc);
+    EXPECT_EQ(view.refused, 1); // the board is told either way: a sound may say it
 
     options.showMessages = 0;
     rules().CardClicked(10);
@@ -58,6 +59,7 @@ TEST_F(MoveRulesTest, AnIllegalMoveIsRefusedWithAMessageOrSilently) {
     EXPECT_EQ(prompter.messages.size(), 1U);
     EXPECT_EQ(state().gSelected, 10); // the selection stays
     EXPECT_TRUE(recorder.steps.empty());
+    EXPECT_EQ(view.refused, 2);
 }
 
 TEST_F(MoveRulesTest, ARunTooLongForTheFreeSpaceIsRefused) {

@@ -99,7 +99,7 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
     for (int i = 1; i <= cCustom::kButtons; ++i)
         EXPECT_TRUE(custom.Button(i)) << i;
     // What the game adds starts off, and a solution plays quicker than a replay.
-    EXPECT_EQ(opt.FinishByItself() + opt.ReduceMotion() + opt.HighContrast(), 0);
+    EXPECT_EQ(opt.FinishByItself() + opt.ReduceMotion() + opt.HighContrast() + opt.Sounds(), 0);
     EXPECT_LT(opt.SolutionSpeed(), opt.FwdBackSpeed());
     // Reading wrote nothing.
     EXPECT_TRUE(store.IsEmpty(kApp));
@@ -172,6 +172,7 @@ TEST_F(SettingsTest, HandEditedValuesAreReadWithinTheirControlsRange) {
         { "SolutionSpeed", "0", [&] { return opt.SolutionSpeed(); }, 1 },
         { "FinishByItself", "4", [&] { return opt.FinishByItself(); }, 1 },
         { "ReduceMotion", "-3", [&] { return opt.ReduceMotion(); }, 0 },
+        { "Sounds", "7", [&] { return opt.Sounds(); }, 1 },
     };
     for (const auto& [key, text, read, value] : rows) {
         put(key, text);

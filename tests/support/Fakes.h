@@ -31,6 +31,7 @@ public:
     void BringToFront(Card card) override { stacking.push_back(card); }
     void SendToBack(Card card) override { stacking.push_back(static_cast<Card>(-1 - card)); }
     void Finishing(int cards) override { finishing.push_back(cards); }
+    void MoveRefused() override { ++refused; }
 
     std::vector<ViewMove> moves;
     int placed = 0;
@@ -38,6 +39,7 @@ public:
     Loc frame = kNoLoc;
     std::vector<Card> stacking; // brought to the front: the card; sent to the back: -1 - card
     std::vector<int> finishing; // each Finish's count of cards, as it began
+    int refused = 0;
 };
 
 class MemoryOptions final : public EngineOptions {

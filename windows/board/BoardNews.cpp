@@ -94,6 +94,7 @@ void BoardNews::turnOver() {
     // The places' new names after the sentence: a screen reader works through every event in
     // turn, and a score of renamed places ahead of the focus held the sentence back.
     if (!moved.empty()) BoardAccessible::NamesChanged(board_, moved);
+    if (!moved.empty()) emit board_.CardsPlaced();
 }
 
 } // namespace quadrell

@@ -59,6 +59,7 @@ public:
     void BringToFront(Card card) override;
     void SendToBack(Card card) override;
     void Finishing(int cards) override { news_.Finishing(cards); }
+    void MoveRefused() override { emit Refused(); }
 
     // Where a card picture lies, in twips; its place in the stacking order (0 = back).
     QPointF CardPosition(Card card) const { return position_[static_cast<std::size_t>(card)]; }
@@ -114,6 +115,10 @@ signals:
     void DropRefused(const QString& reason);
     // The hint's outline has gone.
     void HintCleared();
+    // A move asked for by click, key or drop was refused.
+    void Refused();
+    // A turn's cards have moved (a move with the moves it set off, an undo, a redo).
+    void CardsPlaced();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

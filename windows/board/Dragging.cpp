@@ -69,7 +69,9 @@ void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void(
     dropping_ = lifted;
     if (target == kNoLoc) return settle();
     const std::string refused = input.DropOn(target, lifted.size(), settle);
-    if (!refused.empty()) emit board_.DropRefused(QString::fromStdString(refused));
+    if (refused.empty()) return;
+    emit board_.DropRefused(QString::fromStdString(refused));
+    emit board_.Refused();
 }
 
 } // namespace quadrell

@@ -164,6 +164,8 @@ QWidget* frmOptions::animationPage() {
         tr("While cards are held, mark every place that would take them"), opt_.MarkEveryTarget());
     c_.reduceMotion = check(page, "chkReduceMotion",
         tr("Reduce motion: no celebration when a game is won"), opt_.ReduceMotion());
+    c_.sounds = check(page, "chkSounds",
+        tr("Play sounds: a card placed, a move refused, a game won"), opt_.Sounds());
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(frame);
     layout->addWidget(new QLabel(
@@ -171,6 +173,7 @@ QWidget* frmOptions::animationPage() {
     layout->addWidget(c_.finishByItself);
     layout->addWidget(c_.everyTarget);
     layout->addWidget(c_.reduceMotion);
+    layout->addWidget(c_.sounds);
     layout->addStretch();
     return page;
 }
@@ -374,6 +377,7 @@ void frmOptions::Ok() {
     opt_.SetFinishByItself(state(c_.finishByItself));
     opt_.SetReduceMotion(state(c_.reduceMotion));
     opt_.SetMarkEveryTarget(state(c_.everyTarget));
+    opt_.SetSounds(state(c_.sounds));
     save_.SaveAutoSave(state(c_.incomplete), state(c_.finished), c_.incompleteDir->text(),
         c_.finishedDir->text(), state(c_.time), state(c_.date));
     int range = 0;

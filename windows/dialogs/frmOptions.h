@@ -38,7 +38,8 @@ public:
         QLineEdit *incompleteDir = nullptr, *finishedDir = nullptr;
         QPushButton *browseIncomplete = nullptr, *browseFinished = nullptr;
         QCheckBox *image = nullptr, *contrast = nullptr;
-        QCheckBox *finishByItself = nullptr, *reduceMotion = nullptr, *everyTarget = nullptr;
+        QCheckBox *finishByItself = nullptr, *reduceMotion = nullptr, *everyTarget = nullptr,
+                  *sounds = nullptr;
         QSlider* solutionSpeed = nullptr;
         QLineEdit* imagePath = nullptr;
         QPushButton* browseImage = nullptr;

@@ -6,6 +6,7 @@
 #include "CommandTable.h"
 #include "DialogCare.h"
 #include "GameReviewer.h"
+#include "GameSounds.h"
 #include "Icons.h"
 #include "LossSearch.h"
 #include "PictureCache.h"
@@ -97,8 +98,14 @@ frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registra
     session_.recent.SetMenuRebuilder([this] { recent_->Update(); });
     session_.SetFlashStarter(
         [this](int intervalMs, int count) { title_.Start(intervalMs, count); });
+    auto* sounds = new GameSounds(session_.opt, *board_, this); // found again by tests
     // The finished-game dialog opens once the winning move and its automatic moves are over.
-    session_.win.SetHandler([this] { QTimer::singleShot(0, this, [this] { won_->Celebrate(); }); });
+    session_.win.SetHandler([this, sounds] {
+        QTimer::singleShot(0, this, [this, sounds] {
+            sounds->Won();
+            won_->Celebrate();
+        });
+    });
 }
 
 Celebration& frmMain::WinCelebration() { return won_->Party(); }

@@ -1,0 +1,121 @@
+#include "BoardWidget.h"
+#include "GameSounds.h"
+#include "ModalAnswerer.h"
+#include "SoundPlayer.h"
+#include "Stacking.h"
+#include "frmMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace quadrell::test {
+
+using Sound = SoundPlayer::Sound;
+
+// Whether the process has the library loaded.
+bool mapped(const char* library) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+class SoundTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    // Off, nothing is loaded: neither the library nor a sound.
+    void offLoadsNothing() {
+        SoundPlayer player([] { return false; }, QStringLiteral(QUADRELL_SOUNDS_DIR));
+        for (const Sound sound : { Sound::CardPlaced, Sound::MoveRefused, Sound::GameWon })
+            QVERIFY(!player.Play(sound));
+        QVERIFY(!player.Loaded());
+        QVERIFY(!mapped("libcanberra"));
+    }
+
+    // The game's own sounds, made at build time: each short for what it marks, and loud
+    // enough to be heard.
+    void eachSoundIsShortAndHeard() {
+        const std::tuple<Sound, double> rows[] { { Sound::CardPlaced, 0.15 },
+            { Sound::MoveRefused, 0.5 }, { Sound::GameWon, 1.5 } };
+        for (const auto& [sound, longest] : rows) {
+            QFile file(QStringLiteral(QUADRELL_SOUNDS_DIR "/") + SoundPlayer::FileName(sound));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+            const QByteArray wav = file.readAll();
+            QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 4) == "WAVE");
+            const auto rate = qFromLittleEndian<quint32>(wav.constData() + 24);
+            const auto bytes = qFromLittleEndian<quint32>(wav.constData() + 40);
+            const double seconds = bytes / 2.0 / rate;
+            QVERIFY2(seconds > 0.02 && seconds <= longest, qPrintable(file.fileName()));
+            int peak = 0;
+            for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
+                peak
+                    = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(wav.constData() + i))));
+            QVERIFY2(peak > 8000, qPrintable(file.fileName()));
+        }
+    }
+
+    // On, each sound goes to the desktop's sound service. Run with a sound server by
+    // tests/app/sound.sh, which records what reaches its sink.
+    void onEachSoundPlays() {
+        if (qEnvironmentVariableIsEmpty("QUADRELL_SOUND_SINK"))
+            QSKIP("no sound server of the test's own");
+        SoundPlayer player([] { return true; }, QStringLiteral(QUADRELL_SOUNDS_DIR));
+        for (const Sound sound : { Sound::CardPlaced, Sound::MoveRefused, Sound::GameWon }) {
+            QVERIFY(player.Play(sound));
+            QTest::qWait(1200); // each heard whole before the next
+        }
+        QVERIFY(player.Loaded() && mapped("libcanberra"));
+    }
+
+    // The window asks for a sound when a turn's cards are placed, when a move is refused and
+    // when a game is won; with the option off (as it starts) it loads nothing.
+    void theGameSoundsAtItsMoments() {
+        const AppPaths paths = AppPaths::Inside(dir_.filePath(QStringLiteral("home")));
+        paths.Create();
+        frmMain window(paths, QString());
+        window.SetQuitAction([] {});
+        QVERIFY(window.Load());
+        Session& s = window.session();
+        s.opt.SetReduceMotion(1);
+        s.menu.NewGame(7, false);
+        s.menu.Game_Started(false);
+        auto* sounds = window.findChild<GameSounds*>();
+        QVERIFY(sounds);
+        // A refused click: the first two exposed cards that do not fit, one onto the other.
+        const cGame& board = s.engine.state().gBoard;
+        Loc from = kNoLoc, onto = kNoLoc;
+        for (Loc a = 0; a < kColumns && from == kNoLoc; ++a)
+            for (Loc b = 0; b < kColumns && from == kNoLoc; ++b)
+                if (a != b
+                    && RunOnto(
+                           board, board.GetBottomCardLocation(a), board.GetBottomCardLocation(b))
+                            .cards
+                        == 0)
+                    std::tie(from, onto)
+                        = std::pair(board.GetBottomCardLocation(a), board.GetBottomCardLocation(b));
+        QVERIFY(from != kNoLoc);
+        s.opt.SetShowMessages(0);
+        s.engine.rules().CardClicked(from);
+        s.engine.rules().CardClicked(onto);
+        QCoreApplication::processEvents();
+        QCOMPARE(sounds->Asked(), QList<Sound> { Sound::MoveRefused });
+        s.engine.rules().ClearSelection();
+        s.engine.rules().CardDoubleClicked(from); // to a cell, and what it sets off: one sound
+        QCoreApplication::processEvents();
+        QCOMPARE(sounds->Asked(), (QList<Sound> { Sound::MoveRefused, Sound::CardPlaced }));
+        ModalAnswerer answers;
+        answers.handler = [](QWidget* dialog) { dialog->close(); }; // the finished-game dialog
+        s.win.Raise();
+        QTRY_VERIFY(sounds->Asked().size() == 3);
+        QCOMPARE(sounds->Asked().back(), Sound::GameWon);
+        QVERIFY(!sounds->Player().Loaded() && !mapped("libcanberra"));
+    }
+};
+
+} // namespace quadrell::test
+
+QTEST_MAIN(quadrell::test::SoundTest)
+#include "SoundTest.moc"

@@ -1,0 +1,102 @@
+#include "SoundPlayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace quadrell {
+
+namespace {
+
+// The few calls of libcanberra's this needs, opened only when a sound is first wanted, so
+// that a player who never turns sounds on never has the library loaded.
+using Create = int (*)(void**);
+using ChangeProps = int (*)(void*, ...);
+
+} // namespace
+
+SoundPlayer::SoundPlayer(Wanted wanted, QString folder)
+    : wanted_(std::move(wanted))
+    , folder_(std::move(folder))
+    , library_(QStringLiteral("canberra"), 0) { }
+
+SoundPlayer::~SoundPlayer() {
+    if (context_) destroy_(context_);
+}
+
+QString SoundPlayer::FileName(Sound sound) {
+    switch (sound) {
+    case Sound::CardPlaced:
+        return QStringLiteral("card-placed.wav");
+    case Sound::MoveRefused:
+        return QStringLiteral("move-refused.wav");
+    case Sound::GameWon:
+        return QStringLiteral("game-won.wav");
+    }
+    return {};
+}
+
+QString SoundPlayer::Folder() {
+    return QDir::cleanPath(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quadrell2000/sounds"));
+}
+
+bool SoundPlayer::DesktopAllows() {
+    // GNOME's switch, through GIO when it is there: a desktop without it has no switch.
+    QLibrary gio(QStringLiteral("gio-2.0"), 0);
+    using Source = void* (*)();
+    using Lookup = void* (*)(void*, const char*, int);
+    using New = void* (*)(const char*);
+    using Get = int (*)(void*, const char*);
+    using Unref = void (*)(void*);
+    const auto source
+        = reinterpret_cast<Source>(gio.resolve("g_settings_schema_source_get_default"));
+    const auto lookup = reinterpret_cast<Lookup>(gio.resolve("g_settings_schema_source_lookup"));
+    const auto make = reinterpret_cast<New>(gio.resolve("g_settings_new"));
+    const auto get = reinterpret_cast<Get>(gio.resolve("g_settings_get_boolean"));
+    const auto unrefSchema = reinterpret_cast<Unref>(gio.resolve("g_settings_schema_unref"));
+    const auto unref = reinterpret_cast<Unref>(gio.resolve("g_object_unref"));
+    if (!source || !lookup || !make || !get || !unrefSchema || !unref || !source()) return true;
+    void* schema = lookup(source(), "org.gnome.desktop.sound", 1);
+    if (!schema) return true;
+    unrefSchema(schema);
+    void* settings = make("org.gnome.desktop.sound");
+    const bool on = get(settings, "event-sounds") != 0;
+    unref(settings);
+    return on;
+}
+
+bool SoundPlayer::load() {
+    if (context_) return true;
+    if (failed_) return false;
+    failed_ = true;
+    const auto create = reinterpret_cast<Create>(library_.resolve("ca_context_create"));
+    const auto change = reinterpret_cast<ChangeProps>(library_.resolve("ca_context_change_props"));
+    play_ = reinterpret_cast<decltype(play_)>(library_.resolve("ca_context_play"));
+    destroy_ = reinterpret_cast<decltype(destroy_)>(library_.resolve("ca_context_destroy"));
+    if (!create || !change || !play_ || !destroy_ || create(&context_) != 0) {
+        context_ = nullptr;
+        return false;
+    }
+    change(context_, "application.name", "Quadrell 2000", "application.id", "quadrell2000",
+        "application.icon_name", "quadrell2000", nullptr);
+    failed_ = false;
+    return true;
+}
+
+bool SoundPlayer::Play(Sound sound) {
+    if (!wanted_() || !load()) return false;
+    const QString path = QDir(folder_).filePath(FileName(sound));
+    if (!QFileInfo::exists(path)) return false;
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray id
+        = "quadrell2000-" + FileName(sound).section(QLatin1Char('.'), 0, 0).toLatin1();
+    // Kept by the service after the first time: a card placed sounds at once.
+    return play_(context_, 0, "media.filename", file.constData(), "event.id", id.constData(),
+               "canberra.cache-control", "permanent", nullptr)
+        == 0;
+}
+
+} // namespace quadrell

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLibrary>
+#include <QString>
+#include <functional>
+
+namespace quadrell {
+
+// The game's short sounds, played through the desktop's event-sound service (libcanberra,
+// with the desktop's own "event sounds" switch obeyed). While the option is off nothing is
+// loaded: the library is opened, and the sounds cached by the service, at the first sound
+// asked for with the option on.
+class SoundPlayer {
+public:
+    enum class Sound { CardPlaced, MoveRefused, GameWon };
+    using Wanted = std::function<bool()>;
+
+    // `wanted` is asked at each sound (the option, and the desktop's switch); `folder`
+    // holds the sound files.
+    explicit SoundPlayer(Wanted wanted, QString folder = Folder());
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // False when no sound was played: not wanted, or no service to play it.
+    bool Play(Sound sound);
+    bool Loaded() const { return context_ != nullptr; }
+
+    static QString FileName(Sound sound);
+    // Beside the programs' folder, as installed: <prefix>/share/quadrell2000/sounds.
+    static QString Folder();
+    // The desktop's "event sounds" switch (GNOME's, where it has one); on elsewhere.
+    static bool DesktopAllows();
+
+private:
+    bool load();
+
+    Wanted wanted_;
+    QString folder_;
+    QLibrary library_;
+    void* context_ = nullptr;
+    int (*play_)(void*, unsigned, ...) = nullptr;
+    int (*destroy_)(void*) = nullptr;
+    bool failed_ = false; // the library or the service is missing: not tried again
+};
+
+} // namespace quadrell
