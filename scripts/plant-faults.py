@@ -31,7 +31,7 @@ def candidates(lines):
     return out
 tests=[build+'/tests/engine/engine_tests',build+'/tests/settings/settings_tests',build+'/tests/scores/scores_tests',
        build+'/tests/play/play_tests',build+'/tests/cli/cli_tests',build+'/tests/app/app_tests']
-wtests=['MainWindowTest','DialogsTest','DialogNamesTest','BoardSpeechTest','ClockFaceTest','GermanTest','PictureCacheTest','ReviewTest']
+wtests=['MainWindowTest','DialogsTest','DialogNamesTest','BoardSpeechTest','ClockFaceTest','GermanTest','PictureCacheTest','ReviewTest','SoundTest']
 res=[]
 done=0
 while done<N:
