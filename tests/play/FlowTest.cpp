@@ -21,21 +21,31 @@ protected:
     }
 };
 
+// A numbered deal, as a new game and as Today's Deal plays one, during a game or after it
+// has ended (its history still there to watch).
 TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
-    startGame(5);
-    session.engine.rules().CardDoubleClicked(48);
-    session.save.SetUnfinished(true);
-    session.menu.NewGame(1000, false);
-    EXPECT_EQ(state().gGameNumber, 1000);
-    EXPECT_TRUE(state().gGameActive);
-    EXPECT_EQ(trans().TransCount(), 0);
-    EXPECT_EQ(window.Caption(), QStringLiteral("QuadRell 2000 - Game No. 1000"));
-    EXPECT_FALSE(session.save.Unfinished());
-    EXPECT_LE(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
-    EXPECT_TRUE(view.shown);
-    for (Loc i = 0; i < kCardCount; ++i)
-        EXPECT_EQ(board().GetLocation(board().GetCardIndex(i)), i);
-    EXPECT_EQ(board().GetCardIndex(200), kNoCard);
+    for (const auto& [numbered, ended] :
+        { std::pair { false, false }, std::pair { true, false }, std::pair { true, true } }) {
+        SCOPED_TRACE(testing::Message() << "numbered " << numbered << ", ended " << ended);
+        startGame(5);
+        session.engine.rules().CardDoubleClicked(48);
+        session.save.SetUnfinished(true);
+        state().gGameActive = !ended;
+        if (numbered)
+            ASSERT_TRUE(session.menu.PlayNumbered(1000));
+        else
+            session.menu.NewGame(1000, false);
+        EXPECT_EQ(state().gGameNumber, 1000);
+        EXPECT_TRUE(state().gGameActive);
+        EXPECT_EQ(trans().TransCount(), 0);
+        EXPECT_EQ(window.Caption(), QStringLiteral("QuadRell 2000 - Game No. 1000"));
+        EXPECT_FALSE(session.save.Unfinished());
+        EXPECT_LE(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
+        EXPECT_TRUE(view.shown);
+        for (Loc i = 0; i < kCardCount; ++i)
+            EXPECT_EQ(board().GetLocation(board().GetCardIndex(i)), i);
+        EXPECT_EQ(board().GetCardIndex(200), kNoCard);
+    }
 }
 
 TEST_F(FlowTest, TheQuestionThatGivesAGameUpOffersToFindWhereItWasLost) {

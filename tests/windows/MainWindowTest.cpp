@@ -1388,6 +1388,14 @@ private slots:
         // Room to read a long game's moves, several lines at a time.
         source.show();
         QVERIFY(source.width() >= 640 && source.height() >= 300);
+        // OK and Cancel close it, each with its own answer.
+        for (const auto& [button, answer] : { std::pair { "cmdOK", QDialog::Accepted },
+                 std::pair { "cmdCancel", QDialog::Rejected } }) {
+            source.show();
+            source.findChild<QPushButton*>(QLatin1String(button))->click();
+            QVERIFY(source.isHidden());
+            QCOMPARE(source.result(), int(answer));
+        }
     }
 
     // A hint outlines the next move and names it in the status bar until the player acts:

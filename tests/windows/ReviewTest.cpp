@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
 #include <QTabWidget>
@@ -238,6 +239,8 @@ private slots:
         QTRY_VERIFY(!whole.Solving());
         for (const auto& row : whole.Solved())
             QVERIFY(row);
+        const auto* bar = whole.findChild<QProgressBar*>();
+        QCOMPARE(bar->value(), bar->maximum()); // the bar says every position is solved
         QVERIFY(!whole.findChild<QPushButton*>(QStringLiteral("CancelButton"))->isEnabled());
     }
 
