@@ -1365,7 +1365,8 @@ private slots:
             "the help window leaves the screen");
         QCOMPARE(dlgAbout::VersionLine(), QStringLiteral("Version : 1.0.3"));
         ModalAnswerer answers;
-        answers.handler = [](QWidget* dialog) {
+        bool logo = false;
+        answers.handler = [&logo](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("About Quadrell 2000"));
             // The program's name stands out: bold, larger than the lines under it.
             QLabel* name = nullptr;
@@ -1373,9 +1374,15 @@ private slots:
                 if (label->text() == QStringLiteral("Quadrell 2000")) name = label;
             QVERIFY(name && name->font().bold());
             QVERIFY(name->font().pointSizeF() >= 1.5 * dialog->font().pointSizeF());
+            // Beside it, the program's own picture (checked once the dialog has closed).
+            const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+            logo = std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
+                return l->pixmap().toImage() == Icons::Program().pixmap(QSize(64, 64)).toImage();
+            });
             static_cast<QDialog*>(dialog)->accept();
         };
         w->Action(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(logo);
     }
 
     void theSourceWindowShowsTheMoves() {
