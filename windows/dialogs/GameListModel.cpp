@@ -8,6 +8,21 @@
 
 namespace quadrell {
 
+namespace {
+
+// A file's date, written out only when a row is shown: thousands listed are not formatted.
+class DateItem final : public QStandardItem {
+public:
+    QVariant data(int role) const override {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return GameListModel::DateText(
+                QStandardItem::data(GameListModel::kSortRole).toDateTime());
+        return QStandardItem::data(role);
+    }
+};
+
+} // namespace
+
 GameListModel::GameListModel(QString ratingsCache, Difficulty::Rater rate, QObject* parent)
     : QStandardItemModel(0, kColumnCount, parent)
     , cache_(std::move(ratingsCache))
@@ -31,16 +46,12 @@ void GameListModel::Fill(const std::vector<GameListItem>& items) {
         name->setData(game.path, kPathRole);
         name->setData(game.name.toLower(), kSortRole);
         name->setToolTip(game.path);
-        auto* date = new QStandardItem(DateText(game.created));
+        auto* date = new DateItem;
         date->setData(game.created, kSortRole);
-        QList<QStandardItem*> row { name, date };
-        for (int column = kMoves; column < kColumnCount; ++column) {
-            row << new QStandardItem;
-            row.back()->setData(-1, kSortRole); // unread, or no game: below every game
-        }
-        for (QStandardItem* cell : row)
-            cell->setEditable(false);
-        appendRow(row);
+        name->setEditable(false);
+        date->setEditable(false);
+        // The other cells come with the file's figures: a row without them sorts last.
+        appendRow({ name, date });
         names_.push_back(name);
         paths << game.path;
     }
@@ -85,6 +96,11 @@ void GameListModel::sorted() {
 
 void GameListModel::setCell(int row, Column column, const QString& text, const QVariant& sortKey) {
     QStandardItem* cell = item(row, column);
+    if (!cell) {
+        cell = new QStandardItem;
+        cell->setEditable(false);
+        setItem(row, column, cell);
+    }
     cell->setText(text);
     cell->setData(sortKey, kSortRole);
     if (column != kWon && column != kDifficulty)
