@@ -1,3 +1,4 @@
+#include "CommandId.h"
 #include "FaultInjection.h"
 #include "SessionFixture.h"
 #include "Solver.h"
@@ -45,6 +46,20 @@ TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
         for (Loc i = 0; i < kCardCount; ++i)
             EXPECT_EQ(board().GetLocation(board().GetCardIndex(i)), i);
         EXPECT_EQ(board().GetCardIndex(200), kNoCard);
+    }
+}
+
+// Restart deals the same number again with a fresh history, after an ended game too.
+TEST_F(FlowTest, RestartDealsTheSameGameWithAFreshHistory) {
+    for (const bool ended : { false, true }) {
+        SCOPED_TRACE(ended);
+        startGame(5);
+        session.engine.rules().CardDoubleClicked(48);
+        state().gGameActive = !ended;
+        session.menu.SelectGame(CommandId::Restart);
+        EXPECT_EQ(state().gGameNumber, 5);
+        EXPECT_TRUE(state().gGameActive);
+        EXPECT_EQ(trans().TransCount(), 0);
     }
 }
 

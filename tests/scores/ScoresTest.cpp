@@ -140,6 +140,16 @@ TEST_F(ScoresTest, AnEndedGameIsOneLineAndCountsForItsPlayer) {
     EXPECT_EQ(players.GetPerc(1), 50);
 }
 
+// The totals slot sums all five players, the fifth as much as the first.
+TEST_F(ScoresTest, TheTotalsSlotSumsEveryPlayer) {
+    for (qint16 slot = 1; slot <= cPlayer::kSlots; ++slot)
+        ASSERT_TRUE(players.SaveScore(slot, 1, slot == 5 ? 1 : 0, slot == 5 ? 0 : 1, 10 * slot, 0));
+    EXPECT_EQ(players.GetTotal(6), 5);
+    EXPECT_EQ(players.GetWon(6), 1);
+    EXPECT_EQ(players.GetLost(6), 4);
+    EXPECT_EQ(players.GetTime(6), 150);
+}
+
 TEST_F(ScoresTest, LoadingKeepsOnlyRecordsOfPlayersMadeBeforeThem) {
     addPlayer("Ann", created);
     addPlayer("Bob", created);

@@ -9,6 +9,7 @@
 #include "CommandTable.h"
 #include "Contrast.h"
 #include "FaultInjection.h"
+#include "FinishNotice.h"
 #include "Icons.h"
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
@@ -1383,6 +1384,22 @@ private slots:
         };
         w->Action(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(logo);
+    }
+
+    // The Finish line goes when Finish does, but never takes another message with it.
+    void theFinishLineGoesWithFinishAndLeavesOtherMessages() {
+        QStatusBar status;
+        FinishNotice notice(status);
+        const QString line
+            = QStringLiteral("Every card left can go home: Finish (Ctrl+F) sends them.");
+        notice.Update(true, QStringLiteral("Ctrl+F"));
+        QCOMPARE(status.currentMessage(), line);
+        notice.Update(false, QStringLiteral("Ctrl+F"));
+        QCOMPARE(status.currentMessage(), QString());
+        notice.Update(true, QStringLiteral("Ctrl+F"));
+        status.showMessage(QStringLiteral("Hint: Ten of Diamonds to cell 1"));
+        notice.Update(false, QStringLiteral("Ctrl+F"));
+        QCOMPARE(status.currentMessage(), QStringLiteral("Hint: Ten of Diamonds to cell 1"));
     }
 
     void theSourceWindowShowsTheMoves() {
