@@ -209,6 +209,7 @@ private slots:
             = QAccessible::queryAccessibleInterface(const_cast<Notice*>(&dialog.RatingNotice()));
         QCOMPARE(notice->role(), QAccessible::Notification);
         QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Difficulty: Expert"));
+        QCOMPARE(dialog.RatingNotice().size(), QSize(0, 0)); // heard, never seen or in the way
         // The solver's own rating of game 7.
         frmSelectGame real = SessionDialogs::SelectGame(session(), window_.get());
         real.Text()->setText(QStringLiteral("7"));
