@@ -18,6 +18,7 @@
 #include "ScopedLanguage.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
+#include "StepPacer.h"
 #include "TodaysDeal.h"
 #include "WonGame.h"
 #include "cScore.h"
@@ -51,6 +52,15 @@
 #include <memory>
 
 namespace quadrell::test {
+
+// A widget that notes every event it is given.
+struct EventLog : QWidget {
+    std::vector<int> got;
+    bool event(QEvent* e) override {
+        got.push_back(e->type());
+        return QWidget::event(e);
+    }
+};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -909,6 +919,133 @@ private slots:
         w->board().MoveCard(0, 200, 0, 30, true);
         QVERIFY(seen.empty());
         QCOMPARE(w->board().CardPosition(0), QPointF(100, 1600));
+    }
+
+    // A key pressed while a move is drawn: the move lands at once, so do the turn's other
+    // moves, and the key then acts; timers (a replay's step, the turn's announcement) wait
+    // for the moves; the next turn is paced again.
+    void aKeyDuringAMoveLandsItAtOnceAndThenActs() {
+        auto w = open();
+        deal(*w, 7);
+        BoardWidget& board = w->board();
+        QVERIFY(!board.KeyboardCursorShown());
+        bool timerRan = false;
+        bool timerRanMidMove = false;
+        QTimer later;
+        later.setSingleShot(true);
+        connect(&later, &QTimer::timeout, [&] { timerRan = true; });
+        later.start(0);
+        std::vector<int> steps;
+        bool pressed = false;
+        board.SetStepObserver([&](Card, int step) {
+            steps.push_back(step);
+            timerRanMidMove = timerRanMidMove || timerRan;
+            if (step == 3 && !std::exchange(pressed, true)) // arrives while the step waits
+                QCoreApplication::postEvent(
+                    &board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
+        });
+        const QPointF cell = board.ShownAt(200);
+        board.MoveCard(0, board.PlaceOf(0), 200, 30, false);
+        QCOMPARE(steps, (std::vector<int> { 1, 2, 3 }));
+        QCOMPARE(board.CardPosition(0), cell);
+        steps.clear();
+        board.MoveCard(1, board.PlaceOf(1), 201, 30, false);
+        QVERIFY(steps.empty());
+        QCOMPARE(board.CardPosition(1), board.ShownAt(201));
+        QVERIFY(!board.KeyboardCursorShown()); // the key waits for the turn's end
+        QVERIFY(!timerRanMidMove);
+        QVERIFY(!timerRan);
+        QTRY_VERIFY(board.KeyboardCursorShown());
+        QVERIFY(timerRan);
+        board.MoveCard(1, 201, 202, 30, false);
+        QCOMPARE(steps.size(), std::size_t(30));
+    }
+
+    // What arrives while a step is waited out: a press or a key hurries the move, a release
+    // or the pointer moving is only held; both are handed on in order once the turn is over.
+    // Anything else (a paint, a timer of Qt's own) passes at once.
+    void theInputDuringAStepIsHeldThenHandedOn_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("hurries");
+        QTest::addColumn<bool>("held");
+        const auto row = [](const char* name, QEvent::Type type, bool hurries, bool held) {
+            QTest::newRow(name) << int(type) << hurries << held;
+        };
+        row("press", QEvent::MouseButtonPress, true, true);
+        row("double click", QEvent::MouseButtonDblClick, true, true);
+        row("key", QEvent::KeyPress, true, true);
+        row("wheel", QEvent::Wheel, true, true);
+        row("close", QEvent::Close, true, true);
+        row("release", QEvent::MouseButtonRelease, false, true);
+        row("pointer moved", QEvent::MouseMove, false, true);
+        row("key let go", QEvent::KeyRelease, false, true);
+        row("paint asked", QEvent::UpdateRequest, false, false);
+        row("enter", QEvent::Enter, false, false);
+    }
+    void theInputDuringAStepIsHeldThenHandedOn() {
+        QFETCH(int, type);
+        QFETCH(bool, hurries);
+        QFETCH(bool, held);
+        EventLog target;
+        target.show();
+        QCoreApplication::processEvents();
+        target.got.clear();
+        const auto make = [&]() -> QEvent* {
+            const QPointF p(5, 5);
+            switch (QEvent::Type(type)) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseMove:
+                return new QMouseEvent(
+                    QEvent::Type(type), p, p, p, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+                return new QKeyEvent(QEvent::Type(type), Qt::Key_A, Qt::NoModifier);
+            case QEvent::Wheel:
+                return new QWheelEvent(
+                    p, p, {}, { 0, 120 }, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            case QEvent::Close:
+                return new QCloseEvent;
+            default:
+                return new QEvent(QEvent::Type(type));
+            }
+        };
+        StepPacer pacer;
+        QElapsedTimer clock;
+        clock.start();
+        QCoreApplication::postEvent(&target, make());
+        QCOMPARE(pacer.WaitUntil(clock, 1), !hurries);
+        QCOMPARE(pacer.Hurried(), hurries);
+        QCOMPARE(pacer.Held(), std::size_t(held ? 1 : 0));
+        const auto given = [&] { return std::count(target.got.begin(), target.got.end(), type); };
+        QCOMPARE(given(), held ? 0 : 1);
+        QVERIFY(target.isVisible()); // a close waits too
+        QTRY_COMPARE(pacer.Held(), std::size_t(0));
+        QTRY_COMPARE(given(), 1);
+        QVERIFY(!pacer.Hurried());
+    }
+
+    // A press held while the move it hurried opens a dialog is dropped: it is never handed
+    // to the window behind the dialog.
+    void inputHeldWhenADialogOpensIsDropped() {
+        EventLog target;
+        target.show();
+        StepPacer pacer;
+        QElapsedTimer clock;
+        clock.start();
+        const QPointF p(5, 5);
+        QCoreApplication::postEvent(&target,
+            new QMouseEvent(
+                QEvent::MouseButtonPress, p, p, p, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QVERIFY(!pacer.WaitUntil(clock, 1));
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.show();
+        QTRY_COMPARE(pacer.Held(), std::size_t(0));
+        QCoreApplication::processEvents();
+        QCOMPARE(std::count(target.got.begin(), target.got.end(), QEvent::MouseButtonPress), 0);
+        dialog.hide();
     }
 
     // The states the enabling follows, played through the window: which entries a player

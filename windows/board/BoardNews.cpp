@@ -68,11 +68,17 @@ void BoardNews::CursorMayHaveMoved() {
     if (!turn_) BoardAccessible::FocusMoved(board_);
 }
 
+BoardNews::BoardNews(BoardWidget& board) : board_(board) {
+    turnEnd_.setSingleShot(true);
+    turnEnd_.setInterval(0);
+    QObject::connect(&turnEnd_, &QTimer::timeout, &board_, [this] { turnOver(); });
+}
+
 void BoardNews::soon(const QString& sentence) {
     if (!sentence.isEmpty()) pending_ = sentence;
     if (turn_) return;
     turn_ = true;
-    QTimer::singleShot(0, &board_, [this] { turnOver(); });
+    turnEnd_.start();
 }
 
 void BoardNews::turnOver() {

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QTimer>
 #include <optional>
 #include <vector>
 
@@ -21,7 +22,7 @@ class BoardNews {
     Q_DECLARE_TR_FUNCTIONS(BoardNews)
 
 public:
-    explicit BoardNews(BoardWidget& board) : board_(board) { }
+    explicit BoardNews(BoardWidget& board);
 
     void CardMoved(Card card, Loc destination);
     void SelectionChanged(Card before, Card now);
@@ -49,6 +50,9 @@ private:
     QString lastMove_;
     QString pending_; // said at the turn's end unless cards moved
     bool turn_ = false;
+    // A timer rather than a queued call: the turn is over only once its moves have been
+    // drawn, and a move's drawing lets queued calls through but not timers.
+    QTimer turnEnd_;
     std::optional<HistoryStep> step_;
     int stepMoves_ = 0;
     int cardsLeft_ = 0;

@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThread>
 #include <QTimer>
 #include <QtMath>
 #include <algorithm>
@@ -244,7 +243,8 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     news_.CardMoved(card, destination);
     placed_[static_cast<std::size_t>(card)] = true;
     const QPointF to = ShownAt(destination);
-    if (!instant && !instantMoves_ && steps > 0) {
+    // A click or key during this turn's moves has landed them; the rest land at once too.
+    if (!instant && !instantMoves_ && !pacer_.Hurried() && steps > 0) {
         moving_ = true;
         // Paced only where someone can watch it, and never for one-step moves.
         const bool paced = steps > 1 && isVisible();
@@ -255,10 +255,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
             at = from + (to - from) * (double(i) / steps);
             paintStep(before, CardRect(card));
             if (stepObserver_) stepObserver_(card, i);
-            if (paced) {
-                const qint64 wait = qint64(i) * kStepMs - clock.elapsed();
-                if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
-            }
+            if (paced && !pacer_.WaitUntil(clock, qint64(i) * kStepMs)) break;
         }
         moving_ = false;
     }
@@ -480,17 +477,23 @@ void BoardWidget::Shift(const std::vector<Card>& cards, QPointF twips) {
 
 void BoardWidget::SlideBack(const std::vector<Card>& cards) {
     if (!visible_) return;
+    moving_ = true;
     for (Card c : cards) {
         const QPointF back = ShownAt(loc_[static_cast<std::size_t>(c)]);
         const QPointF start = position_[static_cast<std::size_t>(c)];
-        for (int i = 1; i <= kSlideBackSteps; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 1; i <= kSlideBackSteps && !pacer_.Hurried(); ++i) {
             const QRectF before = CardRect(c);
             position_[static_cast<std::size_t>(c)]
                 = start + (back - start) * (double(i) / kSlideBackSteps);
             paintStep(before, CardRect(c));
-            QThread::msleep(kStepMs);
+            pacer_.WaitUntil(clock, qint64(i) * kStepMs);
         }
+        position_[static_cast<std::size_t>(c)] = back;
     }
+    moving_ = false;
+    update();
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,7 @@
 #include "BoardView.h"
 #include "CardArt.h"
 #include "Dragging.h"
+#include "StepPacer.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -103,6 +104,8 @@ public:
     }
     bool HintShown() const { return hintSource_ != kNoLoc; }
     std::pair<Loc, Loc> Hint() const { return { hintSource_, hintTarget_ }; }
+    // A move is being drawn: input waits for it (or hurries it).
+    bool Moving() const { return moving_; }
     // Called after every step of a move has been painted (tests, screenshots).
     void SetStepObserver(std::function<void(Card, int)> observer) {
         stepObserver_ = std::move(observer);
@@ -168,6 +171,7 @@ private:
     int pressedCell_ = -1;
     bool moving_ = false;
     bool instantMoves_ = false;
+    StepPacer pacer_ { this };
     std::optional<QCursor> movePointer_;
     std::function<void(Card, int)> stepObserver_;
     BoardNews news_ { *this };

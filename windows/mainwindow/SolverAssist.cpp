@@ -37,7 +37,7 @@ void SolverAssist::start(std::function<void(const Solver::Result&)> done) {
         engine_.state().gBoard, [this, done = std::move(done)](const Solver::Result& result) {
             QApplication::restoreOverrideCursor();
             status_.clearMessage();
-            done(result);
+            answer(result, done);
         });
     // A search that takes a while shows that it is busy.
     QTimer::singleShot(300, this, [this] {
@@ -45,6 +45,14 @@ void SolverAssist::start(std::function<void(const Solver::Result&)> done) {
         QApplication::setOverrideCursor(Qt::BusyCursor);
         status_.showMessage(tr("Looking for a winning line..."));
     });
+}
+
+void SolverAssist::answer(
+    const Solver::Result& result, const std::function<void(const Solver::Result&)>& done) {
+    // An answer that comes while a move is drawn waits for it: a hint is for the position
+    // the move leaves.
+    if (!board_.Moving()) return done(result);
+    QTimer::singleShot(BoardWidget::kStepMs, this, [this, result, done] { answer(result, done); });
 }
 
 void SolverAssist::Cancel() {

@@ -52,6 +52,8 @@ public:
 
 private:
     void start(std::function<void(const Solver::Result&)> done);
+    void answer(
+        const Solver::Result& result, const std::function<void(const Solver::Result&)>& done);
     bool reportNoLine(const Solver::Result& result);
     bool assistable() const;
     void tick();

@@ -175,9 +175,10 @@ void frmMain::OpenHandedFile(const QString& path) {
 
 void frmMain::openWhenFree(const QString& path, int delayMs) {
     // Never inside the hand-over itself, nor over a dialog of ours (a finished-game dialog
-    // shown twice would record the game twice): the file waits until the dialog is closed.
+    // shown twice would record the game twice), nor in the middle of a move: the file waits
+    // until the dialog is closed or the move drawn.
     QTimer::singleShot(delayMs, this, [this, path] {
-        if (QApplication::activeModalWidget()) return openWhenFree(path, 200);
+        if (QApplication::activeModalWidget() || board_->Moving()) return openWhenFree(path, 200);
         assist_.Cancel();
         won_->ShowFinish();
         session_.menu.OpenChecked(path);

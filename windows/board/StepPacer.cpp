@@ -1,0 +1,100 @@
+#include "StepPacer.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QThread>
+#include <QWidget>
+
+namespace quadrell {
+
+namespace {
+
+// Input that asks for something: the move in progress lands at once.
+bool asks(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Input that only follows on from what was asked (a release, a pointer moving).
+bool follows(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::KeyRelease:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+StepPacer::StepPacer(QObject* parent) : QObject(parent) {
+    // A timer, not a queued call: it waits for the end of the turn's moves like every other.
+    handOn_.setSingleShot(true);
+    handOn_.setInterval(0);
+    connect(&handOn_, &QTimer::timeout, this, &StepPacer::handOn);
+}
+
+bool StepPacer::WaitUntil(const QElapsedTimer& clock, qint64 ms) {
+    waiting_ = true;
+    qApp->installEventFilter(this);
+    for (;;) {
+        // Timers and sockets are left for later: a replay step, a file handed over by a
+        // second copy or the turn's announcement would otherwise start mid-move.
+        QCoreApplication::processEvents(
+            QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers);
+        const qint64 left = ms - clock.elapsed();
+        if (hurried_ || left <= 0) break;
+        QThread::msleep(static_cast<unsigned long>(left));
+    }
+    qApp->removeEventFilter(this);
+    waiting_ = false;
+    return !hurried_;
+}
+
+bool StepPacer::eventFilter(QObject* watched, QEvent* event) {
+    if (!waiting_) return false;
+    const QEvent::Type type = event->type();
+    if (!asks(type) && !follows(type)) return false;
+    if (asks(type)) hurried_ = true;
+    if (type == QEvent::Close) event->ignore(); // the window stays until the close is handed on
+    hold(watched, *event);
+    return true;
+}
+
+void StepPacer::hold(QObject* receiver, const QEvent& event) {
+    if (held_.empty()) modal_ = QApplication::activeModalWidget();
+    held_.push_back({ receiver, std::unique_ptr<QEvent>(event.clone()) });
+    handOn_.start();
+}
+
+void StepPacer::handOn() {
+    hurried_ = false;
+    std::vector<HeldEvent> held = std::exchange(held_, {});
+    if (QApplication::activeModalWidget() != modal_) return;
+    for (HeldEvent& h : held)
+        if (h.receiver) QCoreApplication::postEvent(h.receiver, h.event.release());
+}
+
+} // namespace quadrell
