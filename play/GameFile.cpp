@@ -154,7 +154,7 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
         }
         game.entries.push_back(e);
     }
-    if (auto problem = CheckMoves(game)) {
+    if (auto problem = CheckMoves(game, &result.cardsHome)) {
         result.error = *problem;
         return result;
     }
@@ -162,7 +162,7 @@ GameFileRead GameFile::Parse(const QByteArray& bytes) {
     return result;
 }
 
-std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
+std::optional<QString> GameFile::CheckMoves(const GameFileData& game, int* cardsHome) {
     cGame board = DealtBoard(game.gameNumber);
     qint16 moveNo = 0;
     for (std::size_t i = 0; i < game.entries.size(); ++i) {
@@ -180,6 +180,13 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game) {
         if (!IsStep(board, { e.SrcLoc, e.Destloc }, StepKinds::Recorded))
             return GameFile::tr("Entry %1: the card cannot go to %2.").arg(i + 1).arg(e.Destloc);
         board.ApplyStep(e.SrcLoc, e.Destloc);
+    }
+    if (cardsHome) {
+        // A foundation builds up from the ace: its top card's rank is how many lie there.
+        *cardsHome = 0;
+        for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
+            if (const Card top = board.GetCardIndex(home); top != kNoCard)
+                *cardsHome += rankOf(top);
     }
     return std::nullopt;
 }

@@ -19,6 +19,7 @@ struct GameFileData {
 // Outcome of reading a game file: the game, or why it cannot be used.
 struct GameFileRead {
     std::optional<GameFileData> game;
+    int cardsHome = 0;    // on the foundations once the game's history is played
     bool missing = false; // the file does not exist
     QString error;        // what is wrong, when game is empty
 };
@@ -46,8 +47,9 @@ public:
     static bool Write(const QString& path, const QByteArray& bytes, QString* error);
 
     // Replays the entries on a plain board: every step must take an exposed card to a free
-    // place that could hold it. Empty when all is well.
-    static std::optional<QString> CheckMoves(const GameFileData& game);
+    // place that could hold it. Empty when all is well; `cardsHome` then gets how many cards
+    // the history leaves on the foundations.
+    static std::optional<QString> CheckMoves(const GameFileData& game, int* cardsHome = nullptr);
 };
 
 } // namespace quadrell

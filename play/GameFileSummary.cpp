@@ -1,29 +1,18 @@
 #include "GameFileSummary.h"
 
-#include "Deal.h"
-#include "cGame.h"
+#include "Card.h"
 
 namespace quadrell {
 
 bool GameFileSummary::Won() const { return cardsHome == kCardCount; }
 
-GameFileSummary GameFileSummary::Of(const GameFileData& game) {
-    cGame board = DealtBoard(game.gameNumber);
-    for (const TransRecord& e : game.entries)
-        board.ApplyStep(e.SrcLoc, e.Destloc);
-    GameFileSummary summary { game.gameNumber, 0, 0 };
-    if (!game.entries.empty()) summary.moves = game.entries.back().MoveNo;
-    // A foundation builds up from the ace: its top card's rank is how many lie there.
-    for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
-        if (const Card top = board.GetCardIndex(home); top != kNoCard)
-            summary.cardsHome += rankOf(top);
-    return summary;
-}
-
 std::optional<GameFileSummary> GameFileSummary::Read(const QString& path) {
+    // Reading checks every step by playing the history, and counts the cards home then.
     const GameFileRead read = GameFile::Read(path);
     if (!read.game) return std::nullopt;
-    return Of(*read.game);
+    GameFileSummary summary { read.game->gameNumber, 0, read.cardsHome };
+    if (!read.game->entries.empty()) summary.moves = read.game->entries.back().MoveNo;
+    return summary;
 }
 
 } // namespace quadrell

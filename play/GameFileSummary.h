@@ -15,8 +15,6 @@ struct GameFileSummary {
     int cardsHome = 0; // on the foundations at the end of the history
     bool Won() const;
 
-    // Of a game already read and checked.
-    static GameFileSummary Of(const GameFileData& game);
     // None when the file cannot be read or is not a game.
     static std::optional<GameFileSummary> Read(const QString& path);
 };
