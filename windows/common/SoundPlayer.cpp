@@ -43,29 +43,43 @@ QString SoundPlayer::Folder() {
         QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quadrell2000/sounds"));
 }
 
+namespace {
+
+// GNOME's "event sounds" switch, found through GIO once and then read at each sound (the
+// settings object follows the desktop's changes).
+class DesktopSwitch {
+public:
+    DesktopSwitch() {
+        using Source = void* (*)();
+        using Lookup = void* (*)(void*, const char*, int);
+        using New = void* (*)(const char*);
+        using Unref = void (*)(void*);
+        QLibrary gio(QStringLiteral("gio-2.0"), 0);
+        const auto source
+            = reinterpret_cast<Source>(gio.resolve("g_settings_schema_source_get_default"));
+        const auto lookup
+            = reinterpret_cast<Lookup>(gio.resolve("g_settings_schema_source_lookup"));
+        const auto make = reinterpret_cast<New>(gio.resolve("g_settings_new"));
+        const auto unrefSchema = reinterpret_cast<Unref>(gio.resolve("g_settings_schema_unref"));
+        get_ = reinterpret_cast<decltype(get_)>(gio.resolve("g_settings_get_boolean"));
+        if (!source || !lookup || !make || !unrefSchema || !get_ || !source()) return;
+        void* schema = lookup(source(), "org.gnome.desktop.sound", 1);
+        if (!schema) return; // a desktop without the switch
+        unrefSchema(schema);
+        settings_ = make("org.gnome.desktop.sound");
+    }
+    bool On() const { return !settings_ || get_(settings_, "event-sounds") != 0; }
+
+private:
+    void* settings_ = nullptr; // kept for the program's life, as GIO's own are
+    int (*get_)(void*, const char*) = nullptr;
+};
+
+} // namespace
+
 bool SoundPlayer::DesktopAllows() {
-    // GNOME's switch, through GIO when it is there: a desktop without it has no switch.
-    QLibrary gio(QStringLiteral("gio-2.0"), 0);
-    using Source = void* (*)();
-    using Lookup = void* (*)(void*, const char*, int);
-    using New = void* (*)(const char*);
-    using Get = int (*)(void*, const char*);
-    using Unref = void (*)(void*);
-    const auto source
-        = reinterpret_cast<Source>(gio.resolve("g_settings_schema_source_get_default"));
-    const auto lookup = reinterpret_cast<Lookup>(gio.resolve("g_settings_schema_source_lookup"));
-    const auto make = reinterpret_cast<New>(gio.resolve("g_settings_new"));
-    const auto get = reinterpret_cast<Get>(gio.resolve("g_settings_get_boolean"));
-    const auto unrefSchema = reinterpret_cast<Unref>(gio.resolve("g_settings_schema_unref"));
-    const auto unref = reinterpret_cast<Unref>(gio.resolve("g_object_unref"));
-    if (!source || !lookup || !make || !get || !unrefSchema || !unref || !source()) return true;
-    void* schema = lookup(source(), "org.gnome.desktop.sound", 1);
-    if (!schema) return true;
-    unrefSchema(schema);
-    void* settings = make("org.gnome.desktop.sound");
-    const bool on = get(settings, "event-sounds") != 0;
-    unref(settings);
-    return on;
+    static const DesktopSwitch desktop;
+    return desktop.On();
 }
 
 bool SoundPlayer::load() {
