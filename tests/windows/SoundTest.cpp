@@ -101,16 +101,19 @@ private slots:
         s.engine.rules().CardClicked(from);
         s.engine.rules().CardClicked(onto);
         QCoreApplication::processEvents();
-        QCOMPARE(sounds->Asked(), QList<Sound> { Sound::MoveRefused });
+        const auto asked = [&] {
+            return QList<int> { sounds->Asked(Sound::CardPlaced), sounds->Asked(Sound::MoveRefused),
+                sounds->Asked(Sound::GameWon) };
+        };
+        QCOMPARE(asked(), (QList<int> { 0, 1, 0 }));
         s.engine.rules().ClearSelection();
         s.engine.rules().CardDoubleClicked(from); // to a cell, and what it sets off: one sound
         QCoreApplication::processEvents();
-        QCOMPARE(sounds->Asked(), (QList<Sound> { Sound::MoveRefused, Sound::CardPlaced }));
+        QCOMPARE(asked(), (QList<int> { 1, 1, 0 }));
         ModalAnswerer answers;
         answers.handler = [](QWidget* dialog) { dialog->close(); }; // the finished-game dialog
         s.win.Raise();
-        QTRY_VERIFY(sounds->Asked().size() == 3);
-        QCOMPARE(sounds->Asked().back(), Sound::GameWon);
+        QTRY_COMPARE(asked(), (QList<int> { 1, 1, 1 }));
         QVERIFY(!sounds->Player().Loaded() && !mapped("libcanberra"));
     }
 };

@@ -14,7 +14,7 @@ GameSounds::GameSounds(const cOpt& options, BoardWidget& board, QObject* parent)
 }
 
 void GameSounds::play(SoundPlayer::Sound sound) {
-    asked_ << sound;
+    ++asked_[static_cast<std::size_t>(sound)];
     player_.Play(sound);
 }
 

@@ -2,9 +2,8 @@
 
 #include "SoundPlayer.h"
 
-#include <QList>
 #include <QObject>
-#include <memory>
+#include <array>
 
 namespace quadrell {
 
@@ -18,15 +17,15 @@ public:
     GameSounds(const cOpt& options, BoardWidget& board, QObject* parent);
 
     void Won() { play(SoundPlayer::Sound::GameWon); }
-    // Each sound asked for so far, whether or not it could be played.
-    const QList<SoundPlayer::Sound>& Asked() const { return asked_; }
+    // How often a sound has been asked for, whether or not it could be played.
+    int Asked(SoundPlayer::Sound sound) const { return asked_[static_cast<std::size_t>(sound)]; }
     const SoundPlayer& Player() const { return player_; }
 
 private:
     void play(SoundPlayer::Sound sound);
 
     SoundPlayer player_;
-    QList<SoundPlayer::Sound> asked_;
+    std::array<int, 3> asked_ {};
 };
 
 } // namespace quadrell
