@@ -220,14 +220,8 @@ Solver::Result Solver::Solve(const cGame& board, const Limits& limits) {
 
 long Solver::Fingerprint(int lastGame) {
     long nodes = 0;
-    Deck deck {};
-    for (int game = 1; game <= lastGame; ++game) {
-        cGame board;
-        DealGame(game, deck);
-        for (Loc i = 0; i < kCardCount; ++i)
-            board.init(i, deck[static_cast<std::size_t>(i)]);
-        nodes += Solve(board, Limits::Nodes(kDealBudget)).nodes;
-    }
+    for (int game = 1; game <= lastGame; ++game)
+        nodes += Solve(DealtBoard(game), Limits::Nodes(kDealBudget)).nodes;
     return nodes;
 }
 
