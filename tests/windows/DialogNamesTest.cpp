@@ -402,6 +402,59 @@ private slots:
         }
     }
 
+    // A list's current row, selected or not, is ringed two pixels wide all round, 3:1
+    // against the row, in the light palette and a dark one.
+    void aListsCurrentRowIsRingedToo() {
+        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette dark = style.standardPalette();
+        for (const auto& [role, colour] : { std::pair { QPalette::Base, 0x202020 },
+                 std::pair { QPalette::AlternateBase, 0x2a2a2a },
+                 std::pair { QPalette::Text, 0xeeeeee },
+                 std::pair { QPalette::Highlight, 0x2a4a7a } })
+            dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(colour)));
+        for (const QPalette& palette : { style.standardPalette(), dark })
+            for (const bool selected : { true, false }) {
+                QWidget window;
+                window.setPalette(palette);
+                auto* layout = new QVBoxLayout(&window);
+                auto* elsewhere = new QLineEdit(&window);
+                auto* list = new QTreeWidget(&window);
+                list->setStyle(&style);
+                list->setAlternatingRowColors(true);
+                list->setHeaderHidden(true);
+                for (const char* name : { "617", "0712-1724", "Game 7" })
+                    new QTreeWidgetItem(list, { QString::fromLatin1(name) });
+                layout->addWidget(elsewhere);
+                layout->addWidget(list);
+                window.show();
+                QApplication::setActiveWindow(&window);
+                QVERIFY(QTest::qWaitForWindowActive(&window));
+                window.setAttribute(Qt::WA_KeyboardFocusChange);
+                QTreeWidgetItem* current = list->topLevelItem(1);
+                list->setCurrentItem(current, 0,
+                    selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
+                elsewhere->setFocus(Qt::TabFocusReason);
+                const QImage plain = list->viewport()->grab().toImage();
+                list->setFocus(Qt::TabFocusReason);
+                const QImage marked = list->viewport()->grab().toImage();
+                const QRect row = list->visualItemRect(current);
+                int gaps = 0;
+                for (int y = row.top(); y <= row.bottom(); ++y)
+                    for (int x = row.left(); x <= row.right(); ++x) {
+                        const bool band = x - row.left() < 2 || row.right() - x < 2
+                            || y - row.top() < 2 || row.bottom() - y < 2;
+                        gaps += band
+                            && Contrast::Ratio(marked.pixelColor(x, y), plain.pixelColor(x, y))
+                                < 3.0;
+                    }
+                QVERIFY2(gaps == 0,
+                    qPrintable(
+                        QStringLiteral("%1 gaps, %2 row")
+                            .arg(gaps)
+                            .arg(selected ? QLatin1String("selected") : QLatin1String("plain"))));
+            }
+    }
+
     void tabEntersAGroupOfOptionsAtTheCheckedOne() {
         frmOptions d = SessionDialogs::Options(session(), window_.get());
         d.show();

@@ -4,6 +4,7 @@
 #include "Icons.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -36,10 +37,18 @@ QColor AppStyle::FocusRing(const QPalette& palette) {
         { palette.color(QPalette::Window), palette.color(QPalette::Button) }, 3.0);
 }
 
-void AppStyle::drawRing(const QRect& around, const QPalette& palette, QPainter* painter) {
+QColor AppStyle::ItemFocusRing(const QPalette& palette) {
+    // On a row, selected or not, of either shade.
+    return Contrast::StandingOut(palette.color(QPalette::Highlight),
+        { palette.color(QPalette::Base), palette.color(QPalette::AlternateBase),
+            palette.color(QPalette::Highlight) },
+        3.0);
+}
+
+void AppStyle::drawRing(const QRect& around, const QColor& colour, QPainter* painter) {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(FocusRing(palette), kFocusRing);
+    QPen pen(colour, kFocusRing);
     pen.setJoinStyle(Qt::MiterJoin);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
@@ -51,11 +60,16 @@ void AppStyle::drawRing(const QRect& around, const QPalette& palette, QPainter* 
 
 void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
     QPainter* painter, const QWidget* widget) const {
-    // Buttons' marks (a check box's or radio button's caption, a push button's face) become
-    // the ring; item views keep theirs, drawn on rows the ring may not stand out from.
+    // Buttons' marks (a check box's or radio button's caption, a push button's face) and an
+    // item view's current row become the ring, in a colour that stands out from the rows.
     if (element == PE_FrameFocusRect && qobject_cast<const QAbstractButton*>(widget)) {
         if (option->state & State_KeyboardFocusChange)
-            drawRing(option->rect, option->palette, painter);
+            drawRing(option->rect, FocusRing(option->palette), painter);
+        return;
+    }
+    if (element == PE_FrameFocusRect && qobject_cast<const QAbstractItemView*>(widget)) {
+        if (option->state & State_KeyboardFocusChange)
+            drawRing(option->rect, ItemFocusRing(option->palette), painter);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -67,10 +81,10 @@ void AppStyle::drawControl(ControlElement element, const QStyleOption* option, Q
     // Around the push button's own face and inside the current tab, whatever the base style
     // tints there.
     if (element == CE_PushButtonBevel && keyboardFocus(option))
-        drawRing(option->rect, option->palette, painter);
+        drawRing(option->rect, FocusRing(option->palette), painter);
     if (element == CE_TabBarTab && keyboardFocus(option))
         drawRing(option->rect.adjusted(kFocusRing, kFocusRing, -kFocusRing, -kFocusRing),
-            option->palette, painter);
+            FocusRing(option->palette), painter);
 }
 
 } // namespace quadrell

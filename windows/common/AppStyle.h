@@ -10,7 +10,8 @@ namespace quadrell {
 //   image plugin, a twentieth of the start, for a button the first picture does not show;
 // - a focus mark that can be seen: a solid ring two pixels wide, at least 3:1 against the
 //   window, where the desktop's style draws a faint tint (check boxes, radio buttons) or a
-//   one-pixel outline (push buttons).
+//   one-pixel outline (push buttons), and round the current row of a list or tree, at least
+//   3:1 against the rows.
 class AppStyle final : public QProxyStyle {
 public:
     static constexpr int kFocusRing = 2;
@@ -22,11 +23,12 @@ public:
         const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
         const QWidget* widget = nullptr) const override;
-    // The ring's colour for a palette.
+    // The ring's colour for a palette: on the window, and on an item view's rows.
     static QColor FocusRing(const QPalette& palette);
+    static QColor ItemFocusRing(const QPalette& palette);
 
 private:
-    static void drawRing(const QRect& around, const QPalette& palette, QPainter* painter);
+    static void drawRing(const QRect& around, const QColor& colour, QPainter* painter);
 };
 
 } // namespace quadrell
