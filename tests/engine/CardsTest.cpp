@@ -37,6 +37,27 @@ TEST(CardQueries, CoordinatesOfPlacesInTwips) {
     }
 }
 
+// A column's place is its column and row; a place of the top row is found by its index
+// there, with 200 for the row.
+TEST(CardQueries, PositionsOfPlacesAndBack) {
+    struct Row {
+        Loc place;
+        int x, y;
+    };
+    cGame board;
+    cCards cards(board);
+    for (const Row& r : { Row { 0, 0, 0 }, Row { 7, 7, 0 }, Row { 8, 0, 1 }, Row { 51, 3, 6 } }) {
+        EXPECT_EQ(cards.GetPositionx(r.place), r.x) << r.place;
+        EXPECT_EQ(cards.GetPositiony(r.place), r.y) << r.place;
+        EXPECT_EQ(cards.GetLocation(static_cast<std::int16_t>(r.x), static_cast<std::int16_t>(r.y)),
+            r.place);
+    }
+    EXPECT_EQ(cards.GetPositionx(203), 3);
+    EXPECT_EQ(cards.GetPositiony(203), 6); // the row of the last place asked
+    EXPECT_EQ(cards.GetLocation(3, 200), 203);
+    EXPECT_EQ(cards.GetLocation(7, 200), 207);
+}
+
 TEST(CardQueries, EmptyPlaceHasNoSuitOrRankAndKeepsTheLastColour) {
     cGame board;
     board.init(0, CardOf("AC"));

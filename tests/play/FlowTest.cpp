@@ -244,6 +244,31 @@ TEST_F(FlowTest, AReplayIsStoppedBeforeTheQuestionThatCanEndTheGame) {
     EXPECT_EQ(trans().GetTransID(), trans().TransCount());
 }
 
+// The replay's commands from the menu: back, stop, forward, and the whole game again from
+// its deal.
+TEST_F(FlowTest, TheReplayCommandsRunAndStopTheReplay) {
+    startGame(1000);
+    session.engine.rules().CardDoubleClicked(48);
+    session.engine.rules().CardDoubleClicked(49);
+    const int entries = trans().TransCount();
+    session.menu.SelectType(CommandId::ReplayBack);
+    EXPECT_TRUE(replay.BackwardRunning());
+    session.menu.SelectType(CommandId::ReplayStop);
+    EXPECT_FALSE(replay.BackwardRunning() || replay.ForwardRunning());
+    session.menu.SelectType(CommandId::UndoAll);
+    ASSERT_EQ(trans().GetTransID(), 0);
+    session.menu.SelectType(CommandId::ReplayForward);
+    EXPECT_TRUE(replay.ForwardRunning());
+    session.menu.SelectType(CommandId::ReplayStop);
+    EXPECT_FALSE(replay.ForwardRunning());
+    session.menu.SelectType(CommandId::Redo);
+    ASSERT_GT(trans().GetTransID(), 0);
+    session.menu.SelectType(CommandId::ReplayAll);
+    EXPECT_EQ(trans().GetTransID(), 0); // from the deal
+    EXPECT_TRUE(replay.ForwardRunning());
+    EXPECT_EQ(trans().TransCount(), entries);
+}
+
 TEST_F(FlowTest, AFileFromOutsideIsCheckedBeforeTheGameInPlayIsLeft) {
     startGame(1000);
     session.engine.rules().CardDoubleClicked(48);

@@ -23,6 +23,7 @@
 #include "dlgFinish.h"
 #include "dlgMove.h"
 #include "frmAddFav.h"
+#include "frmAddPlayer.h"
 #include "frmAutoSave.h"
 #include "frmCustomize.h"
 #include "frmFavourites.h"
@@ -41,6 +42,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -1087,6 +1089,80 @@ private slots:
         ModalAnswerer answers;
         again.Play();
         QCOMPARE(session().state().gGameNumber, 0);
+    }
+
+    // Organise Favorites' buttons: a folder made by name, a game moved to it, deleted, and
+    // the folder deleted, each shown at once.
+    void theFavouritesWindowMakesMovesAndDeletes() {
+        const QString game = make(QStringLiteral("fav%1/Easy Games/617.qrl").arg(run_));
+        session().save.SetFavFolder(QFileInfo(QFileInfo(game).absolutePath()).absolutePath());
+        frmFavourites organise = SessionDialogs::OrganiseFavourites(session(), window_.get());
+        const auto folders = [&] {
+            QStringList out;
+            for (int i = 0; i < organise.Tree()->topLevelItem(0)->childCount(); ++i)
+                out << organise.Tree()->topLevelItem(0)->child(i)->text(0);
+            return out;
+        };
+        QCOMPARE(folders(), QStringList { QStringLiteral("Easy Games") });
+        {
+            ModalAnswerer name;
+            name.handler = [](QWidget* dialog) {
+                if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+                    input->setTextValue(QStringLiteral("Hard Games"));
+                    input->accept();
+                }
+            };
+            organise.Create();
+        }
+        QCOMPARE(folders(),
+            (QStringList { QStringLiteral("Easy Games"), QStringLiteral("Hard Games") }));
+        organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(0));
+        QCOMPARE(organise.Games()->topLevelItemCount(), 1);
+        organise.Games()->topLevelItem(0)->setSelected(true);
+        organise.Target()->setCurrentIndex(
+            organise.Target()->findText(QStringLiteral("Hard Games")));
+        organise.Move();
+        QCOMPARE(organise.Games()->topLevelItemCount(), 0);
+        const QString moved
+            = QFileInfo(game).absolutePath() + QStringLiteral("/../Hard Games/617.qrl");
+        QVERIFY(QFileInfo::exists(moved));
+        organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(1));
+        QCOMPARE(organise.Games()->topLevelItemCount(), 1);
+        organise.Games()->topLevelItem(0)->setSelected(true);
+        {
+            ModalAnswerer yes;
+            organise.DeleteGames();
+            QCOMPARE(yes.texts.size(), 1);
+        }
+        QCOMPARE(organise.Games()->topLevelItemCount(), 0);
+        QVERIFY(!QFileInfo::exists(moved));
+        {
+            ModalAnswerer yes;
+            organise.DeleteFolder();
+            QCOMPARE(yes.texts,
+                QStringList { QStringLiteral("Are you sure you want to delete Hard Games ?") });
+        }
+        QCOMPARE(folders(), QStringList { QStringLiteral("Easy Games") });
+    }
+
+    // Add a Player: a name the rules refuse is said and the window stays; a good one is
+    // added and closes it.
+    void addAPlayerRefusesABadNameAndAddsAGoodOne() {
+        frmAddPlayer add(session().users, session().prompter, window_.get());
+        add.show();
+        auto* name = add.findChild<QLineEdit*>(QStringLiteral("txtPlayer"));
+        name->setText(QStringLiteral("Bartholomew"));
+        {
+            ModalAnswerer answers;
+            add.findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+            QCOMPARE(answers.texts, QStringList { QStringLiteral("Maximum 8 Characters only") });
+        }
+        QVERIFY(add.isVisible());
+        name->setText(QStringLiteral("Bart"));
+        add.findChild<QLineEdit*>(QStringLiteral("txtFullName"))->setText(QStringLiteral("Bart Q"));
+        add.findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+        QCOMPARE(add.result(), int(QDialog::Accepted));
+        QVERIFY(session().users.ComboNames().contains(QStringLiteral("Bart")));
     }
 
     void recentMenusShowTheirPathsOrNone() {

@@ -1557,6 +1557,21 @@ private slots:
             QVERIFY(source.isHidden());
             QCOMPARE(source.result(), int(answer));
         }
+        // Save writes the moves, as edited, under a heading, the lines ended with CR LF.
+        source.Text()->setPlainText(QStringLiteral("A1   \nmy note"));
+        const QString saved = dir_.filePath(QStringLiteral("source-7.txt"));
+        ModalAnswerer names;
+        names.handler = [&](QWidget* dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                ModalAnswerer::TypeFileName(files, saved);
+        };
+        source.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("Quadrell 2000 Source File\r\n"));
+        QVERIFY(text.contains("Game No      : 7\r\n"));
+        QVERIFY(text.endsWith(" \r\nA1   \r\nmy note\r\n"));
     }
 
     // A hint outlines the next move and names it in the status bar until the player acts:
