@@ -4,6 +4,7 @@
 #include "ChartsView.h"
 #include "ClockFace.h"
 #include "Contrast.h"
+#include "Fakes.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
 #include "GameListModel.h"
@@ -994,6 +995,48 @@ private slots:
         QCOMPARE(
             store.GetText(QStringLiteral("Options"), QStringLiteral("BackPicEnable"), QString()),
             QStringLiteral("False"));
+    }
+
+    // Options' choosers: the colour chosen is the board's after OK, a picture chosen shows
+    // its path, a folder chosen fills its box, and a cancelled or missing choice changes
+    // nothing.
+    void theOptionsChoosersFillTheirBoxes() {
+        Session& s = session();
+        RecordingPrompter prompter;
+        frmOptions options(s.opt, s.save, s.recent, s.players, s.users, prompter, window_.get());
+        const unsigned before = options.DialogColour();
+        options.ChooseColour(); // cancelled
+        QCOMPARE(options.DialogColour(), before);
+        prompter.colour = 0x123456;
+        options.ChooseColour();
+        QCOMPARE(options.DialogColour(), 0x123456u);
+        const QString path = options.Widgets().imagePath->text();
+        options.ChooseImage(); // cancelled
+        QCOMPARE(options.Widgets().imagePath->text(), path);
+        prompter.openAs = "/pictures/felt.png";
+        options.ChooseImage();
+        QCOMPARE(options.Widgets().imagePath->text(), QStringLiteral("/pictures/felt.png"));
+        QCOMPARE(prompter.filters.size(), std::size_t(2));
+        const QString folder
+            = QFileInfo(make(QStringLiteral("chosen%1/x").arg(run_))).absolutePath();
+        for (const bool incomplete : { true, false }) {
+            QLineEdit* box
+                = incomplete ? options.Widgets().incompleteDir : options.Widgets().finishedDir;
+            const QString was = box->text();
+            prompter.folder = (folder + QStringLiteral("/gone")).toStdString();
+            options.BrowseFolder(incomplete);
+            QCOMPARE(box->text(), was);
+            prompter.folder = folder.toStdString();
+            options.BrowseFolder(incomplete);
+            QCOMPARE(box->text(), folder);
+        }
+        QCOMPARE(prompter.folderTitles.back(), std::string("Select A Directory"));
+        options.Widgets().image->setChecked(false);
+        options.Ok();
+        QCOMPARE(
+            s.opt.BackColor(), 0x563412); // kept blue, green, red, as the settings hold colours
+        QCOMPARE(s.save.IncompleteDir(), folder);
+        QCOMPARE(s.save.FinishedDir(), folder);
     }
 
     void clearingTheRecentListsOutlivesCancel() {
