@@ -358,6 +358,30 @@ private slots:
         }
     }
 
+    // With a card selected: the pointer shows a move over a card that would take it and
+    // not elsewhere; a whole click on an empty cell puts the card there, a press on one cell
+    // let go over another does nothing.
+    void theSelectedCardGoesWhereTheMouseSays() {
+        auto w = open();
+        BoardWidget& board = w->board();
+        BoardBuilder(w->session().engine).column(0, "KH 3S").column(1, "KD 4H").column(2, "QC");
+        showPosition(*w);
+        const cGame& cards = w->session().engine.state().gBoard;
+        const Card three = cards.GetCardIndex(8);
+        clickCard(*w, 8);
+        QTest::mouseMove(&board, onCard(*w, 9));
+        QCOMPARE(board.cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseMove(&board, onCard(*w, 2)); // a Queen takes no Three
+        QCOMPARE(board.cursor().shape(), Qt::ArrowCursor);
+        QTest::mousePress(&board, Qt::LeftButton, {}, onPlace(board, 202));
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, onPlace(board, 203));
+        QCOMPARE(cards.GetCardIndex(202), kNoCard);
+        QCOMPARE(cards.GetCardIndex(203), kNoCard);
+        QTest::mouseClick(&board, Qt::LeftButton, {}, onPlace(board, 202));
+        QCOMPARE(cards.GetCardIndex(202), three);
+        QCOMPARE(cards.GetCardIndex(8), kNoCard);
+    }
+
     // Cards held squarely over the place that takes them leave its mark in sight, drawn
     // over them; and every other place that would take them is marked, by default.
     void cardsHeldOverTheirTargetLeaveItsMarkInSight() {
