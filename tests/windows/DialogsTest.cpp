@@ -549,6 +549,54 @@ private slots:
         QCOMPARE(session().finish.SaveEnable(), qint16(0)); // choices are kept by OK only
     }
 
+    // Clear and Clear Global ask first: No keeps everything; Yes empties the score file, and
+    // Clear Global the players' totals too.
+    void theScoreBoardClearsOnlyWhenTheAnswerIsYes() {
+        session().score.SaveScore(617, 93, 187, 100);
+        Session& s = session();
+        const qint32 total = s.players.GetTotal(1);
+        QVERIFY(total > 0);
+        RecordingPrompter prompter;
+        frmScore board(s.score, s.players, s.users, s.save, s.state(), s.trans, s.time, prompter,
+            window_.get());
+        const auto games = [&] { return s.score.Records().size(); };
+        prompter.yes = false;
+        board.Clear();
+        board.ClearGlobal();
+        QCOMPARE(prompter.questions.size(), std::size_t(2));
+        QCOMPARE(games(), std::size_t(1));
+        QCOMPARE(s.players.GetTotal(1), total);
+        prompter.yes = true;
+        board.Clear();
+        QCOMPARE(games(), std::size_t(0));
+        QCOMPARE(QFileInfo(s.save.ScoreFile()).size(), 0);
+        QCOMPARE(s.players.GetTotal(1), total); // the totals are the global scores
+        s.score.SaveScore(617, 93, 187, 100);
+        board.ClearGlobal();
+        QCOMPARE(games(), std::size_t(0));
+        QCOMPARE(s.players.GetTotal(1), 0);
+        QVERIFY(!s.save.GlobalClearedDate().isEmpty());
+    }
+
+    // The finished-game dialog's Browse: a folder chosen puts the game's file in it; a
+    // cancelled choice leaves the path as it was.
+    void theFinishedGameDialogsBrowseFillsThePath() {
+        session().menu.NewGame(617, false);
+        session().menu.Game_Started(false);
+        session().GameWonDetected();
+        RecordingPrompter prompter;
+        dlgFinish finish(session().finishing, prompter, window_.get());
+        finish.SaveBox()->click();
+        const QString was = finish.SavePath()->text();
+        finish.Browse();
+        QCOMPARE(finish.SavePath()->text(), was);
+        prompter.folder = "/games/won";
+        finish.Browse();
+        QCOMPARE(finish.SavePath()->text(), QStringLiteral("/games/won/617"));
+        QCOMPARE(prompter.folderTitles.size(), std::size_t(2));
+        finish.close();
+    }
+
     void theScoreBoardShowsEveryPage() {
         session().users.AddUser(
             QStringLiteral("Ann"), QString(), QStringLiteral("2000-01-01 00:00:00"));
