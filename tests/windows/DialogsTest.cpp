@@ -833,6 +833,23 @@ private slots:
         }
         QVERIFY2(
             widest > 0 && widest <= picture.width() / 2 / 8, qPrintable(QString::number(widest)));
+        // And every part is drawn: the days' chart with its won bar, the difficulties, the
+        // histograms and the players' table each put something on the ground.
+        const QColor ground = ChartInks::For(view.palette()).ground;
+        const auto drawn = [&](QRect part, std::optional<QColor> colour = std::nullopt) {
+            int n = 0;
+            for (int y = part.top(); y <= part.bottom(); ++y)
+                for (int x = part.left(); x <= part.right(); ++x)
+                    n += colour ? picture.pixelColor(x, y) == *colour
+                                : picture.pixelColor(x, y) != ground;
+            return n;
+        };
+        const int w = picture.width(), h = picture.height();
+        QVERIFY(drawn(QRect(0, 0, w * 6 / 10 - 8, h / 2 - 8), won) > 20);
+        QVERIFY(drawn(QRect(w * 6 / 10 + 8, 0, w * 4 / 10 - 16, h / 2 - 8)) > 100);
+        QVERIFY(drawn(QRect(0, h / 2 + 8, w * 23 / 100 - 8, h / 2 - 16)) > 100);
+        QVERIFY(drawn(QRect(w * 23 / 100 + 8, h / 2 + 8, w * 23 / 100 - 16, h / 2 - 16)) > 100);
+        QVERIFY(drawn(QRect(w * 46 / 100 + 16, h / 2 + 8, w * 54 / 100 - 24, h / 2 - 16)) > 100);
     }
 
     // The charts are laid out for a 9-point font; a larger one (GNOME's 11, a 20-point one)
