@@ -21,6 +21,7 @@
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
 #include "WonGame.h"
+#include "dlgDifficulty.h"
 #include "dlgFinish.h"
 #include "dlgMove.h"
 #include "frmAddFav.h"
@@ -806,6 +807,30 @@ private slots:
             for (int x = 0; x < picture.width(); ++x)
                 words += Contrast::Ratio(picture.pixelColor(x, y), QColor(0x1e, 0x1e, 0x1e)) >= 4.5;
         QVERIFY(words > 50); // "No games recorded"
+    }
+
+    // New Game of Difficulty opens at the level asked before, answers the level chosen, and
+    // is wide enough for its whole title beside the title bar's buttons.
+    void theDifficultyChooserAnswersTheLevelChosen() {
+        using L = Difficulty::Level;
+        const L levels[] { L::Easy, L::Medium, L::Hard, L::Expert };
+        for (const L preset : levels) {
+            dlgDifficulty dialog(preset, window_.get());
+            QCOMPARE(dialog.Chosen(), preset);
+            QVERIFY(dialog.Option(preset)->isChecked());
+            for (const L other : levels) {
+                dialog.Option(other)->click();
+                QCOMPARE(dialog.Chosen(), other);
+                const auto options = dialog.findChildren<QRadioButton*>();
+                QCOMPARE(std::count_if(options.begin(), options.end(),
+                             [](QRadioButton* b) { return b->isChecked(); }),
+                    1);
+            }
+            QFont title = dialog.font();
+            title.setBold(true);
+            QVERIFY(dialog.minimumWidth()
+                >= QFontMetrics(title).horizontalAdvance(dialog.windowTitle()) + 120);
+        }
     }
 
     // One win makes a bar in each histogram, not a block across it.
