@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -453,6 +454,43 @@ private slots:
                             .arg(gaps)
                             .arg(selected ? QLatin1String("selected") : QLatin1String("plain"))));
             }
+    }
+
+    // Letters given in a window's order: a caption's own letter kept unless taken before;
+    // a taken one moved to a free word initial, then any free letter; "&&" stays a plain
+    // ampersand; a caption with nothing free is left unmarked. A checkable group and a tab
+    // take part; a tool button does not.
+    void everyCaptionGetsAFreeLetterOfItsOwn() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        const QStringList before { QStringLiteral("&Open"), QStringLiteral("&Options"),
+            QStringLiteral("Save && Quit"), QStringLiteral("sq"), QStringLiteral("Pop up"),
+            QStringLiteral("Pu") };
+        QList<QPushButton*> buttons;
+        for (const QString& caption : before)
+            layout->addWidget(buttons.emplace_back(new QPushButton(caption)));
+        auto* group = new QGroupBox(QStringLiteral("Extra"));
+        group->setCheckable(true);
+        layout->addWidget(group);
+        auto* tabs = new QTabBar;
+        tabs->addTab(QStringLiteral("Extra"));
+        layout->addWidget(tabs);
+        auto* tool = new QToolButton;
+        tool->setText(QStringLiteral("Tool"));
+        layout->addWidget(tool);
+        GiveMnemonics(&window);
+        QStringList after;
+        for (QPushButton* b : buttons)
+            after << b->text();
+        QCOMPARE(after,
+            (QStringList { QStringLiteral("&Open"), QStringLiteral("O&ptions"),
+                QStringLiteral("&Save && Quit"), QStringLiteral("s&q"), QStringLiteral("Pop &up"),
+                QStringLiteral("Pu") }));
+        QCOMPARE(group->title(), QStringLiteral("&Extra"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("E&xtra"));
+        QCOMPARE(tool->text(), QStringLiteral("Tool"));
+        QCOMPARE(MnemonicOf(QStringLiteral("Save && &Quit")), QChar(u'q'));
+        QCOMPARE(MnemonicOf(QStringLiteral("Save && Quit")), QChar());
     }
 
     void tabEntersAGroupOfOptionsAtTheCheckedOne() {
