@@ -16,6 +16,9 @@ TEST_F(AutoPlayTest, ACardGoesHomeOnlyWhenTheOtherColourHasCaughtUp) {
     engine.autoPlayer().AutoPlay();
     EXPECT_EQ(at(206), CardOf("3C"));
     EXPECT_EQ(recorder.steps, (std::vector<Step> { { 8, 206, kModeFollowUp } }));
+    // Drawn as it goes, at the player's card speed.
+    ASSERT_FALSE(view.moves.empty());
+    EXPECT_EQ(view.moves.back(), (ViewMove { CardOf("3C"), 8, 206, options.cardSpeed, false }));
 }
 
 // Both colours whole, whichever is home first: the blacks (or the reds) alone are no win.

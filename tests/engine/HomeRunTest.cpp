@@ -39,7 +39,9 @@ TEST_F(HomeRunTest, FinishSendsThemAllHomeAsOneMoveAndWinsOnce) {
     EXPECT_EQ(recorder.steps.front().mode, kModePlayer); // one move, undone as one
     for (std::size_t i = 1; i < recorder.steps.size(); ++i)
         EXPECT_EQ(recorder.steps[i].mode, kModeFollowUp);
-    EXPECT_EQ(view.moves.size(), 8u);                  // each one shown moving
+    EXPECT_EQ(view.moves.size(), 8u); // each one shown moving, at the player's card speed
+    for (const ViewMove& m : view.moves)
+        EXPECT_TRUE(m.steps == options.cardSpeed && !m.instant);
     EXPECT_EQ(view.finishing, std::vector<int> { 8 }); // told first, so it is said as one
     EXPECT_EQ(winListener.wins, 1);
 }
