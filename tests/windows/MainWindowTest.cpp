@@ -1084,6 +1084,23 @@ private slots:
         dialog.hide();
     }
 
+    // A replay runs on the window's timer, a move at each tick, the menus following it, and
+    // stops at the start of the game.
+    void aReplayRunsOnItsOwnToTheStart() {
+        auto w = open();
+        w->session().opt.SetFwdBackSpeed(1); // a tick every 10 ms
+        deal(*w, 7);
+        w->session().engine.rules().CardDoubleClicked(48);
+        w->session().engine.rules().CardDoubleClicked(49);
+        w->RefreshMenus();
+        w->Action(QStringLiteral("mnuBack"))->trigger();
+        QVERIFY(w->Replay().BackwardRunning());
+        QTRY_COMPARE(w->session().trans.GetTransID(), qint16(0));
+        QTRY_VERIFY(!w->Replay().BackwardRunning());
+        QVERIFY(w->Action(QStringLiteral("mnuForward"))->isEnabled());
+        QVERIFY(!w->Action(QStringLiteral("mnuStop"))->isEnabled());
+    }
+
     // The states the enabling follows, played through the window: which entries a player
     // can use on an empty board, in a game before and after a move, during a replay, while a
     // finished game is watched, and once every card left can go home.
