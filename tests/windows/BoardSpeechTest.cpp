@@ -103,6 +103,35 @@ private slots:
         QCOMPARE(all, heard);
     }
 
+    // What each object is to a screen reader: columns are lists of cards, cells and
+    // foundations buttons, the last move a status line of no size, the voices items that
+    // speak for the whole board; a point on a column finds its topmost card there.
+    void eachObjectHasItsRoleAndPlace() {
+        QAccessibleInterface* places = tree();
+        QCOMPARE(places->childCount(), BoardAccessible::kVoiceItems + 2);
+        for (int i = 0; i < places->childCount(); ++i) {
+            QAccessibleInterface* item = places->child(i);
+            QCOMPARE(places->indexOfChild(item), i);
+            const QAccessible::Role role = i < BoardAccessible::kCellItems ? QAccessible::List
+                : i < BoardAccessible::kNewsItem                           ? QAccessible::PushButton
+                : i == BoardAccessible::kNewsItem                          ? QAccessible::StatusBar
+                                                                           : QAccessible::ListItem;
+            QCOMPARE(item->role(), role);
+            QVERIFY(item->isValid());
+            QCOMPARE(item->window(), window_->windowHandle());
+        }
+        QVERIFY(places->child(BoardAccessible::kNewsItem)->rect().isEmpty());
+        const QRect whole(board().mapToGlobal(QPoint(0, 0)), board().size());
+        QCOMPARE(places->child(BoardAccessible::kVoiceItems)->rect(), whole);
+        QAccessibleInterface* column = places->child(0);
+        QAccessibleInterface* last = column->child(column->childCount() - 1);
+        QCOMPARE(last->role(), QAccessible::ListItem);
+        QCOMPARE(column->childAt(last->rect().center().x(), last->rect().bottom() - 2), last);
+        QCOMPARE(places->childAt(last->rect().center().x(), last->rect().bottom() - 2), last);
+        QCOMPARE(column->childAt(whole.right() + 50, whole.bottom() + 50), nullptr);
+        QCOMPARE(last->text(QAccessible::Value), QString());
+    }
+
     // Undo and redo say what they are; undoing or redoing all, how many moves and where the
     // game stands, not every card.
     void anUndoIsSaidAsAnUndo() {
