@@ -320,6 +320,25 @@ private slots:
         dialog.Select();
         QCOMPARE(answers.texts, QStringList { "Sorry File Doesn't Exists" });
         QVERIFY(dialog.result() != QDialog::Accepted);
+        // Each other place lists its own games: the autosave folders by their kind, the recent
+        // games in play, the folder last saved in.
+        const QString places = QStringLiteral("places%1/").arg(run_);
+        session().save.SetIncompleteDir(dir_.filePath(places + QStringLiteral("inc")));
+        session().save.SetFinishedDir(dir_.filePath(places + QStringLiteral("fin")));
+        session().save.SaveLastDir(dir_.filePath(places + QStringLiteral("saved")));
+        make(places + QStringLiteral("inc/going.qrl"));
+        make(places + QStringLiteral("fin/done.q2k"));
+        make(places + QStringLiteral("saved/mine.qrl"));
+        make(places + QStringLiteral("saved/theirs.q2k"));
+        session().recent.AddtoRecent(make(places + QStringLiteral("recent.qrl")));
+        for (const auto& [parent, child, listed] :
+            { std::tuple { "AutoSave", "Incomplete Games", QStringList { "going" } },
+                std::tuple { "AutoSave", "Finished Games", QStringList { "done" } },
+                std::tuple { "Recent Games", "Incomplete Games", QStringList { "recent" } },
+                std::tuple { "Others", "Saved Games", QStringList { "mine", "theirs" } } }) {
+            dialog.ShowNode(find(dialog.Tree(), QLatin1String(parent), QLatin1String(child)));
+            QCOMPARE(names(dialog.Model()), listed);
+        }
     }
 
     // The Select Game list's columns: each file's date, moves, cards home, won or not and its
