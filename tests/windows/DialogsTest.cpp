@@ -852,6 +852,64 @@ private slots:
         }
     }
 
+    // The charts as rows a screen reader walks: a heading per chart, each period's, bar's and
+    // player's figures under it, the difficulties with the rated classes only ("Not solved"
+    // when played), and while counting, how many games wait.
+    void theChartsTableSaysEveryFigure() {
+        std::vector<ScoreRec> records(3);
+        for (ScoreRec& r : records)
+            r.Date = *ScoreDate::Parse("2026-12-08 10:00:00");
+        records[0].Name = records[1].Name = QStringLiteral("Ann");
+        records[2].Name = QStringLiteral("Bob");
+        records[0].Perc = records[2].Perc = 100;
+        records[0].Time = 200;
+        records[2].Time = 300;
+        records[0].Score = 4000;
+        records[2].Score = 3000;
+        ChartsTable table;
+        table.SetCharts(
+            ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
+        DifficultyTally::Classes classes {};
+        classes[1] = { 2, 1 }; // Medium: two played, one won
+        table.SetDifficulty(classes, true, 1);
+        const auto rows = [&](int heading) {
+            QStringList out;
+            QTreeWidgetItem* h = table.topLevelItem(heading);
+            for (int i = 0; i < h->childCount(); ++i)
+                out << h->child(i)->text(0) + QStringLiteral(" | ") + h->child(i)->text(1);
+            return out;
+        };
+        QCOMPARE(table.topLevelItemCount(), 5);
+        QCOMPARE(table.topLevelItem(0)->text(0), QStringLiteral("Games by week"));
+        QCOMPARE(rows(0).size(), 1);
+        QVERIFY(rows(0).front().endsWith(QLatin1String("| 3 played, 2 won, 67% won")));
+        QCOMPARE(
+            table.topLevelItem(1)->text(0), QStringLiteral("Winning times: games in each range"));
+        QVERIFY(!rows(1).isEmpty());
+        int wins = 0;
+        for (const QString& row : rows(1))
+            wins += row.section(QStringLiteral(" | "), 1).toInt();
+        QCOMPARE(wins, 2);
+        QCOMPARE(table.topLevelItem(2)->text(0), QStringLiteral("Points: games in each range"));
+        QCOMPARE(rows(3),
+            (QStringList {
+                QStringLiteral("Ann | won 1 of 2, streak 0, longest 1, best time 3:20, best "
+                               "score 4000"),
+                QStringLiteral("Bob | won 1 of 1, streak 1, longest 1, best time 5:00, best "
+                               "score 3000"),
+                QStringLiteral("All | streak 1, longest 1") }));
+        QCOMPARE(rows(4),
+            (QStringList { QStringLiteral("Easy | 0 played, 0 won, 0% won"),
+                QStringLiteral("Medium | 2 played, 1 won, 50% won"),
+                QStringLiteral("Hard | 0 played, 0 won, 0% won"),
+                QStringLiteral("Expert | 0 played, 0 won, 0% won"),
+                QStringLiteral("Still counting | 1 games wait for their deal's rating") }));
+        classes[4] = { 1, 0 }; // a deal no search could win, played
+        table.SetDifficulty(classes, false, 0);
+        QCOMPARE(rows(4).size(), 5);
+        QVERIFY(rows(4).back().startsWith(QLatin1String("Not solved | 1 played")));
+    }
+
     // One win makes a bar in each histogram, not a block across it.
     void aSingleWinIsABarNotABlock() {
         std::vector<ScoreRec> records(1);
