@@ -1664,6 +1664,20 @@ private slots:
             QStringLiteral("This game can no longer be won from here.")));
     }
 
+    // No to giving the game up: the game stays in play, nothing is shown or recorded.
+    void aSolutionDeclinedLeavesTheGameInPlay() {
+        auto w = open();
+        deal(*w, 617);
+        ModalAnswerer no(false);
+        w->Assist().ShowSolution();
+        QTRY_COMPARE_WITH_TIMEOUT(no.texts.size(), 1, 20000);
+        QVERIFY(no.texts.front().startsWith(QStringLiteral("Showing the solution gives")));
+        QVERIFY(!w->Assist().PlayingSolution());
+        QVERIFY(w->session().engine.state().gGameActive);
+        QVERIFY(!w->session().engine.state().gFinishedView);
+        QCOMPARE(QFileInfo(w->session().save.ScoreFile()).size(), 0);
+    }
+
     void theSolutionIsWatchedOnlyInAGameGivenUpAndAnyCommandCancelsASearch() {
         auto w = open();
         w->session().opt.SetFwdBackSpeed(1);
