@@ -315,5 +315,27 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
     }
 }
 
+// A settings file the game cannot use (here a folder in its place) is moved aside, and the
+// player is told once where it went; the game goes on with its defaults.
+TEST_F(LifecycleTest, ASettingsFileThatCannotBeUsedIsMovedAsideAndSaidOnce) {
+    QTemporaryDir other;
+    const AppPaths elsewhere = AppPaths::Inside(other.path());
+    ASSERT_TRUE(elsewhere.Create());
+    const QString ini = elsewhere.configFolder + QStringLiteral("/quadrell 2000.ini");
+    ASSERT_TRUE(QDir().mkpath(ini));
+    RecordingPrompter told;
+    Session moved { elsewhere, view, told, window, replay, [] {} };
+    EXPECT_EQ(moved.opt.CardSpeed(), 30);
+    moved.opt.SetCardSpeed(12);
+    ASSERT_EQ(told.messages.size(), 1u);
+    const std::string& text = told.messages.front();
+    EXPECT_EQ(
+        text.rfind("The settings file\r\n" + QDir::toNativeSeparators(ini).toStdString(), 0), 0u)
+        << text;
+    EXPECT_NE(text.find("It was moved to\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("starts with its default settings."), std::string::npos) << text;
+    EXPECT_TRUE(QFileInfo(ini).isFile()); // the new settings written in its place
+}
+
 } // namespace
 } // namespace quadrell::test
