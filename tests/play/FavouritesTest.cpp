@@ -119,6 +119,27 @@ TEST_F(FavouritesTest, GamesAreMovedAndDeleted) {
     EXPECT_EQ(prompter.questionIcons.back(), MessageIcon::Stop);
     EXPECT_EQ(names(QStringLiteral("fav/Hard Games")), QStringList { "b" });
     EXPECT_NE(prompter.messages.back().find("gone.qrl"), std::string::npos);
+    // Yes to replacing: the game moved takes the place of the one there.
+    QFile easyB(file(QStringLiteral("fav/Easy Games/b.q2k")));
+    ASSERT_TRUE(easyB.open(QIODevice::WriteOnly));
+    easyB.write(" 7 \r\n");
+    easyB.close();
+    favourites.MoveGames(
+        { file(QStringLiteral("fav/Easy Games/b.q2k")) }, file(QStringLiteral("fav/Hard Games")));
+    EXPECT_TRUE(names(QStringLiteral("fav/Easy Games")).isEmpty());
+    QFile hardB(file(QStringLiteral("fav/Hard Games/b.q2k")));
+    ASSERT_TRUE(hardB.open(QIODevice::ReadOnly));
+    EXPECT_EQ(hardB.readAll(), QByteArray(" 7 \r\n"));
+    // No to deleting keeps the games; a game gone before it could move is said.
+    prompter.yes = false;
+    favourites.DeleteGames({ file(QStringLiteral("fav/Hard Games/b.q2k")) });
+    EXPECT_EQ(names(QStringLiteral("fav/Hard Games")), QStringList { "b" });
+    const std::size_t told = prompter.messages.size();
+    favourites.MoveGames({ file(QStringLiteral("fav/Easy Games/gone.qrl")) },
+        file(QStringLiteral("fav/Hard Games")));
+    ASSERT_EQ(prompter.messages.size(), told + 1);
+    EXPECT_EQ(prompter.messages.back().rfind("These games could not be moved:\r\n", 0), 0u);
+    EXPECT_NE(prompter.messages.back().find("gone.qrl"), std::string::npos);
 }
 
 TEST_F(FavouritesTest, PlayingNamesTheGameInTheCaption) {
