@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include "AppPaths.h"
 #include "DataLock.h"
 #include "FaultInjection.h"
 #include "SettingsStore.h"
@@ -388,6 +389,32 @@ TEST_F(SettingsFaultTest, ABatchReachesTheDiskWholeWhenItEnds) {
     }
     const QByteArray after = contentOf(ini());
     EXPECT_TRUE(after.contains("b=2") && after.contains("c=3"));
+}
+
+// The game's folders are made at start; where one cannot be, the start stops with a message
+// that names it and says why: a file standing in its place, or the system's own reason.
+TEST(AppPathsTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
+    QTemporaryDir dir;
+    const AppPaths paths = AppPaths::Inside(dir.path());
+    QString why;
+    ASSERT_TRUE(paths.Create(&why));
+    EXPECT_TRUE(paths.Create(&why)); // made before: no error
+    EXPECT_TRUE(why.isEmpty());
+    QDir(paths.dataFolder).removeRecursively();
+    QFile stand(paths.dataFolder);
+    ASSERT_TRUE(stand.open(QIODevice::WriteOnly));
+    stand.close();
+    const AppPaths beneath = AppPaths::Inside(paths.dataFolder); // folders under the file
+    for (const auto& [blocked, folder] :
+        { std::pair { paths, paths.dataFolder }, std::pair { beneath, beneath.configFolder } }) {
+        why.clear();
+        EXPECT_FALSE(blocked.Create(&why));
+        const QString head = QStringLiteral("Quadrell 2000 cannot start: the folder\r\n") + folder
+            + QStringLiteral("\r\ncould not be made. ");
+        const QString tail = QStringLiteral("\r\nWithout it no game and no score could be kept.");
+        EXPECT_TRUE(why.startsWith(head) && why.endsWith(tail)) << why.toStdString();
+        EXPECT_GT(why.size(), head.size() + tail.size()) << "a reason"; // the system's own
+    }
 }
 
 } // namespace
