@@ -56,6 +56,20 @@ private slots:
         QCOMPARE(file.readAll(), written);
     }
 
+    // A larger font makes larger digits at once, and the box grows with them; back to the
+    // first font, back to the first size.
+    void theDigitsFollowTheFont() {
+        ClockFace clock(nullptr);
+        const QSize first = clock.sizeHint();
+        QFont big = clock.font();
+        big.setPointSizeF(big.pointSizeF() * 2);
+        clock.setFont(big);
+        QVERIFY(clock.sizeHint().width() > first.width() * 3 / 2);
+        QVERIFY(clock.sizeHint().height() > first.height() * 3 / 2);
+        clock.setFont(QFont());
+        QCOMPARE(clock.sizeHint(), first);
+    }
+
     // Rows: the time, its text, and whether the box must grow past its usual width.
     void everyTimeIsShownWhole() {
         ClockFace clock(nullptr);
