@@ -226,5 +226,23 @@ TEST_F(KeyboardTest, AMoveTakesThreeKeysOrFewerInTheMiddle) {
     EXPECT_LE(perMove[perMove.size() / 2], 3) << "the median move";
 }
 
+// What a press lifts: the selected run from the card pressed down, the selected card of a
+// cell; nothing without a selection, and nothing once the game is no longer in play, even
+// with a selection left on the board.
+TEST_F(PointerTest, OnlyTheSelectionOfAGameInPlayIsLifted) {
+    BoardBuilder(session.engine).column(0, "KC 5D QH JS").cell(0, "3D");
+    const Card queen = cardAt(16);
+    EXPECT_TRUE(pointer().Liftable(queen).empty()); // nothing selected
+    pointer().CardPressed(cardAt(24), PointerInput::Button::Left);
+    EXPECT_EQ(pointer().Liftable(queen), (std::vector<Card> { queen, cardAt(24) }));
+    EXPECT_TRUE(pointer().Liftable(cardAt(8)).empty());   // above the run
+    EXPECT_TRUE(pointer().Liftable(cardAt(200)).empty()); // a cell not selected
+    state().gGameActive = false;
+    EXPECT_TRUE(pointer().Liftable(queen).empty());
+    state().gGameActive = true;
+    state().gSelected = 200;
+    EXPECT_EQ(pointer().Liftable(cardAt(200)), std::vector<Card> { cardAt(200) });
+}
+
 } // namespace
 } // namespace quadrell::test
