@@ -1062,6 +1062,32 @@ private slots:
         QVERIFY(!pacer.Hurried());
     }
 
+    // A wait inside a wait (a queued call that moves cards mid-move) leaves the outer one
+    // holding input back: a press after the inner wait is still held.
+    void aWaitInsideAWaitStillHoldsInput() {
+        EventLog target;
+        target.show();
+        StepPacer pacer;
+        QElapsedTimer clock;
+        clock.start();
+        QMetaObject::invokeMethod(
+            &target,
+            [&] {
+                QElapsedTimer inner;
+                inner.start();
+                pacer.WaitUntil(inner, 1);
+                const QPointF p(5, 5);
+                QCoreApplication::postEvent(&target,
+                    new QMouseEvent(QEvent::MouseButtonPress, p, p, p, Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier));
+            },
+            Qt::QueuedConnection);
+        QVERIFY(!pacer.WaitUntil(clock, 500)); // hurried
+        QCOMPARE(pacer.Held(), std::size_t(1));
+        QCOMPARE(std::count(target.got.begin(), target.got.end(), QEvent::MouseButtonPress), 0);
+        QTRY_COMPARE(std::count(target.got.begin(), target.got.end(), QEvent::MouseButtonPress), 1);
+    }
+
     // A press held while the move it hurried opens a dialog is dropped: it is never handed
     // to the window behind the dialog.
     void inputHeldWhenADialogOpensIsDropped() {

@@ -57,8 +57,8 @@ StepPacer::StepPacer(QObject* parent) : QObject(parent) {
 }
 
 bool StepPacer::WaitUntil(const QElapsedTimer& clock, qint64 ms) {
-    waiting_ = true;
-    qApp->installEventFilter(this);
+    // Nested waits (a queued call that moves cards mid-move) share the one filter.
+    if (waiting_++ == 0) qApp->installEventFilter(this);
     for (;;) {
         // Timers and sockets are left for later: a replay step, a file handed over by a
         // second copy or the turn's announcement would otherwise start mid-move.
@@ -68,13 +68,12 @@ bool StepPacer::WaitUntil(const QElapsedTimer& clock, qint64 ms) {
         if (hurried_ || left <= 0) break;
         QThread::msleep(static_cast<unsigned long>(left));
     }
-    qApp->removeEventFilter(this);
-    waiting_ = false;
+    if (--waiting_ == 0) qApp->removeEventFilter(this);
     return !hurried_;
 }
 
 bool StepPacer::eventFilter(QObject* watched, QEvent* event) {
-    if (!waiting_) return false;
+    if (waiting_ == 0) return false;
     const QEvent::Type type = event->type();
     if (!asks(type) && !follows(type)) return false;
     if (asks(type)) hurried_ = true;

@@ -44,7 +44,7 @@ private:
     // opened by the move now covers is dropped, never slipped past the dialog.
     QPointer<QWidget> modal_;
     QTimer handOn_;
-    bool waiting_ = false;
+    int waiting_ = 0; // the waits under way, one inside another at most rarely
     bool hurried_ = false;
 };
 
