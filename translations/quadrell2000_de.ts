@@ -1601,6 +1601,10 @@ Spiel wählen — F3</translation>
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quadrell::GameReviewer</name>

@@ -387,6 +387,24 @@ private slots:
         QCOMPARE(rows(model),
             (QStringList { "played|1|1|1|No|Easy", "dealt|1|0|0|No|Not solved", "broken|1||||" }));
         QCOMPARE(rated, 2);
+        // A screen reader hears each figure with its column's name, the game by its name.
+        QTreeView view;
+        view.setModel(&model);
+        view.show();
+        view.doItemsLayout();
+        QAccessibleTableInterface* table
+            = QAccessible::queryAccessibleInterface(&view)->tableInterface();
+        const auto heard = [&](int row, int column) {
+            QAccessibleInterface* cell = table->cellAt(row, column);
+            return cell ? cell->text(QAccessible::Name) : QStringLiteral("(no cell)");
+        };
+        QStringList first;
+        for (int column = GameListModel::kName; column < GameListModel::kColumnCount; ++column)
+            if (column != GameListModel::kDate) first << heard(0, column);
+        QCOMPARE(first,
+            (QStringList { "played", "Moves: 1", "Cards Home: 1", "Won: No", "Difficulty: Easy" }));
+        QVERIFY(heard(0, GameListModel::kDate).startsWith(QLatin1String("Date: ")));
+        QCOMPARE(heard(2, GameListModel::kMoves), QString()); // a damaged file has no figures
         QCOMPARE(GameListModel::PathOf(model.index(0, GameListModel::kDifficulty)), played);
         QCOMPARE(RatingsCache::Load(cache).value(5), Difficulty::Level::NotSolved);
         // Opened again: the cache answers, and the sort follows the header's choice.

@@ -94,6 +94,14 @@ void GameListModel::sorted() {
     if (sortColumn_ >= 0) QStandardItemModel::sort(sortColumn_, sortOrder_);
 }
 
+QVariant GameListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::AccessibleTextRole || index.column() == kName)
+        return QStandardItemModel::data(index, role);
+    const QString shown = QStandardItemModel::data(index, Qt::DisplayRole).toString();
+    if (shown.isEmpty()) return shown; // not read yet
+    return tr("%1: %2").arg(headerData(index.column(), Qt::Horizontal).toString(), shown);
+}
+
 void GameListModel::setCell(int row, Column column, const QString& text, const QVariant& sortKey) {
     QStandardItem* cell = item(row, column);
     if (!cell) {

@@ -27,6 +27,9 @@ public:
         QObject* parent = nullptr);
 
     void Fill(const std::vector<GameListItem>& items);
+    // A figure is read to a screen reader with its column's name ("Moves: 46"): a row is
+    // said cell by cell, where bare numbers would mean nothing.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // A file's date as the list shows it: the day and the minute, in the player's language.
     static QString DateText(const QDateTime& when);
     // The game file of a row, whichever column the index is in.
