@@ -78,6 +78,29 @@ private slots:
         }
     }
 
+    // A kept size exactly the window's least comes back as it was; a pixel less is no size
+    // the window can have, and the first size is taken instead.
+    void aKeptSizeAtTheLeastIsKeptAndBelowItIsNot() {
+        QSize least, first;
+        {
+            auto w = open();
+            least = w->minimumSize();
+            first = w->size();
+        }
+        QVERIFY(least.width() > 0 && least.height() > 0 && least != first);
+        for (const auto& [kept, expected] :
+            { std::pair { least, least }, std::pair { least - QSize(1, 1), first } }) {
+            {
+                auto w = open();
+                w->session().save.SetWindowSize(
+                    float(kept.width()) * 15, float(kept.height()) * 15);
+                w->close();
+            }
+            auto w = open();
+            QTRY_COMPARE(w->size(), expected);
+        }
+    }
+
     // A size kept on a larger screen (or at a smaller scale) is fitted to this one and stays
     // kept for the next start on the larger one.
     void aKeptSizeLargerThanTheScreenIsFittedNotForgotten() {
