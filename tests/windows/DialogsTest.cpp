@@ -220,6 +220,30 @@ private slots:
         QTRY_COMPARE(real.Rating()->text(), QStringLiteral("Difficulty: Easy"));
     }
 
+    // Appearing is what a screen reader hears: a notice goes and comes back for each line,
+    // the same line again included, and an empty line leaves it gone.
+    void aNoticeAppearsAnewForEachLine() {
+        struct Shows : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                count += e->type() == QEvent::Show;
+                return false;
+            }
+        } shows;
+        QWidget owner;
+        owner.show();
+        Notice notice(&owner);
+        notice.installEventFilter(&shows);
+        QVERIFY(notice.isHidden());
+        for (const char* line : { "Difficulty: Easy", "Difficulty: Hard", "Difficulty: Hard" })
+            notice.Say(QLatin1String(line));
+        QCOMPARE(shows.count, 3);
+        QCOMPARE(notice.Line(), QStringLiteral("Difficulty: Hard"));
+        notice.Say(QString());
+        QVERIFY(notice.isHidden());
+        QCOMPARE(shows.count, 3);
+    }
+
     void selectGameProposesANumberAndRefusesBadOnes() {
         session().opt.SetRandomIndex(1);
         frmSelectGame dialog = SessionDialogs::SelectGame(session(), window_.get());
