@@ -2,6 +2,7 @@
 
 #include "PictureCache.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +55,29 @@ private slots:
         QFile file(path());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written);
+    }
+
+    // Green on black, as a clock of its time, whatever the desktop's colours: the ground is
+    // dark and the digits stand out from it.
+    void theClockIsGreenOnBlack() {
+        QPalette light;
+        light.setColor(QPalette::Window, Qt::white);
+        light.setColor(QPalette::WindowText, Qt::black);
+        QApplication::setPalette(light);
+        ClockFace clock(nullptr);
+        clock.ShowSeconds(3600 + 23 * 60 + 45);
+        clock.resize(clock.sizeHint());
+        const QImage image = clock.grab().toImage();
+        const QRect inside = clock.contentsRect();
+        int green = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                green += c.green() > 180 && c.red() < 160 && c.blue() < 190;
+            }
+        QVERIFY(qGray(image.pixel(inside.right(), inside.top())) < 60); // a dark ground
+        QVERIFY2(green > 20, qPrintable(QString::number(green)));
+        QApplication::setPalette(QPalette());
     }
 
     // A larger font makes larger digits at once, and the box grows with them; back to the
