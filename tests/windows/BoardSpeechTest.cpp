@@ -132,6 +132,51 @@ private slots:
         QCOMPARE(last->text(QAccessible::Value), QString());
     }
 
+    // What a listening screen reader is told of a turn: every place's name changed (a move
+    // changes what columns and cells read) and the moved card's, but not the focused
+    // object's, which is told by its focus, once; a selection's card changes its state.
+    // Qt tells only when a screen reader listens: run with one by a11y.events.
+    void aListeningScreenReaderIsToldWhatChanged() {
+        if (!qEnvironmentVariableIsSet("QUADRELL_A11Y_LISTENING"))
+            QSKIP("needs the accessibility bus: run by a11y.events");
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        struct Told {
+            QAccessible::Event type;
+            QAccessibleInterface* item;
+        };
+        static std::vector<Told> told;
+        told.clear();
+        const auto before = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            told.push_back({ event->type(), event->accessibleInterface() });
+        });
+        const auto count = [](QAccessible::Event type, QAccessibleInterface* item) {
+            return std::count_if(told.begin(), told.end(),
+                [&](const Told& t) { return t.type == type && t.item == item; });
+        };
+        doubleClick(46); // the Four of Spades to cell 1
+        QCoreApplication::processEvents();
+        QAccessibleInterface* places = tree();
+        QAccessibleInterface* focus = places->focusChild();
+        QAccessibleInterface* four = places->child(BoardAccessible::kCellItems)->child(0);
+        QVERIFY(focus && four);
+        for (int i = 0; i < BoardAccessible::kNewsItem; ++i)
+            QCOMPARE(count(QAccessible::NameChanged, places->child(i)),
+                places->child(i) == focus ? 0 : 1);
+        QCOMPARE(count(QAccessible::NameChanged, four), four == focus ? 0 : 1);
+        QCOMPARE(count(QAccessible::Focus, focus), 1);
+        told.clear();
+        key(Qt::Key_Return); // the card under the cursor, selected
+        QCoreApplication::processEvents();
+        QAccessibleInterface* column = places->child(0);
+        QAccessibleInterface* ten = column->child(column->childCount() - 1);
+        QCOMPARE(count(QAccessible::StateChanged, ten), 1);
+        told.clear();
+        key(Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCOMPARE(count(QAccessible::StateChanged, ten), 1);
+        QAccessible::installUpdateHandler(before);
+    }
+
     // Undo and redo say what they are; undoing or redoing all, how many moves and where the
     // game stands, not every card.
     void anUndoIsSaidAsAnUndo() {
