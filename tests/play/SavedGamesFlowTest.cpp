@@ -184,5 +184,24 @@ TEST_F(SavedGamesFlowTest, TheKeptGameIsInNoListAndTheFileDialogsStartElsewhere)
     EXPECT_TRUE(AutoSaves(session.save, prompter).Games(AutoSaves::Folder::Incomplete).empty());
 }
 
+// Select Game's two recent lists: the five finished games last played, newest first, and
+// the five games in play; neither takes one of the other's.
+TEST_F(SavedGamesFlowTest, EachRecentListHoldsItsOwnFiveGames) {
+    for (int i = 1; i <= 6; ++i) {
+        session.recent.AddtoRecent(file(QStringLiteral("done%1.q2k").arg(i)));
+        session.recent.AddtoRecent(file(QStringLiteral("going%1.qrl").arg(i)));
+    }
+    const auto names = [](const std::vector<GameListItem>& items) {
+        QStringList out;
+        for (const GameListItem& item : items)
+            out << item.name;
+        return out.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(
+        names(GameLists::Recent(session.recent, 1)).toStdString(), "done6 done5 done4 done3 done2");
+    EXPECT_EQ(names(GameLists::Recent(session.recent, 6)).toStdString(),
+        "going6 going5 going4 going3 going2");
+}
+
 } // namespace
 } // namespace quadrell::test
