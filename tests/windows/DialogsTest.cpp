@@ -656,7 +656,13 @@ private slots:
         finish.Browse();
         QCOMPARE(finish.SavePath()->text(), QStringLiteral("/games/won/617"));
         QCOMPARE(prompter.folderTitles.size(), std::size_t(2));
-        finish.close();
+        // Enter from anywhere in it is OK: the win recorded, the choices kept.
+        finish.SaveBox()->click(); // nothing to save, nothing to refuse
+        finish.show();
+        finish.NextGame()->setFocus();
+        QTest::keyClick(&finish, Qt::Key_Return);
+        QCOMPARE(finish.result(), int(QDialog::Accepted));
+        QVERIFY(prompter.messages.empty());
     }
 
     void theScoreBoardShowsEveryPage() {
