@@ -13,8 +13,12 @@
 #include "frmMain.h"
 
 #include <QAccessible>
+#include <QDialog>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
@@ -174,6 +178,43 @@ private slots:
         key(Qt::Key_Escape);
         QCoreApplication::processEvents();
         QCOMPARE(count(QAccessible::StateChanged, ten), 1);
+        QAccessible::installUpdateHandler(before);
+    }
+
+    // A list in a dialog taking the focus tells its current row, not only itself: a screen
+    // reader then reads the row the arrows start from.
+    void aListTakingTheFocusTellsItsRow() {
+        if (!qEnvironmentVariableIsSet("QUADRELL_A11Y_LISTENING"))
+            QSKIP("needs the accessibility bus: run by a11y.events");
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        static std::vector<std::pair<QAccessible::Event, QAccessibleInterface*>> told;
+        told.clear();
+        QDialog dialog(window_.get());
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* elsewhere = new QLineEdit(&dialog);
+        auto* list = new QTreeWidget(&dialog);
+        for (const char* name : { "617", "Game 7" })
+            new QTreeWidgetItem(list, { QString::fromLatin1(name) });
+        layout->addWidget(elsewhere);
+        layout->addWidget(list);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        list->setCurrentItem(list->topLevelItem(1));
+        elsewhere->setFocus();
+        QCoreApplication::processEvents();
+        const auto before = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            told.emplace_back(event->type(), event->accessibleInterface());
+        });
+        list->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(list->hasFocus());
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(list)->focusChild();
+        QVERIFY(row);
+        QVERIFY(std::any_of(told.begin(), told.end(), [&](const auto& t) {
+            return t.first == QAccessible::Focus && t.second && t.second->role() == row->role()
+                && t.second->text(QAccessible::Name) == QLatin1String("Game 7");
+        }));
         QAccessible::installUpdateHandler(before);
     }
 
