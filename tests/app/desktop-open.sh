@@ -12,7 +12,16 @@ set -euo pipefail
 build=$1 source=$2 bindir=$3
 command -v gio >/dev/null || { echo "gio is missing"; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# A game the test opened may still be writing its file types into the home: it goes first,
+# and the folder once nothing writes there.
+cleanup() {
+    pkill -f "$work" 2>/dev/null || true
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        rm -rf "$work" 2>/dev/null && return 0
+        sleep 0.3
+    done
+}
+trap cleanup EXIT
 export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CONFIG_HOME=$work/home/.config
 export XDG_CACHE_HOME=$work/home/.cache QT_QPA_PLATFORM=offscreen QUADRELL_STARTUP_PROBE=1
 export XDG_RUNTIME_DIR=$work/run
