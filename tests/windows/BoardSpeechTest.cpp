@@ -198,7 +198,8 @@ private slots:
         layout->addWidget(elsewhere);
         layout->addWidget(list);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog); // a window manager still busy may not do it
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         list->setCurrentItem(list->topLevelItem(1));
         elsewhere->setFocus();
         QCoreApplication::processEvents();
