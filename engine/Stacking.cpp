@@ -75,6 +75,14 @@ bool IsRunToTheEnd(const cGame& board, Loc location) {
     return true;
 }
 
+int CardsHome(const cGame& board) {
+    // A foundation builds up from the ace: its top card's rank is how many lie there.
+    int home = 0;
+    for (Loc at = kFirstFoundation; at <= kLastFoundation; ++at)
+        if (const Card top = board.GetCardIndex(at); top != kNoCard) home += rankOf(top);
+    return home;
+}
+
 std::int16_t GetLowestFoundation(const cGame& board, int colour) {
     Loc first = 0;
     if (colour == 1) {

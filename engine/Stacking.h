@@ -39,6 +39,8 @@ std::int16_t LongestRunIntoEmptyColumn(const cGame& board);
 bool IsRunToTheEnd(const cGame& board, Loc location);
 // The possible-moves count of a board in play.
 std::int16_t CountPossibleMoves(const cGame& board);
+// The cards on the four foundations.
+int CardsHome(const cGame& board);
 // The lower rank of the colour's two foundations (-1 for an empty one); 0 for another colour.
 std::int16_t GetLowestFoundation(const cGame& board, int colour);
 

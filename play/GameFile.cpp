@@ -2,6 +2,7 @@
 
 #include "Deal.h"
 #include "SafeFile.h"
+#include "Stacking.h"
 #include "Steps.h"
 #include "cGame.h"
 
@@ -181,13 +182,7 @@ std::optional<QString> GameFile::CheckMoves(const GameFileData& game, int* cards
             return GameFile::tr("Entry %1: the card cannot go to %2.").arg(i + 1).arg(e.Destloc);
         board.ApplyStep(e.SrcLoc, e.Destloc);
     }
-    if (cardsHome) {
-        // A foundation builds up from the ace: its top card's rank is how many lie there.
-        *cardsHome = 0;
-        for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
-            if (const Card top = board.GetCardIndex(home); top != kNoCard)
-                *cardsHome += rankOf(top);
-    }
+    if (cardsHome) *cardsHome = CardsHome(board);
     return std::nullopt;
 }
 

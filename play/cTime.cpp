@@ -1,6 +1,7 @@
 #include "cTime.h"
 
 #include "Engine.h"
+#include "Stacking.h"
 #include "cSave.h"
 
 #include <QDateTime>
@@ -17,10 +18,7 @@ constexpr qint64 kDay = 86400;
 qint16 cTime::GetCardLeft() const {
     const GameState& s = engine_.state();
     if (!s.gGameActive) return 0;
-    int home = 0;
-    for (Card c = 0; c < kCardCount; ++c)
-        home += s.gBoard.GetLocation(c) > kNotAPlace ? 1 : 0;
-    return static_cast<qint16>(kCardCount - home);
+    return static_cast<qint16>(kCardCount - CardsHome(s.gBoard));
 }
 
 qint16 cTime::GetGamePercentage() const {

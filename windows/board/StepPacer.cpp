@@ -9,8 +9,11 @@ namespace quadrell {
 
 namespace {
 
-// Input that asks for something: the move in progress lands at once.
-bool asks(QEvent::Type type) {
+enum class Input { None, Asks, Follows };
+
+// Input that asks for something lands the move in progress at once; input that only follows
+// on from it (a release, a pointer moving) is held with it.
+Input inputOf(QEvent::Type type) {
     switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -22,15 +25,7 @@ bool asks(QEvent::Type type) {
     case QEvent::TouchBegin:
     case QEvent::TabletPress:
     case QEvent::Close:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Input that only follows on from what was asked (a release, a pointer moving).
-bool follows(QEvent::Type type) {
-    switch (type) {
+        return Input::Asks;
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
     case QEvent::NonClientAreaMouseButtonRelease:
@@ -41,9 +36,9 @@ bool follows(QEvent::Type type) {
     case QEvent::TouchCancel:
     case QEvent::TabletMove:
     case QEvent::TabletRelease:
-        return true;
+        return Input::Follows;
     default:
-        return false;
+        return Input::None;
     }
 }
 
@@ -74,10 +69,11 @@ bool StepPacer::WaitUntil(const QElapsedTimer& clock, qint64 ms) {
 
 bool StepPacer::eventFilter(QObject* watched, QEvent* event) {
     if (waiting_ == 0) return false;
-    const QEvent::Type type = event->type();
-    if (!asks(type) && !follows(type)) return false;
-    if (asks(type)) hurried_ = true;
-    if (type == QEvent::Close) event->ignore(); // the window stays until the close is handed on
+    const Input input = inputOf(event->type());
+    if (input == Input::None) return false;
+    if (input == Input::Asks) hurried_ = true;
+    // The window stays until the close is handed on.
+    if (event->type() == QEvent::Close) event->ignore();
     hold(watched, *event);
     return true;
 }

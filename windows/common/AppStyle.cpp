@@ -62,14 +62,11 @@ void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* optio
     QPainter* painter, const QWidget* widget) const {
     // Buttons' marks (a check box's or radio button's caption, a push button's face) and an
     // item view's current row become the ring, in a colour that stands out from the rows.
-    if (element == PE_FrameFocusRect && qobject_cast<const QAbstractButton*>(widget)) {
+    const bool onRows = qobject_cast<const QAbstractItemView*>(widget);
+    if (element == PE_FrameFocusRect && (onRows || qobject_cast<const QAbstractButton*>(widget))) {
         if (option->state & State_KeyboardFocusChange)
-            drawRing(option->rect, FocusRing(option->palette), painter);
-        return;
-    }
-    if (element == PE_FrameFocusRect && qobject_cast<const QAbstractItemView*>(widget)) {
-        if (option->state & State_KeyboardFocusChange)
-            drawRing(option->rect, ItemFocusRing(option->palette), painter);
+            drawRing(option->rect,
+                onRows ? ItemFocusRing(option->palette) : FocusRing(option->palette), painter);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
