@@ -2,6 +2,7 @@
 """Walks the board's accessible tree over AT-SPI, as a screen reader would, and plays one
 move from the keyboard: every card is named with its place, the cursor is the focus, and the
 move is said. Run by run.sh inside its own X display and D-Bus session."""
+import faulthandler
 import re
 import subprocess
 import sys
@@ -164,4 +165,8 @@ def main():
 
 
 if __name__ == "__main__":
+    # A call that never returns (seen twice on a loaded machine, never reproduced) ends the
+    # walk before CTest's limit, with where it waited, so that run.sh prints what the
+    # program said.
+    faulthandler.dump_traceback_later(90, exit=True)
     sys.exit(main())
