@@ -997,6 +997,43 @@ private slots:
         QCOMPARE(steps.size(), std::size_t(30));
     }
 
+    // What acts on the board (a solver's answer, a handed file) waits for the turn's moves:
+    // asked mid-move it runs once they are all drawn, asked on a still board at once, and
+    // never once the one who asked is gone.
+    void whatWaitsForAStillBoardRunsAfterTheTurn() {
+        auto w = open();
+        deal(*w, 7);
+        BoardWidget& board = w->board();
+        int ran = 0;
+        int ranMidTurn = -1;
+        auto gone = std::make_unique<QObject>();
+        board.SetStepObserver([&](Card card, int step) {
+            if (card == 0 && step == 2) {
+                board.WhenStill(w.get(), [&] { ++ran; });
+                board.WhenStill(gone.get(), [&] { ran += 100; });
+            }
+            if (card == 1 && step == 1) ranMidTurn = ran;
+        });
+        board.MoveCard(0, board.PlaceOf(0), 200, 5, false);
+        gone.reset();
+        board.MoveCard(1, board.PlaceOf(1), 201, 5, false); // the same turn
+        QCOMPARE(ranMidTurn, 0);
+        QCOMPARE(ran, 0);
+        QTRY_COMPARE(ran, 1);
+        QTest::qWait(20);
+        QCOMPARE(ran, 1);
+        board.WhenStill(w.get(), [&] { ran = 10; });
+        QCOMPARE(ran, 10);
+        // A card let go where it cannot land slides back: that is a move drawn too. The
+        // call queued before it runs during its first step.
+        board.Shift({ 5 }, QPointF(3000, 0));
+        QMetaObject::invokeMethod(
+            &board, [&] { board.WhenStill(w.get(), [&] { ++ran; }); }, Qt::QueuedConnection);
+        board.SlideBack({ 5 });
+        QCOMPARE(ran, 10);
+        QTRY_COMPARE(ran, 11);
+    }
+
     // What arrives while a step is waited out: a press or a key hurries the move, a release
     // or the pointer moving is only held; both are handed on in order once the turn is over.
     // Anything else (a paint, a timer of Qt's own) passes at once.

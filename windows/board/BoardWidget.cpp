@@ -257,7 +257,7 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
             if (stepObserver_) stepObserver_(card, i);
             if (paced && !pacer_.WaitUntil(clock, qint64(i) * kStepMs)) break;
         }
-        moving_ = false;
+        stopMoving();
     }
     at = to;
     relayout(); // the column left closes up again, or opens out
@@ -492,8 +492,23 @@ void BoardWidget::SlideBack(const std::vector<Card>& cards) {
         }
         position_[static_cast<std::size_t>(c)] = back;
     }
-    moving_ = false;
+    stopMoving();
     update();
+}
+
+void BoardWidget::WhenStill(QObject* context, std::function<void()> then) {
+    if (!moving_) return then();
+    waitingForStill_.emplace_back(context, std::move(then));
+}
+
+void BoardWidget::stopMoving() {
+    moving_ = false;
+    // Timers wait while the turn's moves are drawn, so these run after its last move; one
+    // that finds another move started waits again. A context gone is null here, and a timer
+    // without one never fires.
+    for (auto& [context, then] : std::exchange(waitingForStill_, {}))
+        QTimer::singleShot(0, context.data(),
+            [this, context = context.data(), then = std::move(then)] { WhenStill(context, then); });
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,7 @@
 
 #include <QCursor>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -106,6 +107,10 @@ public:
     std::pair<Loc, Loc> Hint() const { return { hintSource_, hintTarget_ }; }
     // A move is being drawn: input waits for it (or hurries it).
     bool Moving() const { return moving_; }
+    // Runs `then` now, or once the moves being drawn are over: what acts on the board (a
+    // solver's answer, a file handed over) is for the position the moves leave. Dropped if
+    // `context` goes first.
+    void WhenStill(QObject* context, std::function<void()> then);
     // Called after every step of a move has been painted (tests, screenshots).
     void SetStepObserver(std::function<void(Card, int)> observer) {
         stepObserver_ = std::move(observer);
@@ -147,6 +152,7 @@ private:
     int cellAt(QPoint point) const;
     bool overFixedPicture(QPoint point) const;
     void paintStep(const QRectF& before, const QRectF& after);
+    void stopMoving();
     void relayout();
     std::array<int, kColumns> columnRows() const;
     QPointF shownAt(Loc loc, const std::array<int, kColumns>& columnRows) const;
@@ -174,6 +180,7 @@ private:
     StepPacer pacer_ { this };
     std::optional<QCursor> movePointer_;
     std::function<void(Card, int)> stepObserver_;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> waitingForStill_;
     BoardNews news_ { *this };
     Loc hintSource_ = kNoLoc;
     Loc hintTarget_ = kNoLoc;

@@ -49,10 +49,8 @@ void SolverAssist::start(std::function<void(const Solver::Result&)> done) {
 
 void SolverAssist::answer(
     const Solver::Result& result, const std::function<void(const Solver::Result&)>& done) {
-    // An answer that comes while a move is drawn waits for it: a hint is for the position
-    // the move leaves.
-    if (!board_.Moving()) return done(result);
-    QTimer::singleShot(BoardWidget::kStepMs, this, [this, result, done] { answer(result, done); });
+    // A hint is for the position the moves being drawn leave.
+    board_.WhenStill(this, [result, done] { done(result); });
 }
 
 void SolverAssist::Cancel() {

@@ -178,11 +178,13 @@ void frmMain::openWhenFree(const QString& path, int delayMs) {
     // shown twice would record the game twice), nor in the middle of a move: the file waits
     // until the dialog is closed or the move drawn.
     QTimer::singleShot(delayMs, this, [this, path] {
-        if (QApplication::activeModalWidget() || board_->Moving()) return openWhenFree(path, 200);
-        assist_.Cancel();
-        won_->ShowFinish();
-        session_.menu.OpenChecked(path);
-        afterCommand();
+        board_->WhenStill(this, [this, path] {
+            if (QApplication::activeModalWidget()) return openWhenFree(path, 200);
+            assist_.Cancel();
+            won_->ShowFinish();
+            session_.menu.OpenChecked(path);
+            afterCommand();
+        });
     });
 }
 
