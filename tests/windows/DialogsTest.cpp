@@ -8,6 +8,7 @@
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
 #include "GameListModel.h"
+#include "HelpWindow.h"
 #include "Icons.h"
 #include "LatestTask.h"
 #include "LossSearch.h"
@@ -1482,6 +1483,40 @@ private slots:
 
     // The empty-column question answers with the button pressed; Escape and the close box
     // leave the move undone, Return takes the default, the single card.
+    // The help opens whole within the screen's free area, over its owner as far as the
+    // area allows, and is already there in its first picture, not drawn elsewhere and moved.
+    void theHelpOpensWithinTheFreeAreaFromItsFirstPicture() {
+        struct AtShow : QObject {
+            QRect geometry;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                if (event->type() == QEvent::Show)
+                    geometry = static_cast<QWidget*>(watched)->geometry();
+                return false;
+            }
+        } atShow;
+        // Offscreen windows gain a frame two pixels wide as they show, around the place
+        // given: the help is placed again with it, as on a desktop.
+        const struct {
+            QRect owner, available, shown, framed;
+        } rows[] {
+            { { 900, 700, 400, 300 }, { 100, 50, 800, 500 }, { 182, 52, 720, 500 },
+                { 176, 50, 724, 500 } }, // too low and too tall: held in, made shorter
+            { { 0, 0, 200, 100 }, { 100, 50, 1000, 900 }, { 102, 52, 720, 600 },
+                { 100, 50, 724, 604 } }, // too far up and left
+            { { 300, 300, 400, 300 }, { 0, 0, 1600, 1200 }, { 142, 152, 720, 600 },
+                { 138, 148, 724, 604 } }, // centred on its owner
+        };
+        for (const auto& row : rows) {
+            QWidget owner;
+            owner.setGeometry(row.owner);
+            auto* help = new HelpWindow(&owner);
+            help->installEventFilter(&atShow);
+            help->ShowWithin(row.available);
+            QCOMPARE(atShow.geometry, row.shown);
+            QCOMPARE(help->frameGeometry(), row.framed);
+        }
+    }
+
     void theEmptyColumnQuestionAnswersWithTheButtonPressed() {
         const std::pair<const char*, EmptyColumnChoice> rows[] { { "cmdSingle",
                                                                      EmptyColumnChoice::Single },

@@ -209,6 +209,32 @@ private slots:
                 qPrintable(QStringLiteral("%1,%2").arg(p.at.x()).arg(p.at.y())));
     }
 
+    // Every picture is drawn smoothed: the round edges of a face and of the logo have pixels
+    // part covered, and an empty place's outline shades into the board, never a jagged step
+    // between bare and covered, or between board and line.
+    void eachPictureIsSmoothedAtItsEdges() {
+        CardArt art;
+        const auto partCovered = [](const QPixmap& pm) {
+            const QImage image = pm.toImage().convertToFormat(QImage::Format_ARGB32);
+            int part = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    part += qAlpha(image.pixel(x, y)) % 255 != 0 ? 1 : 0;
+            return part;
+        };
+        const auto shades = [](const QPixmap& pm) {
+            const QImage image = pm.toImage().convertToFormat(QImage::Format_ARGB32);
+            QSet<QRgb> seen;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    seen.insert(image.pixel(x, y));
+            return int(seen.size());
+        };
+        QVERIFY(partCovered(art.Face(17, 1.0, 1.0)) >= 8);
+        QVERIFY(partCovered(art.Logo(1.0, 1.0)) >= 8);
+        QVERIFY(shades(art.Place(0, QColor(0, 96, 0), 1.0, 1.0)) >= 6);
+    }
+
     // Each picture is drawn for the screen's pixel ratio: the same card, place or logo on a
     // screen of another ratio is a picture of its own, never one scaled from another ratio.
     void theCardArtOfEachPixelRatioIsItsOwn() {
