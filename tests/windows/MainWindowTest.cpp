@@ -1252,6 +1252,10 @@ private slots:
         QCOMPARE(shown("mnuEdit"),
             QStringLiteral("Undo|Redo|-|Snapshot Position|Undo to Snapshot|-|Undo All|Redo All|-|"
                            "Hint|Finish"));
+        QCOMPARE(shown("mnuGame"),
+            QStringLiteral("New Game|Select Game..|New Game of Difficulty...|"
+                           "Another of That Difficulty|Today's Deal|Restart Game|-|Open Game|"
+                           "Save Game|Close Game|-|Recent Finished|Recent InComplete|-|Exit"));
         QCOMPARE(shown("mnuView"),
             QStringLiteral("Toolbar|Status Bar|Timer|Can It Be Won|Difficulty|-|Source"));
     }
