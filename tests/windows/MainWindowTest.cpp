@@ -1624,7 +1624,8 @@ private slots:
         QCOMPARE(dlgAbout::VersionLine(), QStringLiteral("Version : 1.0.3"));
         ModalAnswerer answers;
         bool logo = false;
-        answers.handler = [&logo](QWidget* dialog) {
+        bool edged = false;
+        answers.handler = [&logo, &edged](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("About Quadrell 2000"));
             // The program's name stands out: bold, larger than the lines under it.
             QLabel* name = nullptr;
@@ -1632,6 +1633,14 @@ private slots:
                 if (label->text() == QStringLiteral("Quadrell 2000")) name = label;
             QVERIFY(name && name->font().bold());
             QVERIFY(name->font().pointSizeF() >= 1.5 * dialog->font().pointSizeF());
+            // They sit in a sunken panel, whose edge is drawn against the dialog's ground
+            // (checked once the dialog has closed, as a failure here would keep it open).
+            for (auto* frame : dialog->findChildren<QFrame*>())
+                if (frame->metaObject() == &QFrame::staticMetaObject) {
+                    const QImage drawn = frame->grab().toImage();
+                    edged = drawn.pixelColor(0, drawn.height() / 2)
+                        != frame->palette().color(QPalette::Window);
+                }
             // Beside it, the program's own picture (checked once the dialog has closed).
             const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
             logo = std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
@@ -1641,6 +1650,7 @@ private slots:
         };
         w->Action(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(logo);
+        QVERIFY(edged);
     }
 
     // The Finish line goes when Finish does, but never takes another message with it.
