@@ -4,7 +4,6 @@
 #include "Stacking.h"
 #include "cSave.h"
 
-#include <QDateTime>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -29,19 +28,21 @@ qint16 cTime::GetGamePercentage() const {
 
 qint32 cTime::GetGameTime() {
     const qint64 base = save_.Unfinished() ? save_.LastGameTime() : 0;
-    const qint64 t = save_.GameStartTime().secsTo(QDateTime::currentDateTime()) + base;
+    const QDateTime now = now_();
+    const qint64 t = save_.GameStartTime().secsTo(now) + base;
     if (t >= 0 && t <= kDay) {
         lastValidGameTime_ = static_cast<qint32>(t);
         return lastValidGameTime_;
     }
-    save_.SetGameStartTime(QDateTime::currentDateTime());
+    save_.SetGameStartTime(now);
     save_.SetLastGameTime(lastValidGameTime_);
     return static_cast<qint32>(std::clamp<qint64>(t, INT32_MIN, INT32_MAX));
 }
 
 qint32 cTime::GetSessionTime() {
-    const qint64 t = save_.SessionStart().secsTo(QDateTime::currentDateTime());
-    if (t < 0 || t > kDay) save_.SetSessionStart(QDateTime::currentDateTime());
+    const QDateTime now = now_();
+    const qint64 t = save_.SessionStart().secsTo(now);
+    if (t < 0 || t > kDay) save_.SetSessionStart(now);
     return static_cast<qint32>(std::clamp<qint64>(t, INT32_MIN, INT32_MAX));
 }
 

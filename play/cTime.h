@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QDateTime>
+#include <functional>
 
 namespace quadrell {
 
@@ -10,7 +11,11 @@ class cSave;
 // The figures of the clock box and the status bar.
 class cTime {
 public:
-    cTime(const Engine& engine, cSave& save) : engine_(engine), save_(save) { }
+    using Clock = std::function<QDateTime()>;
+    cTime(const Engine& engine, cSave& save, Clock clock = &QDateTime::currentDateTime)
+        : engine_(engine)
+        , save_(save)
+        , now_(std::move(clock)) { }
 
     // 52 minus the cards on the foundations; 0 with no game on the board.
     qint16 GetCardLeft() const;
@@ -25,6 +30,7 @@ public:
 private:
     const Engine& engine_;
     cSave& save_;
+    Clock now_;
     qint32 lastValidGameTime_ = 0;
 };
 

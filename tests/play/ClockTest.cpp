@@ -75,13 +75,25 @@ TEST_F(ClockTest, AClockSetBackRestartsFromTheBase) {
     EXPECT_NEAR(clock().GetGameTime(), 40, 1); // counting again from the base
 }
 
-TEST_F(ClockTest, AGameOverADayRestartsAndSoDoesTheSession) {
-    startedSecondsAgo(86401);
-    clock().GetGameTime();
-    EXPECT_NEAR(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 0, 1);
-    session.save.SetSessionStart(QDateTime::currentDateTime().addSecs(-90000));
-    EXPECT_GT(clock().GetSessionTime(), 86400);
-    EXPECT_NEAR(clock().GetSessionTime(), 0, 1);
+// A reading of a day exactly still counts; one a second past it, or before the start (the
+// clock set back), starts the count again from then. Read on a clock of the test's own.
+TEST_F(ClockTest, ADayIsTheLongestReadingAndAClockSetBackRestarts) {
+    const QDateTime start = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+    QDateTime now;
+    cTime time(session.engine, session.save, [&now] { return now; });
+    const struct {
+        qint64 after;
+        bool restarts;
+    } rows[] { { 0, false }, { 86400, false }, { 86401, true }, { -1, true } };
+    for (const auto& row : rows) {
+        now = start.addSecs(row.after);
+        session.save.SetSessionStart(start);
+        EXPECT_EQ(time.GetSessionTime(), row.after);
+        EXPECT_EQ(session.save.SessionStart(), row.restarts ? now : start) << row.after;
+        session.save.SetGameStartTime(start);
+        EXPECT_EQ(time.GetGameTime(), row.after);
+        EXPECT_EQ(session.save.GameStartTime(), row.restarts ? now : start) << row.after;
+    }
 }
 
 } // namespace

@@ -1893,6 +1893,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Lost"), 20000);
         w->Action(QStringLiteral("mnuWinnable"))->trigger();
         QVERIFY(w->Parts().winnable->isHidden());
+        // Chosen again on the same position, it answers again.
+        w->Action(QStringLiteral("mnuWinnable"))->trigger();
+        QVERIFY(w->Parts().winnable->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Lost"), 20000);
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {
