@@ -112,10 +112,15 @@ TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     EXPECT_EQ(recent.GetRecent(6), QStringLiteral("/g/lost.qrl"));
     EXPECT_EQ(recent.GetTotalNumb(6), 1);
     EXPECT_TRUE(recent.EnableInComplete());
-    EXPECT_EQ(rebuilt, 12); // every offer rebuilds the menus, taken or not
+    EXPECT_EQ(rebuilt, 12);      // every offer rebuilds the menus, taken or not
+    for (int i = 2; i <= 5; ++i) // both lists full: clearing empties all ten slots
+        recent.AddtoRecent(QStringLiteral("/g/lost%1.qrl").arg(i));
+    EXPECT_EQ(recent.GetRecent(10), QStringLiteral("/g/lost.qrl"));
     recent.CrearRecent();
     EXPECT_FALSE(recent.EnableFinish());
     EXPECT_FALSE(recent.EnableInComplete());
+    for (qint16 slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(recent.GetRecent(slot), QString()) << slot;
     EXPECT_EQ(
         store.GetText(QStringLiteral("Recent"), QStringLiteral("Recent1"), QStringLiteral("x")),
         QString());
