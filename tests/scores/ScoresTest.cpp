@@ -17,6 +17,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 namespace quadrell::test {
@@ -530,6 +531,13 @@ TEST(ScoreDates, TheLastRecordIsReadFromTheEndOfTheFile) {
     ASSERT_TRUE(writeContent(path, text + "\"Bob\",1,2,3,\"2099-01-01 00:00"));
     ASSERT_TRUE(ScoreFile::LastDate(path));
     EXPECT_EQ(ScoreFile::LastDate(path)->Text(), QStringLiteral("2027-05-06 07:08:09"));
+    // Read as descriptor 0, in a program started with its standard input closed.
+    const int input = ::dup(0);
+    ::close(0);
+    const std::optional<ScoreDate> asZero = ScoreFile::LastDate(path);
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_TRUE(asZero);
     QFile::remove(path);
     ASSERT_TRUE(makeFifo(path));
     EXPECT_FALSE(ScoreFile::LastDate(path)); // never waited on

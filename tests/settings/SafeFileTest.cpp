@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <vector>
 
 namespace quadrell::test {
@@ -113,6 +114,30 @@ TEST_F(SafeFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
     }
     EXPECT_TRUE(SafeFile::CheckRegular(path(QStringLiteral("none")), 100, true).isEmpty());
     EXPECT_TRUE(SafeFile::Read(path(QStringLiteral("big")), 200).ok);
+}
+
+// A program started with its standard input closed (as some launchers do) gets the first
+// file it opens as descriptor 0: that is a file like any other.
+TEST_F(SafeFileTest, AFileOpenedAsDescriptorZeroIsAFileLikeAnyOther) {
+    const QString file = path(QStringLiteral("kept.qrl"));
+    ASSERT_TRUE(writeContent(file, QByteArray("kept")));
+    const int input = ::dup(0);
+    ASSERT_GE(input, 0);
+    ::close(0);
+    const FileRead read = SafeFile::Read(file, 100);
+    QFile inPlace;
+    const QString opened = SafeFile::OpenInPlace(inPlace, file, 100);
+    const int descriptor = inPlace.handle();
+    inPlace.close();
+    const bool written = SafeFile::Write(file, QByteArray("new"));
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.bytes, QByteArray("kept"));
+    EXPECT_EQ(opened, QString());
+    EXPECT_EQ(descriptor, 0);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(SafeFile::Read(file, 100).bytes, QByteArray("new"));
 }
 
 TEST_F(SafeFileTest, DeletingAFolderNeverReachesOutsideItsRoot) {
