@@ -535,6 +535,21 @@ private slots:
         }
     }
 
+    // Started again while it runs, the moment starts afresh: one king leaving, not two.
+    void aCelebrationStartedAgainStartsAfresh() {
+        auto w = open();
+        deal(*w, 7);
+        Celebration& party = w->WinCelebration();
+        int done = 0;
+        party.Start([&done] { ++done; });
+        party.Frame(Celebration::kLaunchMs * 3);
+        party.Start([&done] { done += 10; });
+        party.Frame(0);
+        QCOMPARE(party.CardsInFlight(), 1);
+        party.Stop();
+        QCOMPARE(done, 0); // stopped, not over: nobody is told
+    }
+
     void aDoubleClickSendsTheCardToACell() {
         auto w = open();
         deal(*w, 7);
