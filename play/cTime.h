@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <functional>
+#include <utility>
 
 namespace quadrell {
 
