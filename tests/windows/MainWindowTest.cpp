@@ -18,6 +18,7 @@
 #include "ScopedLanguage.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
+#include "StatusPanels.h"
 #include "StepPacer.h"
 #include "TodaysDeal.h"
 #include "WonGame.h"
@@ -32,6 +33,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
@@ -1273,6 +1275,40 @@ private slots:
                            "Save Game|Close Game|-|Recent Finished|Recent InComplete|-|Exit"));
         QCOMPARE(shown("mnuView"),
             QStringLiteral("Toolbar|Status Bar|Timer|Can It Be Won|Difficulty|-|Source"));
+    }
+
+    // The status panels stand side by side while they fit to the pixel, then in two rows,
+    // then one under another; a hidden panel takes no place.
+    void theStatusPanelsGoIntoRowsOnlyWhenTheyNoLongerFit() {
+        QWidget bar;
+        auto* panels = new StatusPanels(&bar);
+        QList<QLabel*> labels;
+        for (const char* text : { "Cards Left: 52", "Game No. 7", "Moves: 0", "Time" }) {
+            labels.append(new QLabel(QLatin1String(text)));
+            panels->Add(labels.back());
+        }
+        bar.show();
+        const int gap = panels->layout()->spacing();
+        const auto widest = [&labels] {
+            int w = 0;
+            for (const QLabel* label : labels)
+                if (!label->isHidden()) w = std::max(w, label->sizeHint().width());
+            return w;
+        };
+        const int w = widest();
+        const struct {
+            int width, columns;
+        } rows[] { { 4 * w + 3 * gap, 4 }, { 4 * w + 3 * gap - 1, 2 }, { 2 * w + gap, 2 },
+            { 2 * w + gap - 1, 1 } };
+        for (const auto& row : rows) {
+            panels->resize(row.width, 60);
+            QCOMPARE(panels->Columns(), row.columns);
+        }
+        labels[0]->hide();
+        const int three = widest();
+        panels->resize(3 * three + 2 * gap, 60);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(panels->Columns(), 3);
     }
 
     // The toolbar's row is 380 twips high, and taller with a large font, so that the player
