@@ -53,6 +53,18 @@ TEST_F(FinishTest, TheBoxesOpenWithTheGameNumberAndThePlayer) {
     EXPECT_EQ(flow.FavouriteFolders(), QStringList { file(QStringLiteral("fav/Easy Games")) });
 }
 
+// Unticked boxes write nothing, whatever their names say; the win is still recorded.
+TEST_F(FinishTest, OkWithNeitherBoxTickedWritesNoGameFile) {
+    FinishFlow::Choices c = choices();
+    c.save = false;
+    c.favourite = false;
+    c.favIndex = 2;
+    flow.Accept(c);
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("617.q2k"))));
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"))));
+    EXPECT_EQ(scores().count("\r\n"), 1);
+}
+
 TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     FinishFlow::Choices c = choices();
     c.save = true;
