@@ -16,7 +16,7 @@ DifficultyTally::DifficultyTally(const std::vector<ScoreRec>& records) {
             it = index.insert(r.Name, static_cast<quint32>(counts_.names.size()));
             counts_.names << r.Name;
         }
-        games_.push_back({ r.GameNo, *it, r.Perc == 100 });
+        games_.push_back({ r.GameNo, *it, r.Won() });
         if (!seen.contains(r.GameNo)) {
             seen.insert(r.GameNo);
             firstPlayed_.push_back(r.GameNo);

@@ -11,8 +11,6 @@ namespace quadrell {
 
 namespace {
 
-bool won(const ScoreRec& r) { return r.Perc == 100; }
-
 // A line in print zones: each field after the first starts at the next 14-character
 // boundary. Built as UTF-8, counting characters, since the export writes a million of them.
 class ZoneLine {
@@ -56,7 +54,7 @@ std::vector<ScoreBoard::Row> ScoreBoard::General(const std::vector<ScoreRec>& re
     const qint64 n = static_cast<qint64>(records.size());
     qint64 w = 0, time = 0, score = 0, moves = 0;
     for (const ScoreRec& r : records) {
-        w += won(r) ? 1 : 0;
+        w += r.Won() ? 1 : 0;
         time += r.Time;
         score += r.Score;
         moves += r.Moves;
@@ -80,7 +78,7 @@ QStringList ScoreBoard::Session(
     for (const ScoreRec& r : records) {
         if (r.Date <= since) continue;
         ++s;
-        sw += won(r) ? 1 : 0;
+        sw += r.Won() ? 1 : 0;
     }
     return { tr("Session Started : %1").arg(cSave::DateText(sessionStart)),
         tr("Games Played : %1").arg(s), tr("Games Won : %1").arg(sw),
@@ -96,7 +94,7 @@ std::vector<int> ScoreBoard::ListScore(const std::vector<ScoreRec>& records,
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         const ScoreRec& r = records[static_cast<std::size_t>(i)];
         if (player && r.Name != *player) continue;
-        if (onlyFinished && !won(r)) continue;
+        if (onlyFinished && !r.Won()) continue;
         if (limit > 0) {
             const qint64 d = r.Date.Day().daysTo(today);
             if (d > limit - 1 || d < 0) continue;
@@ -119,7 +117,7 @@ std::array<ScoreStats, 6> ScoreBoard::Statistics(
             e.Moves += r.Moves;
             e.Time += r.Time;
             e.Score += r.Score;
-            if (won(r)) {
+            if (r.Won()) {
                 ++e.Won;
                 e.WonMoves += r.Moves;
                 e.WonTime += r.Time;

@@ -7,8 +7,6 @@ namespace quadrell {
 
 namespace {
 
-bool won(const ScoreRec& r) { return r.Perc == 100; }
-
 QDate periodStart(const QDate& day, ScoreCharts::Span span) {
     return span == ScoreCharts::Span::Week ? day.addDays(1 - day.dayOfWeek())
                                            : QDate(day.year(), day.month(), 1);
@@ -73,7 +71,7 @@ ScoreCharts ScoreCharts::Of(
         previous = &r;
         previousPlayer = who;
         Player& p = charts.players[who];
-        const bool win = won(r);
+        const bool win = r.Won();
         ++p.played;
         p.bestScore = std::max(p.bestScore, r.Score);
         if (win) {

@@ -18,6 +18,9 @@ struct ScoreRec {
     qint32 Moves = 0;
     qint32 Score = 0;
     qint16 Perc = 0;
+
+    // A game counts as won only with every card home.
+    bool Won() const { return Perc == 100; }
 };
 
 // A game's own figures, as its score line records them.

@@ -234,7 +234,7 @@ bool cScore::finishFirstNote() {
     bool added = true;
     {
         SettingsStore::Batch batch(store);
-        const bool won = r && r->Perc == 100;
+        const bool won = r && r->Won();
         if (r && slot > 0 && players_.GetName(slot) == r->Name)
             added = players_.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, r->Time, r->Score);
         notes.removeFirst();
@@ -280,7 +280,7 @@ PlayerBests cScore::CurrentBests() const {
         cSave::ParseDate(players_.GetDate(players_.GetCurrentPlayerIndex()), QDateTime()));
     PlayerBests best;
     ScoreFile::Reader reader([&](const ScoreRec& r) {
-        if (r.Perc != 100 || r.Name != name || !(r.Date > since)) return;
+        if (!r.Won() || r.Name != name || !(r.Date > since)) return;
         best.Score = best.AnyWin ? std::max(best.Score, r.Score) : r.Score;
         best.Moves = best.AnyWin ? std::min(best.Moves, r.Moves) : r.Moves;
         best.Time = best.AnyWin ? std::min(best.Time, r.Time) : r.Time;

@@ -96,7 +96,7 @@ private:
             ++count[r.GameNo];
             next_ = std::max(next_, r.GameNo + 1);
             ++total;
-            won += r.Perc == 100;
+            won += r.Won();
             time += r.Time;
             score += r.Score;
         }

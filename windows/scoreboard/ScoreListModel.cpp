@@ -40,11 +40,11 @@ QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
     if (!records_ || !index.isValid()) return {};
     const ScoreRec& r
         = (*records_)[static_cast<std::size_t>(rows_[static_cast<std::size_t>(index.row())])];
-    if (role == Qt::DecorationRole && index.column() == 0) return r.Perc == 100 ? won_ : lost_;
+    if (role == Qt::DecorationRole && index.column() == 0) return r.Won() ? won_ : lost_;
     // What the icon shows, for a screen reader: "3, won".
     if (role == Qt::AccessibleTextRole && index.column() == 0)
         return data(index, Qt::DisplayRole).toString() + QStringLiteral(", ")
-            + (r.Perc == 100 ? tr("won") : tr("lost"));
+            + (r.Won() ? tr("won") : tr("lost"));
     // The day's deal, played on its day: marked by colour, said and told on hovering.
     if (index.column() == 2
         && (role == Qt::ForegroundRole || role == Qt::ToolTipRole
