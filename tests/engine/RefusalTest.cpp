@@ -14,7 +14,7 @@ protected:
     }
 };
 
-struct Row {
+struct RefusalRow {
     const char* scene;
     std::function<void(BoardBuilder)> lay;
     Loc selected;
@@ -40,7 +40,7 @@ TEST_F(RefusalTest, ACardHeldAloneIsRefusedAsOneCard) {
 }
 
 TEST_F(RefusalTest, EachRuleNamesItselfAndOnlyAPlaceThatTakesTheCardsIsMarked) {
-    const std::vector<Row> rows {
+    const std::vector<RefusalRow> rows {
         { "a lone card of the wrong colour",
             [](BoardBuilder b) { b.column(0, "KH 3S").column(1, "KD 5C"); }, 8, 1,
             "The Three of Spades goes on a red Four" },
@@ -82,7 +82,7 @@ TEST_F(RefusalTest, EachRuleNamesItselfAndOnlyAPlaceThatTakesTheCardsIsMarked) {
             [](BoardBuilder b) { b.column(0, "KH 2S"); }, 8, 208, "" },
         { "nothing selected", [](BoardBuilder b) { b.column(0, "KH 3S"); }, kNoLoc, 1, "" },
     };
-    for (const Row& row : rows) {
+    for (const RefusalRow& row : rows) {
         SCOPED_TRACE(row.scene);
         board().Clear();
         row.lay(build());

@@ -11,7 +11,7 @@
 namespace quadrell {
 
 namespace {
-QString said(const char* text) { return BoardAccessible::tr(text); }
+QString placeSaid(const char* text) { return BoardAccessible::tr(text); }
 } // namespace
 
 const BoardWidget& BoardItem::board() const { return owner_.board(); }
@@ -102,19 +102,19 @@ QAccessibleInterface* BoardItem::childAt(int x, int y) const {
 QString BoardItem::name() const {
     switch (kind_) {
     case Kind::Column:
-        return said(QT_TRANSLATE_NOOP("BoardAccessible", "Column %1")).arg(index_ + 1);
+        return placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "Column %1")).arg(index_ + 1);
     case Kind::Cell: {
         const Card c = topCard();
-        return said(QT_TRANSLATE_NOOP("BoardAccessible", "Cell %1: %2"))
+        return placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "Cell %1: %2"))
             .arg(index_ + 1)
-            .arg(c == kNoCard ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
+            .arg(c == kNoCard ? placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
                               : CardNames::Of(c));
     }
     case Kind::Foundation: {
         const Card c = topCard();
-        return said(QT_TRANSLATE_NOOP("BoardAccessible", "%1 foundation: %2"))
+        return placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "%1 foundation: %2"))
             .arg(CardNames::OfSuit(index_ + 1),
-                c == kNoCard ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
+                c == kNoCard ? placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
                              : CardNames::Of(c));
     }
     case Kind::OneCard: {
@@ -142,16 +142,16 @@ QString BoardItem::description() const {
 QString BoardItem::ownDescription() const {
     if (kind_ == Kind::Column) {
         const auto n = columnCards().size();
-        return n == 0 ? said(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
-            : n == 1  ? said(QT_TRANSLATE_NOOP("BoardAccessible", "1 card"))
-                      : said(QT_TRANSLATE_NOOP("BoardAccessible", "%1 cards")).arg(n);
+        return n == 0 ? placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "empty"))
+            : n == 1  ? placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "1 card"))
+                      : placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "%1 cards")).arg(n);
     }
     if (kind_ == Kind::OneCard && isColumnPlace(place())) {
         const Loc below = static_cast<Loc>(place() + kColumns);
         for (Card c = 0; c < kCardCount; ++c)
             if (board().PlaceOf(c) == below)
-                return said(QT_TRANSLATE_NOOP("BoardAccessible", "covered"));
-        return said(QT_TRANSLATE_NOOP("BoardAccessible", "exposed"));
+                return placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "covered"));
+        return placeSaid(QT_TRANSLATE_NOOP("BoardAccessible", "exposed"));
     }
     return {};
 }

@@ -20,7 +20,7 @@ namespace {
 
 // The characters a time is written with, in the strip's order.
 constexpr char16_t kDigits[] = u"0123456789:";
-constexpr int kCells = std::size(kDigits) - 1;
+constexpr int kDigitCells = std::size(kDigits) - 1;
 constexpr int kWidestTime = 9; // "00:00:00 ", as wide as the box is at least
 constexpr int kPadding = 12;
 
@@ -98,13 +98,13 @@ QPixmap ClockFace::drawStrip(qreal dpr) const {
     const QFontMetricsF metrics(font);
     const int width = qRound(metrics.horizontalAdvance(QLatin1Char('0')) * dpr);
     const int height = qCeil(metrics.height() * dpr);
-    QImage strip(width * kCells, height, QImage::Format_RGB32);
+    QImage strip(width * kDigitCells, height, QImage::Format_RGB32);
     strip.setDevicePixelRatio(dpr);
     strip.fill(palette().color(QPalette::Window));
     QPainter p(&strip);
     p.setFont(font);
     p.setPen(palette().color(QPalette::WindowText));
-    for (int i = 0; i < kCells; ++i) {
+    for (int i = 0; i < kDigitCells; ++i) {
         p.drawText(QRectF(i * width / dpr, 0, width / dpr, height / dpr), Qt::AlignCenter,
             QString(QChar(kDigits[i])));
     }
@@ -114,7 +114,7 @@ QPixmap ClockFace::drawStrip(qreal dpr) const {
 
 QSize ClockFace::cell() const {
     const QPixmap& strip = Strip();
-    return { strip.width() / kCells, strip.height() };
+    return { strip.width() / kDigitCells, strip.height() };
 }
 
 QSize ClockFace::sizeHint() const {
@@ -141,7 +141,7 @@ void ClockFace::paintEvent(QPaintEvent*) {
     int x = qRound((inside.right() + 1) * dpr) - int(shown.size()) * digit.width();
     const int y = qRound(inside.top() * dpr) + (qRound(inside.height() * dpr) - digit.height()) / 2;
     for (const QChar c : shown) {
-        const auto at = std::char_traits<char16_t>::find(kDigits, kCells, c.unicode());
+        const auto at = std::char_traits<char16_t>::find(kDigits, kDigitCells, c.unicode());
         if (at) {
             const QRectF from((at - kDigits) * digit.width(), 0, digit.width(), digit.height());
             p.drawPixmap(
