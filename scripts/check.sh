@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything warning-free and runs every test: the unit
 # tests and driver scripts in the optimised build the package is made from and in a debug
 # build with bounds-checked containers under AddressSanitizer and UBSan (one debug build
-# for both: two took four minutes more), a bounded fuzzing run of the game-file reader,
+# for both: two took four minutes more; both compile their sources sixteen to a unit, which
+# halves the building), a bounded fuzzing run of the game-file reader,
 # the Debian package (checked by lintian, unpacked and started), and the formatting check. Each suite runs with an empty
 # home that must stay empty, and must leave the checkout as it found it.
 set -euo pipefail
