@@ -21,12 +21,7 @@ protected:
 };
 
 TEST_F(MoveColumnTest, FiveCardsThroughOneCellAndTwoEmptyColumns) {
-    standers()
-        .column(0, "5C QS JH TS 9H 8S")
-        .column(1, "KD")
-        .cell(0, "3D")
-        .cell(1, "4H")
-        .cell(2, "5D");
+    standers().columns({ "5C QS JH TS 9H 8S", "KD" }).cells({ "3D", "4H", "5D" });
     move(40, 1);
     const std::vector<Step> expected {
         { 40, 203, 1 }, // 8S to the cell
@@ -49,13 +44,7 @@ TEST_F(MoveColumnTest, FiveCardsThroughOneCellAndTwoEmptyColumns) {
 }
 
 TEST_F(MoveColumnTest, ThreeCardsThroughTwoEmptyColumnsAndNoCell) {
-    standers()
-        .column(0, "5C JH TS 9H")
-        .column(1, "QC")
-        .cell(0, "3D")
-        .cell(1, "4H")
-        .cell(2, "5D")
-        .cell(3, "6D");
+    standers().columns({ "5C JH TS 9H", "QC" }).cells({ "3D", "4H", "5D", "6D" });
     move(24, 1);
     const std::vector<Step> expected { { 24, 6, 2 }, { 16, 7, 2 }, { 8, 9, 2 }, { 7, 17, 2 },
         { 6, 25, 2 } };
@@ -64,12 +53,8 @@ TEST_F(MoveColumnTest, ThreeCardsThroughTwoEmptyColumnsAndNoCell) {
 
 TEST_F(MoveColumnTest, ThreeCardsThroughTwoCellsStartANewMove) {
     standers()
-        .column(0, "5C JH TS 9H")
-        .column(1, "QC")
-        .column(6, "KH")
-        .column(7, "KD")
-        .cell(0, "3D")
-        .cell(2, "5D");
+        .columns({ "5C JH TS 9H", "QC", "", "", "", "", "KH", "KD" })
+        .cells({ "3D", "", "5D" });
     move(24, 1);
     const std::vector<Step> expected { { 24, 201, 1 }, { 16, 203, 2 }, { 8, 9, 2 }, { 203, 17, 2 },
         { 201, 25, 2 } };
@@ -78,12 +63,8 @@ TEST_F(MoveColumnTest, ThreeCardsThroughTwoCellsStartANewMove) {
 
 TEST_F(MoveColumnTest, MoveColumnIntoTheOnlyEmptyColumnIsCutToCapacity) {
     standers()
-        .column(0, "5C QS JH TS 9H")
-        .column(1, "KD")
-        .column(6, "QC")
-        .cell(0, "3D")
-        .cell(1, "4H")
-        .cell(2, "5D");
+        .columns({ "5C QS JH TS 9H", "KD", "", "", "", "", "QC" })
+        .cells({ "3D", "4H", "5D" });
     prompter.emptyColumn = EmptyColumnChoice::Column;
     engine.rules().CardClicked(32);
     engine.rules().BackgroundClicked(9000, 2000);
@@ -94,12 +75,7 @@ TEST_F(MoveColumnTest, MoveColumnIntoTheOnlyEmptyColumnIsCutToCapacity) {
 }
 
 TEST_F(MoveColumnTest, AutomaticPlayWaitsForTheWholeRun) {
-    standers()
-        .column(0, "5C AH QS JH TS 9H")
-        .column(1, "KD")
-        .column(6, "QC")
-        .cell(0, "3D")
-        .cell(1, "4H");
+    standers().columns({ "5C AH QS JH TS 9H", "KD", "", "", "", "", "QC" }).cells({ "3D", "4H" });
     move(40, 1); // QS..9H onto KD uncovers the ace of hearts
     ASSERT_GE(recorder.steps.size(), 2U);
     EXPECT_EQ(recorder.steps.back(), (Step { 8, 205, 2 }));

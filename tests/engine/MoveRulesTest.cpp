@@ -10,15 +10,7 @@ protected:
     MoveRules& rules() { return engine.rules(); }
     // Eight columns in play; the cells given stay free.
     void fullBoard() {
-        build()
-            .column(0, "5C QS JH TS 9H")
-            .column(1, "KD")
-            .column(2, "KC 8H")
-            .column(3, "KS 9S")
-            .column(4, "QH")
-            .column(5, "QD")
-            .column(6, "QC")
-            .column(7, "JC");
+        build().columns({ "5C QS JH TS 9H", "KD", "KC 8H", "KS 9S", "QH", "QD", "QC", "JC" });
     }
 };
 
@@ -63,17 +55,10 @@ TEST_F(MoveRulesTest, AnIllegalMoveIsRefusedWithAMessageOrSilently) {
 }
 
 TEST_F(MoveRulesTest, ARunTooLongForTheFreeSpaceIsRefused) {
-    build() // two free cells, no empty column
-        .column(0, "5C QS JH TS 9H")
-        .column(1, "KD")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
-        .column(6, "QC")
-        .column(7, "JC")
-        .cell(0, "5S")
-        .cell(1, "6S");
+    // Two free cells, no empty column.
+    build()
+        .columns({ "5C QS JH TS 9H", "KD", "KC", "KS", "QH", "QD", "QC", "JC" })
+        .cells({ "5S", "6S" });
     rules().CardClicked(32);
     rules().CardClicked(1); // QS..9H is 4 cards; 2 cells carry 3
     EXPECT_EQ(prompter.messages,
@@ -150,14 +135,7 @@ TEST_F(MoveRulesTest, LoneCardGoesIntoAnEmptyColumnWithoutAsking) {
 TEST_F(MoveRulesTest, EmptyColumnDialogOffersSingleColumnOrCancel) {
     auto setUp = [this] {
         recorder.steps.clear();
-        build()
-            .column(0, "5C QS JH TS 9H")
-            .column(1, "KD")
-            .column(2, "KC")
-            .column(3, "KS")
-            .column(4, "QH")
-            .column(5, "QD")
-            .column(6, "QC");
+        build().columns({ "5C QS JH TS 9H", "KD", "KC", "KS", "QH", "QD", "QC" });
         rules().CardClicked(32);
         rules().BackgroundClicked(9000, 2000); // column 7, the only empty one; four free cells
     };
@@ -179,17 +157,8 @@ TEST_F(MoveRulesTest, EmptyColumnDialogOffersSingleColumnOrCancel) {
 
 TEST_F(MoveRulesTest, NoDialogWhenTheFreeSpaceCarriesOneCard) {
     build()
-        .column(0, "5C TS 9H")
-        .column(1, "KD")
-        .column(2, "KC")
-        .column(3, "KS")
-        .column(4, "QH")
-        .column(5, "QD")
-        .column(6, "QC")
-        .cell(0, "2S")
-        .cell(1, "3S")
-        .cell(2, "4S")
-        .cell(3, "5S");
+        .columns({ "5C TS 9H", "KD", "KC", "KS", "QH", "QD", "QC" })
+        .cells({ "2S", "3S", "4S", "5S" });
     rules().CardClicked(16);
     rules().BackgroundClicked(9000, 2000);
     EXPECT_EQ(prompter.dialogs, 0);

@@ -53,15 +53,9 @@ TEST_F(SolverTest, TheOnlyWinMayNeedAnEmptyColumn) {
     // The king of spades covers the six of hearts, every cell is full, and a king goes
     // onto nothing: only an empty column frees the hearts.
     build()
-        .column(0, "6H KS")
-        .column(1, "KH QH JH TH 8H 7H")
-        .column(2, "KD QD JD TD 8D 7D 6D")
-        .column(3, "KC QC JC TC 8C 7C 6C")
-        .column(4, "QS JS TS 8S 7S 6S")
-        .cell(0, "9H")
-        .cell(1, "9D")
-        .cell(2, "9C")
-        .cell(3, "9S")
+        .columns({ "6H KS", "KH QH JH TH 8H 7H", "KD QD JD TD 8D 7D 6D", "KC QC JC TC 8C 7C 6C",
+            "QS JS TS 8S 7S 6S" })
+        .cells({ "9H", "9D", "9C", "9S" })
         .foundation("5H")
         .foundation("5D")
         .foundation("5C")

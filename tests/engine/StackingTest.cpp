@@ -46,14 +46,7 @@ TEST_F(StackingTest, ARunToTheEndStartsOnlyAtAColumnCard) {
 
 TEST_F(StackingTest, CardsToMoveCountsTheRunThatFits) {
     // Column 0 holds the run KH QS JH TS 9H under a 5C that breaks it.
-    build()
-        .column(0, "5C KH QS JH TS 9H")
-        .column(1, "KD")
-        .column(2, "QC")
-        .column(3, "JS 3H")
-        .column(4, "TC")
-        .column(5, "QD")
-        .cell(0, "JC");
+    build().columns({ "5C KH QS JH TS 9H", "KD", "QC", "JS 3H", "TC", "QD" }).cells({ "JC" });
     EXPECT_EQ(CountCardsToMove(board(), 40, 1), 4);   // QS JH TS 9H onto KD
     EXPECT_EQ(CountCardsToMove(board(), 40, 2), 3);   // JH TS 9H onto QC
     EXPECT_EQ(CountCardsToMove(board(), 40, 4), 1);   // 9H onto TC
@@ -68,15 +61,8 @@ TEST_F(StackingTest, CardsToMoveCountsTheRunThatFits) {
 TEST_F(StackingTest, PossibleMovesCountEmptyPlacesAndOneMoveEach) {
     // 2 empty cells, 1 empty column, and only 4C onto 5D to move: 4.
     build()
-        .column(0, "KH 4C")
-        .column(1, "KS 5D")
-        .column(2, "KD 9C")
-        .column(3, "KC 9H")
-        .column(4, "QC 9S")
-        .column(5, "QH QS")
-        .column(6, "QD JC")
-        .cell(0, "2H")
-        .cell(1, "2D")
+        .columns({ "KH 4C", "KS 5D", "KD 9C", "KC 9H", "QC 9S", "QH QS", "QD JC" })
+        .cells({ "2H", "2D" })
         .foundation("AC");
     EXPECT_EQ(board().GetPossibleMoves(), 4);
     state().gGameActive = false;
@@ -93,10 +79,7 @@ TEST_F(StackingTest, PossibleMovesCountFoundationAndCellMovesButNotRuns) {
         .column(5, "QH 7D") // 6C onto 7D: 1
         .column(6, "QD 9S")
         .column(7, "8H JD") // TS would fit, but it heads a run: not counted
-        .cell(0, "4D")
-        .cell(1, "3S")
-        .cell(2, "9D")
-        .cell(3, "2S")
+        .cells({ "4D", "3S", "9D", "2S" })
         .foundation("AC");
     EXPECT_EQ(board().GetPossibleMoves(), 4);
 }
@@ -104,18 +87,8 @@ TEST_F(StackingTest, PossibleMovesCountFoundationAndCellMovesButNotRuns) {
 // An ace goes home by itself, never by a player's click: an exposed ace is no possible move.
 TEST_F(StackingTest, AnExposedAceIsNoPossibleMove) {
     build()
-        .column(0, "KS AH")
-        .column(1, "3C")
-        .column(2, "5C")
-        .column(3, "7C")
-        .column(4, "9C")
-        .column(5, "JC")
-        .column(6, "4S")
-        .column(7, "6S")
-        .cell(0, "QH")
-        .cell(1, "KD")
-        .cell(2, "KH")
-        .cell(3, "QD");
+        .columns({ "KS AH", "3C", "5C", "7C", "9C", "JC", "4S", "6S" })
+        .cells({ "QH", "KD", "KH", "QD" });
     EXPECT_EQ(board().GetPossibleMoves(), 0);
 }
 

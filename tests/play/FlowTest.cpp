@@ -218,7 +218,7 @@ TEST_F(FlowTest, RandomDealsStayInTheirRange) {
 
 TEST_F(FlowTest, AWinIsAnnouncedOnceHoweverManyPassesSeeIt) {
     BoardBuilder(session.engine)
-        .column(0, "KS")
+        .columns({ "KS" })
         .foundation("KH")
         .foundation("KC")
         .foundation("KD")

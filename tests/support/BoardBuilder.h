@@ -3,6 +3,7 @@
 #include "Card.h"
 #include "Engine.h"
 
+#include <initializer_list>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -36,8 +37,24 @@ public:
             engine_.state().gBoard.init(static_cast<Loc>(row * kColumns + c), CardOf(name));
         return *this;
     }
+    // Columns from the first on, an empty string for an empty column.
+    BoardBuilder& columns(std::initializer_list<std::string> cards) {
+        int c = 0;
+        for (const std::string& column_cards : cards)
+            column(c++, column_cards);
+        return *this;
+    }
     BoardBuilder& cell(int i, const std::string& card) {
         engine_.state().gBoard.init(static_cast<Loc>(kFirstCell + i), CardOf(card));
+        return *this;
+    }
+    // Cells from the first on, an empty string for an empty cell.
+    BoardBuilder& cells(std::initializer_list<std::string> cards) {
+        int i = 0;
+        for (const std::string& card : cards) {
+            if (!card.empty()) cell(i, card);
+            ++i;
+        }
         return *this;
     }
     // The foundation of the card's suit, topped by that card; the cards under it lie there too.
@@ -58,9 +75,8 @@ public:
     }
     // Eight columns and four cells where nothing fits anywhere and nothing goes home.
     BoardBuilder& noMovesLeft() {
-        column(0, "KH 8H").column(1, "KC 8C").column(2, "KD 8D").column(3, "KS 8S");
-        column(4, "QH 6H").column(5, "QC 6C").column(6, "QD 6D").column(7, "QS 6S");
-        return cell(0, "4H").cell(1, "4C").cell(2, "4D").cell(3, "4S");
+        columns({ "KH 8H", "KC 8C", "KD 8D", "KS 8S", "QH 6H", "QC 6C", "QD 6D", "QS 6S" });
+        return cells({ "4H", "4C", "4D", "4S" });
     }
 
 private:

@@ -281,11 +281,7 @@ private slots:
         w->resize(1300, 1000);
         BoardWidget& board = w->board();
         QTRY_COMPARE(board.Scale(), 1300 / 643.0);
-        BoardBuilder(w->session().engine)
-            .column(0, "KH 3S")
-            .column(1, "QD 5C")
-            .column(3, "2D")
-            .foundation("2S");
+        BoardBuilder(w->session().engine).columns({ "KH 3S", "QD 5C", "", "2D" }).foundation("2S");
         showPosition(*w);
         const GameState& state = w->session().engine.state();
         const Loc spades = foundationOf(CardOf("3S"));
@@ -1231,14 +1227,12 @@ private slots:
         w->session().engine.rules().CardDoubleClicked(48); // a history to replay
         // The six of clubs goes home by hand only, and then everything else follows.
         BoardBuilder(w->session().engine)
+            .columns({ "6H 4D 6C", "KH QH JH TH 9H 8H 7H", "KC QC JC TC 9C 8C 7C",
+                "KD QD JD TD 9D 8D 7D 6D 5D" })
             .foundation("5H")
             .foundation("5C")
             .foundation("3D")
-            .foundation("KS")
-            .column(0, "6H 4D 6C")
-            .column(1, "KH QH JH TH 9H 8H 7H")
-            .column(2, "KC QC JC TC 9C 8C 7C")
-            .column(3, "KD QD JD TD 9D 8D 7D 6D 5D");
+            .foundation("KS");
         QVERIFY(w->session().engine.autoPlayer().CanFinish());
         QVERIFY(enabled().contains(QStringLiteral("mnuFinish")));
         w->Action(QStringLiteral("mnuBack"))->trigger();
