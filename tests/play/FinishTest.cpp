@@ -65,6 +65,26 @@ TEST_F(FinishTest, OkWithNeitherBoxTickedWritesNoGameFile) {
     EXPECT_EQ(scores().count("\r\n"), 1);
 }
 
+// A win is recorded with the time it was won in, however long the finished-game dialog
+// then stays open.
+TEST_F(FinishTest, TheWinIsRecordedWithTheTimeItWasWonIn) {
+    flow.Accept(choices()); // the win the fixture played, with the real clock
+    const QDateTime start(QDate(2026, 12, 8), QTime(10, 0));
+    QDateTime now = start;
+    cTime clock(session.engine, session.save, [&now] { return now; });
+    session.menu.SetScoring(&session.score, &clock);
+    session.menu.NewGame(617, false);
+    session.menu.Game_Started(false);
+    session.save.SetGameStartTime(start);
+    now = start.addSecs(95);
+    session.engine.rules().CardDoubleClicked(48);
+    session.GameWonDetected();
+    now = start.addSecs(695); // ten minutes over the dialog
+    flow.Accept(choices());
+    session.menu.SetScoring(&session.score, &session.time);
+    EXPECT_TRUE(scores().split('\n').at(1).startsWith("\"Guest\",95,617,")) << scores().data();
+}
+
 TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     FinishFlow::Choices c = choices();
     c.save = true;
