@@ -46,5 +46,21 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
     EXPECT_EQ(got, QStringLiteral("/games/seven.qrl"));
 }
 
+// Without a place for the socket (no folder of the user's own, or a path too long for a
+// socket's name), a launch neither listens nor claims to have handed its file over: it opens
+// the file itself.
+TEST(SingleInstance, WithoutASocketPlaceEachLaunchGoesOnByItself) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString deep = dir.filePath(QString(120, QLatin1Char('d')));
+    QDir().mkpath(deep);
+    for (const QString& sockets : { QString(), deep }) {
+        SingleInstance instance(data, sockets);
+        EXPECT_FALSE(instance.Listen([](const QString&) {})) << sockets.toStdString();
+        EXPECT_FALSE(instance.HandOver(QStringLiteral("/games/seven.qrl")))
+            << sockets.toStdString();
+    }
+}
+
 } // namespace
 } // namespace quadrell::test
