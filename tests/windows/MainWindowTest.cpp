@@ -1847,6 +1847,28 @@ private slots:
             QVERIFY(lines[i].contains(",617,") && !lines[i].contains("\",100,"));
     }
 
+    // The solution stops with its last move, not a move's pace later with Stop still offered.
+    void aWatchedSolutionEndsWithItsLastMove() {
+        auto w = open();
+        w->session().opt.SetSolutionSpeed(100); // 1 s a move
+        w->session().opt.SetCardSpeed(1);
+        deal(*w, 617);
+        Engine& engine = w->session().engine;
+        const Solver::Result solved = Solver::Solve(engine.state().gBoard);
+        QVERIFY(solved.line.size() > 2);
+        for (std::size_t i = 0; i + 1 < solved.line.size(); ++i) // all but the last move
+            QVERIFY(Solver::Play(engine, solved.line[i]));
+        w->RefreshMenus();
+        ModalAnswerer yes; // to giving the game up
+        w->Assist().ShowSolution();
+        QTRY_VERIFY_WITH_TIMEOUT(w->Assist().PlayingSolution(), 20000);
+        const cGame& board = engine.state().gBoard;
+        QTRY_VERIFY_WITH_TIMEOUT(rankOf(board.GetCardIndex(kFirstFoundation)) == 13, 5000);
+        QVERIFY(!w->Assist().PlayingSolution());
+        w->RefreshMenus();
+        QVERIFY(!w->Action(QStringLiteral("mnuStop"))->isEnabled());
+    }
+
     // Game 7's fourth card sent to a cell loses it: the game goes back to just before that
     // move, the move outlined; a game still winnable says so. The question that gives the
     // game up offers the search too, and keeps the game.
