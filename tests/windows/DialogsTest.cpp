@@ -641,6 +641,30 @@ private slots:
         QVERIFY(!s.save.GlobalClearedDate().isEmpty());
     }
 
+    // The finished-game dialog opens with the favourites folder and the next game chosen at
+    // its last OK.
+    void theFinishedGameDialogKeepsTheFolderAndNextGameChosen() {
+        QDir().mkpath(session().save.FavFolder() + QStringLiteral("/Zebra Games"));
+        RecordingPrompter prompter;
+        for (int game = 0; game < 2; ++game) {
+            session().menu.NewGame(617, false);
+            session().menu.Game_Started(false);
+            session().GameWonDetected();
+            dlgFinish finish(session().finishing, prompter, window_.get());
+            QVERIFY(finish.Folders()->count() >= 2);
+            if (game == 1) {
+                QCOMPARE(finish.Folders()->currentIndex(), 1);
+                QCOMPARE(finish.NextGame()->currentIndex(), 2);
+            }
+            finish.Folders()->setCurrentIndex(1);  // the second folder
+            finish.NextGame()->setCurrentIndex(2); // "Restart the Same Game"
+            finish.show();
+            QTest::keyClick(&finish, Qt::Key_Return);
+            QCOMPARE(finish.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(prompter.messages.empty());
+    }
+
     // The finished-game dialog's Browse: a folder chosen puts the game's file in it; a
     // cancelled choice leaves the path as it was.
     void theFinishedGameDialogsBrowseFillsThePath() {
@@ -1274,7 +1298,13 @@ private slots:
         QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), QStringLiteral("Restart Game "));
         QCOMPARE(custom.Toolbar()->headerItem()->text(0), QStringLiteral("Tool Bar"));
         QCOMPARE(custom.Panels()->headerItem()->text(0), QStringLiteral("Status Bar"));
-        for (int row = 0; row < 3; ++row)
+        // A player's Space ticks a row off, as a click on its box does.
+        custom.show();
+        custom.Toolbar()->setFocus();
+        custom.Toolbar()->setCurrentItem(custom.Toolbar()->topLevelItem(0));
+        QTest::keyClick(custom.Toolbar(), Qt::Key_Space);
+        QCOMPARE(custom.Toolbar()->topLevelItem(0)->checkState(0), Qt::Unchecked);
+        for (int row = 1; row < 3; ++row)
             custom.Toolbar()->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
         QVERIFY(!window_->Custom().ToolbarPositionVisible(4));
         QVERIFY(!window_->Custom().ToolbarPositionVisible(1));
