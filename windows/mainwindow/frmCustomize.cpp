@@ -22,7 +22,6 @@ void addItem(
     auto* item = new QTreeWidgetItem(list, { text });
     item->setIcon(0, icon);
     item->setData(0, Qt::UserRole, index);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
