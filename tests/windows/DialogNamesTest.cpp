@@ -6,6 +6,7 @@
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "ScopedLanguage.h"
+#include "ScreenFit.h"
 #include "SessionDialogs.h"
 #include "WonGame.h"
 #include "dlgAbout.h"
@@ -533,6 +534,30 @@ private slots:
         });
         bool ok = false;
         checkModal([&] { prompter.InputBox("Folder name", "Favorites", ok); });
+    }
+
+    // A dialog's controls scroll only when the dialog no longer fits the screen: one exactly
+    // as large as the room is left as it is; a pixel more either way scrolls.
+    void aDialogScrollsOnlyWhenItNoLongerFits() {
+        const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+        const std::tuple<const char*, QSize, bool> rows[] {
+            { "exactly the room", room, false },
+            { "a pixel wider", room + QSize(1, 0), true },
+            { "a pixel taller", room + QSize(0, 1), true },
+        };
+        for (const auto& [what, size, scrolls] : rows) {
+            QDialog dialog;
+            auto* column = new QVBoxLayout(&dialog);
+            column->addWidget(new QLabel(QStringLiteral("A few words")));
+            auto* buttons = new QHBoxLayout;
+            buttons->addWidget(new QPushButton(QStringLiteral("OK")));
+            column->addLayout(buttons);
+            dialog.resize(size);
+            FitOnScreen(&dialog);
+            QVERIFY2(
+                (dialog.findChild<QScrollArea*>(QStringLiteral("scrollFit")) != nullptr) == scrolls,
+                what);
+        }
     }
 
     // A message's lines are read as one text: a break inside a sentence is a space, one

@@ -109,6 +109,8 @@ private slots:
                     if (row == lost.entries)
                         expected += QStringLiteral(" This move lost the game.");
                     QCOMPARE(review.List()->item(row)->text(), expected);
+                    QCOMPARE(review.Table()->item(row, 0)->text(),
+                        row == 0 ? QStringLiteral("Deal") : QString::number(row));
                     const QString figure = review.Table()->item(row, 1)->text();
                     QCOMPARE(figure,
                         r.verdict == Solver::Verdict::Won ? QString::number(r.line.size())
