@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # Plants one small realistic fault at a time (a comparison or a logical operator turned, an
 # off-by-one, a call dropped) at a random line of the program folders, builds, runs the fast
-# tests (the unit tests and the window tests, no driver script or whole-program test), and
-# prints whether any failed. It edits the sources and puts each back: run it in a worktree of
+# tests (the unit tests, the window tests and the accessibility events, no driver script or
+# whole-program test), and prints whether any failed. It edits the sources and puts each back: run it in a worktree of
 # its own, configured as a plain debug build and built once (the ci preset's sanitizers
 # would double the time a fault takes):
 #   cmake -S WORKTREE -B WORKTREE/build/ci -G Ninja -DCMAKE_BUILD_TYPE=Debug \
@@ -66,6 +66,12 @@ while done<N:
                 r=subprocess.run([build+'/tests/windows/'+w],capture_output=True,text=True,timeout=300,env=env)
                 if r.returncode!=0: caught=w; break
             except subprocess.TimeoutExpired: caught=w+'(timeout)'; break
+    if not caught:
+        # The board's events as a listening screen reader gets them: a few seconds, on a bus
+        # of its own.
+        r=subprocess.run(['ctest','--test-dir',build,'-R',r'^a11y\.events$','--timeout','120'],
+                         capture_output=True,text=True)
+        if r.returncode!=0: caught='a11y.events'
     lines[i]=orig; open(f,'w').write('\n'.join(lines))
     done+=1
     line=f"{'CAUGHT' if caught else 'MISSED'} {rel}:{i+1} [{orig.strip()}] -> [{new.strip()}] {caught or ''}"
