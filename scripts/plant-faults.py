@@ -2,9 +2,9 @@
 # Plants one small realistic fault at a time (a comparison or a logical operator turned, an
 # off-by-one, a call dropped) at a random line of the program folders, builds, runs the fast
 # tests (the unit tests, the window tests and the accessibility events, no driver script or
-# whole-program test), and prints whether any failed. It edits the sources and puts each back: run it in a worktree of
-# its own, configured as a plain debug build and built once (the ci preset's sanitizers
-# would double the time a fault takes):
+# whole-program test), and prints whether any failed. It edits the sources and puts each back:
+# run it in a worktree of its own, configured as a plain debug build and built once (the ci
+# preset's sanitizers would double the time a fault takes):
 #   cmake -S WORKTREE -B WORKTREE/build/ci -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 #       -DQUADRELL_BENCH=OFF -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS
 #   scripts/plant-faults.py WORKTREE [SEED=7] [COUNT=20]
