@@ -259,6 +259,19 @@ private slots:
         QCOMPARE(state.gSelected, Loc(state.gBoard.GetBottomCardLocation(4)));
     }
 
+    // A click on an empty cell puts the selected card there, the first cell and the last alike.
+    void aClickOnAnEmptyCellTakesTheSelectedCard() {
+        auto w = open();
+        deal(*w, 7);
+        const cGame& board = w->session().engine.state().gBoard;
+        for (const auto& [from, cell] : { std::pair { Loc(46), 0 }, std::pair { Loc(45), 3 } }) {
+            const Card card = board.GetCardIndex(from);
+            clickCard(*w, from);
+            QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(1080 * cell / 15 + 30, 40));
+            QCOMPARE(board.GetCardIndex(static_cast<Loc>(kFirstCell + cell)), card);
+        }
+    }
+
     // Held by its lower right corner and let go in the strip between the cells and the
     // columns: the pointer is over no place, the top of the card over the fourth cell.
     void aDropOverNoPlaceGoesWhereTheCardsTopIs() {
@@ -1238,6 +1251,23 @@ private slots:
         w->Action(QStringLiteral("mnuBack"))->trigger();
         QVERIFY(!enabled().contains(QStringLiteral("mnuFinish")));
         w->Action(QStringLiteral("mnuStop"))->trigger();
+    }
+
+    // Undo to Snapshot follows the snapshot at once, without waiting for the menus' next
+    // refresh: offered once one is taken, gone with the game.
+    void undoToSnapshotGoesWithTheGameAtOnce() {
+        auto w = open();
+        deal(*w, 7);
+        QAction* back = w->Action(QStringLiteral("mnuUndosnap"));
+        w->session().menu.SnapshotPosition();
+        QVERIFY(back->isEnabled());
+        w->session().menu.NoGame();
+        QVERIFY(!back->isEnabled());
+        deal(*w, 7);
+        w->session().menu.SnapshotPosition();
+        w->session().menu.NewGame(8, false);
+        w->session().menu.Game_Started(false);
+        QVERIFY(!back->isEnabled());
     }
 
     // At the window's first width every button is in sight: none is folded away.
