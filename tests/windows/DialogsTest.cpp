@@ -751,6 +751,9 @@ private slots:
             answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
         QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+        QVERIFY(session().save.GeneralClearedDate().startsWith(QLatin1String("20")));
+        QCOMPARE(board.Label(frmScore::Line::GeneralCleared)->text(),
+            QStringLiteral("Last General Cleared : ") + session().save.GeneralClearedDate());
     }
 
     // Where the platform cannot tell a window's place (Wayland), none is written over the
