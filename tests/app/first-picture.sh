@@ -4,7 +4,8 @@
 # first start of a new home and a later one. The first start keeps its own drawings in the
 # cache folder and the later one copies them all (it writes nothing), the clock's digits
 # among them, so its font is not even looked up; a change to the font setup draws the digits
-# again; a pipe in the cache's place holds no start up.
+# again; a pipe in the cache's place holds no start up. The time to the first picture the
+# probe reports lies within the run.
 set -euo pipefail
 app=$1
 work=$(mktemp -d)
@@ -15,8 +16,14 @@ export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
 mkdir -m 700 "$work/run"
 for start in first later; do
     # The loader's report of what it opens goes to stderr, fontconfig's to stdout.
+    began=$(date +%s%N)
     LD_DEBUG=files FC_DEBUG=1 "$app" >"$work/said" 2>"$work/loaded"
+    lasted=$((($(date +%s%N) - began) / 1000000))
     grep -q '^startup-ms: ' "$work/said" || { echo "the $start start never painted"; exit 1; }
+    # The probe's own count runs from the program's start: never longer than the whole run.
+    probed=$(sed -n 's/^startup-ms: //p' "$work/said")
+    ((probed >= 0 && probed <= lasted)) ||
+        { echo "the $start start reported $probed ms of a run of $lasted ms"; exit 1; }
     # The loader's list is there to be read: the toolkit itself is in it.
     grep -q 'file=libQt6Gui' "$work/loaded" || { echo "no list of loaded libraries"; exit 1; }
     if grep 'file=.*imageformats' "$work/loaded"; then
