@@ -127,6 +127,25 @@ private slots:
         }
     }
 
+    // The board's list widens its columns to the games it shows, in the font it has: no
+    // cell is cut short when the list is filled again.
+    void theScoreBoardsListFitsTheGamesItShows() {
+        session().score.SaveScore(617, 32767, 99 * 3600 + 3599, 100);
+        session().score.SetDayComboIndex(5); // every day
+        frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
+        QFont large = board.Scores()->font();
+        large.setPointSize(28);
+        board.Scores()->setFont(large);
+        emit board.Users()->activated(board.Users()->currentIndex()); // filled again
+        const QAbstractItemModel& list = *board.Scores()->model();
+        QCOMPARE(list.rowCount(), 1);
+        for (int column = 1; column < list.columnCount(); ++column) {
+            const QString text = list.index(0, column).data().toString();
+            const int room = board.Scores()->columnWidth(column) - 8;
+            QCOMPARE(QFontMetrics(large).elidedText(text, Qt::ElideRight, room), text);
+        }
+    }
+
     // A game that was the day's deal on the day it was played is marked in the list.
     void theScoreListMarksTheDaysDeal() {
         std::vector<ScoreRec> records(3);
