@@ -81,6 +81,8 @@ TEST_F(RefusalTest, EachRuleNamesItselfAndOnlyAPlaceThatTakesTheCardsIsMarked) {
         { "an empty foundation, which aces reach by themselves",
             [](BoardBuilder b) { b.column(0, "KH 2S"); }, 8, 208, "" },
         { "nothing selected", [](BoardBuilder b) { b.column(0, "KH 3S"); }, kNoLoc, 1, "" },
+        { "the gap between the cells and the foundations, no place",
+            [](BoardBuilder b) { b.column(0, "KH 3S"); }, 8, kNotAPlace, "" },
     };
     for (const RefusalRow& row : rows) {
         SCOPED_TRACE(row.scene);
