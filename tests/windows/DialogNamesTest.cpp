@@ -536,6 +536,17 @@ private slots:
         checkModal([&] { prompter.InputBox("Folder name", "Favorites", ok); });
     }
 
+    // The game's style draws what it leaves alone as its base style does: a check box's tick.
+    void theStyleStillDrawsTheMarksItLeavesAlone() {
+        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+        QCheckBox box(QStringLiteral("Tick"));
+        box.setStyle(&style);
+        box.resize(box.sizeHint());
+        const QImage unticked = box.grab().toImage();
+        box.setChecked(true);
+        QVERIFY(box.grab().toImage() != unticked);
+    }
+
     // A dialog's controls scroll only when the dialog no longer fits the screen: one exactly
     // as large as the room is left as it is; a pixel more either way scrolls.
     void aDialogScrollsOnlyWhenItNoLongerFits() {
