@@ -11,7 +11,7 @@ play=(
 )
 tests=(
     clang libclang-rt-dev clang-format lld
-    xvfb xauth openbox xdotool weston
+    xvfb xauth x11-utils openbox xdotool weston
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
     dpkg-dev lintian faketime pulseaudio pulseaudio-utils

@@ -23,10 +23,12 @@ start() {
 start || start
 # The window manager may still be starting on a loaded machine, and refuses to activate until
 # it is up; keys sent before then go nowhere.
-win=$(xdotool search --name "Quadrell 2000" | tail -1)
+activated=""
 for _ in $(seq 100); do
-    xdotool windowactivate --sync "$win" >/dev/null 2>&1 && break
+    win=$(xdotool search --onlyvisible --name "Quadrell 2000" | tail -1)
+    [[ -n "$win" ]] && xdotool windowactivate --sync "$win" >/dev/null 2>&1 && activated=1 && break
     sleep 0.2
 done
+[[ -n "$activated" ]] || { echo "== the window was never activated; the program said:"; cat "$home/program.log"; exit 1; }
 # Debian's own Python: the one that has pyatspi.
 /usr/bin/python3 "$here/board_tree.py" || { echo "== the program said:"; cat "$home/program.log"; exit 1; }

@@ -30,6 +30,12 @@ leave() {
 }
 trap leave EXIT
 openbox >/dev/null 2>&1 &
+# A window shown before the window manager is up is never activated by it, and keys then go
+# wherever the pointer is: wait until it has announced itself on the root window.
+for _ in $(seq 150); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
 # Speech goes nowhere: Orca's log says what it would have said.
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
