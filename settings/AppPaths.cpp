@@ -28,18 +28,22 @@ AppPaths AppPaths::Inside(const QString& home) {
 
 bool AppPaths::Create(QString* why) const {
     for (const QString& folder : { configFolder, dataFolder }) {
+        // An existing folder is no error. A file in its place is said as such: the system's
+        // own "File exists" reads as if the folder were there.
+        const QFileInfo before(folder);
+        const bool fileInPlace = before.exists() && !before.isDir();
         std::error_code error;
-        std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-        // An existing folder is no error, a file in its place is.
-        if (!error && QFileInfo(folder).isDir()) continue;
-        if (why)
-            *why = QCoreApplication::translate("AppPaths",
-                "Quadrell 2000 cannot start: the folder\r\n%1\r\ncould not be made. %2\r\n"
-                "Without it no game and no score could be kept.")
-                       .arg(folder,
-                           error ? QString::fromLocal8Bit(error.message().c_str())
-                                 : QCoreApplication::translate(
-                                     "AppPaths", "A file stands in its place."));
+        if (!fileInPlace)
+            std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+        if (!fileInPlace && !error && QFileInfo(folder).isDir()) continue;
+        if (!why) return false;
+        const QString reason = fileInPlace || !error
+            ? QCoreApplication::translate("AppPaths", "A file stands in its place.")
+            : QString::fromLocal8Bit(error.message().c_str());
+        *why = QCoreApplication::translate("AppPaths",
+            "Quadrell 2000 cannot start: the folder\r\n%1\r\ncould not be made. %2\r\n"
+            "Without it no game and no score could be kept.")
+                   .arg(folder, reason);
         return false;
     }
     return true;
