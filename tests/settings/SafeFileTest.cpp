@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <tuple>
 #include <unistd.h>
 #include <vector>
@@ -267,7 +268,24 @@ TEST_F(SettingsFaultTest, AWriteCutAtAnyByteLeavesTheOldValuesOrTheNew) {
     store.reset();
     const QByteArray good = contentOf(ini());
     const QTemporaryDir elsewhere;
-    for (rlim_t limit = 1; limit < static_cast<rlim_t>(good.size()) + 8; ++limit) {
+    // Cuts within one line fare alike: the bytes around each line end of the old file and of
+    // the new one, every ninth byte between and the old file's end, not all of them.
+    QByteArray fresh;
+    {
+        SettingsStore whole(elsewhere.path());
+        fill(whole, newPath, QStringLiteral("8"));
+        fresh = contentOf(whole.FileName(kApp));
+    }
+    std::set<rlim_t> limits;
+    for (const QByteArray& text : { good, fresh })
+        for (qsizetype at = 1; at < text.size(); ++at)
+            if (text[at] == '\n')
+                limits.insert({ rlim_t(at - 1), rlim_t(at), rlim_t(at + 1), rlim_t(at + 2) });
+            else if (at % 9 == 0)
+                limits.insert(rlim_t(at));
+    for (rlim_t extra = 0; extra < 8; ++extra)
+        limits.insert(static_cast<rlim_t>(good.size()) + extra);
+    for (const rlim_t limit : limits) {
         SCOPED_TRACE(limit);
         ASSERT_TRUE(writeContent(ini(), good));
         {
