@@ -20,6 +20,7 @@
 #include "SessionDialogs.h"
 #include "StatusPanels.h"
 #include "StepPacer.h"
+#include "TitleFlash.h"
 #include "TodaysDeal.h"
 #include "WonGame.h"
 #include "cScore.h"
@@ -2004,6 +2005,22 @@ private slots:
         QVERIFY(w->Flashing());
         QTRY_VERIFY_WITH_TIMEOUT(!w->Flashing(), 2000);
         QCOMPARE(w->windowTitle(), w->Caption());
+    }
+
+    // A flash of n turns the title n + 1 times, the last turn put back at once: two give
+    // capitals, the caption, capitals, the caption.
+    void aFlashTurnsTheTitleItsCountAndOnceMore() {
+        QWidget window;
+        TitleFlash flash(window);
+        flash.SetCaption(QStringLiteral("Game"));
+        QStringList titles;
+        connect(
+            &window, &QWidget::windowTitleChanged, [&titles](const QString& t) { titles << t; });
+        flash.Start(1, 2);
+        QTRY_VERIFY(!flash.Active());
+        const QString turned = QStringLiteral("\u25c6 GAME \u25c6");
+        QCOMPARE(titles,
+            (QStringList { turned, QStringLiteral("Game"), turned, QStringLiteral("Game") }));
     }
 };
 
