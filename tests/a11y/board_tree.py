@@ -60,8 +60,11 @@ def key(*keys):
 
 def activate():
     """Gives the window the focus again: a window manager under load may not have yet."""
-    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Quadrell 2000",
-                    "windowactivate", "--sync"], capture_output=True, timeout=20)
+    try:
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Quadrell 2000",
+                        "windowactivate", "--sync"], capture_output=True, timeout=20)
+    except subprocess.TimeoutExpired:
+        pass  # the next key tells whether it took
 
 
 def seen(app):
