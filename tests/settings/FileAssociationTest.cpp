@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -108,15 +109,20 @@ TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
     EXPECT_TRUE(readAll(cache).contains("quadrell2000-local.desktop"));
 }
 
+// Installed, the per-user copies go, but a file under one of their names that the player
+// made or changed stays: the old entry's name and the file types' own.
 TEST_F(FileAssociationTest, AFileOfTheSameNameThatIsNotOursStays) {
-    QDir().mkpath(inHome("applications"));
-    QFile mine(inHome("applications/quadrell2000.desktop"));
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-    mine.write("[Desktop Entry]\nName=My own launcher\n");
-    mine.close();
+    for (const char* name :
+        { "applications/quadrell2000.desktop", "mime/packages/quadrell2000.xml" }) {
+        QDir().mkpath(QFileInfo(inHome(name)).absolutePath());
+        QFile mine(inHome(name));
+        ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+        mine.write("made by the player\n");
+    }
     install();
     check("/usr/games/quadrell2000");
-    EXPECT_TRUE(QFile::exists(inHome("applications/quadrell2000.desktop")));
+    EXPECT_EQ(readAll(inHome("applications/quadrell2000.desktop")), "made by the player\n");
+    EXPECT_EQ(readAll(inHome("mime/packages/quadrell2000.xml")), "made by the player\n");
 }
 
 TEST(FileAssociation, ExecIsQuotedAndEscapedByTheDesktopEntryRules) {
