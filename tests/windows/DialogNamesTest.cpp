@@ -38,6 +38,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace quadrell::test {
@@ -301,6 +302,51 @@ private slots:
     void cleanup() { window_.reset(); }
 
     void everyDialogNamesEachControlOnceWithItsOwnLetter() { eachDialog(check); }
+    // Each window's controls carry the names the game knows them by, which its tests and
+    // the customisable parts look them up by.
+    void everyControlCarriesItsOwnName() {
+        const std::map<QString, QStringList> names {
+            { "frmSelectGame", { "Label1", "Text1", "cmdCancel", "cmdSelect" } },
+            { "frmOpenGame", { "ListView1", "TreeView1", "cmdBrowse", "cmdCancel", "cmdSelect" } },
+            { "frmScore",
+                { "TabStrip1", "chkFinished", "cmdCancel", "cmdClear", "cmdExport", "cmdGlobal",
+                    "cmdOK", "imcDay", "imcUser", "lvwGeneral", "lvwGlobal", "lvwScore",
+                    "lvwStatistics", "lvwTopScore" } },
+            { "frmOptions",
+                { "CancelButton", "ListView1", "OKButton", "Picture1", "TabStrip1", "chkDate",
+                    "chkDoubleClick", "chkFinish", "chkFlash", "chkImage", "chkIncomp",
+                    "chkMessages", "chkTime", "chkUnfinished", "cmdAdd", "cmdColor", "cmdFinished",
+                    "cmdFlash", "cmdImage", "cmdIncomplete", "cmdRemove", "optRange1", "optRange2",
+                    "optRange3", "sdrCardSpeed", "sdrFBSpeed", "sdrURAllSpeed", "sdrURSpeed",
+                    "txtFinished", "txtImage", "txtIncomplete" } },
+            { "frmAutoSave",
+                { "ListView1", "ListView2", "TabStrip1", "cmdClose", "cmdDelete",
+                    "cmdDeleteAll" } },
+            { "frmSource", { "Text1", "cmdCancel", "cmdOK" } },
+            { "frmAddFav", { "Text1", "TreeView1", "cmdAdd", "cmdCancel" } },
+            { "frmSelectFav", { "ListView1", "cmdCancel", "cmdPlay", "imc1" } },
+            { "frmFavourites",
+                { "ListView1", "TreeView1", "cmdCreate", "cmdDeleteFolder", "cmdDeleteGame",
+                    "cmdMove", "cmdOK", "imcFav" } },
+            { "dlgFinish", { "CancelButton", "OKButton", "imcGame" } },
+            { "frmAddPlayer", { "cmdAdd", "cmdCancel", "txtFullName", "txtPlayer" } },
+            { "frmCustomize", { "Command1", "cmdOK", "lvwMenu", "lvwStatusbar", "lvwToolbar" } },
+            { "dlgMove", { "cmdCancel", "cmdColumn", "cmdSingle" } },
+        };
+        QStringList seen, missing;
+        eachDialog([&](QDialog* dialog) {
+            const QString kind = QString::fromLatin1(dialog->metaObject()->className())
+                                     .section(QLatin1String("::"), -1);
+            seen << kind;
+            const auto row = names.find(kind);
+            if (row == names.end()) return;
+            for (const QString& name : row->second)
+                if (!dialog->findChild<QWidget*>(name)) missing << kind + QLatin1Char('.') + name;
+        });
+        QCOMPARE(missing, QStringList());
+        for (const auto& [kind, controls] : names)
+            QVERIFY2(seen.contains(kind), qPrintable(kind));
+    }
 
     void withALargeFontNothingIsCutAndEveryDialogFits_data() {
         QTest::addColumn<QString>("locale");
