@@ -548,6 +548,32 @@ private slots:
         QCOMPARE(contentOf(kept), QByteArray("kept"));
     }
 
+    // A question with buttons of its own answers with the one pressed, with or without the
+    // fourth.
+    void aQuestionWithMoreButtonsAnswersWithTheOnePressed() {
+        using Answer = Prompter::Answer;
+        const std::tuple<const char*, bool, Answer> rows[] { { "Yes", true, Answer::Yes },
+            { "No", true, Answer::No }, { "cmdOther", true, Answer::Other },
+            { "cmdSecondOther", true, Answer::SecondOther }, { "Yes", false, Answer::Yes },
+            { "cmdOther", false, Answer::Other } };
+        QtPrompter prompter(window_.get());
+        for (const auto& [button, fourth, expected] : rows) {
+            QTimer press;
+            QObject::connect(&press, &QTimer::timeout, [name = QString::fromLatin1(button)] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                QAbstractButton* b = name == QLatin1String("Yes") ? box->button(QMessageBox::Yes)
+                    : name == QLatin1String("No")                 ? box->button(QMessageBox::No)
+                                                  : box->findChild<QAbstractButton*>(name);
+                if (b) b->click();
+            });
+            press.start(10);
+            QCOMPARE(prompter.QuestionOr("Leave?", "Quadrell 2000", MessageIcon::Question,
+                         "&Where Was It Lost?", fourth ? "Re&view Game..." : ""),
+                expected);
+        }
+    }
+
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
         session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
         session().save.SetFinishedDir(dir_.filePath(QStringLiteral("fin%1").arg(run_)));
