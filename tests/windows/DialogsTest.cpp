@@ -1603,7 +1603,12 @@ private slots:
         for (const auto& [how, expected] : rows) {
             dlgMove move(window_.get());
             ModalAnswerer answers;
-            answers.handler = [how = QLatin1String(how)](QWidget* dialog) {
+            int presses = 0;
+            answers.handler = [&presses, how = QLatin1String(how)](QWidget* dialog) {
+                if (++presses > 1) { // the press left it open
+                    dialog->close();
+                    return;
+                }
                 if (how == QLatin1String("Return") || how == QLatin1String("Escape")) {
                     QTest::keyClick(
                         dialog, how == QLatin1String("Return") ? Qt::Key_Return : Qt::Key_Escape);
@@ -1612,6 +1617,7 @@ private slots:
                 dialog->findChild<QPushButton*>(how)->click();
             };
             QCOMPARE(move.Ask(), expected);
+            QCOMPARE(presses, 1);
         }
     }
 };
