@@ -91,6 +91,32 @@ const char* const kLooks[] = {
     "ffff926262626292ffffb2b0b0b0b0b2ff",
     "e9feffffffffffff6899feffffffffff6508a5edeeffffffa690cae5e4d8ffffffe9a49abbbbdeffffffd3dfd88a97"
     "dbffffddd3d0bdc3f9fffffffffff8f5ff",
+    "cbd4aef1f1f1f1e8bbc8fbfcfcfcfcede7f5fcfcfcfcfcededfcc96565c9fcededfcf48b8bf4fcededfcfcfcfcfcf5"
+    "e7edfcfcfcfcfbc7bbe8f1f1f1f1aed3cd",
+    "d9d9aef1f1f1f1e8bac8fbbabafcfcede7f5fcfafafcfcededfcfcfcfcfcfcededfcfcfcfcfcfcededfcfcfafafcf5"
+    "e7edfcfcbabafbc8bae8f1f1f1f1aed9d9",
+    "dbd3aef1f1f1f1e8bcc9fbbabafcfcede7f5fcfafafcfcededfcfcd1d1fcfcededfcfce3e3fcfcededfcfcfafafcf5"
+    "e7edfcfcbabafbc9bce8f1f1f1f1aed3db",
+    "d2d0aef1f1f1f1e8c5bf8bf4f48bf1ede7f5f8fcfcf8fcededfcfcfcfcfcfcededfcfcfcfcfcfcededfcf8fcfcf8f5"
+    "e7edf18bf4f48bc0c5e8f1f1f1f1aed0d2",
+    "d3d7aef1f1f1f1e8bcbf8bf4f48bf1ede7f5f8fcfcf8fcededfcfcd1d1fcfcededfcfce3e3fcfcededfcf8fcfcf8f5"
+    "e7edf18bf4f48bbfbce8f1f1f1f1aed7d3",
+    "ccd7aef1f1f1f1e8bebf8bf4f48bf1ede7f5f8fcfcf8fcededf2b7f5f5b7f2ededfaccfbfbccfaededfcf8fcfcf8f5"
+    "e7edf18bf4f48bbfbee8f1f1f1f1aed7cc",
+    "dad5aef1f1f1f1e8bfc68bf4f48bf1ede7f5f8c3c3f8fcededf2b7eaeab7f2ededfaccfbfbccfaededfcf8fcfcf8f5"
+    "e7edf18bf4f48bc6bfe8f1f1f1f1aed5da",
+    "cdd3aef1f1f1f1e8bdbf8bf4f48bf1ede7f5f8c3c3f8fcededf2b7eaeab7f2ededfaccf0f0ccfaededfcf8c3c3f8f5"
+    "e7edf18bf4f48bbfbde8f1f1f1f1aed3cd",
+    "d2d2aef1f1f1f1e8bdc08bf4f48bf1ede7f3defafadef9ededf4a1cccca1f4ededf4a1dddda1f4ededf9defafadef3"
+    "e7edf18bf4f48bc0bde8f1f1f1f1aed1d2",
+    "cbbeaef1f1f1f1e8b5b88bf4f48bf1ede7f3deb6b7def9ededf4a1f6f6a1f4ededf4a1f6f6a1f4ededf9deb6b6def3"
+    "e7edf18bf4f48bb7b5e8f1f1f1f1aebecb",
+    "dbd7a3e0e0e0e6e8b6bcf7bcbcc7dfede7def0bdbaf0e4ededdcdccfd4e5e2edede2e5d4cfdcdcedede4f0babdf0de"
+    "e7eddfc7bcbdf7bab8e8e6e0e0e0a3d4dd",
+    "c9c8a3e0e0e0e6e8bbb5f8aeaef8e4ede7def6aeaef6e4ededdcdcc5b7e5e2edede2e5b7c6dcdcedede4f6aeaef6de"
+    "e7ede4f8aeaef8b4bce8e6e0e0e0a3c8c9",
+    "c3cfa3e0e0e0e6e8bdbcedcfcfede4ede7def4b7ccf4e4ededdcdcbac5e4e2edede2e4c5badcdcedede4f4ccb7f4de"
+    "e7ede4edcfcfedbdbde8e6e0e0e0a3cdc5",
 };
 
 class PictureCacheTest : public QObject {
@@ -119,6 +145,11 @@ private slots:
         icons.emplace_back(QStringLiteral("player"), Icons::Player());
         icons.emplace_back(
             QStringLiteral("move pointer"), QIcon(Icons::MovePointer().pixmap().scaled(64, 64)));
+        CardArt art; // a suit's faces, each rank's pips and court drawn its own way
+        for (Card card = 0; card < 13; ++card)
+            icons.emplace_back(QStringLiteral("face %1").arg(card),
+                QIcon(art.Face(card, 1.0, 1.0)
+                          .scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         const auto look = [](const QIcon& icon) {
             QImage picture(64, 64, QImage::Format_ARGB32);
             picture.fill(Qt::white);
