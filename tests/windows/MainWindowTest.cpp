@@ -1620,6 +1620,8 @@ private slots:
                            .arg(w->y())
                            .arg(w->width())
                            .arg(w->height())));
+        // Moved in no further than it must: room for as wide a frame on the right as below.
+        QCOMPARE(screen.right() - w->geometry().right(), screen.bottom() - w->geometry().bottom());
     }
 
     // A keyboard player reaches the player box with Tab; a choice gives the board the keys.
