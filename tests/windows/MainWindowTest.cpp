@@ -1865,7 +1865,11 @@ private slots:
             QStringLiteral("Show Solution: 0.67 s between moves"));
         w->Action(QStringLiteral("mnuSolutionSlower"))->trigger();
         QCOMPARE(w->Assist().PaceMs(), 999);
-        w->Action(QStringLiteral("mnuSolutionEnd"))->trigger(); // every move left at once
+        int steps = 0; // drawn on the way: none, every move left lands at once
+        w->board().SetStepObserver([&steps](Card, int) { ++steps; });
+        w->Action(QStringLiteral("mnuSolutionEnd"))->trigger();
+        w->board().SetStepObserver({});
+        QCOMPARE(steps, 0);
         QVERIFY(!w->Assist().PlayingSolution());
         const GameState& state = w->session().engine.state();
         for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
