@@ -1557,6 +1557,17 @@ private slots:
             window_->Recent().Item(list, index)->trigger();
             QCOMPARE(session().state().gGameNumber, game);
         }
+        // Right after a win, an entry first closes the won game: its dialog, then the file.
+        int dialogs = 0;
+        answers.handler = [&dialogs](QWidget* dialog) {
+            ++dialogs;
+            dialog->close();
+        };
+        session().GameWonDetected();
+        QVERIFY(session().win.Pending()); // celebrated first
+        window_->Recent().Item(0, 0)->trigger();
+        QCOMPARE(dialogs, 1);
+        QVERIFY(!session().win.Pending());
     }
 
     // The empty-column question answers with the button pressed; Escape and the close box
