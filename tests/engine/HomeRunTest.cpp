@@ -28,6 +28,10 @@ TEST_F(HomeRunTest, EveryCardGoesHomeOnlyWhenNoneIsBuriedUnderAnother) {
     EXPECT_TRUE(engine.autoPlayer().CanFinish());
     state().gGameActive = false;
     EXPECT_FALSE(engine.autoPlayer().CanFinish()); // no game, nothing to finish
+    // Only the last suit buried: the other kings going home is no finish.
+    build().foundation("QH").foundation("KC").foundation("KD").foundation("TS").columns(
+        { "JS QS", "KH" });
+    EXPECT_TRUE(StepsHome(board()).empty());
 }
 
 TEST_F(HomeRunTest, FinishSendsThemAllHomeAsOneMoveAndWinsOnce) {
