@@ -142,6 +142,11 @@ TEST_F(SavedGamesTest, CustomisationShowsEverythingAtFirstAndSeparatorsFollowThe
     checked[2] = true;
     visible = cCustom::ToolbarVisibility(checked);
     EXPECT_TRUE(visible[4]);
+    checked.fill(false);
+    checked[3] = checked[26] = true; // the last of a group; Finish, a group of its own
+    visible = cCustom::ToolbarVisibility(checked);
+    EXPECT_TRUE(visible[4] && visible[25]);
+    EXPECT_FALSE(visible[7]);
     custom.SetPanel(2, false);
     EXPECT_EQ(store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
         QStringLiteral("False"));
