@@ -51,6 +51,15 @@ TEST_F(FavouritesTest, AddingProposesTheGameAndSavesItByItsKind) {
     state().gFinishedView = true;
     EXPECT_TRUE(favourites.Add(file(QStringLiteral("fav/Easy Games")), QStringLiteral("watch")));
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("fav/Easy Games/watch.q2k"))));
+    // The root itself, no folder and a folder gone: a folder is asked for, nothing saved.
+    for (const QString& folder :
+        { file(QStringLiteral("fav")), QString(), file(QStringLiteral("fav/Gone")) }) {
+        prompter.messages.clear();
+        EXPECT_FALSE(favourites.Add(folder, QStringLiteral("kept")));
+        EXPECT_EQ(prompter.messages,
+            std::vector<std::string> { "Choose a favourites folder for the game." });
+    }
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/kept.q2k"))));
 }
 
 TEST_F(FavouritesTest, TypedNamesNeverLeaveTheRoot) {
