@@ -36,6 +36,7 @@ Driver::Driver(const AppPaths& paths, std::ostream& out)
     : out_(out)
     , prompter_(out)
     , session_(paths, view_, prompter_, window_, replay_) {
+    prompter_.inputOk = false; // nobody is there to type: an input box is cancelled
     session_.win.SetHandler([this] { out_ << "won\n"; });
     // As the window starts: a record a kill cut short is finished first, a first run sets up
     // the player and the folders.
@@ -264,9 +265,9 @@ void Driver::surface(const std::string& args) {
 }
 
 void Driver::dialog(const std::string& args) {
-    if (args == "single") return prompter_.SetEmptyColumnAnswer(EmptyColumnChoice::Single);
-    if (args == "column") return prompter_.SetEmptyColumnAnswer(EmptyColumnChoice::Column);
-    if (args == "cancel") return prompter_.SetEmptyColumnAnswer(EmptyColumnChoice::Cancel);
+    if (args == "single") return void(prompter_.emptyColumn = EmptyColumnChoice::Single);
+    if (args == "column") return void(prompter_.emptyColumn = EmptyColumnChoice::Column);
+    if (args == "cancel") return void(prompter_.emptyColumn = EmptyColumnChoice::Cancel);
     error("dialog takes single, column or cancel");
 }
 

@@ -323,7 +323,7 @@ TEST_F(LifecycleTest, ASettingsFileThatCannotBeUsedIsMovedAsideAndSaidOnce) {
     ASSERT_TRUE(elsewhere.Create());
     const QString ini = elsewhere.configFolder + QStringLiteral("/quadrell 2000.ini");
     ASSERT_TRUE(QDir().mkpath(ini));
-    RecordingPrompter told;
+    ScriptedPrompter told;
     Session moved { elsewhere, view, told, window, replay, [] {} };
     EXPECT_EQ(moved.opt.CardSpeed(), 30);
     moved.opt.SetCardSpeed(12);

@@ -25,7 +25,7 @@ protected:
     SettingsStore store { dir.path() };
     cSave save { store, dir.path() };
     cPlayer players { store, save };
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     cUser users { players, prompter };
 };
 

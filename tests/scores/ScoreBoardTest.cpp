@@ -32,7 +32,7 @@ protected:
     SettingsStore store { dir.path() };
     cSave save { store, dir.path() };
     cPlayer players { store, save };
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     cUser users { players, prompter };
     std::vector<ScoreRec> records {
         game("Ann", "2026-12-05 09:00:00", 93, 187, 100, 617), // 108 points

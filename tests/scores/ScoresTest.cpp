@@ -111,7 +111,7 @@ protected:
     SettingsStore store { dir.filePath(QStringLiteral("config")) };
     cSave save { store, dir.path() };
     cPlayer players { store, save };
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     cUser users { players, prompter };
     cScore score { save, players, prompter };
     const QDateTime created { QDate(2026, 12, 1), QTime(10, 0, 0) };

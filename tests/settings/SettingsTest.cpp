@@ -34,7 +34,7 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
     cFinish finish { store };
     cCustom custom { store };
     cPlayer players { store, save };
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     cScore score { save, players, prompter };
     auto n = [](auto value) { return QString::number(value); };
     auto b = [](bool value) { return SettingsStore::FromBool(value); };

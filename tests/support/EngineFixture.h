@@ -20,7 +20,7 @@ protected:
 
     RecordingView view;
     MemoryOptions options;
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     CountingWinListener winListener;
     StepRecorder recorder;
     Engine engine { view, options, prompter, winListener };

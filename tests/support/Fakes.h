@@ -4,6 +4,7 @@
 #include "EngineOptions.h"
 #include "MoveRecorder.h"
 #include "Prompter.h"
+#include "ScriptedPrompter.h"
 
 #include <string>
 #include <vector>
@@ -53,97 +54,6 @@ public:
     int finishByItself = 0;
     int allowDoubleClick = 1;
     int cardSpeed = 30;
-};
-
-// Remembers what it was asked and answers as scripted.
-class RecordingPrompter final : public Prompter {
-public:
-    void Message(const std::string& text, MessageIcon, const std::string& title) override {
-        messages.push_back(text);
-        titles.push_back(title);
-        if (onMessage) onMessage(); // what else happens while the message is open
-    }
-    bool Question(const std::string& text, const std::string&, MessageIcon icon) override {
-        questions.push_back(text);
-        questionIcons.push_back(icon);
-        if (onQuestion) onQuestion(); // what else happens while the question is open
-        return yes;
-    }
-    Answer QuestionOr(const std::string& text, const std::string& title, MessageIcon icon,
-        const std::string& third, const std::string& fourth) override {
-        thirdButtons.push_back(third);
-        fourthButtons.push_back(fourth);
-        if (Question(text, title, icon) && !other && !secondOther) return Answer::Yes;
-        if (secondOther) return Answer::SecondOther;
-        return other ? Answer::Other : Answer::No;
-    }
-    EmptyColumnChoice AskEmptyColumn() override {
-        ++dialogs;
-        return emptyColumn;
-    }
-    std::string BrowseForFolder(const std::string& title, const std::string&) override {
-        folderTitles.push_back(title);
-        return folder;
-    }
-    std::string OpenFileName(const std::string&, const std::string& filter) override {
-        filters.push_back(filter);
-        return openAs;
-    }
-    std::string InputBox(const std::string& prompt, const std::string&, bool& ok) override {
-        prompts.push_back(prompt);
-        ok = inputOk;
-        return input;
-    }
-    unsigned ChooseColour(unsigned initial) override { return colour ? colour : initial; }
-    // Runs the task in place; Cancel is pressed once it has reported `cancelAt` or more.
-    void RunWithProgress(
-        const std::string& label, const std::function<void(const Progress&)>& work) override {
-        progressLabels.push_back(label);
-        work(Progress(
-            [this](std::int64_t done, std::int64_t) {
-                reported.push_back(done);
-                if (onProgress) onProgress();
-                return done < cancelAt && !cancelled;
-            },
-            &cancelled));
-    }
-    std::string SaveFileName(
-        const std::string&, const std::string& proposed, const std::string&) override {
-        proposedNames.push_back(proposed);
-        if (onSaveFileName) onSaveFileName();
-        return saveAs;
-    }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> titles;
-    std::vector<std::string> questions;
-    std::vector<MessageIcon> questionIcons;
-    int dialogs = 0;
-    std::vector<std::string> proposedNames;
-    std::string saveAs; // the answer of every save-file dialog; empty cancels
-    std::vector<std::string> folderTitles;
-    std::string folder; // the answer of every folder browser
-    std::vector<std::string> filters;
-    std::string openAs; // the answer of every open-file dialog
-    std::vector<std::string> prompts;
-    std::string input; // the answer of every input box
-    bool inputOk = true;
-    unsigned colour = 0; // the colour dialog's choice; 0 cancels
-    bool yes = true;
-    bool other = false;       // a question with a third button gets that button
-    bool secondOther = false; // ... or its fourth
-    std::vector<std::string> thirdButtons;
-    std::vector<std::string> fourthButtons;
-    EmptyColumnChoice emptyColumn = EmptyColumnChoice::Cancel;
-    std::vector<std::string> progressLabels;
-    std::vector<std::int64_t> reported; // every progress report, in order
-    std::int64_t cancelAt = INT64_MAX;
-    std::atomic<bool> cancelled { false }; // Cancel pressed in the middle of a step
-    // Time passing while a dialog is open or a task runs.
-    std::function<void()> onSaveFileName;
-    std::function<void()> onQuestion;
-    std::function<void()> onMessage;
-    std::function<void()> onProgress;
 };
 
 class CountingWinListener final : public WinListener {

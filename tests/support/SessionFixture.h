@@ -26,7 +26,7 @@ protected:
     QTemporaryDir dir;
     AppPaths paths = AppPaths::Inside(dir.path());
     RecordingView view;
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     HeadlessGameWindow window;
     ManualReplayControl replay;
     int registered = 0; // the file types, registered by a first run

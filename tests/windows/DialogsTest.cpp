@@ -664,7 +664,7 @@ private slots:
         Session& s = session();
         const qint32 total = s.players.GetTotal(1);
         QVERIFY(total > 0);
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         frmScore board(s.score, s.players, s.users, s.save, s.state(), s.trans, s.time, prompter,
             window_.get());
         const auto games = [&] { return s.score.Records().size(); };
@@ -690,7 +690,7 @@ private slots:
     // its last OK.
     void theFinishedGameDialogKeepsTheFolderAndNextGameChosen() {
         QDir().mkpath(session().save.FavFolder() + QStringLiteral("/Zebra Games"));
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         for (int game = 0; game < 2; ++game) {
             session().menu.NewGame(617, false);
             session().menu.Game_Started(false);
@@ -716,7 +716,7 @@ private slots:
         session().menu.NewGame(617, false);
         session().menu.Game_Started(false);
         session().GameWonDetected();
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         dlgFinish finish(session().finishing, prompter, window_.get());
         finish.SaveBox()->click();
         const QString was = finish.SavePath()->text();
@@ -1293,7 +1293,7 @@ private slots:
     // nothing.
     void theOptionsChoosersFillTheirBoxes() {
         Session& s = session();
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         frmOptions options(s.opt, s.save, s.recent, s.players, s.users, prompter, window_.get());
         const unsigned before = options.DialogColour();
         options.ChooseColour(); // cancelled
