@@ -10,6 +10,8 @@
 #include <thread>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 // A later launch hands its file to the copy that listens, which takes it on its own thread;
@@ -20,12 +22,12 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
     char* argv[] = { name };
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString sockets = dir.filePath(QStringLiteral("run"));
+    const QString data = dir.filePath(u"data"_s);
+    const QString sockets = dir.filePath(u"run"_s);
     QDir().mkpath(data);
     QDir().mkpath(sockets);
     ::chmod(QFile::encodeName(sockets).constData(), 0700);
-    EXPECT_FALSE(SingleInstance(data, sockets).HandOver(QStringLiteral("/games/seven.qrl")));
+    EXPECT_FALSE(SingleInstance(data, sockets).HandOver(u"/games/seven.qrl"_s));
 
     SingleInstance first(data, sockets);
     QString got;
@@ -33,7 +35,7 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
     std::atomic<bool> taken { false };
     std::atomic<bool> done { false };
     std::thread later([&] {
-        taken = SingleInstance(data, sockets).HandOver(QStringLiteral("/games/seven.qrl"));
+        taken = SingleInstance(data, sockets).HandOver(u"/games/seven.qrl"_s);
         done = true;
     });
     // The bound only keeps a broken hand-over from hanging the suite.
@@ -43,7 +45,7 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
     }
     later.join();
     EXPECT_TRUE(taken);
-    EXPECT_EQ(got, QStringLiteral("/games/seven.qrl"));
+    EXPECT_EQ(got, u"/games/seven.qrl"_s);
 }
 
 // Without a place for the socket (no folder of the user's own, or a path too long for a
@@ -51,14 +53,13 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
 // the file itself.
 TEST(SingleInstance, WithoutASocketPlaceEachLaunchGoesOnByItself) {
     QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString data = dir.filePath(u"data"_s);
     const QString deep = dir.filePath(QString(120, QLatin1Char('d')));
     QDir().mkpath(deep);
     for (const QString& sockets : { QString(), deep }) {
         SingleInstance instance(data, sockets);
         EXPECT_FALSE(instance.Listen([](const QString&) {})) << sockets.toStdString();
-        EXPECT_FALSE(instance.HandOver(QStringLiteral("/games/seven.qrl")))
-            << sockets.toStdString();
+        EXPECT_FALSE(instance.HandOver(u"/games/seven.qrl"_s)) << sockets.toStdString();
     }
 }
 

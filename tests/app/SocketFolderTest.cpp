@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 // Only a folder nobody else can enter holds the socket: another user who could enter it
@@ -24,28 +26,27 @@ TEST(SocketFolder, OnlyAFolderOfTheUsersOwnThatNoOneElseMayEnterIsPrivate) {
     EXPECT_FALSE(SocketFolder::Private(made("group", 0750)));
     EXPECT_FALSE(SocketFolder::Private(made("everyone", 0777)));
     EXPECT_FALSE(SocketFolder::Private(made("sticky", 01777)));
-    QFile::link(own, dir.filePath(QStringLiteral("link")));
-    EXPECT_FALSE(SocketFolder::Private(dir.filePath(QStringLiteral("link"))));
-    QFile file(dir.filePath(QStringLiteral("file")));
+    QFile::link(own, dir.filePath(u"link"_s));
+    EXPECT_FALSE(SocketFolder::Private(dir.filePath(u"link"_s)));
+    QFile file(dir.filePath(u"file"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ::chmod(QFile::encodeName(file.fileName()).constData(), 0700);
     EXPECT_FALSE(SocketFolder::Private(file.fileName()));
-    EXPECT_FALSE(SocketFolder::Private(dir.filePath(QStringLiteral("missing"))));
+    EXPECT_FALSE(SocketFolder::Private(dir.filePath(u"missing"_s)));
     EXPECT_FALSE(SocketFolder::Private(QString()));
 }
 
 TEST(SocketFolder, ARuntimeFolderOthersMayEnterIsPassedOverForOneOfTheUsersOwn) {
     QTemporaryDir dir;
-    const QString runtime = dir.filePath(QStringLiteral("run"));
+    const QString runtime = dir.filePath(u"run"_s);
     QDir().mkpath(runtime);
     ::chmod(QFile::encodeName(runtime).constData(), 0777);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(u"cache"_s)));
     // An older copy's folder with wider rights is narrowed, not refused.
-    QDir().mkpath(dir.filePath(QStringLiteral("cache/quadrell2000")));
-    ::chmod(
-        QFile::encodeName(dir.filePath(QStringLiteral("cache/quadrell2000"))).constData(), 0755);
-    EXPECT_EQ(SocketFolder::Find(), dir.filePath(QStringLiteral("cache/quadrell2000")));
+    QDir().mkpath(dir.filePath(u"cache/quadrell2000"_s));
+    ::chmod(QFile::encodeName(dir.filePath(u"cache/quadrell2000"_s)).constData(), 0755);
+    EXPECT_EQ(SocketFolder::Find(), dir.filePath(u"cache/quadrell2000"_s));
     ::chmod(QFile::encodeName(runtime).constData(), 0700);
     EXPECT_EQ(SocketFolder::Find(), runtime);
 }

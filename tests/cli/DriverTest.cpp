@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(ScriptedPrompter, LineBreaksBecomeSlashes) {
@@ -54,7 +56,7 @@ TEST_F(DriverTest, AnyWholeNumberDealsAndTheGameInPlayIsGivenUpFirst) {
 }
 
 TEST_F(DriverTest, APipeOrAFolderIsRefusedAtOnce) {
-    const QString fifo = dir.filePath(QStringLiteral("pipe.qrl"));
+    const QString fifo = dir.filePath(u"pipe.qrl"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     run("new 5\nopen " + fifo.toStdString() + "\nopen " + dir.path().toStdString() + "\nstate\n");
     EXPECT_NE(out.str().find("It is a pipe, not a file."), std::string::npos) << out.str();

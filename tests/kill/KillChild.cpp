@@ -33,6 +33,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class Player {
@@ -54,10 +56,10 @@ public:
             // kill: it is told apart, and only a note on the disk must come back.
             if (qstrcmp(step, "noted") == 0) {
                 const char* kind = s_.store.WriteFailing() ? "unsaved" : "noted";
-                say(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(recording_));
+                say(u"%1 %2"_s.arg(QLatin1String(kind)).arg(recording_));
                 ++played_;
             }
-            if (qstrcmp(step, "done") == 0) say(QStringLiteral("recorded %1").arg(recording_));
+            if (qstrcmp(step, "done") == 0) say(u"recorded %1"_s.arg(recording_));
             event(QLatin1String(step));
         });
         connect();
@@ -71,7 +73,7 @@ private:
 
     void event(const QString& kind) {
         if (kind == killKind_ && --killCount_ == 0) {
-            say(QStringLiteral("kill %1").arg(kind));
+            say(u"kill %1"_s.arg(kind));
             std::raise(SIGKILL);
         }
     }
@@ -80,12 +82,10 @@ private:
     void report() {
         const GameState& st = s_.engine.state();
         if (st.gGameActive && !st.gFinishedView) {
-            say(QStringLiteral("start resumed %1 %2")
-                    .arg(st.gGameNumber)
-                    .arg(s_.trans.GetTransID()));
+            say(u"start resumed %1 %2"_s.arg(st.gGameNumber).arg(s_.trans.GetTransID()));
             next_ = st.gGameNumber + 1;
         } else {
-            say(QStringLiteral("start none"));
+            say(u"start none"_s);
         }
         const FileRead file = SafeFile::Read(s_.save.ScoreFile(), SafeFile::kScoreFileCap);
         std::map<qint32, int> count;
@@ -100,17 +100,16 @@ private:
             time += r.Time;
             score += r.Score;
         }
-        say(QStringLiteral("games ") + numbers.join(QLatin1Char(' ')));
+        say(u"games "_s + numbers.join(QLatin1Char(' ')));
         int dup = 0;
         for (const auto& [game, n] : count)
             dup += n - 1;
-        say(QStringLiteral("dup %1").arg(dup));
+        say(u"dup %1"_s.arg(dup));
         const cPlayer& p = s_.players;
         const bool ok = p.GetTotal(1) == total && p.GetWon(1) == won && p.GetTime(1) == time
             && p.GetScore(1) == score && p.GetLost(1) == total - won;
-        say(ok ? QStringLiteral("totals ok")
-               : QStringLiteral("totals mismatch: file %1 %2 %3 %4, totals %5 %6 %7 %8")
-                     .arg(total)
+        say(ok ? u"totals ok"_s
+               : u"totals mismatch: file %1 %2 %3 %4, totals %5 %6 %7 %8"_s.arg(total)
                      .arg(won)
                      .arg(time)
                      .arg(score)
@@ -124,7 +123,7 @@ private:
     void inject(KillChild::Fault fault) {
         const QString score = s_.save.ScoreFile();
         if (fault == KillChild::Fault::Pipe) {
-            QFile::rename(score, score + QStringLiteral(".held"));
+            QFile::rename(score, score + u".held"_s);
             ::mkfifo(QFile::encodeName(score).constData(), 0600);
         } else if (fault == KillChild::Fault::Full) {
             rlimit limit {};
@@ -162,16 +161,15 @@ private:
 
     void answer(QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            event(QStringLiteral("question"));
+            event(u"question"_s);
             QAbstractButton* yes = box->button(QMessageBox::Yes);
             (yes ? yes : box->button(QMessageBox::Ok))->click();
         } else if (qobject_cast<frmSelectGame*>(modal)) {
-            event(QStringLiteral("select"));
-            modal->findChild<QLineEdit*>(QStringLiteral("Text1"))
-                ->setText(QString::number(next_++));
-            modal->findChild<QPushButton*>(QStringLiteral("cmdSelect"))->click();
-        } else if (auto* finish = modal->findChild<QComboBox*>(QStringLiteral("imcGame"))) {
-            event(QStringLiteral("finish"));
+            event(u"select"_s);
+            modal->findChild<QLineEdit*>(u"Text1"_s)->setText(QString::number(next_++));
+            modal->findChild<QPushButton*>(u"cmdSelect"_s)->click();
+        } else if (auto* finish = modal->findChild<QComboBox*>(u"imcGame"_s)) {
+            event(u"finish"_s);
             recording_ = s_.engine.state().gGameNumber;
             line_.clear();
             // "Select a New Game" keeps the numbers ours; Cancel leaves an empty board.
@@ -189,8 +187,8 @@ private:
         if (s_.win.Pending()) return; // the finished-game dialog is on its way
         if (st.gFinishedView && random_.bounded(3) != 0) {
             // A watched game closed: nothing may be recorded for it, now or after a kill.
-            w_.Action(QStringLiteral("mnuClose"))->trigger();
-            event(QStringLiteral("closed"));
+            w_.Action(u"mnuClose"_s)->trigger();
+            event(u"closed"_s);
             return;
         }
         if (!st.gGameActive || st.gFinishedView) {
@@ -200,7 +198,7 @@ private:
                 return;
             }
             line_.clear();
-            w_.Action(QStringLiteral("mnuSelect"))->trigger();
+            w_.Action(u"mnuSelect"_s)->trigger();
             return;
         }
         if (line_.empty() && position_ == 0) plan();
@@ -208,8 +206,8 @@ private:
         recording_ = st.gGameNumber;
         Solver::Play(s_.engine, line_[position_++]);
         emit w_.board().InputHandled();
-        say(QStringLiteral("kept %1 %2").arg(st.gGameNumber).arg(s_.trans.GetTransID()));
-        event(QStringLiteral("move"));
+        say(u"kept %1 %2"_s.arg(st.gGameNumber).arg(s_.trans.GetTransID()));
+        event(u"move"_s);
         if (position_ >= line_.size()) { // won: the dialog follows
             line_.clear();
             position_ = 0;
@@ -268,20 +266,20 @@ KillChild::Fault KillChild::FaultNamed(const QString& name) {
 QString KillChild::NameOf(Fault fault) {
     switch (fault) {
     case Fault::Pipe:
-        return QStringLiteral("pipe");
+        return u"pipe"_s;
     case Fault::Full:
-        return QStringLiteral("full");
+        return u"full"_s;
     case Fault::None:
         break;
     }
-    return QStringLiteral("none");
+    return u"none"_s;
 }
 
 void KillChild::Restore(const QString& home) {
-    const QString score = AppPaths::Inside(home).dataFolder + QStringLiteral("/Quadrell2000.sre");
-    if (!QFile::exists(score + QStringLiteral(".held"))) return;
+    const QString score = AppPaths::Inside(home).dataFolder + u"/Quadrell2000.sre"_s;
+    if (!QFile::exists(score + u".held"_s)) return;
     QFile::remove(score);
-    QFile::rename(score + QStringLiteral(".held"), score);
+    QFile::rename(score + u".held"_s, score);
 }
 
 int KillChild::Run(

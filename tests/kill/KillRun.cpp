@@ -4,6 +4,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 void KillCheck::judgeStart(const QStringList& lines) {
     std::optional<Open> resumed;
     std::multiset<qint32> games;
@@ -26,25 +28,23 @@ void KillCheck::judgeStart(const QStringList& lines) {
     for (const qint32 game : noted_) {
         if (games.count(game) > 0 || (resumed && resumed->game == game)) continue;
         ++figures_.lostRecords;
-        problems_ << QStringLiteral("the record of game %1 was noted and then lost (run %2)")
-                         .arg(game)
-                         .arg(figures_.runs);
+        problems_ << u"the record of game %1 was noted and then lost (run %2)"_s.arg(game).arg(
+            figures_.runs);
     }
     noted_.clear();
     if (resumed && games.count(resumed->game) > 0) {
         ++figures_.resurrected;
-        problems_ << QStringLiteral("game %1 resumed after it was recorded").arg(resumed->game);
+        problems_ << u"game %1 resumed after it was recorded"_s.arg(resumed->game);
     }
     if (open_) {
         const bool recorded = games.count(open_->game) > 0;
         const bool back = resumed && resumed->game == open_->game;
         if (!recorded && !back) {
             ++figures_.lostGames;
-            problems_ << QStringLiteral("game %1 neither resumed nor recorded").arg(open_->game);
+            problems_ << u"game %1 neither resumed nor recorded"_s.arg(open_->game);
         } else if (back && resumed->entry < open_->entry) {
             figures_.lostMoves += open_->entry - resumed->entry;
-            problems_ << QStringLiteral("game %1 resumed at entry %2, kept at %3")
-                             .arg(open_->game)
+            problems_ << u"game %1 resumed at entry %2, kept at %3"_s.arg(open_->game)
                              .arg(resumed->entry)
                              .arg(open_->entry);
         }
@@ -64,7 +64,7 @@ void KillCheck::Take(const QStringList& lines, bool killed, bool faulty) {
             open_ = Open { w.value(1).toInt(), w.value(2).toInt() };
         } else if (w.value(0) == QLatin1String("hung")) {
             ++figures_.hung;
-            problems_ << QStringLiteral("run %1 hung").arg(figures_.runs);
+            problems_ << u"run %1 hung"_s.arg(figures_.runs);
         } else if (w.value(0) == QLatin1String("noted")) {
             noted_.insert(w.value(1).toInt());
         } else if (w.value(0) == QLatin1String("recorded")) {

@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using quadrell::test::KillCheck;
 using quadrell::test::KillChild;
 
@@ -32,11 +34,9 @@ QString killPoint(QRandomGenerator& random) {
     int pick = static_cast<int>(random.bounded(100));
     for (const Kind& k : kinds) {
         if ((pick -= k.weight) < 0)
-            return QStringLiteral("%1:%2")
-                .arg(QLatin1String(k.name))
-                .arg(random.bounded(k.most) + 1);
+            return u"%1:%2"_s.arg(QLatin1String(k.name)).arg(random.bounded(k.most) + 1);
     }
-    return QStringLiteral("move:1");
+    return u"move:1"_s;
 }
 
 QStringList runChild(const QString& home, quint32 seed, const QString& killAt, int games,
@@ -44,7 +44,7 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
-        { QStringLiteral("child"), home, QString::number(seed), killAt, QString::number(games),
+        { u"child"_s, home, QString::number(seed), killAt, QString::number(games),
             KillChild::NameOf(fault) });
     child.waitForStarted();
     // What it takes to run it again alone, should its next start find something wrong.
@@ -60,7 +60,7 @@ QStringList runChild(const QString& home, quint32 seed, const QString& killAt, i
     KillChild::Restore(home);
     QStringList lines = QString::fromUtf8(child.readAllStandardOutput())
                             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (hung) lines << QStringLiteral("hung");
+    if (hung) lines << u"hung"_s;
     return lines;
 }
 
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (mode == QLatin1String("child") && argc == 7) {
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Quadrell 2000"));
+        QApplication::setApplicationName(u"Quadrell 2000"_s);
         return KillChild::Run(QString::fromLocal8Bit(argv[2]),
             QString::fromLocal8Bit(argv[3]).toUInt(), QString::fromLocal8Bit(argv[4]),
             QString::fromLocal8Bit(argv[5]).toInt(),

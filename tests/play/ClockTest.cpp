@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class ClockTest : public SessionFixture {
@@ -40,7 +42,7 @@ TEST_F(ClockTest, GameTimeCountsFromTheStartPlusAKeptBase) {
 // Saved early, opened after a long while of another game or of watching: the opened game
 // is timed alone. The kept game resumed at start-up goes on from its kept time.
 TEST_F(ClockTest, AnOpenedGameIsTimedFromZeroAndOnlyTheKeptGameFromItsBase) {
-    QFile saved(file(QStringLiteral("seven.qrl")));
+    QFile saved(file(u"seven.qrl"_s));
     ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
     saved.write(" 7 \r\n 48  200  1  1 \r\n");
     saved.close();

@@ -9,16 +9,17 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class FinishTest : public SessionFixture {
 protected:
     FinishTest() {
-        session.users.AddUser(
-            QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session.users.AddUser(u"Guest"_s, QString(), u"2000-01-01 00:00:00"_s);
         session.save.SetFinishedSave(0);
-        QDir().mkpath(file(QStringLiteral("fav/Easy Games")));
-        session.save.SetFavFolder(file(QStringLiteral("fav")));
+        QDir().mkpath(file(u"fav/Easy Games"_s));
+        session.save.SetFavFolder(file(u"fav"_s));
         session.menu.NewGame(617, false);
         session.menu.Game_Started(false);
         session.engine.rules().CardDoubleClicked(48);
@@ -31,8 +32,8 @@ protected:
     }
     FinishFlow::Choices choices() {
         FinishFlow::Choices c;
-        c.savePath = file(QStringLiteral("617"));
-        c.favFolder = file(QStringLiteral("fav/Easy Games"));
+        c.savePath = file(u"617"_s);
+        c.favFolder = file(u"fav/Easy Games"_s);
         c.favName = flow.Proposed().favName;
         return c;
     }
@@ -44,13 +45,13 @@ TEST_F(FinishTest, TheBoxesOpenWithTheGameNumberAndThePlayer) {
     session.finish.SetLastSelectIndex(3);
     session.finish.SetLastFavIndex(2);
     const FinishFlow::Choices c = flow.Proposed();
-    EXPECT_EQ(c.savePath, file(QStringLiteral("617")));
-    EXPECT_EQ(c.favName, QStringLiteral("617 Played by Guest"));
+    EXPECT_EQ(c.savePath, file(u"617"_s));
+    EXPECT_EQ(c.favName, u"617 Played by Guest"_s);
     EXPECT_TRUE(c.save);
     EXPECT_FALSE(c.favourite);
     EXPECT_EQ(c.nextIndex, 3);
     EXPECT_EQ(c.favIndex, 2);
-    EXPECT_EQ(flow.FavouriteFolders(), QStringList { file(QStringLiteral("fav/Easy Games")) });
+    EXPECT_EQ(flow.FavouriteFolders(), QStringList { file(u"fav/Easy Games"_s) });
 }
 
 // Unticked boxes write nothing, whatever their names say; the win is still recorded.
@@ -60,8 +61,8 @@ TEST_F(FinishTest, OkWithNeitherBoxTickedWritesNoGameFile) {
     c.favourite = false;
     c.favIndex = 2;
     flow.Accept(c);
-    EXPECT_FALSE(QFile::exists(file(QStringLiteral("617.q2k"))));
-    EXPECT_FALSE(QFile::exists(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"))));
+    EXPECT_FALSE(QFile::exists(file(u"617.q2k"_s)));
+    EXPECT_FALSE(QFile::exists(file(u"fav/Easy Games/617 Played by Guest.q2k"_s)));
     EXPECT_EQ(scores().count("\r\n"), 1);
 }
 
@@ -92,10 +93,10 @@ TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {
     c.nextIndex = 3; // "Restart the Same Game"
     c.favIndex = 2;  // the second folder of the list
     flow.Accept(c);
-    EXPECT_TRUE(QFile::exists(file(QStringLiteral("617.q2k"))));
-    EXPECT_TRUE(QFile::exists(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"))));
+    EXPECT_TRUE(QFile::exists(file(u"617.q2k"_s)));
+    EXPECT_TRUE(QFile::exists(file(u"fav/Easy Games/617 Played by Guest.q2k"_s)));
     EXPECT_EQ(session.recent.GetRecent(1),
-        file(QStringLiteral("617.q2k"))); // no autosave, so listed here
+        file(u"617.q2k"_s)); // no autosave, so listed here
     EXPECT_EQ(session.save.GetLastDir(), dir.path());
     EXPECT_EQ(scores().count("\r\n"), 1);
     EXPECT_EQ(session.finish.SaveEnable(), 1);
@@ -155,7 +156,7 @@ TEST_F(FinishTest, TheNextGameIsTheOneChosen) {
 TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
     FinishFlow::Choices c = choices();
     c.favourite = true;
-    const QString fav = file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k"));
+    const QString fav = file(u"fav/Easy Games/617 Played by Guest.q2k"_s);
     QFile old(fav);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
@@ -174,7 +175,7 @@ TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
 TEST_F(FinishTest, OkOrCancelReachedAgainWhileAQuestionIsOpenRecordsTheWinOnce) {
     FinishFlow::Choices c = choices();
     c.favourite = true;
-    QFile old(file(QStringLiteral("fav/Easy Games/617 Played by Guest.q2k")));
+    QFile old(file(u"fav/Easy Games/617 Played by Guest.q2k"_s));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.close();
     prompter.onQuestion = [&] {
@@ -195,10 +196,10 @@ TEST_F(FinishTest, AFavouriteNameOrAMissingFolderIsRefusedBeforeAnythingIsDone) 
         EXPECT_EQ(flow.Refusal(c), Favourites::CheckName(QString(name).trimmed())) << name;
         EXPECT_FALSE(flow.Refusal(c).isEmpty()) << name;
     }
-    c.favName = QStringLiteral("fine");
+    c.favName = u"fine"_s;
     EXPECT_TRUE(flow.Refusal(c).isEmpty());
     c.favFolder.clear(); // no favourite folder at all
-    EXPECT_TRUE(flow.Refusal(c).contains(QStringLiteral("no favourite folder")));
+    EXPECT_TRUE(flow.Refusal(c).contains(u"no favourite folder"_s));
     c.favourite = false;
     EXPECT_TRUE(flow.Refusal(c).isEmpty());
 }
@@ -206,7 +207,7 @@ TEST_F(FinishTest, AFavouriteNameOrAMissingFolderIsRefusedBeforeAnythingIsDone) 
 TEST_F(FinishTest, AMissingSaveFolderSavesNothingAndSaysNothing) {
     FinishFlow::Choices c = choices();
     c.save = true;
-    c.savePath = file(QStringLiteral("nowhere/617"));
+    c.savePath = file(u"nowhere/617"_s);
     flow.Accept(c);
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(scores().count("\r\n"), 1);

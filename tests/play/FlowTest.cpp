@@ -12,6 +12,8 @@
 #include <vector>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class FlowTest : public SessionFixture {
@@ -39,7 +41,7 @@ TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
         EXPECT_EQ(state().gGameNumber, 1000);
         EXPECT_TRUE(state().gGameActive);
         EXPECT_EQ(trans().TransCount(), 0);
-        EXPECT_EQ(window.Caption(), QStringLiteral("QuadRell 2000 - Game No. 1000"));
+        EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. 1000"_s);
         EXPECT_FALSE(session.save.Unfinished());
         EXPECT_LE(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
         EXPECT_TRUE(view.shown);
@@ -111,7 +113,7 @@ TEST_F(FlowTest, NoGameEmptiesTheBoardAndForgetsTheSnapshot) {
     EXPECT_FALSE(view.shown);
     EXPECT_FALSE(session.save.SnapShot());
     EXPECT_EQ(trans().TransCount(), 0);
-    EXPECT_EQ(window.Caption(), QStringLiteral("Quadrell 2000"));
+    EXPECT_EQ(window.Caption(), u"Quadrell 2000"_s);
     EXPECT_EQ(board().GetPossibleMoves(), 0);
 }
 
@@ -136,11 +138,10 @@ TEST_F(FlowTest, LeavingAGameInPlayAsksOnce) {
 // A message while a game ends (here: the score file is a pipe) runs an event loop in the
 // window, where a queued command could end the same game again.
 TEST_F(FlowTest, AGameIsEndedOnceWhatEverArrivesWhileItsMessageIsOpen) {
-    session.users.AddUser(
-        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    session.users.AddUser(u"Guest"_s, QString(), u"2000-01-01 00:00:00"_s);
     startGame(5);
     session.engine.rules().CardDoubleClicked(48);
-    const QString pipe = file(QStringLiteral("scores.sre"));
+    const QString pipe = file(u"scores.sre"_s);
     ASSERT_TRUE(makeFifo(pipe));
     session.save.SetScoreFile(pipe);
     prompter.onMessage = [&] {
@@ -272,24 +273,23 @@ TEST_F(FlowTest, TheReplayCommandsRunAndStopTheReplay) {
 TEST_F(FlowTest, AFileFromOutsideIsCheckedBeforeTheGameInPlayIsLeft) {
     startGame(1000);
     session.engine.rules().CardDoubleClicked(48);
-    trans().SaveToFile(file(QStringLiteral("kept.qrl")));
-    QFile bad(file(QStringLiteral("bad.qrl")));
+    trans().SaveToFile(file(u"kept.qrl"_s));
+    QFile bad(file(u"bad.qrl"_s));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a game");
     bad.close();
-    EXPECT_FALSE(session.menu.OpenChecked(file(QStringLiteral("bad.qrl"))));
+    EXPECT_FALSE(session.menu.OpenChecked(file(u"bad.qrl"_s)));
     EXPECT_TRUE(prompter.questions.empty());
     EXPECT_EQ(prompter.messages.size(), 1U);
     EXPECT_EQ(trans().TransCount(), 1); // the game in play is untouched
     startGame(7);
-    EXPECT_TRUE(session.menu.OpenChecked(file(QStringLiteral("kept.qrl"))));
+    EXPECT_TRUE(session.menu.OpenChecked(file(u"kept.qrl"_s)));
     EXPECT_EQ(prompter.questions.size(), 1U); // leaving game 7 asks once
     EXPECT_EQ(state().gGameNumber, 1000);
 }
 
 TEST_F(FlowTest, AGameGivenUpToWatchItsSolutionIsOneLossAndNoWin) {
-    session.users.AddUser(
-        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    session.users.AddUser(u"Guest"_s, QString(), u"2000-01-01 00:00:00"_s);
     startGame(617);
     session.engine.rules().CardDoubleClicked(48); // a move of the player's own
     std::vector<Loc> before;
@@ -337,9 +337,8 @@ TEST_F(FlowTest, FinishIsOfferedWhenEveryCardCanGoHomeButNotDuringAReplay) {
 // A game only watched was never played here: whichever command leaves it, and however it
 // came to be watched, it is left without a question and leaves no record.
 TEST_F(FlowTest, LeavingAWatchedGameRecordsNothingWhicheverWayItWasEntered) {
-    session.users.AddUser(
-        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
-    const QString watched = file(QStringLiteral("seven.q2k"));
+    session.users.AddUser(u"Guest"_s, QString(), u"2000-01-01 00:00:00"_s);
+    const QString watched = file(u"seven.q2k"_s);
     ASSERT_TRUE(writeContent(watched, " 7 \r\n 48  200  1  1 \r\n"));
     const std::vector<std::pair<const char*, std::function<void()>>> ways {
         { "its solution shown",
@@ -378,8 +377,7 @@ TEST_F(FlowTest, LeavingAWatchedGameRecordsNothingWhicheverWayItWasEntered) {
 }
 
 TEST_F(FlowTest, ClosingAGamePlayedAsksAndGivesItUpOnlyOnYes) {
-    session.users.AddUser(
-        QStringLiteral("Guest"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+    session.users.AddUser(u"Guest"_s, QString(), u"2000-01-01 00:00:00"_s);
     startGame(5);
     prompter.yes = false;
     session.menu.CloseGame();

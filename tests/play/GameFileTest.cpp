@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -33,12 +35,12 @@ TEST(GameFileFormat, SignPositionDigitsAndATrailingSpace) {
 }
 
 TEST(GameFileFormat, KindIsTheLastThreeCharactersInAnyCase) {
-    EXPECT_EQ(GameFile::KindOf(QStringLiteral("/a/b.QRL")), GameFile::Kind::Incomplete);
-    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.qrl")), GameFile::Kind::Incomplete);
-    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.Q2K")), GameFile::Kind::Finished);
-    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.q2k")), GameFile::Kind::Finished);
-    EXPECT_EQ(GameFile::KindOf(QStringLiteral("q2k")), GameFile::Kind::Finished);
-    EXPECT_EQ(GameFile::KindOf(QStringLiteral("b.txt")), GameFile::Kind::Other);
+    EXPECT_EQ(GameFile::KindOf(u"/a/b.QRL"_s), GameFile::Kind::Incomplete);
+    EXPECT_EQ(GameFile::KindOf(u"b.qrl"_s), GameFile::Kind::Incomplete);
+    EXPECT_EQ(GameFile::KindOf(u"b.Q2K"_s), GameFile::Kind::Finished);
+    EXPECT_EQ(GameFile::KindOf(u"b.q2k"_s), GameFile::Kind::Finished);
+    EXPECT_EQ(GameFile::KindOf(u"q2k"_s), GameFile::Kind::Finished);
+    EXPECT_EQ(GameFile::KindOf(u"b.txt"_s), GameFile::Kind::Other);
     EXPECT_EQ(GameFile::KindOf(QString()), GameFile::Kind::Other);
 }
 
@@ -70,7 +72,7 @@ TEST(GameFileParse, TheMostEntriesAreAcceptedAndOneMoreIsRefused) {
         EXPECT_EQ(read.game.has_value(), count == GameFile::kMaxEntries)
             << read.error.toStdString();
         if (!read.game) {
-            EXPECT_NE(read.error.indexOf(QStringLiteral("more than 32767")), -1);
+            EXPECT_NE(read.error.indexOf(u"more than 32767"_s), -1);
         }
     }
 }
@@ -250,13 +252,13 @@ TEST_F(GameFileTest, AFullHistoryFitsTheCapAndAnythingLargerIsRefusedUnread) {
     ASSERT_TRUE(trans().WriteFile(file("full.qrl"), nullptr));
     EXPECT_LT(QFileInfo(file("full.qrl")).size(), SafeFile::kGameFileCap);
     // Read whole (the made-up moves are then refused for what they are, not for the size).
-    EXPECT_EQ(GameFile::Read(file("full.qrl")).error.indexOf(QStringLiteral("too large")), -1);
+    EXPECT_EQ(GameFile::Read(file("full.qrl")).error.indexOf(u"too large"_s), -1);
     QByteArray hostile(SafeFile::kGameFileCap + 1, ' ');
     hostile.replace(0, 5, " 5 \r\n");
     writeAll(file("hostile.qrl"), hostile);
     const GameFileRead read = GameFile::Read(file("hostile.qrl"));
     EXPECT_FALSE(read.game);
-    EXPECT_NE(read.error.indexOf(QStringLiteral("too large")), -1);
+    EXPECT_NE(read.error.indexOf(u"too large"_s), -1);
 }
 
 TEST_F(GameFileTest, AFailedSaveIsReportedWithItsPath) {
@@ -268,34 +270,33 @@ TEST_F(GameFileTest, AFailedSaveIsReportedWithItsPath) {
 }
 
 TEST_F(GameFileTest, SourceNamesPlacesFifteenMovesToALine) {
-    EXPECT_EQ(cTrans::GetLocationName(0), QStringLiteral("A"));
-    EXPECT_EQ(cTrans::GetLocationName(199), QStringLiteral("H"));
-    EXPECT_EQ(cTrans::GetLocationName(200), QStringLiteral("1"));
-    EXPECT_EQ(cTrans::GetLocationName(203), QStringLiteral("4"));
+    EXPECT_EQ(cTrans::GetLocationName(0), u"A"_s);
+    EXPECT_EQ(cTrans::GetLocationName(199), u"H"_s);
+    EXPECT_EQ(cTrans::GetLocationName(200), u"1"_s);
+    EXPECT_EQ(cTrans::GetLocationName(203), u"4"_s);
     EXPECT_EQ(cTrans::GetLocationName(204), QString());
-    EXPECT_EQ(cTrans::GetLocationName(205), QStringLiteral("5"));
-    EXPECT_EQ(cTrans::GetLocationName(208), QStringLiteral("8"));
+    EXPECT_EQ(cTrans::GetLocationName(205), u"5"_s);
+    EXPECT_EQ(cTrans::GetLocationName(208), u"8"_s);
     BoardBuilder(session.engine).column(0, "KS");
     board().SetLocation(0, 200, kModePlayer, 0, true);
     board().SetLocation(200, 0, kModePlayer, 0, true);
-    EXPECT_EQ(trans().CreateSource(), QStringLiteral("A1   1A   "));
+    EXPECT_EQ(trans().CreateSource(), u"A1   1A   "_s);
     for (int i = 0; i < 29; ++i)
         board().SetLocation(i % 2 ? 200 : 0, i % 2 ? 0 : 200, kModePlayer, 0, true);
-    const QStringList lines = trans().CreateSource().split(QStringLiteral("\r\n"));
+    const QStringList lines = trans().CreateSource().split(u"\r\n"_s);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0].size(), 15 * 5);
-    EXPECT_EQ(lines[2], QStringLiteral("A1   "));
+    EXPECT_EQ(lines[2], u"A1   "_s);
 }
 
 TEST(GameSourceFile, HeaderThenTheSourceText) {
     const QDateTime when(QDate(2026, 12, 5), QTime(9, 8, 7));
-    EXPECT_EQ(
-        GameSource::FileText(QStringLiteral("Guest"), when, 1000, QStringLiteral("A1   15   ")),
+    EXPECT_EQ(GameSource::FileText(u"Guest"_s, when, 1000, u"A1   15   "_s),
         QStringLiteral(
             "Quadrell 2000 Source File\r\n*************************\r\n \r\nCreated by   : "
             "Guest\r\n"
             "Created Date : 2026-12-05 09:08:07\r\nGame No      : 1000\r\n \r\nA1   15   \r\n"));
-    EXPECT_EQ(GameSource::ProposedName(-3), QStringLiteral("-3 Source"));
+    EXPECT_EQ(GameSource::ProposedName(-3), u"-3 Source"_s);
 }
 
 TEST(GameFileParse, ACardIsRefusedWhereItDoesNotStack) {

@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class LifecycleTest : public SessionFixture {
@@ -33,26 +35,24 @@ TEST_F(LifecycleTest, TheFirstRunResetsEverythingAndSetsUpTheFolders) {
     EXPECT_TRUE(life.FirstRunNeeded());
     session.opt.SetCardSpeed(3);
     EXPECT_FALSE(life.FirstRunNeeded());
-    session.store.SetText(QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
+    session.store.SetText(u"Install"_s, u"Fresh"_s, u"1"_s);
     EXPECT_TRUE(life.FirstRunNeeded());
     life.FirstRunReset();
     EXPECT_EQ(registered, 1);
     EXPECT_EQ(session.opt.CardSpeed(), 30); // every setting deleted
     EXPECT_FALSE(life.FirstRunNeeded());
     EXPECT_EQ(session.save.InStallFolder(), paths.dataFolder);
-    EXPECT_EQ(session.save.FavFolder(), data(QStringLiteral("favorites")));
-    EXPECT_TRUE(QDir(data(QStringLiteral("favorites/Easy Games"))).exists());
-    EXPECT_TRUE(QDir(data(QStringLiteral("Incomplete"))).exists());
-    EXPECT_TRUE(QDir(data(QStringLiteral("Finished"))).exists());
-    EXPECT_EQ(QFileInfo(data(QStringLiteral("Quadrell2000.sre"))).size(), 0);
+    EXPECT_EQ(session.save.FavFolder(), data(u"favorites"_s));
+    EXPECT_TRUE(QDir(data(u"favorites/Easy Games"_s)).exists());
+    EXPECT_TRUE(QDir(data(u"Incomplete"_s)).exists());
+    EXPECT_TRUE(QDir(data(u"Finished"_s)).exists());
+    EXPECT_EQ(QFileInfo(data(u"Quadrell2000.sre"_s)).size(), 0);
     // The places are written into the settings, not only worked out when asked.
     for (const char* key :
         { "InstallFolder", "FavFolder", "ScoreFile", "IncompleteDir", "FinishedDir" })
-        EXPECT_FALSE(
-            session.store.GetText(QStringLiteral("Save"), QLatin1String(key), {}).isEmpty())
-            << key;
-    EXPECT_EQ(session.players.GetName(1), QStringLiteral("Guest"));
-    EXPECT_EQ(session.players.GetFullName(1), QStringLiteral("Guest Player"));
+        EXPECT_FALSE(session.store.GetText(u"Save"_s, QLatin1String(key), {}).isEmpty()) << key;
+    EXPECT_EQ(session.players.GetName(1), u"Guest"_s);
+    EXPECT_EQ(session.players.GetFullName(1), u"Guest Player"_s);
 }
 
 TEST_F(LifecycleTest, TheSessionAndItsFirstGameAreTimedFromTheStart) {
@@ -66,20 +66,20 @@ TEST_F(LifecycleTest, TheSessionAndItsFirstGameAreTimedFromTheStart) {
 }
 
 TEST_F(LifecycleTest, MissingFoldersAndFilesAreReplacedAtStart) {
-    session.save.SetFavFolder(data(QStringLiteral("gone")));
-    session.save.SetIncompleteDir(data(QStringLiteral("gone too")));
-    session.save.SetScoreFile(data(QStringLiteral("scores.sre")));
+    session.save.SetFavFolder(data(u"gone"_s));
+    session.save.SetIncompleteDir(data(u"gone too"_s));
+    session.save.SetScoreFile(data(u"scores.sre"_s));
     life.CheckFolders();
-    EXPECT_EQ(session.save.FavFolder(), data(QStringLiteral("favorites")));
-    EXPECT_TRUE(QDir(data(QStringLiteral("favorites/Easy Games"))).exists());
+    EXPECT_EQ(session.save.FavFolder(), data(u"favorites"_s));
+    EXPECT_TRUE(QDir(data(u"favorites/Easy Games"_s)).exists());
     EXPECT_EQ(session.save.IncompleteDir(), paths.dataFolder);
-    EXPECT_FALSE(QDir(data(QStringLiteral("gone too"))).exists());       // nothing created for it
-    for (const QString& name : { QString(), QStringLiteral("games") }) { // empty, relative
+    EXPECT_FALSE(QDir(data(u"gone too"_s)).exists());       // nothing created for it
+    for (const QString& name : { QString(), u"games"_s }) { // empty, relative
         session.save.SetFinishedDir(name);
         life.CheckFolders();
         EXPECT_EQ(session.save.FinishedDir(), paths.dataFolder) << name.toStdString();
     }
-    EXPECT_TRUE(QFile::exists(data(QStringLiteral("scores.sre"))));
+    EXPECT_TRUE(QFile::exists(data(u"scores.sre"_s)));
     EXPECT_EQ(session.players.TotalPlayers(), 1);
 }
 
@@ -99,16 +99,16 @@ TEST_F(LifecycleTest, AKeptGameIsResumedAndNothingElseOpensAnEmptyBoard) {
 
 TEST_F(LifecycleTest, ANamedFileWithAKeptGameWaitingAsksFirst) {
     playGame(7);
-    trans().SaveToFile(file(QStringLiteral("seven.qrl")));
+    trans().SaveToFile(file(u"seven.qrl"_s));
     playGame(1000);
     life.Unload();
     prompter.yes = false;
-    EXPECT_FALSE(life.Open_Game(file(QStringLiteral("seven.qrl"))));
+    EXPECT_FALSE(life.Open_Game(file(u"seven.qrl"_s)));
     ASSERT_EQ(prompter.questions.size(), 1U);
     EXPECT_EQ(prompter.questions[0],
         "Are you sure you want to exit the previously\r\nunfinished game and start this game ?");
     prompter.yes = true;
-    EXPECT_TRUE(life.Open_Game(file(QStringLiteral("seven.qrl"))));
+    EXPECT_TRUE(life.Open_Game(file(u"seven.qrl"_s)));
     EXPECT_EQ(state().gGameNumber, 7);
 }
 
@@ -155,31 +155,29 @@ TEST_F(LifecycleTest, AnEndedGameIsNoLongerKept) {
 
 TEST_F(LifecycleTest, AFirstRunNeverEmptiesOrRemovesWhatExists) {
     const QByteArray scores = "\"Guest\",10,5,3,\"2026-12-01 10:00:00\",0,0\r\n";
-    ASSERT_TRUE(writeContent(data(QStringLiteral("Quadrell2000.sre")), scores));
-    QDir().mkpath(data(QStringLiteral("favorites/Easy Games")));
-    ASSERT_TRUE(writeContent(data(QStringLiteral("favorites/Easy Games/mine.q2k")), " 7 \r\n"));
-    ASSERT_TRUE(writeContent(data(QStringLiteral("Unfinished.qrl")), " 7 \r\n"));
+    ASSERT_TRUE(writeContent(data(u"Quadrell2000.sre"_s), scores));
+    QDir().mkpath(data(u"favorites/Easy Games"_s));
+    ASSERT_TRUE(writeContent(data(u"favorites/Easy Games/mine.q2k"_s), " 7 \r\n"));
+    ASSERT_TRUE(writeContent(data(u"Unfinished.qrl"_s), " 7 \r\n"));
     for (int run = 0; run < 2; ++run) {
         // An empty store (a settings file lost), then "Fresh" set on purpose.
-        if (run == 1)
-            session.store.SetText(
-                QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
+        if (run == 1) session.store.SetText(u"Install"_s, u"Fresh"_s, u"1"_s);
         ASSERT_TRUE(life.FirstRunNeeded());
         life.FirstRunReset();
-        EXPECT_EQ(contentOf(data(QStringLiteral("Quadrell2000.sre"))), scores);
-        EXPECT_TRUE(QFile::exists(data(QStringLiteral("favorites/Easy Games/mine.q2k"))));
-        EXPECT_TRUE(QFile::exists(data(QStringLiteral("Unfinished.qrl"))));
+        EXPECT_EQ(contentOf(data(u"Quadrell2000.sre"_s)), scores);
+        EXPECT_TRUE(QFile::exists(data(u"favorites/Easy Games/mine.q2k"_s)));
+        EXPECT_TRUE(QFile::exists(data(u"Unfinished.qrl"_s)));
     }
 }
 
 TEST_F(LifecycleTest, ANamedFileThatCannotBeUsedCostsNothing) {
     playGame(1000);
     life.Unload();
-    const QString fifo = file(QStringLiteral("pipe.qrl"));
+    const QString fifo = file(u"pipe.qrl"_s);
     ASSERT_TRUE(makeFifo(fifo));
-    ASSERT_TRUE(writeContent(file(QStringLiteral("binary.qrl")), QByteArray("\x00\x01\xff", 3)));
-    for (const QString& named : { file(QStringLiteral("missing.qrl")), fifo,
-             file(QStringLiteral("binary.qrl")), dir.path() }) {
+    ASSERT_TRUE(writeContent(file(u"binary.qrl"_s), QByteArray("\x00\x01\xff", 3)));
+    for (const QString& named :
+        { file(u"missing.qrl"_s), fifo, file(u"binary.qrl"_s), dir.path() }) {
         prompter.messages.clear();
         session.menu.NoGame();
         EXPECT_TRUE(life.Open_Game(named));
@@ -201,8 +199,7 @@ TEST_F(LifecycleTest, AResumedGameThatEndsIsNeverResumedAgain) {
     session.menu.GameLost(); // "Close Game"
     // Forgotten in the same write that records it, before anything else happens.
     EXPECT_FALSE(session.save.Unfinished());
-    EXPECT_FALSE(
-        session.store.GetBool(QStringLiteral("Save"), QStringLiteral("KeptRunning"), false));
+    EXPECT_FALSE(session.store.GetBool(u"Save"_s, u"KeptRunning"_s, false));
     kept.Update();
     EXPECT_FALSE(QFile::exists(kept.Path()));
     life.Recover();
@@ -223,9 +220,7 @@ TEST_F(LifecycleTest, AKeptGameOutlivesAnEndThatTheSettingsCouldNotTake) {
     // A kill now. The files as it leaves them are started in a home of their own, since
     // Qt shares a settings file's unsaved changes within one process.
     QTemporaryDir after;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"),
-                  { QStringLiteral("-a"), dir.path() + QStringLiteral("/."), after.path() }),
-        0);
+    ASSERT_EQ(QProcess::execute(u"cp"_s, { u"-a"_s, dir.path() + u"/."_s, after.path() }), 0);
     const AppPaths afterPaths = AppPaths::Inside(after.path());
     Session next { afterPaths, view, prompter, window, replay };
     Lifecycle& start = next.lifecycle;
@@ -275,27 +270,22 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
     const QString ini = session.store.FileName(kApp);
     const std::vector<Row> rows {
         { "closed", [] {}, true, 42, false },
-        { "settings lost", [&] { QFile::rename(ini, ini + QStringLiteral(".away")); }, true, 0,
-            true },
-        { "fresh start asked",
-            [&] {
-                session.store.SetText(
-                    QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("1"));
-            },
+        { "settings lost", [&] { QFile::rename(ini, ini + u".away"_s); }, true, 0, true },
+        { "fresh start asked", [&] { session.store.SetText(u"Install"_s, u"Fresh"_s, u"1"_s); },
             true, 42, true },
         { "killed in play",
             [&] {
                 session.save.SetUnfinished(false);
-                session.store.SetBool(QStringLiteral("Save"), QStringLiteral("KeptRunning"), true);
+                session.store.SetBool(u"Save"_s, u"KeptRunning"_s, true);
                 // the time kept with the last move, later than the last closing's
-                session.store.SetInt(QStringLiteral("Save"), QStringLiteral("KeptGameTime"), 57);
+                session.store.SetInt(u"Save"_s, u"KeptGameTime"_s, 57);
             },
             true, 57, false },
         { "recorded", [&] { session.kept.Forget(); }, false, 0, false },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        QFile::remove(ini + QStringLiteral(".away"));
+        QFile::remove(ini + u".away"_s);
         playGame(1000);
         life.Unload();
         session.save.SetLastGameTime(42);
@@ -305,7 +295,7 @@ TEST_F(LifecycleTest, StartUpResumesAKeptGameUnlessTheSettingsSayItWasRecorded) 
         Lifecycle& start = next.lifecycle;
         start.Start();
         EXPECT_EQ(firstRuns, row.firstRun ? 1 : 0);
-        EXPECT_EQ(QFile::exists(data(QStringLiteral("Unfinished.qrl"))), row.resumed);
+        EXPECT_EQ(QFile::exists(data(u"Unfinished.qrl"_s)), row.resumed);
         ASSERT_TRUE(start.Open_Game(QString()));
         EXPECT_EQ(next.state().gGameActive, row.resumed);
         if (row.resumed) {
@@ -321,7 +311,7 @@ TEST_F(LifecycleTest, ASettingsFileThatCannotBeUsedIsMovedAsideAndSaidOnce) {
     QTemporaryDir other;
     const AppPaths elsewhere = AppPaths::Inside(other.path());
     ASSERT_TRUE(elsewhere.Create());
-    const QString ini = elsewhere.configFolder + QStringLiteral("/quadrell 2000.ini");
+    const QString ini = elsewhere.configFolder + u"/quadrell 2000.ini"_s;
     ASSERT_TRUE(QDir().mkpath(ini));
     ScriptedPrompter told;
     Session moved { elsewhere, view, told, window, replay, [] {} };

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class SavedGamesFlowTest : public SessionFixture {
@@ -32,55 +34,51 @@ TEST(SelectGameRules, NumbersStrictlyInsideTheRangeRoundedHalvesToEven) {
         EXPECT_EQ(SelectGameRules::Validate(QLatin1String(text)), game) << text;
     for (const char* text : { "0", "3240000", "-5", "abc", "", "1e9", "nan", "inf", "12abc" })
         EXPECT_FALSE(SelectGameRules::Validate(QLatin1String(text))) << text;
-    EXPECT_EQ(
-        SelectGameRules::Label(40000), QStringLiteral("Select a Game Number between 0 and 40000"));
+    EXPECT_EQ(SelectGameRules::Label(40000), u"Select a Game Number between 0 and 40000"_s);
 }
 
 TEST_F(SavedGamesFlowTest, AGivenUpGameIsAutosavedWhenThatIsOn) {
     session.save.SetInCompleteSave(1);
-    session.save.SetIncompleteDir(folder(QStringLiteral("lost")));
+    session.save.SetIncompleteDir(folder(u"lost"_s));
     session.save.SetIncludeDate(0);
     session.save.SetIncludeTime(0);
     playGame(1234);
     session.menu.GameLost();
-    EXPECT_TRUE(QFile::exists(file(QStringLiteral("lost/1234.qrl"))));
-    EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("lost/1234.qrl")));
+    EXPECT_TRUE(QFile::exists(file(u"lost/1234.qrl"_s)));
+    EXPECT_EQ(session.recent.GetRecent(6), file(u"lost/1234.qrl"_s));
     session.save.SetInCompleteSave(0);
     playGame(1234);
     session.menu.GameLost();
-    EXPECT_FALSE(QFile::exists(file(QStringLiteral("lost/1234-00.qrl"))));
+    EXPECT_FALSE(QFile::exists(file(u"lost/1234-00.qrl"_s)));
 }
 
 TEST_F(SavedGamesFlowTest, AWonGameIsAutosavedByDefault) {
-    session.save.SetFinishedDir(folder(QStringLiteral("won")));
+    session.save.SetFinishedDir(folder(u"won"_s));
     playGame(5);
     session.menu.GameWon();
-    EXPECT_EQ(GameLists::Folder(file(QStringLiteral("won")), GameLists::Kinds::Finished, QString())
-                  .size(),
-        1U);
+    EXPECT_EQ(GameLists::Folder(file(u"won"_s), GameLists::Kinds::Finished, QString()).size(), 1U);
     EXPECT_TRUE(session.recent.EnableFinish());
 }
 
 TEST_F(SavedGamesFlowTest, AnAutosaveFolderThatIsGoneIsReportedAndTheGameStillEnds) {
     session.save.SetInCompleteSave(1);
-    session.save.SetIncompleteDir(file(QStringLiteral("missing")));
+    session.save.SetIncompleteDir(file(u"missing"_s));
     playGame(9);
     session.menu.GameLost();
     ASSERT_EQ(prompter.messages.size(), 1U);
-    EXPECT_NE(prompter.messages[0].find(file(QStringLiteral("missing")).toStdString()),
-        std::string::npos);
+    EXPECT_NE(prompter.messages[0].find(file(u"missing"_s).toStdString()), std::string::npos);
     EXPECT_FALSE(state().gGameActive);
     EXPECT_FALSE(session.recent.EnableInComplete());
 }
 
 TEST_F(SavedGamesFlowTest, ARecentFileThatIsGoneLeavesTheGameInPlay) {
-    session.recent.AddtoRecent(file(QStringLiteral("gone.qrl")));
+    session.recent.AddtoRecent(file(u"gone.qrl"_s));
     playGame(3);
     const int entries = trans().TransCount();
     session.menu.OpenRecent(6);
     EXPECT_EQ(prompter.messages,
         (std::vector<std::string> {
-            "Sorry File Doesn't Exists\r\n" + file(QStringLiteral("gone.qrl")).toStdString() }));
+            "Sorry File Doesn't Exists\r\n" + file(u"gone.qrl"_s).toStdString() }));
     EXPECT_TRUE(prompter.questions.empty());
     EXPECT_TRUE(state().gGameActive);
     EXPECT_EQ(trans().TransCount(), entries);
@@ -89,8 +87,8 @@ TEST_F(SavedGamesFlowTest, ARecentFileThatIsGoneLeavesTheGameInPlay) {
 TEST_F(SavedGamesFlowTest, ARecentGameOpensAfterTheQuestion) {
     playGame(3);
     const int entries = trans().TransCount();
-    trans().SaveToFile(file(QStringLiteral("three.qrl")));
-    session.recent.AddtoRecent(file(QStringLiteral("three.qrl")));
+    trans().SaveToFile(file(u"three.qrl"_s));
+    session.recent.AddtoRecent(file(u"three.qrl"_s));
     playGame(4);
     session.menu.OpenRecent(6);
     EXPECT_EQ(prompter.questions.size(), 1U);
@@ -100,49 +98,49 @@ TEST_F(SavedGamesFlowTest, ARecentGameOpensAfterTheQuestion) {
 
 TEST_F(SavedGamesFlowTest, TheSaveDialogProposesTheNumberAndRemembersTheFolder) {
     playGame(77);
-    prompter.saveAs = file(QStringLiteral("kept")).toStdString(); // no extension typed
+    prompter.saveAs = file(u"kept"_s).toStdString(); // no extension typed
     session.menu.SelectType(CommandId::Save);
     EXPECT_EQ(prompter.proposedNames, (std::vector<std::string> { "77.qrl" }));
-    EXPECT_TRUE(QFile::exists(file(QStringLiteral("kept.qrl"))));
+    EXPECT_TRUE(QFile::exists(file(u"kept.qrl"_s)));
     EXPECT_EQ(session.save.GetLastDir(), dir.path());
-    EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("kept.qrl")));
+    EXPECT_EQ(session.recent.GetRecent(6), file(u"kept.qrl"_s));
     prompter.saveAs.clear(); // cancelled: nothing happens
     session.menu.SelectType(CommandId::Save);
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1);
     for (const char* dotted : { "my.game", "v1.2 best" }) { // a dot is no extension
         prompter.saveAs = file(QLatin1String(dotted)).toStdString();
         session.menu.SelectType(CommandId::Save);
-        EXPECT_TRUE(QFile::exists(file(QLatin1String(dotted) + QStringLiteral(".qrl")))) << dotted;
+        EXPECT_TRUE(QFile::exists(file(QLatin1String(dotted) + u".qrl"_s))) << dotted;
     }
 }
 
 TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
     playGame(12);
-    trans().SaveToFile(file(QStringLiteral("twelve.qrl")));
+    trans().SaveToFile(file(u"twelve.qrl"_s));
     session.menu.NoGame();
-    prompter.openAs = file(QStringLiteral("twelve.qrl")).toStdString();
+    prompter.openAs = file(u"twelve.qrl"_s).toStdString();
     EXPECT_TRUE(session.files.File_Open());
     EXPECT_EQ(state().gGameNumber, 12);
-    EXPECT_EQ(session.recent.GetRecent(6), file(QStringLiteral("twelve.qrl")));
-    QFile junk(file(QStringLiteral("junk.qrl")));
+    EXPECT_EQ(session.recent.GetRecent(6), file(u"twelve.qrl"_s));
+    QFile junk(file(u"junk.qrl"_s));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("junk");
     junk.close();
-    prompter.openAs = file(QStringLiteral("junk.qrl")).toStdString();
+    prompter.openAs = file(u"junk.qrl"_s).toStdString();
     EXPECT_FALSE(session.files.File_Open());
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1); // a file that did not open is not listed
     // A folder or nothing chosen in its place opens nothing, says nothing and moves no folder.
     const QString lastDir = session.save.GetLastDir();
     const std::size_t said = prompter.messages.size();
-    for (const QString& chosen : { folder(QStringLiteral("a folder")), QString() }) {
+    for (const QString& chosen : { folder(u"a folder"_s), QString() }) {
         prompter.openAs = chosen.toStdString();
         EXPECT_FALSE(session.files.File_Open());
         EXPECT_EQ(session.save.GetLastDir(), lastDir);
         EXPECT_EQ(prompter.messages.size(), said);
     }
     // A finished game being watched keeps its history when the next file is damaged.
-    trans().SaveToFile(file(QStringLiteral("twelve.q2k")));
-    ASSERT_TRUE(session.menu.OpenFromFile(file(QStringLiteral("twelve.q2k"))));
+    trans().SaveToFile(file(u"twelve.q2k"_s));
+    ASSERT_TRUE(session.menu.OpenFromFile(file(u"twelve.q2k"_s)));
     ASSERT_TRUE(state().gFinishedView);
     const qint16 entries = trans().TransCount();
     ASSERT_GT(entries, 0);
@@ -152,7 +150,7 @@ TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
 }
 
 TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
-    const QString mixed = folder(QStringLiteral("mixed"));
+    const QString mixed = folder(u"mixed"_s);
     for (const char* name : { "a.qrl", "b.Q2K", "c.txt", "d.q2k" }) {
         QFile f(mixed + QLatin1Char('/') + QLatin1String(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -161,10 +159,8 @@ TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
     EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Finished, QString()).size(), 2U);
     const auto incomplete = GameLists::Folder(mixed, GameLists::Kinds::Incomplete, QString());
     ASSERT_EQ(incomplete.size(), 1U);
-    EXPECT_EQ(incomplete[0].name, QStringLiteral("a"));
-    EXPECT_TRUE(
-        GameLists::Folder(file(QStringLiteral("nowhere")), GameLists::Kinds::Both, QString())
-            .empty());
+    EXPECT_EQ(incomplete[0].name, u"a"_s);
+    EXPECT_TRUE(GameLists::Folder(file(u"nowhere"_s), GameLists::Kinds::Both, QString()).empty());
 }
 
 TEST_F(SavedGamesFlowTest, TheKeptGameIsInNoListAndTheFileDialogsStartElsewhere) {
@@ -188,8 +184,8 @@ TEST_F(SavedGamesFlowTest, TheKeptGameIsInNoListAndTheFileDialogsStartElsewhere)
 // the five games in play; neither takes one of the other's.
 TEST_F(SavedGamesFlowTest, EachRecentListHoldsItsOwnFiveGames) {
     for (int i = 1; i <= 6; ++i) {
-        session.recent.AddtoRecent(file(QStringLiteral("done%1.q2k").arg(i)));
-        session.recent.AddtoRecent(file(QStringLiteral("going%1.qrl").arg(i)));
+        session.recent.AddtoRecent(file(u"done%1.q2k"_s.arg(i)));
+        session.recent.AddtoRecent(file(u"going%1.qrl"_s.arg(i)));
     }
     const auto names = [](const std::vector<GameListItem>& items) {
         QStringList out;

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using Level = Difficulty::Level;
@@ -56,8 +58,8 @@ TEST(DifficultyTallyTest, ACraftedScoreFileCountsAsByHandPerPlayerAndTogether) {
 
 TEST(RatingsCacheTest, WhatIsSavedIsReadBack) {
     QTemporaryDir dir;
-    const QString path = RatingsCache::PathFor(dir.filePath(QStringLiteral("Quadrell2000.sre")));
-    EXPECT_TRUE(path.endsWith(QStringLiteral("Quadrell2000.sre.ratings")));
+    const QString path = RatingsCache::PathFor(dir.filePath(u"Quadrell2000.sre"_s));
+    EXPECT_TRUE(path.endsWith(u"Quadrell2000.sre.ratings"_s));
     bool trusted = false;
     EXPECT_TRUE(RatingsCache::Load(path, &trusted).isEmpty());
     EXPECT_TRUE(trusted); // none yet is nothing wrong
@@ -101,7 +103,7 @@ TEST(RatingsCacheTest, ADamagedCacheOrOneOfAnotherRuleIsNotTrusted) {
 // wait on the pipe, the last cache kept whole. (What a write may replace: SafeFileTest.)
 TEST(RatingsCacheTest, APipeInItsPlaceOrAFullDiskCostsOnlyACountAgain) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Quadrell2000.sre.ratings"));
+    const QString path = dir.filePath(u"Quadrell2000.sre.ratings"_s);
     ASSERT_TRUE(makeFifo(path));
     bool trusted = true;
     EXPECT_TRUE(RatingsCache::Load(path, &trusted).isEmpty());

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 ScoreRec game(
@@ -43,57 +45,55 @@ protected:
     const QDate today { 2026, 12, 5 };
 
     void SetUp() override {
-        users.AddUser(QStringLiteral("Ann"), QStringLiteral("Ann Lee"),
-            QStringLiteral("2026-11-01 08:00:00"));
-        users.AddUser(QStringLiteral("Bob"), QString(), QStringLiteral("2026-12-01 08:00:00"));
+        users.AddUser(u"Ann"_s, u"Ann Lee"_s, u"2026-11-01 08:00:00"_s);
+        users.AddUser(u"Bob"_s, QString(), u"2026-12-01 08:00:00"_s);
     }
     static QString value(const std::vector<ScoreBoard::Row>& rows, const char* label) {
         for (const auto& [l, v] : rows)
             if (l == QLatin1String(label)) return v;
-        return QStringLiteral("?");
+        return u"?"_s;
     }
 };
 
 TEST_F(ScoreBoardTest, GeneralCountsEveryGameWithRoundedAverages) {
     const auto rows = ScoreBoard::General(records);
-    EXPECT_EQ(value(rows, "Games Played"), QStringLiteral("4"));
-    EXPECT_EQ(value(rows, "Games Won"), QStringLiteral("2"));
-    EXPECT_EQ(value(rows, "Games Lost"), QStringLiteral("2"));
-    EXPECT_EQ(value(rows, "Time Taken"), QStringLiteral("0:07:57")); // 477 s
-    EXPECT_EQ(value(rows, "Total Score"), QStringLiteral("308"));
-    EXPECT_EQ(value(rows, "Average Moves"), QStringLiteral("51")); // 203 / 4 = 50.75
-    EXPECT_EQ(value(rows, "Average Score"), QStringLiteral("77"));
-    EXPECT_EQ(value(rows, "Winning Percentage"), QStringLiteral("50 %"));
+    EXPECT_EQ(value(rows, "Games Played"), u"4"_s);
+    EXPECT_EQ(value(rows, "Games Won"), u"2"_s);
+    EXPECT_EQ(value(rows, "Games Lost"), u"2"_s);
+    EXPECT_EQ(value(rows, "Time Taken"), u"0:07:57"_s); // 477 s
+    EXPECT_EQ(value(rows, "Total Score"), u"308"_s);
+    EXPECT_EQ(value(rows, "Average Moves"), u"51"_s); // 203 / 4 = 50.75
+    EXPECT_EQ(value(rows, "Average Score"), u"77"_s);
+    EXPECT_EQ(value(rows, "Winning Percentage"), u"50 %"_s);
     const auto none = ScoreBoard::General({});
-    EXPECT_EQ(value(none, "Average Time"), QStringLiteral("0:00:00"));
-    EXPECT_EQ(value(none, "Winning Percentage"), QStringLiteral("0 %"));
+    EXPECT_EQ(value(none, "Average Time"), u"0:00:00"_s);
+    EXPECT_EQ(value(none, "Winning Percentage"), u"0 %"_s);
 }
 
 TEST_F(ScoreBoardTest, TheSessionCountsGamesAfterItsStart) {
     const QStringList s = ScoreBoard::Session(records, QDateTime(today, QTime(9, 0, 0)));
-    EXPECT_EQ(s[1], QStringLiteral("Games Played : 1")); // 09:00:00 itself is not after the start
-    EXPECT_EQ(s[2], QStringLiteral("Games Won : 1"));
-    EXPECT_EQ(s[4], QStringLiteral("Percentage : 100 %"));
+    EXPECT_EQ(s[1], u"Games Played : 1"_s); // 09:00:00 itself is not after the start
+    EXPECT_EQ(s[2], u"Games Won : 1"_s);
+    EXPECT_EQ(s[4], u"Percentage : 100 %"_s);
 }
 
 TEST_F(ScoreBoardTest, TheListFollowsPlayerPeriodAndFinishedGames) {
     using V = std::vector<int>;
-    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Ann"), 1, false, today),
-        V { 0 }); // not yesterday 23:59
-    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Ann"), 2, false, today), (V { 0, 1 }));
+    EXPECT_EQ(
+        ScoreBoard::ListScore(records, u"Ann"_s, 1, false, today), V { 0 }); // not yesterday 23:59
+    EXPECT_EQ(ScoreBoard::ListScore(records, u"Ann"_s, 2, false, today), (V { 0, 1 }));
     EXPECT_EQ(ScoreBoard::ListScore(records, std::nullopt, 5, false, today), (V { 0, 1, 2, 3 }));
     EXPECT_EQ(ScoreBoard::ListScore(records, std::nullopt, 4, true, today), (V { 0, 2 }));
     // A player called "All" is a player like any other.
-    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("All"), 5, false, today), V {});
-    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Bob"), 3, false, today), V { 2 });
-    EXPECT_EQ(ScoreBoard::ListScore(records, QStringLiteral("Bob"), 9, false, today),
-        (V { 2, 3 })); // no limit
+    EXPECT_EQ(ScoreBoard::ListScore(records, u"All"_s, 5, false, today), V {});
+    EXPECT_EQ(ScoreBoard::ListScore(records, u"Bob"_s, 3, false, today), V { 2 });
+    EXPECT_EQ(ScoreBoard::ListScore(records, u"Bob"_s, 9, false, today), (V { 2, 3 })); // no limit
 }
 
 TEST_F(ScoreBoardTest, StatisticsPerPlayer) {
     const auto stats = ScoreBoard::Statistics(records, players);
     const ScoreStats& ann = stats[1];
-    EXPECT_EQ(ann.Name, QStringLiteral("Ann"));
+    EXPECT_EQ(ann.Name, u"Ann"_s);
     EXPECT_EQ(ann.Total, 2);
     EXPECT_EQ(ann.Won, 1);
     EXPECT_EQ(ann.Perc, 50);
@@ -103,13 +103,13 @@ TEST_F(ScoreBoardTest, StatisticsPerPlayer) {
     EXPECT_TRUE(stats[3].Name.isEmpty());
     const QStringList bob = ScoreBoard::StatisticsColumn(
         stats[2], players.GetDate(2), QDateTime(today, QTime(12, 0)));
-    EXPECT_EQ(bob[0], QStringLiteral("2"));
-    EXPECT_EQ(bob[8], QStringLiteral("50 %"));
-    EXPECT_EQ(bob[9], QStringLiteral("2")); // all in the month of creation: games per month = games
+    EXPECT_EQ(bob[0], u"2"_s);
+    EXPECT_EQ(bob[8], u"50 %"_s);
+    EXPECT_EQ(bob[9], u"2"_s); // all in the month of creation: games per month = games
     const QStringList annColumn
         = ScoreBoard::StatisticsColumn(ann, players.GetDate(1), QDateTime(today, QTime(12, 0)));
-    EXPECT_EQ(annColumn[9], QStringLiteral("1")); // two games over two months
-    EXPECT_EQ(annColumn[7], QStringLiteral("0:03:07"));
+    EXPECT_EQ(annColumn[9], u"1"_s); // two games over two months
+    EXPECT_EQ(annColumn[7], u"0:03:07"_s);
 }
 
 // 23 won of 40 is 57.5 %: 58 on every page, halves to even.
@@ -117,13 +117,13 @@ TEST_F(ScoreBoardTest, EveryPageRoundsAPercentageTheSameWay) {
     std::vector<ScoreRec> forty;
     for (int i = 0; i < 40; ++i)
         forty.push_back(game("Ann", "2026-12-05 09:00:00", 10, 10, i < 23 ? 100 : 0));
-    EXPECT_EQ(value(ScoreBoard::General(forty), "Winning Percentage"), QStringLiteral("58 %"));
+    EXPECT_EQ(value(ScoreBoard::General(forty), "Winning Percentage"), u"58 %"_s);
     EXPECT_EQ(ScoreBoard::Statistics(forty, players)[1].Perc, 58);
     EXPECT_EQ(ScoreBoard::Session(forty, QDateTime(today.addDays(-1), QTime()))[4],
-        QStringLiteral("Percentage : 58 %"));
+        u"Percentage : 58 %"_s);
     players.SaveScore(1, 40, 23, 17, 400, 0);
     EXPECT_EQ(players.GetPerc(1), 58);
-    EXPECT_EQ(ScoreBoard::Global(players)[0][6], QStringLiteral("58 %"));
+    EXPECT_EQ(ScoreBoard::Global(players)[0][6], u"58 %"_s);
     EXPECT_EQ(PercentOf(1, 8), 12); // 12.5
     EXPECT_EQ(AverageOf(7, 2), 4);  // 3.5
 }
@@ -136,8 +136,8 @@ TEST_F(ScoreBoardTest, StatisticsSumsNeverWrap) {
     EXPECT_EQ(ann.AvgMoves, 2000000000LL);
     const QStringList column
         = ScoreBoard::StatisticsColumn(ann, players.GetDate(1), QDateTime(today, QTime(12, 0)));
-    EXPECT_EQ(column[3], QStringLiteral("6000000000"));
-    EXPECT_EQ(column[6], QStringLiteral("1666666:40:00"));
+    EXPECT_EQ(column[3], u"6000000000"_s);
+    EXPECT_EQ(column[6], u"1666666:40:00"_s);
 }
 
 TEST_F(ScoreBoardTest, TopScoresKeepTwelveByPointsAndTiesInFileOrder) {
@@ -166,16 +166,16 @@ TEST_F(ScoreBoardTest, GlobalRowsFillUpToFiveAndEndWithTheTotal) {
     ASSERT_EQ(rows.size(), 6U);
     EXPECT_EQ(rows[0], (QStringList { "Ann", "1", "1", "0", "0:02:00", "30", "100 %" }));
     EXPECT_EQ(rows[2], QStringList { "None" });
-    EXPECT_EQ(rows[5][0], QStringLiteral("Total"));
-    EXPECT_EQ(rows[5][1], QStringLiteral("1"));
+    EXPECT_EQ(rows[5][0], u"Total"_s);
+    EXPECT_EQ(rows[5][1], u"1"_s);
 }
 
 TEST_F(ScoreBoardTest, TheExportTextInPrintZones) {
     players.SaveScore(1, 1, 1, 0, 187, 108);
     const std::vector<ScoreRec> one { records[0] };
     const auto stats = ScoreBoard::Statistics(one, players);
-    QByteArray text = ScoreBoard::ExportHead(
-        stats, players, QStringLiteral("Ann"), QDateTime(today, QTime(12, 30)));
+    QByteArray text
+        = ScoreBoard::ExportHead(stats, players, u"Ann"_s, QDateTime(today, QTime(12, 30)));
     ScoreBoard::ExportLine(one[0], text);
     const QByteArray expected = "Quadrell 2000 Score Board\r\n"
                                 " \r\n"

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 ScoreRec game(const char* name, const char* date, bool won, qint32 time, qint32 score) {
@@ -52,7 +54,7 @@ TEST(ScoreChartsTest, StreaksAndBestsArePerPlayerAndTogether) {
     const auto charts = ScoreCharts::Of(kGames, {}, ScoreCharts::Span::Week);
     ASSERT_EQ(charts.players.size(), 2u);
     const auto& ann = charts.players[0];
-    EXPECT_EQ(ann.name, QStringLiteral("Ann"));
+    EXPECT_EQ(ann.name, u"Ann"_s);
     EXPECT_EQ(ann.played, 4);
     EXPECT_EQ(ann.won, 3);
     EXPECT_EQ(ann.bestTime, 100); // the lost game's 50 s is no best time
@@ -65,12 +67,12 @@ TEST(ScoreChartsTest, StreaksAndBestsArePerPlayerAndTogether) {
 }
 
 TEST(ScoreChartsTest, TheChosenPlayersOnly) {
-    const auto bob = ScoreCharts::Of(kGames, { QStringLiteral("Bob") }, ScoreCharts::Span::Week);
+    const auto bob = ScoreCharts::Of(kGames, { u"Bob"_s }, ScoreCharts::Span::Week);
     ASSERT_EQ(bob.players.size(), 1u);
     ASSERT_EQ(bob.periods.size(), 1u);
     EXPECT_EQ(bob.periods[0].start, QDate(2026, 12, 14));
     EXPECT_EQ(bob.longestStreak, 1);
-    const auto nobody = ScoreCharts::Of(kGames, { QStringLiteral("Cy") }, ScoreCharts::Span::Month);
+    const auto nobody = ScoreCharts::Of(kGames, { u"Cy"_s }, ScoreCharts::Span::Month);
     EXPECT_TRUE(nobody.periods.empty());
     EXPECT_TRUE(nobody.winningTimes.empty());
     EXPECT_EQ(nobody.longestStreak, 0);

@@ -21,6 +21,8 @@
 #include <vector>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(PointsFormula, RoundedQuotientTripledForAWin) {
@@ -38,7 +40,7 @@ TEST(PointsFormula, RoundedQuotientTripledForAWin) {
 
 TEST(ScoreFileFormat, QuotedTextsPlainNumbersTimeBeforeGame) {
     ScoreRec r;
-    r.Name = QStringLiteral("Guest");
+    r.Name = u"Guest"_s;
     r.Time = 187;
     r.GameNo = 617;
     r.Moves = 93;
@@ -63,8 +65,8 @@ TEST(ScoreFileFormat, LinesThatAreNotSevenFieldsAreSkippedAndATornEndIsIgnored) 
                             "\"E\",1,2,3,\"2026-01-01 00:";
     const auto records = ScoreFile::ParseAll(text);
     ASSERT_EQ(records.size(), 2U);
-    EXPECT_EQ(records[0].Name, QStringLiteral("A"));
-    EXPECT_EQ(records[1].Name, QStringLiteral("D"));
+    EXPECT_EQ(records[0].Name, u"A"_s);
+    EXPECT_EQ(records[1].Name, u"D"_s);
 }
 
 TEST(ScoreFileFormat, AFileReadInPartsGivesWhatItGivesWhole) {
@@ -81,7 +83,7 @@ TEST(ScoreFileFormat, AFileReadInPartsGivesWhatItGivesWhole) {
         reader.Feed(QByteArrayView(text).sliced(cut));
         ASSERT_EQ(records.size(), 4U) << cut;
         EXPECT_EQ(records[2].Time, 8) << cut;
-        EXPECT_EQ(records[3].Date.Text(), QStringLiteral("2026-01-04 00:00:00")) << cut;
+        EXPECT_EQ(records[3].Date.Text(), u"2026-01-04 00:00:00"_s) << cut;
         // One player's records share one name.
         EXPECT_TRUE(records[0].Name.isSharedWith(records[2].Name)) << cut;
     }
@@ -102,13 +104,13 @@ TEST(ScoreFileFormat, UnreadableDatesAndNegativeNumbersAreSkipped) {
 TEST(PlayerNames, ControlCharactersAreRefused) {
     for (const char* name : { "a\r\nb", "tab\there", "nl\n" })
         EXPECT_FALSE(cUser::CheckName(QLatin1String(name)).isEmpty()) << name;
-    EXPECT_TRUE(cUser::CheckName(QStringLiteral("Zoë")).isEmpty());
+    EXPECT_TRUE(cUser::CheckName(u"Zoë"_s).isEmpty());
 }
 
 class ScoresTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    SettingsStore store { dir.filePath(QStringLiteral("config")) };
+    SettingsStore store { dir.filePath(u"config"_s) };
     cSave save { store, dir.path() };
     cPlayer players { store, save };
     ScriptedPrompter prompter;
@@ -200,7 +202,7 @@ TEST_F(ScoresTest, ARecordCutShortByAKillIsFinishedOnceAtTheNextStart) {
     QByteArray before, written;
     score.SetCheckpoint([&](const char* step) {
         if (qstrcmp(step, "noted") == 0) {
-            note = store.GetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), {});
+            note = store.GetText(u"Save"_s, u"PendingScore"_s, {});
             before = file();
         }
         if (qstrcmp(step, "written") == 0) written = file();
@@ -215,9 +217,9 @@ TEST_F(ScoresTest, ARecordCutShortByAKillIsFinishedOnceAtTheNextStart) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(left);
         f.close();
-        store.SetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), note);
-        store.SetInt(QStringLiteral("Player1"), QStringLiteral("Total"), 1);
-        store.SetInt(QStringLiteral("Player1"), QStringLiteral("Won"), 0);
+        store.SetText(u"Save"_s, u"PendingScore"_s, note);
+        store.SetInt(u"Player1"_s, u"Total"_s, 1);
+        store.SetInt(u"Player1"_s, u"Won"_s, 0);
         score.RecoverPending();
         EXPECT_EQ(file(), done);
         EXPECT_EQ(players.GetTotal(1), 2);
@@ -251,7 +253,7 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
     addPlayer("Guest", created);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        const QString path = dir.filePath(QLatin1String(row.what) + QStringLiteral("/scores.sre"));
+        const QString path = dir.filePath(QLatin1String(row.what) + u"/scores.sre"_s);
         QDir().mkpath(QFileInfo(path).path());
         ASSERT_TRUE(writeContent(path, QByteArray()));
         save.SetScoreFile(path);
@@ -267,8 +269,7 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
         }
         EXPECT_EQ(prompter.messages.size(), 1U); // said once
         EXPECT_EQ(players.GetTotal(1), before);  // nothing counted that is not written
-        EXPECT_FALSE(
-            store.GetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), {}).isEmpty());
+        EXPECT_FALSE(store.GetText(u"Save"_s, u"PendingScore"_s, {}).isEmpty());
         // The next start with the way still blocked says so again and still counts nothing.
         cScore next { save, players, prompter };
         if (!row.limitSize) {
@@ -286,8 +287,7 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
         ASSERT_EQ(lines.size(), 2U);
         EXPECT_EQ(lines[0].GameNo, 1); // in the order played
         EXPECT_EQ(lines[1].GameNo, 2);
-        EXPECT_TRUE(
-            store.GetText(QStringLiteral("Save"), QStringLiteral("PendingScore"), {}).isEmpty());
+        EXPECT_TRUE(store.GetText(u"Save"_s, u"PendingScore"_s, {}).isEmpty());
     }
 }
 
@@ -313,7 +313,7 @@ TEST_F(ScoresTest, NoLineIsWrittenWhileItsNoteCannotReachTheDisk) {
 TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextStart) {
     addPlayer("Guest", created);
     for (int i = 0; i < 60; ++i) // a settings file of a few kilobytes
-        store.SetText(QStringLiteral("Padding"), QStringLiteral("Key%1").arg(i), QString(40, 'x'));
+        store.SetText(u"Padding"_s, u"Key%1"_s.arg(i), QString(40, 'x'));
     int forgotten = 0;
     score.SetForgetGame([&forgotten] { ++forgotten; });
     {
@@ -325,7 +325,7 @@ TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextSta
     EXPECT_TRUE(file().isEmpty());
     EXPECT_EQ(forgotten, 30);
     // The next start: a fresh store reads what reached the disk.
-    SettingsStore next { dir.filePath(QStringLiteral("config")) };
+    SettingsStore next { dir.filePath(u"config"_s) };
     cSave nextSave { next, dir.path() };
     cPlayer nextPlayers { next, nextSave };
     cScore nextScore { nextSave, nextPlayers, prompter };
@@ -339,14 +339,14 @@ TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextSta
     EXPECT_EQ(lines.back().GameNo, 30);
     EXPECT_EQ(nextPlayers.GetTotal(1), 30);
     EXPECT_EQ(nextPlayers.GetWon(1), 30);
-    EXPECT_FALSE(QFile::exists(save.ScoreFile() + QStringLiteral(".waiting")));
+    EXPECT_FALSE(QFile::exists(save.ScoreFile() + u".waiting"_s));
     nextScore.RecoverPending(); // once only
     EXPECT_EQ(nextPlayers.GetTotal(1), 30);
     EXPECT_EQ(ScoreFile::ParseAll(file()).size(), 30U);
 }
 
 TEST_F(ScoresTest, APipePutInTheFilesPlaceAfterItWasPreparedIsRefusedNotWaitedOn) {
-    const QString path = dir.filePath(QStringLiteral("scores.sre"));
+    const QString path = dir.filePath(u"scores.sre"_s);
     const ScoreFile::Place place = ScoreFile::Prepare(path, nullptr);
     ASSERT_EQ(place.offset, 0);
     ASSERT_TRUE(QFile::remove(path));
@@ -355,7 +355,7 @@ TEST_F(ScoresTest, APipePutInTheFilesPlaceAfterItWasPreparedIsRefusedNotWaitedOn
     EXPECT_EQ(
         ScoreFile::WriteAt(path, place, "\"Guest\",1,1,1,\"2026-01-01 00:00:00\",0,0\r\n", &error),
         ScoreFile::Outcome::Failed);
-    EXPECT_NE(error.indexOf(QStringLiteral("pipe")), -1);
+    EXPECT_NE(error.indexOf(u"pipe"_s), -1);
 }
 
 QByteArray scoreLines(int count, const char* name = "Guest") {
@@ -413,7 +413,7 @@ TEST_F(ScoresTest, AWaitingRecordNeverCutsAScoreFileChangedMeanwhile) {
 // line beyond it is written over, and a line already there is not written again.
 TEST(ScoreFilePlace, TrustedOnlyWhereTheBytesBeforeItAreTheOnesPrepared) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("s.sre"));
+    const QString path = dir.filePath(u"s.sre"_s);
     const QByteArray head = scoreLines(3);
     const QByteArray line = scoreLines(1, "Ann");
     struct Row {
@@ -525,13 +525,13 @@ TEST(ScoreDates, OneSecondLaterCarriesIntoTheNextDayMonthAndYear) {
 
 TEST(ScoreDates, TheLastRecordIsReadFromTheEndOfTheFile) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("s.sre"));
+    const QString path = dir.filePath(u"s.sre"_s);
     EXPECT_FALSE(ScoreFile::LastDate(path)); // no file
     QByteArray text = scoreLines(500);       // far more than the end that is read
     text += "\"Ann\",1,2,3,\"2027-05-06 07:08:09\",10,3\r\n";
     ASSERT_TRUE(writeContent(path, text + "\"Bob\",1,2,3,\"2099-01-01 00:00"));
     ASSERT_TRUE(ScoreFile::LastDate(path));
-    EXPECT_EQ(ScoreFile::LastDate(path)->Text(), QStringLiteral("2027-05-06 07:08:09"));
+    EXPECT_EQ(ScoreFile::LastDate(path)->Text(), u"2027-05-06 07:08:09"_s);
     // Read as descriptor 0, in a program started with its standard input closed.
     const int input = ::dup(0);
     ::close(0);
@@ -558,17 +558,16 @@ TEST_F(ScoresTest, AScoreFileThatCannotBeReadSaysSoRatherThanShowingNoGames) {
 TEST_F(ScoresTest, AStoredPeriodOutsideTheFiveIsTheFirst) {
     // The box and the list's filter both read it: "Show Today" must list only today.
     for (const char* text : { "9", "0", "-3", "6", "today" }) {
-        store.SetText(
-            QStringLiteral("Score"), QStringLiteral("DayComboIndex"), QLatin1String(text));
+        store.SetText(u"Score"_s, u"DayComboIndex"_s, QLatin1String(text));
         EXPECT_EQ(score.DayComboIndex(), 1) << text;
     }
-    store.SetText(QStringLiteral("Score"), QStringLiteral("DayComboIndex"), QStringLiteral("5"));
+    store.SetText(u"Score"_s, u"DayComboIndex"_s, u"5"_s);
     EXPECT_EQ(score.DayComboIndex(), 5);
 }
 
 TEST_F(ScoresTest, TotalsThatWouldOverflowAreRefusedWithAMessage) {
     addPlayer("Guest", created);
-    store.SetInt(QStringLiteral("Player1"), QStringLiteral("Time"), 2147483000);
+    store.SetInt(u"Player1"_s, u"Time"_s, 2147483000);
     score.SaveScore(1, 10, 1000, 10, created.addSecs(60));
     EXPECT_EQ(players.GetTime(1), 2147483000);
     EXPECT_EQ(players.GetTotal(1), 0);
@@ -583,12 +582,12 @@ TEST_F(ScoresTest, ClearingEmptiesTheFileOrTheTotals) {
     score.SaveScore(1, 10, 20, 100, created.addSecs(60));
     score.Clear_General();
     EXPECT_TRUE(file().isEmpty());
-    EXPECT_NE(save.GeneralClearedDate(), QStringLiteral("None"));
+    EXPECT_NE(save.GeneralClearedDate(), u"None"_s);
     EXPECT_EQ(players.GetTotal(1), 1);
     score.Clear_Global();
     EXPECT_EQ(players.GetTotal(1), 0);
     EXPECT_EQ(players.GetTotal(6), 0);
-    EXPECT_EQ(players.GetName(1), QStringLiteral("Guest"));
+    EXPECT_EQ(players.GetName(1), u"Guest"_s);
 }
 
 TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
@@ -600,32 +599,32 @@ TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     QDateTime now = created;
     const auto clock = [&now] { return now; };
     prompter.onSaveFileName = [&now] { now = now.addSecs(60); };
-    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), clock)); // cancelled
-    const QString path = dir.filePath(QStringLiteral("board.txt"));
+    EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock)); // cancelled
+    const QString path = dir.filePath(u"board.txt"_s);
     prompter.saveAs = path.toStdString();
     ASSERT_TRUE(writeContent(path, "the last export"));
     {
         FileSizeLimit full(8);
-        EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), clock));
+        EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock));
     }
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
     ASSERT_EQ(prompter.messages.size(), 1U);
     EXPECT_NE(prompter.messages[0].find(path.toStdString()), std::string::npos);
-    EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
+    EXPECT_EQ(save.LastExportedFile(), u"None"_s);
     prompter.cancelAt = 0; // Cancel at the first report
-    EXPECT_FALSE(score.Export(statistics, QStringLiteral("Guest"), clock));
+    EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock));
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
     EXPECT_EQ(prompter.messages.size(), 1U);
-    EXPECT_EQ(save.LastExportedFile(), QStringLiteral("None"));
+    EXPECT_EQ(save.LastExportedFile(), u"None"_s);
     prompter.cancelAt = INT64_MAX;
     now = created.addDays(2);
     prompter.onProgress = [&now] { now = now.addSecs(60); };
-    ASSERT_TRUE(score.Export(statistics, QStringLiteral("Guest"), clock));
+    ASSERT_TRUE(score.Export(statistics, u"Guest"_s, clock));
     EXPECT_TRUE(contentOf(path).contains("Guest"));
     // Both dates tell when the file was closed, not when the button was clicked.
     EXPECT_TRUE(contentOf(path).contains("Created Date  2026-12-03 10:02:00"));
     EXPECT_EQ(save.LastExportedFile(), path);
-    EXPECT_EQ(save.LastExportedDate(), QStringLiteral("2026-12-03 10:02:00"));
+    EXPECT_EQ(save.LastExportedDate(), u"2026-12-03 10:02:00"_s);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -19,17 +21,17 @@ QByteArray readAll(const QString& path) {
 class FileAssociationTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    const QString home = dir.filePath(QStringLiteral("home"));
-    const QString system = dir.filePath(QStringLiteral("usr/share"));
+    const QString home = dir.filePath(u"home"_s);
+    const QString system = dir.filePath(u"usr/share"_s);
     QString inHome(const char* name) const { return home + QLatin1Char('/') + QLatin1String(name); }
     void check(const char* program) {
         FileAssociation::Check(QLatin1String(program), home, { system });
     }
     void install() {
-        QDir().mkpath(system + QStringLiteral("/applications"));
-        QFile f(system + QStringLiteral("/applications/quadrell2000.desktop"));
+        QDir().mkpath(system + u"/applications"_s);
+        QFile f(system + u"/applications/quadrell2000.desktop"_s);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(FileAssociation::DesktopEntry(QStringLiteral("/usr/games/quadrell2000")));
+        f.write(FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s));
     }
     const char* entry = "applications/quadrell2000-local.desktop";
 };
@@ -49,8 +51,8 @@ TEST_F(FileAssociationTest, ARunFromItsFolderRegistersBothGameFileKindsForThisUs
     for (const char* icon :
         { "apps/quadrell2000.svg", "mimetypes/application-x-quadrell2000-finished.svg",
             "mimetypes/application-x-quadrell2000-incomplete.svg" })
-        EXPECT_TRUE(readAll(home + QStringLiteral("/icons/hicolor/scalable/") + QLatin1String(icon))
-                        .startsWith("<svg"))
+        EXPECT_TRUE(
+            readAll(home + u"/icons/hicolor/scalable/"_s + QLatin1String(icon)).startsWith("<svg"))
             << icon;
     // Never under the installed entry's name, which it would hide.
     EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));
@@ -69,7 +71,7 @@ TEST_F(FileAssociationTest, AnInstalledCopyLeavesNothingOfOursInTheHome) {
     // The entry an older version wrote under the installed name.
     QFile old(inHome("applications/quadrell2000.desktop"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(FileAssociation::DesktopEntry(QStringLiteral("/usr/games/quadrell2000")));
+    old.write(FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s));
     old.close();
     install();
     check("/usr/games/quadrell2000");
@@ -81,15 +83,15 @@ TEST_F(FileAssociationTest, AnInstalledCopyLeavesNothingOfOursInTheHome) {
 
 // The window announces the entry in use: the installed one, or this user's from the folder.
 TEST_F(FileAssociationTest, TheWindowIsNamedAfterTheEntryInUse) {
-    EXPECT_EQ(FileAssociation::EntryName({ system }), QStringLiteral("quadrell2000-local"));
+    EXPECT_EQ(FileAssociation::EntryName({ system }), u"quadrell2000-local"_s);
     install();
-    EXPECT_EQ(FileAssociation::EntryName({ system }), QStringLiteral("quadrell2000"));
+    EXPECT_EQ(FileAssociation::EntryName({ system }), u"quadrell2000"_s);
 }
 
 // The desktop's list of which program opens which file is rebuilt whenever an entry of ours
 // comes or goes, so a file manager never offers an entry that is gone.
 TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
-    if (QStandardPaths::findExecutable(QStringLiteral("update-desktop-database")).isEmpty())
+    if (QStandardPaths::findExecutable(u"update-desktop-database"_s).isEmpty())
         GTEST_SKIP() << "update-desktop-database is not installed";
     const QString cache = inHome("applications/mimeinfo.cache");
     check("/opt/q/quadrell2000");
@@ -97,11 +99,9 @@ TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
     // An older version's entry under the installed name, listed too.
     QFile old(inHome("applications/quadrell2000.desktop"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(FileAssociation::DesktopEntry(QStringLiteral("/opt/q/quadrell2000")));
+    old.write(FileAssociation::DesktopEntry(u"/opt/q/quadrell2000"_s));
     old.close();
-    ASSERT_EQ(
-        QProcess::execute(QStringLiteral("update-desktop-database"), { inHome("applications") }),
-        0);
+    ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, { inHome("applications") }), 0);
     ASSERT_TRUE(readAll(cache).contains(";quadrell2000.desktop;"));
     check("/opt/q/quadrell2000"); // our own entry as it was: only the old one goes
     EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));

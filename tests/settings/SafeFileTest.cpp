@@ -21,6 +21,8 @@
 #include <vector>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class SafeFileTest : public ::testing::Test {
@@ -30,7 +32,7 @@ protected:
 };
 
 TEST_F(SafeFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
-    const QString file = path(QStringLiteral("old.qrl"));
+    const QString file = path(u"old.qrl"_s);
     ASSERT_TRUE(writeContent(file, " 1000 \r\n"));
     // Each says the system's reason, never "Unknown error".
     const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
@@ -62,9 +64,9 @@ TEST_F(SafeFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
                   },
                   &error, [](QIODevice&) { return false; }),
         SafeFile::Written::Failed);
-    EXPECT_EQ(error, QStringLiteral("The file was not written in full."));
+    EXPECT_EQ(error, u"The file was not written in full."_s);
     EXPECT_EQ(contentOf(file), " 1000 \r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("old.qrl") });
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { u"old.qrl"_s });
     EXPECT_TRUE(SafeFile::Write(file, "new", &error));
     EXPECT_EQ(contentOf(file), "new");
 }
@@ -73,7 +75,7 @@ TEST_F(SafeFileTest, AWriteThatFailsPartWayKeepsTheOldFile) {
 // nothing points; a link to a file stays a link and its file is replaced.
 TEST_F(SafeFileTest, AWriteReplacesOnlyNothingOrARegularFile) {
     const QString device = deviceNode(dir.path());
-    const QString target = path(QStringLiteral("target"));
+    const QString target = path(u"target"_s);
     const std::pair<const char*, std::function<bool(const QString&)>> refused[] {
         { "a pipe", [](const QString& p) { return makeFifo(p); } },
         { "a folder", [](const QString& p) { return QDir().mkdir(p); } },
@@ -82,7 +84,7 @@ TEST_F(SafeFileTest, AWriteReplacesOnlyNothingOrARegularFile) {
     };
     int n = 0;
     for (const auto& [what, make] : refused) {
-        const QString file = path(QStringLiteral("refused%1").arg(++n));
+        const QString file = path(u"refused%1"_s.arg(++n));
         ASSERT_TRUE(make(file)) << what;
         QString error;
         EXPECT_FALSE(SafeFile::Write(file, "x", &error)) << what;
@@ -91,37 +93,37 @@ TEST_F(SafeFileTest, AWriteReplacesOnlyNothingOrARegularFile) {
     }
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_FALSE(QFileInfo(device).isFile());
-    ASSERT_TRUE(writeContent(target, "old") && QFile::link(target, path(QStringLiteral("link"))));
-    EXPECT_TRUE(SafeFile::Write(path(QStringLiteral("link")), "new"));
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("link"))).isSymLink());
+    ASSERT_TRUE(writeContent(target, "old") && QFile::link(target, path(u"link"_s)));
+    EXPECT_TRUE(SafeFile::Write(path(u"link"_s), "new"));
+    EXPECT_TRUE(QFileInfo(path(u"link"_s)).isSymLink());
     EXPECT_EQ(contentOf(target), "new");
 }
 
 TEST_F(SafeFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
-    const QString fifo = path(QStringLiteral("pipe.qrl"));
+    const QString fifo = path(u"pipe.qrl"_s);
     ASSERT_TRUE(makeFifo(fifo));
-    ASSERT_TRUE(writeContent(path(QStringLiteral("big")), QByteArray(200, 'b')));
+    ASSERT_TRUE(writeContent(path(u"big"_s), QByteArray(200, 'b')));
     struct Row {
         QString path;
         bool missing;
     };
-    for (const Row& r : { Row { fifo, false }, Row { QStringLiteral("/dev/zero"), false },
-             Row { dir.path(), false }, Row { path(QStringLiteral("big")), false },
-             Row { path(QStringLiteral("none")), true } }) {
+    for (const Row& r :
+        { Row { fifo, false }, Row { u"/dev/zero"_s, false }, Row { dir.path(), false },
+            Row { path(u"big"_s), false }, Row { path(u"none"_s), true } }) {
         const FileRead read = SafeFile::Read(r.path, 100);
         EXPECT_FALSE(read.ok) << r.path.toStdString();
         EXPECT_EQ(read.missing, r.missing) << r.path.toStdString();
         EXPECT_FALSE(read.error.isEmpty()) << r.path.toStdString();
         EXPECT_FALSE(SafeFile::CheckRegular(r.path, 100, false).isEmpty());
     }
-    EXPECT_TRUE(SafeFile::CheckRegular(path(QStringLiteral("none")), 100, true).isEmpty());
-    EXPECT_TRUE(SafeFile::Read(path(QStringLiteral("big")), 200).ok);
+    EXPECT_TRUE(SafeFile::CheckRegular(path(u"none"_s), 100, true).isEmpty());
+    EXPECT_TRUE(SafeFile::Read(path(u"big"_s), 200).ok);
 }
 
 // A program started with its standard input closed (as some launchers do) gets the first
 // file it opens as descriptor 0: that is a file like any other.
 TEST_F(SafeFileTest, AFileOpenedAsDescriptorZeroIsAFileLikeAnyOther) {
-    const QString file = path(QStringLiteral("kept.qrl"));
+    const QString file = path(u"kept.qrl"_s);
     ASSERT_TRUE(writeContent(file, QByteArray("kept")));
     const int input = ::dup(0);
     ASSERT_GE(input, 0);
@@ -143,21 +145,21 @@ TEST_F(SafeFileTest, AFileOpenedAsDescriptorZeroIsAFileLikeAnyOther) {
 }
 
 TEST_F(SafeFileTest, DeletingAFolderNeverReachesOutsideItsRoot) {
-    const QString root = path(QStringLiteral("favorites"));
-    const QString outside = path(QStringLiteral("elsewhere"));
-    QDir().mkpath(root + QStringLiteral("/Easy Games/inner"));
+    const QString root = path(u"favorites"_s);
+    const QString outside = path(u"elsewhere"_s);
+    QDir().mkpath(root + u"/Easy Games/inner"_s);
     QDir().mkpath(outside);
-    ASSERT_TRUE(writeContent(outside + QStringLiteral("/precious.q2k"), "1"));
-    ASSERT_TRUE(QFile::link(outside, root + QStringLiteral("/linked")));
-    ASSERT_TRUE(QFile::link(outside, root + QStringLiteral("/Easy Games/inner/linked")));
+    ASSERT_TRUE(writeContent(outside + u"/precious.q2k"_s, "1"));
+    ASSERT_TRUE(QFile::link(outside, root + u"/linked"_s));
+    ASSERT_TRUE(QFile::link(outside, root + u"/Easy Games/inner/linked"_s));
 
-    EXPECT_TRUE(SafeFile::RemoveTree(root + QStringLiteral("/linked"), root));
-    EXPECT_FALSE(QFileInfo(root + QStringLiteral("/linked")).isSymLink());
-    EXPECT_TRUE(SafeFile::RemoveTree(root + QStringLiteral("/Easy Games"), root));
-    EXPECT_FALSE(QFileInfo::exists(root + QStringLiteral("/Easy Games")));
+    EXPECT_TRUE(SafeFile::RemoveTree(root + u"/linked"_s, root));
+    EXPECT_FALSE(QFileInfo(root + u"/linked"_s).isSymLink());
+    EXPECT_TRUE(SafeFile::RemoveTree(root + u"/Easy Games"_s, root));
+    EXPECT_FALSE(QFileInfo::exists(root + u"/Easy Games"_s));
     EXPECT_FALSE(SafeFile::RemoveTree(outside, root));
-    EXPECT_FALSE(SafeFile::RemoveTree(root + QStringLiteral("/../elsewhere"), root));
-    EXPECT_EQ(contentOf(outside + QStringLiteral("/precious.q2k")), "1");
+    EXPECT_FALSE(SafeFile::RemoveTree(root + u"/../elsewhere"_s, root));
+    EXPECT_EQ(contentOf(outside + u"/precious.q2k"_s), "1");
 }
 
 // The file's time set an hour back, as a lock taken then leaves it.
@@ -175,7 +177,7 @@ TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
     EXPECT_FALSE(second.TryLock()); // this very process holds it, and it runs
     EXPECT_TRUE(second.InUseText().contains(dir.path()));
     // A game may run for days: a lock an hour old is still held while its holder runs.
-    ASSERT_TRUE(madeAnHourAgo(path(QStringLiteral("quadrell.lock"))));
+    ASSERT_TRUE(madeAnHourAgo(path(u"quadrell.lock"_s)));
     DataLock third(dir.path());
     EXPECT_FALSE(third.TryLock());
 }
@@ -183,7 +185,7 @@ TEST_F(SafeFileTest, AFolderIsHeldOnlyByARunningProgram) {
 // A data folder shared between machines (a home on the network): a lock another machine
 // took an hour ago is not broken for its age.
 TEST_F(SafeFileTest, ALockFromAnotherMachineIsNotBrokenForItsAge) {
-    const QString lock = path(QStringLiteral("quadrell.lock"));
+    const QString lock = path(u"quadrell.lock"_s);
     ASSERT_TRUE(writeContent(lock,
         QByteArray::number(QCoreApplication::applicationPid()) + "\nquadrell2000\nelsewhere\n"));
     ASSERT_TRUE(madeAnHourAgo(lock));
@@ -192,7 +194,7 @@ TEST_F(SafeFileTest, ALockFromAnotherMachineIsNotBrokenForItsAge) {
 }
 
 TEST_F(SafeFileTest, TheFolderInUseEndsItsSentenceOnOneLine) {
-    const QString line = DataLock(QStringLiteral("/data/Quadrell 2000")).InUseLine();
+    const QString line = DataLock(u"/data/Quadrell 2000"_s).InUseLine();
     EXPECT_TRUE(line.startsWith(QStringLiteral(
         "Another copy of Quadrell 2000 is using /data/Quadrell 2000. Close it first;")))
         << line.toStdString();
@@ -201,8 +203,7 @@ TEST_F(SafeFileTest, TheFolderInUseEndsItsSentenceOnOneLine) {
 
 TEST_F(SafeFileTest, ALockLeftByAKilledProgramIsTakenOverEvenOnAFullDisk) {
     // The lock file of a process that is gone: its number is far above any in use.
-    ASSERT_TRUE(
-        writeContent(path(QStringLiteral("quadrell.lock")), "2147483000\nquadrell2000\nhost\n"));
+    ASSERT_TRUE(writeContent(path(u"quadrell.lock"_s), "2147483000\nquadrell2000\nhost\n"));
     FileSizeLimit full(0);
     DataLock lock(dir.path());
     EXPECT_TRUE(lock.TryLock());
@@ -219,52 +220,52 @@ protected:
 TEST_F(SettingsFaultTest, AFailedWriteLeavesTheLastGoodFileAndIsReportedOnce) {
     store->SetFailureHandler([this](const QString& file) {
         ++reports;
-        EXPECT_TRUE(file.endsWith(QStringLiteral(".ini")));
+        EXPECT_TRUE(file.endsWith(u".ini"_s));
     });
-    store->SetText(QStringLiteral("Save"), QStringLiteral("A"), QStringLiteral("1"));
+    store->SetText(u"Save"_s, u"A"_s, u"1"_s);
     const QByteArray good = contentOf(ini());
     ASSERT_FALSE(good.isEmpty());
     {
         FileSizeLimit full(static_cast<rlim_t>(good.size()));
-        store->SetText(QStringLiteral("Save"), QStringLiteral("B"), QStringLiteral("2"));
-        store->SetText(QStringLiteral("Save"), QStringLiteral("C"), QStringLiteral("3"));
+        store->SetText(u"Save"_s, u"B"_s, u"2"_s);
+        store->SetText(u"Save"_s, u"C"_s, u"3"_s);
     }
     EXPECT_EQ(reports, 1);
     EXPECT_TRUE(store->WriteFailing());
     EXPECT_EQ(contentOf(ini()), good);
     // What could not be written waits in memory and goes with the next write that succeeds.
-    EXPECT_EQ(store->GetText(QStringLiteral("Save"), QStringLiteral("B"), {}), QStringLiteral("2"));
-    store->SetText(QStringLiteral("Save"), QStringLiteral("D"), QStringLiteral("4"));
+    EXPECT_EQ(store->GetText(u"Save"_s, u"B"_s, {}), u"2"_s);
+    store->SetText(u"Save"_s, u"D"_s, u"4"_s);
     EXPECT_FALSE(store->WriteFailing());
     EXPECT_TRUE(contentOf(ini()).contains("b=2\nc=3\nd=4"));
     {
         FileSizeLimit full(8);
-        store->SetText(QStringLiteral("Save"), QStringLiteral("E"), QStringLiteral("5"));
+        store->SetText(u"Save"_s, u"E"_s, u"5"_s);
     }
     EXPECT_EQ(reports, 2); // a later success cleared the state
     store.reset();
     SettingsStore again(dir.path());
-    EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("A"), {}), QStringLiteral("1"));
-    EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("D"), {}), QStringLiteral("4"));
+    EXPECT_EQ(again.GetText(u"Save"_s, u"A"_s, {}), u"1"_s);
+    EXPECT_EQ(again.GetText(u"Save"_s, u"D"_s, {}), u"4"_s);
 }
 
 // Qt's own save may put a file cut by a full disk in place and call it good: whatever
 // byte the disk fills at, and whatever Qt still flushes on its own afterwards, the file
 // read at the next start holds the old values or the new ones, never a value cut short.
 TEST_F(SettingsFaultTest, AWriteCutAtAnyByteLeavesTheOldValuesOrTheNew) {
-    const QString oldPath = QStringLiteral("/home/player/.local/share/Quadrell 2000/Scores.dat");
-    const QString newPath = QStringLiteral("/media/stick/scores/kept by the whole family.dat");
+    const QString oldPath = u"/home/player/.local/share/Quadrell 2000/Scores.dat"_s;
+    const QString newPath = u"/media/stick/scores/kept by the whole family.dat"_s;
     const auto fill = [](SettingsStore& s, const QString& score, const QString& n) {
         SettingsStore::Batch together(s);
-        s.SetText(QStringLiteral("Save"), QStringLiteral("ScoreFile"), score);
-        s.SetText(QStringLiteral("Player1"), QStringLiteral("Total"), n);
-        s.SetText(QStringLiteral("Options"), QStringLiteral("CardSpeed"), n);
+        s.SetText(u"Save"_s, u"ScoreFile"_s, score);
+        s.SetText(u"Player1"_s, u"Total"_s, n);
+        s.SetText(u"Options"_s, u"CardSpeed"_s, n);
         // As many lines as a real file, so that Qt's save has written some before it fails.
         for (int i = 1; i <= 12; ++i)
-            s.SetText(QStringLiteral("Recent"), QStringLiteral("File%1").arg(i),
-                QStringLiteral("/home/player/games/deal %1 of %2.qrl").arg(i).arg(n));
+            s.SetText(u"Recent"_s, u"File%1"_s.arg(i),
+                u"/home/player/games/deal %1 of %2.qrl"_s.arg(i).arg(n));
     };
-    fill(*store, oldPath, QStringLiteral("7"));
+    fill(*store, oldPath, u"7"_s);
     store.reset();
     const QByteArray good = contentOf(ini());
     const QTemporaryDir elsewhere;
@@ -273,7 +274,7 @@ TEST_F(SettingsFaultTest, AWriteCutAtAnyByteLeavesTheOldValuesOrTheNew) {
     QByteArray fresh;
     {
         SettingsStore whole(elsewhere.path());
-        fill(whole, newPath, QStringLiteral("8"));
+        fill(whole, newPath, u"8"_s);
         fresh = contentOf(whole.FileName(kApp));
     }
     std::set<rlim_t> limits;
@@ -291,20 +292,20 @@ TEST_F(SettingsFaultTest, AWriteCutAtAnyByteLeavesTheOldValuesOrTheNew) {
         {
             FileSizeLimit full(limit);
             SettingsStore s(dir.path());
-            fill(s, newPath, QStringLiteral("8"));
-            s.SetText(QStringLiteral("Save"), QStringLiteral("Unfinished"), QStringLiteral("True"));
+            fill(s, newPath, u"8"_s);
+            s.SetText(u"Save"_s, u"Unfinished"_s, u"True"_s);
             QCoreApplication::sendPostedEvents();
         }
         // Read as the next start would: another process, so nothing Qt keeps in memory helps.
-        const QString copy = elsewhere.filePath(QStringLiteral("copy-%1.ini").arg(limit));
+        const QString copy = elsewhere.filePath(u"copy-%1.ini"_s.arg(limit));
         ASSERT_TRUE(writeContent(copy, contentOf(ini())));
         const SettingsStore::Values again = SettingsStore::ReadFile(copy);
         QFile::remove(copy);
-        const QString score = again.value(QStringLiteral("save/scorefile"));
-        const QString total = again.value(QStringLiteral("player1/total"));
+        const QString score = again.value(u"save/scorefile"_s);
+        const QString total = again.value(u"player1/total"_s);
         EXPECT_TRUE(score == oldPath || score == newPath) << score.toStdString();
-        EXPECT_EQ(again.value(QStringLiteral("options/cardspeed")), total);
-        EXPECT_EQ(total, score == oldPath ? QStringLiteral("7") : QStringLiteral("8"));
+        EXPECT_EQ(again.value(u"options/cardspeed"_s), total);
+        EXPECT_EQ(total, score == oldPath ? u"7"_s : u"8"_s);
         EXPECT_EQ(
             QDir(dir.path()).entryList(QDir::Files), QStringList { QFileInfo(ini()).fileName() });
     }
@@ -314,7 +315,7 @@ TEST_F(SettingsFaultTest, AWriteCutAtAnyByteLeavesTheOldValuesOrTheNew) {
 // moved aside whole, told once, and the game goes on with defaults; what it pointed to is
 // never touched and a later write makes a regular file.
 TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThrough) {
-    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    const QString elsewhere = dir.filePath(u"elsewhere"_s);
     QDir().mkpath(elsewhere);
     struct Row {
         const char* what;
@@ -324,16 +325,12 @@ TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThro
         { "a pipe", [](const QString& p) { return makeFifo(p); } },
         { "a link to a pipe",
             [&](const QString& p) {
-                return makeFifo(elsewhere + QStringLiteral("/pipe"))
-                    && QFile::link(elsewhere + QStringLiteral("/pipe"), p);
+                return makeFifo(elsewhere + u"/pipe"_s) && QFile::link(elsewhere + u"/pipe"_s, p);
             } },
-        { "a link to a device",
-            [](const QString& p) { return QFile::link(QStringLiteral("/dev/null"), p); } },
+        { "a link to a device", [](const QString& p) { return QFile::link(u"/dev/null"_s, p); } },
         { "a folder", [](const QString& p) { return QDir().mkpath(p); } },
         { "a link to nothing",
-            [&](const QString& p) {
-                return QFile::link(elsewhere + QStringLiteral("/none.ini"), p);
-            } },
+            [&](const QString& p) { return QFile::link(elsewhere + u"/none.ini"_s, p); } },
         { "too large",
             [](const QString& p) {
                 return QFile(p).open(QIODevice::WriteOnly)
@@ -352,9 +349,7 @@ TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThro
         QStringList told;
         store->SetSetAsideHandler([&](const QString& path, const QString& aside,
                                       const QString& why) { told << path << aside << why; });
-        EXPECT_EQ(store->GetText(
-                      QStringLiteral("Options"), QStringLiteral("CardSpeed"), QStringLiteral("30")),
-            QStringLiteral("30"));
+        EXPECT_EQ(store->GetText(u"Options"_s, u"CardSpeed"_s, u"30"_s), u"30"_s);
         ASSERT_EQ(told.size(), 3);
         EXPECT_EQ(told[0], ini());
         EXPECT_FALSE(told[2].isEmpty());
@@ -362,24 +357,24 @@ TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThro
         const QFileInfo aside(told[1]);
         EXPECT_EQ(aside.isSymLink(), wasLink);
         EXPECT_EQ(aside.isDir(), wasFolder);
-        store->SetText(QStringLiteral("Save"), QStringLiteral("A"), QStringLiteral("1"));
+        store->SetText(u"Save"_s, u"A"_s, u"1"_s);
         EXPECT_FALSE(store->WriteFailing());
         EXPECT_TRUE(QFileInfo(ini()).isFile() && !QFileInfo(ini()).isSymLink());
-        EXPECT_FALSE(QFile::exists(elsewhere + QStringLiteral("/none.ini")));
+        EXPECT_FALSE(QFile::exists(elsewhere + u"/none.ini"_s));
     }
     EXPECT_FALSE(QFileInfo(deviceNode(elsewhere)).isFile()); // still a device
 }
 
 TEST_F(SettingsFaultTest, ALinkToARegularFileIsFollowedAndKept) {
     store.reset();
-    const QString target = dir.filePath(QStringLiteral("real.ini"));
+    const QString target = dir.filePath(u"real.ini"_s);
     ASSERT_TRUE(writeContent(target, "[save]\na=1\n"));
     ASSERT_TRUE(QFile::link(target, ini()));
     SettingsStore linked(dir.path());
     int told = 0;
     linked.SetSetAsideHandler([&](const QString&, const QString&, const QString&) { ++told; });
-    EXPECT_EQ(linked.GetText(QStringLiteral("Save"), QStringLiteral("A"), {}), QStringLiteral("1"));
-    linked.SetText(QStringLiteral("Save"), QStringLiteral("B"), QStringLiteral("2"));
+    EXPECT_EQ(linked.GetText(u"Save"_s, u"A"_s, {}), u"1"_s);
+    linked.SetText(u"Save"_s, u"B"_s, u"2"_s);
     EXPECT_EQ(told, 0);
     EXPECT_TRUE(QFileInfo(ini()).isSymLink());
     EXPECT_TRUE(contentOf(target).contains("b=2"));
@@ -388,13 +383,12 @@ TEST_F(SettingsFaultTest, ALinkToARegularFileIsFollowedAndKept) {
 // A kill while the new file was laid out leaves it beside the old one: the old one is read,
 // and the next write replaces what was left.
 TEST_F(SettingsFaultTest, AFileLeftHalfMadeByAKillIsNeitherReadNorKept) {
-    store->SetText(QStringLiteral("Player1"), QStringLiteral("Total"), QStringLiteral("12"));
+    store->SetText(u"Player1"_s, u"Total"_s, u"12"_s);
     store.reset();
-    ASSERT_TRUE(writeContent(ini() + QStringLiteral(".new"), "[player1]\ntotal=9"));
+    ASSERT_TRUE(writeContent(ini() + u".new"_s, "[player1]\ntotal=9"));
     SettingsStore again(dir.path());
-    EXPECT_EQ(again.GetText(QStringLiteral("Player1"), QStringLiteral("Total"), {}),
-        QStringLiteral("12"));
-    again.SetText(QStringLiteral("Player1"), QStringLiteral("Won"), QStringLiteral("3"));
+    EXPECT_EQ(again.GetText(u"Player1"_s, u"Total"_s, {}), u"12"_s);
+    again.SetText(u"Player1"_s, u"Won"_s, u"3"_s);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QFileInfo(ini()).fileName() });
     EXPECT_TRUE(contentOf(ini()).contains("total=12\nwon=3\n"));
 }
@@ -402,33 +396,33 @@ TEST_F(SettingsFaultTest, AFileLeftHalfMadeByAKillIsNeitherReadNorKept) {
 // Another writer (a hand edit, a second store) changed the file since it was read: a write
 // replaces only the keys changed here, and clearing everything clears theirs too.
 TEST_F(SettingsFaultTest, AWriteKeepsWhatAnotherChangedUnlessEverythingIsCleared) {
-    store->SetText(QStringLiteral("Save"), QStringLiteral("A"), QStringLiteral("1"));
+    store->SetText(u"Save"_s, u"A"_s, u"1"_s);
     SettingsStore other(dir.path());
-    other.SetText(QStringLiteral("Save"), QStringLiteral("B"), QStringLiteral("2"));
-    other.Remove(QStringLiteral("Save"), QStringLiteral("A"));
-    store->SetText(QStringLiteral("Save"), QStringLiteral("C"), QStringLiteral("3"));
+    other.SetText(u"Save"_s, u"B"_s, u"2"_s);
+    other.Remove(u"Save"_s, u"A"_s);
+    store->SetText(u"Save"_s, u"C"_s, u"3"_s);
     EXPECT_EQ(contentOf(ini()), "[save]\nb=2\nc=3\n");
-    EXPECT_EQ(store->GetText(QStringLiteral("Save"), QStringLiteral("B"), {}), QStringLiteral("2"));
+    EXPECT_EQ(store->GetText(u"Save"_s, u"B"_s, {}), u"2"_s);
     // A key removed here stays removed, whatever the other wrote meanwhile.
-    other.SetText(QStringLiteral("Save"), QStringLiteral("E"), QStringLiteral("5"));
-    store->Remove(QStringLiteral("Save"), QStringLiteral("B"));
+    other.SetText(u"Save"_s, u"E"_s, u"5"_s);
+    store->Remove(u"Save"_s, u"B"_s);
     EXPECT_EQ(contentOf(ini()), "[save]\nc=3\ne=5\n");
-    other.SetText(QStringLiteral("Save"), QStringLiteral("D"), QStringLiteral("4"));
+    other.SetText(u"Save"_s, u"D"_s, u"4"_s);
     store->DeleteAll(kApp);
     EXPECT_EQ(contentOf(ini()), "");
     EXPECT_TRUE(SettingsStore(dir.path()).IsEmpty(kApp));
 }
 
 TEST_F(SettingsFaultTest, ABatchReachesTheDiskWholeWhenItEnds) {
-    store->SetText(QStringLiteral("Save"), QStringLiteral("A"), QStringLiteral("1"));
+    store->SetText(u"Save"_s, u"A"_s, u"1"_s);
     const QByteArray before = contentOf(ini());
     {
         SettingsStore::Batch outer(*store);
         {
             SettingsStore::Batch inner(*store);
-            store->SetText(QStringLiteral("Save"), QStringLiteral("B"), QStringLiteral("2"));
+            store->SetText(u"Save"_s, u"B"_s, u"2"_s);
         }
-        store->SetText(QStringLiteral("Save"), QStringLiteral("C"), QStringLiteral("3"));
+        store->SetText(u"Save"_s, u"C"_s, u"3"_s);
         EXPECT_EQ(contentOf(ini()), before);
     }
     const QByteArray after = contentOf(ini());
@@ -450,16 +444,15 @@ TEST(AppPathsTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
     stand.close();
     const AppPaths beneath = AppPaths::Inside(paths.dataFolder); // folders under the file
     const std::tuple<AppPaths, QString, QString> rows[] {
-        { paths, paths.dataFolder, QStringLiteral("A file stands in its place.") },
-        { beneath, beneath.configFolder, QStringLiteral("Not a directory") }, // the system's
+        { paths, paths.dataFolder, u"A file stands in its place."_s },
+        { beneath, beneath.configFolder, u"Not a directory"_s }, // the system's
     };
     for (const auto& [blocked, folder, reason] : rows) {
         why.clear();
         EXPECT_FALSE(blocked.Create(&why));
         EXPECT_EQ(why,
-            QStringLiteral("Quadrell 2000 cannot start: the folder\r\n") + folder
-                + QStringLiteral("\r\ncould not be made. ") + reason
-                + QStringLiteral("\r\nWithout it no game and no score could be kept."));
+            u"Quadrell 2000 cannot start: the folder\r\n"_s + folder + u"\r\ncould not be made. "_s
+                + reason + u"\r\nWithout it no game and no score could be kept."_s);
     }
 }
 

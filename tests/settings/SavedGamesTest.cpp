@@ -8,12 +8,14 @@
 #include <gtest/gtest.h>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class SavedGamesTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    SettingsStore store { dir.filePath(QStringLiteral("config")) };
+    SettingsStore store { dir.filePath(u"config"_s) };
     cSave save { store, dir.path() };
     cRecent recent { store };
     const QDateTime when { QDate(2026, 12, 4), QTime(21, 7, 30) };
@@ -27,15 +29,15 @@ protected:
 
 TEST_F(SavedGamesTest, AutosaveNamesCarryDateAndTimeAndNeverOverwrite) {
     save.SetFinishedDir(dir.path());
-    EXPECT_EQ(name(save.GetFileName(1234, true, when)), QStringLiteral("0412-2107-1234.q2k"));
+    EXPECT_EQ(name(save.GetFileName(1234, true, when)), u"0412-2107-1234.q2k"_s);
     touch(save.GetFileName(1234, true, when));
-    EXPECT_EQ(name(save.GetFileName(1234, true, when)), QStringLiteral("0412-2107-1234-00.q2k"));
+    EXPECT_EQ(name(save.GetFileName(1234, true, when)), u"0412-2107-1234-00.q2k"_s);
     touch(save.GetFileName(1234, true, when));
-    EXPECT_EQ(name(save.GetFileName(1234, true, when)), QStringLiteral("0412-2107-1234-01.q2k"));
+    EXPECT_EQ(name(save.GetFileName(1234, true, when)), u"0412-2107-1234-01.q2k"_s);
     save.SetIncludeTime(0);
-    EXPECT_EQ(name(save.GetFileName(1234, true, when)), QStringLiteral("0412-1234.q2k"));
+    EXPECT_EQ(name(save.GetFileName(1234, true, when)), u"0412-1234.q2k"_s);
     save.SetIncludeDate(0);
-    EXPECT_EQ(name(save.GetFileName(0, true, when)), QStringLiteral("0.q2k"));
+    EXPECT_EQ(name(save.GetFileName(0, true, when)), u"0.q2k"_s);
     EXPECT_EQ(QFileInfo(save.GetFileName(0, true, when)).absolutePath(), dir.path());
 }
 
@@ -49,30 +51,30 @@ TEST_F(SavedGamesTest, ElevenSavesInOneMinuteCountUpToNine) {
         names << name(path);
         touch(path);
     }
-    EXPECT_EQ(names.front(), QStringLiteral("1234.qrl"));
-    EXPECT_EQ(names[1], QStringLiteral("1234-00.qrl"));
-    EXPECT_EQ(names.back(), QStringLiteral("1234-09.qrl"));
+    EXPECT_EQ(names.front(), u"1234.qrl"_s);
+    EXPECT_EQ(names[1], u"1234-00.qrl"_s);
+    EXPECT_EQ(names.back(), u"1234-09.qrl"_s);
     for (int i = 0; i < 120; ++i)
         touch(save.GetFileName(1234, false, when));
-    EXPECT_EQ(name(save.GetFileName(1234, false, when)), QStringLiteral("1234-130.qrl"));
+    EXPECT_EQ(name(save.GetFileName(1234, false, when)), u"1234-130.qrl"_s);
 }
 
 TEST_F(SavedGamesTest, LongPathsAreShortenedForDisplay) {
     const QString sixty(60, QLatin1Char('x'));
-    const QString path = QStringLiteral("C:/games") + sixty.left(52);
+    const QString path = u"C:/games"_s + sixty.left(52);
     const QString shown = cSave::SizeCheck(path, 50);
     EXPECT_EQ(shown.size(), 53);
-    EXPECT_EQ(shown, path.left(7) + QStringLiteral("...") + path.right(43));
+    EXPECT_EQ(shown, path.left(7) + u"..."_s + path.right(43));
     EXPECT_EQ(cSave::SizeCheck(sixty.left(50), 50), sixty.left(50));
     EXPECT_EQ(cSave::SizeCheck(QString(71, QLatin1Char('y')), 0).size(), 73); // below 1 means 70
 }
 
 TEST_F(SavedGamesTest, TheAutosavePageIsWrittenInOneGo) {
-    save.SaveAutoSave(1, 0, QStringLiteral("/in"), QStringLiteral("/fin"), 0, 1);
+    save.SaveAutoSave(1, 0, u"/in"_s, u"/fin"_s, 0, 1);
     EXPECT_EQ(save.InCompleteSave(), 1);
     EXPECT_EQ(save.FinishedSave(), 0);
-    EXPECT_EQ(save.IncompleteDir(), QStringLiteral("/in"));
-    EXPECT_EQ(save.FinishedDir(), QStringLiteral("/fin"));
+    EXPECT_EQ(save.IncompleteDir(), u"/in"_s);
+    EXPECT_EQ(save.FinishedDir(), u"/fin"_s);
     EXPECT_EQ(save.IncludeTime(), 0);
     EXPECT_EQ(save.IncludeDate(), 1);
 }
@@ -94,36 +96,34 @@ TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     int rebuilt = 0;
     recent.SetMenuRebuilder([&rebuilt] { ++rebuilt; });
     for (int i = 1; i <= 6; ++i)
-        recent.AddtoRecent(QStringLiteral("/g/won%1.q2k").arg(i));
-    EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/won6.q2k"));
-    EXPECT_EQ(recent.GetRecent(5), QStringLiteral("/g/won2.q2k")); // the first dropped out
-    recent.AddtoRecent(QStringLiteral("/g/won4.q2k"));             // already in slot 3
-    EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/won6.q2k"));
-    EXPECT_EQ(recent.GetRecent(3), QStringLiteral("/g/won4.q2k"));
-    recent.AddtoRecent(QStringLiteral("/g/won2.q2k")); // already in the last slot
-    EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/won6.q2k"));
-    EXPECT_EQ(recent.GetRecent(5), QStringLiteral("/g/won2.q2k"));
-    recent.AddtoRecent(QStringLiteral("/g/WON4.Q2K")); // another case is another path
-    EXPECT_EQ(recent.GetRecent(1), QStringLiteral("/g/WON4.Q2K"));
+        recent.AddtoRecent(u"/g/won%1.q2k"_s.arg(i));
+    EXPECT_EQ(recent.GetRecent(1), u"/g/won6.q2k"_s);
+    EXPECT_EQ(recent.GetRecent(5), u"/g/won2.q2k"_s); // the first dropped out
+    recent.AddtoRecent(u"/g/won4.q2k"_s);             // already in slot 3
+    EXPECT_EQ(recent.GetRecent(1), u"/g/won6.q2k"_s);
+    EXPECT_EQ(recent.GetRecent(3), u"/g/won4.q2k"_s);
+    recent.AddtoRecent(u"/g/won2.q2k"_s); // already in the last slot
+    EXPECT_EQ(recent.GetRecent(1), u"/g/won6.q2k"_s);
+    EXPECT_EQ(recent.GetRecent(5), u"/g/won2.q2k"_s);
+    recent.AddtoRecent(u"/g/WON4.Q2K"_s); // another case is another path
+    EXPECT_EQ(recent.GetRecent(1), u"/g/WON4.Q2K"_s);
     EXPECT_FALSE(recent.EnableInComplete());
-    recent.AddtoRecent(QStringLiteral("/g/lost.qrl"));
-    recent.AddtoRecent(QStringLiteral("/g/notes.txt"));
+    recent.AddtoRecent(u"/g/lost.qrl"_s);
+    recent.AddtoRecent(u"/g/notes.txt"_s);
     recent.AddtoRecent(QString());
-    EXPECT_EQ(recent.GetRecent(6), QStringLiteral("/g/lost.qrl"));
+    EXPECT_EQ(recent.GetRecent(6), u"/g/lost.qrl"_s);
     EXPECT_EQ(recent.GetTotalNumb(6), 1);
     EXPECT_TRUE(recent.EnableInComplete());
     EXPECT_EQ(rebuilt, 12);      // every offer rebuilds the menus, taken or not
     for (int i = 2; i <= 5; ++i) // both lists full: clearing empties all ten slots
-        recent.AddtoRecent(QStringLiteral("/g/lost%1.qrl").arg(i));
-    EXPECT_EQ(recent.GetRecent(10), QStringLiteral("/g/lost.qrl"));
+        recent.AddtoRecent(u"/g/lost%1.qrl"_s.arg(i));
+    EXPECT_EQ(recent.GetRecent(10), u"/g/lost.qrl"_s);
     recent.CrearRecent();
     EXPECT_FALSE(recent.EnableFinish());
     EXPECT_FALSE(recent.EnableInComplete());
     for (qint16 slot = 1; slot <= 10; ++slot)
         EXPECT_EQ(recent.GetRecent(slot), QString()) << slot;
-    EXPECT_EQ(
-        store.GetText(QStringLiteral("Recent"), QStringLiteral("Recent1"), QStringLiteral("x")),
-        QString());
+    EXPECT_EQ(store.GetText(u"Recent"_s, u"Recent1"_s, u"x"_s), QString());
 }
 
 TEST_F(SavedGamesTest, CustomisationShowsEverythingAtFirstAndSeparatorsFollowTheirGroups) {
@@ -148,8 +148,7 @@ TEST_F(SavedGamesTest, CustomisationShowsEverythingAtFirstAndSeparatorsFollowThe
     EXPECT_TRUE(visible[4] && visible[25]);
     EXPECT_FALSE(visible[7]);
     custom.SetPanel(2, false);
-    EXPECT_EQ(store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
-        QStringLiteral("False"));
+    EXPECT_EQ(store.GetText(u"Custom"_s, u"Panel2"_s, QString()), u"False"_s);
     EXPECT_FALSE(custom.Panel(2));
 }
 

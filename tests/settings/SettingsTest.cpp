@@ -15,6 +15,8 @@
 #include <tuple>
 
 namespace quadrell::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class SettingsTest : public ::testing::Test {
@@ -22,11 +24,10 @@ protected:
     QTemporaryDir dir;
     SettingsStore store { dir.path() };
     cOpt opt { store };
-    cSave save { store, QStringLiteral("/games") };
+    cSave save { store, u"/games"_s };
 
     void put(const char* key, const char* value) {
-        store.SaveSetting(
-            kApp, QStringLiteral("Options"), QLatin1String(key), QLatin1String(value));
+        store.SaveSetting(kApp, u"Options"_s, QLatin1String(key), QLatin1String(value));
     }
 };
 
@@ -87,10 +88,7 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
         { "45 Custom/Menu5 True", [&] { return b(custom.Menu(5)); } },
         { "46 Custom/Panel4 True", [&] { return b(custom.Panel(4)); } },
         { "47 Recent/Recent10 ",
-            [&] {
-                return store.GetText(
-                    QStringLiteral("Recent"), QStringLiteral("Recent10"), QString());
-            } },
+            [&] { return store.GetText(u"Recent"_s, u"Recent10"_s, QString()); } },
     };
     for (const auto& [row, read] : rows) {
         const QString expected = QString::fromLatin1(row).section(QLatin1Char(' '), 2);
@@ -121,22 +119,17 @@ TEST_F(SettingsTest, TheSameValueAgainLeavesTheFileAsItWas) {
     put("CardSpeed", "41");
     EXPECT_NE(inode(), written);
     const auto changed = inode();
-    store.Remove(QStringLiteral("Options"), QStringLiteral("CardSpeed"));
+    store.Remove(u"Options"_s, u"CardSpeed"_s);
     EXPECT_NE(inode(), changed);
     EXPECT_EQ(opt.CardSpeed(), 30);
 }
 
 TEST_F(SettingsTest, NamesAreFoldedToOneCase) {
-    store.SaveSetting(QStringLiteral("QuadRell 2000"), QStringLiteral("OPTIONS"),
-        QStringLiteral("backcolor"), QStringLiteral("255"));
+    store.SaveSetting(u"QuadRell 2000"_s, u"OPTIONS"_s, u"backcolor"_s, u"255"_s);
     EXPECT_EQ(opt.BackColor(), 255);
-    EXPECT_EQ(
-        store.GetSetting(kApp, QStringLiteral("options"), QStringLiteral("BACKCOLOR"), QString()),
-        QStringLiteral("255"));
-    save.SetFinishedDir(QStringLiteral("/x"));
-    EXPECT_EQ(
-        store.GetSetting(kApp, QStringLiteral("save"), QStringLiteral("finisheddir"), QString()),
-        QStringLiteral("/x"));
+    EXPECT_EQ(store.GetSetting(kApp, u"options"_s, u"BACKCOLOR"_s, QString()), u"255"_s);
+    save.SetFinishedDir(u"/x"_s);
+    EXPECT_EQ(store.GetSetting(kApp, u"save"_s, u"finisheddir"_s, QString()), u"/x"_s);
 }
 
 TEST_F(SettingsTest, ValuesThatDoNotConvertGiveTheDefault) {
@@ -150,8 +143,7 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertGiveTheDefault) {
     EXPECT_EQ(opt.FwdBackSpeed(), 50);
     EXPECT_FALSE(opt.BackPicEnable());
     EXPECT_EQ(opt.RandomIndex(), 3);
-    store.SetText(
-        QStringLiteral("Save"), QStringLiteral("GameStartTime"), QStringLiteral("yesterday"));
+    store.SetText(u"Save"_s, u"GameStartTime"_s, u"yesterday"_s);
     EXPECT_LE(save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
 }
 
@@ -191,8 +183,7 @@ TEST_F(SettingsTest, TrueFalseSettingsReadWordsOrNumbers) {
         EXPECT_EQ(opt.BackPicEnable(), r.value) << r.text;
     }
     opt.SetBackPicEnable(true);
-    EXPECT_EQ(store.GetText(QStringLiteral("Options"), QStringLiteral("BackPicEnable"), QString()),
-        QStringLiteral("True"));
+    EXPECT_EQ(store.GetText(u"Options"_s, u"BackPicEnable"_s, QString()), u"True"_s);
 }
 
 TEST_F(SettingsTest, RandomLimitFollowsTheIndex) {
@@ -224,8 +215,8 @@ TEST_F(SettingsTest, DeleteAllEmptiesTheStoreAndValuesOutliveTheObject) {
     {
         SettingsStore again(dir.path());
         EXPECT_EQ(cOpt(again).CardSpeed(), 12);
-        EXPECT_EQ(again.GetText(QStringLiteral("Save"), QStringLiteral("GameStartTime"), QString()),
-            QStringLiteral("2026-01-02 03:04:05"));
+        EXPECT_EQ(
+            again.GetText(u"Save"_s, u"GameStartTime"_s, QString()), u"2026-01-02 03:04:05"_s);
     }
     EXPECT_FALSE(store.IsEmpty(kApp));
     store.DeleteAll(kApp);
@@ -249,11 +240,11 @@ TEST_F(SettingsTest, TheOptionsPagesReadAndWriteTheirKeys) {
     opt.SaveSlider(60, 20, 2, 100);
     EXPECT_EQ(opt.SliderInit(), (std::array<qint16, 4> { 60, 20, 2, 100 }));
     EXPECT_EQ(widgets.interval, 1000);
-    opt.SaveColor(255, QStringLiteral("/p.png"), true);
+    opt.SaveColor(255, u"/p.png"_s, true);
     EXPECT_EQ(widgets.backgrounds, 1);
     const BackgroundPage back = opt.BackGroundInit();
     EXPECT_TRUE(back.pictureEnabled);
-    EXPECT_EQ(back.picture, QStringLiteral("/p.png"));
+    EXPECT_EQ(back.picture, u"/p.png"_s);
     EXPECT_EQ(back.colour, 255);
 }
 

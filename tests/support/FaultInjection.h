@@ -11,6 +11,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // A disk that fills up: while it lives, no file of this process may grow past `bytes`, and
 // a write beyond that fails (EFBIG), as it does in the programs, which ignore SIGXFSZ from
 // their start the same way. Works for root too, where a read-only folder would not stop a
@@ -50,13 +52,13 @@ inline bool makeFifo(const QString& path) {
 // (a program that wrongly wrote through the link would replace the system's /dev/null),
 // otherwise /dev/null, which no one else may replace.
 inline QString deviceNode(const QString& folder) {
-    const QString node = folder + QStringLiteral("/null-device");
+    const QString node = folder + u"/null-device"_s;
     const QByteArray name = QFile::encodeName(node);
     struct stat info { };
     if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
         || (::lstat(name.constData(), &info) == 0 && S_ISCHR(info.st_mode)))
         return node;
-    return QStringLiteral("/dev/null");
+    return u"/dev/null"_s;
 }
 
 } // namespace quadrell::test

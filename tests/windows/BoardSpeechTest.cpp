@@ -24,6 +24,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 class BoardSpeechTest : public QObject {
     Q_OBJECT
 
@@ -42,17 +44,17 @@ private:
     QString said() {
         QCoreApplication::processEvents();
         QAccessibleInterface* focus = tree()->focusChild();
-        if (!focus) return QStringLiteral("(no focus)");
+        if (!focus) return u"(no focus)"_s;
         const QString description = focus->text(QAccessible::Description);
         return focus->text(QAccessible::Name)
-            + (description.isEmpty() ? QString() : QStringLiteral(" | ") + description);
+            + (description.isEmpty() ? QString() : u" | "_s + description);
     }
     void doubleClick(Loc loc) { window_->session().engine.rules().CardDoubleClicked(loc); }
 
 private slots:
     void init() {
         window_ = std::make_unique<frmMain>(
-            AppPaths::Inside(dir_.path() + QStringLiteral("/home")), QString(), [] {});
+            AppPaths::Inside(dir_.path() + u"/home"_s), QString(), [] {});
         QVERIFY(window_->Load());
         window_->show();
         window_->session().menu.NewGame(7, false);
@@ -60,10 +62,10 @@ private slots:
         QApplication::setActiveWindow(window_.get());
         board().setFocus();
         QTRY_VERIFY(board().hasFocus());
-        QCOMPARE(said(), QStringLiteral("Ten of Diamonds, column 1 | exposed. New deal"));
+        QCOMPARE(said(), u"Ten of Diamonds, column 1 | exposed. New deal"_s);
         key(Qt::Key_Right);
         key(Qt::Key_Left);
-        QCOMPARE(said(), QStringLiteral("Ten of Diamonds, column 1 | exposed"));
+        QCOMPARE(said(), u"Ten of Diamonds, column 1 | exposed"_s);
     }
     void cleanup() { window_.reset(); }
 
@@ -78,23 +80,21 @@ private slots:
                    "Two of Diamonds, column 1 | exposed. Ten of Diamonds to cell 1") };
         QTest::newRow("a selection and its clearing")
             << QList<int> { Qt::Key_Return, Qt::Key_Escape }
-            << QStringList { QStringLiteral("Ten of Diamonds selected"),
-                   QStringLiteral("Selection cleared") };
+            << QStringList { u"Ten of Diamonds selected"_s, u"Selection cleared"_s };
         QTest::newRow("a column's number picks its card up, another puts it down")
             << QList<int> { Qt::Key_6, Qt::Key_8 }
             << QStringList { QStringLiteral(
                                  "Jack of Hearts, column 6 | exposed. Jack of Hearts selected"),
                    // the jack is still the cursor's card: a voice says where it went
-                   QStringLiteral("Jack of Hearts to column 8") };
+                   u"Jack of Hearts to column 8"_s };
         QTest::newRow("Left goes round; C and F step through the cells and the foundations")
             << QList<int> { Qt::Key_Left, Qt::Key_C, Qt::Key_C, Qt::Key_F }
-            << QStringList { QStringLiteral("Queen of Clubs, column 8 | exposed"),
-                   QStringLiteral("Cell 1: empty"), QStringLiteral("Cell 2: empty"),
-                   QStringLiteral("Hearts foundation: empty") };
+            << QStringList { u"Queen of Clubs, column 8 | exposed"_s, u"Cell 1: empty"_s,
+                   u"Cell 2: empty"_s, u"Hearts foundation: empty"_s };
         QTest::newRow("a move that clears the selection is said as the move alone")
             << QList<int> { Qt::Key_Return, Qt::Key_Up, Qt::Key_Return }
-            << QStringList { QStringLiteral("Ten of Diamonds selected"),
-                   QStringLiteral("Cell 1: empty"), QStringLiteral("Ten of Diamonds to cell 1") };
+            << QStringList { u"Ten of Diamonds selected"_s, u"Cell 1: empty"_s,
+                   u"Ten of Diamonds to cell 1"_s };
     }
     void eachTurnIsSaidByTheFocusedObject() {
         QFETCH(QList<int>, keys);
@@ -244,8 +244,7 @@ private slots:
             QVERIFY2(heard.endsWith(QLatin1String(step.heard)), qPrintable(heard));
         }
         doubleClick(46); // a move after them is said as a move again
-        QCOMPARE(said(),
-            QStringLiteral("Nine of Spades to cell 3; Ace of Spades to the Spades foundation"));
+        QCOMPARE(said(), u"Nine of Spades to cell 3; Ace of Spades to the Spades foundation"_s);
     }
 
     // With no game, the board's keys say how to begin, as the empty table shows it, and the
@@ -253,7 +252,7 @@ private slots:
     void theEmptyBoardsKeysSayHowToBegin() {
         window_->session().menu.NoGame();
         said();
-        const QString begin = QStringLiteral("New Game \u2014 F2. Select Game \u2014 F3");
+        const QString begin = u"New Game \u2014 F2. Select Game \u2014 F3"_s;
         QCOMPARE(tree()->text(QAccessible::Description), begin);
         for (const int k : { int(Qt::Key_Right), int(Qt::Key_3), int(Qt::Key_H) }) {
             key(k);
@@ -267,23 +266,21 @@ private slots:
         }
         window_->session().menu.NewGame(7, false);
         window_->session().menu.Game_Started(false);
-        QVERIFY(tree()->text(QAccessible::Description).startsWith(QStringLiteral("Arrow keys")));
+        QVERIFY(tree()->text(QAccessible::Description).startsWith(u"Arrow keys"_s));
     }
 
     // Finish's key when Finish is not offered says why, and the status bar shows it.
     void finishNotOfferedSaysWhy() {
         window_->RefreshMenus();
-        QVERIFY(!window_->Action(QStringLiteral("mnuFinish"))->isEnabled());
+        QVERIFY(!window_->Action(u"mnuFinish"_s)->isEnabled());
         QTest::keyClick(&board(), Qt::Key_F, Qt::ControlModifier);
-        const QString why
-            = QStringLiteral("Finish is not possible yet: not every card left can go home.");
+        const QString why = u"Finish is not possible yet: not every card left can go home."_s;
         QCOMPARE(said(), why);
         QCOMPARE(window_->statusBar()->currentMessage(), why);
         window_->session().menu.NoGame();
         QTest::keyClick(&board(), Qt::Key_F, Qt::ControlModifier);
         said();
-        QCOMPARE(
-            window_->statusBar()->currentMessage(), QStringLiteral("There is no game to finish."));
+        QCOMPARE(window_->statusBar()->currentMessage(), u"There is no game to finish."_s);
     }
 
     // Finish says how many cards it sent home, once, after the move that set it off.
@@ -319,7 +316,7 @@ private slots:
             QVERIFY(quiet.invisible && !quiet.focusable);
         }
         doubleClick(46); // column 7's Four of Spades
-        QCOMPARE(said(), QStringLiteral("Four of Spades to cell 1"));
+        QCOMPARE(said(), u"Four of Spades to cell 1"_s);
         QAccessibleInterface* first = tree()->focusChild();
         doubleClick(38); // its Jack of Diamonds: the Ace of Diamonds goes home by itself
         QCOMPARE(said(),
@@ -333,9 +330,9 @@ private slots:
                 "Jack of Diamonds to cell 2; Ace of Diamonds to the Diamonds foundation"));
         // The cursor moving on says the place, and the move is not said again.
         key(Qt::Key_Right);
-        QCOMPARE(said(), QStringLiteral("Two of Hearts, column 2 | exposed"));
+        QCOMPARE(said(), u"Two of Hearts, column 2 | exposed"_s);
         key(Qt::Key_Left);
-        QCOMPARE(said(), QStringLiteral("Ten of Diamonds, column 1 | exposed"));
+        QCOMPARE(said(), u"Ten of Diamonds, column 1 | exposed"_s);
     }
 
     void aDealEmptiesTheLineAndIsSaidWithTheCardUnderTheCursor() {
@@ -346,13 +343,12 @@ private slots:
         window_->session().menu.Game_Started(false);
         QVERIFY(board().LastMove().isEmpty());
         const QString heard = said();
-        QVERIFY2(
-            heard.endsWith(QStringLiteral(", column 1 | exposed. New deal")), qPrintable(heard));
+        QVERIFY2(heard.endsWith(u", column 1 | exposed. New deal"_s), qPrintable(heard));
     }
 
     void aHintAndASelectedCardAreSaid() {
         board().ShowHint(46, kFirstCell);
-        QCOMPARE(said(), QStringLiteral("Hint: Four of Spades to cell 1"));
+        QCOMPARE(said(), u"Hint: Four of Spades to cell 1"_s);
         key(Qt::Key_Return);
         said();
         // The selected card carries its state, in a column or in a cell.
@@ -362,8 +358,7 @@ private slots:
         said();
         QAccessibleInterface* cell = tree()->child(BoardAccessible::kCellItems);
         QCOMPARE(cell->childCount(), 1);
-        QCOMPARE(
-            cell->child(0)->text(QAccessible::Name), QStringLiteral("Ten of Diamonds, cell 1"));
+        QCOMPARE(cell->child(0)->text(QAccessible::Name), u"Ten of Diamonds, cell 1"_s);
         QCOMPARE(cell->child(0)->parent(), cell);
         // A card gone home is its foundation's child, as a card in a cell is the cell's.
         doubleClick(46); // column 7's Four of Spades to a cell
@@ -372,8 +367,7 @@ private slots:
         QAccessibleInterface* diamonds = tree()->child(BoardAccessible::kFoundationItems + 2);
         QCOMPARE(diamonds->childCount(), 1);
         QAccessibleInterface* two = diamonds->child(0);
-        QCOMPARE(two->text(QAccessible::Name),
-            QStringLiteral("Two of Diamonds, the Diamonds foundation"));
+        QCOMPARE(two->text(QAccessible::Name), u"Two of Diamonds, the Diamonds foundation"_s);
         QCOMPARE(two->parent(), diamonds);
         QCOMPARE(diamonds->indexOfChild(two), 0);
         QCOMPARE(tree()->child(BoardAccessible::kFoundationItems)->childCount(), 0);

@@ -8,13 +8,15 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // The clock: its digits copied from a kept strip are those it draws, and whatever the time,
 // it shows all of it and says it as text.
 class ClockFaceTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString path() const { return dir_.filePath(QStringLiteral("pictures")); }
+    QString path() const { return dir_.filePath(u"pictures"_s); }
 
 private slots:
     void theDigitsOfTheNextStartAreThoseDrawn() {

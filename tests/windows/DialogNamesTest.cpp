@@ -43,6 +43,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // Every control a screen reader or a keyboard reaches, in every window: named, told apart,
 // and its Alt+letter its own.
 class DialogNamesTest : public QObject {
@@ -75,14 +77,14 @@ class DialogNamesTest : public QObject {
         // A message box's message is what a screen reader must read out, once: by the label
         // that shows it, its lines one text, and not again as the box's description.
         if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->text().isEmpty()) {
-            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            auto* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
             const QString said
                 = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
             if (said.contains(QLatin1Char('\n'))
                 || !said.startsWith(box->text().section(QLatin1Char('\n'), 0, 0)))
-                out << QStringLiteral("message not read as one text: ") + said;
+                out << u"message not read as one text: "_s + said;
             if (!box->accessibleDescription().isEmpty())
-                out << QStringLiteral("message said twice: ") + box->text();
+                out << u"message said twice: "_s + box->text();
         }
         QHash<QString, QString> named;
         struct Letter {
@@ -94,13 +96,12 @@ class DialogNamesTest : public QObject {
         QWidget* at = nullptr;
         auto letter = [&](const QString& caption) {
             const Letter mine { MnemonicOf(caption), caption, pagesOf(at, window) };
-            if (mine.c.isNull()) out << QStringLiteral("no Alt+letter: ") + caption;
+            if (mine.c.isNull()) out << u"no Alt+letter: "_s + caption;
             for (const Letter& other : letters) {
                 const qsizetype n = qMin(other.pages.size(), mine.pages.size());
                 if (other.c == mine.c && !mine.c.isNull()
                     && other.pages.mid(0, n) == mine.pages.mid(0, n))
-                    out << QStringLiteral("%1 and %2 share Alt+%3")
-                               .arg(other.caption, caption, mine.c);
+                    out << u"%1 and %2 share Alt+%3"_s.arg(other.caption, caption, mine.c);
             }
             letters << mine;
         };
@@ -122,21 +123,20 @@ class DialogNamesTest : public QObject {
                 bool number = false;
                 header.toInt(&number);
                 if (header.isEmpty() || number)
-                    out << QStringLiteral("a tree's column named \"%1\": ").arg(header)
-                            + w->objectName();
+                    out << u"a tree's column named \"%1\": "_s.arg(header) + w->objectName();
             }
             // A tabbed window's pages are no "layered pane" for a screen reader to say on the
             // way into each page.
             if (qobject_cast<QStackedWidget*>(w)
                 && QAccessible::queryAccessibleInterface(w)->role() == QAccessible::LayeredPane)
-                out << QStringLiteral("a layered pane: ") + w->objectName();
+                out << u"a layered pane: "_s + w->objectName();
             // A chooser is read by its label: Qt names a combo box by its current text, and
             // only a label that names it as its buddy reaches the screen reader.
             if (qobject_cast<QComboBox*>(w) && (w->focusPolicy() & Qt::TabFocus)) {
                 bool labelled = false;
                 for (auto* l : window->findChildren<QLabel*>())
                     labelled = labelled || l->buddy() == w;
-                if (!labelled) out << QStringLiteral("chooser with no label: ") + w->objectName();
+                if (!labelled) out << u"chooser with no label: "_s + w->objectName();
             }
             // A control that hands its focus on is named by the one it hands it to.
             if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
@@ -144,11 +144,11 @@ class DialogNamesTest : public QObject {
             const QString what = QString::fromLatin1(w->metaObject()->className())
                 + QLatin1Char(' ') + w->objectName();
             if (name.isEmpty())
-                out << QStringLiteral("nameless: ") + what;
+                out << u"nameless: "_s + what;
             else if (qobject_cast<QTabBar*>(w))
                 continue; // named by the page it shows
             else if (named.contains(name))
-                out << QStringLiteral("%1 and %2 both named \"%3\"").arg(named[name], what, name);
+                out << u"%1 and %2 both named \"%3\""_s.arg(named[name], what, name);
             else
                 named.insert(name, what);
         }
@@ -160,11 +160,10 @@ class DialogNamesTest : public QObject {
         QStringList found = faults(window);
         // Where the focus is shows from the start.
         if (qobject_cast<QDialog*>(window) && !window->testAttribute(Qt::WA_KeyboardFocusChange))
-            found << QStringLiteral("no focus mark until Tab");
+            found << u"no focus mark until Tab"_s;
         window->hide();
         QVERIFY2(found.isEmpty(),
-            qPrintable(window->windowTitle() + QStringLiteral(":\n  ")
-                + found.join(QStringLiteral("\n  "))));
+            qPrintable(window->windowTitle() + u":\n  "_s + found.join(u"\n  "_s)));
     }
 
     // Runs `ask`, which opens a modal window, and checks that window once it is up.
@@ -180,8 +179,7 @@ class DialogNamesTest : public QObject {
         });
         ask();
         QVERIFY2(!title.isEmpty(), "no window opened");
-        QVERIFY2(found.isEmpty(),
-            qPrintable(title + QStringLiteral(":\n  ") + found.join(QStringLiteral("\n  "))));
+        QVERIFY2(found.isEmpty(), qPrintable(title + u":\n  "_s + found.join(u"\n  "_s)));
     }
 
     // Builds every dialog of the program in turn and hands it to `look`.
@@ -212,7 +210,7 @@ class DialogNamesTest : public QObject {
         for (QWidget* w : window->findChildren<QWidget*>()) {
             // The tab bar's scroll arrows are Qt's own, and small by design; but no Tab stop.
             if (qobject_cast<QTabBar*>(w->parentWidget()) && (w->focusPolicy() & Qt::TabFocus))
-                out << QStringLiteral("a tab bar's arrow takes a Tab stop");
+                out << u"a tab bar's arrow takes a Tab stop"_s;
             if (!w->isVisible() || w->window() != window
                 || qobject_cast<QTabBar*>(w->parentWidget()))
                 continue;
@@ -225,12 +223,9 @@ class DialogNamesTest : public QObject {
                     const int at = tree->header()->sectionViewportPosition(c);
                     const int size = tree->header()->sectionSize(c);
                     if (at >= tree->viewport()->width())
-                        out << QStringLiteral("%1: column %2 out of sight")
-                                   .arg(w->objectName())
-                                   .arg(c);
+                        out << u"%1: column %2 out of sight"_s.arg(w->objectName()).arg(c);
                     else if (c + 1 < columns && size < view->sizeHintForColumn(c))
-                        out << QStringLiteral("%1: column %2 cut, %3 for %4")
-                                   .arg(w->objectName())
+                        out << u"%1: column %2 cut, %3 for %4"_s.arg(w->objectName())
                                    .arg(c)
                                    .arg(size)
                                    .arg(view->sizeHintForColumn(c));
@@ -241,7 +236,7 @@ class DialogNamesTest : public QObject {
                 continue;
             const QSize need = w->minimumSizeHint();
             if (w->width() < need.width() || w->height() < need.height())
-                out << QStringLiteral("%1 %2: %3x%4 for %5x%6")
+                out << u"%1 %2: %3x%4 for %5x%6"_s
                            .arg(QLatin1String(w->metaObject()->className()), w->objectName())
                            .arg(w->width())
                            .arg(w->height())
@@ -264,36 +259,33 @@ class DialogNamesTest : public QObject {
             QString shown = b->text();
             shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('&'));
             if (b->text().contains(QLatin1Char('\n')) && name != shown)
-                found << QStringLiteral("named \"%1\" for \"%2\"").arg(name, shown);
+                found << u"named \"%1\" for \"%2\""_s.arg(name, shown);
         }
         const QRect screen = dialog->screen()->availableGeometry();
         if (!screen.contains(dialog->frameGeometry()))
-            found << QStringLiteral("off the screen: %1,%2 %3x%4")
-                         .arg(dialog->x())
+            found << u"off the screen: %1,%2 %3x%4"_s.arg(dialog->x())
                          .arg(dialog->y())
                          .arg(dialog->width())
                          .arg(dialog->height());
         // Controls may scroll down in a dialog too tall for the screen, never sideways; its
         // buttons may not scroll at all.
-        const auto* scroll = dialog->findChild<QScrollArea*>(QStringLiteral("scrollFit"));
+        const auto* scroll = dialog->findChild<QScrollArea*>(u"scrollFit"_s);
         if (scroll && scroll->horizontalScrollBar()->maximum() > 0)
-            found << QStringLiteral("scrolls sideways by %1")
-                         .arg(scroll->horizontalScrollBar()->maximum());
+            found << u"scrolls sideways by %1"_s.arg(scroll->horizontalScrollBar()->maximum());
         for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
             const bool scrolled = scroll && scroll->isAncestorOf(b);
             const QRect at(b->mapTo(dialog, QPoint()), b->size());
             if (b->isVisible() && !scrolled && !dialog->rect().contains(at))
-                found << QStringLiteral("button out of sight: ") + b->text();
+                found << u"button out of sight: "_s + b->text();
         }
         dialog->hide();
         QVERIFY2(found.isEmpty(),
-            qPrintable(dialog->windowTitle() + QStringLiteral(":\n  ")
-                + found.join(QStringLiteral("\n  "))));
+            qPrintable(dialog->windowTitle() + u":\n  "_s + found.join(u"\n  "_s)));
     }
 
 private slots:
     void init() {
-        const AppPaths paths = AppPaths::Inside(dir_.filePath(QStringLiteral("home")));
+        const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home"_s));
         paths.Create();
         window_ = std::make_unique<frmMain>(paths, QString());
         window_->SetQuitAction([] {});
@@ -350,8 +342,8 @@ private slots:
 
     void withALargeFontNothingIsCutAndEveryDialogFits_data() {
         QTest::addColumn<QString>("locale");
-        QTest::newRow("English") << QStringLiteral("en_US");
-        QTest::newRow("German, longer words") << QStringLiteral("de_DE");
+        QTest::newRow("English") << u"en_US"_s;
+        QTest::newRow("German, longer words") << u"de_DE"_s;
     }
 
     // A 20-point font on a screen of 800 by 600 (1600 by 1200 at twice the size).
@@ -378,7 +370,7 @@ private slots:
     // least twice the control's outline), and every pixel of it stands out 3:1 against the
     // window, in the light palette and in a dark one.
     void theFocusMarkIsARingThatStandsOut() {
-        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+        AppStyle style(QStyleFactory::create(u"Fusion"_s));
         // The desktop's palette; a dark one whose highlight is dim; a light one whose highlight
         // is pale: the ring must stand out even where the highlight does not.
         QPalette dark, pale = style.standardPalette();
@@ -396,11 +388,9 @@ private slots:
             auto* layout = new QVBoxLayout(&window);
             auto* elsewhere = new QLineEdit(&window);
             auto* tabs = new QTabBar(&window);
-            tabs->addTab(QStringLiteral("General"));
-            const std::initializer_list<QWidget*> controls { new QCheckBox(
-                                                                 QStringLiteral("Save this Game")),
-                new QRadioButton(QStringLiteral("0 to 40,000")),
-                new QPushButton(QStringLiteral("Clear")), tabs };
+            tabs->addTab(u"General"_s);
+            const std::initializer_list<QWidget*> controls { new QCheckBox(u"Save this Game"_s),
+                new QRadioButton(u"0 to 40,000"_s), new QPushButton(u"Clear"_s), tabs };
             layout->addWidget(elsewhere);
             for (QWidget* w : controls) {
                 w->setStyle(&style);
@@ -444,8 +434,7 @@ private slots:
                             || y - ring.top() < 2 || ring.bottom() - y < 2;
                         gaps += band && !strong(x, y);
                     }
-                QVERIFY2(gaps == 0,
-                    qPrintable(QStringLiteral("%1: %2 gaps in the ring").arg(what).arg(gaps)));
+                QVERIFY2(gaps == 0, qPrintable(u"%1: %2 gaps in the ring"_s.arg(what).arg(gaps)));
             }
         }
     }
@@ -453,7 +442,7 @@ private slots:
     // A list's current row, selected or not, is ringed two pixels wide all round, 3:1
     // against the row, in the light palette and a dark one.
     void aListsCurrentRowIsRingedToo() {
-        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+        AppStyle style(QStyleFactory::create(u"Fusion"_s));
         QPalette dark = style.standardPalette();
         for (const auto& [role, colour] : { std::pair { QPalette::Base, 0x202020 },
                  std::pair { QPalette::AlternateBase, 0x2a2a2a },
@@ -496,10 +485,8 @@ private slots:
                                 < 3.0;
                     }
                 QVERIFY2(gaps == 0,
-                    qPrintable(
-                        QStringLiteral("%1 gaps, %2 row")
-                            .arg(gaps)
-                            .arg(selected ? QLatin1String("selected") : QLatin1String("plain"))));
+                    qPrintable(u"%1 gaps, %2 row"_s.arg(gaps).arg(
+                        selected ? QLatin1String("selected") : QLatin1String("plain"))));
             }
     }
 
@@ -510,44 +497,42 @@ private slots:
     void everyCaptionGetsAFreeLetterOfItsOwn() {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
-        const QStringList before { QStringLiteral("&Open"), QStringLiteral("&Options"),
-            QStringLiteral("Save && Quit"), QStringLiteral("sq"), QStringLiteral("Pop up"),
-            QStringLiteral("Pu") };
+        const QStringList before { u"&Open"_s, u"&Options"_s, u"Save && Quit"_s, u"sq"_s,
+            u"Pop up"_s, u"Pu"_s };
         QList<QPushButton*> buttons;
         for (const QString& caption : before)
             layout->addWidget(buttons.emplace_back(new QPushButton(caption)));
-        auto* group = new QGroupBox(QStringLiteral("Extra"));
+        auto* group = new QGroupBox(u"Extra"_s);
         group->setCheckable(true);
         layout->addWidget(group);
         auto* tabs = new QTabBar;
-        tabs->addTab(QStringLiteral("Extra"));
+        tabs->addTab(u"Extra"_s);
         layout->addWidget(tabs);
         auto* tool = new QToolButton;
-        tool->setText(QStringLiteral("Tool"));
+        tool->setText(u"Tool"_s);
         layout->addWidget(tool);
         GiveMnemonics(&window);
         QStringList after;
         for (QPushButton* b : buttons)
             after << b->text();
         QCOMPARE(after,
-            (QStringList { QStringLiteral("&Open"), QStringLiteral("O&ptions"),
-                QStringLiteral("&Save && Quit"), QStringLiteral("s&q"), QStringLiteral("Pop &up"),
-                QStringLiteral("Pu") }));
-        QCOMPARE(group->title(), QStringLiteral("&Extra"));
-        QCOMPARE(tabs->tabText(0), QStringLiteral("E&xtra"));
-        QCOMPARE(tool->text(), QStringLiteral("Tool"));
-        QCOMPARE(MnemonicOf(QStringLiteral("Save && &Quit")), QChar(u'q'));
-        QCOMPARE(MnemonicOf(QStringLiteral("Save && Quit")), QChar());
+            (QStringList {
+                u"&Open"_s, u"O&ptions"_s, u"&Save && Quit"_s, u"s&q"_s, u"Pop &up"_s, u"Pu"_s }));
+        QCOMPARE(group->title(), u"&Extra"_s);
+        QCOMPARE(tabs->tabText(0), u"E&xtra"_s);
+        QCOMPARE(tool->text(), u"Tool"_s);
+        QCOMPARE(MnemonicOf(u"Save && &Quit"_s), QChar(u'q'));
+        QCOMPARE(MnemonicOf(u"Save && Quit"_s), QChar());
     }
 
     void tabEntersAGroupOfOptionsAtTheCheckedOne() {
         frmOptions d = SessionDialogs::Options(session(), window_.get());
         d.show();
         QApplication::setActiveWindow(&d);
-        auto* second = d.findChild<QRadioButton*>(QStringLiteral("optRange2"));
-        auto* third = d.findChild<QRadioButton*>(QStringLiteral("optRange3"));
+        auto* second = d.findChild<QRadioButton*>(u"optRange2"_s);
+        auto* third = d.findChild<QRadioButton*>(u"optRange3"_s);
         second->setChecked(true);
-        auto* before = d.findChild<QCheckBox*>(QStringLiteral("chkUnfinished"));
+        auto* before = d.findChild<QCheckBox*>(u"chkUnfinished"_s);
         before->setFocus();
         QTest::keyClick(before, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), second);
@@ -565,9 +550,9 @@ private slots:
         QTreeWidget* list = d.Toolbar();
         QAccessibleTableInterface* table
             = QAccessible::queryAccessibleInterface(list)->tableInterface();
-        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("New Game, shown"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), u"New Game, shown"_s);
         list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("New Game, hidden"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), u"New Game, hidden"_s);
     }
 
     void theQuestionsAndInputBoxesToo() {
@@ -584,8 +569,8 @@ private slots:
 
     // The game's style draws what it leaves alone as its base style does: a check box's tick.
     void theStyleStillDrawsTheMarksItLeavesAlone() {
-        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
-        QCheckBox box(QStringLiteral("Tick"));
+        AppStyle style(QStyleFactory::create(u"Fusion"_s));
+        QCheckBox box(u"Tick"_s);
         box.setStyle(&style);
         box.resize(box.sizeHint());
         const QImage unticked = box.grab().toImage();
@@ -605,14 +590,14 @@ private slots:
         for (const auto& [what, size, scrolls] : rows) {
             QDialog dialog;
             auto* column = new QVBoxLayout(&dialog);
-            column->addWidget(new QLabel(QStringLiteral("A few words")));
+            column->addWidget(new QLabel(u"A few words"_s));
             auto* buttons = new QHBoxLayout;
-            auto* ok = new QPushButton(QStringLiteral("OK"));
+            auto* ok = new QPushButton(u"OK"_s);
             buttons->addWidget(ok);
             column->addLayout(buttons);
             dialog.resize(size);
             FitOnScreen(&dialog);
-            const auto* scroll = dialog.findChild<QScrollArea*>(QStringLiteral("scrollFit"));
+            const auto* scroll = dialog.findChild<QScrollArea*>(u"scrollFit"_s);
             QVERIFY2((scroll != nullptr) == scrolls, what);
             // The buttons stay below the scrolled controls, always in sight.
             if (scroll) QVERIFY2(!scroll->isAncestorOf(ok), what);
@@ -636,10 +621,10 @@ private slots:
             { "One line", "One line" },
         };
         for (const auto& row : rows) {
-            QMessageBox box(QMessageBox::Information, QStringLiteral("Quadrell 2000"),
+            QMessageBox box(QMessageBox::Information, u"Quadrell 2000"_s,
                 QString::fromUtf8(row.shown), QMessageBox::Ok, window_.get());
             box.show();
-            auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            auto* label = box.findChild<QLabel*>(u"qt_msgbox_label"_s);
             QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
                 QString::fromUtf8(row.said));
         }

@@ -66,6 +66,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 class DialogsTest : public QObject {
     Q_OBJECT
 
@@ -101,7 +103,7 @@ private slots:
     // number and the names of the players' list included.
     void theScoreListsColumnsFitAMillionGamesOfTheLongestValues() {
         ScoreRec longest;
-        longest.Name = QStringLiteral("Bartholomew Quartermaine");
+        longest.Name = u"Bartholomew Quartermaine"_s;
         longest.Date = *ScoreDate::Parse("2026-12-07 10:00:00");
         longest.GameNo = 3239999;
         longest.Time = 555555 * 3600 + 3599;
@@ -161,19 +163,16 @@ private slots:
         const bool marked[] = { true, false, true };
         for (int row = 0; row < 3; ++row) {
             QCOMPARE(game(row, Qt::ForegroundRole).isValid(), marked[row]);
-            QCOMPARE(game(row, Qt::ToolTipRole)
-                         .toString()
-                         .startsWith(QStringLiteral("The day's deal of 2026-12-")),
+            QCOMPARE(
+                game(row, Qt::ToolTipRole).toString().startsWith(u"The day's deal of 2026-12-"_s),
                 marked[row]);
         }
-        QCOMPARE(
-            game(0, Qt::AccessibleTextRole).toString(), QStringLiteral("28482, the day's deal"));
+        QCOMPARE(game(0, Qt::AccessibleTextRole).toString(), u"28482, the day's deal"_s);
         QCOMPARE(game(0, Qt::DisplayRole).toInt(), 28482); // the number itself as before
     }
 
     void init() {
-        const AppPaths paths
-            = AppPaths::Inside(dir_.filePath(QStringLiteral("home%1").arg(++run_)));
+        const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home%1"_s.arg(++run_)));
         paths.Create();
         window_ = std::make_unique<frmMain>(paths, QString());
         window_->SetQuitAction([] {});
@@ -216,28 +215,28 @@ private slots:
         };
         frmSelectGame dialog(
             session().menu, session().opt, session().prompter, window_.get(), slow);
-        QCOMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: rating..."));
+        QCOMPARE(dialog.Rating()->text(), u"Difficulty: rating..."_s);
         dialog.show(); // the number it opens with is rated unsaid; the ones typed are said
-        QTest::keyClicks(dialog.Text(), QStringLiteral("12")); // still typing while it rates
-        dialog.Text()->setText(QStringLiteral("x"));
+        QTest::keyClicks(dialog.Text(), u"12"_s); // still typing while it rates
+        dialog.Text()->setText(u"x"_s);
         QVERIFY(dialog.Rating()->text().isEmpty()); // no number, no rating
-        dialog.Text()->setText(QStringLiteral("7"));
+        dialog.Text()->setText(u"7"_s);
         release = true;
         QVERIFY(dialog.RatingNotice().isHidden()); // nothing said while it rates
-        QTRY_COMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: Expert"));
+        QTRY_COMPARE(dialog.Rating()->text(), u"Difficulty: Expert"_s);
         QTest::qWait(50); // a late answer for an earlier number changes nothing
-        QCOMPARE(dialog.Rating()->text(), QStringLiteral("Difficulty: Expert"));
+        QCOMPARE(dialog.Rating()->text(), u"Difficulty: Expert"_s);
         // A notice says it too, as it arrives: a screen reader reads it without a focus move.
         QVERIFY(!dialog.RatingNotice().isHidden());
         const QAccessibleInterface* notice
             = QAccessible::queryAccessibleInterface(const_cast<Notice*>(&dialog.RatingNotice()));
         QCOMPARE(notice->role(), QAccessible::Notification);
-        QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Difficulty: Expert"));
+        QCOMPARE(notice->text(QAccessible::Name), u"Difficulty: Expert"_s);
         QCOMPARE(dialog.RatingNotice().size(), QSize(0, 0)); // heard, never seen or in the way
         // The solver's own rating of game 7.
         frmSelectGame real = SessionDialogs::SelectGame(session(), window_.get());
-        real.Text()->setText(QStringLiteral("7"));
-        QTRY_COMPARE(real.Rating()->text(), QStringLiteral("Difficulty: Easy"));
+        real.Text()->setText(u"7"_s);
+        QTRY_COMPARE(real.Rating()->text(), u"Difficulty: Easy"_s);
     }
 
     // Appearing is what a screen reader hears: a notice goes and comes back for each line,
@@ -258,7 +257,7 @@ private slots:
         for (const char* line : { "Difficulty: Easy", "Difficulty: Hard", "Difficulty: Hard" })
             notice.Say(QLatin1String(line));
         QCOMPARE(shows.count, 3);
-        QCOMPARE(notice.Line(), QStringLiteral("Difficulty: Hard"));
+        QCOMPARE(notice.Line(), u"Difficulty: Hard"_s);
         notice.Say(QString());
         QVERIFY(notice.isHidden());
         QCOMPARE(shows.count, 3);
@@ -267,11 +266,10 @@ private slots:
     void selectGameProposesANumberAndRefusesBadOnes() {
         session().opt.SetRandomIndex(1);
         frmSelectGame dialog = SessionDialogs::SelectGame(session(), window_.get());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Game"));
+        QCOMPARE(dialog.windowTitle(), u"Select Game"_s);
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize()); // a small box, not resized
         QVERIFY(dialog.width() >= 320);
-        QCOMPARE(
-            dialog.Label()->text(), QStringLiteral("Select a Game Number between 0 and 40000"));
+        QCOMPARE(dialog.Label()->text(), u"Select a Game Number between 0 and 40000"_s);
         const int proposed = dialog.Text()->text().toInt();
         QVERIFY(proposed >= 0 && proposed <= 40000);
         QCOMPARE(dialog.Text()->selectedText(), dialog.Text()->text());
@@ -279,17 +277,16 @@ private slots:
         for (const char* bad : { "3240000", "abc", "-5", "" }) {
             dialog.Text()->setText(QLatin1String(bad));
             dialog.Select();
-            QCOMPARE(dialog.Text()->text(), QStringLiteral("0"));
+            QCOMPARE(dialog.Text()->text(), u"0"_s);
         }
         QCOMPARE(answers.texts.size(), 4);
-        QCOMPARE(answers.texts.front(),
-            QStringLiteral("Please Enter a valid number between 0 and 3240000"));
+        QCOMPARE(answers.texts.front(), u"Please Enter a valid number between 0 and 3240000"_s);
         // From an empty board with a snapshot still marked: the new game starts whole.
         session().menu.NoGame();
         session().save.SetSnapShot(true);
         window_->SetUndoToSnapshotEnabled(true);
         QVERIFY(!window_->board().CardsShown());
-        dialog.Text()->setText(QStringLiteral("12.5"));
+        dialog.Text()->setText(u"12.5"_s);
         dialog.Select();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(session().engine.state().gGameNumber, 12);
@@ -297,17 +294,17 @@ private slots:
         QVERIFY(!session().engine.state().gFinishedView); // a game to play, not to watch
         QVERIFY(window_->board().CardsShown());
         QVERIFY(!session().save.SnapShot());
-        QVERIFY(!window_->Action(QStringLiteral("mnuUndosnap"))->isEnabled());
+        QVERIFY(!window_->Action(u"mnuUndosnap"_s)->isEnabled());
     }
 
     void openGameListsEveryPlaceAndRefusesAFileThatIsGone() {
         const QString fav = session().save.FavFolder();
-        make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/easy.qrl"));
-        make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/watch.q2k"));
-        make(fav.mid(dir_.path().size() + 1) + QStringLiteral("/Easy Games/readme.txt"));
-        session().recent.AddtoRecent(dir_.filePath(QStringLiteral("vanished.q2k")));
+        make(fav.mid(dir_.path().size() + 1) + u"/Easy Games/easy.qrl"_s);
+        make(fav.mid(dir_.path().size() + 1) + u"/Easy Games/watch.q2k"_s);
+        make(fav.mid(dir_.path().size() + 1) + u"/Easy Games/readme.txt"_s);
+        session().recent.AddtoRecent(dir_.filePath(u"vanished.q2k"_s));
         frmOpenGame dialog = SessionDialogs::OpenGame(session(), window_.get());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Quadrell 2000 Select Game"));
+        QCOMPARE(dialog.windowTitle(), u"Quadrell 2000 Select Game"_s);
         QVERIFY(!dialog.SelectButton()->isEnabled());
         // The folders on the left, their games beside them, both whole in the window.
         dialog.show();
@@ -316,8 +313,7 @@ private slots:
         QVERIFY(dialog.rect().contains(dialog.Tree()->geometry()));
         QVERIFY(dialog.rect().contains(dialog.List()->geometry()));
         dialog.hide();
-        QTreeWidgetItem* easy
-            = find(dialog.Tree(), QStringLiteral("Favorites"), QStringLiteral("Easy Games"));
+        QTreeWidgetItem* easy = find(dialog.Tree(), u"Favorites"_s, u"Easy Games"_s);
         QVERIFY(easy);
         for (const auto& [parent, child] : { std::pair { "AutoSave", "Incomplete Games" },
                  std::pair { "AutoSave", "Finished Games" },
@@ -345,8 +341,7 @@ private slots:
         QCOMPARE(dialog.Model()->rowCount(), 0);
         QVERIFY(!dialog.SelectButton()->isEnabled());
         QVERIFY(!dialog.List()->isHeaderHidden());
-        QCOMPARE(
-            dialog.Model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Game List"));
+        QCOMPARE(dialog.Model()->headerData(0, Qt::Horizontal).toString(), u"Game List"_s);
         dialog.ShowNode(easy);
         QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
         // A click on a header sorts by that column, a second click the other way.
@@ -357,8 +352,7 @@ private slots:
                     header->height() / 2));
             QCOMPARE(dialog.Model()->index(0, 0).data().toString(), QLatin1String(first));
         }
-        dialog.ShowNode(
-            find(dialog.Tree(), QStringLiteral("Recent Games"), QStringLiteral("Finished Games")));
+        dialog.ShowNode(find(dialog.Tree(), u"Recent Games"_s, u"Finished Games"_s));
         QCOMPARE(names(dialog.Model()), QStringList { "vanished" });
         ModalAnswerer answers;
         dialog.Select();
@@ -366,15 +360,15 @@ private slots:
         QVERIFY(dialog.result() != QDialog::Accepted);
         // Each other place lists its own games: the autosave folders by their kind, the recent
         // games in play, the folder last saved in.
-        const QString places = QStringLiteral("places%1/").arg(run_);
-        session().save.SetIncompleteDir(dir_.filePath(places + QStringLiteral("inc")));
-        session().save.SetFinishedDir(dir_.filePath(places + QStringLiteral("fin")));
-        session().save.SaveLastDir(dir_.filePath(places + QStringLiteral("saved")));
-        make(places + QStringLiteral("inc/going.qrl"));
-        make(places + QStringLiteral("fin/done.q2k"));
-        make(places + QStringLiteral("saved/mine.qrl"));
-        make(places + QStringLiteral("saved/theirs.q2k"));
-        session().recent.AddtoRecent(make(places + QStringLiteral("recent.qrl")));
+        const QString places = u"places%1/"_s.arg(run_);
+        session().save.SetIncompleteDir(dir_.filePath(places + u"inc"_s));
+        session().save.SetFinishedDir(dir_.filePath(places + u"fin"_s));
+        session().save.SaveLastDir(dir_.filePath(places + u"saved"_s));
+        make(places + u"inc/going.qrl"_s);
+        make(places + u"fin/done.q2k"_s);
+        make(places + u"saved/mine.qrl"_s);
+        make(places + u"saved/theirs.q2k"_s);
+        session().recent.AddtoRecent(make(places + u"recent.qrl"_s));
         for (const auto& [parent, child, listed] :
             { std::tuple { "AutoSave", "Incomplete Games", QStringList { "going" } },
                 std::tuple { "AutoSave", "Finished Games", QStringList { "done" } },
@@ -393,14 +387,14 @@ private slots:
         session().menu.NewGame(0, false);
         session().menu.Game_Started(false);
         session().engine.rules().CardDoubleClicked(48); // the ace of hearts follows it home
-        const QString played = dir_.filePath(QStringLiteral("games/played.qrl"));
-        QDir().mkpath(dir_.filePath(QStringLiteral("games")));
+        const QString played = dir_.filePath(u"games/played.qrl"_s);
+        QDir().mkpath(dir_.filePath(u"games"_s));
         QVERIFY(session().trans.SaveToFile(played));
-        const QString dealt = make(QStringLiteral("games/dealt.q2k"), " 5 \r\n");
-        const QString broken = make(QStringLiteral("games/broken.qrl"), "not a game\r\n");
+        const QString dealt = make(u"games/dealt.q2k"_s, " 5 \r\n");
+        const QString broken = make(u"games/broken.qrl"_s, "not a game\r\n");
         const std::vector<GameListItem> items { GameLists::Item(dealt), GameLists::Item(broken),
             GameLists::Item(played) };
-        const QString cache = dir_.filePath(QStringLiteral("games/scores.ratings"));
+        const QString cache = dir_.filePath(u"games/scores.ratings"_s);
         int rated = 0;
         const auto rate = [&rated](qint32 number, const std::atomic<bool>*) {
             ++rated;
@@ -440,7 +434,7 @@ private slots:
             = QAccessible::queryAccessibleInterface(&view)->tableInterface();
         const auto heard = [&](int row, int column) {
             QAccessibleInterface* cell = table->cellAt(row, column);
-            return cell ? cell->text(QAccessible::Name) : QStringLiteral("(no cell)");
+            return cell ? cell->text(QAccessible::Name) : u"(no cell)"_s;
         };
         QStringList first;
         for (int column = GameListModel::kName; column < GameListModel::kColumnCount; ++column)
@@ -466,28 +460,26 @@ private slots:
         std::vector<GameListItem> items;
         for (int i = 0; i < 5000; ++i)
             items.push_back(GameLists::Item(
-                make(QStringLiteral("many/%1.qrl").arg(i), QByteArray::number(i + 1) + " \r\n")));
-        GameListModel model(
-            dir_.filePath(QStringLiteral("many.ratings")), [](qint32, const std::atomic<bool>*) {
-                return std::optional(Difficulty::Rating { Difficulty::Level::Hard, 1, 0 });
-            });
+                make(u"many/%1.qrl"_s.arg(i), QByteArray::number(i + 1) + " \r\n")));
+        GameListModel model(dir_.filePath(u"many.ratings"_s), [](qint32, const std::atomic<bool>*) {
+            return std::optional(Difficulty::Rating { Difficulty::Level::Hard, 1, 0 });
+        });
         model.Fill(items);
         QCOMPARE(model.rowCount(), 5000);
         QVERIFY(model.index(4999, GameListModel::kMoves).data().toString().isEmpty());
         QVERIFY(QSignalSpy(&model, &GameListModel::Finished).wait(60000));
         for (const int row : { 0, 4999 })
-            QCOMPARE(model.item(row, GameListModel::kDifficulty)->text(), QStringLiteral("Hard"));
+            QCOMPARE(model.item(row, GameListModel::kDifficulty)->text(), u"Hard"_s);
     }
 
     void openGameOpensTheChosenFile() {
         session().menu.NewGame(7, false);
         session().menu.Game_Started(false);
         session().engine.rules().CardDoubleClicked(48);
-        session().trans.SaveToFile(session().save.IncompleteDir() + QStringLiteral("/seven.qrl"));
+        session().trans.SaveToFile(session().save.IncompleteDir() + u"/seven.qrl"_s);
         session().menu.NoGame();
         frmOpenGame dialog = SessionDialogs::OpenGame(session(), window_.get());
-        dialog.ShowNode(
-            find(dialog.Tree(), QStringLiteral("AutoSave"), QStringLiteral("Incomplete Games")));
+        dialog.ShowNode(find(dialog.Tree(), u"AutoSave"_s, u"Incomplete Games"_s));
         QCOMPARE(names(dialog.Model()), QStringList { "seven" });
         dialog.List()->setCurrentIndex(dialog.Model()->index(0, GameListModel::kWon));
         dialog.Select();
@@ -499,7 +491,7 @@ private slots:
     // A damaged file picked in the real dialog loop: the message, and the dialog stays open.
     void openGameStaysOpenAfterAnUnusableFile() {
         const QString inc = session().save.IncompleteDir().mid(dir_.path().size() + 1);
-        make(inc + QStringLiteral("/bad.qrl"), "this is not a game\r\n");
+        make(inc + u"/bad.qrl"_s, "this is not a game\r\n");
         bool stayed = false;
         ModalAnswerer boxes; // the message about the file
         ModalAnswerer dialogs;
@@ -507,8 +499,7 @@ private slots:
             auto* open = qobject_cast<frmOpenGame*>(dialog);
             if (!open) return;
             if (stayed) return open->reject(); // back in its own loop after the message
-            open->ShowNode(
-                find(open->Tree(), QStringLiteral("AutoSave"), QStringLiteral("Incomplete Games")));
+            open->ShowNode(find(open->Tree(), u"AutoSave"_s, u"Incomplete Games"_s));
             open->Select();
             stayed = true;
         };
@@ -520,7 +511,7 @@ private slots:
         };
         window_->Dialogs().ShowOpenGame();
         QCOMPARE(boxes.texts.size(), 1);
-        QVERIFY(boxes.texts.front().contains(QStringLiteral("bad.qrl")));
+        QVERIFY(boxes.texts.front().contains(u"bad.qrl"_s));
         QCOMPARE(calls, 2); // the window was still there for a second choice
         QVERIFY(!session().state().gGameActive);
     }
@@ -528,9 +519,9 @@ private slots:
     // The real save dialog: "mysave" typed where "mysave.qrl" exists asks before replacing;
     // No brings the dialog back, and a name with a dot still gets the extension.
     void theSaveDialogAsksBeforeReplacingTheRealName() {
-        const QString kept = make(QStringLiteral("saves%1/mysave.qrl").arg(run_), "kept");
+        const QString kept = make(u"saves%1/mysave.qrl"_s.arg(run_), "kept");
         const QString folder = QFileInfo(kept).absolutePath();
-        QStringList typed { QStringLiteral("mysave"), QStringLiteral("v1.2 best") };
+        QStringList typed { u"mysave"_s, u"v1.2 best"_s };
         int dialogs = 0;
         ModalAnswerer no(false); // No to replacing
         ModalAnswerer names;
@@ -539,12 +530,12 @@ private slots:
             if (files && ModalAnswerer::TypeFileName(files, typed.value(dialogs))) ++dialogs;
         };
         QtPrompter prompter(window_.get());
-        const std::string path = prompter.SaveFileName(folder.toStdString(), "5.qrl",
-            GameFileDialogs::SaveFilter(QStringLiteral(".qrl")).toStdString());
+        const std::string path = prompter.SaveFileName(
+            folder.toStdString(), "5.qrl", GameFileDialogs::SaveFilter(u".qrl"_s).toStdString());
         QCOMPARE(no.texts.size(), 1);
-        QVERIFY(no.texts.front().contains(QStringLiteral("mysave.qrl")));
+        QVERIFY(no.texts.front().contains(u"mysave.qrl"_s));
         QCOMPARE(dialogs, 2);
-        QCOMPARE(QString::fromStdString(path), folder + QStringLiteral("/v1.2 best.qrl"));
+        QCOMPARE(QString::fromStdString(path), folder + u"/v1.2 best.qrl"_s);
         QCOMPARE(contentOf(kept), QByteArray("kept"));
     }
 
@@ -575,17 +566,17 @@ private slots:
     }
 
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
-        session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
-        session().save.SetFinishedDir(dir_.filePath(QStringLiteral("fin%1").arg(run_)));
-        const QString inc = QStringLiteral("inc%1/").arg(run_);
-        const QString fin = QStringLiteral("fin%1/").arg(run_);
-        make(inc + QStringLiteral("a.qrl"));
-        make(inc + QStringLiteral("b.qrl"));
-        make(inc + QStringLiteral("keep.txt"));
-        make(fin + QStringLiteral("c.q2k"));
-        make(fin + QStringLiteral("stray.qrl"));
+        session().save.SetIncompleteDir(dir_.filePath(u"inc%1"_s.arg(run_)));
+        session().save.SetFinishedDir(dir_.filePath(u"fin%1"_s.arg(run_)));
+        const QString inc = u"inc%1/"_s.arg(run_);
+        const QString fin = u"fin%1/"_s.arg(run_);
+        make(inc + u"a.qrl"_s);
+        make(inc + u"b.qrl"_s);
+        make(inc + u"keep.txt"_s);
+        make(fin + u"c.q2k"_s);
+        make(fin + u"stray.qrl"_s);
         frmAutoSave dialog = SessionDialogs::AutoSave(session(), window_.get());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("AutoSave"));
+        QCOMPARE(dialog.windowTitle(), u"AutoSave"_s);
         // Delete and Delete All at the left, Close at the right, each its own width.
         dialog.show();
         for (auto* b : { dialog.DeleteButton(), dialog.DeleteAllButton() })
@@ -613,22 +604,22 @@ private slots:
         QCOMPARE(answers.texts,
             QStringList { "Are you sure you want to delete all files in this Folder ?" });
         QCOMPARE(dialog.List(0)->model()->rowCount(), 0);
-        QVERIFY(QFile::exists(dir_.filePath(inc + QStringLiteral("keep.txt"))));
+        QVERIFY(QFile::exists(dir_.filePath(inc + u"keep.txt"_s)));
         dialog.UpdateButtons();
         QVERIFY(!dialog.DeleteButton()->isEnabled());
     }
 
     void aFileThatCannotBeDeletedIsNamed() {
-        session().save.SetIncompleteDir(dir_.filePath(QStringLiteral("inc%1").arg(run_)));
-        const QString a = make(QStringLiteral("inc%1/a.qrl").arg(run_));
-        make(QStringLiteral("inc%1/b.qrl").arg(run_));
+        session().save.SetIncompleteDir(dir_.filePath(u"inc%1"_s.arg(run_)));
+        const QString a = make(u"inc%1/a.qrl"_s.arg(run_));
+        make(u"inc%1/b.qrl"_s.arg(run_));
         frmAutoSave dialog = SessionDialogs::AutoSave(session(), window_.get());
         QFile::remove(a); // gone since the list was filled
         dialog.List(0)->selectAll();
         ModalAnswerer answers;
         dialog.Delete();
         QCOMPARE(answers.texts.size(), 2);
-        QCOMPARE(answers.texts[0], QStringLiteral("Are you sure you want to delete these Files ?"));
+        QCOMPARE(answers.texts[0], u"Are you sure you want to delete these Files ?"_s);
         QVERIFY(answers.texts[1].contains(a));
         QCOMPARE(dialog.List(0)->model()->rowCount(), 0); // the other one is deleted all the same
     }
@@ -639,10 +630,10 @@ private slots:
         session().GameWonDetected();
         {
             dlgFinish finish = SessionDialogs::Finish(session(), window_.get());
-            QCOMPARE(finish.windowTitle(), QStringLiteral("Congrats You Win !"));
+            QCOMPARE(finish.windowTitle(), u"Congrats You Win !"_s);
             QCOMPARE(finish.NextGame()->count(), 4);
-            QCOMPARE(finish.NextGame()->itemText(2), QStringLiteral("Restart the Same Game"));
-            QCOMPARE(finish.Folders()->itemText(0), QStringLiteral("Favorites -> Easy Games"));
+            QCOMPARE(finish.NextGame()->itemText(2), u"Restart the Same Game"_s);
+            QCOMPARE(finish.Folders()->itemText(0), u"Favorites -> Easy Games"_s);
             QVERIFY(!finish.SavePath()->isEnabled()); // nothing ticked yet
             finish.SaveBox()->click();
             QVERIFY(finish.SavePath()->isEnabled());
@@ -689,7 +680,7 @@ private slots:
     // The finished-game dialog opens with the favourites folder and the next game chosen at
     // its last OK.
     void theFinishedGameDialogKeepsTheFolderAndNextGameChosen() {
-        QDir().mkpath(session().save.FavFolder() + QStringLiteral("/Zebra Games"));
+        QDir().mkpath(session().save.FavFolder() + u"/Zebra Games"_s);
         ScriptedPrompter prompter;
         for (int game = 0; game < 2; ++game) {
             session().menu.NewGame(617, false);
@@ -724,7 +715,7 @@ private slots:
         QCOMPARE(finish.SavePath()->text(), was);
         prompter.folder = "/games/won";
         finish.Browse();
-        QCOMPARE(finish.SavePath()->text(), QStringLiteral("/games/won/617"));
+        QCOMPARE(finish.SavePath()->text(), u"/games/won/617"_s);
         QCOMPARE(prompter.folderTitles.size(), std::size_t(2));
         // Enter from anywhere in it is OK: the win recorded, the choices kept.
         finish.SaveBox()->click(); // nothing to save, nothing to refuse
@@ -736,32 +727,28 @@ private slots:
     }
 
     void theScoreBoardShowsEveryPage() {
-        session().users.AddUser(
-            QStringLiteral("Ann"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(2);
         session().score.SaveScore(617, 93, 187, 100);
         session().score.SaveScore(8, 20, 80, 50);
         session().score.SetDayComboIndex(5);
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         QVERIFY(board.Unread()->isHidden());
-        QCOMPARE(board.windowTitle(), QStringLiteral("QuadRell 2000 Score Board"));
+        QCOMPARE(board.windowTitle(), u"QuadRell 2000 Score Board"_s);
         QCOMPARE(board.Tabs()->count(), 6);
-        QCOMPARE(board.Tabs()->tabText(4), QStringLiteral("Global Statistics"));
-        QCOMPARE(board.Tabs()->tabText(5), QStringLiteral("Charts"));
-        QCOMPARE(board.General()->topLevelItem(0)->text(1), QStringLiteral("2"));
-        QCOMPARE(board.Users()->currentText(), QStringLiteral("Ann"));
+        QCOMPARE(board.Tabs()->tabText(4), u"Global Statistics"_s);
+        QCOMPARE(board.Tabs()->tabText(5), u"Charts"_s);
+        QCOMPARE(board.General()->topLevelItem(0)->text(1), u"2"_s);
+        QCOMPARE(board.Users()->currentText(), u"Ann"_s);
         QCOMPARE(board.Scores()->model()->rowCount(), 2);
         const QAbstractItemModel& list = *board.Scores()->model(); // a screen reader hears the icon
-        QCOMPARE(
-            list.index(0, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("1, won"));
-        QCOMPARE(
-            list.index(1, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("2, lost"));
-        QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(),
-            QStringLiteral("ID"));
+        QCOMPARE(list.index(0, 0).data(Qt::AccessibleTextRole).toString(), u"1, won"_s);
+        QCOMPARE(list.index(1, 0).data(Qt::AccessibleTextRole).toString(), u"2, lost"_s);
+        QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(), u"ID"_s);
         board.show();
         board.Users()->setFocus();
         emit board.Users()->activated(board.Users()->currentIndex());
-        QCOMPARE(board.focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        QCOMPARE(board.focusWidget()->objectName(), u"cmdOK"_s);
         // The pages turn from the keys wherever the focus is, a combo box included.
         board.Tabs()->setCurrentIndex(1);
         QApplication::setActiveWindow(&board);
@@ -783,22 +770,22 @@ private slots:
         QTreeWidget* stats = board.Statistics();
         QCOMPARE(stats->columnWidth(0) + stats->columnWidth(1) + stats->columnWidth(2),
             stats->viewport()->width());
-        QCOMPARE(board.TopScores()->topLevelItem(0)->text(5), QStringLiteral("108"));
+        QCOMPARE(board.TopScores()->topLevelItem(0)->text(5), u"108"_s);
         QVERIFY(board.TopScores()->topLevelItem(0)->font(0).bold());
         QCOMPARE(board.Global()->topLevelItemCount(), 6);
-        QCOMPARE(board.Global()->topLevelItem(5)->text(0), QStringLiteral("Total"));
-        QCOMPARE(board.Label(frmScore::Line::GeneralCleared)->text(),
-            QStringLiteral("Last General Cleared : None"));
+        QCOMPARE(board.Global()->topLevelItem(5)->text(0), u"Total"_s);
+        QCOMPARE(
+            board.Label(frmScore::Line::GeneralCleared)->text(), u"Last General Cleared : None"_s);
         ModalAnswerer answers;
         board.Clear();
         QCOMPARE(answers.texts, QStringList { "Are you sure you want to clear Score Board ? " });
         QCOMPARE(
             answers.icons, QList<QMessageBox::Icon> { QMessageBox::Critical }); // the stop icon
         QCOMPARE(board.TopScores()->topLevelItemCount(), 0);
-        QCOMPARE(board.Global()->topLevelItem(1)->text(1), QStringLiteral("2")); // totals survive
+        QCOMPARE(board.Global()->topLevelItem(1)->text(1), u"2"_s); // totals survive
         QVERIFY(session().save.GeneralClearedDate().startsWith(QLatin1String("20")));
         QCOMPARE(board.Label(frmScore::Line::GeneralCleared)->text(),
-            QStringLiteral("Last General Cleared : ") + session().save.GeneralClearedDate());
+            u"Last General Cleared : "_s + session().save.GeneralClearedDate());
     }
 
     // Where the platform cannot tell a window's place (Wayland), none is written over the
@@ -833,7 +820,7 @@ private slots:
         QCOMPARE(answers.texts.size(), 1);
         board.show();
         QVERIFY(board.Unread()->isVisible());
-        QVERIFY(board.Unread()->text().contains(QStringLiteral("too large")));
+        QVERIFY(board.Unread()->text().contains(u"too large"_s));
         QVERIFY(board.Unread()->text().contains(path));
         QCOMPARE(board.Unread()->accessibleName(), board.Unread()->text());
         QCOMPARE(board.Scores()->model()->rowCount(), 0);
@@ -845,13 +832,11 @@ private slots:
     }
 
     void theChartsPageDrawsTheChosenPlayersAndSavesItsPictures() {
-        session().users.AddUser(
-            QStringLiteral("Ann"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(2);
         session().score.SaveScore(617, 93, 187, 100); // Ann wins
         session().score.SaveScore(8, 20, 80, 50);     // and loses
-        session().users.AddUser(
-            QStringLiteral("Bob"), QString(), QStringLiteral("2000-01-01 00:00:00"));
+        session().users.AddUser(u"Bob"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(3);
         session().score.SaveScore(9, 60, 100, 100); // Bob wins
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
@@ -863,9 +848,9 @@ private slots:
         QCOMPARE(charts.players.size(), std::size_t(2));
         QCOMPARE(charts.longestStreak, 1);
         QCOMPARE(charts.currentStreak, 1);
-        auto* players = page->findChild<QComboBox*>(QStringLiteral("cboChartPlayer"));
+        auto* players = page->findChild<QComboBox*>(u"cboChartPlayer"_s);
         QCOMPARE(players->count(), 3); // all, Ann, Bob
-        players->setCurrentIndex(players->findText(QStringLiteral("Ann")));
+        players->setCurrentIndex(players->findText(u"Ann"_s));
         emit players->activated(players->currentIndex());
         QCOMPARE(charts.players.size(), std::size_t(1));
         QCOMPARE(charts.players[0].played, 2);
@@ -873,25 +858,25 @@ private slots:
         QCOMPARE(charts.currentStreak, 0);
         // The same figures as rows for a screen reader: Ann's line and the games of her week.
         QTreeWidgetItem* streaks = page->Table().topLevelItem(3);
-        QCOMPARE(streaks->child(0)->text(0), QStringLiteral("Ann"));
+        QCOMPARE(streaks->child(0)->text(0), u"Ann"_s);
         QCOMPARE(streaks->child(0)->text(1),
-            QStringLiteral("won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"));
+            u"won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"_s);
         QTreeWidgetItem* weeks = page->Table().topLevelItem(0);
-        QCOMPARE(weeks->text(0), QStringLiteral("Games by week"));
-        QCOMPARE(weeks->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
+        QCOMPARE(weeks->text(0), u"Games by week"_s);
+        QCOMPARE(weeks->child(0)->text(1), u"2 played, 1 won, 50% won"_s);
         // The second period is the month (chosen as a player chooses: activated).
-        auto* span = page->findChild<QComboBox*>(QStringLiteral("cboChartSpan"));
+        auto* span = page->findChild<QComboBox*>(u"cboChartSpan"_s);
         span->setCurrentIndex(1);
         emit span->activated(1);
-        QCOMPARE(page->Table().topLevelItem(0)->text(0), QStringLiteral("Games by month"));
+        QCOMPARE(page->Table().topLevelItem(0)->text(0), u"Games by month"_s);
         span->setCurrentIndex(0);
         emit span->activated(0);
         // Every heading open: a screen reader walks into its rows without a key to expand.
         for (int i = 0; i < page->Table().topLevelItemCount(); ++i)
             QVERIFY(page->Table().topLevelItem(i)->isExpanded());
         // Both pictures, from the page's buttons and their save dialogs.
-        const QString png = dir_.filePath(QStringLiteral("charts%1.png").arg(run_));
-        const QString svg = dir_.filePath(QStringLiteral("charts%1.svg").arg(run_));
+        const QString png = dir_.filePath(u"charts%1.png"_s.arg(run_));
+        const QString svg = dir_.filePath(u"charts%1.svg"_s.arg(run_));
         for (const auto& [button, path] :
             { std::pair { "cmdChartPng", png }, { "cmdChartSvg", svg } }) {
             ModalAnswerer answers;
@@ -911,9 +896,9 @@ private slots:
         QVERIFY(picture.contains("<svg"));
         QVERIFY(picture.contains("Streaks and bests"));
         // Where nothing can be written, nothing is, and the caller hears of it.
-        QVERIFY(!page->SavePng(QStringLiteral("/proc/charts.png")));
-        QVERIFY(!page->SaveSvg(dir_.filePath(QStringLiteral("missing/charts.svg"))));
-        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing"))));
+        QVERIFY(!page->SavePng(u"/proc/charts.png"_s));
+        QVERIFY(!page->SaveSvg(dir_.filePath(u"missing/charts.svg"_s)));
+        QVERIFY(!QFile::exists(dir_.filePath(u"missing"_s)));
     }
 
     // The charts on the desktop's own ground, light or dark: each series stands out 3:1 as a
@@ -933,8 +918,7 @@ private slots:
             for (const auto& [what, colour, least] : { std::tuple { "played", c.played, 3.0 },
                      { "won", c.won, 3.0 }, { "rate", c.rate, 4.5 }, { "ink", c.ink, 4.5 } })
                 QVERIFY2(Contrast::Ratio(colour, c.ground) >= least,
-                    qPrintable(
-                        QStringLiteral("%1 on %2").arg(QLatin1String(what), c.ground.name())));
+                    qPrintable(u"%1 on %2"_s.arg(QLatin1String(what), c.ground.name())));
         }
         // Painted: a dark palette's charts are dark, their words light.
         ChartsView view;
@@ -980,8 +964,8 @@ private slots:
         std::vector<ScoreRec> records(3);
         for (ScoreRec& r : records)
             r.Date = *ScoreDate::Parse("2026-12-08 10:00:00");
-        records[0].Name = records[1].Name = QStringLiteral("Ann");
-        records[2].Name = QStringLiteral("Bob");
+        records[0].Name = records[1].Name = u"Ann"_s;
+        records[2].Name = u"Bob"_s;
         records[0].Perc = records[2].Perc = 100;
         records[0].Time = 200;
         records[2].Time = 300;
@@ -997,34 +981,32 @@ private slots:
             QStringList out;
             QTreeWidgetItem* h = table.topLevelItem(heading);
             for (int i = 0; i < h->childCount(); ++i)
-                out << h->child(i)->text(0) + QStringLiteral(" | ") + h->child(i)->text(1);
+                out << h->child(i)->text(0) + u" | "_s + h->child(i)->text(1);
             return out;
         };
         QCOMPARE(table.topLevelItemCount(), 5);
-        QCOMPARE(table.topLevelItem(0)->text(0), QStringLiteral("Games by week"));
+        QCOMPARE(table.topLevelItem(0)->text(0), u"Games by week"_s);
         QCOMPARE(rows(0).size(), 1);
         QVERIFY(rows(0).front().endsWith(QLatin1String("| 3 played, 2 won, 67% won")));
-        QCOMPARE(
-            table.topLevelItem(1)->text(0), QStringLiteral("Winning times: games in each range"));
+        QCOMPARE(table.topLevelItem(1)->text(0), u"Winning times: games in each range"_s);
         QVERIFY(!rows(1).isEmpty());
         int wins = 0;
         for (const QString& row : rows(1))
-            wins += row.section(QStringLiteral(" | "), 1).toInt();
+            wins += row.section(u" | "_s, 1).toInt();
         QCOMPARE(wins, 2);
-        QCOMPARE(table.topLevelItem(2)->text(0), QStringLiteral("Points: games in each range"));
+        QCOMPARE(table.topLevelItem(2)->text(0), u"Points: games in each range"_s);
         QCOMPARE(rows(3),
             (QStringList {
                 QStringLiteral("Ann | won 1 of 2, streak 0, longest 1, best time 3:20, best "
                                "score 4000"),
                 QStringLiteral("Bob | won 1 of 1, streak 1, longest 1, best time 5:00, best "
                                "score 3000"),
-                QStringLiteral("All | streak 1, longest 1") }));
+                u"All | streak 1, longest 1"_s }));
         QCOMPARE(rows(4),
-            (QStringList { QStringLiteral("Easy | 0 played, 0 won, 0% won"),
-                QStringLiteral("Medium | 2 played, 1 won, 50% won"),
-                QStringLiteral("Hard | 0 played, 0 won, 0% won"),
-                QStringLiteral("Expert | 0 played, 0 won, 0% won"),
-                QStringLiteral("Still counting | 1 games wait for their deal's rating") }));
+            (QStringList { u"Easy | 0 played, 0 won, 0% won"_s,
+                u"Medium | 2 played, 1 won, 50% won"_s, u"Hard | 0 played, 0 won, 0% won"_s,
+                u"Expert | 0 played, 0 won, 0% won"_s,
+                u"Still counting | 1 games wait for their deal's rating"_s }));
         classes[4] = { 1, 0 }; // a deal no search could win, played
         table.SetDifficulty(classes, false, 0);
         QCOMPARE(rows(4).size(), 5);
@@ -1034,7 +1016,7 @@ private slots:
     // One win makes a bar in each histogram, not a block across it.
     void aSingleWinIsABarNotABlock() {
         std::vector<ScoreRec> records(1);
-        records[0].Name = QStringLiteral("Ann");
+        records[0].Name = u"Ann"_s;
         records[0].Date = *ScoreDate::Parse("2026-12-08 10:00:00");
         records[0].Perc = 100;
         records[0].Time = 200;
@@ -1104,11 +1086,11 @@ private slots:
     void theChartsCountTheGamesByDifficultyInTheBackgroundWithACache() {
         std::vector<ScoreRec> records(3);
         for (int i = 0; i < 3; ++i) {
-            records[std::size_t(i)].Name = QStringLiteral("Ann");
+            records[std::size_t(i)].Name = u"Ann"_s;
             records[std::size_t(i)].GameNo = 10 + i % 2; // 10, 11, 10
             records[std::size_t(i)].Perc = i == 0 ? 100 : 50;
         }
-        const QString cache = dir_.filePath(QStringLiteral("count%1.ratings").arg(run_));
+        const QString cache = dir_.filePath(u"count%1.ratings"_s.arg(run_));
         std::atomic<bool> held { true };
         std::atomic<int> ratings { 0 };
         const auto rate = [&](qint32 number, const std::atomic<bool>* stop) {
@@ -1123,9 +1105,9 @@ private slots:
             page.show();
             QTRY_VERIFY(page.CountingLabel()->isVisible());
             QCOMPARE(page.CountingLabel()->text(),
-                QStringLiteral("Counting the games by difficulty: 0 of 2 deals rated..."));
+                u"Counting the games by difficulty: 0 of 2 deals rated..."_s);
             QVERIFY(page.View().Charts().players.size() == 1); // drawn meanwhile
-            auto* asTable = page.findChild<QCheckBox*>(QStringLiteral("chkChartTable"));
+            auto* asTable = page.findChild<QCheckBox*>(u"chkChartTable"_s);
             asTable->click(); // the page answers meanwhile
             QVERIFY(asTable->isChecked());
             held = false;
@@ -1133,9 +1115,9 @@ private slots:
             QTRY_VERIFY(page.CountingLabel()->isHidden());
             QTreeWidgetItem* byClass
                 = page.Table().topLevelItem(page.Table().topLevelItemCount() - 1);
-            QCOMPARE(byClass->text(0), QStringLiteral("Games by difficulty"));
-            QCOMPARE(byClass->child(0)->text(1), QStringLiteral("2 played, 1 won, 50% won"));
-            QCOMPARE(byClass->child(2)->text(1), QStringLiteral("1 played, 0 won, 0% won"));
+            QCOMPARE(byClass->text(0), u"Games by difficulty"_s);
+            QCOMPARE(byClass->child(0)->text(1), u"2 played, 1 won, 50% won"_s);
+            QCOMPARE(byClass->child(2)->text(1), u"1 played, 0 won, 0% won"_s);
             QCOMPARE(byClass->childCount(), 4); // "Not solved" only when played
         }
         QTRY_VERIFY(QFile::exists(cache));
@@ -1159,7 +1141,7 @@ private slots:
         // Recorded after the player was made, as a record must be to count.
         session().score.SaveScore(617, 93, 187, 100, QDateTime::currentDateTime().addSecs(60));
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
-        const QString path = dir_.filePath(QStringLiteral("board%1.txt").arg(run_));
+        const QString path = dir_.filePath(u"board%1.txt"_s.arg(run_));
         int progressWindows = 0;
         ModalAnswerer answers;
         answers.handler = [&](QWidget* modal) {
@@ -1167,7 +1149,7 @@ private slots:
             if (auto* files = qobject_cast<QFileDialog*>(modal))
                 ModalAnswerer::TypeFileName(files, path);
         };
-        board.findChild<QPushButton*>(QStringLiteral("cmdExport"))->click();
+        board.findChild<QPushButton*>(u"cmdExport"_s)->click();
         const QByteArray text = contentOf(path);
         QVERIFY(text.startsWith("Quadrell 2000 Score Board\r\n"));
         QVERIFY(text.contains("\r\nGuest         0:03:07        617           93           100 %"));
@@ -1195,7 +1177,7 @@ private slots:
                     QThread::usleep(200);
                 }
             });
-        QCOMPARE(label, QStringLiteral("Exporting the score board..."));
+        QCOMPARE(label, u"Exporting the score board..."_s);
         QVERIFY(heard);
     }
 
@@ -1229,7 +1211,7 @@ private slots:
                 QTimer::singleShot(0, &options, &QDialog::reject);
             } else
                 QTimer::singleShot(0, modal, [modal] {
-                    auto* add = modal->findChild<QPushButton*>(QStringLiteral("cmdAdd"));
+                    auto* add = modal->findChild<QPushButton*>(u"cmdAdd"_s);
                     add->window()->findChild<QTabWidget*>()->setCurrentIndex(3);
                     add->setFocus();
                     QTest::keyClick(add, Qt::Key_Return);
@@ -1243,7 +1225,7 @@ private slots:
         SettingsStore& store = session().store;
         {
             frmOptions options = SessionDialogs::Options(session(), window_.get());
-            QCOMPARE(options.windowTitle(), QStringLiteral("QuadRell 2000 Options"));
+            QCOMPARE(options.windowTitle(), u"QuadRell 2000 Options"_s);
             QCOMPARE(options.Tabs()->count(), 5);
             QVERIFY(options.Range(3)->isChecked());
             QCOMPARE(options.Slider(0)->value(), 30);
@@ -1258,10 +1240,9 @@ private slots:
         }
         QCOMPARE(session().opt.ShowMessages(), 1);
         QCOMPARE(session().opt.CardSpeed(), 30);
-        QVERIFY(!store.GetText(QStringLiteral("Options"), QStringLiteral("CardSpeed"), QString())
-                     .size());
+        QVERIFY(!store.GetText(u"Options"_s, u"CardSpeed"_s, QString()).size());
         frmOptions options = SessionDialogs::Options(session(), window_.get());
-        for (const QString& folder : { QString(), QStringLiteral("relative/games") }) {
+        for (const QString& folder : { QString(), u"relative/games"_s }) {
             options.Widgets().finishedDir->setText(folder);
             ModalAnswerer refused;
             options.Ok();
@@ -1281,11 +1262,8 @@ private slots:
         QCOMPARE(session().opt.FwdBackSpeed(), qint16(7));
         QCOMPARE(session().opt.RandomIndex(), qint16(1));
         QCOMPARE(session().save.InCompleteSave(), qint16(1));
-        QCOMPARE(store.GetText(QStringLiteral("Options"), QStringLiteral("BackColor"), QString()),
-            QStringLiteral("8404992"));
-        QCOMPARE(
-            store.GetText(QStringLiteral("Options"), QStringLiteral("BackPicEnable"), QString()),
-            QStringLiteral("False"));
+        QCOMPARE(store.GetText(u"Options"_s, u"BackColor"_s, QString()), u"8404992"_s);
+        QCOMPARE(store.GetText(u"Options"_s, u"BackPicEnable"_s, QString()), u"False"_s);
     }
 
     // Options' choosers: the colour chosen is the board's after OK, a picture chosen shows
@@ -1306,15 +1284,14 @@ private slots:
         QCOMPARE(options.Widgets().imagePath->text(), path);
         prompter.openAs = "/pictures/felt.png";
         options.ChooseImage();
-        QCOMPARE(options.Widgets().imagePath->text(), QStringLiteral("/pictures/felt.png"));
+        QCOMPARE(options.Widgets().imagePath->text(), u"/pictures/felt.png"_s);
         QCOMPARE(prompter.filters.size(), std::size_t(2));
-        const QString folder
-            = QFileInfo(make(QStringLiteral("chosen%1/x").arg(run_))).absolutePath();
+        const QString folder = QFileInfo(make(u"chosen%1/x"_s.arg(run_))).absolutePath();
         for (const bool incomplete : { true, false }) {
             QLineEdit* box
                 = incomplete ? options.Widgets().incompleteDir : options.Widgets().finishedDir;
             const QString was = box->text();
-            prompter.folder = (folder + QStringLiteral("/gone")).toStdString();
+            prompter.folder = (folder + u"/gone"_s).toStdString();
             options.BrowseFolder(incomplete);
             QCOMPARE(box->text(), was);
             prompter.folder = folder.toStdString();
@@ -1331,7 +1308,7 @@ private slots:
     }
 
     void clearingTheRecentListsOutlivesCancel() {
-        session().recent.AddtoRecent(QStringLiteral("/g/a.qrl"));
+        session().recent.AddtoRecent(u"/g/a.qrl"_s);
         frmOptions options = SessionDialogs::Options(session(), window_.get());
         QVERIFY(options.Widgets().clearRecent->isEnabled());
         ModalAnswerer answers;
@@ -1344,11 +1321,11 @@ private slots:
 
     void customisingAppliesAtOnceAndCancelRestores() {
         frmCustomize custom(session().custom, window_->Custom(), window_.get());
-        QCOMPARE(custom.windowTitle(), QStringLiteral("Customize Quadrell 2000"));
+        QCOMPARE(custom.windowTitle(), u"Customize Quadrell 2000"_s);
         QCOMPARE(custom.Toolbar()->topLevelItemCount(), 19);
-        QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), QStringLiteral("Restart Game "));
-        QCOMPARE(custom.Toolbar()->headerItem()->text(0), QStringLiteral("Tool Bar"));
-        QCOMPARE(custom.Panels()->headerItem()->text(0), QStringLiteral("Status Bar"));
+        QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), u"Restart Game "_s);
+        QCOMPARE(custom.Toolbar()->headerItem()->text(0), u"Tool Bar"_s);
+        QCOMPARE(custom.Panels()->headerItem()->text(0), u"Status Bar"_s);
         // A player's Space ticks a row off, as a click on its box does.
         custom.show();
         custom.Toolbar()->setFocus();
@@ -1367,9 +1344,7 @@ private slots:
         frmCustomize again(session().custom, window_->Custom(), window_.get());
         again.Panels()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // Cards Left
         again.SaveAll();
-        QCOMPARE(
-            session().store.GetText(QStringLiteral("Custom"), QStringLiteral("Panel2"), QString()),
-            QStringLiteral("False"));
+        QCOMPARE(session().store.GetText(u"Custom"_s, u"Panel2"_s, QString()), u"False"_s);
         window_->Custom().RestoreAll();
         QVERIFY(!window_->Custom().PanelVisible(2));
         // Escape, in the window's own loop, goes back to the stored choices as Cancel does.
@@ -1387,7 +1362,7 @@ private slots:
     void theFavouritesWindowsListAddAndOrganise() {
         session().menu.NewGame(0, false);
         session().menu.Game_Started(false);
-        QDir().mkpath(session().save.FavFolder() + QStringLiteral("/Zebra Games"));
+        QDir().mkpath(session().save.FavFolder() + u"/Zebra Games"_s);
         frmAddFav add = SessionDialogs::AddFavourite(session(), window_.get());
         // The first folder is chosen, not the last.
         QCOMPARE(add.Tree()->topLevelItem(0)->childCount(), 2);
@@ -1396,12 +1371,12 @@ private slots:
             QVERIFY(!add.Tree()->topLevelItem(0)->child(i)->icon(0).isNull());
         add.Tree()->setCurrentItem(add.Tree()->topLevelItem(0)->child(
             add.Tree()->topLevelItem(0)->child(0)->text(0) == QLatin1String("Easy Games") ? 0 : 1));
-        QDir(session().save.FavFolder() + QStringLiteral("/Zebra Games")).removeRecursively();
-        QCOMPARE(add.windowTitle(), QStringLiteral("Add to Favorites"));
-        QCOMPARE(add.Name()->text(), QStringLiteral("0 - Played by Guest"));
-        QCOMPARE(add.Tree()->currentItem()->text(0), QStringLiteral("Easy Games"));
+        QDir(session().save.FavFolder() + u"/Zebra Games"_s).removeRecursively();
+        QCOMPARE(add.windowTitle(), u"Add to Favorites"_s);
+        QCOMPARE(add.Name()->text(), u"0 - Played by Guest"_s);
+        QCOMPARE(add.Tree()->currentItem()->text(0), u"Easy Games"_s);
         QVERIFY(add.Tree()->isHeaderHidden()); // a tree of folders, no table
-        QCOMPARE(add.Tree()->topLevelItem(0)->text(0), QStringLiteral("Favorites"));
+        QCOMPARE(add.Tree()->topLevelItem(0)->text(0), u"Favorites"_s);
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
         frmSelectFav open = SessionDialogs::OpenFavourite(session(), window_.get());
@@ -1411,9 +1386,9 @@ private slots:
         QCOMPARE(open.Games()->topLevelItemCount(), 0);
         QVERIFY(!open.PlayButton()->isEnabled());
         frmFavourites organise = SessionDialogs::OrganiseFavourites(session(), window_.get());
-        QCOMPARE(organise.windowTitle(), QStringLiteral("Favorites"));
+        QCOMPARE(organise.windowTitle(), u"Favorites"_s);
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
-        QCOMPARE(organise.Games()->headerItem()->text(0), QStringLiteral("Games"));
+        QCOMPARE(organise.Games()->headerItem()->text(0), u"Games"_s);
         QVERIFY(!organise.Games()->isHeaderHidden());
         organise.UpdateButtons();
         QVERIFY(organise.MoveButton()->isEnabled());
@@ -1434,7 +1409,7 @@ private slots:
     // Organise Favorites' buttons: a folder made by name, a game moved to it, deleted, and
     // the folder deleted, each shown at once.
     void theFavouritesWindowMakesMovesAndDeletes() {
-        const QString game = make(QStringLiteral("fav%1/Easy Games/617.qrl").arg(run_));
+        const QString game = make(u"fav%1/Easy Games/617.qrl"_s.arg(run_));
         session().save.SetFavFolder(QFileInfo(QFileInfo(game).absolutePath()).absolutePath());
         frmFavourites organise = SessionDialogs::OrganiseFavourites(session(), window_.get());
         const auto folders = [&] {
@@ -1443,28 +1418,25 @@ private slots:
                 out << organise.Tree()->topLevelItem(0)->child(i)->text(0);
             return out;
         };
-        QCOMPARE(folders(), QStringList { QStringLiteral("Easy Games") });
+        QCOMPARE(folders(), QStringList { u"Easy Games"_s });
         {
             ModalAnswerer name;
             name.handler = [](QWidget* dialog) {
                 if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-                    input->setTextValue(QStringLiteral("Hard Games"));
+                    input->setTextValue(u"Hard Games"_s);
                     input->accept();
                 }
             };
             organise.Create();
         }
-        QCOMPARE(folders(),
-            (QStringList { QStringLiteral("Easy Games"), QStringLiteral("Hard Games") }));
+        QCOMPARE(folders(), (QStringList { u"Easy Games"_s, u"Hard Games"_s }));
         organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(0));
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
         organise.Games()->topLevelItem(0)->setSelected(true);
-        organise.Target()->setCurrentIndex(
-            organise.Target()->findText(QStringLiteral("Hard Games")));
+        organise.Target()->setCurrentIndex(organise.Target()->findText(u"Hard Games"_s));
         organise.Move();
         QCOMPARE(organise.Games()->topLevelItemCount(), 0);
-        const QString moved
-            = QFileInfo(game).absolutePath() + QStringLiteral("/../Hard Games/617.qrl");
+        const QString moved = QFileInfo(game).absolutePath() + u"/../Hard Games/617.qrl"_s;
         QVERIFY(QFileInfo::exists(moved));
         organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(1));
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
@@ -1479,10 +1451,9 @@ private slots:
         {
             ModalAnswerer yes;
             organise.DeleteFolder();
-            QCOMPARE(yes.texts,
-                QStringList { QStringLiteral("Are you sure you want to delete Hard Games ?") });
+            QCOMPARE(yes.texts, QStringList { u"Are you sure you want to delete Hard Games ?"_s });
         }
-        QCOMPARE(folders(), QStringList { QStringLiteral("Easy Games") });
+        QCOMPARE(folders(), QStringList { u"Easy Games"_s });
     }
 
     // Add a Player: a name the rules refuse is said and the window stays; a good one is
@@ -1490,33 +1461,33 @@ private slots:
     void addAPlayerRefusesABadNameAndAddsAGoodOne() {
         frmAddPlayer add(session().users, session().prompter, window_.get());
         add.show();
-        auto* name = add.findChild<QLineEdit*>(QStringLiteral("txtPlayer"));
-        name->setText(QStringLiteral("Bartholomew"));
+        auto* name = add.findChild<QLineEdit*>(u"txtPlayer"_s);
+        name->setText(u"Bartholomew"_s);
         {
             ModalAnswerer answers;
-            add.findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
-            QCOMPARE(answers.texts, QStringList { QStringLiteral("Maximum 8 Characters only") });
+            add.findChild<QPushButton*>(u"cmdAdd"_s)->click();
+            QCOMPARE(answers.texts, QStringList { u"Maximum 8 Characters only"_s });
         }
         QVERIFY(add.isVisible());
-        name->setText(QStringLiteral("Bart"));
-        add.findChild<QLineEdit*>(QStringLiteral("txtFullName"))->setText(QStringLiteral("Bart Q"));
-        add.findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+        name->setText(u"Bart"_s);
+        add.findChild<QLineEdit*>(u"txtFullName"_s)->setText(u"Bart Q"_s);
+        add.findChild<QPushButton*>(u"cmdAdd"_s)->click();
         QCOMPARE(add.result(), int(QDialog::Accepted));
-        QVERIFY(session().users.ComboNames().contains(QStringLiteral("Bart")));
+        QVERIFY(session().users.ComboNames().contains(u"Bart"_s));
     }
 
     void recentMenusShowTheirPathsOrNone() {
         QVERIFY(window_->Recent().None(0)->isVisible());
         QVERIFY(window_->Recent().None(1)->isVisible());
-        session().recent.AddtoRecent(QStringLiteral("/games/a&b.qrl"));
+        session().recent.AddtoRecent(u"/games/a&b.qrl"_s);
         QVERIFY(window_->Recent().None(0)->isVisible());
         QVERIFY(!window_->Recent().None(1)->isVisible());
         QVERIFY(window_->Recent().Item(1, 0)->isVisible());
-        QCOMPARE(window_->Recent().Item(1, 0)->text(), QStringLiteral("&1 /games/a&&b.qrl"));
+        QCOMPARE(window_->Recent().Item(1, 0)->text(), u"&1 /games/a&&b.qrl"_s);
         QVERIFY(!window_->Recent().Item(1, 1)->isVisible());
         window_->RefreshMenus();
-        QVERIFY(window_->Action(QStringLiteral("mnuIncomp"))->isEnabled());
-        QVERIFY(!window_->Action(QStringLiteral("mnuComp"))->isEnabled());
+        QVERIFY(window_->Action(u"mnuIncomp"_s)->isEnabled());
+        QVERIFY(!window_->Action(u"mnuComp"_s)->isEnabled());
         session().recent.CrearRecent();
         QVERIFY(window_->Recent().None(1)->isVisible());
     }

@@ -20,6 +20,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // The program as a German system starts it. Its own process: the translators it installs
 // belong to the whole application.
 class GermanTest : public QObject {
@@ -39,11 +41,9 @@ private:
 private slots:
     void initTestCase() {
         // A language it has no translation for leaves it English.
-        QCOMPARE(
-            Translations::Install(*qApp, QLocale(QStringLiteral("fr_FR"))), QStringLiteral("en"));
-        QCOMPARE(HelpWindow::Document(), QStringLiteral(":/help/index.html"));
-        QCOMPARE(Translations::Install(*qApp, QLocale(QStringLiteral("de_DE"))),
-            QStringLiteral("de_DE"));
+        QCOMPARE(Translations::Install(*qApp, QLocale(u"fr_FR"_s)), u"en"_s);
+        QCOMPARE(HelpWindow::Document(), u":/help/index.html"_s);
+        QCOMPARE(Translations::Install(*qApp, QLocale(u"de_DE"_s)), u"de_DE"_s);
         QVERIFY(dir_.isValid());
         paths_ = AppPaths::Inside(dir_.path());
         paths_.Create();
@@ -51,7 +51,7 @@ private slots:
 
     void theMenusAndTheRulesSpeakGerman() {
         auto w = open();
-        QCOMPARE(w->menuBar()->actions().value(0)->text(), QStringLiteral("&Spiel"));
+        QCOMPARE(w->menuBar()->actions().value(0)->text(), u"&Spiel"_s);
         // The rules' messages as the rules fill them in (the scenes are the rules' tests):
         // the numbers go into the translated text, wherever it puts them.
         Prompter& prompter = w->session().engine.prompter();
@@ -75,19 +75,19 @@ private slots:
         using Rule = Refusal::Rule;
         const std::vector<std::pair<Refusal, QString>> rows {
             { { Rule::Stack, threeOfSpades, fiveOfClubs },
-                QStringLiteral("Pik Drei gehört auf Herz Vier oder Karo Vier") },
+                u"Pik Drei gehört auf Herz Vier oder Karo Vier"_s },
             { { Rule::RunDoesNotFit, threeOfSpades, fiveOfClubs },
                 QStringLiteral(
                     "Nichts aus dieser Reihe passt auf Kreuz Fünf: darauf gehört Herz Vier "
                     "oder Karo Vier") },
             { { Rule::Space, threeOfSpades, fiveOfClubs, 3, 2 },
-                QStringLiteral("Diese Reihe braucht 3 freie Plätze; es gibt 2") },
+                u"Diese Reihe braucht 3 freie Plätze; es gibt 2"_s },
             { { Rule::FoundationNext, threeOfSpades, fourOfDiamonds },
-                QStringLiteral("Auf den Ablagestapel Karo kommt als Nächstes Karo Fünf") },
+                u"Auf den Ablagestapel Karo kommt als Nächstes Karo Fünf"_s },
         };
         for (const auto& [refusal, said] : rows)
             QCOMPARE(QString::fromStdString(RefusalWords(refusal, prompter)), said);
-        QCOMPARE(RatingTask::Name(Difficulty::Level::Expert), QStringLiteral("Experte"));
+        QCOMPARE(RatingTask::Name(Difficulty::Level::Expert), u"Experte"_s);
     }
 
     // Translated captions keep an Alt+letter of their own in each menu.
@@ -107,19 +107,19 @@ private slots:
     void theScoreBoardSpeaksGermanButItsExportStaysEnglish() {
         auto w = open();
         const auto rows = ScoreBoard::General({});
-        QCOMPARE(rows.front().first, QStringLiteral("Gespielte Spiele"));
+        QCOMPARE(rows.front().first, u"Gespielte Spiele"_s);
         const QByteArray head = ScoreBoard::ExportHead(
-            {}, w->session().players, QStringLiteral("Guest"), QDateTime(QDate(2026, 1, 2), {}));
+            {}, w->session().players, u"Guest"_s, QDateTime(QDate(2026, 1, 2), {}));
         QVERIFY(head.startsWith("Quadrell 2000 Score Board\r\n"));
         QVERIFY(head.contains("Global History"));
     }
 
     void theHelpIsTheGermanDocumentWithItsPictures() {
         auto w = open();
-        QCOMPARE(HelpWindow::Document(), QStringLiteral(":/help/index_de.html"));
-        w->Action(QStringLiteral("Help"))->trigger();
+        QCOMPARE(HelpWindow::Document(), u":/help/index_de.html"_s);
+        w->Action(u"Help"_s)->trigger();
         auto* browser = w->Dialogs().Help()->findChild<QTextBrowser*>();
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Spielen mit der Maus")));
+        QVERIFY(browser->toPlainText().contains(u"Spielen mit der Maus"_s));
         // Every menu is described under the name it has on the menu bar.
         for (const QAction* menu : w->menuBar()->actions())
             QVERIFY2(browser->toHtml().contains(menu->text().remove(QLatin1Char('&'))),

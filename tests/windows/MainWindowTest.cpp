@@ -56,6 +56,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // A widget that notes every event it is given.
 struct EventLog : QWidget {
     std::vector<int> got;
@@ -129,8 +131,8 @@ private:
 private slots:
     void init() {
         QVERIFY(dir_.isValid());
-        paths_ = AppPaths::Inside(dir_.path() + QStringLiteral("/run")
-            + QString::number(QDateTime::currentMSecsSinceEpoch()));
+        paths_ = AppPaths::Inside(
+            dir_.path() + u"/run"_s + QString::number(QDateTime::currentMSecsSinceEpoch()));
         paths_.Create();
         registered_ = 0;
     }
@@ -138,12 +140,12 @@ private slots:
     void firstStartResetsAndShowsAnEmptyBoard() {
         auto w = open();
         QCOMPARE(registered_, 1); // the folders it sets up are the lifecycle's (LifecycleTest)
-        QCOMPARE(w->Parts().players->currentText(), QStringLiteral("Guest"));
+        QCOMPARE(w->Parts().players->currentText(), u"Guest"_s);
         // Its list is built when it first drops down: the first picture never shows it.
         QVERIFY(!w->Parts().players->findChild<QAbstractItemView*>());
         QCOMPARE(w->focusWidget(), &w->board()); // the keys play from the start
-        QCOMPARE(w->windowTitle(), QStringLiteral("Quadrell 2000"));
-        QCOMPARE(w->Parts().clock->text(), QStringLiteral("0:00:00 "));
+        QCOMPARE(w->windowTitle(), u"Quadrell 2000"_s);
+        QCOMPARE(w->Parts().clock->text(), u"0:00:00 "_s);
         QVERIFY(w->Parts().panels[static_cast<std::size_t>(0)]->text().isEmpty());
         w->close();
         auto again = open(); // the second start is no first run
@@ -153,7 +155,7 @@ private slots:
     // The first picture's own drawings are kept after the first start; the next start copies
     // every one of them (it writes nothing) and shows the same picture.
     void theNextStartShowsTheSamePictureFromItsCache() {
-        const QString kept = QDir(paths_.cacheFolder).filePath(QStringLiteral("pictures"));
+        const QString kept = QDir(paths_.cacheFolder).filePath(u"pictures"_s);
         const auto inode = [&kept] {
             struct stat info { };
             return ::stat(QFile::encodeName(kept).constData(), &info) == 0 ? info.st_ino : 0;
@@ -177,20 +179,18 @@ private slots:
 
     void aNewGameFillsCaptionBoardAndStatus() {
         auto w = open();
-        w->Action(QStringLiteral("mnuNew"))->trigger();
+        w->Action(u"mnuNew"_s)->trigger();
         const qint32 game = w->session().engine.state().gGameNumber;
-        QCOMPARE(w->windowTitle(), QStringLiteral("QuadRell 2000 - Game No. %1").arg(game));
+        QCOMPARE(w->windowTitle(), u"QuadRell 2000 - Game No. %1"_s.arg(game));
         QVERIFY(w->board().CardsShown());
         w->ClockTick();
-        QCOMPARE(
-            w->Parts().panels[static_cast<std::size_t>(0)]->text(), QStringLiteral("Movements: 0"));
-        QCOMPARE(w->Parts().panels[static_cast<std::size_t>(1)]->text(),
-            QStringLiteral("Cards Left: 52"));
+        QCOMPARE(w->Parts().panels[static_cast<std::size_t>(0)]->text(), u"Movements: 0"_s);
+        QCOMPARE(w->Parts().panels[static_cast<std::size_t>(1)]->text(), u"Cards Left: 52"_s);
         QVERIFY(w->Parts().panels[static_cast<std::size_t>(2)]->text().startsWith(
-            QStringLiteral("Possible Moves: ")));
+            u"Possible Moves: "_s));
         QVERIFY(w->Parts().panels[static_cast<std::size_t>(3)]->text().startsWith(
-            QStringLiteral("Session Time: 0:00:0")));
-        QVERIFY(w->Parts().clock->text().startsWith(QStringLiteral("0:00:0")));
+            u"Session Time: 0:00:0"_s));
+        QVERIFY(w->Parts().clock->text().startsWith(u"0:00:0"_s));
     }
 
     // The class is chosen in its dialog, then Shift+F2 deals another of it without asking.
@@ -201,27 +201,24 @@ private slots:
         QStringList presets;
         ModalAnswerer answers;
         answers.handler = [&presets](QWidget* dialog) {
-            auto* medium = dialog->findChild<QRadioButton*>(QStringLiteral("optLevel2"));
+            auto* medium = dialog->findChild<QRadioButton*>(u"optLevel2"_s);
             if (!medium) return; // the search's progress window, on a slow machine
             for (auto* option : dialog->findChildren<QRadioButton*>())
                 if (option->isChecked()) presets << option->objectName();
-            QCOMPARE(
-                medium->text().remove(QLatin1Char('&')), QStringLiteral("Medium (35 % of deals)"));
+            QCOMPARE(medium->text().remove(QLatin1Char('&')), u"Medium (35 % of deals)"_s);
             medium->setChecked(true);
-            dialog->findChild<QPushButton*>(QStringLiteral("cmdDeal"))->click();
+            dialog->findChild<QPushButton*>(u"cmdDeal"_s)->click();
         };
-        w->Action(QStringLiteral("mnuNewDifficulty"))->trigger();
+        w->Action(u"mnuNewDifficulty"_s)->trigger();
         QTRY_VERIFY(state.gGameActive);
         QCOMPARE(Difficulty::RateDeal(state.gGameNumber)->level, Difficulty::Level::Medium);
-        QCOMPARE(w->Action(QStringLiteral("mnuSameDifficulty"))->shortcut(),
-            QKeySequence(QStringLiteral("Shift+F2")));
+        QCOMPARE(w->Action(u"mnuSameDifficulty"_s)->shortcut(), QKeySequence(u"Shift+F2"_s));
         const qint32 first = state.gGameNumber;
-        w->Action(QStringLiteral("mnuSameDifficulty"))->trigger(); // Yes to leaving the game
+        w->Action(u"mnuSameDifficulty"_s)->trigger(); // Yes to leaving the game
         QTRY_VERIFY(state.gGameNumber != first);
         QCOMPARE(Difficulty::RateDeal(state.gGameNumber)->level, Difficulty::Level::Medium);
-        w->Action(QStringLiteral("mnuNewDifficulty"))->trigger();
-        QTRY_COMPARE(
-            presets, (QStringList { QStringLiteral("optLevel1"), QStringLiteral("optLevel2") }));
+        w->Action(u"mnuNewDifficulty"_s)->trigger();
+        QTRY_COMPARE(presets, (QStringList { u"optLevel1"_s, u"optLevel2"_s }));
     }
 
     void dragsMakeTheClickMovesAndIllegalDropsSlideBack() {
@@ -240,8 +237,7 @@ private slots:
         QVERIFY(board.Lifted().empty());
         QCOMPARE(state.gSelected, kNoLoc);
         QVERIFY(answers.texts.isEmpty());
-        QCOMPARE(w->statusBar()->currentMessage(),
-            QStringLiteral("The Four of Spades goes on a red Five"));
+        QCOMPARE(w->statusBar()->currentMessage(), u"The Four of Spades goes on a red Five"_s);
         QVERIFY(!w->Parts()
                      .panels[static_cast<std::size_t>(0)]
                      ->isVisible()); // the message has the whole bar
@@ -314,7 +310,7 @@ private slots:
         QCOMPARE(tags(*w), before);
         QCOMPARE(board.CardPosition(CardOf("KH")), board.ShownAt(0));
         QCOMPARE(w->statusBar()->currentMessage(),
-            QStringLiteral("The Spades foundation takes the Four of Spades next"));
+            u"The Spades foundation takes the Four of Spades next"_s);
         dragCard(*w, 0, onPlace(board, 1)); // a king on a queen
         QCOMPARE(tags(*w), before);
         QCOMPARE(board.CardPosition(CardOf("KH")), board.ShownAt(0));
@@ -393,8 +389,7 @@ private slots:
                 black += c.alpha() == 255 && c.lightness() < 40;
                 green += c.alpha() == 255 && c.green() > 100 && c.red() < 80 && c.blue() < 120;
             }
-        QVERIFY2(
-            black > 20 && green > 10, qPrintable(QStringLiteral("%1 %2").arg(black).arg(green)));
+        QVERIFY2(black > 20 && green > 10, qPrintable(u"%1 %2"_s.arg(black).arg(green)));
         QTest::mouseMove(&board, onCard(*w, 2)); // a Queen takes no Three
         QCOMPARE(board.cursor().shape(), Qt::ArrowCursor);
         QTest::mousePress(&board, Qt::LeftButton, {}, onPlace(board, 202));
@@ -447,17 +442,16 @@ private slots:
         Engine& engine = w->session().engine;
         w->session().opt.SetReduceMotion(1); // straight to the dialog
         sureWinBehindOneMove(*w);
-        QAction* finish = w->Action(QStringLiteral("mnuFinish"));
+        QAction* finish = w->Action(u"mnuFinish"_s);
         w->RefreshMenus();
         QVERIFY(!finish->isEnabled());
-        const QString finishLine
-            = QStringLiteral("Every card left can go home: Finish (Ctrl+F) sends them.");
+        const QString finishLine = u"Every card left can go home: Finish (Ctrl+F) sends them."_s;
         QVERIFY(w->statusBar()->currentMessage() != finishLine);
         engine.rules().CardClicked(16);
         engine.rules().CellClicked(200); // the Queen of Spades out of the way
         w->RefreshMenus();
         QVERIFY(finish->isEnabled());
-        QVERIFY(w->Action(QStringLiteral("Finish"))->isEnabled()); // its toolbar button
+        QVERIFY(w->Action(u"Finish"_s)->isEnabled()); // its toolbar button
         // Said in the status bar once it is possible, and not again at each refresh.
         QCOMPARE(w->statusBar()->currentMessage(), finishLine);
         w->statusBar()->clearMessage();
@@ -468,7 +462,7 @@ private slots:
         ModalAnswerer answers;
         answers.handler = [&shown, &firstWins](QWidget* dialog) {
             for (int i = 1; i <= 3; ++i)
-                shown << dialog->findChild<QLabel*>(QStringLiteral("lblFigure%1").arg(i))->text();
+                shown << dialog->findChild<QLabel*>(u"lblFigure%1"_s.arg(i))->text();
             for (const QLabel* label : dialog->findChildren<QLabel*>())
                 if (label->text() == QLatin1String("First win") && label->font().bold())
                     ++firstWins;
@@ -635,11 +629,11 @@ private slots:
     void eachCornerReadsItsRankInBold_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("letters");
-        QTest::newRow("English") << QStringLiteral("en_US")
+        QTest::newRow("English") << u"en_US"_s
                                  << QStringList { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10",
                                         "J", "Q", "K" };
         QTest::newRow("German: Ass, Bube, Dame, König")
-            << QStringLiteral("de_DE")
+            << u"de_DE"_s
             << QStringList { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "D", "K" };
     }
 
@@ -657,7 +651,7 @@ private slots:
             image.fill(Qt::white);
             QPainter p(&image);
             p.setRenderHint(QPainter::TextAntialiasing);
-            QFont font(QStringLiteral("DejaVu Sans"));
+            QFont font(u"DejaVu Sans"_s);
             font.setPixelSize(text.size() == 2 ? 12 : 13);
             font.setBold(bold);
             if (text.size() == 2) font.setLetterSpacing(QFont::PercentageSpacing, 85);
@@ -728,8 +722,8 @@ private slots:
         QApplication::setStyle(new AppStyle(before));
         {
             QMainWindow window;
-            window.menuBar()->addMenu(QStringLiteral("Game"));
-            QToolBar* strip = window.addToolBar(QStringLiteral("Strip"));
+            window.menuBar()->addMenu(u"Game"_s);
+            QToolBar* strip = window.addToolBar(u"Strip"_s);
             const auto shown = [&](const char* name) {
                 const auto* more = window.findChild<QToolButton*>(QLatin1String(name));
                 return more ? more->icon().pixmap(16).toImage() : QImage();
@@ -801,9 +795,7 @@ private slots:
         const QRectF cell = board.Pixels(board.ShownAt(kFirstCell), kCardWidthTwips, 0);
         const QRectF home = board.Pixels(board.ShownAt(kLastFoundation), kCardWidthTwips, 0);
         QVERIFY2(std::abs(cell.left() - (board.width() - home.right())) <= 1,
-            qPrintable(QStringLiteral("%1 left, %2 right")
-                           .arg(cell.left())
-                           .arg(board.width() - home.right())));
+            qPrintable(u"%1 left, %2 right"_s.arg(cell.left()).arg(board.width() - home.right())));
         // The exposed card is drawn from art made at this size, not an enlarged small picture.
         CardArt art;
         const QImage face = art.Face(48, 2.0, 1.0).toImage().convertToFormat(QImage::Format_RGB32);
@@ -827,29 +819,28 @@ private slots:
         board.setFocus();
         QTRY_VERIFY(board.hasFocus());
         QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(&board);
-        QCOMPARE(tree->text(QAccessible::Name), QStringLiteral("Board"));
+        QCOMPARE(tree->text(QAccessible::Name), u"Board"_s);
         QCOMPARE(tree->childCount(), 19); // 16 places, the last-move line and two voices
         // Column 6 of deal 7: six cards, the jack of hearts exposed at the foot.
         QAccessibleInterface* column = tree->child(5);
-        QCOMPARE(column->text(QAccessible::Name), QStringLiteral("Column 6"));
+        QCOMPARE(column->text(QAccessible::Name), u"Column 6"_s);
         QCOMPARE(column->childCount(), 6);
         QAccessibleInterface* jack = column->child(5);
-        QCOMPARE(jack->text(QAccessible::Name), QStringLiteral("Jack of Hearts, column 6"));
-        QCOMPARE(jack->text(QAccessible::Description), QStringLiteral("exposed"));
-        QCOMPARE(column->child(0)->text(QAccessible::Description), QStringLiteral("covered"));
+        QCOMPARE(jack->text(QAccessible::Name), u"Jack of Hearts, column 6"_s);
+        QCOMPARE(jack->text(QAccessible::Description), u"exposed"_s);
+        QCOMPARE(column->child(0)->text(QAccessible::Description), u"covered"_s);
         QCOMPARE(jack->parent(), column);
         QCOMPARE(column->indexOfChild(jack), 5);
         QCOMPARE(tree->childAt(jack->rect().center().x(), jack->rect().center().y()), jack);
-        QCOMPARE(tree->child(8)->text(QAccessible::Name), QStringLiteral("Cell 1: empty"));
-        QCOMPARE(
-            tree->child(12)->text(QAccessible::Name), QStringLiteral("Hearts foundation: empty"));
+        QCOMPARE(tree->child(8)->text(QAccessible::Name), u"Cell 1: empty"_s);
+        QCOMPARE(tree->child(12)->text(QAccessible::Name), u"Hearts foundation: empty"_s);
         // Played onto the queen of clubs (what is said is BoardSpeechTest's): the jack is
         // renamed and moves to its new column in the tree.
         QTest::keyClick(&board, Qt::Key_6);
         QVERIFY(jack->state().selected);
         QTest::keyClick(&board, Qt::Key_8);
-        QTRY_COMPARE(board.LastMove(), QStringLiteral("Jack of Hearts to column 8"));
-        QCOMPARE(jack->text(QAccessible::Name), QStringLiteral("Jack of Hearts, column 8"));
+        QTRY_COMPARE(board.LastMove(), u"Jack of Hearts to column 8"_s);
+        QCOMPARE(jack->text(QAccessible::Name), u"Jack of Hearts, column 8"_s);
         QCOMPARE(jack->parent(), tree->child(7));
         QCOMPARE(tree->child(16)->text(QAccessible::Name), board.LastMove());
     }
@@ -868,9 +859,8 @@ private slots:
                 { std::pair { Contrast::Ratio(outline, board), "outline" },
                     std::pair { Contrast::Ratio(mark, inside), "mark" } })
                 QVERIFY2(ratio >= 3,
-                    qPrintable(QStringLiteral("%1 on %2: %3")
-                                   .arg(QLatin1String(what), board.name())
-                                   .arg(ratio)));
+                    qPrintable(
+                        u"%1 on %2: %3"_s.arg(QLatin1String(what), board.name()).arg(ratio)));
         }
     }
 
@@ -902,8 +892,7 @@ private slots:
         for (const auto& [ratio, what] : { std::pair { Contrast::Ratio(cursor, table), "cursor" },
                  std::pair { Contrast::Ratio(frame, face), "frame" },
                  std::pair { Contrast::Ratio(place.pixelColor(1, 48), table), "outline" } })
-            QVERIFY2(ratio >= 4.5,
-                qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(what)).arg(ratio)));
+            QVERIFY2(ratio >= 4.5, qPrintable(u"%1: %2"_s.arg(QLatin1String(what)).arg(ratio)));
         w->session().opt.SetHighContrast(0);
         w->session().opt.UpdateBG();
         QCOMPARE(board.grab().toImage().pixelColor(qRound(r.left() - 7 * s), qRound(mid)),
@@ -926,9 +915,8 @@ private slots:
         };
         for (const auto& [what, mark, ground] : marks)
             QVERIFY2(Contrast::Ratio(mark, ground) >= 4.5,
-                qPrintable(QStringLiteral("%1: %2")
-                               .arg(QLatin1String(what))
-                               .arg(Contrast::Ratio(mark, ground))));
+                qPrintable(
+                    u"%1: %2"_s.arg(QLatin1String(what)).arg(Contrast::Ratio(mark, ground))));
         QVERIFY(Contrast::Ratio(p.drop, p.table) >= 15); // as green as the outlines are white
     }
 
@@ -948,7 +936,7 @@ private slots:
             said.Moved(c, static_cast<Loc>(c));
         QVERIFY(said.Take().endsWith(QLatin1String("; and 2 more cards")));
         said.Moved(12, 7);
-        QCOMPARE(said.Take(), QStringLiteral("King of Hearts to column 8"));
+        QCOMPARE(said.Take(), u"King of Hearts to column 8"_s);
     }
 
     void theRightButtonShowsACoveredCardWhole() {
@@ -1183,12 +1171,12 @@ private slots:
         w->session().engine.rules().CardDoubleClicked(48);
         w->session().engine.rules().CardDoubleClicked(49);
         w->RefreshMenus();
-        w->Action(QStringLiteral("mnuBack"))->trigger();
+        w->Action(u"mnuBack"_s)->trigger();
         QVERIFY(w->Replay().BackwardRunning());
         QTRY_COMPARE(w->session().trans.GetTransID(), qint16(0));
         QTRY_VERIFY(!w->Replay().BackwardRunning());
-        QVERIFY(w->Action(QStringLiteral("mnuForward"))->isEnabled());
-        QVERIFY(!w->Action(QStringLiteral("mnuStop"))->isEnabled());
+        QVERIFY(w->Action(u"mnuForward"_s)->isEnabled());
+        QVERIFY(!w->Action(u"mnuStop"_s)->isEnabled());
     }
 
     // The states the enabling follows, played through the window: which entries a player
@@ -1206,24 +1194,22 @@ private slots:
                 if (w->Action(control)->isEnabled()) on << control;
             return on.join(QLatin1Char(' '));
         };
-        const QString game = QStringLiteral("mnuNew mnuRestart mnuSave mnuClose");
-        QCOMPARE(enabled(), QStringLiteral("mnuNew")); // an empty board
+        const QString game = u"mnuNew mnuRestart mnuSave mnuClose"_s;
+        QCOMPARE(enabled(), u"mnuNew"_s); // an empty board
         deal(*w, 7);
-        QCOMPARE(enabled(), game + QStringLiteral(" mnusnap mnuHint mnuSolution"));
+        QCOMPARE(enabled(), game + u" mnusnap mnuHint mnuSolution"_s);
         w->session().engine.rules().CardDoubleClicked(48);
-        QCOMPARE(enabled(),
-            game + QStringLiteral(" mnusnap mnuHint mnuUndo mnuReplayAll mnuBack mnuSolution"));
-        w->Action(QStringLiteral("mnuUndo"))->trigger();
-        QCOMPARE(enabled(),
-            game + QStringLiteral(" mnusnap mnuHint mnuRedo mnuReplayAll mnuForward mnuSolution"));
-        w->Action(QStringLiteral("mnuRedo"))->trigger();
-        w->Action(QStringLiteral("mnuBack"))->trigger(); // a replay holds the history back
-        QVERIFY(w->Replay().BackwardRunning());
+        QCOMPARE(enabled(), game + u" mnusnap mnuHint mnuUndo mnuReplayAll mnuBack mnuSolution"_s);
+        w->Action(u"mnuUndo"_s)->trigger();
         QCOMPARE(
-            enabled(), game + QStringLiteral(" mnusnap mnuHint mnuReplayAll mnuStop mnuSolution"));
-        w->Action(QStringLiteral("mnuStop"))->trigger();
+            enabled(), game + u" mnusnap mnuHint mnuRedo mnuReplayAll mnuForward mnuSolution"_s);
+        w->Action(u"mnuRedo"_s)->trigger();
+        w->Action(u"mnuBack"_s)->trigger(); // a replay holds the history back
+        QVERIFY(w->Replay().BackwardRunning());
+        QCOMPARE(enabled(), game + u" mnusnap mnuHint mnuReplayAll mnuStop mnuSolution"_s);
+        w->Action(u"mnuStop"_s)->trigger();
         // A finished game watched: no snapshot, hint or solution of a game not in play.
-        const QString watched = dir_.filePath(QStringLiteral("seven.q2k"));
+        const QString watched = dir_.filePath(u"seven.q2k"_s);
         QFile file(watched);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(" 7 \r\n 48  200  1  1 \r\n");
@@ -1232,9 +1218,9 @@ private slots:
         QVERIFY(w->session().menu.OpenChecked(watched));
         while (w->Replay().ForwardRunning())
             w->session().trans.ReplayTick(true);
-        QCOMPARE(enabled(), game + QStringLiteral(" mnuUndo mnuReplayAll mnuBack"));
+        QCOMPARE(enabled(), game + u" mnuUndo mnuReplayAll mnuBack"_s);
         w->session().menu.CloseGame();
-        QCOMPARE(enabled(), QStringLiteral("mnuNew"));
+        QCOMPARE(enabled(), u"mnuNew"_s);
         // Every card left can go home: Finish, but not while a replay runs.
         w->session().opt.SetFinishByItself(0);
         deal(*w, 7);
@@ -1248,10 +1234,10 @@ private slots:
             .foundation("3D")
             .foundation("KS");
         QVERIFY(w->session().engine.autoPlayer().CanFinish());
-        QVERIFY(enabled().contains(QStringLiteral("mnuFinish")));
-        w->Action(QStringLiteral("mnuBack"))->trigger();
-        QVERIFY(!enabled().contains(QStringLiteral("mnuFinish")));
-        w->Action(QStringLiteral("mnuStop"))->trigger();
+        QVERIFY(enabled().contains(u"mnuFinish"_s));
+        w->Action(u"mnuBack"_s)->trigger();
+        QVERIFY(!enabled().contains(u"mnuFinish"_s));
+        w->Action(u"mnuStop"_s)->trigger();
     }
 
     // Undo to Snapshot follows the snapshot at once, without waiting for the menus' next
@@ -1259,7 +1245,7 @@ private slots:
     void undoToSnapshotGoesWithTheGameAtOnce() {
         auto w = open();
         deal(*w, 7);
-        QAction* back = w->Action(QStringLiteral("mnuUndosnap"));
+        QAction* back = w->Action(u"mnuUndosnap"_s);
         w->session().menu.SnapshotPosition();
         QVERIFY(back->isEnabled());
         w->session().menu.NoGame();
@@ -1275,10 +1261,10 @@ private slots:
     void theWholeToolbarFitsTheFirstWidth() {
         auto w = open();
         QCOMPARE(w->width(), frmMain::kWidth);
-        const auto* toolbar = w->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-        const auto* fold = toolbar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+        const auto* toolbar = w->findChild<QToolBar*>(u"Toolbar1"_s);
+        const auto* fold = toolbar->findChild<QWidget*>(u"qt_toolbar_ext_button"_s);
         QVERIFY(fold && !fold->isVisible());
-        QVERIFY(toolbar->widgetForAction(w->Action(QStringLiteral("Finish")))->isVisible());
+        QVERIFY(toolbar->widgetForAction(w->Action(u"Finish"_s))->isVisible());
     }
 
     // The Edit and View menus in their order, a line standing between groups of entries.
@@ -1287,8 +1273,7 @@ private slots:
         const auto shown = [&w](const char* name) {
             QStringList entries;
             for (QAction* a : w->findChild<QMenu*>(QLatin1String(name))->actions())
-                entries << (a->isSeparator() ? QStringLiteral("-")
-                                             : a->text().remove(QLatin1Char('&')));
+                entries << (a->isSeparator() ? u"-"_s : a->text().remove(QLatin1Char('&')));
             return entries.join(QLatin1Char('|'));
         };
         QCOMPARE(shown("mnuEdit"),
@@ -1298,8 +1283,7 @@ private slots:
             QStringLiteral("New Game|Select Game..|New Game of Difficulty...|"
                            "Another of That Difficulty|Today's Deal|Restart Game|-|Open Game|"
                            "Save Game|Close Game|-|Recent Finished|Recent InComplete|-|Exit"));
-        QCOMPARE(shown("mnuView"),
-            QStringLiteral("Toolbar|Status Bar|Timer|Can It Be Won|Difficulty|-|Source"));
+        QCOMPARE(shown("mnuView"), u"Toolbar|Status Bar|Timer|Can It Be Won|Difficulty|-|Source"_s);
     }
 
     // The status panels stand side by side while they fit to the pixel, then in two rows,
@@ -1375,19 +1359,19 @@ private slots:
         check();
         deal(*w, 7);
         check();
-        w->Action(QStringLiteral("mnusnap"))->trigger();
+        w->Action(u"mnusnap"_s)->trigger();
         QVERIFY(!w->EnablingState().game.undoToSnapshot); // the same move number
         check();
         w->session().engine.rules().CardDoubleClicked(48);
         check();
         QVERIFY(w->EnablingState().game.undoToSnapshot);
-        w->Action(QStringLiteral("mnuBack"))->trigger(); // a replay holds undo and redo back
+        w->Action(u"mnuBack"_s)->trigger(); // a replay holds undo and redo back
         QVERIFY(w->Replay().BackwardRunning() && w->EnablingState().stop);
         check();
-        w->Action(QStringLiteral("ReplayStop"))->trigger(); // the button stops it
+        w->Action(u"ReplayStop"_s)->trigger(); // the button stops it
         QVERIFY(!w->Replay().BackwardRunning() && !w->EnablingState().stop);
-        w->Action(QStringLiteral("mnuRedoall"))->trigger();
-        w->Action(QStringLiteral("mnuUndosnap"))->trigger();
+        w->Action(u"mnuRedoall"_s)->trigger();
+        w->Action(u"mnuUndosnap"_s)->trigger();
         QCOMPARE(w->session().trans.GetTransID(), qint16(0));
         check();
     }
@@ -1437,8 +1421,8 @@ private slots:
         const auto name = [](QWidget* widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
-        QCOMPARE(name(w->statusBar()), QStringLiteral("Status bar"));
-        QCOMPARE(name(w->Parts().toolbar), QStringLiteral("Toolbar"));
+        QCOMPARE(name(w->statusBar()), u"Status bar"_s);
+        QCOMPARE(name(w->Parts().toolbar), u"Toolbar"_s);
         for (auto* button : w->Parts().toolbar->findChildren<QToolButton*>())
             QVERIFY2(!name(button).isEmpty(), qPrintable(button->objectName()));
         // The strip's parts by the control names the program gives them, and in the strip.
@@ -1465,13 +1449,13 @@ private slots:
             QVERIFY2(w->Action(QLatin1String(name))->isCheckable(), name);
             QVERIFY2(w->Action(QLatin1String(name))->isChecked(), name);
         }
-        w->Action(QStringLiteral("mnuTimer"))->trigger();
+        w->Action(u"mnuTimer"_s)->trigger();
         QVERIFY(!w->Parts().clock->isVisible());
-        QVERIFY(!w->Action(QStringLiteral("mnuTimer"))->isChecked());
+        QVERIFY(!w->Action(u"mnuTimer"_s)->isChecked());
         QCOMPARE(w->session().opt.ShowTimer(), qint16(0));
-        w->Action(QStringLiteral("mnuToolbar"))->trigger();
+        w->Action(u"mnuToolbar"_s)->trigger();
         QVERIFY(!w->Parts().strip->isVisible());
-        w->Action(QStringLiteral("mnuToolbar"))->trigger();
+        w->Action(u"mnuToolbar"_s)->trigger();
         QVERIFY(w->Parts().strip->isVisible());
         QCOMPARE(w->session().opt.ShowToolbar(), qint16(1));
     }
@@ -1495,7 +1479,7 @@ private slots:
     }
 
     void aPipeAsTheBackgroundPictureDoesNotStopTheStart() {
-        const QString fifo = dir_.filePath(QStringLiteral("picture.bmp"));
+        const QString fifo = dir_.filePath(u"picture.bmp"_s);
         QVERIFY(makeFifo(fifo));
         {
             SettingsStore store(paths_.configFolder);
@@ -1513,17 +1497,16 @@ private slots:
         auto w = open();
         deal(*w, 7);
         w->session().engine.rules().CardDoubleClicked(48);
-        w->session().trans.SaveToFile(dir_.filePath(QStringLiteral("seven.qrl")));
+        w->session().trans.SaveToFile(dir_.filePath(u"seven.qrl"_s));
         deal(*w, 1000);
         int dialogs = 0;
         ModalAnswerer answers;
         answers.handler = [&](QWidget* dialog) {
             if (++dialogs == 1) {
-                w->OpenHandedFile(dir_.filePath(QStringLiteral("seven.qrl")));
+                w->OpenHandedFile(dir_.filePath(u"seven.qrl"_s));
                 QTest::qWait(50); // the hand-over's own turn of the event loop passes
             }
-            if (auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("CancelButton")))
-                cancel->click();
+            if (auto* cancel = dialog->findChild<QPushButton*>(u"CancelButton"_s)) cancel->click();
         };
         w->session().GameWonDetected();
         QTRY_COMPARE(w->session().engine.state().gGameNumber, 7);
@@ -1539,7 +1522,7 @@ private slots:
             w->session().kept.Update();
             bool quit = false;
             w->SetQuitAction([&quit] { quit = true; });
-            w->Action(QStringLiteral("mnuExit"))->trigger();
+            w->Action(u"mnuExit"_s)->trigger();
             QVERIFY(quit);
         }
         auto w = open();
@@ -1549,10 +1532,10 @@ private slots:
     // A message before the window (here: a file that is gone) must not move it: the place
     // kept at closing is the place it opens at, start after start.
     void theWindowOpensWhereItWasClosed() {
-        const QString missing = dir_.filePath(QStringLiteral("gone.qrl"));
+        const QString missing = dir_.filePath(u"gone.qrl"_s);
         {
             SettingsStore store(paths_.configFolder); // left by a start that crept upwards
-            store.SetSingle(QStringLiteral("Save"), QStringLiteral("Top"), -405);
+            store.SetSingle(u"Save"_s, u"Top"_s, -405);
         }
         QPoint first;
         for (int start = 0; start < 3; ++start) {
@@ -1571,15 +1554,13 @@ private slots:
             auto w = open();
             w->resize(700, 520);
             // Written once the resizing has settled, before any close.
-            QTRY_COMPARE(
-                w->session().store.GetSingle(QStringLiteral("Save"), QStringLiteral("Width"), 0),
-                700.0f * 15);
+            QTRY_COMPARE(w->session().store.GetSingle(u"Save"_s, u"Width"_s, 0), 700.0f * 15);
         }
         {
             auto w = open();
             QCOMPARE(w->size(), QSize(700, 520));
             QCOMPARE(w->board().Scale(), w->board().width() / 643.0);
-            w->session().store.SetSingle(QStringLiteral("Save"), QStringLiteral("Width"), 1e6f);
+            w->session().store.SetSingle(u"Save"_s, u"Width"_s, 1e6f);
         }
         auto w = open();
         QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
@@ -1590,14 +1571,11 @@ private slots:
         {
             auto w = open();
             first = w->size(); // a fresh start's
-            w->session().store.SetText(
-                QStringLiteral("Save"), QStringLiteral("Height"), QStringLiteral("tall"));
-            w->session().store.SetText(
-                QStringLiteral("Save"), QStringLiteral("Left"), QStringLiteral("-9e30"));
-            w->session().store.SetText(
-                QStringLiteral("Save"), QStringLiteral("Top"), QStringLiteral("nan"));
+            w->session().store.SetText(u"Save"_s, u"Height"_s, u"tall"_s);
+            w->session().store.SetText(u"Save"_s, u"Left"_s, u"-9e30"_s);
+            w->session().store.SetText(u"Save"_s, u"Top"_s, u"nan"_s);
             w->session().opt.SetBackPicEnable(true);
-            w->session().opt.SetBackPicture(dir_.filePath(QStringLiteral("missing.png")));
+            w->session().opt.SetBackPicture(dir_.filePath(u"missing.png"_s));
         }
         auto w = open();
         QCOMPARE(w->size(), first);
@@ -1615,11 +1593,7 @@ private slots:
         }
         auto w = open();
         QVERIFY2(screen.contains(w->geometry()),
-            qPrintable(QStringLiteral("%1,%2 %3x%4")
-                           .arg(w->x())
-                           .arg(w->y())
-                           .arg(w->width())
-                           .arg(w->height())));
+            qPrintable(u"%1,%2 %3x%4"_s.arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())));
         // Moved in no further than it must: room for as wide a frame on the right as below.
         QCOMPARE(screen.right() - w->geometry().right(), screen.bottom() - w->geometry().bottom());
     }
@@ -1627,14 +1601,14 @@ private slots:
     // A keyboard player reaches the player box with Tab; a choice gives the board the keys.
     void thePlayerIsChosenFromTheKeyboard() {
         auto w = open();
-        w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
+        w->session().users.AddUser(u"Ann"_s, QString(), QString());
         w->ListPlayers(w->session().users.ComboNames(), 1);
         QApplication::setActiveWindow(w.get());
         w->board().setFocus();
         QTRY_VERIFY(w->board().hasFocus());
         QTest::keyClick(&w->board(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w->Parts().players);
-        QCOMPARE(w->Parts().players->accessibleName(), QStringLiteral("Player"));
+        QCOMPARE(w->Parts().players->accessibleName(), u"Player"_s);
         QTest::keyClick(w->Parts().players, Qt::Key_Down);
         QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
         QVERIFY(w->board().hasFocus());
@@ -1643,10 +1617,10 @@ private slots:
     void pickingAnotherPlayerDuringAGameWaitsForItsEnd() {
         ModalAnswerer answers;
         auto w = open();
-        w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
+        w->session().users.AddUser(u"Ann"_s, QString(), QString());
         w->ListPlayers(w->session().users.ComboNames(), 1);
         deal(*w, 7);
-        w->session().menu.PlayerChosen(2, QStringLiteral("Ann"));
+        w->session().menu.PlayerChosen(2, u"Ann"_s);
         QCOMPARE(w->Parts().players->currentIndex(), 0);
         QCOMPARE(answers.texts.size(), 1);
         QCOMPARE(answers.texts.front(),
@@ -1661,7 +1635,7 @@ private slots:
     void aPlayerRemovedInOptionsLeavesThePlayerBox() {
         ModalAnswerer answers; // "Are you sure…" is answered yes
         auto w = open();
-        w->session().users.AddUser(QStringLiteral("Ann"), QString(), QString());
+        w->session().users.AddUser(u"Ann"_s, QString(), QString());
         w->ListPlayers(w->session().users.ComboNames(), 1);
         QCOMPARE(w->Parts().players->count(), 2);
         bool removed = false;
@@ -1674,18 +1648,18 @@ private slots:
             // Its question is answered on a later turn of the answerer.
             QTimer::singleShot(0, options, &frmOptions::RemovePlayer);
         };
-        w->Action(QStringLiteral("mnuOptions"))->trigger();
+        w->Action(u"mnuOptions"_s)->trigger();
         QCOMPARE(w->Parts().players->count(), 1);
-        QCOMPARE(w->Parts().players->itemText(0), QStringLiteral("Guest"));
+        QCOMPARE(w->Parts().players->itemText(0), u"Guest"_s);
     }
 
     void helpAndAboutShowTheirOwnTexts() {
         auto w = open();
-        w->Action(QStringLiteral("Help"))->trigger();
+        w->Action(u"Help"_s)->trigger();
         QVERIFY(w->Dialogs().Help() && w->Dialogs().Help()->isVisible());
         auto* browser = w->Dialogs().Help()->findChild<QTextBrowser*>();
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Playing with the mouse")));
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Undo to Snapshot")));
+        QVERIFY(browser->toPlainText().contains(u"Playing with the mouse"_s));
+        QVERIFY(browser->toPlainText().contains(u"Undo to Snapshot"_s));
         for (const char* picture : { "selected.png", "keyboard.png", "drag.png", "charts.png" }) {
             const QUrl url = browser->source().resolved(QUrl(QLatin1String(picture)));
             const QVariant data = browser->loadResource(QTextDocument::ImageResource, url);
@@ -1696,19 +1670,19 @@ private slots:
         // Opened from a window at the screen's corner, it is still whole on the screen.
         const QRect screen = w->screen()->availableGeometry();
         w->move(screen.bottomRight() - QPoint(100, 100));
-        w->Action(QStringLiteral("mnuContents"))->trigger();
+        w->Action(u"mnuContents"_s)->trigger();
         QVERIFY2(screen.contains(w->Dialogs().Help()->frameGeometry()),
             "the help window leaves the screen");
-        QCOMPARE(dlgAbout::VersionLine(), QStringLiteral("Version : 1.0.3"));
+        QCOMPARE(dlgAbout::VersionLine(), u"Version : 1.0.3"_s);
         ModalAnswerer answers;
         bool logo = false;
         bool edged = false;
         answers.handler = [&logo, &edged](QWidget* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("About Quadrell 2000"));
+            QCOMPARE(dialog->windowTitle(), u"About Quadrell 2000"_s);
             // The program's name stands out: bold, larger than the lines under it.
             QLabel* name = nullptr;
             for (auto* label : dialog->findChildren<QLabel*>())
-                if (label->text() == QStringLiteral("Quadrell 2000")) name = label;
+                if (label->text() == u"Quadrell 2000"_s) name = label;
             QVERIFY(name && name->font().bold());
             QVERIFY(name->font().pointSizeF() >= 1.5 * dialog->font().pointSizeF());
             // They sit in a sunken panel, whose edge is drawn against the dialog's ground
@@ -1726,7 +1700,7 @@ private slots:
             });
             static_cast<QDialog*>(dialog)->accept();
         };
-        w->Action(QStringLiteral("mnuAbout"))->trigger();
+        w->Action(u"mnuAbout"_s)->trigger();
         QVERIFY(logo);
         QVERIFY(edged);
     }
@@ -1735,16 +1709,15 @@ private slots:
     void theFinishLineGoesWithFinishAndLeavesOtherMessages() {
         QStatusBar status;
         FinishNotice notice(status);
-        const QString line
-            = QStringLiteral("Every card left can go home: Finish (Ctrl+F) sends them.");
-        notice.Update(true, QStringLiteral("Ctrl+F"));
+        const QString line = u"Every card left can go home: Finish (Ctrl+F) sends them."_s;
+        notice.Update(true, u"Ctrl+F"_s);
         QCOMPARE(status.currentMessage(), line);
-        notice.Update(false, QStringLiteral("Ctrl+F"));
+        notice.Update(false, u"Ctrl+F"_s);
         QCOMPARE(status.currentMessage(), QString());
-        notice.Update(true, QStringLiteral("Ctrl+F"));
-        status.showMessage(QStringLiteral("Hint: Ten of Diamonds to cell 1"));
-        notice.Update(false, QStringLiteral("Ctrl+F"));
-        QCOMPARE(status.currentMessage(), QStringLiteral("Hint: Ten of Diamonds to cell 1"));
+        notice.Update(true, u"Ctrl+F"_s);
+        status.showMessage(u"Hint: Ten of Diamonds to cell 1"_s);
+        notice.Update(false, u"Ctrl+F"_s);
+        QCOMPARE(status.currentMessage(), u"Hint: Ten of Diamonds to cell 1"_s);
     }
 
     void theSourceWindowShowsTheMoves() {
@@ -1752,8 +1725,8 @@ private slots:
         deal(*w, 7);
         w->session().engine.rules().CardDoubleClicked(48);
         frmSource source = SessionDialogs::Source(w->session(), w.get());
-        QCOMPARE(source.windowTitle(), QStringLiteral("Quadrell 2000 Source"));
-        QCOMPARE(source.Text()->toPlainText(), QStringLiteral("A1   "));
+        QCOMPARE(source.windowTitle(), u"Quadrell 2000 Source"_s);
+        QCOMPARE(source.Text()->toPlainText(), u"A1   "_s);
         // Room to read a long game's moves, several lines at a time.
         source.show();
         QVERIFY(source.width() >= 640 && source.height() >= 300);
@@ -1766,14 +1739,14 @@ private slots:
             QCOMPARE(source.result(), int(answer));
         }
         // Save writes the moves, as edited, under a heading, the lines ended with CR LF.
-        source.Text()->setPlainText(QStringLiteral("A1   \nmy note"));
-        const QString saved = dir_.filePath(QStringLiteral("source-7.txt"));
+        source.Text()->setPlainText(u"A1   \nmy note"_s);
+        const QString saved = dir_.filePath(u"source-7.txt"_s);
         ModalAnswerer names;
         names.handler = [&](QWidget* dialog) {
             if (auto* files = qobject_cast<QFileDialog*>(dialog))
                 ModalAnswerer::TypeFileName(files, saved);
         };
-        source.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        source.findChild<QPushButton*>(u"cmdSave"_s)->click();
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
@@ -1790,12 +1763,12 @@ private slots:
             auto w = open();
             deal(*w, 617);
             w->RefreshMenus();
-            w->Action(QStringLiteral("mnuHint"))->trigger();
+            w->Action(u"mnuHint"_s)->trigger();
             QTRY_VERIFY_WITH_TIMEOUT(w->board().HintShown(), 5000);
             QCOMPARE(w->session().trans.TransCount(), qint16(0)); // nothing is moved
             const auto [source, target] = w->board().Hint();
             const Card card = w->session().engine.state().gBoard.GetCardIndex(source);
-            const QString line = QStringLiteral("Hint: ") + CardNames::OfMove(card, target);
+            const QString line = u"Hint: "_s + CardNames::OfMove(card, target);
             QCOMPARE(w->statusBar()->currentMessage(), line);
             for (int i = 0; i < 20; ++i) // the clocks tick; nothing else happens
                 w->RefreshMenus(), w->ClockTick(), QCoreApplication::processEvents();
@@ -1815,8 +1788,7 @@ private slots:
         ModalAnswerer answers;
         w->Assist().Hint();
         QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 5000);
-        QVERIFY(answers.texts.front().startsWith(
-            QStringLiteral("This game can no longer be won from here.")));
+        QVERIFY(answers.texts.front().startsWith(u"This game can no longer be won from here."_s));
     }
 
     // No to giving the game up: the game stays in play, nothing is shown or recorded.
@@ -1826,7 +1798,7 @@ private slots:
         ModalAnswerer no(false);
         w->Assist().ShowSolution();
         QTRY_COMPARE_WITH_TIMEOUT(no.texts.size(), 1, 20000);
-        QVERIFY(no.texts.front().startsWith(QStringLiteral("Showing the solution gives")));
+        QVERIFY(no.texts.front().startsWith(u"Showing the solution gives"_s));
         QVERIFY(!w->Assist().PlayingSolution());
         QVERIFY(w->session().engine.state().gGameActive);
         QVERIFY(!w->session().engine.state().gFinishedView);
@@ -1848,26 +1820,24 @@ private slots:
         };
         w->Assist().ShowSolution();
         QVERIFY(w->Assist().Solving());
-        w->Action(QStringLiteral("mnuRestart"))->trigger(); // cancels the search
+        w->Action(u"mnuRestart"_s)->trigger(); // cancels the search
         QVERIFY(!w->Assist().Solving());
         deal(*w, 617);
         answers.texts.clear();
         w->Assist().ShowSolution();
         QTRY_VERIFY_WITH_TIMEOUT(w->Assist().PlayingSolution(), 20000);
-        QVERIFY(answers.texts.front().startsWith(
-            QStringLiteral("Showing the solution gives this game up")));
+        QVERIFY(answers.texts.front().startsWith(u"Showing the solution gives this game up"_s));
         QCOMPARE(w->Assist().PaceMs(), 1000);
         w->RefreshMenus();
-        QVERIFY(w->Action(QStringLiteral("mnuStop"))->isEnabled()); // Stop ends it
-        w->Action(QStringLiteral("mnuSolutionFaster"))->trigger();
+        QVERIFY(w->Action(u"mnuStop"_s)->isEnabled()); // Stop ends it
+        w->Action(u"mnuSolutionFaster"_s)->trigger();
         QCOMPARE(w->Assist().PaceMs(), 666);
-        QCOMPARE(w->statusBar()->currentMessage(),
-            QStringLiteral("Show Solution: 0.67 s between moves"));
-        w->Action(QStringLiteral("mnuSolutionSlower"))->trigger();
+        QCOMPARE(w->statusBar()->currentMessage(), u"Show Solution: 0.67 s between moves"_s);
+        w->Action(u"mnuSolutionSlower"_s)->trigger();
         QCOMPARE(w->Assist().PaceMs(), 999);
         int steps = 0; // drawn on the way: none, every move left lands at once
         w->board().SetStepObserver([&steps](Card, int) { ++steps; });
-        w->Action(QStringLiteral("mnuSolutionEnd"))->trigger();
+        w->Action(u"mnuSolutionEnd"_s)->trigger();
         w->board().SetStepObserver({});
         QCOMPARE(steps, 0);
         QVERIFY(!w->Assist().PlayingSolution());
@@ -1903,7 +1873,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(rankOf(board.GetCardIndex(kFirstFoundation)) == 13, 5000);
         QVERIFY(!w->Assist().PlayingSolution());
         w->RefreshMenus();
-        QVERIFY(!w->Action(QStringLiteral("mnuStop"))->isEnabled());
+        QVERIFY(!w->Action(u"mnuStop"_s)->isEnabled());
     }
 
     // Game 7's fourth card sent to a cell loses it: the game goes back to just before that
@@ -1915,27 +1885,25 @@ private slots:
         w->RefreshMenus();
         {
             ModalAnswerer answers;
-            w->Action(QStringLiteral("mnuWhereLost"))->trigger();
+            w->Action(u"mnuWhereLost"_s)->trigger();
             QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 20000);
-            QCOMPARE(
-                answers.texts.front(), QStringLiteral("This game can still be won from here."));
+            QCOMPARE(answers.texts.front(), u"This game can still be won from here."_s);
         }
         for (const Loc column : { 0, 1, 4, 7 })
             w->session().engine.rules().CardDoubleClicked(column);
         const Card fourth = w->session().engine.state().gBoard.GetCardIndex(203);
         QTimer::singleShot(0, [] { // the question, answered by its third button
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(
-                box && box->text() == QStringLiteral("Are you sure You want to Quit this Game ?"));
-            box->findChild<QAbstractButton*>(QStringLiteral("cmdOther"))->click();
+            QVERIFY(box && box->text() == u"Are you sure You want to Quit this Game ?"_s);
+            box->findChild<QAbstractButton*>(u"cmdOther"_s)->click();
         });
-        w->Action(QStringLiteral("mnuNew"))->trigger();
+        w->Action(u"mnuNew"_s)->trigger();
         QVERIFY(w->session().engine.state().gGameNumber == 7);
         QTRY_VERIFY_WITH_TIMEOUT(!w->LossSearching().Running(), 20000);
         QCOMPARE(w->session().trans.GetTransID(), qint16(3));
         QVERIFY(w->board().HintShown());
         QCOMPARE(w->statusBar()->currentMessage(),
-            QStringLiteral("This move lost the game: %1").arg(CardNames::OfMove(fourth, 203)));
+            u"This move lost the game: %1"_s.arg(CardNames::OfMove(fourth, 203)));
     }
 
     // Today's Deal deals the date's own number and says it, then how hard it is; the menu
@@ -1945,18 +1913,16 @@ private slots:
         w->findChild<TodaysDeal*>()->Play(QDate(2026, 12, 8));
         QCOMPARE(w->session().engine.state().gGameNumber, 28482);
         const QString said = w->statusBar()->currentMessage();
-        QVERIFY2(said.startsWith(QStringLiteral("Today's deal, "))
-                && said.contains(QStringLiteral("2026"))
-                && said.endsWith(QStringLiteral(": Game No. 28482")),
+        QVERIFY2(said.startsWith(u"Today's deal, "_s) && said.contains(u"2026"_s)
+                && said.endsWith(u": Game No. 28482"_s),
             qPrintable(said));
-        const QStringList levels { QStringLiteral("Easy"), QStringLiteral("Medium"),
-            QStringLiteral("Hard"), QStringLiteral("Expert"), QStringLiteral("Not solved") };
+        const QStringList levels { u"Easy"_s, u"Medium"_s, u"Hard"_s, u"Expert"_s,
+            u"Not solved"_s };
         QTRY_VERIFY_WITH_TIMEOUT(
-            levels.contains(w->statusBar()->currentMessage().section(QStringLiteral(", "), -1)),
-            20000);
+            levels.contains(w->statusBar()->currentMessage().section(u", "_s, -1)), 20000);
         const qint32 before = TodaysDeal::NumberFor(QDate::currentDate());
         ModalAnswerer yes; // to giving up the game in play
-        w->Action(QStringLiteral("mnuToday"))->trigger();
+        w->Action(u"mnuToday"_s)->trigger();
         QCOMPARE(yes.texts.size(), 1);
         const qint32 dealt = w->session().engine.state().gGameNumber;
         QVERIFY(dealt == before || dealt == TodaysDeal::NumberFor(QDate::currentDate()));
@@ -1967,19 +1933,19 @@ private slots:
         deal(*w, 7);
         w->StatusbarUpdate();
         QVERIFY(w->Parts().difficulty->isHidden()); // off unless chosen
-        w->Action(QStringLiteral("mnuDifficulty"))->trigger();
+        w->Action(u"mnuDifficulty"_s)->trigger();
         QCOMPARE(w->session().opt.ShowDifficulty(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Easy"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Easy"_s, 20000);
         QVERIFY(w->Parts().difficulty->isVisible());
         deal(*w, 47); // the next deal is rated anew
         w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Expert"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Expert"_s, 20000);
         w->session().menu.NoGame(); // given up: the empty board has no deal to rate
         QVERIFY(w->Parts().difficulty->isHidden());
         deal(*w, 7);
         w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), QStringLiteral("Easy"), 20000);
-        w->Action(QStringLiteral("mnuDifficulty"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Easy"_s, 20000);
+        w->Action(u"mnuDifficulty"_s)->trigger();
         QVERIFY(w->Parts().difficulty->isHidden());
     }
 
@@ -1988,19 +1954,19 @@ private slots:
         deal(*w, 617);
         w->StatusbarUpdate();
         QVERIFY(w->Parts().winnable->isHidden()); // off unless chosen
-        w->Action(QStringLiteral("mnuWinnable"))->trigger();
+        w->Action(u"mnuWinnable"_s)->trigger();
         QCOMPARE(w->session().opt.ShowWinnable(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Winnable"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Winnable"_s, 20000);
         QVERIFY(w->Parts().winnable->isVisible());
         BoardBuilder(w->session().engine).noMovesLeft(); // and after the next move
         w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Lost"), 20000);
-        w->Action(QStringLiteral("mnuWinnable"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
+        w->Action(u"mnuWinnable"_s)->trigger();
         QVERIFY(w->Parts().winnable->isHidden());
         // Chosen again on the same position, it answers again.
-        w->Action(QStringLiteral("mnuWinnable"))->trigger();
+        w->Action(u"mnuWinnable"_s)->trigger();
         QVERIFY(w->Parts().winnable->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), QStringLiteral("Lost"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {
@@ -2018,15 +1984,14 @@ private slots:
     void aFlashTurnsTheTitleItsCountAndOnceMore() {
         QWidget window;
         TitleFlash flash(window);
-        flash.SetCaption(QStringLiteral("Game"));
+        flash.SetCaption(u"Game"_s);
         QStringList titles;
         connect(
             &window, &QWidget::windowTitleChanged, [&titles](const QString& t) { titles << t; });
         flash.Start(1, 2);
         QTRY_VERIFY(!flash.Active());
-        const QString turned = QStringLiteral("\u25c6 GAME \u25c6");
-        QCOMPARE(titles,
-            (QStringList { turned, QStringLiteral("Game"), turned, QStringLiteral("Game") }));
+        const QString turned = u"\u25c6 GAME \u25c6"_s;
+        QCOMPARE(titles, (QStringList { turned, u"Game"_s, turned, u"Game"_s }));
     }
 };
 

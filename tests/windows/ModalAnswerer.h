@@ -12,6 +12,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // Answers every modal window that opens while it lives, and remembers their texts: message
 // boxes get their default button (or `yes` for a Yes/No question), other dialogs `accept`.
 class ModalAnswerer {
@@ -32,7 +34,7 @@ public:
     // been read, which may come after the typing, so the check and the accept come together.
     // True when it has accepted.
     static bool TypeFileName(QFileDialog* files, const QString& name) {
-        auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* edit = files->findChild<QLineEdit*>(u"fileNameEdit"_s);
         if (!edit || files->property("accepted").toBool()) return false;
         // A whole path: its folder first, then its name.
         const QFileInfo path(name);

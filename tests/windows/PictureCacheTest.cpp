@@ -15,6 +15,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QImage drawn(QImage::Format format, QColor colour, double dpr) {
@@ -123,12 +125,12 @@ class PictureCacheTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString path() const { return dir_.filePath(QStringLiteral("cache/pictures")); }
+    QString path() const { return dir_.filePath(u"cache/pictures"_s); }
 
     void keepTwo() {
         PictureCache cache(path());
-        cache.Keep(QStringLiteral("place"), drawn(QImage::Format_RGB32, Qt::blue, 2));
-        cache.Keep(QStringLiteral("icon"), drawn(QImage::Format_ARGB32_Premultiplied, Qt::red, 1));
+        cache.Keep(u"place"_s, drawn(QImage::Format_RGB32, Qt::blue, 2));
+        cache.Keep(u"icon"_s, drawn(QImage::Format_ARGB32_Premultiplied, Qt::red, 1));
         QVERIFY(cache.Save());
     }
 
@@ -140,14 +142,13 @@ private slots:
     void everyIconDrawsAsItDid() {
         std::vector<std::pair<QString, QIcon>> icons;
         for (int g = 0; g <= int(Icons::Glyph::MoreDown); ++g)
-            icons.emplace_back(QStringLiteral("glyph %1").arg(g), Icons::Of(Icons::Glyph(g)));
-        icons.emplace_back(QStringLiteral("program"), Icons::Program());
-        icons.emplace_back(QStringLiteral("player"), Icons::Player());
-        icons.emplace_back(
-            QStringLiteral("move pointer"), QIcon(Icons::MovePointer().pixmap().scaled(64, 64)));
+            icons.emplace_back(u"glyph %1"_s.arg(g), Icons::Of(Icons::Glyph(g)));
+        icons.emplace_back(u"program"_s, Icons::Program());
+        icons.emplace_back(u"player"_s, Icons::Player());
+        icons.emplace_back(u"move pointer"_s, QIcon(Icons::MovePointer().pixmap().scaled(64, 64)));
         CardArt art; // a suit's faces, each rank's pips and court drawn its own way
         for (Card card = 0; card < 13; ++card)
-            icons.emplace_back(QStringLiteral("face %1").arg(card),
+            icons.emplace_back(u"face %1"_s.arg(card),
                 QIcon(art.Face(card, 1.0, 1.0)
                           .scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         const auto look = [](const QIcon& icon) {
@@ -163,7 +164,7 @@ private slots:
                     for (int y = cy * 8; y < cy * 8 + 8; ++y)
                         for (int x = cx * 8; x < cx * 8 + 8; ++x)
                             sum += qGray(picture.pixel(x, y));
-                    out += QStringLiteral("%1").arg(sum / 64, 2, 16, QLatin1Char('0'));
+                    out += u"%1"_s.arg(sum / 64, 2, 16, QLatin1Char('0'));
                 }
             return out;
         };
@@ -180,10 +181,7 @@ private slots:
                            - kept.mid(c * 2, 2).toInt(nullptr, 16))
                     > 2;
             QVERIFY2(far == 0,
-                qPrintable(QStringLiteral("%1: %2 cells differ\n%3")
-                               .arg(icons[i].first)
-                               .arg(far)
-                               .arg(seen)));
+                qPrintable(u"%1: %2 cells differ\n%3"_s.arg(icons[i].first).arg(far).arg(seen)));
         }
     }
 
@@ -219,7 +217,7 @@ private slots:
                     ++points;
                     inside += shape.contains(QPointF(x, y)) ? 1 : 0;
                     QVERIFY2(shape.contains(QPointF(x, y)) == shape.contains(QPointF(100 - x, y)),
-                        qPrintable(QStringLiteral("suit %1 at %2,%3").arg(suit).arg(x).arg(y)));
+                        qPrintable(u"suit %1 at %2,%3"_s.arg(suit).arg(x).arg(y)));
                 }
             QVERIFY2(inside * 4 > points, qPrintable(QString::number(suit)));
         }
@@ -237,7 +235,7 @@ private slots:
             { { 5, 5 }, false }, { { 95, 5 }, false }, { { 5, 95 }, false } };
         for (const auto& p : points)
             QVERIFY2(club.contains(p.at) == p.inside,
-                qPrintable(QStringLiteral("%1,%2").arg(p.at.x()).arg(p.at.y())));
+                qPrintable(u"%1,%2"_s.arg(p.at.x()).arg(p.at.y())));
     }
 
     // Every picture is drawn smoothed: the round edges of a face and of the logo have pixels
@@ -300,7 +298,7 @@ private slots:
             QCOMPARE(found->devicePixelRatio(), dpr);
             QCOMPARE(*found, drawn(format, colour, dpr));
         }
-        QVERIFY(!next.Find(QStringLiteral("logo")));
+        QVERIFY(!next.Find(u"logo"_s));
     }
 
     // The file holds what the last start used; a start that used only what it held writes
@@ -309,16 +307,16 @@ private slots:
         keepTwo();
         {
             PictureCache used(path());
-            QVERIFY(used.Find(QStringLiteral("icon")));
+            QVERIFY(used.Find(u"icon"_s));
             QVERIFY(used.Save());
         }
         PictureCache next(path());
-        QVERIFY(next.Find(QStringLiteral("icon")));
-        QVERIFY(!next.Find(QStringLiteral("place")));
+        QVERIFY(next.Find(u"icon"_s));
+        QVERIFY(!next.Find(u"place"_s));
         QVERIFY(QFile::remove(path()));
         QVERIFY(next.Save());
         QVERIFY(!QFileInfo::exists(path())); // nothing new: not written
-        next.Keep(QStringLiteral("later"), drawn(QImage::Format_RGB32, Qt::green, 1));
+        next.Keep(u"later"_s, drawn(QImage::Format_RGB32, Qt::green, 1));
         QVERIFY(next.Save());
         QVERIFY(!QFileInfo::exists(path()));
     }
@@ -349,12 +347,11 @@ private slots:
         if (!head.isEmpty()) bytes.replace(0, bytes.indexOf('\n') + 1, head);
         QVERIFY(writeContent(path(), bytes));
         PictureCache damaged(path());
-        QVERIFY(!damaged.Find(QStringLiteral("place")));
-        QVERIFY(!damaged.Find(QStringLiteral("icon")));
-        damaged.Keep(
-            QStringLiteral("icon"), drawn(QImage::Format_ARGB32_Premultiplied, Qt::red, 1));
+        QVERIFY(!damaged.Find(u"place"_s));
+        QVERIFY(!damaged.Find(u"icon"_s));
+        damaged.Keep(u"icon"_s, drawn(QImage::Format_ARGB32_Premultiplied, Qt::red, 1));
         QVERIFY(damaged.Save());
-        QVERIFY(PictureCache(path()).Find(QStringLiteral("icon")));
+        QVERIFY(PictureCache(path()).Find(u"icon"_s));
     }
 
     // An icon copied from the cache is the one drawn, in each of its modes, sizes and scales.
@@ -392,8 +389,8 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
         QVERIFY(pipe ? makeFifo(path()) : QDir().mkpath(path()));
         PictureCache cache(path());
-        QVERIFY(!cache.Find(QStringLiteral("icon")));
-        cache.Keep(QStringLiteral("icon"), drawn(QImage::Format_ARGB32_Premultiplied, Qt::red, 1));
+        QVERIFY(!cache.Find(u"icon"_s));
+        cache.Keep(u"icon"_s, drawn(QImage::Format_ARGB32_Premultiplied, Qt::red, 1));
         QVERIFY(!cache.Save());
         const QFileInfo still(path());
         QVERIFY(pipe ? !still.isFile() && still.exists() && !still.isDir() : still.isDir());

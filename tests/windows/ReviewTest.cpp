@@ -25,6 +25,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // "Review Game" in the window: its rows against the solver, the board following the row
 // chosen by keys, table and chart, where closing leaves the game, Cancel, and the ways in.
 class ReviewTest : public QObject {
@@ -70,8 +72,8 @@ private:
 private slots:
     void init() {
         QVERIFY(dir_.isValid());
-        paths_ = AppPaths::Inside(dir_.path() + QStringLiteral("/run")
-            + QString::number(QDateTime::currentMSecsSinceEpoch()));
+        paths_ = AppPaths::Inside(
+            dir_.path() + u"/run"_s + QString::number(QDateTime::currentMSecsSinceEpoch()));
         paths_.Create();
     }
 
@@ -83,8 +85,8 @@ private slots:
         const std::vector<TransRecord> played = w->session().trans.Played();
         const LossFinder::Finding lost = LossFinder::Find(DealtBoard(7), played);
         QCOMPARE(lost.kind, LossFinder::Kind::At);
-        QVERIFY(w->Action(QStringLiteral("mnuReview"))->isEnabled());
-        whileOpen([&] { w->Action(QStringLiteral("mnuReview"))->trigger(); },
+        QVERIFY(w->Action(u"mnuReview"_s)->isEnabled());
+        whileOpen([&] { w->Action(u"mnuReview"_s)->trigger(); },
             [&](dlgReview& review) {
                 QCOMPARE(review.List()->count(), 5);
                 QCOMPARE(review.List()->currentRow(), 4); // where the game is
@@ -93,30 +95,28 @@ private slots:
                     const cGame there = LossFinder::After(deal, played, row);
                     const Solver::Result r
                         = Solver::Solve(there, Solver::Limits::Nodes(Solver::kDealBudget));
-                    QString expected = QStringLiteral("Deal. Winnable, %1 moves to win.");
+                    QString expected = u"Deal. Winnable, %1 moves to win."_s;
                     if (row > 0) {
                         const TransRecord& e = played[static_cast<std::size_t>(row - 1)];
                         const Card card = LossFinder::After(deal, played, row - 1)
                                               .GetCardIndex(static_cast<Loc>(e.SrcLoc));
-                        expected = QStringLiteral("Move %1: %2. Still winnable, %3 moves to win.")
-                                       .arg(row)
-                                       .arg(CardNames::OfMove(card, static_cast<Loc>(e.Destloc)));
+                        expected = u"Move %1: %2. Still winnable, %3 moves to win."_s.arg(row).arg(
+                            CardNames::OfMove(card, static_cast<Loc>(e.Destloc)));
                     }
                     expected = r.verdict == Solver::Verdict::Won
                         ? expected.arg(static_cast<int>(r.line.size()))
                         : expected.section(QLatin1Char('.'), 0, 0)
-                            + QStringLiteral(". Cannot be won from here.");
-                    if (row == lost.entries)
-                        expected += QStringLiteral(" This move lost the game.");
+                            + u". Cannot be won from here."_s;
+                    if (row == lost.entries) expected += u" This move lost the game."_s;
                     QCOMPARE(review.List()->item(row)->text(), expected);
                     QCOMPARE(review.Table()->item(row, 0)->text(),
-                        row == 0 ? QStringLiteral("Deal") : QString::number(row));
+                        row == 0 ? u"Deal"_s : QString::number(row));
                     const QString figure = review.Table()->item(row, 1)->text();
                     QCOMPARE(figure,
                         r.verdict == Solver::Verdict::Won ? QString::number(r.line.size())
-                                                          : QStringLiteral("lost"));
+                                                          : u"lost"_s);
                     QCOMPARE(review.Table()->item(row, 2)->text(),
-                        row == lost.entries ? QStringLiteral("lost the game") : QString());
+                        row == lost.entries ? u"lost the game"_s : QString());
                 }
                 // A long row is shown whole within the list's width, on more lines if need be.
                 QListWidget& list = *review.List();
@@ -131,10 +131,10 @@ private slots:
     void choosingARowMovesTheBoardAndClosingLeavesItThere() {
         auto w = open();
         playFourToTheCells(*w);
-        whileOpen([&] { w->Action(QStringLiteral("mnuReview"))->trigger(); },
+        whileOpen([&] { w->Action(u"mnuReview"_s)->trigger(); },
             [&](dlgReview& review) {
                 // The status line has its own place, under the list and the chart.
-                const auto* status = review.findChild<QLabel*>(QStringLiteral("lblReviewStatus"));
+                const auto* status = review.findChild<QLabel*>(u"lblReviewStatus"_s);
                 QVERIFY(status->y() > review.List()->geometry().bottom());
                 QTest::keyClick(review.List(), Qt::Key_Up);
                 QCOMPARE(at(*w), 3);
@@ -167,7 +167,7 @@ private slots:
                 review.List()->setCurrentRow(3);
             });
         QCOMPARE(at(*w), 3);
-        QVERIFY(w->Action(QStringLiteral("mnuRedo"))->isEnabled()); // the rest is still there
+        QVERIFY(w->Action(u"mnuRedo"_s)->isEnabled()); // the rest is still there
     }
 
     // From the finished game's dialog the review gives the game back as it was.
@@ -185,10 +185,10 @@ private slots:
         QCOMPARE(at(*w), 3);
         int reviews = 0;
         dlgFinish finish = SessionDialogs::Finish(w->session(), w.get(), [&reviews] { ++reviews; });
-        finish.findChild<QPushButton*>(QStringLiteral("cmdReview"))->click();
+        finish.findChild<QPushButton*>(u"cmdReview"_s)->click();
         QCOMPARE(reviews, 1);
         dlgFinish plain = SessionDialogs::Finish(w->session(), w.get());
-        QVERIFY(!plain.findChild<QPushButton*>(QStringLiteral("cmdReview")));
+        QVERIFY(!plain.findChild<QPushButton*>(u"cmdReview"_s));
     }
 
     // A game watched is reviewed in full, from wherever it has been stepped to.
@@ -199,8 +199,8 @@ private slots:
         w->session().trans.UndoAll();
         w->session().trans.Redo();
         w->RefreshMenus();
-        QVERIFY(w->Action(QStringLiteral("mnuReview"))->isEnabled());
-        whileOpen([&] { w->Action(QStringLiteral("mnuReview"))->trigger(); },
+        QVERIFY(w->Action(u"mnuReview"_s)->isEnabled());
+        whileOpen([&] { w->Action(u"mnuReview"_s)->trigger(); },
             [&](dlgReview& review) {
                 QCOMPARE(review.List()->count(), 5);
                 QCOMPARE(review.List()->currentRow(), 1);
@@ -224,8 +224,8 @@ private slots:
             = std::make_shared<const GameReview>(DealtBoard(7), w->session().trans.Played());
         dlgReview dialog(review, 4, QString(), w.get(), &pool);
         QVERIFY(dialog.Solving());
-        QVERIFY(dialog.List()->item(4)->text().endsWith(QStringLiteral(". Not solved yet.")));
-        auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("CancelButton"));
+        QVERIFY(dialog.List()->item(4)->text().endsWith(u". Not solved yet."_s));
+        auto* cancel = dialog.findChild<QPushButton*>(u"CancelButton"_s);
         cancel->click();
         QVERIFY(!dialog.Solving());
         QVERIFY(!cancel->isEnabled());
@@ -234,8 +234,8 @@ private slots:
         QTest::qWait(20);
         for (const auto& row : dialog.Solved())
             QVERIFY(!row);
-        QVERIFY(dialog.List()->item(4)->text().endsWith(
-            QStringLiteral(". Not solved: the review was stopped.")));
+        QVERIFY(
+            dialog.List()->item(4)->text().endsWith(u". Not solved: the review was stopped."_s));
         // Left to run, every row is solved and the button has nothing left to stop.
         dlgReview whole(review, 4, QString(), w.get(), &pool);
         QTRY_VERIFY(!whole.Solving());
@@ -243,7 +243,7 @@ private slots:
             QVERIFY(row);
         const auto* bar = whole.findChild<QProgressBar*>();
         QCOMPARE(bar->value(), bar->maximum()); // the bar says every position is solved
-        QVERIFY(!whole.findChild<QPushButton*>(QStringLiteral("CancelButton"))->isEnabled());
+        QVERIFY(!whole.findChild<QPushButton*>(u"CancelButton"_s)->isEnabled());
     }
 
     // The question that gives a game up offers the review too, and keeps the game.
@@ -253,9 +253,9 @@ private slots:
         QTimer::singleShot(0, [] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
-            box->findChild<QAbstractButton*>(QStringLiteral("cmdSecondOther"))->click();
+            box->findChild<QAbstractButton*>(u"cmdSecondOther"_s)->click();
         });
-        whileOpen([&] { w->Action(QStringLiteral("mnuNew"))->trigger(); },
+        whileOpen([&] { w->Action(u"mnuNew"_s)->trigger(); },
             [&](dlgReview& review) { QCOMPARE(review.List()->count(), 5); });
         QVERIFY(w->session().engine.state().gGameActive);
         QCOMPARE(at(*w), 4);
@@ -271,25 +271,25 @@ private slots:
         const dlgReview::Rows rows { GameReview::Row { 0, V::Won, 60, {} },
             GameReview::Row { 1, V::Won, 80, {} }, GameReview::Row { 2, V::Won, 1, {} },
             GameReview::Row { 3, V::Lost, -1, {} }, std::nullopt };
-        const QString cost = QStringLiteral("A costly move: %1 more moves to win.").arg(80 - 59);
+        const QString cost = u"A costly move: %1 more moves to win."_s.arg(80 - 59);
         const struct {
             int row;
             int lostAt;
             bool stopped;
             QString ends;
         } cases[] {
-            { 0, -1, false, QStringLiteral("Deal. Winnable, 60 moves to win.") },
-            { 1, -1, false, QStringLiteral(". Still winnable, 80 moves to win. ") + cost },
-            { 2, -1, false, QStringLiteral(". Still winnable, 1 move to win.") },
-            { 3, 3, false, QStringLiteral(". Cannot be won from here. This move lost the game.") },
-            { 3, -1, false, QStringLiteral(". Cannot be won from here.") },
-            { 4, -1, false, QStringLiteral(". Not solved yet.") },
-            { 4, -1, true, QStringLiteral(". Not solved: the review was stopped.") },
+            { 0, -1, false, u"Deal. Winnable, 60 moves to win."_s },
+            { 1, -1, false, u". Still winnable, 80 moves to win. "_s + cost },
+            { 2, -1, false, u". Still winnable, 1 move to win."_s },
+            { 3, 3, false, u". Cannot be won from here. This move lost the game."_s },
+            { 3, -1, false, u". Cannot be won from here."_s },
+            { 4, -1, false, u". Not solved yet."_s },
+            { 4, -1, true, u". Not solved: the review was stopped."_s },
         };
         for (const auto& c : cases) {
             const QString text = dlgReview::RowText(review, rows, c.row, c.lostAt, c.stopped);
             QVERIFY2(text.endsWith(c.ends), qPrintable(text));
-            if (c.row > 0) QVERIFY(text.startsWith(QStringLiteral("Move %1: ").arg(c.row)));
+            if (c.row > 0) QVERIFY(text.startsWith(u"Move %1: "_s.arg(c.row)));
         }
     }
 };

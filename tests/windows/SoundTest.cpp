@@ -12,11 +12,13 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 using Sound = SoundPlayer::Sound;
 
 // Whether the process has the library loaded.
 bool mapped(const char* library) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    QFile maps(u"/proc/self/maps"_s);
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 
@@ -73,7 +75,7 @@ private slots:
     // The window asks for a sound when a turn's cards are placed, when a move is refused and
     // when a game is won; with the option off (as it starts) it loads nothing.
     void theGameSoundsAtItsMoments() {
-        const AppPaths paths = AppPaths::Inside(dir_.filePath(QStringLiteral("home")));
+        const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home"_s));
         paths.Create();
         frmMain window(paths, QString());
         window.SetQuitAction([] {});

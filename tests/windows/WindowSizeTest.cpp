@@ -9,6 +9,8 @@
 
 namespace quadrell::test {
 
+using namespace Qt::StringLiterals;
+
 // The main window's size and state from start to start, on the screen CTest gives the test
 // (a small, a large and a very large one, and a large one at twice the scale).
 class WindowSizeTest : public QObject {
@@ -29,7 +31,7 @@ private:
 
 private slots:
     void init() {
-        paths_ = AppPaths::Inside(dir_.filePath(QStringLiteral("run%1").arg(++run_)));
+        paths_ = AppPaths::Inside(dir_.filePath(u"run%1"_s.arg(++run_)));
         paths_.Create();
     }
 
@@ -48,7 +50,7 @@ private slots:
         QCOMPARE(w->size(), row->window);
         const QPoint off = w->geometry().center() - freeArea().center();
         QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 32,
-            qPrintable(QStringLiteral("%1,%2 off the middle").arg(off.x()).arg(off.y())));
+            qPrintable(u"%1,%2 off the middle"_s.arg(off.x()).arg(off.y())));
         // The board fills the window's width.
         QVERIFY(w->board().width() >= w->width() - 2);
     }
@@ -114,8 +116,7 @@ private slots:
         auto w = open();
         QTRY_VERIFY(w->isVisible());
         QVERIFY2(freeArea().contains(w->frameGeometry()),
-            qPrintable(QStringLiteral("%1,%2 %3x%4")
-                           .arg(w->frameGeometry().x())
+            qPrintable(u"%1,%2 %3x%4"_s.arg(w->frameGeometry().x())
                            .arg(w->frameGeometry().y())
                            .arg(w->frameGeometry().width())
                            .arg(w->frameGeometry().height())));
