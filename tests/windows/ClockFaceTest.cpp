@@ -20,43 +20,31 @@ class ClockFaceTest : public QObject {
 
 private slots:
     void theDigitsOfTheNextStartAreThoseDrawn() {
-        QImage drawn;
-        QImage shown;
-        {
+        const auto start = [this] { // a clock at 12:34:56: its strip, its picture, its cache
             auto pictures = std::make_shared<PictureCache>(path());
             ClockFace clock(pictures);
             clock.ShowSeconds(3600 * 12 + 34 * 60 + 56);
             clock.resize(clock.sizeHint());
-            drawn = clock.Strip().toImage();
-            shown = clock.grab().toImage();
-            QVERIFY(pictures->Save());
-        }
-        const QByteArray written = [this] {
+            const auto shown = std::pair { clock.Strip().toImage(), clock.grab().toImage() };
+            const bool saved = pictures->Save();
             QFile file(path());
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        }();
-        QVERIFY(!written.isEmpty());
-        auto pictures = std::make_shared<PictureCache>(path());
-        ClockFace clock(pictures);
-        clock.ShowSeconds(3600 * 12 + 34 * 60 + 56);
-        clock.resize(clock.sizeHint());
-        QCOMPARE(clock.Strip().toImage(), drawn);
-        QCOMPARE(clock.grab().toImage(), shown);
+            return std::tuple { shown, saved && file.open(QIODevice::ReadOnly), file.readAll() };
+        };
+        const auto [drawn, saved, written] = start();
+        QVERIFY(saved && !written.isEmpty());
+        // Copied, not drawn again: the same pictures, and the file is left as it was.
+        QCOMPARE(start(), std::tuple(drawn, true, written));
         // Eleven cells, one a character, not one alike.
-        const int cell = drawn.width() / 11;
-        QCOMPARE(cell * 11, drawn.width());
+        const QImage strip = drawn.first;
+        const int cell = strip.width() / 11;
+        QCOMPARE(cell * 11, strip.width());
         QSet<QByteArray> cells;
         for (int i = 0; i < 11; ++i) {
-            const QImage one = drawn.copy(cell * i, 0, cell, drawn.height());
+            const QImage one = strip.copy(cell * i, 0, cell, strip.height());
             cells.insert(
                 QByteArray(reinterpret_cast<const char*>(one.constBits()), one.sizeInBytes()));
         }
         QCOMPARE(cells.size(), 11);
-        // The strip was copied, not drawn again: the file is left as it was.
-        QVERIFY(pictures->Save());
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), written);
     }
 
     // Green on black, as a clock of its time, whatever the desktop's colours: the ground is

@@ -121,6 +121,7 @@ private:
                 w.board().PlaceCard(board.GetCardIndex(loc), loc);
         w.board().ShowCards(true);
     }
+    static QLabel* panel(frmMain& w, std::size_t i) { return w.Parts().panels[i]; }
     static std::vector<Loc> tags(frmMain& w) {
         std::vector<Loc> t;
         for (Card c = 0; c < kCardCount; ++c)
@@ -146,7 +147,7 @@ private slots:
         QCOMPARE(w->focusWidget(), &w->board()); // the keys play from the start
         QCOMPARE(w->windowTitle(), u"Quadrell 2000"_s);
         QCOMPARE(w->Parts().clock->text(), u"0:00:00 "_s);
-        QVERIFY(w->Parts().panels[static_cast<std::size_t>(0)]->text().isEmpty());
+        QVERIFY(panel(*w, 0)->text().isEmpty());
         w->close();
         auto again = open(); // the second start is no first run
         QCOMPARE(registered_, 1);
@@ -184,11 +185,11 @@ private slots:
         QCOMPARE(w->windowTitle(), u"QuadRell 2000 - Game No. %1"_s.arg(game));
         QVERIFY(w->board().CardsShown());
         w->ClockTick();
-        QCOMPARE(w->Parts().panels[static_cast<std::size_t>(0)]->text(), u"Movements: 0"_s);
-        QCOMPARE(w->Parts().panels[static_cast<std::size_t>(1)]->text(), u"Cards Left: 52"_s);
-        QVERIFY(w->Parts().panels[static_cast<std::size_t>(2)]->text().startsWith(
+        QCOMPARE(panel(*w, 0)->text(), u"Movements: 0"_s);
+        QCOMPARE(panel(*w, 1)->text(), u"Cards Left: 52"_s);
+        QVERIFY(panel(*w, 2)->text().startsWith(
             u"Possible Moves: "_s));
-        QVERIFY(w->Parts().panels[static_cast<std::size_t>(3)]->text().startsWith(
+        QVERIFY(panel(*w, 3)->text().startsWith(
             u"Session Time: 0:00:0"_s));
         QVERIFY(w->Parts().clock->text().startsWith(u"0:00:0"_s));
     }
@@ -238,11 +239,9 @@ private slots:
         QCOMPARE(state.gSelected, kNoLoc);
         QVERIFY(answers.texts.isEmpty());
         QCOMPARE(w->statusBar()->currentMessage(), u"The Four of Spades goes on a red Five"_s);
-        QVERIFY(!w->Parts()
-                     .panels[static_cast<std::size_t>(0)]
-                     ->isVisible()); // the message has the whole bar
+        QVERIFY(!panel(*w, 0)->isVisible()); // the message has the whole bar
         w->statusBar()->clearMessage();
-        QVERIFY(w->Parts().panels[static_cast<std::size_t>(0)]->isVisible());
+        QVERIFY(panel(*w, 0)->isVisible());
         // JH at 45 onto QC at the foot of column 7, let go over that column.
         dragCard(*w, 45, QPoint(7 * 1170 / 15 + 40, 300));
         QCOMPARE(state.gBoard.GetCardIndex(55), Card(10));
