@@ -28,16 +28,19 @@ AppPaths AppPaths::Inside(const QString& home) {
 
 bool AppPaths::Create(QString* why) const {
     for (const QString& folder : { configFolder, dataFolder }) {
-        // An existing folder is no error. A file in its place is said as such: the system's
-        // own "File exists" reads as if the folder were there.
+        // An existing folder is no error. A file in its place, or a link to nothing, is said
+        // as such: the system's own "File exists" reads as if the folder were there.
         const QFileInfo before(folder);
+        const bool linkToNothing = before.isSymLink() && !before.exists();
         const bool fileInPlace = before.exists() && !before.isDir();
         std::error_code error;
-        if (!fileInPlace)
+        if (!fileInPlace && !linkToNothing)
             std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-        if (!fileInPlace && !error && QFileInfo(folder).isDir()) continue;
+        if (!fileInPlace && !linkToNothing && !error && QFileInfo(folder).isDir()) continue;
         if (!why) return false;
-        const QString reason = fileInPlace || !error
+        const QString reason = linkToNothing
+            ? QCoreApplication::translate("AppPaths", "A link to nothing stands in its place.")
+            : fileInPlace || !error
             ? QCoreApplication::translate("AppPaths", "A file stands in its place.")
             : QString::fromLocal8Bit(error.message().c_str());
         *why = QCoreApplication::translate("AppPaths",

@@ -17,6 +17,10 @@ Ohne ihn könnten weder Spiele noch Punkte aufbewahrt werden.</translation>
         <source>A file stands in its place.</source>
         <translation>An seiner Stelle steht eine Datei.</translation>
     </message>
+    <message>
+        <source>A link to nothing stands in its place.</source>
+        <translation>An seiner Stelle steht ein Verweis ins Leere.</translation>
+    </message>
 </context>
 <context>
     <name>AutoSaves</name>

@@ -430,7 +430,8 @@ TEST_F(SettingsFaultTest, ABatchReachesTheDiskWholeWhenItEnds) {
 }
 
 // The game's folders are made at start; where one cannot be, the start stops with a message
-// that names it and says why: a file standing in its place, or the system's own reason.
+// that names it and says why: a file or a link to nothing in its place, or the system's own
+// reason.
 TEST(AppPathsTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
     QTemporaryDir dir;
     const AppPaths paths = AppPaths::Inside(dir.path());
@@ -443,9 +444,13 @@ TEST(AppPathsTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
     ASSERT_TRUE(stand.open(QIODevice::WriteOnly));
     stand.close();
     const AppPaths beneath = AppPaths::Inside(paths.dataFolder); // folders under the file
+    const AppPaths linked = AppPaths::Inside(dir.filePath(u"linked"_s));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"linked"_s)));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"nowhere"_s), linked.configFolder));
     const std::tuple<AppPaths, QString, QString> rows[] {
         { paths, paths.dataFolder, u"A file stands in its place."_s },
         { beneath, beneath.configFolder, u"Not a directory"_s }, // the system's
+        { linked, linked.configFolder, u"A link to nothing stands in its place."_s },
     };
     for (const auto& [blocked, folder, reason] : rows) {
         why.clear();
