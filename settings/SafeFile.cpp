@@ -139,6 +139,8 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
         if (error) *error = why;
         return Written::Failed;
     }
+    // Not committed, the file discards its temporary as it goes: a stop or a failure leaves the
+    // old file as it was and nothing beside it.
     QSaveFile file(path);
     // Unbuffered, so a write fails where the system refuses it. Qt gives a write cut short
     // (a disk that fills, a file-size limit) no reason, so the system's is kept here.
@@ -148,10 +150,7 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
     QByteArray part;
     while (ok) {
         part.clear();
-        if (!next(part)) {
-            file.cancelWriting();
-            return Written::Stopped;
-        }
+        if (!next(part)) return Written::Stopped;
         if (part.isEmpty()) break;
         errno = 0;
         ok = file.write(part) == part.size();
@@ -171,7 +170,6 @@ SafeFile::Written SafeFile::WriteParts(const QString& path,
             : !ok && qtKnows                ? file.errorString()
                                             : SafeFile::tr("The file was not written in full.");
     }
-    if (!ok) file.cancelWriting();
     return Written::Failed;
 }
 

@@ -611,9 +611,11 @@ TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     ASSERT_EQ(prompter.messages.size(), 1U);
     EXPECT_NE(prompter.messages[0].find(path.toStdString()), std::string::npos);
     EXPECT_EQ(save.LastExportedFile(), u"None"_s);
-    prompter.cancelAt = 0; // Cancel at the first report
+    prompter.cancelAt = 0; // Cancel at the first report: the old file, and nothing beside it
+    const QStringList files = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
     EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock));
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), files);
     EXPECT_EQ(prompter.messages.size(), 1U);
     EXPECT_EQ(save.LastExportedFile(), u"None"_s);
     prompter.cancelAt = INT64_MAX;

@@ -1279,6 +1279,11 @@ private slots:
         prompter.colour = 0x123456;
         options.ChooseColour();
         QCOMPARE(options.DialogColour(), 0x123456u);
+        auto* preview = options.findChild<QWidget*>(u"Picture1"_s); // shown in the box beside
+        options.Tabs()->setCurrentWidget(preview->parentWidget()->parentWidget());
+        options.show();
+        const QImage shown = preview->parentWidget()->grab().toImage(); // as it lies there
+        QCOMPARE(shown.pixelColor(preview->geometry().center()), QColor(0x12, 0x34, 0x56));
         const QString path = options.Widgets().imagePath->text();
         options.ChooseImage(); // cancelled
         QCOMPARE(options.Widgets().imagePath->text(), path);
