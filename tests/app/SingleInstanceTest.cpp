@@ -6,6 +6,7 @@
 #include <QThread>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -29,23 +30,37 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
     ::chmod(QFile::encodeName(sockets).constData(), 0700);
     EXPECT_FALSE(SingleInstance(data, sockets).HandOver(u"/games/seven.qrl"_s));
 
+    // The copy that listens may have been started with its standard input closed: a
+    // hand-over then comes in on descriptor 0, and is taken like any other.
+    const int probe = ::dup(2); // the lowest free descriptor: the one the socket will get
+    ::close(probe);
     SingleInstance first(data, sockets);
-    QString got;
-    ASSERT_TRUE(first.Listen([&got](const QString& file) { got = file; }));
-    std::atomic<bool> taken { false };
-    std::atomic<bool> done { false };
-    std::thread later([&] {
-        taken = SingleInstance(data, sockets).HandOver(u"/games/seven.qrl"_s);
-        done = true;
-    });
-    // The bound only keeps a broken hand-over from hanging the suite.
-    for (int i = 0; i < 2000 && !(done && !got.isEmpty()); ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
+    QStringList got;
+    ASSERT_TRUE(first.Listen([&got](const QString& file) { got << file; }));
+    const int input = ::dup(0);
+    for (const bool closedInput : { false, true }) {
+        std::atomic<bool> taken { false };
+        std::atomic<bool> done { false };
+        std::thread later([&] {
+            taken = SingleInstance(data, sockets).HandOver(u"/games/seven.qrl"_s);
+            done = true;
+        });
+        if (closedInput) {
+            pollfd waiting { probe, POLLIN, 0 }; // the launch's socket is made and waits
+            ASSERT_EQ(::poll(&waiting, 1, 10000), 1);
+            ::close(0);
+        }
+        // The bound only keeps a broken hand-over from hanging the suite.
+        for (int i = 0; i < 2000 && !(done && got.size() == 1 + closedInput); ++i) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+        later.join();
+        ::dup2(input, 0);
+        EXPECT_TRUE(taken);
     }
-    later.join();
-    EXPECT_TRUE(taken);
-    EXPECT_EQ(got, u"/games/seven.qrl"_s);
+    ::close(input);
+    EXPECT_EQ(got, QStringList(2, u"/games/seven.qrl"_s));
 }
 
 // Without a place for the socket (no folder of the user's own, or a path too long for a
