@@ -14,7 +14,7 @@ tests=(
     xvfb xauth x11-utils openbox xdotool weston
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
     desktop-file-utils appstream shared-mime-info libglib2.0-bin git
-    dpkg-dev lintian faketime pulseaudio pulseaudio-utils
+    dpkg-dev lintian faketime pulseaudio pulseaudio-utils gsettings-desktop-schemas
 )
 #   install-deps.sh [play|test]   (test, the default, installs both lists)
 packages=("${play[@]}")

@@ -28,6 +28,9 @@ class SoundTest : public QObject {
     QTemporaryDir dir_;
 
 private slots:
+    // The desktop's settings in memory, the developer's own left alone.
+    void initTestCase() { qputenv("GSETTINGS_BACKEND", "memory"); }
+
     // Off, nothing is loaded: neither the library nor a sound.
     void offLoadsNothing() {
         SoundPlayer player([] { return false; }, QStringLiteral(QUADRELL_SOUNDS_DIR));
@@ -117,6 +120,73 @@ private slots:
         s.win.Raise();
         QTRY_COMPARE(asked(), (QList<int> { 1, 1, 1 }));
         QVERIFY(!sounds->Player().Loaded() && !mapped("libcanberra"));
+    }
+
+    // What the game asks of the sound service, through a recording stand-in for its library
+    // (tests/app/sound.sh plays through the real one): the context made once at the first
+    // sound and named, each sound by its file and event id, kept by the service; a file not
+    // there plays nothing; the context goes with the player. A service that cannot be had is
+    // tried once. (Last: from here on a library of libcanberra's name is loaded.)
+    void eachSoundIsAskedOfTheServiceByItsFile() {
+        QLibrary fake(u"" FAKE_CANBERRA ""_s, 0);
+        const auto calls = reinterpret_cast<const char* (*)()>(fake.resolve("fake_canberra_calls"));
+        const auto refuse = reinterpret_cast<void (*)(int)>(fake.resolve("fake_canberra_refuse"));
+        QVERIFY2(calls && refuse, qPrintable(fake.errorString()));
+        const QString folder = u"" QUADRELL_SOUNDS_DIR ""_s;
+        {
+            SoundPlayer player([] { return true; }, folder, u"" FAKE_CANBERRA ""_s);
+            QVERIFY(!player.Loaded());
+            for (const Sound sound : { Sound::CardPlaced, Sound::MoveRefused, Sound::GameWon })
+                QVERIFY(player.Play(sound));
+            QVERIFY(player.Loaded());
+            QCOMPARE(QString::fromUtf8(calls()),
+                u"create\n"
+                "props application.name=Quadrell 2000 application.id=quadrell2000 "
+                "application.icon_name=quadrell2000\n"
+                "play 0 media.filename=%1/card-placed.wav event.id=quadrell2000-card-placed "
+                "canberra.cache-control=permanent\n"
+                "play 0 media.filename=%1/move-refused.wav event.id=quadrell2000-move-refused "
+                "canberra.cache-control=permanent\n"
+                "play 0 media.filename=%1/game-won.wav event.id=quadrell2000-game-won "
+                "canberra.cache-control=permanent\n"_s.arg(folder));
+            SoundPlayer elsewhere([] { return true; }, dir_.path(), u"" FAKE_CANBERRA ""_s);
+            QVERIFY(!elsewhere.Play(Sound::GameWon)); // no such file there
+            QCOMPARE(QString::fromUtf8(calls()),
+                u"create\nprops application.name=Quadrell 2000 "
+                "application.id=quadrell2000 application.icon_name=quadrell2000\n"_s);
+        }
+        QCOMPARE(QString::fromUtf8(calls()), u"destroy\ndestroy\n"_s);
+        refuse(1);
+        SoundPlayer unheard([] { return true; }, folder, u"" FAKE_CANBERRA ""_s);
+        QVERIFY(!unheard.Play(Sound::CardPlaced));
+        QVERIFY(!unheard.Play(Sound::CardPlaced));
+        QVERIFY(!unheard.Loaded());
+        QCOMPARE(QString::fromUtf8(calls()), u"create\n"_s); // not asked again
+        refuse(0);
+    }
+
+    // The desktop's own "event sounds" switch is obeyed as it changes; a desktop without it
+    // allows sounds.
+    void theDesktopsSwitchIsObeyed() {
+        QLibrary gio(u"gio-2.0"_s, 0);
+        using New = void* (*)(const char*);
+        using Set = int (*)(void*, const char*, int);
+        const auto make = reinterpret_cast<New>(gio.resolve("g_settings_new"));
+        const auto set = reinterpret_cast<Set>(gio.resolve("g_settings_set_boolean"));
+        using Source = void* (*)();
+        using Lookup = void* (*)(void*, const char*, int);
+        const auto source
+            = reinterpret_cast<Source>(gio.resolve("g_settings_schema_source_get_default"));
+        const auto lookup
+            = reinterpret_cast<Lookup>(gio.resolve("g_settings_schema_source_lookup"));
+        QVERIFY(make && set && source && lookup);
+        QVERIFY2(lookup(source(), "org.gnome.desktop.sound", 1),
+            "the desktop's schemas (gsettings-desktop-schemas) are missing");
+        void* sound = make("org.gnome.desktop.sound"); // in memory: see initTestCase
+        for (const bool on : { false, true, false, true }) {
+            set(sound, "event-sounds", on ? 1 : 0);
+            QCOMPARE(SoundPlayer::DesktopAllows(), on);
+        }
     }
 };
 

@@ -17,10 +17,10 @@ using ChangeProps = int (*)(void*, ...);
 
 } // namespace
 
-SoundPlayer::SoundPlayer(Wanted wanted, QString folder)
+SoundPlayer::SoundPlayer(Wanted wanted, QString folder, const QString& library)
     : wanted_(std::move(wanted))
     , folder_(std::move(folder))
-    , library_(QStringLiteral("canberra"), 0) { }
+    , library_(library, 0) { }
 
 SoundPlayer::~SoundPlayer() {
     if (context_) destroy_(context_);
@@ -85,18 +85,17 @@ bool SoundPlayer::DesktopAllows() {
 bool SoundPlayer::load() {
     if (context_) return true;
     if (failed_) return false;
-    failed_ = true;
     const auto create = reinterpret_cast<Create>(library_.resolve("ca_context_create"));
     const auto change = reinterpret_cast<ChangeProps>(library_.resolve("ca_context_change_props"));
     play_ = reinterpret_cast<decltype(play_)>(library_.resolve("ca_context_play"));
     destroy_ = reinterpret_cast<decltype(destroy_)>(library_.resolve("ca_context_destroy"));
     if (!create || !change || !play_ || !destroy_ || create(&context_) != 0) {
         context_ = nullptr;
+        failed_ = true;
         return false;
     }
     change(context_, "application.name", "Quadrell 2000", "application.id", "quadrell2000",
         "application.icon_name", "quadrell2000", nullptr);
-    failed_ = false;
     return true;
 }
 

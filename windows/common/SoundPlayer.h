@@ -16,8 +16,9 @@ public:
     using Wanted = std::function<bool()>;
 
     // `wanted` is asked at each sound (the option, and the desktop's switch); `folder`
-    // holds the sound files.
-    explicit SoundPlayer(Wanted wanted, QString folder = Folder());
+    // holds the sound files; `library` is the sound service's client library.
+    explicit SoundPlayer(Wanted wanted, QString folder = Folder(),
+        const QString& library = QStringLiteral("canberra"));
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
