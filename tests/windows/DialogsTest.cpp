@@ -678,7 +678,7 @@ private slots:
     }
 
     // The finished-game dialog opens with the favourites folder and the next game chosen at
-    // its last OK.
+    // its last OK, and its two boxes ticked as they were left.
     void theFinishedGameDialogKeepsTheFolderAndNextGameChosen() {
         QDir().mkpath(session().save.FavFolder() + u"/Zebra Games"_s);
         ScriptedPrompter prompter;
@@ -686,7 +686,11 @@ private slots:
             session().menu.NewGame(617, false);
             session().menu.Game_Started(false);
             session().GameWonDetected();
+            session().finish.SetSaveEnable(qint16(1 - game));
+            session().finish.SetFavEnable(qint16(game));
             dlgFinish finish(session().finishing, prompter, window_.get());
+            QCOMPARE(finish.SaveBox()->isChecked(), game == 0);
+            QCOMPARE(finish.FavouriteBox()->isChecked(), game == 1);
             QVERIFY(finish.Folders()->count() >= 2);
             if (game == 1) {
                 QCOMPARE(finish.Folders()->currentIndex(), 1);
