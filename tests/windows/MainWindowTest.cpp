@@ -187,10 +187,8 @@ private slots:
         w->ClockTick();
         QCOMPARE(panel(*w, 0)->text(), u"Movements: 0"_s);
         QCOMPARE(panel(*w, 1)->text(), u"Cards Left: 52"_s);
-        QVERIFY(panel(*w, 2)->text().startsWith(
-            u"Possible Moves: "_s));
-        QVERIFY(panel(*w, 3)->text().startsWith(
-            u"Session Time: 0:00:0"_s));
+        QVERIFY(panel(*w, 2)->text().startsWith(u"Possible Moves: "_s));
+        QVERIFY(panel(*w, 3)->text().startsWith(u"Session Time: 0:00:0"_s));
         QVERIFY(w->Parts().clock->text().startsWith(u"0:00:0"_s));
     }
 
@@ -609,6 +607,13 @@ private slots:
         }
         QTest::keyClick(&board, Qt::Key_Home); // unmodified: the two goes home
         QCOMPARE(state.gBoard.GetCardIndex(205), CardOf("2H"));
+        // Unmodified, each key is the board's own: taken there, not handed on.
+        for (const Qt::Key key : { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                 Qt::Key_Space, Qt::Key_Escape, Qt::Key_C, Qt::Key_F, Qt::Key_1 }) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&board, &press);
+            QVERIFY2(press.isAccepted(), qPrintable(QKeySequence(key).toString()));
+        }
     }
 
     void aCoveredCardShowsItsSuitInItsStrip() {
