@@ -91,6 +91,13 @@ TEST_F(FavouritesTest, FoldersAreCreatedOnceWithinThirtyCharacters) {
     prompter.inputOk = false;
     prompter.input = "New";
     EXPECT_FALSE(favourites.CreateFolder());
+    // A root that is no folder: said, with the folder's whole path.
+    prompter.inputOk = true;
+    touch(u"plain"_s);
+    session.save.SetFavFolder(file(u"plain"_s));
+    EXPECT_FALSE(favourites.CreateFolder());
+    EXPECT_EQ(prompter.messages.back(),
+        "The folder " + file(u"plain/New"_s).toStdString() + " could not be created.");
 }
 
 TEST_F(FavouritesTest, TheLastFolderStaysAndDeletingAsksFirst) {
@@ -104,6 +111,13 @@ TEST_F(FavouritesTest, TheLastFolderStaysAndDeletingAsksFirst) {
     EXPECT_FALSE(QDir(file(u"fav/Hard Games"_s)).exists());
     EXPECT_FALSE(favourites.DeleteFolder(file(u"fav/Easy Games"_s)));
     EXPECT_EQ(prompter.messages, (std::vector<std::string> { "Minimum one folder must exists" }));
+    // A folder outside the root is never deleted, and that is said.
+    QDir().mkpath(file(u"fav/Hard Games"_s));
+    QDir().mkpath(file(u"elsewhere"_s));
+    EXPECT_FALSE(favourites.DeleteFolder(file(u"elsewhere"_s)));
+    EXPECT_TRUE(QDir(file(u"elsewhere"_s)).exists());
+    EXPECT_EQ(prompter.messages.back(),
+        "The folder " + file(u"elsewhere"_s).toStdString() + " could not be deleted.");
 }
 
 TEST_F(FavouritesTest, GamesAreMovedAndDeleted) {
