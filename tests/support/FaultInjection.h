@@ -5,9 +5,13 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <atomic>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
 
 namespace quadrell::test {
 
@@ -47,6 +51,43 @@ inline bool writeContent(const QString& path, const QByteArray& bytes) {
 inline bool makeFifo(const QString& path) {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
+
+// A pipe that notes whether anyone opened it to read while it lived, for a test whose program
+// should never open it at all (a check on a non-blocking open would be noted too). A reader
+// would wait for a writer for ever: this one is let through at once (it reads an empty
+// pipe), so a program that wrongly reads the pipe fails its test at once instead of hanging.
+class WatchedFifo {
+public:
+    explicit WatchedFifo(const QString& path) : name_(QFile::encodeName(path)) {
+        made_ = ::mkfifo(name_.constData(), 0600) == 0;
+        watch_ = std::thread([this] {
+            while (!done_) {
+                // Opening to write without waiting succeeds only while someone reads.
+                const int fd = ::open(name_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    opened_ = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    ~WatchedFifo() {
+        done_ = true;
+        watch_.join();
+    }
+    WatchedFifo(const WatchedFifo&) = delete;
+    WatchedFifo& operator=(const WatchedFifo&) = delete;
+    bool Made() const { return made_; }
+    bool OpenedToRead() const { return opened_; }
+
+private:
+    QByteArray name_;
+    bool made_ = false;
+    std::atomic<bool> done_ { false };
+    std::atomic<bool> opened_ { false };
+    std::thread watch_;
+};
 
 // A character device to point links at: as root a null device of the test's own in `folder`
 // (a program that wrongly wrote through the link would replace the system's /dev/null),

@@ -1484,7 +1484,8 @@ private slots:
 
     void aPipeAsTheBackgroundPictureDoesNotStopTheStart() {
         const QString fifo = dir_.filePath(u"picture.bmp"_s);
-        QVERIFY(makeFifo(fifo));
+        const WatchedFifo pipe(fifo);
+        QVERIFY(pipe.Made());
         {
             SettingsStore store(paths_.configFolder);
             cOpt(store).SaveColor(0x800000, fifo, true);
@@ -1492,6 +1493,7 @@ private slots:
         auto w = open();
         QVERIFY(w);
         QVERIFY(w->session().opt.BackPicEnable());
+        QVERIFY(!pipe.OpenedToRead());
         QFile::remove(fifo);
     }
 
