@@ -1167,7 +1167,7 @@ private slots:
     }
 
     // A replay runs on the window's timer, a move at each tick, the menus following it, and
-    // stops at the start of the game.
+    // stops at the start of the game; forward, at its end.
     void aReplayRunsOnItsOwnToTheStart() {
         auto w = open();
         w->session().opt.SetFwdBackSpeed(1); // a tick every 10 ms
@@ -1181,6 +1181,10 @@ private slots:
         QTRY_VERIFY(!w->Replay().BackwardRunning());
         QVERIFY(w->Action(u"mnuForward"_s)->isEnabled());
         QVERIFY(!w->Action(u"mnuStop"_s)->isEnabled());
+        w->Action(u"mnuForward"_s)->trigger();
+        QVERIFY(w->Replay().ForwardRunning());
+        QTRY_COMPARE(w->session().trans.GetTransID(), w->session().trans.TransCount());
+        QTRY_VERIFY(!w->Replay().ForwardRunning());
     }
 
     // The states the enabling follows, played through the window: which entries a player
