@@ -526,13 +526,17 @@ private slots:
     }
 
     void tabEntersAGroupOfOptionsAtTheCheckedOne() {
+        session().opt.SetRandomIndex(3); // as it opens, then as the player changes it
         frmOptions d = SessionDialogs::Options(session(), window_.get());
         d.show();
         QApplication::setActiveWindow(&d);
         auto* second = d.findChild<QRadioButton*>(u"optRange2"_s);
         auto* third = d.findChild<QRadioButton*>(u"optRange3"_s);
-        second->setChecked(true);
         auto* before = d.findChild<QCheckBox*>(u"chkUnfinished"_s);
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), third);
+        second->setChecked(true);
         before->setFocus();
         QTest::keyClick(before, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), second);
