@@ -109,6 +109,15 @@ TEST_F(BoardTest, StepsGoToTheViewWithTheirCount) {
     // Only the first one is recorded: history steps never are.
     EXPECT_EQ(recorder.steps, (std::vector<Step> { { 0, 200, kModePlayer } }));
     EXPECT_EQ(board().GetLocation(c), 202);
+    // A copy set apart from the engine (a sketch) moves its cards, and nothing else hears.
+    cGame sketch = board();
+    sketch.Attach(nullptr);
+    sketch.SetLocation(202, 3, kModePlayer, 0, false);
+    EXPECT_EQ(sketch.GetCardIndex(3), c);
+    EXPECT_EQ(sketch.GetLocation(c), 3);
+    EXPECT_EQ(view.moves.size(), expected.size());
+    EXPECT_EQ(recorder.steps.size(), 1U);
+    EXPECT_EQ(board().GetLocation(c), 202);
 }
 
 } // namespace
