@@ -16,6 +16,7 @@
 #include "Notice.h"
 #include "QtPrompter.h"
 #include "RatingsCache.h"
+#include "RatingsCount.h"
 #include "RecentMenus.h"
 #include "ScoreListModel.h"
 #include "SessionDialogs.h"
@@ -58,6 +59,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QThreadPool>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QtTest>
@@ -1108,6 +1110,7 @@ private slots:
         const auto rate = [&](qint32 number, const std::atomic<bool>* stop) {
             while (held && !*stop)
                 QThread::msleep(5);
+            if (*stop) return std::optional<Difficulty::Rating>(); // none, as a search stopped
             ++ratings;
             return std::optional(Difficulty::Rating {
                 number == 10 ? Difficulty::Level::Easy : Difficulty::Level::Hard, 1, 1 });
@@ -1147,6 +1150,21 @@ private slots:
             QTRY_VERIFY(again.Counting().Latest().done);
             QCOMPARE(ratings.load(), damaged ? 2 : 0);
         }
+        // Stopped under way: its held rating is told to stop, and it has no more to say.
+        QFile::remove(cache);
+        held = true;
+        ratings = 0;
+        RatingsCount stopped(cache, rate);
+        stopped.Start(records);
+        QTRY_COMPARE(stopped.Latest().toRate, 2);
+        stopped.Stop();
+        QCOMPARE(stopped.Latest().toRate, 0);
+        // The bound only keeps a stop that is not heard from hanging the suite.
+        const bool ended = QThreadPool::globalInstance()->waitForDone(10000);
+        held = false;
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(ended);
+        QCOMPARE(ratings.load(), 0);
     }
 
     void exportWritesTheBoardWithoutAWindowForAShortTask() {
