@@ -18,11 +18,13 @@
 #include "ScopedLanguage.h"
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
+#include "SettingsStore.h"
 #include "StatusPanels.h"
 #include "StepPacer.h"
 #include "TitleFlash.h"
 #include "TodaysDeal.h"
 #include "WonGame.h"
+#include "cCustom.h"
 #include "cScore.h"
 #include "dlgAbout.h"
 #include "frmMain.h"
@@ -345,14 +347,22 @@ private slots:
                 }
                 return false;
             };
+            // The landing place's face, above the cards held, is tinted green.
+            const auto tinted = [&](Loc loc) {
+                const QRectF r
+                    = board.CardRect(w->session().engine.state().gBoard.GetCardIndex(loc));
+                const QColor c = board.grab().toImage().pixelColor(
+                    QPointF(r.center().x(), r.top() + 8 * s).toPoint() * board.devicePixelRatio());
+                return c.green() - c.red() > 20;
+            };
             const QPoint from = onCard(*w, 8);
             QTest::mousePress(&board, Qt::LeftButton, {}, from);
             const QPoint overHearts = onPlace(board, 9) + QPoint(0, qRound(40 * s));
             for (int i = 1; i <= 4; ++i)
                 QTest::mouseMove(&board, from + (overHearts - from) * i / 4);
             QCOMPARE(board.DropSpot(), Loc(9)); // 3S onto 4H
-            QVERIFY(marked(9));
-            QVERIFY(!marked(10));
+            QVERIFY(marked(9) && tinted(9));
+            QVERIFY(!marked(10) && !tinted(10));
             QTest::mouseMove(&board, onPlace(board, 10) + QPoint(0, qRound(40 * s)));
             QCOMPARE(board.DropSpot(), kNoLoc); // 3S onto 5C: refused, nothing marked
             QVERIFY(!marked(10));
@@ -1382,6 +1392,34 @@ private slots:
         w->Action(u"mnuUndosnap"_s)->trigger();
         QCOMPARE(w->session().trans.GetTransID(), qint16(0));
         check();
+    }
+
+    // What the player hid of the menus, the toolbar and the status panels is hidden again at
+    // the next start, and what was shown is shown: the ends of each, then the middle.
+    void aHiddenLayoutIsHiddenAgainAtTheNextStart() {
+        open().reset(); // past the first run, which shows everything
+        for (const bool ends : { false, true }) {
+            const auto shown = [ends](int i, int last) { return (i == 1 || i == last) == ends; };
+            {
+                SettingsStore store(paths_.configFolder);
+                cCustom custom(store);
+                for (int i = 1; i <= cCustom::kMenus; ++i)
+                    custom.SetMenu(i, shown(i, cCustom::kMenus));
+                for (int i = 1; i <= cCustom::kButtons; ++i)
+                    custom.SetButton(i, shown(i, cCustom::kButtons));
+                for (int i = 1; i <= cCustom::kPanels; ++i)
+                    custom.SetPanel(i, shown(i, cCustom::kPanels));
+            }
+            auto w = open();
+            for (int i = 1; i <= cCustom::kMenus; ++i)
+                QCOMPARE(w->Custom().MenuVisible(i), shown(i, cCustom::kMenus));
+            const QList<QAction*> buttons = w->Parts().toolbar->actions();
+            QCOMPARE(buttons.size(), cCustom::kButtons);
+            for (int i = 1; i <= cCustom::kButtons; ++i)
+                QCOMPARE(buttons[i - 1]->isVisible(), shown(i, cCustom::kButtons));
+            for (int i = 1; i <= cCustom::kPanels; ++i)
+                QCOMPARE(w->Custom().PanelVisible(i), shown(i, cCustom::kPanels));
+        }
     }
 
     void aHiddenMenuKeepsItsShortcuts() {
