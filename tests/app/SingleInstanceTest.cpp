@@ -5,10 +5,16 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace quadrell::test {
 
@@ -61,6 +67,59 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
     }
     ::close(input);
     EXPECT_EQ(got, QStringList(2, u"/games/seven.qrl"_s));
+}
+
+// A process of another user that reaches the socket (here: root opens the way for it) is
+// never heard: its file is not taken.
+TEST(SingleInstance, AnotherUsersFileIsNeverTaken) {
+    if (::getuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    int argc = 1;
+    char name[] = "app_tests";
+    char* argv[] = { name };
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString sockets = dir.filePath(u"run"_s);
+    QDir().mkpath(sockets);
+    ::chmod(QFile::encodeName(sockets).constData(), 0700);
+    SingleInstance first(dir.filePath(u"data"_s), sockets);
+    QStringList got;
+    ASSERT_TRUE(first.Listen([&got](const QString& file) { got << file; }));
+    QString socket;
+    for (const QFileInfo& entry : QDir(sockets).entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        socket = entry.filePath();
+    ASSERT_FALSE(socket.isEmpty());
+    for (const QString& open : { dir.path(), sockets, socket })
+        ::chmod(QFile::encodeName(open).constData(), 0777);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(
+        address.sun_path, QFile::encodeName(socket).constData(), sizeof address.sun_path - 1);
+    const pid_t other = ::fork();
+    if (other == 0) { // nobody: sends a file and waits to be answered or left
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            ::_exit(3);
+        const char line[] = "/games/theirs.qrl\n";
+        if (::send(fd, line, sizeof line - 1, MSG_NOSIGNAL) < 0) ::_exit(4);
+        char answer[8];
+        while (::recv(fd, answer, sizeof answer, 0) > 0) { }
+        ::_exit(0);
+    }
+    ASSERT_GT(other, 0);
+    int status = -1;
+    // The bound only keeps a child that is never answered from hanging the suite.
+    for (int i = 0; i < 2000 && ::waitpid(other, &status, WNOHANG) == 0; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    if (status == -1) {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, &status, 0);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(got.isEmpty()) << got.join(u' ').toStdString();
 }
 
 // Without a place for the socket (no folder of the user's own, or a path too long for a
