@@ -107,7 +107,6 @@ frmScore::frmScore(cScore& score, cPlayer& players, const cUser& users, const cS
     unread_->setFocusPolicy(Qt::StrongFocus); // reached by Tab, so a screen reader reads it
     unread_->setFrameShape(QFrame::StyledPanel);
     unread_->setMargin(6);
-    unread_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(unread_);
     layout->addWidget(tabs_);
