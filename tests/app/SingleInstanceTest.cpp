@@ -21,19 +21,27 @@ namespace quadrell::test {
 using namespace Qt::StringLiterals;
 namespace {
 
-// A later launch hands its file to the copy that listens, which takes it on its own thread;
-// with none listening, the hand-over says so and the launch goes on by itself.
-TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
+// An event loop to take hand-overs, a data folder and a socket folder of the user's own.
+class HandOverTest : public ::testing::Test {
+protected:
     int argc = 1;
-    char name[] = "app_tests";
-    char* argv[] = { name };
-    QCoreApplication app(argc, argv);
+    char name[10] = "app_tests";
+    char* argv[1] = { name };
+    QCoreApplication app { argc, argv };
     QTemporaryDir dir;
     const QString data = dir.filePath(u"data"_s);
-    const QString sockets = dir.filePath(u"run"_s);
+    const QString sockets = [this] {
+        const QString folder = dir.filePath(u"run"_s);
+        QDir().mkpath(folder);
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+        return folder;
+    }();
+};
+
+// A later launch hands its file to the copy that listens, which takes it on its own thread;
+// with none listening, the hand-over says so and the launch goes on by itself.
+TEST_F(HandOverTest, ALaterLaunchHandsItsFileToTheListeningCopy) {
     QDir().mkpath(data);
-    QDir().mkpath(sockets);
-    ::chmod(QFile::encodeName(sockets).constData(), 0700);
     EXPECT_FALSE(SingleInstance(data, sockets).HandOver(u"/games/seven.qrl"_s));
 
     // The copy that listens may have been started with its standard input closed: a
@@ -71,17 +79,9 @@ TEST(SingleInstance, ALaterLaunchHandsItsFileToTheListeningCopy) {
 
 // A process of another user that reaches the socket (here: root opens the way for it) is
 // never heard: its file is not taken.
-TEST(SingleInstance, AnotherUsersFileIsNeverTaken) {
+TEST_F(HandOverTest, AnotherUsersFileIsNeverTaken) {
     if (::getuid() != 0) GTEST_SKIP() << "needs root to act as another user";
-    int argc = 1;
-    char name[] = "app_tests";
-    char* argv[] = { name };
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString sockets = dir.filePath(u"run"_s);
-    QDir().mkpath(sockets);
-    ::chmod(QFile::encodeName(sockets).constData(), 0700);
-    SingleInstance first(dir.filePath(u"data"_s), sockets);
+    SingleInstance first(data, sockets);
     QStringList got;
     ASSERT_TRUE(first.Listen([&got](const QString& file) { got << file; }));
     QString socket;
