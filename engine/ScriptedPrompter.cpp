@@ -16,21 +16,24 @@ std::string ScriptedPrompter::OneLine(const std::string& text) {
     return line;
 }
 
-void ScriptedPrompter::write(const char* kind, const std::string& text) {
+bool ScriptedPrompter::write(const char* kind, const std::string& text) {
     if (out_) *out_ << kind << OneLine(text) << '\n';
+    return out_ != nullptr;
 }
 
 void ScriptedPrompter::Message(const std::string& text, MessageIcon, const std::string& title) {
-    write("message: ", text);
-    messages.push_back(text);
-    titles.push_back(title);
+    if (!write("message: ", text)) {
+        messages.push_back(text);
+        titles.push_back(title);
+    }
     if (onMessage) onMessage();
 }
 
 bool ScriptedPrompter::Question(const std::string& text, const std::string&, MessageIcon icon) {
-    write("question: ", text);
-    questions.push_back(text);
-    questionIcons.push_back(icon);
+    if (!write("question: ", text)) {
+        questions.push_back(text);
+        questionIcons.push_back(icon);
+    }
     if (onQuestion) onQuestion();
     return yes;
 }

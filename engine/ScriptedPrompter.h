@@ -11,9 +11,9 @@
 namespace quadrell {
 
 // Answers every question as scripted and keeps what it was asked, for the driver and the
-// tests alike. Given a stream, it also writes each message, question and empty-column
-// dialog there, one line each. Unscripted, Yes/No questions get Yes, every dialog is
-// cancelled and a task runs to its end.
+// tests alike. Given a stream, it writes each message, question and empty-column dialog
+// there, one line each, instead of keeping the texts: a long piped session holds nothing.
+// Unscripted, Yes/No questions get Yes, every dialog is cancelled and a task runs to its end.
 class ScriptedPrompter final : public Prompter {
 public:
     ScriptedPrompter() = default;
@@ -73,7 +73,8 @@ public:
     std::function<void()> onProgress;
 
 private:
-    void write(const char* kind, const std::string& text);
+    // Whether the text went to the stream.
+    bool write(const char* kind, const std::string& text);
 
     std::ostream* out_ = nullptr;
 };

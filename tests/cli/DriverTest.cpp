@@ -17,6 +17,16 @@ TEST(ScriptedPrompter, LineBreaksBecomeSlashes) {
     EXPECT_EQ(ScriptedPrompter::OneLine("lone\nfeed"), "lone\nfeed");
 }
 
+// With a stream it writes and keeps nothing, so a long piped session does not grow.
+TEST(ScriptedPrompter, WritingToAStreamKeepsNothing) {
+    std::ostringstream out;
+    ScriptedPrompter prompter(out);
+    prompter.Message("a\r\nb", MessageIcon::Information, "t");
+    EXPECT_TRUE(prompter.Question("q?", "t", MessageIcon::Question));
+    EXPECT_EQ(out.str(), "message: a / b\nquestion: q?\n");
+    EXPECT_TRUE(prompter.messages.empty() && prompter.questions.empty());
+}
+
 // A driver with its own home folder; `run` feeds it lines.
 class DriverTest : public ::testing::Test {
 protected:
