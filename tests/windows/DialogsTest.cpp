@@ -45,6 +45,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -760,6 +761,9 @@ private slots:
         QCOMPARE(list.index(1, 0).data(Qt::AccessibleTextRole).toString(), u"2, lost"_s);
         QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(), u"ID"_s);
         board.show();
+        // The session's and the game's lines stand at their own height, the room left below.
+        auto* game = board.findChild<QGroupBox*>(u"fraGame"_s);
+        QCOMPARE(game->height(), game->sizeHint().height());
         board.Users()->setFocus();
         emit board.Users()->activated(board.Users()->currentIndex());
         QCOMPARE(board.focusWidget()->objectName(), u"cmdOK"_s);
