@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -437,6 +438,17 @@ private slots:
                 QVERIFY2(gaps == 0, qPrintable(u"%1: %2 gaps in the ring"_s.arg(what).arg(gaps)));
             }
         }
+        // The ring leaves the painter as it found it, for what the style draws next.
+        QImage canvas(60, 30, QImage::Format_ARGB32);
+        QPainter painter(&canvas);
+        painter.setPen(Qt::red);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QStyleOptionButton button;
+        button.rect = canvas.rect();
+        button.state = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        style.drawControl(QStyle::CE_PushButtonBevel, &button, &painter);
+        QCOMPARE(painter.pen().color(), QColor(Qt::red));
+        QVERIFY(painter.testRenderHint(QPainter::Antialiasing));
     }
 
     // A list's current row, selected or not, is ringed two pixels wide all round, 3:1
