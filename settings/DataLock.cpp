@@ -17,10 +17,10 @@ DataLock::DataLock(const QString& dataFolder)
 bool DataLock::TryLock() {
     if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) return true;
     // A stale lock that could not be replaced (the disk is full) is held by no one either.
+    // Qt reads no holder where the number is no process's (0 or less).
     qint64 pid = 0;
     QString host, app;
-    return !lock_.getLockInfo(&pid, &host, &app) || pid <= 0
-        || ::kill(static_cast<pid_t>(pid), 0) != 0;
+    return !lock_.getLockInfo(&pid, &host, &app) || ::kill(static_cast<pid_t>(pid), 0) != 0;
 }
 
 QString DataLock::InUseText() const {

@@ -202,11 +202,14 @@ TEST_F(SafeFileTest, TheFolderInUseEndsItsSentenceOnOneLine) {
 }
 
 TEST_F(SafeFileTest, ALockLeftByAKilledProgramIsTakenOverEvenOnAFullDisk) {
-    // The lock file of a process that is gone: its number is far above any in use.
-    ASSERT_TRUE(writeContent(path(u"quadrell.lock"_s), "2147483000\nquadrell2000\nhost\n"));
-    FileSizeLimit full(0);
-    DataLock lock(dir.path());
-    EXPECT_TRUE(lock.TryLock());
+    // A process that is gone (its number is far above any in use), and numbers no process has.
+    for (const char* pid : { "2147483000", "0", "-5" }) {
+        ASSERT_TRUE(
+            writeContent(path(u"quadrell.lock"_s), pid + QByteArray("\nquadrell2000\nhost\n")));
+        FileSizeLimit full(0);
+        DataLock lock(dir.path());
+        EXPECT_TRUE(lock.TryLock()) << pid;
+    }
 }
 
 class SettingsFaultTest : public SafeFileTest {
