@@ -286,6 +286,8 @@ private slots:
         QCOMPARE(answers.texts.front(), u"Please Enter a valid number between 0 and 3240000"_s);
         // From an empty board with a snapshot still marked: the new game starts whole.
         session().menu.NoGame();
+        const QDateTime before(QDate(2000, 1, 1), QTime(0, 0));
+        session().save.SetGameStartTime(before);
         session().save.SetSnapShot(true);
         window_->SetUndoToSnapshotEnabled(true);
         QVERIFY(!window_->board().CardsShown());
@@ -295,6 +297,7 @@ private slots:
         QCOMPARE(session().engine.state().gGameNumber, 12);
         QVERIFY(session().engine.state().gGameActive);
         QVERIFY(!session().engine.state().gFinishedView); // a game to play, not to watch
+        QVERIFY(session().save.GameStartTime() != before); // timed afresh
         QVERIFY(window_->board().CardsShown());
         QVERIFY(!session().save.SnapShot());
         QVERIFY(!window_->Action(u"mnuUndosnap"_s)->isEnabled());
