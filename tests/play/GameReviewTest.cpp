@@ -151,6 +151,7 @@ TEST(GameReviewMarks, ACostlyMoveAddsTheMarginToTheLineOrMore) {
         { won(60), won(80 + m), true },
         { won(60), lost, false }, // that is the lost move's mark, not this one
         { lost, lost, false },
+        { GameReview::Row { 0, Verdict::Unknown, -1, {} }, won(60), false }, // no line to compare
     };
     for (const auto& [before, after, costly] : cases)
         EXPECT_EQ(GameReview::Costly(before, after), costly) << after.lineMoves;
