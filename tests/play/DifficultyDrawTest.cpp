@@ -110,6 +110,9 @@ protected:
 };
 
 TEST_F(NewGameOfDifficultyTest, TheGameFoundIsDealtAsANewGameAndTheClassRemembered) {
+    startGame(5); // ended, its history still there to watch
+    session.engine.rules().CardDoubleClicked(48);
+    state().gGameActive = false;
     // Left from the game before: a snapshot, and that game only watched.
     session.save.SetSnapShot(true);
     state().gFinishedView = true;

@@ -24,24 +24,27 @@ protected:
     }
 };
 
-// A numbered deal, as a new game and as Today's Deal plays one, during a game or after it
-// has ended (its history still there to watch).
+// A new game, and a numbered deal as Today's Deal plays one, during a game or after it has
+// ended (its history still there to watch).
 TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
+    session.opt.SetRandomIndex(0); // the range 0..0: New deals game 0
     for (const auto& [numbered, ended] :
         { std::pair { false, false }, std::pair { true, false }, std::pair { true, true } }) {
         SCOPED_TRACE(testing::Message() << "numbered " << numbered << ", ended " << ended);
         startGame(5);
         session.engine.rules().CardDoubleClicked(48);
         session.save.SetUnfinished(true);
+        session.save.SetGameStartTime(QDateTime::currentDateTime().addDays(-1));
         state().gGameActive = !ended;
         if (numbered)
             ASSERT_TRUE(session.menu.PlayNumbered(1000));
         else
-            session.menu.NewGame(1000, false);
-        EXPECT_EQ(state().gGameNumber, 1000);
+            session.menu.SelectGame(CommandId::New);
+        const qint32 n = numbered ? 1000 : 0;
+        EXPECT_EQ(state().gGameNumber, n);
         EXPECT_TRUE(state().gGameActive);
         EXPECT_EQ(trans().TransCount(), 0);
-        EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. 1000"_s);
+        EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. %1"_s.arg(n));
         EXPECT_FALSE(session.save.Unfinished());
         EXPECT_LE(session.save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
         EXPECT_TRUE(view.shown);

@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(session().engine.state().gGameNumber, 12);
         QVERIFY(session().engine.state().gGameActive);
-        QVERIFY(!session().engine.state().gFinishedView); // a game to play, not to watch
+        QVERIFY(!session().engine.state().gFinishedView);  // a game to play, not to watch
         QVERIFY(session().save.GameStartTime() != before); // timed afresh
         QVERIFY(window_->board().CardsShown());
         QVERIFY(!session().save.SnapShot());
