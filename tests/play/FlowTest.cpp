@@ -43,6 +43,7 @@ TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
         const qint32 n = numbered ? 1000 : 0;
         EXPECT_EQ(state().gGameNumber, n);
         EXPECT_TRUE(state().gGameActive);
+        EXPECT_FALSE(state().gFinishedView); // to play, not to watch
         EXPECT_EQ(trans().TransCount(), 0);
         EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. %1"_s.arg(n));
         EXPECT_FALSE(session.save.Unfinished());
