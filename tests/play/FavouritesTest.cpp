@@ -162,6 +162,14 @@ TEST_F(FavouritesTest, GamesAreMovedAndDeleted) {
 TEST_F(FavouritesTest, PlayingNamesTheGameInTheCaption) {
     session.menu.NewGame(9, false);
     trans().SaveToFile(file(u"fav/Easy Games/nine.qrl"_s));
+    // The game in play kept: nothing opened, the caption its own.
+    session.menu.NewGame(5, false);
+    session.menu.Game_Started(false);
+    session.engine.rules().CardDoubleClicked(48);
+    prompter.yes = false;
+    EXPECT_FALSE(favourites.Play(file(u"fav/Easy Games/nine.qrl"_s)));
+    EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. 5"_s);
+    prompter.yes = true;
     session.menu.NoGame();
     EXPECT_TRUE(favourites.Play(file(u"fav/Easy Games/nine.qrl"_s)));
     EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. 9 [nine]"_s);

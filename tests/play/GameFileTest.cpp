@@ -215,6 +215,7 @@ TEST_F(GameFileTest, AnyOtherEndingShowsTheDealWithTheHistoryLoaded) {
     EXPECT_EQ(trans().TransCount(), 4);
     EXPECT_EQ(trans().GetTransID(), 0);
     EXPECT_EQ(board().GetCardIndex(48), 8);
+    EXPECT_TRUE(view.shown);
 }
 
 TEST_F(GameFileTest, AnEmptyHistoryIsAOneLineFile) {
