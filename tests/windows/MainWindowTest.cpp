@@ -1677,6 +1677,11 @@ private slots:
         w->session().menu.GameLost();
         QCOMPARE(w->Parts().players->currentIndex(), 1);
         QCOMPARE(w->session().players.CurrentComboIndex(), qint16(2));
+        // Done once: Guest chosen between games is still the player after the next one.
+        w->session().menu.PlayerChosen(1, u"Guest"_s);
+        deal(*w, 8);
+        w->session().menu.GameLost();
+        QCOMPARE(w->session().players.CurrentComboIndex(), qint16(1));
     }
 
     // The options edit the players; the main window's box follows a removal at once.

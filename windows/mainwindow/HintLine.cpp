@@ -10,9 +10,9 @@ HintLine::HintLine(BoardWidget& board, QStatusBar& status, QObject* parent)
     : QObject(parent)
     , board_(board)
     , status_(status) {
+    // Only the hint itself: a message shown since stays.
     connect(&board_, &BoardWidget::HintCleared, this, [this] {
-        if (!shown_.isEmpty() && status_.currentMessage() == shown_) status_.clearMessage();
-        shown_.clear();
+        if (status_.currentMessage() == shown_) status_.clearMessage();
     });
 }
 

@@ -124,8 +124,7 @@ void SolverAssist::ToTheEnd() {
     board_.SetInstantMoves(true);
     while (timer_.isActive()) // each move stops it after the last, or one that would not play
         tick();
-    board_.SetInstantMoves(false);
-    board_.update();
+    board_.SetInstantMoves(false); // each move has asked for its own repaint
 }
 
 void SolverAssist::tick() {
