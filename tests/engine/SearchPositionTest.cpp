@@ -55,6 +55,19 @@ TEST_F(SearchPositionTest, KeptFiguresEqualAFreshReadingAfterEveryStep) {
     }
 }
 
+// A column emptied and filled again counts its cards afresh (the random walks above seldom
+// empty one).
+TEST_F(SearchPositionTest, AColumnEmptiedAndFilledAgainIsReadAfresh) {
+    build().column(1, "KS 4C 9H").column(2, "9D");
+    SearchPosition kept = SearchPosition::From(board());
+    for (const quadrell::Step step : { quadrell::Step { 2, 200 }, quadrell::Step { 17, 2 },
+             quadrell::Step { 9, 201 }, quadrell::Step { 200, 9 } }) {
+        kept.Apply(step);
+        board().ApplyStep(step.from, step.to);
+        expectSame(kept, SearchPosition::From(board()));
+    }
+}
+
 TEST_F(SearchPositionTest, EachFigureCountsWhatItNames) {
     // Hearts home to the two; the three of hearts under two cards.
     build().foundation("2H").column(0, "KS 3H 9C 8D").column(1, "5C").cell(0, "7D").cell(1, "QS");
