@@ -6,6 +6,7 @@
 #include "BoardBuilder.h"
 #include "BoardWidget.h"
 #include "ClockFace.h"
+#include "DialogParts.h"
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
 #include "RecentMenus.h"
@@ -217,6 +218,35 @@ private slots:
                 && t.second->text(QAccessible::Name) == QLatin1String("Game 7");
         }));
         QAccessible::installUpdateHandler(before);
+    }
+
+    // A tick changed on a list's current row is told as a focus on one of the row's hidden
+    // cells, then on the other, so a screen reader says each change; one elsewhere is not.
+    void aTickChangedOnTheCurrentRowIsTold() {
+        if (!qEnvironmentVariableIsSet("QUADRELL_A11Y_LISTENING"))
+            QSKIP("needs the accessibility bus: run by a11y.events");
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        static std::vector<int> columns; // of each cell given the focus
+        columns.clear();
+        QTreeWidget list;
+        for (const char* name : { "Game", "Help" })
+            new QTreeWidgetItem(&list, { QString::fromLatin1(name) });
+        for (int i = 0; i < 2; ++i)
+            list.topLevelItem(i)->setCheckState(0, Qt::Checked);
+        SayCheckMarks(&list, u"shown"_s, u"hidden"_s);
+        list.setCurrentItem(list.topLevelItem(1));
+        const auto before = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            QAccessibleInterface* told = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus && told && told->tableCellInterface())
+                columns.push_back(told->tableCellInterface()->columnIndex());
+        });
+        for (const int row : { 1, 1, 0 }) {
+            QTreeWidgetItem* item = list.topLevelItem(row);
+            item->setCheckState(
+                0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        }
+        QAccessible::installUpdateHandler(before);
+        QCOMPARE(columns, (std::vector<int> { 2, 1 }));
     }
 
     // Undo and redo say what they are; undoing or redoing all, how many moves and where the

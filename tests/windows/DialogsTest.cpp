@@ -865,6 +865,10 @@ private slots:
         QVERIFY(page->View().Charts().players.empty()); // counted only when first shown
         board.show();
         board.Tabs()->setCurrentWidget(page);
+        // The charts fill the page below its choosers and its tick.
+        const QRect chart(page->View().mapTo(page, QPoint()), page->View().size());
+        QVERIFY(chart.top() > page->findChild<QCheckBox*>(u"chkChartTable"_s)->geometry().bottom());
+        QVERIFY(chart.height() > page->height() / 2);
         const ScoreCharts& charts = page->View().Charts();
         QCOMPARE(charts.players.size(), std::size_t(2));
         QCOMPARE(charts.longestStreak, 1);
