@@ -127,6 +127,8 @@ TEST_F(HistoryTest, BackToTheSnapshotIncludesItsAutomaticMoves) {
     trans().PlayNum(5);
     counters(11, 7, 5);
     EXPECT_EQ(trans().MoveID(), 5);
+    trans().PlayNum(0); // a snapshot of the deal itself
+    counters(11, 0, 0);
 }
 
 TEST_F(HistoryTest, ForwardToTheSnapshotStopsAfterThePlayerMove) {
