@@ -154,6 +154,39 @@ TEST_F(ScoresTest, TheTotalsSlotSumsEveryPlayer) {
     EXPECT_EQ(players.GetTime(6), 150);
 }
 
+// The bests are the player's own wins since they were made: the highest score, the fewest
+// moves and the shortest time, each from its own game.
+TEST_F(ScoresTest, BestsAreTheCurrentPlayersOwnWins) {
+    addPlayer("Ann", created);
+    addPlayer("Bob", created);
+    // Ann's of the second she was made, as an earlier version could write it: not hers.
+    ASSERT_TRUE(
+        writeContent(save.ScoreFile(), "\"Ann\",5,1,5,\"2026-12-01 10:00:00\",100,999\r\n"));
+    score.SaveScore(2, 93, 187, 100, created.addSecs(1));  // 108 points
+    score.SaveScore(3, 100, 100, 100, created.addSecs(2)); // 150 points
+    score.SaveScore(4, 10, 10, 50, created.addSecs(3));    // lost
+    players.SetCurrentComboIndex(2);
+    score.SaveScore(5, 20, 20, 100, created.addSecs(4)); // Bob's
+    players.SetCurrentComboIndex(1);
+    const PlayerBests best = score.CurrentBests();
+    EXPECT_TRUE(best.AnyWin);
+    EXPECT_EQ(best.Score, 150);
+    EXPECT_EQ(best.Moves, 93);
+    EXPECT_EQ(best.Time, 100);
+}
+
+// Every slot's games are read, the last one's too, and a file read whole says nothing.
+TEST_F(ScoresTest, TheLastSlotsGamesAreReadWithoutAWord) {
+    for (const char* name : { "Anna", "Bert", "Cleo", "Dora", "Emil" })
+        addPlayer(name, created);
+    players.SetCurrentComboIndex(cPlayer::kSlots);
+    score.SaveScore(2, 10, 10, 50, created.addSecs(1));
+    score.LoadScores();
+    ASSERT_EQ(score.Records().size(), 1U);
+    EXPECT_EQ(score.Records()[0].Name, u"Emil"_s);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST_F(ScoresTest, LoadingKeepsOnlyRecordsOfPlayersMadeBeforeThem) {
     addPlayer("Ann", created);
     addPlayer("Bob", created);
@@ -324,6 +357,16 @@ TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextSta
     }
     EXPECT_TRUE(file().isEmpty());
     EXPECT_EQ(forgotten, 30);
+    const QString aside = save.ScoreFile() + u".waiting"_s;
+    ASSERT_TRUE(QFile::exists(aside));
+    { // a start while the settings still cannot be written keeps what was set aside
+        FileSizeLimit limit(2048);
+        SettingsStore still { dir.filePath(u"config"_s) };
+        cSave stillSave { still, dir.path() };
+        cPlayer stillPlayers { still, stillSave };
+        cScore { stillSave, stillPlayers, prompter }.RecoverPending();
+        EXPECT_TRUE(QFile::exists(aside));
+    }
     // The next start: a fresh store reads what reached the disk.
     SettingsStore next { dir.filePath(u"config"_s) };
     cSave nextSave { next, dir.path() };
@@ -339,7 +382,7 @@ TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextSta
     EXPECT_EQ(lines.back().GameNo, 30);
     EXPECT_EQ(nextPlayers.GetTotal(1), 30);
     EXPECT_EQ(nextPlayers.GetWon(1), 30);
-    EXPECT_FALSE(QFile::exists(save.ScoreFile() + u".waiting"_s));
+    EXPECT_FALSE(QFile::exists(aside));
     nextScore.RecoverPending(); // once only
     EXPECT_EQ(nextPlayers.GetTotal(1), 30);
     EXPECT_EQ(ScoreFile::ParseAll(file()).size(), 30U);
@@ -585,6 +628,7 @@ TEST_F(ScoresTest, ClearingEmptiesTheFileOrTheTotals) {
     EXPECT_NE(save.GeneralClearedDate(), u"None"_s);
     EXPECT_EQ(players.GetTotal(1), 1);
     score.Clear_Global();
+    EXPECT_NE(save.GlobalClearedDate(), u"None"_s);
     EXPECT_EQ(players.GetTotal(1), 0);
     EXPECT_EQ(players.GetTotal(6), 0);
     EXPECT_EQ(players.GetName(1), u"Guest"_s);
