@@ -175,6 +175,7 @@ private slots:
     }
 
     void init() {
+        QTest::failOnWarning(QRegularExpression(u"^QPainter"_s)); // a painter misused
         const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home%1"_s.arg(++run_)));
         paths.Create();
         window_ = std::make_unique<frmMain>(paths, QString());
@@ -1080,6 +1081,20 @@ private slots:
         QVERIFY(drawn(QRect(0, h / 2 + 8, w * 23 / 100 - 8, h / 2 - 16)) > 100);
         QVERIFY(drawn(QRect(w * 23 / 100 + 8, h / 2 + 8, w * 23 / 100 - 16, h / 2 - 16)) > 100);
         QVERIFY(drawn(QRect(w * 46 / 100 + 16, h / 2 + 8, w * 54 / 100 - 24, h / 2 - 16)) > 100);
+        // A second win, twice as long, stands as a second bar of the times.
+        records.push_back(records[0]);
+        records[1].Time = 400;
+        view.SetCharts(
+            ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
+        const QImage two = view.grab().toImage();
+        int bars = 0;
+        for (int y = h / 2; y < h; ++y) {
+            int starts = 0;
+            for (int x = 1; x < w * 23 / 100; ++x)
+                starts += two.pixelColor(x, y) == won && two.pixelColor(x - 1, y) != won;
+            bars = std::max(bars, starts);
+        }
+        QCOMPARE(bars, 2);
     }
 
     // The charts are laid out for a 9-point font; a larger one (GNOME's 11, a 20-point one)

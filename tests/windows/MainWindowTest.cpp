@@ -133,6 +133,7 @@ private:
 
 private slots:
     void init() {
+        QTest::failOnWarning(QRegularExpression(u"^QPainter"_s)); // a painter misused
         QVERIFY(dir_.isValid());
         paths_ = AppPaths::Inside(
             dir_.path() + u"/run"_s + QString::number(QDateTime::currentMSecsSinceEpoch()));
@@ -1730,7 +1731,8 @@ private slots:
         ModalAnswerer answers;
         bool logo = false;
         bool edged = false;
-        answers.handler = [&logo, &edged](QWidget* dialog) {
+        bool closedByReturn = false;
+        answers.handler = [&logo, &edged, &closedByReturn](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), u"About Quadrell 2000"_s);
             // The program's name stands out: bold, larger than the lines under it.
             QLabel* name = nullptr;
@@ -1751,11 +1753,26 @@ private slots:
             logo = std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
                 return l->pixmap().toImage() == Icons::Program().pixmap(QSize(64, 64)).toImage();
             });
-            static_cast<QDialog*>(dialog)->accept();
+            QTest::keyClick(dialog, Qt::Key_Return); // Return alone closes it
+            closedByReturn = !dialog->isVisible();
+            if (!closedByReturn) static_cast<QDialog*>(dialog)->reject();
         };
         w->Action(u"mnuAbout"_s)->trigger();
         QVERIFY(logo);
         QVERIFY(edged);
+        QVERIFY(closedByReturn);
+    }
+
+    // A picture chosen in the options is on the board at once, before OK.
+    void aPictureChosenIsOnTheBoardAtOnce() {
+        auto w = open();
+        QImage magenta(1000, 800, QImage::Format_RGB32);
+        magenta.fill(QColor(255, 0, 255));
+        const QString path = dir_.filePath(u"magenta.png"_s);
+        QVERIFY(magenta.save(path));
+        w->session().opt.SetBackPicture(path);
+        const QImage board = w->board().grab().toImage();
+        QCOMPARE(board.pixelColor(board.width() / 2, board.height() - 5), QColor(255, 0, 255));
     }
 
     // The Finish line goes when Finish does, but never takes another message with it.

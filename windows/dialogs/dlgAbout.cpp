@@ -39,8 +39,8 @@ dlgAbout::dlgAbout(QWidget* owner) : QDialog(owner) {
     text->addWidget(
         new QLabel(tr("A solitaire of eight columns, four cells and four foundations."), frame));
     inside->addLayout(text, 1); // the room to spare goes to the words, beside the logo
+    // The one button takes the focus, and with it Return.
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
