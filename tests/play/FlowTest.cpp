@@ -55,17 +55,20 @@ TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
     }
 }
 
-// Restart deals the same number again with a fresh history, after an ended game too.
+// Restart deals the same number again with a fresh history, after asking during a game, and
+// after an ended game without asking.
 TEST_F(FlowTest, RestartDealsTheSameGameWithAFreshHistory) {
     for (const bool ended : { false, true }) {
         SCOPED_TRACE(ended);
-        startGame(5);
+        startGame(4242);
         session.engine.rules().CardDoubleClicked(48);
         state().gGameActive = !ended;
+        const std::size_t asked = prompter.questions.size();
         session.menu.SelectGame(CommandId::Restart);
-        EXPECT_EQ(state().gGameNumber, 5);
+        EXPECT_EQ(state().gGameNumber, 4242);
         EXPECT_TRUE(state().gGameActive);
         EXPECT_EQ(trans().TransCount(), 0);
+        EXPECT_EQ(prompter.questions.size() - asked, ended ? 0U : 1U);
     }
 }
 
@@ -160,15 +163,6 @@ TEST_F(FlowTest, AGameIsEndedOnceWhatEverArrivesWhileItsMessageIsOpen) {
     session.score.RecoverPending();
     EXPECT_EQ(contentOf(pipe).count("\r\n"), 1);
     EXPECT_EQ(session.players.GetTotal(1), 1);
-}
-
-TEST_F(FlowTest, RestartDealsTheSameNumberAfterConfirmation) {
-    startGame(4242);
-    session.engine.rules().CardDoubleClicked(48);
-    session.menu.SelectGame(CommandId::Restart);
-    EXPECT_EQ(state().gGameNumber, 4242);
-    EXPECT_EQ(trans().TransCount(), 0);
-    EXPECT_EQ(prompter.questions.size(), 1U);
 }
 
 // A command's key names its toolbar button and image: each its own, as the game names them.
