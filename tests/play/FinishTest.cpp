@@ -1,3 +1,4 @@
+#include "BoardBuilder.h"
 #include "Favourites.h"
 #include "FinishFlow.h"
 #include "GameDialogs.h"
@@ -52,6 +53,30 @@ TEST_F(FinishTest, TheBoxesOpenWithTheGameNumberAndThePlayer) {
     EXPECT_EQ(c.nextIndex, 3);
     EXPECT_EQ(c.favIndex, 2);
     EXPECT_EQ(flow.FavouriteFolders(), QStringList { file(u"fav/Easy Games"_s) });
+}
+
+// Each figure of the win against the player's earlier bests: only a better one is a new best,
+// a tie is not.
+TEST_F(FinishTest, OnlyAFigureBetterThanTheBestIsANewOne) {
+    session.menu.NewGame(617, false);
+    BoardBuilder(session.engine)
+        .foundation("KH")
+        .foundation("KC")
+        .foundation("KD")
+        .foundation("KS");
+    session.menu.FreezeResult(); // every card home
+    const GameResult won = session.menu.Result();
+    ASSERT_EQ(won.Perc, 100);
+    session.score.SaveScore(8, won.Moves + 1, won.Time + 1, 100); // worse in every figure
+    for (const FinishFlow::Figure& f : flow.Figures()) {
+        EXPECT_TRUE(f.newBest) << f.name.toStdString();
+        EXPECT_EQ(f.against, u"New best"_s);
+    }
+    session.score.SaveScore(9, won.Moves, won.Time, 100); // the same figures
+    for (const FinishFlow::Figure& f : flow.Figures()) {
+        EXPECT_FALSE(f.newBest) << f.name.toStdString();
+        EXPECT_EQ(f.against, u"Best "_s + f.value) << f.name.toStdString();
+    }
 }
 
 // Unticked boxes write nothing, whatever their names say; the win is still recorded.
