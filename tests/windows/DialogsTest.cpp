@@ -759,12 +759,15 @@ private slots:
         QCOMPARE(board.Tabs()->tabText(5), u"Charts"_s);
         QCOMPARE(board.General()->topLevelItem(0)->text(1), u"2"_s);
         QCOMPARE(board.Users()->currentText(), u"Ann"_s);
+        QCOMPARE(board.Days()->currentText(), u"Show All"_s);
         QCOMPARE(board.Scores()->model()->rowCount(), 2);
         const QAbstractItemModel& list = *board.Scores()->model(); // a screen reader hears the icon
         QCOMPARE(list.index(0, 0).data(Qt::AccessibleTextRole).toString(), u"1, won"_s);
         QCOMPARE(list.index(1, 0).data(Qt::AccessibleTextRole).toString(), u"2, lost"_s);
         QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(), u"ID"_s);
         board.show();
+        // A flat list: its first column starts at the edge, with no room kept for branches.
+        QCOMPARE(board.Scores()->visualRect(list.index(0, 0)).left(), 0);
         // The session's and the game's lines stand at their own height, the room left below.
         auto* game = board.findChild<QGroupBox*>(u"fraGame"_s);
         QCOMPARE(game->height(), game->sizeHint().height());
@@ -833,6 +836,14 @@ private slots:
     // Zeros must never pass for a record of no games: after the message, the board itself
     // says why its figures are empty, and says nothing once the file reads again.
     void aScoreFileOverItsCapIsSaidOnTheBoardNotShownAsNoGames() {
+        // In a folder whose name is longer than the board is wide: it is wrapped at its
+        // spaces, never widening the board.
+        const QString folder = dir_.filePath(u"scores kept by a player who likes to give "
+                                             u"long names to the folders of the games"_s);
+        QVERIFY(QDir().mkpath(folder));
+        const int wide
+            = SessionDialogs::ScoreBoard(session(), window_.get()).minimumSizeHint().width();
+        session().save.SetScoreFile(folder + u"/Quadrell2000.sre"_s);
         session().score.SaveScore(617, 93, 187, 100);
         const QString path = session().save.ScoreFile();
         const QByteArray kept = contentOf(path);
@@ -845,6 +856,7 @@ private slots:
         QVERIFY(board.Unread()->text().contains(u"too large"_s));
         QVERIFY(board.Unread()->text().contains(path));
         QCOMPARE(board.Unread()->accessibleName(), board.Unread()->text());
+        QCOMPARE(board.minimumSizeHint().width(), wide);
         QCOMPARE(board.Scores()->model()->rowCount(), 0);
         QVERIFY(QFile(path).resize(kept.size()));
         board.Create_All();
@@ -1491,17 +1503,26 @@ private slots:
             organise.Create();
         }
         QCOMPARE(folders(), (QStringList { u"Easy Games"_s, u"Hard Games"_s }));
+        make(u"fav%1/Easy Games/8.qrl"_s.arg(run_));
         organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(0));
-        QCOMPARE(organise.Games()->topLevelItemCount(), 1);
-        organise.Games()->topLevelItem(0)->setSelected(true);
+        QCOMPARE(organise.Games()->topLevelItemCount(), 2);
+        // Both chosen by the mouse, the second with Ctrl held, and moved together.
+        organise.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&organise));
+        QTreeWidget* games = organise.Games();
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(games->viewport(), Qt::LeftButton,
+                i == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                games->visualItemRect(games->topLevelItem(i)).center());
         organise.Target()->setCurrentIndex(organise.Target()->findText(u"Hard Games"_s));
         organise.Move();
         QCOMPARE(organise.Games()->topLevelItemCount(), 0);
         const QString moved = QFileInfo(game).absolutePath() + u"/../Hard Games/617.qrl"_s;
         QVERIFY(QFileInfo::exists(moved));
         organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(1));
-        QCOMPARE(organise.Games()->topLevelItemCount(), 1);
-        organise.Games()->topLevelItem(0)->setSelected(true);
+        QCOMPARE(organise.Games()->topLevelItemCount(), 2);
+        games->setFocus();
+        QTest::keyClick(games, Qt::Key_A, Qt::ControlModifier); // all of them
         {
             ModalAnswerer yes;
             organise.DeleteGames();

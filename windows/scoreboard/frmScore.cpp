@@ -327,7 +327,6 @@ void frmScore::fillStatistics() {
             item->setText(static_cast<int>(c) + 1, columns[c][r]);
         if (r == rows.size() - 1) bold(item);
     }
-    fitStatistics();
 }
 
 void frmScore::fillTopScores() {
