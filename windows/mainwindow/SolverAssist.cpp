@@ -105,7 +105,6 @@ void SolverAssist::ShowSolution() {
 void SolverAssist::StopSolution() {
     if (!timer_.isActive()) return;
     timer_.stop();
-    line_.clear();
     replay_.SetStopEnabled(false);
 }
 
