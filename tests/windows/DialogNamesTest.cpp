@@ -8,8 +8,10 @@
 #include "ScopedLanguage.h"
 #include "ScreenFit.h"
 #include "SessionDialogs.h"
+#include "WindowRecord.h"
 #include "WonGame.h"
 #include "dlgAbout.h"
+#include "dlgDifficulty.h"
 #include "dlgMove.h"
 #include "frmAddPlayer.h"
 #include "frmCustomize.h"
@@ -203,6 +205,7 @@ class DialogNamesTest : public QObject {
         with(frmCustomize(s.custom, window_->Custom(), window_.get()));
         with(dlgAbout(owner));
         with(dlgMove(owner));
+        with(dlgDifficulty(Difficulty::Level::Medium, owner));
     }
 
     // A control shown narrower or lower than its text needs, within `window`.
@@ -295,52 +298,29 @@ private slots:
     void cleanup() { window_.reset(); }
 
     void everyDialogNamesEachControlOnceWithItsOwnLetter() { eachDialog(check); }
-    // Each window's controls carry the names the game knows them by, which its tests and
-    // the customisable parts look them up by.
-    void everyControlCarriesItsOwnName() {
-        const std::map<QString, QStringList> names {
-            { "frmSelectGame", { "Label1", "Text1", "cmdCancel", "cmdSelect" } },
-            { "frmOpenGame", { "ListView1", "TreeView1", "cmdBrowse", "cmdCancel", "cmdSelect" } },
-            { "frmScore",
-                { "TabStrip1", "chkFinished", "cmdCancel", "cmdClear", "cmdExport", "cmdGlobal",
-                    "cmdOK", "imcDay", "imcUser", "lvwGeneral", "lvwGlobal", "lvwScore",
-                    "lvwStatistics", "lvwTopScore" } },
-            { "frmOptions",
-                { "CancelButton", "ListView1", "OKButton", "Picture1", "TabStrip1", "chkDate",
-                    "chkDoubleClick", "chkFinish", "chkFlash", "chkImage", "chkIncomp",
-                    "chkMessages", "chkTime", "chkUnfinished", "cmdAdd", "cmdColor", "cmdFinished",
-                    "cmdFlash", "cmdImage", "cmdIncomplete", "cmdRemove", "optRange1", "optRange2",
-                    "optRange3", "sdrCardSpeed", "sdrFBSpeed", "sdrURAllSpeed", "sdrURSpeed",
-                    "txtFinished", "txtImage", "txtIncomplete" } },
-            { "frmAutoSave",
-                { "ListView1", "ListView2", "TabStrip1", "cmdClose", "cmdDelete",
-                    "cmdDeleteAll" } },
-            { "frmSource", { "Text1", "cmdCancel", "cmdOK" } },
-            { "frmAddFav", { "Text1", "TreeView1", "cmdAdd", "cmdCancel" } },
-            { "frmSelectFav", { "ListView1", "cmdCancel", "cmdPlay", "imc1" } },
-            { "frmFavourites",
-                { "ListView1", "TreeView1", "cmdCreate", "cmdDeleteFolder", "cmdDeleteGame",
-                    "cmdMove", "cmdOK", "imcFav" } },
-            { "dlgFinish", { "CancelButton", "OKButton", "imcGame" } },
-            { "frmAddPlayer", { "cmdAdd", "cmdCancel", "txtFullName", "txtPlayer" } },
-            { "frmCustomize", { "Command1", "cmdOK", "lvwMenu", "lvwStatusbar", "lvwToolbar" } },
-            { "dlgMove", { "cmdCancel", "cmdColumn", "cmdSingle" } },
-        };
-        QStringList seen, missing;
-        eachDialog([&](QDialog* dialog) {
-            const QString kind = QString::fromLatin1(dialog->metaObject()->className())
-                                     .section(QLatin1String("::"), -1);
-            seen << kind;
-            const auto row = names.find(kind);
-            if (row == names.end()) return;
-            for (const QString& name : row->second)
-                if (!dialog->findChild<QWidget*>(name)) missing << kind + QLatin1Char('.') + name;
-        });
-        QCOMPARE(missing, QStringList());
-        for (const auto& [kind, controls] : names)
-            QVERIFY2(seen.contains(kind), qPrintable(kind));
-    }
 
+    // Every window as a player meets it, the main one on an empty board and in a game.
+    void everyWindowReadsAsItsRecord() {
+        window_->show();
+        QStringList all = WindowRecord::Of(window_.get());
+        eachDialog([&all](QDialog* dialog) {
+            dialog->show();
+            all << WindowRecord::Of(dialog);
+            dialog->hide();
+        });
+        session().menu.Game_Started(false);
+        window_->RefreshMenus();
+        all << WindowRecord::Of(window_.get());
+        // What the moment gives: the folders, the clock, and Select Game's proposal.
+        all.replaceInStrings(dir_.path(), u"<home>"_s);
+        all.replaceInStrings(QRegularExpression(u"\\d{4}-\\d\\d-\\d\\d "_s), u"<day> "_s);
+        all.replaceInStrings(QRegularExpression(u"\\b\\d+:\\d\\d:\\d\\d\\b"_s), u"<time>"_s);
+        all.replaceInStrings(
+            QRegularExpression(u"^(QLineEdit Text1 =)\"\\d+\""_s), u"\\1<number>"_s);
+        const QStringList wrong
+            = WindowRecord::Against(QStringLiteral(QUADRELL_WINDOW_RECORD), all);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
     void withALargeFontNothingIsCutAndEveryDialogFits_data() {
         QTest::addColumn<QString>("locale");
         QTest::newRow("English") << u"en_US"_s;

@@ -270,7 +270,6 @@ private slots:
     void selectGameProposesANumberAndRefusesBadOnes() {
         session().opt.SetRandomIndex(1);
         frmSelectGame dialog = SessionDialogs::SelectGame(session(), window_.get());
-        QCOMPARE(dialog.windowTitle(), u"Select Game"_s);
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize()); // a small box, not resized
         QVERIFY(dialog.width() >= 320);
         QCOMPARE(dialog.Label()->text(), u"Select a Game Number between 0 and 40000"_s);
@@ -311,7 +310,6 @@ private slots:
         make(fav.mid(dir_.path().size() + 1) + u"/Easy Games/readme.txt"_s);
         session().recent.AddtoRecent(dir_.filePath(u"vanished.q2k"_s));
         frmOpenGame dialog = SessionDialogs::OpenGame(session(), window_.get());
-        QCOMPARE(dialog.windowTitle(), u"Quadrell 2000 Select Game"_s);
         QVERIFY(!dialog.SelectButton()->isEnabled());
         // The folders on the left, their games beside them, both whole in the window.
         dialog.show();
@@ -347,8 +345,6 @@ private slots:
         QVERIFY(looksLike(easy->icon(0), Icons::Glyph::ClosedFolder));
         QCOMPARE(dialog.Model()->rowCount(), 0);
         QVERIFY(!dialog.SelectButton()->isEnabled());
-        QVERIFY(!dialog.List()->isHeaderHidden());
-        QCOMPARE(dialog.Model()->headerData(0, Qt::Horizontal).toString(), u"Game List"_s);
         dialog.ShowNode(easy);
         QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
         // A click on a header sorts by that column, a second click the other way.
@@ -583,7 +579,6 @@ private slots:
         make(fin + u"c.q2k"_s);
         make(fin + u"stray.qrl"_s);
         frmAutoSave dialog = SessionDialogs::AutoSave(session(), window_.get());
-        QCOMPARE(dialog.windowTitle(), u"AutoSave"_s);
         // Delete and Delete All at the left, Close at the right, each its own width.
         dialog.show();
         for (auto* b : { dialog.DeleteButton(), dialog.DeleteAllButton() })
@@ -637,10 +632,6 @@ private slots:
         session().GameWonDetected();
         {
             dlgFinish finish = SessionDialogs::Finish(session(), window_.get());
-            QCOMPARE(finish.windowTitle(), u"Congrats You Win !"_s);
-            QCOMPARE(finish.NextGame()->count(), 4);
-            QCOMPARE(finish.NextGame()->itemText(2), u"Restart the Same Game"_s);
-            QCOMPARE(finish.Folders()->itemText(0), u"Favorites -> Easy Games"_s);
             QVERIFY(!finish.SavePath()->isEnabled()); // nothing ticked yet
             finish.SaveBox()->click();
             QVERIFY(finish.SavePath()->isEnabled());
@@ -753,21 +744,13 @@ private slots:
         session().score.SetDayComboIndex(5);
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         QVERIFY(board.Unread()->isHidden());
-        QCOMPARE(board.windowTitle(), u"QuadRell 2000 Score Board"_s);
-        QCOMPARE(board.Tabs()->count(), 6);
-        QCOMPARE(board.Tabs()->tabText(4), u"Global Statistics"_s);
-        QCOMPARE(board.Tabs()->tabText(5), u"Charts"_s);
         QCOMPARE(board.General()->topLevelItem(0)->text(1), u"2"_s);
         QCOMPARE(board.Users()->currentText(), u"Ann"_s);
-        QCOMPARE(board.Days()->currentText(), u"Show All"_s);
         QCOMPARE(board.Scores()->model()->rowCount(), 2);
         const QAbstractItemModel& list = *board.Scores()->model(); // a screen reader hears the icon
         QCOMPARE(list.index(0, 0).data(Qt::AccessibleTextRole).toString(), u"1, won"_s);
         QCOMPARE(list.index(1, 0).data(Qt::AccessibleTextRole).toString(), u"2, lost"_s);
-        QCOMPARE(board.Scores()->model()->headerData(0, Qt::Horizontal).toString(), u"ID"_s);
         board.show();
-        // A flat list: its first column starts at the edge, with no room kept for branches.
-        QCOMPARE(board.Scores()->visualRect(list.index(0, 0)).left(), 0);
         // The session's and the game's lines stand at their own height, the room left below.
         auto* game = board.findChild<QGroupBox*>(u"fraGame"_s);
         QCOMPARE(game->height(), game->sizeHint().height());
@@ -1293,8 +1276,6 @@ private slots:
         SettingsStore& store = session().store;
         {
             frmOptions options = SessionDialogs::Options(session(), window_.get());
-            QCOMPARE(options.windowTitle(), u"QuadRell 2000 Options"_s);
-            QCOMPARE(options.Tabs()->count(), 5);
             QVERIFY(options.Range(3)->isChecked());
             QCOMPARE(options.Slider(0)->value(), 30);
             QCOMPARE(options.Slider(0)->tickInterval(), 10);      // a tick at every tenth
@@ -1394,11 +1375,7 @@ private slots:
 
     void customisingAppliesAtOnceAndCancelRestores() {
         frmCustomize custom(session().custom, window_->Custom(), window_.get());
-        QCOMPARE(custom.windowTitle(), u"Customize Quadrell 2000"_s);
-        QCOMPARE(custom.Toolbar()->topLevelItemCount(), 19);
         QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), u"Restart Game "_s);
-        QCOMPARE(custom.Toolbar()->headerItem()->text(0), u"Tool Bar"_s);
-        QCOMPARE(custom.Panels()->headerItem()->text(0), u"Status Bar"_s);
         // A player's Space ticks a row off, as a click on its box does.
         custom.show();
         custom.Toolbar()->setFocus();
@@ -1445,10 +1422,8 @@ private slots:
         add.Tree()->setCurrentItem(add.Tree()->topLevelItem(0)->child(
             add.Tree()->topLevelItem(0)->child(0)->text(0) == QLatin1String("Easy Games") ? 0 : 1));
         QDir(session().save.FavFolder() + u"/Zebra Games"_s).removeRecursively();
-        QCOMPARE(add.windowTitle(), u"Add to Favorites"_s);
         QCOMPARE(add.Name()->text(), u"0 - Played by Guest"_s);
         QCOMPARE(add.Tree()->currentItem()->text(0), u"Easy Games"_s);
-        QVERIFY(add.Tree()->isHeaderHidden()); // a tree of folders, no table
         QCOMPARE(add.Tree()->topLevelItem(0)->text(0), u"Favorites"_s);
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
@@ -1459,10 +1434,7 @@ private slots:
         QCOMPARE(open.Games()->topLevelItemCount(), 0);
         QVERIFY(!open.PlayButton()->isEnabled());
         frmFavourites organise = SessionDialogs::OrganiseFavourites(session(), window_.get());
-        QCOMPARE(organise.windowTitle(), u"Favorites"_s);
         QCOMPARE(organise.Games()->topLevelItemCount(), 1);
-        QCOMPARE(organise.Games()->headerItem()->text(0), u"Games"_s);
-        QVERIFY(!organise.Games()->isHeaderHidden());
         organise.UpdateButtons();
         QVERIFY(organise.MoveButton()->isEnabled());
         QVERIFY(!organise.DeleteFolderButton()->isEnabled()); // the only folder

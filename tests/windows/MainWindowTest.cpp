@@ -148,7 +148,6 @@ private slots:
         // Its list is built when it first drops down: the first picture never shows it.
         QVERIFY(!w->Parts().players->findChild<QAbstractItemView*>());
         QCOMPARE(w->focusWidget(), &w->board()); // the keys play from the start
-        QCOMPARE(w->windowTitle(), u"Quadrell 2000"_s);
         QCOMPARE(w->Parts().clock->text(), u"0:00:00 "_s);
         QVERIFY(panel(*w, 0)->text().isEmpty());
         w->close();
@@ -214,7 +213,6 @@ private slots:
         w->Action(u"mnuNewDifficulty"_s)->trigger();
         QTRY_VERIFY(state.gGameActive);
         QCOMPARE(Difficulty::RateDeal(state.gGameNumber)->level, Difficulty::Level::Medium);
-        QCOMPARE(w->Action(u"mnuSameDifficulty"_s)->shortcut(), QKeySequence(u"Shift+F2"_s));
         const qint32 first = state.gGameNumber;
         w->Action(u"mnuSameDifficulty"_s)->trigger(); // Yes to leaving the game
         QTRY_VERIFY(state.gGameNumber != first);
@@ -1463,39 +1461,23 @@ private slots:
         }
     }
 
-    void theWindowsPartsAreNamed() {
+    // The names and texts are held by the windows' record; the button for folded buttons is
+    // Qt's own, which the record leaves out, and where each part stands it does not say.
+    void theFoldedButtonIsNamedAndThePartsStandInTheStrip() {
         auto w = open();
-        const auto name = [](QWidget* widget) {
-            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        };
-        QCOMPARE(name(w->statusBar()), u"Status bar"_s);
-        QCOMPARE(name(w->Parts().toolbar), u"Toolbar"_s);
         for (auto* button : w->Parts().toolbar->findChildren<QToolButton*>())
-            QVERIFY2(!name(button).isEmpty(), qPrintable(button->objectName()));
-        // The strip's parts by the control names the program gives them, and in the strip.
-        const std::pair<const char*, QWidget*> parts[] { { "PicTop", w->Parts().strip },
-            { "Toolbar1", w->Parts().toolbar }, { "ImageCombo1", w->Parts().players },
-            { "Text1", w->Parts().clock }, { "lblWinnable", w->Parts().winnable },
-            { "lblDifficulty", w->Parts().difficulty }, { "StatusBar1", w->statusBar() },
-            { "picBack", &w->board() } };
-        for (const auto& [control, widget] : parts) {
-            QCOMPARE(w->findChild<QWidget*>(QLatin1String(control)), widget);
-            QVERIFY2(widget == w->Parts().strip || widget->parentWidget() == w->Parts().strip
-                    || widget == w->statusBar() || widget == &w->board(),
-                control);
-        }
-        // Each recent list's five entries carry its control name.
-        for (const char* recent : { "Recent1", "Recent2" })
-            QCOMPARE(w->findChildren<QAction*>(QLatin1String(recent)).size(), 5);
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty(),
+                qPrintable(button->objectName()));
+        const WindowParts& parts = w->Parts();
+        const std::initializer_list<QWidget*> strip { parts.toolbar, parts.players, parts.clock,
+            parts.winnable, parts.difficulty };
+        for (QWidget* part : strip)
+            QCOMPARE(part->parentWidget(), parts.strip);
     }
 
     void viewTogglesHideAndStore() {
         auto w = open();
-        // Each is a tick that shows whether its part is shown.
-        for (const char* name : { "mnuToolbar", "mnuStatusbar", "mnuTimer" }) {
-            QVERIFY2(w->Action(QLatin1String(name))->isCheckable(), name);
-            QVERIFY2(w->Action(QLatin1String(name))->isChecked(), name);
-        }
         w->Action(u"mnuTimer"_s)->trigger();
         QVERIFY(!w->Parts().clock->isVisible());
         QVERIFY(!w->Action(u"mnuTimer"_s)->isChecked());
@@ -1795,7 +1777,6 @@ private slots:
         deal(*w, 7);
         w->session().engine.rules().CardDoubleClicked(48);
         frmSource source = SessionDialogs::Source(w->session(), w.get());
-        QCOMPARE(source.windowTitle(), u"Quadrell 2000 Source"_s);
         QCOMPARE(source.Text()->toPlainText(), u"A1   "_s);
         // Room to read a long game's moves, several lines at a time.
         source.show();
