@@ -1871,7 +1871,10 @@ private slots:
         };
         w->Assist().ShowSolution();
         QVERIFY(w->Assist().Solving());
-        w->Action(u"mnuRestart"_s)->trigger(); // cancels the search
+        w->Action(u"mnusnap"_s)->trigger(); // cancels the search, before any answer can come
+        QVERIFY(!w->Assist().Solving());
+        w->Assist().ShowSolution();
+        w->Action(u"mnuRestart"_s)->trigger(); // and one that asks first
         QVERIFY(!w->Assist().Solving());
         deal(*w, 617);
         answers.texts.clear();

@@ -83,8 +83,8 @@ void SolverAssist::Hint() {
 }
 
 void SolverAssist::ShowSolution() {
+    // Never while a solution plays: that game was given up and is only watched.
     if (!assistable()) return;
-    StopSolution();
     start([this](const Solver::Result& result) {
         if (reportNoLine(result)) return;
         // Only a game given up is shown its way out: a solution is never a scored win.
