@@ -4,6 +4,7 @@
 #include "ChartsView.h"
 #include "ClockFace.h"
 #include "Contrast.h"
+#include "DialogParts.h"
 #include "Fakes.h"
 #include "FaultInjection.h"
 #include "GameFileDialogs.h"
@@ -794,6 +795,19 @@ private slots:
         QVERIFY(session().save.GeneralClearedDate().startsWith(QLatin1String("20")));
         QCOMPARE(board.Label(frmScore::Line::GeneralCleared)->text(),
             u"Last General Cleared : "_s + session().save.GeneralClearedDate());
+    }
+
+    // The keys that turn pages leave a window with no page alone.
+    void thePageKeysDoNothingWhereThereIsNoPage() {
+        QDialog dialog;
+        auto* tabs = new QTabWidget(&dialog);
+        PagesByKeys(tabs);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(&dialog, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), -1);
     }
 
     // Where the platform cannot tell a window's place (Wayland), none is written over the
