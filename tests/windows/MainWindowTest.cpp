@@ -19,6 +19,7 @@
 #include "ScoreFile.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
+#include "SolveTask.h"
 #include "StatusPanels.h"
 #include "StepPacer.h"
 #include "TitleFlash.h"
@@ -67,6 +68,32 @@ struct EventLog : QWidget {
         got.push_back(e->type());
         return QWidget::event(e);
     }
+};
+
+// Holds a search's answer back until the search's busy signs show, notes them and runs
+// `then`, and lets the answer through: however fast the machine, it comes after the signs.
+struct HeldAnswer : QObject {
+    explicit HeldAnswer(const QStatusBar& status) : status_(status) {
+        qApp->installEventFilter(this);
+    }
+    ~HeldAnswer() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* to, QEvent* event) override {
+        if (event->type() != QEvent::MetaCall || !qobject_cast<SolveTask*>(to) || held)
+            return false;
+        held = true;
+        const QDeadlineTimer limit(20000);
+        while (!QApplication::overrideCursor() && !limit.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : -1;
+        message = status_.currentMessage();
+        if (then) then();
+        return false;
+    }
+    const QStatusBar& status_;
+    std::function<void()> then;
+    bool held = false;
+    int cursor = -1;
+    QString message;
 };
 
 class MainWindowTest : public QObject {
@@ -1833,13 +1860,27 @@ private slots:
         }
     }
 
-    void aPositionThatCannotBeWonIsSaid() {
-        auto w = open();
-        BoardBuilder(w->session().engine).noMovesLeft();
-        ModalAnswerer answers;
-        w->Assist().Hint();
-        QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 5000);
-        QVERIFY(answers.texts.front().startsWith(u"This game can no longer be won from here."_s));
+    // A search that takes a while shows that it is busy until it answers (here that the
+    // position cannot be won) or is cancelled.
+    void aLongSearchShowsItIsBusyUntilItEnds() {
+        for (const bool cancelled : { false, true }) {
+            auto w = open();
+            BoardBuilder(w->session().engine).noMovesLeft();
+            HeldAnswer held(*w->statusBar());
+            if (cancelled) held.then = [&w] { w->Assist().Cancel(); };
+            ModalAnswerer answers;
+            w->Assist().Hint();
+            QTRY_VERIFY_WITH_TIMEOUT(held.held, 20000);
+            QCOMPARE(held.cursor, int(Qt::BusyCursor));
+            QCOMPARE(held.message, u"Looking for a winning line..."_s);
+            QCoreApplication::processEvents();
+            QCOMPARE(answers.texts.size(), cancelled ? 0 : 1);
+            if (!cancelled)
+                QVERIFY(answers.texts.front().startsWith(
+                    u"This game can no longer be won from here."_s));
+            QVERIFY(!QApplication::overrideCursor());
+            QCOMPARE(w->statusBar()->currentMessage(), QString());
+        }
     }
 
     // No to giving the game up: the game stays in play, nothing is shown or recorded.
