@@ -1152,8 +1152,10 @@ private slots:
         };
         {
             ChartsPage page(records, session().prompter, cache, nullptr, rate);
+            page.View().setFixedSize(640, 380); // the same picture's size before and after
             page.show();
             QTRY_VERIFY(page.CountingLabel()->isVisible());
+            const QImage whileCounting = page.View().grab().toImage();
             QCOMPARE(page.CountingLabel()->text(),
                 u"Counting the games by difficulty: 0 of 2 deals rated..."_s);
             QVERIFY(page.View().Charts().players.size() == 1); // drawn meanwhile
@@ -1163,6 +1165,7 @@ private slots:
             held = false;
             QTRY_VERIFY(page.Counting().Latest().done);
             QTRY_VERIFY(page.CountingLabel()->isHidden());
+            QVERIFY(page.View().grab().toImage() != whileCounting); // the classes drawn
             QTreeWidgetItem* byClass
                 = page.Table().topLevelItem(page.Table().topLevelItemCount() - 1);
             QCOMPARE(byClass->text(0), u"Games by difficulty"_s);
