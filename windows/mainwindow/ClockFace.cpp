@@ -12,6 +12,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace quadrell {
@@ -104,9 +105,10 @@ QPixmap ClockFace::drawStrip(qreal dpr) const {
     QPainter p(&strip);
     p.setFont(font);
     p.setPen(palette().color(QPalette::WindowText));
-    for (int i = 0; i < kDigitCells; ++i) {
-        p.drawText(QRectF(i * width / dpr, 0, width / dpr, height / dpr), Qt::AlignCenter,
-            QString(QChar(kDigits[i])));
+    qreal x = 0;
+    for (const char16_t digit : std::u16string_view(kDigits)) {
+        p.drawText(QRectF(x, 0, width / dpr, height / dpr), Qt::AlignCenter, QString(QChar(digit)));
+        x += width / dpr;
     }
     p.end();
     return QPixmap::fromImage(std::move(strip));
