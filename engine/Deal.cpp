@@ -67,7 +67,6 @@ void DealGame(std::int32_t gameNumber, Deck& deck) {
                     + kSuitOffset[static_cast<std::size_t>(array)]);
         }
     }
-    deck[52] = kNoCard;
 }
 
 cGame DealtBoard(std::int32_t gameNumber) {

@@ -7,7 +7,7 @@
 
 namespace quadrell {
 
-using Deck = std::array<Card, 53>; // entry 52 is never used
+using Deck = std::array<Card, kCardCount>; // the card dealt to each location
 
 // Exact division rounded to the nearest integer, ties to the even one (d > 0).
 std::int32_t roundedDiv(std::int32_t n, std::int32_t d);
