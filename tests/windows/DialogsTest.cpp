@@ -1129,6 +1129,29 @@ private slots:
         }
     }
 
+    // A long count writes what it has rated every hundred deals, so that one killed halfway
+    // keeps most of its work.
+    void aLongCountWritesItsRatingsAsItGoes() {
+        std::vector<ScoreRec> records(201);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            records[i].Name = u"Ann"_s;
+            records[i].GameNo = 1000 + qint32(i);
+        }
+        const QString cache = dir_.filePath(u"long%1.ratings"_s.arg(run_));
+        std::vector<qsizetype> kept; // the cache's size as each deal's rating begins
+        RatingsCount count(cache, [&](qint32, const std::atomic<bool>*) {
+            kept.push_back(RatingsCache::Load(cache).size());
+            return std::optional(Difficulty::Rating { Difficulty::Level::Easy, 1, 1 });
+        });
+        count.Start(records);
+        QTRY_VERIFY(count.Latest().done);
+        QCOMPARE(kept.size(), records.size());
+        QCOMPARE(kept[99], 0);
+        QCOMPARE(kept[100], 100);
+        QCOMPARE(kept[200], 200);
+        QCOMPARE(RatingsCache::Load(cache).size(), 201);
+    }
+
     // The games by difficulty are counted off the window's thread: while a deal's rating
     // is held up the page says it is counting and goes on answering; the ratings then land
     // in the cache beside the score file and are not made again, unless it is damaged.

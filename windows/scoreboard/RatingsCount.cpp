@@ -1,6 +1,5 @@
 #include "RatingsCount.h"
 
-#include <QElapsedTimer>
 #include <QThreadPool>
 
 namespace quadrell {
@@ -62,9 +61,6 @@ void RatingsCount::count(
         shared->changed = true;
     };
     publish(0, unknown.empty());
-    QElapsedTimer since, saved;
-    since.start();
-    saved.start();
     qint64 rated = 0;
     for (const qint32 number : unknown) {
         const auto rating = rate(number, &shared->stop);
@@ -72,14 +68,8 @@ void RatingsCount::count(
         levels.insert(number, rating->level);
         tally.Add(number, rating->level);
         ++rated;
-        if (since.hasExpired(kPollMs)) { // copies of the tally, a few times a second
-            publish(rated, false);
-            since.restart();
-        }
-        if (saved.hasExpired(kSaveMs)) { // a long count killed halfway keeps most of its work
-            RatingsCache::Save(path, levels);
-            saved.restart();
-        }
+        publish(rated, false); // a few small tallies, against a search for each deal
+        if (rated % kSaveEvery == 0) RatingsCache::Save(path, levels);
     }
     if (rated > 0 || !trusted) RatingsCache::Save(path, levels);
     publish(rated, true);

@@ -27,7 +27,9 @@ public:
         bool done = false;
     };
     static constexpr int kPollMs = 250;
-    static constexpr int kSaveMs = 30000;
+    // Ratings between two writes of the cache: a long count killed halfway keeps most of its
+    // work, and a count of seconds writes it once or twice.
+    static constexpr int kSaveEvery = 100;
 
     explicit RatingsCount(
         QString cachePath, Rate rate = &Difficulty::RateDeal, QObject* parent = nullptr);
