@@ -52,6 +52,8 @@ private slots:
     void theMenusAndTheRulesSpeakGerman() {
         auto w = open();
         QCOMPARE(w->menuBar()->actions().value(0)->text(), u"&Spiel"_s);
+        // Qt's own words too, as on the buttons of its boxes.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
         // The rules' messages as the rules fill them in (the scenes are the rules' tests):
         // the numbers go into the translated text, wherever it puts them.
         Prompter& prompter = w->session().engine.prompter();

@@ -2087,6 +2087,10 @@ private slots:
         QTRY_VERIFY(!flash.Active());
         const QString turned = u"\u25c6 GAME \u25c6"_s;
         QCOMPARE(titles, (QStringList { turned, u"Game"_s, turned, u"Game"_s }));
+        flash.Start(60000, 2); // a turn a minute: none comes meanwhile
+        QTest::qWait(20);
+        QVERIFY(flash.Active());
+        QCOMPARE(titles.size(), 4);
     }
 };
 

@@ -27,8 +27,8 @@ public:
         bool done = false;
     };
     static constexpr int kPollMs = 250;
-    // Ratings between two writes of the cache: a long count killed halfway keeps most of its
-    // work, and a count of seconds writes it once or twice.
+    // Ratings between two writes of the cache, so that a long count killed halfway keeps
+    // most of its work.
     static constexpr int kSaveEvery = 100;
 
     explicit RatingsCount(
