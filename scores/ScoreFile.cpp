@@ -143,9 +143,8 @@ QByteArray readAt(int fd, qint64 offset, qint64 n) {
     QByteArray bytes(static_cast<qsizetype>(n), Qt::Uninitialized);
     qint64 got = 0;
     while (got < n) {
-        const ssize_t r
-            = ::pread(fd, bytes.data() + got, static_cast<size_t>(n - got), offset + got);
-        if (r < 0 && errno == EINTR) continue;
+        const ssize_t r = TEMP_FAILURE_RETRY(
+            ::pread(fd, bytes.data() + got, static_cast<size_t>(n - got), offset + got));
         if (r <= 0) break;
         got += r;
     }
@@ -158,9 +157,8 @@ QByteArray readAt(int fd, qint64 offset, qint64 n) {
 int writeAt(int fd, qint64 offset, QByteArrayView bytes) {
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t w = ::pwrite(
-            fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), offset + done);
-        if (w < 0 && errno == EINTR) continue;
+        const ssize_t w = TEMP_FAILURE_RETRY(::pwrite(
+            fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), offset + done));
         if (w < 0) return errno;
         done += w;
     }

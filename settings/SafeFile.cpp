@@ -89,8 +89,8 @@ FileRead SafeFile::ReadParts(
         qint64 left = info.st_size;
         result.ok = true;
         while (left > 0) {
-            const ssize_t n = ::read(fd, buffer.get(), std::min<size_t>(size, left));
-            if (n < 0 && errno == EINTR) continue;
+            const ssize_t n
+                = TEMP_FAILURE_RETRY(::read(fd, buffer.get(), std::min<size_t>(size, left)));
             if (n < 0) {
                 result.ok = false;
                 result.error = systemError();
