@@ -429,6 +429,29 @@ private slots:
         style.drawControl(QStyle::CE_PushButtonBevel, &button, &painter);
         QCOMPARE(painter.pen().color(), QColor(Qt::red));
         QVERIFY(painter.testRenderHint(QPainter::Antialiasing));
+        // Sharp at one and a half times the size, on a painter that smooths: each pixel is
+        // the ring's colour or left as it was, none blended.
+        QImage scaled(90, 45, QImage::Format_ARGB32);
+        scaled.setDevicePixelRatio(1.5);
+        scaled.fill(Qt::white);
+        QStyleOptionFocusRect focus;
+        focus.rect = QRect(3, 3, 50, 20);
+        focus.state = QStyle::State_KeyboardFocusChange;
+        {
+            QPainter smooth(&scaled);
+            smooth.setRenderHint(QPainter::Antialiasing);
+            QCheckBox owner;
+            style.drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &smooth, &owner);
+        }
+        int inked = 0, blended = 0;
+        for (int y = 0; y < scaled.height(); ++y)
+            for (int x = 0; x < scaled.width(); ++x) {
+                const QColor c = scaled.pixelColor(x, y);
+                inked += c != Qt::white;
+                blended += c != Qt::white && c != AppStyle::FocusRing(focus.palette);
+            }
+        QVERIFY(inked > 100);
+        QCOMPARE(blended, 0);
     }
 
     // A list's current row, selected or not, is ringed two pixels wide all round, 3:1
