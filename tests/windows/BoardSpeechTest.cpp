@@ -135,6 +135,11 @@ private slots:
         QCOMPARE(places->childAt(last->rect().center().x(), last->rect().bottom() - 2), last);
         QCOMPARE(column->childAt(whole.right() + 50, whole.bottom() + 50), nullptr);
         QCOMPARE(last->text(QAccessible::Value), QString());
+        // An empty cell or foundation, and a column past either end, give no card.
+        for (const int empty : { BoardAccessible::kCellItems, BoardAccessible::kFoundationItems })
+            QCOMPARE(places->child(empty)->child(0), nullptr);
+        QCOMPARE(column->child(column->childCount()), nullptr);
+        QCOMPARE(column->child(-1), nullptr);
     }
 
     // What a listening screen reader is told of a turn: every place's name changed (a move
