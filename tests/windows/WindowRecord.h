@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -46,6 +47,7 @@ public:
             add(p, u"named"_s, w->accessibleName());
             add(p, u"described"_s, w->accessibleDescription());
             if (!w->isVisibleTo(window)) p << u"hidden"_s;
+            if (!laidOut(w)) p << u"loose"_s;
             if (!w->isEnabled()) p << u"disabled"_s;
             p << u"focus=%1"_s.arg(int(w->focusPolicy()));
             out << u"%1 %2 %3"_s.arg(kind(w), w->objectName(), p.join(u' '));
@@ -73,6 +75,18 @@ public:
     }
 
 private:
+    // In its parent's layout, where the parent has one: a control left out of it lies over
+    // the others at the corner.
+    static bool laidOut(QWidget* w) {
+        QWidget* parent = w->parentWidget();
+        return !parent || !parent->layout() || holds(parent->layout(), w);
+    }
+    static bool holds(QLayout* layout, QWidget* w) {
+        if (layout->indexOf(w) >= 0) return true;
+        for (int i = 0; i < layout->count(); ++i)
+            if (QLayout* inner = layout->itemAt(i)->layout(); inner && holds(inner, w)) return true;
+        return false;
+    }
     static QString kind(const QObject* o) {
         return QString::fromLatin1(o->metaObject()->className()).section(u"::"_s, -1);
     }
