@@ -3,6 +3,7 @@
 #include "Contrast.h"
 #include "LossSearch.h"
 #include "Mnemonics.h"
+#include "ModalAnswerer.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "ScopedLanguage.h"
@@ -298,6 +299,23 @@ private slots:
     void cleanup() { window_.reset(); }
 
     void everyDialogNamesEachControlOnceWithItsOwnLetter() { eachDialog(check); }
+
+    // Each dialog's Cancel and Close close it (a question it asks on the way answered Yes).
+    void everyCancelAndCloseClosesItsDialog() {
+        QStringList stayed;
+        eachDialog([&stayed](QDialog* dialog) {
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                const QString text = button->text().remove(u'&');
+                if (text != u"Cancel"_s && text != u"Close"_s) continue;
+                dialog->show();
+                ModalAnswerer yes;
+                button->click();
+                if (dialog->isVisible()) stayed << dialog->windowTitle() + u": "_s + text;
+                dialog->hide();
+            }
+        });
+        QCOMPARE(stayed, QStringList());
+    }
 
     // Every window as a player meets it, the main one on an empty board and in a game.
     void everyWindowReadsAsItsRecord() {
