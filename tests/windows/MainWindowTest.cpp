@@ -570,6 +570,7 @@ private slots:
                 party.Frame(3000);
             }
             QVERIFY(!party.Running());
+            QVERIFY(party.isHidden());
             QTRY_COMPARE(dialogs, 1);
         }
     }

@@ -28,7 +28,8 @@ public:
     void Start(std::function<void()> done);
     // Ends it at once without `done`: whatever closes the won game has come first.
     void Stop();
-    bool Running() const { return isVisible(); }
+    // While its frames come: a moment left running unseen would wake the program for ever.
+    bool Running() const { return timer_.isActive(); }
     // Shows the moment `ms` after the start; from the last moment on, it ends.
     void Frame(qint64 ms);
     // The cards in the air at the current moment.
