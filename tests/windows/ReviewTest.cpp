@@ -243,7 +243,7 @@ private slots:
             QVERIFY(row);
         const auto* bar = whole.findChild<QProgressBar*>();
         QCOMPARE(bar->value(), bar->maximum()); // the bar says every position is solved
-        whole.show(); // laid out below the list, not lying loose over it
+        whole.show();                           // laid out below the list, not lying loose over it
         QVERIFY(bar->geometry().top() > whole.List()->geometry().bottom());
         QVERIFY(!whole.findChild<QPushButton*>(u"CancelButton"_s)->isEnabled());
     }
