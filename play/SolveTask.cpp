@@ -24,23 +24,22 @@ void SolveTask::Start(const cGame& board, Done done, Solver::Limits limits) {
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     limits.cancel = cancel_.get();
     running_ = true;
-    const int generation = ++generation_;
     cGame copy = board;
     copy.Attach(nullptr); // the copy only answers questions about its places
-    worker_
-        = std::thread([this, copy, limits, generation, done = std::move(done), keep = cancel_]() {
-              Solver::Result result = Solver::Solve(copy, limits);
-              if (keep->load()) return;
-              QMetaObject::invokeMethod(
-                  this,
-                  [this, result, generation, done] {
-                      // Only the latest solve, and only while nobody cancelled it, is answered.
-                      if (generation != generation_ || !running_) return;
-                      running_ = false;
-                      done(result);
-                  },
-                  Qt::QueuedConnection);
-          });
+    worker_ = std::thread([this, copy, limits, done = std::move(done), keep = cancel_]() {
+        Solver::Result result = Solver::Solve(copy, limits);
+        if (keep->load()) return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, result, keep, done] {
+                // Only the latest solve (its stop flag is the one held), and only while nobody
+                // cancelled it, is answered.
+                if (keep != cancel_ || !running_) return;
+                running_ = false;
+                done(result);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 } // namespace quadrell

@@ -31,7 +31,6 @@ private:
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     bool running_ = false;
-    int generation_ = 0;
 };
 
 } // namespace quadrell
