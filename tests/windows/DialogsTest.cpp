@@ -51,6 +51,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -1104,6 +1105,23 @@ private slots:
             bars = std::max(bars, starts);
         }
         QCOMPARE(bars, 2);
+        // Drawn for a file on a painter that has a brush of its own, the rate's line (won,
+        // lost, won) is still a line: the same picture as on a painter without one.
+        for (const char* date : { "2026-12-15 10:00:00", "2026-12-22 10:00:00" }) {
+            records.push_back(records[0]);
+            records.back().Date = *ScoreDate::Parse(date);
+        }
+        records[2].Perc = 50;
+        view.SetCharts(
+            ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
+        const auto rendered = [&view](const QBrush& brush) {
+            QImage image(640, 380, QImage::Format_ARGB32);
+            QPainter p(&image);
+            p.setBrush(brush);
+            view.Render(p, image.rect());
+            return image;
+        };
+        QCOMPARE(rendered(Qt::red), rendered(Qt::NoBrush));
     }
 
     // The charts are laid out for a 9-point font; a larger one (GNOME's 11, a 20-point one)
