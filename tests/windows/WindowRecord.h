@@ -93,6 +93,13 @@ private:
     static void add(QStringList& p, const QString& key, const QString& value) {
         if (!value.isEmpty()) p << u"%1=\"%2\""_s.arg(key, QString(value).replace(u'\n', u"\\n"_s));
     }
+    // The `n` texts `text` gives, one string.
+    template <typename Text> static QString joined(int n, Text text) {
+        QStringList all;
+        for (int i = 0; i < n; ++i)
+            all << text(i);
+        return all.join(u'|');
+    }
     static void flag(QStringList& p, bool on, const QString& word) {
         if (on) p << word;
     }
@@ -126,10 +133,7 @@ private:
             if (auto* push = qobject_cast<QPushButton*>(w))
                 flag(p, push->isDefault(), u"default"_s);
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-            QStringList items;
-            for (int i = 0; i < c->count(); ++i)
-                items << c->itemText(i);
-            add(p, u"items"_s, items.join(u'|'));
+            add(p, u"items"_s, joined(c->count(), [c](int i) { return c->itemText(i); }));
             p << u"at=%1"_s.arg(c->currentIndex());
             flag(p, c->isEditable(), u"editable"_s);
         } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -147,10 +151,9 @@ private:
                 flag(p, tree->isSortingEnabled(), u"sorting"_s);
             }
             if (QAbstractItemModel* m = v->model()) {
-                QStringList columns;
-                for (int i = 0; i < m->columnCount(); ++i)
-                    columns << m->headerData(i, Qt::Horizontal).toString();
-                add(p, u"columns"_s, columns.join(u'|'));
+                add(p, u"columns"_s, joined(m->columnCount(), [m](int i) {
+                    return m->headerData(i, Qt::Horizontal).toString();
+                }));
                 p << u"rows=%1"_s.arg(m->rowCount());
             }
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
@@ -162,10 +165,7 @@ private:
                      .arg(s->singleStep())
                      .arg(s->pageStep());
         } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            QStringList texts;
-            for (int i = 0; i < tabs->count(); ++i)
-                texts << tabs->tabText(i);
-            add(p, u"tabs"_s, texts.join(u'|'));
+            add(p, u"tabs"_s, joined(tabs->count(), [tabs](int i) { return tabs->tabText(i); }));
             p << u"at=%1"_s.arg(tabs->currentIndex());
         } else {
             return false;
