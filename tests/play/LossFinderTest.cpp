@@ -27,10 +27,10 @@ TEST_F(LossFinderTest, TheMoveThatLostIsFoundAmongTheMovesEndsInAFewSolves) {
     };
     for (const auto& [threshold, kind, entries] : rows) {
         int solves = 0;
-        const LossFinder::Finding f = LossFinder::Find(
-            board(), played, nullptr, [&, threshold](const cGame& b, const std::atomic<bool>*) {
+        const LossFinder::Finding f = LossFinder::Find(board(), played, nullptr,
+            [&, atLeast = threshold](const cGame& b, const std::atomic<bool>*) {
                 ++solves;
-                return rankOf(b.GetCardIndex(205)) >= threshold;
+                return rankOf(b.GetCardIndex(205)) >= atLeast;
             });
         EXPECT_EQ(f.kind, kind) << threshold;
         EXPECT_EQ(f.entries, entries) << threshold;
