@@ -4,6 +4,7 @@
 #include "LossSearch.h"
 #include "Mnemonics.h"
 #include "ModalAnswerer.h"
+#include "Narrowing.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "ScopedLanguage.h"
@@ -639,6 +640,29 @@ private slots:
             // The buttons stay below the scrolled controls, always in sight.
             if (scroll) QVERIFY2(!scroll->isAncestorOf(ok), what);
         }
+    }
+
+    // A label that already wraps cannot be made narrower by wrapping: with a name too long to
+    // break, the row beside it is turned into a column instead.
+    void aRowTurnsWhenTheWidestTextAlreadyWraps() {
+        QWidget controls;
+        auto* column = new QVBoxLayout(&controls);
+        auto* name = new QLabel(u"Quartermaine"_s.repeated(5));
+        name->setWordWrap(true);
+        column->addWidget(name);
+        auto* row = new QHBoxLayout;
+        const int unbroken = name->minimumSizeHint().width();
+        for (int i = 0; i < 2; ++i) {
+            auto* button = new QPushButton(u"Browse"_s);
+            button->setMinimumWidth(unbroken * 9 / 10);
+            row->addWidget(button);
+        }
+        column->addLayout(row);
+        const int width = unbroken + 40;
+        QVERIFY(controls.minimumSizeHint().width() > width);
+        NarrowTo(&controls, width);
+        QCOMPARE(row->direction(), QBoxLayout::TopToBottom);
+        QVERIFY(controls.minimumSizeHint().width() <= width);
     }
 
     // A message's lines are read as one text: a break inside a sentence is a space, one
