@@ -916,9 +916,9 @@ private slots:
         for (const auto& [button, path] :
             { std::pair { "cmdChartPng", png }, { "cmdChartSvg", svg } }) {
             ModalAnswerer answers;
-            answers.handler = [&path](QWidget* modal) {
+            answers.handler = [&name = path](QWidget* modal) {
                 if (auto* files = qobject_cast<QFileDialog*>(modal))
-                    ModalAnswerer::TypeFileName(files, path);
+                    ModalAnswerer::TypeFileName(files, name);
             };
             page->findChild<QPushButton*>(QLatin1String(button))->click();
             QVERIFY(answers.texts.isEmpty());
