@@ -323,8 +323,13 @@ private slots:
         window_->show();
         QStringList all = WindowRecord::Of(window_.get());
         eachDialog([&all](QDialog* dialog) {
+            // The button Return presses as the dialog sets it; shown, Qt would otherwise make
+            // the first in the Tab order the default.
+            QStringList chosen;
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->isDefault()) chosen << button->objectName();
             dialog->show();
-            all << WindowRecord::Of(dialog);
+            all << WindowRecord::Of(dialog) << u"Return presses: "_s + chosen.join(u' ');
             dialog->hide();
         });
         session().menu.Game_Started(false);
