@@ -329,7 +329,8 @@ private slots:
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
                 if (button->isDefault()) chosen << button->objectName();
             dialog->show();
-            all << WindowRecord::Of(dialog) << u"Return presses: "_s + chosen.join(u' ');
+            all << WindowRecord::Of(dialog)
+                << u"%1: Return presses %2"_s.arg(dialog->windowTitle(), chosen.join(u' '));
             dialog->hide();
         });
         session().menu.Game_Started(false);
