@@ -97,6 +97,24 @@ TEST_F(LifecycleTest, AKeptGameIsResumedAndNothingElseOpensAnEmptyBoard) {
     EXPECT_TRUE(prompter.questions.empty());
 }
 
+// A kept game spoilt on the disk is said once, and the start goes on to an empty board with
+// nothing of the last session's snapshot left.
+TEST_F(LifecycleTest, AKeptGameThatCannotBeReadLeavesAnEmptyBoard) {
+    playGame(1000);
+    life.Unload();
+    QFile spoilt(kept.Path());
+    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    spoilt.write("not a game\r\n");
+    spoilt.close();
+    session.menu.NoGame();
+    session.save.SetSnapShot(true); // as the last session left it
+    EXPECT_TRUE(life.Open_Game(QString()));
+    EXPECT_FALSE(state().gGameActive);
+    EXPECT_FALSE(session.save.SnapShot());
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_NE(prompter.messages[0].find("cannot be opened"), std::string::npos);
+}
+
 TEST_F(LifecycleTest, ANamedFileWithAKeptGameWaitingAsksFirst) {
     playGame(7);
     trans().SaveToFile(file(u"seven.qrl"_s));
