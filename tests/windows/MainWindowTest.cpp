@@ -627,6 +627,23 @@ private slots:
         QVERIFY(!w->session().keyboard.OnTopRow());
     }
 
+    // A press on the table below a column acts on the column's bottom card; one on the
+    // foundations or the logo above the columns does nothing.
+    void aPressBelowAColumnActsOnItsBottomCard() {
+        auto w = open();
+        deal(*w, 7);
+        const BoardWidget& board = w->board();
+        const GameState& state = w->session().engine.state();
+        const Loc bottom = state.gBoard.GetBottomCardLocation(4);
+        QTest::mouseClick(&w->board(), Qt::LeftButton, {},
+            at(board, board.ShownAt(bottom) + QPointF(35, 96 + 20) * 15));
+        QCOMPARE(state.gSelected, bottom);
+        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, onPlace(board, kFirstFoundation));
+        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(300, 28)); // the logo
+        QCOMPARE(state.gSelected, bottom);
+        QCOMPARE(w->session().trans.TransCount(), 0);
+    }
+
     // The board's own keys act unmodified only: with Ctrl held each leaves the game as it
     // was (Ctrl with a letter is a menu's shortcut, never the board's).
     void theBoardsKeysActOnlyWithoutAModifier() {

@@ -276,14 +276,6 @@ int BoardWidget::cellAt(QPoint point) const {
     return -1;
 }
 
-bool BoardWidget::overFixedPicture(QPoint point) const {
-    if (Pixels(kLogoAt, kLogoSize, kLogoSize).contains(point)) return true;
-    for (int i = 0; i < 4; ++i)
-        if (Pixels({ kFoundationLeft + kPlaceStep * i, 0 }, kCardW, kCardH).contains(point))
-            return true;
-    return cellAt(point) >= 0;
-}
-
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const qreal dpr = devicePixelRatioF();
@@ -419,7 +411,9 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     } else if (cellAt(at) >= 0) {
         pressedCell_ = cellAt(at);
         return; // a cell reacts to a whole click
-    } else if (!overFixedPicture(at)) {
+    } else {
+        // The table, and the foundations and logo above the columns, where the rules take no
+        // press.
         const QPointF twips = TwipsAt(at);
         input_->SurfacePressed(qRound(twips.x()), qRound(twips.y()));
     }

@@ -150,7 +150,6 @@ private:
     void paintWelcome(QPainter& p) const;
     void rescale();
     int cellAt(QPoint point) const;
-    bool overFixedPicture(QPoint point) const;
     void paintStep(const QRectF& before, const QRectF& after);
     void stopMoving();
     void relayout();
