@@ -1446,7 +1446,8 @@ private slots:
         QVERIFY(window_->Custom().ToolbarPositionVisible(4));
         frmCustomize again(session().custom, window_->Custom(), window_.get());
         again.Panels()->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // Cards Left
-        again.SaveAll();
+        again.findChild<QPushButton*>(u"cmdOK"_s)->click();
+        QCOMPARE(again.result(), QDialog::Accepted);
         QCOMPARE(session().store.GetText(u"Custom"_s, u"Panel2"_s, QString()), u"False"_s);
         window_->Custom().RestoreAll();
         QVERIFY(!window_->Custom().PanelVisible(2));
