@@ -638,6 +638,13 @@ private slots:
             finish.SaveBox()->click();
             QVERIFY(finish.SavePath()->isEnabled());
             finish.show();
+            // A folder chosen, the name is next to write over; a next game chosen, OK.
+            finish.FavouriteBox()->click();
+            emit finish.Folders()->activated(0);
+            QCOMPARE(finish.focusWidget(), finish.FavouriteName());
+            QCOMPARE(finish.FavouriteName()->selectedText(), finish.FavouriteName()->text());
+            emit finish.NextGame()->activated(0);
+            QCOMPARE(finish.focusWidget()->objectName(), u"OKButton"_s);
             finish.close(); // the close box
         }
         QVERIFY(!session().engine.state().gGameActive);

@@ -165,8 +165,7 @@ void dlgFinish::Cancel() {
 }
 
 void dlgFinish::reject() {
-    if (!done_) return Cancel(); // the close box and Escape record the win too
-    QDialog::reject();
+    if (!done_) Cancel(); // the close box and Escape record the win too, once
 }
 
 } // namespace quadrell
