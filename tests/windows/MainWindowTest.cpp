@@ -1521,14 +1521,30 @@ private slots:
             QCOMPARE(part->parentWidget(), parts.strip);
     }
 
+    // Each of the View menu's ticks turns its part and is kept for the next start.
     void viewTogglesHideAndStore() {
+        const QStringList ticks { u"mnuTimer"_s, u"mnuToolbar"_s, u"mnuStatusbar"_s,
+            u"mnuWinnable"_s, u"mnuDifficulty"_s };
+        const auto ticked = [&ticks](frmMain& w) {
+            QString out;
+            for (const QString& name : ticks)
+                out += w.Action(name)->isChecked() ? u'1' : u'0';
+            return out;
+        };
         auto w = open();
-        w->Action(u"mnuTimer"_s)->trigger();
+        QCOMPARE(ticked(*w), u"11100"_s);
+        for (const QString& name : ticks)
+            w->Action(name)->trigger();
+        QCOMPARE(ticked(*w), u"00011"_s);
         QVERIFY(!w->Parts().clock->isVisible());
-        QVERIFY(!w->Action(u"mnuTimer"_s)->isChecked());
-        QCOMPARE(w->session().opt.ShowTimer(), qint16(0));
-        w->Action(u"mnuToolbar"_s)->trigger();
         QVERIFY(!w->Parts().strip->isVisible());
+        QVERIFY(!w->statusBar()->isVisible());
+        w->close();
+        w = open();
+        QCOMPARE(ticked(*w), u"00011"_s);
+        QVERIFY(!w->Parts().clock->isVisible());
+        QVERIFY(!w->Parts().strip->isVisible());
+        QVERIFY(!w->statusBar()->isVisible());
         w->Action(u"mnuToolbar"_s)->trigger();
         QVERIFY(w->Parts().strip->isVisible());
         QCOMPARE(w->session().opt.ShowToolbar(), qint16(1));
