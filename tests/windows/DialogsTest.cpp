@@ -745,6 +745,22 @@ private slots:
         QVERIFY(prompter.messages.empty());
     }
 
+    // The days chosen list the games of those days, and the choice is kept.
+    void theScoreBoardsDayChoiceListsThoseDaysAndIsKept() {
+        session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
+        session().players.SetCurrentComboIndex(2);
+        session().score.SaveScore(8, 20, 80, 50, QDateTime::currentDateTime().addDays(-5));
+        session().score.SaveScore(617, 93, 187, 100);
+        frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
+        for (const auto& [day, games] : { std::pair { 2, 2 }, { 1, 1 }, { 4, 2 }, { 0, 1 } }) {
+            board.Days()->setCurrentIndex(day);
+            emit board.Days()->activated(day);
+            QCOMPARE(board.Scores()->model()->rowCount(), games);
+            QCOMPARE(session().score.DayComboIndex(), day + 1);
+        }
+        QCOMPARE(board.focusWidget()->objectName(), u"cmdOK"_s);
+    }
+
     void theScoreBoardShowsEveryPage() {
         session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(2);
