@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 # Plants one small realistic fault at a time (a comparison or a logical operator turned, an
 # off-by-one, a call dropped) at a random line of the program folders, builds, runs the fast
-# tests (the unit tests, the window tests, the accessibility events and the first picture, no
-# driver script or other whole-program test), and prints whether any failed. It edits the
-# sources and puts each back: run it in a worktree of its own, configured as a plain debug
-# build and built once (the ci preset's sanitizers would double the time a fault takes):
+# tests (the unit tests, the window tests, the window's size on four screens, the accessibility
+# events and the first picture, no driver script or other whole-program test), and prints
+# whether any failed. It edits the sources and puts each back: run it in a worktree of its
+# own, configured as a plain debug build and built once (the ci preset's sanitizers would
+# double the time a fault takes):
 #   cmake -S WORKTREE -B WORKTREE/build/ci -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 #       -DQUADRELL_BENCH=OFF -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS
 #   scripts/plant-faults.py WORKTREE [SEED=7] [COUNT=20]
@@ -67,12 +68,14 @@ while done<N:
                 if r.returncode!=0: caught=w; break
             except subprocess.TimeoutExpired: caught=w+'(timeout)'; break
     if not caught:
-        # The board's events as a listening screen reader gets them, on a bus of its own, and
-        # the program's first picture: a few seconds each.
-        r=subprocess.run(['ctest','--test-dir',build,'-R',r'^(a11y\.events|app\.first-picture)$',
+        # The main window's size on four screens, the board's events as a listening screen
+        # reader gets them, on a bus of its own, and the program's first picture: a few
+        # seconds each.
+        r=subprocess.run(['ctest','--test-dir',build,'-R',
+                          r'^(WindowSizeTest\..*|a11y\.events|app\.first-picture)$',
                           '--timeout','120'],
                          capture_output=True,text=True)
-        if r.returncode!=0: caught='a11y.events'
+        if r.returncode!=0: caught='ctest: '+' '.join(re.findall(r'- (\S+) \((?:Failed|Timeout)\)',r.stdout))
     lines[i]=orig; open(f,'w').write('\n'.join(lines))
     done+=1
     line=f"{'CAUGHT' if caught else 'MISSED'} {rel}:{i+1} [{orig.strip()}] -> [{new.strip()}] {caught or ''}"
