@@ -1679,6 +1679,7 @@ private slots:
     // leave the move undone, Return takes the default, the single card.
     // The help opens whole within the screen's free area, over its owner as far as the
     // area allows, and is already there in its first picture, not drawn elsewhere and moved.
+    // Escape closes it.
     void theHelpOpensWithinTheFreeAreaFromItsFirstPicture() {
         struct AtShow : QObject {
             QRect geometry;
@@ -1708,6 +1709,8 @@ private slots:
             help->ShowWithin(row.available);
             QCOMPARE(atShow.geometry, row.shown);
             QCOMPARE(help->frameGeometry(), row.framed);
+            QTest::keyClick(help, Qt::Key_Escape); // as a dialog closes
+            QVERIFY(help->isHidden());
         }
     }
 
