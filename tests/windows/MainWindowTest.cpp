@@ -237,7 +237,7 @@ private slots:
             medium->setChecked(true);
             dialog->findChild<QPushButton*>(u"cmdDeal"_s)->click();
         };
-        w->Action(u"mnuNewDifficulty"_s)->trigger();
+        w->Action(u"mnuSameDifficulty"_s)->trigger(); // no class chosen yet: the dialog asks
         QTRY_VERIFY(state.gGameActive);
         QCOMPARE(Difficulty::RateDeal(state.gGameNumber)->level, Difficulty::Level::Medium);
         const qint32 first = state.gGameNumber;
