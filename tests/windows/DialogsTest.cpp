@@ -1193,6 +1193,19 @@ private slots:
         QCOMPARE(RatingsCache::Load(cache).size(), 201);
     }
 
+    // A picture that cannot be written is said with its name, as PNG and as SVG.
+    void theChartsSayAPictureTheyCannotWrite() {
+        const QString file = make(u"plain%1"_s.arg(run_));
+        ScriptedPrompter prompter;
+        ChartsPage page({}, prompter, dir_.filePath(u"none.ratings"_s));
+        for (const char* button : { "cmdChartPng", "cmdChartSvg" }) {
+            prompter.saveAs = (file + u"/charts"_s).toStdString(); // under a file
+            page.findChild<QPushButton*>(QLatin1String(button))->click();
+            QCOMPARE(prompter.messages.back(), "Cannot write " + prompter.saveAs + ".");
+        }
+        QCOMPARE(prompter.messages.size(), std::size_t(2));
+    }
+
     // The games by difficulty are counted off the window's thread: while a deal's rating
     // is held up the page says it is counting and goes on answering; the ratings then land
     // in the cache beside the score file and are not made again, unless it is damaged.
