@@ -179,8 +179,7 @@ void cTrans::ReplayAll() {
 
 void cTrans::Load(const std::vector<TransRecord>& entries) {
     Reset();
-    while (entries_.size() < entries.size() + 1)
-        grow();
+    entries_.resize(std::max(entries_.size(), entries.size() + 1));
     std::copy(entries.begin(), entries.end(), entries_.begin() + 1);
     TransCount_ = static_cast<std::int16_t>(entries.size());
     TransID_ = 0;

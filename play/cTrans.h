@@ -36,7 +36,6 @@ public:
     std::int16_t GetTransID() const { return TransID_; }
     std::int16_t TransCount() const { return TransCount_; }
     std::int16_t MoveCounter() const { return MoveCounter_; }
-    std::int16_t Capacity() const { return static_cast<std::int16_t>(entries_.size() - 1); }
     const TransRecord& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
 
     bool UndoPossible() const { return TransID_ >= 1; }
