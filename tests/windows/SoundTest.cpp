@@ -107,8 +107,9 @@ private slots:
         s.engine.rules().CardClicked(onto);
         QCoreApplication::processEvents();
         const auto asked = [&] {
-            return QList<int> { sounds->Asked(Sound::CardPlaced), sounds->Asked(Sound::MoveRefused),
-                sounds->Asked(Sound::GameWon) };
+            const SoundPlayer& player = sounds->Player();
+            return QList<int> { player.Asked(Sound::CardPlaced), player.Asked(Sound::MoveRefused),
+                player.Asked(Sound::GameWon) };
         };
         QCOMPARE(asked(), (QList<int> { 0, 1, 0 }));
         s.engine.rules().ClearSelection();

@@ -100,6 +100,7 @@ bool SoundPlayer::load() {
 }
 
 bool SoundPlayer::Play(Sound sound) {
+    ++asked_[static_cast<std::size_t>(sound)];
     if (!wanted_() || !load()) return false;
     const QString path = QDir(folder_).filePath(FileName(sound));
     if (!QFileInfo::exists(path)) return false;

@@ -2,6 +2,7 @@
 
 #include <QLibrary>
 #include <QString>
+#include <array>
 #include <functional>
 
 namespace quadrell {
@@ -25,6 +26,8 @@ public:
 
     // False when no sound was played: not wanted, or no service to play it.
     bool Play(Sound sound);
+    // How often a sound has been asked for, whether or not it could be played.
+    int Asked(Sound sound) const { return asked_[static_cast<std::size_t>(sound)]; }
     bool Loaded() const { return context_ != nullptr; }
 
     static QString FileName(Sound sound);
@@ -43,6 +46,7 @@ private:
     int (*play_)(void*, unsigned, ...) = nullptr;
     int (*destroy_)(void*) = nullptr;
     bool failed_ = false; // the library or the service is missing: not tried again
+    std::array<int, 3> asked_ {};
 };
 
 } // namespace quadrell

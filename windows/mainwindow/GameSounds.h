@@ -3,7 +3,6 @@
 #include "SoundPlayer.h"
 
 #include <QObject>
-#include <array>
 
 namespace quadrell {
 
@@ -16,16 +15,11 @@ class GameSounds final : public QObject {
 public:
     GameSounds(const cOpt& options, BoardWidget& board, QObject* parent);
 
-    void Won() { play(SoundPlayer::Sound::GameWon); }
-    // How often a sound has been asked for, whether or not it could be played.
-    int Asked(SoundPlayer::Sound sound) const { return asked_[static_cast<std::size_t>(sound)]; }
+    void Won() { player_.Play(SoundPlayer::Sound::GameWon); }
     const SoundPlayer& Player() const { return player_; }
 
 private:
-    void play(SoundPlayer::Sound sound);
-
     SoundPlayer player_;
-    std::array<int, 3> asked_ {};
 };
 
 } // namespace quadrell
