@@ -1403,6 +1403,27 @@ private slots:
         QCOMPARE(store.GetText(u"Options"_s, u"BackPicEnable"_s, QString()), u"False"_s);
     }
 
+    // Every box of Options turned and kept by OK is found turned when Options opens again.
+    void everyOptionsBoxTurnedIsKept() {
+        QMap<QString, bool> turned;
+        {
+            frmOptions options = SessionDialogs::Options(session(), window_.get());
+            for (QCheckBox* box : options.findChildren<QCheckBox*>()) {
+                box->setChecked(!box->isChecked());
+                turned[box->objectName()] = box->isChecked();
+            }
+            ModalAnswerer answers;
+            options.Ok();
+            QCOMPARE(options.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(turned.size() >= 14);
+        frmOptions again = SessionDialogs::Options(session(), window_.get());
+        QMap<QString, bool> found;
+        for (QCheckBox* box : again.findChildren<QCheckBox*>())
+            found[box->objectName()] = box->isChecked();
+        QCOMPARE(found, turned);
+    }
+
     // Options' choosers: the colour chosen is the board's after OK, a picture chosen shows
     // its path, a folder chosen fills its box, and a cancelled or missing choice changes
     // nothing.
