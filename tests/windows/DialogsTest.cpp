@@ -1403,25 +1403,33 @@ private slots:
         QCOMPARE(store.GetText(u"Options"_s, u"BackPicEnable"_s, QString()), u"False"_s);
     }
 
-    // Every box of Options turned and kept by OK is found turned when Options opens again.
-    void everyOptionsBoxTurnedIsKept() {
-        QMap<QString, bool> turned;
+    // Every box and slider of Options changed and kept by OK is found so when Options opens
+    // again.
+    void everyOptionsBoxAndSliderChangedIsKept() {
+        QMap<QString, int> changed;
         {
             frmOptions options = SessionDialogs::Options(session(), window_.get());
             for (QCheckBox* box : options.findChildren<QCheckBox*>()) {
                 box->setChecked(!box->isChecked());
-                turned[box->objectName()] = box->isChecked();
+                changed[box->objectName()] = box->isChecked();
+            }
+            for (QAbstractSlider* slider : options.findChildren<QAbstractSlider*>()) {
+                slider->setValue(
+                    slider->value() == slider->minimum() ? slider->maximum() : slider->minimum());
+                changed[slider->objectName()] = slider->value();
             }
             ModalAnswerer answers;
             options.Ok();
             QCOMPARE(options.result(), int(QDialog::Accepted));
         }
-        QVERIFY(turned.size() >= 14);
+        QVERIFY(changed.size() >= 19);
         frmOptions again = SessionDialogs::Options(session(), window_.get());
-        QMap<QString, bool> found;
+        QMap<QString, int> found;
         for (QCheckBox* box : again.findChildren<QCheckBox*>())
             found[box->objectName()] = box->isChecked();
-        QCOMPARE(found, turned);
+        for (QAbstractSlider* slider : again.findChildren<QAbstractSlider*>())
+            found[slider->objectName()] = slider->value();
+        QCOMPARE(found, changed);
     }
 
     // Options' choosers: the colour chosen is the board's after OK, a picture chosen shows
