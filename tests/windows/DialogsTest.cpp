@@ -1413,7 +1413,7 @@ private slots:
                 box->setChecked(!box->isChecked());
                 changed[box->objectName()] = box->isChecked();
             }
-            for (QAbstractSlider* slider : options.findChildren<QAbstractSlider*>()) {
+            for (QSlider* slider : options.findChildren<QSlider*>()) {
                 slider->setValue(
                     slider->value() == slider->minimum() ? slider->maximum() : slider->minimum());
                 changed[slider->objectName()] = slider->value();
@@ -1427,7 +1427,7 @@ private slots:
         QMap<QString, int> found;
         for (QCheckBox* box : again.findChildren<QCheckBox*>())
             found[box->objectName()] = box->isChecked();
-        for (QAbstractSlider* slider : again.findChildren<QAbstractSlider*>())
+        for (QSlider* slider : again.findChildren<QSlider*>())
             found[slider->objectName()] = slider->value();
         QCOMPARE(found, changed);
     }
