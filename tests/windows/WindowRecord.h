@@ -49,6 +49,9 @@ public:
             if (!w->isVisibleTo(window)) p << u"hidden"_s;
             if (!laidOut(w)) p << u"loose"_s;
             if (!w->isEnabled()) p << u"disabled"_s;
+            if (w->font().bold()) p << u"bold"_s;
+            if (const double size = w->font().pointSizeF() / window->font().pointSizeF(); size != 1)
+                p << u"size=x%1"_s.arg(size, 0, 'f', 2);
             p << u"focus=%1"_s.arg(int(w->focusPolicy()));
             out << u"%1 %2 %3"_s.arg(kind(w), w->objectName(), p.join(u' '));
         }
