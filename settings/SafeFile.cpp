@@ -52,12 +52,10 @@ QString SafeFile::CheckReplaceable(const QString& path, qint64 cap) {
     return notRegularWithin(info, cap);
 }
 
-QString SafeFile::CheckRegular(const QString& path, qint64 cap, bool mayBeMissing) {
+QString SafeFile::CheckRegular(const QString& path, qint64 cap) {
     struct stat info { };
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        if (errno == ENOENT && mayBeMissing) return QString();
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return errno == ENOENT ? SafeFile::tr("The file does not exist.") : systemError();
-    }
     return notRegularWithin(info, cap);
 }
 

@@ -42,8 +42,9 @@ public:
     // `bytes` stays empty.
     static FileRead ReadParts(
         const QString& path, qint64 cap, const std::function<void(QByteArrayView)>& take);
-    // A regular file, or nothing at all there: what may be read or appended to.
-    static QString CheckRegular(const QString& path, qint64 cap, bool mayBeMissing);
+    // A regular file within `cap`: what may be read without waiting on a pipe or reading a
+    // device without end.
+    static QString CheckRegular(const QString& path, qint64 cap);
     // Nothing there, a regular file within `cap` or a link to one: what a write may replace.
     // A rename over anything else would put a file where a device, a pipe or a folder stands
     // (as root, in /dev), or make the file a link to nothing points at.

@@ -13,8 +13,8 @@ QColor BoardBackground::FromStored(qint32 bgr) {
 }
 
 QPixmap BoardBackground::Picture(const QString& path) {
-    if (path.isEmpty() || !SafeFile::CheckRegular(path, SafeFile::kPictureCap, false).isEmpty())
-        return {};
+    // No path, no file, or not a picture file's kind or size: no picture.
+    if (!SafeFile::CheckRegular(path, SafeFile::kPictureCap).isEmpty()) return {};
     QImageReader reader(path);
     const QImage image = reader.read();
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
