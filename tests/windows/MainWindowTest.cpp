@@ -1224,7 +1224,10 @@ private slots:
     // stops at the start of the game; forward, at its end.
     void aReplayRunsOnItsOwnToTheStart() {
         auto w = open();
+        QCOMPARE(w->Replay().Interval(true), w->session().opt.FwdBackSpeed() * 10); // as kept
         w->session().opt.SetFwdBackSpeed(1); // a tick every 10 ms
+        QCOMPARE(w->Replay().Interval(true), 10);
+        QCOMPARE(w->Replay().Interval(false), 10);
         deal(*w, 7);
         w->session().engine.rules().CardDoubleClicked(48);
         w->session().engine.rules().CardDoubleClicked(49);

@@ -24,6 +24,7 @@ public:
     void SetStopEnabled(bool enabled) override;
     bool ForwardRunning() const override { return forward_.isActive(); }
     bool BackwardRunning() const override { return backward_.isActive(); }
+    int Interval(bool forward) const { return (forward ? forward_ : backward_).interval(); }
     void StopPlayback() override;
 
 private:
