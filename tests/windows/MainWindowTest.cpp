@@ -1895,6 +1895,16 @@ private slots:
             QVERIFY(!w->board().HintShown());
             QVERIFY(w->statusBar()->currentMessage() != line);
         }
+        // A line shown since the hint stays when the hint goes.
+        auto w = open();
+        deal(*w, 617);
+        w->RefreshMenus();
+        w->Action(u"mnuHint"_s)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w->board().HintShown(), 5000);
+        w->statusBar()->showMessage(u"A line of its own"_s);
+        w->session().engine.rules().CardClicked(w->board().Hint().first);
+        QVERIFY(!w->board().HintShown());
+        QCOMPARE(w->statusBar()->currentMessage(), u"A line of its own"_s);
     }
 
     // A search that takes a while shows that it is busy until it answers (here that the
