@@ -10,6 +10,7 @@
 #include "dlgReview.h"
 #include "frmMain.h"
 
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -224,6 +225,8 @@ private slots:
             = std::make_shared<const GameReview>(DealtBoard(7), w->session().trans.Played());
         dlgReview dialog(review, 4, QString(), w.get(), &pool);
         QVERIFY(dialog.Solving());
+        // Its work counts as under way from the start, though the pool has not taken it up.
+        QVERIFY(dialog.findChild<QFutureWatcherBase*>()->isRunning());
         QVERIFY(dialog.List()->item(4)->text().endsWith(u". Not solved yet."_s));
         auto* cancel = dialog.findChild<QPushButton*>(u"CancelButton"_s);
         cancel->click();

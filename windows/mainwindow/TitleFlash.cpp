@@ -29,8 +29,7 @@ void TitleFlash::tick() {
         inverted_ ? QStringLiteral("\u25c6 %1 \u25c6").arg(caption_.toUpper()) : caption_);
     if (inverted_) QApplication::alert(&window_, timer_.interval());
     if (++ticks_ > count_) {
-        timer_.stop();
-        inverted_ = false;
+        timer_.stop(); // the next start turns from the caption again
         window_.setWindowTitle(caption_);
     }
 }
