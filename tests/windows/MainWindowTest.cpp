@@ -1564,6 +1564,18 @@ private slots:
             w->close();
             QVERIFY(w->session().save.Unfinished());
         }
+        {
+            // A file named at the start asks first: No to leaving the kept game ends the
+            // start, and the game stays kept.
+            const QString seven = dir_.filePath(u"seven-at-start.qrl"_s);
+            QFile file(seven);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(" 7 \r\n"); // game 7, no move yet
+            file.close();
+            ModalAnswerer no(false);
+            QVERIFY(!open(seven));
+            QCOMPARE(no.texts.size(), 1);
+        }
         auto w = open();
         QCOMPARE(w->session().engine.state().gGameNumber, 1000);
         QCOMPARE(tags(*w), before);
