@@ -70,6 +70,17 @@ private slots:
         QApplication::setPalette(QPalette());
     }
 
+    // The digits are drawn for each screen's pixel ratio, at the same size in points.
+    void theDigitsAreDrawnForEachPixelRatio() {
+        ClockFace clock(nullptr);
+        const QPixmap one = clock.DrawStrip(1.0);
+        for (const double dpr : { 1.25, 2.0 }) {
+            const QPixmap other = clock.DrawStrip(dpr);
+            QCOMPARE(other.devicePixelRatio(), dpr);
+            QVERIFY(std::abs(other.width() - one.width() * dpr) <= 11); // a pixel a cell
+        }
+    }
+
     // A larger font makes larger digits at once, and the box grows with them; back to the
     // first font, back to the first size.
     void theDigitsFollowTheFont() {

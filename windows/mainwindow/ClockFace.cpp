@@ -90,11 +90,11 @@ const QPixmap& ClockFace::Strip() const {
                             .arg(palette().color(QPalette::Window).rgb(), 0, 16)
                             .arg(palette().color(QPalette::WindowText).rgb(), 0, 16)
                             .arg(fontSetup());
-    strip_ = PictureCache::CopiedOrDrawn(pictures_.get(), key, [&] { return drawStrip(dpr); });
+    strip_ = PictureCache::CopiedOrDrawn(pictures_.get(), key, [&] { return DrawStrip(dpr); });
     return strip_;
 }
 
-QPixmap ClockFace::drawStrip(qreal dpr) const {
+QPixmap ClockFace::DrawStrip(qreal dpr) const {
     const QFont font(digits_, this); // at this screen's resolution
     const QFontMetricsF metrics(font);
     const int width = qRound(metrics.horizontalAdvance(QLatin1Char('0')) * dpr);

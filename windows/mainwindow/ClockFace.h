@@ -23,13 +23,14 @@ public:
     // The strip of cells, one for each of "0123456789:", at the clock's scale, as painted (a
     // test compares one drawn with one copied).
     const QPixmap& Strip() const;
+    // The strip drawn for a screen of pixel ratio `dpr`, never scaled from another ratio.
+    QPixmap DrawStrip(qreal dpr) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    QPixmap drawStrip(qreal dpr) const;
     QSize cell() const; // one digit's cell, in device pixels
 
     std::shared_ptr<PictureCache> pictures_;
