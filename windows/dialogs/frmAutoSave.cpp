@@ -94,7 +94,7 @@ void frmAutoSave::FillList(int tab) {
         frames_[tab]->setTitle(tr("Folder : ") + cSave::SizeCheck(path, letters));
         if (frames_[tab]->minimumSizeHint().width() <= room) break;
     }
-    if (model->rowCount() > 0) lists_[tab]->setCurrentIndex(model->index(0, 0));
+    lists_[tab]->setCurrentIndex(model->index(0, 0)); // none in an empty list
 }
 
 void frmAutoSave::UpdateButtons() {
