@@ -2101,14 +2101,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Easy"_s, 20000);
         w->Action(u"mnuDifficulty"_s)->trigger();
         QVERIFY(w->Parts().difficulty->isHidden());
-        // Turned off while a deal is being rated: its answer, when it comes, is not shown.
+        // Turned off while a deal is being rated: its answer, when it comes, is not taken.
         w->Action(u"mnuDifficulty"_s)->trigger();
         deal(*w, 47);
         w->StatusbarUpdate();
+        QCOMPARE(w->Parts().difficulty->text(), u"..."_s);
         w->Action(u"mnuDifficulty"_s)->trigger();
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
         QVERIFY(w->Parts().difficulty->isHidden());
+        QCOMPARE(w->Parts().difficulty->text(), u"..."_s);
     }
 
     void canItBeWonAnswersBesideTheClockWhenChosen() {
