@@ -15,7 +15,6 @@ DifficultyWatch::DifficultyWatch(
     , label_(label)
     , task_(this) {
     label_.setToolTip(tr("How hard this deal is, from the solver's search"));
-    label_.hide();
 }
 
 void DifficultyWatch::show(const QString& text) {

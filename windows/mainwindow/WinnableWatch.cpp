@@ -14,7 +14,6 @@ WinnableWatch::WinnableWatch(
     , label_(label)
     , task_(this) {
     label_.setToolTip(tr("Can this game still be won from here?"));
-    label_.hide();
 }
 
 WinnableWatch::Places WinnableWatch::places() const {
