@@ -192,6 +192,8 @@ private slots:
         const qsizetype before = widget.children().size();
         int runs = 0;
         AfterFirstPaint(&widget, [&runs] { ++runs; });
+        widget.setWindowTitle(u"Not yet"_s); // an event, but no paint
+        QCoreApplication::processEvents();
         QCOMPARE(runs, 0);
         widget.resize(40, 30);
         widget.show();
