@@ -3,6 +3,8 @@
 #include "cArray.h"
 #include "cGame.h"
 
+#include <algorithm>
+
 namespace quadrell {
 
 std::int32_t roundedDiv(std::int32_t n, std::int32_t d) {
@@ -19,10 +21,8 @@ std::array<std::int16_t, 4> DealDigits(std::int32_t gameNumber) {
     std::int32_t q = roundedDiv(gameNumber, 4);
     for (std::size_t j = 0; j < digits.size(); ++j) {
         if (j > 0) q = roundedDiv(q, 30);
-        std::int32_t digit = q % 30;
-        if (digit > 30) digit = 30;
-        if (digit < 1) digit = 1;
-        digits[j] = static_cast<std::int16_t>(digit);
+        // A remainder is below 30 already; a zero (or a negative number's) counts as 1.
+        digits[j] = static_cast<std::int16_t>(std::max(q % 30, 1));
     }
     return digits;
 }
