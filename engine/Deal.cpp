@@ -4,6 +4,7 @@
 #include "cGame.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace quadrell {
 
@@ -11,7 +12,7 @@ std::int32_t roundedDiv(std::int32_t n, std::int32_t d) {
     std::int32_t q = n / d;
     const std::int32_t r = n % d;
     const std::int32_t away = n < 0 ? -1 : 1;
-    const std::int64_t twice = 2 * static_cast<std::int64_t>(r < 0 ? -r : r);
+    const std::int64_t twice = 2 * std::abs(static_cast<std::int64_t>(r));
     if (twice > d || (twice == d && q % 2 != 0)) q += away;
     return q;
 }
