@@ -223,6 +223,7 @@ private slots:
             session().menu, session().opt, session().prompter, window_.get(), slow);
         QCOMPARE(dialog.Rating()->text(), u"Difficulty: rating..."_s);
         dialog.show(); // the number it opens with is rated unsaid; the ones typed are said
+        QVERIFY(dialog.RatingNotice().isHidden());
         QTest::keyClicks(dialog.Text(), u"12"_s); // still typing while it rates
         dialog.Text()->setText(u"x"_s);
         QVERIFY(dialog.Rating()->text().isEmpty()); // no number, no rating
