@@ -209,6 +209,18 @@ private slots:
         QCOMPARE(heard, QList<int> { 2 });
     }
 
+    // A notice is hidden until it has a line to say, even in a window shown before that.
+    void aNoticeIsHiddenUntilItSaysALine() {
+        QWidget window;
+        auto* notice = new Notice(&window);
+        window.show();
+        QVERIFY(notice->isHidden());
+        notice->Say(u"Difficulty: Easy"_s);
+        QVERIFY(notice->isVisible());
+        notice->Say(QString());
+        QVERIFY(notice->isHidden());
+    }
+
     // The number typed is rated off the window's thread: a rating that never ends by
     // itself leaves the typing free, and only the last number's rating is shown.
     void selectGameRatesTheNumberTypedWithoutWaitingForIt() {
@@ -223,7 +235,6 @@ private slots:
             session().menu, session().opt, session().prompter, window_.get(), slow);
         QCOMPARE(dialog.Rating()->text(), u"Difficulty: rating..."_s);
         dialog.show(); // the number it opens with is rated unsaid; the ones typed are said
-        QVERIFY(dialog.RatingNotice().isHidden());
         QTest::keyClicks(dialog.Text(), u"12"_s); // still typing while it rates
         dialog.Text()->setText(u"x"_s);
         QVERIFY(dialog.Rating()->text().isEmpty()); // no number, no rating
