@@ -1,3 +1,4 @@
+#include "FaultInjection.h"
 #include "SessionFixture.h"
 
 #include <QDateTime>
@@ -42,15 +43,12 @@ TEST_F(ClockTest, GameTimeCountsFromTheStartPlusAKeptBase) {
 // Saved early, opened after a long while of another game or of watching: the opened game
 // is timed alone. The kept game resumed at start-up goes on from its kept time.
 TEST_F(ClockTest, AnOpenedGameIsTimedFromZeroAndOnlyTheKeptGameFromItsBase) {
-    QFile saved(file(u"seven.qrl"_s));
-    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
-    saved.write(" 7 \r\n 48  200  1  1 \r\n");
-    saved.close();
+    ASSERT_TRUE(writeContent(file(u"seven.qrl"_s), " 7 \r\n 48  200  1  1 \r\n"));
     for (const bool resumed : { false, true }) {
         startedSecondsAgo(209);
         session.save.SetUnfinished(true);
         session.save.SetLastGameTime(2);
-        ASSERT_TRUE(session.menu.OpenFromFile(saved.fileName(), resumed));
+        ASSERT_TRUE(session.menu.OpenFromFile(file(u"seven.qrl"_s), resumed));
         EXPECT_NEAR(clock().GetGameTime(), resumed ? 211 : 0, 1) << resumed;
     }
 }

@@ -20,11 +20,7 @@ protected:
         QDir().mkpath(file(u"fav/Hard Games"_s));
         session.users.AddUser(u"Guest"_s, QString(), QString());
     }
-    void touch(const QString& relative) {
-        QFile f(file(relative));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(" 0 \r\n");
-    }
+    void touch(const QString& relative) { ASSERT_TRUE(writeContent(file(relative), " 0 \r\n")); }
     QStringList names(const QString& folder) {
         QStringList out;
         for (const GameListItem& g : favourites.Games(file(folder)))
@@ -139,10 +135,7 @@ TEST_F(FavouritesTest, GamesAreMovedAndDeleted) {
     EXPECT_EQ(names(u"fav/Hard Games"_s), QStringList { "b" });
     EXPECT_NE(prompter.messages.back().find("gone.qrl"), std::string::npos);
     // Yes to replacing: the game moved takes the place of the one there.
-    QFile easyB(file(u"fav/Easy Games/b.q2k"_s));
-    ASSERT_TRUE(easyB.open(QIODevice::WriteOnly));
-    easyB.write(" 7 \r\n");
-    easyB.close();
+    ASSERT_TRUE(writeContent(file(u"fav/Easy Games/b.q2k"_s), " 7 \r\n"));
     favourites.MoveGames({ file(u"fav/Easy Games/b.q2k"_s) }, file(u"fav/Hard Games"_s));
     EXPECT_TRUE(names(u"fav/Easy Games"_s).isEmpty());
     QFile hardB(file(u"fav/Hard Games/b.q2k"_s));

@@ -1,4 +1,5 @@
 #include "BoardBuilder.h"
+#include "FaultInjection.h"
 #include "Favourites.h"
 #include "FinishFlow.h"
 #include "GameDialogs.h"
@@ -27,10 +28,7 @@ protected:
         session.GameWonDetected();
     }
     FinishFlow& flow = session.finishing;
-    QByteArray scores() {
-        QFile f(session.save.ScoreFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray scores() { return contentOf(session.save.ScoreFile()); }
     FinishFlow::Choices choices() {
         FinishFlow::Choices c;
         c.savePath = file(u"617"_s);
@@ -182,10 +180,7 @@ TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
     FinishFlow::Choices c = choices();
     c.favourite = true;
     const QString fav = file(u"fav/Easy Games/617 Played by Guest.q2k"_s);
-    QFile old(fav);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    ASSERT_TRUE(writeContent(fav, "old"));
     prompter.yes = false;
     flow.Accept(c);
     ASSERT_EQ(prompter.questions.size(), 1U);
@@ -200,9 +195,7 @@ TEST_F(FinishTest, AFavouriteThatExistsIsReplacedOnlyOnYes) {
 TEST_F(FinishTest, OkOrCancelReachedAgainWhileAQuestionIsOpenRecordsTheWinOnce) {
     FinishFlow::Choices c = choices();
     c.favourite = true;
-    QFile old(file(u"fav/Easy Games/617 Played by Guest.q2k"_s));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.close();
+    ASSERT_TRUE(writeContent(file(u"fav/Easy Games/617 Played by Guest.q2k"_s), {}));
     prompter.onQuestion = [&] {
         prompter.onQuestion = {};
         flow.Accept(c); // a second OK, delivered by the question's own event loop

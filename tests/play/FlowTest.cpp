@@ -272,10 +272,7 @@ TEST_F(FlowTest, AFileFromOutsideIsCheckedBeforeTheGameInPlayIsLeft) {
     startGame(1000);
     session.engine.rules().CardDoubleClicked(48);
     trans().SaveToFile(file(u"kept.qrl"_s));
-    QFile bad(file(u"bad.qrl"_s));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a game");
-    bad.close();
+    ASSERT_TRUE(writeContent(file(u"bad.qrl"_s), "not a game"));
     EXPECT_FALSE(session.menu.OpenChecked(file(u"bad.qrl"_s)));
     EXPECT_TRUE(prompter.questions.empty());
     EXPECT_EQ(prompter.messages.size(), 1U);

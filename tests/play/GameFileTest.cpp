@@ -1,6 +1,7 @@
 #include "GameFile.h"
 
 #include "Deal.h"
+#include "FaultInjection.h"
 #include "GameFileSummary.h"
 #include "GameSource.h"
 #include "SafeFile.h"
@@ -15,17 +16,6 @@ namespace quadrell::test {
 
 using namespace Qt::StringLiterals;
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 TEST(GameFileFormat, SignPositionDigitsAndATrailingSpace) {
     const std::vector<TransRecord> entries { { 12, 200, -1, 3 }, { 0, 205, 2, 0 } };
@@ -162,11 +152,11 @@ TEST_F(GameFileTest, SavingWritesOnlyTheEntriesOnTheBoard) {
     trans().Undo();
     ASSERT_TRUE(trans().SaveToFile(file("a.qrl")));
     // The 9H uncovered the AH, which went home by itself.
-    EXPECT_EQ(readAll(file("a.qrl")),
+    EXPECT_EQ(contentOf(file("a.qrl")),
         QByteArray(" 0 \r\n 48  200  1  1 \r\n 40  205  2  1 \r\n 49  201  1  2 \r\n"));
     state().gFinishedView = true; // while a finished game is watched, all of it
     ASSERT_TRUE(trans().SaveToFile(file("b.q2k")));
-    EXPECT_EQ(readAll(file("b.q2k")).count("\r\n"), 5);
+    EXPECT_EQ(contentOf(file("b.q2k")).count("\r\n"), 5);
 }
 
 TEST_F(GameFileTest, AnIncompleteGameComesBackAtItsPositionWithNoRedo) {
@@ -221,7 +211,7 @@ TEST_F(GameFileTest, AnyOtherEndingShowsTheDealWithTheHistoryLoaded) {
 TEST_F(GameFileTest, AnEmptyHistoryIsAOneLineFile) {
     session.menu.NewGame(77, false);
     trans().SaveToFile(file("e.qrl"));
-    EXPECT_EQ(readAll(file("e.qrl")), QByteArray(" 77 \r\n"));
+    EXPECT_EQ(contentOf(file("e.qrl")), QByteArray(" 77 \r\n"));
     ASSERT_TRUE(session.menu.OpenFromFile(file("e.qrl")));
     EXPECT_EQ(state().gGameNumber, 77);
     EXPECT_EQ(trans().TransCount(), 0);
@@ -229,7 +219,7 @@ TEST_F(GameFileTest, AnEmptyHistoryIsAOneLineFile) {
 
 TEST_F(GameFileTest, AFileThatCannotBeUsedChangesNothing) {
     dealAndPlay();
-    writeAll(file("bad.qrl"), QByteArray(" 5 \r\n 48  999  1  1 \r\n"));
+    ASSERT_TRUE(writeContent(file("bad.qrl"), QByteArray(" 5 \r\n 48  999  1  1 \r\n")));
     const int count = trans().TransCount();
     const Card top = board().GetCardIndex(200);
     EXPECT_FALSE(session.menu.OpenFromFile(file("bad.qrl")));
@@ -256,7 +246,7 @@ TEST_F(GameFileTest, AFullHistoryFitsTheCapAndAnythingLargerIsRefusedUnread) {
     EXPECT_EQ(GameFile::Read(file("full.qrl")).error.indexOf(u"too large"_s), -1);
     QByteArray hostile(SafeFile::kGameFileCap + 1, ' ');
     hostile.replace(0, 5, " 5 \r\n");
-    writeAll(file("hostile.qrl"), hostile);
+    ASSERT_TRUE(writeContent(file("hostile.qrl"), hostile));
     const GameFileRead read = GameFile::Read(file("hostile.qrl"));
     EXPECT_FALSE(read.game);
     EXPECT_NE(read.error.indexOf(u"too large"_s), -1);
@@ -351,8 +341,9 @@ TEST_F(GameFileTest, ASummaryIsTheMovesMadeAndTheCardsHomeWhereTheHistoryEnds) {
 }
 
 TEST_F(GameFileTest, AFileThatIsNoGameHasNoSummary) {
-    writeAll(file("text.qrl"), "this is not a game\r\n");
-    writeAll(file("bad-move.qrl"), " 0 \r\n 0  205  1  1 \r\n"); // a covered card sent home
+    ASSERT_TRUE(writeContent(file("text.qrl"), "this is not a game\r\n"));
+    ASSERT_TRUE(writeContent(
+        file("bad-move.qrl"), " 0 \r\n 0  205  1  1 \r\n")); // a covered card sent home
     for (const char* name : { "text.qrl", "bad-move.qrl", "gone.qrl" })
         EXPECT_FALSE(GameFileSummary::Read(file(QLatin1String(name)))) << name;
 }

@@ -102,10 +102,7 @@ TEST_F(LifecycleTest, AKeptGameIsResumedAndNothingElseOpensAnEmptyBoard) {
 TEST_F(LifecycleTest, AKeptGameThatCannotBeReadLeavesAnEmptyBoard) {
     playGame(1000);
     life.Unload();
-    QFile spoilt(kept.Path());
-    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    spoilt.write("not a game\r\n");
-    spoilt.close();
+    ASSERT_TRUE(writeContent(kept.Path(), "not a game\r\n"));
     session.menu.NoGame();
     session.save.SetSnapShot(true); // as the last session left it
     EXPECT_TRUE(life.Open_Game(QString()));
@@ -144,10 +141,7 @@ TEST_F(LifecycleTest, EveryMoveIsKeptAndAKilledGameComesBack) {
     kept.Update();
     session.engine.rules().CardDoubleClicked(49);
     kept.Update();
-    const QByteArray written = [&] {
-        QFile f(kept.Path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray written = contentOf(kept.Path());
     EXPECT_EQ(written.count("\r\n"), 1 + trans().TransCount());
     EXPECT_FALSE(session.save.Unfinished()); // the key keeps its meaning in play
     // The next start finds the game as if the program had been closed.

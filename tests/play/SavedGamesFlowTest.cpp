@@ -1,4 +1,5 @@
 #include "AutoSaves.h"
+#include "FaultInjection.h"
 #include "GameFile.h"
 #include "GameLists.h"
 #include "Lifecycle.h"
@@ -122,10 +123,7 @@ TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
     EXPECT_TRUE(session.files.File_Open());
     EXPECT_EQ(state().gGameNumber, 12);
     EXPECT_EQ(session.recent.GetRecent(6), file(u"twelve.qrl"_s));
-    QFile junk(file(u"junk.qrl"_s));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("junk");
-    junk.close();
+    ASSERT_TRUE(writeContent(file(u"junk.qrl"_s), "junk"));
     prompter.openAs = file(u"junk.qrl"_s).toStdString();
     EXPECT_FALSE(session.files.File_Open());
     EXPECT_EQ(session.recent.GetTotalNumb(6), 1); // a file that did not open is not listed
@@ -151,10 +149,8 @@ TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
 
 TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
     const QString mixed = folder(u"mixed"_s);
-    for (const char* name : { "a.qrl", "b.Q2K", "c.txt", "d.q2k" }) {
-        QFile f(mixed + QLatin1Char('/') + QLatin1String(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : { "a.qrl", "b.Q2K", "c.txt", "d.q2k" })
+        ASSERT_TRUE(writeContent(mixed + QLatin1Char('/') + QLatin1String(name), {}));
     EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Both, QString()).size(), 3U);
     EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Finished, QString()).size(), 2U);
     const auto incomplete = GameLists::Folder(mixed, GameLists::Kinds::Incomplete, QString());

@@ -118,10 +118,7 @@ protected:
     cScore score { save, players, prompter };
     const QDateTime created { QDate(2026, 12, 1), QTime(10, 0, 0) };
 
-    QByteArray file() {
-        QFile f(save.ScoreFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray file() { return contentOf(save.ScoreFile()); }
     void addPlayer(const char* name, const QDateTime& when) {
         users.AddUser(QLatin1String(name), QString(), cSave::DateText(when));
     }
@@ -246,10 +243,7 @@ TEST_F(ScoresTest, ARecordCutShortByAKillIsFinishedOnceAtTheNextStart) {
     const QByteArray done = file();
     for (const QByteArray& left : { before, written, written.left(written.size() - 7) }) {
         ASSERT_TRUE(QFile::remove(save.ScoreFile()));
-        QFile f(save.ScoreFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(left);
-        f.close();
+        ASSERT_TRUE(writeContent(save.ScoreFile(), left));
         store.SetText(u"Save"_s, u"PendingScore"_s, note);
         store.SetInt(u"Player1"_s, u"Total"_s, 1);
         store.SetInt(u"Player1"_s, u"Won"_s, 0);

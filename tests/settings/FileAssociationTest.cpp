@@ -1,5 +1,7 @@
 #include "FileAssociation.h"
 
+#include "FaultInjection.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,11 +15,6 @@ namespace quadrell::test {
 using namespace Qt::StringLiterals;
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class FileAssociationTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -29,20 +26,19 @@ protected:
     }
     void install() {
         QDir().mkpath(system + u"/applications"_s);
-        QFile f(system + u"/applications/quadrell2000.desktop"_s);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s));
+        ASSERT_TRUE(writeContent(system + u"/applications/quadrell2000.desktop"_s,
+            FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s)));
     }
     const char* entry = "applications/quadrell2000-local.desktop";
 };
 
 TEST_F(FileAssociationTest, ARunFromItsFolderRegistersBothGameFileKindsForThisUser) {
     check("/opt/q/quadrell2000");
-    const QByteArray desktop = readAll(inHome(entry));
+    const QByteArray desktop = contentOf(inHome(entry));
     EXPECT_TRUE(desktop.contains("Exec=/opt/q/quadrell2000 %f\n"));
     EXPECT_TRUE(desktop.contains(
         "MimeType=application/x-quadrell2000-finished;application/x-quadrell2000-incomplete;"));
-    const QByteArray mime = readAll(inHome("mime/packages/quadrell2000.xml"));
+    const QByteArray mime = contentOf(inHome("mime/packages/quadrell2000.xml"));
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.q2k\""));
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.qrl\""));
     EXPECT_TRUE(mime.contains("Quadrell 2000 Finished Game"));
@@ -51,8 +47,8 @@ TEST_F(FileAssociationTest, ARunFromItsFolderRegistersBothGameFileKindsForThisUs
     for (const char* icon :
         { "apps/quadrell2000.svg", "mimetypes/application-x-quadrell2000-finished.svg",
             "mimetypes/application-x-quadrell2000-incomplete.svg" })
-        EXPECT_TRUE(
-            readAll(home + u"/icons/hicolor/scalable/"_s + QLatin1String(icon)).startsWith("<svg"))
+        EXPECT_TRUE(contentOf(home + u"/icons/hicolor/scalable/"_s + QLatin1String(icon))
+                        .startsWith("<svg"))
             << icon;
     // Never under the installed entry's name, which it would hide.
     EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));
@@ -62,17 +58,15 @@ TEST_F(FileAssociationTest, EveryStartRepairsWhatIsMissingOrNamesAnotherPlace) {
     check("/gone/quadrell2000");
     QFile::remove(inHome("mime/packages/quadrell2000.xml"));
     check("/new/quadrell2000");
-    EXPECT_TRUE(readAll(inHome(entry)).contains("Exec=/new/quadrell2000 %f\n"));
+    EXPECT_TRUE(contentOf(inHome(entry)).contains("Exec=/new/quadrell2000 %f\n"));
     EXPECT_TRUE(QFile::exists(inHome("mime/packages/quadrell2000.xml")));
 }
 
 TEST_F(FileAssociationTest, AnInstalledCopyLeavesNothingOfOursInTheHome) {
     check("/opt/q/quadrell2000");
     // The entry an older version wrote under the installed name.
-    QFile old(inHome("applications/quadrell2000.desktop"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s));
-    old.close();
+    ASSERT_TRUE(writeContent(inHome("applications/quadrell2000.desktop"),
+        FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s)));
     install();
     check("/usr/games/quadrell2000");
     for (const char* name : { entry, "applications/quadrell2000.desktop",
@@ -95,18 +89,16 @@ TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
         GTEST_SKIP() << "update-desktop-database is not installed";
     const QString cache = inHome("applications/mimeinfo.cache");
     check("/opt/q/quadrell2000");
-    EXPECT_TRUE(readAll(cache).contains("quadrell2000-local.desktop"));
+    EXPECT_TRUE(contentOf(cache).contains("quadrell2000-local.desktop"));
     // An older version's entry under the installed name, listed too.
-    QFile old(inHome("applications/quadrell2000.desktop"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(FileAssociation::DesktopEntry(u"/opt/q/quadrell2000"_s));
-    old.close();
+    ASSERT_TRUE(writeContent(inHome("applications/quadrell2000.desktop"),
+        FileAssociation::DesktopEntry(u"/opt/q/quadrell2000"_s)));
     ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, { inHome("applications") }), 0);
-    ASSERT_TRUE(readAll(cache).contains(";quadrell2000.desktop;"));
+    ASSERT_TRUE(contentOf(cache).contains(";quadrell2000.desktop;"));
     check("/opt/q/quadrell2000"); // our own entry as it was: only the old one goes
     EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));
-    EXPECT_FALSE(readAll(cache).contains(";quadrell2000.desktop;"));
-    EXPECT_TRUE(readAll(cache).contains("quadrell2000-local.desktop"));
+    EXPECT_FALSE(contentOf(cache).contains(";quadrell2000.desktop;"));
+    EXPECT_TRUE(contentOf(cache).contains("quadrell2000-local.desktop"));
 }
 
 // Installed, the per-user copies go, but a file under one of their names that the player
@@ -115,14 +107,12 @@ TEST_F(FileAssociationTest, AFileOfTheSameNameThatIsNotOursStays) {
     for (const char* name :
         { "applications/quadrell2000.desktop", "mime/packages/quadrell2000.xml" }) {
         QDir().mkpath(QFileInfo(inHome(name)).absolutePath());
-        QFile mine(inHome(name));
-        ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-        mine.write("made by the player\n");
+        ASSERT_TRUE(writeContent(inHome(name), "made by the player\n"));
     }
     install();
     check("/usr/games/quadrell2000");
-    EXPECT_EQ(readAll(inHome("applications/quadrell2000.desktop")), "made by the player\n");
-    EXPECT_EQ(readAll(inHome("mime/packages/quadrell2000.xml")), "made by the player\n");
+    EXPECT_EQ(contentOf(inHome("applications/quadrell2000.desktop")), "made by the player\n");
+    EXPECT_EQ(contentOf(inHome("mime/packages/quadrell2000.xml")), "made by the player\n");
 }
 
 TEST(FileAssociation, ExecIsQuotedAndEscapedByTheDesktopEntryRules) {

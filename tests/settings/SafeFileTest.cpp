@@ -451,9 +451,7 @@ TEST(AppPathsTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
     EXPECT_TRUE(paths.Create(&why)); // made before: no error
     EXPECT_TRUE(why.isEmpty());
     QDir(paths.dataFolder).removeRecursively();
-    QFile stand(paths.dataFolder);
-    ASSERT_TRUE(stand.open(QIODevice::WriteOnly));
-    stand.close();
+    ASSERT_TRUE(writeContent(paths.dataFolder, {}));
     const AppPaths beneath = AppPaths::Inside(paths.dataFolder); // folders under the file
     const AppPaths linked = AppPaths::Inside(dir.filePath(u"linked"_s));
     ASSERT_TRUE(QDir().mkpath(dir.filePath(u"linked"_s)));

@@ -1275,10 +1275,7 @@ private slots:
         w->Action(u"mnuStop"_s)->trigger();
         // A finished game watched: no snapshot, hint or solution of a game not in play.
         const QString watched = dir_.filePath(u"seven.q2k"_s);
-        QFile file(watched);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(" 7 \r\n 48  200  1  1 \r\n");
-        file.close();
+        QVERIFY(writeContent(watched, " 7 \r\n 48  200  1  1 \r\n"));
         w->session().menu.GameLost();
         QVERIFY(w->session().menu.OpenChecked(watched));
         while (w->Replay().ForwardRunning())
@@ -1568,10 +1565,7 @@ private slots:
             // A file named at the start asks first: No to leaving the kept game ends the
             // start, and the game stays kept.
             const QString seven = dir_.filePath(u"seven-at-start.qrl"_s);
-            QFile file(seven);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(" 7 \r\n"); // game 7, no move yet
-            file.close();
+            QVERIFY(writeContent(seven, " 7 \r\n")); // game 7, no move yet
             ModalAnswerer no(false);
             QVERIFY(!open(seven));
             QCOMPARE(no.texts.size(), 1);
