@@ -24,6 +24,12 @@ for start in first later; do
     probed=$(sed -n 's/^startup-ms: //p' "$work/said")
     ((probed >= 0 && probed <= lasted)) ||
         { echo "the $start start reported $probed ms of a run of $lasted ms"; exit 1; }
+    # CPU time and memory are the process's own, read when it painted.
+    cpu=$(sed -n 's/^cpu-us: //p' "$work/said")
+    rss=$(sed -n 's/^rss-kb: //p' "$work/said")
+    peak=$(sed -n 's/^peak-kb: //p' "$work/said")
+    ((cpu > 0 && rss > 0 && peak > 0)) ||
+        { echo "the $start start reported $cpu us of CPU, $rss and $peak kB"; exit 1; }
     # The loader's list is there to be read: the toolkit itself is in it.
     grep -q 'file=libQt6Gui' "$work/loaded" || { echo "no list of loaded libraries"; exit 1; }
     if grep 'file=.*imageformats' "$work/loaded"; then
