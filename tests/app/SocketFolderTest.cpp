@@ -47,6 +47,18 @@ TEST(SocketFolder, ARuntimeFolderOthersMayEnterIsPassedOverForOneOfTheUsersOwn) 
     QDir().mkpath(dir.filePath(u"cache/quadrell2000"_s));
     ::chmod(QFile::encodeName(dir.filePath(u"cache/quadrell2000"_s)).constData(), 0755);
     EXPECT_EQ(SocketFolder::Find(), dir.filePath(u"cache/quadrell2000"_s));
+    // A cache folder not there yet: it is made, with the socket's folder in it.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(u"fresh/cache"_s)));
+    EXPECT_EQ(SocketFolder::Find(), dir.filePath(u"fresh/cache/quadrell2000"_s));
+    // A link in its place is refused, and the folder it points to keeps its rights.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(u"linked"_s)));
+    QDir().mkpath(dir.filePath(u"linked"_s));
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    QFile::link(dir.path(), dir.filePath(u"linked/quadrell2000"_s));
+    EXPECT_EQ(SocketFolder::Find(), QString());
+    struct stat info { };
+    ASSERT_EQ(::stat(QFile::encodeName(dir.path()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0755U);
     ::chmod(QFile::encodeName(runtime).constData(), 0700);
     EXPECT_EQ(SocketFolder::Find(), runtime);
 }
