@@ -2125,6 +2125,14 @@ private slots:
         w->Action(u"mnuWinnable"_s)->trigger();
         QVERIFY(w->Parts().winnable->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
+        // Turned off while it searches: the search is called off, its answer never taken.
+        deal(*w, 617);
+        w->StatusbarUpdate();
+        const SolveTask* search = w->Parts().winnable->findChild<SolveTask*>();
+        QVERIFY(search->Running());
+        w->Action(u"mnuWinnable"_s)->trigger();
+        QVERIFY(!search->Running());
+        QVERIFY(w->Parts().winnable->isHidden());
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {
