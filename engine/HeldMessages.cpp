@@ -16,7 +16,6 @@ void HeldMessages::Release() {
     engine_.SetPrompter(own_);
     for (const Held& message : held_)
         own_.Message(message.text, message.icon, message.title);
-    held_.clear();
 }
 
 void HeldMessages::Message(const std::string& text, MessageIcon icon, const std::string& title) {
