@@ -33,16 +33,14 @@ bool AppPaths::Create(QString* why) const {
         const QFileInfo before(folder);
         const bool linkToNothing = before.isSymLink() && !before.exists();
         const bool fileInPlace = before.exists() && !before.isDir();
-        std::error_code error;
-        if (!fileInPlace && !linkToNothing)
-            std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-        if (!fileInPlace && !linkToNothing && !error && QFileInfo(folder).isDir()) continue;
+        std::error_code error; // neither a file nor a dangling link is ever made a folder
+        std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+        if (!error && QFileInfo(folder).isDir()) continue;
         if (!why) return false;
         const QString reason = linkToNothing
             ? QCoreApplication::translate("AppPaths", "A link to nothing stands in its place.")
-            : fileInPlace || !error
-            ? QCoreApplication::translate("AppPaths", "A file stands in its place.")
-            : QString::fromLocal8Bit(error.message().c_str());
+            : fileInPlace ? QCoreApplication::translate("AppPaths", "A file stands in its place.")
+                          : QString::fromLocal8Bit(error.message().c_str());
         *why = QCoreApplication::translate("AppPaths",
             "Quadrell 2000 cannot start: the folder\r\n%1\r\ncould not be made. %2\r\n"
             "Without it no game and no score could be kept.")

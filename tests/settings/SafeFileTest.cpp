@@ -462,12 +462,14 @@ TEST(AppPathsTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
         { linked, linked.configFolder, u"A link to nothing stands in its place."_s },
     };
     for (const auto& [blocked, folder, reason] : rows) {
+        EXPECT_FALSE(blocked.Create());
         why.clear();
         EXPECT_FALSE(blocked.Create(&why));
         EXPECT_EQ(why,
             u"Quadrell 2000 cannot start: the folder\r\n"_s + folder + u"\r\ncould not be made. "_s
                 + reason + u"\r\nWithout it no game and no score could be kept."_s);
     }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"nowhere"_s))); // the link's end not made
 }
 
 } // namespace
