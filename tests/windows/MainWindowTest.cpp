@@ -518,14 +518,15 @@ private slots:
     }
 
     // A win leaps the cards from their foundations for at most three seconds, then the
-    // dialog opens; a key ends it early; a player who asked for less motion goes straight on.
+    // dialog opens; a key ends it early; a player who asked for less motion, or for cards
+    // that jump, goes straight on.
     void aWinIsCelebratedUntilOverOrSkippedUnlessMotionIsReduced() {
-        enum class End { ByItself, Key, ReducedMotion };
-        for (const End how : { End::ByItself, End::Key, End::ReducedMotion }) {
+        enum class End { ByItself, Key, ReducedMotion, CardsJump };
+        for (const End how : { End::ByItself, End::Key, End::ReducedMotion, End::CardsJump }) {
             auto w = open();
             deal(*w, 7);
             w->session().opt.SetReduceMotion(how == End::ReducedMotion ? 1 : 0);
-            w->session().opt.SetCardSpeed(2); // animated, and quick
+            w->session().opt.SetCardSpeed(how == End::CardsJump ? 1 : 2); // 2: animated, quick
             sureWinBehindOneMove(*w);
             Engine& engine = w->session().engine;
             engine.rules().CardClicked(16);
@@ -540,7 +541,7 @@ private slots:
             party.Frame(0); // the wall clock plays no part: each moment is asked for
             engine.autoPlayer().Finish();
             QApplication::processEvents(); // the win is handled once the last move is over
-            if (how == End::ReducedMotion) {
+            if (how == End::ReducedMotion || how == End::CardsJump) {
                 QTRY_COMPARE(dialogs, 1);
                 QVERIFY(!party.Running());
                 continue;
