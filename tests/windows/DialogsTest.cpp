@@ -609,12 +609,23 @@ private slots:
         QVERIFY(dialog.DeleteButton()->isEnabled());
         QVERIFY(!dialog.DeleteAllButton()->isEnabled());
         dialog.Tabs()->setCurrentIndex(0);
+        QAbstractItemView* list = dialog.List(0);
+        list->setCurrentIndex(list->model()->index(1, 0));
         {
             ModalAnswerer no(false);
+            dialog.Delete();
             dialog.DeleteAll();
-            QCOMPARE(no.icons, QList<QMessageBox::Icon> { QMessageBox::Critical });
+            QCOMPARE(no.icons, QList<QMessageBox::Icon>(2, QMessageBox::Critical));
         }
-        QCOMPARE(dialog.List(0)->model()->rowCount(), 2); // No keeps every file
+        QCOMPARE(list->model()->rowCount(), 2);            // No keeps every file
+        QVERIFY(list->selectionModel()->isRowSelected(1)); // and the player's choice
+        list->clearSelection();
+        {
+            ModalAnswerer none;
+            dialog.Delete();
+            QVERIFY(none.texts.isEmpty()); // nothing chosen, nothing asked or listed again
+        }
+        QCOMPARE(list->currentIndex().row(), 1);
         ModalAnswerer answers;
         dialog.DeleteAll();
         QCOMPARE(answers.texts,
