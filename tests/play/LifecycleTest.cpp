@@ -242,6 +242,30 @@ TEST_F(LifecycleTest, AKeptGameOutlivesAnEndThatTheSettingsCouldNotTake) {
     EXPECT_TRUE(contentOf(next.save.ScoreFile()).isEmpty());
 }
 
+// Settings that cannot be saved are said once, with what is kept: the last saved settings,
+// or none at all.
+TEST_F(LifecycleTest, SettingsThatCannotBeSavedAreSaidWithWhatIsKept) {
+    for (const bool savedBefore : { true, false }) {
+        QTemporaryDir home;
+        const AppPaths at = AppPaths::Inside(home.path());
+        ASSERT_TRUE(at.Create());
+        ScriptedPrompter told;
+        Session other { at, view, told, window, replay, [] {} };
+        if (savedBefore) other.opt.SetCardSpeed(12);
+        {
+            FileSizeLimit full(0);
+            other.opt.SetCardSpeed(13);
+            other.opt.SetCardSpeed(14);
+        }
+        const std::string ini = (at.configFolder + u"/quadrell 2000.ini"_s).toStdString();
+        EXPECT_EQ(told.messages,
+            std::vector<std::string> { "The settings could not be saved to\r\n" + ini
+                + (savedBefore ? "\r\nThe last saved settings are kept."
+                               : "\r\nNo settings have been saved yet: the game goes on with "
+                                 "its defaults.") });
+    }
+}
+
 TEST_F(LifecycleTest, AKeptGameThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
     playGame(1000);
     kept.Update();
