@@ -6,9 +6,9 @@
 namespace quadrell {
 
 std::optional<qint32> SelectGameRules::Validate(const QString& text) {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v) || !(v > 0 && v < kUpper)) return std::nullopt;
+    // Text that is no number reads as 0, and NaN fails every comparison: both are refused.
+    const double v = text.trimmed().toDouble();
+    if (!(v > 0 && v < kUpper)) return std::nullopt;
     return static_cast<qint32>(std::nearbyint(v));
 }
 
