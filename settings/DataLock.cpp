@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStringList>
 #include <csignal>
 
 namespace quadrell {
@@ -15,9 +14,10 @@ DataLock::DataLock(const QString& dataFolder)
 }
 
 bool DataLock::TryLock() {
-    if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) return true;
-    // A stale lock that could not be replaced (the disk is full) is held by no one either.
-    // Qt reads no holder where the number is no process's (0 or less).
+    if (lock_.tryLock(0)) return true;
+    // Held only by a program that runs. A stale lock that could not be replaced (the disk is
+    // full), or no lock where none can be made (a read-only folder), is held by no one. Qt
+    // reads no holder where the number is no process's (0 or less).
     qint64 pid = 0;
     QString host, app;
     return !lock_.getLockInfo(&pid, &host, &app) || ::kill(static_cast<pid_t>(pid), 0) != 0;
@@ -31,9 +31,10 @@ QString DataLock::InUseText() const {
 
 QString DataLock::InUseLine() const {
     // The folder ends its sentence on one line as it does on a line of its own.
-    QStringList lines = InUseText().split(QStringLiteral("\r\n"));
-    if (lines.size() > 2) lines[1] += QLatin1Char('.');
-    return lines.join(QLatin1Char(' '));
+    const QString folder = QDir::toNativeSeparators(folder_);
+    QString line = InUseText();
+    line.replace(QStringLiteral("\r\n%1\r\n").arg(folder), QStringLiteral(" %1. ").arg(folder));
+    return line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
 }
 
 } // namespace quadrell
