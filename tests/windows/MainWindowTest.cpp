@@ -2117,6 +2117,8 @@ private slots:
         QCOMPARE(w->session().opt.ShowWinnable(), qint16(1));
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Winnable"_s, 20000);
         QVERIFY(w->Parts().winnable->isVisible());
+        const SolveTask* search = w->Parts().winnable->findChild<SolveTask*>();
+        QVERIFY(!search->Running()); // answered: over
         BoardBuilder(w->session().engine).noMovesLeft(); // and after the next move
         w->StatusbarUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
@@ -2129,7 +2131,6 @@ private slots:
         // Turned off while it searches: the search is called off, its answer never taken.
         deal(*w, 617);
         w->StatusbarUpdate();
-        const SolveTask* search = w->Parts().winnable->findChild<SolveTask*>();
         QVERIFY(search->Running());
         w->Action(u"mnuWinnable"_s)->trigger();
         QVERIFY(!search->Running());
