@@ -4,12 +4,11 @@
 
 namespace quadrell {
 
-SolveTask::~SolveTask() {
-    Cancel();
-    join();
-}
+SolveTask::~SolveTask() { stop(); }
 
-void SolveTask::join() {
+void SolveTask::stop() {
+    // Told to stop before it is waited for: a search may otherwise run for its whole budget.
+    if (cancel_) cancel_->store(true);
     if (worker_.joinable()) worker_.join();
 }
 
@@ -19,8 +18,7 @@ void SolveTask::Cancel() {
 }
 
 void SolveTask::Start(const cGame& board, Done done, Solver::Limits limits) {
-    Cancel();
-    join();
+    stop();
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     limits.cancel = cancel_.get();
     running_ = true;

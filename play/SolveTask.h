@@ -26,7 +26,7 @@ public:
     bool Running() const { return running_; }
 
 private:
-    void join();
+    void stop();
 
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancel_;
