@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -50,6 +51,8 @@ public:
             if (!laidOut(w)) p << u"loose"_s;
             if (!w->isEnabled()) p << u"disabled"_s;
             if (w->font().bold()) p << u"bold"_s;
+            if (QFontInfo(w->font()).fixedPitch() && !QFontInfo(window->font()).fixedPitch())
+                p << u"fixed"_s;
             if (const double size = w->font().pointSizeF() / window->font().pointSizeF(); size != 1)
                 p << u"size=x%1"_s.arg(size, 0, 'f', 2);
             p << u"focus=%1"_s.arg(int(w->focusPolicy()));
