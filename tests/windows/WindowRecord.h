@@ -149,6 +149,7 @@ private:
         } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
             p << u"lines=%1"_s.arg(t->blockCount());
             flag(p, t->isReadOnly(), u"read-only"_s);
+            flag(p, t->lineWrapMode() == QPlainTextEdit::NoWrap, u"unwrapped"_s);
         } else if (auto* v = qobject_cast<QAbstractItemView*>(w)) {
             p << u"choose=%1 edit=%2"_s.arg(int(v->selectionMode())).arg(int(v->editTriggers()));
             if (auto* tree = qobject_cast<QTreeView*>(w)) {
