@@ -277,7 +277,6 @@ private slots:
         QCOMPARE(dialog.Label()->text(), u"Select a Game Number between 0 and 40000"_s);
         const int proposed = dialog.Text()->text().toInt();
         QVERIFY(proposed >= 0 && proposed <= 40000);
-        QCOMPARE(dialog.Text()->selectedText(), dialog.Text()->text());
         ModalAnswerer answers;
         for (const char* bad : { "3240000", "abc", "-5", "" }) {
             dialog.Text()->setText(QLatin1String(bad));

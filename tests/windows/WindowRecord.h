@@ -146,6 +146,7 @@ private:
             add(p, u""_s, e->text());
             p << u"max=%1"_s.arg(e->maxLength());
             flag(p, e->isReadOnly(), u"read-only"_s);
+            flag(p, !e->text().isEmpty() && e->selectedText() == e->text(), u"selected"_s);
         } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
             p << u"lines=%1"_s.arg(t->blockCount());
             flag(p, t->isReadOnly(), u"read-only"_s);
