@@ -1449,11 +1449,14 @@ private slots:
         Session& s = session();
         ScriptedPrompter prompter;
         frmOptions options(s.opt, s.save, s.recent, s.players, s.users, prompter, window_.get());
+        const auto press = [&options](const char* button) { // its signal, shown or not
+            emit options.findChild<QPushButton*>(QLatin1String(button))->clicked();
+        };
         const unsigned before = options.DialogColour();
-        options.ChooseColour(); // cancelled
+        press("cmdColor"); // cancelled
         QCOMPARE(options.DialogColour(), before);
         prompter.colour = 0x123456;
-        options.ChooseColour();
+        press("cmdColor");
         QCOMPARE(options.DialogColour(), 0x123456u);
         auto* preview = options.findChild<QWidget*>(u"Picture1"_s); // shown in the box beside
         options.Tabs()->setCurrentWidget(preview->parentWidget()->parentWidget());
@@ -1461,10 +1464,10 @@ private slots:
         const QImage shown = preview->parentWidget()->grab().toImage(); // as it lies there
         QCOMPARE(shown.pixelColor(preview->geometry().center()), QColor(0x12, 0x34, 0x56));
         const QString path = options.Widgets().imagePath->text();
-        options.ChooseImage(); // cancelled
+        press("cmdImage"); // cancelled
         QCOMPARE(options.Widgets().imagePath->text(), path);
         prompter.openAs = "/pictures/felt.png";
-        options.ChooseImage();
+        press("cmdImage");
         QCOMPARE(options.Widgets().imagePath->text(), u"/pictures/felt.png"_s);
         QCOMPARE(prompter.filters.size(), std::size_t(2));
         const QString folder = QFileInfo(make(u"chosen%1/x"_s.arg(run_))).absolutePath();
@@ -1473,10 +1476,10 @@ private slots:
                 = incomplete ? options.Widgets().incompleteDir : options.Widgets().finishedDir;
             const QString was = box->text();
             prompter.folder = (folder + u"/gone"_s).toStdString();
-            options.BrowseFolder(incomplete);
+            press(incomplete ? "cmdIncomplete" : "cmdFinished");
             QCOMPARE(box->text(), was);
             prompter.folder = folder.toStdString();
-            options.BrowseFolder(incomplete);
+            press(incomplete ? "cmdIncomplete" : "cmdFinished");
             QCOMPARE(box->text(), folder);
         }
         QCOMPARE(prompter.folderTitles.back(), std::string("Select A Directory"));
