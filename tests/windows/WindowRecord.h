@@ -163,6 +163,10 @@ private:
                     return m->headerData(i, Qt::Horizontal).toString();
                 }));
                 p << u"rows=%1"_s.arg(m->rowCount());
+                int pictures = 0; // the top rows' first cells that show an icon
+                for (int row = 0; row < m->rowCount(); ++row)
+                    pictures += !m->index(row, 0).data(Qt::DecorationRole).isNull();
+                if (pictures > 0) p << u"pictures=%1"_s.arg(pictures);
             }
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             add(p, u""_s, g->title());
