@@ -1375,6 +1375,10 @@ private slots:
         for (const auto& row : rows) {
             panels->resize(row.width, 60);
             QCOMPARE(panels->Columns(), row.columns);
+            // The columns in use share the whole width: none left over from a wider row.
+            QCoreApplication::sendPostedEvents();
+            panels->layout()->activate();
+            QVERIFY(labels[0]->width() * row.columns >= row.width - 3 * gap);
         }
         labels[0]->hide();
         const int three = widest();
@@ -2118,7 +2122,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Winnable"_s, 20000);
         QVERIFY(w->Parts().winnable->isVisible());
         const SolveTask* search = w->Parts().winnable->findChild<SolveTask*>();
-        QVERIFY(!search->Running()); // answered: over
+        QVERIFY(!search->Running());                     // answered: over
         BoardBuilder(w->session().engine).noMovesLeft(); // and after the next move
         w->StatusbarUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
