@@ -123,7 +123,7 @@ TEST_F(SavedGamesFlowTest, TheOpenDialogOpensAGameAndListsIt) {
     EXPECT_TRUE(session.files.File_Open());
     EXPECT_EQ(state().gGameNumber, 12);
     EXPECT_TRUE(replay.ForwardRunning() && replay.StopEnabled()); // its replay started
-    EXPECT_EQ(session.save.GetLastDir(), dir.path()); // the next dialog opens there
+    EXPECT_EQ(session.save.GetLastDir(), dir.path());             // the next dialog opens there
     EXPECT_EQ(session.recent.GetRecent(6), file(u"twelve.qrl"_s));
     ASSERT_TRUE(writeContent(file(u"junk.qrl"_s), "junk"));
     prompter.openAs = file(u"junk.qrl"_s).toStdString();
