@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 #include "HomeRun.h"
+#include "Places.h"
 #include "Stacking.h"
 #include "Steps.h"
 
@@ -12,11 +13,11 @@ namespace quadrell {
 void AutoPlayer::AutoPlay() {
     GameState& s = engine_.state();
     ++depth_;
-    for (Loc column = 0; column < kColumns; ++column) {
+    for (const Loc column : allColumns()) {
         const Loc b = s.gBoard.GetBottomCardLocation(column);
         if (b != kNoLoc) TryAutoMove(b);
     }
-    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
+    for (const Loc cell : allCells())
         TryAutoMove(cell);
     if (s.gGameActive) CheckGameWon();
     --depth_;

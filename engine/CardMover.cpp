@@ -1,6 +1,7 @@
 #include "CardMover.h"
 
 #include "Engine.h"
+#include "Places.h"
 #include "Stacking.h"
 
 #include <vector>
@@ -13,7 +14,7 @@ void CardMover::Step(Loc source, Loc destination) {
 
 Loc CardMover::MoveToEmptyCell(Loc source, std::int32_t mode) {
     cGame& board = engine_.state().gBoard;
-    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell) {
+    for (const Loc cell : allCells()) {
         if (board.GetCardIndex(cell) == kNoCard) {
             board.SetLocation(source, cell, mode, 0, false);
             return cell;
@@ -28,7 +29,7 @@ Loc CardMover::MoveToColumn(Loc source, Loc target, int excluded) {
         board.SetLocation(source, target, kModePlayer, 0, false);
         return 0;
     }
-    for (Loc column = 0; column < kColumns; ++column) {
+    for (const Loc column : allColumns()) {
         if (column != excluded && board.GetCardIndex(column) == kNoCard) {
             board.SetLocation(source, column, kModeFollowUp, 0, false);
             return column;

@@ -1,5 +1,6 @@
 #include "HomeRun.h"
 
+#include "Places.h"
 #include "cGame.h"
 
 namespace quadrell {
@@ -12,9 +13,9 @@ Loc nextHome(const cGame& board) {
         const Card card = from == kNoLoc ? kNoCard : board.GetCardIndex(from);
         return card != kNoCard && followsOnFoundation(card, board.GetCardIndex(foundationOf(card)));
     };
-    for (Loc column = 0; column < kColumns; ++column)
+    for (const Loc column : allColumns())
         if (const Loc from = board.GetBottomCardLocation(column); goes(from)) return from;
-    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
+    for (const Loc cell : allCells())
         if (goes(cell)) return cell;
     return kNoLoc;
 }
@@ -31,7 +32,7 @@ std::vector<Step> StepsHome(const cGame& board) {
         left.ApplyStep(from, home);
     }
     if (steps.empty()) return {};
-    for (Loc home = kFirstFoundation; home <= kLastFoundation; ++home)
+    for (const Loc home : allFoundations())
         if (rankOf(left.GetCardIndex(home)) != 13) return {};
     return steps;
 }

@@ -1,5 +1,6 @@
 #include "Stacking.h"
 
+#include "Places.h"
 #include "Steps.h"
 #include "cGame.h"
 
@@ -13,14 +14,14 @@ bool CanStack(const cGame& board, Loc moving, Loc target) {
 
 std::int16_t CountEmptyCells(const cGame& board) {
     std::int16_t n = 0;
-    for (Loc cell = kFirstCell; cell < kFirstCell + kCells; ++cell)
+    for (const Loc cell : allCells())
         n += board.GetCardIndex(cell) == kNoCard ? 1 : 0;
     return n;
 }
 
 std::int16_t CountEmptyColumns(const cGame& board) {
     std::int16_t n = 0;
-    for (Loc column = 0; column < kColumns; ++column)
+    for (const Loc column : allColumns())
         n += board.GetCardIndex(column) == kNoCard ? 1 : 0;
     return n;
 }
@@ -78,7 +79,7 @@ bool IsRunToTheEnd(const cGame& board, Loc location) {
 int CardsHome(const cGame& board) {
     // A foundation builds up from the ace: its top card's rank is how many lie there.
     int home = 0;
-    for (Loc at = kFirstFoundation; at <= kLastFoundation; ++at)
+    for (const Loc at : allFoundations())
         if (const Card top = board.GetCardIndex(at); top != kNoCard) home += rankOf(top);
     return home;
 }

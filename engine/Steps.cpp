@@ -1,12 +1,13 @@
 #include "Steps.h"
 
+#include "Places.h"
 #include "cGame.h"
 
 namespace quadrell {
 
 BoardPosition::BoardPosition(const cGame& board) {
-    for (int c = 0; c < kColumns; ++c) {
-        const Loc bottom = board.GetBottomCardLocation(static_cast<Loc>(c));
+    for (const Loc c : allColumns()) {
+        const Loc bottom = board.GetBottomCardLocation(c);
         length_[static_cast<std::size_t>(c)] = bottom == kNoLoc ? 0 : rowOf(bottom) + 1;
         top_[static_cast<std::size_t>(c)] = bottom == kNoLoc ? kNoCard : board.GetCardIndex(bottom);
     }

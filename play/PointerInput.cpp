@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 #include "HeldMessages.h"
+#include "Places.h"
 #include "RefusalWords.h"
 #include "Stacking.h"
 #include "cCards.h"
@@ -121,7 +122,7 @@ std::vector<Loc> PointerInput::EveryDropSpot() const {
     const auto add = [&](Loc place) {
         if (const Loc spot = DropSpot(place); spot != kNoLoc) spots.push_back(spot);
     };
-    for (Loc column = 0; column < kColumns; ++column)
+    for (const Loc column : allColumns())
         add(column);
     for (Loc place = kFirstCell; place <= kLastFoundation; ++place)
         add(place);

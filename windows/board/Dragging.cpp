@@ -1,6 +1,7 @@
 #include "Dragging.h"
 
 #include "BoardWidget.h"
+#include "Places.h"
 #include "PointerInput.h"
 #include "cCards.h"
 
@@ -40,11 +41,11 @@ Loc Dragging::PlaceAt(QPoint point) const {
                    .contains(point))
             return place;
     const QPointF twips = board_.TwipsAt(point);
-    for (int column = 0; column < kColumns; ++column) {
-        const double left = cCards::PlaceX(static_cast<Loc>(column));
+    for (const Loc column : allColumns()) {
+        const double left = cCards::PlaceX(column);
         if (twips.y() >= cCards::PlaceY(0) && twips.x() >= left - 52
             && twips.x() < left + kCardWidthTwips + 53)
-            return static_cast<Loc>(column);
+            return column;
     }
     return kNoLoc;
 }
