@@ -7,7 +7,6 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
-#include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -41,18 +40,11 @@ sockaddr_un addressOf(const QString& path) {
 class SingleInstance::Connection final : public QObject {
 public:
     Connection(int fd, SingleInstance& owner) : QObject(&owner), fd_(fd), owner_(owner) {
-        ++owner_.open_;
         auto* ready = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
         connect(ready, &QSocketNotifier::activated, this, &Connection::read);
-        auto* timeout = new QTimer(this);
-        timeout->setSingleShot(true);
-        connect(timeout, &QTimer::timeout, this, &Connection::close);
-        timeout->start(kLineTimeoutMs);
+        QTimer::singleShot(owner_.lineTimeoutMs_, this, &Connection::close);
     }
-    ~Connection() override {
-        --owner_.open_;
-        ::close(fd_);
-    }
+    ~Connection() override { ::close(fd_); }
 
 private:
     void close() {
@@ -61,8 +53,9 @@ private:
     }
     void read() {
         char part[4096];
+        // Woken by poll with this thread the only reader, so there is something to read:
+        // a non-blocking read neither waits nor is cut short by a signal.
         const ssize_t got = ::recv(fd_, part, sizeof part, MSG_DONTWAIT);
-        if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
         if (got <= 0) return close(); // gone before its line ended
         line_.append(part, got);
         const qsizetype end = line_.indexOf('\n');
@@ -97,7 +90,6 @@ SingleInstance::SingleInstance(
 }
 
 SingleInstance::~SingleInstance() {
-    qDeleteAll(findChildren<Connection*>(Qt::FindDirectChildrenOnly));
     incoming_.reset();
     if (listening_ >= 0) {
         ::close(listening_);
@@ -136,22 +128,19 @@ bool SingleInstance::handOverOnce(const QByteArray& line) const {
         && ::send(fd, line.constData(), static_cast<std::size_t>(line.size()), MSG_NOSIGNAL)
             == line.size()) {
         // The running copy answers once it has the file, so nothing is lost when we leave.
+        // Short of it (closed, or the wait over), the answer cannot end in its newline.
         char answer[3] = {};
-        qsizetype got = 0;
-        while (got < 3) {
-            const ssize_t n = ::recv(fd, answer + got, static_cast<std::size_t>(3 - got), 0);
-            if (n <= 0) break;
-            got += n;
-        }
-        taken = got == 3 && QByteArray(answer, 3) == "ok\n";
+        (void)TEMP_FAILURE_RETRY(::recv(fd, answer, sizeof answer, MSG_WAITALL));
+        taken = QByteArray(answer, 3) == "ok\n";
     }
     ::close(fd);
     return taken;
 }
 
-bool SingleInstance::Listen(std::function<void(const QString&)> opened) {
+bool SingleInstance::Listen(std::function<void(const QString&)> opened, int lineTimeoutMs) {
     if (path_.isEmpty()) return false;
     opened_ = std::move(opened);
+    lineTimeoutMs_ = lineTimeoutMs;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return false;
     const QByteArray name = QFile::encodeName(path_);
@@ -175,7 +164,9 @@ void SingleInstance::accept() {
     for (;;) {
         const int fd = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) return; // none left waiting, or none can be taken now
-        if (open_ >= kOpenCap || !sameUser(fd)) {
+        // Those closed but not yet deleted still count: their ends are not yet closed.
+        if (findChildren<Connection*>(Qt::FindDirectChildrenOnly).size() >= kOpenCap
+            || !sameUser(fd)) {
             ::close(fd);
             continue;
         }

@@ -32,10 +32,12 @@ public:
     // Gives `file` to a running copy; true when one took it. Tries again for `waitMs`, for
     // a copy that is starting at this very moment or whose socket is crowded.
     bool HandOver(const QString& file, int waitMs = 0);
-    // Takes hand-overs from later launches; each one reaches `opened` on this thread. False
-    // when no socket could be made: files opened from the desktop then start copies that
-    // find the data folder in use.
-    bool Listen(std::function<void(const QString& file)> opened);
+    // Takes hand-overs from later launches; each one reaches `opened` on this thread, and a
+    // launch that has not sent its line within `lineTimeoutMs` is closed. False when no
+    // socket could be made: files opened from the desktop then start copies that find the
+    // data folder in use.
+    bool Listen(
+        std::function<void(const QString& file)> opened, int lineTimeoutMs = kLineTimeoutMs);
     QString SocketPath() const { return path_; }
     // Said when a copy runs but did not take `file` (busy, stopped, its socket flooded).
     static QString NotTakenText(const QString& file);
@@ -49,7 +51,7 @@ private:
     int listening_ = -1;
     std::unique_ptr<QSocketNotifier> incoming_;
     std::function<void(const QString&)> opened_;
-    int open_ = 0;
+    int lineTimeoutMs_ = kLineTimeoutMs;
 };
 
 } // namespace quadrell
