@@ -486,7 +486,7 @@ private slots:
         dialog.ShowNode(find(dialog.Tree(), u"AutoSave"_s, u"Incomplete Games"_s));
         QCOMPARE(names(dialog.Model()), QStringList { "seven" });
         dialog.List()->setCurrentIndex(dialog.Model()->index(0, GameListModel::kWon));
-        dialog.Select();
+        dialog.SelectButton()->click();
         QCOMPARE(session().engine.state().gGameNumber, 7);
         QVERIFY(session().engine.state().gGameActive);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -961,6 +961,11 @@ private slots:
         for (const auto& [most, step] : { std::pair<qint64, qint64> { 1, 1 }, { 4, 1 }, { 5, 2 },
                  { 9, 5 }, { 20, 5 }, { 21, 10 }, { 101, 50 } })
             QCOMPARE(ChartsView::AxisStep(most), step);
+        // The streaks table's heading stands in bold, and its sum of all players where the
+        // table has more than one (rows: the heading, the players, the sum).
+        for (const auto& [row, named, bold] :
+            { std::tuple { 0, 1, true }, { 1, 1, false }, { 3, 2, true }, { 2, 2, false } })
+            QCOMPARE(ChartsView::BoldRow(row, named + 1 + (named > 1), named), bold);
         const QByteArray picture = contentOf(svg);
         QVERIFY(picture.contains("<svg"));
         QVERIFY(picture.contains("Streaks and bests"));

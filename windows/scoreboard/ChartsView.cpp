@@ -29,6 +29,10 @@ qint64 ChartsView::AxisStep(qint64 most) {
             if (4 * step >= most) return step;
 }
 
+bool ChartsView::BoldRow(std::size_t row, std::size_t rows, std::size_t players) {
+    return row == 0 || (row + 1 == rows && players > 1);
+}
+
 QString ChartsView::Clock(qint64 seconds) {
     return seconds >= 3600
         ? QStringLiteral("%1:%2:%3")
@@ -312,8 +316,7 @@ void ChartsView::playerTable(QPainter& p, const QRectF& area) const {
     widths[0] = area.width() - std::min(figures, room);
     double y = area.top() + 22;
     for (std::size_t r = 0; r < rows.size() && y + line <= area.bottom(); ++r) {
-        const bool heading = r == 0 || (r + 1 == rows.size() && charts_.players.size() > 1);
-        p.setFont(heading ? bold : plain);
+        p.setFont(BoldRow(r, rows.size(), charts_.players.size()) ? bold : plain);
         double x = area.left();
         for (int i = 0; i < 6; ++i) {
             const double w = widths[static_cast<std::size_t>(i)];

@@ -38,6 +38,9 @@ public:
     // The step of the games axis's four divisions: the least of 1, 2 or 5 times a power of
     // ten that reaches `most`, so each label is a different whole number.
     static qint64 AxisStep(qint64 most);
+    // Whether row `row` of the streaks table's `rows` stands in bold: its heading, and with
+    // more than one player its last, which sums them all.
+    static bool BoldRow(std::size_t row, std::size_t rows, std::size_t players);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
