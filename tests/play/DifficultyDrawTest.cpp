@@ -51,6 +51,8 @@ TEST(DifficultyDrawTest, RandomNumbersAreRatedUntilOneIsOfTheClassAndASmallRange
         { "a small range holding none: each number once", 9, { 4 }, {}, Level::Hard, std::nullopt,
             10 },
         { "a range of one number", 0, { 0 }, {}, Level::Easy, 0, 1 },
+        { "a range of exactly the tries: each number once", DifficultyDraw::kTries - 1, { 4 }, {},
+            Level::Hard, std::nullopt, DifficultyDraw::kTries },
     };
     for (const Row& row : rows) {
         FakeRatings ratings { row.levels, {} };
