@@ -44,14 +44,17 @@ QString text(const std::string& s) {
 } // namespace
 
 void QtPrompter::Message(const std::string& message, MessageIcon icon, const std::string& title) {
-    // Logged as well, one line each, for whoever looks at what a start went through.
+    Log(QString::fromStdString(message));
+    QMessageBox box(iconOf(icon), text(title), text(message), QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+void QtPrompter::Log(const QString& message) {
     std::fprintf(stderr, "quadrell2000: %s\n",
-        text(message)
+        QString(message)
             .replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
             .toLocal8Bit()
             .constData());
-    QMessageBox box(iconOf(icon), text(title), text(message), QMessageBox::Ok, owner_);
-    box.exec();
 }
 
 bool QtPrompter::Question(const std::string& question, const std::string& title, MessageIcon icon) {

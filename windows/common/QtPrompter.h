@@ -30,6 +30,10 @@ public:
     void RunWithProgress(
         const std::string& label, const std::function<void(const Progress&)>& work) override;
 
+    // Each message also goes to the log, on one line, for whoever looks at what a start
+    // went through.
+    static void Log(const QString& message);
+
     // How long a task may run before its progress window appears.
     static constexpr int kProgressDelayMs = 300;
 
