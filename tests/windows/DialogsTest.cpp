@@ -104,8 +104,8 @@ private:
     }
 
 private slots:
-    // A million games of the longest values: no cell of the score list is cut, the row
-    // number and the names of the players' list included.
+    // A million games of the longest values and a short one last: no cell of the score list
+    // is cut, the row number and the names of the players' list included.
     void theScoreListsColumnsFitAMillionGamesOfTheLongestValues() {
         ScoreRec longest;
         longest.Name = u"Bartholomew Quartermaine"_s;
@@ -115,17 +115,21 @@ private slots:
         longest.Moves = 32767;
         longest.Perc = 100;
         longest.Score = 2147483647;
-        const std::vector<ScoreRec> records { longest };
-        for (const bool allPlayers : { false, true }) {
+        ScoreRec shortest = longest;
+        shortest.Name = u"Al"_s;
+        const std::vector<ScoreRec> records { longest, shortest };
+        std::vector<int> rows(1000000, 0);
+        rows.back() = 1;
+        for (const auto& [allPlayers, row] : { std::pair(false, 0), std::pair(false, 999999),
+                 std::pair(true, 0), std::pair(true, 999999) }) {
             QTreeView view;
             ScoreListModel model;
             view.setModel(&model);
-            model.Show(&records, std::vector<int>(1000000, 0), allPlayers);
+            model.Show(&records, rows, allPlayers);
             ScoreListModel::FitColumns(view);
-            const QModelIndex last = model.index(999999, 0);
             for (int column = 0; column < model.columnCount(); ++column) {
                 const QString text
-                    = model.data(last.siblingAtColumn(column), Qt::DisplayRole).toString();
+                    = model.data(model.index(row, column), Qt::DisplayRole).toString();
                 const int icon
                     = column == 0 ? view.style()->pixelMetric(QStyle::PM_SmallIconSize) + 4 : 0;
                 const int room = view.columnWidth(column) - icon - 8;
@@ -973,6 +977,18 @@ private slots:
         QVERIFY(!page->SavePng(u"/proc/charts.png"_s));
         QVERIFY(!page->SaveSvg(dir_.filePath(u"missing/charts.svg"_s)));
         QVERIFY(!QFile::exists(dir_.filePath(u"missing"_s)));
+    }
+
+    // A colour made to stand out goes first towards the end its ground is further from: the
+    // grey about as far from both counts as light, the one just below it as dark.
+    void aColourStandsOutTowardsTheFarEnd() {
+        for (const auto& [ground, lighter] : { std::pair { QColor(118, 118, 118), false },
+                 std::pair { QColor(117, 117, 117), true }, std::pair { QColor(40, 40, 40), true },
+                 std::pair { QColor(250, 250, 250), false } }) {
+            const QColor made = Contrast::StandingOut(ground, { ground }, 4.5);
+            QVERIFY2(Contrast::Ratio(made, ground) >= 4.5, qPrintable(ground.name()));
+            QCOMPARE(made.lightness() > ground.lightness(), lighter);
+        }
     }
 
     // The charts on the desktop's own ground, light or dark: each series stands out 3:1 as a

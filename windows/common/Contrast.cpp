@@ -38,8 +38,10 @@ QColor StandingOut(const QColor& base, std::initializer_list<QColor> against, do
     double behind = 0;
     for (const QColor& c : against)
         behind = std::max(behind, luminance(c));
-    const QColor ends[2] = { behind < 0.18 ? QColor(Qt::white) : QColor(Qt::black),
-        behind < 0.18 ? QColor(Qt::black) : QColor(Qt::white) };
+    // The grey about as far from black as from white (4.6:1 and 4.5:1) is the first light one.
+    const bool dark = behind < luminance(QColor(118, 118, 118));
+    const QColor ends[2] = { dark ? QColor(Qt::white) : QColor(Qt::black),
+        dark ? QColor(Qt::black) : QColor(Qt::white) };
     for (const QColor& end : ends)
         for (int step = 0; step <= 20; ++step)
             if (const QColor c = mixed(base, end, step / 20.0); enough(c, against, ratio)) return c;
