@@ -86,7 +86,7 @@ std::optional<int> Startup::Open() {
     // waits for the first paint, and quits after it.
     probe_.Watch(&window_->board());
     window_->show();
-    if (!listening) SayNoHandOver(*window_);
+    if (!listening) sayNoHandOver(*window_);
     loaded_ = true;
     for (const QString& file : std::as_const(waiting_))
         window_->OpenHandedFile(file);
@@ -103,7 +103,7 @@ void Startup::opened(const QString& file) {
 
 // The game plays as ever, only a file opened from the desktop cannot reach it and starts a
 // copy that finds the folder in use.
-QMessageBox* Startup::SayNoHandOver(QWidget& window) {
+void Startup::sayNoHandOver(QWidget& window) {
     const QString text = SingleInstance::tr(
         "No private folder for the hand-over socket could be made (XDG_RUNTIME_DIR is not "
         "set and the cache folder cannot be used).\r\nThe game plays as usual, but game "
@@ -114,7 +114,6 @@ QMessageBox* Startup::SayNoHandOver(QWidget& window) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
-    return box;
 }
 
 } // namespace quadrell

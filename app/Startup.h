@@ -6,7 +6,6 @@
 #include <optional>
 
 class QApplication;
-class QMessageBox;
 class QWidget;
 
 namespace quadrell {
@@ -37,12 +36,12 @@ public:
     std::optional<int> Open();
     // The window, once Open has made it.
     frmMain* Window() const { return window_.get(); }
-    // Said once, without stopping the game, when no launch can reach it; owned by the window.
-    static QMessageBox* SayNoHandOver(QWidget& window);
 
 private:
     void describe();
     void opened(const QString& file);
+    // Said once, without stopping the game, when no launch can reach it.
+    static void sayNoHandOver(QWidget& window);
 
     QApplication& app_;
     QStringList arguments_;
