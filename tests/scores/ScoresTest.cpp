@@ -570,14 +570,18 @@ TEST(ScoreDates, OneSecondLaterCarriesIntoTheNextDayMonthAndYear) {
         EXPECT_EQ(ScoreDate::Parse(QByteArrayView(from))->NextSecond().Text(), QLatin1String(to));
 }
 
-// Each field at its first and last value is read, one beyond either is not, nor a letter.
+// Each field at its first and last value is read, one beyond either is not, nor a letter,
+// nor any one separator that is not its own, nor a date a character short or long.
 TEST(ScoreDates, EachFieldIsReadWithinItsRangeOnly) {
     for (const char* date : { "0001-01-01 00:00:00", "9999-12-31 23:59:59" })
         EXPECT_TRUE(ScoreDate::Parse(QByteArrayView(date))) << date;
     for (const char* date : { "0000-01-01 00:00:00", "2026-00-01 00:00:00", "2026-13-01 00:00:00",
              "2026-01-00 00:00:00", "2026-01-32 00:00:00", "2026-01-01 24:00:00",
              "2026-01-01 -1:00:00", "2026-01-01 00:60:00", "2026-01-01 00:-1:00",
-             "2026-01-01 00:00:60", "2026-01-01 00:00:-1", "202a-01-01 00:00:00" })
+             "2026-01-01 00:00:60", "2026-01-01 00:00:-1", "202a-01-01 00:00:00",
+             "2026/01-01 00:00:00", "2026-01/01 00:00:00", "2026-01-01_00:00:00",
+             "2026-01-01 00.00:00", "2026-01-01 00:00.00", "2026-01-01 00:00:0",
+             "2026-01-01 00:00:000" })
         EXPECT_FALSE(ScoreDate::Parse(QByteArrayView(date))) << date;
 }
 
