@@ -124,6 +124,11 @@ TEST_F(SavedGamesTest, RecentListsShiftKeepDuplicatesInPlaceAndSplitByKind) {
     for (qint16 slot = 1; slot <= 10; ++slot)
         EXPECT_EQ(recent.GetRecent(slot), QString()) << slot;
     EXPECT_EQ(store.GetText(u"Recent"_s, u"Recent1"_s, u"x"_s), QString());
+    // A path in the other list's first slot (a settings file edited by hand) is no reason
+    // to leave it out of its own.
+    recent.SetRecent(6, u"/g/odd.q2k"_s);
+    recent.AddtoRecent(u"/g/odd.q2k"_s);
+    EXPECT_EQ(recent.GetRecent(1), u"/g/odd.q2k"_s);
 }
 
 TEST_F(SavedGamesTest, CustomisationShowsEverythingAtFirstAndSeparatorsFollowTheirGroups) {
