@@ -48,7 +48,7 @@ void Lifecycle::Start() {
     if (firstRun) FirstRunReset();
     CheckFolders();
     // The session's clock starts here, and so does the first game's.
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = p_.clock();
     SettingsStore::Batch together(p_.store);
     p_.save.SetSessionStart(now);
     p_.save.SetGameStartTime(now);
@@ -75,8 +75,8 @@ void Lifecycle::FirstRunReset() {
     makeFolder(save.IncompleteDir());
     makeFolder(save.FinishedDir());
     createIfMissing(save.ScoreFile());
-    p_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
-        cSave::DateText(QDateTime::currentDateTime()));
+    p_.users.AddUser(
+        QStringLiteral("Guest"), QStringLiteral("Guest Player"), cSave::DateText(p_.clock()));
 }
 
 void Lifecycle::CheckFolders() {
@@ -89,8 +89,8 @@ void Lifecycle::CheckFolders() {
     if (!cSave::UsableFolder(save.IncompleteDir())) save.SetIncompleteDir(save.InstallFolder());
     if (!cSave::UsableFolder(save.FinishedDir())) save.SetFinishedDir(save.InstallFolder());
     if (p_.players.TotalPlayers() < 1)
-        p_.users.AddUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"),
-            cSave::DateText(QDateTime::currentDateTime()));
+        p_.users.AddUser(
+            QStringLiteral("Guest"), QStringLiteral("Guest Player"), cSave::DateText(p_.clock()));
     createIfMissing(save.ScoreFile());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cTime.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
@@ -35,6 +37,7 @@ public:
         cMenu& menu;
         const GameState& state;
         Prompter& prompter;
+        const cTime::Clock& clock;
     };
     Lifecycle(Parts parts, Registrar registerFileTypes);
 

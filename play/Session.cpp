@@ -6,8 +6,9 @@
 namespace quadrell {
 
 Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, GameWindow& window,
-    ReplayControl& replay, Lifecycle::Registrar registerFileTypes)
+    ReplayControl& replay, Lifecycle::Registrar registerFileTypes, cTime::Clock timeOfDay)
     : prompter(asker)
+    , clock(std::move(timeOfDay))
     , paths(appPaths)
     , store(appPaths.configFolder)
     , opt(store)
@@ -19,8 +20,8 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     , engine(view, opt, prompter, *this)
     , users(players, prompter)
     , trans(engine, opt, replay, prompter)
-    , menu(engine, trans, opt, save, players, recent, window, replay, prompter)
-    , time(engine, save)
+    , menu(engine, trans, opt, save, players, recent, window, replay, prompter, clock)
+    , time(engine, save, clock)
     , score(save, players, prompter)
     , pointer(engine, opt,
           [this](int intervalMs, int count) {
@@ -35,7 +36,8 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
                     .kept = kept,
                     .menu = menu,
                     .state = engine.state(),
-                    .prompter = prompter },
+                    .prompter = prompter,
+                    .clock = clock },
           std::move(registerFileTypes))
     , window_(window) {
     menu.SetFiles(&files);

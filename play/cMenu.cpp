@@ -25,7 +25,8 @@
 namespace quadrell {
 
 cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-    cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter)
+    cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter,
+    cTime::Clock clock)
     : engine_(engine)
     , trans_(trans)
     , options_(options)
@@ -34,7 +35,8 @@ cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer&
     , recent_(recent)
     , window_(window)
     , replay_(replay)
-    , prompter_(prompter) { }
+    , prompter_(prompter)
+    , now_(std::move(clock)) { }
 
 bool cMenu::AllowNewGame() {
     if (ending_) return false;
@@ -273,7 +275,7 @@ void cMenu::NewGame(qint32 gameNumber, bool keepHistory) {
     engine_.rules().ClearSelection();
     if (!keepHistory) {
         trans_.Reset();
-        save_.SetGameStartTime(QDateTime::currentDateTime());
+        save_.SetGameStartTime(now_());
         save_.SetUnfinished(false);
     }
     engine_.NewBoard();
@@ -434,7 +436,7 @@ void cMenu::ReportUnusable(const QString& fl, const GameFileRead& read) {
 void cMenu::Restore(const QString& fl, const GameFileData& game, bool resumed) {
     if (!resumed) {
         SettingsStore::Batch batch(save_.Store());
-        save_.SetGameStartTime(QDateTime::currentDateTime());
+        save_.SetGameStartTime(now_());
         save_.SetLastGameTime(0);
     }
     trans_.Load(game.entries);

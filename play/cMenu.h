@@ -4,6 +4,7 @@
 #include "DifficultyDraw.h"
 #include "GameWindow.h"
 #include "ScoreRec.h"
+#include "cTime.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,7 +24,6 @@ class cOpt;
 class cPlayer;
 class cRecent;
 class cScore;
-class cTime;
 class GameDialogs;
 class GameFileDialogs;
 class cSave;
@@ -50,7 +50,8 @@ class cMenu {
 
 public:
     cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-        cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter);
+        cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter,
+        cTime::Clock clock);
 
     // The windows that "Select" and "Open" show, and the file dialogs of "Save".
     void SetDialogs(GameDialogs* dialogs) { dialogs_ = dialogs; }
@@ -162,6 +163,7 @@ private:
     GameWindow& window_;
     ReplayControl& replay_;
     Prompter& prompter_;
+    cTime::Clock now_; // stamps each game's start
     bool ending_ = false;
     std::optional<GameResult> frozen_;
 };

@@ -12,10 +12,7 @@ namespace {
 
 class ClockTest : public SessionFixture {
 protected:
-    // A clock of the test's own, so that no reading depends on how busy the machine is.
-    QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000);
-    cTime clock_ { session.engine, session.save, [this] { return now; } };
-    cTime& clock() { return clock_; }
+    cTime& clock() { return session.time; }
     void startedSecondsAgo(int seconds) { session.save.SetGameStartTime(now.addSecs(-seconds)); }
 };
 
@@ -46,12 +43,11 @@ TEST_F(ClockTest, GameTimeCountsFromTheStartPlusAKeptBase) {
 TEST_F(ClockTest, AnOpenedGameIsTimedFromZeroAndOnlyTheKeptGameFromItsBase) {
     ASSERT_TRUE(writeContent(file(u"seven.qrl"_s), " 7 \r\n 48  200  1  1 \r\n"));
     for (const bool resumed : { false, true }) {
-        // The game opened takes the machine's clock, so this test reads that one.
-        session.save.SetGameStartTime(QDateTime::currentDateTime().addSecs(-209));
+        startedSecondsAgo(209);
         session.save.SetUnfinished(true);
         session.save.SetLastGameTime(2);
         ASSERT_TRUE(session.menu.OpenFromFile(file(u"seven.qrl"_s), resumed));
-        EXPECT_NEAR(session.time.GetGameTime(), resumed ? 211 : 0, 1) << resumed;
+        EXPECT_EQ(clock().GetGameTime(), resumed ? 211 : 0) << resumed;
     }
 }
 

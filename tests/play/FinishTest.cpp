@@ -92,20 +92,16 @@ TEST_F(FinishTest, OkWithNeitherBoxTickedWritesNoGameFile) {
 // A win is recorded with the time it was won in, however long the finished-game dialog
 // then stays open.
 TEST_F(FinishTest, TheWinIsRecordedWithTheTimeItWasWonIn) {
-    flow.Accept(choices()); // the win the fixture played, with the real clock
+    flow.Accept(choices()); // the win the fixture played
     const QDateTime start(QDate(2026, 12, 8), QTime(10, 0));
-    QDateTime now = start;
-    cTime clock(session.engine, session.save, [&now] { return now; });
-    session.menu.SetScoring(&session.score, &clock);
+    now = start;
     session.menu.NewGame(617, false);
     session.menu.Game_Started(false);
-    session.save.SetGameStartTime(start);
     now = start.addSecs(95);
     session.engine.rules().CardDoubleClicked(48);
     session.GameWonDetected();
     now = start.addSecs(695); // ten minutes over the dialog
     flow.Accept(choices());
-    session.menu.SetScoring(&session.score, &session.time);
     EXPECT_TRUE(scores().split('\n').at(1).startsWith("\"Guest\",95,617,")) << scores().data();
 }
 

@@ -30,7 +30,10 @@ protected:
     HeadlessGameWindow window;
     ManualReplayControl replay;
     int registered = 0; // the file types, registered by a first run
-    Session session { paths, view, prompter, window, replay, [this] { ++registered; } };
+    // The session's time of day: the test's own, so that no reading depends on the machine.
+    QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+    Session session { paths, view, prompter, window, replay, [this] { ++registered; },
+        [this] { return now; } };
     int wins = 0;
 };
 
