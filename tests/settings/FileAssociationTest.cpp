@@ -82,14 +82,17 @@ TEST_F(FileAssociationTest, TheWindowIsNamedAfterTheEntryInUse) {
     EXPECT_EQ(FileAssociation::EntryName({ system }), u"quadrell2000"_s);
 }
 
-// The desktop's list of which program opens which file is rebuilt whenever an entry of ours
-// comes or goes, so a file manager never offers an entry that is gone.
-TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
-    if (QStandardPaths::findExecutable(u"update-desktop-database"_s).isEmpty())
-        GTEST_SKIP() << "update-desktop-database is not installed";
+// The desktop's lists of the file types and of which program opens which file are rebuilt
+// whenever an entry of ours comes or goes, so a file manager never offers one that is gone.
+TEST_F(FileAssociationTest, TheDesktopsListsFollowOurEntries) {
+    for (const char* tool : { "update-desktop-database", "update-mime-database" })
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
     const QString cache = inHome("applications/mimeinfo.cache");
+    const QString types = inHome("mime/application/x-quadrell2000-finished.xml");
     check("/opt/q/quadrell2000");
     EXPECT_TRUE(contentOf(cache).contains("quadrell2000-local.desktop"));
+    EXPECT_TRUE(QFile::exists(types));
     // An older version's entry under the installed name, listed too.
     ASSERT_TRUE(writeContent(inHome("applications/quadrell2000.desktop"),
         FileAssociation::DesktopEntry(u"/opt/q/quadrell2000"_s)));
@@ -99,20 +102,45 @@ TEST_F(FileAssociationTest, TheDesktopsListFollowsOurEntries) {
     EXPECT_FALSE(QFile::exists(inHome("applications/quadrell2000.desktop")));
     EXPECT_FALSE(contentOf(cache).contains(";quadrell2000.desktop;"));
     EXPECT_TRUE(contentOf(cache).contains("quadrell2000-local.desktop"));
+    install(); // the installed copy's lists are the system's
+    check("/usr/games/quadrell2000");
+    EXPECT_FALSE(contentOf(cache).contains("quadrell2000"));
+    EXPECT_FALSE(QFile::exists(types));
 }
 
 // Installed, the per-user copies go, but a file under one of their names that the player
 // made or changed stays: the old entry's name and the file types' own.
 TEST_F(FileAssociationTest, AFileOfTheSameNameThatIsNotOursStays) {
-    for (const char* name :
-        { "applications/quadrell2000.desktop", "mime/packages/quadrell2000.xml" }) {
-        QDir().mkpath(QFileInfo(inHome(name)).absolutePath());
-        ASSERT_TRUE(writeContent(inHome(name), "made by the player\n"));
-    }
+    const QByteArray ours = FileAssociation::DesktopEntry(u"/usr/games/quadrell2000"_s);
     install();
-    check("/usr/games/quadrell2000");
-    EXPECT_EQ(contentOf(inHome("applications/quadrell2000.desktop")), "made by the player\n");
-    EXPECT_EQ(contentOf(inHome("mime/packages/quadrell2000.xml")), "made by the player\n");
+    for (const QByteArray& mine :
+        { QByteArray("made by the player\n"), ours + "X-Mine=true\n", "# mine\n" + ours }) {
+        for (const char* name :
+            { "applications/quadrell2000.desktop", "mime/packages/quadrell2000.xml" }) {
+            QDir().mkpath(QFileInfo(inHome(name)).absolutePath());
+            ASSERT_TRUE(writeContent(inHome(name), mine));
+        }
+        check("/usr/games/quadrell2000");
+        EXPECT_EQ(contentOf(inHome("applications/quadrell2000.desktop")), mine);
+        EXPECT_EQ(contentOf(inHome("mime/packages/quadrell2000.xml")), mine);
+    }
+}
+
+// The file types an older version registered are built again once its package is replaced.
+TEST_F(FileAssociationTest, AnOlderVersionsFileTypesAreBuiltAgain) {
+    if (QStandardPaths::findExecutable(u"update-mime-database"_s).isEmpty())
+        GTEST_SKIP() << "update-mime-database is not installed";
+    check("/opt/q/quadrell2000");
+    ASSERT_TRUE(writeContent(inHome("mime/packages/quadrell2000.xml"),
+        "<?xml version=\"1.0\"?>\n<mime-info "
+        "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "<mime-type type=\"application/x-quadrell2000-incomplete\"><glob pattern=\"*.qrl\"/>"
+        "</mime-type>\n</mime-info>\n"));
+    ASSERT_EQ(QProcess::execute(u"update-mime-database"_s, { inHome("mime") }), 0);
+    const QString finished = inHome("mime/application/x-quadrell2000-finished.xml");
+    ASSERT_FALSE(QFile::exists(finished));
+    check("/opt/q/quadrell2000");
+    EXPECT_TRUE(QFile::exists(finished));
 }
 
 TEST(FileAssociation, ExecIsQuotedAndEscapedByTheDesktopEntryRules) {
