@@ -353,6 +353,7 @@ private slots:
         doubleClick(46); // column 7's Four of Spades
         QCOMPARE(said(), u"Four of Spades to cell 1"_s);
         QAccessibleInterface* first = tree()->focusChild();
+        QVERIFY(!first->state().invisible); // a voice that speaks is there to be read
         doubleClick(38); // its Jack of Diamonds: the Ace of Diamonds goes home by itself
         QCOMPARE(said(),
             QStringLiteral(
@@ -366,6 +367,7 @@ private slots:
         // The cursor moving on says the place, and the move is not said again.
         key(Qt::Key_Right);
         QCOMPARE(said(), u"Two of Hearts, column 2 | exposed"_s);
+        QVERIFY(!tree()->focusChild()->state().invisible);
         key(Qt::Key_Left);
         QCOMPARE(said(), u"Ten of Diamonds, column 1 | exposed"_s);
     }

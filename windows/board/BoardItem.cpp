@@ -198,7 +198,7 @@ QAccessible::Role BoardItem::role() const {
 
 QAccessible::State BoardItem::state() const {
     QAccessible::State s;
-    const bool shown = kind_ == Kind::News || kind_ != Kind::OneCard || place() != kNoLoc;
+    const bool shown = kind_ != Kind::OneCard || place() != kNoLoc;
     s.invisible = !shown || !board().isVisible();
     if (kind_ == Kind::News) return s;
     // A voice that has said nothing yet is nothing to find: no nameless focusable object.
