@@ -1670,6 +1670,12 @@ private slots:
         }
         auto w = open();
         QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+        // Maximised and closed, the width fitted to this screen is not taken as the player's.
+        const QSize fitted = w->size();
+        w->showMaximized();
+        QTRY_VERIFY(w->size() != fitted);
+        w->close();
+        QCOMPARE(w->session().store.GetSingle(u"Save"_s, u"Width"_s, 0), 1e6f);
     }
 
     void nonsenseInTheStoreStillOpensAWindowOnScreen() {
@@ -1685,6 +1691,9 @@ private slots:
         }
         auto w = open();
         QCOMPARE(w->size(), first);
+        // A place with one part unreadable is no place: the window opens in the middle.
+        QVERIFY(
+            qAbs(w->geometry().center().x() - w->screen()->availableGeometry().center().x()) <= 1);
         QCOMPARE(w->board().Background(), QColor(0, 64, 128));
     }
 
@@ -2048,8 +2057,11 @@ private slots:
         {
             ModalAnswerer answers;
             w->Action(u"mnuWhereLost"_s)->trigger();
+            QCOMPARE(
+                w->statusBar()->currentMessage(), u"Looking for the move that lost the game..."_s);
             QTRY_COMPARE_WITH_TIMEOUT(answers.texts.size(), 1, 20000);
             QCOMPARE(answers.texts.front(), u"This game can still be won from here."_s);
+            QCOMPARE(w->statusBar()->currentMessage(), QString());
         }
         for (const Loc column : { 0, 1, 4, 7 })
             w->session().engine.rules().CardDoubleClicked(column);

@@ -25,7 +25,8 @@ constexpr QSize kMadeFor(800, 600);
 // and never larger than the free area less the frame, whatever the screen's scale. A kept
 // length larger than the screen is fitted to it, not thrown away.
 int keptLength(float twips, int least, int screen, int frame, int fallback) {
-    int n = std::isfinite(twips) && std::abs(twips) < 1e9f ? qRound(twips / kTwips) : 0;
+    // Clamped before rounding: a length past any screen would round to no int at all.
+    int n = std::isfinite(twips) ? qRound(std::clamp(twips, -1e9f, 1e9f) / kTwips) : 0;
     if (n < least) n = fallback;
     return std::max(least, std::min(n, screen - frame));
 }
@@ -38,7 +39,6 @@ WindowPlacement::WindowPlacement(
     , save_(save)
     , defaultWidth_(defaultWidth)
     , knowsPlace_(KnowsPlace(platform)) {
-    sizeKeeper_.setSingleShot(true);
     QObject::connect(&sizeKeeper_, &QTimer::timeout, [this] { keepSize(); });
 }
 
