@@ -154,10 +154,14 @@ TEST_F(SavedGamesFlowTest, ListsShowOnlyTheGameFilesOfTheirKind) {
     for (const char* name : { "a.qrl", "b.Q2K", "c.txt", "d.q2k" })
         ASSERT_TRUE(writeContent(mixed + QLatin1Char('/') + QLatin1String(name), {}));
     EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Both, QString()).size(), 3U);
-    EXPECT_EQ(GameLists::Folder(mixed, GameLists::Kinds::Finished, QString()).size(), 2U);
+    const auto finished = GameLists::Folder(mixed, GameLists::Kinds::Finished, QString());
+    EXPECT_EQ(finished.size(), 2U);
+    for (const GameListItem& item : finished)
+        EXPECT_TRUE(item.finished) << item.name.toStdString();
     const auto incomplete = GameLists::Folder(mixed, GameLists::Kinds::Incomplete, QString());
     ASSERT_EQ(incomplete.size(), 1U);
     EXPECT_EQ(incomplete[0].name, u"a"_s);
+    EXPECT_FALSE(incomplete[0].finished);
     EXPECT_TRUE(GameLists::Folder(file(u"nowhere"_s), GameLists::Kinds::Both, QString()).empty());
 }
 
