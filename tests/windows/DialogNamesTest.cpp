@@ -329,8 +329,12 @@ private slots:
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
                 if (button->isDefault()) chosen << button->objectName();
             dialog->show();
+            // A window sized for its contents opens larger than the least that shows them.
+            const bool least = dialog->size() == dialog->sizeHint();
             all << WindowRecord::Of(dialog)
-                << u"%1: Return presses %2"_s.arg(dialog->windowTitle(), chosen.join(u' '));
+                << u"%1: Return presses %2"_s.arg(dialog->windowTitle(), chosen.join(u' '))
+                << u"%1: opens at %2"_s.arg(
+                       dialog->windowTitle(), least ? u"its least size"_s : u"a size of its own"_s);
             dialog->hide();
         });
         session().menu.Game_Started(false);
