@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quadrell {
 
@@ -44,9 +45,10 @@ dlgDifficulty::dlgDifficulty(Difficulty::Level preset, QWidget* owner) : QDialog
 }
 
 Difficulty::Level dlgDifficulty::Chosen() const {
-    for (std::size_t i = 0; i < kLevels.size(); ++i)
-        if (options_[i]->isChecked()) return kLevels[i];
-    return Difficulty::Level::Easy;
+    const auto ticked = std::find_if(
+        options_.begin(), options_.end(), [](const QRadioButton* o) { return o->isChecked(); });
+    return ticked == options_.end() ? Difficulty::Level::Easy
+                                    : kLevels[static_cast<std::size_t>(ticked - options_.begin())];
 }
 
 QRadioButton* dlgDifficulty::Option(Difficulty::Level level) const {
