@@ -1028,13 +1028,16 @@ private slots:
     void theDifficultyChooserAnswersTheLevelChosen() {
         using L = Difficulty::Level;
         const L levels[] { L::Easy, L::Medium, L::Hard, L::Expert };
-        for (const L preset : levels) {
-            dlgDifficulty dialog(preset, window_.get());
-            QCOMPARE(dialog.Chosen(), preset);
-            QVERIFY(dialog.Option(preset)->isChecked());
-            for (const L other : levels) {
-                dialog.Option(other)->click();
-                QCOMPARE(dialog.Chosen(), other);
+        for (int preset = 0; preset < 4; ++preset) {
+            dlgDifficulty dialog(levels[preset], window_.get());
+            const auto option = [&dialog](int i) {
+                return dialog.findChild<QRadioButton*>(u"optLevel%1"_s.arg(i + 1));
+            };
+            QCOMPARE(dialog.Chosen(), levels[preset]);
+            QVERIFY(option(preset)->isChecked());
+            for (int other = 0; other < 4; ++other) {
+                option(other)->click();
+                QCOMPARE(dialog.Chosen(), levels[other]);
                 const auto options = dialog.findChildren<QRadioButton*>();
                 QCOMPARE(std::count_if(options.begin(), options.end(),
                              [](QRadioButton* b) { return b->isChecked(); }),

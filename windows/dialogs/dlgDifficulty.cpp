@@ -51,10 +51,4 @@ Difficulty::Level dlgDifficulty::Chosen() const {
                                     : kLevels[static_cast<std::size_t>(ticked - options_.begin())];
 }
 
-QRadioButton* dlgDifficulty::Option(Difficulty::Level level) const {
-    for (std::size_t i = 0; i < kLevels.size(); ++i)
-        if (kLevels[i] == level) return options_[i];
-    return nullptr;
-}
-
 } // namespace quadrell

@@ -16,7 +16,6 @@ public:
     // `preset` is checked first (the last class asked for).
     dlgDifficulty(Difficulty::Level preset, QWidget* owner);
     Difficulty::Level Chosen() const;
-    QRadioButton* Option(Difficulty::Level level) const;
 
 private:
     static constexpr std::array kLevels { Difficulty::Level::Easy, Difficulty::Level::Medium,
