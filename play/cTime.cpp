@@ -29,7 +29,7 @@ qint16 cTime::GetGamePercentage() const {
 qint32 cTime::GetGameTime() {
     const qint64 base = save_.Unfinished() ? save_.LastGameTime() : 0;
     const QDateTime now = now_();
-    const qint64 t = save_.GameStartTime().secsTo(now) + base;
+    const qint64 t = save_.GameStartTime(now).secsTo(now) + base;
     if (t >= 0 && t <= kDay) {
         lastValidGameTime_ = static_cast<qint32>(t);
         return lastValidGameTime_;
@@ -41,7 +41,7 @@ qint32 cTime::GetGameTime() {
 
 qint32 cTime::GetSessionTime() {
     const QDateTime now = now_();
-    const qint64 t = save_.SessionStart().secsTo(now);
+    const qint64 t = save_.SessionStart(now).secsTo(now);
     if (t < 0 || t > kDay) save_.SetSessionStart(now);
     return static_cast<qint32>(std::clamp<qint64>(t, INT32_MIN, INT32_MAX));
 }

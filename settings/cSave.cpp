@@ -125,13 +125,11 @@ qint32 cSave::LastGameTime() const {
 }
 void cSave::SetLastGameTime(qint32 value) { setNumber("LastGameTime", value); }
 
-QDateTime cSave::GameStartTime() const {
-    const QDateTime now = QDateTime::currentDateTime();
+QDateTime cSave::GameStartTime(const QDateTime& now) const {
     return ParseDate(text("GameStartTime", DateText(now)), now);
 }
 void cSave::SetGameStartTime(const QDateTime& value) { setText("GameStartTime", DateText(value)); }
-QDateTime cSave::SessionStart() const {
-    const QDateTime now = QDateTime::currentDateTime();
+QDateTime cSave::SessionStart(const QDateTime& now) const {
     return ParseDate(text("SessionStart", DateText(now)), now);
 }
 void cSave::SetSessionStart(const QDateTime& value) { setText("SessionStart", DateText(value)); }

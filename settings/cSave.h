@@ -60,9 +60,10 @@ public:
     // Seconds; kept 32-bit so a long game is never cut short.
     qint32 LastGameTime() const;
     void SetLastGameTime(qint32 value);
-    QDateTime GameStartTime() const;
+    // A start missing or unreadable reads as `now`: the game or session starts afresh.
+    QDateTime GameStartTime(const QDateTime& now) const;
     void SetGameStartTime(const QDateTime& value);
-    QDateTime SessionStart() const;
+    QDateTime SessionStart(const QDateTime& now) const;
     void SetSessionStart(const QDateTime& value);
     QString FavFolder() const;
     void SetFavFolder(const QString& value);

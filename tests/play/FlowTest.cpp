@@ -47,7 +47,7 @@ TEST_F(FlowTest, NewGameDealsAFreshBoardAndHistory) {
         EXPECT_EQ(trans().TransCount(), 0);
         EXPECT_EQ(window.Caption(), u"QuadRell 2000 - Game No. %1"_s.arg(n));
         EXPECT_FALSE(session.save.Unfinished());
-        EXPECT_EQ(session.save.GameStartTime(), now);
+        EXPECT_EQ(session.save.GameStartTime({}), now);
         EXPECT_TRUE(view.shown);
         for (Loc i = 0; i < kCardCount; ++i)
             EXPECT_EQ(board().GetLocation(board().GetCardIndex(i)), i);

@@ -61,8 +61,8 @@ TEST_F(LifecycleTest, TheSessionAndItsFirstGameAreTimedFromTheStart) {
     session.save.SetSessionStart(now.addDays(-1));
     session.save.SetGameStartTime(now.addDays(-1));
     life.Start();
-    EXPECT_EQ(session.save.SessionStart(), now);
-    EXPECT_EQ(session.save.GameStartTime(), now);
+    EXPECT_EQ(session.save.SessionStart({}), now);
+    EXPECT_EQ(session.save.GameStartTime({}), now);
 }
 
 TEST_F(LifecycleTest, MissingFoldersAndFilesAreReplacedAtStart) {

@@ -144,7 +144,15 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertGiveTheDefault) {
     EXPECT_FALSE(opt.BackPicEnable());
     EXPECT_EQ(opt.RandomIndex(), 3);
     store.SetText(u"Save"_s, u"GameStartTime"_s, u"yesterday"_s);
-    EXPECT_LE(save.GameStartTime().secsTo(QDateTime::currentDateTime()), 2);
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+    EXPECT_EQ(save.GameStartTime(now), now);
+    EXPECT_EQ(save.SessionStart(now), now); // none kept
+    store.SetText(u"Save"_s, u"Left"_s, u"left"_s);
+    store.SetText(u"Save"_s, u"Top"_s, u"inf"_s);
+    store.SetText(u"Save"_s, u"Width"_s, u"nan"_s);
+    const cSave::WindowPlace place = save.WindowGeometry({ 1, 2, 3, 4 });
+    EXPECT_EQ(std::tuple(place.left, place.top, place.width, place.height),
+        std::tuple(1.0f, 2.0f, 3.0f, 4.0f));
 }
 
 TEST_F(SettingsTest, HandEditedValuesAreReadWithinTheirControlsRange) {

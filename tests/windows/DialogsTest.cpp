@@ -301,8 +301,8 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(session().engine.state().gGameNumber, 12);
         QVERIFY(session().engine.state().gGameActive);
-        QVERIFY(!session().engine.state().gFinishedView);  // a game to play, not to watch
-        QVERIFY(session().save.GameStartTime() != before); // timed afresh
+        QVERIFY(!session().engine.state().gFinishedView);    // a game to play, not to watch
+        QVERIFY(session().save.GameStartTime({}) != before); // timed afresh
         QVERIFY(window_->board().CardsShown());
         QVERIFY(!session().save.SnapShot());
         QVERIFY(!window_->Action(u"mnuUndosnap"_s)->isEnabled());

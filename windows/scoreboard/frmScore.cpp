@@ -271,7 +271,8 @@ void frmScore::fillGeneral() {
     const QAbstractItemView* view = general_; // its need per column, widest row
     general_->setMinimumWidth(view->sizeHintForColumn(0) + view->sizeHintForColumn(1)
         + 2 * general_->frameWidth() + general_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    const QStringList session = ScoreBoard::Session(score_.Records(), save_.SessionStart());
+    const QStringList session
+        = ScoreBoard::Session(score_.Records(), save_.SessionStart(QDateTime::currentDateTime()));
     for (int i = 0; i < 5; ++i)
         Label(static_cast<Line>(static_cast<int>(Line::SessionStart) + i))->setText(session[i]);
     const QStringList players = playerList_.ComboNames();
