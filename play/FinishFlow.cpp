@@ -120,8 +120,7 @@ void FinishFlow::Accept(const Choices& c) {
 
 void FinishFlow::Cancel() {
     if (!p_.win.Take()) return;
-    p_.menu.GameWon();
-    p_.menu.NoGame();
+    p_.menu.GameWon(); // which leaves the board empty, as after any game's end
 }
 
 } // namespace quadrell
