@@ -60,11 +60,10 @@ BoardAccessible::~BoardAccessible() {
 }
 
 void BoardAccessible::Install() {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(makeBoard);
         return true;
     }();
-    Q_UNUSED(installed);
 }
 
 void BoardAccessible::FocusMoved(BoardWidget& board) {
