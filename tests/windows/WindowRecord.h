@@ -43,7 +43,8 @@ public:
                 || qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))
                 continue;
             QStringList p;
-            if (!describe(w, p) && w->objectName().isEmpty()) continue;
+            const bool told = describe(w, p);
+            if (!frame(p, w) && !told && w->objectName().isEmpty()) continue;
             add(p, u"tip"_s, w->toolTip());
             add(p, u"named"_s, w->accessibleName());
             add(p, u"described"_s, w->accessibleDescription());
@@ -105,6 +106,17 @@ private:
         for (int i = 0; i < n; ++i)
             all << text(i);
         return all.join(u'|');
+    }
+    // A frame the window gives a control (a sunken clock, a boxed preview) beyond its kind's.
+    static bool frame(QStringList& p, const QWidget* w) {
+        const auto* f = qobject_cast<const QFrame*>(w);
+        if (!f) return false;
+        const int own = qobject_cast<const QAbstractScrollArea*>(w)
+            ? QFrame::StyledPanel | QFrame::Sunken
+            : QFrame::NoFrame;
+        const int style = f->frameShape() == QFrame::NoFrame ? 0 : f->frameStyle();
+        if (style != own) p << u"frame=%1"_s.arg(style);
+        return style != own;
     }
     static void flag(QStringList& p, bool on, const QString& word) {
         if (on) p << word;
