@@ -42,7 +42,7 @@ void AutoPlayer::Finish() {
     const bool multiMove = std::exchange(s.gMultiMove, true); // no pass between the steps
     std::int32_t mode = kModePlayer;
     for (const Step& step : steps) {
-        s.gBoard.SetLocation(step.from, step.to, mode, 0, false);
+        s.gBoard.SetLocation(step.from, step.to, mode);
         mode = kModeFollowUp;
     }
     s.gMultiMove = multiMove;
@@ -57,7 +57,7 @@ void AutoPlayer::TryAutoMove(Loc location) {
     const Loc home = foundationOf(c);
     const int otherColour = colourOf(c) == 1 ? 2 : 1;
     if (GoesHomeByItself(c, board.GetCardIndex(home), GetLowestFoundation(board, otherColour)))
-        board.SetLocation(location, home, kModeFollowUp, 0, false);
+        board.SetLocation(location, home, kModeFollowUp);
 }
 
 void AutoPlayer::CheckGameWon() {

@@ -9,14 +9,14 @@
 namespace quadrell {
 
 void CardMover::Step(Loc source, Loc destination) {
-    engine_.state().gBoard.SetLocation(source, destination, kModeFollowUp, 0, false);
+    engine_.state().gBoard.SetLocation(source, destination, kModeFollowUp);
 }
 
 Loc CardMover::MoveToEmptyCell(Loc source, std::int32_t mode) {
     cGame& board = engine_.state().gBoard;
     for (const Loc cell : allCells()) {
         if (board.GetCardIndex(cell) == kNoCard) {
-            board.SetLocation(source, cell, mode, 0, false);
+            board.SetLocation(source, cell, mode);
             return cell;
         }
     }
@@ -26,12 +26,12 @@ Loc CardMover::MoveToEmptyCell(Loc source, std::int32_t mode) {
 Loc CardMover::MoveToColumn(Loc source, Loc target, int excluded) {
     cGame& board = engine_.state().gBoard;
     if (target != kNoLoc) {
-        board.SetLocation(source, target, kModePlayer, 0, false);
+        board.SetLocation(source, target, kModePlayer);
         return 0;
     }
     for (const Loc column : allColumns()) {
         if (column != excluded && board.GetCardIndex(column) == kNoCard) {
-            board.SetLocation(source, column, kModeFollowUp, 0, false);
+            board.SetLocation(source, column, kModeFollowUp);
             return column;
         }
     }

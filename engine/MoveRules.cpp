@@ -76,14 +76,13 @@ void MoveRules::FoundationClicked(Loc location) {
     const Card top = s.gBoard.GetCardIndex(location);
     if (top < 0) return; // an empty foundation takes no click
     if (IsStep(s.gBoard, { s.gSelected, foundationOf(top) }))
-        s.gBoard.SetLocation(s.gSelected, foundationOf(top), kModeClickPlace, 0, false);
+        s.gBoard.SetLocation(s.gSelected, foundationOf(top), kModeClickPlace);
 }
 
 void MoveRules::CellClicked(Loc location) {
     GameState& s = engine_.state();
     if (s.gSelected != kNoLoc && !historyHasRoom()) return;
-    if (s.gSelected != kNoLoc)
-        s.gBoard.SetLocation(s.gSelected, location, kModeClickPlace, 0, false);
+    if (s.gSelected != kNoLoc) s.gBoard.SetLocation(s.gSelected, location, kModeClickPlace);
     ClearSelection();
 }
 
@@ -149,8 +148,7 @@ void MoveRules::CardDoubleClicked(Loc location) {
 void MoveRules::MoveOntoCard(Loc target) {
     GameState& s = engine_.state();
     if (IsStep(s.gBoard, { s.gSelected, static_cast<Loc>(target + kColumns) }))
-        s.gBoard.SetLocation(
-            s.gSelected, static_cast<Loc>(target + kColumns), kModePlayer, 0, false);
+        s.gBoard.SetLocation(s.gSelected, static_cast<Loc>(target + kColumns), kModePlayer);
     ClearSelection();
 }
 

@@ -23,6 +23,10 @@ public:
     // Records, moves, animates and then runs automatic play, as the mode asks.
     void SetLocation(
         Loc source, Loc destination, std::int32_t mode, std::int16_t speed, bool instant);
+    // A move in play: shown moving at the player's card speed.
+    void SetLocation(Loc source, Loc destination, std::int32_t mode) {
+        SetLocation(source, destination, mode, 0, false);
+    }
     std::int16_t GetTotalCards(Loc location) const;
     Loc GetBottomCardLocation(Loc location) const;
     // The response to a move that is not allowed.
