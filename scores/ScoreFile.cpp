@@ -242,8 +242,7 @@ ScoreFile::Outcome ScoreFile::WriteAt(
     if (const int failed = writeAt(fd, at, line)) {
         // What was written of the line is taken back, so the file is as it was; should that
         // fail too, the next Prepare sets the fragment aside.
-        const bool takenBack = ::ftruncate(fd, at) == 0;
-        Q_UNUSED(takenBack)
+        [[maybe_unused]] const bool takenBack = ::ftruncate(fd, at) == 0;
         if (error) *error = systemError(failed);
         return Outcome::Failed;
     }

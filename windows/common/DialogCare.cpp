@@ -75,11 +75,10 @@ QAccessibleInterface* makePages(const QString& className, QObject* object) {
 } // namespace
 
 DialogCare::DialogCare(QObject* parent) : QObject(parent) {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(makePages);
         return true;
     }();
-    Q_UNUSED(installed);
 }
 
 // Every event of the program passes here: the type is looked at before anything else.

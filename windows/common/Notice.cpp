@@ -24,11 +24,10 @@ QAccessibleInterface* makeNotice(const QString& className, QObject* object) {
 } // namespace
 
 Notice::Notice(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(makeNotice);
         return true;
     }();
-    Q_UNUSED(installed);
     setFixedSize(0, 0);
     hide();
 }
