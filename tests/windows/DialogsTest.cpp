@@ -1476,17 +1476,21 @@ private slots:
         const auto press = [&options](const char* button) { // its signal, shown or not
             emit options.findChild<QPushButton*>(QLatin1String(button))->clicked();
         };
+        auto* preview = options.findChild<QWidget*>(u"Picture1"_s); // shown in the box beside
+        options.Tabs()->setCurrentWidget(preview->parentWidget()->parentWidget());
+        options.show();
+        const auto shown = [preview] { // as it lies there
+            return preview->parentWidget()->grab().toImage().pixelColor(
+                preview->geometry().center());
+        };
         const unsigned before = options.DialogColour();
-        press("cmdColor"); // cancelled
+        QCOMPARE(shown(), QColor::fromRgb(before)); // the kept colour, from the start
+        press("cmdColor");                          // cancelled
         QCOMPARE(options.DialogColour(), before);
         prompter.colour = 0x123456;
         press("cmdColor");
         QCOMPARE(options.DialogColour(), 0x123456u);
-        auto* preview = options.findChild<QWidget*>(u"Picture1"_s); // shown in the box beside
-        options.Tabs()->setCurrentWidget(preview->parentWidget()->parentWidget());
-        options.show();
-        const QImage shown = preview->parentWidget()->grab().toImage(); // as it lies there
-        QCOMPARE(shown.pixelColor(preview->geometry().center()), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(shown(), QColor(0x12, 0x34, 0x56));
         const QString path = options.Widgets().imagePath->text();
         press("cmdImage"); // cancelled
         QCOMPARE(options.Widgets().imagePath->text(), path);
