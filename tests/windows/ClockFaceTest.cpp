@@ -91,6 +91,17 @@ private slots:
         clock.setFont(big);
         QVERIFY(clock.sizeHint().width() > first.width() * 3 / 2);
         QVERIFY(clock.sizeHint().height() > first.height() * 3 / 2);
+        // Drawn in that font: the digits stand over half their cell's height.
+        const QImage strip = clock.Strip().toImage();
+        int inked = 0;
+        for (int y = 0; y < strip.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < strip.width() && !ink; ++x)
+                ink = strip.pixel(x, y) != strip.pixel(0, 0);
+            inked += ink;
+        }
+        QVERIFY2(
+            inked > strip.height() / 2, qPrintable(u"%1 of %2"_s.arg(inked).arg(strip.height())));
         clock.setFont(QFont());
         QCOMPARE(clock.sizeHint(), first);
     }

@@ -29,6 +29,11 @@ QFont clockFont(const QFont& base) {
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::Monospace);
     mono.setBold(true);
+    // Its size set, not left to be resolved: a painter on the strip would take the program's.
+    if (base.pointSizeF() > 0)
+        mono.setPointSizeF(base.pointSizeF());
+    else
+        mono.setPixelSize(base.pixelSize());
     return mono.resolve(base);
 }
 
