@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace quadrell {
 
@@ -32,7 +33,7 @@ public:
     ZoneLine& number(qint64 n) {
         char digits[24];
         digits[0] = n < 0 ? '-' : ' ';
-        const auto end = std::to_chars(digits + 1, digits + sizeof digits - 1, n < 0 ? -n : n).ptr;
+        const auto end = std::to_chars(digits + 1, digits + sizeof digits - 1, std::abs(n)).ptr;
         *end = ' ';
         return bytes(QByteArrayView(digits, end + 1 - digits));
     }
