@@ -169,6 +169,11 @@ TEST_F(KeyboardTest, CellsGoRoundAndOnlyAFittingCardGoesHome) {
         keys().NextCell();
         EXPECT_EQ(keys().Place(), expected);
     }
+    keys().NextFoundation();
+    keys().NextCell(); // from a foundation: the first cell
+    EXPECT_EQ(keys().Place(), 200);
+    keys().PlayColumn(99); // past the last: the last
+    EXPECT_EQ(keys().Across(), 7);
     keys().PlayColumn(2);
     keys().SendHome(); // a ten does not go home
     EXPECT_EQ(board().GetBottomCardLocation(2), 26);
