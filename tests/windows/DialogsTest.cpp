@@ -1620,9 +1620,12 @@ private slots:
             QStringList out;
             for (int i = 0; i < organise.Tree()->topLevelItem(0)->childCount(); ++i)
                 out << organise.Tree()->topLevelItem(0)->child(i)->text(0);
+            const auto* to = organise.findChild<QComboBox*>(u"imcFav"_s); // where games go
+            for (int i = 0; i < to->count(); ++i)
+                out << u"to "_s + to->itemText(i);
             return out;
         };
-        QCOMPARE(folders(), QStringList { u"Easy Games"_s });
+        QCOMPARE(folders(), (QStringList { u"Easy Games"_s, u"to Easy Games"_s }));
         {
             ModalAnswerer name;
             name.handler = [](QWidget* dialog) {
@@ -1633,7 +1636,9 @@ private slots:
             };
             organise.Create();
         }
-        QCOMPARE(folders(), (QStringList { u"Easy Games"_s, u"Hard Games"_s }));
+        QCOMPARE(folders(),
+            (QStringList {
+                u"Easy Games"_s, u"Hard Games"_s, u"to Easy Games"_s, u"to Hard Games"_s }));
         make(u"fav%1/Easy Games/8.qrl"_s.arg(run_));
         organise.Tree()->setCurrentItem(organise.Tree()->topLevelItem(0)->child(0));
         QCOMPARE(organise.Games()->topLevelItemCount(), 2);
@@ -1666,7 +1671,7 @@ private slots:
             organise.DeleteFolder();
             QCOMPARE(yes.texts, QStringList { u"Are you sure you want to delete Hard Games ?"_s });
         }
-        QCOMPARE(folders(), QStringList { u"Easy Games"_s });
+        QCOMPARE(folders(), (QStringList { u"Easy Games"_s, u"to Easy Games"_s }));
     }
 
     // Add a Player: a name the rules refuse is said and the window stays; a good one is
