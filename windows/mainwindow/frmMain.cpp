@@ -121,7 +121,6 @@ bool frmMain::Load() {
     ListPlayers(session_.users.ComboNames(), session_.players.CurrentComboIndex());
     session_.recent.UpdateRecent();
     view_.BackgroundChanged();
-    session_.menu.ShowCards(false);
     if (!session_.lifecycle.Open_Game(commandLine_)) return false;
     placement_.Restore();
     view_.ShowAll();
