@@ -135,8 +135,10 @@ TEST_F(KeyboardTest, TheCursorCrossesBothRowsAndGoesRound) {
     EXPECT_EQ(keys().Across(), 7);
     keys().Go(Step::Up); // above the right four columns: the foundations
     EXPECT_EQ(keys().Place(), kLastFoundation);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 3; ++i)
         keys().Go(Step::Left);
+    EXPECT_EQ(keys().Place(), kFirstFoundation);
+    keys().Go(Step::Left);
     EXPECT_EQ(keys().Place(), kFirstCell + 3);
     keys().Go(Step::Down);
     EXPECT_EQ(keys().Place(), board().GetBottomCardLocation(3));
@@ -181,6 +183,12 @@ TEST_F(KeyboardTest, CellsGoRoundAndOnlyAFittingCardGoesHome) {
     keys().NextCell(); // cell 2: the Two of Hearts goes home, whatever was selected
     keys().SendHome();
     EXPECT_EQ(board().GetCardIndex(foundationOf(CardOf("2H"))), CardOf("2H"));
+    keys().PlayColumn(2); // the ten chosen, then Home on the foundation: nothing moves
+    keys().NextFoundation();
+    keys().SendHome();
+    EXPECT_EQ(board().GetBottomCardLocation(2), 26);
+    EXPECT_EQ(state().gSelected, 26);
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 // The fewest keys for each move of a whole game, with the jump keys: a column's number plays
