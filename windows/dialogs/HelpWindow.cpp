@@ -15,7 +15,6 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Quadrell 2000 Help"));
     auto* browser = new QTextBrowser(this);
-    browser->setOpenExternalLinks(false);
     // A caret, so a screen reader reads it line by line and word by word.
     browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     browser->setAccessibleName(windowTitle());
