@@ -21,9 +21,8 @@ RecentMenus::RecentMenus(
         menus_[list] = menu->menuAction();
         menus_[list]->setObjectName(QLatin1String(names[list][1]));
         for (int i = 0; i < 5; ++i) {
-            QAction* item = menu->addAction(QStringLiteral("&%1").arg(i + 1));
+            QAction* item = menu->addAction(QString()); // its path and whether shown: Update
             item->setObjectName(QLatin1String(names[list][2]));
-            item->setVisible(false);
             const auto slot = static_cast<qint16>(list * 5 + i + 1);
             connect(item, &QAction::triggered, this, [open, slot] { open(slot); });
             items_[list][i] = item;
