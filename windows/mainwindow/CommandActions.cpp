@@ -13,7 +13,8 @@ QMenu* CommandActions::BuildMenus(QMenuBar& bar, QWidget& owner) {
     for (const MenuInfo& info : CommandTable::Menus()) {
         QMenu* menu = bar.addMenu(CommandTable::Text(info.caption));
         menu->setObjectName(QLatin1String(info.control));
-        if (info.customIndex > 0) topMenus_[static_cast<std::size_t>(info.customIndex)] = menu;
+        // Slot 0 gathers the menus always shown; the customised ones are 1 to 5.
+        topMenus_[static_cast<std::size_t>(info.customIndex)] = menu;
         menus.push_back(menu);
     }
     for (const Command& command : CommandTable::Commands()) {
@@ -34,16 +35,15 @@ void CommandActions::BuildButtons(
     QToolBar& toolbar, QStyle* style, const std::shared_ptr<PictureCache>& art) {
     for (int position = 1; position <= CommandTable::kPositions; ++position) {
         const Command* command = CommandTable::AtPosition(position);
-        QAction* a = nullptr;
         if (!command) {
-            a = toolbar.addSeparator();
-        } else {
-            a = toolbar.addAction(Icons::Of(command->glyph, art), CommandTable::Text(command->tip));
-            toolbar.widgetForAction(a)->setStyle(style);
-            QObject::connect(a, &QAction::triggered, &toolbar, [this, command] { run_(*command); });
-            buttons_.insert(QLatin1String(KeyOf(command->id)), a);
+            toolbar.addSeparator();
+            continue;
         }
-        a->setObjectName(QStringLiteral("Button%1").arg(position));
+        QAction* a
+            = toolbar.addAction(Icons::Of(command->glyph, art), CommandTable::Text(command->tip));
+        toolbar.widgetForAction(a)->setStyle(style);
+        QObject::connect(a, &QAction::triggered, &toolbar, [this, command] { run_(*command); });
+        buttons_.insert(QLatin1String(KeyOf(command->id)), a);
     }
 }
 

@@ -37,7 +37,7 @@ public:
     // A menu entry by its control name ("mnuUndo") or a button by its key ("Undo").
     QAction* Find(const QString& name) const;
     QAction* EntryFor(CommandId id) const;
-    // The customisable menus by their number 1..5 (0 unused).
+    // The customisable menus by their number 1..5 (0: the last of those always shown).
     const std::array<QMenu*, 6>& TopMenus() const { return topMenus_; }
 
     const CommandState& State() const { return state_; }
