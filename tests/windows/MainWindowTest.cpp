@@ -281,6 +281,26 @@ private slots:
         QCOMPARE(state.gSelected, Loc(state.gBoard.GetBottomCardLocation(4)));
     }
 
+    // The cards are lifted once the pointer has gone the platform's drag distance, not
+    // before; let go where they do not fit, they slide back and leave no mark behind.
+    void aDragLiftsAtTheDragDistanceAndADropLeavesNoMark() {
+        auto w = open();
+        deal(*w, 7);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        BoardWidget& board = w->board();
+        const QImage before = board.grab().toImage();
+        const QPoint from = onCard(*w, 46);
+        QTest::mousePress(&board, Qt::LeftButton, {}, from);
+        const int distance = QApplication::startDragDistance();
+        QTest::mouseMove(&board, from + QPoint(distance - 1, 0));
+        QVERIFY(board.Lifted().empty());
+        QTest::mouseMove(&board, from + QPoint(distance, 0));
+        QVERIFY(!board.Lifted().empty());
+        QTest::mouseMove(&board, QPoint(40, 250));
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(40, 250)); // onto column 0
+        QTRY_COMPARE(board.grab().toImage(), before);
+    }
+
     // A click on an empty cell puts the selected card there, the first cell and the last alike.
     void aClickOnAnEmptyCellTakesTheSelectedCard() {
         auto w = open();
