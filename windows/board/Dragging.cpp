@@ -58,8 +58,7 @@ Loc Dragging::placeUnder(QPoint point) const {
 
 void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void()>& settled) {
     const Loc target = placeUnder(point);
-    spot_ = kNoLoc;
-    spots_.clear();
+    spot_ = kNoLoc; // the other spots are drawn only while cards are held
     const std::vector<Card> lifted = std::exchange(lifted_, {});
     const Loc from = board_.PlaceOf(lifted.front());
     const auto settle = [&] {
