@@ -184,6 +184,7 @@ private slots:
                 QCOMPARE(at(*w), 1);
             });
         QCOMPARE(at(*w), 3);
+        QCOMPARE(w->Parts().panels[0]->text(), u"Movements: 3"_s); // and the window says so
         int reviews = 0;
         dlgFinish finish = SessionDialogs::Finish(w->session(), w.get(), [&reviews] { ++reviews; });
         finish.findChild<QPushButton*>(u"cmdReview"_s)->click();
