@@ -56,11 +56,9 @@ void GameReviewer::choose(const dlgReview& dialog, int position) {
     const auto& rows = dialog.Solved();
     trans_.GoTo(dialog.Entries(position));
     const auto& before = position > 0 ? rows[static_cast<std::size_t>(position - 1)] : std::nullopt;
-    if (before && before->first.source != kNoLoc) {
+    // The last row's outline went with the cards moved to this position.
+    if (before && before->first.source != kNoLoc)
         board_.ShowHint(before->first.source, before->first.target);
-    } else {
-        board_.ClearHint(); // the last row's outline belongs to another position
-    }
     if (changed_) changed_();
 }
 
