@@ -51,6 +51,10 @@ public:
             if (!w->isVisibleTo(window)) p << u"hidden"_s;
             if (!laidOut(w)) p << u"loose"_s;
             if (!w->isEnabled()) p << u"disabled"_s;
+            // A label's own margins (a group box's follow its title's font).
+            if (const QMargins m = w->contentsMargins(); qobject_cast<QLabel*>(w) && !m.isNull())
+                p << u"margins=%1,%2,%3,%4"_s.arg(m.left()).arg(m.top()).arg(m.right()).arg(
+                    m.bottom());
             if (w->font().bold()) p << u"bold"_s;
             if (QFontInfo(w->font()).fixedPitch() && !QFontInfo(window->font()).fixedPitch())
                 p << u"fixed"_s;
