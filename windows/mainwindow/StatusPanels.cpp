@@ -23,15 +23,10 @@ bool StatusPanels::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void StatusPanels::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    arrange();
-}
+// QWidget's own show and resize handlers do nothing: nothing to pass on.
+void StatusPanels::showEvent(QShowEvent*) { arrange(); }
 
-void StatusPanels::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    arrange();
-}
+void StatusPanels::resizeEvent(QResizeEvent*) { arrange(); }
 
 void StatusPanels::arrange() {
     QList<QLabel*> shown;
