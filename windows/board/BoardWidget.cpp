@@ -156,8 +156,7 @@ void BoardWidget::focusOutEvent(QFocusEvent* event) {
     BoardAccessible::BoardFocusChanged(*this);
 }
 
-void BoardWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+void BoardWidget::resizeEvent(QResizeEvent*) { // QWidget's own does nothing
     rescale();
     if (!moving_) relayout();
 }

@@ -77,9 +77,9 @@ ChartsPage::ChartsPage(const std::vector<ScoreRec>& records, Prompter& prompter,
         [this] { save(QStringLiteral(".svg"), tr("SVG Picture (*.svg)")); });
 }
 
-// A score board opened on another page never counts a million games for its charts.
-void ChartsPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+// A score board opened on another page never counts a million games for its charts. (QWidget's
+// own show handler does nothing.)
+void ChartsPage::showEvent(QShowEvent*) {
     if (!listed_) Refresh();
 }
 
