@@ -114,6 +114,11 @@ private:
         w.session().menu.NewGame(game, false);
         w.session().menu.Game_Started(false);
     }
+    std::unique_ptr<frmMain> dealt(qint32 game) {
+        auto window = open();
+        deal(*window, game);
+        return window;
+    }
     // A point on the board, in widget pixels at the board's present scale.
     static QPoint at(const BoardWidget& board, QPointF twips) {
         return board.Pixels(twips, 0, 0).topLeft().toPoint();
@@ -130,12 +135,15 @@ private:
     static void clickCard(frmMain& w, Loc loc) {
         QTest::mouseClick(&w.board(), Qt::LeftButton, {}, onCard(w, loc));
     }
-    // Presses the card at `loc`, drags it in steps to `to` (board pixels) and lets go.
+    // Presses at `from` and moves in steps to `to` (board pixels), still holding.
+    static void hold(BoardWidget& board, QPoint from, QPoint to, int steps = 10) {
+        QTest::mousePress(&board, Qt::LeftButton, {}, from);
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(&board, from + (to - from) * i / steps);
+    }
+    // Presses the card at `loc`, drags it in steps to `to` and lets go.
     static void dragCard(frmMain& w, Loc loc, QPoint to) {
-        const QPoint from = onCard(w, loc);
-        QTest::mousePress(&w.board(), Qt::LeftButton, {}, from);
-        for (int i = 1; i <= 10; ++i)
-            QTest::mouseMove(&w.board(), from + (to - from) * i / 10);
+        hold(w.board(), onCard(w, loc), to);
         QTest::mouseRelease(&w.board(), Qt::LeftButton, {}, to);
     }
     static void sureWinBehindOneMove(frmMain& w) {
@@ -249,8 +257,7 @@ private slots:
     }
 
     void dragsMakeTheClickMovesAndIllegalDropsSlideBack() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const GameState& state = w->session().engine.state();
         const BoardWidget& board = w->board();
         const auto before = tags(*w);
@@ -284,8 +291,7 @@ private slots:
     // The cards are lifted once the pointer has gone the platform's drag distance, not
     // before; let go where they do not fit, they slide back and leave no mark behind.
     void aDragLiftsAtTheDragDistanceAndADropLeavesNoMark() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         BoardWidget& board = w->board();
         const QImage before = board.grab().toImage();
@@ -303,8 +309,7 @@ private slots:
 
     // A click on an empty cell puts the selected card there, the first cell and the last alike.
     void aClickOnAnEmptyCellTakesTheSelectedCard() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const cGame& board = w->session().engine.state().gBoard;
         for (const auto& [from, cell] : { std::pair { Loc(46), 0 }, std::pair { Loc(45), 3 } }) {
             const Card card = board.GetCardIndex(from);
@@ -317,15 +322,12 @@ private slots:
     // Held by its lower right corner and let go in the strip between the cells and the
     // columns: the pointer is over no place, the top of the card over the fourth cell.
     void aDropOverNoPlaceGoesWhereTheCardsTopIs() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const cGame& board = w->session().engine.state().gBoard;
         const Card four = board.GetCardIndex(46);
         const QPoint from = w->board().CardRect(four).bottomRight().toPoint() - QPoint(5, 5);
         const QPoint to(1080 * 3 / 15 + 66, 101);
-        QTest::mousePress(&w->board(), Qt::LeftButton, {}, from);
-        for (int i = 1; i <= 10; ++i)
-            QTest::mouseMove(&w->board(), from + (to - from) * i / 10);
+        hold(w->board(), from, to);
         QTest::mouseRelease(&w->board(), Qt::LeftButton, {}, to);
         QCOMPARE(board.GetCardIndex(203), four);
     }
@@ -401,11 +403,7 @@ private slots:
                     QPointF(r.center().x(), r.top() + 8 * s).toPoint() * board.devicePixelRatio());
                 return c.green() - c.red() > 20;
             };
-            const QPoint from = onCard(*w, 8);
-            QTest::mousePress(&board, Qt::LeftButton, {}, from);
-            const QPoint overHearts = onPlace(board, 9) + QPoint(0, qRound(40 * s));
-            for (int i = 1; i <= 4; ++i)
-                QTest::mouseMove(&board, from + (overHearts - from) * i / 4);
+            hold(board, onCard(*w, 8), onPlace(board, 9) + QPoint(0, qRound(40 * s)), 4);
             QCOMPARE(board.DropSpot(), Loc(9)); // 3S onto 4H
             QVERIFY(marked(9) && tinted(9));
             QVERIFY(!marked(10) && !tinted(10));
@@ -462,11 +460,8 @@ private slots:
         BoardBuilder(w->session().engine).column(0, "KH 3S").column(1, "KD 4H");
         showPosition(*w);
         const double s = board.Scale();
-        const QPoint from = onCard(*w, 8);
-        QTest::mousePress(&board, Qt::LeftButton, {}, from);
         const QPoint over = onCard(*w, 9); // the Three exactly on the Four of Hearts
-        for (int i = 1; i <= 4; ++i)
-            QTest::mouseMove(&board, from + (over - from) * i / 4);
+        hold(board, onCard(*w, 8), over, 4);
         QCOMPARE(board.DropSpot(), Loc(9));
         const QImage shot = board.grab().toImage();
         const auto green = [&](QPointF at) {
@@ -490,8 +485,7 @@ private slots:
     // Finish waits until every card left can go home; then one command sends them, the win
     // is recorded once, and the finished-game dialog shows the figures its score line has.
     void finishEndsASureWinAndTheDialogShowsTheRecordedFigures() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         Engine& engine = w->session().engine;
         w->session().opt.SetReduceMotion(1); // straight to the dialog
         sureWinBehindOneMove(*w);
@@ -543,8 +537,7 @@ private slots:
     void aWinIsCelebratedUntilOverOrSkippedUnlessMotionIsReduced() {
         enum class End { ByItself, Key, ReducedMotion, CardsJump };
         for (const End how : { End::ByItself, End::Key, End::ReducedMotion, End::CardsJump }) {
-            auto w = open();
-            deal(*w, 7);
+            auto w = dealt(7);
             w->session().opt.SetReduceMotion(how == End::ReducedMotion ? 1 : 0);
             w->session().opt.SetCardSpeed(how == End::CardsJump ? 1 : 2); // 2: animated, quick
             sureWinBehindOneMove(*w);
@@ -598,8 +591,7 @@ private slots:
 
     // Started again while it runs, the moment starts afresh: one king leaving, not two.
     void aCelebrationStartedAgainStartsAfresh() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         Celebration& party = w->WinCelebration();
         int done = 0;
         party.Start([&done] { ++done; });
@@ -612,8 +604,7 @@ private slots:
     }
 
     void aDoubleClickSendsTheCardToACell() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const Card td = w->session().engine.state().gBoard.GetCardIndex(48);
         const QPointF at
             = w->board().CardPosition(td) / BoardWidget::kTwipsPerPixel + QPointF(35, 40);
@@ -622,8 +613,7 @@ private slots:
     }
 
     void theKeysPlayOnTheBoardAndThePointerHidesTheirCursor() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         BoardWidget& board = w->board();
         const GameState& state = w->session().engine.state();
         QVERIFY(!board.KeyboardCursorShown()); // the board looks as ever until a key is used
@@ -651,8 +641,7 @@ private slots:
     // A press on the table below a column acts on the column's bottom card; one on the
     // foundations or the logo above the columns does nothing.
     void aPressBelowAColumnActsOnItsBottomCard() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const BoardWidget& board = w->board();
         const GameState& state = w->session().engine.state();
         const Loc bottom = state.gBoard.GetBottomCardLocation(4);
@@ -668,8 +657,7 @@ private slots:
     // The board's own keys act unmodified only: with Ctrl held each leaves the game as it
     // was (Ctrl with a letter is a menu's shortcut, never the board's).
     void theBoardsKeysActOnlyWithoutAModifier() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         BoardBuilder(w->session().engine).column(0, "KS 2H").cell(1, "9C").foundation("AH");
         w->session().keyboard.Reset();
         BoardWidget& board = w->board();
@@ -892,8 +880,7 @@ private slots:
     }
 
     void aScreenReaderHearsThePlacesTheCardsTheCursorAndTheMoves() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         BoardWidget& board = w->board();
         board.setFocus();
         QTRY_VERIFY(board.hasFocus());
@@ -947,8 +934,7 @@ private slots:
     // place, the selected card's frame and the keyboard cursor at least 4.5:1 against what
     // they lie on.
     void highContrastStandsOutOnTheTableAndOnTheCards() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         w->session().opt.SetBackColor(0x808000); // a teal board, and a picture: both set aside
         w->session().opt.SetHighContrast(1);
         w->session().opt.UpdateBG();
@@ -1019,8 +1005,7 @@ private slots:
     }
 
     void theRightButtonShowsACoveredCardWhole() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const Card covered = w->session().engine.state().gBoard.GetCardIndex(16);
         const int before = w->board().StackIndex(covered);
         const QPoint at
@@ -1035,8 +1020,7 @@ private slots:
     }
 
     void aMoveIsAnimatedInItsStepsAndInstantMovesJump() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         std::vector<QPointF> seen;
         w->board().SetStepObserver(
             [&](Card card, int) { seen.push_back(w->board().CardPosition(card)); });
@@ -1055,8 +1039,7 @@ private slots:
     // moves, and the key then acts; timers (a replay's step, the turn's announcement) wait
     // for the moves; the next turn is paced again.
     void aKeyDuringAMoveLandsItAtOnceAndThenActs() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         BoardWidget& board = w->board();
         QVERIFY(!board.KeyboardCursorShown());
         bool timerRan = false;
@@ -1095,8 +1078,7 @@ private slots:
     // asked mid-move it runs once they are all drawn, asked on a still board at once, and
     // never once the one who asked is gone.
     void whatWaitsForAStillBoardRunsAfterTheTurn() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         BoardWidget& board = w->board();
         int ran = 0;
         int ranMidTurn = -1;
@@ -1301,8 +1283,8 @@ private slots:
         w->Action(u"mnuRedo"_s)->trigger();
         w->Action(u"mnuBack"_s)->trigger(); // a replay holds the history back
         QVERIFY(w->Replay().BackwardRunning());
-        QCOMPARE(enabled(),
-            game + u" mnusnap mnuUndosnap mnuHint mnuReplayAll mnuStop mnuSolution"_s);
+        QCOMPARE(
+            enabled(), game + u" mnusnap mnuUndosnap mnuHint mnuReplayAll mnuStop mnuSolution"_s);
         w->Action(u"ReplayStop"_s)->trigger(); // the button stops it
         QVERIFY(!w->Replay().BackwardRunning());
         // A finished game watched: no snapshot, hint or solution of a game not in play.
@@ -1337,8 +1319,7 @@ private slots:
     // Undo to Snapshot follows the snapshot at once, without waiting for the menus' next
     // refresh: offered once one is taken, gone with the game.
     void undoToSnapshotGoesWithTheGameAtOnce() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         QAction* back = w->Action(u"mnuUndosnap"_s);
         w->session().menu.SnapshotPosition();
         QVERIFY(back->isEnabled());
@@ -1467,8 +1448,7 @@ private slots:
     }
 
     void aHiddenMenuKeepsItsShortcuts() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         w->session().engine.rules().CardDoubleClicked(48);
         w->RefreshMenus();
         std::array<bool, 6> menus {};
@@ -1484,8 +1464,7 @@ private slots:
     // buttons (the one for folded buttons too) and the status bar.
     // Each command that opens a window opens its own.
     void eachWindowCommandOpensItsWindow() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         const struct {
             const char* command;
             const char* title;
@@ -1595,8 +1574,7 @@ private slots:
     // Another launch hands over a file while the finished-game dialog is open: the file
     // waits for the dialog, and the won game is recorded once.
     void aHandedFileWaitsForTheFinishedGameDialog() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         w->session().engine.rules().CardDoubleClicked(48);
         w->session().trans.SaveToFile(dir_.filePath(u"seven.qrl"_s));
         deal(*w, 1000);
@@ -1852,8 +1830,7 @@ private slots:
     }
 
     void theSourceWindowShowsTheMoves() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         w->session().engine.rules().CardDoubleClicked(48);
         frmSource source = SessionDialogs::Source(w->session(), w.get());
         QCOMPARE(source.Text()->toPlainText(), u"A1   "_s);
@@ -2046,8 +2023,7 @@ private slots:
     // move, the move outlined; a game still winnable says so. The question that gives the
     // game up offers the search too, and keeps the game.
     void whereWasItLostTakesTheGameBackToTheMoveThatLostIt() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         w->RefreshMenus();
         {
             ModalAnswerer answers;
@@ -2098,8 +2074,7 @@ private slots:
     }
 
     void theDealsDifficultyShowsBesideTheClockWhenChosen() {
-        auto w = open();
-        deal(*w, 7);
+        auto w = dealt(7);
         w->StatusbarUpdate();
         QVERIFY(w->Parts().difficulty->isHidden()); // off unless chosen
         w->Action(u"mnuDifficulty"_s)->trigger();
