@@ -2073,63 +2073,51 @@ private slots:
         QVERIFY(dealt == before || dealt == TodaysDeal::NumberFor(QDate::currentDate()));
     }
 
-    void theDealsDifficultyShowsBesideTheClockWhenChosen() {
-        auto w = dealt(7);
-        w->StatusbarUpdate();
-        QVERIFY(w->Parts().difficulty->isHidden()); // off unless chosen
-        w->Action(u"mnuDifficulty"_s)->trigger();
-        QCOMPARE(w->session().opt.ShowDifficulty(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Easy"_s, 20000);
-        QVERIFY(w->Parts().difficulty->isVisible());
-        deal(*w, 47); // the next deal is rated anew
-        w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Expert"_s, 20000);
-        w->session().menu.NoGame(); // given up: the empty board has no deal to rate
-        QVERIFY(w->Parts().difficulty->isHidden());
-        deal(*w, 7);
-        w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().difficulty->text(), u"Easy"_s, 20000);
-        w->Action(u"mnuDifficulty"_s)->trigger();
-        QVERIFY(w->Parts().difficulty->isHidden());
-        // Turned off while a deal is being rated: its answer, when it comes, is not taken.
-        w->Action(u"mnuDifficulty"_s)->trigger();
-        deal(*w, 47);
-        w->StatusbarUpdate();
-        QCOMPARE(w->Parts().difficulty->text(), u"..."_s);
-        w->Action(u"mnuDifficulty"_s)->trigger();
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::processEvents();
-        QVERIFY(w->Parts().difficulty->isHidden());
-        QCOMPARE(w->Parts().difficulty->text(), u"..."_s);
-    }
-
-    void canItBeWonAnswersBesideTheClockWhenChosen() {
+    // Difficulty and Can It Be Won, beside the clock: off unless chosen, answered for the
+    // position and again for the next, and gone with their entry's tick; turned off while
+    // they work, their answer, when it comes, is not taken.
+    void theDifficultyAndCanItBeWonAnswerBesideTheClockWhenChosen() {
         auto w = open();
-        deal(*w, 617);
-        w->StatusbarUpdate();
-        QVERIFY(w->Parts().winnable->isHidden()); // off unless chosen
-        w->Action(u"mnuWinnable"_s)->trigger();
-        QCOMPARE(w->session().opt.ShowWinnable(), qint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Winnable"_s, 20000);
-        QVERIFY(w->Parts().winnable->isVisible());
-        const SolveTask* search = w->Parts().winnable->findChild<SolveTask*>();
-        QVERIFY(!search->Running());                     // answered: over
-        BoardBuilder(w->session().engine).noMovesLeft(); // and after the next move
-        w->StatusbarUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
-        w->Action(u"mnuWinnable"_s)->trigger();
-        QVERIFY(w->Parts().winnable->isHidden());
-        // Chosen again on the same position, it answers again.
-        w->Action(u"mnuWinnable"_s)->trigger();
-        QVERIFY(w->Parts().winnable->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(w->Parts().winnable->text(), u"Lost"_s, 20000);
-        // Turned off while it searches: the search is called off, its answer never taken.
-        deal(*w, 617);
-        w->StatusbarUpdate();
-        QVERIFY(search->Running());
-        w->Action(u"mnuWinnable"_s)->trigger();
-        QVERIFY(!search->Running());
-        QVERIFY(w->Parts().winnable->isHidden());
+        const WindowParts& parts = w->Parts();
+        const struct {
+            const char* entry;
+            QLabel* part;
+            qint32 game;
+            QString first;
+            std::function<void()> next;
+            QString then;
+        } rows[] { { "mnuDifficulty", parts.difficulty, 7, u"Easy"_s, [&] { deal(*w, 47); },
+                       u"Expert"_s },
+            { "mnuWinnable", parts.winnable, 617, u"Winnable"_s,
+                [&] { BoardBuilder(w->session().engine).noMovesLeft(); }, u"Lost"_s } };
+        for (const auto& row : rows) {
+            QAction* entry = w->Action(QLatin1String(row.entry));
+            deal(*w, row.game);
+            w->StatusbarUpdate();
+            QVERIFY(row.part->isHidden());
+            entry->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(row.part->text(), row.first, 20000);
+            QVERIFY(row.part->isVisible());
+            row.next();
+            w->StatusbarUpdate();
+            QTRY_COMPARE_WITH_TIMEOUT(row.part->text(), row.then, 20000);
+            entry->trigger();
+            QVERIFY(row.part->isHidden());
+            entry->trigger(); // chosen again on the same position, it answers again
+            QVERIFY(row.part->isVisible());
+            QTRY_COMPARE_WITH_TIMEOUT(row.part->text(), row.then, 20000);
+            w->session().menu.NoGame(); // given up: the empty board has nothing to answer
+            QVERIFY(row.part->isHidden());
+            deal(*w, row.game);
+            w->StatusbarUpdate();
+            QCOMPARE(row.part->text(), u"..."_s); // at work
+            entry->trigger();
+            QThreadPool::globalInstance()->waitForDone();
+            QCoreApplication::processEvents();
+            QVERIFY(row.part->isHidden());
+            QCOMPARE(row.part->text(), u"..."_s);
+        }
+        QVERIFY(!parts.winnable->findChild<SolveTask*>()->Running()); // called off
     }
 
     void theFlashWarnsWhenNoMoveIsLeft() {
