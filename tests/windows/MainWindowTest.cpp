@@ -2101,6 +2101,8 @@ private slots:
             row.next();
             w->StatusbarUpdate();
             QTRY_COMPARE_WITH_TIMEOUT(row.part->text(), row.then, 20000);
+            w->StatusbarUpdate(); // the same position: the answer stands, not asked again
+            QCOMPARE(row.part->text(), row.then);
             entry->trigger();
             QVERIFY(row.part->isHidden());
             entry->trigger(); // chosen again on the same position, it answers again
