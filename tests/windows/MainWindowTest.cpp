@@ -1342,25 +1342,6 @@ private slots:
         QVERIFY(toolbar->widgetForAction(w->Action(u"Finish"_s))->isVisible());
     }
 
-    // The Edit and View menus in their order, a line standing between groups of entries.
-    void theMenusShowTheirEntriesInGroups() {
-        auto w = open();
-        const auto shown = [&w](const char* name) {
-            QStringList entries;
-            for (QAction* a : w->findChild<QMenu*>(QLatin1String(name))->actions())
-                entries << (a->isSeparator() ? u"-"_s : a->text().remove(QLatin1Char('&')));
-            return entries.join(QLatin1Char('|'));
-        };
-        QCOMPARE(shown("mnuEdit"),
-            QStringLiteral("Undo|Redo|-|Snapshot Position|Undo to Snapshot|-|Undo All|Redo All|-|"
-                           "Hint|Finish"));
-        QCOMPARE(shown("mnuGame"),
-            QStringLiteral("New Game|Select Game..|New Game of Difficulty...|"
-                           "Another of That Difficulty|Today's Deal|Restart Game|-|Open Game|"
-                           "Save Game|Close Game|-|Recent Finished|Recent InComplete|-|Exit"));
-        QCOMPARE(shown("mnuView"), u"Toolbar|Status Bar|Timer|Can It Be Won|Difficulty|-|Source"_s);
-    }
-
     // The status panels stand side by side while they fit to the pixel, then in two rows,
     // then one under another; a hidden panel takes no place.
     void theStatusPanelsGoIntoRowsOnlyWhenTheyNoLongerFit() {
@@ -1766,19 +1747,12 @@ private slots:
         w->Action(u"mnuContents"_s)->trigger();
         QVERIFY2(screen.contains(w->Dialogs().Help()->frameGeometry()),
             "the help window leaves the screen");
-        QCOMPARE(dlgAbout::VersionLine(), u"Version : 1.0.3"_s);
         ModalAnswerer answers;
         bool logo = false;
         bool edged = false;
         bool closedByReturn = false;
+        // Its texts, fonts and buttons are the window record's; what the record leaves out:
         answers.handler = [&logo, &edged, &closedByReturn](QWidget* dialog) {
-            QCOMPARE(dialog->windowTitle(), u"About Quadrell 2000"_s);
-            // The program's name stands out: bold, larger than the lines under it.
-            QLabel* name = nullptr;
-            for (auto* label : dialog->findChildren<QLabel*>())
-                if (label->text() == u"Quadrell 2000"_s) name = label;
-            QVERIFY(name && name->font().bold());
-            QVERIFY(name->font().pointSizeF() >= 1.5 * dialog->font().pointSizeF());
             // They sit in a sunken panel, whose edge is drawn against the dialog's ground
             // (checked once the dialog has closed, as a failure here would keep it open).
             for (auto* frame : dialog->findChildren<QFrame*>())
