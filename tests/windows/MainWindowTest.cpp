@@ -679,81 +679,6 @@ private slots:
         }
     }
 
-    void aCoveredCardShowsItsSuitInItsStrip() {
-        // Suit 1 hearts, 3 diamonds: the sixes, red both, differ in the strip left showing.
-        CardArt art;
-        const int strip = 13; // the index line of the strip, above the reach of any pip
-        auto stripOf = [&art](Card card) {
-            return art.Face(card, 1.0, 1.0).toImage().copy(0, 0, CardArt::kWidth, strip);
-        };
-        const Card sixOfHearts = 5, sixOfDiamonds = 2 * 13 + 5;
-        QVERIFY(stripOf(sixOfHearts) != stripOf(sixOfDiamonds));
-        // The rank's own place is the same in both: only the suit tells them apart there.
-        QCOMPARE(stripOf(sixOfHearts).copy(0, 0, 16, strip),
-            stripOf(sixOfDiamonds).copy(0, 0, 16, strip));
-    }
-
-    void eachCornerReadsItsRankInBold_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("letters");
-        QTest::newRow("English") << u"en_US"_s
-                                 << QStringList { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10",
-                                        "J", "Q", "K" };
-        QTest::newRow("German: Ass, Bube, Dame, König")
-            << u"de_DE"_s
-            << QStringList { "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "D", "K" };
-    }
-
-    // Each corner reads its own rank, in bold, in the player's language: the face's index is
-    // nearest to its own letter drawn bold, nearer than to it drawn plain or to a
-    // neighbouring rank's letter.
-    void eachCornerReadsItsRankInBold() {
-        QFETCH(QString, locale);
-        QFETCH(QStringList, letters);
-        const ScopedLanguage language(locale);
-        CardArt art;
-        const QRect index(1, 2, 16, 15);
-        const auto written = [&](const QString& text, bool bold) {
-            QImage image(CardArt::kWidth, CardArt::kHeight, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            QFont font(u"DejaVu Sans"_s);
-            font.setPixelSize(text.size() == 2 ? 12 : 13);
-            font.setBold(bold);
-            if (text.size() == 2) font.setLetterSpacing(QFont::PercentageSpacing, 85);
-            p.setFont(font);
-            p.setPen(Qt::black);
-            p.drawText(index, Qt::AlignCenter, text);
-            return image.copy(index);
-        };
-        // How far two pictures of the index are apart: the pixels where one has ink and the
-        // other has not.
-        const auto apart = [](const QImage& a, const QImage& b) {
-            int n = 0;
-            for (int y = 0; y < a.height(); ++y)
-                for (int x = 0; x < a.width(); ++x)
-                    n += (qGray(a.pixel(x, y)) < 160) != (qGray(b.pixel(x, y)) < 160);
-            return n;
-        };
-        for (int rank = 1; rank <= 13; ++rank) {
-            const QImage face = art.Face(static_cast<Card>(rank - 1), 1.0, 1.0).toImage();
-            QImage ink = face.copy(index).convertToFormat(QImage::Format_RGB32);
-            for (int y = 0; y < ink.height(); ++y) // the suit's red as ink, the card as paper
-                for (int x = 0; x < ink.width(); ++x)
-                    ink.setPixel(x, y,
-                        qRed(ink.pixel(x, y)) - qGreen(ink.pixel(x, y)) > 80 ? qRgb(0, 0, 0)
-                                                                             : qRgb(255, 255, 255));
-            const QString own = letters[rank - 1];
-            const int mine = apart(ink, written(own, true));
-            QVERIFY2(mine < apart(ink, written(own, false)), qPrintable(own + " is not bold"));
-            for (int other : { rank - 2, rank })
-                if (other >= 0 && other < 13)
-                    QVERIFY2(mine < apart(ink, written(letters[other], true)),
-                        qPrintable(own + " reads as " + letters[other]));
-        }
-    }
-
     // A solve may hold a thread of the pool for seconds while a new size is drawn: the faces
     // are the same as with the pool free, each its own card, none left blank. (Not every
     // thread: Qt's own large fills wait for the pool.)
@@ -806,21 +731,6 @@ private slots:
             QVERIFY(!QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).isNull());
         }
         QApplication::setStyle(before);
-    }
-
-    // A foundation's place is the empty place with its suit on it, and nothing else differs.
-    void aFoundationIsTheEmptyPlaceWithItsSuit() {
-        CardArt art;
-        for (const double scale : { 1.0, 2.0 }) {
-            const QImage empty = art.Place(0, QColor(0, 64, 128), scale, 1).toImage();
-            QImage spade = art.Place(4, QColor(0, 64, 128), scale, 1).toImage();
-            QVERIFY(spade != empty);
-            QPainter p(&spade); // the suit's square, painted over as the empty place has it
-            const QRect mark = QRectF(18 * scale, 30 * scale, 35 * scale, 35 * scale).toRect();
-            p.drawImage(mark, empty, mark);
-            p.end();
-            QCOMPARE(spade, empty);
-        }
     }
 
     void aLongColumnClosesUpToShowItsExposedCardWhole() {

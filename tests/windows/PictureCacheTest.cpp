@@ -4,6 +4,7 @@
 #include "CardArt.h"
 #include "FaultInjection.h"
 #include "Icons.h"
+#include "ScopedLanguage.h"
 #include "SuitShapes.h"
 
 #include <QFileInfo>
@@ -62,7 +63,9 @@ private slots:
         icons.emplace_back(u"program"_s, Icons::Program());
         icons.emplace_back(u"player"_s, Icons::Player());
         icons.emplace_back(u"move pointer"_s, QIcon(Icons::MovePointer().pixmap().scaled(64, 64)));
-        CardArt art; // each face, each empty place with its suit, and the logo
+        // Each face, its corner's rank bold and its strip telling the suits apart; each empty
+        // place with its suit on it; the logo.
+        CardArt art;
         const auto scaled = [](const QPixmap& picture) {
             return QIcon(picture.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         };
@@ -72,6 +75,12 @@ private slots:
             icons.emplace_back(
                 u"place %1"_s.arg(suit), scaled(art.Place(suit, QColor(0, 64, 128), 1.0, 1.0)));
         icons.emplace_back(u"logo"_s, scaled(art.Logo(1.0, 1.0)));
+        {
+            const ScopedLanguage german(u"de_DE"_s); // Bube and Dame: B and D
+            CardArt deutsch;
+            for (Card card = 10; card < 12; ++card)
+                icons.emplace_back(u"face %1 de"_s.arg(card), scaled(deutsch.Face(card, 1.0, 1.0)));
+        }
         const auto look = [](const QIcon& icon) {
             QImage picture(64, 64, QImage::Format_ARGB32);
             picture.fill(Qt::white);
