@@ -432,7 +432,7 @@ private slots:
         QCOMPARE(board.cursor().shape(), Qt::BitmapCursor); // its look is the icons' record's
         QCOMPARE(board.cursor().pixmap().toImage(), Icons::MovePointer().pixmap().toImage());
         QCOMPARE(board.cursor().hotSpot(), QPoint(1, 1)); // it points from its tip
-        QTest::mouseMove(&board, onCard(*w, 2)); // a Queen takes no Three
+        QTest::mouseMove(&board, onCard(*w, 2));          // a Queen takes no Three
         QCOMPARE(board.cursor().shape(), Qt::ArrowCursor);
         QTest::mousePress(&board, Qt::LeftButton, {}, onPlace(board, 202));
         QTest::mouseRelease(&board, Qt::LeftButton, {}, onPlace(board, 203));
@@ -1178,7 +1178,7 @@ private slots:
         w->session().engine.rules().CardDoubleClicked(48);
         QCOMPARE(enabled(),
             game + u" mnusnap mnuUndosnap mnuHint mnuUndo mnuReplayAll mnuBack mnuSolution"_s);
-        w->Action(u"mnuUndo"_s)->trigger();
+        w->Action(u"mnuUndosnap"_s)->trigger(); // back to the snapshot, before the move
         QCOMPARE(
             enabled(), game + u" mnusnap mnuHint mnuRedo mnuReplayAll mnuForward mnuSolution"_s);
         w->Action(u"mnuRedo"_s)->trigger();
@@ -1196,7 +1196,7 @@ private slots:
         while (w->Replay().ForwardRunning())
             w->session().trans.ReplayTick(true);
         QCOMPARE(enabled(), game + u" mnuUndo mnuReplayAll mnuBack"_s);
-        w->session().menu.CloseGame();
+        w->Action(u"mnuClose"_s)->trigger();
         QCOMPARE(enabled(), u"mnuNew"_s);
         // Every card left can go home: Finish, but not while a replay runs.
         w->session().opt.SetFinishByItself(0);
@@ -1354,7 +1354,8 @@ private slots:
             { "mnuFavOpen", "Open From Favorites" }, { "mnuOrgFav", "Favorites" },
             { "mnuAddFav", "Add to Favorites" }, { "mnuCustom", "Customize Quadrell 2000" },
             { "mnuautosave", "AutoSave" }, { "mnuOptions", "QuadRell 2000 Options" },
-            { "mnuAbout", "About Quadrell 2000" } };
+            { "mnuAbout", "About Quadrell 2000" }, { "mnuSource", "Quadrell 2000 Source" },
+            { "mnuSelect", "Select Game" }, { "mnuOpen", "Quadrell 2000 Select Game" } };
         for (const auto& row : rows) {
             QString opened;
             ModalAnswerer answers;
