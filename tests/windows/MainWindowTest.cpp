@@ -28,6 +28,7 @@
 #include "cCustom.h"
 #include "cScore.h"
 #include "dlgAbout.h"
+#include "frmAddPlayer.h"
 #include "frmMain.h"
 #include "frmOptions.h"
 #include "frmSource.h"
@@ -1608,22 +1609,31 @@ private slots:
     }
 
     // The options edit the players; the main window's box follows a removal at once.
-    void aPlayerRemovedInOptionsLeavesThePlayerBox() {
+    // Added in Options, through its own window, a player joins the player box; removed, he
+    // leaves it. Neither is undone by Cancel.
+    void aPlayerAddedOrRemovedInOptionsIsInThePlayerBoxOrNot() {
         ModalAnswerer answers; // "Are you sure…" is answered yes
         auto w = open();
-        w->session().users.AddUser(u"Ann"_s, QString(), QString());
-        w->ListPlayers(w->session().users.ComboNames(), 1);
-        QCOMPARE(w->Parts().players->count(), 2);
-        bool removed = false;
-        answers.handler = [&removed](QWidget* dialog) {
+        int step = 0; // Add, Ann typed, Cancel; then Remove, Cancel
+        answers.handler = [&step](QWidget* dialog) {
+            if (auto* add = qobject_cast<frmAddPlayer*>(dialog); add && step == 1) {
+                ++step;
+                add->findChild<QLineEdit*>(u"txtPlayer"_s)->setText(u"Ann"_s);
+                return add->findChild<QPushButton*>(u"cmdAdd"_s)->click();
+            }
             auto* options = qobject_cast<frmOptions*>(dialog);
-            if (!options) return;
-            if (removed) return options->reject(); // a removal is not undone by Cancel
-            removed = true;
+            if (!options || step == 1 || step == 4) return;
+            if (step == 2 || step == 5) return ++step, options->reject();
+            // Each window or question is answered on a later turn of the answerer.
             options->Players()->setCurrentItem(options->Players()->topLevelItem(1));
-            // Its question is answered on a later turn of the answerer.
-            QTimer::singleShot(0, options, &frmOptions::RemovePlayer);
+            const auto* name = step++ == 0 ? "cmdAdd" : "cmdRemove";
+            QTimer::singleShot(
+                0, options->findChild<QPushButton*>(QLatin1String(name)), &QPushButton::click);
         };
+        answers.seen = [&step] { step += step == 4 ? 1 : 0; }; // the removal's question
+        w->Action(u"mnuOptions"_s)->trigger();
+        QCOMPARE(w->Parts().players->count(), 2);
+        QCOMPARE(w->Parts().players->itemText(1), u"Ann"_s);
         w->Action(u"mnuOptions"_s)->trigger();
         QCOMPARE(w->Parts().players->count(), 1);
         QCOMPARE(w->Parts().players->itemText(0), u"Guest"_s);

@@ -347,7 +347,8 @@ void frmOptions::ListUsers() {
 
 void frmOptions::AddPlayer() {
     frmAddPlayer add(users_, prompter_, parentWidget());
-    add.exec();
+    // Kept at once, as a removal is: the player box follows whether or not OK ends Options.
+    if (add.exec() == QDialog::Accepted) emit PlayersChanged();
     ListUsers();
 }
 
