@@ -163,6 +163,27 @@ TEST_F(KeyboardTest, EnterSelectsAndEscapeClearsShiftEnterDoesADoubleClick) {
     EXPECT_EQ(cardAt(200), kNoCard);
 }
 
+// Why Ctrl+F does nothing, in each state where Finish is not offered.
+TEST_F(KeyboardTest, FinishRefusedSaysWhy) {
+    const struct {
+        bool active, watched, canFinish;
+        std::string why;
+    } rows[] { { false, false, false, "There is no game to finish." },
+        { true, true, true, "A game you watch is not yours to finish." },
+        { true, false, true, "Finish waits until the replay stops." },
+        { true, false, false, "Finish is not possible yet: not every card left can go home." } };
+    for (const auto& row : rows) {
+        BoardBuilder cards(session.engine);
+        if (row.canFinish) // the game one move from a sure win, that move made
+            cards.foundation("QH").foundation("QD").foundation("TC").foundation("TS").columns(
+                { "JS KH", "JC KD", "KC QC", "KS" });
+        cards.cell(0, "QS");
+        state().gGameActive = row.active;
+        state().gFinishedView = row.watched;
+        EXPECT_EQ(keys().WhyNoFinish(), row.why);
+    }
+}
+
 // What the key-count test below does not reach: C round the four cells, and Home refused.
 TEST_F(KeyboardTest, CellsGoRoundAndOnlyAFittingCardGoesHome) {
     BoardBuilder(session.engine).column(2, "KH QS JH TS").cell(1, "2H").foundation("AH");
