@@ -430,7 +430,7 @@ private slots:
         const Card three = cards.GetCardIndex(8);
         clickCard(*w, 8);
         QTest::mouseMove(&board, onCard(*w, 9));
-        QCOMPARE(board.cursor().shape(), Qt::BitmapCursor); // its look is the icons' record's
+        QCOMPARE(board.cursor().shape(), Qt::BitmapCursor); // its look is the pictures' record's
         QCOMPARE(board.cursor().pixmap().toImage(), Icons::MovePointer().pixmap().toImage());
         QCOMPARE(board.cursor().hotSpot(), QPoint(1, 1)); // it points from its tip
         QTest::mouseMove(&board, onCard(*w, 2));          // a Queen takes no Three

@@ -2,9 +2,12 @@
 
 #include "AfterFirstPaint.h"
 #include "CardArt.h"
+#include "ChartsView.h"
 #include "FaultInjection.h"
 #include "Icons.h"
+#include "ReviewChart.h"
 #include "ScopedLanguage.h"
+#include "ScoreFile.h"
 #include "SuitShapes.h"
 
 #include <QFileInfo>
@@ -54,9 +57,9 @@ private slots:
     // Every picture the program draws for itself, by its look: 64 by 64 pixels laid on white,
     // read as an 8 by 8 grid of grey levels (0-255, hex). A shape moved, a line dropped or a
     // colour changed moves a cell by far more than the two levels two machines' smoothing
-    // may differ by. QUADRELL_PRINT_LOOKS=1 prints the looks of the build at hand, as icons.looks
-    // keeps them.
-    void everyIconDrawsAsItDid() {
+    // may differ by. QUADRELL_PRINT_LOOKS=1 prints the looks of the build at hand, as
+    // pictures.looks keeps them.
+    void everyPictureDrawsAsItDid() {
         std::vector<std::pair<QString, QIcon>> icons;
         for (int g = 0; g <= int(Icons::Glyph::MoreDown); ++g)
             icons.emplace_back(u"glyph %1"_s.arg(g), Icons::Of(Icons::Glyph(g)));
@@ -75,6 +78,29 @@ private slots:
             icons.emplace_back(
                 u"place %1"_s.arg(suit), scaled(art.Place(suit, QColor(0, 64, 128), 1.0, 1.0)));
         icons.emplace_back(u"logo"_s, scaled(art.Logo(1.0, 1.0)));
+        // The review's chart: a line broken where a position is not won, the lost move marked
+        // (here the deal itself).
+        ReviewChart review;
+        review.resize(360, 120);
+        review.SetPoints({ std::nullopt, 4, std::nullopt, 3, 0 }, 0);
+        review.SetChosen(1);
+        icons.emplace_back(u"review chart"_s, scaled(review.grab()));
+        // The score charts: two players' games, and one player's without a win.
+        std::vector<ScoreRec> games(3);
+        for (std::size_t i = 0; i < games.size(); ++i) {
+            games[i].Name = i == 0 ? u"Ann"_s : u"Bob"_s;
+            games[i].Date = *ScoreDate::Parse("2026-12-08 10:00:00");
+            games[i].Perc = i == 1 ? 100 : 40;
+            games[i].Time = 200 * int(i + 1);
+        }
+        ChartsView charts;
+        charts.resize(640, 380);
+        for (const auto& [name, records] : { std::pair { "charts", games },
+                 std::pair { "charts, no win", std::vector { games[0] } } }) {
+            charts.SetCharts(
+                ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
+            icons.emplace_back(QLatin1String(name), scaled(charts.grab()));
+        }
         {
             const ScopedLanguage german(u"de_DE"_s); // Bube and Dame: B and D
             CardArt deutsch;
