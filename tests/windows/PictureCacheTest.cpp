@@ -85,20 +85,22 @@ private slots:
         review.SetPoints({ std::nullopt, 4, std::nullopt, 3, 0 }, 0);
         review.SetChosen(1);
         icons.emplace_back(u"review chart"_s, scaled(review.grab()));
-        // The score charts: two players' games, and one player's without a win.
+        // The score charts: two players' wins, one of them twice as long, and a loss; a single
+        // win, whose time is a bar, not a block; a player without a win.
         std::vector<ScoreRec> games(3);
         for (std::size_t i = 0; i < games.size(); ++i) {
             games[i].Name = i == 0 ? u"Ann"_s : u"Bob"_s;
             games[i].Date = *ScoreDate::Parse("2026-12-08 10:00:00");
-            games[i].Perc = i == 1 ? 100 : 40;
+            games[i].Perc = i < 2 ? 100 : 40;
             games[i].Time = 200 * int(i + 1);
         }
         ChartsView charts;
         charts.resize(640, 380);
         for (const auto& [name, records] : { std::pair { "charts", games },
-                 std::pair { "charts, no win", std::vector { games[0] } } }) {
-            charts.SetCharts(
-                ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
+                 std::pair { "charts, one win", std::vector { games[0] } },
+                 std::pair { "charts, no win", std::vector { games[2] } } }) {
+            charts.SetCharts(ScoreCharts::Of(records, {}, ScoreCharts::Span::Week),
+                ScoreCharts::Span::Week);
             icons.emplace_back(QLatin1String(name), scaled(charts.grab()));
         }
         {
