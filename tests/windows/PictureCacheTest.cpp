@@ -3,6 +3,7 @@
 #include "AfterFirstPaint.h"
 #include "CardArt.h"
 #include "ChartsView.h"
+#include "ClockFace.h"
 #include "FaultInjection.h"
 #include "Icons.h"
 #include "ReviewChart.h"
@@ -99,10 +100,21 @@ private slots:
         for (const auto& [name, records] : { std::pair { "charts", games },
                  std::pair { "charts, one win", std::vector { games[0] } },
                  std::pair { "charts, no win", std::vector { games[2] } } }) {
-            charts.SetCharts(ScoreCharts::Of(records, {}, ScoreCharts::Span::Week),
-                ScoreCharts::Span::Week);
+            charts.SetCharts(
+                ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
             icons.emplace_back(QLatin1String(name), scaled(charts.grab()));
         }
+        // The clock's digit strip, and the clock green on black on a light desktop.
+        QPalette light;
+        light.setColor(QPalette::Window, Qt::white);
+        light.setColor(QPalette::WindowText, Qt::black);
+        QApplication::setPalette(light);
+        ClockFace clock(nullptr);
+        clock.ShowSeconds(3600 * 12 + 34 * 60 + 56);
+        clock.resize(clock.sizeHint());
+        icons.emplace_back(u"clock strip"_s, scaled(clock.DrawStrip(1.0)));
+        icons.emplace_back(u"clock"_s, scaled(clock.grab()));
+        QApplication::setPalette(QPalette());
         {
             const ScopedLanguage german(u"de_DE"_s); // Bube and Dame: B and D
             CardArt deutsch;
