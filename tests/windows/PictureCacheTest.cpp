@@ -104,6 +104,11 @@ private slots:
                 ScoreCharts::Of(records, {}, ScoreCharts::Span::Week), ScoreCharts::Span::Week);
             icons.emplace_back(QLatin1String(name), scaled(charts.grab()));
         }
+        QPalette dark; // and on a dark desktop: a dark ground, light words
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        charts.setPalette(dark);
+        icons.emplace_back(u"charts, dark"_s, scaled(charts.grab()));
         // The clock's digit strip, and the clock green on black on a light desktop.
         QPalette light;
         light.setColor(QPalette::Window, Qt::white);
