@@ -42,6 +42,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -571,6 +572,33 @@ private slots:
                          "&Where Was It Lost?", fourth ? "Re&view Game..." : ""),
                 expected);
         }
+    }
+
+    // The Qt prompter's other windows answer what the player chose in them, or what was
+    // there before when the choice is cancelled.
+    void thePromptersWindowsAnswerWhatIsChosen() {
+        QtPrompter prompter(window_.get());
+        const QString game = make(u"chosen%1/7.qrl"_s.arg(run_));
+        ModalAnswerer answers;
+        bool accept = true;
+        answers.handler = [&](QWidget* dialog) {
+            if (auto* colours = qobject_cast<QColorDialog*>(dialog)) {
+                colours->setCurrentColor(QColor(0x12, 0x34, 0x56));
+                return accept ? colours->accept() : colours->reject();
+            }
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                ModalAnswerer::TypeFileName(files,
+                    files->fileMode() == QFileDialog::Directory ? QFileInfo(game).absolutePath()
+                                                                : game);
+            if (auto* button = dialog->findChild<QPushButton*>(u"cmdColumn"_s)) button->click();
+        };
+        QCOMPARE(prompter.ChooseColour(0xabcdef), 0x123456u);
+        accept = false;
+        QCOMPARE(prompter.ChooseColour(0xabcdef), 0xabcdefu);
+        QCOMPARE(prompter.AskEmptyColumn(), EmptyColumnChoice::Column);
+        const std::string folder = QFileInfo(game).absolutePath().toStdString();
+        QCOMPARE(prompter.OpenFileName(folder, "Games (*.qrl)"), game.toStdString());
+        QCOMPARE(prompter.BrowseForFolder("Where", dir_.path().toStdString()), folder);
     }
 
     void autosaveListsTheGamesOfEachFolderAndDeletesThem() {
