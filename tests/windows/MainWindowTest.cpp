@@ -524,11 +524,12 @@ private slots:
     }
 
     // A win leaps the cards from their foundations for at most three seconds, then the
-    // dialog opens; a key ends it early; a player who asked for less motion, or for cards
-    // that jump, goes straight on.
+    // dialog opens; a key or a click ends it early; a player who asked for less motion, or for
+    // cards that jump, goes straight on.
     void aWinIsCelebratedUntilOverOrSkippedUnlessMotionIsReduced() {
-        enum class End { ByItself, Key, ReducedMotion, CardsJump };
-        for (const End how : { End::ByItself, End::Key, End::ReducedMotion, End::CardsJump }) {
+        enum class End { ByItself, Key, Click, ReducedMotion, CardsJump };
+        for (const End how :
+            { End::ByItself, End::Key, End::Click, End::ReducedMotion, End::CardsJump }) {
             auto w = dealt(7);
             w->session().opt.SetReduceMotion(how == End::ReducedMotion ? 1 : 0);
             w->session().opt.SetCardSpeed(how == End::CardsJump ? 1 : 2); // 2: animated, quick
@@ -569,6 +570,8 @@ private slots:
             QVERIFY(w->focusWidget() != &party);
             if (how == End::Key) {
                 QTest::keyClick(&w->board(), Qt::Key_Space);
+            } else if (how == End::Click) {
+                QTest::mouseClick(&party, Qt::LeftButton);
             } else {
                 // Three seconds at most, as players are promised.
                 party.Frame(2999);
