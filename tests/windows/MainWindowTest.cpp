@@ -1749,6 +1749,13 @@ private slots:
         QVERIFY(text.startsWith("Quadrell 2000 Source File\r\n"));
         QVERIFY(text.contains("Game No      : 7\r\n"));
         QVERIFY(text.endsWith(" \r\nA1   \r\nmy note\r\n"));
+        // Where nothing can be written, it says so with the file's name.
+        names.handler = [](QWidget* dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                ModalAnswerer::TypeFileName(files, u"/proc/source-7.txt"_s);
+        };
+        source.findChild<QPushButton*>(u"cmdSave"_s)->click();
+        QCOMPARE(names.texts.last(), u"The source could not be saved to\n/proc/source-7.txt"_s);
     }
 
     // A hint outlines the next move and names it in the status bar until the player acts:
