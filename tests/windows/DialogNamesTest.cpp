@@ -375,22 +375,35 @@ private slots:
         QApplication::setFont(normal);
     }
 
-    // The keyboard's focus mark on a check box, a radio button, a push button and a tab: what
-    // it adds to the control is a ring at least two pixels wide all round (a line of at
-    // least twice the control's outline), and every pixel of it stands out 3:1 against the
-    // window, in the light palette and in a dark one.
+    // The keyboard's focus mark on a check box, a radio button, a push button, a tab and a
+    // list's current row, selected or not: what it adds is a ring at least two pixels wide
+    // all round (a line of at least twice the control's outline), and every pixel of it
+    // stands out 3:1 against what it lies on, in the light palette and in a dark one.
     void theFocusMarkIsARingThatStandsOut() {
         AppStyle style(QStyleFactory::create(u"Fusion"_s));
         // The desktop's palette; a dark one whose highlight is dim; a light one whose highlight
         // is pale: the ring must stand out even where the highlight does not.
-        QPalette dark, pale = style.standardPalette();
+        QPalette dark = style.standardPalette(), pale = style.standardPalette();
         for (const auto& [role, colour] :
             { std::pair { QPalette::Window, 0x2d2d2d }, std::pair { QPalette::Button, 0x3a3a3a },
                 std::pair { QPalette::WindowText, 0xeeeeee },
                 std::pair { QPalette::ButtonText, 0xeeeeee },
+                std::pair { QPalette::Base, 0x202020 },
+                std::pair { QPalette::AlternateBase, 0x2a2a2a },
+                std::pair { QPalette::Text, 0xeeeeee },
                 std::pair { QPalette::Highlight, 0x2a4a7a } })
             dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(colour)));
         pale.setColor(QPalette::Highlight, QColor(0xa8, 0xcc, 0xee));
+        // The pixels of the band two wide inside `ring` that are not `strong`.
+        const auto gaps = [](QRect ring, const std::function<bool(int, int)>& strong) {
+            int n = 0;
+            for (int y = ring.top(); y <= ring.bottom(); ++y)
+                for (int x = ring.left(); x <= ring.right(); ++x)
+                    n += (x - ring.left() < 2 || ring.right() - x < 2 || y - ring.top() < 2
+                             || ring.bottom() - y < 2)
+                        && !strong(x, y);
+            return n;
+        };
         for (const QPalette& palette : { style.standardPalette(), dark, pale }) {
             QWidget window;
             window.setStyle(&style);
@@ -399,6 +412,11 @@ private slots:
             auto* elsewhere = new QLineEdit(&window);
             auto* tabs = new QTabBar(&window);
             tabs->addTab(u"General"_s);
+            auto* list = new QTreeWidget(&window);
+            list->setAlternatingRowColors(true);
+            list->setHeaderHidden(true);
+            for (const char* name : { "617", "0712-1724", "Game 7" })
+                new QTreeWidgetItem(list, { QString::fromLatin1(name) });
             const std::initializer_list<QWidget*> controls { new QCheckBox(u"Save this Game"_s),
                 new QRadioButton(u"0 to 40,000"_s), new QPushButton(u"Clear"_s), tabs };
             layout->addWidget(elsewhere);
@@ -406,6 +424,8 @@ private slots:
                 w->setStyle(&style);
                 layout->addWidget(w);
             }
+            list->setStyle(&style);
+            layout->addWidget(list);
             window.show();
             QApplication::setActiveWindow(&window);
             QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -437,14 +457,23 @@ private slots:
                 if (qobject_cast<QRadioButton*>(w))
                     ring = style.subElementRect(QStyle::SE_RadioButtonFocusRect, &o, w);
                 QVERIFY2(ring.width() >= 20 && ring.height() >= 10, qPrintable(what));
-                int gaps = 0;
-                for (int y = ring.top(); y <= ring.bottom(); ++y)
-                    for (int x = ring.left(); x <= ring.right(); ++x) {
-                        const bool band = x - ring.left() < 2 || ring.right() - x < 2
-                            || y - ring.top() < 2 || ring.bottom() - y < 2;
-                        gaps += band && !strong(x, y);
-                    }
-                QVERIFY2(gaps == 0, qPrintable(u"%1: %2 gaps in the ring"_s.arg(what).arg(gaps)));
+                const int missing = gaps(ring, strong);
+                QVERIFY2(missing == 0, qPrintable(u"%1: %2 gaps"_s.arg(what).arg(missing)));
+            }
+            QTreeWidgetItem* current = list->topLevelItem(1);
+            for (const bool selected : { true, false }) {
+                list->setCurrentItem(current, 0,
+                    selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
+                elsewhere->setFocus(Qt::TabFocusReason);
+                const QImage plain = list->viewport()->grab().toImage();
+                list->setFocus(Qt::TabFocusReason);
+                const QImage marked = list->viewport()->grab().toImage();
+                const int missing = gaps(list->visualItemRect(current), [&](int x, int y) {
+                    return Contrast::Ratio(marked.pixelColor(x, y), plain.pixelColor(x, y)) >= 3.0;
+                });
+                QVERIFY2(missing == 0,
+                    qPrintable(u"%1 gaps, %2 row"_s.arg(missing).arg(
+                        selected ? u"selected"_s : u"plain"_s)));
             }
         }
         // The ring leaves the painter as it found it, for what the style draws next.
@@ -481,57 +510,6 @@ private slots:
             }
         QVERIFY(inked > 100);
         QCOMPARE(blended, 0);
-    }
-
-    // A list's current row, selected or not, is ringed two pixels wide all round, 3:1
-    // against the row, in the light palette and a dark one.
-    void aListsCurrentRowIsRingedToo() {
-        AppStyle style(QStyleFactory::create(u"Fusion"_s));
-        QPalette dark = style.standardPalette();
-        for (const auto& [role, colour] : { std::pair { QPalette::Base, 0x202020 },
-                 std::pair { QPalette::AlternateBase, 0x2a2a2a },
-                 std::pair { QPalette::Text, 0xeeeeee },
-                 std::pair { QPalette::Highlight, 0x2a4a7a } })
-            dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(colour)));
-        for (const QPalette& palette : { style.standardPalette(), dark })
-            for (const bool selected : { true, false }) {
-                QWidget window;
-                window.setPalette(palette);
-                auto* layout = new QVBoxLayout(&window);
-                auto* elsewhere = new QLineEdit(&window);
-                auto* list = new QTreeWidget(&window);
-                list->setStyle(&style);
-                list->setAlternatingRowColors(true);
-                list->setHeaderHidden(true);
-                for (const char* name : { "617", "0712-1724", "Game 7" })
-                    new QTreeWidgetItem(list, { QString::fromLatin1(name) });
-                layout->addWidget(elsewhere);
-                layout->addWidget(list);
-                window.show();
-                QApplication::setActiveWindow(&window);
-                QVERIFY(QTest::qWaitForWindowActive(&window));
-                window.setAttribute(Qt::WA_KeyboardFocusChange);
-                QTreeWidgetItem* current = list->topLevelItem(1);
-                list->setCurrentItem(current, 0,
-                    selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
-                elsewhere->setFocus(Qt::TabFocusReason);
-                const QImage plain = list->viewport()->grab().toImage();
-                list->setFocus(Qt::TabFocusReason);
-                const QImage marked = list->viewport()->grab().toImage();
-                const QRect row = list->visualItemRect(current);
-                int gaps = 0;
-                for (int y = row.top(); y <= row.bottom(); ++y)
-                    for (int x = row.left(); x <= row.right(); ++x) {
-                        const bool band = x - row.left() < 2 || row.right() - x < 2
-                            || y - row.top() < 2 || row.bottom() - y < 2;
-                        gaps += band
-                            && Contrast::Ratio(marked.pixelColor(x, y), plain.pixelColor(x, y))
-                                < 3.0;
-                    }
-                QVERIFY2(gaps == 0,
-                    qPrintable(u"%1 gaps, %2 row"_s.arg(gaps).arg(
-                        selected ? QLatin1String("selected") : QLatin1String("plain"))));
-            }
     }
 
     // Letters given in a window's order: a caption's own letter kept unless taken before;
