@@ -374,6 +374,15 @@ TEST_F(SettingsFaultTest, ASettingsFileThatIsNoFileIsSetAsideAndNeverWrittenThro
         EXPECT_FALSE(QFile::exists(elsewhere + u"/none.ini"_s));
     }
     EXPECT_FALSE(QFileInfo(deviceNode(elsewhere)).isFile()); // still a device
+    // Set aside again, the first one kept: the second is numbered.
+    store.reset();
+    ASSERT_TRUE(QFile::remove(ini()) && makeFifo(ini()));
+    store = std::make_unique<SettingsStore>(dir.path());
+    QString aside;
+    store->SetSetAsideHandler(
+        [&](const QString&, const QString& to, const QString&) { aside = to; });
+    store->GetText(u"Options"_s, u"CardSpeed"_s, u"30"_s);
+    EXPECT_EQ(aside, ini() + u".set-aside-2"_s);
 }
 
 TEST_F(SettingsFaultTest, ALinkToARegularFileIsFollowedAndKept) {
