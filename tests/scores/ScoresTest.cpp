@@ -458,6 +458,25 @@ TEST_F(ScoresTest, AWaitingRecordNeverCutsAScoreFileChangedMeanwhile) {
 
 // Kept only while the bytes before it are the ones prepared: then a torn copy of the
 // line beyond it is written over, and a line already there is not written again.
+// A file whose end is no record, or whose torn end cannot be set aside, is not made ready:
+// the reason is said and not a byte is cut.
+TEST(ScoreFilePlace, AnEndThatCannotBeSetAsideIsLeftWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"s.sre"_s);
+    const QByteArray line = "\"A\",1,2,3,\"2026-01-01 00:00:00\",0,0\r\n";
+    for (const QByteArray& end : { QByteArray(70 * 1024, 'x'), QByteArray("\"B\",1,2") }) {
+        const QByteArray text = line + end;
+        ASSERT_TRUE(writeContent(path, text));
+        QDir().mkpath(ScoreFile::TornPath(path)); // a folder where the torn end would go
+        QString error;
+        EXPECT_EQ(ScoreFile::Prepare(path, &error).offset, -1);
+        EXPECT_EQ(error.startsWith(u"Its last line is too long"_s), end.size() > 1000)
+            << error.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(contentOf(path), text);
+    }
+}
+
 TEST(ScoreFilePlace, TrustedOnlyWhereTheBytesBeforeItAreTheOnesPrepared) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"s.sre"_s);
