@@ -1749,13 +1749,15 @@ private slots:
         QVERIFY(text.startsWith("Quadrell 2000 Source File\r\n"));
         QVERIFY(text.contains("Game No      : 7\r\n"));
         QVERIFY(text.endsWith(" \r\nA1   \r\nmy note\r\n"));
-        // Where nothing can be written, it says so with the file's name.
-        names.handler = [](QWidget* dialog) {
+        // A pipe in the file's place is not written through: it says so with the file's name.
+        const QString pipe = dir_.filePath(u"source-pipe.txt"_s);
+        QVERIFY(makeFifo(pipe));
+        names.handler = [&pipe](QWidget* dialog) {
             if (auto* files = qobject_cast<QFileDialog*>(dialog))
-                ModalAnswerer::TypeFileName(files, u"/proc/source-7.txt"_s);
+                ModalAnswerer::TypeFileName(files, pipe);
         };
         source.findChild<QPushButton*>(u"cmdSave"_s)->click();
-        QCOMPARE(names.texts.last(), u"The source could not be saved to\n/proc/source-7.txt"_s);
+        QCOMPARE(names.texts.last(), u"The source could not be saved to\n"_s + pipe);
     }
 
     // A hint outlines the next move and names it in the status bar until the player acts:
