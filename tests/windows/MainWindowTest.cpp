@@ -17,6 +17,7 @@
 #include "RecentMenus.h"
 #include "ScopedLanguage.h"
 #include "ScoreFile.h"
+#include "ScriptedPrompter.h"
 #include "SessionDialogs.h"
 #include "SettingsStore.h"
 #include "SolveTask.h"
@@ -1752,12 +1753,12 @@ private slots:
         // A pipe in the file's place is not written through: it says so with the file's name.
         const QString pipe = dir_.filePath(u"source-pipe.txt"_s);
         QVERIFY(makeFifo(pipe));
-        names.handler = [&pipe](QWidget* dialog) {
-            if (auto* files = qobject_cast<QFileDialog*>(dialog))
-                ModalAnswerer::TypeFileName(files, pipe);
-        };
-        source.findChild<QPushButton*>(u"cmdSave"_s)->click();
-        QCOMPARE(names.texts.last(), u"The source could not be saved to\n"_s + pipe);
+        ScriptedPrompter scripted;
+        scripted.saveAs = pipe.toStdString();
+        frmSource piped(u"A1   "_s, 7, u"Guest"_s, dir_.path(), scripted, w.get());
+        piped.findChild<QPushButton*>(u"cmdSave"_s)->click();
+        QCOMPARE(scripted.messages,
+            std::vector { "The source could not be saved to\r\n" + pipe.toStdString() });
     }
 
     // A hint outlines the next move and names it in the status bar until the player acts:
