@@ -356,7 +356,6 @@ void BoardWidget::paintDropOutlines(QPainter& p) const {
         p.setPen(QPen(palette_.drop, 3.5 * s));
         p.drawRoundedRect(r, 5 * s, 5 * s);
     }
-    p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void BoardWidget::paintKeyboardCursor(QPainter& p) const {
@@ -373,7 +372,6 @@ void BoardWidget::paintKeyboardCursor(QPainter& p) const {
     p.drawRoundedRect(r, 7 * s, 7 * s);
     p.setPen(QPen(palette_.cursor, (palette_.strong ? 3 : 2) * s));
     p.drawRoundedRect(r, 7 * s, 7 * s);
-    p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // The empty board says how to begin, quietly, in the middle of the table.
