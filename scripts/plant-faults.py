@@ -9,7 +9,7 @@
 #   cmake -S WORKTREE -B WORKTREE/build/ci -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 #       -DQUADRELL_BENCH=OFF -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS
 #   scripts/plant-faults.py WORKTREE [SEED=7] [COUNT=20]
-import random, re, subprocess, sys, os
+import random, re, shutil, subprocess, sys, os, tempfile
 root=os.path.abspath(sys.argv[1]); build=root+'/build/ci'
 random.seed(int(sys.argv[2]) if len(sys.argv)>2 else 7)
 N=int(sys.argv[3]) if len(sys.argv)>3 else 20
@@ -55,7 +55,11 @@ while done<N:
     if b.returncode!=0:
         lines[i]=orig; open(f,'w').write('\n'.join(lines)); continue
     caught=None
-    env=dict(os.environ,QT_QPA_PLATFORM='offscreen')
+    # A home of its own each time, as CTest gives each test: a file dialog's last folder or a
+    # picture cache left by one run cannot steer the next.
+    home=tempfile.mkdtemp(prefix='plant-home-')
+    env=dict(os.environ,QT_QPA_PLATFORM='offscreen',HOME=home,XDG_CONFIG_HOME=home+'/.config',
+             XDG_CACHE_HOME=home+'/.cache',XDG_DATA_HOME=home+'/.local/share')
     for t in tests:
         try:
             r=subprocess.run([t,'--gtest_brief=1'],capture_output=True,text=True,timeout=300,env=env)
@@ -76,6 +80,7 @@ while done<N:
                           '--timeout','120'],
                          capture_output=True,text=True)
         if r.returncode!=0: caught='ctest: '+' '.join(re.findall(r'- (\S+) \((?:Failed|Timeout)\)',r.stdout))
+    shutil.rmtree(home,ignore_errors=True)
     lines[i]=orig; open(f,'w').write('\n'.join(lines))
     done+=1
     line=f"{'CAUGHT' if caught else 'MISSED'} {rel}:{i+1} [{orig.strip()}] -> [{new.strip()}] {caught or ''}"
