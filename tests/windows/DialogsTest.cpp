@@ -957,14 +957,9 @@ private slots:
         QCOMPARE(charts.players[0].played, 2);
         QCOMPARE(charts.players[0].won, 1);
         QCOMPARE(charts.currentStreak, 0);
-        // The same figures as rows for a screen reader: Ann's line and the games of her week.
-        QTreeWidgetItem* streaks = page->Table().topLevelItem(3);
-        QCOMPARE(streaks->child(0)->text(0), u"Ann"_s);
-        QCOMPARE(streaks->child(0)->text(1),
-            u"won 1 of 2, streak 0, longest 1, best time 3:07, best score 108"_s);
-        QTreeWidgetItem* weeks = page->Table().topLevelItem(0);
-        QCOMPARE(weeks->text(0), u"Games by week"_s);
-        QCOMPARE(weeks->child(0)->text(1), u"2 played, 1 won, 50% won"_s);
+        // The same figures as rows for a screen reader (each row: theChartsTableSaysEveryFigure).
+        QCOMPARE(page->Table().topLevelItem(3)->child(0)->text(0), u"Ann"_s);
+        QCOMPARE(page->Table().topLevelItem(0)->text(0), u"Games by week"_s);
         // The second period is the month (chosen as a player chooses: activated).
         auto* span = page->findChild<QComboBox*>(u"cboChartSpan"_s);
         span->setCurrentIndex(1);
@@ -1252,19 +1247,13 @@ private slots:
         }
         QTRY_VERIFY(QFile::exists(cache));
         QCOMPARE(ratings.load(), 2);
-        for (const bool damaged : { false, true }) {
-            if (damaged) {
-                QFile file(cache);
-                QVERIFY(file.open(QIODevice::ReadWrite));
-                file.seek(file.size() - 3);
-                file.write("x\n");
-            }
-            ratings = 0;
+        ratings = 0; // opened again, the cache answers (a damaged one: RatingsCacheTest)
+        {
             ChartsPage again(records, session().prompter, cache, nullptr, rate);
             again.show();
             QTRY_VERIFY(again.Counting().Latest().done);
-            QCOMPARE(ratings.load(), damaged ? 2 : 0);
         }
+        QCOMPARE(ratings.load(), 0);
         // Stopped under way: its held rating is told to stop, and it has no more to say.
         QFile::remove(cache);
         held = true;
