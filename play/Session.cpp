@@ -22,7 +22,7 @@ Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, Gam
     , trans(engine, opt, replay, prompter)
     , menu(engine, trans, opt, save, players, recent, window, replay, prompter, clock)
     , time(engine, save, clock)
-    , score(save, players, prompter)
+    , score(save, players, prompter, clock)
     , pointer(engine, opt,
           [this](int intervalMs, int count) {
               if (flashStarter_) flashStarter_(intervalMs, count);

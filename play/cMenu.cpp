@@ -339,7 +339,7 @@ void cMenu::ApplyPendingPlayer() {
 
 void cMenu::autoSave(bool finished) {
     if ((finished ? save_.FinishedSave() : save_.InCompleteSave()) != 1) return;
-    const QString name = save_.GetFileName(engine_.state().gGameNumber, finished);
+    const QString name = save_.GetFileName(engine_.state().gGameNumber, finished, now_());
     // A folder that cannot take the file is reported with its path; the game ends all the same.
     if (trans_.SaveToFile(name)) recent_.AddtoRecent(name);
 }
@@ -359,7 +359,7 @@ void cMenu::FreezeResult() { frozen_ = Result(); }
 void cMenu::saveScore() {
     if (!score_ || !time_) return;
     const GameResult r = Result();
-    score_->SaveScore(engine_.state().gGameNumber, r.Moves, r.Time, r.Perc);
+    score_->SaveScore(engine_.state().gGameNumber, r.Moves, r.Time, r.Perc, now_());
 }
 
 void cMenu::endGame(bool won) {

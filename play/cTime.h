@@ -27,6 +27,8 @@ public:
     qint32 GetGameTime();
     // Seconds since the program started, restarting past a day.
     qint32 GetSessionTime();
+    // The time of day by the session's clock, which everything shown is dated by.
+    QDateTime Now() const { return now_(); }
 
 private:
     const Engine& engine_;

@@ -47,14 +47,13 @@ void cScore::report(const QString& text) {
     prompter_.Message(text.toStdString(), MessageIcon::Exclamation, kAppTitle);
 }
 
-bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
-    const std::function<QDateTime()>& clock) {
+bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer) {
     const QString path = QString::fromStdString(prompter_.SaveFileName(
         save_.GetLastDir().toStdString(), cScore::tr("Score Board").toStdString(),
         cScore::tr("Text File (*.txt)").toStdString()));
     if (path.isEmpty() || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) return false;
     // The date is written as the file starts and set to the moment it is closed at the end.
-    const QString started = cSave::DateText(clock());
+    const QString started = cSave::DateText(clock_());
     QByteArray head = ScoreBoard::ExportHead(
         statistics, players_, currentPlayer, cSave::ParseDate(started, QDateTime()));
     const qint64 dateAt = head.indexOf(started.toLatin1());
@@ -79,7 +78,7 @@ bool cScore::Export(const std::array<ScoreStats, 6>& statistics, const QString& 
                 },
                 &error,
                 [&](QIODevice& file) {
-                    closed = cSave::DateText(clock());
+                    closed = cSave::DateText(clock_());
                     const QByteArray date = closed.toLatin1();
                     return dateAt < 0
                         || (file.seek(dateAt) && file.write(date) == date.size()
@@ -296,7 +295,7 @@ void cScore::Clear_General() {
     if (!SafeFile::Write(save_.ScoreFile(), QByteArray(), &error))
         report(cScore::tr("The score file\r\n%1\r\ncould not be cleared.\r\n%2")
                    .arg(save_.ScoreFile(), error));
-    save_.SetGeneralClearedDate(cSave::DateText(QDateTime::currentDateTime()));
+    save_.SetGeneralClearedDate(cSave::DateText(clock_()));
     records_.clear();
 }
 
@@ -313,7 +312,7 @@ void cScore::SetDayComboIndex(qint16 value) {
 
 void cScore::Clear_Global() {
     players_.ClearGlobal();
-    save_.SetGlobalClearedDate(cSave::DateText(QDateTime::currentDateTime()));
+    save_.SetGlobalClearedDate(cSave::DateText(clock_()));
 }
 
 } // namespace quadrell

@@ -23,10 +23,13 @@ class cScore {
     Q_DECLARE_TR_FUNCTIONS(cScore)
 
 public:
-    cScore(cSave& save, cPlayer& players, Prompter& prompter)
+    using Clock = std::function<QDateTime()>;
+    // `clock` dates the clearings and the exports.
+    cScore(cSave& save, cPlayer& players, Prompter& prompter, Clock clock)
         : save_(save)
         , players_(players)
-        , prompter_(prompter) { }
+        , prompter_(prompter)
+        , clock_(std::move(clock)) { }
 
     // Seconds as the clock time "h:mm:ss", with every whole hour ("83333:26:40"); a
     // negative reading (the system clock set back) shows zero.
@@ -44,8 +47,8 @@ public:
     // cannot be written now (a full disk, a file that is no file) waits, said once, and is
     // finished by the next record or by `RecoverPending` at the next start. While the
     // settings themselves cannot be written, the notes are also kept in "<score file>.waiting".
-    void SaveScore(qint32 gameNumber, qint32 moves, qint32 time, qint16 perc,
-        const QDateTime& when = QDateTime::currentDateTime());
+    void SaveScore(
+        qint32 gameNumber, qint32 moves, qint32 time, qint16 perc, const QDateTime& when);
     void RecoverPending();
     // Store changes that forget the game being recorded; made in the note's write.
     void SetForgetGame(std::function<void()> forget) { forgetGame_ = std::move(forget); }
@@ -66,10 +69,9 @@ public:
     void Clear_Global();
     // "Export": asks where, writes the score board's text whole and notes the export; a
     // failure is reported with its path. False when nothing was exported.
-    // Its "Created Date" is read from `clock` once the place is chosen, the export's date
+    // Its "Created Date" is read from the clock once the place is chosen, the export's date
     // once the file is closed.
-    bool Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer,
-        const std::function<QDateTime()>& clock = &QDateTime::currentDateTime);
+    bool Export(const std::array<ScoreStats, 6>& statistics, const QString& currentPlayer);
     // The period last chosen on the score board: 1 "Show Today" .. 5 "Show All".
     qint16 DayComboIndex() const;
     void SetDayComboIndex(qint16 value);
@@ -94,6 +96,7 @@ private:
     cSave& save_;
     cPlayer& players_;
     Prompter& prompter_;
+    Clock clock_;
     std::vector<ScoreRec> records_;
     QString loadError_;
     std::function<void()> forgetGame_;

@@ -117,8 +117,7 @@ public:
 
     // The path of an autosaved game: optional "ddmm-" and "hhmm-" prefixes, the game number,
     // a "-00" counter when the name is taken, ".q2k" or ".qrl". Never an existing file.
-    QString GetFileName(qint32 gameNumber, bool finished,
-        const QDateTime& now = QDateTime::currentDateTime()) const;
+    QString GetFileName(qint32 gameNumber, bool finished, const QDateTime& now) const;
     // The options window's Autosave page, written in this order.
     // A folder games can be saved in: an existing folder named by its whole path. An empty
     // or relative name would put the games wherever the program happens to run.

@@ -65,12 +65,13 @@ TEST_F(FinishTest, OnlyAFigureBetterThanTheBestIsANewOne) {
     session.menu.FreezeResult(); // every card home
     const GameResult won = session.menu.Result();
     ASSERT_EQ(won.Perc, 100);
-    session.score.SaveScore(8, won.Moves + 1, won.Time + 1, 100); // worse in every figure
+    session.score.SaveScore(
+        8, won.Moves + 1, won.Time + 1, 100, session.clock()); // worse in every figure
     for (const FinishFlow::Figure& f : flow.Figures()) {
         EXPECT_TRUE(f.newBest) << f.name.toStdString();
         EXPECT_EQ(f.against, u"New best"_s);
     }
-    session.score.SaveScore(9, won.Moves, won.Time, 100); // the same figures
+    session.score.SaveScore(9, won.Moves, won.Time, 100, session.clock()); // the same figures
     for (const FinishFlow::Figure& f : flow.Figures()) {
         EXPECT_FALSE(f.newBest) << f.name.toStdString();
         EXPECT_EQ(f.against, u"Best "_s + f.value) << f.name.toStdString();
@@ -93,7 +94,7 @@ TEST_F(FinishTest, OkWithNeitherBoxTickedWritesNoGameFile) {
 // then stays open.
 TEST_F(FinishTest, TheWinIsRecordedWithTheTimeItWasWonIn) {
     flow.Accept(choices()); // the win the fixture played
-    const QDateTime start(QDate(2026, 12, 8), QTime(10, 0));
+    const QDateTime start(QDate(2027, 2, 1), QTime(10, 0));
     now = start;
     session.menu.NewGame(617, false);
     session.menu.Game_Started(false);
@@ -102,7 +103,8 @@ TEST_F(FinishTest, TheWinIsRecordedWithTheTimeItWasWonIn) {
     session.GameWonDetected();
     now = start.addSecs(695); // ten minutes over the dialog
     flow.Accept(choices());
-    EXPECT_TRUE(scores().split('\n').at(1).startsWith("\"Guest\",95,617,")) << scores().data();
+    // Timed to the win, dated by the session's clock as the dialog records it.
+    EXPECT_EQ(scores().split('\n').at(1), "\"Guest\",95,617,1,\"2027-02-01 10:11:35\",6,6\r");
 }
 
 TEST_F(FinishTest, OkSavesAsChosenRecordsTheWinAndDealsTheNextGame) {

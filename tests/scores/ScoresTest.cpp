@@ -115,8 +115,10 @@ protected:
     cPlayer players { store, save };
     ScriptedPrompter prompter;
     cUser users { players, prompter };
-    cScore score { save, players, prompter };
     const QDateTime created { QDate(2026, 12, 1), QTime(10, 0, 0) };
+    QDateTime now = created; // what the clock says
+    const cScore::Clock clock = [this] { return now; };
+    cScore score { save, players, prompter, clock };
 
     QByteArray file() { return contentOf(save.ScoreFile()); }
     void addPlayer(const char* name, const QDateTime& when) {
@@ -298,7 +300,7 @@ TEST_F(ScoresTest, ARecordThatCannotBeWrittenWaitsAndTheTotalsCountOnlyWrittenLi
         EXPECT_EQ(players.GetTotal(1), before);  // nothing counted that is not written
         EXPECT_FALSE(store.GetText(u"Save"_s, u"PendingScore"_s, {}).isEmpty());
         // The next start with the way still blocked says so again and still counts nothing.
-        cScore next { save, players, prompter };
+        cScore next { save, players, prompter, clock };
         if (!row.limitSize) {
             next.RecoverPending();
             EXPECT_EQ(prompter.messages.size(), 2U);
@@ -358,14 +360,14 @@ TEST_F(ScoresTest, GamesEndedWhileTheSettingsCannotBeWrittenAreKeptForTheNextSta
         SettingsStore still { dir.filePath(u"config"_s) };
         cSave stillSave { still, dir.path() };
         cPlayer stillPlayers { still, stillSave };
-        cScore { stillSave, stillPlayers, prompter }.RecoverPending();
+        cScore { stillSave, stillPlayers, prompter, clock }.RecoverPending();
         EXPECT_TRUE(QFile::exists(aside));
     }
     // The next start: a fresh store reads what reached the disk.
     SettingsStore next { dir.filePath(u"config"_s) };
     cSave nextSave { next, dir.path() };
     cPlayer nextPlayers { next, nextSave };
-    cScore nextScore { nextSave, nextPlayers, prompter };
+    cScore nextScore { nextSave, nextPlayers, prompter, clock };
     EXPECT_EQ(nextPlayers.GetTotal(1), 0);
     nextScore.SetForgetGame([&forgotten] { ++forgotten; });
     nextScore.RecoverPending();
@@ -661,12 +663,14 @@ TEST_F(ScoresTest, TotalsThatWouldOverflowAreRefusedWithAMessage) {
 TEST_F(ScoresTest, ClearingEmptiesTheFileOrTheTotals) {
     addPlayer("Guest", created);
     score.SaveScore(1, 10, 20, 100, created.addSecs(60));
+    now = created.addDays(2);
     score.Clear_General();
     EXPECT_TRUE(file().isEmpty());
-    EXPECT_NE(save.GeneralClearedDate(), u"None"_s);
+    EXPECT_EQ(save.GeneralClearedDate(), u"2026-12-03 10:00:00"_s);
     EXPECT_EQ(players.GetTotal(1), 1);
+    now = created.addDays(3);
     score.Clear_Global();
-    EXPECT_NE(save.GlobalClearedDate(), u"None"_s);
+    EXPECT_EQ(save.GlobalClearedDate(), u"2026-12-04 10:00:00"_s);
     EXPECT_EQ(players.GetTotal(1), 0);
     EXPECT_EQ(players.GetTotal(6), 0);
     EXPECT_EQ(players.GetName(1), u"Guest"_s);
@@ -678,16 +682,14 @@ TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     const std::array<ScoreStats, 6> statistics {};
     // A clock that moves on: the place is chosen a minute after the click and the writing
     // takes another.
-    QDateTime now = created;
-    const auto clock = [&now] { return now; };
-    prompter.onSaveFileName = [&now] { now = now.addSecs(60); };
-    EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock)); // cancelled
+    prompter.onSaveFileName = [this] { now = now.addSecs(60); };
+    EXPECT_FALSE(score.Export(statistics, u"Guest"_s)); // cancelled
     const QString path = dir.filePath(u"board.txt"_s);
     prompter.saveAs = path.toStdString();
     ASSERT_TRUE(writeContent(path, "the last export"));
     {
         FileSizeLimit full(8);
-        EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock));
+        EXPECT_FALSE(score.Export(statistics, u"Guest"_s));
     }
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
     ASSERT_EQ(prompter.messages.size(), 1U);
@@ -695,15 +697,15 @@ TEST_F(ScoresTest, ExportWritesTheBoardWholeAndNotesItOnlyWhenWritten) {
     EXPECT_EQ(save.LastExportedFile(), u"None"_s);
     prompter.cancelAt = 0; // Cancel at the first report: the old file, and nothing beside it
     const QStringList files = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
-    EXPECT_FALSE(score.Export(statistics, u"Guest"_s, clock));
+    EXPECT_FALSE(score.Export(statistics, u"Guest"_s));
     EXPECT_EQ(contentOf(path), QByteArray("the last export"));
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), files);
     EXPECT_EQ(prompter.messages.size(), 1U);
     EXPECT_EQ(save.LastExportedFile(), u"None"_s);
     prompter.cancelAt = INT64_MAX;
     now = created.addDays(2);
-    prompter.onProgress = [&now] { now = now.addSecs(60); };
-    ASSERT_TRUE(score.Export(statistics, u"Guest"_s, clock));
+    prompter.onProgress = [this] { now = now.addSecs(60); };
+    ASSERT_TRUE(score.Export(statistics, u"Guest"_s));
     EXPECT_TRUE(contentOf(path).contains("Guest"));
     // Both dates tell when the file was closed, not when the button was clicked.
     EXPECT_TRUE(contentOf(path).contains("Created Date  2026-12-03 10:02:00"));

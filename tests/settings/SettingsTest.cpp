@@ -36,7 +36,7 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
     cCustom custom { store };
     cPlayer players { store, save };
     ScriptedPrompter prompter;
-    cScore score { save, players, prompter };
+    cScore score { save, players, prompter, &QDateTime::currentDateTime };
     auto n = [](auto value) { return QString::number(value); };
     auto b = [](bool value) { return SettingsStore::FromBool(value); };
     // Every key of the settings table with its default, as its owner reads it.

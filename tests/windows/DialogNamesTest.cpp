@@ -203,7 +203,7 @@ class DialogNamesTest : public QObject {
         with(SessionDialogs::OrganiseFavourites(s, owner));
         s.menu.NewGame(617, false);
         with(SessionDialogs::Finish(s, owner, [] {})); // with Review, as a win shows it
-        with(frmAddPlayer(s.users, s.prompter, owner));
+        with(frmAddPlayer(s.users, s.prompter, s.clock, owner));
         with(frmCustomize(s.custom, window_->Custom(), window_.get()));
         with(dlgAbout(owner));
         with(dlgMove(owner));

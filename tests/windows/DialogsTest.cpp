@@ -81,6 +81,7 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<frmMain> window_;
     int run_ = 0;
+    QDateTime now_; // the window's clock
 
     Session& session() { return window_->session(); }
     QString make(const QString& relative, const QByteArray& content = " 7 \r\n") {
@@ -142,7 +143,7 @@ private slots:
     // The board's list widens its columns to the games it shows, in the font it has: no
     // cell is cut short when the list is filled again.
     void theScoreBoardsListFitsTheGamesItShows() {
-        session().score.SaveScore(617, 32767, 99 * 3600 + 3599, 100);
+        session().score.SaveScore(617, 32767, 99 * 3600 + 3599, 100, now_);
         session().score.SetDayComboIndex(5); // every day
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         QFont large = board.Scores()->font();
@@ -185,7 +186,8 @@ private slots:
         QTest::failOnWarning(QRegularExpression(u"^QPainter"_s)); // a painter misused
         const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home%1"_s.arg(++run_)));
         paths.Create();
-        window_ = std::make_unique<frmMain>(paths, QString());
+        now_ = QDateTime(QDate(2026, 12, 10), QTime(12, 0));
+        window_ = std::make_unique<frmMain>(paths, QString(), nullptr, [this] { return now_; });
         window_->SetQuitAction([] {});
         QVERIFY(window_->Load());
     }
@@ -700,7 +702,7 @@ private slots:
     // Clear and Clear Global ask first: No keeps everything; Yes empties the score file, and
     // Clear Global the players' totals too.
     void theScoreBoardClearsOnlyWhenTheAnswerIsYes() {
-        session().score.SaveScore(617, 93, 187, 100);
+        session().score.SaveScore(617, 93, 187, 100, now_);
         Session& s = session();
         const qint32 total = s.players.GetTotal(1);
         QVERIFY(total > 0);
@@ -719,7 +721,7 @@ private slots:
         QCOMPARE(games(), std::size_t(0));
         QCOMPARE(QFileInfo(s.save.ScoreFile()).size(), 0);
         QCOMPARE(s.players.GetTotal(1), total); // the totals are the global scores
-        s.score.SaveScore(617, 93, 187, 100);
+        s.score.SaveScore(617, 93, 187, 100, now_);
         board.ClearGlobal();
         QCOMPARE(games(), std::size_t(0));
         QCOMPARE(s.players.GetTotal(1), 0);
@@ -791,8 +793,8 @@ private slots:
     void theScoreBoardsDayChoiceListsThoseDaysAndIsKept() {
         session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(2);
-        session().score.SaveScore(8, 20, 80, 50, QDateTime::currentDateTime().addDays(-5));
-        session().score.SaveScore(617, 93, 187, 100);
+        session().score.SaveScore(8, 20, 80, 50, now_.addDays(-5));
+        session().score.SaveScore(617, 93, 187, 100, now_);
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         for (const auto& [day, games] : { std::pair { 2, 2 }, { 1, 1 }, { 4, 2 }, { 0, 1 } }) {
             board.Days()->setCurrentIndex(day);
@@ -806,8 +808,8 @@ private slots:
     void theScoreBoardShowsEveryPage() {
         session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(2);
-        session().score.SaveScore(617, 93, 187, 100);
-        session().score.SaveScore(8, 20, 80, 50);
+        session().score.SaveScore(617, 93, 187, 100, now_);
+        session().score.SaveScore(8, 20, 80, 50, now_);
         session().score.SetDayComboIndex(5);
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         QVERIFY(board.Unread()->isHidden());
@@ -907,7 +909,7 @@ private slots:
         const int wide
             = SessionDialogs::ScoreBoard(session(), window_.get()).minimumSizeHint().width();
         session().save.SetScoreFile(folder + u"/Quadrell2000.sre"_s);
-        session().score.SaveScore(617, 93, 187, 100);
+        session().score.SaveScore(617, 93, 187, 100, now_);
         const QString path = session().save.ScoreFile();
         const QByteArray kept = contentOf(path);
         QVERIFY(QFile(path).resize(SafeFile::kScoreFileCap + 1));
@@ -931,11 +933,11 @@ private slots:
     void theChartsPageDrawsTheChosenPlayersAndSavesItsPictures() {
         session().users.AddUser(u"Ann"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(2);
-        session().score.SaveScore(617, 93, 187, 100); // Ann wins
-        session().score.SaveScore(8, 20, 80, 50);     // and loses
+        session().score.SaveScore(617, 93, 187, 100, now_); // Ann wins
+        session().score.SaveScore(8, 20, 80, 50, now_);     // and loses
         session().users.AddUser(u"Bob"_s, QString(), u"2000-01-01 00:00:00"_s);
         session().players.SetCurrentComboIndex(3);
-        session().score.SaveScore(9, 60, 100, 100); // Bob wins
+        session().score.SaveScore(9, 60, 100, 100, now_); // Bob wins
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         auto* page = board.findChild<ChartsPage*>();
         QVERIFY(page->View().Charts().players.empty()); // counted only when first shown
@@ -1273,7 +1275,7 @@ private slots:
 
     void exportWritesTheBoardWithoutAWindowForAShortTask() {
         // Recorded after the player was made, as a record must be to count.
-        session().score.SaveScore(617, 93, 187, 100, QDateTime::currentDateTime().addSecs(60));
+        session().score.SaveScore(617, 93, 187, 100, now_.addSecs(60));
         frmScore board = SessionDialogs::ScoreBoard(session(), window_.get());
         const QString path = dir_.filePath(u"board%1.txt"_s.arg(run_));
         int progressWindows = 0;
@@ -1421,7 +1423,8 @@ private slots:
     void theOptionsChoosersFillTheirBoxes() {
         Session& s = session();
         ScriptedPrompter prompter;
-        frmOptions options(s.opt, s.save, s.recent, s.players, s.users, prompter, window_.get());
+        frmOptions options(
+            s.opt, s.save, s.recent, s.players, s.users, prompter, s.clock, window_.get());
         const auto press = [&options](const char* button) { // its signal, shown or not
             emit options.findChild<QPushButton*>(QLatin1String(button))->clicked();
         };
@@ -1626,7 +1629,7 @@ private slots:
     // Add a Player: a name the rules refuse is said and the window stays; a good one is
     // added and closes it.
     void addAPlayerRefusesABadNameAndAddsAGoodOne() {
-        frmAddPlayer add(session().users, session().prompter, window_.get());
+        frmAddPlayer add(session().users, session().prompter, session().clock, window_.get());
         add.show();
         auto* name = add.findChild<QLineEdit*>(u"txtPlayer"_s);
         name->setText(u"Bartholomew"_s);
@@ -1641,6 +1644,7 @@ private slots:
         add.findChild<QPushButton*>(u"cmdAdd"_s)->click();
         QCOMPARE(add.result(), int(QDialog::Accepted));
         QVERIFY(session().users.ComboNames().contains(u"Bart"_s));
+        QCOMPARE(session().players.GetDate(2), u"2026-12-10 12:00:00"_s); // by the window's clock
     }
 
     void recentMenusShowTheirPathsOrNone() {

@@ -13,10 +13,12 @@
 
 namespace quadrell {
 
-frmAddPlayer::frmAddPlayer(cUser& users, Prompter& prompter, QWidget* owner)
+frmAddPlayer::frmAddPlayer(
+    cUser& users, Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner)
     : QDialog(owner)
     , users_(users)
     , prompter_(prompter)
+    , clock_(std::move(clock))
     , txtPlayer_(new QLineEdit(this))
     , txtFullName_(new QLineEdit(this)) {
     setWindowTitle(tr("Add a Player"));
@@ -44,8 +46,7 @@ void frmAddPlayer::Add() {
         prompter_.Message(refusal.toStdString(), MessageIcon::Exclamation, kAppTitle);
         return;
     }
-    users_.AddUser(
-        txtPlayer_->text(), txtFullName_->text(), cSave::DateText(QDateTime::currentDateTime()));
+    users_.AddUser(txtPlayer_->text(), txtFullName_->text(), cSave::DateText(clock_()));
     accept();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
 
@@ -13,7 +15,9 @@ class cUser;
 class frmAddPlayer final : public QDialog {
     Q_OBJECT
 public:
-    frmAddPlayer(cUser& users, Prompter& prompter, QWidget* owner);
+    // A player added is dated by `clock`.
+    frmAddPlayer(
+        cUser& users, Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner);
     QLineEdit* PlayerName() const { return txtPlayer_; }
     QLineEdit* FullName() const { return txtFullName_; }
     void Add();
@@ -21,6 +25,7 @@ public:
 private:
     cUser& users_;
     Prompter& prompter_;
+    std::function<QDateTime()> clock_;
     QLineEdit* txtPlayer_;
     QLineEdit* txtFullName_;
 };

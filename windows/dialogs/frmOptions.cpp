@@ -69,7 +69,7 @@ qint32 storedOf(unsigned rgb) {
 } // namespace
 
 frmOptions::frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players, cUser& users,
-    Prompter& prompter, QWidget* owner)
+    Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner)
     : QDialog(owner)
     , opt_(opt)
     , save_(save)
@@ -77,6 +77,7 @@ frmOptions::frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players
     , playerSlots_(players)
     , users_(users)
     , prompter_(prompter)
+    , clock_(std::move(clock))
     , tabs_(new QTabWidget(this)) {
     PagesByKeys(tabs_);
     setWindowTitle(tr("QuadRell 2000 Options"));
@@ -346,7 +347,7 @@ void frmOptions::ListUsers() {
 }
 
 void frmOptions::AddPlayer() {
-    frmAddPlayer add(users_, prompter_, parentWidget());
+    frmAddPlayer add(users_, prompter_, clock_, parentWidget());
     // Kept at once, as a removal is: the player box follows whether or not OK ends Options.
     if (add.exec() == QDialog::Accepted) emit PlayersChanged();
     ListUsers();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -26,8 +28,9 @@ class frmOptions final : public QDialog {
     Q_OBJECT
 public:
     // The owners of the options it edits, and of the players it adds and removes.
+    // `clock` dates the players added.
     frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players, cUser& users,
-        Prompter& prompter, QWidget* owner);
+        Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner);
 
     // The controls the dialog reads and enables, by what they are for.
     struct Controls {
@@ -80,6 +83,7 @@ private:
     cPlayer& playerSlots_;
     cUser& users_;
     Prompter& prompter_;
+    std::function<QDateTime()> clock_;
     Controls c_;
     QTabWidget* tabs_;
     std::array<QRadioButton*, 3> ranges_ {};

@@ -12,12 +12,13 @@
 namespace quadrell {
 
 frmSource::frmSource(const QString& source, qint32 game, QString player, QString folder,
-    Prompter& prompter, QWidget* owner)
+    Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner)
     : QDialog(owner)
     , game_(game)
     , player_(std::move(player))
     , folder_(std::move(folder))
     , prompter_(prompter)
+    , clock_(std::move(clock))
     , text_(new QPlainTextEdit(this)) {
     setWindowTitle(tr("Quadrell 2000 Source"));
     text_->setObjectName(QStringLiteral("Text1"));
@@ -47,8 +48,7 @@ void frmSource::Save() {
     if (path.empty()) return;
     const QString body = text_->toPlainText().replace(QLatin1String("\n"), QLatin1String("\r\n"));
     const QString file = QString::fromStdString(path);
-    if (!GameSource::Save(
-            file, GameSource::FileText(player_, QDateTime::currentDateTime(), game_, body)))
+    if (!GameSource::Save(file, GameSource::FileText(player_, clock_(), game_, body)))
         prompter_.Message(tr("The source could not be saved to\r\n%1").arg(file).toStdString(),
             MessageIcon::Exclamation, kAppTitle);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
+#include <functional>
 
 class QPlainTextEdit;
 
@@ -15,8 +17,9 @@ class frmSource final : public QDialog {
 public:
     // The game's source text as made by the move history, the game's number and the
     // player it is saved under, and the folder the save box opens in.
+    // The saved file's header is dated by `clock`.
     frmSource(const QString& source, qint32 game, QString player, QString folder,
-        Prompter& prompter, QWidget* owner);
+        Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner);
     QPlainTextEdit* Text() const { return text_; }
     void Save();
 
@@ -25,6 +28,7 @@ private:
     QString player_;
     QString folder_;
     Prompter& prompter_;
+    std::function<QDateTime()> clock_;
     QPlainTextEdit* text_;
 };
 

@@ -18,14 +18,14 @@ frmScore ScoreBoard(Session& s, QWidget* owner) {
 }
 
 frmOptions Options(Session& s, QWidget* owner) {
-    return frmOptions(s.opt, s.save, s.recent, s.players, s.users, s.prompter, owner);
+    return frmOptions(s.opt, s.save, s.recent, s.players, s.users, s.prompter, s.clock, owner);
 }
 
 frmAutoSave AutoSave(Session& s, QWidget* owner) { return frmAutoSave(s.save, s.prompter, owner); }
 
 frmSource Source(Session& s, QWidget* owner) {
     return frmSource(s.trans.CreateSource(), s.state().gGameNumber, s.players.CurrentName(),
-        s.save.GetLastDir(), s.prompter, owner);
+        s.save.GetLastDir(), s.prompter, s.clock, owner);
 }
 
 frmAddFav AddFavourite(Session& s, QWidget* owner) { return frmAddFav(s.MakeFavourites(), owner); }

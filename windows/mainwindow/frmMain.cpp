@@ -29,12 +29,14 @@
 
 namespace quadrell {
 
-frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes)
+frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes,
+    cTime::Clock clock)
     : commandLine_(std::move(commandLine))
     , pictures_(std::make_shared<PictureCache>(
           QDir(paths.cacheFolder).filePath(QStringLiteral("pictures"))))
     , board_(new BoardWidget)
-    , session_(paths, *board_, prompter_, *this, replay_, std::move(registerFileTypes))
+    , session_(
+          paths, *board_, prompter_, *this, replay_, std::move(registerFileTypes), std::move(clock))
     , assist_(session_.engine, session_.menu, session_.opt, prompter_, *board_, replay_,
           *statusBar(), [this] {
               StatusbarUpdate();
@@ -218,7 +220,7 @@ void frmMain::RunWindowCommand(CommandId id) {
     case C::Hint:
         return assist_.Hint();
     case C::TodaysDeal:
-        return findChild<TodaysDeal*>()->Play(QDate::currentDate());
+        return findChild<TodaysDeal*>()->Play(session_.clock().date());
     case C::Toolbar:
     case C::Statusbar:
     case C::Timer:

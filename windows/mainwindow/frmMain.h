@@ -36,8 +36,8 @@ public:
     static constexpr int kMinWidth = 320;
     static constexpr int kRefusalShownMs = 6000; // a refused drop's reason in the status bar
 
-    frmMain(
-        const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {});
+    frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {},
+        cTime::Clock clock = &QDateTime::currentDateTime);
     ~frmMain() override;
     // All before the first game shows; false when the player left at the unfinished game.
     bool Load();

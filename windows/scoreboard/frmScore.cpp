@@ -258,7 +258,7 @@ void frmScore::ListScore(const std::optional<QString>& player) {
     const auto& records = score_.Records();
     model_->Show(&records,
         ScoreBoard::ListScore(
-            records, player, score_.DayComboIndex(), finished_->isChecked(), QDate::currentDate()),
+            records, player, score_.DayComboIndex(), finished_->isChecked(), time_.Now().date()),
         !player);
     ScoreListModel::FitColumns(*scores_);
 }
@@ -272,7 +272,7 @@ void frmScore::fillGeneral() {
     general_->setMinimumWidth(view->sizeHintForColumn(0) + view->sizeHintForColumn(1)
         + 2 * general_->frameWidth() + general_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const QStringList session
-        = ScoreBoard::Session(score_.Records(), save_.SessionStart(QDateTime::currentDateTime()));
+        = ScoreBoard::Session(score_.Records(), save_.SessionStart(time_.Now()));
     for (int i = 0; i < 5; ++i)
         Label(static_cast<Line>(static_cast<int>(Line::SessionStart) + i))->setText(session[i]);
     const QStringList players = playerList_.ComboNames();
@@ -315,8 +315,7 @@ void frmScore::fillStatistics() {
         const ScoreStats& e = stats_[static_cast<std::size_t>(i)];
         if (e.Name.isEmpty()) continue;
         headers << e.Name;
-        columns.push_back(
-            ScoreBoard::StatisticsColumn(e, players_.GetDate(i), QDateTime::currentDateTime()));
+        columns.push_back(ScoreBoard::StatisticsColumn(e, players_.GetDate(i), time_.Now()));
     }
     statistics_->clear();
     statistics_->setColumnCount(static_cast<int>(headers.size()));
