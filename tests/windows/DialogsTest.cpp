@@ -497,6 +497,20 @@ private slots:
         QCOMPARE(session().engine.state().gGameNumber, 7);
         QVERIFY(session().engine.state().gGameActive);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        // Browse: a file chosen elsewhere opens and ends the window; none chosen keeps it.
+        Session& s = session();
+        ScriptedPrompter scripted;
+        GameFileDialogs files { s.save, s.recent, s.menu, s.trans, s.state(), scripted };
+        frmOpenGame browsing(s.menu, files, s.save, s.recent, scripted, window_.get());
+        s.menu.NoGame();
+        browsing.show();
+        browsing.findChild<QPushButton*>(u"cmdBrowse"_s)->click();
+        QVERIFY(browsing.isVisible());
+        scripted.openAs = (s.save.IncompleteDir() + u"/seven.qrl"_s).toStdString();
+        browsing.findChild<QPushButton*>(u"cmdBrowse"_s)->click();
+        QCOMPARE(browsing.result(), int(QDialog::Accepted));
+        QCOMPARE(s.state().gGameNumber, 7);
+        QVERIFY(s.state().gGameActive);
     }
 
     // A damaged file picked in the real dialog loop: the message, and the dialog stays open.
