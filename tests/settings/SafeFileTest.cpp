@@ -115,6 +115,8 @@ TEST_F(SafeFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
         EXPECT_EQ(read.missing, r.missing) << r.path.toStdString();
         EXPECT_FALSE(read.error.isEmpty()) << r.path.toStdString();
         EXPECT_FALSE(SafeFile::CheckRegular(r.path, 100).isEmpty());
+        QFile inPlace; // refused alike, with its reason; a missing one is made
+        EXPECT_EQ(SafeFile::OpenInPlace(inPlace, r.path, 100).isEmpty(), r.missing);
     }
     EXPECT_TRUE(SafeFile::Read(path(u"big"_s), 200).ok);
 }
