@@ -9,6 +9,7 @@
 #include "DialogParts.h"
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
+#include "OpenWindow.h"
 #include "RecentMenus.h"
 #include "WonGame.h"
 #include "frmMain.h"
@@ -54,10 +55,8 @@ private:
 
 private slots:
     void init() {
-        window_ = std::make_unique<frmMain>(
-            AppPaths::Inside(dir_.path() + u"/home"_s), QString(), [] {});
-        QVERIFY(window_->Load());
-        window_->show();
+        window_ = OpenWindow(AppPaths::Inside(dir_.path() + u"/home"_s));
+        QVERIFY(window_);
         window_->session().menu.NewGame(7, false);
         window_->session().menu.Game_Started(false);
         QApplication::setActiveWindow(window_.get());

@@ -5,6 +5,7 @@
 #include "Mnemonics.h"
 #include "ModalAnswerer.h"
 #include "Narrowing.h"
+#include "OpenWindow.h"
 #include "QtPrompter.h"
 #include "RecentMenus.h"
 #include "ScopedLanguage.h"
@@ -293,8 +294,7 @@ private slots:
     void init() {
         const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home"_s));
         paths.Create();
-        window_ = std::make_unique<frmMain>(
-            paths, QString(), nullptr, [] { return QDateTime(QDate(2026, 12, 10), QTime(12, 0)); });
+        window_ = std::make_unique<frmMain>(paths, QString(), nullptr, TestNow);
         window_->SetQuitAction([] {});
         QVERIFY(window_->Load());
     }

@@ -15,6 +15,7 @@
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
 #include "Notice.h"
+#include "OpenWindow.h"
 #include "QtPrompter.h"
 #include "RatingsCache.h"
 #include "RatingsCount.h"
@@ -186,7 +187,7 @@ private slots:
         QTest::failOnWarning(QRegularExpression(u"^QPainter"_s)); // a painter misused
         const AppPaths paths = AppPaths::Inside(dir_.filePath(u"home%1"_s.arg(++run_)));
         paths.Create();
-        now_ = QDateTime(QDate(2026, 12, 10), QTime(12, 0));
+        now_ = TestNow();
         window_ = std::make_unique<frmMain>(paths, QString(), nullptr, [this] { return now_; });
         window_->SetQuitAction([] {});
         QVERIFY(window_->Load());

@@ -2,6 +2,7 @@
 #include "HelpWindow.h"
 #include "LossSearch.h"
 #include "Mnemonics.h"
+#include "OpenWindow.h"
 #include "RatingTask.h"
 #include "RecentMenus.h"
 #include "RefusalWords.h"
@@ -31,12 +32,7 @@ private:
     QTemporaryDir dir_;
     AppPaths paths_;
 
-    std::unique_ptr<frmMain> open() {
-        auto window = std::make_unique<frmMain>(paths_, QString(), [] {});
-        if (!window->Load()) return nullptr;
-        window->show();
-        return window;
-    }
+    std::unique_ptr<frmMain> open() { return OpenWindow(paths_); }
 
 private slots:
     void initTestCase() {

@@ -14,6 +14,7 @@
 #include "LossSearch.h"
 #include "ModalAnswerer.h"
 #include "MoveAnnouncer.h"
+#include "OpenWindow.h"
 #include "RecentMenus.h"
 #include "ScopedLanguage.h"
 #include "ScoreFile.h"
@@ -104,15 +105,13 @@ class MainWindowTest : public QObject {
 private:
     QTemporaryDir dir_;
     AppPaths paths_;
+    int run_ = 0;
     int registered_ = 0;
     QDateTime now_; // the windows' clock
 
     std::unique_ptr<frmMain> open(const QString& commandLine = {}) {
-        auto window = std::make_unique<frmMain>(
+        return OpenWindow(
             paths_, commandLine, [this] { ++registered_; }, [this] { return now_; });
-        if (!window->Load()) return nullptr;
-        window->show();
-        return window;
     }
     static void deal(frmMain& w, qint32 game) {
         w.session().menu.NewGame(game, false);
@@ -174,11 +173,10 @@ private slots:
     void init() {
         QTest::failOnWarning(QRegularExpression(u"^QPainter"_s)); // a painter misused
         QVERIFY(dir_.isValid());
-        paths_ = AppPaths::Inside(
-            dir_.path() + u"/run"_s + QString::number(QDateTime::currentMSecsSinceEpoch()));
+        paths_ = AppPaths::Inside(dir_.filePath(u"run%1"_s.arg(++run_))); // a first start each
         paths_.Create();
         registered_ = 0;
-        now_ = QDateTime(QDate(2026, 12, 10), QTime(12, 0));
+        now_ = TestNow();
     }
 
     void firstStartResetsAndShowsAnEmptyBoard() {

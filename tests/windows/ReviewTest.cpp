@@ -5,6 +5,7 @@
 #include "GameReviewer.h"
 #include "LossFinder.h"
 #include "ModalAnswerer.h"
+#include "OpenWindow.h"
 #include "ReviewChart.h"
 #include "SessionDialogs.h"
 #include "dlgReview.h"
@@ -36,13 +37,9 @@ class ReviewTest : public QObject {
 private:
     QTemporaryDir dir_;
     AppPaths paths_;
+    int run_ = 0;
 
-    std::unique_ptr<frmMain> open() {
-        auto window = std::make_unique<frmMain>(paths_, QString());
-        if (!window->Load()) return nullptr;
-        window->show();
-        return window;
-    }
+    std::unique_ptr<frmMain> open() { return OpenWindow(paths_); }
     // Game 7, a card a move to the four cells: the fourth move loses it.
     static void playFourToTheCells(frmMain& w) {
         w.session().menu.NewGame(7, false);
@@ -73,8 +70,7 @@ private:
 private slots:
     void init() {
         QVERIFY(dir_.isValid());
-        paths_ = AppPaths::Inside(
-            dir_.path() + u"/run"_s + QString::number(QDateTime::currentMSecsSinceEpoch()));
+        paths_ = AppPaths::Inside(dir_.filePath(u"run%1"_s.arg(++run_))); // a first start each
         paths_.Create();
     }
 

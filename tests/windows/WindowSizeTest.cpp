@@ -1,5 +1,6 @@
 #include "AppPaths.h"
 #include "BoardWidget.h"
+#include "OpenWindow.h"
 #include "frmMain.h"
 
 #include <QScreen>
@@ -21,12 +22,7 @@ private:
     AppPaths paths_;
     int run_ = 0;
 
-    std::unique_ptr<frmMain> open() {
-        auto window = std::make_unique<frmMain>(paths_, QString());
-        if (!window->Load()) return nullptr;
-        window->show();
-        return window;
-    }
+    std::unique_ptr<frmMain> open() { return OpenWindow(paths_); }
     static QRect freeArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 private slots:
