@@ -37,7 +37,7 @@ public:
         cMenu& menu;
         const GameState& state;
         Prompter& prompter;
-        const cTime::Clock& clock;
+        const Clock& clock;
     };
     Lifecycle(Parts parts, Registrar registerFileTypes);
 

@@ -6,7 +6,7 @@
 namespace quadrell {
 
 Session::Session(const AppPaths& appPaths, BoardView& view, Prompter& asker, GameWindow& window,
-    ReplayControl& replay, Lifecycle::Registrar registerFileTypes, cTime::Clock timeOfDay)
+    ReplayControl& replay, Lifecycle::Registrar registerFileTypes, Clock timeOfDay)
     : prompter(asker)
     , clock(std::move(timeOfDay))
     , paths(appPaths)

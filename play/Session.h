@@ -41,7 +41,7 @@ class Session final : public WinListener {
 public:
     Session(const AppPaths& paths, BoardView& view, Prompter& prompter, GameWindow& window,
         ReplayControl& replay, Lifecycle::Registrar registerFileTypes = {},
-        cTime::Clock clock = &QDateTime::currentDateTime);
+        Clock clock = &QDateTime::currentDateTime);
 
     GameWindow& window() { return window_; }
     // The favourites' commands, wired to this session's objects.
@@ -55,8 +55,8 @@ public:
     // How the window flashes its title; the headless driver has none.
     void SetFlashStarter(PointerInput::FlashStarter starter) { flashStarter_ = std::move(starter); }
 
-    Prompter& prompter;       // every message and question of the session
-    const cTime::Clock clock; // the time of day each game and the session start at
+    Prompter& prompter; // every message and question of the session
+    const Clock clock;  // the time of day each game and the session start at
     WinLatch win;
     AppPaths paths;
     SettingsStore store;

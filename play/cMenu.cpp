@@ -25,8 +25,7 @@
 namespace quadrell {
 
 cMenu::cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
-    cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter,
-    cTime::Clock clock)
+    cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter, Clock clock)
     : engine_(engine)
     , trans_(trans)
     , options_(options)

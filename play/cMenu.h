@@ -51,7 +51,7 @@ class cMenu {
 public:
     cMenu(Engine& engine, cTrans& trans, cOpt& options, cSave& save, cPlayer& players,
         cRecent& recent, GameWindow& window, ReplayControl& replay, Prompter& prompter,
-        cTime::Clock clock);
+        Clock clock);
 
     // The windows that "Select" and "Open" show, and the file dialogs of "Save".
     void SetDialogs(GameDialogs* dialogs) { dialogs_ = dialogs; }
@@ -163,7 +163,7 @@ private:
     GameWindow& window_;
     ReplayControl& replay_;
     Prompter& prompter_;
-    cTime::Clock now_; // stamps each game's start
+    Clock now_; // stamps each game's start
     bool ending_ = false;
     std::optional<GameResult> frozen_;
 };

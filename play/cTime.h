@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Clock.h"
+
 #include <QDateTime>
-#include <functional>
 #include <utility>
 
 namespace quadrell {
@@ -12,7 +13,6 @@ class cSave;
 // The figures of the clock box and the status bar.
 class cTime {
 public:
-    using Clock = std::function<QDateTime()>;
     cTime(const Engine& engine, cSave& save, Clock clock = &QDateTime::currentDateTime)
         : engine_(engine)
         , save_(save)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Clock.h"
 #include "ScoreFile.h"
 #include "ScoreRec.h"
 
@@ -23,7 +24,6 @@ class cScore {
     Q_DECLARE_TR_FUNCTIONS(cScore)
 
 public:
-    using Clock = std::function<QDateTime()>;
     // `clock` dates the clearings and the exports.
     cScore(cSave& save, cPlayer& players, Prompter& prompter, Clock clock)
         : save_(save)

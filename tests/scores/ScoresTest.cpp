@@ -117,7 +117,7 @@ protected:
     cUser users { players, prompter };
     const QDateTime created { QDate(2026, 12, 1), QTime(10, 0, 0) };
     QDateTime now = created; // what the clock says
-    const cScore::Clock clock = [this] { return now; };
+    const Clock clock = [this] { return now; };
     cScore score { save, players, prompter, clock };
 
     QByteArray file() { return contentOf(save.ScoreFile()); }

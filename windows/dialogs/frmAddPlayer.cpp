@@ -13,8 +13,7 @@
 
 namespace quadrell {
 
-frmAddPlayer::frmAddPlayer(
-    cUser& users, Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner)
+frmAddPlayer::frmAddPlayer(cUser& users, Prompter& prompter, Clock clock, QWidget* owner)
     : QDialog(owner)
     , users_(users)
     , prompter_(prompter)

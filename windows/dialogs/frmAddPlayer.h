@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDateTime>
+#include "Clock.h"
+
 #include <QDialog>
-#include <functional>
 
 class QLineEdit;
 
@@ -16,8 +16,7 @@ class frmAddPlayer final : public QDialog {
     Q_OBJECT
 public:
     // A player added is dated by `clock`.
-    frmAddPlayer(
-        cUser& users, Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner);
+    frmAddPlayer(cUser& users, Prompter& prompter, Clock clock, QWidget* owner);
     QLineEdit* PlayerName() const { return txtPlayer_; }
     QLineEdit* FullName() const { return txtFullName_; }
     void Add();
@@ -25,7 +24,7 @@ public:
 private:
     cUser& users_;
     Prompter& prompter_;
-    std::function<QDateTime()> clock_;
+    Clock clock_;
     QLineEdit* txtPlayer_;
     QLineEdit* txtFullName_;
 };

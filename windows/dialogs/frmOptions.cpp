@@ -69,7 +69,7 @@ qint32 storedOf(unsigned rgb) {
 } // namespace
 
 frmOptions::frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players, cUser& users,
-    Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner)
+    Prompter& prompter, Clock clock, QWidget* owner)
     : QDialog(owner)
     , opt_(opt)
     , save_(save)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDateTime>
+#include "Clock.h"
+
 #include <QDialog>
 #include <array>
-#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -30,7 +30,7 @@ public:
     // The owners of the options it edits, and of the players it adds and removes.
     // `clock` dates the players added.
     frmOptions(cOpt& opt, cSave& save, cRecent& recent, cPlayer& players, cUser& users,
-        Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner);
+        Prompter& prompter, Clock clock, QWidget* owner);
 
     // The controls the dialog reads and enables, by what they are for.
     struct Controls {
@@ -83,7 +83,7 @@ private:
     cPlayer& playerSlots_;
     cUser& users_;
     Prompter& prompter_;
-    std::function<QDateTime()> clock_;
+    Clock clock_;
     Controls c_;
     QTabWidget* tabs_;
     std::array<QRadioButton*, 3> ranges_ {};

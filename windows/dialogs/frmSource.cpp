@@ -12,7 +12,7 @@
 namespace quadrell {
 
 frmSource::frmSource(const QString& source, qint32 game, QString player, QString folder,
-    Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner)
+    Prompter& prompter, Clock clock, QWidget* owner)
     : QDialog(owner)
     , game_(game)
     , player_(std::move(player))

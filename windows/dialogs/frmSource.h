@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDateTime>
+#include "Clock.h"
+
 #include <QDialog>
-#include <functional>
 
 class QPlainTextEdit;
 
@@ -19,7 +19,7 @@ public:
     // player it is saved under, and the folder the save box opens in.
     // The saved file's header is dated by `clock`.
     frmSource(const QString& source, qint32 game, QString player, QString folder,
-        Prompter& prompter, std::function<QDateTime()> clock, QWidget* owner);
+        Prompter& prompter, Clock clock, QWidget* owner);
     QPlainTextEdit* Text() const { return text_; }
     void Save();
 
@@ -28,7 +28,7 @@ private:
     QString player_;
     QString folder_;
     Prompter& prompter_;
-    std::function<QDateTime()> clock_;
+    Clock clock_;
     QPlainTextEdit* text_;
 };
 

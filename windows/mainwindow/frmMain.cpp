@@ -29,8 +29,8 @@
 
 namespace quadrell {
 
-frmMain::frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes,
-    cTime::Clock clock)
+frmMain::frmMain(
+    const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes, Clock clock)
     : commandLine_(std::move(commandLine))
     , pictures_(std::make_shared<PictureCache>(
           QDir(paths.cacheFolder).filePath(QStringLiteral("pictures"))))

@@ -37,7 +37,7 @@ public:
     static constexpr int kRefusalShownMs = 6000; // a refused drop's reason in the status bar
 
     frmMain(const AppPaths& paths, QString commandLine, Lifecycle::Registrar registerFileTypes = {},
-        cTime::Clock clock = &QDateTime::currentDateTime);
+        Clock clock = &QDateTime::currentDateTime);
     ~frmMain() override;
     // All before the first game shows; false when the player left at the unfinished game.
     bool Load();
