@@ -1,7 +1,6 @@
 #include "KillChild.h"
 
 #include "BoardWidget.h"
-#include "ClockFace.h"
 #include "LossSearch.h"
 #include "RecentMenus.h"
 #include "SafeFile.h"
@@ -12,7 +11,6 @@
 #include "frmSelectGame.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>

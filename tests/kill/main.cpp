@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QThread>
 #include <cstdio>
 
 namespace {

@@ -2,7 +2,6 @@
 #include "SessionFixture.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace quadrell::test {

@@ -3,7 +3,6 @@
 #include "SessionFixture.h"
 #include "Solver.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>

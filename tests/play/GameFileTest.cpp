@@ -8,7 +8,6 @@
 #include "SessionFixture.h"
 #include "Solver.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 

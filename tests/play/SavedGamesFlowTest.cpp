@@ -1,6 +1,5 @@
 #include "AutoSaves.h"
 #include "FaultInjection.h"
-#include "GameFile.h"
 #include "GameLists.h"
 #include "Lifecycle.h"
 #include "SelectGameRules.h"

@@ -2,7 +2,6 @@
 
 #include "PictureCache.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -41,7 +41,6 @@
 #include "frmSelectGame.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -51,7 +50,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressDialog>
@@ -59,7 +57,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QStandardItemModel>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>

@@ -1,4 +1,3 @@
-#include "ClockFace.h"
 #include "HelpWindow.h"
 #include "LossSearch.h"
 #include "Mnemonics.h"
@@ -12,7 +11,6 @@
 #include "frmMain.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>

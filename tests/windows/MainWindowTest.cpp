@@ -16,7 +16,6 @@
 #include "MoveAnnouncer.h"
 #include "OpenWindow.h"
 #include "RecentMenus.h"
-#include "ScopedLanguage.h"
 #include "ScoreFile.h"
 #include "ScriptedPrompter.h"
 #include "SessionDialogs.h"
@@ -29,7 +28,6 @@
 #include "WonGame.h"
 #include "cCustom.h"
 #include "cScore.h"
-#include "dlgAbout.h"
 #include "frmAddPlayer.h"
 #include "frmMain.h"
 #include "frmOptions.h"
@@ -47,7 +45,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSemaphore>
 #include <QStatusBar>
 #include <QTemporaryDir>

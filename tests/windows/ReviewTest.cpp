@@ -11,7 +11,6 @@
 #include "dlgReview.h"
 #include "frmMain.h"
 
-#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>

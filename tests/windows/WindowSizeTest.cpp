@@ -3,7 +3,6 @@
 #include "OpenWindow.h"
 #include "frmMain.h"
 
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
