@@ -35,7 +35,7 @@ bool AppPaths::Create(QString* why) const {
         const bool fileInPlace = before.exists() && !before.isDir();
         std::error_code error; // neither a file nor a dangling link is ever made a folder
         std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-        if (!error && QFileInfo(folder).isDir()) continue;
+        if (!error) continue;
         if (!why) return false;
         const QString reason = linkToNothing
             ? QCoreApplication::translate("AppPaths", "A link to nothing stands in its place.")

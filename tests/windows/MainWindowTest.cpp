@@ -1661,6 +1661,11 @@ private slots:
         w->Action(u"mnuContents"_s)->trigger();
         QVERIFY2(screen.contains(w->Dialogs().Help()->frameGeometry()),
             "the help window leaves the screen");
+        // Asked for again while open behind the game, it comes forward, ready for its keys.
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w.get());
+        w->Action(u"mnuContents"_s)->trigger();
+        QTRY_COMPARE(QApplication::activeWindow(), w->Dialogs().Help());
         ModalAnswerer answers;
         bool logo = false;
         bool edged = false;
