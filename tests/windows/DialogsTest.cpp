@@ -1130,6 +1130,9 @@ private slots:
                 u"Still counting | 1 games wait for their deal's rating"_s }));
         classes[4] = { 1, 0 }; // a deal no search could win, played
         table.SetDifficulty(classes, false, 0);
+        // Drawn again (another period), the classes counted stay.
+        table.SetCharts(
+            ScoreCharts::Of(records, {}, ScoreCharts::Span::Month), ScoreCharts::Span::Month);
         QCOMPARE(rows(4).size(), 5);
         QVERIFY(rows(4).back().startsWith(QLatin1String("Not solved | 1 played")));
     }
