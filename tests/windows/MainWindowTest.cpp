@@ -332,6 +332,26 @@ private slots:
         QCOMPARE(board.GetCardIndex(203), four);
     }
 
+    // At three times the size the columns' band begins on a whole pixel row: cards held with
+    // the pointer on that row are over the column, one row higher they are not.
+    void theColumnsBandBeginsOnItsFirstPixelRow() {
+        auto w = open();
+        w->resize(643 * 3, 1500);
+        BoardWidget& board = w->board();
+        QTRY_COMPARE(board.Scale(), 3.0);
+        BoardBuilder(w->session().engine).column(0, "KH 3S").column(1, "KD 4H");
+        showPosition(*w);
+        const QRectF band = board.Pixels(board.ShownAt(1), kCardWidthTwips, 0);
+        QCOMPARE(band.top(), std::round(band.top()));
+        const QPoint first(qRound(band.center().x()), qRound(band.top()));
+        // Held well below its top, so that the card's top is off the band too.
+        hold(board, at(board, board.CardPosition(CardOf("3S")) + QPointF(35, 14) * 15), first, 4);
+        QCOMPARE(board.DropSpot(), Loc(9)); // 3S onto 4H
+        QTest::mouseMove(&board, first - QPoint(0, 1));
+        QVERIFY(board.DropSpot() != Loc(9));
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, first - QPoint(0, 1));
+    }
+
     // At twice the size: onto a foundation, into an empty column, and refused by both kinds.
     void dragsAtTwiceTheSizeReachFoundationsAndEmptyColumns() {
         auto w = open();
