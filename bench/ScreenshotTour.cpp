@@ -112,8 +112,8 @@ void savedGames(frmMain& w, const QString& out) {
     game(s, fav + QStringLiteral("/Easy Games/Quick win.q2k"), 12);
     game(s, fav + QStringLiteral("/Hard Games/Tricky.qrl"), 13);
     for (int i = 0; i < 3; ++i) {
-        game(s, s.save.GetFileName(100 + i, false), 100 + i);
-        game(s, s.save.GetFileName(200 + i, true), 200 + i);
+        game(s, s.save.GetFileName(100 + i, false, s.clock()), 100 + i);
+        game(s, s.save.GetFileName(200 + i, true, s.clock()), 200 + i);
     }
     s.recent.AddtoRecent(fav + QStringLiteral("/Easy Games/Quick win.q2k"));
     s.recent.AddtoRecent(fav + QStringLiteral("/Easy Games/Morning.qrl"));
@@ -215,7 +215,7 @@ void smallWindows(frmMain& w, const QString& out) {
     shoot(about, out + QStringLiteral("/about.png"));
     dlgMove move(&w);
     shoot(move, out + QStringLiteral("/move.png"));
-    frmAddPlayer player(s.users, s.prompter, &w);
+    frmAddPlayer player(s.users, s.prompter, s.clock, &w);
     shoot(player, out + QStringLiteral("/addplayer.png"));
     frmSource source = SessionDialogs::Source(s, &w);
     shoot(source, out + QStringLiteral("/source.png"));

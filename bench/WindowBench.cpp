@@ -309,7 +309,7 @@ void ExportScoreBoard(benchmark::State& state) {
     QuietPrompter prompter;
     prompter.saveAs = shown.home.filePath(QStringLiteral("board.txt")).toStdString();
     prompter.progress = &windowPrompter;
-    cScore score(session.save, session.players, prompter);
+    cScore score(session.save, session.players, prompter, session.clock);
     score.LoadScores();
     const auto statistics = ScoreBoard::Statistics(score.Records(), session.players);
     double added = 0;
