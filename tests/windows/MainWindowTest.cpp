@@ -718,6 +718,10 @@ private slots:
                 QVERIFY(drawnBusy[static_cast<std::size_t>(c)]
                     != drawnBusy[static_cast<std::size_t>(other)]);
         }
+        // With the pool free its threads draw their share: no face is kept before it is done.
+        for (int size = 1; size <= 20; ++size)
+            for (Card c = 0; c < kCardCount; ++c)
+                QVERIFY(!free.Face(c, 0.5 + size / 20.0, 1.0).isNull());
     }
 
     // A menu bar or toolbar too narrow for its entries shows the game's own drawn arrows, not
