@@ -17,7 +17,8 @@ public:
     virtual void PlaceCard(Card card, Loc location) = 0;
     // All 52 card pictures at once.
     virtual void ShowCards(bool visible) = 0;
-    // The selection frame moves onto the card at `selected`, or is parked when it is -1.
+    // The selection frame moves onto the card at `selected`, or is parked when it is -1 (asked
+    // whether or not one is shown).
     virtual void SelectionChanged(Loc selected) = 0;
     // Stacking order of one card's picture: the right-button look at a covered card.
     virtual void BringToFront(Card card) = 0;

@@ -20,10 +20,9 @@ void MoveRules::SelectCard(Loc location) {
 
 void MoveRules::ClearSelection() {
     GameState& s = engine_.state();
-    const bool wasShown = s.gSelectionShown || s.gSelected != kNoLoc;
     s.gSelectionShown = false;
     s.gSelected = kNoLoc;
-    if (wasShown) engine_.view().SelectionChanged(kNoLoc);
+    engine_.view().SelectionChanged(kNoLoc); // a view with no frame shown has nothing to do
 }
 
 bool MoveRules::historyHasRoom() {
