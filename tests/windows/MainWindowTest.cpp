@@ -274,8 +274,13 @@ private slots:
         QVERIFY(!panel(*w, 0)->isVisible()); // the message has the whole bar
         w->statusBar()->clearMessage();
         QVERIFY(panel(*w, 0)->isVisible());
-        // JH at 45 onto QC at the foot of column 7, let go over that column.
+        // JH at 45 onto QC at the foot of column 7, let go over that column: it goes on from
+        // where it was let go, not from its old place.
+        std::vector<QPointF> path;
+        w->board().SetStepObserver(
+            [&](Card card, int) { path.push_back(board.CardPosition(card)); });
         dragCard(*w, 45, QPoint(7 * 1170 / 15 + 40, 300));
+        QVERIFY(!path.empty() && QLineF(path.front(), board.ShownAt(45)).length() > 1000);
         QCOMPARE(state.gBoard.GetCardIndex(55), Card(10));
         QCOMPARE(board.CardPosition(10), board.ShownAt(55));
         // 4S into the third cell.
@@ -951,15 +956,16 @@ private slots:
         std::vector<QPointF> seen;
         w->board().SetStepObserver(
             [&](Card card, int) { seen.push_back(w->board().CardPosition(card)); });
-        w->board().MoveCard(0, 0, 200, 30, false);
+        const Card first = w->session().engine.state().gBoard.GetCardIndex(0);
+        w->board().MoveCard(first, 0, 200, 30, false);
         QCOMPARE(seen.size(), std::size_t(30));
         QVERIFY(qAbs(seen.front().x() - 96.6667) < 0.01);
         QVERIFY(qAbs(seen.front().y() - 1546.6667) < 0.01);
         QCOMPARE(seen.back(), QPointF(0, 0));
         seen.clear();
-        w->board().MoveCard(0, 200, 0, 30, true);
+        w->board().MoveCard(first, 200, 0, 30, true);
         QVERIFY(seen.empty());
-        QCOMPARE(w->board().CardPosition(0), QPointF(100, 1600));
+        QCOMPARE(w->board().CardPosition(first), QPointF(100, 1600));
     }
 
     // A key pressed while a move is drawn: the move lands at once, so do the turn's other

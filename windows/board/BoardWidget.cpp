@@ -234,9 +234,9 @@ void BoardWidget::MoveCard(Card card, Loc source, Loc destination, int steps, bo
     ClearHint(); // a move made: the hint was for the position before
     BringToFront(card);
     auto& at = position_[static_cast<std::size_t>(card)];
-    // A card just let go leaves from where the pointer left it.
-    const bool held = dragging_.Dropping(card);
-    const QPointF from = held ? at : ShownAt(source);
+    // From where it is drawn: where the rules put it, or for a card just let go, where the
+    // pointer left it.
+    const QPointF from = placed_[static_cast<std::size_t>(card)] ? at : ShownAt(source);
     loc_[static_cast<std::size_t>(card)] = destination;
     // Said once the moves of this turn are over: a run is one announcement, not five.
     news_.CardMoved(card, destination);

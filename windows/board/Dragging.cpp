@@ -6,7 +6,6 @@
 #include "cCards.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <utility>
 
 namespace quadrell {
@@ -14,10 +13,6 @@ namespace quadrell {
 void Dragging::Press(QPoint at, std::vector<Card> liftable) {
     pressPoint_ = at;
     liftable_ = std::move(liftable);
-}
-
-bool Dragging::Dropping(Card card) const {
-    return std::find(dropping_.begin(), dropping_.end(), card) != dropping_.end();
 }
 
 void Dragging::MoveTo(QPoint point, const PointerInput& input) {
@@ -62,11 +57,9 @@ void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void(
     const std::vector<Card> lifted = std::exchange(lifted_, {});
     const Loc from = board_.PlaceOf(lifted.front());
     const auto settle = [&] {
-        dropping_.clear();
         if (board_.PlaceOf(lifted.front()) == from) board_.SlideBack(lifted);
         settled();
     };
-    dropping_ = lifted;
     if (target == kNoLoc) return settle();
     const std::string refused = input.DropOn(target, lifted.size(), settle);
     if (refused.empty()) return;

@@ -26,8 +26,6 @@ public:
     bool Possible() const { return !liftable_.empty() || !lifted_.empty(); }
     bool Holding() const { return !lifted_.empty(); }
     const std::vector<Card>& Lifted() const { return lifted_; }
-    // The card is one let go, while the drop's move is made.
-    bool Dropping(Card card) const;
 
     // The lifted cards follow the pointer, above everything; the place under them that
     // would take them is marked.
@@ -52,7 +50,6 @@ private:
     QPoint pressPoint_;
     std::vector<Card> liftable_; // what a drag from the press would hold
     std::vector<Card> lifted_;   // what it holds, once the pointer has gone far enough
-    std::vector<Card> dropping_; // the cards let go, while the drop's move is made
     Loc spot_ = kNoLoc;
     std::vector<Loc> spots_;
     QPointF grab_; // the pointer less the first lifted card's corner, in pixels
