@@ -1890,7 +1890,7 @@ private slots:
             ++finishDialogs;
             dialog->close();
         };
-        w->Assist().ShowSolution();
+        w->Action(u"mnuSolution"_s)->trigger();
         QVERIFY(w->Assist().Solving());
         w->Action(u"mnusnap"_s)->trigger(); // cancels the search, before any answer can come
         QVERIFY(!w->Assist().Solving());
