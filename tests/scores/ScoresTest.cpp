@@ -668,6 +668,13 @@ TEST_F(ScoresTest, ClearingEmptiesTheFileOrTheTotals) {
     EXPECT_TRUE(file().isEmpty());
     EXPECT_EQ(save.GeneralClearedDate(), u"2026-12-03 10:00:00"_s);
     EXPECT_EQ(players.GetTotal(1), 1);
+    // A folder in the file's place is left as it is, and said.
+    ASSERT_TRUE(QFile::remove(save.ScoreFile()) && QDir().mkdir(save.ScoreFile()));
+    score.Clear_General();
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(
+        prompter.messages[0].rfind("The score file\r\n" + save.ScoreFile().toStdString(), 0), 0U);
+    EXPECT_TRUE(QFileInfo(save.ScoreFile()).isDir());
     now = created.addDays(3);
     score.Clear_Global();
     EXPECT_EQ(save.GlobalClearedDate(), u"2026-12-04 10:00:00"_s);
