@@ -50,6 +50,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressDialog>
@@ -1502,8 +1503,12 @@ private slots:
     void customisingAppliesAtOnceAndCancelRestores() {
         frmCustomize custom(session().custom, window_->Custom(), window_.get());
         QCOMPARE(custom.Toolbar()->topLevelItem(2)->text(0), u"Restart Game "_s);
-        // A player's Space ticks a row off, as a click on its box does.
         custom.show();
+        // Room to spare goes to the toolbar's long list first.
+        custom.resize(1200, custom.height());
+        custom.layout()->activate();
+        QVERIFY(custom.Toolbar()->width() > custom.Menus()->width() + 20);
+        // A player's Space ticks a row off, as a click on its box does.
         custom.Toolbar()->setFocus();
         custom.Toolbar()->setCurrentItem(custom.Toolbar()->topLevelItem(0));
         QTest::keyClick(custom.Toolbar(), Qt::Key_Space);
