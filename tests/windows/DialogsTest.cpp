@@ -482,6 +482,23 @@ private slots:
             QCOMPARE(model.item(row, GameListModel::kDifficulty)->text(), u"Hard"_s);
     }
 
+    // Another folder listed while the last one's deals are rated: that rating stops.
+    void aListFilledAgainStopsRatingTheLast() {
+        std::atomic<bool> started = false, stopped = false;
+        GameListModel model(
+            dir_.filePath(u"again.ratings"_s), [&](qint32, const std::atomic<bool>* stop) {
+                started = true;
+                while (!stop->load())
+                    QThread::msleep(1);
+                stopped = true;
+                return std::optional<Difficulty::Rating>();
+            });
+        model.Fill({ GameLists::Item(make(u"again/7.qrl"_s)) });
+        QTRY_VERIFY(started);
+        model.Fill({});
+        QTRY_VERIFY(stopped);
+    }
+
     void openGameOpensTheChosenFile() {
         session().menu.NewGame(7, false);
         session().menu.Game_Started(false);
