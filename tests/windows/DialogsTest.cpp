@@ -324,6 +324,10 @@ private slots:
         QVERIFY(dialog.Tree()->geometry().right() < dialog.List()->geometry().left());
         QVERIFY(dialog.rect().contains(dialog.Tree()->geometry()));
         QVERIFY(dialog.rect().contains(dialog.List()->geometry()));
+        // Narrower than its columns would like, the list still shows each of them.
+        dialog.resize(640, dialog.height());
+        QTRY_VERIFY(dialog.List()->header()->length() <= dialog.List()->viewport()->width());
+        QVERIFY(dialog.List()->header()->sectionSize(GameListModel::kDifficulty) > 10);
         dialog.hide();
         QTreeWidgetItem* easy = find(dialog.Tree(), u"Favorites"_s, u"Easy Games"_s);
         QVERIFY(easy);
