@@ -160,6 +160,10 @@ private slots:
                 QCOMPARE(review.List()->currentRow(), 4);
                 QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(0, 60));
                 QCOMPARE(review.List()->currentRow(), 0);
+                chart.resize(30, 120); // narrower than its margins: a click is the start
+                review.List()->setCurrentRow(2);
+                QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(25, 60));
+                QCOMPARE(review.List()->currentRow(), 0);
                 review.List()->setCurrentRow(3);
             });
         QCOMPARE(at(*w), 3);
