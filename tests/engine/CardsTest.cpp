@@ -60,6 +60,8 @@ TEST(CardQueries, PositionsOfPlacesAndBack) {
 
 TEST(CardQueries, EmptyPlaceHasNoSuitOrRankAndKeepsTheLastColour) {
     cGame board;
+    for (Card c = 0; c < kCardCount; ++c) // nothing dealt: no card lies anywhere
+        ASSERT_EQ(board.GetLocation(c), kNoLoc) << c;
     board.init(0, CardOf("AC"));
     cCards cards(board);
     EXPECT_EQ(cards.GetCardType(0), 2);
