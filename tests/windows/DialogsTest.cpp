@@ -128,6 +128,9 @@ private slots:
             view.setModel(&model);
             model.Show(&records, rows, allPlayers);
             ScoreListModel::FitColumns(view);
+            QCOMPARE(QStringList({ model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                         model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString() }),
+                QStringList({ allPlayers ? u"Players"_s : u"ID"_s, u"Date"_s }));
             for (int column = 0; column < model.columnCount(); ++column) {
                 const QString text
                     = model.data(model.index(row, column), Qt::DisplayRole).toString();
