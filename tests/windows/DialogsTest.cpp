@@ -96,10 +96,16 @@ private:
             if (item->parent() && item->parent()->text(0) == parent) return item;
         return nullptr;
     }
+    // The games listed, each with "*" when its picture is a finished game's.
     static QStringList names(QAbstractItemModel* model) {
+        const QImage finished = Icons::Of(Icons::Glyph::FinishedGame).pixmap(16).toImage();
         QStringList out;
-        for (int row = 0; row < model->rowCount(); ++row)
-            out << model->index(row, 0).data().toString();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex name = model->index(row, 0);
+            const bool watched
+                = name.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage() == finished;
+            out << name.data().toString() + (watched ? u"*"_s : QString());
+        }
         out.sort();
         return out;
     }
@@ -348,7 +354,7 @@ private slots:
         QTest::keyClick(dialog.Tree(), Qt::Key_Down);           // the Favorites group
         QCOMPARE(dialog.Model()->rowCount(), 0);
         QTest::keyClick(dialog.Tree(), Qt::Key_Down); // Easy Games
-        QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
+        QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch*" }));
         QVERIFY(dialog.SelectButton()->isEnabled());
         // The folder listed is shown open, and closed again once left; a group keeps its own.
         const auto looksLike = [](const QIcon& icon, Icons::Glyph glyph) {
@@ -360,7 +366,7 @@ private slots:
         QCOMPARE(dialog.Model()->rowCount(), 0);
         QVERIFY(!dialog.SelectButton()->isEnabled());
         dialog.ShowNode(easy);
-        QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch" }));
+        QCOMPARE(names(dialog.Model()), (QStringList { "easy", "watch*" }));
         // A click on a header sorts by that column, a second click the other way.
         QHeaderView* header = dialog.List()->header();
         for (const char* first : { "easy", "watch" }) {
@@ -370,7 +376,7 @@ private slots:
             QCOMPARE(dialog.Model()->index(0, 0).data().toString(), QLatin1String(first));
         }
         dialog.ShowNode(find(dialog.Tree(), u"Recent Games"_s, u"Finished Games"_s));
-        QCOMPARE(names(dialog.Model()), QStringList { "vanished" });
+        QCOMPARE(names(dialog.Model()), QStringList { "vanished*" });
         ModalAnswerer answers;
         dialog.Select();
         QCOMPARE(answers.texts, QStringList { "Sorry File Doesn't Exists" });
@@ -388,9 +394,9 @@ private slots:
         session().recent.AddtoRecent(make(places + u"recent.qrl"_s));
         for (const auto& [parent, child, listed] :
             { std::tuple { "AutoSave", "Incomplete Games", QStringList { "going" } },
-                std::tuple { "AutoSave", "Finished Games", QStringList { "done" } },
+                std::tuple { "AutoSave", "Finished Games", QStringList { "done*" } },
                 std::tuple { "Recent Games", "Incomplete Games", QStringList { "recent" } },
-                std::tuple { "Others", "Saved Games", QStringList { "mine", "theirs" } } }) {
+                std::tuple { "Others", "Saved Games", QStringList { "mine", "theirs*" } } }) {
             dialog.ShowNode(find(dialog.Tree(), QLatin1String(parent), QLatin1String(child)));
             QCOMPARE(names(dialog.Model()), listed);
         }
@@ -470,6 +476,13 @@ private slots:
         QCOMPARE(rows(again),
             (QStringList { "broken|1||||", "dealt|1|0|0|No|Not solved", "played|1|1|1|No|Easy" }));
         QCOMPARE(rated, 2);
+        // Sorted by class, the list sorts again as the deals' classes arrive.
+        GameListModel byClass(dir_.filePath(u"games/other.ratings"_s), rate);
+        byClass.sort(GameListModel::kDifficulty, Qt::AscendingOrder);
+        byClass.Fill(items);
+        QVERIFY(QSignalSpy(&byClass, &GameListModel::Finished).wait(10000));
+        QCOMPARE(rows(byClass),
+            (QStringList { "played|1|1|1|No|Easy", "dealt|1|0|0|No|Not solved", "broken|1||||" }));
     }
 
     // A folder of 5,000 games is listed by name at once; the window thread never reads them.
@@ -658,7 +671,7 @@ private slots:
         dialog.hide();
         QCOMPARE(names(dialog.List(0)->model()), (QStringList { "a", "b" }));
         QCOMPARE(
-            names(dialog.List(1)->model()), QStringList { "c" }); // a .qrl is not a finished game
+            names(dialog.List(1)->model()), QStringList { "c*" }); // a .qrl is not a finished game
         dialog.UpdateButtons();
         QVERIFY(dialog.DeleteButton()->isEnabled());
         QVERIFY(dialog.DeleteAllButton()->isEnabled());
@@ -1584,7 +1597,7 @@ private slots:
         add.Add();
         QCOMPARE(add.result(), int(QDialog::Accepted));
         frmSelectFav open = SessionDialogs::OpenFavourite(session(), window_.get());
-        QCOMPARE(open.Games()->topLevelItemCount(), 1);
+        QCOMPARE(names(open.Games()->model()), QStringList { "0 - Played by Guest" }); // to go on
         QVERIFY(open.PlayButton()->isEnabled());
         open.Folders()->setCurrentIndex(0); // the root lists nothing
         QCOMPARE(open.Games()->topLevelItemCount(), 0);

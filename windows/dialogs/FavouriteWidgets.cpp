@@ -54,8 +54,7 @@ void FillGames(QTreeWidget* list, const std::vector<GameListItem>& games) {
     const QIcon incomplete = Icons::Of(Icons::Glyph::IncompleteGame);
     for (const GameListItem& game : games) {
         auto* item = new QTreeWidgetItem(list, { game.name });
-        item->setIcon(
-            0, game.path.right(3).toUpper() == QLatin1String("Q2K") ? finished : incomplete);
+        item->setIcon(0, game.finished ? finished : incomplete);
         item->setData(0, Qt::UserRole, game.path);
         item->setToolTip(0, game.path);
     }

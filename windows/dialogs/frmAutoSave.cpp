@@ -77,10 +77,10 @@ void frmAutoSave::FillList(int tab) {
     QStandardItemModel* model = models_[tab];
     model->removeRows(0, model->rowCount());
     const auto items = autoSaves_.Games(folderOf(tab));
-    const QIcon icon
-        = Icons::Of(tab == 0 ? Icons::Glyph::IncompleteGame : Icons::Glyph::FinishedGame);
+    const QIcon finished = Icons::Of(Icons::Glyph::FinishedGame);
+    const QIcon incomplete = Icons::Of(Icons::Glyph::IncompleteGame);
     for (const GameListItem& game : items) {
-        auto* name = new QStandardItem(icon, game.name);
+        auto* name = new QStandardItem(game.finished ? finished : incomplete, game.name);
         name->setData(game.path, Qt::UserRole);
         name->setToolTip(game.path);
         model->appendRow({ name, new QStandardItem(cSave::DateText(game.created)) });
