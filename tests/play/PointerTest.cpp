@@ -102,6 +102,30 @@ TEST_F(PointerTest, ARunThatExactlyFitsGoesByClickAndByDragAndOneMoreByNeither) 
     }
 }
 
+// A drop is over once the cards land, or stay where they were (the empty column's question
+// cancelled, a foundation that does not take them): nothing is left selected for the next
+// click to move.
+TEST_F(PointerTest, ADropLeavesNothingSelectedWhereverTheCardsEndUp) {
+    const struct {
+        Loc place;
+        EmptyColumnChoice choice;
+        Loc queen; // where the run's first card ends
+    } rows[] { { 1, EmptyColumnChoice::Cancel, 8 }, { 1, EmptyColumnChoice::Column, 1 },
+        { kFirstFoundation, EmptyColumnChoice::Cancel, 8 },
+        { kLastFoundation, EmptyColumnChoice::Cancel, 8 } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.place);
+        BoardBuilder(session.engine)
+            .columns({ "2C QH JS", "", "KD", "3H", "4H", "5H", "6H", "7H" });
+        prompter.emptyColumn = row.choice;
+        pointer().CardPressed(cardAt(16), PointerInput::Button::Left);
+        ASSERT_EQ(pointer().Liftable(cardAt(8)).size(), 2U);
+        EXPECT_EQ(pointer().DropOn(row.place, 2, [] {}), "");
+        EXPECT_EQ(board().GetLocation(CardOf("QH")), row.queen);
+        EXPECT_EQ(state().gSelected, kNoLoc);
+    }
+}
+
 class KeyboardTest : public SessionFixture {
 protected:
     using Step = KeyboardPlay::Step;
