@@ -288,7 +288,6 @@ void Driver::open(const std::string& path) {
     if (!read.game) return session_.menu.ReportUnusable(file, read);
     giveUp();
     session_.menu.Restore(file, *read.game);
-    session_.menu.Game_Started(GameFile::KindOf(file) == GameFile::Kind::Finished);
     while (replay_.ForwardRunning())
         session_.trans.ReplayTick(true);
 }

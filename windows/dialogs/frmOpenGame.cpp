@@ -1,7 +1,6 @@
 #include "frmOpenGame.h"
 
 #include "DialogParts.h"
-#include "GameFile.h"
 #include "GameFileDialogs.h"
 #include "GameListModel.h"
 #include "Icons.h"
@@ -192,7 +191,6 @@ void frmOpenGame::Select() {
     }
     // Not a game file: reported, and the window stays for another choice.
     if (!menu_.OpenFromFile(path)) return;
-    menu_.Game_Started(GameFile::KindOf(path) == GameFile::Kind::Finished);
     accept();
 }
 
