@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <limits>
@@ -22,19 +23,15 @@ QString keyPath(const QString& section, const QString& key) {
     return section.toLower() + QLatin1Char('/') + key.toLower();
 }
 
-// A whole INI file as QSettings writes it: every line a section, a key or empty, the last
-// one ended, and as many keys as were written.
+// A whole INI file as QSettings writes it: its last line ended, and as many keys as were
+// written. A file cut short loses its end, a key with it, or both; QSettings escapes an "="
+// in a section's or a key's name, so only a key's line holds one.
 bool wholeIni(const QByteArray& bytes, qsizetype keys) {
     if (bytes.isEmpty()) return keys == 0;
-    if (!bytes.endsWith('\n')) return false;
-    qsizetype found = 0;
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray t = line.trimmed();
-        if (t.isEmpty() || t.startsWith('[') || t.startsWith(';')) continue;
-        if (!t.contains('=')) return false;
-        ++found;
-    }
-    return found == keys;
+    return bytes.endsWith('\n')
+        && std::ranges::count_if(
+               bytes.split('\n'), [](const QByteArray& line) { return line.contains('='); })
+        == keys;
 }
 
 // Why the thing at `path` may not be read or replaced, or nothing when it may.
