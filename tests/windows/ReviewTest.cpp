@@ -134,6 +134,13 @@ private slots:
                 QVERIFY(status->y() > review.List()->geometry().bottom());
                 QTest::keyClick(review.List(), Qt::Key_Up);
                 QCOMPARE(at(*w), 3);
+                // The chart's dot follows: it stands where the row chosen puts it.
+                ReviewChart& chart = *review.Chart();
+                const QImage followed = chart.grab().toImage();
+                chart.SetChosen(4);
+                QVERIFY(chart.grab().toImage() != followed);
+                chart.SetChosen(3);
+                QCOMPARE(chart.grab().toImage(), followed);
                 QTest::keyClick(review.List(), Qt::Key_Home);
                 QCOMPARE(at(*w), 0);
                 QVERIFY(!w->board().HintShown()); // no position before the deal
@@ -154,7 +161,6 @@ private slots:
                 review.Table()->setCurrentCell(1, 0);
                 QCOMPARE(review.List()->currentRow(), 1);
                 QCOMPARE(at(*w), 1);
-                ReviewChart& chart = *review.Chart();
                 chart.resize(400, 120);
                 QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(399, 60));
                 QCOMPARE(review.List()->currentRow(), 4);
