@@ -91,7 +91,6 @@ QString SettingsStore::FileName(const QString& app) const {
 }
 
 SettingsStore::Values SettingsStore::ReadFile(const QString& path) {
-    if (!refusal(path).isEmpty() || !QFileInfo::exists(path)) return {};
     const QSettings in(path, QSettings::IniFormat);
     Values values;
     for (const QString& key : in.allKeys())

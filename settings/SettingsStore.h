@@ -76,7 +76,8 @@ public:
 
     // Values by "section/key", folded to lower case.
     using Values = QMap<QString, QString>;
-    // An INI file as QSettings reads it; nothing for a file that is missing or unreadable.
+    // An INI file as QSettings reads it, nothing for a missing one; only ever asked of a path
+    // found to be a regular file within its cap (a pipe would never end).
     static Values ReadFile(const QString& path);
 
     // Typed reads: a value that does not convert gives the default.
