@@ -1,6 +1,7 @@
 #include "AppStyle.h"
 #include "ClockFace.h"
 #include "Contrast.h"
+#include "HelpWindow.h"
 #include "LossSearch.h"
 #include "Mnemonics.h"
 #include "ModalAnswerer.h"
@@ -335,6 +336,8 @@ private slots:
                        dialog->windowTitle(), least ? u"its least size"_s : u"a size of its own"_s);
             dialog->hide();
         });
+        HelpWindow help(window_.get());
+        all << WindowRecord::Of(&help);
         session().menu.Game_Started(false);
         window_->RefreshMenus();
         all << WindowRecord::Of(window_.get());
