@@ -422,10 +422,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     dragging_.Forget();
     if (dragging_.Holding() && event->button() == Qt::LeftButton) {
-        dragging_.Drop(at, *input_, [this] {
-            pressed_ = kNoCard;
-            relayout();
-        });
+        dragging_.Drop(at, *input_);
     } else if (pressed_ != kNoCard) {
         input_->CardReleased(pressed_, buttonOf(event->button()));
     } else if (pressedCell_ >= 0 && cellAt(at) == pressedCell_ && CardAt(at) == kNoCard

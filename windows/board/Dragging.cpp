@@ -51,14 +51,14 @@ Loc Dragging::placeUnder(QPoint point) const {
     return PlaceAt((held.topLeft() + QPointF(held.width() / 2, 10 * board_.Scale())).toPoint());
 }
 
-void Dragging::Drop(QPoint point, PointerInput& input, const std::function<void()>& settled) {
+void Dragging::Drop(QPoint point, PointerInput& input) {
     const Loc target = placeUnder(point);
     spot_ = kNoLoc; // the other spots are drawn only while cards are held
     const std::vector<Card> lifted = std::exchange(lifted_, {});
     const Loc from = board_.PlaceOf(lifted.front());
+    // Cards the rules moved are laid out by their move; the others go back.
     const auto settle = [&] {
         if (board_.PlaceOf(lifted.front()) == from) board_.SlideBack(lifted);
-        settled();
     };
     if (target == kNoLoc) return settle();
     const std::string refused = input.DropOn(target, lifted.size(), settle);

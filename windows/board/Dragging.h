@@ -4,7 +4,6 @@
 
 #include <QPoint>
 #include <QPointF>
-#include <functional>
 #include <vector>
 
 namespace quadrell {
@@ -34,9 +33,9 @@ public:
     Loc Spot() const { return spot_; }
     // Every place that would take them, when the player asked to see them all.
     const std::vector<Loc>& OtherSpots() const { return spots_; }
-    // Lets go over `point`. `settled` runs once the move is made, or at once when there is
-    // no place under the cards; cards that stayed where they were slide back first.
-    void Drop(QPoint point, PointerInput& input, const std::function<void()>& settled);
+    // Lets go over `point`: the rules move the cards, or they slide back to where they were
+    // before any message about the drop is shown.
+    void Drop(QPoint point, PointerInput& input);
     // The place under the point: a cell, a foundation or a column (its first place); a
     // column takes its whole band, the gaps beside its cards included.
     Loc PlaceAt(QPoint point) const;
